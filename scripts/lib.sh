@@ -1,0 +1,24 @@
+# Shared by scripts/run and scripts/test: install what is missing, configure and build.
+
+PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev)
+
+ensure_packages() {
+    local missing=()
+    for p in "${PACKAGES[@]}" "$@"; do
+        dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing ${missing[*]} ..."
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+# build <build dir> [extra cmake arguments...]
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir"
+}

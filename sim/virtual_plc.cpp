@@ -1,0 +1,411 @@
+#include "virtual_plc.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char STX = 0x02;
+constexpr char ETX = 0x03;
+constexpr char ENQ = 0x05;
+constexpr char ACK = 0x06;
+constexpr char NAK = 0x15;
+constexpr int kMaxFrame = 300;
+
+QByteArray checksumOf(const QByteArray &bodyWithEtx)
+{
+    int sum = 0;
+    for (const char c : bodyWithEtx)
+        sum += static_cast<unsigned char>(c);
+    return QByteArray::number(sum & 0xFF, 16).toUpper().rightJustified(2, '0');
+}
+
+bool isHex(const QByteArray &text)
+{
+    for (const char c : text) {
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')))
+            return false;
+    }
+    return true;
+}
+
+// A 16-bit word as the controller keeps it: low byte first.
+QByteArray wordBytes(quint16 value)
+{
+    QByteArray bytes;
+    bytes.append(char(value & 0xFF));
+    bytes.append(char(value >> 8));
+    return bytes;
+}
+
+QByteArray hexOf(const QByteArray &bytes)
+{
+    return bytes.toHex().toUpper();
+}
+
+}  // namespace
+
+VirtualPlc::VirtualPlc() = default;
+
+VirtualPlc::~VirtualPlc()
+{
+    stop();
+}
+
+bool VirtualPlc::start(QString *error)
+{
+    auto fail = [&](const char *what) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno)));
+        stop();
+        return false;
+    };
+    m_master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (m_master < 0)
+        return fail("posix_openpt");
+    if (grantpt(m_master) != 0 || unlockpt(m_master) != 0)
+        return fail("grantpt/unlockpt");
+    char name[128] = {};
+    if (ptsname_r(m_master, name, sizeof name) != 0)
+        return fail("ptsname");
+    m_devicePath = QString::fromLocal8Bit(name);
+    // Holding the slave side open keeps the master readable while the tool has the port
+    // closed; raw mode stops the line discipline from echoing or translating anything.
+    m_slave = ::open(name, O_RDWR | O_NOCTTY);
+    if (m_slave < 0)
+        return fail("open pty slave");
+    termios tio{};
+    tcgetattr(m_slave, &tio);
+    cfmakeraw(&tio);
+    tcsetattr(m_slave, TCSANOW, &tio);
+    if (pipe(m_wake) != 0)
+        return fail("pipe");
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = false;
+    }
+    m_thread = std::thread([this] { run(); });
+    return true;
+}
+
+void VirtualPlc::stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = true;
+    }
+    m_stopped.notify_all();
+    if (m_wake[1] >= 0) {
+        const char c = 'q';
+        [[maybe_unused]] ssize_t n = ::write(m_wake[1], &c, 1);
+    }
+    if (m_thread.joinable())
+        m_thread.join();
+    for (int *fd : {&m_master, &m_slave, &m_wake[0], &m_wake[1]}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+}
+
+void VirtualPlc::setFrameCallback(std::function<void(const Frame &)> callback)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_callback = std::move(callback);
+}
+
+void VirtualPlc::setCpuType(quint16 type)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_cpuType = type;
+}
+
+void VirtualPlc::setOneWireDevices(const QList<QByteArray> &romCodes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_devices = romCodes;
+}
+
+void VirtualPlc::failWrite(int nth, Fault fault)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_writeFaults[nth] = fault;
+}
+
+void VirtualPlc::failAddress(const QString &address, Fault fault)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_addressFaults[address.toUpper()] = fault;
+}
+
+void VirtualPlc::setEnqAnswer(char answer)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_enqAnswer = answer;
+}
+
+void VirtualPlc::setWriteAnswer(char answer)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_writeAnswer = answer;
+}
+
+void VirtualPlc::splitAnswers(int pieceSize, int gapMs)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pieceSize = pieceSize;
+    m_pieceGapMs = gapMs;
+}
+
+void VirtualPlc::setAnswerDelay(int ms)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_delayMs = ms;
+}
+
+void VirtualPlc::setExtraCharacters(const QByteArray &extra)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_extra = extra;
+}
+
+void VirtualPlc::setTruncation(int characters)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_truncation = characters;
+}
+
+void VirtualPlc::poke(int address, const QByteArray &bytes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (int i = 0; i < bytes.size(); ++i)
+        m_memory[(address + i) & 0xFFFF] = static_cast<std::uint8_t>(bytes.at(i));
+}
+
+QByteArray VirtualPlc::peek(int address, int count) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.append(char(m_memory[(address + i) & 0xFFFF]));
+    return bytes;
+}
+
+void VirtualPlc::pokeWord(int address, quint16 value)
+{
+    poke(address, wordBytes(value));
+}
+
+QList<VirtualPlc::Frame> VirtualPlc::frames() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_log;
+}
+
+QList<VirtualPlc::Frame> VirtualPlc::frames(const QString &command) const
+{
+    QList<Frame> matching;
+    for (const Frame &f : frames()) {
+        if (f.command == command)
+            matching.append(f);
+    }
+    return matching;
+}
+
+void VirtualPlc::clearLog()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_log.clear();
+    m_writesSeen = 0;
+}
+
+bool VirtualPlc::waitMs(int ms)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return !m_stopped.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_stopping; });
+}
+
+void VirtualPlc::run()
+{
+    pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+    char buffer[512];
+    for (;;) {
+        if (poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return;
+        }
+        if (fds[1].revents != 0)
+            return;
+        if (fds[0].revents & POLLIN) {
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n <= 0)
+                continue;
+            for (ssize_t i = 0; i < n; ++i)
+                handleByte(buffer[i]);
+        } else if (fds[0].revents != 0) {
+            return;  // the terminal is gone
+        }
+    }
+}
+
+void VirtualPlc::handleByte(char c)
+{
+    if (!m_inFrame) {
+        if (c == STX) {
+            m_inFrame = true;
+            m_pending = QByteArray(1, STX);
+            m_afterEtx = -1;
+        } else if (c == ENQ) {
+            char answer;
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                answer = m_enqAnswer;
+            }
+            if (answer != 0)
+                send(QByteArray(1, answer));
+        }
+        return;  // anything else between frames is line noise
+    }
+    if (c == STX) {  // a new frame starts before the old one ended
+        handleFrame(m_pending);
+        m_pending = QByteArray(1, STX);
+        m_afterEtx = -1;
+        return;
+    }
+    m_pending.append(c);
+    if (m_afterEtx >= 0)
+        ++m_afterEtx;
+    else if (c == ETX)
+        m_afterEtx = 0;
+    if (m_afterEtx == 2 || m_pending.size() > kMaxFrame) {
+        m_inFrame = false;
+        handleFrame(m_pending);
+    }
+}
+
+void VirtualPlc::handleFrame(const QByteArray &raw)
+{
+    Frame frame;
+    frame.raw = raw;
+    const int etx = int(raw.indexOf(ETX));
+    if (etx > 0 && raw.size() == etx + 3) {
+        const QByteArray body = raw.mid(1, etx - 1);
+        const bool checksumOk = checksumOf(raw.mid(1, etx)) == raw.mid(etx + 1, 2);
+        if (checksumOk && body.size() == 9 && body.startsWith("E00") && isHex(body.mid(3))) {
+            frame.command = QStringLiteral("E00");
+        } else if (checksumOk && body.size() >= 9 && (body.startsWith("E11") || body.startsWith("E10"))
+                   && isHex(body.mid(3)) && body.size() == 9 + 2 * body.mid(7, 2).toInt(nullptr, 16)) {
+            frame.command = QString::fromLatin1(body.left(3));
+            frame.data = QString::fromLatin1(body.mid(9));
+        } else if (checksumOk && body.size() == 7 && body.startsWith('0') && body.endsWith("02")
+                   && isHex(body)) {
+            frame.command = QStringLiteral("0");
+        }
+        if (!frame.command.isEmpty()) {
+            const int at = int(frame.command.size());
+            frame.address = QString::fromLatin1(body.mid(at, 4));
+            frame.count = QString::fromLatin1(body.mid(at + 4, 2));
+            frame.valid = true;
+        }
+    }
+
+    std::function<void(const Frame &)> callback;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_log.append(frame);
+        callback = m_callback;
+    }
+    if (callback)
+        callback(frame);
+    const QByteArray answer = answerFor(frame);
+    if (!answer.isEmpty())
+        send(answer);
+}
+
+QByteArray VirtualPlc::answerFor(Frame &frame)
+{
+    if (!frame.valid)
+        return QByteArray(1, NAK);
+    const bool isWrite = frame.command.startsWith(QLatin1String("E1"));
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::optional<Fault> fault;
+    if (isWrite) {
+        const auto byWrite = m_writeFaults.find(++m_writesSeen);
+        if (byWrite != m_writeFaults.end())
+            fault = byWrite->second;
+    }
+    const auto byAddress = m_addressFaults.find(frame.address);
+    if (!fault && byAddress != m_addressFaults.end())
+        fault = byAddress->second;
+    if (fault)
+        return *fault == Fault::Nak ? QByteArray(1, NAK) : QByteArray();
+
+    const int address = frame.address.toInt(nullptr, 16);
+    const int count = frame.count.toInt(nullptr, 16);
+    if (isWrite) {
+        const QByteArray bytes = QByteArray::fromHex(frame.data.toLatin1());
+        for (int i = 0; i < bytes.size(); ++i)
+            m_memory[(address + i) & 0xFFFF] = static_cast<std::uint8_t>(bytes.at(i));
+        if (frame.command == QLatin1String("E10") && address == 0x2000 && frame.data == QLatin1String("0180")) {
+            // Bus search: the codes found go to 3002 onward, their number to the low byte of 3000.
+            for (int d = 0; d < m_devices.size(); ++d) {
+                for (int b = 0; b < 8; ++b)
+                    m_memory[0x3002 + 8 * d + b] = static_cast<std::uint8_t>(b < m_devices.at(d).size() ? m_devices.at(d).at(b) : 0);
+            }
+            m_memory[0x3000] = static_cast<std::uint8_t>(m_devices.size());
+        }
+        return QByteArray(1, m_writeAnswer);
+    }
+
+    QByteArray data;
+    if (frame.command == QLatin1String("0")) {
+        data = wordBytes(m_cpuType);
+    } else {
+        for (int i = 0; i < count; ++i)
+            data.append(char(m_memory[(address + i) & 0xFFFF]));
+    }
+    const QByteArray body = hexOf(data) + ETX;
+    QByteArray answer = STX + body + checksumOf(body);
+    if (frame.command == QLatin1String("E00")) {
+        answer += m_extra;
+        answer.chop(qMin(m_truncation, int(answer.size())));
+    }
+    return answer;
+}
+
+void VirtualPlc::send(const QByteArray &answer)
+{
+    int delay, pieceSize, gap;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        delay = m_delayMs;
+        pieceSize = m_pieceSize > 0 ? m_pieceSize : int(answer.size());
+        gap = m_pieceGapMs;
+    }
+    if (delay > 0 && !waitMs(delay))
+        return;
+    for (int at = 0; at < answer.size(); at += pieceSize) {
+        if (at > 0 && gap > 0 && !waitMs(gap))
+            return;
+        const QByteArray piece = answer.mid(at, pieceSize);
+        const char *p = piece.constData();
+        qsizetype left = piece.size();
+        while (left > 0) {
+            const ssize_t n = ::write(m_master, p, size_t(left));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return;
+            p += n;
+            left -= n;
+        }
+    }
+}

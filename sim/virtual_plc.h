@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <thread>
+
+// A controller on a pseudo-terminal: the other end of the wire for tests and for trying the tool
+// without hardware. It speaks the controller's side of the frame protocol over a 64 KiB memory
+// image, on its own thread.
+//
+// What it does:
+//   - frames are checked (checksum, shape); a bad one is answered with NAK;
+//   - "E00" reads answer STX, the data digits, ETX and the checksum;
+//   - "E11"/"E10" writes are stored and answered with ACK;
+//   - the CPU-type probe ("0" + address + "02") answers the configured type; ENQ answers ACK;
+//   - the bus search ("E10" at 2000 with data "0180") copies the configured ROM codes to 3002
+//     onward and their number into the low byte of 3000;
+//   - every frame received is logged (frames()) and handed to the frame callback.
+//
+// Controls, all safe to call from any thread while it runs:
+//   setCpuType(n)              the CPU type the probe answers (291 unless set)
+//   setOneWireDevices(codes)   the ROM codes (8 bytes each) the bus search finds
+//   failWrite(n, fault)        the n-th write frame (from 1, counted since start or clearLog)
+//                              is answered with NAK or not at all, and not stored
+//   failAddress(addr, fault)   every frame at this address is answered that way
+//   setEnqAnswer(c)            the answer to ENQ; 0 means silence
+//   setWriteAnswer(c)          the answer to every write that is stored (ACK unless set)
+//   splitAnswers(size, gapMs)  answers go out in pieces of size characters, gapMs apart
+//   setAnswerDelay(ms)         a pause before each answer (a slow controller)
+//   setExtraCharacters(text)   appended to every read answer
+//   setTruncation(n)           the last n characters of every read answer are never sent
+//   poke / peek / pokeWord     the memory image
+class VirtualPlc {
+public:
+    enum class Fault { Nak, Silence };
+
+    struct Frame {
+        QString command;  // "E00", "E11", "E10", "0", or empty for a malformed frame
+        QString address;
+        QString count;
+        QString data;
+        QByteArray raw;  // as received, STX to checksum
+        bool valid = false;
+    };
+
+    VirtualPlc();
+    ~VirtualPlc();
+    VirtualPlc(const VirtualPlc &) = delete;
+    VirtualPlc &operator=(const VirtualPlc &) = delete;
+
+    // Creates the pseudo-terminal and starts answering. False, with *error set, on failure.
+    bool start(QString *error = nullptr);
+    void stop();
+    // The device the tool opens, such as /dev/pts/3.
+    QString devicePath() const { return m_devicePath; }
+
+    // Called on the controller's thread for every frame received (set before start).
+    void setFrameCallback(std::function<void(const Frame &)> callback);
+
+    void setCpuType(quint16 type);
+    void setOneWireDevices(const QList<QByteArray> &romCodes);
+    void failWrite(int nth, Fault fault);
+    void failAddress(const QString &address, Fault fault);
+    void setEnqAnswer(char answer);
+    void setWriteAnswer(char answer);
+    void splitAnswers(int pieceSize, int gapMs);
+    void setAnswerDelay(int ms);
+    void setExtraCharacters(const QByteArray &extra);
+    void setTruncation(int characters);
+
+    void poke(int address, const QByteArray &bytes);
+    QByteArray peek(int address, int count) const;
+    void pokeWord(int address, quint16 value);  // low byte first, as the controller keeps it
+
+    QList<Frame> frames() const;
+    // The frames received with this command (for example only the writes "E11").
+    QList<Frame> frames(const QString &command) const;
+    void clearLog();
+
+private:
+    void run();
+    void handleByte(char c);
+    void handleFrame(const QByteArray &raw);
+    QByteArray answerFor(Frame &frame);
+    void send(const QByteArray &answer);
+    bool waitMs(int ms);  // false when stopped meanwhile
+
+    int m_master = -1;
+    int m_slave = -1;
+    int m_wake[2] = {-1, -1};
+    QString m_devicePath;
+    std::thread m_thread;
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_stopping = false;
+    std::array<std::uint8_t, 65536> m_memory{};
+    quint16 m_cpuType = 291;
+    QList<QByteArray> m_devices;
+    std::map<int, Fault> m_writeFaults;
+    std::map<QString, Fault> m_addressFaults;
+    char m_enqAnswer = 0x06;
+    char m_writeAnswer = 0x06;
+    int m_pieceSize = 0;
+    int m_pieceGapMs = 0;
+    int m_delayMs = 0;
+    QByteArray m_extra;
+    int m_truncation = 0;
+    int m_writesSeen = 0;
+    QList<Frame> m_log;
+    std::function<void(const Frame &)> m_callback;
+
+    QByteArray m_pending;  // the frame being received (thread-local to run())
+    bool m_inFrame = false;
+    int m_afterEtx = -1;
+};

@@ -1,0 +1,149 @@
+#include "grid_model.h"
+
+GridModel::GridModel(int cols, QObject *parent)
+    : QAbstractTableModel(parent), m_cols(qMax(1, cols))
+{
+    m_cells = {emptyRow(), emptyRow()};
+    m_alignment = QList<Qt::Alignment>(m_cols, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QStringList GridModel::emptyRow() const
+{
+    return QStringList(m_cols, QString());
+}
+
+void GridModel::setHeadingLine(const QString &line)
+{
+    const QStringList pieces = line.split(QLatin1Char('|'));
+    beginResetModel();
+    m_cols = int(pieces.size());
+    for (QStringList &row : m_cells)
+        row.resize(m_cols);
+    m_cells[0] = pieces;
+    m_alignment.resize(m_cols, Qt::AlignLeft | Qt::AlignVCenter);
+    endResetModel();
+}
+
+QString GridModel::heading(int col) const
+{
+    return text(0, col);
+}
+
+void GridModel::setRows(int rows)
+{
+    rows = qMax(1, rows);
+    const int old = this->rows();
+    if (rows > old) {
+        beginInsertRows(QModelIndex(), old - 1, rows - 2);
+        while (m_cells.size() < rows)
+            m_cells.append(emptyRow());
+        endInsertRows();
+    } else if (rows < old) {
+        beginRemoveRows(QModelIndex(), rows - 1, old - 2);
+        m_cells.resize(rows);
+        endRemoveRows();
+    }
+}
+
+QString GridModel::text(int row, int col) const
+{
+    if (row < 0 || row >= rows() || col < 0 || col >= m_cols)
+        return QString();
+    return m_cells.at(row).at(col);
+}
+
+void GridModel::setText(int row, int col, const QString &text)
+{
+    if (row < 1 || row >= rows() || col < 0 || col >= m_cols)
+        return;
+    m_cells[row][col] = text;
+    const QModelIndex changed = index(row - 1, col);
+    Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void GridModel::appendGridRow(const QString &firstCell)
+{
+    insertGridRow(rows(), firstCell);
+}
+
+void GridModel::insertGridRow(int row, const QString &firstCell)
+{
+    row = qBound(1, row, rows());
+    beginInsertRows(QModelIndex(), row - 1, row - 1);
+    QStringList cells = emptyRow();
+    cells[0] = firstCell;
+    m_cells.insert(row, cells);
+    endInsertRows();
+}
+
+bool GridModel::removeGridRow(int row)
+{
+    if (row < 1 || row >= rows() || rows() <= 2)
+        return false;
+    beginRemoveRows(QModelIndex(), row - 1, row - 1);
+    m_cells.removeAt(row);
+    endRemoveRows();
+    return true;
+}
+
+void GridModel::renumber()
+{
+    for (int row = 1; row < rows(); ++row)
+        m_cells[row][0] = QString::number(row);
+    if (rows() > 1)
+        Q_EMIT dataChanged(index(0, 0), index(rows() - 2, 0), {Qt::DisplayRole});
+}
+
+void GridModel::setColumnAlignment(int col, Qt::Alignment alignment)
+{
+    if (col < 0 || col >= m_cols)
+        return;
+    m_alignment[col] = alignment;
+    if (rows() > 1)
+        Q_EMIT dataChanged(index(0, col), index(rows() - 2, col), {Qt::TextAlignmentRole});
+}
+
+void GridModel::centreAllColumns()
+{
+    for (int col = 0; col < m_cols; ++col)
+        setColumnAlignment(col, Qt::AlignCenter);
+}
+
+int GridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows() - 1;
+}
+
+int GridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QVariant GridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return text(index.row() + 1, index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_alignment.value(index.column()));
+    return QVariant();
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return heading(section);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_alignment.value(section));
+    return QVariant();
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}

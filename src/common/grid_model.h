@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+// The text of one of the window's tables. Row 0 is the heading row and counts in rows(),
+// as in the tables the controller engineers know; a view shows it as the header, so Qt
+// row r is grid row r + 1. Cells are plain text; our own cell editors change them.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    // A new table: the heading row and one empty row.
+    explicit GridModel(int cols = 1, QObject *parent = nullptr);
+
+    // Splits the heading line at "|", keeping every piece exactly, and takes as many columns.
+    void setHeadingLine(const QString &line);
+    QString heading(int col) const;
+
+    int rows() const { return int(m_cells.size()); }
+    int cols() const { return m_cols; }
+    // Grows with empty rows or cuts from the end; never below the heading row.
+    void setRows(int rows);
+
+    // Cell text by grid row and column; outside the table the text is empty.
+    QString text(int row, int col) const;
+    // Writing outside the table or into the heading row does nothing.
+    void setText(int row, int col, const QString &text);
+
+    // Appends a row whose first cell holds firstCell.
+    void appendGridRow(const QString &firstCell = QString());
+    // Inserts a row at position row (1 to rows()), moving the rows below down.
+    void insertGridRow(int row, const QString &firstCell = QString());
+    // Removes one row below the heading; the last row below the heading always stays.
+    bool removeGridRow(int row);
+    // Writes "1", "2", ... into column 0 of rows 1 to rows() - 1.
+    void renumber();
+
+    void setColumnAlignment(int col, Qt::Alignment alignment);
+    void centreAllColumns();
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    QStringList emptyRow() const;
+
+    int m_cols;
+    QList<QStringList> m_cells;
+    QList<Qt::Alignment> m_alignment;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box and file dialog the tool shows goes through here, so tests can
+// script the answers and read each text the user would see.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A message with an OK button. A null title means the application's own title.
+    virtual void message(QWidget *parent, const QString &text, const QString &title = QString()) = 0;
+    // A question with OK and Cancel and an empty title; true for OK.
+    virtual bool confirm(QWidget *parent, const QString &text) = 0;
+    // File dialogs; the empty text when the user cancels.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &dir,
+                                 const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
+                                 const QString &filter, const QString &defaultSuffix) = 0;
+};
+
+// The real thing: Qt's message boxes and file dialogs.
+class DialogPrompts : public Prompts {
+public:
+    void message(QWidget *parent, const QString &text, const QString &title = QString()) override;
+    bool confirm(QWidget *parent, const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &dir,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
+                         const QString &filter, const QString &defaultSuffix) override;
+};

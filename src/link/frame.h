@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Request frames: STX, body, ETX, two checksum digits.
+namespace frame {
+
+constexpr char STX = 0x02;
+constexpr char ETX = 0x03;
+constexpr char ENQ = 0x05;
+constexpr char ACK = 0x06;
+constexpr char NAK = 0x15;
+
+// The two checksum digits of a body that already ends in ETX: the low byte of the sum of its
+// character codes. The sum is kept in 16 signed bits, so a body that overflows them fails.
+QString checksum(const QByteArray &bodyWithEtx);
+
+// STX + fields + ETX + checksum, ready to write in one piece.
+QByteArray build(const QString &fields);
+
+}  // namespace frame

@@ -1,0 +1,147 @@
+#include "ini_file.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace {
+
+QString &overriddenPath()
+{
+    static QString path;
+    return path;
+}
+
+constexpr int kMaxValueLength = 254;  // a 255-character buffer with its terminating zero
+
+struct IniLines {
+    QStringList lines;
+    QString lineEnd = QStringLiteral("\n");
+};
+
+IniLines readLines(const QString &file)
+{
+    IniLines ini;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return ini;
+    const QString text = QString::fromUtf8(f.readAll());
+    if (text.contains(QLatin1String("\r\n")))
+        ini.lineEnd = QStringLiteral("\r\n");
+    ini.lines = text.split(QLatin1Char('\n'));
+    for (QString &line : ini.lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    if (!ini.lines.isEmpty() && ini.lines.constLast().isEmpty())
+        ini.lines.removeLast();
+    return ini;
+}
+
+// The section a line opens, or a null text when it opens none.
+QString sectionOf(const QString &line)
+{
+    const QString t = line.trimmed();
+    if (!t.startsWith(QLatin1Char('[')))
+        return QString();
+    const int close = int(t.indexOf(QLatin1Char(']')));
+    if (close < 0)
+        return QString();
+    return t.mid(1, close - 1).trimmed();
+}
+
+bool isKeyLine(const QString &line, const QString &key, QString *value = nullptr)
+{
+    const QString t = line.trimmed();
+    if (t.startsWith(QLatin1Char(';')))
+        return false;
+    const int eq = int(t.indexOf(QLatin1Char('=')));
+    if (eq <= 0 || t.left(eq).trimmed().compare(key, Qt::CaseInsensitive) != 0)
+        return false;
+    if (value)
+        *value = t.mid(eq + 1).trimmed();
+    return true;
+}
+
+QString unquoted(QString value)
+{
+    if (value.size() >= 2 && (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\'')))
+        && value.endsWith(value.at(0)))
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+}  // namespace
+
+QString settingsFilePath()
+{
+    if (!overriddenPath().isEmpty())
+        return overriddenPath();
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/set.ini");
+}
+
+void setSettingsFilePath(const QString &path)
+{
+    overriddenPath() = path;
+}
+
+QString Read_ini(const QString &file, const QString &section, const QString &key,
+                 const QString &def)
+{
+    const IniLines ini = readLines(file);
+    bool inSection = false;
+    for (const QString &line : ini.lines) {
+        const QString name = sectionOf(line);
+        if (!name.isNull()) {
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        QString value;
+        if (inSection && isKeyLine(line, key, &value))
+            return unquoted(value).left(kMaxValueLength);
+    }
+    return def.left(kMaxValueLength);
+}
+
+void Write_ini(const QString &file, const QString &section, const QString &key,
+               const QString &value)
+{
+    IniLines ini = readLines(file);
+    const QString entry = key + QLatin1Char('=') + value;
+    int sectionStart = -1;
+    int insertAt = -1;  // after the section's last non-empty line
+    for (int i = 0; i < ini.lines.size(); ++i) {
+        const QString name = sectionOf(ini.lines.at(i));
+        if (!name.isNull()) {
+            if (sectionStart >= 0)
+                break;
+            if (name.compare(section, Qt::CaseInsensitive) == 0)
+                sectionStart = insertAt = i;
+            continue;
+        }
+        if (sectionStart < 0)
+            continue;
+        if (isKeyLine(ini.lines.at(i), key)) {
+            ini.lines[i] = entry;
+            insertAt = -2;
+            break;
+        }
+        if (!ini.lines.at(i).trimmed().isEmpty())
+            insertAt = i;
+    }
+    if (sectionStart < 0) {
+        if (!ini.lines.isEmpty() && !ini.lines.constLast().trimmed().isEmpty())
+            ini.lines.append(QString());
+        ini.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
+        ini.lines.append(entry);
+    } else if (insertAt >= 0) {
+        ini.lines.insert(insertAt + 1, entry);
+    }
+
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return;
+    out.write((ini.lines.join(ini.lineEnd) + ini.lineEnd).toUtf8());
+    out.commit();
+}

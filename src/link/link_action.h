@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class PlcLink;
+class Prompts;
+class ProgressDisplay;
+class QWidget;
+
+// What a user action that talks to the controller needs of its window.
+struct TransferContext {
+    PlcLink &link;
+    Prompts &prompts;
+    ProgressDisplay &progress;
+    QWidget *window = nullptr;
+};
+
+// Runs one user action on the link. While another action runs on the same link (waiting for
+// the controller) the new one is ignored and false comes back, so frames never interleave.
+// A Failure ends the action: the port is closed, then the failure's text is shown. The port
+// is closed on every path.
+bool runLinkAction(TransferContext &ctx, const std::function<void()> &action);
+
+// A write whose answer decides whether the transfer goes on: NAK ends it with
+// "Wrong answer from PLC", silence with "Answer timeout from PLC"; any other answer goes on.
+void writeExamined(PlcLink &link, int timeoutMs, const QString &command, const QString &address,
+                   const QString &count, const QString &data);

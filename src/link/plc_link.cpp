@@ -1,0 +1,103 @@
+#include "plc_link.h"
+
+#include "failure.h"
+#include "line_settings.h"
+#include "port_setup.h"
+
+#include <QEventLoop>
+
+PlcLink::PlcLink(QObject *parent) : QObject(parent)
+{
+    m_timer.setSingleShot(true);
+}
+
+PlcLink::~PlcLink()
+{
+    close();
+}
+
+void PlcLink::open()
+{
+    if (m_port.isOpen())
+        return;
+    const QString device = portDevice(m_portNumber);
+    if (device.isEmpty())
+        throw Failure(QStringLiteral("No serial port is chosen (port number %1)").arg(m_portNumber));
+    const LineSettings settings = LineSettings::parse(m_lineSettings);
+
+    m_port.setPortName(device);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        throw Failure(QStringLiteral("Cannot open COM%1 (%2): %3")
+                          .arg(m_portNumber)
+                          .arg(device, m_port.errorString()));
+    }
+    auto require = [this](bool applied, const QString &what) {
+        if (applied)
+            return;
+        const QString reason = m_port.errorString();
+        m_port.close();
+        throw Failure(QStringLiteral("The serial port COM%1 refuses %2 (%3): %4")
+                          .arg(m_portNumber)
+                          .arg(what, m_lineSettings, reason));
+    };
+    require(m_port.setBaudRate(settings.baudRate), QStringLiteral("the speed"));
+    require(m_port.setParity(settings.parity), QStringLiteral("the parity"));
+    require(m_port.setDataBits(settings.dataBits), QStringLiteral("the data bits"));
+    require(m_port.setStopBits(settings.stopBits), QStringLiteral("the stop bits"));
+    require(m_port.setFlowControl(QSerialPort::NoFlowControl), QStringLiteral("no flow control"));
+}
+
+void PlcLink::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
+                             const std::function<bool(const QByteArray &)> &isComplete,
+                             bool *accepted)
+{
+    *accepted = false;
+    if (!m_port.isOpen())
+        throw Failure(QStringLiteral("The serial port is not open"));
+    if (m_waiting)
+        throw Failure(QStringLiteral("The serial port is still waiting for the controller"));
+
+    m_port.clear(QSerialPort::Input);
+    m_port.readAll();
+    m_port.write(request);
+
+    QByteArray received;
+    QEventLoop loop;
+    m_timer.setInterval(timeoutMs);
+    connect(&m_port, &QSerialPort::readyRead, &loop, [&] {
+        received += m_port.readAll();
+        if (isComplete(received)) {
+            *accepted = true;
+            m_timer.stop();
+            loop.quit();
+        } else {
+            m_timer.start();  // every piece restarts the full interval
+        }
+    });
+    connect(&m_timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(&m_port, &QSerialPort::errorOccurred, &loop, [&](QSerialPort::SerialPortError error) {
+        // A port that fails while we wait (unplugged, say) will not answer any more.
+        if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError)
+            loop.quit();
+    });
+
+    m_waiting = true;
+    m_timer.start();
+    loop.exec();
+    m_waiting = false;
+    m_timer.stop();
+    return received;
+}
+
+void Pause(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}

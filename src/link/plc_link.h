@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+// One window's serial port and answer timer: the port number and line settings last applied,
+// opening with clear failures, and the event-driven wait for an answer.
+class PlcLink : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PlcLink(QObject *parent = nullptr);
+    ~PlcLink() override;
+
+    // A text such as "9600,N,8,1". Only checked when the port opens.
+    void setLineSettings(const QString &text) { m_lineSettings = text; }
+    const QString &lineSettings() const { return m_lineSettings; }
+    void setPortNumber(int number) { m_portNumber = number; }
+    int portNumber() const { return m_portNumber; }
+
+    // Opens the port when it is closed. A port that cannot be opened or that refuses a line
+    // setting raises a Failure naming the device or the setting; the port is then closed.
+    void open();
+    void close();
+    bool isOpen() const { return m_port.isOpen(); }
+
+    // True while an exchange waits for its answer.
+    bool isWaiting() const { return m_waiting; }
+    // True while a user action runs on this link (see runLinkAction).
+    bool isBusy() const { return m_busy; }
+    void setBusy(bool busy) { m_busy = busy; }
+
+    // Sends one request and waits until accepted(received text) holds or the line has been
+    // silent for timeoutMs (every received piece restarts the wait). Whatever the port held
+    // before the request is discarded first, so a late answer to an earlier exchange cannot
+    // pass for this one. Returns the text received; *accepted tells how the wait ended.
+    QByteArray exchange(const QByteArray &request, int timeoutMs,
+                        const std::function<bool(const QByteArray &)> &isComplete, bool *accepted);
+
+private:
+    QSerialPort m_port;
+    QTimer m_timer;
+    QString m_lineSettings;
+    int m_portNumber = 1;
+    bool m_waiting = false;
+    bool m_busy = false;
+};
+
+// Pauses for ms milliseconds while the window goes on processing its events (no busy wait).
+void Pause(int ms);

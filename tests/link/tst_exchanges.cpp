@@ -1,0 +1,201 @@
+#include "exchanges.h"
+#include "failure.h"
+#include "frame.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "sim_fixture.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+#include <memory>
+
+// The four exchanges against the virtual controller over a real pseudo-terminal.
+class TestExchanges : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checksum_data();
+    void checksum();
+    void init();
+    void cleanup();
+    void readAcceptedByLength_data();
+    void readAcceptedByLength();
+    void readInPiecesOutlastingTheTimeout();
+    void readOneCharacterShortTimesOut();
+    void readKeepsExtraCharacters();
+    void writeAnswerCodes_data();
+    void writeAnswerCodes();
+    void writeFrameOnTheWire();
+    void probes_data();
+    void probes();
+    void lateAnswerIsNotTakenForTheNext();
+    void exchangeOnAClosedPortFails();
+
+private:
+    std::unique_ptr<SimFixture> m_sim;
+    std::unique_ptr<PlcLink> m_link;
+};
+
+void TestExchanges::checksum_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("digits");
+    // Reading 2 bytes at 2008: the nine characters and ETX add up to 0x1D4.
+    QTest::newRow("worked read example") << QByteArray("E00200802\x03") << "D4";
+    // 7 x 'A' + ';' + ETX = 0x205: the low byte keeps its leading zero.
+    QTest::newRow("sum 0x205") << QByteArray("AAAAAAA;\x03") << "05";
+    QTest::newRow("service word") << QByteArray("E11300002FF0F\x03") << "D1";
+}
+
+void TestExchanges::checksum()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, digits);
+    QCOMPARE(frame::checksum(body), digits);
+}
+
+void TestExchanges::init()
+{
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    m_link = std::make_unique<PlcLink>();
+    Setup_port(*m_link);
+    m_link->open();
+    QVERIFY(m_link->isOpen());
+}
+
+void TestExchanges::cleanup()
+{
+    m_link.reset();
+    m_sim.reset();
+}
+
+void TestExchanges::readAcceptedByLength_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("length");
+    QTest::newRow("2 bytes") << "02" << 8;
+    QTest::newRow("8 bytes") << "08" << 20;
+    QTest::newRow("64 bytes") << "40" << 132;
+}
+
+void TestExchanges::readAcceptedByLength()
+{
+    QFETCH(QString, count);
+    QFETCH(int, length);
+    m_sim->plc.poke(0x2008, QByteArray::fromHex("03C4"));
+    const QString answer = Read_from_plc(*m_link, 350, QStringLiteral("2008"), count);
+    QCOMPARE(answer.size(), length);
+    QCOMPARE(answer.at(0), QChar(0x02));
+    QCOMPARE(answer.mid(1, 4), QStringLiteral("03C4"));
+    const auto frames = m_sim->plc.frames();
+    QCOMPARE(frames.size(), 1);
+    QCOMPARE(frames.at(0).raw, frame::build(QStringLiteral("E002008") + count));
+}
+
+void TestExchanges::readInPiecesOutlastingTheTimeout()
+{
+    // 132 characters in pieces of 20, 60 ms apart: 360 ms in all, no gap as long as 150 ms.
+    m_sim->plc.splitAnswers(20, 60);
+    QElapsedTimer clock;
+    clock.start();
+    const QString answer = Read_from_plc(*m_link, 150, QStringLiteral("3600"), QStringLiteral("40"));
+    QCOMPARE(answer.size(), 132);
+    QVERIFY(clock.elapsed() >= 300);
+}
+
+void TestExchanges::readOneCharacterShortTimesOut()
+{
+    m_sim->plc.setTruncation(1);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(Read_from_plc(*m_link, 100, QStringLiteral("2008"), QStringLiteral("02")), QString());
+    QVERIFY(clock.elapsed() >= 95);
+    QVERIFY(clock.elapsed() < 600);
+}
+
+void TestExchanges::readKeepsExtraCharacters()
+{
+    m_sim->plc.setExtraCharacters("XYZ");
+    const QString answer = Read_from_plc(*m_link, 350, QStringLiteral("2008"), QStringLiteral("02"));
+    QCOMPARE(answer.size(), 11);
+    QVERIFY(answer.endsWith(QLatin1String("XYZ")));
+}
+
+void TestExchanges::writeAnswerCodes_data()
+{
+    QTest::addColumn<int>("kind");  // 0 ACK, 1 NAK, 2 'X', 3 silence
+    QTest::addColumn<QString>("code");
+    QTest::newRow("ACK") << 0 << "6";
+    QTest::newRow("NAK") << 1 << "15";
+    QTest::newRow("X") << 2 << "58";
+    QTest::newRow("silence") << 3 << "16";
+}
+
+void TestExchanges::writeAnswerCodes()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, code);
+    if (kind == 1)
+        m_sim->plc.failWrite(1, VirtualPlc::Fault::Nak);
+    if (kind == 2)
+        m_sim->plc.setWriteAnswer('X');
+    if (kind == 3)
+        m_sim->plc.failWrite(1, VirtualPlc::Fault::Silence);
+    QCOMPARE(Write_to_plc(*m_link, 100, QStringLiteral("E11"), QStringLiteral("3000"),
+                          QStringLiteral("02"), QStringLiteral("FF0F")),
+             code);
+}
+
+void TestExchanges::writeFrameOnTheWire()
+{
+    QCOMPARE(Write_to_plc(*m_link, 650, QStringLiteral("E10"), QStringLiteral("2002"),
+                          QStringLiteral("02"), QStringLiteral("0080")),
+             QStringLiteral("6"));
+    const auto frames = m_sim->plc.frames();
+    QCOMPARE(frames.size(), 1);
+    QCOMPARE(frames.at(0).command, QStringLiteral("E10"));
+    QCOMPARE(frames.at(0).raw, frame::build(QStringLiteral("E10200202") + QStringLiteral("0080")));
+    QCOMPARE(m_sim->plc.peek(0x2002, 2), QByteArray::fromHex("0080"));
+}
+
+void TestExchanges::probes_data()
+{
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("answered") << true;
+    QTest::newRow("unanswered") << false;
+}
+
+void TestExchanges::probes()
+{
+    QFETCH(bool, answered);
+    if (!answered) {
+        m_sim->plc.setEnqAnswer(0);
+        m_sim->plc.failAddress(QStringLiteral("0E02"), VirtualPlc::Fault::Silence);
+    }
+    QCOMPARE(Send_char(*m_link, 100, 5), answered ? QStringLiteral("6") : QString());
+    QCOMPARE(Read_cpu_type(*m_link, 100, QStringLiteral("0E02")),
+             answered ? QStringLiteral("291") : QString());
+}
+
+void TestExchanges::lateAnswerIsNotTakenForTheNext()
+{
+    m_sim->plc.poke(0x2000, QByteArray::fromHex("1111"));
+    m_sim->plc.poke(0x2100, QByteArray::fromHex("2222"));
+    m_sim->plc.setAnswerDelay(150);
+    QCOMPARE(Read_from_plc(*m_link, 50, QStringLiteral("2000"), QStringLiteral("02")), QString());
+    m_sim->plc.setAnswerDelay(0);
+    Pause(300);  // the late answer has arrived by now
+    const QString answer = Read_from_plc(*m_link, 350, QStringLiteral("2100"), QStringLiteral("02"));
+    QCOMPARE(answer.mid(1, 4), QStringLiteral("2222"));
+}
+
+void TestExchanges::exchangeOnAClosedPortFails()
+{
+    m_link->close();
+    QVERIFY_THROWS_EXCEPTION(Failure, Read_from_plc(*m_link, 100, QStringLiteral("2008"),
+                                                    QStringLiteral("02")));
+}
+
+QTEST_GUILESS_MAIN(TestExchanges)
+#include "tst_exchanges.moc"

@@ -1,0 +1,191 @@
+#include "failure.h"
+#include "ini_file.h"
+#include "line_settings.h"
+#include "plc_link.h"
+#include "port_setup.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The settings file, the line settings assembled from it, and the port mapping.
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void missingFileSectionOrKeyGiveTheDefault();
+    void valuesAreReadAfreshEveryTime();
+    void writeKeepsEveryOtherLine();
+    void setupPortWithoutFile();
+    void setupPortFromFile_data();
+    void setupPortFromFile();
+    void portMapping_data();
+    void portMapping();
+    void badLineSettingsNameTheSetting_data();
+    void badLineSettingsNameTheSetting();
+    void portThatCannotOpenIsAClearFailure();
+
+private:
+    void writeFile(const QByteArray &text);
+    QTemporaryDir *m_dir = nullptr;
+    QString m_file;
+};
+
+void TestSettings::init()
+{
+    m_dir = new QTemporaryDir;
+    m_file = m_dir->filePath(QStringLiteral("set.ini"));
+    setSettingsFilePath(m_file);
+}
+
+void TestSettings::cleanup()
+{
+    setSettingsFilePath(QString());
+    delete m_dir;
+}
+
+void TestSettings::writeFile(const QByteArray &text)
+{
+    QFile f(m_file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+void TestSettings::missingFileSectionOrKeyGiveTheDefault()
+{
+    QCOMPARE(Read_ini(m_file, "COM", "Speed", "0"), QStringLiteral("0"));
+    writeFile("[COM_MB]\nSpeed=3\n[COM]\nParity=2\n");
+    QCOMPARE(Read_ini(m_file, "COM", "Speed", "0"), QStringLiteral("0"));
+    QCOMPARE(Read_ini(m_file, "NONE", "Parity", "0"), QStringLiteral("0"));
+    QCOMPARE(Read_ini(m_file, "com", "PARITY", "0"), QStringLiteral("2"));
+    QCOMPARE(Read_ini(m_file, "COM_MB", "Speed", "0"), QStringLiteral("3"));
+}
+
+void TestSettings::valuesAreReadAfreshEveryTime()
+{
+    writeFile("[COM]\nPort_num=2\n");
+    QCOMPARE(storedPortNumber(), 3);
+    writeFile("[COM]\nPort_num = \"9\" \n");
+    QCOMPARE(storedPortNumber(), 10);
+}
+
+void TestSettings::writeKeepsEveryOtherLine()
+{
+    writeFile("; my controller\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[COM]\r\nSpeed=1\r\n");
+    Write_ini(m_file, "COM", "Speed", "4");
+    Write_ini(m_file, "COM", "Port_num", "0");
+    Write_ini(m_file, "PORTS", "COM2", "/dev/ttyUSB1");
+    Write_ini(m_file, "COM_MB", "Parity", "2");
+    QFile f(m_file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("; my controller\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n"
+                                     "COM2=/dev/ttyUSB1\r\n\r\n[COM]\r\nSpeed=4\r\nPort_num=0\r\n"
+                                     "\r\n[COM_MB]\r\nParity=2\r\n"));
+}
+
+void TestSettings::setupPortWithoutFile()
+{
+    PlcLink link;
+    Setup_port(link);
+    QCOMPARE(link.lineSettings(), QStringLiteral("9600,N,7,1"));
+    QCOMPARE(link.portNumber(), 1);
+    QVERIFY(!link.isOpen());
+}
+
+void TestSettings::setupPortFromFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("port");
+    QTest::newRow("all set")
+        << QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=2\nPort_num=9\n")
+        << "115200,E,8,2" << 10;
+    QTest::newRow("one and a half stop bits")
+        << QByteArray("[COM]\nSpeed=1\nParity=1\nBit_num=2\nStop_bit=1\n") << "19200,O,9,1.5" << 1;
+    QTest::newRow("speed outside its table")
+        << QByteArray("[COM]\nSpeed=7\nBit_num=1\n") << "N,8,1" << 1;
+    QTest::newRow("negative stop bit")
+        << QByteArray("[COM]\nStop_bit=-1\n") << "9600,N,7," << 1;
+    QTest::newRow("not a number")
+        << QByteArray("[COM]\nParity=x\nPort_num=two\n") << "9600,7,1" << 0;
+}
+
+void TestSettings::setupPortFromFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, settings);
+    QFETCH(int, port);
+    writeFile(file);
+    PlcLink link;
+    Setup_port(link);
+    QCOMPARE(link.lineSettings(), settings);
+    QCOMPARE(link.portNumber(), port);
+}
+
+void TestSettings::portMapping_data()
+{
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("device");
+    QTest::newRow("mapped") << 1 << "/dev/ttyUSB0";
+    QTest::newRow("mapped, key in other case") << 2 << "/dev/ttyACM0";
+    QTest::newRow("default") << 3 << "/dev/ttyS2";
+    QTest::newRow("COM10") << 10 << "/dev/ttyS9";
+    QTest::newRow("no port") << 0 << "";
+}
+
+void TestSettings::portMapping()
+{
+    QFETCH(int, port);
+    QFETCH(QString, device);
+    writeFile("[PORTS]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyACM0\n");
+    QCOMPARE(portDevice(port), device);
+}
+
+void TestSettings::badLineSettingsNameTheSetting_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("9 data bits") << "9600,N,9,1" << "9 data bits";
+    QTest::newRow("incomplete") << "9600,N," << "data bits setting is missing";
+    QTest::newRow("speed not a number") << "fast,N,8,1" << "\"fast\" is not a baud rate";
+    QTest::newRow("three settings") << "N,8,1" << "stop bits setting is missing";
+    QTest::newRow("empty") << "" << "speed setting is missing";
+}
+
+void TestSettings::badLineSettingsNameTheSetting()
+{
+    QFETCH(QString, settings);
+    QFETCH(QString, named);
+    try {
+        LineSettings::parse(settings);
+        QFAIL("accepted");
+    } catch (const Failure &f) {
+        QVERIFY2(f.description().contains(named), qPrintable(f.description()));
+    }
+    // The link refuses to open with them, before touching any device.
+    PlcLink link;
+    link.setLineSettings(settings);
+    QVERIFY_THROWS_EXCEPTION(Failure, link.open());
+    QVERIFY(!link.isOpen());
+}
+
+void TestSettings::portThatCannotOpenIsAClearFailure()
+{
+    writeFile("[PORTS]\nCOM4=/nonexistent/tty\n");
+    PlcLink link;
+    link.setLineSettings(QStringLiteral("9600,N,8,1"));
+    link.setPortNumber(4);
+    try {
+        link.open();
+        QFAIL("opened");
+    } catch (const Failure &f) {
+        QVERIFY2(f.description().startsWith(QLatin1String("Cannot open COM4 (/nonexistent/tty): ")),
+                 qPrintable(f.description()));
+    }
+    QVERIFY(!link.isOpen());
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"

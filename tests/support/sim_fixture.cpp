@@ -1,0 +1,33 @@
+#include "sim_fixture.h"
+
+#include "ini_file.h"
+
+SimFixture::SimFixture()
+{
+    if (!m_dir.isValid()) {
+        m_error = QStringLiteral("no temporary folder");
+        return;
+    }
+    setSettingsFilePath(settingsFile());
+    if (!plc.start(&m_error))
+        return;
+    Write_ini(settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"), plc.devicePath());
+    setCom(QStringLiteral("Bit_num"), QStringLiteral("1"));  // 8 data bits: 9600,N,8,1
+    m_ok = true;
+}
+
+SimFixture::~SimFixture()
+{
+    plc.stop();
+    setSettingsFilePath(QString());
+}
+
+QString SimFixture::settingsFile() const
+{
+    return m_dir.filePath(QStringLiteral("set.ini"));
+}
+
+void SimFixture::setCom(const QString &key, const QString &value) const
+{
+    Write_ini(settingsFile(), QStringLiteral("COM"), key, value);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "virtual_plc.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A virtual controller on a real pseudo-terminal, reached as COM1 through a temporary settings
+// file's [PORTS] section. The settings file path points at it while the fixture lives.
+class SimFixture {
+public:
+    SimFixture();
+    ~SimFixture();
+
+    bool ok() const { return m_ok; }
+    QString error() const { return m_error; }
+    QString settingsFile() const;
+    // Writes a "COM" key (Speed, Parity, Bit_num, Stop_bit, Port_num).
+    void setCom(const QString &key, const QString &value) const;
+
+    VirtualPlc plc;
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+    QString m_error;
+};
