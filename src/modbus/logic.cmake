@@ -1,0 +1,1 @@
+# plc_modbus_logic: widget-free Modbus port logic

@@ -1,0 +1,1 @@
+# plc_modbus: the UART tab widget
