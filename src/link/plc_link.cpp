@@ -9,6 +9,8 @@
 PlcLink::PlcLink(QObject *parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
+    // A coarse timer may fire 5% early; the answer timeout must hold to the millisecond.
+    m_timer.setTimerType(Qt::PreciseTimer);
 }
 
 PlcLink::~PlcLink()
@@ -98,6 +100,6 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
 void Pause(int ms)
 {
     QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }

@@ -110,7 +110,7 @@ void TestExchanges::readOneCharacterShortTimesOut()
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(Read_from_plc(*m_link, 100, QStringLiteral("2008"), QStringLiteral("02")), QString());
-    QVERIFY(clock.elapsed() >= 95);
+    QVERIFY(clock.elapsed() >= 100);  // never early
     QVERIFY(clock.elapsed() < 600);
 }
 
