@@ -63,7 +63,8 @@ int main(int argc, char *argv[])
     plc.failAddress(QStringLiteral("3600"), VirtualPlc::Fault::Silence);
     cpu0 = processCpuSeconds();
     wall.restart();
-    const QString unanswered = Read_from_plc(link, 1000, QStringLiteral("3600"), QStringLiteral("40"));
+    const QString unanswered =
+        Read_from_plc(link, 1000, QStringLiteral("3600"), QStringLiteral("40"));
     const double waitWall = double(wall.nsecsElapsed()) / 1e9;
     const double waitCpu = processCpuSeconds() - cpu0;
     std::printf("Unanswered exchange:  %s after %.3f s wall, %.4f s CPU while waiting\n",

@@ -6,9 +6,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -48,9 +48,10 @@ int main(int argc, char *argv[])
         QStringLiteral("A virtual controller on a pseudo-terminal. It prints the device to open "
                        "and every frame it receives; Ctrl-C ends it."));
     parser.addHelpOption();
-    const QCommandLineOption link(QStringLiteral("link"),
-                                  QStringLiteral("Also reach the terminal through a symlink at <path>."),
-                                  QStringLiteral("path"));
+    const QCommandLineOption link(
+        QStringLiteral("link"),
+        QStringLiteral("Also reach the terminal through a symlink at <path>."),
+        QStringLiteral("path"));
     const QCommandLineOption cpu(QStringLiteral("cpu-type"),
                                  QStringLiteral("CPU type the probe answers (default 291)."),
                                  QStringLiteral("n"), QStringLiteral("291"));
@@ -73,14 +74,16 @@ int main(int argc, char *argv[])
     for (const QString &code : parser.values(device)) {
         const QByteArray bytes = QByteArray::fromHex(code.toLatin1());
         if (bytes.size() != 8 || code.size() != 16) {
-            std::fprintf(stderr, "plc-sim: --device takes 16 hex digits, not %s\n", qPrintable(code));
+            std::fprintf(stderr, "plc-sim: --device takes 16 hex digits, not %s\n",
+                         qPrintable(code));
             return 2;
         }
         devices.append(bytes);
     }
     plc.setOneWireDevices(devices);
     plc.setFrameCallback([](const VirtualPlc::Frame &frame) {
-        std::printf("%s%s\n", qPrintable(printable(frame.raw)), frame.valid ? "" : "  (rejected: NAK)");
+        std::printf("%s%s\n", qPrintable(printable(frame.raw)),
+                    frame.valid ? "" : "  (rejected: NAK)");
         std::fflush(stdout);
     });
 

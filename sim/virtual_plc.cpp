@@ -1,14 +1,14 @@
 #include "virtual_plc.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <optional>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
@@ -63,7 +63,8 @@ bool VirtualPlc::start(QString *error)
 {
     auto fail = [&](const char *what) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno)));
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                                  QString::fromLocal8Bit(strerror(errno)));
         stop();
         return false;
     };
@@ -301,12 +302,13 @@ void VirtualPlc::handleFrame(const QByteArray &raw)
         const bool checksumOk = checksumOf(raw.mid(1, etx)) == raw.mid(etx + 1, 2);
         if (checksumOk && body.size() == 9 && body.startsWith("E00") && isHex(body.mid(3))) {
             frame.command = QStringLiteral("E00");
-        } else if (checksumOk && body.size() >= 9 && (body.startsWith("E11") || body.startsWith("E10"))
-                   && isHex(body.mid(3)) && body.size() == 9 + 2 * body.mid(7, 2).toInt(nullptr, 16)) {
+        } else if (checksumOk && body.size() >= 9 &&
+                   (body.startsWith("E11") || body.startsWith("E10")) && isHex(body.mid(3)) &&
+                   body.size() == 9 + 2 * body.mid(7, 2).toInt(nullptr, 16)) {
             frame.command = QString::fromLatin1(body.left(3));
             frame.data = QString::fromLatin1(body.mid(9));
-        } else if (checksumOk && body.size() == 7 && body.startsWith('0') && body.endsWith("02")
-                   && isHex(body)) {
+        } else if (checksumOk && body.size() == 7 && body.startsWith('0') && body.endsWith("02") &&
+                   isHex(body)) {
             frame.command = QStringLiteral("0");
         }
         if (!frame.command.isEmpty()) {
@@ -354,11 +356,13 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
         const QByteArray bytes = QByteArray::fromHex(frame.data.toLatin1());
         for (int i = 0; i < bytes.size(); ++i)
             m_memory[(address + i) & 0xFFFF] = static_cast<std::uint8_t>(bytes.at(i));
-        if (frame.command == QLatin1String("E10") && address == 0x2000 && frame.data == QLatin1String("0180")) {
+        if (frame.command == QLatin1String("E10") && address == 0x2000 &&
+            frame.data == QLatin1String("0180")) {
             // Bus search: the codes found go to 3002 onward, their number to the low byte of 3000.
             for (int d = 0; d < m_devices.size(); ++d) {
                 for (int b = 0; b < 8; ++b)
-                    m_memory[0x3002 + 8 * d + b] = static_cast<std::uint8_t>(b < m_devices.at(d).size() ? m_devices.at(d).at(b) : 0);
+                    m_memory[0x3002 + 8 * d + b] = static_cast<std::uint8_t>(
+                        b < m_devices.at(d).size() ? m_devices.at(d).at(b) : 0);
             }
             m_memory[0x3000] = static_cast<std::uint8_t>(m_devices.size());
         }

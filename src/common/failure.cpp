@@ -3,4 +3,6 @@
 #include <utility>
 
 Failure::Failure(QString description)
-    : m_description(std::move(description)), m_what(m_description.toUtf8()) {}
+    : m_description(std::move(description)), m_what(m_description.toUtf8())
+{
+}

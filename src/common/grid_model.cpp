@@ -1,7 +1,6 @@
 #include "grid_model.h"
 
-GridModel::GridModel(int cols, QObject *parent)
-    : QAbstractTableModel(parent), m_cols(qMax(1, cols))
+GridModel::GridModel(int cols, QObject *parent) : QAbstractTableModel(parent), m_cols(qMax(1, cols))
 {
     m_cells = {emptyRow(), emptyRow()};
     m_alignment = QList<Qt::Alignment>(m_cols, Qt::AlignLeft | Qt::AlignVCenter);

@@ -21,7 +21,8 @@ qint32 Hex_to_num(const QString &text)
         // Rounded to a 32-bit integer after each step, as the controller tool always did.
         result = std::nearbyint(result + digit * std::pow(16.0, n - 1 - i));
         if (result > std::numeric_limits<qint32>::max())
-            throw Failure(QStringLiteral("Overflow: the hexadecimal text \"%1\" is too long").arg(text));
+            throw Failure(
+                QStringLiteral("Overflow: the hexadecimal text \"%1\" is too long").arg(text));
     }
     return qint32(result);
 }

@@ -4,7 +4,7 @@
 class ProgressDisplay {
 public:
     virtual ~ProgressDisplay() = default;
-    virtual void open() = 0;               // shown modeless, at 0
+    virtual void open() = 0;                   // shown modeless, at 0
     virtual void setPercent(int percent) = 0;  // 0 to 100, repainted at once
     virtual void close() = 0;
 };

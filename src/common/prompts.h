@@ -11,7 +11,8 @@ public:
     virtual ~Prompts() = default;
 
     // A message with an OK button. A null title means the application's own title.
-    virtual void message(QWidget *parent, const QString &text, const QString &title = QString()) = 0;
+    virtual void message(QWidget *parent, const QString &text,
+                         const QString &title = QString()) = 0;
     // A question with OK and Cancel and an empty title; true for OK.
     virtual bool confirm(QWidget *parent, const QString &text) = 0;
     // File dialogs; the empty text when the user cancels.

@@ -66,8 +66,9 @@ bool isKeyLine(const QString &line, const QString &key, QString *value = nullptr
 
 QString unquoted(QString value)
 {
-    if (value.size() >= 2 && (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\'')))
-        && value.endsWith(value.at(0)))
+    if (value.size() >= 2 &&
+        (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\''))) &&
+        value.endsWith(value.at(0)))
         value = value.mid(1, value.size() - 2);
     return value;
 }

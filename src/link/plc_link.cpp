@@ -24,7 +24,8 @@ void PlcLink::open()
         return;
     const QString device = portDevice(m_portNumber);
     if (device.isEmpty())
-        throw Failure(QStringLiteral("No serial port is chosen (port number %1)").arg(m_portNumber));
+        throw Failure(
+            QStringLiteral("No serial port is chosen (port number %1)").arg(m_portNumber));
     const LineSettings settings = LineSettings::parse(m_lineSettings);
 
     m_port.setPortName(device);

@@ -11,8 +11,8 @@ namespace {
 // The stored index of a "COM" key, or -1 when it is not a whole number.
 int storedIndex(const QString &key)
 {
-    const auto value =
-        hextext::wholeNumber(Read_ini(settingsFilePath(), QStringLiteral("COM"), key, QStringLiteral("0")));
+    const auto value = hextext::wholeNumber(
+        Read_ini(settingsFilePath(), QStringLiteral("COM"), key, QStringLiteral("0")));
     if (!value || *value < -32768 || *value > 32767)
         return -1;
     return int(*value);
@@ -32,12 +32,14 @@ QString storedLineSettings()
                                        QStringLiteral("115200,")};
     static const QStringList parities = {QStringLiteral("N,"), QStringLiteral("O,"),
                                          QStringLiteral("E,")};
-    static const QStringList bits = {QStringLiteral("7,"), QStringLiteral("8,"), QStringLiteral("9,")};
-    static const QStringList stops = {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")};
-    return entry(speeds, storedIndex(QStringLiteral("Speed")))
-           + entry(parities, storedIndex(QStringLiteral("Parity")))
-           + entry(bits, storedIndex(QStringLiteral("Bit_num")))
-           + entry(stops, storedIndex(QStringLiteral("Stop_bit")));
+    static const QStringList bits = {QStringLiteral("7,"), QStringLiteral("8,"),
+                                     QStringLiteral("9,")};
+    static const QStringList stops = {QStringLiteral("1"), QStringLiteral("1.5"),
+                                      QStringLiteral("2")};
+    return entry(speeds, storedIndex(QStringLiteral("Speed"))) +
+           entry(parities, storedIndex(QStringLiteral("Parity"))) +
+           entry(bits, storedIndex(QStringLiteral("Bit_num"))) +
+           entry(stops, storedIndex(QStringLiteral("Stop_bit")));
 }
 
 int storedPortNumber()

@@ -5,12 +5,12 @@
 // Everything that tells UART 1 and UART 2 apart: controller addresses, the designer names of
 // the tab's controls, and the few texts that differ. One tab class serves both ports.
 struct UartPort {
-    int number;                // 1 or 2
-    QString portWordAddress;   // where the port word lives in the controller
-    int tableBase;             // first request record
-    QString tabCaption;        // "UART 1" / "UART 2"
+    int number;               // 1 or 2
+    QString portWordAddress;  // where the port word lives in the controller
+    int tableBase;            // first request record
+    QString tabCaption;       // "UART 1" / "UART 2"
 
-    QString modeOption;        // mode option array
+    QString modeOption;  // mode option array
     QString generalFrame;
     QString speedList;
     QString parityList;
@@ -20,7 +20,7 @@ struct UartPort {
     QString masterFrame;
     QString addressBox;
     QString timeoutBox;
-    QString initialAddress;    // the "MB address" box's first text
+    QString initialAddress;  // the "MB address" box's first text
     QString grid;
     QString cellEditor;
     QString addButton;
@@ -28,11 +28,11 @@ struct UartPort {
     QString deleteButton;
     QString writeButton;
     QString uploadButton;
-    bool hasSlaveTransfer;     // UART 2 only: "Download" / "Upload" of the slave settings
+    bool hasSlaveTransfer;  // UART 2 only: "Download" / "Upload" of the slave settings
     QString slaveDownloadButton;
     QString slaveUploadButton;
 
-    QString dialogTitle;       // the request dialog's caption
+    QString dialogTitle;  // the request dialog's caption
     // The cell editor's refusal: columns 1 and 6, and columns 2 to 5 (the same text on UART 1).
     QString cellMessageOuter;
     QString cellMessageInner;

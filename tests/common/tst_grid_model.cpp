@@ -33,11 +33,12 @@ void TestGridModel::headingLineSplitsExactly_data()
     QTest::addColumn<QStringList>("headings");
     QTest::newRow("requests")
         << "Slot | Address | Num word | Address slave | Address master | Function | Timeout,[ms] "
-        << QStringList{"Slot ", " Address ", " Num word ", " Address slave ", " Address master ",
-                       " Function ", " Timeout,[ms] "};
-    QTest::newRow("error buffer")
-        << "Slot  |  Errors  type   |   Short descriptions of error    "
-        << QStringList{"Slot  ", "  Errors  type   ", "   Short descriptions of error    "};
+        << QStringList{"Slot ",           " Address ",        " Num word ",
+                       " Address slave ", " Address master ", " Function ",
+                       " Timeout,[ms] "};
+    QTest::newRow("error buffer") << "Slot  |  Errors  type   |   Short descriptions of error    "
+                                  << QStringList{"Slot  ", "  Errors  type   ",
+                                                 "   Short descriptions of error    "};
     QTest::newRow("one column") << "Num" << QStringList{"Num"};
 }
 

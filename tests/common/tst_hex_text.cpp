@@ -67,7 +67,10 @@ void TestHexText::wordsTravelLowByteFirst()
 
 void TestHexText::wordAtReadsAnswerData()
 {
-    const QString answer = QStringLiteral("\x02" "05CE3412\x03" "AB");
+    const QString answer = QStringLiteral(
+        "\x02"
+        "05CE3412\x03"
+        "AB");
     QCOMPARE(int(hextext::wordAt(answer, 0)), 0xCE05);
     QCOMPARE(int(hextext::wordAt(answer, 2)), 0x1234);
     QCOMPARE(int(hextext::wordAt(QString(), 0)), 0);  // an empty answer decodes as 0

@@ -99,7 +99,8 @@ void TestExchanges::readInPiecesOutlastingTheTimeout()
     m_sim->plc.splitAnswers(20, 60);
     QElapsedTimer clock;
     clock.start();
-    const QString answer = Read_from_plc(*m_link, 150, QStringLiteral("3600"), QStringLiteral("40"));
+    const QString answer =
+        Read_from_plc(*m_link, 150, QStringLiteral("3600"), QStringLiteral("40"));
     QCOMPARE(answer.size(), 132);
     QVERIFY(clock.elapsed() >= 300);
 }
@@ -117,7 +118,8 @@ void TestExchanges::readOneCharacterShortTimesOut()
 void TestExchanges::readKeepsExtraCharacters()
 {
     m_sim->plc.setExtraCharacters("XYZ");
-    const QString answer = Read_from_plc(*m_link, 350, QStringLiteral("2008"), QStringLiteral("02"));
+    const QString answer =
+        Read_from_plc(*m_link, 350, QStringLiteral("2008"), QStringLiteral("02"));
     QCOMPARE(answer.size(), 11);
     QVERIFY(answer.endsWith(QLatin1String("XYZ")));
 }
@@ -186,15 +188,16 @@ void TestExchanges::lateAnswerIsNotTakenForTheNext()
     QCOMPARE(Read_from_plc(*m_link, 50, QStringLiteral("2000"), QStringLiteral("02")), QString());
     m_sim->plc.setAnswerDelay(0);
     Pause(300);  // the late answer has arrived by now
-    const QString answer = Read_from_plc(*m_link, 350, QStringLiteral("2100"), QStringLiteral("02"));
+    const QString answer =
+        Read_from_plc(*m_link, 350, QStringLiteral("2100"), QStringLiteral("02"));
     QCOMPARE(answer.mid(1, 4), QStringLiteral("2222"));
 }
 
 void TestExchanges::exchangeOnAClosedPortFails()
 {
     m_link->close();
-    QVERIFY_THROWS_EXCEPTION(Failure, Read_from_plc(*m_link, 100, QStringLiteral("2008"),
-                                                    QStringLiteral("02")));
+    QVERIFY_THROWS_EXCEPTION(
+        Failure, Read_from_plc(*m_link, 100, QStringLiteral("2008"), QStringLiteral("02")));
 }
 
 QTEST_GUILESS_MAIN(TestExchanges)

@@ -99,17 +99,16 @@ void TestSettings::setupPortFromFile_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("settings");
     QTest::addColumn<int>("port");
-    QTest::newRow("all set")
-        << QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=2\nPort_num=9\n")
-        << "115200,E,8,2" << 10;
+    QTest::newRow("all set") << QByteArray(
+                                    "[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=2\nPort_num=9\n")
+                             << "115200,E,8,2" << 10;
     QTest::newRow("one and a half stop bits")
         << QByteArray("[COM]\nSpeed=1\nParity=1\nBit_num=2\nStop_bit=1\n") << "19200,O,9,1.5" << 1;
     QTest::newRow("speed outside its table")
         << QByteArray("[COM]\nSpeed=7\nBit_num=1\n") << "N,8,1" << 1;
-    QTest::newRow("negative stop bit")
-        << QByteArray("[COM]\nStop_bit=-1\n") << "9600,N,7," << 1;
-    QTest::newRow("not a number")
-        << QByteArray("[COM]\nParity=x\nPort_num=two\n") << "9600,7,1" << 0;
+    QTest::newRow("negative stop bit") << QByteArray("[COM]\nStop_bit=-1\n") << "9600,N,7," << 1;
+    QTest::newRow("not a number") << QByteArray("[COM]\nParity=x\nPort_num=two\n") << "9600,7,1"
+                                  << 0;
 }
 
 void TestSettings::setupPortFromFile()
@@ -147,11 +146,16 @@ void TestSettings::badLineSettingsNameTheSetting_data()
 {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("named");
-    QTest::newRow("9 data bits") << "9600,N,9,1" << "9 data bits";
-    QTest::newRow("incomplete") << "9600,N," << "data bits setting is missing";
-    QTest::newRow("speed not a number") << "fast,N,8,1" << "\"fast\" is not a baud rate";
-    QTest::newRow("three settings") << "N,8,1" << "stop bits setting is missing";
-    QTest::newRow("empty") << "" << "speed setting is missing";
+    QTest::newRow("9 data bits") << "9600,N,9,1"
+                                 << "9 data bits";
+    QTest::newRow("incomplete") << "9600,N,"
+                                << "data bits setting is missing";
+    QTest::newRow("speed not a number") << "fast,N,8,1"
+                                        << "\"fast\" is not a baud rate";
+    QTest::newRow("three settings") << "N,8,1"
+                                    << "stop bits setting is missing";
+    QTest::newRow("empty") << ""
+                           << "speed setting is missing";
 }
 
 void TestSettings::badLineSettingsNameTheSetting()

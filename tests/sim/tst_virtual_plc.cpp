@@ -44,7 +44,8 @@ void TestVirtualPlc::cleanup()
 QByteArray TestVirtualPlc::rawExchange(const QByteArray &request)
 {
     bool accepted = false;
-    return m_link->exchange(request, 150, [](const QByteArray &t) { return !t.isEmpty(); }, &accepted);
+    return m_link->exchange(
+        request, 150, [](const QByteArray &t) { return !t.isEmpty(); }, &accepted);
 }
 
 void TestVirtualPlc::badFramesAreRefused_data()
