@@ -1,6 +1,11 @@
 # plc_modbus_logic: widget-free Modbus port logic (QtCore and the link only).
 add_library(plc_modbus_logic STATIC
     ${CMAKE_CURRENT_LIST_DIR}/uart_port.cpp ${CMAKE_CURRENT_LIST_DIR}/uart_port.h
+    ${CMAKE_CURRENT_LIST_DIR}/port_word.cpp ${CMAKE_CURRENT_LIST_DIR}/port_word.h
+    ${CMAKE_CURRENT_LIST_DIR}/request_record.cpp ${CMAKE_CURRENT_LIST_DIR}/request_record.h
+    ${CMAKE_CURRENT_LIST_DIR}/check_grid.cpp ${CMAKE_CURRENT_LIST_DIR}/check_grid.h
+    ${CMAKE_CURRENT_LIST_DIR}/request_editing.cpp ${CMAKE_CURRENT_LIST_DIR}/request_editing.h
+    ${CMAKE_CURRENT_LIST_DIR}/port_transfer.cpp ${CMAKE_CURRENT_LIST_DIR}/port_transfer.h
 )
 target_include_directories(plc_modbus_logic PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(plc_modbus_logic PUBLIC plc_common plc_link Qt6::Core)

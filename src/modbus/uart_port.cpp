@@ -31,6 +31,7 @@ const UartPort &UartPort::uart1()
         QStringLiteral("Slave add/modify"),
         QStringLiteral("You are enter incorrect value ! Pls use correct value!"),
         QStringLiteral("You are enter incorrect value ! Pls use correct value!"),
+        QString(),
     };
     return port;
 }
@@ -66,6 +67,7 @@ const UartPort &UartPort::uart2()
         QStringLiteral("Form1"),
         QStringLiteral("You are enter incorrect value ! Pls use correct value !"),
         QStringLiteral("You are enter incorrect value !  Pls use correct value !"),
+        QStringLiteral("2004"),
     };
     return port;
 }

@@ -37,6 +37,8 @@ struct UartPort {
     QString cellMessageOuter;
     QString cellMessageInner;
 
+    QString slaveTimeoutAddress;  // UART 2 only: the slave timeout word
+
     static const UartPort &uart1();
     static const UartPort &uart2();
 };

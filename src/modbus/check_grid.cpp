@@ -1,0 +1,94 @@
+#include "check_grid.h"
+
+#include "grid_model.h"
+#include "port_word.h"
+#include "request_record.h"
+
+namespace {
+
+// What one class of functions allows. The ends are the last address a request may reach.
+struct ClassLimits {
+    int address;
+    int count;
+    int slaveEnd;
+    int masterEnd;
+};
+
+constexpr ClassLimits kCoils{248, 255, 3071, 3071};
+constexpr ClassLimits kRegisterRead{248, 125, 7999, 7999};
+constexpr ClassLimits kRegisterWrite{248, 123, 7999, 7999};
+
+// The record keeps 12 bits of timeout; more would run into the function code.
+constexpr int kMaxTimeout = 4095;
+
+const ClassLimits *limitsOf(int function)
+{
+    switch (function) {
+        case 0:
+        case 3:
+            return &kCoils;
+        case 1:
+        case 4:
+            return &kRegisterRead;
+        case 2:
+            return &kRegisterWrite;
+        default:
+            return nullptr;
+    }
+}
+
+bool within(qint64 value, qint64 low, qint64 high)
+{
+    return value >= low && value <= high;
+}
+
+// The fault code of one request, or -1. The record holds no negative count or address.
+int faultOf(const ModbusRequest &r)
+{
+    const ClassLimits *limits = limitsOf(r.function);
+    if (!limits)
+        return 4;
+    if (!within(r.address, 0, limits->address))
+        return 0;
+    if (!within(r.count, 0, limits->count))
+        return 1;
+    if (r.slaveStart < 0 || qint64(r.slaveStart) + r.count > limits->slaveEnd)
+        return 2;
+    if (r.masterAddress < 0 || qint64(r.masterAddress) + r.count > limits->masterEnd)
+        return 3;
+    if (!within(r.timeout, 1, kMaxTimeout))
+        return 5;
+    return -1;
+}
+
+}  // namespace
+
+std::optional<GridFault> Check_grid(const GridModel &val_grid)
+{
+    const int n = requestCount(val_grid);
+    if (n > kMaxRequests)
+        return GridFault{kMaxRequests, 6};
+    for (int row = 1; row <= n; ++row) {
+        const int code = faultOf(requestFromRow(val_grid, row));
+        if (code >= 0)
+            return GridFault{row, code};
+    }
+    return std::nullopt;
+}
+
+QString gridFaultMessage(const GridFault &fault)
+{
+    static const char *const what[] = {"the slave address data", "the size of request ",
+                                       "the slave address data", "the master address data",
+                                       "the function code",      "the Timeout"};
+    const QString start = QStringLiteral("You configuration has error in ");
+    if (fault.code == 6) {
+        return start + QStringLiteral("the number of slaves. \r\nMaximum allowed number is %1 ")
+                           .arg(kMaxRequests);
+    }
+    // Codes 0 to 5 name the column in table order, from Address on.
+    return start + QLatin1String(what[fault.code]) +
+           QStringLiteral(" - row %1\r\nColumn [%2]")
+               .arg(fault.row)
+               .arg(requestColumnName(requestcol::Address + fault.code));
+}

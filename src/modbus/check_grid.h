@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class GridModel;
+
+// The first fault the table check found: the row (decimal in the message) and its code.
+struct GridFault {
+    int row = 0;
+    // 0 Address, 1 Num word, 2 Address slave, 3 Address master, 4 Function, 5 Timeout,
+    // 6 more than 128 requests (row 128).
+    int code = 0;
+};
+
+inline const QString kConfigErrorTitle = QStringLiteral("Error in configurations");
+
+// Checks the requests of a master table (rows 1 to rows - 2, the entry row aside) before they
+// are sent: the first fault, or none. A cell that is not a whole number is a Failure naming its
+// row, column and text.
+std::optional<GridFault> Check_grid(const GridModel &val_grid);
+
+// What the download shows for a fault, titled kConfigErrorTitle.
+QString gridFaultMessage(const GridFault &fault);

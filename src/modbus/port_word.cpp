@@ -1,0 +1,55 @@
+#include "port_word.h"
+
+namespace {
+
+constexpr quint16 kInUse = 0x4000;
+constexpr quint16 kMaster = 0x8000;
+
+}  // namespace
+
+const QStringList &speedEntries()
+{
+    static const QStringList entries = {QStringLiteral("9600"),   QStringLiteral("19200"),
+                                        QStringLiteral("38400"),  QStringLiteral("57600"),
+                                        QStringLiteral("115200"), QStringLiteral("187500"),
+                                        QStringLiteral("256000"), QStringLiteral("500000")};
+    return entries;
+}
+
+const QStringList &parityEntries()
+{
+    static const QStringList entries = {QStringLiteral("Odd"), QStringLiteral("Even"),
+                                        QStringLiteral("None")};
+    return entries;
+}
+
+quint16 encodePortWord(UartMode mode, int speed, int parity, int countOrAddress)
+{
+    if (mode == UartMode::NotUse)
+        return 0;
+    // Each field is kept to its own bits so that one can never spill into the next.
+    quint16 word = quint16(((speed & 0x7) << 8) | ((parity & 0x3) << 11) | (countOrAddress & 0xFF));
+    word |= kInUse;
+    if (mode == UartMode::Master)
+        word |= kMaster;
+    return word;
+}
+
+PortWordFields decodePortWord(quint16 word)
+{
+    PortWordFields fields;
+    if ((word & (kMaster | kInUse)) == (kMaster | kInUse))
+        fields.mode = UartMode::Master;
+    else if (word >= kInUse && word <= 0x6FFF)
+        fields.mode = UartMode::Slave;
+    else if (word == 0)
+        fields.mode = UartMode::NotUse;
+    fields.speed = (word >> 8) & 0x7;
+    const int parity = (word >> 11) & 0x3;
+    if (parity < parityEntries().size())
+        fields.parity = parity;
+    fields.address = word & 0xFF;
+    // The download puts the count into all of bits 0-7, so a full table of 128 reads back.
+    fields.requestCount = qMin(int(word & 0xFF), kMaxRequests);
+    return fields;
+}

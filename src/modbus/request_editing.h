@@ -1,0 +1,65 @@
+#pragma once
+
+#include "request_record.h"
+
+#include <QString>
+#include <optional>
+
+class GridModel;
+struct UartPort;
+
+// How the request dialog was opened: the values of modify_rs.
+enum class DialogMode { Add = 1, Modify = 2 };
+
+// The request dialog's fields as the user sees them.
+struct RequestFields {
+    QString slaveNumber;    // T_slave
+    QString address;        // mb_address
+    QString count;          // mb_slave_count
+    QString slaveStart;     // mb_slave_addr
+    QString masterAddress;  // mb_master_addr
+    int function = 1;       // mb_func list index
+    QString timeout;        // mb_timeout
+};
+
+// What the dialog shows when it opens, and the table's current row from then on.
+struct DialogPreset {
+    RequestFields fields;
+    int currentRow = 0;
+};
+
+// Add: continues the run of requests from the last one (both start addresses move on by its
+// count); with no row chosen yet or no request in the table, the defaults and row 1.
+// Modify: the current row's request (the last request when the entry row is chosen); with no
+// row chosen yet or no request, the defaults and row 1.
+DialogPreset requestDialogPreset(const GridModel &grid, int currentRow, DialogMode mode);
+
+// The dialog's "OK" checks, in the order the user meets them.
+struct FieldsCheck {
+    std::optional<ModbusRequest> request;  // the dialog record when every field is right
+    QString message;                       // else what to show, titled kDataErrorTitle
+};
+FieldsCheck checkRequestFields(const RequestFields &fields);
+
+inline const QString kDataErrorTitle = QStringLiteral("Error in data");
+
+// Stores the dialog record into the table. Add: the entry row becomes the new request, a new
+// entry row is appended and the slots renumbered. Modify: the current row is overwritten.
+// Returns the current row from then on. The caller enables the table.
+int Update_grid(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request);
+
+inline const QString kDeleteQuestion = QStringLiteral("You are shure for delete this sensor?");
+
+// "Delete slave" after the confirmation: removes the current row and renumbers. Nothing
+// happens before a row has been chosen (current row 0), when the table holds no request, or
+// when the current row lies beyond the table. The current row keeps its value.
+bool deleteRequest(GridModel &grid, int currentRow);
+
+// The cell editor's check of a text typed into a column: the port's refusal message, or the
+// empty text when the text is accepted. Columns 1, 2 and 5 take whole numbers from 0 to 255,
+// columns 3, 4 and 6 from 0 to 65535; column 0 is not checked.
+QString cellEditRefusal(const UartPort &port, int col, const QString &text);
+
+// Enter in the cell editor: the text goes into the cell, and a refused text leaves the cell
+// empty. Returns the refusal message (shown title-less), or the empty text.
+QString storeCellEdit(GridModel &grid, const UartPort &port, int row, int col, const QString &text);

@@ -1,0 +1,169 @@
+#include "request_record.h"
+
+#include "failure.h"
+#include "grid_model.h"
+#include "hex_text.h"
+
+#include <algorithm>
+#include <iterator>
+#include <limits>
+
+namespace {
+
+// Where each number of a request lives in the record: a byte (2 digits) or a 16-bit word
+// (4 digits, low byte first), and its bits within that byte or word. The encoder and the
+// decoder both read this one table, so the download and the upload cannot disagree.
+struct RecordField {
+    int ModbusRequest::*member;
+    int column;
+    int firstChar;
+    int digits;
+    int shift;
+    int bits;
+    bool isSigned;
+};
+
+constexpr RecordField kLayout[] = {
+    {&ModbusRequest::address, requestcol::Address, 0, 2, 0, 8, false},
+    {&ModbusRequest::count, requestcol::NumWord, 2, 2, 0, 8, false},
+    {&ModbusRequest::slaveStart, requestcol::AddressSlave, 4, 4, 0, 16, true},
+    {&ModbusRequest::masterAddress, requestcol::AddressMaster, 8, 4, 0, 16, true},
+    {&ModbusRequest::function, requestcol::Function, 12, 4, 12, 4, false},
+    {&ModbusRequest::timeout, requestcol::Timeout, 12, 4, 0, 12, false},
+};
+
+int mask(const RecordField &field)
+{
+    return (1 << field.bits) - 1;
+}
+
+QString groupText(int value, int digits)
+{
+    return digits == 2 ? hextext::digits(value & 0xFF, 2) : hextext::word(quint16(value));
+}
+
+int groupValue(QStringView record, int firstChar, int digits)
+{
+    const QString group = record.mid(firstChar, digits).toString();
+    if (group.size() < digits)
+        return 0;
+    return Hex_to_num(digits == 2 ? group : hextext::swapPairs(group));
+}
+
+}  // namespace
+
+QString requestColumnName(int col)
+{
+    static const QStringList names = {
+        QStringLiteral("Slot"),           QStringLiteral("Address"),
+        QStringLiteral("Num word"),       QStringLiteral("Address slave"),
+        QStringLiteral("Address master"), QStringLiteral("Function"),
+        QStringLiteral("Timeout,[ms]")};
+    return names.value(col);
+}
+
+const QStringList &functionEntries()
+{
+    static const QStringList entries = {
+        QStringLiteral("Read coils"), QStringLiteral("Read holding register"),
+        QStringLiteral("Write multiply register"), QStringLiteral("Write coils"),
+        QStringLiteral("Read input register")};
+    return entries;
+}
+
+bool ModbusRequest::operator==(const ModbusRequest &other) const
+{
+    for (const RecordField &field : kLayout) {
+        if (this->*field.member != other.*field.member)
+            return false;
+    }
+    return true;
+}
+
+QString encodeRequest(const ModbusRequest &request)
+{
+    QString record;
+    int group = 0;
+    for (int i = 0; i < int(std::size(kLayout)); ++i) {
+        const RecordField &field = kLayout[i];
+        group |= (request.*field.member & mask(field)) << field.shift;
+        const bool groupEnds =
+            i + 1 == int(std::size(kLayout)) || kLayout[i + 1].firstChar != field.firstChar;
+        if (groupEnds) {
+            record += groupText(group, field.digits);
+            group = 0;
+        }
+    }
+    return record;
+}
+
+ModbusRequest decodeRequest(QStringView record)
+{
+    ModbusRequest request;
+    for (const RecordField &field : kLayout) {
+        int value =
+            (groupValue(record, field.firstChar, field.digits) >> field.shift) & mask(field);
+        if (field.isSigned && value >= (1 << (field.bits - 1)))
+            value -= 1 << field.bits;
+        request.*field.member = value;
+    }
+    return request;
+}
+
+int requestCount(const GridModel &grid)
+{
+    return qMax(0, grid.rows() - 2);
+}
+
+ModbusRequest requestFromRow(const GridModel &grid, int row)
+{
+    ModbusRequest request;
+    for (const RecordField &field : kLayout) {
+        const QString text = grid.text(row, field.column);
+        const auto value = hextext::wholeNumber(text);
+        if (!value) {
+            throw Failure(QStringLiteral("Row %1, column [%2]: \"%3\" is not a whole number")
+                              .arg(row)
+                              .arg(requestColumnName(field.column), text));
+        }
+        // Every limit a request must keep lies far inside 32 bits.
+        request.*field.member = int(std::clamp<qint64>(*value, std::numeric_limits<int>::min(),
+                                                       std::numeric_limits<int>::max()));
+    }
+    return request;
+}
+
+void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request)
+{
+    for (const RecordField &field : kLayout)
+        grid.setText(row, field.column, QString::number(request.*field.member));
+}
+
+QString tableText(const GridModel &grid)
+{
+    QString text;
+    for (int row = 1; row <= requestCount(grid); ++row)
+        text += encodeRequest(requestFromRow(grid, row));
+    return text;
+}
+
+QList<ModbusRequest> decodeTableText(const QString &text, int n)
+{
+    QList<ModbusRequest> requests;
+    for (int i = 0; i < n; ++i)
+        requests.append(decodeRequest(QStringView(text).mid(kRecordChars * i, kRecordChars)));
+    return requests;
+}
+
+void applyRequestTable(GridModel &grid, const QList<ModbusRequest> &requests)
+{
+    while (grid.rows() > 2)
+        grid.removeGridRow(2);
+    grid.centreAllColumns();
+    for (int i = 0; i < requests.size(); ++i) {
+        // Each appended row shows its own row number; the last one stays as the entry row.
+        grid.appendGridRow(QString::number(grid.rows()));
+        grid.setText(i + 1, requestcol::Slot, QString::number(i + 1));
+        writeRequestToRow(grid, i + 1, requests.at(i));
+    }
+}

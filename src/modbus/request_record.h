@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+class GridModel;
+
+// The columns of a master request table; column 0 is the slot number.
+namespace requestcol {
+enum : int { Slot, Address, NumWord, AddressSlave, AddressMaster, Function, Timeout, Count };
+}
+
+// The headings of the request table's columns ("Num word", "Timeout,[ms]", ...).
+QString requestColumnName(int col);
+
+// The function list of the request dialog; the table holds the index.
+const QStringList &functionEntries();
+
+// One request of a master table: the numbers of one table row, the slot number aside.
+// It is also the request dialog's record.
+struct ModbusRequest {
+    int address = 0;        // the slave's Modbus address
+    int count = 0;          // words or coils
+    int slaveStart = 0;     // first register or coil in the slave
+    int masterAddress = 0;  // first address in the controller
+    int function = 0;       // function index
+    int timeout = 0;        // ms
+
+    bool operator==(const ModbusRequest &other) const;
+};
+
+// The controller's request record is 8 bytes, sent as 16 hexadecimal digits.
+constexpr int kRecordChars = 16;
+
+// The record of one request, for example "010A000064006410". Fields too wide for the record
+// are cut to their bits; the table check keeps them from ever getting here.
+QString encodeRequest(const ModbusRequest &request);
+// The reverse; missing or malformed digits read as 0.
+ModbusRequest decodeRequest(QStringView record);
+
+// The number of requests in a table: every row below the heading but the entry row.
+int requestCount(const GridModel &grid);
+
+// The numbers of a table row. A cell that is not a whole number is a Failure naming the row,
+// the column and the text found. Numbers beyond 32 bits are held at the 32-bit limits.
+ModbusRequest requestFromRow(const GridModel &grid, int row);
+// Writes columns 1 to 6 of a row as decimal texts; the slot number is left alone.
+void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request);
+
+// The records of all requests of a table in table order, as the download sends them.
+QString tableText(const GridModel &grid);
+// n requests from the text an upload read back; requests beyond its end read as zeros.
+QList<ModbusRequest> decodeTableText(const QString &text, int n);
+
+// Puts uploaded requests into a table: it is emptied down to the heading and row 1, centred,
+// and gets rows 1 to n with the requests and the entry row n + 1. With no request, row 1
+// keeps its texts and serves as the entry row.
+void applyRequestTable(GridModel &grid, const QList<ModbusRequest> &requests);
