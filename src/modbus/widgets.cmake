@@ -1,1 +1,7 @@
 # plc_modbus: the UART tab widget
+add_library(plc_modbus STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/uart_tab.cpp ${CMAKE_CURRENT_LIST_DIR}/uart_tab.h
+)
+target_include_directories(plc_modbus PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(plc_modbus PUBLIC plc_modbus_logic plc_common plc_link Qt6::Widgets)
+plc_target_options(plc_modbus)

@@ -1,0 +1,222 @@
+#include "main_window.h"
+
+#include "com_setting.h"
+#include "converter_tab.h"
+#include "general_setting_frame.h"
+#include "grid_view.h"
+#include "ini_file.h"
+#include "io_map_frame.h"
+#include "modbus_diag_tab.h"
+#include "one_wire_diag_tab.h"
+#include "one_wire_tab.h"
+#include "port_setup.h"
+#include "progress_window.h"
+#include "prompts.h"
+#include "uart_port.h"
+#include "uart_tab.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kAppSection = QStringLiteral("COM_MB");
+
+// Sits on the I/O map table and hands every event on untouched.
+class PassThroughFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *) override { return false; }
+};
+
+// The stored "COM_MB" keys and the UART 1 list each belongs to.
+struct AppSettingKey {
+    const char *key;
+    UartTab::List list;
+};
+constexpr AppSettingKey kAppSettingKeys[] = {
+    {"Speed", UartTab::List::Speed},
+    {"Parity", UartTab::List::Parity},
+    {"Bit_num", UartTab::List::Bits},
+    {"Stop_bit", UartTab::List::Stop},
+};
+
+}  // namespace
+
+Main::Main(Prompts &prompts, QWidget *parent)
+    : QMainWindow(parent),
+      m_prompts(prompts),
+      m_progress(new Progress(this)),
+      m_ctx{m_link, prompts, *m_progress, this},
+      m_tableHook(new PassThroughFilter(this))
+{
+    setWindowTitle(QStringLiteral("PLC Tavrix"));
+    buildTabs();
+    buildMenus();
+    startUp();
+    resize(1240, 700);
+}
+
+Main::~Main()
+{
+    removeTableHook();
+}
+
+void Main::buildTabs()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setDocumentMode(true);
+    setCentralWidget(m_tabs);
+
+    // "HW config" holds frames of two subsystems: the I/O map and the service buttons.
+    auto *hwConfig = new QWidget;
+    hwConfig->setObjectName(QStringLiteral("hwConfigTab"));
+    m_ioMap = new IoMapFrame(m_ctx, hwConfig);
+    m_generalSetting = new GeneralSettingFrame(m_ctx, hwConfig);
+    auto *side = new QVBoxLayout;
+    side->addWidget(m_generalSetting);
+    side->addStretch();
+    auto *hwLayout = new QHBoxLayout(hwConfig);
+    hwLayout->addWidget(m_ioMap);
+    hwLayout->addLayout(side);
+    hwLayout->addStretch();
+    m_tabs->addTab(hwConfig, QStringLiteral("HW config"));
+
+    for (int i = 0; i < 2; ++i) {
+        const UartPort &port = i == 0 ? UartPort::uart1() : UartPort::uart2();
+        m_uarts[i] = new UartTab(port, m_ctx);
+        m_tabs->addTab(m_uarts[i], port.tabCaption);
+    }
+    m_oneWire = new OneWireTab(m_ctx);
+    m_tabs->addTab(m_oneWire, QStringLiteral("1-wire"));
+    m_modbusDiag = new ModbusDiagTab(m_ctx);
+    m_tabs->addTab(m_modbusDiag, QStringLiteral("Modbus diag"));
+    m_oneWireDiag = new OneWireDiagTab(m_ctx);
+    m_tabs->addTab(m_oneWireDiag, QStringLiteral("1-wire diag"));
+    m_converter = new ConverterTab(m_prompts);
+    m_tabs->addTab(m_converter, QStringLiteral("Converter"));
+}
+
+void Main::buildMenus()
+{
+    // An entry: caption, objectName, and whether the user can choose it.
+    auto entry = [this](QMenu *menu, const QString &caption, const QString &name, bool enabled) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setEnabled(enabled);
+        return action;
+    };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    entry(file, QStringLiteral("New config"), QStringLiteral("New_config"), false);
+    entry(file, QStringLiteral("Load config"), QStringLiteral("Load_config"), true);
+    entry(file, QStringLiteral("Save config"), QStringLiteral("Save_config"), true);
+    entry(file, QStringLiteral("Print"), QStringLiteral("Print"), false);
+    QAction *saveApp =
+        entry(file, QStringLiteral("Save app setting"), QStringLiteral("Save_app_setting"), false);
+    file->addSeparator();
+    QAction *exit = entry(file, QStringLiteral("Exit"), QStringLiteral("Exit"), true);
+    connect(saveApp, &QAction::triggered, this, &Main::saveAppSetting);
+    connect(exit, &QAction::triggered, this, &Main::close);
+
+    QMenu *plc = menuBar()->addMenu(QStringLiteral("PLC"));
+    plc->setObjectName(QStringLiteral("PLC"));
+    QAction *comm =
+        entry(plc, QStringLiteral("Comm. setting"), QStringLiteral("Comm_setting"), true);
+    QAction *check =
+        entry(plc, QStringLiteral("Check config"), QStringLiteral("Check_config"), false);
+    entry(plc, QStringLiteral("Search 1-wire"), QStringLiteral("Search_1wire"), true);
+    entry(plc, QStringLiteral("Upload from PLC"), QStringLiteral("Upload_from_PLC"), true);
+    entry(plc, QStringLiteral("Load to PLC"), QStringLiteral("Load_to_PLC"), false);
+    connect(comm, &QAction::triggered, this, &Main::openComSetting);
+    connect(check, &QAction::triggered, this,
+            [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
+
+    QMenu *about = menuBar()->addMenu(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("About"));
+    about->menuAction()->setEnabled(false);
+}
+
+void Main::startUp()
+{
+    UartTab &uart1 = uart(1);
+    UartTab &uart2 = uart(2);
+
+    uart1.selectListEntry(UartTab::List::Speed, QStringLiteral("115200"));
+    for (const AppSettingKey &stored : kAppSettingKeys) {
+        if (stored.list != UartTab::List::Speed)
+            uart1.setListIndex(stored.list, storedListIndex(kAppSection, QLatin1String(stored.key),
+                                                            uart1.listCount(stored.list)));
+    }
+
+    uart1.setHeadings();
+    uart2.setHeadings();
+    m_ioMap->setHeadings();
+    m_modbusDiag->setHeadings();
+    m_oneWireDiag->setHeadings();
+
+    m_oneWire->selectMode(OneWireTab::NotUse);
+    uart1.selectMode(int(UartMode::NotUse));
+    uart2.selectMode(int(UartMode::NotUse));
+
+    uart1.selectListEntry(UartTab::List::Parity, QStringLiteral("None"));
+    m_oneWire->selectListDefaults();
+    uart2.selectListEntry(UartTab::List::Parity, QStringLiteral("None"));
+    uart2.selectListEntry(UartTab::List::Speed, QStringLiteral("115200"));
+
+    installTableHook();
+    m_ioMap->prepare();
+    Setup_port(m_link);
+    Change_main_caption();
+}
+
+void Main::Change_main_caption()
+{
+    setWindowTitle(QStringLiteral("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029 ") +
+                   QStringLiteral("  //Active port - COM ") + QString::number(storedPortNumber()));
+}
+
+void Main::openComSetting()
+{
+    Com_setting dialog(
+        m_prompts, [this] { Change_main_caption(); }, this);
+    dialog.exec();
+}
+
+void Main::saveAppSetting()
+{
+    for (const AppSettingKey &stored : kAppSettingKeys)
+        Write_ini(settingsFilePath(), kAppSection, QLatin1String(stored.key),
+                  QString::number(uart(1).listIndex(stored.list)));
+    m_prompts.message(
+        this,
+        QStringLiteral("New default application setting was saved in *.ini file successfully "));
+}
+
+void Main::installTableHook()
+{
+    if (m_hookInstalled)
+        return;
+    m_ioMap->table().installEventFilter(m_tableHook);
+    m_hookInstalled = true;
+}
+
+void Main::removeTableHook()
+{
+    if (!m_hookInstalled)
+        return;
+    m_ioMap->table().removeEventFilter(m_tableHook);
+    m_hookInstalled = false;
+}
+
+void Main::closeEvent(QCloseEvent *event)
+{
+    removeTableHook();
+    QMainWindow::closeEvent(event);
+}

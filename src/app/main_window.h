@@ -1,0 +1,79 @@
+#pragma once
+
+#include "link_action.h"
+#include "plc_link.h"
+
+#include <QMainWindow>
+
+class ConverterTab;
+class GeneralSettingFrame;
+class IoMapFrame;
+class ModbusDiagTab;
+class OneWireDiagTab;
+class OneWireTab;
+class Progress;
+class Prompts;
+class QTabWidget;
+class UartTab;
+
+// The main window: seven tabs, the menus and the caption. It owns what the tabs share: the
+// serial link, the progress window and the prompts, handed to the tabs as one TransferContext.
+class Main : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Main(Prompts &prompts, QWidget *parent = nullptr);
+    ~Main() override;
+
+    // Rebuilds the caption from the stored port number.
+    void Change_main_caption();
+
+    // "Comm. setting": the "COM-port setting" dialog, modal.
+    void openComSetting();
+    // "Save app setting": the UART 1 line settings become the stored defaults.
+    void saveAppSetting();
+
+    QTabWidget &tabs() const { return *m_tabs; }
+    // UART 1 (uart 1) or UART 2 (uart 2).
+    UartTab &uart(int uart) const { return *m_uarts[uart == 2 ? 1 : 0]; }
+    IoMapFrame &ioMap() const { return *m_ioMap; }
+    GeneralSettingFrame &generalSetting() const { return *m_generalSetting; }
+    OneWireTab &oneWire() const { return *m_oneWire; }
+    ModbusDiagTab &modbusDiag() const { return *m_modbusDiag; }
+    OneWireDiagTab &oneWireDiag() const { return *m_oneWireDiag; }
+    ConverterTab &converter() const { return *m_converter; }
+
+    PlcLink &link() { return m_link; }
+    Progress &progress() const { return *m_progress; }
+    Prompts &prompts() const { return m_prompts; }
+    TransferContext &transferContext() { return m_ctx; }
+
+    bool tableHookInstalled() const { return m_hookInstalled; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildTabs();
+    void buildMenus();
+    void startUp();
+    void installTableHook();
+    void removeTableHook();
+
+    Prompts &m_prompts;
+    PlcLink m_link;
+    Progress *m_progress;
+    TransferContext m_ctx;
+
+    QTabWidget *m_tabs = nullptr;
+    UartTab *m_uarts[2] = {};
+    IoMapFrame *m_ioMap = nullptr;
+    GeneralSettingFrame *m_generalSetting = nullptr;
+    OneWireTab *m_oneWire = nullptr;
+    ModbusDiagTab *m_modbusDiag = nullptr;
+    OneWireDiagTab *m_oneWireDiag = nullptr;
+    ConverterTab *m_converter = nullptr;
+
+    QObject *m_tableHook = nullptr;
+    bool m_hookInstalled = false;
+};

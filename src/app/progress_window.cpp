@@ -1,0 +1,41 @@
+#include "progress_window.h"
+
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+Progress::Progress(QWidget *parent) : QWidget(parent, Qt::Dialog)
+{
+    setWindowTitle(QStringLiteral("Download/upload progress"));
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_bar->setRange(0, 100);
+    m_bar->setValue(0);
+    m_bar->setMinimumWidth(360);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_bar);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Progress::open()
+{
+    m_bar->setValue(0);
+    show();
+    raise();
+}
+
+void Progress::setPercent(int percent)
+{
+    m_bar->setValue(qBound(0, percent, 100));
+    // The transfer waits in a local event loop; paint now so the step shows at once.
+    m_bar->repaint();
+}
+
+void Progress::close()
+{
+    hide();
+}
+
+int Progress::percent() const
+{
+    return m_bar->value();
+}

@@ -1,0 +1,116 @@
+#include "grid_view.h"
+
+#include "grid_model.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace {
+
+// Paints column 0 like the heading so it reads as a fixed label column.
+class FixedColumnDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        if (index.column() != 0) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem fixed = option;
+        initStyleOption(&fixed, index);
+        fixed.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        fixed.backgroundBrush = option.palette.button();
+        fixed.palette.setBrush(QPalette::Text, option.palette.buttonText());
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : nullptr;
+        if (style)
+            style->drawControl(QStyle::CE_ItemViewItem, &fixed, painter, widget);
+    }
+};
+
+}  // namespace
+
+GridView::GridView(GridModel &model, QWidget *parent) : QTableView(parent), m_model(model)
+{
+    setModel(&model);
+    setItemDelegate(new FixedColumnDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+    // A new heading line brings new column texts: fit the columns to them.
+    connect(&model, &QAbstractItemModel::modelReset, this, [this] { resizeColumnsToContents(); });
+    resizeColumnsToContents();
+}
+
+int GridView::currentGridRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+int GridView::currentGridCol() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() : 0;
+}
+
+void GridView::setCurrentCell(int gridRow, int col)
+{
+    const QModelIndex index = m_model.index(gridRow - 1, col);
+    if (index.isValid())
+        setCurrentIndex(index);
+}
+
+void GridView::fitWidthToColumns()
+{
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int col = 0; col < m_model.columnCount(); ++col) {
+        width += std::max(
+            {columnWidth(col), horizontalHeader()->sectionSizeHint(col), sizeHintForColumn(col)});
+    }
+    setMinimumWidth(width);
+}
+
+void GridView::shareWidthAmongColumns()
+{
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+QModelIndex GridView::outsideFixedColumn(const QModelIndex &index) const
+{
+    if (index.isValid() && index.column() == 0 && m_model.columnCount() > 1)
+        return index.sibling(index.row(), 1);
+    return index;
+}
+
+QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    return outsideFixedColumn(QTableView::moveCursor(action, modifiers));
+}
+
+void GridView::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    // Like a fixed column, a click on a row label leaves the current cell where it was.
+    if (pressed.isValid() && pressed.column() == 0 && m_model.columnCount() > 1) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}

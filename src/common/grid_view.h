@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QTableView>
+
+class GridModel;
+
+// A table view for a GridModel: the heading row as the header, column 0 drawn as a fixed
+// column that never becomes current, one cell selected at a time. Rows are grid rows here,
+// so the first row below the heading is row 1.
+class GridView : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit GridView(GridModel &model, QWidget *parent = nullptr);
+
+    GridModel &gridModel() const { return m_model; }
+
+    // The current cell by grid row and column; row 0 when no cell is current.
+    int currentGridRow() const;
+    int currentGridCol() const;
+    // Makes a cell current and selects it; a row or column outside the data does nothing.
+    void setCurrentCell(int gridRow, int col);
+
+    // Keeps the view at least as wide as its columns' headings and contents, so no column
+    // starts out cut off.
+    void fitWidthToColumns();
+    // All columns share the view's width (a table whose columns are alike); by default the
+    // columns keep their width, the user may resize them, and the last one takes the rest.
+    void shareWidthAmongColumns();
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    // Column 0 holds row labels: a keyboard move onto it lands on column 1 instead.
+    QModelIndex outsideFixedColumn(const QModelIndex &index) const;
+
+    GridModel &m_model;
+};

@@ -1,0 +1,40 @@
+#include "diag_frames.h"
+
+#include "grid_view.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ErrorBufferFrame::ErrorBufferFrame(const QString &caption, const QString &gridName, QWidget *parent)
+    : QGroupBox(caption, parent)
+{
+    setObjectName(gridName + QStringLiteral("Frame"));
+    m_view = new GridView(m_errors, this);
+    m_view->setObjectName(gridName);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view);
+}
+
+void ErrorBufferFrame::setHeadings(const QString &headingLine)
+{
+    m_errors.setHeadingLine(headingLine);
+    m_errors.centreAllColumns();
+    // Room for the longest state text.
+    const int stateWidth =
+        m_view->fontMetrics().horizontalAdvance(QStringLiteral("Inactive error"));
+    m_view->setColumnWidth(1, qMax(m_view->columnWidth(1), stateWidth + 24));
+}
+
+QGroupBox *commandPanel(const QList<QPair<QString, QString>> &buttons, QWidget *parent)
+{
+    auto *panel = new QGroupBox(QStringLiteral("Command panel"), parent);
+    panel->setObjectName(QStringLiteral("commandPanel"));
+    auto *column = new QVBoxLayout(panel);
+    for (const auto &[caption, name] : buttons) {
+        auto *b = new QPushButton(caption, panel);
+        b->setObjectName(name);
+        column->addWidget(b);
+    }
+    column->addStretch();
+    return panel;
+}

@@ -1,0 +1,28 @@
+#include "modbus_diag_tab.h"
+
+#include "diag_frames.h"
+
+#include <QHBoxLayout>
+
+ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("modbusDiagTab"));
+    m_buffers[0] = new ErrorBufferFrame(QStringLiteral("UART1 modbus error buffer"),
+                                        QStringLiteral("MB_grid"), this);
+    m_buffers[1] = new ErrorBufferFrame(QStringLiteral("UART2 modbus error buffer"),
+                                        QStringLiteral("MB_grid2"), this);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(
+        commandPanel({{QStringLiteral("Read modbus buffer 1"), QStringLiteral("Command4")},
+                      {QStringLiteral("Read modbus buffer 2"), QStringLiteral("Command6")}},
+                     this));
+    layout->addWidget(m_buffers[0], 1);
+    layout->addWidget(m_buffers[1], 1);
+}
+
+void ModbusDiagTab::setHeadings()
+{
+    for (ErrorBufferFrame *frame : m_buffers)
+        frame->setHeadings(
+            QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    "));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+struct TransferContext;
+class ErrorBufferFrame;
+
+// The "Modbus diag" tab: the error buffers of UART 1 and UART 2 and the buttons that read them.
+class ModbusDiagTab : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ModbusDiagTab(TransferContext &ctx, QWidget *parent = nullptr);
+
+    // Sets both tables' heading lines and centres their columns.
+    void setHeadings();
+
+    // The buffer of UART 1 (uart 1) or UART 2 (uart 2).
+    ErrorBufferFrame &buffer(int uart) const { return *m_buffers[uart == 2 ? 1 : 0]; }
+
+private:
+    TransferContext &m_ctx;
+    ErrorBufferFrame *m_buffers[2] = {};
+};

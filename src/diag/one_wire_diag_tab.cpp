@@ -1,0 +1,21 @@
+#include "one_wire_diag_tab.h"
+
+#include "diag_frames.h"
+
+#include <QHBoxLayout>
+
+OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("oneWireDiagTab"));
+    m_buffer = new ErrorBufferFrame(QStringLiteral("1-wire error slave buffer"),
+                                    QStringLiteral("W1_grid"), this);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_buffer, 1);
+    layout->addWidget(
+        commandPanel({{QStringLiteral("Read 1-wire buffer"), QStringLiteral("Command5")}}, this));
+}
+
+void OneWireDiagTab::setHeadings()
+{
+    m_buffer->setHeadings(QStringLiteral("Num |  Errors  type   |   Short descriptions of error "));
+}

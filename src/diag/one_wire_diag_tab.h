@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+struct TransferContext;
+class ErrorBufferFrame;
+
+// The "1-wire diag" tab: the 1-wire error buffer and the button that reads it.
+class OneWireDiagTab : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit OneWireDiagTab(TransferContext &ctx, QWidget *parent = nullptr);
+
+    // Sets the table's heading line and centres its columns.
+    void setHeadings();
+
+    ErrorBufferFrame &buffer() const { return *m_buffer; }
+
+private:
+    TransferContext &m_ctx;
+    ErrorBufferFrame *m_buffer = nullptr;
+};

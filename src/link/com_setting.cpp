@@ -1,0 +1,183 @@
+#include "com_setting.h"
+
+#include "exchanges.h"
+#include "failure.h"
+#include "hex_text.h"
+#include "ini_file.h"
+#include "port_setup.h"
+#include "prompts.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kComSection = QStringLiteral("COM");
+constexpr int kProbeTimeoutMs = 100;
+constexpr int kEnq = 5;
+
+QStringList portNames()
+{
+    QStringList names;
+    for (int n = 1; n <= 10; ++n)
+        names.append(QStringLiteral("COM%1").arg(n));
+    return names;
+}
+
+// Runs one step of the test; a failure counts as no answer and the test goes on.
+template <typename Step>
+QString ignoringFailure(Step step)
+{
+    try {
+        return step();
+    } catch (const Failure &) {
+        return QString();
+    }
+}
+
+}  // namespace
+
+int storedListIndex(const QString &section, const QString &key, int entries)
+{
+    const auto value =
+        hextext::wholeNumber(Read_ini(settingsFilePath(), section, key, QStringLiteral("0")));
+    if (!value || *value < 0 || *value >= entries)
+        return 0;
+    return int(*value);
+}
+
+Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget *parent)
+    : QDialog(parent), m_prompts(prompts), m_stored(std::move(stored))
+{
+    setWindowTitle(QStringLiteral("COM-port setting"));
+
+    auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("Port_num"),
+                     QStringLiteral("Port_num"), portNames());
+    m_device = new QLabel(this);
+    m_device->setObjectName(QStringLiteral("portDevice"));
+    m_device->setEnabled(false);  // drawn dimmed: a hint, not a setting
+    m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(QString(), m_device);
+    addList(form, QStringLiteral("Speed setting:"), QStringLiteral("Speed_set"),
+            QStringLiteral("Speed"),
+            {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+             QStringLiteral("57600"), QStringLiteral("115200")});
+    addList(form, QStringLiteral("Parity setting"), QStringLiteral("Parity_set"),
+            QStringLiteral("Parity"),
+            {QStringLiteral("N"), QStringLiteral("O"), QStringLiteral("E")});
+    addList(form, QStringLiteral("Bit number:"), QStringLiteral("Bit_setting"),
+            QStringLiteral("Bit_num"),
+            {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")});
+    addList(form, QStringLiteral("Stop bit"), QStringLiteral("Stop_bit"),
+            QStringLiteral("Stop_bit"),
+            {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
+    // "OK" writes Port_num last.
+    m_lists.append(m_lists.takeFirst());
+
+    auto *test = new QPushButton(QStringLiteral("Test"), this);
+    test->setObjectName(QStringLiteral("testButton"));
+    test->setAutoDefault(false);
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(test, &QPushButton::clicked, this, &Com_setting::testConnection);
+    connect(ok, &QPushButton::clicked, this, &Com_setting::storeAndClose);
+    connect(m_port, &QComboBox::currentIndexChanged, this, &Com_setting::showPortDevice);
+    showPortDevice();
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(test);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QComboBox *Com_setting::addList(QFormLayout *form, const QString &label, const QString &name,
+                                const QString &key, const QStringList &entries)
+{
+    auto *list = new QComboBox(this);
+    list->setObjectName(name);
+    list->addItems(entries);
+    list->setCurrentIndex(storedListIndex(kComSection, key, int(entries.size())));
+    list->setMinimumContentsLength(14);
+    form->addRow(label, list);
+    m_lists.append({list, key});
+    return list;
+}
+
+void Com_setting::showPortDevice()
+{
+    m_device->setText(QStringLiteral("Device: %1").arg(portDevice(m_port->currentIndex() + 1)));
+}
+
+void Com_setting::storeAndClose()
+{
+    for (const StoredList &stored : std::as_const(m_lists))
+        Write_ini(settingsFilePath(), kComSection, stored.key,
+                  QString::number(stored.list->currentIndex()));
+    if (m_stored)
+        m_stored();
+    Setup_port(m_link);
+    accept();
+}
+
+QString Com_setting::selectedLineSettings() const
+{
+    QStringList texts;
+    for (const StoredList &stored : m_lists) {
+        if (stored.list != m_port)
+            texts.append(stored.list->currentText());
+    }
+    return texts.join(QLatin1Char(','));
+}
+
+QString Com_setting::probeSelected()
+{
+    static const QString noFirst =
+        QStringLiteral("No first answer from PLC. Check cable connection,port setting,and e.t.c.");
+    static const QString noSecond = QStringLiteral(
+        "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
+
+    m_link.close();
+    m_link.setPortNumber(m_port->currentIndex() + 1);
+    m_link.setLineSettings(selectedLineSettings());
+    ignoringFailure([this] {
+        m_link.open();
+        return QString();
+    });
+    if (ignoringFailure([this] { return Send_char(m_link, kProbeTimeoutMs, kEnq); }) != answer::Ack)
+        return noFirst;
+    const QString type = ignoringFailure(
+        [this] { return Read_cpu_type(m_link, kProbeTimeoutMs, QStringLiteral("0E02")); });
+    if (type.isEmpty())
+        return noSecond;
+    return QStringLiteral("Successful connect to the CPU with type ") + type;
+}
+
+void Com_setting::testConnection()
+{
+    // A second click while the first test waits for the controller is ignored.
+    if (m_link.isBusy())
+        return;
+    m_link.setBusy(true);
+    const QString result = probeSelected();
+    m_link.close();
+    m_link.setBusy(false);
+    m_prompts.message(this, result);
+}
+
+void Com_setting::done(int result)
+{
+    m_link.close();
+    QDialog::done(result);
+}

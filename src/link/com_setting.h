@@ -1,0 +1,56 @@
+#pragma once
+
+#include "plc_link.h"
+
+#include <QDialog>
+#include <QList>
+#include <functional>
+
+class Prompts;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+
+// The index stored under section/key of the settings file for a list of `entries` entries;
+// 0 when the value is missing, not a whole number or names no entry (the file is hand-editable).
+int storedListIndex(const QString &section, const QString &key, int entries);
+
+// The "COM-port setting" dialog: chooses the port and its line settings, stores them with
+// "OK", and tests with its own port whether a controller answers on the selected settings.
+class Com_setting : public QDialog {
+    Q_OBJECT
+
+public:
+    // stored runs after "OK" has written the settings (the main window rebuilds its caption).
+    Com_setting(Prompts &prompts, std::function<void()> stored, QWidget *parent = nullptr);
+
+    // The dialog's own port, used only by "Test".
+    PlcLink &link() { return m_link; }
+
+    // "OK": store the five selections, tell the owner, set up the dialog's port, close.
+    void storeAndClose();
+    // "Test": probe the controller on the selected port and settings and report the result.
+    void testConnection();
+
+    // Every way of closing ends here: the dialog's port is released.
+    void done(int result) override;
+
+private:
+    struct StoredList {
+        QComboBox *list;
+        QString key;
+    };
+
+    QComboBox *addList(QFormLayout *form, const QString &label, const QString &name,
+                       const QString &key, const QStringList &entries);
+    QString selectedLineSettings() const;
+    QString probeSelected();
+    void showPortDevice();
+
+    Prompts &m_prompts;
+    std::function<void()> m_stored;
+    PlcLink m_link;
+    QList<StoredList> m_lists;  // in the order "OK" writes them
+    QComboBox *m_port = nullptr;
+    QLabel *m_device = nullptr;
+};

@@ -1,0 +1,245 @@
+#include "uart_tab.h"
+
+#include "grid_view.h"
+#include "uart_port.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kRequestHeadings = QStringLiteral(
+    "Slot | Address | Num word | Address slave | Address master | Function | Timeout,[ms] ");
+
+QComboBox *addList(QFormLayout *form, const QString &label, const QString &name,
+                   const QStringList &entries)
+{
+    auto *list = new QComboBox;
+    list->setObjectName(name);
+    list->addItems(entries);
+    form->addRow(label, list);
+    return list;
+}
+
+QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, const QString &text)
+{
+    auto *box = new QLineEdit(text);
+    box->setObjectName(name);
+    form->addRow(label, box);
+    return box;
+}
+
+QPushButton *button(const QString &caption, const QString &name)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(name);
+    return b;
+}
+
+QGroupBox *frame(const QString &caption, const QString &name)
+{
+    auto *f = new QGroupBox(caption);
+    f->setObjectName(name);
+    return f;
+}
+
+}  // namespace
+
+UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
+    : QWidget(parent), m_port(port), m_ctx(ctx)
+{
+    setObjectName(port.tabCaption);
+
+    auto *column = new QWidget(this);
+    column->setMinimumWidth(300);
+    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto *left = new QVBoxLayout(column);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(buildModeOptions());
+    left->addWidget(buildGeneralFrame());
+    left->addWidget(buildSlaveFrame());
+    auto *write = button(QStringLiteral("Write to PLC"), port.writeButton);
+    auto *upload = button(QStringLiteral("Upload from PLC"), port.uploadButton);
+    connect(write, &QPushButton::clicked, this, &UartTab::writeClicked);
+    connect(upload, &QPushButton::clicked, this, &UartTab::uploadClicked);
+    auto *transfers = new QHBoxLayout;
+    transfers->addWidget(write);
+    transfers->addWidget(upload);
+    left->addLayout(transfers);
+    left->addStretch();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(column);
+    layout->addWidget(buildMasterFrame(), 1);
+    layout->addStretch(0);  // keeps the left column in place while the master frame is hidden
+}
+
+QWidget *UartTab::buildModeOptions()
+{
+    auto *box = frame(QString(), m_port.modeOption);
+    m_modes = new QButtonGroup(box);
+    m_modes->setObjectName(m_port.modeOption);
+    auto *column = new QVBoxLayout(box);
+    // On screen "Modbus master" comes first; the buttons are numbered by their mode index.
+    const QStringList captions = {QStringLiteral("Modbus master"), QStringLiteral("Modbus slave"),
+                                  QStringLiteral("Not use")};
+    for (int index = 0; index < captions.size(); ++index) {
+        auto *option = new QRadioButton(captions.at(index), box);
+        option->setObjectName(m_port.modeOption + QLatin1Char('_') + QString::number(index));
+        m_modes->addButton(option, index);
+        column->addWidget(option);
+    }
+    connect(m_modes, &QButtonGroup::idClicked, this, &UartTab::modeClicked);
+    return box;
+}
+
+QGroupBox *UartTab::buildGeneralFrame()
+{
+    auto *general = frame(QStringLiteral("Modbus general setting"), m_port.generalFrame);
+    auto *form = new QFormLayout(general);
+    m_lists[size_t(List::Speed)] =
+        addList(form, QStringLiteral("Speed setting:"), m_port.speedList, speedEntries());
+    m_lists[size_t(List::Parity)] =
+        addList(form, QStringLiteral("Parity setting"), m_port.parityList, parityEntries());
+    m_lists[size_t(List::Bits)] =
+        addList(form, QStringLiteral("Bit number:"), m_port.bitList,
+                {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")});
+    m_lists[size_t(List::Stop)] =
+        addList(form, QStringLiteral("Stop bit"), m_port.stopList,
+                {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
+    if (m_port.hasSlaveTransfer) {
+        auto *download = button(QStringLiteral("Download"), m_port.slaveDownloadButton);
+        auto *upload = button(QStringLiteral("Upload"), m_port.slaveUploadButton);
+        connect(download, &QPushButton::clicked, this, &UartTab::slaveDownloadClicked);
+        connect(upload, &QPushButton::clicked, this, &UartTab::slaveUploadClicked);
+        auto *row = new QHBoxLayout;
+        row->addWidget(download);
+        row->addWidget(upload);
+        form->addRow(row);
+    }
+    return general;
+}
+
+QGroupBox *UartTab::buildSlaveFrame()
+{
+    m_slaveFrame = frame(QStringLiteral("Modbus slave setting"), m_port.slaveFrame);
+    auto *form = new QFormLayout(m_slaveFrame);
+    m_address =
+        addBox(form, QStringLiteral("MB address"), m_port.addressBox, m_port.initialAddress);
+    m_timeout =
+        addBox(form, QStringLiteral("Timeout,[msec]"), m_port.timeoutBox, QStringLiteral("2"));
+    return m_slaveFrame;
+}
+
+QGroupBox *UartTab::buildMasterFrame()
+{
+    m_masterFrame = frame(QStringLiteral("Modbus master configuration"), m_port.masterFrame);
+    m_requestView = new GridView(m_requests, m_masterFrame);
+    m_requestView->setObjectName(m_port.grid);
+    m_requestView->shareWidthAmongColumns();
+    m_requestView->fitWidthToColumns();
+
+    auto *add = button(QStringLiteral("Add slave"), m_port.addButton);
+    auto *modify = button(QStringLiteral("Modify slave"), m_port.modifyButton);
+    auto *remove = button(QStringLiteral("Delete slave"), m_port.deleteButton);
+    connect(add, &QPushButton::clicked, this, &UartTab::addClicked);
+    connect(modify, &QPushButton::clicked, this, &UartTab::modifyClicked);
+    connect(remove, &QPushButton::clicked, this, &UartTab::deleteClicked);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(modify);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(m_masterFrame);
+    layout->addWidget(m_requestView, 1);
+    layout->addLayout(buttons);
+    return m_masterFrame;
+}
+
+void UartTab::setHeadings()
+{
+    m_requests.setHeadingLine(kRequestHeadings);
+    m_requests.centreAllColumns();
+    m_requestView->fitWidthToColumns();
+}
+
+void UartTab::selectMode(int index)
+{
+    if (QAbstractButton *option = m_modes->button(index))
+        option->setChecked(true);
+    modeClicked(index);
+}
+
+void UartTab::modeClicked(int index)
+{
+    const bool master = index == int(UartMode::Master);
+    m_masterFrame->setVisible(master);
+    m_slaveFrame->setVisible(index == int(UartMode::Slave));
+    // A master without a chosen row keeps its table locked until a request is stored.
+    if (master && m_indexGrid == 0)
+        m_requestView->setEnabled(false);
+    m_optionHw = index;
+}
+
+int UartTab::listIndex(List list) const
+{
+    return m_lists.at(size_t(list))->currentIndex();
+}
+
+void UartTab::setListIndex(List list, int index)
+{
+    m_lists.at(size_t(list))->setCurrentIndex(index);
+}
+
+int UartTab::listCount(List list) const
+{
+    return m_lists.at(size_t(list))->count();
+}
+
+bool UartTab::selectListEntry(List list, const QString &text)
+{
+    QComboBox *box = m_lists.at(size_t(list));
+    const int index = box->findText(text, Qt::MatchExactly);
+    if (index >= 0)
+        box->setCurrentIndex(index);
+    return index >= 0;
+}
+
+QString UartTab::addressText() const
+{
+    return m_address->text();
+}
+void UartTab::setAddressText(const QString &text)
+{
+    m_address->setText(text);
+}
+QString UartTab::timeoutText() const
+{
+    return m_timeout->text();
+}
+void UartTab::setTimeoutText(const QString &text)
+{
+    m_timeout->setText(text);
+}
+
+void UartTab::addClicked() {}
+
+void UartTab::modifyClicked() {}
+
+void UartTab::deleteClicked() {}
+
+void UartTab::writeClicked() {}
+
+void UartTab::uploadClicked() {}
+
+void UartTab::slaveDownloadClicked() {}
+
+void UartTab::slaveUploadClicked() {}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "grid_model.h"
+#include "port_word.h"
+
+#include <QWidget>
+#include <array>
+
+struct TransferContext;
+struct UartPort;
+class GridView;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+
+// One UART tab (UART 1 or UART 2): the port's mode, line settings, slave settings and master
+// request table. Its designer names and differing texts come from the UartPort it is built for.
+class UartTab : public QWidget {
+    Q_OBJECT
+
+public:
+    UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent = nullptr);
+
+    const UartPort &port() const { return m_port; }
+
+    // Sets the request table's heading line and centres its columns.
+    void setHeadings();
+
+    // Selects a mode option as a click would, running the mode change. The options are
+    // numbered as UartMode: 0 "Modbus master", 1 "Modbus slave", 2 "Not use".
+    void selectMode(int index);
+    // The mode change of a click on option `index`: frames, table, option_hw.
+    void modeClicked(int index);
+    // The index of the mode option last clicked (option_hw1 / option_hw2).
+    int option_hw() const { return m_optionHw; }
+
+    // The request table's current row (index_grid / index_grid2); 0 until a row is chosen.
+    int index_grid() const { return m_indexGrid; }
+    void setIndex_grid(int row) { m_indexGrid = row; }
+
+    GridModel &requests() { return m_requests; }
+    GridView &requestView() const { return *m_requestView; }
+
+    // The four line-setting lists, by their selected index; an index outside the list
+    // selects nothing.
+    enum class List { Speed, Parity, Bits, Stop };
+    int listIndex(List list) const;
+    void setListIndex(List list, int index);
+    int listCount(List list) const;
+    // Selects the entry with exactly this text; false when the list has none.
+    bool selectListEntry(List list, const QString &text);
+
+    // The "MB address" and "Timeout,[msec]" boxes of the slave frame.
+    QString addressText() const;
+    void setAddressText(const QString &text);
+    QString timeoutText() const;
+    void setTimeoutText(const QString &text);
+
+private:
+    QWidget *buildModeOptions();
+    QGroupBox *buildGeneralFrame();
+    QGroupBox *buildSlaveFrame();
+    QGroupBox *buildMasterFrame();
+
+    // Button handlers.
+    void addClicked();
+    void modifyClicked();
+    void deleteClicked();
+    void writeClicked();
+    void uploadClicked();
+    void slaveDownloadClicked();
+    void slaveUploadClicked();
+
+    const UartPort &m_port;
+    TransferContext &m_ctx;
+    GridModel m_requests{7};
+    int m_optionHw = int(UartMode::NotUse);
+    int m_indexGrid = 0;
+
+    QButtonGroup *m_modes = nullptr;
+    std::array<QComboBox *, 4> m_lists{};  // by List
+    QLineEdit *m_address = nullptr;
+    QLineEdit *m_timeout = nullptr;
+    QGroupBox *m_slaveFrame = nullptr;
+    QGroupBox *m_masterFrame = nullptr;
+    GridView *m_requestView = nullptr;
+};

@@ -1,0 +1,159 @@
+#include "one_wire_tab.h"
+
+#include "grid_view.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSensorHeadings = QStringLiteral(
+    "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 |  Dxxxx  ");
+
+QPushButton *addButton(QBoxLayout *layout, const QString &caption, const QString &name)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(name);
+    layout->addWidget(b);
+    return b;
+}
+
+}  // namespace
+
+OneWireTab::OneWireTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("oneWireTab"));
+    auto *column = new QWidget(this);
+    column->setMinimumWidth(300);
+    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto *left = new QVBoxLayout(column);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(buildAuxFrame());
+    left->addWidget(buildFieldNetFrame());
+    left->addStretch();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(column);
+    layout->addWidget(buildMasterFrame(), 1);
+    layout->addStretch(0);  // keeps the left column in place while the table frame is hidden
+    setHeadings();
+}
+
+QGroupBox *OneWireTab::buildAuxFrame()
+{
+    auto *aux = new QGroupBox(QStringLiteral("Auxiliary port setting"));
+    aux->setObjectName(QStringLiteral("auxPortFrame"));
+    auto *column = new QVBoxLayout(aux);
+    m_modes = new QButtonGroup(aux);
+    m_modes->setObjectName(QStringLiteral("Option1"));
+    const QStringList captions = {QStringLiteral("1-wire master"), QStringLiteral("Field Net"),
+                                  QStringLiteral("Not use")};
+    for (int mode = OneWireMaster; mode <= NotUse; ++mode) {
+        auto *option = new QRadioButton(captions.at(mode), aux);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(mode));
+        m_modes->addButton(option, mode);
+        column->addWidget(option);
+    }
+    connect(m_modes, &QButtonGroup::idClicked, this, &OneWireTab::modeClicked);
+
+    auto *transfers = new QHBoxLayout;
+    addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("Command17"));
+    addButton(transfers, QStringLiteral("Upload from PLC"), QStringLiteral("Command18"));
+    column->addLayout(transfers);
+    return aux;
+}
+
+QGroupBox *OneWireTab::buildFieldNetFrame()
+{
+    m_fieldNetFrame = new QGroupBox(QStringLiteral("Field Net port setting"));
+    m_fieldNetFrame->setObjectName(QStringLiteral("USART3_setting"));
+    auto *form = new QFormLayout(m_fieldNetFrame);
+    auto addList = [form](const QString &label, const QString &name, const QStringList &entries) {
+        auto *list = new QComboBox;
+        list->setObjectName(name);
+        list->addItems(entries);
+        form->addRow(label, list);
+        return list;
+    };
+    m_lists[size_t(List::Speed)] =
+        addList(QStringLiteral("Speed setting:"), QStringLiteral("Combo4"),
+                {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+                 QStringLiteral("57600"), QStringLiteral("115200")});
+    m_lists[size_t(List::Parity)] =
+        addList(QStringLiteral("Parity setting"), QStringLiteral("Combo2"),
+                {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")});
+    m_lists[size_t(List::Bits)] = addList(QStringLiteral("Bit number:"), QStringLiteral("Combo3"),
+                                          {QStringLiteral("7"), QStringLiteral("8")});
+    m_lists[size_t(List::Stop)] = addList(QStringLiteral("Stop bit"), QStringLiteral("Combo5"),
+                                          {QStringLiteral("1"), QStringLiteral("2")});
+    return m_fieldNetFrame;
+}
+
+QGroupBox *OneWireTab::buildMasterFrame()
+{
+    m_masterFrame = new QGroupBox(QStringLiteral("1-wire master configuration"));
+    m_masterFrame->setObjectName(QStringLiteral("Frame3"));
+    m_sensorView = new GridView(m_sensors, m_masterFrame);
+    m_sensorView->setObjectName(QStringLiteral("Grid1"));
+    m_sensorView->shareWidthAmongColumns();
+
+    auto *buttons = new QHBoxLayout;
+    addButton(buttons, QStringLiteral("Add slave"), QStringLiteral("Command8"));
+    addButton(buttons, QStringLiteral("Modify slave"), QStringLiteral("Command9"));
+    addButton(buttons, QStringLiteral("Delete slave"), QStringLiteral("Command11"));
+    addButton(buttons, QStringLiteral("Search slave"), QStringLiteral("Command10"));
+    addButton(buttons, QStringLiteral("Delete all slave"), QStringLiteral("Command21"));
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(m_masterFrame);
+    layout->addWidget(m_sensorView, 1);
+    layout->addLayout(buttons);
+    return m_masterFrame;
+}
+
+void OneWireTab::setHeadings()
+{
+    m_sensors.setHeadingLine(kSensorHeadings);
+    m_sensors.centreAllColumns();
+    m_sensorView->fitWidthToColumns();
+}
+
+void OneWireTab::selectMode(int mode)
+{
+    if (QAbstractButton *option = m_modes->button(mode))
+        option->setChecked(true);
+    modeClicked(mode);
+}
+
+void OneWireTab::modeClicked(int mode)
+{
+    m_masterFrame->setVisible(mode == OneWireMaster);
+    m_fieldNetFrame->setVisible(mode == FieldNet);
+    if (mode == OneWireMaster)
+        setHeadings();
+    m_option1w1 = mode;
+}
+
+void OneWireTab::selectListDefaults()
+{
+    setListIndex(List::Speed, 4);   // "115200"
+    setListIndex(List::Bits, 1);    // "8"
+    setListIndex(List::Parity, 2);  // "Even"
+    setListIndex(List::Stop, 1);    // "2"
+}
+
+int OneWireTab::listIndex(List list) const
+{
+    return m_lists.at(size_t(list))->currentIndex();
+}
+
+void OneWireTab::setListIndex(List list, int index)
+{
+    m_lists.at(size_t(list))->setCurrentIndex(index);
+}

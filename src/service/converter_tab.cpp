@@ -1,0 +1,43 @@
+#include "converter_tab.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent) : QWidget(parent), m_prompts(prompts)
+{
+    auto *frame = new QGroupBox(QStringLiteral("Floating-point number to IEEE converter"), this);
+    frame->setObjectName(QStringLiteral("converterFrame"));
+    auto *grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(12);
+
+    // Two lines, each read left to right: input, button, result.
+    const QStringList names[] = {
+        {QStringLiteral("Text13"), QStringLiteral("Command22"), QStringLiteral("Text12")},
+        {QStringLiteral("Text15"), QStringLiteral("Command23"), QStringLiteral("Text14")},
+    };
+    const QString captions[] = {QStringLiteral("To IEEE"), QStringLiteral("To float")};
+    for (int line = 0; line < 2; ++line) {
+        auto *input = new QLineEdit(frame);
+        input->setObjectName(names[line].at(0));
+        auto *convert = new QPushButton(captions[line], frame);
+        convert->setObjectName(names[line].at(1));
+        auto *result = new QLineEdit(frame);
+        result->setObjectName(names[line].at(2));
+        grid->addWidget(input, line, 0);
+        grid->addWidget(convert, line, 1);
+        grid->addWidget(result, line, 2);
+    }
+    grid->setColumnMinimumWidth(0, 240);
+    grid->setColumnMinimumWidth(2, 240);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(frame);
+    row->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addStretch();
+}

@@ -1,0 +1,18 @@
+#include "general_setting_frame.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
+    : QGroupBox(QStringLiteral("General setting"), parent), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("generalSettingFrame"));
+    auto *restart = new QPushButton(QStringLiteral("Restart PLC"), this);
+    restart->setObjectName(QStringLiteral("Command32"));
+    auto *update = new QPushButton(QStringLiteral("Start update firmware for STM32F3"), this);
+    update->setObjectName(QStringLiteral("Command31"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(restart);
+    layout->addWidget(update);
+}

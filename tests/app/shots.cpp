@@ -1,0 +1,67 @@
+// plc-shots: saves a picture of every tab of the main window (and of the tabs' other modes),
+// of the "COM-port setting" dialog and of the progress window, for looking at the layout.
+// Usage: plc-shots [folder]
+#include "com_setting.h"
+#include "ini_file.h"
+#include "main_window.h"
+#include "one_wire_tab.h"
+#include "progress_window.h"
+#include "scripted_prompts.h"
+#include "uart_tab.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+void save(QWidget &widget, const QString &file)
+{
+    QApplication::processEvents();
+    widget.grab().save(file);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
+    QDir().mkpath(folder);
+    QTemporaryDir settings;
+    setSettingsFilePath(settings.filePath(QStringLiteral("set.ini")));
+
+    ScriptedPrompts prompts;
+    Main window(prompts);
+    window.resize(1366, 740);  // a 1366x768 screen less the window frame
+    window.show();
+    QTabWidget &tabs = window.tabs();
+    auto shoot = [&](int tab, const QString &suffix) {
+        tabs.setCurrentIndex(tab);
+        const QString name = tabs.tabText(tab).replace(QLatin1Char(' '), QLatin1Char('_'));
+        save(window, QStringLiteral("%1/tab%2_%3%4.png").arg(folder).arg(tab).arg(name, suffix));
+    };
+    for (int i = 0; i < tabs.count(); ++i)
+        shoot(i, QString());
+
+    window.uart(1).selectMode(int(UartMode::Master));
+    window.uart(2).selectMode(int(UartMode::Slave));
+    window.oneWire().selectMode(OneWireTab::OneWireMaster);
+    shoot(1, QStringLiteral("_master"));
+    shoot(2, QStringLiteral("_slave"));
+    shoot(3, QStringLiteral("_master"));
+    window.oneWire().selectMode(OneWireTab::FieldNet);
+    shoot(3, QStringLiteral("_fieldnet"));
+
+    Com_setting dialog(prompts, {}, &window);
+    dialog.show();
+    save(dialog, folder + QStringLiteral("/com_setting.png"));
+
+    window.progress().open();
+    window.progress().setPercent(40);
+    save(window.progress(), folder + QStringLiteral("/progress.png"));
+    return 0;
+}
