@@ -47,7 +47,6 @@ private Q_SLOTS:
     void portWord();
     void record_data();
     void record();
-    void shortUploadTextReadsAsZeros();
     void checkGrid_data();
     void checkGrid();
     void checkGridTableLevel();
@@ -119,14 +118,6 @@ void TestRequestTable::record()
     const ModbusRequest r{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]};
     QCOMPARE(decodeRequest(text), r);
     QCOMPARE(encodeRequest(r), text);
-}
-
-void TestRequestTable::shortUploadTextReadsAsZeros()
-{
-    const auto requests = decodeTableText(QStringLiteral("010A000064006410"), 2);
-    QCOMPARE(requests.size(), 2);
-    QCOMPARE(requests.at(0).timeout, 100);
-    QCOMPARE(requests.at(1), ModbusRequest{});
 }
 
 void TestRequestTable::checkGrid_data()

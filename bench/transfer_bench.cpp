@@ -1,0 +1,140 @@
+// Measures the UART transfers against the virtual controller: a "Write to PLC" of 128 requests
+// and an "Upload from PLC" of 127, their wall time against the pauses the controller needs,
+// and the CPU they cost.
+#include "exchanges.h"
+#include "grid_model.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_transfer.h"
+#include "request_record.h"
+#include "scripted_prompts.h"
+#include "sim_fixture.h"
+#include "uart_port.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double cpuSeconds(clockid_t clock)
+{
+    timespec t{};
+    clock_gettime(clock, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// Wall and CPU seconds of one piece of work; the process figure includes the controller's
+// thread, the thread figure is the tool alone.
+struct Measure {
+    double wall = 0;
+    double processCpu = 0;
+    double threadCpu = 0;
+
+    template <typename Work>
+    static Measure of(Work work)
+    {
+        const double process0 = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double thread0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+        QElapsedTimer clock;
+        clock.start();
+        work();
+        return {double(clock.nsecsElapsed()) / 1e9, cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - process0,
+                cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - thread0};
+    }
+};
+
+// The controller's own answer time for the frames a transfer sent: the same requests again,
+// back to back, with no pause.
+double answerTime(PlcLink &link, const QList<VirtualPlc::Frame> &frames)
+{
+    link.open();
+    const Measure m = Measure::of([&] {
+        for (const VirtualPlc::Frame &f : frames) {
+            if (f.command == QLatin1String("E00"))
+                Read_from_plc(link, 650, f.address, f.count);
+            else
+                Write_to_plc(link, 650, f.command, f.address, f.count, f.data);
+        }
+    });
+    link.close();
+    return m.wall;
+}
+
+void report(const char *what, const Measure &m, double pauses, double answers, int exchanges)
+{
+    std::printf("%s\n", what);
+    std::printf("  wall time            %.3f s (%d exchanges)\n", m.wall, exchanges);
+    std::printf("  mandated pauses      %.3f s\n", pauses);
+    std::printf("  controller answers   %.3f s (the same frames replayed without pauses)\n",
+                answers);
+    if (pauses > 0)
+        std::printf("  wall / pauses        %.3f\n", m.wall / pauses);
+    std::printf("  wall / (pauses + answers)  %.3f\n", m.wall / (pauses + answers));
+    std::printf("  CPU, whole process   %.3f s = %.1f%% of wall (controller thread included)\n",
+                m.processCpu, 100 * m.processCpu / m.wall);
+    std::printf("  CPU, tool thread     %.3f s = %.1f%% of wall\n", m.threadCpu,
+                100 * m.threadCpu / m.wall);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    SimFixture sim;
+    if (!sim.ok()) {
+        std::fprintf(stderr, "transfer_bench: %s\n", qPrintable(sim.error()));
+        return 1;
+    }
+    sim.setCom(QStringLiteral("Speed"), QStringLiteral("4"));
+
+    PlcLink link;
+    ScriptedPrompts prompts;
+    RecordingProgress progress;
+    TransferContext ctx{link, prompts, progress};
+    const UartPort &port = UartPort::uart1();
+
+    GridModel grid(7);
+    for (int i = 1; i <= 128; ++i) {
+        writeRequestToRow(grid, i, {i, 10, 10 * i, 100 + 10 * i, (i - 1) % 5, 100});
+        grid.appendGridRow();
+    }
+    grid.renumber();
+    const PortSettings settings{UartMode::Master, 4, 2, QString(), QString()};
+
+    const Measure down = Measure::of(
+        [&] { runLinkAction(ctx, [&] { downloadPortConfig(ctx, port, settings, grid); }); });
+    const auto downFrames = sim.plc.frames();
+    // 100 ms after each of the 16 pieces, and once more before the progress window closes.
+    const double downPauses = 17 * 0.1;
+    report("Download of 128 requests", down, downPauses, answerTime(link, downFrames),
+           int(downFrames.size()));
+
+    // The same table read back with a count of 127 in the port word.
+    sim.plc.pokeWord(0x2008, 0xC47F);
+    sim.plc.clearLog();
+    PortConfigUpload upload;
+    const Measure up =
+        Measure::of([&] { runLinkAction(ctx, [&] { upload = uploadPortConfig(ctx, port); }); });
+    const auto upFrames = sim.plc.frames();
+    report("Upload of 127 requests", up, 0, answerTime(link, upFrames), int(upFrames.size()));
+
+    // The virtual controller answers at once; a 64-byte answer takes about 12 ms on a
+    // 115200 baud line, so the same upload again with that delay shows the cost of waiting.
+    sim.plc.setAnswerDelay(12);
+    sim.plc.clearLog();
+    const Measure slow =
+        Measure::of([&] { runLinkAction(ctx, [&] { upload = uploadPortConfig(ctx, port); }); });
+    report("Upload of 127 requests, answers 12 ms late", slow, 0,
+           answerTime(link, sim.plc.frames()), int(sim.plc.frames().size()));
+
+    const bool ok = prompts.messages().isEmpty() && upload.requests.size() == 127 &&
+                    upload.requests.at(126).masterAddress == 1370;
+    if (!ok)
+        std::fprintf(stderr, "transfer_bench: a transfer failed: %s\n",
+                     qPrintable(prompts.messages().join(QLatin1String("; "))));
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,482 @@
+#include "grid_model.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_transfer.h"
+#include "request_record.h"
+#include "scripted_prompts.h"
+#include "sim_fixture.h"
+#include "uart_port.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Request i of the test tables; request 3 ends in the field 0x2064 (function 2, timeout 100).
+ModbusRequest request(int i)
+{
+    return {i, 10, 10 * i, 100 + 10 * i, (i - 1) % 5, 100};
+}
+
+QString records(int first, int last)
+{
+    QString text;
+    for (int i = first; i <= last; ++i)
+        text += encodeRequest(request(i));
+    return text;
+}
+
+void fill(GridModel &grid, int n)
+{
+    while (grid.rows() > 2)
+        grid.removeGridRow(2);
+    for (int i = 1; i <= n; ++i) {
+        writeRequestToRow(grid, i, request(i));
+        grid.appendGridRow();
+    }
+    grid.renumber();
+}
+
+QStringList wire(const QList<VirtualPlc::Frame> &frames)
+{
+    QStringList texts;
+    for (const auto &f : frames) {
+        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
+    }
+    return texts;
+}
+
+// The writes of a master download of 9 requests at speed 115200 and parity None on UART 1.
+const QStringList kNineRequests = {"E11 3000 02 0FFF",
+                                   "E11 2008 02 09D4",
+                                   "E11 2502 40 " + records(1, 8),
+                                   "E11 2542 08 " + records(9, 9),
+                                   "E11 3000 02 0000",
+                                   "E10 2002 02 0080"};
+
+const QString kNak = QStringLiteral("Wrong answer from PLC");
+const QString kSilence = QStringLiteral("Answer timeout from PLC");
+const QString kRange = QStringLiteral("Please, use valid range - address range from 1 to 247 ");
+const QString kDigits = QStringLiteral("Please, use only digit n the address field ");
+
+const UartPort &uart(int n)
+{
+    return n == 1 ? UartPort::uart1() : UartPort::uart2();
+}
+
+}  // namespace
+
+// The UART transfers against the virtual controller over a real pseudo-terminal: the exact
+// frames, the failure paths, and what reaches the tab.
+class TestPortTransfer : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void downloadFrames_data();
+    void downloadFrames();
+    void downloadStopsBeforeSending_data();
+    void downloadStopsBeforeSending();
+    void downloadFaults_data();
+    void downloadFaults();
+    void fullTableRoundTrip();
+    void secondTransferIsIgnoredWhileOneWaits();
+    void upload_data();
+    void upload();
+    void uploadSilenceChangesNothing_data();
+    void uploadSilenceChangesNothing();
+    void slaveDownloadKeepsLinkSettings();
+    void slaveDownloadStops_data();
+    void slaveDownloadStops();
+    void slaveUpload_data();
+    void slaveUpload();
+
+private:
+    bool run(const std::function<void()> &action) { return runLinkAction(*m_ctx, action); }
+    void fault(int kind, int nth) const
+    {
+        m_sim->plc.failWrite(nth, kind == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+    }
+
+    std::unique_ptr<SimFixture> m_sim;
+    std::unique_ptr<PlcLink> m_link;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+    std::unique_ptr<RecordingProgress> m_progress;
+    std::unique_ptr<TransferContext> m_ctx;
+    std::unique_ptr<GridModel> m_grid;
+};
+
+void TestPortTransfer::init()
+{
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    m_link = std::make_unique<PlcLink>();
+    m_prompts = std::make_unique<ScriptedPrompts>();
+    m_progress = std::make_unique<RecordingProgress>();
+    m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, *m_prompts, *m_progress});
+    m_grid = std::make_unique<GridModel>(7);
+}
+
+void TestPortTransfer::cleanup()
+{
+    QVERIFY(!m_link->isOpen());  // every transfer releases the port
+    QCOMPARE(m_progress->closed, m_progress->opened);
+    m_ctx.reset();
+    m_link.reset();
+    m_sim.reset();
+}
+
+void TestPortTransfer::downloadFrames_data()
+{
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<QList<int>>("percents");  // empty: no progress window
+    const QString start = "E11 3000 02 0FFF";
+    const QString end = "E11 3000 02 0000";
+    const QString go = "E10 2002 02 0080";
+    QTest::newRow("7 requests, one write")
+        << 1 << 0 << 7
+        << QStringList{start, "E11 2008 02 07D4", "E11 2502 38 " + records(1, 7), end, go}
+        << QList<int>{};
+    QTest::newRow("8 requests, one full piece")
+        << 1 << 0 << 8
+        << QStringList{start, "E11 2008 02 08D4", "E11 2502 40 " + records(1, 8), end, go}
+        << QList<int>{100};
+    QTest::newRow("9 requests, two pieces") << 1 << 0 << 9 << kNineRequests << QList<int>{89, 100};
+    QTest::newRow("empty master table")
+        << 2 << 0 << 0 << QStringList{start, "E11 2006 02 00D4", "E11 2902 00", end, go}
+        << QList<int>{};
+    QTest::newRow("slave, table not sent")
+        << 1 << 1 << 3 << QStringList{start, "E11 2008 02 0C54", end, go} << QList<int>{};
+    QTest::newRow("not use") << 2 << 2 << 3
+                             << QStringList{start, "E11 2006 02 0000", end, "E10 2002 02 8000"}
+                             << QList<int>{};
+}
+
+void TestPortTransfer::downloadFrames()
+{
+    QFETCH(int, port);
+    QFETCH(int, mode);
+    QFETCH(int, requests);
+    QFETCH(QStringList, frames);
+    QFETCH(QList<int>, percents);
+    fill(*m_grid, requests);
+    const PortSettings settings{UartMode(mode), 4, 2, QStringLiteral("12"), QString()};
+    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(port), settings, *m_grid); }));
+    QCOMPARE(m_prompts->messages(), QStringList());
+    QCOMPARE(m_prompts->shown.at(0).text, kDownloadQuestion);
+    QCOMPARE(wire(m_sim->plc.frames()), frames);
+    QCOMPARE(m_progress->opened, mode == 0 ? 1 : 0);
+    QCOMPARE(m_progress->percents, percents);
+}
+
+void TestPortTransfer::downloadStopsBeforeSending_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("numWord");  // of request 2
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
+    const QString config = QStringLiteral("Error in configurations");
+    QTest::newRow("cancelled") << false << 0 << "5"
+                               << "10" << QString() << QString();
+    QTest::newRow("faulty table in slave mode")
+        << true << 1 << "5"
+        << "126"
+        << "You configuration has error in the size of request  - row 2\r\nColumn [Num word]"
+        << config;
+    QTest::newRow("cell not a number")
+        << true << 2 << "5"
+        << "1x"
+        << "Row 2, column [Num word]: \"1x\" is not a whole number" << QString();
+    QTest::newRow("slave address 0") << true << 1 << "0"
+                                     << "10" << kRange << config;
+    QTest::newRow("slave address 248") << true << 1 << "248"
+                                       << "10" << kRange << config;
+    QTest::newRow("slave address 12a") << true << 1 << "12a"
+                                       << "10" << kDigits << config;
+}
+
+void TestPortTransfer::downloadStopsBeforeSending()
+{
+    QFETCH(bool, confirmed);
+    QFETCH(int, mode);
+    QFETCH(QString, address);
+    QFETCH(QString, numWord);
+    QFETCH(QString, message);
+    QFETCH(QString, title);
+    fill(*m_grid, 3);
+    m_grid->setText(2, requestcol::NumWord, numWord);
+    m_prompts->confirmAnswers.enqueue(confirmed);
+    const PortSettings settings{UartMode(mode), 4, 2, address, QString()};
+    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(1), settings, *m_grid); }));
+    QCOMPARE(m_prompts->messages(), message.isNull() ? QStringList() : QStringList{message});
+    if (!message.isNull())
+        QCOMPARE(m_prompts->shown.last().title, title);
+    QCOMPARE(m_sim->plc.frames().size(), 0);
+}
+
+void TestPortTransfer::downloadFaults_data()
+{
+    QTest::addColumn<int>("kind");  // 0 NAK, 1 silence
+    QTest::addColumn<int>("nth");   // the write that fails
+    QTest::addColumn<QString>("message");
+    for (int kind : {0, 1}) {
+        const char *name = kind == 0 ? "refused" : "silent";
+        const QString text = kind == 0 ? kNak : kSilence;
+        QTest::addRow("%s first service word", name) << kind << 1 << text;
+        QTest::addRow("%s first table piece", name) << kind << 3 << text;
+        QTest::addRow("%s last service word", name) << kind << 5 << text;
+    }
+    QTest::newRow("refused command word is not examined") << 0 << 6 << QString();
+}
+
+void TestPortTransfer::downloadFaults()
+{
+    QFETCH(int, kind);
+    QFETCH(int, nth);
+    QFETCH(QString, message);
+    fill(*m_grid, 9);
+    fault(kind, nth);
+    const PortSettings settings{UartMode::Master, 4, 2, QString(), QString()};
+    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(1), settings, *m_grid); }));
+    QCOMPARE(m_prompts->messages(), message.isNull() ? QStringList() : QStringList{message});
+    QCOMPARE(wire(m_sim->plc.frames()), kNineRequests.mid(0, nth));  // nothing after the fault
+    QCOMPARE(m_progress->opened, nth >= 3 ? 1 : 0);
+}
+
+void TestPortTransfer::fullTableRoundTrip()
+{
+    fill(*m_grid, 128);
+    const PortSettings settings{UartMode::Master, 0, 0, QString(), QString()};
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(2), settings, *m_grid); }));
+    QVERIFY(clock.elapsed() >= 1700);  // 100 ms after each of 16 pieces, and at the end
+    QStringList frames = {"E11 3000 02 0FFF", "E11 2006 02 80C0"};
+    QStringList reads = {"E00 2006 02"};
+    QList<int> percents;
+    for (int k = 0; k < 16; ++k) {
+        const QString address = QString::number(0x2902 + 64 * k, 16).toUpper();
+        frames.append("E11 " + address + " 40 " + records(8 * k + 1, 8 * k + 8));
+        reads.append("E00 " + address + " 40");
+        percents.append(qRound(100.0 * (k + 1) / 16));
+    }
+    frames += QStringList{"E11 3000 02 0000", "E10 2002 02 0080"};
+    QCOMPARE(wire(m_sim->plc.frames()), frames);
+    QCOMPARE(m_progress->percents, percents);
+
+    m_sim->plc.clearLog();
+    PortConfigUpload upload;
+    QVERIFY(run([&] { upload = uploadPortConfig(*m_ctx, uart(2)); }));
+    QCOMPARE(wire(m_sim->plc.frames()), reads);
+    QCOMPARE(upload.word.requestCount, 128);
+    GridModel back(7);
+    PortSettings settingsBack;
+    applyPortUpload(upload, settingsBack, back);
+    QCOMPARE(int(settingsBack.mode), int(UartMode::Master));
+    QCOMPARE(back.rows(), 130);
+    for (int row = 1; row < 130; ++row) {
+        for (int col = 0; col < 7; ++col)
+            QCOMPARE(back.text(row, col), m_grid->text(row, col));
+    }
+}
+
+void TestPortTransfer::secondTransferIsIgnoredWhileOneWaits()
+{
+    fill(*m_grid, 9);
+    const PortSettings settings{UartMode::Master, 4, 2, QString(), QString()};
+    bool secondStarted = true;
+    QTimer::singleShot(50, this,
+                       [&] { secondStarted = run([&] { uploadPortConfig(*m_ctx, uart(2)); }); });
+    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(1), settings, *m_grid); }));
+    QVERIFY(!secondStarted);
+    QCOMPARE(wire(m_sim->plc.frames()), kNineRequests);
+}
+
+void TestPortTransfer::upload_data()
+{
+    QTest::addColumn<int>("word");
+    QTest::addColumn<QStringList>("reads");
+    QTest::addColumn<int>("mode");  // what the tab shows after
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("parity");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("rows");
+    QStringList reads127 = {"E00 2008 02"};
+    for (int k = 0; k < 15; ++k)
+        reads127.append("E00 " + QString::number(0x2502 + 64 * k, 16).toUpper() + " 40");
+    reads127.append("E00 28C2 38");
+    const QStringList wordOnly = {"E00 2008 02"};
+    QTest::newRow("0xC403") << 0xC403 << QStringList{"E00 2008 02", "E00 2502 18"} << 0 << 4 << 0
+                            << "9" << 5;
+    QTest::newRow("0xC47F") << 0xC47F << reads127 << 0 << 4 << 0 << "9" << 129;
+    QTest::newRow("0x4205 slave") << 0x4205 << wordOnly << 1 << 2 << 0 << "5" << 4;
+    QTest::newRow("0x0000 not use") << 0x0000 << wordOnly << 2 << 7 << 1 << "9" << 4;
+    QTest::newRow("0x7000 no mode") << 0x7000 << wordOnly << 1 << 7 << 1 << "9" << 4;
+    QTest::newRow("0x2000 no mode") << 0x2000 << wordOnly << 1 << 7 << 1 << "9" << 4;
+}
+
+void TestPortTransfer::upload()
+{
+    QFETCH(int, word);
+    QFETCH(QStringList, reads);
+    QFETCH(int, mode);
+    QFETCH(int, speed);
+    QFETCH(int, parity);
+    QFETCH(QString, address);
+    QFETCH(int, rows);
+    m_sim->plc.pokeWord(0x2008, quint16(word));
+    m_sim->plc.poke(0x2502, QByteArray::fromHex(records(1, 127).toLatin1()));
+    fill(*m_grid, 2);
+    m_grid->setText(1, requestcol::Address, QStringLiteral("old"));
+    PortSettings settings{UartMode::Slave, 7, 1, QStringLiteral("9"), QStringLiteral("3")};
+    QVERIFY(run([&] { applyPortUpload(uploadPortConfig(*m_ctx, uart(1)), settings, *m_grid); }));
+    QCOMPARE(wire(m_sim->plc.frames()), reads);
+    QCOMPARE(int(settings.mode), mode);
+    QCOMPARE(settings.speed, speed);
+    QCOMPARE(settings.parity, parity);
+    QCOMPARE(settings.address, address);
+    QCOMPARE(settings.timeout, QStringLiteral("3"));  // never uploaded here
+    QCOMPARE(m_grid->rows(), rows);
+    QCOMPARE(m_grid->text(rows - 1, 0), QString::number(rows - 1));
+    const bool master = mode == 0;
+    QCOMPARE(m_grid->text(1, requestcol::Address), master ? QStringLiteral("1") : "old");
+    for (int row = 1; master && row < rows - 1; ++row)
+        QCOMPARE(requestFromRow(*m_grid, row), request(row));
+    QCOMPARE(m_progress->opened, master ? 1 : 0);
+}
+
+void TestPortTransfer::uploadSilenceChangesNothing_data()
+{
+    QTest::addColumn<QString>("silent");
+    QTest::newRow("port word") << "2008";
+    QTest::newRow("second table block") << "2542";
+}
+
+void TestPortTransfer::uploadSilenceChangesNothing()
+{
+    QFETCH(QString, silent);
+    m_sim->plc.pokeWord(0x2008, 0xC409);
+    m_sim->plc.failAddress(silent, VirtualPlc::Fault::Silence);
+    fill(*m_grid, 2);
+    PortSettings settings{UartMode::Slave, 7, 1, QStringLiteral("9"), QString()};
+    QVERIFY(run([&] { applyPortUpload(uploadPortConfig(*m_ctx, uart(1)), settings, *m_grid); }));
+    QCOMPARE(m_prompts->messages(), QStringList{kSilence});
+    QCOMPARE(int(settings.mode), int(UartMode::Slave));
+    QCOMPARE(settings.speed, 7);
+    QCOMPARE(m_grid->rows(), 4);
+    QCOMPARE(requestFromRow(*m_grid, 2), request(2));
+}
+
+void TestPortTransfer::slaveDownloadKeepsLinkSettings()
+{
+    m_link->setPortNumber(1);
+    m_link->setLineSettings(QStringLiteral("19200,N,8,1"));  // not what set.ini says
+    const PortSettings settings{UartMode::Master, 7, 2, QStringLiteral("1"), QStringLiteral("2")};
+    QVERIFY(run([&] { downloadSlaveSettings(*m_ctx, uart(2), settings); }));
+    QCOMPARE(m_prompts->messages(), QStringList());
+    QCOMPARE(m_link->lineSettings(), QStringLiteral("19200,N,8,1"));
+    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
+                                                     "E11 2004 02 0200", "E11 3000 02 0000"}));
+}
+
+void TestPortTransfer::slaveDownloadStops_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("timeout");
+    QTest::addColumn<int>("kind");  // -1 no fault, 0 NAK, 1 silence
+    QTest::addColumn<int>("nth");   // the write that fails; all of them are examined
+    QTest::addColumn<QString>("message");
+    const QString timeoutRange =
+        QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
+    QTest::newRow("address 0") << "0"
+                               << "2" << -1 << 0 << kRange;
+    QTest::newRow("address 300") << "300"
+                                 << "2" << -1 << 0 << kRange;
+    QTest::newRow("address 1x") << "1x"
+                                << "2" << -1 << 0 << kDigits;
+    QTest::newRow("timeout -1") << "1"
+                                << "-1" << -1 << 0 << timeoutRange;
+    QTest::newRow("timeout 32768") << "1"
+                                   << "32768" << -1 << 0 << timeoutRange;
+    QTest::newRow("timeout empty") << "1"
+                                   << "" << -1 << 0 << timeoutRange;
+    for (int nth = 1; nth <= 4; ++nth) {
+        QTest::addRow("refused write %d", nth) << "1"
+                                               << "2" << 0 << nth << kNak;
+        QTest::addRow("silent write %d", nth) << "1"
+                                              << "2" << 1 << nth << kSilence;
+    }
+}
+
+void TestPortTransfer::slaveDownloadStops()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, timeout);
+    QFETCH(int, kind);
+    QFETCH(int, nth);
+    QFETCH(QString, message);
+    if (kind >= 0)
+        fault(kind, nth);
+    m_link->setLineSettings(QStringLiteral("9600,N,8,1"));
+    const PortSettings settings{UartMode::Slave, 7, 2, address, timeout};
+    QVERIFY(run([&] { downloadSlaveSettings(*m_ctx, uart(2), settings); }));
+    QCOMPARE(m_prompts->messages(), QStringList{message});
+    QCOMPARE(m_sim->plc.frames().size(), nth);
+}
+
+void TestPortTransfer::slaveUpload_data()
+{
+    QTest::addColumn<int>("word");
+    QTest::addColumn<int>("timeoutWord");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QString>("speed");  // as the lists show them
+    QTest::addColumn<QString>("parity");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("timeout");
+    QTest::newRow("05CE") << 0xCE05 << 150 << false << "256000"
+                          << "Even"
+                          << "5"
+                          << "150";
+    QTest::newRow("parity index 3 kept") << 0xDE05 << 0xFFFF << false << "256000"
+                                         << "None"
+                                         << "5"
+                                         << "-1";
+    QTest::newRow("silent") << 0xCE05 << 150 << true << "9600"
+                            << "None"
+                            << "2"
+                            << "7";
+}
+
+void TestPortTransfer::slaveUpload()
+{
+    QFETCH(int, word);
+    QFETCH(int, timeoutWord);
+    QFETCH(bool, silent);
+    QFETCH(QString, speed);
+    QFETCH(QString, parity);
+    QFETCH(QString, address);
+    QFETCH(QString, timeout);
+    m_sim->plc.pokeWord(0x2006, quint16(word));
+    m_sim->plc.pokeWord(0x2004, quint16(timeoutWord));
+    if (silent)
+        m_sim->plc.failAddress(QStringLiteral("2004"), VirtualPlc::Fault::Silence);
+    PortSettings settings{UartMode::NotUse, 0, 2, QStringLiteral("2"), QStringLiteral("7")};
+    QVERIFY(run([&] { applySlaveUpload(uploadSlaveSettings(*m_ctx, uart(2)), settings); }));
+    QCOMPARE(m_prompts->messages(), silent ? QStringList{kSilence} : QStringList());
+    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E00 2006 02", "E00 2004 02"}));
+    QCOMPARE(int(settings.mode), int(UartMode::NotUse));
+    QCOMPARE(speedEntries().at(settings.speed), speed);
+    QCOMPARE(parityEntries().at(settings.parity), parity);
+    QCOMPARE(settings.address, address);
+    QCOMPARE(settings.timeout, timeout);
+}
+
+QTEST_GUILESS_MAIN(TestPortTransfer)
+#include "tst_port_transfer.moc"
