@@ -66,9 +66,9 @@ double answerTime(PlcLink &link, const QList<VirtualPlc::Frame> &frames)
 void report(const char *what, const Measure &m, double pauses, double answers, int exchanges)
 {
     std::printf("%s\n", what);
-    std::printf("  wall time            %.3f s (%d exchanges)\n", m.wall, exchanges);
+    std::printf("  wall time            %.4f s (%d exchanges)\n", m.wall, exchanges);
     std::printf("  mandated pauses      %.3f s\n", pauses);
-    std::printf("  controller answers   %.3f s (the same frames replayed without pauses)\n",
+    std::printf("  controller answers   %.4f s (the same frames replayed without pauses)\n",
                 answers);
     if (pauses > 0)
         std::printf("  wall / pauses        %.3f\n", m.wall / pauses);
