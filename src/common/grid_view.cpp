@@ -2,11 +2,14 @@
 
 #include "grid_model.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -76,6 +79,13 @@ void GridView::setCurrentCell(int gridRow, int col)
         setCurrentIndex(index);
 }
 
+void GridView::setCentredHeadingLine(const QString &line)
+{
+    m_model.setHeadingLine(line);
+    m_model.centreAllColumns();
+    fitWidthToColumns();
+}
+
 void GridView::fitWidthToColumns()
 {
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
@@ -113,4 +123,26 @@ void GridView::mousePressEvent(QMouseEvent *event)
         return;
     }
     QTableView::mousePressEvent(event);
+}
+
+GridFrame::GridFrame(const QString &caption, const QString &frameName, GridModel &model,
+                     const QString &gridName, QWidget *parent)
+    : QGroupBox(caption, parent)
+{
+    setObjectName(frameName);
+    m_view = new GridView(model, this);
+    m_view->setObjectName(gridName);
+    m_buttons = new QHBoxLayout;
+    m_buttons->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(m_buttons);
+}
+
+QPushButton *GridFrame::addButton(const QString &caption, const QString &name)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    m_buttons->insertWidget(m_buttons->count() - 1, button);  // before the closing stretch
+    return button;
 }

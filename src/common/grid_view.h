@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QGroupBox>
 #include <QTableView>
 
 class GridModel;
+class QHBoxLayout;
+class QPushButton;
 
 // A table view for a GridModel: the heading row as the header, column 0 drawn as a fixed
 // column that never becomes current, one cell selected at a time. Rows are grid rows here,
@@ -21,6 +24,9 @@ public:
     // Makes a cell current and selects it; a row or column outside the data does nothing.
     void setCurrentCell(int gridRow, int col);
 
+    // Sets the model's heading line, centres every column and widens the view to show them.
+    void setCentredHeadingLine(const QString &line);
+
     // Keeps the view at least as wide as its columns' headings and contents, so no column
     // starts out cut off.
     void fitWidthToColumns();
@@ -37,4 +43,21 @@ private:
     QModelIndex outsideFixedColumn(const QModelIndex &index) const;
 
     GridModel &m_model;
+};
+
+// A titled frame holding one grid view above a row of buttons, as the tabs lay out their tables.
+class GridFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    GridFrame(const QString &caption, const QString &frameName, GridModel &model,
+              const QString &gridName, QWidget *parent = nullptr);
+
+    GridView &view() const { return *m_view; }
+    // A button at the end of the row under the table.
+    QPushButton *addButton(const QString &caption, const QString &name);
+
+private:
+    GridView *m_view = nullptr;
+    QHBoxLayout *m_buttons = nullptr;
 };

@@ -17,8 +17,7 @@ ErrorBufferFrame::ErrorBufferFrame(const QString &caption, const QString &gridNa
 
 void ErrorBufferFrame::setHeadings(const QString &headingLine)
 {
-    m_errors.setHeadingLine(headingLine);
-    m_errors.centreAllColumns();
+    m_view->setCentredHeadingLine(headingLine);
     // Room for the longest state text.
     const int stateWidth =
         m_view->fontMetrics().horizontalAdvance(QStringLiteral("Inactive error"));

@@ -36,13 +36,6 @@ QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, 
     return box;
 }
 
-QPushButton *button(const QString &caption, const QString &name)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
 QGroupBox *frame(const QString &caption, const QString &name)
 {
     auto *f = new QGroupBox(caption);
@@ -65,14 +58,10 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     left->addWidget(buildModeOptions());
     left->addWidget(buildGeneralFrame());
     left->addWidget(buildSlaveFrame());
-    auto *write = button(QStringLiteral("Write to PLC"), port.writeButton);
-    auto *upload = button(QStringLiteral("Upload from PLC"), port.uploadButton);
-    connect(write, &QPushButton::clicked, this, &UartTab::writeClicked);
-    connect(upload, &QPushButton::clicked, this, &UartTab::uploadClicked);
-    auto *transfers = new QHBoxLayout;
-    transfers->addWidget(write);
-    transfers->addWidget(upload);
-    left->addLayout(transfers);
+    left->addLayout(buttonRow({
+        {QStringLiteral("Write to PLC"), port.writeButton, &UartTab::writeClicked},
+        {QStringLiteral("Upload from PLC"), port.uploadButton, &UartTab::uploadClicked},
+    }));
     left->addStretch();
 
     auto *layout = new QHBoxLayout(this);
@@ -115,16 +104,25 @@ QGroupBox *UartTab::buildGeneralFrame()
         addList(form, QStringLiteral("Stop bit"), m_port.stopList,
                 {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
     if (m_port.hasSlaveTransfer) {
-        auto *download = button(QStringLiteral("Download"), m_port.slaveDownloadButton);
-        auto *upload = button(QStringLiteral("Upload"), m_port.slaveUploadButton);
-        connect(download, &QPushButton::clicked, this, &UartTab::slaveDownloadClicked);
-        connect(upload, &QPushButton::clicked, this, &UartTab::slaveUploadClicked);
-        auto *row = new QHBoxLayout;
-        row->addWidget(download);
-        row->addWidget(upload);
-        form->addRow(row);
+        form->addRow(buttonRow({
+            {QStringLiteral("Download"), m_port.slaveDownloadButton,
+             &UartTab::slaveDownloadClicked},
+            {QStringLiteral("Upload"), m_port.slaveUploadButton, &UartTab::slaveUploadClicked},
+        }));
     }
     return general;
+}
+
+QHBoxLayout *UartTab::buttonRow(const QList<Button> &buttons)
+{
+    auto *row = new QHBoxLayout;
+    for (const Button &spec : buttons) {
+        auto *b = new QPushButton(spec.caption);
+        b->setObjectName(spec.name);
+        connect(b, &QPushButton::clicked, this, spec.handler);
+        row->addWidget(b);
+    }
+    return row;
 }
 
 QGroupBox *UartTab::buildSlaveFrame()
@@ -140,42 +138,29 @@ QGroupBox *UartTab::buildSlaveFrame()
 
 QGroupBox *UartTab::buildMasterFrame()
 {
-    m_masterFrame = frame(QStringLiteral("Modbus master configuration"), m_port.masterFrame);
-    m_requestView = new GridView(m_requests, m_masterFrame);
-    m_requestView->setObjectName(m_port.grid);
+    auto *master = new GridFrame(QStringLiteral("Modbus master configuration"), m_port.masterFrame,
+                                 m_requests, m_port.grid);
+    m_masterFrame = master;
+    m_requestView = &master->view();
     m_requestView->shareWidthAmongColumns();
-    m_requestView->fitWidthToColumns();
-
-    auto *add = button(QStringLiteral("Add slave"), m_port.addButton);
-    auto *modify = button(QStringLiteral("Modify slave"), m_port.modifyButton);
-    auto *remove = button(QStringLiteral("Delete slave"), m_port.deleteButton);
-    connect(add, &QPushButton::clicked, this, &UartTab::addClicked);
-    connect(modify, &QPushButton::clicked, this, &UartTab::modifyClicked);
-    connect(remove, &QPushButton::clicked, this, &UartTab::deleteClicked);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(modify);
-    buttons->addWidget(remove);
-    buttons->addStretch();
-
-    auto *layout = new QVBoxLayout(m_masterFrame);
-    layout->addWidget(m_requestView, 1);
-    layout->addLayout(buttons);
-    return m_masterFrame;
+    connect(master->addButton(QStringLiteral("Add slave"), m_port.addButton), &QPushButton::clicked,
+            this, &UartTab::addClicked);
+    connect(master->addButton(QStringLiteral("Modify slave"), m_port.modifyButton),
+            &QPushButton::clicked, this, &UartTab::modifyClicked);
+    connect(master->addButton(QStringLiteral("Delete slave"), m_port.deleteButton),
+            &QPushButton::clicked, this, &UartTab::deleteClicked);
+    return master;
 }
 
 void UartTab::setHeadings()
 {
-    m_requests.setHeadingLine(kRequestHeadings);
-    m_requests.centreAllColumns();
-    m_requestView->fitWidthToColumns();
+    m_requestView->setCentredHeadingLine(kRequestHeadings);
 }
 
 void UartTab::selectMode(int index)
 {
     if (QAbstractButton *option = m_modes->button(index))
-        option->setChecked(true);
-    modeClicked(index);
+        option->click();
 }
 
 void UartTab::modeClicked(int index)

@@ -12,6 +12,7 @@ class GridView;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 
 // One UART tab (UART 1 or UART 2): the port's mode, line settings, slave settings and master
@@ -27,7 +28,7 @@ public:
     // Sets the request table's heading line and centres its columns.
     void setHeadings();
 
-    // Selects a mode option as a click would, running the mode change. The options are
+    // Clicks a mode option, running the mode change. The options are
     // numbered as UartMode: 0 "Modbus master", 1 "Modbus slave", 2 "Not use".
     void selectMode(int index);
     // The mode change of a click on option `index`: frames, table, option_hw.
@@ -58,6 +59,12 @@ public:
     void setTimeoutText(const QString &text);
 
 private:
+    struct Button {
+        QString caption;
+        QString name;
+        void (UartTab::*handler)();
+    };
+    QHBoxLayout *buttonRow(const QList<Button> &buttons);
     QWidget *buildModeOptions();
     QGroupBox *buildGeneralFrame();
     QGroupBox *buildSlaveFrame();

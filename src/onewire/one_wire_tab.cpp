@@ -97,38 +97,28 @@ QGroupBox *OneWireTab::buildFieldNetFrame()
 
 QGroupBox *OneWireTab::buildMasterFrame()
 {
-    m_masterFrame = new QGroupBox(QStringLiteral("1-wire master configuration"));
-    m_masterFrame->setObjectName(QStringLiteral("Frame3"));
-    m_sensorView = new GridView(m_sensors, m_masterFrame);
-    m_sensorView->setObjectName(QStringLiteral("Grid1"));
+    auto *master = new GridFrame(QStringLiteral("1-wire master configuration"),
+                                 QStringLiteral("Frame3"), m_sensors, QStringLiteral("Grid1"));
+    m_masterFrame = master;
+    m_sensorView = &master->view();
     m_sensorView->shareWidthAmongColumns();
-
-    auto *buttons = new QHBoxLayout;
-    addButton(buttons, QStringLiteral("Add slave"), QStringLiteral("Command8"));
-    addButton(buttons, QStringLiteral("Modify slave"), QStringLiteral("Command9"));
-    addButton(buttons, QStringLiteral("Delete slave"), QStringLiteral("Command11"));
-    addButton(buttons, QStringLiteral("Search slave"), QStringLiteral("Command10"));
-    addButton(buttons, QStringLiteral("Delete all slave"), QStringLiteral("Command21"));
-    buttons->addStretch();
-
-    auto *layout = new QVBoxLayout(m_masterFrame);
-    layout->addWidget(m_sensorView, 1);
-    layout->addLayout(buttons);
-    return m_masterFrame;
+    master->addButton(QStringLiteral("Add slave"), QStringLiteral("Command8"));
+    master->addButton(QStringLiteral("Modify slave"), QStringLiteral("Command9"));
+    master->addButton(QStringLiteral("Delete slave"), QStringLiteral("Command11"));
+    master->addButton(QStringLiteral("Search slave"), QStringLiteral("Command10"));
+    master->addButton(QStringLiteral("Delete all slave"), QStringLiteral("Command21"));
+    return master;
 }
 
 void OneWireTab::setHeadings()
 {
-    m_sensors.setHeadingLine(kSensorHeadings);
-    m_sensors.centreAllColumns();
-    m_sensorView->fitWidthToColumns();
+    m_sensorView->setCentredHeadingLine(kSensorHeadings);
 }
 
 void OneWireTab::selectMode(int mode)
 {
     if (QAbstractButton *option = m_modes->button(mode))
-        option->setChecked(true);
-    modeClicked(mode);
+        option->click();
 }
 
 void OneWireTab::modeClicked(int mode)

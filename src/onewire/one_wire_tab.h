@@ -25,7 +25,7 @@ public:
     // Sets the sensor table's heading line and centres its columns.
     void setHeadings();
 
-    // Selects a mode option as a click would, running the mode change.
+    // Clicks a mode option, running the mode change.
     void selectMode(int mode);
     // The mode change of a click on option `mode`: frames, headings, option_1w1.
     void modeClicked(int mode);

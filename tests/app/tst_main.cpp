@@ -1,0 +1,598 @@
+#include "com_setting.h"
+#include "failure.h"
+#include "grid_view.h"
+#include "ini_file.h"
+#include "main_window.h"
+#include "one_wire_tab.h"
+#include "progress_window.h"
+#include "scripted_prompts.h"
+#include "uart_tab.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QString kCaption =
+    QStringLiteral("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029   //Active port - COM ");
+
+// What a control shows: a caption, a frame title, a box's text, or a list's entries joined
+// by "|" with the selected one in brackets.
+QString shownText(const QWidget *w)
+{
+    if (auto *b = qobject_cast<const QAbstractButton *>(w))
+        return b->text();
+    if (auto *g = qobject_cast<const QGroupBox *>(w))
+        return g->title();
+    if (auto *e = qobject_cast<const QLineEdit *>(w))
+        return e->text();
+    if (auto *c = qobject_cast<const QComboBox *>(w)) {
+        QStringList entries;
+        for (int i = 0; i < c->count(); ++i)
+            entries.append(i == c->currentIndex()
+                               ? QLatin1Char('[') + c->itemText(i) + QLatin1Char(']')
+                               : c->itemText(i));
+        return entries.join(QLatin1Char('|'));
+    }
+    return QStringLiteral("<%1>").arg(QLatin1String(w->metaObject()->className()));
+}
+
+}  // namespace
+
+// The main window: start-up state, tabs and their controls, menus, caption, shut-down, and the
+// progress window.
+class TestMain : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startUpWithoutSettingsFile();
+    void startUpTakesStoredSettings_data();
+    void startUpTakesStoredSettings();
+    void tabsInOrder();
+    void controlsOnTheirTabs_data();
+    void controlsOnTheirTabs();
+    void tableHeadings_data();
+    void tableHeadings();
+    void ioMapRows();
+    void menus_data();
+    void menus();
+    void checkConfigIsNotImplemented();
+    void saveAppSettingStoresUart1Lists();
+    void commSettingOkChangesTheCaptionAtOnce();
+    void commSettingCloseBoxKeepsTheCaption();
+    void exitClosesAndRemovesTheTableHook();
+    void uartModeChange_data();
+    void uartModeChange();
+    void modeChangesKeepTableAndBoxes();
+    void progressWindow();
+
+private:
+    QWidget *control(const QString &name) const;
+    void writeFile(const QByteArray &text);
+    void makeWindow();
+    void answerComSetting(int portIndex, bool ok);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_file;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<Main> m_main;
+};
+
+void TestMain::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_file = m_dir->filePath(QStringLiteral("set.ini"));
+    setSettingsFilePath(m_file);
+    m_prompts.clear();
+}
+
+void TestMain::cleanup()
+{
+    m_main.reset();
+    setSettingsFilePath(QString());
+    m_dir.reset();
+}
+
+void TestMain::writeFile(const QByteArray &text)
+{
+    QFile f(m_file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+void TestMain::makeWindow()
+{
+    m_main = std::make_unique<Main>(m_prompts);
+}
+
+QWidget *TestMain::control(const QString &name) const
+{
+    auto *w = m_main->findChild<QWidget *>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+void TestMain::startUpWithoutSettingsFile()
+{
+    makeWindow();
+    QCOMPARE(shownText(control("Speed_set")),
+             "9600|19200|38400|57600|[115200]|187500|256000|500000");
+    QCOMPARE(shownText(control("Parity_set")), "Odd|Even|[None]");
+    QCOMPARE(shownText(control("Bit_setting")), "[7]|8|9");
+    QCOMPARE(shownText(control("Stop_bit")), "[1]|1.5|2");
+    QCOMPARE(shownText(control("Speed_set2")),
+             "9600|19200|38400|57600|[115200]|187500|256000|500000");
+    QCOMPARE(shownText(control("Parity_set2")), "Odd|Even|[None]");
+    QCOMPARE(shownText(control("Combo4")), "9600|19200|38400|57600|[115200]");
+    QCOMPARE(shownText(control("Combo2")), "None|Odd|[Even]");
+    QCOMPARE(shownText(control("Combo3")), "7|[8]");
+    QCOMPARE(shownText(control("Combo5")), "1|[2]");
+
+    // All three ports "Not use": the option checked, the state stored, the frames hidden.
+    for (const char *option : {"Option4_2", "Option5_2", "Option1_2"})
+        QVERIFY2(qobject_cast<QRadioButton *>(control(option))->isChecked(), option);
+    QCOMPARE(m_main->uart(1).option_hw(), 2);
+    QCOMPARE(m_main->uart(2).option_hw(), 2);
+    QCOMPARE(m_main->oneWire().option_1w1(), 2);
+    for (const char *frame : {"Frame_slave", "Frame_master", "Frame_slave2", "Frame_master2",
+                              "USART3_setting", "Frame3"})
+        QVERIFY2(control(frame)->isHidden(), frame);
+    QVERIFY(!control("Frame1")->isHidden());
+    QVERIFY(!control("Frame13")->isHidden());
+
+    QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("1"));
+    QCOMPARE(m_main->link().portNumber(), 1);
+    QCOMPARE(m_main->link().lineSettings(), QStringLiteral("9600,N,7,1"));
+    QVERIFY(!m_main->link().isOpen());
+    QVERIFY(m_main->tableHookInstalled());
+    QVERIFY(!QFile::exists(m_file));
+    QVERIFY(m_prompts.shown.isEmpty());
+}
+
+void TestMain::startUpTakesStoredSettings_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("uart1Lists");  // parity, bit number, stop bit
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("lineSettings");
+
+    // The stored parity is taken, then replaced by "None"; the speed is always 115200.
+    QTest::newRow("stored defaults") << QByteArray(
+                                            "[COM_MB]\nSpeed=0\nParity=1\nBit_num=2\nStop_bit=1\n"
+                                            "[COM]\nPort_num=4\nSpeed=4\nBit_num=1\n")
+                                     << "Odd|Even|[None] 7|8|[9] 1|[1.5]|2" << 5 << "115200,N,8,1";
+    QTest::newRow("stored values no list has")
+        << QByteArray("[COM_MB]\nBit_num=abc\nStop_bit=3\n[COM]\nPort_num=9\n")
+        << "Odd|Even|[None] [7]|8|9 [1]|1.5|2" << 10 << "9600,N,7,1";
+}
+
+void TestMain::startUpTakesStoredSettings()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, uart1Lists);
+    QFETCH(int, port);
+    QFETCH(QString, lineSettings);
+    writeFile(file);
+    makeWindow();
+    QCOMPARE(QStringList({shownText(control("Parity_set")), shownText(control("Bit_setting")),
+                          shownText(control("Stop_bit"))})
+                 .join(QLatin1Char(' ')),
+             uart1Lists);
+    QCOMPARE(shownText(control("Speed_set")).section(QLatin1Char('|'), 4, 4), "[115200]");
+    QCOMPARE(m_main->windowTitle(), kCaption + QString::number(port));
+    QCOMPARE(m_main->link().portNumber(), port);
+    QCOMPARE(m_main->link().lineSettings(), lineSettings);
+    // UART 2's bit number and stop bit are not touched by the start-up.
+    QCOMPARE(shownText(control("Combo10")), "[7]|8|9");
+    QCOMPARE(shownText(control("Combo7")), "[1]|1.5|2");
+}
+
+void TestMain::tabsInOrder()
+{
+    makeWindow();
+    QStringList captions;
+    for (int i = 0; i < m_main->tabs().count(); ++i)
+        captions.append(m_main->tabs().tabText(i));
+    QCOMPARE(captions, (QStringList{"HW config", "UART 1", "UART 2", "1-wire", "Modbus diag",
+                                    "1-wire diag", "Converter"}));
+}
+
+void TestMain::controlsOnTheirTabs_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+
+    auto row = [](int tab, const char *name, const QString &text) {
+        QTest::addRow("%d %s", tab, name) << tab << QString::fromLatin1(name) << text;
+    };
+    row(0, "ioMapFrame", "Input-output configuration");
+    row(0, "Command12", "New IO config");
+    row(0, "Command13", "Upload from PLC");
+    row(0, "Command14", "Download to PLC");
+    row(0, "generalSettingFrame", "General setting");
+    row(0, "Command32", "Restart PLC");
+    row(0, "Command31", "Start update firmware for STM32F3");
+
+    // The two UART tabs: the same controls under their own names.
+    const QString speeds = "9600|19200|38400|57600|[115200]|187500|256000|500000";
+    const char *const uart[2][16] = {
+        {"Option4_0", "Option4_1", "Option4_2", "Frame1", "Frame_slave", "Text1", "Text2",
+         "Frame_master", "Command1", "Command2", "Command3", "Command19", "Command20", "Speed_set",
+         "Bit_setting", "Stop_bit"},
+        {"Option5_0", "Option5_1", "Option5_2", "Frame13", "Frame_slave2", "Text16", "Text5",
+         "Frame_master2", "Command27", "Command28", "Command29", "Command7", "Command26",
+         "Speed_set2", "Combo10", "Combo7"},
+    };
+    for (int u = 0; u < 2; ++u) {
+        const int tab = u + 1;
+        const QStringList texts = {"Modbus master",
+                                   "Modbus slave",
+                                   "Not use",
+                                   "Modbus general setting",
+                                   "Modbus slave setting",
+                                   u == 0 ? "1" : "2",
+                                   "2",
+                                   "Modbus master configuration",
+                                   "Add slave",
+                                   "Modify slave",
+                                   "Delete slave",
+                                   "Write to PLC",
+                                   "Upload from PLC",
+                                   speeds,
+                                   "[7]|8|9",
+                                   "[1]|1.5|2"};
+        for (int i = 0; i < texts.size(); ++i)
+            row(tab, uart[u][i], texts.at(i));
+    }
+    row(2, "Command24", "Download");
+    row(2, "Command25", "Upload");
+
+    row(3, "auxPortFrame", "Auxiliary port setting");
+    row(3, "Option1_0", "1-wire master");
+    row(3, "Option1_1", "Field Net");
+    row(3, "Option1_2", "Not use");
+    row(3, "Command17", "Write to PLC");
+    row(3, "Command18", "Upload from PLC");
+    row(3, "USART3_setting", "Field Net port setting");
+    row(3, "Frame3", "1-wire master configuration");
+    row(3, "Command8", "Add slave");
+    row(3, "Command9", "Modify slave");
+    row(3, "Command11", "Delete slave");
+    row(3, "Command10", "Search slave");
+    row(3, "Command21", "Delete all slave");
+
+    row(4, "Command4", "Read modbus buffer 1");
+    row(4, "Command6", "Read modbus buffer 2");
+    row(4, "MB_gridFrame", "UART1 modbus error buffer");
+    row(4, "MB_grid2Frame", "UART2 modbus error buffer");
+    row(5, "W1_gridFrame", "1-wire error slave buffer");
+    row(5, "Command5", "Read 1-wire buffer");
+
+    row(6, "converterFrame", "Floating-point number to IEEE converter");
+    row(6, "Command22", "To IEEE");
+    row(6, "Command23", "To float");
+    for (const char *box : {"Text13", "Text12", "Text15", "Text14"})
+        row(6, box, QString());
+}
+
+void TestMain::controlsOnTheirTabs()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    makeWindow();
+    QWidget *page = m_main->tabs().widget(tab);
+    const auto found = page->findChildren<QWidget *>(name);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(shownText(found.at(0)), text);
+    // Each designer name is used once in the whole window.
+    QCOMPARE(m_main->findChildren<QWidget *>(name).size(), 1);
+}
+
+void TestMain::tableHeadings_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("centred");
+
+    const QString requests = QStringLiteral(
+        "Slot | Address | Num word | Address slave | Address master | Function | Timeout,[ms] ");
+    const QString modbusErrors =
+        QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    ");
+    QTest::newRow("grid") << 1 << "grid" << requests << true;
+    QTest::newRow("grid2") << 2 << "grid2" << requests << true;
+    QTest::newRow("MSFlexGrid1") << 0 << "MSFlexGrid1"
+                                 << "Address | Function | Prog.name " << false;
+    QTest::newRow("MB_grid") << 4 << "MB_grid" << modbusErrors << true;
+    QTest::newRow("MB_grid2") << 4 << "MB_grid2" << modbusErrors << true;
+    QTest::newRow("W1_grid") << 5 << "W1_grid"
+                             << "Num |  Errors  type   |   Short descriptions of error " << true;
+    QTest::newRow("Grid1")
+        << 3 << "Grid1"
+        << "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 |  Dxxxx  "
+        << true;
+}
+
+void TestMain::tableHeadings()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, name);
+    QFETCH(QString, line);
+    QFETCH(bool, centred);
+    makeWindow();
+    auto *view = m_main->tabs().widget(tab)->findChild<GridView *>(name);
+    QVERIFY(view);
+    const QStringList headings = line.split(QLatin1Char('|'));
+    QCOMPARE(view->gridModel().cols(), headings.size());
+    for (int c = 0; c < headings.size(); ++c) {
+        QCOMPARE(view->model()->headerData(c, Qt::Horizontal).toString(), headings.at(c));
+        const auto alignment = view->model()->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole);
+        QCOMPARE(alignment.value<Qt::Alignment>() == Qt::AlignCenter, centred);
+    }
+    QVERIFY(!view->horizontalHeader()->isHidden());
+    QVERIFY(view->verticalHeader()->isHidden());
+}
+
+void TestMain::ioMapRows()
+{
+    makeWindow();
+    auto *view = control("MSFlexGrid1");
+    GridModel &map = qobject_cast<GridView *>(view)->gridModel();
+    QCOMPARE(map.rows(), 23);
+    QCOMPARE(map.cols(), 3);
+    QCOMPARE(map.text(1, 0), QStringLiteral("IO  0"));
+    QCOMPARE(map.text(10, 0), QStringLiteral("IO  9"));
+    QCOMPARE(map.text(11, 0), QStringLiteral("IO  10"));
+    QCOMPARE(map.text(21, 0), QStringLiteral("IO  20"));
+    for (int col = 0; col < 3; ++col)
+        QCOMPARE(map.text(22, col), QString());
+    for (int row = 1; row <= 21; ++row) {
+        QCOMPARE(map.text(row, 1), QString());
+        QCOMPARE(map.text(row, 2), QString());
+    }
+
+    auto *chooser = qobject_cast<QComboBox *>(control("Combo1"));
+    QVERIFY(chooser->isHidden());
+    QVERIFY(chooser->isEditable());
+    QCOMPARE(shownText(chooser).remove(QLatin1Char('[')).remove(QLatin1Char(']')),
+             "Input -X|Output-Y|Not use");
+    QVERIFY(qobject_cast<GridView *>(view)->verticalHeader()->defaultSectionSize() >=
+            chooser->sizeHint().height());
+}
+
+void TestMain::menus_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("entries");  // a "-" before an entry the user cannot choose
+
+    QTest::newRow("File") << "File"
+                          << "&File"
+                          << QStringList{"-New config", "Load config",       "Save config",
+                                         "-Print",      "-Save app setting", "Exit"};
+    QTest::newRow("PLC") << "PLC"
+                         << "PLC"
+                         << QStringList{"Comm. setting", "-Check config", "Search 1-wire",
+                                        "Upload from PLC", "-Load to PLC"};
+    QTest::newRow("About") << "About"
+                           << "About" << QStringList{};
+}
+
+void TestMain::menus()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, title);
+    QFETCH(QStringList, entries);
+    makeWindow();
+    auto *m = m_main->menuBar()->findChild<QMenu *>(menu);
+    QVERIFY(m);
+    QCOMPARE(m->title(), title);
+    QCOMPARE(m->menuAction()->isEnabled(), menu != QLatin1String("About"));
+    QStringList shown;
+    for (QAction *action : m->actions()) {
+        if (!action->isSeparator())
+            shown.append((action->isEnabled() ? QString() : QStringLiteral("-")) + action->text());
+    }
+    QCOMPARE(shown, entries);
+    QVERIFY(m_main->findChild<QAction *>(QStringLiteral("Search_1wire")));
+}
+
+void TestMain::checkConfigIsNotImplemented()
+{
+    makeWindow();
+    auto *check = m_main->findChild<QAction *>(QStringLiteral("Check_config"));
+    check->trigger();  // switched off: nothing happens
+    QVERIFY(m_prompts.shown.isEmpty());
+    check->setEnabled(true);
+    check->trigger();
+    QCOMPARE(m_prompts.messages(), QStringList{"Not implemented yet "});
+}
+
+void TestMain::saveAppSettingStoresUart1Lists()
+{
+    writeFile("[COM]\nPort_num=2\n");
+    makeWindow();
+    qobject_cast<QComboBox *>(control("Speed_set"))->setCurrentIndex(6);
+    qobject_cast<QComboBox *>(control("Parity_set"))->setCurrentIndex(1);
+    qobject_cast<QComboBox *>(control("Bit_setting"))->setCurrentIndex(2);
+    qobject_cast<QComboBox *>(control("Stop_bit"))->setCurrentIndex(1);
+    auto *save = m_main->findChild<QAction *>(QStringLiteral("Save_app_setting"));
+    save->setEnabled(true);
+    save->trigger();
+
+    const QString section = QStringLiteral("COM_MB");
+    QCOMPARE(Read_ini(m_file, section, "Speed", QString()), QStringLiteral("6"));
+    QCOMPARE(Read_ini(m_file, section, "Parity", QString()), QStringLiteral("1"));
+    QCOMPARE(Read_ini(m_file, section, "Bit_num", QString()), QStringLiteral("2"));
+    QCOMPARE(Read_ini(m_file, section, "Stop_bit", QString()), QStringLiteral("1"));
+    QCOMPARE(Read_ini(m_file, "COM", "Port_num", QString()), QStringLiteral("2"));
+    QCOMPARE(m_prompts.messages(),
+             QStringList{"New default application setting was saved in *.ini file successfully "});
+}
+
+// Answers the "COM-port setting" dialog once it is open: selects a port, then "OK" or the
+// close box.
+void TestMain::answerComSetting(int portIndex, bool ok)
+{
+    QTimer::singleShot(0, m_main.get(), [portIndex, ok] {
+        auto *dialog = qobject_cast<Com_setting *>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("the COM-port setting dialog is not open");
+        dialog->findChild<QComboBox *>(QStringLiteral("Port_num"))->setCurrentIndex(portIndex);
+        if (ok)
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("okButton")),
+                              Qt::LeftButton);
+        else
+            dialog->close();
+    });
+}
+
+void TestMain::commSettingOkChangesTheCaptionAtOnce()
+{
+    makeWindow();
+    answerComSetting(6, true);
+    m_main->findChild<QAction *>(QStringLiteral("Comm_setting"))->trigger();
+    QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("7"));
+    QCOMPARE(Read_ini(m_file, "COM", "Port_num", QString()), QStringLiteral("6"));
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(m_main->findChildren<Com_setting *>().isEmpty());  // discarded when closed
+    // The main window's port gets the new settings at its next transfer, not now.
+    QCOMPARE(m_main->link().portNumber(), 1);
+}
+
+void TestMain::commSettingCloseBoxKeepsTheCaption()
+{
+    makeWindow();
+    answerComSetting(6, false);
+    m_main->openComSetting();
+    QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("1"));
+    QVERIFY(!QFile::exists(m_file));
+}
+
+void TestMain::exitClosesAndRemovesTheTableHook()
+{
+    makeWindow();
+    m_main->show();
+    QVERIFY(m_main->tableHookInstalled());
+    m_main->findChild<QAction *>(QStringLiteral("Exit"))->trigger();
+    QVERIFY(!m_main->isVisible());
+    QVERIFY(!m_main->tableHookInstalled());
+    QVERIFY(!QFile::exists(m_file));  // nothing is saved at shut-down
+}
+
+void TestMain::uartModeChange_data()
+{
+    QTest::addColumn<int>("uart");
+    QTest::addColumn<int>("indexGrid");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<bool>("slave");
+    QTest::addColumn<bool>("tableEnabled");
+
+    for (int uart = 1; uart <= 2; ++uart) {
+        // Master before any row is chosen locks the table until a request is stored.
+        QTest::addRow("UART %d master, no row", uart) << uart << 0 << 0 << true << false << false;
+        QTest::addRow("UART %d master, row 1", uart) << uart << 1 << 0 << true << false << true;
+        QTest::addRow("UART %d slave", uart) << uart << 0 << 1 << false << true << true;
+        QTest::addRow("UART %d not use", uart) << uart << 0 << 2 << false << false << true;
+    }
+}
+
+void TestMain::uartModeChange()
+{
+    QFETCH(int, uart);
+    QFETCH(int, indexGrid);
+    QFETCH(int, mode);
+    QFETCH(bool, master);
+    QFETCH(bool, slave);
+    QFETCH(bool, tableEnabled);
+    makeWindow();
+    m_main->show();
+    UartTab &tab = m_main->uart(uart);
+    const UartTab &other = m_main->uart(3 - uart);
+    tab.setIndex_grid(indexGrid);
+    m_main->tabs().setCurrentWidget(&tab);
+
+    // A click on the option, as the user makes it.
+    const QString option = uart == 1 ? QStringLiteral("Option4_%1") : QStringLiteral("Option5_%1");
+    QTest::mouseClick(control(option.arg(mode)), Qt::LeftButton, {}, QPoint(5, 5));
+
+    QCOMPARE(tab.option_hw(), mode);
+    QCOMPARE(control(uart == 1 ? "Frame_master" : "Frame_master2")->isVisible(), master);
+    QCOMPARE(control(uart == 1 ? "Frame_slave" : "Frame_slave2")->isVisible(), slave);
+    QCOMPARE(tab.requestView().isEnabled(), tableEnabled);
+    QCOMPARE(other.option_hw(), 2);
+}
+
+void TestMain::modeChangesKeepTableAndBoxes()
+{
+    makeWindow();
+    UartTab &tab = m_main->uart(2);
+    tab.setIndex_grid(1);
+    tab.requests().setText(1, 1, QStringLiteral("17"));
+    tab.requests().appendGridRow(QStringLiteral("2"));
+    tab.setAddressText(QStringLiteral("33"));
+    tab.selectMode(0);
+    tab.selectMode(2);
+    tab.selectMode(1);
+    tab.selectMode(0);
+    QCOMPARE(tab.requests().rows(), 3);
+    QCOMPARE(tab.requests().text(1, 1), QStringLiteral("17"));
+    QCOMPARE(tab.addressText(), QStringLiteral("33"));
+    QVERIFY(!control("Frame_master2")->isHidden());
+    QVERIFY(control("Frame_slave2")->isHidden());
+}
+
+void TestMain::progressWindow()
+{
+    makeWindow();
+    Progress &progress = m_main->progress();
+    QCOMPARE(progress.windowTitle(), QStringLiteral("Download/upload progress"));
+    auto *bar = progress.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
+    QVERIFY(bar);
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 100);
+    QVERIFY(progress.isWindow());
+    QVERIFY(!progress.isVisible());
+
+    try {
+        ProgressGuard guard(m_main->transferContext().progress);
+        QVERIFY(progress.isVisible());
+        QVERIFY(!progress.isModal());
+        guard.setPercent(40);
+        QCOMPARE(bar->value(), 40);
+        guard.setPercent(140);
+        QCOMPARE(bar->value(), 100);
+        throw Failure(QStringLiteral("Answer timeout from PLC"));
+    } catch (const Failure &) {
+    }
+    QVERIFY(!progress.isVisible());
+
+    // The next transfer starts again from 0.
+    progress.open();
+    QCOMPARE(bar->value(), 0);
+    progress.close();
+}
+
+QTEST_MAIN(TestMain)
+#include "tst_main.moc"

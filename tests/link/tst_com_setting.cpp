@@ -1,0 +1,268 @@
+#include "com_setting.h"
+#include "ini_file.h"
+#include "port_setup.h"
+#include "scripted_prompts.h"
+#include "sim_fixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kNoFirst =
+    QStringLiteral("No first answer from PLC. Check cable connection,port setting,and e.t.c.");
+const QString kNoSecond = QStringLiteral(
+    "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
+const QString kSuccess291 = QStringLiteral("Successful connect to the CPU with type 291");
+
+const char *const kLists[] = {"Port_num", "Speed_set", "Parity_set", "Bit_setting", "Stop_bit"};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// The "COM-port setting" dialog: what it loads and stores, and its connection test.
+class TestComSetting : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void loadSelectsStoredIndexes_data();
+    void loadSelectsStoredIndexes();
+    void showsTheDeviceBehindThePort();
+    void okStoresTheFiveKeysAndSetsUpItsPort();
+    void closeBoxStoresNothingAndReleasesThePort();
+    void testReportsWhatTheControllerAnswers_data();
+    void testReportsWhatTheControllerAnswers();
+    void testTwiceInARow();
+    void testUsesTheSelectionNotTheStoredSettings();
+
+private:
+    QComboBox *list(const char *name) const;
+    void writeFile(const QByteArray &text);
+    void select(const QList<int> &indexes);  // in the order of kLists
+
+    QTemporaryDir *m_dir = nullptr;
+    QString m_file;
+    ScriptedPrompts m_prompts;
+    int m_storedCalls = 0;
+    Com_setting *m_dialog = nullptr;
+};
+
+void TestComSetting::init()
+{
+    m_dir = new QTemporaryDir;
+    m_file = m_dir->filePath(QStringLiteral("set.ini"));
+    setSettingsFilePath(m_file);
+    m_prompts.clear();
+    m_storedCalls = 0;
+}
+
+void TestComSetting::cleanup()
+{
+    delete m_dialog;
+    m_dialog = nullptr;
+    setSettingsFilePath(QString());
+    delete m_dir;
+}
+
+QComboBox *TestComSetting::list(const char *name) const
+{
+    auto *box = m_dialog->findChild<QComboBox *>(QLatin1String(name));
+    if (!box)
+        qFatal("no list %s", name);
+    return box;
+}
+
+void TestComSetting::writeFile(const QByteArray &text)
+{
+    QFile f(m_file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+void TestComSetting::select(const QList<int> &indexes)
+{
+    if (!m_dialog)
+        m_dialog = new Com_setting(m_prompts, [this] { ++m_storedCalls; });
+    for (int i = 0; i < indexes.size(); ++i)
+        list(kLists[i])->setCurrentIndex(indexes.at(i));
+}
+
+void TestComSetting::loadSelectsStoredIndexes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("shown");  // in the order of kLists
+
+    QTest::newRow("no file") << QByteArray() << QStringList{"COM1", "9600", "N", "7", "1"};
+    QTest::newRow("stored") << QByteArray(
+                                   "[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=1\nPort_num=9\n")
+                            << QStringList{"COM10", "115200", "E", "8", "1.5"};
+    QTest::newRow("not whole numbers")
+        << QByteArray("[COM]\nSpeed=fast\nParity=1.5\nBit_num=\nStop_bit=2x\nPort_num=0x3\n")
+        << QStringList{"COM1", "9600", "N", "7", "1"};
+    QTest::newRow("outside the lists")
+        << QByteArray("[COM]\nSpeed=5\nParity=-1\nBit_num=3\nStop_bit=99999\nPort_num=10\n")
+        << QStringList{"COM1", "9600", "N", "7", "1"};
+    QTest::newRow("blanks around") << QByteArray("[COM]\nSpeed= 2 \nPort_num= 4\n")
+                                   << QStringList{"COM5", "38400", "N", "7", "1"};
+}
+
+void TestComSetting::loadSelectsStoredIndexes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, shown);
+    if (!file.isEmpty())
+        writeFile(file);
+    select({});
+    QStringList texts;
+    for (const char *name : kLists)
+        texts.append(list(name)->currentText());
+    QCOMPARE(texts, shown);
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("COM-port setting"));
+}
+
+void TestComSetting::showsTheDeviceBehindThePort()
+{
+    writeFile("[PORTS]\nCOM2=/dev/ttyUSB0\n");
+    select({1});
+    auto *device = m_dialog->findChild<QLabel *>(QStringLiteral("portDevice"));
+    QVERIFY(device);
+    QVERIFY2(device->text().endsWith(QLatin1String("/dev/ttyUSB0")), qPrintable(device->text()));
+    list("Port_num")->setCurrentIndex(2);
+    QVERIFY2(device->text().endsWith(QLatin1String("/dev/ttyS2")), qPrintable(device->text()));
+}
+
+void TestComSetting::okStoresTheFiveKeysAndSetsUpItsPort()
+{
+    writeFile("[PORTS]\nCOM3=/dev/ttyUSB1\n");
+    select({2, 3, 1, 1, 2});
+    m_dialog->show();
+    QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("okButton")),
+                      Qt::LeftButton);
+
+    const QString com = QStringLiteral("COM");
+    QCOMPARE(Read_ini(m_file, com, QStringLiteral("Speed"), QString()), QStringLiteral("3"));
+    QCOMPARE(Read_ini(m_file, com, QStringLiteral("Parity"), QString()), QStringLiteral("1"));
+    QCOMPARE(Read_ini(m_file, com, QStringLiteral("Bit_num"), QString()), QStringLiteral("1"));
+    QCOMPARE(Read_ini(m_file, com, QStringLiteral("Stop_bit"), QString()), QStringLiteral("2"));
+    QCOMPARE(Read_ini(m_file, com, QStringLiteral("Port_num"), QString()), QStringLiteral("2"));
+    QCOMPARE(Read_ini(m_file, QStringLiteral("PORTS"), QStringLiteral("COM3"), QString()),
+             QStringLiteral("/dev/ttyUSB1"));
+    QCOMPARE(m_storedCalls, 1);
+    QCOMPARE(m_dialog->link().portNumber(), 3);
+    QCOMPARE(m_dialog->link().lineSettings(), QStringLiteral("57600,O,8,2"));
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+    QVERIFY(m_prompts.shown.isEmpty());
+}
+
+void TestComSetting::closeBoxStoresNothingAndReleasesThePort()
+{
+    SimFixture sim;
+    QVERIFY2(sim.ok(), qPrintable(sim.error()));
+    const QByteArray before = fileBytes(sim.settingsFile());
+    select({3, 4, 2, 0, 1});
+    m_dialog->show();
+    Setup_port(m_dialog->link());
+    m_dialog->link().open();
+    QVERIFY(m_dialog->link().isOpen());
+    QVERIFY(m_dialog->close());
+    QVERIFY(!m_dialog->link().isOpen());
+    QCOMPARE(fileBytes(sim.settingsFile()), before);
+    QCOMPARE(m_storedCalls, 0);
+}
+
+void TestComSetting::testReportsWhatTheControllerAnswers_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("port missing") << "missing" << kNoFirst;
+    QTest::newRow("NAK to ENQ") << "nak" << kNoFirst;
+    QTest::newRow("silence to ENQ") << "silent" << kNoFirst;
+    QTest::newRow("no CPU-type answer") << "no type" << kNoSecond;
+    QTest::newRow("success") << "" << kSuccess291;
+    QTest::newRow("other type") << "type 4660"
+                                << "Successful connect to the CPU with type 4660";
+}
+
+void TestComSetting::testReportsWhatTheControllerAnswers()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    SimFixture sim;
+    QVERIFY2(sim.ok(), qPrintable(sim.error()));
+    if (fault == QLatin1String("missing"))
+        Write_ini(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
+                  QStringLiteral("/nonexistent/plc-tty"));
+    else if (fault == QLatin1String("nak"))
+        sim.plc.setEnqAnswer(0x15);
+    else if (fault == QLatin1String("silent"))
+        sim.plc.setEnqAnswer(0);
+    else if (fault == QLatin1String("no type"))
+        sim.plc.failAddress(QStringLiteral("0E02"), VirtualPlc::Fault::Silence);
+    else if (fault == QLatin1String("type 4660"))
+        sim.plc.setCpuType(0x1234);
+    const QByteArray before = fileBytes(sim.settingsFile());
+
+    select({0, 0, 0, 1, 0});  // COM1 at 9600,N,8,1
+    QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("testButton")),
+                      Qt::LeftButton);
+
+    QCOMPARE(m_prompts.messages(), QStringList{message});
+    QVERIFY(m_prompts.shown.at(0).title.isNull());
+    QVERIFY(!m_dialog->link().isOpen());
+    QCOMPARE(fileBytes(sim.settingsFile()), before);
+    QCOMPARE(m_storedCalls, 0);
+    if (message.startsWith(QLatin1String("Successful"))) {
+        const auto probes = sim.plc.frames(QStringLiteral("0"));
+        QCOMPARE(probes.size(), 1);
+        QCOMPARE(probes.at(0).address, QStringLiteral("0E02"));
+        QCOMPARE(probes.at(0).count, QStringLiteral("02"));
+    }
+}
+
+void TestComSetting::testTwiceInARow()
+{
+    SimFixture sim;
+    QVERIFY2(sim.ok(), qPrintable(sim.error()));
+    select({0, 0, 0, 1, 0});
+    m_dialog->testConnection();
+    QVERIFY(!m_dialog->link().isOpen());
+    m_dialog->testConnection();
+    QCOMPARE(m_prompts.messages(), (QStringList{kSuccess291, kSuccess291}));
+    QVERIFY(!m_dialog->link().isOpen());
+}
+
+void TestComSetting::testUsesTheSelectionNotTheStoredSettings()
+{
+    SimFixture sim;
+    QVERIFY2(sim.ok(), qPrintable(sim.error()));
+    // Stored: COM1 (now a missing device) with a speed no port takes; the controller is COM4.
+    Write_ini(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
+              sim.plc.devicePath());
+    Write_ini(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
+              QStringLiteral("/nonexistent/plc-tty"));
+    sim.setCom(QStringLiteral("Speed"), QStringLiteral("7"));
+    // A pseudo-terminal keeps no parity or size settings, so only N or O with 8 bits open.
+    select({3, 4, 1, 1, 2});  // COM4 at 115200,O,8,2
+    m_dialog->testConnection();
+    QCOMPARE(m_prompts.messages(), QStringList{kSuccess291});
+    QCOMPARE(m_dialog->link().portNumber(), 4);
+    QCOMPARE(m_dialog->link().lineSettings(), QStringLiteral("115200,O,8,2"));
+    QCOMPARE(Read_ini(sim.settingsFile(), QStringLiteral("COM"), QStringLiteral("Port_num"),
+                      QStringLiteral("none")),
+             QStringLiteral("none"));
+}
+
+QTEST_MAIN(TestComSetting)
+#include "tst_com_setting.moc"
