@@ -70,7 +70,6 @@ private Q_SLOTS:
     void controlsOnTheirTabs();
     void tableHeadings_data();
     void tableHeadings();
-    void ioMapRows();
     void menus_data();
     void menus();
     void checkConfigIsNotImplemented();
@@ -351,33 +350,6 @@ void TestMain::tableHeadings()
     }
     QVERIFY(!view->horizontalHeader()->isHidden());
     QVERIFY(view->verticalHeader()->isHidden());
-}
-
-void TestMain::ioMapRows()
-{
-    makeWindow();
-    auto *view = control("MSFlexGrid1");
-    GridModel &map = qobject_cast<GridView *>(view)->gridModel();
-    QCOMPARE(map.rows(), 23);
-    QCOMPARE(map.cols(), 3);
-    QCOMPARE(map.text(1, 0), QStringLiteral("IO  0"));
-    QCOMPARE(map.text(10, 0), QStringLiteral("IO  9"));
-    QCOMPARE(map.text(11, 0), QStringLiteral("IO  10"));
-    QCOMPARE(map.text(21, 0), QStringLiteral("IO  20"));
-    for (int col = 0; col < 3; ++col)
-        QCOMPARE(map.text(22, col), QString());
-    for (int row = 1; row <= 21; ++row) {
-        QCOMPARE(map.text(row, 1), QString());
-        QCOMPARE(map.text(row, 2), QString());
-    }
-
-    auto *chooser = qobject_cast<QComboBox *>(control("Combo1"));
-    QVERIFY(chooser->isHidden());
-    QVERIFY(chooser->isEditable());
-    QCOMPARE(shownText(chooser).remove(QLatin1Char('[')).remove(QLatin1Char(']')),
-             "Input -X|Output-Y|Not use");
-    QVERIFY(qobject_cast<GridView *>(view)->verticalHeader()->defaultSectionSize() >=
-            chooser->sizeHint().height());
 }
 
 void TestMain::menus_data()

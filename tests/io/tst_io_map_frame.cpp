@@ -4,6 +4,7 @@
 #include "plc_link.h"
 #include "scripted_prompts.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QtTest>
 
@@ -57,7 +58,18 @@ void TestIoMapFrame::preparedRows()
     QCOMPARE(m_frame->table().model()->rowCount(), 22);  // the heading row is the header
     for (int point = 0; point <= 20; ++point)
         QCOMPARE(map.text(point + 1, 0), QStringLiteral("IO  %1").arg(point));
-    QCOMPARE(map.text(22, 0), QString());
+    for (int col = 0; col < 3; ++col)
+        QCOMPARE(map.text(22, col), QString());
+
+    // The in-cell chooser: hidden, its three entries, rows tall enough for it.
+    QComboBox &chooser = m_frame->chooser();
+    QVERIFY(chooser.isHidden());
+    QVERIFY(chooser.isEditable());
+    QStringList entries;
+    for (int i = 0; i < chooser.count(); ++i)
+        entries.append(chooser.itemText(i));
+    QCOMPARE(entries, (QStringList{"Input -X", "Output-Y", "Not use"}));
+    QVERIFY(m_frame->table().verticalHeader()->defaultSectionSize() >= chooser.sizeHint().height());
 }
 
 void TestIoMapFrame::currentCellInGridRows()

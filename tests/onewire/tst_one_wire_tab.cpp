@@ -4,7 +4,6 @@
 #include "plc_link.h"
 #include "scripted_prompts.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QtTest>
@@ -17,7 +16,6 @@ private Q_SLOTS:
     void modeChange_data();
     void modeChange();
     void masterModeSetsTheHeadingsAgain();
-    void listDefaults();
 
 private:
     PlcLink m_link;
@@ -67,16 +65,6 @@ void TestOneWireTab::masterModeSetsTheHeadingsAgain()
     QCOMPARE(tab.sensors().cols(), 10);
     QCOMPARE(tab.sensors().heading(9), QStringLiteral("  Dxxxx  "));
     QCOMPARE(tab.sensors().text(1, 1), QStringLiteral("28"));  // the rows stay
-}
-
-void TestOneWireTab::listDefaults()
-{
-    OneWireTab tab(m_ctx);
-    tab.selectListDefaults();
-    QStringList shown;
-    for (const char *name : {"Combo4", "Combo2", "Combo3", "Combo5"})
-        shown.append(tab.findChild<QComboBox *>(QLatin1String(name))->currentText());
-    QCOMPARE(shown, (QStringList{"115200", "Even", "8", "2"}));
 }
 
 QTEST_MAIN(TestOneWireTab)
