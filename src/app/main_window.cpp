@@ -132,11 +132,13 @@ void Main::buildMenus()
     QAction *check =
         entry(plc, QStringLiteral("Check config"), QStringLiteral("Check_config"), false);
     entry(plc, QStringLiteral("Search 1-wire"), QStringLiteral("Search_1wire"), true);
-    entry(plc, QStringLiteral("Upload from PLC"), QStringLiteral("Upload_from_PLC"), true);
+    QAction *upload =
+        entry(plc, QStringLiteral("Upload from PLC"), QStringLiteral("Upload_from_PLC"), true);
     entry(plc, QStringLiteral("Load to PLC"), QStringLiteral("Load_to_PLC"), false);
     connect(comm, &QAction::triggered, this, &Main::openComSetting);
     connect(check, &QAction::triggered, this,
             [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
+    connect(upload, &QAction::triggered, this, &Main::uploadFromPlc);
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
@@ -187,6 +189,13 @@ void Main::openComSetting()
     Com_setting dialog(
         m_prompts, [this] { Change_main_caption(); }, this);
     dialog.exec();
+}
+
+void Main::uploadFromPlc()
+{
+    // Each as its own button runs it, with its own messages.
+    uart(1).uploadFromPlc();
+    uart(2).uploadFromPlc();
 }
 
 void Main::saveAppSetting()

@@ -32,6 +32,8 @@ public:
     void openComSetting();
     // "Save app setting": the UART 1 line settings become the stored defaults.
     void saveAppSetting();
+    // "Upload from PLC": the uploads of the port tabs, one after the other.
+    void uploadFromPlc();
 
     QTabWidget &tabs() const { return *m_tabs; }
     // UART 1 (uart 1) or UART 2 (uart 2).

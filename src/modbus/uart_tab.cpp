@@ -1,16 +1,21 @@
 #include "uart_tab.h"
 
+#include "cell_editor.h"
 #include "grid_view.h"
+#include "link_action.h"
+#include "option_group.h"
+#include "port_transfer.h"
+#include "prompts.h"
+#include "request_editing.h"
+#include "slave_dialog.h"
 #include "uart_port.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,6 +48,20 @@ QGroupBox *frame(const QString &caption, const QString &name)
     return f;
 }
 
+// The cell editor's refusal is shown with an empty title, not the application's.
+const QString kNoTitle = QStringLiteral("");
+
+// A table as it stands, for a download: the tab stays editable while the transfer waits, and
+// what is sent must agree with the request count already written.
+void copyCells(const GridModel &from, GridModel &to)
+{
+    to.setRows(from.rows());
+    for (int row = 1; row < from.rows(); ++row) {
+        for (int col = 0; col < from.cols(); ++col)
+            to.setText(row, col, from.text(row, col));
+    }
+}
+
 }  // namespace
 
 UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
@@ -60,7 +79,7 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     left->addWidget(buildSlaveFrame());
     left->addLayout(buttonRow({
         {QStringLiteral("Write to PLC"), port.writeButton, &UartTab::writeClicked},
-        {QStringLiteral("Upload from PLC"), port.uploadButton, &UartTab::uploadClicked},
+        {QStringLiteral("Upload from PLC"), port.uploadButton, &UartTab::uploadFromPlc},
     }));
     left->addStretch();
 
@@ -70,23 +89,14 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     layout->addStretch(0);  // keeps the left column in place while the master frame is hidden
 }
 
-QWidget *UartTab::buildModeOptions()
+OptionGroup *UartTab::buildModeOptions()
 {
-    auto *box = frame(QString(), m_port.modeOption);
-    m_modes = new QButtonGroup(box);
-    m_modes->setObjectName(m_port.modeOption);
-    auto *column = new QVBoxLayout(box);
-    // On screen "Modbus master" comes first; the buttons are numbered by their mode index.
-    const QStringList captions = {QStringLiteral("Modbus master"), QStringLiteral("Modbus slave"),
-                                  QStringLiteral("Not use")};
-    for (int index = 0; index < captions.size(); ++index) {
-        auto *option = new QRadioButton(captions.at(index), box);
-        option->setObjectName(m_port.modeOption + QLatin1Char('_') + QString::number(index));
-        m_modes->addButton(option, index);
-        column->addWidget(option);
-    }
-    connect(m_modes, &QButtonGroup::idClicked, this, &UartTab::modeClicked);
-    return box;
+    // On screen "Modbus master" comes first; the options are numbered by their mode index.
+    m_modes = new OptionGroup(QString(), m_port.modeOption, m_port.modeOption,
+                              {QStringLiteral("Modbus master"), QStringLiteral("Modbus slave"),
+                               QStringLiteral("Not use")});
+    connect(m_modes, &OptionGroup::optionClicked, this, &UartTab::modeClicked);
+    return m_modes;
 }
 
 QGroupBox *UartTab::buildGeneralFrame()
@@ -149,6 +159,11 @@ QGroupBox *UartTab::buildMasterFrame()
             &QPushButton::clicked, this, &UartTab::modifyClicked);
     connect(master->addButton(QStringLiteral("Delete slave"), m_port.deleteButton),
             &QPushButton::clicked, this, &UartTab::deleteClicked);
+    connect(m_requestView, &QAbstractItemView::clicked, this, &UartTab::tableClicked);
+    new CellEditor(
+        *m_requestView, m_port.cellEditor,
+        [this](int row, int col, const QString &text) { storeCellText(row, col, text); },
+        CellEditor::DeleteKey::EmptiesCell);
     return master;
 }
 
@@ -159,8 +174,7 @@ void UartTab::setHeadings()
 
 void UartTab::selectMode(int index)
 {
-    if (QAbstractButton *option = m_modes->button(index))
-        option->click();
+    m_modes->click(index);
 }
 
 void UartTab::modeClicked(int index)
@@ -215,16 +229,95 @@ void UartTab::setTimeoutText(const QString &text)
     m_timeout->setText(text);
 }
 
-void UartTab::addClicked() {}
+PortSettings UartTab::settings() const
+{
+    return {UartMode(m_optionHw), listIndex(List::Speed), listIndex(List::Parity), addressText(),
+            timeoutText()};
+}
 
-void UartTab::modifyClicked() {}
+void UartTab::showSettings(const PortSettings &settings)
+{
+    setListIndex(List::Speed, settings.speed);
+    setListIndex(List::Parity, settings.parity);
+    setAddressText(settings.address);
+    setTimeoutText(settings.timeout);
+}
 
-void UartTab::deleteClicked() {}
+void UartTab::addClicked()
+{
+    openRequestDialog(DialogMode::Add);
+}
 
-void UartTab::writeClicked() {}
+void UartTab::modifyClicked()
+{
+    openRequestDialog(DialogMode::Modify);
+}
 
-void UartTab::uploadClicked() {}
+void UartTab::openRequestDialog(DialogMode mode)
+{
+    m_modifyRs = int(mode);
+    const DialogPreset preset = requestDialogPreset(m_requests, m_indexGrid, mode);
+    m_indexGrid = preset.currentRow;
+    Slave dialog(m_port, m_ctx.prompts, preset.fields, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_indexGrid = Update_grid(m_requests, mode, m_indexGrid, dialog.request());
+    m_requestView->setEnabled(true);
+}
 
-void UartTab::slaveDownloadClicked() {}
+void UartTab::deleteClicked()
+{
+    if (m_ctx.prompts.confirm(this, kDeleteQuestion))
+        deleteRequest(m_requests, m_indexGrid);
+}
 
-void UartTab::slaveUploadClicked() {}
+void UartTab::tableClicked(const QModelIndex &cell)
+{
+    m_indexGrid = cell.row() + 1;
+    m_indexCol = cell.column();
+}
+
+void UartTab::storeCellText(int row, int col, const QString &text)
+{
+    // The check goes by the column of the cell being edited.
+    const QString refusal = storeCellEdit(m_requests, m_port, row, col, text);
+    if (!refusal.isEmpty())
+        m_ctx.prompts.message(this, refusal, kNoTitle);
+}
+
+void UartTab::writeClicked()
+{
+    runLinkAction(m_ctx, [this] {
+        GridModel sent(m_requests.cols());
+        copyCells(m_requests, sent);
+        downloadPortConfig(m_ctx, m_port, settings(), sent);
+    });
+}
+
+void UartTab::uploadFromPlc()
+{
+    runLinkAction(m_ctx, [this] {
+        const PortConfigUpload upload = uploadPortConfig(m_ctx, m_port);
+        PortSettings shown = settings();
+        applyPortUpload(upload, shown, m_requests);
+        if (upload.word.mode)
+            selectMode(int(shown.mode));
+        showSettings(shown);
+        m_requestView->setEnabled(true);
+    });
+}
+
+void UartTab::slaveDownloadClicked()
+{
+    runLinkAction(m_ctx, [this] { downloadSlaveSettings(m_ctx, m_port, settings()); });
+}
+
+void UartTab::slaveUploadClicked()
+{
+    runLinkAction(m_ctx, [this] {
+        const SlaveSettingsUpload upload = uploadSlaveSettings(m_ctx, m_port);
+        PortSettings shown = settings();
+        applySlaveUpload(upload, shown);
+        showSettings(shown);
+    });
+}

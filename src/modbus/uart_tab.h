@@ -6,10 +6,12 @@
 #include <QWidget>
 #include <array>
 
+struct PortSettings;
 struct TransferContext;
 struct UartPort;
+enum class DialogMode;
 class GridView;
-class QButtonGroup;
+class OptionGroup;
 class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
@@ -39,6 +41,13 @@ public:
     // The request table's current row (index_grid / index_grid2); 0 until a row is chosen.
     int index_grid() const { return m_indexGrid; }
     void setIndex_grid(int row) { m_indexGrid = row; }
+    // The column last clicked in the request table (Index_col / Index_col2).
+    int Index_col() const { return m_indexCol; }
+    // How the request dialog was last opened (modify_rs, one per tab): 1 add, 2 modify, 0 not yet.
+    int modify_rs() const { return m_modifyRs; }
+
+    // "Upload from PLC": the port's configuration read back onto the tab.
+    void uploadFromPlc();
 
     GridModel &requests() { return m_requests; }
     GridView &requestView() const { return *m_requestView; }
@@ -65,27 +74,37 @@ private:
         void (UartTab::*handler)();
     };
     QHBoxLayout *buttonRow(const QList<Button> &buttons);
-    QWidget *buildModeOptions();
+    OptionGroup *buildModeOptions();
     QGroupBox *buildGeneralFrame();
     QGroupBox *buildSlaveFrame();
     QGroupBox *buildMasterFrame();
+
+    // The controls as the transfers take them, and the transfers' results put back.
+    PortSettings settings() const;
+    void showSettings(const PortSettings &settings);
 
     // Button handlers.
     void addClicked();
     void modifyClicked();
     void deleteClicked();
     void writeClicked();
-    void uploadClicked();
     void slaveDownloadClicked();
     void slaveUploadClicked();
+
+    void openRequestDialog(DialogMode mode);
+    void tableClicked(const QModelIndex &cell);
+    // Enter in the cell editor.
+    void storeCellText(int row, int col, const QString &text);
 
     const UartPort &m_port;
     TransferContext &m_ctx;
     GridModel m_requests{7};
     int m_optionHw = int(UartMode::NotUse);
     int m_indexGrid = 0;
+    int m_indexCol = 0;
+    int m_modifyRs = 0;
 
-    QButtonGroup *m_modes = nullptr;
+    OptionGroup *m_modes = nullptr;
     std::array<QComboBox *, 4> m_lists{};  // by List
     QLineEdit *m_address = nullptr;
     QLineEdit *m_timeout = nullptr;

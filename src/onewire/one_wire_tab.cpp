@@ -1,14 +1,13 @@
 #include "one_wire_tab.h"
 
 #include "grid_view.h"
+#include "option_group.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,26 +46,17 @@ OneWireTab::OneWireTab(TransferContext &ctx, QWidget *parent) : QWidget(parent),
 
 QGroupBox *OneWireTab::buildAuxFrame()
 {
-    auto *aux = new QGroupBox(QStringLiteral("Auxiliary port setting"));
-    aux->setObjectName(QStringLiteral("auxPortFrame"));
-    auto *column = new QVBoxLayout(aux);
-    m_modes = new QButtonGroup(aux);
-    m_modes->setObjectName(QStringLiteral("Option1"));
-    const QStringList captions = {QStringLiteral("1-wire master"), QStringLiteral("Field Net"),
-                                  QStringLiteral("Not use")};
-    for (int mode = OneWireMaster; mode <= NotUse; ++mode) {
-        auto *option = new QRadioButton(captions.at(mode), aux);
-        option->setObjectName(QStringLiteral("Option1_%1").arg(mode));
-        m_modes->addButton(option, mode);
-        column->addWidget(option);
-    }
-    connect(m_modes, &QButtonGroup::idClicked, this, &OneWireTab::modeClicked);
+    m_modes = new OptionGroup(
+        QStringLiteral("Auxiliary port setting"), QStringLiteral("auxPortFrame"),
+        QStringLiteral("Option1"),
+        {QStringLiteral("1-wire master"), QStringLiteral("Field Net"), QStringLiteral("Not use")});
+    connect(m_modes, &OptionGroup::optionClicked, this, &OneWireTab::modeClicked);
 
     auto *transfers = new QHBoxLayout;
     addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("Command17"));
     addButton(transfers, QStringLiteral("Upload from PLC"), QStringLiteral("Command18"));
-    column->addLayout(transfers);
-    return aux;
+    m_modes->column().addLayout(transfers);
+    return m_modes;
 }
 
 QGroupBox *OneWireTab::buildFieldNetFrame()
@@ -117,8 +107,7 @@ void OneWireTab::setHeadings()
 
 void OneWireTab::selectMode(int mode)
 {
-    if (QAbstractButton *option = m_modes->button(mode))
-        option->click();
+    m_modes->click(mode);
 }
 
 void OneWireTab::modeClicked(int mode)

@@ -7,7 +7,7 @@
 
 struct TransferContext;
 class GridView;
-class QButtonGroup;
+class OptionGroup;
 class QComboBox;
 class QGroupBox;
 
@@ -52,7 +52,7 @@ private:
     GridModel m_sensors{10};
     int m_option1w1 = NotUse;
 
-    QButtonGroup *m_modes = nullptr;
+    OptionGroup *m_modes = nullptr;
     std::array<QComboBox *, 4> m_lists{};  // by List
     QGroupBox *m_fieldNetFrame = nullptr;
     QGroupBox *m_masterFrame = nullptr;

@@ -1,0 +1,93 @@
+#include "slave_dialog.h"
+
+#include "prompts.h"
+#include "uart_port.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The dialog's text fields from the top; the function list stands before the last one.
+struct TextField {
+    const char *label;
+    const char *name;
+    QString RequestFields::*text;
+};
+const TextField kTextFields[] = {
+    {"Slave number", "T_slave", &RequestFields::slaveNumber},
+    {"Slave modbus address", "mb_address", &RequestFields::address},
+    {"Word/Coil  number to read/write-slave part", "mb_slave_count", &RequestFields::count},
+    {"Slave address point start read/write", "mb_slave_addr", &RequestFields::slaveStart},
+    {"Master address to place Word/Coil from slave", "mb_master_addr",
+     &RequestFields::masterAddress},
+    {"Timeout,[msec]", "mb_timeout", &RequestFields::timeout},
+};
+constexpr int kFunctionRow = 5;
+
+}  // namespace
+
+Slave::Slave(const UartPort &port, Prompts &prompts, const RequestFields &preset, QWidget *parent)
+    : QDialog(parent), m_prompts(prompts)
+{
+    static_assert(std::size(kTextFields) == std::tuple_size_v<decltype(m_boxes)>);
+    setObjectName(QStringLiteral("Slave"));
+    setWindowTitle(port.dialogTitle);
+    setModal(true);
+
+    auto *frame = new QGroupBox(QStringLiteral("Slave setting"));
+    frame->setObjectName(QStringLiteral("slaveSettingFrame"));
+    auto *form = new QFormLayout(frame);
+    for (size_t i = 0; i < m_boxes.size(); ++i) {
+        const TextField &field = kTextFields[i];
+        m_boxes[i] = new QLineEdit(preset.*field.text);
+        m_boxes[i]->setObjectName(QLatin1String(field.name));
+        form->addRow(QLatin1String(field.label), m_boxes[i]);
+    }
+    // The slot follows from the row; a number typed here would be ignored.
+    m_boxes[0]->setReadOnly(true);
+    m_function = new QComboBox;
+    m_function->setObjectName(QStringLiteral("mb_func"));
+    m_function->addItems(functionEntries());
+    m_function->setCurrentIndex(preset.function);
+    form->insertRow(kFunctionRow, QStringLiteral("Function type"), m_function);
+
+    auto *buttons = new QDialogButtonBox;
+    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("Command2"));
+    ok->setDefault(true);  // Enter in a field is "OK", with its checks
+    buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Command1"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &Slave::okClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &Slave::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+RequestFields Slave::fields() const
+{
+    RequestFields fields;
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        fields.*kTextFields[i].text = m_boxes[i]->text();
+    fields.function = m_function->currentIndex();
+    return fields;
+}
+
+void Slave::okClicked()
+{
+    const FieldsCheck check = checkRequestFields(fields());
+    if (!check.request) {
+        m_prompts.message(this, check.message, kDataErrorTitle);
+        return;
+    }
+    m_request = *check.request;
+    accept();
+}

@@ -1,0 +1,541 @@
+#include "grid_view.h"
+#include "main_window.h"
+#include "port_transfer.h"
+#include "request_editing.h"
+#include "request_record.h"
+#include "scripted_prompts.h"
+#include "sim_fixture.h"
+#include "slave_dialog.h"
+#include "uart_port.h"
+#include "uart_tab.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const UartPort &port(int uart)
+{
+    return uart == 1 ? UartPort::uart1() : UartPort::uart2();
+}
+
+template <class T>
+T *child(const QObject *parent, const QString &name)
+{
+    auto *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// The rows below the heading, each as its cells joined by "|".
+QStringList rowTexts(const GridModel &grid)
+{
+    QStringList rows;
+    for (int row = 1; row < grid.rows(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < grid.cols(); ++col)
+            cells.append(grid.text(row, col));
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
+QStringList wire(const QList<VirtualPlc::Frame> &frames)
+{
+    QStringList texts;
+    for (const auto &f : frames)
+        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
+    return texts;
+}
+
+// Two requests; the first is the documented record 010A000064006410.
+const QList<ModbusRequest> kTwoRequests = {{1, 10, 0, 100, 1, 100}, {3, 5, 10, 110, 2, 200}};
+const QString kTwoRecords = QStringLiteral("010A000064006410") + "03050A006E00C820";
+const QStringList kTwoRows = {"1|1|10|0|100|1|100", "2|3|5|10|110|2|200", "3||||||"};
+
+const QString kSilence = QStringLiteral("Answer timeout from PLC");
+
+}  // namespace
+
+// The UART tabs in the main window: the request dialog, the table's editing, and the transfer
+// buttons and menu entry wired to the controls, against the virtual controller.
+class TestUartTab : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void firstAddThroughTheDialog_data();
+    void firstAddThroughTheDialog();
+    void dialogCheckKeepsTheDialogOpen();
+    void modifyOnTheEntryRow();
+    void deleteAsksFirst_data();
+    void deleteAsksFirst();
+    void cellEditorEnter_data();
+    void cellEditorEnter();
+    void cellEditorFocusLossDiscards();
+    void deleteKeyEmptiesTheCell();
+    void writeToPlc_data();
+    void writeToPlc();
+    void uploadFillsTheTab_data();
+    void uploadFillsTheTab();
+    void silentControllerChangesNothing();
+    void slaveSettingsButtons();
+    void menuUploadReadsBothPorts();
+    void clicksAndEditsWhileOneWaits();
+
+private:
+    UartTab &tab(int uart) const { return m_main->uart(uart); }
+    void click(int uart, const QString &button) const
+    {
+        child<QPushButton>(&tab(uart), button)->click();
+    }
+    void fill(int uart, const QList<ModbusRequest> &requests) const;
+    // The tab on screen in master mode with its table enabled, the window active.
+    bool showMaster(int uart, const QList<ModbusRequest> &requests);
+    // Runs `answer` on the request dialog as soon as it is open.
+    void onDialog(const std::function<void(Slave &)> &answer);
+
+    std::unique_ptr<SimFixture> m_sim;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<Main> m_main;
+};
+
+void TestUartTab::init()
+{
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    m_prompts.clear();
+    m_main = std::make_unique<Main>(m_prompts);
+}
+
+void TestUartTab::cleanup()
+{
+    QVERIFY(!m_main->link().isOpen());  // every path releases the port
+    QVERIFY(!QApplication::activeModalWidget());
+    m_main.reset();
+    m_sim.reset();
+}
+
+void TestUartTab::fill(int uart, const QList<ModbusRequest> &requests) const
+{
+    GridModel &grid = tab(uart).requests();
+    for (int i = 0; i < requests.size(); ++i) {
+        writeRequestToRow(grid, i + 1, requests.at(i));
+        grid.appendGridRow();
+    }
+    grid.renumber();
+}
+
+bool TestUartTab::showMaster(int uart, const QList<ModbusRequest> &requests)
+{
+    fill(uart, requests);
+    tab(uart).setIndex_grid(1);
+    tab(uart).selectMode(0);
+    m_main->tabs().setCurrentWidget(&tab(uart));
+    m_main->show();
+    m_main->activateWindow();
+    return QTest::qWaitForWindowActive(m_main.get()) && tab(uart).requestView().isVisible() &&
+           tab(uart).requestView().isEnabled();
+}
+
+void TestUartTab::onDialog(const std::function<void(Slave &)> &answer)
+{
+    QTimer::singleShot(0, m_main.get(), [answer] {
+        auto *dialog = qobject_cast<Slave *>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("the request dialog is not open");
+        answer(*dialog);
+    });
+}
+
+void TestUartTab::firstAddThroughTheDialog_data()
+{
+    QTest::addColumn<int>("uart");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("UART 1") << 1 << "Slave add/modify";
+    QTest::newRow("UART 2") << 2 << "Form1";
+}
+
+void TestUartTab::firstAddThroughTheDialog()
+{
+    QFETCH(int, uart);
+    QFETCH(QString, title);
+    UartTab &t = tab(uart);
+    t.selectMode(0);  // master before any row is chosen: the table is locked
+    QVERIFY(!t.requestView().isEnabled());
+
+    QString shownTitle, frame;
+    QStringList fields, functions, buttons;
+    bool modal = false;
+    onDialog([&](Slave &dialog) {
+        shownTitle = dialog.windowTitle();
+        modal = dialog.isModal();
+        auto *box = child<QGroupBox>(&dialog, "slaveSettingFrame");
+        frame = box->title();
+        auto *form = qobject_cast<QFormLayout *>(box->layout());
+        for (const char *name : {"T_slave", "mb_address", "mb_slave_count", "mb_slave_addr",
+                                 "mb_master_addr", "mb_func", "mb_timeout"}) {
+            QWidget *field = child<QWidget>(&dialog, name);
+            const QString label = qobject_cast<QLabel *>(form->labelForField(field))->text();
+            auto *list = qobject_cast<QComboBox *>(field);
+            fields.append(label + " = " +
+                          (list ? QString::number(list->currentIndex())
+                                : qobject_cast<QLineEdit *>(field)->text()));
+        }
+        auto *list = child<QComboBox>(&dialog, "mb_func");
+        for (int i = 0; i < list->count(); ++i)
+            functions.append(list->itemText(i));
+        auto *ok = child<QPushButton>(&dialog, "Command2");
+        buttons = QStringList{ok->text(), child<QPushButton>(&dialog, "Command1")->text()};
+        child<QLineEdit>(&dialog, "mb_address")->setText("7");
+        ok->click();
+    });
+    click(uart, port(uart).addButton);
+
+    QCOMPARE(shownTitle, title);
+    QVERIFY(modal);
+    QCOMPARE(frame, "Slave setting");
+    QCOMPARE(fields, (QStringList{"Slave number = 1", "Slave modbus address = 3",
+                                  "Word/Coil  number to read/write-slave part = 100",
+                                  "Slave address point start read/write = 0",
+                                  "Master address to place Word/Coil from slave = 0",
+                                  "Function type = 1", "Timeout,[msec] = 100"}));
+    QCOMPARE(functions, functionEntries());
+    QCOMPARE(buttons, (QStringList{"OK", "Close"}));
+    QCOMPARE(rowTexts(t.requests()), (QStringList{"1|7|100|0|0|1|100", "2||||||"}));
+    QVERIFY(t.requestView().isEnabled());
+    QCOMPARE(t.index_grid(), 1);
+    QCOMPARE(t.modify_rs(), 1);
+    QVERIFY(t.findChildren<Slave *>().isEmpty());  // created fresh each time
+    QVERIFY(m_prompts.shown.isEmpty());
+}
+
+void TestUartTab::dialogCheckKeepsTheDialogOpen()
+{
+    UartTab &t = tab(2);
+    bool openAfterOk = false;
+    onDialog([&](Slave &dialog) {
+        child<QLineEdit>(&dialog, "mb_timeout")->setText("4096");  // 12 bits in the record
+        child<QPushButton>(&dialog, "Command2")->click();
+        openAfterOk = dialog.isVisible();
+        child<QPushButton>(&dialog, "Command1")->click();
+    });
+    click(2, port(2).addButton);
+    QVERIFY(openAfterOk);
+    QCOMPARE(m_prompts.messages(), QStringList{"You put wrong value  4096"});
+    QCOMPARE(m_prompts.shown.at(0).title, kDataErrorTitle);
+    QCOMPARE(rowTexts(t.requests()), QStringList{"||||||"});  // "Close" stores nothing
+}
+
+void TestUartTab::modifyOnTheEntryRow()
+{
+    UartTab &t = tab(2);
+    QVERIFY(showMaster(2, kTwoRequests));
+    GridView &view = t.requestView();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualRect(view.model()->index(2, 4)).center());
+    QCOMPARE(t.index_grid(), 3);
+    QCOMPARE(t.Index_col(), 4);
+
+    QString slot, count, function;
+    onDialog([&](Slave &dialog) {
+        slot = child<QLineEdit>(&dialog, "T_slave")->text();
+        count = child<QLineEdit>(&dialog, "mb_slave_count")->text();
+        function = child<QComboBox>(&dialog, "mb_func")->currentText();
+        child<QLineEdit>(&dialog, "mb_slave_count")->setText("6");
+        child<QPushButton>(&dialog, "Command2")->click();
+    });
+    click(2, port(2).modifyButton);
+    QCOMPARE(slot, "2");  // the entry row stands for the last request
+    QCOMPARE(count, "5");
+    QCOMPARE(function, "Write multiply register");
+    QCOMPARE(rowTexts(t.requests()), (QStringList{kTwoRows[0], "2|3|6|10|110|2|200", "3||||||"}));
+    QCOMPARE(t.index_grid(), 2);
+    QCOMPARE(t.modify_rs(), 2);
+}
+
+void TestUartTab::deleteAsksFirst_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("OK") << true << QStringList{"1|1|10|0|100|1|100", "2||||||"};
+    QTest::newRow("Cancel") << false << kTwoRows;
+}
+
+void TestUartTab::deleteAsksFirst()
+{
+    QFETCH(bool, answer);
+    QFETCH(QStringList, rows);
+    UartTab &t = tab(1);
+    fill(1, kTwoRequests);
+    t.setIndex_grid(2);
+    m_prompts.confirmAnswers.enqueue(answer);
+    click(1, port(1).deleteButton);
+    QCOMPARE(m_prompts.shown.size(), 1);
+    QCOMPARE(m_prompts.shown.at(0).kind, "confirm");
+    QCOMPARE(m_prompts.shown.at(0).text, kDeleteQuestion);
+    QCOMPARE(rowTexts(t.requests()), rows);
+    QCOMPARE(t.index_grid(), 2);
+}
+
+void TestUartTab::cellEditorEnter_data()
+{
+    QTest::addColumn<int>("uart");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("message");  // null: none
+
+    QTest::newRow("UART 1 accepted") << 1 << 1 << 3 << "65535"
+                                     << "65535" << QString();
+    QTest::newRow("UART 1 Num word 300")
+        << 1 << 1 << 2 << "300"
+        << "" << QStringLiteral("You are enter incorrect value ! Pls use correct value!");
+    QTest::newRow("UART 2 Num word 300")
+        << 2 << 1 << 2 << "300"
+        << "" << QStringLiteral("You are enter incorrect value !  Pls use correct value !");
+    QTest::newRow("UART 2 Timeout 65536")
+        << 2 << 2 << 6 << "65536"
+        << "" << QStringLiteral("You are enter incorrect value ! Pls use correct value !");
+    QTest::newRow("UART 2 entry row stays") << 2 << 3 << 1 << "9"
+                                            << "9" << QString();
+}
+
+void TestUartTab::cellEditorEnter()
+{
+    QFETCH(int, uart);
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, message);
+    UartTab &t = tab(uart);
+    QVERIFY(showMaster(uart, kTwoRequests));
+    GridView &view = t.requestView();
+    view.setCurrentCell(row, col);
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Return);
+
+    auto *editor = child<QLineEdit>(&t, port(uart).cellEditor);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->parentWidget(), view.viewport());
+    QCOMPARE(editor->geometry(), view.visualRect(view.currentIndex()));
+    QCOMPARE(editor->selectedText(), t.requests().text(row, col));
+    QVERIFY(editor->hasFocus());
+
+    QTest::keyClicks(editor, typed);  // replaces the selected text
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(t.requests().text(row, col), stored);
+    if (message.isNull()) {
+        QVERIFY(m_prompts.shown.isEmpty());
+    } else {
+        QCOMPARE(m_prompts.messages(), QStringList{message});
+        QVERIFY(!m_prompts.shown.at(0).title.isNull());  // title-less, not the application's
+        QVERIFY(m_prompts.shown.at(0).title.isEmpty());
+    }
+    QCOMPARE(view.currentGridRow(), qMin(row + 1, t.requests().rows() - 1));
+    QCOMPARE(view.currentGridCol(), col);
+    QVERIFY(view.hasFocus());
+    QVERIFY(editor->isHidden());
+    QCOMPARE(t.index_grid(), 1);  // the move is the grid's own
+}
+
+void TestUartTab::cellEditorFocusLossDiscards()
+{
+    UartTab &t = tab(1);
+    QVERIFY(showMaster(1, kTwoRequests));
+    GridView &view = t.requestView();
+    // A double click as the window system delivers it: press, release, then the double click.
+    const QPoint cell = view.visualRect(view.model()->index(0, 2)).center();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, cell);
+    auto *editor = child<QLineEdit>(&t, "Text3");
+    QVERIFY(editor->isVisible());
+    QTest::keyClicks(editor, "77");
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualRect(view.model()->index(1, 5)).center());
+    QVERIFY(editor->isHidden());
+    QCOMPARE(rowTexts(t.requests()), kTwoRows);
+    QCOMPARE(t.index_grid(), 2);
+    QCOMPARE(t.Index_col(), 5);
+}
+
+void TestUartTab::deleteKeyEmptiesTheCell()
+{
+    UartTab &t = tab(2);
+    QVERIFY(showMaster(2, kTwoRequests));
+    t.requestView().setCurrentCell(2, 4);
+    QTest::keyClick(&t.requestView(), Qt::Key_Delete);
+    QCOMPARE(rowTexts(t.requests()), (QStringList{kTwoRows[0], "2|3|5|10||2|200", kTwoRows[2]}));
+    QVERIFY(m_prompts.shown.isEmpty());
+}
+
+void TestUartTab::writeToPlc_data()
+{
+    QTest::addColumn<int>("uart");
+    QTest::addColumn<QStringList>("frames");
+    // Master, 115200, None, two requests: the port word 0xD402.
+    for (int uart = 1; uart <= 2; ++uart) {
+        QTest::addRow("UART %d", uart)
+            << uart
+            << QStringList{
+                   "E11 3000 02 0FFF", "E11 " + port(uart).portWordAddress + " 02 02D4",
+                   "E11 " + QString::number(port(uart).tableBase, 16) + " 10 " + kTwoRecords,
+                   "E11 3000 02 0000", "E10 2002 02 0080"};
+    }
+}
+
+void TestUartTab::writeToPlc()
+{
+    QFETCH(int, uart);
+    QFETCH(QStringList, frames);
+    fill(uart, kTwoRequests);
+    tab(uart).selectMode(0);
+    click(uart, port(uart).writeButton);
+    QCOMPARE(m_prompts.shown.size(), 1);
+    QCOMPARE(m_prompts.shown.at(0).text, kDownloadQuestion);
+    QCOMPARE(wire(m_sim->plc.frames()), frames);
+}
+
+void TestUartTab::uploadFillsTheTab_data()
+{
+    QTest::addColumn<int>("uart");
+    QTest::addColumn<int>("word");
+    QTest::addColumn<QStringList>("reads");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("parity");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("UART 1 master, two requests")
+        << 1 << 0xC202 << QStringList{"E00 2008 02", "E00 2502 10"} << 0 << 2 << 0 << "1"
+        << kTwoRows;
+    QTest::newRow("UART 2 slave") << 2 << 0x4A05 << QStringList{"E00 2006 02"} << 1 << 2 << 1 << "5"
+                                  << QStringList{"||||||"};
+}
+
+void TestUartTab::uploadFillsTheTab()
+{
+    QFETCH(int, uart);
+    QFETCH(int, word);
+    QFETCH(QStringList, reads);
+    QFETCH(int, mode);
+    QFETCH(int, speed);
+    QFETCH(int, parity);
+    QFETCH(QString, address);
+    QFETCH(QStringList, rows);
+    const UartPort &p = port(uart);
+    m_sim->plc.pokeWord(p.portWordAddress.toInt(nullptr, 16), quint16(word));
+    m_sim->plc.poke(p.tableBase, QByteArray::fromHex(kTwoRecords.toLatin1()));
+    UartTab &t = tab(uart);
+    t.selectMode(0);  // the table locked: the upload unlocks it
+    click(uart, p.uploadButton);
+
+    QCOMPARE(wire(m_sim->plc.frames()), reads);
+    QVERIFY(m_prompts.shown.isEmpty());
+    QCOMPARE(t.option_hw(), mode);
+    QVERIFY(child<QRadioButton>(&t, p.modeOption + "_" + QString::number(mode))->isChecked());
+    QCOMPARE(child<QWidget>(&t, p.masterFrame)->isHidden(), mode != 0);
+    QCOMPARE(child<QWidget>(&t, p.slaveFrame)->isHidden(), mode != 1);
+    QCOMPARE(t.listIndex(UartTab::List::Speed), speed);
+    QCOMPARE(t.listIndex(UartTab::List::Parity), parity);
+    QCOMPARE(t.addressText(), address);
+    QCOMPARE(rowTexts(t.requests()), rows);
+    QVERIFY(t.requestView().isEnabled());
+}
+
+void TestUartTab::silentControllerChangesNothing()
+{
+    UartTab &t = tab(1);
+    fill(1, kTwoRequests);
+    t.selectMode(0);
+    m_sim->plc.failAddress("2008", VirtualPlc::Fault::Silence);
+    click(1, "Command20");
+    QCOMPARE(m_prompts.messages(), QStringList{kSilence});
+    QCOMPARE(t.option_hw(), 0);
+    QCOMPARE(t.listIndex(UartTab::List::Speed), 4);
+    QCOMPARE(t.listIndex(UartTab::List::Parity), 2);
+    QCOMPARE(rowTexts(t.requests()), kTwoRows);
+    QVERIFY(!t.requestView().isEnabled());
+}
+
+void TestUartTab::slaveSettingsButtons()
+{
+    UartTab &t = tab(2);
+    t.setListIndex(UartTab::List::Speed, 7);  // "500000"; parity "None"
+    t.setAddressText("1");
+    t.setTimeoutText("250");
+    click(2, "Command24");
+    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
+                                                     "E11 2004 02 FA00", "E11 3000 02 0000"}));
+
+    m_sim->plc.clearLog();
+    m_sim->plc.pokeWord(0x2006, 0xCE05);
+    m_sim->plc.pokeWord(0x2004, 300);
+    click(2, "Command25");
+    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E00 2006 02", "E00 2004 02"}));
+    QCOMPARE(t.listIndex(UartTab::List::Speed), 6);   // "256000"
+    QCOMPARE(t.listIndex(UartTab::List::Parity), 1);  // "Even"
+    QCOMPARE(t.addressText(), "5");
+    QCOMPARE(t.timeoutText(), "300");
+    QCOMPARE(t.option_hw(), 2);  // the mode is not touched
+    QCOMPARE(tab(1).addressText(), "1");
+    QCOMPARE(tab(1).timeoutText(), "2");
+    QCOMPARE(m_prompts.messages(), QStringList());
+}
+
+void TestUartTab::menuUploadReadsBothPorts()
+{
+    m_sim->plc.pokeWord(0x2008, 0x4205);
+    m_sim->plc.pokeWord(0x2006, 0xC401);
+    m_sim->plc.poke(0x2902, QByteArray::fromHex("010A000064006410"));
+    child<QAction>(m_main.get(), "Upload_from_PLC")->trigger();
+    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08"}));
+    QCOMPARE(tab(1).option_hw(), 1);
+    QCOMPARE(tab(1).addressText(), "5");
+    QCOMPARE(tab(2).option_hw(), 0);
+    QCOMPARE(rowTexts(tab(2).requests()), (QStringList{kTwoRows[0], "2||||||"}));
+    QVERIFY(m_prompts.shown.isEmpty());
+}
+
+void TestUartTab::clicksAndEditsWhileOneWaits()
+{
+    fill(1, kTwoRequests);
+    tab(1).selectMode(0);
+    m_sim->plc.setAnswerDelay(60);
+    bool waiting = false;
+    QTimer::singleShot(30, m_main.get(), [&] {
+        waiting = m_main->link().isWaiting();
+        click(2, "Command26");
+        click(1, "Command19");
+        tab(1).setIndex_grid(1);
+        click(1, "Command3");  // "Delete slave": what goes out is the table as it was
+        child<QAction>(m_main.get(), "Upload_from_PLC")->trigger();
+    });
+    click(1, "Command19");
+    QVERIFY(waiting);  // the clicks came while the download waited for an answer
+    QCOMPARE(wire(m_sim->plc.frames()),
+             (QStringList{"E11 3000 02 0FFF", "E11 2008 02 02D4", "E11 2502 10 " + kTwoRecords,
+                          "E11 3000 02 0000", "E10 2002 02 0080"}));
+    QCOMPARE(m_prompts.shown.size(), 2);  // the two confirmations, no message
+    QCOMPARE(m_prompts.shown.at(1).text, kDeleteQuestion);
+    QCOMPARE(rowTexts(tab(1).requests()), (QStringList{"1|3|5|10|110|2|200", "2||||||"}));
+}
+
+QTEST_MAIN(TestUartTab)
+#include "tst_uart_tab.moc"
