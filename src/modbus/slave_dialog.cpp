@@ -51,6 +51,7 @@ Slave::Slave(const UartPort &port, Prompts &prompts, const RequestFields &preset
     }
     // The slot follows from the row; a number typed here would be ignored.
     m_boxes[0]->setReadOnly(true);
+    m_boxes[1]->setFocus();
     m_function = new QComboBox;
     m_function->setObjectName(QStringLiteral("mb_func"));
     m_function->addItems(functionEntries());
