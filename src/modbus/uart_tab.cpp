@@ -126,10 +126,10 @@ QGroupBox *UartTab::buildGeneralFrame()
 QHBoxLayout *UartTab::buttonRow(const QList<Button> &buttons)
 {
     auto *row = new QHBoxLayout;
-    for (const Button &spec : buttons) {
-        auto *b = new QPushButton(spec.caption);
-        b->setObjectName(spec.name);
-        connect(b, &QPushButton::clicked, this, spec.handler);
+    for (const Button &button : buttons) {
+        auto *b = new QPushButton(button.caption);
+        b->setObjectName(button.name);
+        connect(b, &QPushButton::clicked, this, button.handler);
         row->addWidget(b);
     }
     return row;
