@@ -7,8 +7,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("plc-config"));
-    QApplication::setApplicationDisplayName(QStringLiteral("PLC Tavrix"));
+    // The name is the title of the plain message boxes. No display name: the window system would
+    // append it to every caption.
+    QApplication::setApplicationName(QStringLiteral("PLC Tavrix"));
     QApplication::setStyle(QStringLiteral("Fusion"));  // the same tidy look on every desktop
 
     DialogPrompts prompts;

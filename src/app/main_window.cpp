@@ -59,6 +59,12 @@ Main::Main(Prompts &prompts, QWidget *parent)
     buildMenus();
     startUp();
     resize(1240, 700);
+    // While a transfer waits for the controller nothing else may start: another transfer would
+    // interleave frames, and a dialog opened meanwhile would hold the transfer until it closed.
+    connect(&m_link, &PlcLink::busyChanged, this, [this](bool busy) {
+        menuBar()->setEnabled(!busy);
+        m_tabs->setEnabled(!busy);
+    });
 }
 
 Main::~Main()
@@ -226,6 +232,11 @@ void Main::removeTableHook()
 
 void Main::closeEvent(QCloseEvent *event)
 {
+    // Closing now would cut a transfer off halfway and leave the controller half-configured.
+    if (m_link.isBusy()) {
+        event->ignore();
+        return;
+    }
     removeTableHook();
     QMainWindow::closeEvent(event);
 }

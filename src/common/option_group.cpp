@@ -23,6 +23,11 @@ OptionGroup::OptionGroup(const QString &title, const QString &frameName, const Q
 
 void OptionGroup::click(int index)
 {
-    if (QAbstractButton *option = m_group->button(index))
-        option->click();
+    // As a click would, also while the window is locked during a transfer (an upload selects
+    // the mode it read).
+    QAbstractButton *option = m_group->button(index);
+    if (!option)
+        return;
+    option->setChecked(true);
+    Q_EMIT optionClicked(index);
 }

@@ -169,15 +169,23 @@ void Com_setting::testConnection()
     // A second click while the first test waits for the controller is ignored.
     if (m_link.isBusy())
         return;
+    // Storing or closing while the test waits would pull the port from under it.
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    for (QPushButton *button : buttons)
+        button->setEnabled(false);
     m_link.setBusy(true);
     const QString result = probeSelected();
     m_link.close();
     m_link.setBusy(false);
+    for (QPushButton *button : buttons)
+        button->setEnabled(true);
     m_prompts.message(this, result);
 }
 
 void Com_setting::done(int result)
 {
+    if (m_link.isBusy())
+        return;  // the close box during a test: the dialog stays until the test has answered
     m_link.close();
     QDialog::done(result);
 }

@@ -15,9 +15,13 @@ QString &overriddenPath()
 
 constexpr int kMaxValueLength = 254;  // a 255-character buffer with its terminating zero
 
+// The file's lines as bytes: lines the tool does not change are written back exactly as they
+// were, whatever their encoding; only the text of a line is decoded to match names.
 struct IniLines {
-    QStringList lines;
-    QString lineEnd = QStringLiteral("\n");
+    QList<QByteArray> lines;
+    QByteArray lineEnd = "\n";
+
+    QString text(int i) const { return QString::fromLocal8Bit(lines.at(i)); }
 };
 
 IniLines readLines(const QString &file)
@@ -26,12 +30,12 @@ IniLines readLines(const QString &file)
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return ini;
-    const QString text = QString::fromUtf8(f.readAll());
-    if (text.contains(QLatin1String("\r\n")))
-        ini.lineEnd = QStringLiteral("\r\n");
-    ini.lines = text.split(QLatin1Char('\n'));
-    for (QString &line : ini.lines) {
-        if (line.endsWith(QLatin1Char('\r')))
+    const QByteArray bytes = f.readAll();
+    if (bytes.contains("\r\n"))
+        ini.lineEnd = "\r\n";
+    ini.lines = bytes.split('\n');
+    for (QByteArray &line : ini.lines) {
+        if (line.endsWith('\r'))
             line.chop(1);
     }
     if (!ini.lines.isEmpty() && ini.lines.constLast().isEmpty())
@@ -92,7 +96,8 @@ QString Read_ini(const QString &file, const QString &section, const QString &key
 {
     const IniLines ini = readLines(file);
     bool inSection = false;
-    for (const QString &line : ini.lines) {
+    for (int i = 0; i < ini.lines.size(); ++i) {
+        const QString line = ini.text(i);
         const QString name = sectionOf(line);
         if (!name.isNull()) {
             inSection = name.compare(section, Qt::CaseInsensitive) == 0;
@@ -109,11 +114,12 @@ void Write_ini(const QString &file, const QString &section, const QString &key,
                const QString &value)
 {
     IniLines ini = readLines(file);
-    const QString entry = key + QLatin1Char('=') + value;
+    const QByteArray entry = (key + QLatin1Char('=') + value).toLocal8Bit();
     int sectionStart = -1;
     int insertAt = -1;  // after the section's last non-empty line
     for (int i = 0; i < ini.lines.size(); ++i) {
-        const QString name = sectionOf(ini.lines.at(i));
+        const QString line = ini.text(i);
+        const QString name = sectionOf(line);
         if (!name.isNull()) {
             if (sectionStart >= 0)
                 break;
@@ -123,18 +129,18 @@ void Write_ini(const QString &file, const QString &section, const QString &key,
         }
         if (sectionStart < 0)
             continue;
-        if (isKeyLine(ini.lines.at(i), key)) {
+        if (isKeyLine(line, key)) {
             ini.lines[i] = entry;
             insertAt = -2;
             break;
         }
-        if (!ini.lines.at(i).trimmed().isEmpty())
+        if (!line.trimmed().isEmpty())
             insertAt = i;
     }
     if (sectionStart < 0) {
         if (!ini.lines.isEmpty() && !ini.lines.constLast().trimmed().isEmpty())
-            ini.lines.append(QString());
-        ini.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
+            ini.lines.append(QByteArray());
+        ini.lines.append((QLatin1Char('[') + section + QLatin1Char(']')).toLocal8Bit());
         ini.lines.append(entry);
     } else if (insertAt >= 0) {
         ini.lines.insert(insertAt + 1, entry);
@@ -143,6 +149,6 @@ void Write_ini(const QString &file, const QString &section, const QString &key,
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return;
-    out.write((ini.lines.join(ini.lineEnd) + ini.lineEnd).toUtf8());
+    out.write(ini.lines.join(ini.lineEnd) + ini.lineEnd);
     out.commit();
 }

@@ -16,13 +16,18 @@ namespace {
 LineSettings LineSettings::parse(const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char(','));
+    // A setting stored with an index outside its list leaves no trace in the text, so a short
+    // text can only say how many settings it holds, not which one is missing.
+    if (parts.size() != 4) {
+        refuse(text, QStringLiteral("%1 settings where speed, parity, data bits and stop bits "
+                                    "are needed; check the stored port settings")
+                         .arg(text.isEmpty() ? 0 : parts.size()));
+    }
     static const char *const names[] = {"speed", "parity", "data bits", "stop bits"};
     for (int i = 0; i < 4; ++i) {
-        if (i >= parts.size() || parts.at(i).trimmed().isEmpty())
-            refuse(text, QStringLiteral("the %1 setting is missing").arg(QLatin1String(names[i])));
+        if (parts.at(i).trimmed().isEmpty())
+            refuse(text, QStringLiteral("the %1 setting is empty").arg(QLatin1String(names[i])));
     }
-    if (parts.size() > 4)
-        refuse(text, QStringLiteral("more than four settings"));
 
     LineSettings s;
     bool ok = false;

@@ -5,19 +5,39 @@
 #include "plc_link.h"
 #include "prompts.h"
 
+namespace {
+
+// Holds the link for one action: closes the port and frees the link on every way out.
+class LinkHold {
+public:
+    explicit LinkHold(PlcLink &link) : m_link(link) { m_link.setBusy(true); }
+    ~LinkHold()
+    {
+        m_link.close();
+        m_link.setBusy(false);
+    }
+    LinkHold(const LinkHold &) = delete;
+    LinkHold &operator=(const LinkHold &) = delete;
+
+private:
+    PlcLink &m_link;
+};
+
+}  // namespace
+
 bool runLinkAction(TransferContext &ctx, const std::function<void()> &action)
 {
     if (ctx.link.isBusy())
         return false;
-    ctx.link.setBusy(true);
     QString failure;
-    try {
-        action();
-    } catch (const Failure &f) {
-        failure = f.description();
+    {
+        LinkHold hold(ctx.link);
+        try {
+            action();
+        } catch (const Failure &f) {
+            failure = f.description();
+        }
     }
-    ctx.link.close();
-    ctx.link.setBusy(false);
     if (!failure.isEmpty())
         ctx.prompts.message(ctx.window, failure);
     return true;

@@ -50,6 +50,14 @@ void PlcLink::open()
     require(m_port.setFlowControl(QSerialPort::NoFlowControl), QStringLiteral("no flow control"));
 }
 
+void PlcLink::setBusy(bool busy)
+{
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    Q_EMIT busyChanged(busy);
+}
+
 void PlcLink::close()
 {
     if (m_port.isOpen())

@@ -32,7 +32,7 @@ public:
     bool isWaiting() const { return m_waiting; }
     // True while a user action runs on this link (see runLinkAction).
     bool isBusy() const { return m_busy; }
-    void setBusy(bool busy) { m_busy = busy; }
+    void setBusy(bool busy);
 
     // Sends one request and waits until accepted(received text) holds or the line has been
     // silent for timeoutMs (every received piece restarts the wait). Whatever the port held
@@ -40,6 +40,10 @@ public:
     // pass for this one. Returns the text received; *accepted tells how the wait ended.
     QByteArray exchange(const QByteArray &request, int timeoutMs,
                         const std::function<bool(const QByteArray &)> &isComplete, bool *accepted);
+
+Q_SIGNALS:
+    // A user action started or ended on this link; windows lock their other controls meanwhile.
+    void busyChanged(bool busy);
 
 private:
     QSerialPort m_port;

@@ -73,14 +73,16 @@ void TestSettings::valuesAreReadAfreshEveryTime()
 
 void TestSettings::writeKeepsEveryOtherLine()
 {
-    writeFile("; my controller\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[COM]\r\nSpeed=1\r\n");
+    // A comment in an 8-bit code page must come back byte for byte.
+    writeFile(
+        "; my controller, caf\xe9\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[COM]\r\nSpeed=1\r\n");
     Write_ini(m_file, "COM", "Speed", "4");
     Write_ini(m_file, "COM", "Port_num", "0");
     Write_ini(m_file, "PORTS", "COM2", "/dev/ttyUSB1");
     Write_ini(m_file, "COM_MB", "Parity", "2");
     QFile f(m_file);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("; my controller\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n"
+    QCOMPARE(f.readAll(), QByteArray("; my controller, caf\xe9\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n"
                                      "COM2=/dev/ttyUSB1\r\n\r\n[COM]\r\nSpeed=4\r\nPort_num=0\r\n"
                                      "\r\n[COM_MB]\r\nParity=2\r\n"));
 }
@@ -148,14 +150,16 @@ void TestSettings::badLineSettingsNameTheSetting_data()
     QTest::addColumn<QString>("named");
     QTest::newRow("9 data bits") << "9600,N,9,1"
                                  << "9 data bits";
-    QTest::newRow("incomplete") << "9600,N,"
-                                << "data bits setting is missing";
+    QTest::newRow("empty field") << "9600,N,,1"
+                                 << "the data bits setting is empty";
     QTest::newRow("speed not a number") << "fast,N,8,1"
                                         << "\"fast\" is not a baud rate";
-    QTest::newRow("three settings") << "N,8,1"
-                                    << "stop bits setting is missing";
+    // What Setup_port makes of a stored speed outside its list.
+    QTest::newRow("a setting left out")
+        << "N,8,1"
+        << "3 settings where speed, parity, data bits and stop bits are needed";
     QTest::newRow("empty") << ""
-                           << "speed setting is missing";
+                           << "0 settings where";
 }
 
 void TestSettings::badLineSettingsNameTheSetting()
