@@ -6,7 +6,9 @@
 #include "main_window.h"
 #include "one_wire_tab.h"
 #include "progress_window.h"
+#include "request_editing.h"
 #include "scripted_prompts.h"
+#include "slave_dialog.h"
 #include "uart_tab.h"
 
 #include <QApplication>
@@ -59,6 +61,12 @@ int main(int argc, char *argv[])
     Com_setting dialog(prompts, {}, &window);
     dialog.show();
     save(dialog, folder + QStringLiteral("/com_setting.png"));
+
+    Slave request(window.uart(1).port(), prompts,
+                  requestDialogPreset(window.uart(1).requests(), 0, DialogMode::Add).fields,
+                  &window);
+    request.show();
+    save(request, folder + QStringLiteral("/request_dialog.png"));
 
     window.progress().open();
     window.progress().setPercent(40);
