@@ -267,6 +267,8 @@ void UartTab::openRequestDialog(DialogMode mode)
 
 void UartTab::deleteClicked()
 {
+    if (m_indexGrid == 0)
+        return;  // no request chosen yet: nothing to ask about
     if (m_ctx.prompts.confirm(this, kDeleteQuestion))
         deleteRequest(m_requests, m_indexGrid);
 }

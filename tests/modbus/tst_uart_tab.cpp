@@ -273,26 +273,31 @@ void TestUartTab::modifyOnTheEntryRow()
 
 void TestUartTab::deleteAsksFirst_data()
 {
+    QTest::addColumn<int>("chosen");  // index_grid
     QTest::addColumn<bool>("answer");
     QTest::addColumn<QStringList>("rows");
-    QTest::newRow("OK") << true << QStringList{"1|1|10|0|100|1|100", "2||||||"};
-    QTest::newRow("Cancel") << false << kTwoRows;
+    QTest::newRow("OK") << 2 << true << QStringList{"1|1|10|0|100|1|100", "2||||||"};
+    QTest::newRow("Cancel") << 2 << false << kTwoRows;
+    QTest::newRow("no row chosen yet") << 0 << true << kTwoRows;
 }
 
 void TestUartTab::deleteAsksFirst()
 {
+    QFETCH(int, chosen);
     QFETCH(bool, answer);
     QFETCH(QStringList, rows);
     UartTab &t = tab(1);
     fill(1, kTwoRequests);
-    t.setIndex_grid(2);
+    t.setIndex_grid(chosen);
     m_prompts.confirmAnswers.enqueue(answer);
     click(1, port(1).deleteButton);
-    QCOMPARE(m_prompts.shown.size(), 1);
-    QCOMPARE(m_prompts.shown.at(0).kind, "confirm");
-    QCOMPARE(m_prompts.shown.at(0).text, kDeleteQuestion);
+    QCOMPARE(m_prompts.shown.size(), chosen == 0 ? 0 : 1);
+    if (chosen != 0) {
+        QCOMPARE(m_prompts.shown.at(0).kind, "confirm");
+        QCOMPARE(m_prompts.shown.at(0).text, kDeleteQuestion);
+    }
     QCOMPARE(rowTexts(t.requests()), rows);
-    QCOMPARE(t.index_grid(), 2);
+    QCOMPARE(t.index_grid(), chosen);
 }
 
 void TestUartTab::cellEditorEnter_data()
