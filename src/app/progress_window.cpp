@@ -5,6 +5,7 @@
 
 Progress::Progress(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
+    setObjectName(QStringLiteral("Progress"));
     setWindowTitle(QStringLiteral("Download/upload progress"));
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("ProgressBar1"));
