@@ -171,6 +171,15 @@ void VirtualPlc::setAnswerDelay(int ms)
     m_delayMs = ms;
 }
 
+void VirtualPlc::delayAddress(const QString &address, int ms)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (ms > 0)
+        m_addressDelays[address.toUpper()] = ms;
+    else
+        m_addressDelays.erase(address.toUpper());
+}
+
 void VirtualPlc::setExtraCharacters(const QByteArray &extra)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -271,7 +280,7 @@ void VirtualPlc::handleByte(char c)
                 answer = m_enqAnswer;
             }
             if (answer != 0)
-                send(QByteArray(1, answer));
+                send(QByteArray(1, answer), QString());
         }
         return;  // anything else between frames is line noise
     }
@@ -329,7 +338,7 @@ void VirtualPlc::handleFrame(const QByteArray &raw)
         callback(frame);
     const QByteArray answer = answerFor(frame);
     if (!answer.isEmpty())
-        send(answer);
+        send(answer, frame.address);
 }
 
 QByteArray VirtualPlc::answerFor(Frame &frame)
@@ -385,12 +394,13 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
     return answer;
 }
 
-void VirtualPlc::send(const QByteArray &answer)
+void VirtualPlc::send(const QByteArray &answer, const QString &address)
 {
     int delay, pieceSize, gap;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        delay = m_delayMs;
+        const auto byAddress = m_addressDelays.find(address);
+        delay = byAddress != m_addressDelays.end() ? byAddress->second : m_delayMs;
         pieceSize = m_pieceSize > 0 ? m_pieceSize : int(answer.size());
         gap = m_pieceGapMs;
     }

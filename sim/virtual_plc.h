@@ -35,6 +35,8 @@
 //   setWriteAnswer(c)          the answer to every write that is stored (ACK unless set)
 //   splitAnswers(size, gapMs)  answers go out in pieces of size characters, gapMs apart
 //   setAnswerDelay(ms)         a pause before each answer (a slow controller)
+//   delayAddress(addr, ms)     a pause before each answer to a frame at this address, instead
+//                              of the one setAnswerDelay sets (0 removes it)
 //   setExtraCharacters(text)   appended to every read answer
 //   setTruncation(n)           the last n characters of every read answer are never sent
 //   poke / peek / pokeWord     the memory image
@@ -73,6 +75,7 @@ public:
     void setWriteAnswer(char answer);
     void splitAnswers(int pieceSize, int gapMs);
     void setAnswerDelay(int ms);
+    void delayAddress(const QString &address, int ms);
     void setExtraCharacters(const QByteArray &extra);
     void setTruncation(int characters);
 
@@ -90,7 +93,7 @@ private:
     void handleByte(char c);
     void handleFrame(const QByteArray &raw);
     QByteArray answerFor(Frame &frame);
-    void send(const QByteArray &answer);
+    void send(const QByteArray &answer, const QString &address);
     bool waitMs(int ms);  // false when stopped meanwhile
 
     int m_master = -1;
@@ -107,6 +110,7 @@ private:
     QList<QByteArray> m_devices;
     std::map<int, Fault> m_writeFaults;
     std::map<QString, Fault> m_addressFaults;
+    std::map<QString, int> m_addressDelays;
     char m_enqAnswer = 0x06;
     char m_writeAnswer = 0x06;
     int m_pieceSize = 0;

@@ -1,6 +1,6 @@
 // plc-config: the configuration tool's main program.
+#include "dialog_prompts.h"
 #include "main_window.h"
-#include "prompts.h"
 
 #include <QApplication>
 

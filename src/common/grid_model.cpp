@@ -93,6 +93,27 @@ void GridModel::renumber()
         Q_EMIT dataChanged(index(0, 0), index(rows() - 2, 0), {Qt::DisplayRole});
 }
 
+QList<QStringList> GridModel::dataRows() const
+{
+    QList<QStringList> data;
+    for (int row = 1; row < rows() - 1; ++row)
+        data.append(m_cells.at(row).mid(1));
+    return data;
+}
+
+void GridModel::setDataRows(const QList<QStringList> &data)
+{
+    setRows(1);
+    setRows(int(data.size()) + 2);
+    for (int row = 1; row <= data.size(); ++row) {
+        const QStringList &cells = data.at(row - 1);
+        for (int col = 1; col < m_cols && col <= cells.size(); ++col)
+            m_cells[row][col] = cells.at(col - 1);
+    }
+    renumber();
+    Q_EMIT dataChanged(index(0, 0), index(rows() - 2, m_cols - 1), {Qt::DisplayRole});
+}
+
 void GridModel::setColumnAlignment(int col, Qt::Alignment alignment)
 {
     if (col < 0 || col >= m_cols)

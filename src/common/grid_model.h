@@ -37,6 +37,13 @@ public:
     // Writes "1", "2", ... into column 0 of rows 1 to rows() - 1.
     void renumber();
 
+    // The data rows of a table that ends in an entry row (rows 1 to rows() - 2), each as the
+    // texts of columns 1 onward: the table as a plain value.
+    QList<QStringList> dataRows() const;
+    // Replaces the data rows by these (columns 1 onward, missing cells empty), followed by an
+    // empty entry row, and renumbers; the heading row stays.
+    void setDataRows(const QList<QStringList> &rows);
+
     void setColumnAlignment(int col, Qt::Alignment alignment);
     void centreAllColumns();
 

@@ -21,14 +21,3 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
                                  const QString &filter, const QString &defaultSuffix) = 0;
 };
-
-// The real thing: Qt's message boxes and file dialogs.
-class DialogPrompts : public Prompts {
-public:
-    void message(QWidget *parent, const QString &text, const QString &title = QString()) override;
-    bool confirm(QWidget *parent, const QString &text) override;
-    QString openFileName(QWidget *parent, const QString &title, const QString &dir,
-                         const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
-                         const QString &filter, const QString &defaultSuffix) override;
-};

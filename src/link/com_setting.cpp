@@ -41,15 +41,6 @@ QString ignoringFailure(Step step)
 
 }  // namespace
 
-int storedListIndex(const QString &section, const QString &key, int entries)
-{
-    const auto value =
-        hextext::wholeNumber(Read_ini(settingsFilePath(), section, key, QStringLiteral("0")));
-    if (!value || *value < 0 || *value >= entries)
-        return 0;
-    return int(*value);
-}
-
 Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget *parent)
     : QDialog(parent), m_prompts(prompts), m_stored(std::move(stored))
 {
@@ -149,7 +140,8 @@ QString Com_setting::probeSelected()
         "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
 
     m_link.close();
-    m_link.setPortNumber(m_port->currentIndex() + 1);
+    const int number = m_port->currentIndex() + 1;
+    m_link.setPort(number, portDevice(number));
     m_link.setLineSettings(selectedLineSettings());
     ignoringFailure([this] {
         m_link.open();

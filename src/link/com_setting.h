@@ -11,10 +11,6 @@ class QComboBox;
 class QFormLayout;
 class QLabel;
 
-// The index stored under section/key of the settings file for a list of `entries` entries;
-// 0 when the value is missing, not a whole number or names no entry (the file is hand-editable).
-int storedListIndex(const QString &section, const QString &key, int entries);
-
 // The "COM-port setting" dialog: chooses the port and its line settings, stores them with
 // "OK", and tests with its own port whether a controller answers on the selected settings.
 class Com_setting : public QDialog {

@@ -2,7 +2,6 @@
 
 #include "failure.h"
 #include "line_settings.h"
-#include "port_setup.h"
 
 #include <QEventLoop>
 
@@ -22,7 +21,7 @@ void PlcLink::open()
 {
     if (m_port.isOpen())
         return;
-    const QString device = portDevice(m_portNumber);
+    const QString &device = m_device;
     if (device.isEmpty())
         throw Failure(
             QStringLiteral("No serial port is chosen (port number %1)").arg(m_portNumber));

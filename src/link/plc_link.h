@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-// One window's serial port and answer timer: the port number and line settings last applied,
+// One window's serial port and answer timer: the port and line settings last applied,
 // opening with clear failures, and the event-driven wait for an answer.
 class PlcLink : public QObject {
     Q_OBJECT
@@ -19,8 +19,15 @@ public:
     // A text such as "9600,N,8,1". Only checked when the port opens.
     void setLineSettings(const QString &text) { m_lineSettings = text; }
     const QString &lineSettings() const { return m_lineSettings; }
-    void setPortNumber(int number) { m_portNumber = number; }
+    // The port by its number (for messages) and the device behind it, such as /dev/ttyUSB0;
+    // the empty device when the number names no port.
+    void setPort(int number, const QString &device)
+    {
+        m_portNumber = number;
+        m_device = device;
+    }
     int portNumber() const { return m_portNumber; }
+    const QString &device() const { return m_device; }
 
     // Opens the port when it is closed. A port that cannot be opened or that refuses a line
     // setting raises a Failure naming the device or the setting; the port is then closed.
@@ -49,7 +56,8 @@ private:
     QSerialPort m_port;
     QTimer m_timer;
     QString m_lineSettings;
-    int m_portNumber = 1;
+    int m_portNumber = 0;
+    QString m_device;
     bool m_waiting = false;
     bool m_busy = false;
 };

@@ -63,8 +63,18 @@ QString portDevice(int number)
 #endif
 }
 
+int storedListIndex(const QString &section, const QString &key, int entries)
+{
+    const auto value =
+        hextext::wholeNumber(Read_ini(settingsFilePath(), section, key, QStringLiteral("0")));
+    if (!value || *value < 0 || *value >= entries)
+        return 0;
+    return int(*value);
+}
+
 void Setup_port(PlcLink &link)
 {
+    const int number = storedPortNumber();
     link.setLineSettings(storedLineSettings());
-    link.setPortNumber(storedPortNumber());
+    link.setPort(number, portDevice(number));
 }

@@ -14,5 +14,10 @@ int storedPortNumber();
 // the settings file when there is one, else /dev/ttyS<n-1>. The empty text for n < 1.
 QString portDevice(int number);
 
-// Applies the stored line settings and port number to a link without opening it.
+// The index stored under section/key of the settings file for a list of `entries` entries;
+// 0 when the value is missing, not a whole number or names no entry (the file is hand-editable).
+int storedListIndex(const QString &section, const QString &key, int entries);
+
+// Applies the stored line settings, the port number and the device behind it to a link
+// without opening it.
 void Setup_port(PlcLink &link);

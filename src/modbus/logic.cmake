@@ -8,5 +8,5 @@ add_library(plc_modbus_logic STATIC
     ${CMAKE_CURRENT_LIST_DIR}/port_transfer.cpp ${CMAKE_CURRENT_LIST_DIR}/port_transfer.h
 )
 target_include_directories(plc_modbus_logic PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(plc_modbus_logic PUBLIC plc_common plc_link Qt6::Core)
+target_link_libraries(plc_modbus_logic PUBLIC plc_common_core plc_link_core Qt6::Core)
 plc_target_options(plc_modbus_logic)

@@ -10,6 +10,7 @@
 #include "port_setup.h"
 #include "progress.h"
 #include "prompts.h"
+#include "transfer_steps.h"
 #include "uart_port.h"
 
 #include <functional>
@@ -18,108 +19,11 @@
 namespace {
 
 // Answer timeouts in ms.
-constexpr int kServiceTimeout = 1000;
 constexpr int kWriteTimeout = 650;  // port word, slave timeout, table pieces, command word
 constexpr int kWordReadTimeout = 350;
 constexpr int kTableReadTimeout = 650;
 
-// The table travels in pieces of at most 64 bytes; the controller needs a pause after each
-// piece it stores.
-constexpr int kBlockChars = 128;
-constexpr int kPiecePauseMs = 100;
-
-const QString kWrite = QStringLiteral("E11");
-const QString kWordCount = QStringLiteral("02");
-const QString kServiceAddress = QStringLiteral("3000");
 const QString kCommandAddress = QStringLiteral("2002");
-
-// Where a piece of the table text goes: its first character and its length.
-struct Block {
-    int first;
-    int chars;
-};
-
-QList<Block> blocksOf(int totalChars)
-{
-    QList<Block> blocks;
-    for (int first = 0; first < totalChars; first += kBlockChars)
-        blocks.append({first, qMin(kBlockChars, totalChars - first)});
-    return blocks;
-}
-
-int percentAfter(const Block &block, int totalChars)
-{
-    return qMin(100, qRound(100.0 * (block.first + kBlockChars) / totalChars));
-}
-
-QString blockAddress(int base, int firstChar)
-{
-    return hextext::digits(base + firstChar / 2, 4);
-}
-
-QString byteCount(int chars)
-{
-    return hextext::digits(chars / 2, 2);
-}
-
-void writeWord(PlcLink &link, const QString &address, quint16 value)
-{
-    writeExamined(link, kWriteTimeout, kWrite, address, kWordCount, hextext::word(value));
-}
-
-// The controller takes a configuration between "0FFF" and "0000" in its service word.
-void writeConfiguration(PlcLink &link, const QString &portWordAddress, quint16 portWord,
-                        const std::function<void()> &more)
-{
-    writeExamined(link, kServiceTimeout, kWrite, kServiceAddress, kWordCount,
-                  QStringLiteral("0FFF"));
-    writeWord(link, portWordAddress, portWord);
-    more();
-    writeExamined(link, kServiceTimeout, kWrite, kServiceAddress, kWordCount,
-                  QStringLiteral("0000"));
-}
-
-void sendTable(PlcLink &link, ProgressGuard &progress, int base, const QString &text)
-{
-    const int total = int(text.size());
-    if (total < kBlockChars) {
-        // Up to 7 requests go in one write, with no pause; no request is a write of count "00".
-        writeExamined(link, kWriteTimeout, kWrite, blockAddress(base, 0), byteCount(total), text);
-        return;
-    }
-    for (const Block &block : blocksOf(total)) {
-        writeExamined(link, kWriteTimeout, kWrite, blockAddress(base, block.first),
-                      byteCount(block.chars), text.mid(block.first, block.chars));
-        progress.setPercent(percentAfter(block, total));
-        Pause(kPiecePauseMs);
-    }
-}
-
-// A read that must be answered: nothing on the tab may change because the controller is silent.
-QString readAnswered(PlcLink &link, int timeoutMs, const QString &address, const QString &count)
-{
-    const QString answer = Read_from_plc(link, timeoutMs, address, count);
-    if (answer.isEmpty())
-        throw Failure(QStringLiteral("Answer timeout from PLC"));
-    return answer;
-}
-
-quint16 readWord(PlcLink &link, const QString &address)
-{
-    return hextext::wordAt(readAnswered(link, kWordReadTimeout, address, kWordCount), 0);
-}
-
-QString readTable(PlcLink &link, ProgressGuard &progress, int base, int total)
-{
-    QString text;
-    for (const Block &block : blocksOf(total)) {
-        const QString answer = readAnswered(
-            link, kTableReadTimeout, blockAddress(base, block.first), byteCount(block.chars));
-        text += answer.mid(1, block.chars);
-        progress.setPercent(percentAfter(block, total));
-    }
-    return text;
-}
 
 void showConfigError(TransferContext &ctx, const QString &text)
 {
@@ -186,19 +90,20 @@ void downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSe
 
     ctx.link.open();
     std::optional<ProgressGuard> progress;
-    writeConfiguration(ctx.link, port.portWordAddress, portWord, [&] {
+    steps::writeBetweenServiceWords(ctx.link, [&] {
+        steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
         if (!master)
             return;
         const QString text = tableText(grid);
         progress.emplace(ctx.progress);
-        sendTable(ctx.link, *progress, port.tableBase, text);
+        steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, text);
     });
     // The controller acts on the command word by itself; its answer tells nothing.
     Write_to_plc(
-        ctx.link, kWriteTimeout, QStringLiteral("E10"), kCommandAddress, kWordCount,
+        ctx.link, kWriteTimeout, QStringLiteral("E10"), kCommandAddress, QStringLiteral("02"),
         settings.mode == UartMode::NotUse ? QStringLiteral("8000") : QStringLiteral("0080"));
     if (master)
-        Pause(kPiecePauseMs);
+        Pause(steps::kPiecePauseMs);
 }
 
 PortConfigUpload uploadPortConfig(TransferContext &ctx, const UartPort &port)
@@ -207,11 +112,12 @@ PortConfigUpload uploadPortConfig(TransferContext &ctx, const UartPort &port)
     Setup_port(ctx.link);
     ctx.link.open();
     PortConfigUpload upload;
-    upload.word = decodePortWord(readWord(ctx.link, port.portWordAddress));
+    upload.word = decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
     if (upload.word.mode == UartMode::Master) {
         const int n = upload.word.requestCount;
         ProgressGuard progress(ctx.progress);
-        const QString text = readTable(ctx.link, progress, port.tableBase, kRecordChars * n);
+        const QString text = steps::readText(ctx.link, &progress, kTableReadTimeout, port.tableBase,
+                                             kRecordChars * n);
         upload.requests = decodeTableText(text, n);
     }
     return upload;
@@ -248,8 +154,10 @@ void downloadSlaveSettings(TransferContext &ctx, const UartPort &port, const Por
     ctx.link.open();  // with the line settings the link already has
     const quint16 portWord =
         encodePortWord(UartMode::Slave, settings.speed, settings.parity, *address);
-    writeConfiguration(ctx.link, port.portWordAddress, portWord,
-                       [&] { writeWord(ctx.link, port.slaveTimeoutAddress, *timeout); });
+    steps::writeBetweenServiceWords(ctx.link, [&] {
+        steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
+        steps::writeWord(ctx.link, kWriteTimeout, port.slaveTimeoutAddress, *timeout);
+    });
 }
 
 SlaveSettingsUpload uploadSlaveSettings(TransferContext &ctx, const UartPort &port)
@@ -259,8 +167,9 @@ SlaveSettingsUpload uploadSlaveSettings(TransferContext &ctx, const UartPort &po
     Setup_port(ctx.link);
     ctx.link.open();
     SlaveSettingsUpload upload;
-    upload.word = decodePortWord(readWord(ctx.link, port.portWordAddress));
-    upload.timeout = QString::number(qint16(readWord(ctx.link, port.slaveTimeoutAddress)));
+    upload.word = decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
+    upload.timeout = QString::number(
+        qint16(steps::readWord(ctx.link, kWordReadTimeout, port.slaveTimeoutAddress)));
     return upload;
 }
 

@@ -243,6 +243,20 @@ void UartTab::showSettings(const PortSettings &settings)
     setTimeoutText(settings.timeout);
 }
 
+UartTabState UartTab::state() const
+{
+    return {settings(), listIndex(List::Bits), listIndex(List::Stop), m_requests.dataRows()};
+}
+
+void UartTab::setState(const UartTabState &state)
+{
+    m_requests.setDataRows(state.requests);
+    selectMode(int(state.settings.mode));
+    showSettings(state.settings);
+    setListIndex(List::Bits, state.bits);
+    setListIndex(List::Stop, state.stop);
+}
+
 void UartTab::addClicked()
 {
     openRequestDialog(DialogMode::Add);

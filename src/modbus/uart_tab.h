@@ -7,6 +7,7 @@
 #include <array>
 
 struct PortSettings;
+struct UartTabState;
 struct TransferContext;
 struct UartPort;
 enum class DialogMode;
@@ -45,6 +46,11 @@ public:
     int Index_col() const { return m_indexCol; }
     // How the request dialog was last opened (modify_rs, one per tab): 1 add, 2 modify, 0 not yet.
     int modify_rs() const { return m_modifyRs; }
+
+    // The tab's whole state, and the tab set from one: the mode is clicked (with its mode
+    // change), the lists, boxes and request table take the state's values.
+    UartTabState state() const;
+    void setState(const UartTabState &state);
 
     // "Upload from PLC": the port's configuration read back onto the tab.
     void uploadFromPlc();

@@ -184,7 +184,7 @@ void TestSettings::portThatCannotOpenIsAClearFailure()
     writeFile("[PORTS]\nCOM4=/nonexistent/tty\n");
     PlcLink link;
     link.setLineSettings(QStringLiteral("9600,N,8,1"));
-    link.setPortNumber(4);
+    link.setPort(4, portDevice(4));
     try {
         link.open();
         QFAIL("opened");

@@ -1,6 +1,7 @@
 #include "grid_model.h"
 #include "link_action.h"
 #include "plc_link.h"
+#include "port_setup.h"
 #include "port_transfer.h"
 #include "request_record.h"
 #include "scripted_prompts.h"
@@ -113,6 +114,7 @@ void TestPortTransfer::init()
     m_sim = std::make_unique<SimFixture>();
     QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
     m_link = std::make_unique<PlcLink>();
+    Setup_port(*m_link);  // as the window does when it starts
     m_prompts = std::make_unique<ScriptedPrompts>();
     m_progress = std::make_unique<RecordingProgress>();
     m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, *m_prompts, *m_progress});
@@ -376,7 +378,7 @@ void TestPortTransfer::uploadSilenceChangesNothing()
 
 void TestPortTransfer::slaveDownloadKeepsLinkSettings()
 {
-    m_link->setPortNumber(1);
+    m_link->setPort(1, portDevice(1));
     m_link->setLineSettings(QStringLiteral("19200,N,8,1"));  // not what set.ini says
     const PortSettings settings{UartMode::Master, 7, 2, QStringLiteral("1"), QStringLiteral("2")};
     QVERIFY(run([&] { downloadSlaveSettings(*m_ctx, uart(2), settings); }));

@@ -1,4 +1,4 @@
-#include "prompts.h"
+#include "dialog_prompts.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "prompts.h"
+
+// The real thing: Qt's message boxes and file dialogs.
+class DialogPrompts : public Prompts {
+public:
+    void message(QWidget *parent, const QString &text, const QString &title = QString()) override;
+    bool confirm(QWidget *parent, const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &dir,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
+                         const QString &filter, const QString &defaultSuffix) override;
+};

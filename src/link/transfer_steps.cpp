@@ -1,0 +1,104 @@
+#include "transfer_steps.h"
+
+#include "exchanges.h"
+#include "failure.h"
+#include "hex_text.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "progress.h"
+
+#include <QList>
+
+namespace steps {
+
+namespace {
+
+const QString kWordCount = QStringLiteral("02");
+
+// A piece of a text: its first digit and its number of digits.
+struct Piece {
+    int first;
+    int chars;
+};
+
+QList<Piece> piecesOf(int totalChars)
+{
+    QList<Piece> pieces;
+    for (int first = 0; first < totalChars; first += kPieceChars)
+        pieces.append({first, qMin(kPieceChars, totalChars - first)});
+    return pieces;
+}
+
+int percentAfter(const Piece &piece, int totalChars)
+{
+    return qMin(100, qRound(100.0 * (piece.first + kPieceChars) / totalChars));
+}
+
+}  // namespace
+
+QString addressAfter(int base, int bytes)
+{
+    return hextext::digits(base + bytes, 4);
+}
+
+QString byteCount(int bytes)
+{
+    return hextext::digits(bytes, 2);
+}
+
+void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body)
+{
+    writeExamined(link, kServiceTimeoutMs, kWrite, kServiceAddress, kWordCount,
+                  QStringLiteral("0FFF"));
+    body();
+    writeExamined(link, kServiceTimeoutMs, kWrite, kServiceAddress, kWordCount,
+                  QStringLiteral("0000"));
+}
+
+void writeWord(PlcLink &link, int timeoutMs, const QString &address, quint16 value)
+{
+    writeExamined(link, timeoutMs, kWrite, address, kWordCount, hextext::word(value));
+}
+
+void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, const QString &text)
+{
+    const int total = int(text.size());
+    if (total < kPieceChars) {
+        writeExamined(link, timeoutMs, kWrite, addressAfter(base, 0), byteCount(total / 2), text);
+        return;
+    }
+    for (const Piece &piece : piecesOf(total)) {
+        writeExamined(link, timeoutMs, kWrite, addressAfter(base, piece.first / 2),
+                      byteCount(piece.chars / 2), text.mid(piece.first, piece.chars));
+        progress.setPercent(percentAfter(piece, total));
+        Pause(kPiecePauseMs);
+    }
+}
+
+QString readAnswered(PlcLink &link, int timeoutMs, const QString &address, const QString &count)
+{
+    const QString answer = Read_from_plc(link, timeoutMs, address, count);
+    if (answer.isEmpty())
+        throw Failure(QStringLiteral("Answer timeout from PLC"));
+    return answer;
+}
+
+quint16 readWord(PlcLink &link, int timeoutMs, const QString &address)
+{
+    return hextext::wordAt(readAnswered(link, timeoutMs, address, kWordCount), 0);
+}
+
+QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base, int totalChars)
+{
+    QString text;
+    for (const Piece &piece : piecesOf(totalChars)) {
+        const QString answer = readAnswered(link, timeoutMs, addressAfter(base, piece.first / 2),
+                                            byteCount(piece.chars / 2));
+        text += answer.mid(1, piece.chars);
+        if (progress)
+            progress->setPercent(percentAfter(piece, totalChars));
+    }
+    return text;
+}
+
+}  // namespace steps

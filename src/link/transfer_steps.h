@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+
+class PlcLink;
+class ProgressGuard;
+
+// The steps every transfer is made of. A transfer is a short sequence of them with its own
+// addresses, counts and timeouts. Each examined write that is refused or not answered raises
+// a Failure ("Wrong answer from PLC", "Answer timeout from PLC"), and so does a read that gets
+// no answer: the transfer stops there and nothing read so far reaches the window.
+namespace steps {
+
+inline const QString kWrite = QStringLiteral("E11");
+// The controller's service word and the answer timeout of its writes.
+inline const QString kServiceAddress = QStringLiteral("3000");
+constexpr int kServiceTimeoutMs = 1000;
+// Texts travel in pieces of at most 64 bytes (128 digits); the controller needs a pause after
+// each piece of a longer text it stores.
+constexpr int kPieceChars = 128;
+constexpr int kPiecePauseMs = 100;
+
+// The address `bytes` bytes after `base`, as four hexadecimal digits.
+QString addressAfter(int base, int bytes);
+// A byte count as two hexadecimal digits.
+QString byteCount(int bytes);
+
+// Writes "0FFF" into the service word, runs body, and writes "0000": the controller takes a
+// configuration only between the two.
+void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body);
+
+// Writes one 16-bit word, low byte first, and examines the answer.
+void writeWord(PlcLink &link, int timeoutMs, const QString &address, quint16 value);
+
+// Writes a text of hexadecimal digits from base. A text shorter than one piece goes in one
+// write, with no pause and no progress (an empty text is a write of count "00"); a longer one
+// in pieces of 64 bytes, each followed by the progress shown and a 100 ms pause.
+void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base,
+               const QString &text);
+
+// Reads count bytes at address; silence raises "Answer timeout from PLC". The whole answer,
+// STX first.
+QString readAnswered(PlcLink &link, int timeoutMs, const QString &address, const QString &count);
+
+// Reads one 16-bit word, low byte first on the line.
+quint16 readWord(PlcLink &link, int timeoutMs, const QString &address);
+
+// Reads totalChars digits from base in pieces of at most 64 bytes, showing the progress after
+// each when a progress window is given. Every piece is read before the text comes back.
+QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base, int totalChars);
+
+}  // namespace steps
