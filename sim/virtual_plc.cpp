@@ -387,10 +387,8 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
     }
     const QByteArray body = hexOf(data) + ETX;
     QByteArray answer = STX + body + checksumOf(body);
-    if (frame.command == QLatin1String("E00")) {
-        answer += m_extra;
-        answer.chop(qMin(m_truncation, int(answer.size())));
-    }
+    answer += m_extra;
+    answer.chop(qMin(m_truncation, int(answer.size())));
     return answer;
 }
 

@@ -37,8 +37,9 @@
 //   setAnswerDelay(ms)         a pause before each answer (a slow controller)
 //   delayAddress(addr, ms)     a pause before each answer to a frame at this address, instead
 //                              of the one setAnswerDelay sets (0 removes it)
-//   setExtraCharacters(text)   appended to every read answer
-//   setTruncation(n)           the last n characters of every read answer are never sent
+//   setExtraCharacters(text)   appended to every read answer (the CPU-type probe's included)
+//   setTruncation(n)           the last n characters of every read answer (the CPU-type
+//                              probe's included) are never sent
 //   poke / peek / pokeWord     the memory image
 class VirtualPlc {
 public:

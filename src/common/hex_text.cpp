@@ -18,7 +18,7 @@ qint32 Hex_to_num(const QString &text)
             digit = c.unicode() - 'A' + 10;
         else
             return 0;
-        // Rounded to a 32-bit integer after each step, as the controller tool always did.
+        // Rounded to a whole number after each step; past 32 bits the text is refused.
         result = std::nearbyint(result + digit * std::pow(16.0, n - 1 - i));
         if (result > std::numeric_limits<qint32>::max())
             throw Failure(

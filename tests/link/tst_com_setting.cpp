@@ -44,6 +44,7 @@ private Q_SLOTS:
     void testReportsWhatTheControllerAnswers_data();
     void testReportsWhatTheControllerAnswers();
     void testTwiceInARow();
+    void dialogStaysWhileTestWaits();
     void testUsesTheSelectionNotTheStoredSettings();
 
 private:
@@ -241,6 +242,26 @@ void TestComSetting::testTwiceInARow()
     m_dialog->testConnection();
     QCOMPARE(m_prompts.messages(), (QStringList{kSuccess291, kSuccess291}));
     QVERIFY(!m_dialog->link().isOpen());
+}
+
+void TestComSetting::dialogStaysWhileTestWaits()
+{
+    SimFixture sim;
+    QVERIFY2(sim.ok(), qPrintable(sim.error()));
+    sim.plc.setAnswerDelay(60);
+    select({0, 0, 0, 1, 0});
+    m_dialog->show();
+    bool buttonsOff = false;
+    QTimer::singleShot(20, m_dialog, [&] {
+        buttonsOff = !m_dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->isEnabled();
+        m_dialog->close();
+        m_dialog->reject();
+    });
+    m_dialog->testConnection();
+    QVERIFY(buttonsOff);
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_prompts.messages(), QStringList{kSuccess291});
+    QVERIFY(m_dialog->close());
 }
 
 void TestComSetting::testUsesTheSelectionNotTheStoredSettings()

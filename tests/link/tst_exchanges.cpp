@@ -163,21 +163,32 @@ void TestExchanges::writeFrameOnTheWire()
 
 void TestExchanges::probes_data()
 {
-    QTest::addColumn<bool>("answered");
-    QTest::newRow("answered") << true;
-    QTest::newRow("unanswered") << false;
+    QTest::addColumn<int>("delayMs");     // before every answer; the timeout is 100 ms
+    QTest::addColumn<int>("truncation");  // characters missing from the CPU-type answer
+    QTest::addColumn<QString>("enq");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("answered") << 0 << 0 << "6"
+                              << "291";
+    QTest::newRow("just in time") << 60 << 0 << "6"
+                                  << "291";
+    QTest::newRow("too late") << 160 << 0 << ""
+                              << "";
+    // The answer is STX, four digits, ETX and two checksum digits: 8 characters.
+    QTest::newRow("CPU type 7 characters") << 0 << 1 << "6"
+                                           << "";
 }
 
 void TestExchanges::probes()
 {
-    QFETCH(bool, answered);
-    if (!answered) {
-        m_sim->plc.setEnqAnswer(0);
-        m_sim->plc.failAddress(QStringLiteral("0E02"), VirtualPlc::Fault::Silence);
-    }
-    QCOMPARE(Send_char(*m_link, 100, 5), answered ? QStringLiteral("6") : QString());
-    QCOMPARE(Read_cpu_type(*m_link, 100, QStringLiteral("0E02")),
-             answered ? QStringLiteral("291") : QString());
+    QFETCH(int, delayMs);
+    QFETCH(int, truncation);
+    QFETCH(QString, enq);
+    QFETCH(QString, type);
+    m_sim->plc.setAnswerDelay(delayMs);
+    m_sim->plc.setTruncation(truncation);
+    QCOMPARE(Send_char(*m_link, 100, 5), enq);
+    Pause(100);  // a late answer has arrived and gone
+    QCOMPARE(Read_cpu_type(*m_link, 100, QStringLiteral("0E02")), type);
 }
 
 void TestExchanges::lateAnswerIsNotTakenForTheNext()

@@ -93,6 +93,8 @@ private Q_SLOTS:
     void slaveDownloadStops();
     void slaveUpload_data();
     void slaveUpload();
+    void answerTimeouts_data();
+    void answerTimeouts();
 
 private:
     bool run(const std::function<void()> &action) { return runLinkAction(*m_ctx, action); }
@@ -478,6 +480,69 @@ void TestPortTransfer::slaveUpload()
     QCOMPARE(parityEntries().at(settings.parity), parity);
     QCOMPARE(settings.address, address);
     QCOMPARE(settings.timeout, timeout);
+}
+
+enum class Transfer { Download, Upload, SlaveDownload, SlaveUpload };
+Q_DECLARE_METATYPE(Transfer)
+
+void TestPortTransfer::answerTimeouts_data()
+{
+    QTest::addColumn<Transfer>("transfer");
+    QTest::addColumn<QString>("address");  // the exchanges at this address answer late
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<bool>("answered");
+    struct Exchange {
+        const char *name;
+        Transfer transfer;
+        const char *address;
+        int timeoutMs;
+    };
+    const Exchange exchanges[] = {
+        {"service word", Transfer::Download, "3000", 1000},
+        {"port word write", Transfer::Download, "2008", 650},
+        {"table write", Transfer::Download, "2502", 650},
+        {"port word read", Transfer::Upload, "2008", 350},
+        {"table read", Transfer::Upload, "2502", 650},
+        {"slave port word write", Transfer::SlaveDownload, "2006", 650},
+        {"slave timeout write", Transfer::SlaveDownload, "2004", 650},
+        {"slave port word read", Transfer::SlaveUpload, "2006", 350},
+        {"slave timeout read", Transfer::SlaveUpload, "2004", 350},
+    };
+    for (const Exchange &e : exchanges) {
+        QTest::addRow("%s, %d ms: just in time", e.name, e.timeoutMs)
+            << e.transfer << e.address << e.timeoutMs - 80 << true;
+        QTest::addRow("%s, %d ms: too late", e.name, e.timeoutMs)
+            << e.transfer << e.address << e.timeoutMs + 80 << false;
+    }
+}
+
+void TestPortTransfer::answerTimeouts()
+{
+    QFETCH(Transfer, transfer);
+    QFETCH(QString, address);
+    QFETCH(int, delayMs);
+    QFETCH(bool, answered);
+    m_sim->plc.pokeWord(0x2008, 0xC401);  // a master with one request
+    m_sim->plc.delayAddress(address, delayMs);
+    fill(*m_grid, 1);
+    PortSettings settings{UartMode::Master, 4, 0, QStringLiteral("5"), QStringLiteral("100")};
+    QVERIFY(run([&] {
+        switch (transfer) {
+            case Transfer::Download:
+                downloadPortConfig(*m_ctx, uart(1), settings, *m_grid);
+                break;
+            case Transfer::Upload:
+                uploadPortConfig(*m_ctx, uart(1));
+                break;
+            case Transfer::SlaveDownload:
+                downloadSlaveSettings(*m_ctx, uart(2), settings);
+                break;
+            case Transfer::SlaveUpload:
+                uploadSlaveSettings(*m_ctx, uart(2));
+                break;
+        }
+    }));
+    QCOMPARE(m_prompts->messages(), answered ? QStringList() : QStringList{kSilence});
 }
 
 QTEST_GUILESS_MAIN(TestPortTransfer)

@@ -80,6 +80,10 @@ void TestRequestTable::portWord_data()
     QTest::newRow("not use") << 0x0000 << 2 << 0 << 0 << 0 << true;
     QTest::newRow("0x7000 no mode") << 0x7000 << -1 << 0 << 2 << 0 << false;
     QTest::newRow("0x2000 no mode") << 0x2000 << -1 << 0 << 0 << 0 << false;
+    // Bit 15 without bit 14 is no master, from its lowest word to its highest.
+    QTest::newRow("0x8000 no mode") << 0x8000 << -1 << 0 << 0 << 0 << false;
+    QTest::newRow("0x8403 no mode") << 0x8403 << -1 << 4 << 0 << 3 << false;
+    QTest::newRow("0xBFFF no mode") << 0xBFFF << -1 << 7 << -1 << 255 << false;
     QTest::newRow("parity index 3") << 0xDC01 << 0 << 4 << -1 << 1 << false;
 }
 
@@ -104,7 +108,8 @@ void TestRequestTable::record_data()
 {
     QTest::addColumn<QList<int>>("numbers");  // address, count, start, master, function, timeout
     QTest::addColumn<QString>("text");
-    QTest::newRow("worked example") << QList<int>{1, 10, 0, 100, 1, 100} << "010A000064006410";
+    QTest::newRow("read coils of slave 1")
+        << QList<int>{1, 10, 0, 100, 1, 100} << "010A000064006410";
     QTest::newRow("last field 0x2064") << QList<int>{0, 0, 0, 0, 2, 100} << "0000000000006420";
     QTest::newRow("limits") << QList<int>{248, 255, 7999, 3071, 4, 4095} << "F8FF3F1FFF0BFF4F";
     QTest::newRow("0x8000 and above are negative")
@@ -352,20 +357,24 @@ void TestRequestTable::cellEditor_data()
     const QString outer = QStringLiteral("You are enter incorrect value ! Pls use correct value !");
     const QString inner =
         QStringLiteral("You are enter incorrect value !  Pls use correct value !");
-    for (int uart : {1, 2}) {
-        for (int col = 1; col <= 6; ++col) {
-            const bool byte = col == 1 || col == 2 || col == 5;
-            const QString limit = byte ? "255" : "65535";
-            const QString over = byte ? "256" : "65536";
-            const QString refused = uart == 1 ? u1 : (col == 1 || col == 6 ? outer : inner);
-            QTest::addRow("UART %d col %d limit", uart, col) << uart << col << limit << "";
-            QTest::addRow("UART %d col %d over", uart, col) << uart << col << over << refused;
-            QTest::addRow("UART %d col %d negative", uart, col) << uart << col << "-5" << refused;
-            QTest::addRow("UART %d col %d text", uart, col) << uart << col << "1e2" << refused;
-        }
-        QTest::addRow("UART %d slot column unchecked", uart) << uart << 0 << "abc"
-                                                             << "";
-    }
+    // Columns 1, 2 and 5 hold bytes, 3, 4 and 6 16-bit words; UART 2 words its refusal
+    // differently in its outer and inner columns.
+    QTest::newRow("UART 1 byte at its limit") << 1 << 1 << "255"
+                                              << "";
+    QTest::newRow("UART 1 byte over") << 1 << 2 << "256" << u1;
+    QTest::newRow("UART 1 word at its limit") << 1 << 3 << "65535"
+                                              << "";
+    QTest::newRow("UART 1 negative") << 1 << 4 << "-5" << u1;
+    QTest::newRow("UART 1 not a whole number") << 1 << 6 << "1e2" << u1;
+    QTest::newRow("UART 1 slot column unchecked") << 1 << 0 << "abc"
+                                                  << "";
+    QTest::newRow("UART 2 outer byte over") << 2 << 1 << "256" << outer;
+    QTest::newRow("UART 2 outer word over") << 2 << 6 << "65536" << outer;
+    QTest::newRow("UART 2 inner byte over") << 2 << 2 << "256" << inner;
+    QTest::newRow("UART 2 inner word over") << 2 << 4 << "65536" << inner;
+    QTest::newRow("UART 2 inner negative") << 2 << 3 << "-5" << inner;
+    QTest::newRow("UART 2 byte at its limit") << 2 << 5 << "255"
+                                              << "";
 }
 
 void TestRequestTable::cellEditor()
