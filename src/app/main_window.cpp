@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "com_setting.h"
+#include "config_file.h"
 #include "converter_tab.h"
 #include "general_setting_frame.h"
 #include "grid_view.h"
@@ -121,13 +122,15 @@ void Main::buildMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
     entry(file, QStringLiteral("New config"), QStringLiteral("New_config"), false);
-    entry(file, QStringLiteral("Load config"), QStringLiteral("Load_config"), true);
-    entry(file, QStringLiteral("Save config"), QStringLiteral("Save_config"), true);
+    QAction *load = entry(file, QStringLiteral("Load config"), QStringLiteral("Load_config"), true);
+    QAction *save = entry(file, QStringLiteral("Save config"), QStringLiteral("Save_config"), true);
     entry(file, QStringLiteral("Print"), QStringLiteral("Print"), false);
     QAction *saveApp =
         entry(file, QStringLiteral("Save app setting"), QStringLiteral("Save_app_setting"), false);
     file->addSeparator();
     QAction *exit = entry(file, QStringLiteral("Exit"), QStringLiteral("Exit"), true);
+    connect(load, &QAction::triggered, this, &Main::loadConfig);
+    connect(save, &QAction::triggered, this, &Main::saveConfig);
     connect(saveApp, &QAction::triggered, this, &Main::saveAppSetting);
     connect(exit, &QAction::triggered, this, &Main::close);
 
@@ -202,6 +205,37 @@ void Main::uploadFromPlc()
     // Each as its own button runs it, with its own messages.
     uart(1).uploadFromPlc();
     uart(2).uploadFromPlc();
+}
+
+WindowConfig Main::windowConfig() const
+{
+    WindowConfig config;
+    config.uarts = {uart(1).state(), uart(2).state()};
+    config.auxMode = m_oneWire->option_1w1();
+    config.sensors = m_oneWire->sensors().dataRows();
+    return config;
+}
+
+void Main::applyWindowConfig(const WindowConfig &config)
+{
+    uart(1).setState(config.uarts[0]);
+    uart(2).setState(config.uarts[1]);
+    m_oneWire->selectMode(config.auxMode);
+    m_oneWire->sensors().setDataRows(config.sensors);
+}
+
+void Main::saveConfig()
+{
+    ::saveConfig(m_prompts, this, m_config, windowConfig());
+}
+
+void Main::loadConfig()
+{
+    const auto loaded = ::loadConfig(m_prompts, this, m_config, windowConfig());
+    if (!loaded)
+        return;
+    applyWindowConfig(*loaded);
+    uart(1).requestView().setEnabled(true);
 }
 
 void Main::saveAppSetting()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config_record.h"
 #include "link_action.h"
 #include "plc_link.h"
 
@@ -34,6 +35,15 @@ public:
     void saveAppSetting();
     // "Upload from PLC": the uploads of the port tabs, one after the other.
     void uploadFromPlc();
+    // "Save config" / "Load config": the port configuration to and from a file.
+    void saveConfig();
+    void loadConfig();
+
+    // What the configuration file holds of the window, read from the tabs; and the tabs set
+    // from it (Put_config's order: UART 1, UART 2, then the auxiliary mode and its sensors).
+    WindowConfig windowConfig() const;
+    void applyWindowConfig(const WindowConfig &config);
+    const ConfigRecord &configRecord() const { return m_config; }
 
     QTabWidget &tabs() const { return *m_tabs; }
     // UART 1 (uart 1) or UART 2 (uart 2).
@@ -66,6 +76,7 @@ private:
     PlcLink m_link;
     Progress *m_progress;
     TransferContext m_ctx;
+    ConfigRecord m_config;  // one for the whole run
 
     QTabWidget *m_tabs = nullptr;
     UartTab *m_uarts[2] = {};

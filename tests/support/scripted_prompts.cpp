@@ -11,17 +11,17 @@ bool ScriptedPrompts::confirm(QWidget *, const QString &text)
     return confirmAnswers.isEmpty() ? true : confirmAnswers.dequeue();
 }
 
-QString ScriptedPrompts::openFileName(QWidget *, const QString &title, const QString &,
-                                      const QString &)
+QString ScriptedPrompts::openFileName(QWidget *, const QString &title, const QString &dir,
+                                      const QString &filter)
 {
-    shown.append({QStringLiteral("open"), QString(), title});
+    shown.append({QStringLiteral("open"), QString(), title, dir, filter});
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-QString ScriptedPrompts::saveFileName(QWidget *, const QString &title, const QString &,
-                                      const QString &, const QString &)
+QString ScriptedPrompts::saveFileName(QWidget *, const QString &title, const QString &dir,
+                                      const QString &filter, const QString &defaultSuffix)
 {
-    shown.append({QStringLiteral("save"), QString(), title});
+    shown.append({QStringLiteral("save"), QString(), title, dir, filter, defaultSuffix});
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 

@@ -14,7 +14,10 @@ public:
     struct Shown {
         QString kind;  // "message", "confirm", "open", "save"
         QString text;
-        QString title;  // null for the application's own title
+        QString title;     // null for the application's own title
+        QString dir = {};  // file dialogs: starting folder, filter and default suffix
+        QString filter = {};
+        QString suffix = {};
     };
 
     void message(QWidget *parent, const QString &text, const QString &title = QString()) override;

@@ -1,0 +1,71 @@
+#include "config_file.h"
+
+#include "failure.h"
+#include "prompts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString startFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+}  // namespace
+
+void writeConfigFile(const QString &path, const ConfigRecord &record)
+{
+    // Written beside the target and renamed over it: a failure leaves the old file as it was,
+    // and a longer old file keeps no stale tail.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(record.bytes()) != record.bytes().size() ||
+        !file.commit()) {
+        throw Failure(QStringLiteral("Cannot save the configuration to %1: %2")
+                          .arg(path, file.errorString()));
+    }
+}
+
+ConfigRecord readConfigFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    return ConfigRecord::fromFile(file.read(ConfigRecord::kSize));
+}
+
+bool saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record, const WindowConfig &window)
+{
+    QString path =
+        prompts.saveFileName(parent, kSaveTitle, startFolder(), kConfigFilter, kDefaultSuffix);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + kDefaultSuffix;
+    try {
+        record.gather(window);
+        writeConfigFile(path, record);
+    } catch (const Failure &f) {
+        prompts.message(parent, f.description());
+        return false;
+    }
+    return true;
+}
+
+std::optional<WindowConfig> loadConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
+                                       const WindowConfig &current)
+{
+    const QString path = prompts.openFileName(parent, kLoadTitle, startFolder(), kConfigFilter);
+    if (path.isEmpty())
+        return std::nullopt;
+    try {
+        record = readConfigFile(path);
+    } catch (const Failure &f) {
+        prompts.message(parent, f.description());
+        return std::nullopt;
+    }
+    return record.spread(current);
+}

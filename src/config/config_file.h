@@ -1,0 +1,32 @@
+#pragma once
+
+#include "config_record.h"
+
+#include <optional>
+
+class Prompts;
+class QWidget;
+
+// "Save config" and "Load config": the file dialogs, the record and the file. Every failure is
+// shown through the prompts; cancelling a dialog ends the action quietly.
+
+inline const QString kSaveTitle = QStringLiteral("Save PLC configuration");
+inline const QString kLoadTitle = QStringLiteral("Load PLC configuration");
+inline const QString kConfigFilter =
+    QStringLiteral("Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)");
+inline const QString kDefaultSuffix = QStringLiteral("rfp");
+
+// Asks for a file, gathers the window into the record and writes it. The file is replaced as a
+// whole or not at all. True when a file was written.
+bool saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
+                const WindowConfig &window);
+
+// Asks for a file and reads it; a file that fails the record's checks changes nothing. The
+// values for the window, or none when nothing is to change.
+std::optional<WindowConfig> loadConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
+                                       const WindowConfig &current);
+
+// The record written to path, replacing the file as a whole (a Failure when it cannot).
+void writeConfigFile(const QString &path, const ConfigRecord &record);
+// The checked record of the file at path (a Failure when it cannot be read or is refused).
+ConfigRecord readConfigFile(const QString &path);

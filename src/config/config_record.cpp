@@ -1,0 +1,308 @@
+#include "config_record.h"
+
+#include "failure.h"
+#include "hex_text.h"
+
+#include <QtEndian>
+#include <cstring>
+
+namespace {
+
+// One description of the record's layout, read by gather (window to record), spread (record
+// to window) and the load check alike.
+
+constexpr int kSectionSize = 3754;
+constexpr int kReservedTexts = 4 * kSectionSize;  // three 8-character fields, then 6 bytes
+constexpr int kReservedTextSize = 8;
+constexpr int kMaxEntries = 128;
+
+enum class Kind { U8, I16, HexByte };
+
+// A table column: its column in the window's table and its place in an entry.
+struct Column {
+    int col;
+    int offset;
+    Kind kind;
+};
+
+struct Table {
+    const char *name;  // for messages, after "UART n" or "1-wire"
+    int offset;        // of entry 0 within the section
+    int entrySize;
+    int countOffset;
+    QList<Column> columns;
+    int cols;  // columns of the window's table, the number column included
+    const QStringList &headings;
+};
+
+const QStringList kRequestHeadings = {QString(),
+                                      QStringLiteral("Address"),
+                                      QStringLiteral("Num word"),
+                                      QStringLiteral("Address slave"),
+                                      QStringLiteral("Address master"),
+                                      QStringLiteral("Function"),
+                                      QStringLiteral("Timeout,[ms]")};
+const QStringList kSensorHeadings = {QString(),
+                                     QStringLiteral("Byte 0"),
+                                     QStringLiteral("Byte 1"),
+                                     QStringLiteral("Byte 2"),
+                                     QStringLiteral("Byte 3"),
+                                     QStringLiteral("Byte 4"),
+                                     QStringLiteral("Byte 5"),
+                                     QStringLiteral("Byte 6"),
+                                     QStringLiteral("Byte 7"),
+                                     QStringLiteral("Dxxxx")};
+
+const Table kRequests = {"request table",
+                         0,
+                         9,
+                         3741,
+                         {{1, 0, Kind::U8},
+                          {5, 1, Kind::U8},
+                          {2, 2, Kind::U8},
+                          {3, 3, Kind::I16},
+                          {4, 5, Kind::I16},
+                          {6, 7, Kind::I16}},
+                         7,
+                         kRequestHeadings};
+const Table kSensors = {"sensor table",
+                        1161,
+                        11,
+                        3742,
+                        {{1, 1, Kind::HexByte},
+                         {2, 2, Kind::HexByte},
+                         {3, 3, Kind::HexByte},
+                         {4, 4, Kind::HexByte},
+                         {5, 5, Kind::HexByte},
+                         {6, 6, Kind::HexByte},
+                         {7, 7, Kind::HexByte},
+                         {8, 8, Kind::HexByte},
+                         {9, 9, Kind::I16}},
+                        10,
+                        kSensorHeadings};
+
+// The one-byte settings of a section, and how many entries each list has.
+constexpr int kAddress = 3744;
+constexpr int kMode = 3745;
+constexpr int kSpeed = 3746;
+constexpr int kParity = 3747;
+constexpr int kBits = 3748;
+constexpr int kStop = 3749;
+constexpr int kTimeout = 3750;
+
+struct ListSetting {
+    int offset;
+    int entries;
+    const char *name;
+    bool uart1Only;
+};
+const ListSetting kUartLists[] = {
+    {kMode, 3, "port mode", false},      {kSpeed, 8, "speed index", false},
+    {kParity, 3, "parity index", false}, {kBits, 3, "bit-number index", true},
+    {kStop, 3, "stop-bit index", true},
+};
+
+QString uartName(int uart)
+{
+    return QStringLiteral("UART %1").arg(uart + 1);
+}
+
+int sectionStart(int section)
+{
+    return section * kSectionSize;
+}
+
+[[noreturn]] void refuseCell(const QString &where, const QString &text, const QString &fits)
+{
+    throw Failure(QStringLiteral("The configuration cannot be saved: %1 holds \"%2\"; %3 fits "
+                                 "there.")
+                      .arg(where, text, fits));
+}
+
+// The bytes of one cell or box, little-endian; a Failure naming `where` when it does not fit.
+QByteArray encodeCell(Kind kind, const QString &text, const QString &where)
+{
+    if (kind == Kind::HexByte) {
+        const QString t = text.trimmed();
+        bool ok = t.size() == 2;
+        const uint value = ok ? t.toUInt(&ok, 16) : 0;
+        if (!ok)
+            refuseCell(where, text, QStringLiteral("a byte of two hexadecimal digits"));
+        return QByteArray(1, char(value));
+    }
+    const auto value = hextext::wholeNumber(text);
+    if (kind == Kind::U8) {
+        if (!value || *value < 0 || *value > 255)
+            refuseCell(where, text, QStringLiteral("a whole number from 0 to 255"));
+        return QByteArray(1, char(*value));
+    }
+    if (!value || *value < -32768 || *value > 32767)
+        refuseCell(where, text, QStringLiteral("a whole number from -32768 to 32767"));
+    QByteArray bytes(2, '\0');
+    qToLittleEndian(qint16(*value), bytes.data());
+    return bytes;
+}
+
+QString decodeCell(Kind kind, const char *at)
+{
+    switch (kind) {
+        case Kind::U8:
+            return QString::number(quint8(*at));
+        case Kind::I16:
+            return QString::number(qFromLittleEndian<qint16>(at));
+        case Kind::HexByte:
+            return hextext::digits(quint8(*at), 2);
+    }
+    return QString();
+}
+
+int entryCount(const QList<QStringList> &rows)
+{
+    return qMin(int(rows.size()), kMaxEntries);
+}
+
+// The table's entries and count, into a section of the record being built.
+void gatherTable(QByteArray &bytes, int section, const Table &table, const QString &owner,
+                 const QList<QStringList> &rows)
+{
+    const int count = entryCount(rows);
+    char *base = bytes.data() + sectionStart(section);
+    for (int k = 0; k < count; ++k) {
+        for (const Column &c : table.columns) {
+            const QString text = rows.at(k).value(c.col - 1);
+            const QString where = QStringLiteral("the %1 %2, row %3, column \"%4\"")
+                                      .arg(owner, QLatin1String(table.name))
+                                      .arg(k + 1)
+                                      .arg(table.headings.at(c.col));
+            const QByteArray cell = encodeCell(c.kind, text, where);
+            std::memcpy(base + table.offset + k * table.entrySize + c.offset, cell.constData(),
+                        size_t(cell.size()));
+        }
+    }
+    base[table.countOffset] = char(count);
+}
+
+QList<QStringList> spreadTable(const QByteArray &bytes, int section, const Table &table)
+{
+    const char *base = bytes.constData() + sectionStart(section);
+    const int count = quint8(base[table.countOffset]);
+    QList<QStringList> rows;
+    for (int k = 0; k < count; ++k) {
+        QStringList cells(table.cols - 1);
+        for (const Column &c : table.columns)
+            cells[c.col - 1] =
+                decodeCell(c.kind, base + table.offset + k * table.entrySize + c.offset);
+        rows.append(cells);
+    }
+    return rows;
+}
+
+void gatherUart(QByteArray &bytes, int uart, const UartTabState &state)
+{
+    const QString owner = uartName(uart);
+    gatherTable(bytes, uart, kRequests, owner, state.requests);
+    char *base = bytes.data() + sectionStart(uart);
+    base[kAddress] = encodeCell(Kind::U8, state.settings.address,
+                                QStringLiteral("the %1 box \"MB address\"").arg(owner))
+                         .at(0);
+    const auto timeout = hextext::wholeNumber(state.settings.timeout);
+    if (!timeout)
+        refuseCell(QStringLiteral("the %1 box \"Timeout,[msec]\"").arg(owner),
+                   state.settings.timeout, QStringLiteral("a whole number"));
+    qToLittleEndian(float(*timeout), base + kTimeout);
+    base[kMode] = char(state.settings.mode);
+    base[kSpeed] = char(state.settings.speed);
+    base[kParity] = char(state.settings.parity);
+    if (uart == 0) {
+        base[kBits] = char(state.bits);
+        base[kStop] = char(state.stop);
+    }
+}
+
+QString timeoutText(float timeout)
+{
+    if (timeout == float(qint64(timeout)))
+        return QString::number(qint64(timeout));
+    return QString::number(double(timeout), 'g', 7);
+}
+
+UartTabState spreadUart(const QByteArray &bytes, int uart)
+{
+    const char *base = bytes.constData() + sectionStart(uart);
+    UartTabState state;
+    state.requests = spreadTable(bytes, uart, kRequests);
+    state.settings.mode = UartMode(quint8(base[kMode]));
+    state.settings.speed = quint8(base[kSpeed]);
+    state.settings.parity = quint8(base[kParity]);
+    state.settings.address = QString::number(quint8(base[kAddress]));
+    state.settings.timeout = timeoutText(qFromLittleEndian<float>(base + kTimeout));
+    state.bits = quint8(base[kBits]);
+    state.stop = quint8(base[kStop]);
+    return state;
+}
+
+[[noreturn]] void refuseFile(const QString &what)
+{
+    throw Failure(
+        QStringLiteral("This is not a configuration file the tool can load: %1.").arg(what));
+}
+
+void checkByte(const QByteArray &bytes, int section, int offset, int limit, const QString &what)
+{
+    const int value = quint8(bytes.at(sectionStart(section) + offset));
+    if (value >= limit)
+        refuseFile(QStringLiteral("the %1 is %2, where 0 to %3 are known")
+                       .arg(what)
+                       .arg(value)
+                       .arg(limit - 1));
+}
+
+}  // namespace
+
+ConfigRecord::ConfigRecord() : m_bytes(kSize, '\0') {}
+
+ConfigRecord ConfigRecord::fromFile(const QByteArray &bytes)
+{
+    if (bytes.size() < kSize)
+        throw Failure(QStringLiteral("The file is %1 bytes long; a configuration file is %2 bytes")
+                          .arg(bytes.size())
+                          .arg(kSize));
+    for (int uart = 0; uart < 2; ++uart) {
+        for (const ListSetting &list : kUartLists) {
+            if (!list.uart1Only || uart == 0)
+                checkByte(bytes, uart, list.offset, list.entries,
+                          uartName(uart) + QLatin1Char(' ') + QLatin1String(list.name));
+        }
+        checkByte(bytes, uart, kRequests.countOffset, kMaxEntries + 1,
+                  uartName(uart) + QStringLiteral(" request count"));
+    }
+    checkByte(bytes, 2, kMode, 3, QStringLiteral("auxiliary port mode"));
+    checkByte(bytes, 2, kSensors.countOffset, kMaxEntries + 1, QStringLiteral("sensor count"));
+    ConfigRecord record;
+    record.m_bytes = bytes.left(kSize);
+    return record;
+}
+
+void ConfigRecord::gather(const WindowConfig &window)
+{
+    QByteArray bytes = m_bytes;
+    for (int i = 0; i < 3; ++i)
+        std::memset(bytes.data() + kReservedTexts + i * kReservedTextSize, ' ', kReservedTextSize);
+    for (int uart = 0; uart < 2; ++uart)
+        gatherUart(bytes, uart, window.uarts.at(size_t(uart)));
+    gatherTable(bytes, 2, kSensors, QStringLiteral("1-wire"), window.sensors);
+    bytes[sectionStart(2) + kMode] = char(window.auxMode);
+    m_bytes = bytes;
+}
+
+WindowConfig ConfigRecord::spread(const WindowConfig &current) const
+{
+    WindowConfig window = current;
+    for (int uart = 0; uart < 2; ++uart)
+        window.uarts.at(size_t(uart)) = spreadUart(m_bytes, uart);
+    window.uarts[1].bits = current.uarts[1].bits;
+    window.uarts[1].stop = current.uarts[1].stop;
+    window.auxMode = quint8(m_bytes.at(sectionStart(2) + kMode));
+    window.sensors = spreadTable(m_bytes, 2, kSensors);
+    return window;
+}

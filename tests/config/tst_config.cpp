@@ -1,0 +1,327 @@
+#include "config_file.h"
+#include "config_record.h"
+#include "grid_view.h"
+#include "ini_file.h"
+#include "main_window.h"
+#include "one_wire_tab.h"
+#include "scripted_prompts.h"
+#include "uart_tab.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+WindowConfig sample()
+{
+    WindowConfig c;
+    c.uarts[0].settings = {UartMode::Master, 4, 2, QStringLiteral("17"), QStringLiteral("250")};
+    c.uarts[0].bits = 1;
+    c.uarts[0].stop = 2;
+    c.uarts[0].requests = {{"1", "10", "0", "100", "1", "100"},
+                           {"247", "125", "-1", "-32768", "4", "4095"}};
+    c.uarts[1].settings = {UartMode::Slave, 7, 0, QStringLiteral("2"), QStringLiteral("2")};
+    c.uarts[1].requests = {{"3", "5", "10", "110", "2", "200"}};
+    c.auxMode = 0;
+    c.sensors = {{"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"},
+                 {"0A", "0B", "0C", "0D", "0E", "0F", "10", "11", "-2"}};
+    return c;
+}
+
+QByteArray recordOf(const WindowConfig &c)
+{
+    ConfigRecord r;
+    r.gather(c);
+    return r.bytes();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+}  // namespace
+
+// The configuration record, byte for byte, and "Save config" / "Load config" on the window.
+class TestConfig : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void layout_data();
+    void layout();
+    void moreThan128RowsSave128();
+    void unstorableCellStopsTheSave_data();
+    void unstorableCellStopsTheSave();
+    void freshWindowSaves();
+    void roundTripThroughTheWindow();
+    void foreignFieldsSurviveLoadAndSave();
+    void refusedFileChangesNothing_data();
+    void refusedFileChangesNothing();
+    void cancelEndsQuietly();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    std::unique_ptr<Main> newWindow() { return std::make_unique<Main>(m_prompts); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    ScriptedPrompts m_prompts;
+};
+
+void TestConfig::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    setSettingsFilePath(path(QStringLiteral("set.ini")));
+    m_prompts.clear();
+}
+
+void TestConfig::cleanup()
+{
+    setSettingsFilePath(QString());
+    m_dir.reset();
+}
+
+void TestConfig::layout_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bytes");
+    // Address, Function, Num word, then Address slave, Address master, Timeout low byte first.
+    QTest::newRow("UART 1 entry 0") << 0 << QByteArray::fromHex("01010A000064006400");
+    QTest::newRow("UART 1 entry 1") << 9 << QByteArray::fromHex("F7047DFFFF0080FF0F");
+    QTest::newRow("UART 1 counts") << 3741 << QByteArray::fromHex("020000");
+    QTest::newRow("UART 1 settings") << 3744 << QByteArray::fromHex("110004020102");
+    QTest::newRow("UART 1 timeout 250.0") << 3750 << QByteArray::fromHex("00007A43");
+    QTest::newRow("UART 2 entry 0") << 3754
+                                    << QByteArray::fromHex(
+                                           "030205"
+                                           "0A006E00C800");
+    QTest::newRow("UART 2 counts") << 7495 << QByteArray::fromHex("010000");
+    QTest::newRow("UART 2 settings, lists it has not are 0")
+        << 7498 << QByteArray::fromHex("020107000000");
+    QTest::newRow("UART 2 timeout 2.0") << 7504 << QByteArray::fromHex("00000040");
+    QTest::newRow("sensor entry 0") << 8669 << QByteArray::fromHex("0028FF4B12030000A1DC05");
+    QTest::newRow("sensor entry 1") << 8680 << QByteArray::fromHex("000A0B0C0D0E0F1011FEFF");
+    QTest::newRow("auxiliary counts and mode")
+        << 11249 << QByteArray::fromHex("0002000000000000000000");
+    QTest::newRow("unused fourth section") << 11262 << QByteArray(3754, '\0');
+    QTest::newRow("reserved texts and bytes") << 15016 << QByteArray(24, ' ') + QByteArray(6, '\0');
+}
+
+void TestConfig::layout()
+{
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    const QByteArray record = recordOf(sample());
+    QCOMPARE(record.size(), 15046);
+    QCOMPARE(record.mid(offset, bytes.size()).toHex(), bytes.toHex());
+}
+
+void TestConfig::moreThan128RowsSave128()
+{
+    WindowConfig c = sample();
+    c.uarts[0].requests.clear();
+    for (int i = 0; i < 129; ++i)
+        c.uarts[0].requests.append({QString::number(i % 200), "1", "0", "0", "1", "1"});
+    c.uarts[0].requests.last() = {"junk"};  // row 129 is not stored, so not checked
+    const QByteArray record = recordOf(c);
+    QCOMPARE(quint8(record.at(3741)), quint8(128));
+    QCOMPARE(quint8(record.at(127 * 9)), quint8(127));
+    QCOMPARE(record.mid(128 * 9, 9), QByteArray(9, '\0'));
+}
+
+void TestConfig::unstorableCellStopsTheSave_data()
+{
+    QTest::addColumn<int>("what");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    const QString head = QStringLiteral("The configuration cannot be saved: ");
+    QTest::newRow("byte over 255")
+        << 0 << "300"
+        << head +
+               "the UART 1 request table, row 2, column \"Num word\" holds \"300\"; a whole "
+               "number from 0 to 255 fits there.";
+    QTest::newRow("word over 32767")
+        << 1 << "40000"
+        << head +
+               "the UART 2 request table, row 1, column \"Address slave\" holds \"40000\"; a "
+               "whole number from -32768 to 32767 fits there.";
+    QTest::newRow("ROM byte of one digit")
+        << 2 << "4"
+        << head +
+               "the 1-wire sensor table, row 1, column \"Byte 3\" holds \"4\"; a byte of two "
+               "hexadecimal digits fits there.";
+    QTest::newRow("address box not a number")
+        << 3 << "abc"
+        << head +
+               "the UART 1 box \"MB address\" holds \"abc\"; a whole number from 0 to 255 "
+               "fits there.";
+    QTest::newRow("timeout box not whole")
+        << 4 << "1.5"
+        << head + "the UART 2 box \"Timeout,[msec]\" holds \"1.5\"; a whole number fits there.";
+}
+
+void TestConfig::unstorableCellStopsTheSave()
+{
+    QFETCH(int, what);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    WindowConfig c = sample();
+    switch (what) {
+        case 0:
+            c.uarts[0].requests[1][1] = text;
+            break;
+        case 1:
+            c.uarts[1].requests[0][2] = text;
+            break;
+        case 2:
+            c.sensors[0][3] = text;
+            break;
+        case 3:
+            c.uarts[0].settings.address = text;
+            break;
+        case 4:
+            c.uarts[1].settings.timeout = text;
+            break;
+    }
+    const QString target = path(QStringLiteral("old.vqc"));
+    writeBytes(target, "old");
+    ConfigRecord record;
+    m_prompts.fileNames.enqueue(target);
+    QVERIFY(!saveConfig(m_prompts, nullptr, record, c));
+    QCOMPARE(m_prompts.messages(), QStringList{message});
+    QCOMPARE(fileBytes(target), QByteArray("old"));
+    QCOMPARE(record.bytes(), ConfigRecord().bytes());
+}
+
+void TestConfig::freshWindowSaves()
+{
+    auto window = newWindow();
+    m_prompts.fileNames.enqueue(path(QStringLiteral("fresh")));  // typed without extension
+    window->saveConfig();
+    QCOMPARE(m_prompts.messages(), QStringList());
+    const auto &dialog = m_prompts.shown.at(0);
+    QCOMPARE(dialog.title, QStringLiteral("Save PLC configuration"));
+    QCOMPARE(dialog.dir, QCoreApplication::applicationDirPath());
+    QCOMPARE(dialog.filter,
+             QStringLiteral("Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)"));
+    QCOMPARE(dialog.suffix, QStringLiteral("rfp"));
+    const QByteArray bytes = fileBytes(path(QStringLiteral("fresh.rfp")));
+    QCOMPARE(bytes.size(), 15046);
+    for (int count : {3741, 7495, 11250})
+        QCOMPARE(int(bytes.at(count)), 0);
+    // Address 1, "Not use", 115200, None, 7 data bits, 1 stop bit.
+    QCOMPARE(bytes.mid(3744, 6).toHex(), QByteArray("010204020000"));
+}
+
+void TestConfig::roundTripThroughTheWindow()
+{
+    const QString file = path(QStringLiteral("both.vqc"));
+    auto first = newWindow();
+    first->applyWindowConfig(sample());
+    m_prompts.fileNames.enqueue(file);
+    first->saveConfig();
+    QCOMPARE(fileBytes(file), recordOf(sample()));
+
+    auto second = newWindow();
+    second->uart(1).requests().setDataRows({{"9", "9", "9", "9", "9", "9"}, {}, {}});
+    for (int load = 0; load < 2; ++load) {
+        m_prompts.fileNames.enqueue(file);
+        second->loadConfig();
+        QCOMPARE(recordOf(second->windowConfig()), recordOf(sample()));
+        QCOMPARE(second->uart(1).requests().rows(), 4);
+        QCOMPARE(second->oneWire().sensors().text(2, 1), QStringLiteral("0A"));
+        QCOMPARE(second->oneWire().option_1w1(), 0);
+        QCOMPARE(second->uart(2).option_hw(), 1);
+        QVERIFY(second->uart(1).requestView().isEnabled());
+    }
+    QCOMPARE(m_prompts.messages(), QStringList());
+    QCOMPARE(m_prompts.shown.at(1).title, QStringLiteral("Load PLC configuration"));
+}
+
+void TestConfig::foreignFieldsSurviveLoadAndSave()
+{
+    QByteArray foreign = recordOf(sample());
+    foreign[3743] = char(0x5A);                                           // a reserved byte
+    foreign.replace(2580, 9, QByteArray::fromHex("0102030405060708FF"));  // a reserved entry
+    foreign.replace(2 * 9, 9, QByteArray(9, char(0x77)));                 // UART 1 past its count
+    foreign.replace(11262, 4, QByteArray::fromHex("DEADBEEF"));  // the unused fourth section
+    foreign.replace(15040, 6, QByteArray::fromHex("010203040506"));
+    const QString in = path(QStringLiteral("foreign.vqc"));
+    const QString out = path(QStringLiteral("again.vqc"));
+    writeBytes(in, foreign + QByteArray("trailing bytes are not read"));
+    auto window = newWindow();
+    m_prompts.fileNames << in << out;
+    window->loadConfig();
+    window->saveConfig();
+    QCOMPARE(m_prompts.messages(), QStringList());
+    QCOMPARE(fileBytes(out).toHex(), foreign.toHex());
+}
+
+void TestConfig::refusedFileChangesNothing_data()
+{
+    QTest::addColumn<int>("offset");  // -1: the file is cut to 812 bytes
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("message");
+    const QString head = QStringLiteral("This is not a configuration file the tool can load: ");
+    QTest::newRow("short") << -1 << 0
+                           << "The file is 812 bytes long; a configuration file is 15046 bytes";
+    QTest::newRow("UART 1 mode") << 3745 << 3
+                                 << head + "the UART 1 port mode is 3, where 0 to 2 are known.";
+    QTest::newRow("UART 2 speed") << 7500 << 8
+                                  << head + "the UART 2 speed index is 8, where 0 to 7 are known.";
+    QTest::newRow("UART 1 stop bits")
+        << 3749 << 3 << head + "the UART 1 stop-bit index is 3, where 0 to 2 are known.";
+    QTest::newRow("UART 2 count")
+        << 7495 << 129 << head + "the UART 2 request count is 129, where 0 to 128 are known.";
+    QTest::newRow("auxiliary mode")
+        << 11253 << 255 << head + "the auxiliary port mode is 255, where 0 to 2 are known.";
+    QTest::newRow("sensor count") << 11250 << 200
+                                  << head + "the sensor count is 200, where 0 to 128 are known.";
+}
+
+void TestConfig::refusedFileChangesNothing()
+{
+    QFETCH(int, offset);
+    QFETCH(int, value);
+    QFETCH(QString, message);
+    QByteArray bytes = recordOf(sample());
+    if (offset < 0)
+        bytes.truncate(812);
+    else
+        bytes[offset] = char(value);
+    const QString file = path(QStringLiteral("bad.vqc"));
+    writeBytes(file, bytes);
+    auto window = newWindow();
+    const QByteArray before = recordOf(window->windowConfig());
+    m_prompts.fileNames.enqueue(file);
+    window->loadConfig();
+    QCOMPARE(m_prompts.messages(), QStringList{message});
+    QCOMPARE(recordOf(window->windowConfig()), before);
+    QCOMPARE(window->configRecord().bytes(), ConfigRecord().bytes());
+}
+
+void TestConfig::cancelEndsQuietly()
+{
+    auto window = newWindow();
+    window->applyWindowConfig(sample());
+    window->saveConfig();
+    window->loadConfig();
+    QCOMPARE(m_prompts.shown.size(), 2);  // the two dialogs, no message
+    QCOMPARE(recordOf(window->windowConfig()), recordOf(sample()));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+}
+
+QTEST_MAIN(TestConfig)
+#include "tst_config.moc"
