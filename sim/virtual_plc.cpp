@@ -180,6 +180,21 @@ void VirtualPlc::delayAddress(const QString &address, int ms)
         m_addressDelays.erase(address.toUpper());
 }
 
+void VirtualPlc::setReadAnswer(const QString &address, const QByteArray &raw)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (raw.isEmpty())
+        m_readAnswers.erase(address.toUpper());
+    else
+        m_readAnswers[address.toUpper()] = raw;
+}
+
+void VirtualPlc::loseLineAt(const QString &address)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_loseAt = address.toUpper();
+}
+
 void VirtualPlc::setExtraCharacters(const QByteArray &extra)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -258,8 +273,16 @@ void VirtualPlc::run()
             const ssize_t n = ::read(m_master, buffer, sizeof buffer);
             if (n <= 0)
                 continue;
-            for (ssize_t i = 0; i < n; ++i)
+            for (ssize_t i = 0; i < n && !m_hangUp; ++i)
                 handleByte(buffer[i]);
+            if (m_hangUp) {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                for (int *fd : {&m_master, &m_slave}) {
+                    ::close(*fd);
+                    *fd = -1;
+                }
+                return;
+            }
         } else if (fds[0].revents != 0) {
             return;  // the terminal is gone
         }
@@ -336,6 +359,12 @@ void VirtualPlc::handleFrame(const QByteArray &raw)
     }
     if (callback)
         callback(frame);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_hangUp = frame.valid && frame.address == m_loseAt;
+    }
+    if (m_hangUp)
+        return;
     const QByteArray answer = answerFor(frame);
     if (!answer.isEmpty())
         send(answer, frame.address);
@@ -378,6 +407,9 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
         return QByteArray(1, m_writeAnswer);
     }
 
+    const auto fixed = m_readAnswers.find(frame.address);
+    if (frame.command == QLatin1String("E00") && fixed != m_readAnswers.end())
+        return fixed->second;
     QByteArray data;
     if (frame.command == QLatin1String("0")) {
         data = wordBytes(m_cpuType);

@@ -40,6 +40,10 @@
 //   setExtraCharacters(text)   appended to every read answer (the CPU-type probe's included)
 //   setTruncation(n)           the last n characters of every read answer (the CPU-type
 //                              probe's included) are never sent
+//   setReadAnswer(addr, raw)   reads at this address are answered with exactly raw (a wrong
+//                              answer); an empty raw goes back to the memory image
+//   loseLineAt(addr)           the first frame at this address is not answered: the controller
+//                              closes the pseudo-terminal instead (an unplugged adapter)
 //   poke / peek / pokeWord     the memory image
 class VirtualPlc {
 public:
@@ -79,6 +83,8 @@ public:
     void delayAddress(const QString &address, int ms);
     void setExtraCharacters(const QByteArray &extra);
     void setTruncation(int characters);
+    void loseLineAt(const QString &address);
+    void setReadAnswer(const QString &address, const QByteArray &raw);
 
     void poke(int address, const QByteArray &bytes);
     QByteArray peek(int address, int count) const;
@@ -119,6 +125,9 @@ private:
     int m_delayMs = 0;
     QByteArray m_extra;
     int m_truncation = 0;
+    QString m_loseAt;
+    std::map<QString, QByteArray> m_readAnswers;
+    bool m_hangUp = false;  // thread-local to run()
     int m_writesSeen = 0;
     QList<Frame> m_log;
     std::function<void(const Frame &)> m_callback;

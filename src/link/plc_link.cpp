@@ -73,10 +73,6 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     if (m_waiting)
         throw Failure(QStringLiteral("The serial port is still waiting for the controller"));
 
-    m_port.clear(QSerialPort::Input);
-    m_port.readAll();
-    m_port.write(request);
-
     QByteArray received;
     QEventLoop loop;
     m_timer.setInterval(timeoutMs);
@@ -91,17 +87,31 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
         }
     });
     connect(&m_timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QString lost;
     connect(&m_port, &QSerialPort::errorOccurred, &loop, [&](QSerialPort::SerialPortError error) {
         // A port that fails while we wait (unplugged, say) will not answer any more.
-        if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError)
-            loop.quit();
+        if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+            return;
+        lost = m_port.errorString();
+        loop.quit();
     });
 
-    m_waiting = true;
-    m_timer.start();
-    loop.exec();
-    m_waiting = false;
-    m_timer.stop();
+    m_port.clear(QSerialPort::Input);
+    m_port.readAll();
+    m_port.write(request);
+    if (lost.isNull()) {  // a port already gone fails on the write itself
+        m_waiting = true;
+        m_timer.start();
+        loop.exec();
+        m_waiting = false;
+        m_timer.stop();
+    }
+    if (!lost.isNull() && !*accepted) {
+        m_port.close();  // the next action opens it afresh once it is back
+        throw Failure(QStringLiteral("The serial port COM%1 (%2) was lost: %3")
+                          .arg(m_portNumber)
+                          .arg(m_device, lost));
+    }
     return received;
 }
 

@@ -44,7 +44,9 @@ public:
     // Sends one request and waits until accepted(received text) holds or the line has been
     // silent for timeoutMs (every received piece restarts the wait). Whatever the port held
     // before the request is discarded first, so a late answer to an earlier exchange cannot
-    // pass for this one. Returns the text received; *accepted tells how the wait ended.
+    // pass for this one. Returns the text received; *accepted tells how the wait ended. A port
+    // that fails meanwhile (an unplugged adapter) ends the wait at once: the port is closed and
+    // a Failure names it and the cause.
     QByteArray exchange(const QByteArray &request, int timeoutMs,
                         const std::function<bool(const QByteArray &)> &isComplete, bool *accepted);
 

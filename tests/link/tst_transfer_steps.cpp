@@ -1,0 +1,127 @@
+#include "failure.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "sim_fixture.h"
+#include "transfer_steps.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+#include <memory>
+
+// The shared transfer steps against the virtual controller: what counts as a read answer, and
+// a port lost while a step waits.
+class TestTransferSteps : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void readAnswerShape_data();
+    void readAnswerShape();
+    void lostPortEndsTheWaitAtOnce();
+
+private:
+    std::unique_ptr<SimFixture> m_sim;
+    std::unique_ptr<PlcLink> m_link;
+};
+
+void TestTransferSteps::init()
+{
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    m_link = std::make_unique<PlcLink>();
+    Setup_port(*m_link);
+    m_link->open();
+}
+
+void TestTransferSteps::cleanup()
+{
+    m_link.reset();
+    m_sim.reset();
+}
+
+void TestTransferSteps::readAnswerShape_data()
+{
+    QTest::addColumn<QByteArray>("raw");   // the whole answer to a read of 2 bytes
+    QTest::addColumn<QString>("failure");  // empty: read as the word 0x3412
+    QTest::newRow("well formed") << QByteArray(
+                                        "\x02"
+                                        "1234\x03"
+                                        "CA")
+                                 << "";
+    QTest::newRow("characters after the checksum") << QByteArray(
+                                                          "\x02"
+                                                          "1234\x03"
+                                                          "CAxyz")
+                                                   << "";
+    QTest::newRow("checksum not examined") << QByteArray(
+                                                  "\x02"
+                                                  "1234\x03"
+                                                  "00")
+                                           << "";
+    QTest::newRow("no STX first") << QByteArray(
+                                         "\x06"
+                                         "1234\x03"
+                                         "CA")
+                                  << "Wrong answer from PLC";
+    QTest::newRow("lower-case digits") << QByteArray(
+                                              "\x02"
+                                              "12ab\x03"
+                                              "CA")
+                                       << "Wrong answer from PLC";
+    QTest::newRow("not hexadecimal") << QByteArray(
+                                            "\x02"
+                                            "12G4\x03"
+                                            "CA")
+                                     << "Wrong answer from PLC";
+    QTest::newRow("ETX early") << QByteArray(
+                                      "\x02"
+                                      "123\x03"
+                                      "CA0")
+                               << "Wrong answer from PLC";
+    QTest::newRow("ETX late") << QByteArray(
+                                     "\x02"
+                                     "12345\x03"
+                                     "C")
+                              << "Wrong answer from PLC";
+    QTest::newRow("one character short") << QByteArray(
+                                                "\x02"
+                                                "1234\x03"
+                                                "C")
+                                         << "Answer timeout from PLC";
+}
+
+void TestTransferSteps::readAnswerShape()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(QString, failure);
+    m_sim->plc.setReadAnswer(QStringLiteral("2008"), raw);
+    try {
+        const quint16 word = steps::readWord(*m_link, 100, QStringLiteral("2008"));
+        QCOMPARE(QString(), failure);
+        QCOMPARE(word, quint16(0x3412));
+    } catch (const Failure &f) {
+        QCOMPARE(f.description(), failure);
+    }
+}
+
+void TestTransferSteps::lostPortEndsTheWaitAtOnce()
+{
+    m_sim->plc.loseLineAt(QStringLiteral("2008"));
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        steps::readWord(*m_link, 1000, QStringLiteral("2008"));
+        QFAIL("the read went through");
+    } catch (const Failure &f) {
+        const QString start =
+            QStringLiteral("The serial port COM1 (%1) was lost: ").arg(m_sim->plc.devicePath());
+        QVERIFY2(f.description().startsWith(start), qPrintable(f.description()));
+        QVERIFY(f.description().size() > start.size());
+    }
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!m_link->isOpen());
+}
+
+QTEST_GUILESS_MAIN(TestTransferSteps)
+#include "tst_transfer_steps.moc"
