@@ -52,8 +52,10 @@ QStringList wire(const QList<VirtualPlc::Frame> &frames)
 QStringList rowTexts(const GridModel &grid)
 {
     QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row)
-        rows.append(QStringList{grid.text(row, 0), grid.text(row, 1), grid.text(row, 2)}.join('|'));
+    for (int row = 1; row < grid.rows(); ++row) {
+        const QStringList cells = {grid.text(row, 0), grid.text(row, 1), grid.text(row, 2)};
+        rows.append(cells.join('|'));
+    }
     return rows;
 }
 
@@ -264,12 +266,12 @@ void TestBufferReader::noStaleText_data()
     QTest::addColumn<int>("record1");
     QTest::addColumn<QStringList>("rows");
     QTest::newRow("UART 1 n = 0") << 1 << 0 << 0x84 << QStringList{"1||"};
-    QTest::newRow("UART 1 code 9 in row 1")
+    QTest::newRow("UART 1 code 9 at row 1")
         << 1 << 2 << 0x09 << QStringList{"1|Active error|", "2|No error|", "3||"};
-    QTest::newRow("UART 2 code 19 in row 1")
+    QTest::newRow("UART 2 code 19 at row 1")
         << 2 << 1 << 0x13 << QStringList{"1|Active error|", "2||"};
     QTest::newRow("1-wire n = 0") << 0 << 0 << 0xC3 << QStringList{"1||"};
-    QTest::newRow("1-wire class 0 in row 1") << 0 << 1 << 0x00 << QStringList{"1|No error|", "2||"};
+    QTest::newRow("1-wire class 0") << 0 << 1 << 0x00 << QStringList{"1|No error|", "2||"};
 }
 
 void TestBufferReader::noStaleText()

@@ -23,8 +23,10 @@ T *child(const QObject *parent, const QString &name)
 QStringList rowTexts(const GridModel &grid)
 {
     QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row)
-        rows.append(QStringList{grid.text(row, 0), grid.text(row, 1), grid.text(row, 2)}.join('|'));
+    for (int row = 1; row < grid.rows(); ++row) {
+        const QStringList cells = {grid.text(row, 0), grid.text(row, 1), grid.text(row, 2)};
+        rows.append(cells.join('|'));
+    }
     return rows;
 }
 
