@@ -24,14 +24,15 @@ void ErrorBufferFrame::setHeadings(const QString &headingLine)
     m_view->setColumnWidth(1, qMax(m_view->columnWidth(1), stateWidth + 24));
 }
 
-QGroupBox *commandPanel(const QList<QPair<QString, QString>> &buttons, QWidget *parent)
+QGroupBox *commandPanel(const QList<PanelButton> &buttons, QWidget *parent)
 {
     auto *panel = new QGroupBox(QStringLiteral("Command panel"), parent);
     panel->setObjectName(QStringLiteral("commandPanel"));
     auto *column = new QVBoxLayout(panel);
-    for (const auto &[caption, name] : buttons) {
-        auto *b = new QPushButton(caption, panel);
-        b->setObjectName(name);
+    for (const PanelButton &button : buttons) {
+        auto *b = new QPushButton(button.caption, panel);
+        b->setObjectName(button.name);
+        QObject::connect(b, &QPushButton::clicked, panel, button.clicked);
         column->addWidget(b);
     }
     column->addStretch();

@@ -4,7 +4,7 @@
 
 #include <QGroupBox>
 #include <QList>
-#include <QPair>
+#include <functional>
 
 class GridView;
 
@@ -26,5 +26,12 @@ private:
     GridView *m_view = nullptr;
 };
 
-// The frame "Command panel" with a diagnostics tab's read buttons (caption, name), stacked.
-QGroupBox *commandPanel(const QList<QPair<QString, QString>> &buttons, QWidget *parent);
+// One button of a "Command panel": its caption, its designer name and what a click does.
+struct PanelButton {
+    QString caption;
+    QString name;
+    std::function<void()> clicked;
+};
+
+// The frame "Command panel" with a diagnostics tab's read buttons, stacked.
+QGroupBox *commandPanel(const QList<PanelButton> &buttons, QWidget *parent);

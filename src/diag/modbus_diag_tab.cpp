@@ -1,6 +1,8 @@
 #include "modbus_diag_tab.h"
 
+#include "buffer_reader.h"
 #include "diag_frames.h"
+#include "link_action.h"
 
 #include <QHBoxLayout>
 
@@ -12,10 +14,15 @@ ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(pa
     m_buffers[1] = new ErrorBufferFrame(QStringLiteral("UART2 modbus error buffer"),
                                         QStringLiteral("MB_grid2"), this);
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(
-        commandPanel({{QStringLiteral("Read modbus buffer 1"), QStringLiteral("Command4")},
-                      {QStringLiteral("Read modbus buffer 2"), QStringLiteral("Command6")}},
-                     this));
+    const auto read = [this](int uart) {
+        return [this, uart] {
+            readClicked(uart);
+        };
+    };
+    layout->addWidget(commandPanel(
+        {{QStringLiteral("Read modbus buffer 1"), QStringLiteral("Command4"), read(1)},
+         {QStringLiteral("Read modbus buffer 2"), QStringLiteral("Command6"), read(2)}},
+        this));
     layout->addWidget(m_buffers[0], 1);
     layout->addWidget(m_buffers[1], 1);
 }
@@ -25,4 +32,11 @@ void ModbusDiagTab::setHeadings()
     for (ErrorBufferFrame *frame : m_buffers)
         frame->setHeadings(
             QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    "));
+}
+
+void ModbusDiagTab::readClicked(int uart)
+{
+    const ErrorBuffer &source = uart == 2 ? ErrorBuffer::uart2() : ErrorBuffer::uart1();
+    GridModel &grid = buffer(uart).errors();
+    runLinkAction(m_ctx, [&] { readErrorBuffer(m_ctx, source, grid); });
 }

@@ -19,6 +19,9 @@ public:
     ErrorBufferFrame &buffer(int uart) const { return *m_buffers[uart == 2 ? 1 : 0]; }
 
 private:
+    // "Read modbus buffer 1" / "Read modbus buffer 2".
+    void readClicked(int uart);
+
     TransferContext &m_ctx;
     ErrorBufferFrame *m_buffers[2] = {};
 };

@@ -1,6 +1,8 @@
 #include "one_wire_diag_tab.h"
 
+#include "buffer_reader.h"
 #include "diag_frames.h"
+#include "link_action.h"
 
 #include <QHBoxLayout>
 
@@ -11,11 +13,20 @@ OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(
                                     QStringLiteral("W1_grid"), this);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_buffer, 1);
-    layout->addWidget(
-        commandPanel({{QStringLiteral("Read 1-wire buffer"), QStringLiteral("Command5")}}, this));
+    const auto read = [this] {
+        readClicked();
+    };
+    layout->addWidget(commandPanel(
+        {{QStringLiteral("Read 1-wire buffer"), QStringLiteral("Command5"), read}}, this));
 }
 
 void OneWireDiagTab::setHeadings()
 {
     m_buffer->setHeadings(QStringLiteral("Num |  Errors  type   |   Short descriptions of error "));
+}
+
+void OneWireDiagTab::readClicked()
+{
+    runLinkAction(m_ctx,
+                  [this] { readErrorBuffer(m_ctx, ErrorBuffer::oneWire(), m_buffer->errors()); });
 }

@@ -18,6 +18,9 @@ public:
     ErrorBufferFrame &buffer() const { return *m_buffer; }
 
 private:
+    // "Read 1-wire buffer".
+    void readClicked();
+
     TransferContext &m_ctx;
     ErrorBufferFrame *m_buffer = nullptr;
 };

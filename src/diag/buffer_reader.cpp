@@ -1,0 +1,78 @@
+#include "buffer_reader.h"
+
+#include "grid_model.h"
+#include "hex_text.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "transfer_steps.h"
+
+namespace {
+
+constexpr int kRecordChars = 2;
+constexpr int kBlockChars = kBlockRecords * kRecordChars;
+
+ErrorBuffer modbusBuffer(int uart, const QString &portWordAddress, int base)
+{
+    // Bits 15 and 14 mark a master; bits 0-7 hold its request count.
+    return {portWordAddress, 0xC000, 0xFF, base, 1, [uart](int number, quint8 record) {
+                return modbusRecord(uart, number, record);
+            }};
+}
+
+}  // namespace
+
+const ErrorBuffer &ErrorBuffer::uart1()
+{
+    static const ErrorBuffer buffer = modbusBuffer(1, QStringLiteral("2008"), 0x3600);
+    return buffer;
+}
+
+const ErrorBuffer &ErrorBuffer::uart2()
+{
+    static const ErrorBuffer buffer = modbusBuffer(2, QStringLiteral("2006"), 0x3680);
+    return buffer;
+}
+
+const ErrorBuffer &ErrorBuffer::oneWire()
+{
+    // Bits 0-6 of the auxiliary mode word count the sensors, whatever its mode bits say.
+    static const ErrorBuffer buffer{QStringLiteral("200A"), 0, 0x7F, 0x3700, 0, &oneWireRecord};
+    return buffer;
+}
+
+std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer &buffer)
+{
+    const quint16 word = steps::readWord(link, buffer.wordTimeoutMs, buffer.countWordAddress);
+    if ((word & buffer.requiredBits) != buffer.requiredBits)
+        return std::nullopt;
+    const int count = qMin(int(word & buffer.countMask), kMaxErrorRecords);
+    const int blocks = qMax(buffer.minBlocks, (count + kBlockRecords - 1) / kBlockRecords);
+    const QString text =
+        steps::readText(link, nullptr, buffer.blockTimeoutMs, buffer.base, blocks * kBlockChars);
+
+    QList<ErrorRow> records;
+    for (int number = 1; number <= count; ++number) {
+        const QString digits = text.mid((number - 1) * kRecordChars, kRecordChars);
+        records.append(buffer.decode(number, quint8(Hex_to_num(digits))));
+    }
+    return records;
+}
+
+void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records)
+{
+    QList<QStringList> rows;
+    for (const ErrorRow &record : records)
+        rows.append({record.state, record.description});
+    grid.setDataRows(rows);
+    grid.centreAllColumns();
+}
+
+void readErrorBuffer(TransferContext &ctx, const ErrorBuffer &buffer, GridModel &grid)
+{
+    Q_ASSERT(ctx.link.isBusy());  // run inside runLinkAction
+    Setup_port(ctx.link);
+    ctx.link.open();
+    if (const auto records = readErrorRecords(ctx.link, buffer))
+        showErrorRecords(grid, *records);
+}

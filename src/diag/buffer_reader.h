@@ -1,0 +1,48 @@
+#pragma once
+
+#include "error_records.h"
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <optional>
+
+class GridModel;
+class PlcLink;
+struct TransferContext;
+
+// Where one of the controller's error buffers lives, what tells how many records it holds, and
+// how its records read. One reader serves the buffers of UART 1, UART 2 and the 1-wire bus.
+struct ErrorBuffer {
+    QString countWordAddress;  // the port word or the auxiliary mode word
+    quint16 requiredBits;      // the buffer is kept only while the word has all of these set
+    quint16 countMask;         // the bits of the word that count the records
+    int base;                  // the address of record 1, one byte per record
+    int minBlocks;             // blocks read even when the count needs fewer
+    std::function<ErrorRow(int number, quint8 record)> decode;
+    int wordTimeoutMs = 350;
+    int blockTimeoutMs = 550;
+
+    static const ErrorBuffer &uart1();
+    static const ErrorBuffer &uart2();
+    static const ErrorBuffer &oneWire();
+};
+
+// A buffer holds at most this many records, read in blocks of 64.
+constexpr int kMaxErrorRecords = 128;
+constexpr int kBlockRecords = 64;
+
+// Reads the count word and the blocks that hold the counted records, every block before
+// anything is decoded. None when the word says the buffer is not kept (a UART that is not a
+// Modbus master). Silence raises "Answer timeout from PLC". The link must be open.
+std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer &buffer);
+
+// Shows records in an error table: one row per record numbered from 1, then the numbered spare
+// row, all columns centred. Nothing the table held before stays.
+void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records);
+
+// "Read modbus buffer 1", "Read modbus buffer 2", "Read 1-wire buffer": applies the stored port
+// settings, opens the port, reads the buffer and shows it in grid. A buffer that is not kept, or
+// a read that fails, leaves grid as it was. Runs inside runLinkAction.
+void readErrorBuffer(TransferContext &ctx, const ErrorBuffer &buffer, GridModel &grid);
