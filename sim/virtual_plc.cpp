@@ -15,7 +15,6 @@ namespace {
 constexpr char STX = 0x02;
 constexpr char ETX = 0x03;
 constexpr char ENQ = 0x05;
-constexpr char ACK = 0x06;
 constexpr char NAK = 0x15;
 constexpr int kMaxFrame = 300;
 

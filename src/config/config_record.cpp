@@ -221,9 +221,7 @@ void gatherUart(QByteArray &bytes, int uart, const UartTabState &state)
 
 QString timeoutText(float timeout)
 {
-    if (timeout == float(qint64(timeout)))
-        return QString::number(qint64(timeout));
-    return QString::number(double(timeout), 'g', 7);
+    return QString::number(qint64(timeout));  // a whole number, as the load check made sure
 }
 
 UartTabState spreadUart(const QByteArray &bytes, int uart)
@@ -257,6 +255,17 @@ void checkByte(const QByteArray &bytes, int section, int offset, int limit, cons
                        .arg(limit - 1));
 }
 
+// A slave timeout must come back as the whole number a box can hold and save again.
+void checkTimeout(const QByteArray &bytes, int uart)
+{
+    const float t = qFromLittleEndian<float>(bytes.constData() + sectionStart(uart) + kTimeout);
+    if (!(t >= -2147483648.0f && t < 2147483648.0f) || t != float(qint64(t)))
+        refuseFile(QStringLiteral("the %1 slave timeout is %2, not a whole number of "
+                                  "milliseconds")
+                       .arg(uartName(uart))
+                       .arg(double(t)));
+}
+
 }  // namespace
 
 ConfigRecord::ConfigRecord() : m_bytes(kSize, '\0') {}
@@ -275,6 +284,7 @@ ConfigRecord ConfigRecord::fromFile(const QByteArray &bytes)
         }
         checkByte(bytes, uart, kRequests.countOffset, kMaxEntries + 1,
                   uartName(uart) + QStringLiteral(" request count"));
+        checkTimeout(bytes, uart);
     }
     checkByte(bytes, 2, kMode, 3, QStringLiteral("auxiliary port mode"));
     checkByte(bytes, 2, kSensors.countOffset, kMaxEntries + 1, QStringLiteral("sensor count"));

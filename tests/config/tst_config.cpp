@@ -287,6 +287,11 @@ void TestConfig::refusedFileChangesNothing_data()
         << 7495 << 129 << head + "the UART 2 request count is 129, where 0 to 128 are known.";
     QTest::newRow("auxiliary mode")
         << 11253 << 255 << head + "the auxiliary port mode is 255, where 0 to 2 are known.";
+    QTest::newRow("timeout not whole") << 3751 << 0x80
+                                       << head +
+                                              "the UART 1 slave timeout is "
+                                              "250.5, not a whole number of "
+                                              "milliseconds.";
     QTest::newRow("sensor count") << 11250 << 200
                                   << head + "the sensor count is 200, where 0 to 128 are known.";
 }
