@@ -20,8 +20,8 @@ void ConvLibrary::load()
         throw Failure(QStringLiteral("The conversion library %1 cannot be loaded: %2")
                           .arg(kName, m_library.errorString()));
     }
-    const auto floatToByteArray = reinterpret_cast<conv_float_to_byte_array>(
-        resolve("float_to_byte_array"));
+    const auto floatToByteArray =
+        reinterpret_cast<conv_float_to_byte_array>(resolve("float_to_byte_array"));
     const auto toReal = reinterpret_cast<conv_to_real>(resolve("to_real"));
     m_floatToByteArray = floatToByteArray;
     m_toReal = toReal;

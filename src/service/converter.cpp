@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -75,9 +76,10 @@ float parseSingle(const QString &text)
 
 QString singleText(float value)
 {
+    constexpr int kSignificantDigits = 7;
     char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, double(value),
-                                            std::chars_format::general, 7);
+    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), double(value),
+                                            std::chars_format::general, kSignificantDigits);
     Q_ASSERT(error == std::errc());
     return QString::fromLatin1(buffer, int(end - buffer)).toUpper();
 }

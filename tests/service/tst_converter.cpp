@@ -1,0 +1,245 @@
+#include "conv_library.h"
+#include "converter.h"
+#include "failure.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The conv library beside the test program, counting the calls made of it.
+class CountingCodec : public FloatCodec {
+public:
+    Bytes floatToBytes(float value) override
+    {
+        ++toBytesCalls;
+        return library.floatToBytes(value);
+    }
+    float toReal(const Bytes &bytes) override
+    {
+        ++toRealCalls;
+        return library.toReal(bytes);
+    }
+
+    ConvLibrary library{QCoreApplication::applicationDirPath()};
+    int toBytesCalls = 0;
+    int toRealCalls = 0;
+};
+
+// The failure's text, or the empty text when the conversion went through.
+template <class Conversion>
+QString failureOf(Conversion conversion)
+{
+    try {
+        conversion();
+    } catch (const Failure &failure) {
+        return failure.description();
+    }
+    return QString();
+}
+
+}  // namespace
+
+// The converter's conversions with the conv library: digits, texts, refusals, the library.
+class TestConverter : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void roundTrip_data();
+    void roundTrip();
+    void numberText_data();
+    void numberText();
+    void refused_data();
+    void refused();
+    void library_data();
+    void library();
+};
+
+void TestConverter::initTestCase()
+{
+    // A comma as decimal separator: the converter must not follow it.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+void TestConverter::roundTrip_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("shown");  // the number at single precision
+
+    QTest::newRow("point") << "1.5"
+                           << "3FC00000"
+                           << "1.5";
+    QTest::newRow("comma") << "1,5"
+                           << "3FC00000"
+                           << "1.5";
+    QTest::newRow("blanks, sign") << " +1,5 "
+                                  << "3FC00000"
+                                  << "1.5";
+    QTest::newRow("negative") << "-2"
+                              << "C0000000"
+                              << "-2";
+    QTest::newRow("rounded") << "0,1"
+                             << "3DCCCCCD"
+                             << "0.1";
+    QTest::newRow("7 digits kept") << "-123456.789"
+                                   << "C7F12065"
+                                   << "-123456.8";
+    QTest::newRow("zero") << "0"
+                          << "00000000"
+                          << "0";
+    QTest::newRow("negative zero") << "-0"
+                                   << "80000000"
+                                   << "-0";
+    QTest::newRow("smallest denormal") << "1.401298E-45"
+                                       << "00000001"
+                                       << "1.401298E-45";
+    QTest::newRow("largest denormal") << "1.1754942E-38"
+                                      << "007FFFFF"
+                                      << "1.175494E-38";
+    QTest::newRow("smallest normal") << "1.17549435e-38"
+                                     << "00800000"
+                                     << "1.175494E-38";
+    QTest::newRow("largest normal") << "3.4028235E+38"
+                                    << "7F7FFFFF"
+                                    << "3.402823E+38";
+    QTest::newRow("below the smallest") << "-1e-50"
+                                        << "80000000"
+                                        << "-0";
+    QTest::newRow("infinity") << "inf"
+                              << "7F800000"
+                              << "INF";
+    QTest::newRow("negative infinity") << "-INF"
+                                       << "FF800000"
+                                       << "-INF";
+    QTest::newRow("not a number") << "NaN"
+                                  << "7FC00000"
+                                  << "NAN";
+}
+
+void TestConverter::roundTrip()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, digits);
+    QFETCH(QString, shown);
+
+    CountingCodec codec;
+    QCOMPARE(toIeeeDigits(typed, codec), digits);
+    QCOMPARE(codec.toBytesCalls, 1);
+    QCOMPARE(toFloatText(digits, codec), shown);
+    QCOMPARE(toFloatText(digits.toLower(), codec), shown);
+    QCOMPARE(codec.toRealCalls, 2);
+    QCOMPARE(codec.toBytesCalls, 1);
+}
+
+void TestConverter::numberText_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole") << 100.0f << "100";
+    QTest::newRow("fraction") << 0.5f << "0.5";
+    QTest::newRow("7 digits") << 9999999.0f << "9999999";
+    QTest::newRow("rounded to 7 digits") << 1234567.5f << "1234568";
+    QTest::newRow("1E+07") << 1e7f << "1E+07";
+    QTest::newRow("8 digits") << 12345678.0f << "1.234568E+07";
+    QTest::newRow("rounds up to 7 digits") << 999999.96875f << "1000000";
+    QTest::newRow("large") << 1e20f << "1E+20";
+    QTest::newRow("0.0001") << 1e-4f << "0.0001";
+    QTest::newRow("small, fixed") << 1.2345678e-4f << "0.0001234568";
+    QTest::newRow("just below 0.1") << 0.099999994f << "0.09999999";
+    QTest::newRow("1E-05") << 1e-5f << "1E-05";
+    QTest::newRow("small, exponent") << 1.2345678e-5f << "1.234568E-05";
+    QTest::newRow("negative NaN") << -std::numeric_limits<float>::quiet_NaN() << "-NAN";
+}
+
+void TestConverter::numberText()
+{
+    QFETCH(float, value);
+    QFETCH(QString, text);
+    QCOMPARE(singleText(value), text);
+}
+
+void TestConverter::refused_data()
+{
+    QTest::addColumn<bool>("toIeee");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    const QString ieee = QStringLiteral("Incorrect value for conversion to IEEE format!");
+    const QString toFloat = QStringLiteral("Incorrect value for conversion to float format!");
+    QTest::newRow("empty") << true << "" << ieee;
+    QTest::newRow("blanks") << true << "  "
+                            << "Type mismatch: \"  \" is not a number";
+    QTest::newRow("two commas") << true << "1,5,2"
+                                << "Type mismatch: \"1.5,2\" is not a number";
+    QTest::newRow("letters") << true << "abc"
+                             << "Type mismatch: \"abc\" is not a number";
+    QTest::newRow("inner blank") << true << "1 5"
+                                 << "Type mismatch: \"1 5\" is not a number";
+    QTest::newRow("too large") << true << "1e39"
+                               << "Overflow: \"1e39\" is too large for a single-precision number";
+    QTest::newRow("7 characters") << false << "3FC0000" << toFloat;
+    QTest::newRow("9 characters") << false << "3FC000000" << toFloat;
+    QTest::newRow("empty digits") << false << "" << toFloat;
+    QTest::newRow("8 and a blank") << false << "3FC00000 " << toFloat;
+    QTest::newRow("leading blank") << false << " 3FC0000"
+                                   << "Type mismatch: \" 3\" is not a hexadecimal byte";
+    QTest::newRow("trailing blank") << false << "3FC0000 "
+                                    << "Type mismatch: \"0 \" is not a hexadecimal byte";
+    QTest::newRow("not hexadecimal") << false << "3FC0000G"
+                                     << "Type mismatch: \"0G\" is not a hexadecimal byte";
+}
+
+void TestConverter::refused()
+{
+    QFETCH(bool, toIeee);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    CountingCodec codec;
+    QCOMPARE(failureOf([&] { toIeee ? toIeeeDigits(text, codec) : toFloatText(text, codec); }),
+             message);
+    QCOMPARE(codec.toBytesCalls + codec.toRealCalls, 0);  // no conversion at all
+}
+
+void TestConverter::library_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("message");
+
+    const QString lacking = QStringLiteral(CONV_ONLY_TO_REAL_DIR);
+    QTest::newRow("no library")
+        << QDir::tempPath()
+        << QStringLiteral(
+               "The conversion library conv cannot be loaded: Cannot load library "
+               "%1/conv: (%1/libconv.so: cannot open shared object file: No such file or "
+               "directory)")
+               .arg(QDir::tempPath());
+    QTest::newRow("a function missing")
+        << lacking
+        << QStringLiteral(
+               "The conversion library conv (%1/libconv.so) has no function "
+               "float_to_byte_array")
+               .arg(lacking);
+}
+
+void TestConverter::library()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, message);
+
+    ConvLibrary library(folder);
+    for (int attempt = 0; attempt < 2; ++attempt) {  // each conversion tries again
+        QCOMPARE(failureOf([&] { toIeeeDigits(QStringLiteral("1"), library); }), message);
+        QCOMPARE(failureOf([&] { toFloatText(QStringLiteral("3F800000"), library); }), message);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestConverter)
+#include "tst_converter.moc"
