@@ -4,42 +4,28 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <cmath>
 #include <limits>
 
 namespace {
 
 // The conv library beside the test program, counting the calls made of it.
-class CountingCodec : public FloatCodec {
-public:
-    Bytes floatToBytes(float value) override
-    {
-        ++toBytesCalls;
-        return library.floatToBytes(value);
-    }
-    float toReal(const Bytes &bytes) override
-    {
-        ++toRealCalls;
-        return library.toReal(bytes);
-    }
+struct CountingCodec : FloatCodec {
+    Bytes floatToBytes(float value) override { return ++calls, library.floatToBytes(value); }
+    float toReal(const Bytes &bytes) override { return ++calls, library.toReal(bytes); }
 
     ConvLibrary library{QCoreApplication::applicationDirPath()};
-    int toBytesCalls = 0;
-    int toRealCalls = 0;
+    int calls = 0;
 };
 
-// The failure's text, or the empty text when the conversion went through.
-template <class Conversion>
-QString failureOf(Conversion conversion)
+// The conversion's result, or the text of its failure.
+QString outcome(bool toIeee, const QString &text, FloatCodec &codec)
 {
     try {
-        conversion();
+        return toIeee ? toIeeeDigits(text, codec) : toFloatText(text, codec);
     } catch (const Failure &failure) {
         return failure.description();
     }
-    return QString();
 }
 
 }  // namespace
@@ -49,7 +35,11 @@ class TestConverter : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase()
+    {
+        // A comma as decimal separator: the converter must not follow it.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
     void roundTrip_data();
     void roundTrip();
     void numberText_data();
@@ -59,12 +49,6 @@ private Q_SLOTS:
     void library_data();
     void library();
 };
-
-void TestConverter::initTestCase()
-{
-    // A comma as decimal separator: the converter must not follow it.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
 
 void TestConverter::roundTrip_data()
 {
@@ -81,9 +65,6 @@ void TestConverter::roundTrip_data()
     QTest::newRow("blanks, sign") << " +1,5 "
                                   << "3FC00000"
                                   << "1.5";
-    QTest::newRow("negative") << "-2"
-                              << "C0000000"
-                              << "-2";
     QTest::newRow("rounded") << "0,1"
                              << "3DCCCCCD"
                              << "0.1";
@@ -129,12 +110,10 @@ void TestConverter::roundTrip()
     QFETCH(QString, shown);
 
     CountingCodec codec;
-    QCOMPARE(toIeeeDigits(typed, codec), digits);
-    QCOMPARE(codec.toBytesCalls, 1);
-    QCOMPARE(toFloatText(digits, codec), shown);
-    QCOMPARE(toFloatText(digits.toLower(), codec), shown);
-    QCOMPARE(codec.toRealCalls, 2);
-    QCOMPARE(codec.toBytesCalls, 1);
+    QCOMPARE(outcome(true, typed, codec), digits);
+    QCOMPARE(outcome(false, digits, codec), shown);
+    QCOMPARE(outcome(false, digits.toLower(), codec), shown);
+    QCOMPARE(codec.calls, 3);  // one call of the library per conversion
 }
 
 void TestConverter::numberText_data()
@@ -145,14 +124,12 @@ void TestConverter::numberText_data()
     QTest::newRow("whole") << 100.0f << "100";
     QTest::newRow("fraction") << 0.5f << "0.5";
     QTest::newRow("7 digits") << 9999999.0f << "9999999";
-    QTest::newRow("rounded to 7 digits") << 1234567.5f << "1234568";
+    QTest::newRow("rounded to 7 digits") << 999999.96875f << "1000000";
     QTest::newRow("1E+07") << 1e7f << "1E+07";
     QTest::newRow("8 digits") << 12345678.0f << "1.234568E+07";
-    QTest::newRow("rounds up to 7 digits") << 999999.96875f << "1000000";
     QTest::newRow("large") << 1e20f << "1E+20";
-    QTest::newRow("0.0001") << 1e-4f << "0.0001";
+    QTest::newRow("just below, rounded up to 0.0001") << 1e-4f << "0.0001";
     QTest::newRow("small, fixed") << 1.2345678e-4f << "0.0001234568";
-    QTest::newRow("just below 0.1") << 0.099999994f << "0.09999999";
     QTest::newRow("1E-05") << 1e-5f << "1E-05";
     QTest::newRow("small, exponent") << 1.2345678e-5f << "1.234568E-05";
     QTest::newRow("negative NaN") << -std::numeric_limits<float>::quiet_NaN() << "-NAN";
@@ -178,20 +155,15 @@ void TestConverter::refused_data()
                             << "Type mismatch: \"  \" is not a number";
     QTest::newRow("two commas") << true << "1,5,2"
                                 << "Type mismatch: \"1.5,2\" is not a number";
-    QTest::newRow("letters") << true << "abc"
-                             << "Type mismatch: \"abc\" is not a number";
     QTest::newRow("inner blank") << true << "1 5"
                                  << "Type mismatch: \"1 5\" is not a number";
     QTest::newRow("too large") << true << "1e39"
                                << "Overflow: \"1e39\" is too large for a single-precision number";
     QTest::newRow("7 characters") << false << "3FC0000" << toFloat;
     QTest::newRow("9 characters") << false << "3FC000000" << toFloat;
-    QTest::newRow("empty digits") << false << "" << toFloat;
     QTest::newRow("8 and a blank") << false << "3FC00000 " << toFloat;
     QTest::newRow("leading blank") << false << " 3FC0000"
                                    << "Type mismatch: \" 3\" is not a hexadecimal byte";
-    QTest::newRow("trailing blank") << false << "3FC0000 "
-                                    << "Type mismatch: \"0 \" is not a hexadecimal byte";
     QTest::newRow("not hexadecimal") << false << "3FC0000G"
                                      << "Type mismatch: \"0G\" is not a hexadecimal byte";
 }
@@ -203,30 +175,22 @@ void TestConverter::refused()
     QFETCH(QString, message);
 
     CountingCodec codec;
-    QCOMPARE(failureOf([&] { toIeee ? toIeeeDigits(text, codec) : toFloatText(text, codec); }),
-             message);
-    QCOMPARE(codec.toBytesCalls + codec.toRealCalls, 0);  // no conversion at all
+    QCOMPARE(outcome(toIeee, text, codec), message);
+    QCOMPARE(codec.calls, 0);  // no conversion at all
 }
 
 void TestConverter::library_data()
 {
     QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("message");  // %1: the folder
 
-    const QString lacking = QStringLiteral(CONV_ONLY_TO_REAL_DIR);
-    QTest::newRow("no library")
-        << QDir::tempPath()
-        << QStringLiteral(
-               "The conversion library conv cannot be loaded: Cannot load library "
-               "%1/conv: (%1/libconv.so: cannot open shared object file: No such file or "
-               "directory)")
-               .arg(QDir::tempPath());
+    QTest::newRow("no library") << QDir::tempPath()
+                                << "The conversion library conv cannot be loaded: Cannot load "
+                                   "library %1/conv: (%1/libconv.so: cannot open shared object "
+                                   "file: No such file or directory)";
     QTest::newRow("a function missing")
-        << lacking
-        << QStringLiteral(
-               "The conversion library conv (%1/libconv.so) has no function "
-               "float_to_byte_array")
-               .arg(lacking);
+        << QStringLiteral(CONV_ONLY_TO_REAL_DIR)
+        << "The conversion library conv (%1/libconv.so) has no function float_to_byte_array";
 }
 
 void TestConverter::library()
@@ -236,8 +200,8 @@ void TestConverter::library()
 
     ConvLibrary library(folder);
     for (int attempt = 0; attempt < 2; ++attempt) {  // each conversion tries again
-        QCOMPARE(failureOf([&] { toIeeeDigits(QStringLiteral("1"), library); }), message);
-        QCOMPARE(failureOf([&] { toFloatText(QStringLiteral("3F800000"), library); }), message);
+        QCOMPARE(outcome(true, QStringLiteral("1"), library), message.arg(folder));
+        QCOMPARE(outcome(false, QStringLiteral("3F800000"), library), message.arg(folder));
     }
 }
 

@@ -10,61 +10,58 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <memory>
-
-namespace {
-
-template <class T>
-T *child(const QObject *parent, const QString &name)
-{
-    auto *found = parent->findChild<T *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' '));
-    return texts;
-}
-
-}  // namespace
 
 // The service buttons and the converter's two lines, clicked as the user does.
 class TestServiceTabs : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void serviceButtons_data();
-    void serviceButtons();
-    void converterLines_data();
-    void converterLines();
+    void buttons_data();
+    void buttons();
 };
 
-void TestServiceTabs::serviceButtons_data()
+void TestServiceTabs::buttons_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<QStringList>("names");  // input box (or none), button, result box
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("result");  // the result box afterwards, holding "old" before
     QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("frames");
 
+    const QStringList toIeee = {"Text13", "Command22", "Text12"};
+    const QStringList toFloat = {"Text15", "Command23", "Text14"};
     const QStringList none;
-    QTest::newRow("Restart PLC") << "Command32" << QStringList{"E11 3011 02 12AD"} << none;
+    QTest::newRow("1,5 to IEEE") << toIeee << "1,5"
+                                 << "3FC00000" << none << none;
+    QTest::newRow("not a number") << toIeee << "1,5,2"
+                                  << "old"
+                                  << QStringList{"Type mismatch: \"1.5,2\" is not a number"}
+                                  << none;
+    QTest::newRow("lower case to float") << toFloat << "3fc00000"
+                                         << "1.5" << none << none;
+    QTest::newRow("7 characters") << toFloat << "3FC0000"
+                                  << "old"
+                                  << QStringList{"Incorrect value for conversion to float format!"}
+                                  << none;
+    QTest::newRow("Restart PLC") << QStringList{"", "Command32"} << ""
+                                 << "" << none << QStringList{"E11 3011 02 12AD"};
     // The test programs have no update program beside them.
     QTest::newRow("Start update firmware for STM32F3")
-        << "Command31" << QStringList()
+        << QStringList{"", "Command31"} << ""
+        << ""
         << QStringList{QStringLiteral("The firmware update program %1/update/update is missing or "
                                       "cannot be run; nothing was sent to the PLC")
-                           .arg(QCoreApplication::applicationDirPath())};
+                           .arg(QCoreApplication::applicationDirPath())}
+        << none;
 }
 
-void TestServiceTabs::serviceButtons()
+void TestServiceTabs::buttons()
 {
-    QFETCH(QString, button);
-    QFETCH(QStringList, frames);
+    QFETCH(QStringList, names);
+    QFETCH(QString, input);
+    QFETCH(QString, result);
     QFETCH(QStringList, messages);
+    QFETCH(QStringList, frames);
 
     SimFixture sim;
     QVERIFY2(sim.ok(), qPrintable(sim.error()));
@@ -73,59 +70,26 @@ void TestServiceTabs::serviceButtons()
     ScriptedPrompts prompts;
     RecordingProgress progress;
     TransferContext ctx{link, prompts, progress};
-    GeneralSettingFrame frame(ctx);
+    QWidget window;
+    new GeneralSettingFrame(ctx, &window);
+    new ConverterTab(prompts, &window);
+    auto *out = names.size() > 2 ? window.findChild<QLineEdit *>(names.at(2)) : nullptr;
+    if (out) {
+        out->setText(QStringLiteral("old"));
+        QTest::keyClicks(window.findChild<QLineEdit *>(names.at(0)), input);
+    }
 
-    QTest::mouseClick(child<QPushButton>(&frame, button), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>(names.at(1)), Qt::LeftButton);
 
-    QCOMPARE(wire(sim.plc.frames()), frames);
-    QCOMPARE(prompts.messages(), messages);
-    QVERIFY(!link.isOpen());
-}
-
-void TestServiceTabs::converterLines_data()
-{
-    QTest::addColumn<int>("line");  // 0 "To IEEE", 1 "To float"
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("result");  // the result box afterwards, holding "old" before
-    QTest::addColumn<QStringList>("messages");
-
-    QTest::newRow("1,5 to IEEE") << 0 << "1,5"
-                                 << "3FC00000" << QStringList();
-    QTest::newRow("not a number") << 0 << "1,5,2"
-                                  << "old"
-                                  << QStringList{"Type mismatch: \"1.5,2\" is not a number"};
-    QTest::newRow("empty") << 0 << ""
-                           << "old"
-                           << QStringList{"Incorrect value for conversion to IEEE format!"};
-    QTest::newRow("lower case to float") << 1 << "3fc00000"
-                                         << "1.5" << QStringList();
-    const QString floatMessage = QStringLiteral("Incorrect value for conversion to float format!");
-    QTest::newRow("7 characters") << 1 << "3FC0000"
-                                  << "old" << QStringList{floatMessage};
-}
-
-void TestServiceTabs::converterLines()
-{
-    QFETCH(int, line);
-    QFETCH(QString, input);
-    QFETCH(QString, result);
-    QFETCH(QStringList, messages);
-
-    ScriptedPrompts prompts;
-    ConverterTab tab(prompts);
-    const char *names[2][3] = {{"Text13", "Command22", "Text12"},
-                               {"Text15", "Command23", "Text14"}};
-    auto *box = child<QLineEdit>(&tab, QLatin1String(names[line][0]));
-    auto *out = child<QLineEdit>(&tab, QLatin1String(names[line][2]));
-    out->setText(QStringLiteral("old"));
-    QTest::keyClicks(box, input);
-
-    QTest::mouseClick(child<QPushButton>(&tab, QLatin1String(names[line][1])), Qt::LeftButton);
-
-    QCOMPARE(out->text(), result);
+    QCOMPARE(out ? out->text() : QString(), result);
     QCOMPARE(prompts.messages(), messages);
     for (const auto &shown : prompts.shown)
         QVERIFY(shown.title.isNull());  // the application's own title
+    QStringList sent;
+    for (const auto &f : sim.plc.frames())
+        sent.append(QStringList{f.command, f.address, f.count, f.data}.join(' '));
+    QCOMPARE(sent, frames);
+    QVERIFY(!link.isOpen());
 }
 
 QTEST_MAIN(TestServiceTabs)

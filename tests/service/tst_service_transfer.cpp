@@ -1,4 +1,3 @@
-#include "ini_file.h"
 #include "link_action.h"
 #include "plc_link.h"
 #include "port_setup.h"
@@ -7,27 +6,15 @@
 #include "sim_fixture.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileSystemWatcher>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
-#include <memory>
 
 namespace {
 
 enum Action { Restart, Update };
-enum Answer { Ack, Nak, Silence };
-
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' '));
-    return texts;
-}
+enum Program { Recorder, Missing, NotExecutable, Folder, WillNotStart };
 
 const QString kRestartFrame = QStringLiteral("E11 3011 02 12AD");
 const QString kUpdateFrame = QStringLiteral("E11 3010 02 1F1F");
@@ -44,102 +31,91 @@ class TestServiceTransfer : public QObject {
 
 private Q_SLOTS:
     void init();
-    void cleanup();
     void actions_data();
     void actions();
+    void updateProgram_data();
+    void updateProgram();
     void updateProgramStartsAfterPortClosedAndPause();
-    void updateProgramMissingSendsNothing_data();
-    void updateProgramMissingSendsNothing();
-    void updateProgramThatWillNotStart();
-    void portThatWillNotOpen_data();
-    void portThatWillNotOpen();
 
 private:
-    // Runs an action as its button does; the update program is started through recordStart.
-    void run(Action action)
+    // Runs an action as its button does, the update program started through a recorder that
+    // notes whether the port was open then.
+    void run(Action action, bool startForReal = false)
     {
-        runLinkAction(*m_ctx, [&] {
+        TransferContext ctx{m_link, m_prompts, m_progress};
+        runLinkAction(ctx, [&] {
             if (action == Restart)
-                restartPlc(*m_ctx);
-            else
-                updateFirmware(*m_ctx, m_program, [&](const QString &path) { recordStart(path); });
+                return restartPlc(ctx);
+            updateFirmware(ctx, m_program, [&](const QString &path) {
+                m_startedWithPortOpen.append(m_link.isOpen());
+                if (startForReal)
+                    startProgram(path);
+            });
         });
+        QVERIFY(!m_link.isOpen());
     }
-    void recordStart(const QString &path)
+    void install(Program program)
     {
-        startedWithPortOpen.append(m_link->isOpen());
-        if (startForReal)
-            startProgram(path);
+        QVERIFY(QDir().mkpath(program == Folder ? m_program : QFileInfo(m_program).path()));
+        QFile file(m_program);
+        if (program == Recorder || program == NotExecutable)
+            QVERIFY(QFile::copy(QStringLiteral(UPDATE_RECORDER), m_program));
+        if (program == NotExecutable)
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        if (program == WillNotStart) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/nonexistent/interpreter\n");
+            file.close();
+            QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+        }
     }
-    // Puts a copy of the recorder where the update program is looked for.
-    void installRecorder() const
+    QStringList sent() const
     {
-        QVERIFY(QDir().mkpath(QFileInfo(m_program).path()));
-        QVERIFY(QFile::copy(QStringLiteral(UPDATE_RECORDER), m_program));
+        QStringList texts;
+        for (const auto &f : m_sim->plc.frames())
+            texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' '));
+        return texts;
     }
 
     std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    std::unique_ptr<RecordingProgress> m_progress;
-    std::unique_ptr<TransferContext> m_ctx;
-    std::unique_ptr<QTemporaryDir> m_folder;  // the program's folder
-    QString m_program;
-    QList<bool> startedWithPortOpen;  // one entry per start
-    bool startForReal = false;
+    PlcLink m_link;
+    ScriptedPrompts m_prompts;
+    RecordingProgress m_progress;
+    QTemporaryDir m_folder;  // the program's folder
+    QString m_program = updateProgramPath(m_folder.path());
+    QList<bool> m_startedWithPortOpen;
 };
 
 void TestServiceTransfer::init()
 {
+    m_sim.reset();  // the old fixture forgets the settings file as it goes
     m_sim = std::make_unique<SimFixture>();
     QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);  // as the window does when it starts
-    QCOMPARE(m_link->lineSettings(), kStartSettings);
+    Setup_port(m_link);  // as the window does when it starts
+    QCOMPARE(m_link.lineSettings(), kStartSettings);
     m_sim->setCom(QStringLiteral("Speed"), QStringLiteral("1"));
-    m_prompts = std::make_unique<ScriptedPrompts>();
-    m_progress = std::make_unique<RecordingProgress>();
-    m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, *m_prompts, *m_progress});
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    m_program = updateProgramPath(m_folder->path());
-    startedWithPortOpen.clear();
-    startForReal = false;
-}
-
-void TestServiceTransfer::cleanup()
-{
-    QVERIFY(!m_link->isOpen());
-    QCOMPARE(m_progress->opened, 0);
-    m_ctx.reset();
-    m_link.reset();
-    m_sim.reset();
+    m_prompts.clear();
+    m_startedWithPortOpen.clear();
+    QDir(QFileInfo(m_program).path()).removeRecursively();
 }
 
 void TestServiceTransfer::actions_data()
 {
     QTest::addColumn<int>("action");
     QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("answer");  // of the controller: 0 ACK, 1 NAK, 2 none
     QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QString>("question");
     QTest::addColumn<QString>("lineSettings");  // of the link afterwards
 
-    const QString restart = QStringLiteral("You are shure for restart PLC ? ");
-    const QString update = QStringLiteral("You are shure for update firmware for the PLC ? ");
-    QTest::newRow("restart cancelled")
-        << int(Restart) << false << int(Ack) << QStringList() << restart << kStartSettings;
+    QTest::newRow("restart cancelled") << 0 << false << 0 << QStringList() << kStartSettings;
     QTest::newRow("update cancelled, settings applied")
-        << int(Update) << false << int(Ack) << QStringList() << update << kStoredSettings;
+        << 1 << false << 0 << QStringList() << kStoredSettings;
     // The controller restarts or switches over: refusal and silence change nothing.
-    const char *answers[] = {"ACK", "NAK", "silence"};
-    for (const int answer : {Ack, Nak, Silence}) {
-        QTest::addRow("restart, %s", answers[answer])
-            << int(Restart) << true << answer << QStringList{kRestartFrame} << restart
-            << kStartSettings;
-        QTest::addRow("update, %s", answers[answer])
-            << int(Update) << true << answer << QStringList{kUpdateFrame} << update
-            << kStoredSettings;
+    for (const int answer : {0, 1, 2}) {
+        QTest::addRow("restart, answer %d", answer)
+            << 0 << true << answer << QStringList{kRestartFrame} << kStartSettings;
+        QTest::addRow("update, answer %d", answer)
+            << 1 << true << answer << QStringList{kUpdateFrame} << kStoredSettings;
     }
 }
 
@@ -149,123 +125,76 @@ void TestServiceTransfer::actions()
     QFETCH(bool, ok);
     QFETCH(int, answer);
     QFETCH(QStringList, frames);
-    QFETCH(QString, question);
     QFETCH(QString, lineSettings);
 
-    installRecorder();
-    m_prompts->confirmAnswers.enqueue(ok);
-    if (answer != Ack)
-        m_sim->plc.failWrite(1,
-                             answer == Nak ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+    install(Recorder);
+    m_prompts.confirmAnswers.enqueue(ok);
+    if (answer != 0)
+        m_sim->plc.failWrite(1, answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
     run(Action(action));
 
-    QCOMPARE(wire(m_sim->plc.frames()), frames);
-    QCOMPARE(m_prompts->shown.size(), 1);  // the question and nothing else
-    QCOMPARE(m_prompts->shown.at(0).kind, QStringLiteral("confirm"));
-    QCOMPARE(m_prompts->shown.at(0).text, question);
-    QCOMPARE(m_link->lineSettings(), lineSettings);
-    QCOMPARE(startedWithPortOpen.size(), action == Update && ok ? 1 : 0);
+    QCOMPARE(sent(), frames);
+    QCOMPARE(m_prompts.shown.size(), 1);  // the question and nothing else
+    QCOMPARE(m_prompts.shown.at(0).kind, QStringLiteral("confirm"));
+    QCOMPARE(m_prompts.shown.at(0).text,
+             action == Restart
+                 ? QStringLiteral("You are shure for restart PLC ? ")
+                 : QStringLiteral("You are shure for update firmware for the PLC ? "));
+    QCOMPARE(m_link.lineSettings(), lineSettings);
+    QCOMPARE(m_startedWithPortOpen, action == Update && ok ? QList<bool>{false} : QList<bool>());
+}
+
+void TestServiceTransfer::updateProgram_data()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<QString>("message");  // %1: the program's path
+
+    // Without the program the controller would wait for a firmware load that nothing starts.
+    const QString missing = QStringLiteral(
+        "The firmware update program %1 is missing or cannot be run; nothing was sent to the PLC");
+    QTest::newRow("missing") << int(Missing) << QStringList() << missing;
+    QTest::newRow("not executable") << int(NotExecutable) << QStringList() << missing;
+    QTest::newRow("a folder") << int(Folder) << QStringList() << missing;
+    QTest::newRow("will not start") << int(WillNotStart) << QStringList{kUpdateFrame}
+                                    << "Cannot start %1: execv: No such file or directory";
+}
+
+void TestServiceTransfer::updateProgram()
+{
+    QFETCH(int, program);
+    QFETCH(QStringList, frames);
+    QFETCH(QString, message);
+
+    install(Program(program));
+    run(Update, true);
+
+    QCOMPARE(sent(), frames);
+    QCOMPARE(m_prompts.messages(), QStringList{message.arg(m_program)});
+    QCOMPARE(m_prompts.shown.size(), frames.isEmpty() ? 1 : 2);  // not even asked
 }
 
 void TestServiceTransfer::updateProgramStartsAfterPortClosedAndPause()
 {
-    installRecorder();
+    install(Recorder);
     std::atomic<qint64> frameAt{0};
     m_sim->plc.setFrameCallback(
         [&](const VirtualPlc::Frame &) { frameAt = QDateTime::currentMSecsSinceEpoch(); });
-    QFileSystemWatcher watcher({m_folder->filePath(QStringLiteral("update"))});
+    QFileSystemWatcher watcher({QFileInfo(m_program).path()});
     QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
-    const QString started = m_folder->filePath(QStringLiteral("update/started"));
-    startForReal = true;
+    QFile record(QFileInfo(m_program).path() + QStringLiteral("/started"));
 
-    run(Update);
+    run(Update, true);
 
-    QCOMPARE(m_prompts->messages(), QStringList());
-    QCOMPARE(startedWithPortOpen, QList<bool>{false});
-    while (!QFile::exists(started))
+    QCOMPARE(m_startedWithPortOpen, QList<bool>{false});
+    while (!record.exists())
         QVERIFY2(changed.wait(5000), "the update program did not start");
-    QFile record(started);
     QVERIFY(record.open(QIODevice::ReadOnly));
     const QList<QByteArray> fields = record.readAll().simplified().split(' ');
-    QCOMPARE(fields.size(), 2);
-    QCOMPARE(fields.at(1), QByteArray("0"));  // no arguments
+    QCOMPARE(fields.value(1), QByteArray("0"));  // no arguments
     const qint64 afterWrite = fields.at(0).toLongLong() - frameAt;
     QVERIFY2(afterWrite >= 100, qPrintable(QString::number(afterWrite)));
-    QCOMPARE(wire(m_sim->plc.frames()), QStringList{kUpdateFrame});
-}
-
-void TestServiceTransfer::updateProgramMissingSendsNothing_data()
-{
-    QTest::addColumn<int>("kind");  // 0 none, 1 a file that cannot run, 2 a folder
-    QTest::newRow("missing") << 0;
-    QTest::newRow("not executable") << 1;
-    QTest::newRow("a folder") << 2;
-}
-
-void TestServiceTransfer::updateProgramMissingSendsNothing()
-{
-    QFETCH(int, kind);
-    if (kind == 1) {
-        installRecorder();
-        QVERIFY(QFile::setPermissions(m_program, QFile::ReadOwner | QFile::WriteOwner));
-    } else if (kind == 2) {
-        QVERIFY(QDir().mkpath(m_program));
-    }
-
-    run(Update);
-
-    QCOMPARE(m_prompts->messages(),
-             QStringList{QStringLiteral("The firmware update program %1 is missing or cannot be "
-                                        "run; nothing was sent to the PLC")
-                             .arg(m_program)});
-    QCOMPARE(m_prompts->shown.size(), 1);  // not even asked
-    QCOMPARE(wire(m_sim->plc.frames()), QStringList());
-    QCOMPARE(startedWithPortOpen.size(), 0);
-}
-
-void TestServiceTransfer::updateProgramThatWillNotStart()
-{
-    QVERIFY(QDir().mkpath(QFileInfo(m_program).path()));
-    QFile script(m_program);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/nonexistent/interpreter\n");
-    script.close();
-    QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
-    startForReal = true;
-
-    run(Update);
-
-    QCOMPARE(wire(m_sim->plc.frames()), QStringList{kUpdateFrame});
-    QCOMPARE(startedWithPortOpen, QList<bool>{false});
-    QCOMPARE(
-        m_prompts->messages(),
-        QStringList{
-            QStringLiteral("Cannot start %1: execv: No such file or directory").arg(m_program)});
-}
-
-void TestServiceTransfer::portThatWillNotOpen_data()
-{
-    QTest::addColumn<int>("action");
-    QTest::newRow("restart") << int(Restart);
-    QTest::newRow("update") << int(Update);
-}
-
-void TestServiceTransfer::portThatWillNotOpen()
-{
-    QFETCH(int, action);
-    installRecorder();
-    const QString device = QStringLiteral("/nonexistent/plc-tty");
-    m_link->setPort(1, device);  // what the restart uses
-    Write_ini(m_sim->settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"), device);
-
-    run(Action(action));
-
-    QCOMPARE(wire(m_sim->plc.frames()), QStringList());
-    QCOMPARE(startedWithPortOpen.size(), 0);
-    const QStringList messages = m_prompts->messages();
-    QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages.at(0).startsWith(QStringLiteral("Cannot open COM1 (%1): ").arg(device)),
-             qPrintable(messages.at(0)));
+    QCOMPARE(sent(), QStringList{kUpdateFrame});
 }
 
 QTEST_GUILESS_MAIN(TestServiceTransfer)
