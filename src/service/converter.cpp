@@ -11,7 +11,7 @@
 
 namespace {
 
-// A decimal text as single precision. ASCII only: anything else is no number anyway.
+// Only an ASCII text can be a decimal number.
 bool isPlainText(const QString &text)
 {
     for (const QChar c : text) {
