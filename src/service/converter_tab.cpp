@@ -1,5 +1,10 @@
 #include "converter_tab.h"
 
+#include "converter.h"
+#include "failure.h"
+#include "prompts.h"
+
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,7 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent) : QWidget(parent), m_prompts(prompts)
+ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent)
+    : QWidget(parent), m_prompts(prompts), m_library(QCoreApplication::applicationDirPath())
 {
     auto *frame = new QGroupBox(QStringLiteral("Floating-point number to IEEE converter"), this);
     frame->setObjectName(QStringLiteral("converterFrame"));
@@ -20,6 +26,7 @@ ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent) : QWidget(parent),
         {QStringLiteral("Text15"), QStringLiteral("Command23"), QStringLiteral("Text14")},
     };
     const QString captions[] = {QStringLiteral("To IEEE"), QStringLiteral("To float")};
+    void (ConverterTab::*const handlers[])() = {&ConverterTab::toIeee, &ConverterTab::toFloat};
     for (int line = 0; line < 2; ++line) {
         auto *input = new QLineEdit(frame);
         input->setObjectName(names[line].at(0));
@@ -30,6 +37,9 @@ ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent) : QWidget(parent),
         grid->addWidget(input, line, 0);
         grid->addWidget(convert, line, 1);
         grid->addWidget(result, line, 2);
+        m_boxes[line][0] = input;
+        m_boxes[line][1] = result;
+        connect(convert, &QPushButton::clicked, this, handlers[line]);
     }
     grid->setColumnMinimumWidth(0, 240);
     grid->setColumnMinimumWidth(2, 240);
@@ -40,4 +50,24 @@ ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent) : QWidget(parent),
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addStretch();
+}
+
+void ConverterTab::toIeee()
+{
+    convert(*m_boxes[0][0], *m_boxes[0][1], toIeeeDigits);
+}
+
+void ConverterTab::toFloat()
+{
+    convert(*m_boxes[1][0], *m_boxes[1][1], toFloatText);
+}
+
+void ConverterTab::convert(const QLineEdit &input, QLineEdit &result,
+                           QString (*conversion)(const QString &, FloatCodec &))
+{
+    try {
+        result.setText(conversion(input.text(), m_library));
+    } catch (const Failure &failure) {
+        m_prompts.message(this, failure.description());  // the result keeps what it had
+    }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "conv_library.h"
+
 #include <QWidget>
 
 class Prompts;
+class QLineEdit;
 
 // The "Converter" tab: a decimal number to its 8 IEEE-754 single-precision digits and back.
 class ConverterTab : public QWidget {
@@ -11,6 +14,15 @@ class ConverterTab : public QWidget {
 public:
     explicit ConverterTab(Prompts &prompts, QWidget *parent = nullptr);
 
+    // "To IEEE" and "To float".
+    void toIeee();
+    void toFloat();
+
 private:
+    void convert(const QLineEdit &input, QLineEdit &result,
+                 QString (*conversion)(const QString &, FloatCodec &));
+
     Prompts &m_prompts;
+    ConvLibrary m_library;
+    QLineEdit *m_boxes[2][2] = {};  // per line: input, result
 };

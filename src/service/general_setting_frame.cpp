@@ -1,5 +1,9 @@
 #include "general_setting_frame.h"
 
+#include "link_action.h"
+#include "service_transfer.h"
+
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,4 +19,19 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(restart);
     layout->addWidget(update);
+
+    connect(restart, &QPushButton::clicked, this, &GeneralSettingFrame::restartPlc);
+    connect(update, &QPushButton::clicked, this, &GeneralSettingFrame::startUpdate);
+}
+
+void GeneralSettingFrame::restartPlc()
+{
+    runLinkAction(m_ctx, [this] { ::restartPlc(m_ctx); });
+}
+
+void GeneralSettingFrame::startUpdate()
+{
+    runLinkAction(m_ctx, [this] {
+        updateFirmware(m_ctx, updateProgramPath(QCoreApplication::applicationDirPath()));
+    });
 }

@@ -12,6 +12,11 @@ class GeneralSettingFrame : public QGroupBox {
 public:
     explicit GeneralSettingFrame(TransferContext &ctx, QWidget *parent = nullptr);
 
+    // "Restart PLC".
+    void restartPlc();
+    // "Start update firmware for STM32F3", with the update program beside this program.
+    void startUpdate();
+
 private:
     TransferContext &m_ctx;
 };

@@ -1,0 +1,85 @@
+#include "service_transfer.h"
+
+#include "exchanges.h"
+#include "failure.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "prompts.h"
+#include "transfer_steps.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace {
+
+// A controller word that makes the controller act as a whole, with the data that does it.
+struct ControlWord {
+    QString address;
+    QString data;
+};
+
+const ControlWord kRestartWord{QStringLiteral("3011"), QStringLiteral("12AD")};
+const ControlWord kUpdateWord{QStringLiteral("3010"), QStringLiteral("1F1F")};
+constexpr int kControlTimeoutMs = 1000;
+// Time the controller takes to switch over to firmware loading before the program may talk.
+constexpr int kHandOverPauseMs = 100;
+
+// Opens the port and writes the word; the controller is leaving its normal work, so whatever
+// it answers (or not) changes nothing.
+void writeControlWord(PlcLink &link, const ControlWord &word)
+{
+    link.open();
+    Write_to_plc(link, kControlTimeoutMs, steps::kWrite, word.address, QStringLiteral("02"),
+                 word.data);
+}
+
+}  // namespace
+
+void restartPlc(TransferContext &ctx)
+{
+    Q_ASSERT(ctx.link.isBusy());  // run inside runLinkAction
+    if (!ctx.prompts.confirm(ctx.window, kRestartQuestion))
+        return;
+    writeControlWord(ctx.link, kRestartWord);
+}
+
+QString updateProgramPath(const QString &programFolder)
+{
+#ifdef Q_OS_WIN
+    return programFolder + QStringLiteral("/update/update.exe");
+#else
+    return programFolder + QStringLiteral("/update/update");
+#endif
+}
+
+void startProgram(const QString &path)
+{
+    QProcess process;
+    process.setProgram(path);
+    if (!process.startDetached()) {
+        throw Failure(QStringLiteral("Cannot start %1: %2")
+                          .arg(QDir::toNativeSeparators(path), process.errorString()));
+    }
+}
+
+void updateFirmware(TransferContext &ctx, const QString &programPath,
+                    const std::function<void(const QString &)> &start)
+{
+    Q_ASSERT(ctx.link.isBusy());
+    Setup_port(ctx.link);
+    const QFileInfo program(programPath);
+    if (!program.isFile() || !program.isExecutable()) {
+        throw Failure(QStringLiteral("The firmware update program %1 is missing or cannot be "
+                                     "run; nothing was sent to the PLC")
+                          .arg(QDir::toNativeSeparators(programPath)));
+    }
+    if (!ctx.prompts.confirm(ctx.window, kUpdateQuestion))
+        return;
+    writeControlWord(ctx.link, kUpdateWord);
+    // The update program needs the port to itself.
+    ctx.link.close();
+    Pause(kHandOverPauseMs);
+    start(programPath);
+}

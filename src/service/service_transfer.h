@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+struct TransferContext;
+
+// The two service actions of the "General setting" frame. Each runs inside runLinkAction, which
+// closes the port on every path and shows the Failure that stops an action (a port that will
+// not open, an update program that is missing or will not start).
+
+inline const QString kRestartQuestion = QStringLiteral("You are shure for restart PLC ? ");
+inline const QString kUpdateQuestion =
+    QStringLiteral("You are shure for update firmware for the PLC ? ");
+
+// "Restart PLC": asks, then writes the restart word with the line settings the link already
+// has. The controller restarts rather than answer for sure, so its answer is not looked at.
+void restartPlc(TransferContext &ctx);
+
+// Where the firmware-update program lies: the "update" folder beside the program.
+QString updateProgramPath(const QString &programFolder);
+
+// Starts a program detached, with no arguments, without waiting for it. A program that will
+// not start is a Failure naming it, with the system's reason.
+void startProgram(const QString &path);
+
+// "Start update firmware for STM32F3": applies the stored port settings, makes sure the update
+// program is there (otherwise a Failure naming the path, and nothing is sent: the controller
+// would wait for a firmware load that nothing starts), asks, writes the update word without
+// looking at the answer, closes the port, lets the controller switch over for 100 ms and
+// starts the program through start.
+void updateFirmware(TransferContext &ctx, const QString &programPath,
+                    const std::function<void(const QString &)> &start = startProgram);

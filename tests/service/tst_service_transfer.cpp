@@ -1,0 +1,201 @@
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "scripted_prompts.h"
+#include "service_transfer.h"
+#include "sim_fixture.h"
+
+#include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QSignalSpy>
+#include <QtTest>
+#include <atomic>
+
+namespace {
+
+enum Action { Restart, Update };
+enum Program { Recorder, Missing, NotExecutable, Folder, WillNotStart };
+
+const QString kRestartFrame = QStringLiteral("E11 3011 02 12AD");
+const QString kUpdateFrame = QStringLiteral("E11 3010 02 1F1F");
+// The line settings the window applied when it started, and those stored since.
+const QString kStartSettings = QStringLiteral("9600,N,8,1");
+const QString kStoredSettings = QStringLiteral("19200,N,8,1");
+
+}  // namespace
+
+// The restart and the firmware-update hand-over against the virtual controller over a real
+// pseudo-terminal: the frames, the questions, the update program and when it starts.
+class TestServiceTransfer : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void actions_data();
+    void actions();
+    void updateProgram_data();
+    void updateProgram();
+    void updateProgramStartsAfterPortClosedAndPause();
+
+private:
+    // Runs an action as its button does, the update program started through a recorder that
+    // notes whether the port was open then.
+    void run(Action action, bool startForReal = false)
+    {
+        TransferContext ctx{m_link, m_prompts, m_progress};
+        runLinkAction(ctx, [&] {
+            if (action == Restart)
+                return restartPlc(ctx);
+            updateFirmware(ctx, m_program, [&](const QString &path) {
+                m_startedWithPortOpen.append(m_link.isOpen());
+                if (startForReal)
+                    startProgram(path);
+            });
+        });
+        QVERIFY(!m_link.isOpen());
+    }
+    void install(Program program)
+    {
+        QVERIFY(QDir().mkpath(program == Folder ? m_program : QFileInfo(m_program).path()));
+        QFile file(m_program);
+        if (program == Recorder || program == NotExecutable)
+            QVERIFY(QFile::copy(QStringLiteral(UPDATE_RECORDER), m_program));
+        if (program == NotExecutable)
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        if (program == WillNotStart) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/nonexistent/interpreter\n");
+            file.close();
+            QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+        }
+    }
+    QStringList sent() const
+    {
+        QStringList texts;
+        for (const auto &f : m_sim->plc.frames())
+            texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' '));
+        return texts;
+    }
+
+    std::unique_ptr<SimFixture> m_sim;
+    PlcLink m_link;
+    ScriptedPrompts m_prompts;
+    RecordingProgress m_progress;
+    QTemporaryDir m_folder;  // the program's folder
+    QString m_program = updateProgramPath(m_folder.path());
+    QList<bool> m_startedWithPortOpen;
+};
+
+void TestServiceTransfer::init()
+{
+    m_sim.reset();  // the old fixture forgets the settings file as it goes
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    Setup_port(m_link);  // as the window does when it starts
+    QCOMPARE(m_link.lineSettings(), kStartSettings);
+    m_sim->setCom(QStringLiteral("Speed"), QStringLiteral("1"));
+    m_prompts.clear();
+    m_startedWithPortOpen.clear();
+    QDir(QFileInfo(m_program).path()).removeRecursively();
+}
+
+void TestServiceTransfer::actions_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("answer");  // of the controller: 0 ACK, 1 NAK, 2 none
+    QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<QString>("lineSettings");  // of the link afterwards
+
+    QTest::newRow("restart cancelled") << 0 << false << 0 << QStringList() << kStartSettings;
+    QTest::newRow("update cancelled, settings applied")
+        << 1 << false << 0 << QStringList() << kStoredSettings;
+    // The controller restarts or switches over: refusal and silence change nothing.
+    for (const int answer : {0, 1, 2}) {
+        QTest::addRow("restart, answer %d", answer)
+            << 0 << true << answer << QStringList{kRestartFrame} << kStartSettings;
+        QTest::addRow("update, answer %d", answer)
+            << 1 << true << answer << QStringList{kUpdateFrame} << kStoredSettings;
+    }
+}
+
+void TestServiceTransfer::actions()
+{
+    QFETCH(int, action);
+    QFETCH(bool, ok);
+    QFETCH(int, answer);
+    QFETCH(QStringList, frames);
+    QFETCH(QString, lineSettings);
+
+    install(Recorder);
+    m_prompts.confirmAnswers.enqueue(ok);
+    if (answer != 0)
+        m_sim->plc.failWrite(1, answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+    run(Action(action));
+
+    QCOMPARE(sent(), frames);
+    QCOMPARE(m_prompts.shown.size(), 1);  // the question and nothing else
+    QCOMPARE(m_prompts.shown.at(0).kind, QStringLiteral("confirm"));
+    QCOMPARE(m_prompts.shown.at(0).text,
+             action == Restart
+                 ? QStringLiteral("You are shure for restart PLC ? ")
+                 : QStringLiteral("You are shure for update firmware for the PLC ? "));
+    QCOMPARE(m_link.lineSettings(), lineSettings);
+    QCOMPARE(m_startedWithPortOpen, action == Update && ok ? QList<bool>{false} : QList<bool>());
+}
+
+void TestServiceTransfer::updateProgram_data()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<QString>("message");  // %1: the program's path
+
+    // Without the program the controller would wait for a firmware load that nothing starts.
+    const QString missing = QStringLiteral(
+        "The firmware update program %1 is missing or cannot be run; nothing was sent to the PLC");
+    QTest::newRow("missing") << int(Missing) << QStringList() << missing;
+    QTest::newRow("not executable") << int(NotExecutable) << QStringList() << missing;
+    QTest::newRow("a folder") << int(Folder) << QStringList() << missing;
+    QTest::newRow("will not start") << int(WillNotStart) << QStringList{kUpdateFrame}
+                                    << "Cannot start %1: execv: No such file or directory";
+}
+
+void TestServiceTransfer::updateProgram()
+{
+    QFETCH(int, program);
+    QFETCH(QStringList, frames);
+    QFETCH(QString, message);
+
+    install(Program(program));
+    run(Update, true);
+
+    QCOMPARE(sent(), frames);
+    QCOMPARE(m_prompts.messages(), QStringList{message.arg(m_program)});
+    QCOMPARE(m_prompts.shown.size(), frames.isEmpty() ? 1 : 2);  // not even asked
+}
+
+void TestServiceTransfer::updateProgramStartsAfterPortClosedAndPause()
+{
+    install(Recorder);
+    std::atomic<qint64> frameAt{0};
+    m_sim->plc.setFrameCallback(
+        [&](const VirtualPlc::Frame &) { frameAt = QDateTime::currentMSecsSinceEpoch(); });
+    QFileSystemWatcher watcher({QFileInfo(m_program).path()});
+    QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
+    QFile record(QFileInfo(m_program).path() + QStringLiteral("/started"));
+
+    run(Update, true);
+
+    QCOMPARE(m_startedWithPortOpen, QList<bool>{false});
+    while (!record.exists())
+        QVERIFY2(changed.wait(5000), "the update program did not start");
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    const QList<QByteArray> fields = record.readAll().simplified().split(' ');
+    QCOMPARE(fields.value(1), QByteArray("0"));  // no arguments
+    const qint64 afterWrite = fields.at(0).toLongLong() - frameAt;
+    QVERIFY2(afterWrite >= 100, qPrintable(QString::number(afterWrite)));
+    QCOMPARE(sent(), QStringList{kUpdateFrame});
+}
+
+QTEST_GUILESS_MAIN(TestServiceTransfer)
+#include "tst_service_transfer.moc"
