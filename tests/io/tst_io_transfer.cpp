@@ -19,23 +19,15 @@ QStringList wire(const QList<VirtualPlc::Frame> &frames)
     return texts;
 }
 
-// Points 0, 1 and 17 inputs, point 2 an output.
-PointBytes example()
-{
-    PointBytes IO_type{1, 1, 2};
-    IO_type[17] = 1;
-    return IO_type;
-}
-
+const PointBytes kExample{1, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
 const QStringList kExampleFrames = {"E11 3000 02 0FFF", "E11 2000 08 0300020004000000",
                                     "E11 3000 02 0000"};
-const QString kNak = QStringLiteral("Wrong answer from PLC");
 const QString kSilence = QStringLiteral("Answer timeout from PLC");
 
 }  // namespace
 
 // The I/O map's download and upload against the virtual controller over a real pseudo-terminal:
-// the exact frames, the failure at each write, and what an upload brings back.
+// the exact frames, a failure at each write, and what an upload brings back.
 class TestIoTransfer : public QObject {
     Q_OBJECT
 
@@ -44,8 +36,6 @@ private Q_SLOTS:
     void cleanup();
     void download_data();
     void download();
-    void downloadStops_data();
-    void downloadStops();
     void upload_data();
     void upload();
     void portThatCannotOpen_data();
@@ -66,7 +56,8 @@ void TestIoTransfer::init()
     m_sim = std::make_unique<SimFixture>();
     QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
     m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);  // as the window does when it starts
+    Setup_port(*m_link);                                     // as the window does when it starts
+    m_link->setLineSettings(QStringLiteral("19200,N,8,1"));  // not what set.ini says
     m_prompts.clear();
     m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, m_prompts, m_progress});
 }
@@ -83,44 +74,38 @@ void TestIoTransfer::cleanup()
 void TestIoTransfer::download_data()
 {
     QTest::addColumn<PointBytes>("types");
+    QTest::addColumn<int>("nth");  // the write that fails; 0 none
+    QTest::addColumn<VirtualPlc::Fault>("fault");
+    QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("frames");
-    QTest::newRow("empty map") << PointBytes{}
+    const auto none = VirtualPlc::Fault::Nak;
+    QTest::newRow("empty map") << PointBytes{} << 0 << none << QStringList()
                                << QStringList{"E11 3000 02 0FFF", "E11 2000 08 0000000000000000",
                                               "E11 3000 02 0000"};
-    QTest::newRow("worked example") << example() << kExampleFrames;
+    QTest::newRow("worked example") << kExample << 0 << none << QStringList() << kExampleFrames;
+    for (int nth = 1; nth <= 3; ++nth) {
+        // Nothing goes out after the write that fails.
+        QTest::addRow("write %d refused", nth)
+            << kExample << nth << VirtualPlc::Fault::Nak << QStringList{"Wrong answer from PLC"}
+            << kExampleFrames.mid(0, nth);
+        QTest::addRow("write %d silent", nth)
+            << kExample << nth << VirtualPlc::Fault::Silence << QStringList{kSilence}
+            << kExampleFrames.mid(0, nth);
+    }
 }
 
 void TestIoTransfer::download()
 {
     QFETCH(PointBytes, types);
-    // The download goes out with the settings the link has, not the stored ones.
-    m_link->setLineSettings(QStringLiteral("19200,N,8,1"));
-    QVERIFY(run([&] { downloadIoMap(*m_ctx, types); }));
-    QCOMPARE(m_prompts.shown.size(), 0);
-    QTEST(wire(m_sim->plc.frames()), "frames");
-    QCOMPARE(m_link->lineSettings(), QStringLiteral("19200,N,8,1"));
-}
-
-void TestIoTransfer::downloadStops_data()
-{
-    QTest::addColumn<int>("nth");  // the write that fails
-    QTest::addColumn<VirtualPlc::Fault>("fault");
-    QTest::addColumn<QString>("message");
-    for (int nth = 1; nth <= 3; ++nth) {
-        QTest::addRow("write %d refused", nth) << nth << VirtualPlc::Fault::Nak << kNak;
-        QTest::addRow("write %d silent", nth) << nth << VirtualPlc::Fault::Silence << kSilence;
-    }
-}
-
-void TestIoTransfer::downloadStops()
-{
     QFETCH(int, nth);
     QFETCH(VirtualPlc::Fault, fault);
-    QFETCH(QString, message);
-    m_sim->plc.failWrite(nth, fault);
-    QVERIFY(run([&] { downloadIoMap(*m_ctx, example()); }));
-    QCOMPARE(m_prompts.messages(), QStringList{message});
-    QCOMPARE(wire(m_sim->plc.frames()), kExampleFrames.mid(0, nth));  // nothing after it
+    if (nth > 0)
+        m_sim->plc.failWrite(nth, fault);
+    QVERIFY(run([&] { downloadIoMap(*m_ctx, types); }));
+    QTEST(m_prompts.messages(), "messages");
+    QTEST(wire(m_sim->plc.frames()), "frames");
+    // It goes out with the settings the link has, not the stored ones.
+    QCOMPARE(m_link->lineSettings(), QStringLiteral("19200,N,8,1"));
 }
 
 void TestIoTransfer::upload_data()
@@ -143,7 +128,6 @@ void TestIoTransfer::upload()
     if (silent)
         m_sim->plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
     m_sim->plc.splitAnswers(pieceSize, 30);
-    m_link->setLineSettings(QStringLiteral("19200,N,8,1"));
     IoMasks masks{0xAA, 0xAA};  // what a silent controller must leave alone
     QVERIFY(run([&] { masks = uploadIoMap(*m_ctx); }));
     QTEST(m_prompts.messages(), "messages");
@@ -167,7 +151,7 @@ void TestIoTransfer::portThatCannotOpen()
               QStringLiteral("/nonexistent/tty"));
     m_sim->setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
     Setup_port(*m_link);
-    QVERIFY(run([&] { upload ? void(uploadIoMap(*m_ctx)) : downloadIoMap(*m_ctx, example()); }));
+    QVERIFY(run([&] { upload ? void(uploadIoMap(*m_ctx)) : downloadIoMap(*m_ctx, kExample); }));
     QCOMPARE(m_prompts.messages().size(), 1);
     QVERIFY2(m_prompts.messages().at(0).startsWith("Cannot open COM4 (/nonexistent/tty): "),
              qPrintable(m_prompts.messages().at(0)));
