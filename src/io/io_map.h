@@ -27,7 +27,6 @@ struct IoMap {
         return function == other.function && name == other.name && IO_type == other.IO_type &&
                X_used == other.X_used && Y_used == other.Y_used;
     }
-    bool operator!=(const IoMap &other) const { return !(*this == other); }
 };
 
 // The lowest index whose byte is 0; 0 when every byte is taken.
