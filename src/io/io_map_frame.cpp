@@ -1,8 +1,10 @@
 #include "io_map_frame.h"
 
 #include "grid_view.h"
+#include "io_chooser.h"
+#include "io_transfer.h"
+#include "link_action.h"
 
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -12,63 +14,106 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
     : QGroupBox(QStringLiteral("Input-output configuration"), parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("ioMapFrame"));
-    m_table = new GridView(m_map, this);
-    m_table->setObjectName(QStringLiteral("MSFlexGrid1"));
-    m_table->setAlternatingRowColors(false);
+    m_view = new GridView(m_table, this);
+    m_view->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_view->setAlternatingRowColors(false);
+    m_view->setItemDelegateForColumn(
+        iocol::Function,
+        new IoChooserDelegate([this](int row, IoChoice choice) { choose(row, choice); }, this));
+    connect(m_view, &QAbstractItemView::clicked, this, &IoMapFrame::openChooser);
 
-    // The chooser lies over the table's cells, so it lives on the viewport.
-    m_chooser = new QComboBox(m_table->viewport());
-    m_chooser->setObjectName(QStringLiteral("Combo1"));
-    m_chooser->setEditable(true);
-    m_chooser->hide();
-
-    auto *buttons = new QVBoxLayout;
-    const QList<QPair<QString, QString>> captions = {
-        {QStringLiteral("New IO config"), QStringLiteral("Command12")},
-        {QStringLiteral("Upload from PLC"), QStringLiteral("Command13")},
-        {QStringLiteral("Download to PLC"), QStringLiteral("Command14")},
+    struct Button {
+        QString caption;
+        QString name;
+        void (IoMapFrame::*handler)();
     };
-    for (const auto &[caption, name] : captions) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        buttons->addWidget(b);
+    const Button buttons[] = {
+        {QStringLiteral("New IO config"), QStringLiteral("Command12"),
+         &IoMapFrame::newIoConfigClicked},
+        {QStringLiteral("Upload from PLC"), QStringLiteral("Command13"),
+         &IoMapFrame::uploadClicked},
+        {QStringLiteral("Download to PLC"), QStringLiteral("Command14"),
+         &IoMapFrame::downloadClicked},
+    };
+    auto *column = new QVBoxLayout;
+    for (const Button &button : buttons) {
+        auto *b = new QPushButton(button.caption, this);
+        b->setObjectName(button.name);
+        connect(b, &QPushButton::clicked, this, button.handler);
+        column->addWidget(b);
     }
-    buttons->addStretch();
+    column->addStretch();
 
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_table, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(column);
 }
 
-QString IoMapFrame::pointLabel(int point)
+IoMapFrame::~IoMapFrame()
 {
-    return QStringLiteral("IO  %1").arg(point);
+    // The view, and a chooser open in it, go before the table they show.
+    delete m_view;
 }
 
 void IoMapFrame::setHeadings()
 {
-    m_map.setHeadingLine(QStringLiteral("Address | Function | Prog.name "));
+    m_table.setHeadings();
 }
 
 void IoMapFrame::prepare()
 {
     setHeadings();
-    for (int point = 0; point < kPoints; ++point)
-        m_map.insertGridRow(point + 1, pointLabel(point));
+    m_table.addPointRows();
+    m_table.show(m_state);
 
-    const int rowHeight =
-        qMax(m_table->verticalHeader()->defaultSectionSize(), m_chooser->sizeHint().height());
-    m_table->verticalHeader()->setMinimumSectionSize(rowHeight);
-    m_table->verticalHeader()->setDefaultSectionSize(rowHeight);
-    m_chooser->clear();
-    m_chooser->addItems(
-        {QStringLiteral("Input -X"), QStringLiteral("Output-Y"), QStringLiteral("Not use")});
-    m_table->resizeColumnsToContents();
-    m_table->setColumnWidth(1, qMax(m_table->columnWidth(1), m_chooser->sizeHint().width()));
-    m_table->setColumnWidth(2, qMax(m_table->columnWidth(2), m_chooser->sizeHint().width()));
-    m_table->fitWidthToColumns();
-    m_chooser->hide();
-    m_chooser->raise();
-    // The first cell a click can choose is in the Function column.
-    m_chooser->resize(m_table->columnWidth(1), rowHeight);
+    const QSize chooser = IoChooserDelegate::chooserSizeHint();
+    const int rowHeight = qMax(m_view->verticalHeader()->defaultSectionSize(), chooser.height());
+    m_view->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_view->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_view->resizeColumnsToContents();
+    for (int col : {iocol::Function, iocol::Name})
+        m_view->setColumnWidth(col, qMax(m_view->columnWidth(col), chooser.width()));
+    m_view->fitWidthToColumns();
+}
+
+void IoMapFrame::setState(const IoMap &state)
+{
+    m_state = state;
+    m_table.show(m_state);
+}
+
+void IoMapFrame::openChooser(const QModelIndex &cell)
+{
+    if (cell.flags() & Qt::ItemIsEditable)
+        m_view->edit(cell);
+}
+
+void IoMapFrame::choose(int gridRow, IoChoice choice)
+{
+    IoMap changed = m_state;
+    applyChoice(changed, gridRow - 1, choice);
+    setState(changed);
+}
+
+void IoMapFrame::newIoConfigClicked()
+{
+    IoMap cleared = m_state;
+    newIoConfig(cleared);
+    setState(cleared);
+    m_view->setCurrentCell(kIoPoints, iocol::Function);
+}
+
+void IoMapFrame::downloadClicked()
+{
+    runLinkAction(m_ctx, [this] { downloadIoMap(m_ctx, m_state.IO_type); });
+}
+
+void IoMapFrame::uploadClicked()
+{
+    runLinkAction(m_ctx, [this] {
+        const IoMasks masks = uploadIoMap(m_ctx);
+        IoMap uploaded = m_state;
+        applyUpload(uploaded, masks);
+        setState(uploaded);
+    });
 }

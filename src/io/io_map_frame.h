@@ -1,39 +1,47 @@
 #pragma once
 
-#include "grid_model.h"
+#include "io_map.h"
+#include "io_table.h"
 
 #include <QGroupBox>
 
 struct TransferContext;
 class GridView;
-class QComboBox;
 
 // The frame "Input-output configuration" of the "HW config" tab: the map of the controller's
-// 21 discrete points, its in-cell chooser and its buttons.
+// 21 discrete points in its table, the in-cell chooser, and the buttons that clear, download
+// and upload the map.
 class IoMapFrame : public QGroupBox {
     Q_OBJECT
 
 public:
-    static constexpr int kPoints = 21;
-
     explicit IoMapFrame(TransferContext &ctx, QWidget *parent = nullptr);
+    ~IoMapFrame() override;
 
     // Sets the table's heading line.
     void setHeadings();
     // The start-up preparation: headings, one row per point in front of the empty last row,
-    // rows tall enough for the chooser, the chooser hidden with its three entries.
+    // rows and columns with room for the chooser.
     void prepare();
 
-    GridModel &map() { return m_map; }
-    GridView &table() const { return *m_table; }
-    QComboBox &chooser() const { return *m_chooser; }
+    // The frame's whole state, and the frame set from one.
+    const IoMap &state() const { return m_state; }
+    void setState(const IoMap &state);
 
-    // "IO  0" ... "IO  20": the number keeps a blank in front for its sign.
-    static QString pointLabel(int point);
+    IoTable &map() { return m_table; }
+    GridView &table() const { return *m_view; }
+
+    // The buttons' handlers: "New IO config", "Download to PLC", "Upload from PLC".
+    void newIoConfigClicked();
+    void downloadClicked();
+    void uploadClicked();
 
 private:
+    void openChooser(const QModelIndex &cell);
+    void choose(int gridRow, IoChoice choice);
+
     TransferContext &m_ctx;
-    GridModel m_map{3};
-    GridView *m_table = nullptr;
-    QComboBox *m_chooser = nullptr;
+    IoMap m_state;
+    IoTable m_table;
+    GridView *m_view = nullptr;
 };

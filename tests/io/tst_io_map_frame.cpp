@@ -2,14 +2,19 @@
 #include "io_map_frame.h"
 #include "link_action.h"
 #include "plc_link.h"
+#include "port_setup.h"
 #include "scripted_prompts.h"
+#include "sim_fixture.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QtTest>
+#include <memory>
 
-// The I/O map table: its rows after the start-up preparation and its current cell, counted in
-// grid rows, which never lands on the fixed "Address" column.
+// The I/O map frame on screen: its rows after the start-up preparation, its current cell
+// counted in grid rows, the chooser, and the buttons wired to the map and the controller.
 class TestIoMapFrame : public QObject {
     Q_OBJECT
 
@@ -21,10 +26,22 @@ private Q_SLOTS:
     void clickOnTheAddressColumnKeepsTheCurrentCell_data();
     void clickOnTheAddressColumnKeepsTheCurrentCell();
     void keyboardSkipsTheAddressColumn();
+    void chooserOpensOnlyOnFunctionCells_data();
+    void chooserOpensOnlyOnFunctionCells();
+    void choicesThroughTheChooser();
+    void buttons();
 
 private:
     QPoint cellCentre(int gridRow, int col) const;
+    void clickCell(int gridRow, int col) const;
+    QComboBox *openChooser() const { return m_frame->table().findChild<QComboBox *>("Combo1"); }
+    // Opens the chooser on a point's Function cell and picks an entry from its list.
+    void choose(int point, int entry) const;
+    // The texts of the Function and Prog.name cells of rows 1 to 22.
+    QStringList cells() const;
+    void click(const char *button) const { m_frame->findChild<QPushButton *>(button)->click(); }
 
+    std::unique_ptr<SimFixture> m_sim;
     PlcLink m_link;
     ScriptedPrompts m_prompts;
     RecordingProgress m_progress;
@@ -34,6 +51,10 @@ private:
 
 void TestIoMapFrame::init()
 {
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    Setup_port(m_link);
+    m_prompts.clear();
     m_frame = new IoMapFrame(m_ctx);
     m_frame->prepare();
     m_frame->resize(600, 800);
@@ -44,6 +65,7 @@ void TestIoMapFrame::init()
 void TestIoMapFrame::cleanup()
 {
     delete m_frame;
+    m_sim.reset();
 }
 
 QPoint TestIoMapFrame::cellCentre(int gridRow, int col) const
@@ -51,25 +73,44 @@ QPoint TestIoMapFrame::cellCentre(int gridRow, int col) const
     return m_frame->table().visualRect(m_frame->map().index(gridRow - 1, col)).center();
 }
 
+void TestIoMapFrame::clickCell(int gridRow, int col) const
+{
+    QTest::mouseClick(m_frame->table().viewport(), Qt::LeftButton, {}, cellCentre(gridRow, col));
+}
+
+void TestIoMapFrame::choose(int point, int entry) const
+{
+    clickCell(point + 1, 1);
+    QComboBox *chooser = openChooser();
+    QVERIFY(chooser);
+    QAbstractItemView *list = chooser->view();
+    chooser->showPopup();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(entry, 0)).center());
+    QTRY_VERIFY(!openChooser());  // gone once the choice is made
+}
+
+QStringList TestIoMapFrame::cells() const
+{
+    QStringList texts;
+    for (int row = 1; row <= 22; ++row)
+        texts.append(m_frame->map().text(row, 1) + "|" + m_frame->map().text(row, 2));
+    return texts;
+}
+
 void TestIoMapFrame::preparedRows()
 {
-    GridModel &map = m_frame->map();
+    IoTable &map = m_frame->map();
     QCOMPARE(map.rows(), 23);
     QCOMPARE(m_frame->table().model()->rowCount(), 22);  // the heading row is the header
     for (int point = 0; point <= 20; ++point)
         QCOMPARE(map.text(point + 1, 0), QStringLiteral("IO  %1").arg(point));
-    for (int col = 0; col < 3; ++col)
-        QCOMPARE(map.text(22, col), QString());
-
-    // The in-cell chooser: hidden, its three entries, rows tall enough for it.
-    QComboBox &chooser = m_frame->chooser();
-    QVERIFY(chooser.isHidden());
-    QVERIFY(chooser.isEditable());
-    QStringList entries;
-    for (int i = 0; i < chooser.count(); ++i)
-        entries.append(chooser.itemText(i));
-    QCOMPARE(entries, (QStringList{"Input -X", "Output-Y", "Not use"}));
-    QVERIFY(m_frame->table().verticalHeader()->defaultSectionSize() >= chooser.sizeHint().height());
+    QCOMPARE(cells(), QStringList(22, "|"));
+    QVERIFY(!openChooser());
+    // Rows tall enough for the chooser.
+    clickCell(1, 1);
+    QVERIFY(m_frame->table().verticalHeader()->defaultSectionSize() >=
+            openChooser()->sizeHint().height());
 }
 
 void TestIoMapFrame::currentCellInGridRows()
@@ -86,7 +127,7 @@ void TestIoMapFrame::currentCellInGridRows()
     table.setCurrentCell(23, 1);  // beyond the table: nothing changes
     table.setCurrentCell(0, 2);   // the heading row cannot become current
     QCOMPARE(table.currentGridRow(), 21);
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cellCentre(5, 2));
+    clickCell(5, 2);
     QCOMPARE(table.currentGridRow(), 5);
     QCOMPARE(table.currentGridCol(), 2);
 }
@@ -104,7 +145,7 @@ void TestIoMapFrame::clickOnTheAddressColumnKeepsTheCurrentCell()
     GridView &table = m_frame->table();
     table.setCurrentCell(7, 1);
     QSignalSpy clicks(&table, &QAbstractItemView::clicked);
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cellCentre(row, 0));
+    clickCell(row, 0);
     QCOMPARE(table.currentGridRow(), 7);
     QCOMPARE(table.currentGridCol(), 1);
     QCOMPARE(clicks.size(), 0);
@@ -121,6 +162,85 @@ void TestIoMapFrame::keyboardSkipsTheAddressColumn()
     QCOMPARE(table.currentGridCol(), 1);
     QTest::keyClick(&table, Qt::Key_Down);
     QCOMPARE(table.currentGridRow(), 5);
+}
+
+void TestIoMapFrame::chooserOpensOnlyOnFunctionCells_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("Function of point 0") << 1 << 1 << true;
+    QTest::newRow("Function of point 20") << 21 << 1 << true;
+    QTest::newRow("Prog.name") << 5 << 2 << false;
+    QTest::newRow("Address") << 5 << 0 << false;
+    QTest::newRow("Function of the empty last row") << 22 << 1 << false;
+}
+
+void TestIoMapFrame::chooserOpensOnlyOnFunctionCells()
+{
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(bool, opens);
+    // The Function column made wider by hand: the chooser follows it.
+    m_frame->table().setColumnWidth(1, 140);
+    m_frame->map().setText(row, col, "Output -Y");
+    clickCell(row, col);
+    QComboBox *chooser = openChooser();
+    QCOMPARE(chooser != nullptr, opens);
+    if (!opens)
+        return;
+    QVERIFY(chooser->isVisible());
+    QVERIFY(chooser->isEditable());
+    QCOMPARE(chooser->currentText(), "Output -Y");  // starts with the cell's text
+    QCOMPARE(chooser->geometry(), m_frame->table().visualRect(m_frame->map().index(row - 1, 1)));
+    QStringList entries;
+    for (int i = 0; i < chooser->count(); ++i)
+        entries.append(chooser->itemText(i));
+    QCOMPARE(entries, (QStringList{"Input -X", "Output-Y", "Not use"}));
+    // Leaving it without a choice changes nothing.
+    clickCell(row, 2);
+    QTRY_VERIFY(!openChooser());
+    QCOMPARE(m_frame->map().text(row, 1), "Output -Y");
+}
+
+void TestIoMapFrame::choicesThroughTheChooser()
+{
+    choose(0, 0);
+    choose(1, 1);
+    choose(3, 0);  // below the next free row: only its text
+    choose(2, 0);
+    QStringList expected(22, "|");
+    expected[0] = "Input -X|X0";
+    expected[1] = "Output-Y|Y0";
+    expected[2] = "Input -X|X1";
+    expected[3] = "Input -X|";
+    QCOMPARE(cells(), expected);
+    QCOMPARE(m_frame->state().IO_type, (PointBytes{1, 2, 1}));
+    QCOMPARE(m_frame->table().currentGridRow(), 3);
+    QCOMPARE(m_frame->table().currentGridCol(), 1);
+}
+
+void TestIoMapFrame::buttons()
+{
+    m_sim->plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+    click("Command13");  // "Upload from PLC"
+    QStringList expected(22, "|");
+    expected[0] = "Input -X|X0";
+    expected[1] = "Input -X|X1";
+    expected[2] = "Output -Y|Y0";
+    expected[17] = "Input -X|X2";
+    QCOMPARE(cells(), expected);
+
+    click("Command14");  // "Download to PLC"
+    QCOMPARE(m_prompts.shown.size(), 0);
+    QCOMPARE(m_sim->plc.frames("E11").at(1).data, "0300020004000000");
+
+    click("Command12");  // "New IO config": empty cells, not "Not use"
+    QCOMPARE(cells(), QStringList(22, "|"));
+    QCOMPARE(m_frame->state(), IoMap());
+    QCOMPARE(m_frame->table().currentGridRow(), 21);
+    QCOMPARE(m_frame->table().currentGridCol(), 1);
+    QVERIFY(!m_link.isOpen());
 }
 
 QTEST_MAIN(TestIoMapFrame)

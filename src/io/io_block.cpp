@@ -1,0 +1,67 @@
+#include "io_block.h"
+
+#include "hex_text.h"
+
+namespace {
+
+QString maskDigits(quint32 mask)
+{
+    return hextext::word(quint16(mask & 0xFFFF)) + hextext::word(quint16(mask >> 16));
+}
+
+// The mask whose two words start at data byte `byte` of the answer, low word first.
+quint32 maskAt(const QString &answer, int byte)
+{
+    return quint32(hextext::wordAt(answer, byte)) | quint32(hextext::wordAt(answer, byte + 2))
+                                                        << 16;
+}
+
+bool has(quint32 mask, int point)
+{
+    return (mask >> point) & 1U;
+}
+
+}  // namespace
+
+IoMasks masksOf(const PointBytes &IO_type)
+{
+    IoMasks masks;
+    for (int point = 0; point < kIoPoints; ++point) {
+        if (IO_type[point] == quint8(IoType::Input))
+            masks.inputs |= 1U << point;
+        else if (IO_type[point] == quint8(IoType::Output))
+            masks.outputs |= 1U << point;
+    }
+    return masks;
+}
+
+QString encodeIoBlock(const IoMasks &masks)
+{
+    return maskDigits(masks.inputs) + maskDigits(masks.outputs);
+}
+
+IoMasks decodeIoBlock(const QString &answer)
+{
+    return {maskAt(answer, 0), maskAt(answer, 4)};
+}
+
+void applyUpload(IoMap &map, const IoMasks &masks)
+{
+    IoMap uploaded;
+    quint8 x = 0;
+    quint8 y = 0;
+    for (int point = 0; point < kIoPoints; ++point) {
+        if (has(masks.inputs, point)) {
+            uploaded.function[point] = QStringLiteral("Input -X");
+            uploaded.name[point] = ioName(QLatin1Char('X'), x);
+            uploaded.IO_type[point] = quint8(IoType::Input);
+            Mark_used(x++, uploaded.X_used);
+        } else if (has(masks.outputs, point)) {
+            uploaded.function[point] = QStringLiteral("Output -Y");
+            uploaded.name[point] = ioName(QLatin1Char('Y'), y);
+            uploaded.IO_type[point] = quint8(IoType::Output);
+            Mark_used(y++, uploaded.Y_used);
+        }
+    }
+    map = uploaded;
+}

@@ -1,0 +1,162 @@
+#include "ini_file.h"
+#include "io_transfer.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "scripted_prompts.h"
+#include "sim_fixture.h"
+
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QStringList wire(const QList<VirtualPlc::Frame> &frames)
+{
+    QStringList texts;
+    for (const auto &f : frames)
+        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
+    return texts;
+}
+
+const PointBytes kExample{1, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+const QStringList kExampleFrames = {"E11 3000 02 0FFF", "E11 2000 08 0300020004000000",
+                                    "E11 3000 02 0000"};
+const QString kSilence = QStringLiteral("Answer timeout from PLC");
+
+}  // namespace
+
+// The I/O map's download and upload against the virtual controller over a real pseudo-terminal:
+// the exact frames, a failure at each write, and what an upload brings back.
+class TestIoTransfer : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void download_data();
+    void download();
+    void upload_data();
+    void upload();
+    void portThatCannotOpen_data();
+    void portThatCannotOpen();
+
+private:
+    bool run(const std::function<void()> &action) { return runLinkAction(*m_ctx, action); }
+
+    std::unique_ptr<SimFixture> m_sim;
+    std::unique_ptr<PlcLink> m_link;
+    ScriptedPrompts m_prompts;
+    RecordingProgress m_progress;
+    std::unique_ptr<TransferContext> m_ctx;
+};
+
+void TestIoTransfer::init()
+{
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    m_link = std::make_unique<PlcLink>();
+    Setup_port(*m_link);                                     // as the window does when it starts
+    m_link->setLineSettings(QStringLiteral("19200,N,8,1"));  // not what set.ini says
+    m_prompts.clear();
+    m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, m_prompts, m_progress});
+}
+
+void TestIoTransfer::cleanup()
+{
+    QVERIFY(!m_link->isOpen());
+    QCOMPARE(m_progress.opened, 0);
+    m_ctx.reset();
+    m_link.reset();
+    m_sim.reset();
+}
+
+void TestIoTransfer::download_data()
+{
+    QTest::addColumn<PointBytes>("types");
+    QTest::addColumn<int>("nth");  // the write that fails; 0 none
+    QTest::addColumn<VirtualPlc::Fault>("fault");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("frames");
+    const auto none = VirtualPlc::Fault::Nak;
+    QTest::newRow("empty map") << PointBytes{} << 0 << none << QStringList()
+                               << QStringList{"E11 3000 02 0FFF", "E11 2000 08 0000000000000000",
+                                              "E11 3000 02 0000"};
+    QTest::newRow("worked example") << kExample << 0 << none << QStringList() << kExampleFrames;
+    for (int nth = 1; nth <= 3; ++nth) {
+        // Nothing goes out after the write that fails.
+        QTest::addRow("write %d refused", nth)
+            << kExample << nth << VirtualPlc::Fault::Nak << QStringList{"Wrong answer from PLC"}
+            << kExampleFrames.mid(0, nth);
+        QTest::addRow("write %d silent", nth)
+            << kExample << nth << VirtualPlc::Fault::Silence << QStringList{kSilence}
+            << kExampleFrames.mid(0, nth);
+    }
+}
+
+void TestIoTransfer::download()
+{
+    QFETCH(PointBytes, types);
+    QFETCH(int, nth);
+    QFETCH(VirtualPlc::Fault, fault);
+    if (nth > 0)
+        m_sim->plc.failWrite(nth, fault);
+    QVERIFY(run([&] { downloadIoMap(*m_ctx, types); }));
+    QTEST(m_prompts.messages(), "messages");
+    QTEST(wire(m_sim->plc.frames()), "frames");
+    // It goes out with the settings the link has, not the stored ones.
+    QCOMPARE(m_link->lineSettings(), QStringLiteral("19200,N,8,1"));
+}
+
+void TestIoTransfer::upload_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<int>("pieceSize");  // the answer in pieces 30 ms apart; 0 in one
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<quint32>("inputs");
+    QTest::addColumn<quint32>("outputs");
+    QTest::newRow("answered") << false << 0 << QStringList() << 0x20003U << 0x4U;
+    QTest::newRow("answered in pieces") << false << 5 << QStringList() << 0x20003U << 0x4U;
+    QTest::newRow("silent") << true << 0 << QStringList{kSilence} << 0xAAU << 0xAAU;
+}
+
+void TestIoTransfer::upload()
+{
+    QFETCH(bool, silent);
+    QFETCH(int, pieceSize);
+    m_sim->plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+    if (silent)
+        m_sim->plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
+    m_sim->plc.splitAnswers(pieceSize, 30);
+    IoMasks masks{0xAA, 0xAA};  // what a silent controller must leave alone
+    QVERIFY(run([&] { masks = uploadIoMap(*m_ctx); }));
+    QTEST(m_prompts.messages(), "messages");
+    QCOMPARE(wire(m_sim->plc.frames()), QStringList{"E00 2000 08"});
+    QTEST(masks.inputs, "inputs");
+    QTEST(masks.outputs, "outputs");
+    QCOMPARE(m_link->lineSettings(), QStringLiteral("9600,N,8,1"));  // the stored settings
+}
+
+void TestIoTransfer::portThatCannotOpen_data()
+{
+    QTest::addColumn<bool>("upload");
+    QTest::newRow("download") << false;
+    QTest::newRow("upload") << true;
+}
+
+void TestIoTransfer::portThatCannotOpen()
+{
+    QFETCH(bool, upload);
+    Write_ini(m_sim->settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
+              QStringLiteral("/nonexistent/tty"));
+    m_sim->setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
+    Setup_port(*m_link);
+    QVERIFY(run([&] { upload ? void(uploadIoMap(*m_ctx)) : downloadIoMap(*m_ctx, kExample); }));
+    QCOMPARE(m_prompts.messages().size(), 1);
+    QVERIFY2(m_prompts.messages().at(0).startsWith("Cannot open COM4 (/nonexistent/tty): "),
+             qPrintable(m_prompts.messages().at(0)));
+    QCOMPARE(m_sim->plc.frames().size(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestIoTransfer)
+#include "tst_io_transfer.moc"
