@@ -15,13 +15,31 @@ QString &overriddenPath()
 
 constexpr int kMaxValueLength = 254;  // a 255-character buffer with its terminating zero
 
-// The file's lines as bytes: lines the tool does not change are written back exactly as they
-// were, whatever their encoding; only the text of a line is decoded to match names.
+// The file's lines as bytes, each with the line end it had: lines the tool does not change are
+// written back exactly as they were, whatever their encoding and line ends; only the text of a
+// line is decoded to match names.
 struct IniLines {
     QList<QByteArray> lines;
-    QByteArray lineEnd = "\n";
+    QList<QByteArray> ends;     // "\r\n", "\n", or empty for a last line without one
+    QByteArray lineEnd = "\n";  // for lines the tool adds
 
     QString text(int i) const { return QString::fromLocal8Bit(lines.at(i)); }
+
+    void insert(int at, const QByteArray &line)
+    {
+        if (at > 0 && ends.at(at - 1).isEmpty())
+            ends[at - 1] = lineEnd;
+        lines.insert(at, line);
+        ends.insert(at, lineEnd);
+    }
+
+    QByteArray bytes() const
+    {
+        QByteArray all;
+        for (int i = 0; i < lines.size(); ++i)
+            all += lines.at(i) + ends.at(i);
+        return all;
+    }
 };
 
 IniLines readLines(const QString &file)
@@ -31,15 +49,21 @@ IniLines readLines(const QString &file)
     if (!f.open(QIODevice::ReadOnly))
         return ini;
     const QByteArray bytes = f.readAll();
-    if (bytes.contains("\r\n"))
-        ini.lineEnd = "\r\n";
-    ini.lines = bytes.split('\n');
-    for (QByteArray &line : ini.lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype newline = bytes.indexOf('\n', start);
+        if (newline < 0) {
+            ini.lines.append(bytes.mid(start));
+            ini.ends.append(QByteArray());
+            break;
+        }
+        const bool crlf = newline > start && bytes.at(newline - 1) == '\r';
+        ini.lines.append(bytes.mid(start, newline - start - (crlf ? 1 : 0)));
+        ini.ends.append(crlf ? QByteArray("\r\n") : QByteArray("\n"));
+        if (crlf)
+            ini.lineEnd = "\r\n";
+        start = newline + 1;
     }
-    if (!ini.lines.isEmpty() && ini.lines.constLast().isEmpty())
-        ini.lines.removeLast();
     return ini;
 }
 
@@ -139,16 +163,17 @@ void Write_ini(const QString &file, const QString &section, const QString &key,
     }
     if (sectionStart < 0) {
         if (!ini.lines.isEmpty() && !ini.lines.constLast().trimmed().isEmpty())
-            ini.lines.append(QByteArray());
-        ini.lines.append((QLatin1Char('[') + section + QLatin1Char(']')).toLocal8Bit());
-        ini.lines.append(entry);
+            ini.insert(int(ini.lines.size()), QByteArray());
+        ini.insert(int(ini.lines.size()),
+                   (QLatin1Char('[') + section + QLatin1Char(']')).toLocal8Bit());
+        ini.insert(int(ini.lines.size()), entry);
     } else if (insertAt >= 0) {
-        ini.lines.insert(insertAt + 1, entry);
+        ini.insert(insertAt + 1, entry);
     }
 
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return;
-    out.write(ini.lines.join(ini.lineEnd) + ini.lineEnd);
+    out.write(ini.bytes());
     out.commit();
 }
