@@ -1,8 +1,9 @@
 // The decoders of what the controller answers, on any text: read-answer shape, port words,
-// request records and error-buffer records. None may crash, and the decoded values stay inside
-// what the window can show.
+// request records, the I/O map block and error-buffer records. None may crash, the decoded
+// values stay inside what the window can show, and an I/O map block read back is the one sent.
 #include "error_records.h"
 #include "fuzz_check.h"
+#include "io_block.h"
 #include "port_word.h"
 #include "request_record.h"
 #include "transfer_steps.h"
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    const int selector = data[0] % 4;
+    const int selector = data[0] % 5;
     const int small = data[1];
     const QString text =
         QString::fromLatin1(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2));
