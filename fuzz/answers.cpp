@@ -2,6 +2,7 @@
 // request records, the I/O map block and error-buffer records. None may crash, the decoded
 // values stay inside what the window can show, and an I/O map block read back is the one sent.
 #include "error_records.h"
+#include "exchanges.h"
 #include "fuzz_check.h"
 #include "io_block.h"
 #include "port_word.h"
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QString::fromLatin1(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2));
     switch (selector) {
         case 0:
-            steps::isReadAnswer(text, small % 65);
+            isReadAnswer(text, small % 65);
             break;
         case 1: {
             const quint16 word = quint16(small | (size > 2 ? data[2] << 8 : 0));

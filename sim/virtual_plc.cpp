@@ -188,6 +188,13 @@ void VirtualPlc::setReadAnswer(const QString &address, const QByteArray &raw)
         m_readAnswers[address.toUpper()] = raw;
 }
 
+void VirtualPlc::inject(int nthFrame, Injection injection)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_injectAt = nthFrame;
+    m_injection = injection;
+}
+
 void VirtualPlc::loseLineAt(const QString &address)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -248,6 +255,7 @@ void VirtualPlc::clearLog()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_log.clear();
     m_writesSeen = 0;
+    m_framesSeen = 0;
 }
 
 bool VirtualPlc::waitMs(int ms)
@@ -301,8 +309,13 @@ void VirtualPlc::handleByte(char c)
                 std::lock_guard<std::mutex> lock(m_mutex);
                 answer = m_enqAnswer;
             }
+            Timing timing;
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                timing = timingFor(QString());
+            }
             if (answer != 0)
-                send(QByteArray(1, answer), QString());
+                send(QByteArray(1, answer), timing);
         }
         return;  // anything else between frames is line noise
     }
@@ -358,15 +371,59 @@ void VirtualPlc::handleFrame(const QByteArray &raw)
     }
     if (callback)
         callback(frame);
+    using Kind = Injection::Kind;
+    std::optional<Injection> injection;
+    Timing timing;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_hangUp = frame.valid && frame.address == m_loseAt;
+        if (++m_framesSeen == m_injectAt)
+            injection = m_injection;
+        m_hangUp = (frame.valid && frame.address == m_loseAt) ||
+                   (injection && injection->kind == Kind::Lose);
+        timing = timingFor(frame.address);
     }
     if (m_hangUp)
         return;
-    const QByteArray answer = answerFor(frame);
+    QByteArray answer = answerFor(frame);
+    if (injection && !answer.isEmpty()) {
+        const bool read = answer.size() > 1;
+        switch (injection->kind) {
+        case Kind::Nak:
+            answer = QByteArray(1, NAK);
+            break;
+        case Kind::Silence:
+        case Kind::Lose:
+            answer.clear();
+            break;
+        case Kind::Delay:
+            timing.delayMs = injection->ms;
+            break;
+        case Kind::Split:
+            timing = {0, 1, injection->ms};
+            break;
+        case Kind::Short:
+            answer.chop(1);
+            break;
+        case Kind::Extra:
+            answer += "\r\nxyz";
+            break;
+        case Kind::Wrong:
+            if (read)
+                answer[1] = 'G';
+            else
+                answer = "X";
+            break;
+        }
+    }
     if (!answer.isEmpty())
-        send(answer, frame.address);
+        send(answer, timing);
+}
+
+VirtualPlc::Timing VirtualPlc::timingFor(const QString &address) const
+{
+    const auto byAddress = m_addressDelays.find(address);
+    return {byAddress != m_addressDelays.end() ? byAddress->second : m_delayMs, m_pieceSize,
+            m_pieceGapMs};
 }
 
 QByteArray VirtualPlc::answerFor(Frame &frame)
@@ -423,16 +480,11 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
     return answer;
 }
 
-void VirtualPlc::send(const QByteArray &answer, const QString &address)
+void VirtualPlc::send(const QByteArray &answer, const Timing &timing)
 {
-    int delay, pieceSize, gap;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const auto byAddress = m_addressDelays.find(address);
-        delay = byAddress != m_addressDelays.end() ? byAddress->second : m_delayMs;
-        pieceSize = m_pieceSize > 0 ? m_pieceSize : int(answer.size());
-        gap = m_pieceGapMs;
-    }
+    const int delay = timing.delayMs;
+    const int pieceSize = timing.pieceSize > 0 ? timing.pieceSize : int(answer.size());
+    const int gap = timing.gapMs;
     if (delay > 0 && !waitMs(delay))
         return;
     for (int at = 0; at < answer.size(); at += pieceSize) {

@@ -44,10 +44,21 @@
 //                              answer); an empty raw goes back to the memory image
 //   loseLineAt(addr)           the first frame at this address is not answered: the controller
 //                              closes the pseudo-terminal instead (an unplugged adapter)
+//   inject(n, injection)       the n-th frame (from 1, counted since start or clearLog) gets
+//                              one fault of the Injection list below, whatever it is
 //   poke / peek / pokeWord     the memory image
 class VirtualPlc {
 public:
     enum class Fault { Nak, Silence };
+
+    // One fault for one frame: its answer refused, missing, late, in pieces, a character short,
+    // with extra characters, wrong (a read's first digit not hexadecimal; a write's answer an
+    // unknown code), or the line lost instead of an answer.
+    struct Injection {
+        enum class Kind { Nak, Silence, Delay, Split, Short, Extra, Wrong, Lose };
+        Kind kind = Kind::Nak;
+        int ms = 0;  // Delay: before the answer; Split: between its one-character pieces
+    };
 
     struct Frame {
         QString command;  // "E00", "E11", "E10", "0", or empty for a malformed frame
@@ -85,6 +96,7 @@ public:
     void setTruncation(int characters);
     void loseLineAt(const QString &address);
     void setReadAnswer(const QString &address, const QByteArray &raw);
+    void inject(int nthFrame, Injection injection);
 
     void poke(int address, const QByteArray &bytes);
     QByteArray peek(int address, int count) const;
@@ -100,7 +112,13 @@ private:
     void handleByte(char c);
     void handleFrame(const QByteArray &raw);
     QByteArray answerFor(Frame &frame);
-    void send(const QByteArray &answer, const QString &address);
+    struct Timing {
+        int delayMs = 0;
+        int pieceSize = 0;  // 0: the whole answer at once
+        int gapMs = 0;
+    };
+    Timing timingFor(const QString &address) const;  // with m_mutex held
+    void send(const QByteArray &answer, const Timing &timing);
     bool waitMs(int ms);  // false when stopped meanwhile
 
     int m_master = -1;
@@ -127,6 +145,9 @@ private:
     int m_truncation = 0;
     QString m_loseAt;
     std::map<QString, QByteArray> m_readAnswers;
+    int m_framesSeen = 0;
+    int m_injectAt = 0;
+    Injection m_injection;
     bool m_hangUp = false;  // thread-local to run()
     int m_writesSeen = 0;
     QList<Frame> m_log;

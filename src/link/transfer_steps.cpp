@@ -2,7 +2,6 @@
 
 #include "exchanges.h"
 #include "failure.h"
-#include "frame.h"
 #include "hex_text.h"
 #include "link_action.h"
 #include "plc_link.h"
@@ -74,22 +73,6 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
         progress.setPercent(percentAfter(piece, total));
         Pause(kPiecePauseMs);
     }
-}
-
-bool isReadAnswer(const QString &answer, int bytes)
-{
-    const int digits = 2 * bytes;
-    if (answer.size() < digits + 4 || answer.at(0) != QLatin1Char(frame::STX) ||
-        answer.at(1 + digits) != QLatin1Char(frame::ETX))
-        return false;
-    for (int i = 1; i <= digits; ++i) {
-        const QChar c = answer.at(i);
-        const bool digit = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-        if (!digit)
-            return false;
-    }
-    return true;
 }
 
 QString readAnswered(PlcLink &link, int timeoutMs, const QString &address, const QString &count)

@@ -40,10 +40,6 @@ void writeWord(PlcLink &link, int timeoutMs, const QString &address, quint16 val
 void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base,
                const QString &text);
 
-// Whether a read answer has the shape of one for `bytes` bytes: STX, 2 x bytes upper-case
-// hexadecimal digits, ETX where the count puts it; what follows is not looked at.
-bool isReadAnswer(const QString &answer, int bytes);
-
 // Reads count bytes at address; silence raises "Answer timeout from PLC", an answer of another
 // shape "Wrong answer from PLC". The whole answer, STX first.
 QString readAnswered(PlcLink &link, int timeoutMs, const QString &address, const QString &count);
