@@ -1,0 +1,36 @@
+#pragma once
+
+#include "sensor_record.h"
+
+#include <QString>
+
+class GridModel;
+
+// How the sensor dialog was opened: the values of modify.
+enum class SensorDialogMode { Add = 1, Modify = 2 };
+
+// The register a first sensor gets, and the step between sensors added in sequence.
+inline const QString kFirstSensorRegister = QStringLiteral("3000");
+constexpr int kRegisterStep = 2;
+
+// The sensor dialog's boxes when it opens (the eight bytes, then "Address"). Modify: the texts
+// of the chosen row (the entry row when the choice lies below the table). Add: "00" bytes and
+// the register after the last sensor's; "3000" with no sensor or when the last sensor's register
+// is not a whole number.
+SensorCells sensorDialogPreset(const GridModel &grid, int chosenRow, SensorDialogMode mode);
+
+// "Add/modify". Add: the entry row takes its row number and the boxes, and a new entry row
+// numbered by itself is appended. Modify: the chosen row (or the entry row, as above) takes the
+// boxes; its number stays. Every column is centred.
+void storeSensor(GridModel &grid, SensorDialogMode mode, int chosenRow, const SensorCells &cells);
+
+// "Delete slave" after the confirmation: removes the chosen row and renumbers down to the entry
+// row. Only a sensor row goes; the entry row or a row below the table leaves it as it is.
+bool deleteSensor(GridModel &grid, int chosenRow);
+
+inline const QString kDeleteSensorQuestion =
+    QStringLiteral("You are shure for delete this sensor?");
+inline const QString kDeleteAllQuestion = QStringLiteral("Delete all sensors from the table?");
+
+// "Delete all slave" after the confirmation: the heading and one empty entry row.
+void deleteAllSensors(GridModel &grid);
