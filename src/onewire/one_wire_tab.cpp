@@ -231,8 +231,8 @@ void OneWireTab::uploadFromPlc()
     runLinkAction(m_ctx, [this] {
         const AuxConfigUpload upload = uploadAuxConfig(m_ctx);
         AuxSettings shown = settings();
-        applyAuxUpload(upload, shown, m_sensors);
         setHeadings();
+        applyAuxUpload(upload, shown, m_sensors);
         selectMode(int(shown.mode));
         showFieldNet(shown.fieldNet);
     });
