@@ -6,6 +6,7 @@
 #include "link_action.h"
 #include "option_group.h"
 #include "prompts.h"
+#include "search_dialog.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
 
@@ -98,36 +99,16 @@ QGroupBox *OneWireTab::buildMasterFrame()
     m_masterFrame = master;
     m_sensorView = &master->view();
     m_sensorView->shareWidthAmongColumns();
-    const struct {
-        const char *caption;
-        const char *name;
-        std::function<void()> handler;
-    } buttons[] = {
-        {"Add slave", "Command8",
-         [this] {
-             openSensorDialog(SensorDialogMode::Add);
-         }},
-        {"Modify slave", "Command9",
-         [this] {
-             openSensorDialog(SensorDialogMode::Modify);
-         }},
-        {"Delete slave", "Command11",
-         [this] {
-             deleteClicked();
-         }},
-        {"Search slave", "Command10",
-         [this] {
-             openBusSearch();
-         }},
-        {"Delete all slave", "Command21",
-         [this] {
-             deleteAllClicked();
-         }},
+    auto addButton = [this, master](const char *caption, const char *name,
+                                    const std::function<void()> &handler) {
+        connect(master->addButton(QLatin1String(caption), QLatin1String(name)),
+                &QPushButton::clicked, this, handler);
     };
-    for (const auto &b : buttons) {
-        connect(master->addButton(QLatin1String(b.caption), QLatin1String(b.name)),
-                &QPushButton::clicked, this, b.handler);
-    }
+    addButton("Add slave", "Command8", [this] { openSensorDialog(SensorDialogMode::Add); });
+    addButton("Modify slave", "Command9", [this] { openSensorDialog(SensorDialogMode::Modify); });
+    addButton("Delete slave", "Command11", [this] { deleteClicked(); });
+    addButton("Search slave", "Command10", [this] { openBusSearch(); });
+    addButton("Delete all slave", "Command21", [this] { deleteAllClicked(); });
     connect(m_sensorView, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &cell) { m_grid1Index = cell.row(); });
     // Any text may be typed into a cell; the check before a download judges it.
@@ -240,5 +221,6 @@ void OneWireTab::uploadFromPlc()
 
 void OneWireTab::openBusSearch()
 {
-    // The bus-search dialog comes with its own change.
+    Search_onewire dialog(m_ctx.prompts, m_ctx.progress, m_sensors, this);
+    dialog.exec();
 }

@@ -3,6 +3,8 @@
 #include "grid_model.h"
 #include "hex_text.h"
 
+#include <optional>
+
 namespace {
 
 // The row a choice stands for: a choice below the table (left over from a longer table) is the
@@ -12,13 +14,19 @@ int rowOf(const GridModel &grid, int chosenRow)
     return qBound(1, chosenRow, grid.rows() - 1);
 }
 
+// The register number that a sensor added after the last one gets, if the last one has a number.
+std::optional<qint64> numberAfterLast(const GridModel &grid)
+{
+    const auto last = hextext::wholeNumber(grid.text(sensorCount(grid), sensorcol::Register));
+    return last ? std::optional<qint64>(*last + kRegisterStep) : std::nullopt;
+}
+
 QString registerAfterLast(const GridModel &grid)
 {
-    const int n = sensorCount(grid);
-    if (n == 0)
+    if (sensorCount(grid) == 0)
         return kFirstSensorRegister;
-    const auto last = hextext::wholeNumber(grid.text(n, sensorcol::Register));
-    return last ? QString::number(*last + kRegisterStep) : kFirstSensorRegister;
+    const auto next = numberAfterLast(grid);
+    return next ? QString::number(*next) : kFirstSensorRegister;
 }
 
 }  // namespace
@@ -63,4 +71,31 @@ void deleteAllSensors(GridModel &grid)
 {
     grid.setRows(1);
     grid.setRows(2);
+}
+
+QString placeFoundSensors(GridModel &grid, const QList<QStringList> &found,
+                          const QString &startAddress, FoundPlacement placement)
+{
+    if (!found.isEmpty()) {
+        const bool fromStart = placement == FoundPlacement::ReplaceAll || sensorCount(grid) == 0;
+        const auto first = fromStart ? hextext::wholeNumber(startAddress) : numberAfterLast(grid);
+        if (!first) {
+            return fromStart ? QStringLiteral("The start address must be a whole number")
+                             : QStringLiteral("The last sensor's Dxxxx must be a whole number");
+        }
+        if (placement == FoundPlacement::ReplaceAll)
+            deleteAllSensors(grid);
+        grid.centreAllColumns();
+        qint64 next = *first;
+        for (const QStringList &code : found) {
+            const int row = grid.rows() - 1;
+            for (int k = 0; k < kRomBytes; ++k)
+                grid.setText(row, sensorcol::Byte0 + k, code.value(k));
+            grid.setText(row, sensorcol::Register, QString::number(next));
+            next += kRegisterStep;
+            grid.appendGridRow();
+        }
+    }
+    grid.renumber();
+    return QString();
 }

@@ -34,3 +34,14 @@ inline const QString kDeleteAllQuestion = QStringLiteral("Delete all sensors fro
 
 // "Delete all slave" after the confirmation: the heading and one empty entry row.
 void deleteAllSensors(GridModel &grid);
+
+// Where "Add new in the table" and "Replace all in the table" put the devices a bus search found.
+enum class FoundPlacement { Append, ReplaceAll };
+
+// Puts found ROM codes into the sensor table with registers 2 apart: appended after the last
+// sensor (from its register + 2, or from startAddress when the table holds none), or replacing
+// every sensor (from startAddress). The "Num" column is renumbered; with nothing found that is
+// all. A start address or last register that is not a whole number leaves the table as it is
+// and comes back as the text to show; the empty text when the devices went in.
+QString placeFoundSensors(GridModel &grid, const QList<QStringList> &found,
+                          const QString &startAddress, FoundPlacement placement);

@@ -9,6 +9,7 @@
 #include "progress_window.h"
 #include "request_editing.h"
 #include "scripted_prompts.h"
+#include "search_dialog.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
 #include "slave_dialog.h"
@@ -75,6 +76,10 @@ int main(int argc, char *argv[])
                        &window);
     sensor.show();
     save(sensor, folder + QStringLiteral("/sensor_dialog.png"));
+
+    Search_onewire search(prompts, window.progress(), window.oneWire().sensors(), &window);
+    search.show();
+    save(search, folder + QStringLiteral("/search_dialog.png"));
 
     window.progress().open();
     window.progress().setPercent(40);
