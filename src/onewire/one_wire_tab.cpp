@@ -191,6 +191,9 @@ void OneWireTab::openSensorDialog(SensorDialogMode mode)
 
 void OneWireTab::deleteClicked()
 {
+    // With no sensor chosen there is nothing to ask about.
+    if (!isSensorRow(m_sensors, m_grid1Index + 1))
+        return;
     if (m_ctx.prompts.confirm(this, kDeleteSensorQuestion))
         deleteSensor(m_sensors, m_grid1Index + 1);
 }

@@ -58,9 +58,14 @@ void storeSensor(GridModel &grid, SensorDialogMode mode, int chosenRow, const Se
         grid.setText(row, sensorcol::Byte0 + c, cells.at(c));
 }
 
+bool isSensorRow(const GridModel &grid, int row)
+{
+    return row >= 1 && row <= sensorCount(grid);
+}
+
 bool deleteSensor(GridModel &grid, int chosenRow)
 {
-    if (chosenRow < 1 || chosenRow > sensorCount(grid))
+    if (!isSensorRow(grid, chosenRow))
         return false;
     grid.removeGridRow(chosenRow);
     grid.renumber();

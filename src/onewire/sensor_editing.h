@@ -24,8 +24,11 @@ SensorCells sensorDialogPreset(const GridModel &grid, int chosenRow, SensorDialo
 // boxes; its number stays. Every column is centred.
 void storeSensor(GridModel &grid, SensorDialogMode mode, int chosenRow, const SensorCells &cells);
 
-// "Delete slave" after the confirmation: removes the chosen row and renumbers down to the entry
-// row. Only a sensor row goes; the entry row or a row below the table leaves it as it is.
+// Whether a row holds a sensor: neither the heading, nor the entry row, nor below the table.
+bool isSensorRow(const GridModel &grid, int row);
+
+// "Delete slave" after the confirmation: removes the chosen sensor row and renumbers down to the
+// entry row. Any other row leaves the table as it is.
 bool deleteSensor(GridModel &grid, int chosenRow);
 
 inline const QString kDeleteSensorQuestion =

@@ -1,7 +1,7 @@
 #include "bus_search.h"
 #include "grid_model.h"
-#include "hex_text.h"
 #include "link_action.h"
+#include "onewire_test_support.h"
 #include "plc_link.h"
 #include "port_setup.h"
 #include "scripted_prompts.h"
@@ -11,45 +11,19 @@
 #include <QtTest>
 #include <memory>
 
+using onewiretest::romBytes;
+using onewiretest::romCode;
+using onewiretest::rowTexts;
+using onewiretest::wire;
+
 namespace {
-
-// The ROM code of device j on the virtual bus.
-QByteArray device(int j)
-{
-    return QByteArray::fromHex("28") + char(j) + QByteArray::fromHex("4B12030000A1");
-}
-
-RomCode code(int j)
-{
-    return {"28", hextext::digits(j, 2), "4B", "12", "03", "00", "00", "A1"};
-}
 
 QList<RomCode> codes(int n)
 {
     QList<RomCode> list;
     for (int j = 1; j <= n; ++j)
-        list.append(code(j));
+        list.append(romCode(j));
     return list;
-}
-
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
-    return texts;
-}
-
-QStringList rowTexts(const GridModel &grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < grid.cols(); ++col)
-            cells.append(grid.text(row, col));
-        rows.append(cells.join(QLatin1Char('|')));
-    }
-    return rows;
 }
 
 // The search command, the read that wakes the controller and the count read.
@@ -114,7 +88,7 @@ void TestBusSearch::search()
     QFETCH(QStringList, reads);
     QList<QByteArray> bus;
     for (int j = 1; j <= devices; ++j)
-        bus.append(device(j));
+        bus.append(romBytes(j));
     m_sim->plc.setOneWireDevices(bus);
     TransferContext ctx{*m_link, m_prompts, m_progress};
     QList<RomCode> found;
@@ -124,7 +98,7 @@ void TestBusSearch::search()
     QCOMPARE(found, codes(devices));
 
     GridModel result(9);
-    result.setDataRows({code(99), code(98)});
+    result.setDataRows({romCode(99), romCode(98)});
     showFoundDevices(result, found);
     QCOMPARE(result.rows(), devices + 2);
     if (devices == 3) {
@@ -161,7 +135,7 @@ void TestBusSearch::searchFails()
     QFETCH(QString, message);
     QList<QByteArray> bus;
     for (int j = 1; j <= 9; ++j)
-        bus.append(device(j));
+        bus.append(romBytes(j));
     m_sim->plc.setOneWireDevices(bus);
     const auto kind = fault == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence;
     if (write > 0)
@@ -216,7 +190,7 @@ void TestBusSearch::placeFound()
     GridModel grid(10);
     QList<QStringList> sensors;
     for (const QString &reg : registers)
-        sensors.append(code(50) + QStringList{reg});
+        sensors.append(romCode(50) + QStringList{reg});
     grid.setDataRows(sensors);
     for (int row = 1; row < grid.rows(); ++row)
         grid.setText(row, 0, QStringLiteral("?"));
@@ -237,7 +211,7 @@ void TestBusSearch::placeFound()
     // The found codes follow the sensors kept, in the order found.
     const int kept = replace ? 0 : int(registers.size());
     for (int j = 1; j <= found; ++j)
-        QCOMPARE(grid.dataRows().at(kept + j - 1).mid(0, 8), code(j));
+        QCOMPARE(grid.dataRows().at(kept + j - 1).mid(0, 8), romCode(j));
 }
 
 QTEST_GUILESS_MAIN(TestBusSearch)

@@ -1,6 +1,7 @@
 #include "grid_view.h"
 #include "main_window.h"
 #include "one_wire_tab.h"
+#include "onewire_test_support.h"
 #include "scripted_prompts.h"
 #include "search_dialog.h"
 #include "sim_fixture.h"
@@ -17,33 +18,11 @@
 #include <functional>
 #include <memory>
 
+using onewiretest::child;
+using onewiretest::romBytes;
+using onewiretest::rowTexts;
+
 namespace {
-
-template <class T>
-T *child(const QObject *parent, const QString &name)
-{
-    auto *found = parent->findChild<T *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
-QStringList rowTexts(const GridModel &grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < grid.cols(); ++col)
-            cells.append(grid.text(row, col));
-        rows.append(cells.join(QLatin1Char('|')));
-    }
-    return rows;
-}
-
-QByteArray device(int j)
-{
-    return QByteArray::fromHex("28") + char(j) + QByteArray::fromHex("4B12030000A1");
-}
 
 const QStringList kButtons = {"Command2", "Command3", "Command4", "Command1"};
 
@@ -115,7 +94,7 @@ void TestSearchDialog::opensFromButtonAndMenu_data()
 void TestSearchDialog::opensFromButtonAndMenu()
 {
     QFETCH(bool, menu);
-    sensors().setDataRows({{"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"}});
+    sensors().setDataRows({onewiretest::sensor(1)});
     const QStringList before = rowTexts(sensors());
     QString title;
     bool modal = false;
@@ -158,7 +137,7 @@ void TestSearchDialog::opensFromButtonAndMenu()
 
 void TestSearchDialog::searchEditAndAdd()
 {
-    m_sim->plc.setOneWireDevices({device(1), device(2), device(3)});
+    m_sim->plc.setOneWireDevices({romBytes(1), romBytes(2), romBytes(3)});
     qint64 elapsed = 0;
     bool locked = false, stayedOpen = false, openAfterEnter = false;
     QStringList result;
@@ -215,7 +194,7 @@ void TestSearchDialog::searchEditAndAdd()
 
 void TestSearchDialog::noneFoundThenAddOnlyRenumbers()
 {
-    sensors().setDataRows({{"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"}});
+    sensors().setDataRows({onewiretest::sensor(1)});
     sensors().setText(1, 0, "7");
     sensors().setText(2, 0, "");
     QString count = "?";
@@ -231,7 +210,7 @@ void TestSearchDialog::noneFoundThenAddOnlyRenumbers()
 
 void TestSearchDialog::refusedSearchListsNothing()
 {
-    m_sim->plc.setOneWireDevices({device(1)});
+    m_sim->plc.setOneWireDevices({romBytes(1)});
     m_sim->plc.failWrite(1, VirtualPlc::Fault::Nak);
     QStringList result;
     QString count;

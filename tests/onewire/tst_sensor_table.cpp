@@ -1,48 +1,26 @@
 #include "aux_mode_word.h"
 #include "check_grid_1w.h"
-#include "grid_model.h"
 #include "hex_text.h"
-#include "sensor_editing.h"
+#include "onewire_test_support.h"
 #include "sensor_record.h"
 
 #include <QtTest>
 
+using onewiretest::sensor;
+
 namespace {
 
-// A sensor whose register is `reg`.
-SensorCells sensor(const QString &reg = QStringLiteral("1500"))
+// The worked example with another register.
+SensorCells withRegister(const QString &reg)
 {
-    return {"28", "FF", "4B", "12", "03", "00", "00", "A1", reg};
+    SensorCells cells = sensor(1);
+    cells.last() = reg;
+    return cells;
 }
-
-// A sensor table holding sensors with these registers and the entry row.
-void fill(GridModel &grid, const QStringList &registers)
-{
-    QList<SensorCells> rows;
-    for (const QString &reg : registers)
-        rows.append(sensor(reg));
-    grid.setDataRows(rows);
-}
-
-// The rows below the heading, each as its cells joined by "|".
-QStringList rowTexts(const GridModel &grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < grid.cols(); ++col)
-            cells.append(grid.text(row, col));
-        rows.append(cells.join(QLatin1Char('|')));
-    }
-    return rows;
-}
-
-const QString kEmptyEntry = QStringLiteral("|||||||||");
 
 }  // namespace
 
-// The mode word and sensor record codecs, the sensor check, and the table's editing rules,
-// all on plain values and the model.
+// The mode word and sensor record codecs and the sensor check, on plain values.
 class TestSensorTable : public QObject {
     Q_OBJECT
 
@@ -53,10 +31,6 @@ private Q_SLOTS:
     void auxWord();
     void check_data();
     void check();
-    void dialogPreset_data();
-    void dialogPreset();
-    void storeAndDelete_data();
-    void storeAndDelete();
 };
 
 void TestSensorTable::record_data()
@@ -64,14 +38,14 @@ void TestSensorTable::record_data()
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QString>("record");
     QTest::addColumn<QStringList>("back");  // what an upload of the record shows
-    QTest::newRow("worked example") << sensor() << "FF28124B0003A100DC05" << sensor();
+    QTest::newRow("worked example") << sensor(1) << "FF28124B0003A100DC05" << sensor(1);
     QTest::newRow("lower case goes out upper case")
         << QStringList{"0a", "1b", "2c", "3d", "4e", "5f", "60", "71", "7997"}
         << "1B0A3D2C5F4E71603D1F"
         << QStringList{"0A", "1B", "2C", "3D", "4E", "5F", "60", "71", "7997"};
-    QTest::newRow("register 0") << sensor("0") << "FF28124B0003A1000000" << sensor("0");
+    QTest::newRow("register 0") << withRegister("0") << "FF28124B0003A1000000" << withRegister("0");
     QTest::newRow("register read back signed")
-        << sensor("65535") << "FF28124B0003A100FFFF" << sensor("-1");
+        << withRegister("65535") << "FF28124B0003A100FFFF" << withRegister("-1");
 }
 
 void TestSensorTable::record()
@@ -155,84 +129,11 @@ void TestSensorTable::check()
     QFETCH(int, col);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    QList<SensorCells> table(sensors, sensor());
+    QList<SensorCells> table(sensors, sensor(1));
     if (row > 0)
         table[row - 1][col - 1] = text;
     const auto fault = Check_grid_1w(table);
     QCOMPARE(fault ? sensorFaultMessage(*fault) : QString(), message);
-}
-
-void TestSensorTable::dialogPreset_data()
-{
-    QTest::addColumn<QStringList>("registers");  // of the sensors in the table
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("chosen");  // Grid1_index + 1
-    QTest::addColumn<QStringList>("preset");
-    const QStringList zeros(8, QStringLiteral("00"));
-    QTest::newRow("add to an empty table")
-        << QStringList{} << 1 << 1 << zeros + QStringList{"3000"};
-    QTest::newRow("add after 1510")
-        << QStringList{"1500", "1510"} << 1 << 1 << zeros + QStringList{"1512"};
-    QTest::newRow("add after a register that is no number")
-        << QStringList{"1500", "15x"} << 1 << 1 << zeros + QStringList{"3000"};
-    QTest::newRow("modify row 2") << QStringList{"1500", "1510"} << 2 << 2 << sensor("1510");
-    QTest::newRow("modify the entry row") << QStringList{"1500"} << 2 << 2 << QStringList(9);
-    QTest::newRow("modify below the table") << QStringList{"1500"} << 2 << 9 << QStringList(9);
-}
-
-void TestSensorTable::dialogPreset()
-{
-    QFETCH(QStringList, registers);
-    QFETCH(int, mode);
-    QFETCH(int, chosen);
-    QFETCH(QStringList, preset);
-    GridModel grid(10);
-    fill(grid, registers);
-    QCOMPARE(sensorDialogPreset(grid, chosen, SensorDialogMode(mode)), preset);
-}
-
-void TestSensorTable::storeAndDelete_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("chosen");  // Grid1_index + 1
-    QTest::addColumn<QStringList>("rows");
-    const QString s = QStringLiteral("|28|FF|4B|12|03|00|00|A1|");
-    const QString added = QStringLiteral("|01|02|03|04|05|06|07|08|1");
-    QTest::newRow("add") << "add" << 1
-                         << QStringList{"1" + s + "1", "2" + s + "2", "3" + s + "3", "4" + added,
-                                        "5" + kEmptyEntry};
-    QTest::newRow("modify keeps Num")
-        << "modify" << 2
-        << QStringList{"1" + s + "1", "2" + added, "3" + s + "3", "4" + kEmptyEntry};
-    QTest::newRow("delete row 2") << "delete" << 2
-                                  << QStringList{"1" + s + "1", "2" + s + "3", "3" + kEmptyEntry};
-    QTest::newRow("delete on the entry row")
-        << "delete" << 4
-        << QStringList{"1" + s + "1", "2" + s + "2", "3" + s + "3", "4" + kEmptyEntry};
-    QTest::newRow("delete all") << "delete all" << 2 << QStringList{kEmptyEntry};
-}
-
-void TestSensorTable::storeAndDelete()
-{
-    QFETCH(QString, action);
-    QFETCH(int, chosen);
-    QFETCH(QStringList, rows);
-    GridModel grid(10);
-    fill(grid, {"1", "2", "3"});
-    const SensorCells typed = {"01", "02", "03", "04", "05", "06", "07", "08", "1"};
-    if (action == "add" || action == "modify") {
-        const auto mode = action == "add" ? SensorDialogMode::Add : SensorDialogMode::Modify;
-        storeSensor(grid, mode, chosen, typed);
-        for (int col = 0; col < grid.cols(); ++col) {
-            const QVariant alignment = grid.data(grid.index(0, col), Qt::TextAlignmentRole);
-            QCOMPARE(alignment.value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
-        }
-    } else if (action == "delete") {
-        QCOMPARE(deleteSensor(grid, chosen), chosen < 4);
-    } else {
-        deleteAllSensors(grid);
-    }
-    QCOMPARE(rowTexts(grid), rows);
 }
 
 QTEST_GUILESS_MAIN(TestSensorTable)
