@@ -25,7 +25,7 @@ QList<RomCode> searchBus(PlcLink &link, int settleMs)
     link.open();
     writeExamined(link, kTimeoutMs, kSearchCommand, kSearchAddress, kWordCount,
                   hextext::word(kStartSearch));
-    // The controller's count is not ready yet; this first read only wakes it.
+    // The service word is read once before the wait as well; that answer is not used.
     Read_from_plc(link, kTimeoutMs, steps::kServiceAddress, kWordCount);
     Pause(settleMs);
     // The low byte of the service word holds the number of devices found.
