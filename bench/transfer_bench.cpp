@@ -1,6 +1,7 @@
-// Measures the UART transfers against the virtual controller: a "Write to PLC" of 128 requests
-// and an "Upload from PLC" of 127, their wall time against the pauses the controller needs,
-// and the CPU they cost.
+// Measures the table transfers against the virtual controller: on a UART tab a "Write to PLC" of
+// 128 requests and an "Upload from PLC" of 127, on the 1-wire tab both of 127 sensors; their
+// wall time against the pauses the controller needs, and the CPU they cost.
+#include "aux_transfer.h"
 #include "exchanges.h"
 #include "grid_model.h"
 #include "link_action.h"
@@ -8,6 +9,7 @@
 #include "port_transfer.h"
 #include "request_record.h"
 #include "scripted_prompts.h"
+#include "sensor_record.h"
 #include "sim_fixture.h"
 #include "uart_port.h"
 
@@ -79,6 +81,41 @@ void report(const char *what, const Measure &m, double pauses, double answers, i
                 100 * m.threadCpu / m.wall);
 }
 
+// "Write to PLC" and "Upload from PLC" of 127 sensors on the 1-wire tab; true when both went
+// through and the table came back as sent.
+bool benchOneWire(TransferContext &ctx, VirtualPlc &plc)
+{
+    OneWireTabState state;
+    state.settings.mode = AuxMode::OneWireMaster;
+    for (int i = 0; i < 127; ++i) {
+        const QString b = QString::number(i, 16).rightJustified(2, QLatin1Char('0')).toUpper();
+        state.sensors.append(
+            {"28", b, "4B", "12", "03", "00", "00", "A1", QString::number(1500 + 2 * i)});
+    }
+    plc.clearLog();
+    const Measure down =
+        Measure::of([&] { runLinkAction(ctx, [&] { downloadAuxConfig(ctx, state); }); });
+    const auto downFrames = plc.frames();
+    // 100 ms after each of the 20 pieces.
+    report("Download of 127 sensors", down, 20 * 0.1, answerTime(ctx.link, downFrames),
+           int(downFrames.size()));
+
+    // Read back at once, then with every answer 12 ms late as on a 115200 baud line.
+    bool same = true;
+    for (int delay : {0, 12}) {
+        plc.setAnswerDelay(delay);
+        plc.clearLog();
+        AuxConfigUpload upload;
+        const Measure up =
+            Measure::of([&] { runLinkAction(ctx, [&] { upload = uploadAuxConfig(ctx); }); });
+        const auto upFrames = plc.frames();
+        report(delay == 0 ? "Upload of 127 sensors" : "Upload of 127 sensors, answers 12 ms late",
+               up, 0, answerTime(ctx.link, upFrames), int(upFrames.size()));
+        same = same && upload.sensors == state.sensors;
+    }
+    return same;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -131,8 +168,11 @@ int main(int argc, char *argv[])
     report("Upload of 127 requests, answers 12 ms late", slow, 0,
            answerTime(link, sim.plc.frames()), int(sim.plc.frames().size()));
 
+    sim.plc.setAnswerDelay(0);
+    const bool sensorsBack = benchOneWire(ctx, sim.plc);
+
     const bool ok = prompts.messages().isEmpty() && upload.requests.size() == 127 &&
-                    upload.requests.at(126).masterAddress == 1370;
+                    upload.requests.at(126).masterAddress == 1370 && sensorsBack;
     if (!ok)
         std::fprintf(stderr, "transfer_bench: a transfer failed: %s\n",
                      qPrintable(prompts.messages().join(QLatin1String("; "))));

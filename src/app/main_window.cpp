@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "aux_mode_word.h"
 #include "com_setting.h"
 #include "config_file.h"
 #include "converter_tab.h"
@@ -140,13 +141,15 @@ void Main::buildMenus()
         entry(plc, QStringLiteral("Comm. setting"), QStringLiteral("Comm_setting"), true);
     QAction *check =
         entry(plc, QStringLiteral("Check config"), QStringLiteral("Check_config"), false);
-    entry(plc, QStringLiteral("Search 1-wire"), QStringLiteral("Search_1wire"), true);
+    QAction *search =
+        entry(plc, QStringLiteral("Search 1-wire"), QStringLiteral("Search_1wire"), true);
     QAction *upload =
         entry(plc, QStringLiteral("Upload from PLC"), QStringLiteral("Upload_from_PLC"), true);
     entry(plc, QStringLiteral("Load to PLC"), QStringLiteral("Load_to_PLC"), false);
     connect(comm, &QAction::triggered, this, &Main::openComSetting);
     connect(check, &QAction::triggered, this,
             [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
+    connect(search, &QAction::triggered, m_oneWire, &OneWireTab::openBusSearch);
     connect(upload, &QAction::triggered, this, &Main::uploadFromPlc);
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("About"));
@@ -172,7 +175,7 @@ void Main::startUp()
     m_modbusDiag->setHeadings();
     m_oneWireDiag->setHeadings();
 
-    m_oneWire->selectMode(OneWireTab::NotUse);
+    m_oneWire->selectMode(int(AuxMode::NotUse));
     uart1.selectMode(int(UartMode::NotUse));
     uart2.selectMode(int(UartMode::NotUse));
 
@@ -205,6 +208,7 @@ void Main::uploadFromPlc()
     // Each as its own button runs it, with its own messages.
     uart(1).uploadFromPlc();
     uart(2).uploadFromPlc();
+    m_oneWire->uploadFromPlc();
 }
 
 WindowConfig Main::windowConfig() const

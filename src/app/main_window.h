@@ -33,7 +33,7 @@ public:
     void openComSetting();
     // "Save app setting": the UART 1 line settings become the stored defaults.
     void saveAppSetting();
-    // "Upload from PLC": the uploads of the port tabs, one after the other.
+    // "Upload from PLC": the uploads of UART 1, UART 2 and the 1-wire tab, one after the other.
     void uploadFromPlc();
     // "Save config" / "Load config": the port configuration to and from a file.
     void saveConfig();

@@ -99,6 +99,8 @@ void GridView::fitWidthToColumns()
 void GridView::shareWidthAmongColumns()
 {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // A stretched last section keeps at least the default width, wider than its neighbours.
+    horizontalHeader()->setStretchLastSection(false);
 }
 
 QModelIndex GridView::outsideFixedColumn(const QModelIndex &index) const

@@ -1,7 +1,14 @@
 #include "one_wire_tab.h"
 
+#include "aux_transfer.h"
+#include "cell_editor.h"
 #include "grid_view.h"
+#include "link_action.h"
 #include "option_group.h"
+#include "prompts.h"
+#include "search_dialog.h"
+#include "sensor_dialog.h"
+#include "sensor_editing.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -9,11 +16,9 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
-
-const QString kSensorHeadings = QStringLiteral(
-    "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 |  Dxxxx  ");
 
 QPushButton *addButton(QBoxLayout *layout, const QString &caption, const QString &name)
 {
@@ -53,8 +58,10 @@ QGroupBox *OneWireTab::buildAuxFrame()
     connect(m_modes, &OptionGroup::optionClicked, this, &OneWireTab::modeClicked);
 
     auto *transfers = new QHBoxLayout;
-    addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("Command17"));
-    addButton(transfers, QStringLiteral("Upload from PLC"), QStringLiteral("Command18"));
+    connect(addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("Command17")),
+            &QPushButton::clicked, this, &OneWireTab::writeToPlc);
+    connect(addButton(transfers, QStringLiteral("Upload from PLC"), QStringLiteral("Command18")),
+            &QPushButton::clicked, this, &OneWireTab::uploadFromPlc);
     m_modes->column().addLayout(transfers);
     return m_modes;
 }
@@ -92,17 +99,28 @@ QGroupBox *OneWireTab::buildMasterFrame()
     m_masterFrame = master;
     m_sensorView = &master->view();
     m_sensorView->shareWidthAmongColumns();
-    master->addButton(QStringLiteral("Add slave"), QStringLiteral("Command8"));
-    master->addButton(QStringLiteral("Modify slave"), QStringLiteral("Command9"));
-    master->addButton(QStringLiteral("Delete slave"), QStringLiteral("Command11"));
-    master->addButton(QStringLiteral("Search slave"), QStringLiteral("Command10"));
-    master->addButton(QStringLiteral("Delete all slave"), QStringLiteral("Command21"));
+    auto addButton = [this, master](const char *caption, const char *name,
+                                    const std::function<void()> &handler) {
+        connect(master->addButton(QLatin1String(caption), QLatin1String(name)),
+                &QPushButton::clicked, this, handler);
+    };
+    addButton("Add slave", "Command8", [this] { openSensorDialog(SensorDialogMode::Add); });
+    addButton("Modify slave", "Command9", [this] { openSensorDialog(SensorDialogMode::Modify); });
+    addButton("Delete slave", "Command11", [this] { deleteClicked(); });
+    addButton("Search slave", "Command10", [this] { openBusSearch(); });
+    addButton("Delete all slave", "Command21", [this] { deleteAllClicked(); });
+    connect(m_sensorView, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &cell) { m_grid1Index = cell.row(); });
+    // Any text may be typed into a cell; the check before a download judges it.
+    new CellEditor(
+        *m_sensorView, QStringLiteral("Text4"),
+        [this](int row, int col, const QString &text) { m_sensors.setText(row, col, text); });
     return master;
 }
 
 void OneWireTab::setHeadings()
 {
-    m_sensorView->setCentredHeadingLine(kSensorHeadings);
+    m_sensorView->setCentredHeadingLine(kSensorHeadingLine);
 }
 
 void OneWireTab::selectMode(int mode)
@@ -112,19 +130,17 @@ void OneWireTab::selectMode(int mode)
 
 void OneWireTab::modeClicked(int mode)
 {
-    m_masterFrame->setVisible(mode == OneWireMaster);
-    m_fieldNetFrame->setVisible(mode == FieldNet);
-    if (mode == OneWireMaster)
+    const bool master = mode == int(AuxMode::OneWireMaster);
+    m_masterFrame->setVisible(master);
+    m_fieldNetFrame->setVisible(mode == int(AuxMode::FieldNet));
+    if (master)
         setHeadings();
     m_option1w1 = mode;
 }
 
 void OneWireTab::selectListDefaults()
 {
-    setListIndex(List::Speed, 4);   // "115200"
-    setListIndex(List::Bits, 1);    // "8"
-    setListIndex(List::Parity, 2);  // "Even"
-    setListIndex(List::Stop, 1);    // "2"
+    showFieldNet(FieldNetSettings{});
 }
 
 int OneWireTab::listIndex(List list) const
@@ -135,4 +151,79 @@ int OneWireTab::listIndex(List list) const
 void OneWireTab::setListIndex(List list, int index)
 {
     m_lists.at(size_t(list))->setCurrentIndex(index);
+}
+
+AuxSettings OneWireTab::settings() const
+{
+    return {AuxMode(m_option1w1),
+            {listIndex(List::Speed), listIndex(List::Parity), listIndex(List::Bits),
+             listIndex(List::Stop)}};
+}
+
+void OneWireTab::showFieldNet(const FieldNetSettings &fieldNet)
+{
+    setListIndex(List::Speed, fieldNet.speed);
+    setListIndex(List::Parity, fieldNet.parity);
+    setListIndex(List::Bits, fieldNet.bits);
+    setListIndex(List::Stop, fieldNet.stop);
+}
+
+OneWireTabState OneWireTab::state() const
+{
+    return {settings(), m_sensors.dataRows()};
+}
+
+void OneWireTab::setState(const OneWireTabState &state)
+{
+    m_sensors.setDataRows(state.sensors);
+    selectMode(int(state.settings.mode));
+    showFieldNet(state.settings.fieldNet);
+}
+
+void OneWireTab::openSensorDialog(SensorDialogMode mode)
+{
+    m_modify = int(mode);
+    const int chosenRow = m_grid1Index + 1;
+    Slave_1wire dialog(sensorDialogPreset(m_sensors, chosenRow, mode), this);
+    if (dialog.exec() == QDialog::Accepted)
+        storeSensor(m_sensors, mode, chosenRow, dialog.cells());
+}
+
+void OneWireTab::deleteClicked()
+{
+    // With no sensor chosen there is nothing to ask about.
+    if (!isSensorRow(m_sensors, m_grid1Index + 1))
+        return;
+    if (m_ctx.prompts.confirm(this, kDeleteSensorQuestion))
+        deleteSensor(m_sensors, m_grid1Index + 1);
+}
+
+void OneWireTab::deleteAllClicked()
+{
+    if (m_ctx.prompts.confirm(this, kDeleteAllQuestion))
+        deleteAllSensors(m_sensors);
+}
+
+void OneWireTab::writeToPlc()
+{
+    // The state is a copy: what goes out is the table as it was when the button was pressed.
+    runLinkAction(m_ctx, [this] { downloadAuxConfig(m_ctx, state()); });
+}
+
+void OneWireTab::uploadFromPlc()
+{
+    runLinkAction(m_ctx, [this] {
+        const AuxConfigUpload upload = uploadAuxConfig(m_ctx);
+        AuxSettings shown = settings();
+        setHeadings();
+        applyAuxUpload(upload, shown, m_sensors);
+        selectMode(int(shown.mode));
+        showFieldNet(shown.fieldNet);
+    });
+}
+
+void OneWireTab::openBusSearch()
+{
+    Search_onewire dialog(m_ctx.prompts, m_ctx.progress, m_sensors, this);
+    dialog.exec();
 }

@@ -5,27 +5,29 @@
 #include <QWidget>
 #include <array>
 
+struct AuxSettings;
+struct FieldNetSettings;
+struct OneWireTabState;
 struct TransferContext;
+enum class SensorDialogMode;
 class GridView;
 class OptionGroup;
 class QComboBox;
 class QGroupBox;
 
-// The "1-wire" tab: the auxiliary port's mode, its Field Net line settings and the 1-wire
-// sensor table.
+// The "1-wire" tab: the auxiliary port's mode, its Field Net line settings, the 1-wire sensor
+// table with its editing, and the transfers of all of it.
 class OneWireTab : public QWidget {
     Q_OBJECT
 
 public:
-    // Mode option indexes, as the controller and the configuration file know them.
-    enum Mode { OneWireMaster = 0, FieldNet = 1, NotUse = 2 };
-
     explicit OneWireTab(TransferContext &ctx, QWidget *parent = nullptr);
 
     // Sets the sensor table's heading line and centres its columns.
     void setHeadings();
 
-    // Clicks a mode option, running the mode change.
+    // Clicks a mode option, running the mode change. The options are numbered as AuxMode:
+    // 0 "1-wire master", 1 "Field Net", 2 "Not use".
     void selectMode(int mode);
     // The mode change of a click on option `mode`: frames, headings, option_1w1.
     void modeClicked(int mode);
@@ -34,6 +36,23 @@ public:
 
     // The start-up choices of the Field Net lists: 115200, Even, 8, 2.
     void selectListDefaults();
+
+    // The sensor table's row last clicked, minus 1 (Grid1_index); 0 until the first click.
+    int Grid1_index() const { return m_grid1Index; }
+    void setGrid1_index(int index) { m_grid1Index = index; }
+    // How the sensor dialog was last opened (modify): 1 add, 2 modify, 0 not yet.
+    int modify() const { return m_modify; }
+
+    // The tab's whole state, and the tab set from one: the mode is clicked (with its mode
+    // change), the lists and the sensor table take the state's values.
+    OneWireTabState state() const;
+    void setState(const OneWireTabState &state);
+
+    // "Write to PLC" and "Upload from PLC".
+    void writeToPlc();
+    void uploadFromPlc();
+    // "Search slave" and the menu's "Search 1-wire": the bus search, modal.
+    void openBusSearch();
 
     GridModel &sensors() { return m_sensors; }
     GridView &sensorView() const { return *m_sensorView; }
@@ -48,9 +67,18 @@ private:
     QGroupBox *buildFieldNetFrame();
     QGroupBox *buildMasterFrame();
 
+    AuxSettings settings() const;
+    void showFieldNet(const FieldNetSettings &fieldNet);
+
+    void openSensorDialog(SensorDialogMode mode);
+    void deleteClicked();
+    void deleteAllClicked();
+
     TransferContext &m_ctx;
     GridModel m_sensors{10};
-    int m_option1w1 = NotUse;
+    int m_option1w1 = 2;
+    int m_grid1Index = 0;
+    int m_modify = 0;
 
     OptionGroup *m_modes = nullptr;
     std::array<QComboBox *, 4> m_lists{};  // by List

@@ -1,6 +1,7 @@
 // plc-shots: saves a picture of every tab of the main window (and of the tabs' other modes),
 // of the "COM-port setting" dialog and of the progress window, for looking at the layout.
 // Usage: plc-shots [folder]
+#include "aux_mode_word.h"
 #include "com_setting.h"
 #include "ini_file.h"
 #include "main_window.h"
@@ -8,6 +9,9 @@
 #include "progress_window.h"
 #include "request_editing.h"
 #include "scripted_prompts.h"
+#include "search_dialog.h"
+#include "sensor_dialog.h"
+#include "sensor_editing.h"
 #include "slave_dialog.h"
 #include "uart_tab.h"
 
@@ -51,11 +55,11 @@ int main(int argc, char *argv[])
 
     window.uart(1).selectMode(int(UartMode::Master));
     window.uart(2).selectMode(int(UartMode::Slave));
-    window.oneWire().selectMode(OneWireTab::OneWireMaster);
+    window.oneWire().selectMode(int(AuxMode::OneWireMaster));
     shoot(1, QStringLiteral("_master"));
     shoot(2, QStringLiteral("_slave"));
     shoot(3, QStringLiteral("_master"));
-    window.oneWire().selectMode(OneWireTab::FieldNet);
+    window.oneWire().selectMode(int(AuxMode::FieldNet));
     shoot(3, QStringLiteral("_fieldnet"));
 
     Com_setting dialog(prompts, {}, &window);
@@ -67,6 +71,15 @@ int main(int argc, char *argv[])
                   &window);
     request.show();
     save(request, folder + QStringLiteral("/request_dialog.png"));
+
+    Slave_1wire sensor(sensorDialogPreset(window.oneWire().sensors(), 1, SensorDialogMode::Add),
+                       &window);
+    sensor.show();
+    save(sensor, folder + QStringLiteral("/sensor_dialog.png"));
+
+    Search_onewire search(prompts, window.progress(), window.oneWire().sensors(), &window);
+    search.show();
+    save(search, folder + QStringLiteral("/search_dialog.png"));
 
     window.progress().open();
     window.progress().setPercent(40);

@@ -1,5 +1,6 @@
 #include "grid_view.h"
 #include "main_window.h"
+#include "one_wire_tab.h"
 #include "port_transfer.h"
 #include "request_editing.h"
 #include "request_record.h"
@@ -95,7 +96,7 @@ private Q_SLOTS:
     void uploadFillsTheTab();
     void silentControllerChangesNothing();
     void slaveSettingsButtons();
-    void menuUploadReadsBothPorts();
+    void menuUploadReadsAllPorts();
     void clicksAndEditsWhileOneWaits();
 
 private:
@@ -507,13 +508,18 @@ void TestUartTab::slaveSettingsButtons()
     QCOMPARE(m_prompts.messages(), QStringList());
 }
 
-void TestUartTab::menuUploadReadsBothPorts()
+void TestUartTab::menuUploadReadsAllPorts()
 {
     m_sim->plc.pokeWord(0x2008, 0x4205);
     m_sim->plc.pokeWord(0x2006, 0xC401);
     m_sim->plc.poke(0x2902, QByteArray::fromHex("010A000064006410"));
+    m_sim->plc.pokeWord(0x200A, 0xC001);  // the 1-wire settings come last
+    m_sim->plc.poke(0x200C, QByteArray::fromHex("FF28124B0003A100DC05"));
     child<QAction>(m_main.get(), "Upload_from_PLC")->trigger();
-    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08"}));
+    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08",
+                                                     "E00 200A 02", "E00 200C 0A"}));
+    QCOMPARE(m_main->oneWire().option_1w1(), 0);
+    QCOMPARE(m_main->oneWire().sensors().text(1, 9), "1500");
     QCOMPARE(tab(1).option_hw(), 1);
     QCOMPARE(tab(1).addressText(), "5");
     QCOMPARE(tab(2).option_hw(), 0);

@@ -1,0 +1,95 @@
+#include "aux_transfer.h"
+
+#include "check_grid_1w.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "progress.h"
+#include "prompts.h"
+#include "transfer_steps.h"
+
+#include <optional>
+
+namespace {
+
+const QString kModeWordAddress = QStringLiteral("200A");
+constexpr int kSensorBase = 0x200C;
+
+// Answer timeouts in ms.
+constexpr int kMasterWordTimeout = 450;
+constexpr int kModeWordTimeout = 350;  // Field Net and "Not use"
+constexpr int kTableWriteTimeout = 650;
+constexpr int kReadTimeout = 350;
+
+const QString kDownloadQuestion =
+    QStringLiteral("You are shure for download configuration to the PLC ? ");
+
+void writeMaster(TransferContext &ctx, const QList<SensorCells> &sensors)
+{
+    const int n = int(sensors.size());
+    steps::writeBetweenServiceWords(ctx.link, [&] {
+        steps::writeWord(ctx.link, kMasterWordTimeout, kModeWordAddress,
+                         encodeAuxWord(AuxMode::OneWireMaster, {}, n));
+        if (n == 0)
+            return;
+        ProgressGuard progress(ctx.progress);
+        steps::writeText(ctx.link, progress, kTableWriteTimeout, kSensorBase,
+                         sensorTableText(sensors));
+    });
+}
+
+}  // namespace
+
+void downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
+{
+    Q_ASSERT(ctx.link.isBusy());  // run inside runLinkAction
+    Setup_port(ctx.link);
+    if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
+        return;
+    if (const auto fault = Check_grid_1w(state.sensors)) {
+        ctx.prompts.message(ctx.window, sensorFaultMessage(*fault), kSensorErrorTitle);
+        return;
+    }
+    ctx.link.open();
+    const AuxSettings &settings = state.settings;
+    switch (settings.mode) {
+        case AuxMode::OneWireMaster:
+            writeMaster(ctx, state.sensors);
+            break;
+        case AuxMode::FieldNet:
+            // The controller takes the line settings at once, with no service words around.
+            steps::writeWord(ctx.link, kModeWordTimeout, kModeWordAddress,
+                             encodeAuxWord(AuxMode::FieldNet, settings.fieldNet, 0));
+            break;
+        case AuxMode::NotUse:
+            steps::writeBetweenServiceWords(ctx.link, [&] {
+                steps::writeWord(ctx.link, kModeWordTimeout, kModeWordAddress, 0);
+            });
+            break;
+    }
+}
+
+AuxConfigUpload uploadAuxConfig(TransferContext &ctx)
+{
+    Q_ASSERT(ctx.link.isBusy());
+    Setup_port(ctx.link);
+    ctx.link.open();
+    AuxConfigUpload upload;
+    upload.word = decodeAuxWord(steps::readWord(ctx.link, kReadTimeout, kModeWordAddress));
+    if (upload.word.mode == AuxMode::OneWireMaster) {
+        const int n = upload.word.sensorCount;
+        ProgressGuard progress(ctx.progress);
+        const QString text =
+            steps::readText(ctx.link, &progress, kReadTimeout, kSensorBase, kSensorRecordChars * n);
+        upload.sensors = decodeSensorTableText(text, n);
+    }
+    return upload;
+}
+
+void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings, GridModel &grid)
+{
+    settings.mode = upload.word.mode;
+    if (settings.mode == AuxMode::FieldNet)
+        settings.fieldNet = upload.word.fieldNet;
+    applySensorTable(grid, upload.sensors);
+}

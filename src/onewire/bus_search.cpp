@@ -1,0 +1,57 @@
+#include "bus_search.h"
+
+#include "exchanges.h"
+#include "grid_model.h"
+#include "hex_text.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "sensor_record.h"
+#include "transfer_steps.h"
+
+namespace {
+
+constexpr int kTimeoutMs = 350;
+const QString kSearchCommand = QStringLiteral("E10");
+const QString kSearchAddress = QStringLiteral("2000");
+constexpr quint16 kStartSearch = 0x8001;
+const QString kWordCount = QStringLiteral("02");
+constexpr int kFoundBase = 0x3002;
+constexpr int kRomCodeChars = 2 * kRomBytes;
+
+}  // namespace
+
+QList<RomCode> searchBus(PlcLink &link, int settleMs)
+{
+    link.open();
+    writeExamined(link, kTimeoutMs, kSearchCommand, kSearchAddress, kWordCount,
+                  hextext::word(kStartSearch));
+    // The service word is read once before the wait as well; that answer is not used.
+    Read_from_plc(link, kTimeoutMs, steps::kServiceAddress, kWordCount);
+    Pause(settleMs);
+    // The low byte of the service word holds the number of devices found.
+    const QString answer =
+        steps::readAnswered(link, kTimeoutMs, steps::kServiceAddress, kWordCount);
+    const int n = Hex_to_num(answer.mid(1, 2));
+    const QString text = steps::readText(link, nullptr, kTimeoutMs, kFoundBase, kRomCodeChars * n);
+    QList<RomCode> devices;
+    for (int j = 0; j < n; ++j) {
+        RomCode code;
+        for (int k = 0; k < kRomBytes; ++k)
+            code.append(text.mid(kRomCodeChars * j + 2 * k, 2));
+        devices.append(code);
+    }
+    return devices;
+}
+
+void showFoundDevices(GridModel &grid, const QList<RomCode> &devices)
+{
+    // Row 1 is emptied too: a device of an earlier search must not look found again.
+    grid.setRows(1);
+    grid.setRows(2);
+    for (int j = 1; j <= devices.size(); ++j) {
+        grid.setText(j, 0, QString::number(j));
+        for (int k = 0; k < kRomBytes; ++k)
+            grid.setText(j, 1 + k, devices.at(j - 1).value(k));
+        grid.appendGridRow(QString::number(grid.rows()));
+    }
+}

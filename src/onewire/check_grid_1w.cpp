@@ -1,0 +1,56 @@
+#include "check_grid_1w.h"
+
+#include "aux_mode_word.h"
+#include "hex_text.h"
+
+namespace {
+
+bool isHexDigit(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('F')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+}
+
+// A ROM byte goes out as its text unchanged, so anything but two digits would shift every
+// later byte of the record.
+bool Check_hex_byte(const QString &text)
+{
+    return text.size() != 2 || !isHexDigit(text.at(0)) || !isHexDigit(text.at(1));
+}
+
+bool registerFits(const QString &text)
+{
+    const auto value = hextext::wholeNumber(text);
+    return value && *value >= 0 && *value <= kMaxSensorRegister;
+}
+
+}  // namespace
+
+std::optional<SensorFault> Check_grid_1w(const QList<SensorCells> &sensors)
+{
+    if (sensors.size() > kMaxSensors)
+        return SensorFault{kMaxSensors + 1, 9};
+    for (int i = 0; i < sensors.size(); ++i) {
+        const SensorCells &cells = sensors.at(i);
+        for (int k = 0; k < kRomBytes; ++k) {
+            if (Check_hex_byte(cells.value(k)))
+                return SensorFault{i + 1, k};
+        }
+        if (!registerFits(cells.value(kRomBytes)))
+            return SensorFault{i + 1, 8};
+    }
+    return std::nullopt;
+}
+
+QString sensorFaultMessage(const SensorFault &fault)
+{
+    const QString start = QStringLiteral("You configuration has error");
+    if (fault.code == 9)
+        return start + QStringLiteral(" - too much sensors. Maximum value is %1").arg(kMaxSensors);
+    if (fault.code == 8)
+        return start + QStringLiteral(" in master addresing data Dxxxx. Row is %1").arg(fault.row);
+    return start + QStringLiteral(" in the addresing data - row %1\r\nColumn Byte %2")
+                       .arg(fault.row)
+                       .arg(fault.code);
+}

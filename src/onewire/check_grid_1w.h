@@ -1,0 +1,26 @@
+#pragma once
+
+#include "sensor_record.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The first fault the sensor check found: the row (from 1) and its code.
+struct SensorFault {
+    int row = 0;
+    // 0 to 7: the ROM byte of that number is not two hexadecimal digits; 8: the register is not
+    // a whole number from 0 to 7997; 9: more than 127 sensors (row 128).
+    int code = 0;
+};
+
+inline const QString kSensorErrorTitle = QStringLiteral("Error in configuration");
+
+// The highest register a sensor may fill: its value takes two registers below 7999.
+constexpr int kMaxSensorRegister = 7997;
+
+// Checks the sensors of a table before any download, whatever the mode: the first fault, or none.
+std::optional<SensorFault> Check_grid_1w(const QList<SensorCells> &sensors);
+
+// What the download shows for a fault, titled kSensorErrorTitle.
+QString sensorFaultMessage(const SensorFault &fault);

@@ -1,0 +1,112 @@
+#include "search_dialog.h"
+
+#include "bus_search.h"
+#include "cell_editor.h"
+#include "grid_view.h"
+#include "port_setup.h"
+#include "prompts.h"
+#include "sensor_editing.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <functional>
+
+Search_onewire::Search_onewire(Prompts &prompts, ProgressDisplay &progress, GridModel &sensorTable,
+                               QWidget *parent)
+    : QDialog(parent), m_ctx{m_link, prompts, progress, this}, m_sensorTable(sensorTable)
+{
+    setObjectName(QStringLiteral("Search_onewire"));
+    setWindowTitle(QStringLiteral("Search module for 1-wire device"));
+    setModal(true);
+
+    m_controls = new QWidget(this);
+    auto *form = new QFormLayout;
+    m_count = new QLineEdit(QStringLiteral("0"));
+    m_count->setObjectName(QStringLiteral("Text1"));
+    m_count->setReadOnly(true);
+    form->addRow(QStringLiteral("Number sensor on the bus"), m_count);
+    m_startAddress = new QLineEdit(QStringLiteral("1500"));
+    m_startAddress->setObjectName(QStringLiteral("Text2"));
+    form->addRow(QStringLiteral("Start address for automatic slave addition in the main table"),
+                 m_startAddress);
+
+    m_view = new GridView(m_result);
+    m_view->setObjectName(QStringLiteral("grid"));
+    m_view->shareWidthAmongColumns();
+    m_view->setCentredHeadingLine(kSearchHeadingLine);
+    m_view->setMinimumHeight(260);
+    new CellEditor(
+        *m_view, QStringLiteral("Text3"),
+        [this](int row, int col, const QString &text) { m_result.setText(row, col, text); },
+        CellEditor::DeleteKey::EmptiesCell);
+
+    auto *buttons = new QHBoxLayout;
+    auto addButton = [this, buttons](const char *caption, const char *name,
+                                     const std::function<void()> &handler) {
+        auto *b = new QPushButton(QLatin1String(caption));
+        b->setObjectName(QLatin1String(name));
+        // Enter belongs to the result grid's editor: no button may take it as a click.
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        buttons->addWidget(b);
+    };
+    addButton("Start search", "Command2", [this] { startSearch(); });
+    addButton("Add new in the table", "Command3", [this] { place(FoundPlacement::Append); });
+    addButton("Replace all in the table", "Command4",
+              [this] { place(FoundPlacement::ReplaceAll); });
+    addButton("Close", "Command1", [this] { reject(); });
+
+    auto *inner = new QVBoxLayout(m_controls);
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->addLayout(form);
+    inner->addWidget(m_view, 1);
+    inner->addLayout(buttons);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_controls);
+
+    // While the controller scans its bus no second search and no closing may start.
+    connect(&m_link, &PlcLink::busyChanged, this,
+            [this](bool busy) { m_controls->setEnabled(!busy); });
+    Setup_port(m_link);
+}
+
+void Search_onewire::startSearch()
+{
+    showFoundDevices(m_result, {});
+    QList<RomCode> devices;
+    runLinkAction(m_ctx, [&] { devices = searchBus(m_link); });
+    showFoundDevices(m_result, devices);
+    m_found = int(devices.size());
+    m_count->setText(QString::number(m_found));
+}
+
+void Search_onewire::place(FoundPlacement placement)
+{
+    // The codes as the result grid shows them, the user's corrections included.
+    const QList<QStringList> found = m_result.dataRows().mid(0, m_found);
+    const QString refusal =
+        placeFoundSensors(m_sensorTable, found, m_startAddress->text(), placement);
+    if (!refusal.isEmpty()) {
+        m_ctx.prompts.message(this, refusal);
+        return;
+    }
+    accept();
+}
+
+void Search_onewire::reject()
+{
+    if (!m_link.isBusy())
+        QDialog::reject();
+}
+
+void Search_onewire::closeEvent(QCloseEvent *event)
+{
+    if (m_link.isBusy())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}

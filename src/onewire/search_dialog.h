@@ -1,0 +1,49 @@
+#pragma once
+
+#include "grid_model.h"
+#include "link_action.h"
+#include "plc_link.h"
+
+#include <QDialog>
+
+enum class FoundPlacement;
+class GridView;
+class ProgressDisplay;
+class Prompts;
+class QLineEdit;
+class QWidget;
+
+// The bus-search dialog "Search module for 1-wire device": has the controller scan its 1-wire
+// bus over a port of its own, shows the ROM codes found for correcting, and puts them into the
+// sensor table, appended or in place of every sensor.
+class Search_onewire : public QDialog {
+    Q_OBJECT
+
+public:
+    Search_onewire(Prompts &prompts, ProgressDisplay &progress, GridModel &sensorTable,
+                   QWidget *parent = nullptr);
+
+    // The number of devices of the last search; 0 before any and after one that failed.
+    int foundCount() const { return m_found; }
+    GridModel &result() { return m_result; }
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void startSearch();
+    void place(FoundPlacement placement);
+
+    PlcLink m_link;
+    TransferContext m_ctx;
+    GridModel &m_sensorTable;
+    GridModel m_result{9};
+    int m_found = 0;
+
+    QWidget *m_controls = nullptr;  // everything the user could start something with
+    QLineEdit *m_count = nullptr;
+    QLineEdit *m_startAddress = nullptr;
+    GridView *m_view = nullptr;
+};

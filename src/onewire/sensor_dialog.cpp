@@ -1,0 +1,62 @@
+#include "sensor_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The byte boxes' labels, as the dialog has always shown them.
+const char *const kByteLabels[kRomBytes] = {"Byte 0", "Byte1",  "Byte 2", "Byte3",
+                                            "Byte 4", "Byte 5", "Byte 6", "Byte 7"};
+
+QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, const QString &text)
+{
+    auto *box = new QLineEdit(text);
+    box->setObjectName(name);
+    form->addRow(label, box);
+    return box;
+}
+
+}  // namespace
+
+Slave_1wire::Slave_1wire(const SensorCells &preset, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Slave_1wire"));
+    setWindowTitle(QStringLiteral("Add/modify 1-wire slave"));
+    setModal(true);
+
+    auto *form = new QFormLayout;
+    for (int k = 0; k < kRomBytes; ++k) {
+        m_bytes[size_t(k)] = addBox(form, QLatin1String(kByteLabels[k]),
+                                    QStringLiteral("Text1_%1").arg(k), preset.value(k));
+    }
+    m_address =
+        addBox(form, QStringLiteral("Address"), QStringLiteral("Text2"), preset.value(kRomBytes));
+
+    auto *buttons = new QDialogButtonBox;
+    QPushButton *store =
+        buttons->addButton(QStringLiteral("Add/modify"), QDialogButtonBox::AcceptRole);
+    store->setObjectName(QStringLiteral("Command2"));
+    store->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Command1"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &Slave_1wire::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &Slave_1wire::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+SensorCells Slave_1wire::cells() const
+{
+    SensorCells cells;
+    for (const QLineEdit *box : m_bytes)
+        cells.append(box->text());
+    cells.append(m_address->text());
+    return cells;
+}

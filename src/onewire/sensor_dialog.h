@@ -1,0 +1,24 @@
+#pragma once
+
+#include "sensor_record.h"
+
+#include <QDialog>
+#include <array>
+
+class QLineEdit;
+
+// The sensor dialog "Add/modify 1-wire slave": the eight ROM bytes and the register of one
+// sensor; "Add/modify" hands them back for the table as typed.
+class Slave_1wire : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Slave_1wire(const SensorCells &preset, QWidget *parent = nullptr);
+
+    // The boxes: bytes 0 to 7, then "Address".
+    SensorCells cells() const;
+
+private:
+    std::array<QLineEdit *, kRomBytes> m_bytes{};
+    QLineEdit *m_address = nullptr;
+};

@@ -1,0 +1,106 @@
+#include "sensor_editing.h"
+
+#include "grid_model.h"
+#include "hex_text.h"
+
+#include <optional>
+
+namespace {
+
+// The row a choice stands for: a choice below the table (left over from a longer table) is the
+// entry row.
+int rowOf(const GridModel &grid, int chosenRow)
+{
+    return qBound(1, chosenRow, grid.rows() - 1);
+}
+
+// The register number that a sensor added after the last one gets, if the last one has a number.
+std::optional<qint64> numberAfterLast(const GridModel &grid)
+{
+    const auto last = hextext::wholeNumber(grid.text(sensorCount(grid), sensorcol::Register));
+    return last ? std::optional<qint64>(*last + kRegisterStep) : std::nullopt;
+}
+
+QString registerAfterLast(const GridModel &grid)
+{
+    if (sensorCount(grid) == 0)
+        return kFirstSensorRegister;
+    const auto next = numberAfterLast(grid);
+    return next ? QString::number(*next) : kFirstSensorRegister;
+}
+
+}  // namespace
+
+SensorCells sensorDialogPreset(const GridModel &grid, int chosenRow, SensorDialogMode mode)
+{
+    SensorCells cells;
+    if (mode == SensorDialogMode::Modify) {
+        const int row = rowOf(grid, chosenRow);
+        for (int col = sensorcol::Byte0; col <= sensorcol::Register; ++col)
+            cells.append(grid.text(row, col));
+        return cells;
+    }
+    cells = SensorCells(kRomBytes, QStringLiteral("00"));
+    cells.append(registerAfterLast(grid));
+    return cells;
+}
+
+void storeSensor(GridModel &grid, SensorDialogMode mode, int chosenRow, const SensorCells &cells)
+{
+    grid.centreAllColumns();
+    int row = rowOf(grid, chosenRow);
+    if (mode == SensorDialogMode::Add) {
+        row = grid.rows() - 1;
+        grid.setText(row, sensorcol::Num, QString::number(row));
+        grid.appendGridRow(QString::number(grid.rows()));
+    }
+    for (int c = 0; c < cells.size() && c < kRomBytes + 1; ++c)
+        grid.setText(row, sensorcol::Byte0 + c, cells.at(c));
+}
+
+bool isSensorRow(const GridModel &grid, int row)
+{
+    return row >= 1 && row <= sensorCount(grid);
+}
+
+bool deleteSensor(GridModel &grid, int chosenRow)
+{
+    if (!isSensorRow(grid, chosenRow))
+        return false;
+    grid.removeGridRow(chosenRow);
+    grid.renumber();
+    return true;
+}
+
+void deleteAllSensors(GridModel &grid)
+{
+    grid.setRows(1);
+    grid.setRows(2);
+}
+
+QString placeFoundSensors(GridModel &grid, const QList<QStringList> &found,
+                          const QString &startAddress, FoundPlacement placement)
+{
+    if (!found.isEmpty()) {
+        const bool fromStart = placement == FoundPlacement::ReplaceAll || sensorCount(grid) == 0;
+        const auto first = fromStart ? hextext::wholeNumber(startAddress) : numberAfterLast(grid);
+        if (!first) {
+            return fromStart ? QStringLiteral("The start address must be a whole number")
+                             : QStringLiteral("The last sensor's Dxxxx must be a whole number");
+        }
+        if (placement == FoundPlacement::ReplaceAll)
+            deleteAllSensors(grid);
+        grid.centreAllColumns();
+        qint64 next = *first;
+        for (const QStringList &code : found) {
+            const int row = grid.rows() - 1;
+            for (int k = 0; k < kRomBytes; ++k)
+                grid.setText(row, sensorcol::Byte0 + k, code.value(k));
+            grid.setText(row, sensorcol::Register, QString::number(next));
+            next += kRegisterStep;
+            grid.appendGridRow();
+        }
+    }
+    grid.renumber();
+    return QString();
+}

@@ -1,0 +1,79 @@
+#include "sensor_record.h"
+
+#include "grid_model.h"
+#include "hex_text.h"
+
+namespace {
+
+// The ROM byte that each of the record's first eight bytes carries: the controller keeps the
+// code as four 16-bit words, each low byte first. The encoder and the decoder both read this
+// one table, so the download and the upload cannot disagree.
+constexpr int kRomByteAt[kRomBytes] = {1, 0, 3, 2, 5, 4, 7, 6};
+// The register number follows as a 16-bit word, low byte first.
+constexpr int kRegisterChar = 2 * kRomBytes;
+
+QString registerText(const QString &number)
+{
+    const auto value = hextext::wholeNumber(number);
+    // A number the word cannot hold goes out as 0; the table check keeps it from coming here.
+    if (!value || *value < 0 || *value > 0xFFFF)
+        return QStringLiteral("0000");
+    return hextext::word(quint16(*value));
+}
+
+}  // namespace
+
+QString encodeSensor(const SensorCells &cells)
+{
+    QString record;
+    for (int rom : kRomByteAt)
+        record += cells.value(rom).toUpper();
+    return record + registerText(cells.value(kRomBytes));
+}
+
+SensorCells decodeSensor(QStringView record)
+{
+    SensorCells cells(kRomBytes + 1);
+    for (int k = 0; k < kRomBytes; ++k)
+        cells[kRomByteAt[k]] = record.mid(2 * k, 2).toString();
+    const QString word = hextext::swapPairs(record.mid(kRegisterChar, 4).toString());
+    cells[kRomBytes] = QString::number(qint16(Hex_to_num(word)));
+    return cells;
+}
+
+QString sensorTableText(const QList<SensorCells> &sensors)
+{
+    QString text;
+    for (const SensorCells &cells : sensors)
+        text += encodeSensor(cells);
+    return text;
+}
+
+QList<SensorCells> decodeSensorTableText(const QString &text, int n)
+{
+    QList<SensorCells> sensors;
+    for (int i = 0; i < n; ++i)
+        sensors.append(
+            decodeSensor(QStringView(text).mid(kSensorRecordChars * i, kSensorRecordChars)));
+    return sensors;
+}
+
+int sensorCount(const GridModel &grid)
+{
+    return qMax(0, grid.rows() - 2);
+}
+
+void applySensorTable(GridModel &grid, const QList<SensorCells> &sensors)
+{
+    while (grid.rows() > 2)
+        grid.removeGridRow(2);
+    grid.centreAllColumns();
+    for (int i = 0; i < sensors.size(); ++i) {
+        // Each appended row shows its own row number; the last one stays as the entry row.
+        grid.appendGridRow(QString::number(grid.rows()));
+        grid.setText(i + 1, sensorcol::Num, QString::number(i + 1));
+        const SensorCells &cells = sensors.at(i);
+        for (int c = 0; c < cells.size(); ++c)
+            grid.setText(i + 1, sensorcol::Byte0 + c, cells.at(c));
+    }
+}

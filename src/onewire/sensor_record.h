@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+class GridModel;
+
+// The columns of the sensor table: the row number, the eight ROM bytes, the data register.
+namespace sensorcol {
+enum : int { Num = 0, Byte0 = 1, Register = 9, Count = 10 };
+}
+constexpr int kRomBytes = 8;
+
+// The sensor table's heading line.
+inline const QString kSensorHeadingLine = QStringLiteral(
+    "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 |  Dxxxx  ");
+
+// A sensor as the table holds it: the texts of columns 1 to 9 (ROM bytes 0 to 7, then the
+// register number), as GridModel::dataRows() gives them.
+using SensorCells = QStringList;
+
+// The controller's sensor record is 10 bytes, sent as 20 hexadecimal digits.
+constexpr int kSensorRecordChars = 20;
+
+// The record of one sensor, for example "FF28124B0003A100DC05" for the ROM bytes 28 FF 4B 12 03
+// 00 00 A1 and register 1500. The table check has made sure every byte is two hexadecimal digits
+// and the register a number the record can hold.
+QString encodeSensor(const SensorCells &cells);
+// The reverse: the ROM bytes as the digits received, the register as a signed decimal.
+SensorCells decodeSensor(QStringView record);
+
+// The records of these sensors in table order, as the download sends them.
+QString sensorTableText(const QList<SensorCells> &sensors);
+// n sensors from the text an upload read back.
+QList<SensorCells> decodeSensorTableText(const QString &text, int n);
+
+// The number of sensors in a table: every row below the heading but the entry row.
+int sensorCount(const GridModel &grid);
+
+// Cuts a table back to the heading and row 1, centres it, and gives it rows 1 to n with these
+// sensors and the entry row n + 1. With no sensor, row 1 keeps its texts as the entry row.
+void applySensorTable(GridModel &grid, const QList<SensorCells> &sensors);

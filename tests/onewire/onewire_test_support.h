@@ -1,0 +1,69 @@
+#pragma once
+
+// What the 1-wire tests share: the frames as text, tables as text, controls by name, and the
+// sensors and bus devices the tables and the virtual controller hold.
+#include "grid_model.h"
+#include "hex_text.h"
+#include "virtual_plc.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace onewiretest {
+
+// Each frame as "command address count data".
+inline QStringList wire(const QList<VirtualPlc::Frame> &frames)
+{
+    QStringList texts;
+    for (const auto &f : frames)
+        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
+    return texts;
+}
+
+// The rows below the heading, each as its cells joined by "|".
+inline QStringList rowTexts(const GridModel &grid)
+{
+    QStringList rows;
+    for (int row = 1; row < grid.rows(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < grid.cols(); ++col)
+            cells.append(grid.text(row, col));
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
+template <class T>
+T *child(const QObject *parent, const QString &name)
+{
+    auto *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// The ROM code of device j, 28 jj 4B 12 03 00 00 A1, as the tables show it and as the bus has it.
+inline QStringList romCode(int j)
+{
+    return {"28", hextext::digits(j, 2), "4B", "12", "03", "00", "00", "A1"};
+}
+inline QByteArray romBytes(int j)
+{
+    return QByteArray::fromHex(romCode(j).join(QString()).toLatin1());
+}
+
+// Sensor i of the test tables: device 256 - i with register 1500 + 2(i - 1); sensor 1 is the
+// worked example, record FF28124B0003A100DC05.
+inline QStringList sensor(int i)
+{
+    return romCode(256 - i) + QStringList{QString::number(1500 + 2 * (i - 1))};
+}
+inline QList<QStringList> sensors(int n)
+{
+    QList<QStringList> list;
+    for (int i = 1; i <= n; ++i)
+        list.append(sensor(i));
+    return list;
+}
+
+}  // namespace onewiretest

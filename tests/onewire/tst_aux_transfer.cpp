@@ -1,0 +1,300 @@
+#include "aux_transfer.h"
+#include "grid_model.h"
+#include "hex_text.h"
+#include "link_action.h"
+#include "onewire_test_support.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "scripted_prompts.h"
+#include "sensor_record.h"
+#include "sim_fixture.h"
+
+#include <QtTest>
+#include <memory>
+
+using onewiretest::sensor;
+using onewiretest::sensors;
+using onewiretest::wire;
+
+namespace {
+
+QString records(int first, int last)
+{
+    QString text;
+    for (int i = first; i <= last; ++i)
+        text += encodeSensor(sensor(i));
+    return text;
+}
+
+// The frames of a table of n sensors in 64-byte pieces from 200C: written, or read back.
+QStringList pieces(int n, bool write)
+{
+    const QString text = records(1, n);
+    QStringList frames;
+    for (int first = 0; first < text.size(); first += 128) {
+        const QString piece = text.mid(first, 128);
+        const QString address = hextext::digits(0x200C + first / 2, 4);
+        frames.append((write ? "E11 " : "E00 ") + address + " " +
+                      hextext::digits(piece.size() / 2, 2) + (write ? " " + piece : QString()));
+    }
+    return frames;
+}
+
+const QString kStart = QStringLiteral("E11 3000 02 0FFF");
+const QString kEnd = QStringLiteral("E11 3000 02 0000");
+const QString kNak = QStringLiteral("Wrong answer from PLC");
+const QString kSilence = QStringLiteral("Answer timeout from PLC");
+const FieldNetSettings kStartUpLists;
+
+}  // namespace
+
+// The "1-wire" tab's transfers against the virtual controller over a real pseudo-terminal: the
+// exact frames of each mode, the failure paths, and what reaches the tab.
+class TestAuxTransfer : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void downloadFrames_data();
+    void downloadFrames();
+    void downloadStopsBeforeSending_data();
+    void downloadStopsBeforeSending();
+    void downloadFaults_data();
+    void downloadFaults();
+    void upload_data();
+    void upload();
+    void uploadSilenceChangesNothing_data();
+    void uploadSilenceChangesNothing();
+
+private:
+    bool run(const std::function<void()> &action) { return runLinkAction(*m_ctx, action); }
+
+    std::unique_ptr<SimFixture> m_sim;
+    std::unique_ptr<PlcLink> m_link;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+    std::unique_ptr<RecordingProgress> m_progress;
+    std::unique_ptr<TransferContext> m_ctx;
+};
+
+void TestAuxTransfer::init()
+{
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    m_link = std::make_unique<PlcLink>();
+    Setup_port(*m_link);
+    m_prompts = std::make_unique<ScriptedPrompts>();
+    m_progress = std::make_unique<RecordingProgress>();
+    m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, *m_prompts, *m_progress});
+}
+
+void TestAuxTransfer::cleanup()
+{
+    QVERIFY(!m_link->isOpen());  // every transfer releases the port
+    QCOMPARE(m_progress->closed, m_progress->opened);
+    m_ctx.reset();
+    m_link.reset();
+    m_sim.reset();
+}
+
+void TestAuxTransfer::downloadFrames_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<int>>("lists");
+    QTest::addColumn<int>("sensors");
+    QTest::addColumn<QStringList>("frames");
+    QTest::addColumn<bool>("progress");
+    QTest::addColumn<QList<int>>("percents");
+    const QList<int> startUp = {4, 2, 1, 1};
+    QTest::newRow("no sensor") << 0 << startUp << 0 << QStringList{kStart, "E11 200A 02 00C0", kEnd}
+                               << false << QList<int>();
+    QTest::newRow("1 sensor") << 0 << startUp << 1
+                              << QStringList{kStart, "E11 200A 02 01C0",
+                                             "E11 200C 0A FF28124B0003A100DC05", kEnd}
+                              << true << QList<int>{};
+    QTest::newRow("6 sensors") << 0 << startUp << 6
+                               << QStringList{kStart, "E11 200A 02 06C0",
+                                              "E11 200C 3C " + records(1, 6), kEnd}
+                               << true << QList<int>{};
+    QTest::newRow("7 sensors") << 0 << startUp << 7
+                               << QStringList{kStart, "E11 200A 02 07C0",
+                                              "E11 200C 40 " + records(1, 7).left(128),
+                                              "E11 204C 06 " + records(1, 7).mid(128), kEnd}
+                               << true << QList<int>{91, 100};
+    QList<int> percents;
+    for (int k = 1; k <= 20; ++k)
+        percents.append(qMin(100, qRound(100.0 * 128 * k / 2540)));
+    QStringList all = {kStart, "E11 200A 02 7FC0"};
+    all += pieces(127, true);
+    all.append(kEnd);
+    QVERIFY(all.at(21).startsWith("E11 24CC 36 "));  // the last record ends just before 2502
+    QTest::newRow("127 sensors") << 0 << startUp << 127 << all << true << percents;
+    QTest::newRow("Field Net 9600, None, 7, 1")
+        << 1 << QList<int>{0, 0, 0, 0} << 2 << QStringList{"E11 200A 02 0080"} << false
+        << QList<int>();
+    QTest::newRow("Field Net 115200, Odd, 8, 2")
+        << 1 << QList<int>{4, 1, 1, 1} << 2 << QStringList{"E11 200A 02 80B7"} << false
+        << QList<int>();
+    QTest::newRow("Not use") << 2 << startUp << 2 << QStringList{kStart, "E11 200A 02 0000", kEnd}
+                             << false << QList<int>();
+}
+
+void TestAuxTransfer::downloadFrames()
+{
+    QFETCH(int, mode);
+    QFETCH(QList<int>, lists);
+    QFETCH(int, sensors);
+    QFETCH(QStringList, frames);
+    QFETCH(bool, progress);
+    QFETCH(QList<int>, percents);
+    const OneWireTabState state{{AuxMode(mode), {lists[0], lists[1], lists[2], lists[3]}},
+                                onewiretest::sensors(sensors)};
+    QVERIFY(run([&] { downloadAuxConfig(*m_ctx, state); }));
+    QCOMPARE(m_prompts->shown.size(), 1);
+    QCOMPARE(m_prompts->shown.at(0).text,
+             QStringLiteral("You are shure for download configuration to the PLC ? "));
+    QCOMPARE(wire(m_sim->plc.frames()), frames);
+    QCOMPARE(m_progress->opened, progress ? 1 : 0);
+    QCOMPARE(m_progress->percents, percents);
+}
+
+void TestAuxTransfer::downloadStopsBeforeSending_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("sensors");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cancelled") << false << 0 << 2 << QString();
+    QTest::newRow("faulty hidden table refuses Field Net")
+        << true << 1 << 2
+        << "You configuration has error in the addresing data - row 2\r\nColumn Byte 4";
+    QTest::newRow("faulty hidden table refuses Not use")
+        << true << 2 << 2
+        << "You configuration has error in the addresing data - row 2\r\nColumn Byte 4";
+    QTest::newRow("128 sensors") << true << 0 << 128
+                                 << "You configuration has error - too much sensors. "
+                                    "Maximum value is 127";
+}
+
+void TestAuxTransfer::downloadStopsBeforeSending()
+{
+    QFETCH(bool, confirmed);
+    QFETCH(int, mode);
+    QFETCH(int, sensors);
+    QFETCH(QString, message);
+    OneWireTabState state{{AuxMode(mode), kStartUpLists}, onewiretest::sensors(sensors)};
+    state.sensors[1][4] = QStringLiteral("3");  // one digit would shift every later byte
+    if (sensors == 128)
+        state.sensors[1][4] = QStringLiteral("03");
+    m_prompts->confirmAnswers.enqueue(confirmed);
+    QVERIFY(run([&] { downloadAuxConfig(*m_ctx, state); }));
+    QCOMPARE(m_prompts->messages(), message.isNull() ? QStringList() : QStringList{message});
+    if (!message.isNull())
+        QCOMPARE(m_prompts->shown.last().title, QStringLiteral("Error in configuration"));
+    QCOMPARE(m_sim->plc.frames().size(), 0);
+}
+
+void TestAuxTransfer::downloadFaults_data()
+{
+    QTest::addColumn<int>("kind");  // 0 NAK, 1 silence
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("nth");  // the write that fails
+    for (int kind : {0, 1}) {
+        const char *name = kind == 0 ? "refused" : "silent";
+        QTest::addRow("%s first service word", name) << kind << 0 << 1;
+        QTest::addRow("%s first table piece", name) << kind << 0 << 3;
+        QTest::addRow("%s last service word", name) << kind << 0 << 5;
+        QTest::addRow("%s Field Net word", name) << kind << 1 << 1;
+    }
+}
+
+void TestAuxTransfer::downloadFaults()
+{
+    QFETCH(int, kind);
+    QFETCH(int, mode);
+    QFETCH(int, nth);
+    m_sim->plc.failWrite(nth, kind == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+    const OneWireTabState state{{AuxMode(mode), kStartUpLists}, sensors(7)};
+    QVERIFY(run([&] { downloadAuxConfig(*m_ctx, state); }));
+    QCOMPARE(m_prompts->messages(), QStringList{kind == 0 ? kNak : kSilence});
+    QStringList expected = {kStart, "E11 200A 02 07C0"};
+    expected += pieces(7, true);
+    expected.append(kEnd);
+    if (mode == 1)
+        expected = QStringList{"E11 200A 02 80BB"};
+    QCOMPARE(wire(m_sim->plc.frames()), expected.mid(0, nth));  // nothing after the fault
+    QCOMPARE(m_progress->opened, nth >= 3 ? 1 : 0);
+    // The progress of every piece that went through.
+    QCOMPARE(m_progress->percents, (QList<int>{91, 100}).mid(0, qMax(0, nth - 3)));
+}
+
+void TestAuxTransfer::upload_data()
+{
+    QTest::addColumn<int>("word");
+    QTest::addColumn<QStringList>("reads");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<int>>("lists");
+    QTest::addColumn<int>("sensors");
+    const QList<int> before = {1, 1, 0, 0};  // the lists before the upload
+    const QStringList wordOnly = {"E00 200A 02"};
+    QTest::newRow("master, no sensor") << 0xC000 << wordOnly << 0 << before << 0;
+    QTest::newRow("master, 7 sensors")
+        << 0xC007 << QStringList{"E00 200A 02", "E00 200C 40", "E00 204C 06"} << 0 << before << 7;
+    QTest::newRow("master, 127 sensors")
+        << 0xC07F << QStringList{"E00 200A 02"} + pieces(127, false) << 0 << before << 127;
+    QTest::newRow("Field Net 80BB") << 0xBB80 << wordOnly << 1 << QList<int>{4, 2, 1, 1} << 0;
+    QTest::newRow("Field Net 0080") << 0x8000 << wordOnly << 1 << QList<int>{0, 0, 0, 0} << 0;
+    QTest::newRow("Not use") << 0x0000 << wordOnly << 2 << before << 0;
+}
+
+void TestAuxTransfer::upload()
+{
+    QFETCH(int, word);
+    QFETCH(QStringList, reads);
+    QFETCH(int, mode);
+    QFETCH(QList<int>, lists);
+    QFETCH(int, sensors);
+    m_sim->plc.pokeWord(0x200A, quint16(word));
+    m_sim->plc.poke(0x200C, QByteArray::fromHex(records(1, 127).toLatin1()));
+    GridModel grid(10);
+    grid.setDataRows({sensor(9), sensor(8)});
+    grid.setText(1, 1, QStringLiteral("old"));
+    AuxSettings settings{AuxMode::FieldNet, {1, 1, 0, 0}};
+    QVERIFY(run([&] { applyAuxUpload(uploadAuxConfig(*m_ctx), settings, grid); }));
+    QCOMPARE(wire(m_sim->plc.frames()), reads);
+    QVERIFY(m_prompts->shown.isEmpty());
+    QCOMPARE(int(settings.mode), mode);
+    QVERIFY(settings.fieldNet == (FieldNetSettings{lists[0], lists[1], lists[2], lists[3]}));
+    // Cut back whatever the mode: the sensors read, then the entry row numbered after them; with
+    // none, row 1 stays as it was and serves as the entry row.
+    QCOMPARE(grid.rows(), sensors + 2);
+    QCOMPARE(grid.dataRows(), onewiretest::sensors(sensors));
+    QCOMPARE(grid.text(sensors + 1, 0), QString::number(sensors == 0 ? 1 : sensors + 1));
+    QCOMPARE(grid.text(sensors + 1, 1), sensors == 0 ? QStringLiteral("old") : QString());
+    QCOMPARE(m_progress->opened, mode == 0 ? 1 : 0);
+}
+
+void TestAuxTransfer::uploadSilenceChangesNothing_data()
+{
+    QTest::addColumn<QString>("silent");
+    QTest::newRow("mode word") << "200A";
+    QTest::newRow("middle block of three") << "204C";
+}
+
+void TestAuxTransfer::uploadSilenceChangesNothing()
+{
+    QFETCH(QString, silent);
+    m_sim->plc.pokeWord(0x200A, 0xC011);  // 17 sensors: blocks at 200C, 204C and 208C
+    m_sim->plc.failAddress(silent, VirtualPlc::Fault::Silence);
+    GridModel grid(10);
+    grid.setDataRows({sensor(9), sensor(8)});
+    AuxSettings settings{AuxMode::FieldNet, {1, 1, 0, 0}};
+    QVERIFY(run([&] { applyAuxUpload(uploadAuxConfig(*m_ctx), settings, grid); }));
+    QCOMPARE(m_prompts->messages(), QStringList{kSilence});
+    QCOMPARE(int(settings.mode), int(AuxMode::FieldNet));
+    QVERIFY(settings.fieldNet == (FieldNetSettings{1, 1, 0, 0}));
+    QCOMPARE(grid.dataRows(), (QList<SensorCells>{sensor(9), sensor(8)}));
+}
+
+QTEST_GUILESS_MAIN(TestAuxTransfer)
+#include "tst_aux_transfer.moc"

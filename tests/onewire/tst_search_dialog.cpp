@@ -1,0 +1,232 @@
+#include "grid_view.h"
+#include "main_window.h"
+#include "one_wire_tab.h"
+#include "onewire_test_support.h"
+#include "scripted_prompts.h"
+#include "search_dialog.h"
+#include "sim_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using onewiretest::child;
+using onewiretest::romBytes;
+using onewiretest::rowTexts;
+
+namespace {
+
+const QStringList kButtons = {"Command2", "Command3", "Command4", "Command1"};
+
+}  // namespace
+
+// The bus-search dialog opened from the "1-wire" tab and the menu, against the virtual
+// controller: its controls, the search with its wait, the result grid's editing, and what
+// reaches the sensor table.
+class TestSearchDialog : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void opensFromButtonAndMenu_data();
+    void opensFromButtonAndMenu();
+    void searchEditAndAdd();
+    void noneFoundThenAddOnlyRenumbers();
+    void refusedSearchListsNothing();
+
+private:
+    // Opens the dialog from "Search slave" and runs `script` on it while it is open.
+    void withDialog(const std::function<void(Search_onewire &)> &script);
+    GridModel &sensors() const { return m_main->oneWire().sensors(); }
+
+    std::unique_ptr<SimFixture> m_sim;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<Main> m_main;
+};
+
+void TestSearchDialog::init()
+{
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    m_prompts.clear();
+    m_main = std::make_unique<Main>(m_prompts);
+    m_main->oneWire().selectMode(0);
+    m_main->show();
+}
+
+void TestSearchDialog::cleanup()
+{
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(m_main->findChildren<Search_onewire *>().isEmpty());  // discarded when it closes
+    m_main.reset();
+    m_sim.reset();
+}
+
+void TestSearchDialog::withDialog(const std::function<void(Search_onewire &)> &script)
+{
+    QTimer::singleShot(0, m_main.get(), [script] {
+        auto *dialog = qobject_cast<Search_onewire *>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("the search dialog is not open");
+        script(*dialog);
+        if (dialog->isVisible())
+            child<QPushButton>(dialog, "Command1")->click();
+    });
+    child<QPushButton>(&m_main->oneWire(), "Command10")->click();
+}
+
+void TestSearchDialog::opensFromButtonAndMenu_data()
+{
+    QTest::addColumn<bool>("menu");
+    QTest::newRow("Search slave") << false;
+    QTest::newRow("Search 1-wire") << true;
+}
+
+void TestSearchDialog::opensFromButtonAndMenu()
+{
+    QFETCH(bool, menu);
+    sensors().setDataRows({onewiretest::sensor(1)});
+    const QStringList before = rowTexts(sensors());
+    QString title;
+    bool modal = false;
+    QStringList labels, texts, headings, captions;
+    QTimer::singleShot(0, m_main.get(), [&] {
+        auto *dialog = qobject_cast<Search_onewire *>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("the search dialog is not open");
+        title = dialog->windowTitle();
+        modal = dialog->isModal();
+        auto *form = dialog->findChild<QFormLayout *>();
+        for (const char *name : {"Text1", "Text2"}) {
+            auto *box = child<QLineEdit>(dialog, name);
+            labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
+            texts.append(box->text());
+        }
+        for (int col = 0; col < 9; ++col)
+            headings.append(dialog->result().heading(col));
+        for (const QString &name : kButtons)
+            captions.append(child<QPushButton>(dialog, name)->text());
+        QVERIFY(child<QLineEdit>(dialog, "Text3")->isHidden());
+        child<QPushButton>(dialog, "Command1")->click();
+    });
+    if (menu)
+        child<QAction>(m_main.get(), "Search_1wire")->trigger();
+    else
+        child<QPushButton>(&m_main->oneWire(), "Command10")->click();
+    QCOMPARE(title, "Search module for 1-wire device");
+    QVERIFY(modal);
+    QCOMPARE(labels, (QStringList{"Number sensor on the bus",
+                                  "Start address for automatic slave addition in the main table"}));
+    QCOMPARE(texts, (QStringList{"0", "1500"}));
+    QCOMPARE(headings.join('|'),
+             "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 ");
+    QCOMPARE(captions, (QStringList{"Start search", "Add new in the table",
+                                    "Replace all in the table", "Close"}));
+    QCOMPARE(rowTexts(sensors()), before);  // "Close" leaves the table alone
+    QVERIFY(m_sim->plc.frames().isEmpty());
+}
+
+void TestSearchDialog::searchEditAndAdd()
+{
+    m_sim->plc.setOneWireDevices({romBytes(1), romBytes(2), romBytes(3)});
+    qint64 elapsed = 0;
+    bool locked = false, stayedOpen = false, openAfterEnter = false;
+    QStringList result;
+    withDialog([&](Search_onewire &dialog) {
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // Halfway through the wait: the window still answers, but takes no click and no close.
+        QTimer::singleShot(1500, &dialog, [&] {
+            locked = true;
+            for (const QString &name : kButtons)
+                locked = locked && !child<QPushButton>(&dialog, name)->isEnabled();
+            dialog.close();
+            dialog.reject();
+            stayedOpen = dialog.isVisible();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        child<QPushButton>(&dialog, "Command2")->click();
+        elapsed = clock.elapsed();
+        QCOMPARE(child<QLineEdit>(&dialog, "Text1")->text(), "3");
+
+        // Byte 1 of the first device corrected in place; Enter only stores the cell.
+        GridView &view = *child<GridView>(&dialog, "grid");
+        view.setCurrentCell(1, 2);
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_Return);
+        auto *editor = child<QLineEdit>(&dialog, "Text3");
+        QVERIFY(editor->isVisible());
+        QTest::keyClicks(editor, "AB");
+        QTest::keyClick(editor, Qt::Key_Return);
+        openAfterEnter = dialog.isVisible() && editor->isHidden();
+        QCOMPARE(view.currentGridRow(), 2);
+        QTest::keyClick(&view, Qt::Key_Delete);  // byte 1 of the second device emptied
+        result = rowTexts(dialog.result());
+
+        child<QLineEdit>(&dialog, "Text2")->setText("15x");
+        child<QPushButton>(&dialog, "Command3")->click();
+        QVERIFY(dialog.isVisible());
+        child<QLineEdit>(&dialog, "Text2")->setText("1500");
+        child<QPushButton>(&dialog, "Command3")->click();
+        QVERIFY(!dialog.isVisible());
+    });
+    QVERIFY2(elapsed >= 3500, qPrintable(QString::number(elapsed)));
+    QVERIFY(locked);
+    QVERIFY(stayedOpen);
+    QVERIFY(openAfterEnter);
+    QCOMPARE(result, (QStringList{"1|28|AB|4B|12|03|00|00|A1", "2|28||4B|12|03|00|00|A1",
+                                  "3|28|03|4B|12|03|00|00|A1", "4||||||||"}));
+    QCOMPARE(m_prompts.messages(), QStringList{"The start address must be a whole number"});
+    QCOMPARE(rowTexts(sensors()),
+             (QStringList{"1|28|AB|4B|12|03|00|00|A1|1500", "2|28||4B|12|03|00|00|A1|1502",
+                          "3|28|03|4B|12|03|00|00|A1|1504", "4|||||||||"}));
+}
+
+void TestSearchDialog::noneFoundThenAddOnlyRenumbers()
+{
+    sensors().setDataRows({onewiretest::sensor(1)});
+    sensors().setText(1, 0, "7");
+    sensors().setText(2, 0, "");
+    QString count = "?";
+    withDialog([&](Search_onewire &dialog) {
+        child<QPushButton>(&dialog, "Command2")->click();
+        count = child<QLineEdit>(&dialog, "Text1")->text();
+        child<QPushButton>(&dialog, "Command3")->click();
+    });
+    QCOMPARE(count, "0");
+    QCOMPARE(rowTexts(sensors()), (QStringList{"1|28|FF|4B|12|03|00|00|A1|1500", "2|||||||||"}));
+    QVERIFY(m_prompts.shown.isEmpty());
+}
+
+void TestSearchDialog::refusedSearchListsNothing()
+{
+    m_sim->plc.setOneWireDevices({romBytes(1)});
+    m_sim->plc.failWrite(1, VirtualPlc::Fault::Nak);
+    QStringList result;
+    QString count;
+    withDialog([&](Search_onewire &dialog) {
+        dialog.result().setDataRows({{"28", "01"}, {"28", "02"}});  // from an earlier search
+        child<QPushButton>(&dialog, "Command2")->click();
+        result = rowTexts(dialog.result());
+        count = child<QLineEdit>(&dialog, "Text1")->text();
+        QCOMPARE(dialog.foundCount(), 0);
+        child<QPushButton>(&dialog, "Command4")->click();  // nothing to replace with
+    });
+    QCOMPARE(m_prompts.messages(), QStringList{"Wrong answer from PLC"});
+    QCOMPARE(result, QStringList{"||||||||"});
+    QCOMPARE(count, "0");
+    QCOMPARE(rowTexts(sensors()), QStringList{"1|||||||||"});
+}
+
+QTEST_MAIN(TestSearchDialog)
+#include "tst_search_dialog.moc"
