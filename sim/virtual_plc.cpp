@@ -388,31 +388,31 @@ void VirtualPlc::handleFrame(const QByteArray &raw)
     if (injection && !answer.isEmpty()) {
         const bool read = answer.size() > 1;
         switch (injection->kind) {
-        case Kind::Nak:
-            answer = QByteArray(1, NAK);
-            break;
-        case Kind::Silence:
-        case Kind::Lose:
-            answer.clear();
-            break;
-        case Kind::Delay:
-            timing.delayMs = injection->ms;
-            break;
-        case Kind::Split:
-            timing = {0, 1, injection->ms};
-            break;
-        case Kind::Short:
-            answer.chop(1);
-            break;
-        case Kind::Extra:
-            answer += "\r\nxyz";
-            break;
-        case Kind::Wrong:
-            if (read)
-                answer[1] = 'G';
-            else
-                answer = "X";
-            break;
+            case Kind::Nak:
+                answer = QByteArray(1, NAK);
+                break;
+            case Kind::Silence:
+            case Kind::Lose:
+                answer.clear();
+                break;
+            case Kind::Delay:
+                timing.delayMs = injection->ms;
+                break;
+            case Kind::Split:
+                timing = {0, 4, injection->ms};
+                break;
+            case Kind::Short:
+                answer.chop(1);
+                break;
+            case Kind::Extra:
+                answer += "\r\nxyz";
+                break;
+            case Kind::Wrong:
+                if (read)
+                    answer[1] = 'G';
+                else
+                    answer = "X";
+                break;
         }
     }
     if (!answer.isEmpty())

@@ -57,7 +57,7 @@ public:
     struct Injection {
         enum class Kind { Nak, Silence, Delay, Split, Short, Extra, Wrong, Lose };
         Kind kind = Kind::Nak;
-        int ms = 0;  // Delay: before the answer; Split: between its one-character pieces
+        int ms = 0;  // Delay: before the answer; Split: between its four-character pieces
     };
 
     struct Frame {
