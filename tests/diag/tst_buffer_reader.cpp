@@ -40,14 +40,6 @@ QByteArray testRecords()
     return bytes;
 }
 
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
-    return texts;
-}
-
 // The rows below the heading, each as its cells joined by "|".
 QStringList rowTexts(const GridModel &grid)
 {

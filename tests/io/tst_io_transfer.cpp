@@ -11,14 +11,6 @@
 
 namespace {
 
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
-    return texts;
-}
-
 const PointBytes kExample{1, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
 const QStringList kExampleFrames = {"E11 3000 02 0FFF", "E11 2000 08 0300020004000000",
                                     "E11 3000 02 0000"};

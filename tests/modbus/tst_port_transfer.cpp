@@ -39,15 +39,6 @@ void fill(GridModel &grid, int n)
     grid.renumber();
 }
 
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames) {
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
-    }
-    return texts;
-}
-
 // The writes of a master download of 9 requests at speed 115200 and parity None on UART 1.
 const QStringList kNineRequests = {"E11 3000 02 0FFF",
                                    "E11 2008 02 09D4",

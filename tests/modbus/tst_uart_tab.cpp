@@ -55,14 +55,6 @@ QStringList rowTexts(const GridModel &grid)
     return rows;
 }
 
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
-    return texts;
-}
-
 // Two requests; the first is address 1, count 10, start 0, master 100, function 1, timeout 100.
 const QList<ModbusRequest> kTwoRequests = {{1, 10, 0, 100, 1, 100}, {3, 5, 10, 110, 2, 200}};
 const QString kTwoRecords = QStringLiteral("010A000064006410") + "03050A006E00C820";

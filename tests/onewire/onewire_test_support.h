@@ -1,24 +1,16 @@
 #pragma once
 
-// What the 1-wire tests share: the frames as text, tables as text, controls by name, and the
-// sensors and bus devices the tables and the virtual controller hold.
+// What the 1-wire tests share: tables as text, controls by name, and the sensors and bus devices
+// the tables and the virtual controller hold.
 #include "grid_model.h"
 #include "hex_text.h"
+#include "sim_fixture.h"
 #include "virtual_plc.h"
 
 #include <QObject>
 #include <QStringList>
 
 namespace onewiretest {
-
-// Each frame as "command address count data".
-inline QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
-    return texts;
-}
 
 // The rows below the heading, each as its cells joined by "|".
 inline QStringList rowTexts(const GridModel &grid)

@@ -14,7 +14,6 @@
 
 using onewiretest::sensor;
 using onewiretest::sensors;
-using onewiretest::wire;
 
 namespace {
 

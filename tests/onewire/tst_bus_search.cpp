@@ -14,7 +14,6 @@
 using onewiretest::romBytes;
 using onewiretest::romCode;
 using onewiretest::rowTexts;
-using onewiretest::wire;
 
 namespace {
 

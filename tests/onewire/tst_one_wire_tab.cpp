@@ -27,7 +27,6 @@
 
 using onewiretest::child;
 using onewiretest::rowTexts;
-using onewiretest::wire;
 
 namespace {
 

@@ -306,14 +306,6 @@ QString expectedMessage(Answer answer, const Frame &frame, Kind kind)
     return kSilence;
 }
 
-QStringList wire(const QList<Frame> &frames)
-{
-    QStringList texts;
-    for (const Frame &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
-    return texts;
-}
-
 }  // namespace
 
 class TestFaultMatrix : public QObject {

@@ -31,3 +31,11 @@ void SimFixture::setCom(const QString &key, const QString &value) const
 {
     Write_ini(settingsFile(), QStringLiteral("COM"), key, value);
 }
+
+QStringList wire(const QList<VirtualPlc::Frame> &frames)
+{
+    QStringList texts;
+    for (const VirtualPlc::Frame &f : frames)
+        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
+    return texts;
+}

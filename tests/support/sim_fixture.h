@@ -3,7 +3,11 @@
 #include "virtual_plc.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+// The frames as tests compare them: "E11 3000 02 0FFF", "E00 2008 02", one text a frame.
+QStringList wire(const QList<VirtualPlc::Frame> &frames);
 
 // A virtual controller on a real pseudo-terminal, reached as COM1 through a temporary settings
 // file's [PORTS] section. The settings file path points at it while the fixture lives.
