@@ -13,6 +13,7 @@
 #include "port_setup.h"
 #include "progress_window.h"
 #include "prompts.h"
+#include "traffic_monitor.h"
 #include "uart_port.h"
 #include "uart_tab.h"
 
@@ -144,10 +145,14 @@ void Main::buildMenus()
     QAction *upload =
         entry(plc, QStringLiteral("Upload from PLC"), QStringLiteral("Upload_from_PLC"), true);
     entry(plc, QStringLiteral("Load to PLC"), QStringLiteral("Load_to_PLC"), false);
+    plc->addSeparator();
+    QAction *monitor =
+        entry(plc, QStringLiteral("Traffic monitor"), QStringLiteral("Traffic_monitor"), true);
     connect(comm, &QAction::triggered, this, &Main::openComSetting);
     connect(check, &QAction::triggered, this,
             [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
     connect(upload, &QAction::triggered, this, &Main::uploadFromPlc);
+    connect(monitor, &QAction::triggered, this, [this] { openTrafficMonitor(); });
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
@@ -205,6 +210,16 @@ void Main::uploadFromPlc()
     // Each as its own button runs it, with its own messages.
     uart(1).uploadFromPlc();
     uart(2).uploadFromPlc();
+}
+
+TrafficMonitor &Main::openTrafficMonitor()
+{
+    if (!m_monitor)
+        m_monitor = new TrafficMonitor(m_prompts, this);
+    m_monitor->show();
+    m_monitor->raise();
+    m_monitor->activateWindow();
+    return *m_monitor;
 }
 
 WindowConfig Main::windowConfig() const
