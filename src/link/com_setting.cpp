@@ -126,7 +126,9 @@ void Com_setting::showPortDevice()
 
 void Com_setting::detectPorts()
 {
-    PortDetection detection(m_lister(), this);
+    QList<SystemPort> ports = m_lister();
+    sortNewestFirst(ports);  // a port just plugged in comes first
+    PortDetection detection(ports, this);
     if (detection.exec() != QDialog::Accepted)
         return;
     const std::optional<SystemPort> port = detection.chosen();

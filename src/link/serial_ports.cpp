@@ -33,7 +33,6 @@ QList<SystemPort> systemPorts()
                       idText(info.hasVendorIdentifier(), info.vendorIdentifier()),
                       idText(info.hasProductIdentifier(), info.productIdentifier()), appeared});
     }
-    sortNewestFirst(ports);
     return ports;
 }
 

@@ -15,7 +15,7 @@ struct SystemPort {
     QDateTime appeared;  // when its device node appeared; invalid when not known
 };
 
-// The serial ports the system has now, newest first.
+// The serial ports the system has now, in the system's order.
 QList<SystemPort> systemPorts();
 
 // Newest first; ports of unknown age last, by device, as are ports of the same age.

@@ -53,10 +53,20 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     connect(save, &QPushButton::clicked, this, &TrafficMonitor::saveAs);
 
     m_table->setObjectName(QStringLiteral("trafficTable"));
+    // Before the view hears of it: the cursor on a row that leaves the ring would move to the
+    // next row and drag the view up there.
+    connect(m_model, &TrafficModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                const int row = m_table->currentIndex().row();
+                if (row >= first && row <= last)
+                    m_table->selectionModel()->clearCurrentIndex();
+            });
     m_table->setModel(m_model);
     m_table->setWordWrap(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One scroll step per row, so that a row leaving the top is one step back.
+    m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // Rows of one height: no row is measured, however many arrive.
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -365,7 +365,7 @@ void TestMain::menus_data()
     QTest::newRow("PLC") << "PLC"
                          << "PLC"
                          << QStringList{"Comm. setting", "-Check config", "Search 1-wire",
-                                        "Upload from PLC", "-Load to PLC"};
+                                        "Upload from PLC", "-Load to PLC", "Traffic monitor"};
     QTest::newRow("About") << "About"
                            << "About" << QStringList{};
 }
