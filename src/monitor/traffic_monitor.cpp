@@ -16,6 +16,9 @@
 
 namespace {
 
+// Text is costly to lay out: the table repaints at most this often while exchanges pour in.
+constexpr int kPaintPeriodMs = 100;
+
 // Starting widths in characters; the data column takes what is left.
 constexpr int kColumnChars[exchangetext::kColumns] = {12, 20, 30, 22, 8, 8, 6, 0, 9, 12};
 
@@ -78,6 +81,7 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     }
     m_table->horizontalHeader()->setSectionResizeMode(exchangetext::Data, QHeaderView::Stretch);
     followTheEnd();
+    throttlePainting();
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(pause);
@@ -106,6 +110,30 @@ void TrafficMonitor::followTheEnd()
                 if (!m_following && first == 0)
                     scroll->setValue(scroll->value() - (last + 1));
             });
+}
+
+void TrafficMonitor::throttlePainting()
+{
+    m_paintPeriod.setSingleShot(true);
+    m_paintPeriod.setInterval(kPaintPeriodMs);
+    connect(&m_paintPeriod, &QTimer::timeout, this, [this] {
+        if (m_table->updatesEnabled())
+            return;                        // nothing came in meanwhile
+        m_table->setUpdatesEnabled(true);  // paints what was held back
+        m_paintPeriod.start();
+    });
+    connect(m_model, &TrafficModel::rowsInserted, this, &TrafficMonitor::rowsChanged);
+    connect(m_model, &TrafficModel::rowsRemoved, this, &TrafficMonitor::rowsChanged);
+    connect(m_model, &TrafficModel::modelReset, this, &TrafficMonitor::rowsChanged);
+}
+
+void TrafficMonitor::rowsChanged()
+{
+    // The first change after a quiet spell shows at once, the next ones with the period's end.
+    if (m_paintPeriod.isActive())
+        m_table->setUpdatesEnabled(false);
+    else
+        m_paintPeriod.start();
 }
 
 void TrafficMonitor::saveAs()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 class Prompts;
@@ -23,9 +24,12 @@ public:
 
 private:
     void followTheEnd();
+    void throttlePainting();
+    void rowsChanged();
 
     Prompts &m_prompts;
     TrafficModel *m_model;
     QTableView *m_table;
     bool m_following = true;
+    QTimer m_paintPeriod;  // runs while painting the table is held back
 };
