@@ -15,7 +15,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
@@ -75,7 +74,6 @@ private Q_SLOTS:
     void keepsTheLastAndFilters_data();
     void keepsTheLastAndFilters();
     void csvOfTheShownRows();
-    void nobodyListensOnceTheMonitorIsGone();
 };
 
 void TestTrafficModel::recordsEveryExchange_data()
@@ -240,15 +238,6 @@ void TestTrafficModel::csvOfTheShownRows()
     QCOMPARE(saved.readAll(), csv::table(model));
     const QString blocked = dir.filePath(QStringLiteral("no/such/folder/traffic.csv"));
     QVERIFY_THROWS_EXCEPTION(Failure, csv::save(blocked, model));
-}
-
-void TestTrafficModel::nobodyListensOnceTheMonitorIsGone()
-{
-    QVERIFY(!ExchangeFeed::instance().isListened());
-    auto model = std::make_unique<TrafficModel>();
-    QVERIFY(ExchangeFeed::instance().isListened());
-    model.reset();
-    QVERIFY(!ExchangeFeed::instance().isListened());
 }
 
 QTEST_MAIN(TestTrafficModel)
