@@ -165,8 +165,9 @@ void TestComSetting::detectMapsTheChosenPort_data()
     const QByteArray kept =
         "; tool settings\r\n[COM]\r\nPort_num=2\r\n\r\n[PORTS]\r\nCOM1=/tmp/plc\r\n; spare\r\n";
     const QByteArray old = "[PORTS]\nCOM3=/nonexistent/old\n[COM]\nSpeed=1\n";
-    QTest::newRow("newest, added to [PORTS]") << kept << 0 << kept + "COM3=/nonexistent/ttyUSB1\r\n"
-                                              << "Device: /nonexistent/ttyUSB1 (not present)";
+    const QByteArray added = kept + "COM3=/nonexistent/ttyUSB1\r\n";
+    QTest::newRow("newest, added to [PORTS]")
+        << kept << 0 << added << "Device: /nonexistent/ttyUSB1 (not present)";
     QTest::newRow("mapping replaced")
         << old << 2 << QByteArray("[PORTS]\nCOM3=/dev/null\n[COM]\nSpeed=1\n")
         << "Device: /dev/null";

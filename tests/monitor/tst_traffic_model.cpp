@@ -176,7 +176,7 @@ void TestTrafficModel::keepsTheLastAndFilters_data()
         << 10 << 20 << "e00201"
         << QStringList{"2011", "2012", "2013", "2014", "2015", "2016", "2017", "2018", "2019"}
         << 10;
-    QTest::newRow("shown rows leave with the ring") << 4 << 12 << "200" << QStringList{"2009"} << 4;
+    QTest::newRow("shown rows age out") << 4 << 12 << "200" << QStringList{"2009"} << 4;
     QTest::newRow("any column, case ignored")
         << 4 << 4 << "TIMEOUT" << QStringList{"2001", "2002", "2003", "2004"} << 4;
     QTest::newRow("nothing matches") << 4 << 4 << "usb1" << QStringList{} << 4;
