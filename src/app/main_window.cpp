@@ -14,6 +14,7 @@
 #include "port_setup.h"
 #include "progress_window.h"
 #include "prompts.h"
+#include "traffic_monitor.h"
 #include "uart_port.h"
 #include "uart_tab.h"
 
@@ -146,11 +147,15 @@ void Main::buildMenus()
     QAction *upload =
         entry(plc, QStringLiteral("Upload from PLC"), QStringLiteral("Upload_from_PLC"), true);
     entry(plc, QStringLiteral("Load to PLC"), QStringLiteral("Load_to_PLC"), false);
+    plc->addSeparator();
+    QAction *monitor =
+        entry(plc, QStringLiteral("Traffic monitor"), QStringLiteral("Traffic_monitor"), true);
     connect(comm, &QAction::triggered, this, &Main::openComSetting);
     connect(check, &QAction::triggered, this,
             [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
     connect(search, &QAction::triggered, m_oneWire, &OneWireTab::openBusSearch);
     connect(upload, &QAction::triggered, this, &Main::uploadFromPlc);
+    connect(monitor, &QAction::triggered, this, [this] { openTrafficMonitor(); });
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
@@ -209,6 +214,16 @@ void Main::uploadFromPlc()
     uart(1).uploadFromPlc();
     uart(2).uploadFromPlc();
     m_oneWire->uploadFromPlc();
+}
+
+TrafficMonitor &Main::openTrafficMonitor()
+{
+    if (!m_monitor)
+        m_monitor = new TrafficMonitor(m_prompts, this);
+    m_monitor->show();
+    m_monitor->raise();
+    m_monitor->activateWindow();
+    return *m_monitor;
 }
 
 WindowConfig Main::windowConfig() const

@@ -5,6 +5,7 @@
 #include "plc_link.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class ConverterTab;
 class GeneralSettingFrame;
@@ -15,6 +16,7 @@ class OneWireTab;
 class Progress;
 class Prompts;
 class QTabWidget;
+class TrafficMonitor;
 class UartTab;
 
 // The main window: seven tabs, the menus and the caption. It owns what the tabs share: the
@@ -35,6 +37,8 @@ public:
     void saveAppSetting();
     // "Upload from PLC": the uploads of UART 1, UART 2 and the 1-wire tab, one after the other.
     void uploadFromPlc();
+    // "Traffic monitor": opens the monitor window, or brings the open one to the front.
+    TrafficMonitor &openTrafficMonitor();
     // "Save config" / "Load config": the port configuration to and from a file.
     void saveConfig();
     void loadConfig();
@@ -87,6 +91,7 @@ private:
     OneWireDiagTab *m_oneWireDiag = nullptr;
     ConverterTab *m_converter = nullptr;
 
+    QPointer<TrafficMonitor> m_monitor;  // null while closed
     QObject *m_tableHook = nullptr;
     bool m_hookInstalled = false;
 };

@@ -4,8 +4,10 @@
 #include "failure.h"
 #include "hex_text.h"
 #include "ini_file.h"
+#include "port_detection.h"
 #include "port_setup.h"
 #include "prompts.h"
+#include "serial_ports.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -48,8 +50,11 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    auto *detect = new QPushButton(QStringLiteral("Detect..."), this);
+    detect->setObjectName(QStringLiteral("detectButton"));
+    detect->setAutoDefault(false);
     m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("Port_num"),
-                     QStringLiteral("Port_num"), portNames());
+                     QStringLiteral("Port_num"), portNames(), detect);
     m_device = new QLabel(this);
     m_device->setObjectName(QStringLiteral("portDevice"));
     m_device->setEnabled(false);  // drawn dimmed: a hint, not a setting
@@ -79,6 +84,7 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
     ok->setDefault(true);
     connect(test, &QPushButton::clicked, this, &Com_setting::testConnection);
     connect(ok, &QPushButton::clicked, this, &Com_setting::storeAndClose);
+    connect(detect, &QPushButton::clicked, this, &Com_setting::detectPorts);
     connect(m_port, &QComboBox::currentIndexChanged, this, &Com_setting::showPortDevice);
     showPortDevice();
 
@@ -94,21 +100,47 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
 }
 
 QComboBox *Com_setting::addList(QFormLayout *form, const QString &label, const QString &name,
-                                const QString &key, const QStringList &entries)
+                                const QString &key, const QStringList &entries, QWidget *beside)
 {
     auto *list = new QComboBox(this);
     list->setObjectName(name);
     list->addItems(entries);
     list->setCurrentIndex(storedListIndex(kComSection, key, int(entries.size())));
     list->setMinimumContentsLength(14);
-    form->addRow(label, list);
+    if (beside) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(list, 1);
+        row->addWidget(beside);
+        form->addRow(label, row);
+    } else {
+        form->addRow(label, list);
+    }
     m_lists.append({list, key});
     return list;
 }
 
 void Com_setting::showPortDevice()
 {
-    m_device->setText(QStringLiteral("Device: %1").arg(portDevice(m_port->currentIndex() + 1)));
+    m_device->setText(deviceLine(m_port->currentIndex() + 1));
+}
+
+void Com_setting::detectPorts()
+{
+    QList<SystemPort> ports = m_lister();
+    sortNewestFirst(ports);  // a port just plugged in comes first
+    PortDetection detection(ports, this);
+    if (detection.exec() != QDialog::Accepted)
+        return;
+    const std::optional<SystemPort> port = detection.chosen();
+    if (!port)
+        return;
+    const int number = adoptDetectedPort(m_port->currentIndex() + 1, *port);
+    if (number == 0) {
+        m_prompts.message(this, QStringLiteral("%1 lies outside COM1 to COM10").arg(port->device));
+        return;
+    }
+    m_port->setCurrentIndex(number - 1);
+    showPortDevice();  // the same number may now have another device
 }
 
 void Com_setting::storeAndClose()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plc_link.h"
+#include "serial_ports.h"
 
 #include <QDialog>
 #include <QList>
@@ -27,6 +28,11 @@ public:
     void storeAndClose();
     // "Test": probe the controller on the selected port and settings and report the result.
     void testConnection();
+    // "Detect...": lists the system's serial ports; the one chosen becomes the selected port's
+    // device (stored at once) or, on Windows, the selected port.
+    void detectPorts();
+    // Where "Detect..." learns the system's ports (tests give their own).
+    void setPortLister(std::function<QList<SystemPort>()> lister) { m_lister = std::move(lister); }
 
     // Every way of closing ends here: the dialog's port is released.
     void done(int result) override;
@@ -38,7 +44,7 @@ private:
     };
 
     QComboBox *addList(QFormLayout *form, const QString &label, const QString &name,
-                       const QString &key, const QStringList &entries);
+                       const QString &key, const QStringList &entries, QWidget *beside = nullptr);
     QString selectedLineSettings() const;
     QString probeSelected();
     void showPortDevice();
@@ -49,4 +55,5 @@ private:
     QList<StoredList> m_lists;  // in the order "OK" writes them
     QComboBox *m_port = nullptr;
     QLabel *m_device = nullptr;
+    std::function<QList<SystemPort>()> m_lister = systemPorts;
 };

@@ -1,8 +1,10 @@
 #include "plc_link.h"
 
+#include "exchange_feed.h"
 #include "failure.h"
 #include "line_settings.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 
 PlcLink::PlcLink(QObject *parent) : QObject(parent)
@@ -98,6 +100,12 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
 
     m_port.clear(QSerialPort::Input);
     m_port.readAll();
+    // Nobody watching the traffic: not even the clock is read.
+    const bool watched = ExchangeFeed::instance().isListened();
+    const QDateTime sentAt = watched ? QDateTime::currentDateTime() : QDateTime();
+    QElapsedTimer answerTime;
+    if (watched)
+        answerTime.start();
     m_port.write(request);
     if (lost.isNull()) {  // a port already gone fails on the write itself
         m_waiting = true;
@@ -105,6 +113,11 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
         loop.exec();
         m_waiting = false;
         m_timer.stop();
+    }
+    if (watched) {
+        ExchangeFeed::instance().publish(
+            {sentAt, m_portNumber, m_device, request, received, int(answerTime.elapsed()),
+             judgeExchange(request, received, *accepted, !lost.isNull())});
     }
     if (!lost.isNull() && !*accepted) {
         m_port.close();  // the next action opens it afresh once it is back

@@ -46,7 +46,8 @@ public:
     // before the request is discarded first, so a late answer to an earlier exchange cannot
     // pass for this one. Returns the text received; *accepted tells how the wait ended. A port
     // that fails meanwhile (an unplugged adapter) ends the wait at once: the port is closed and
-    // a Failure names it and the cause.
+    // a Failure names it and the cause. Every exchange that went out is published, as it
+    // ended, to whoever listens to ExchangeFeed.
     QByteArray exchange(const QByteArray &request, int timeoutMs,
                         const std::function<bool(const QByteArray &)> &isComplete, bool *accepted);
 

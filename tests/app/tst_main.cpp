@@ -364,8 +364,8 @@ void TestMain::menus_data()
                                          "-Print",      "-Save app setting", "Exit"};
     QTest::newRow("PLC") << "PLC"
                          << "PLC"
-                         << QStringList{"Comm. setting", "-Check config", "Search 1-wire",
-                                        "Upload from PLC", "-Load to PLC"};
+                         << QStringList{"Comm. setting",   "-Check config", "Search 1-wire",
+                                        "Upload from PLC", "-Load to PLC",  "Traffic monitor"};
     QTest::newRow("About") << "About"
                            << "About" << QStringList{};
 }

@@ -2,6 +2,7 @@
 #include "ini_file.h"
 #include "port_setup.h"
 #include "scripted_prompts.h"
+#include "serial_ports.h"
 #include "sim_fixture.h"
 
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -38,7 +40,10 @@ private Q_SLOTS:
     void cleanup();
     void loadSelectsStoredIndexes_data();
     void loadSelectsStoredIndexes();
+    void showsTheDeviceBehindThePort_data();
     void showsTheDeviceBehindThePort();
+    void detectMapsTheChosenPort_data();
+    void detectMapsTheChosenPort();
     void okStoresTheFiveKeysAndSetsUpItsPort();
     void closeBoxStoresNothingAndReleasesThePort();
     void testReportsWhatTheControllerAnswers_data();
@@ -132,15 +137,81 @@ void TestComSetting::loadSelectsStoredIndexes()
     QCOMPARE(m_dialog->windowTitle(), QStringLiteral("COM-port setting"));
 }
 
+void TestComSetting::showsTheDeviceBehindThePort_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("mapped, present") << 2 << "Device: /dev/null";
+    QTest::newRow("mapped, missing") << 1 << "Device: /nonexistent/ttyUSB0 (not present)";
+}
+
 void TestComSetting::showsTheDeviceBehindThePort()
 {
-    writeFile("[PORTS]\nCOM2=/dev/ttyUSB0\n");
-    select({1});
-    auto *device = m_dialog->findChild<QLabel *>(QStringLiteral("portDevice"));
-    QVERIFY(device);
-    QVERIFY2(device->text().endsWith(QLatin1String("/dev/ttyUSB0")), qPrintable(device->text()));
-    list("Port_num")->setCurrentIndex(2);
-    QVERIFY2(device->text().endsWith(QLatin1String("/dev/ttyS2")), qPrintable(device->text()));
+    QFETCH(int, index);
+    QFETCH(QString, line);
+    writeFile("[PORTS]\nCOM2=/nonexistent/ttyUSB0\nCOM3=/dev/null\n");
+    select({index == 1 ? 2 : 1});
+    list("Port_num")->setCurrentIndex(index);  // the line follows the list
+    QCOMPARE(m_dialog->findChild<QLabel *>(QStringLiteral("portDevice"))->text(), line);
+}
+
+void TestComSetting::detectMapsTheChosenPort_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("choice");  // row of the list, newest first; -1 cancels
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("line");
+
+    const QByteArray kept =
+        "; tool settings\r\n[COM]\r\nPort_num=2\r\n\r\n[PORTS]\r\nCOM1=/tmp/plc\r\n; spare\r\n";
+    const QByteArray old = "[PORTS]\nCOM3=/nonexistent/old\n[COM]\nSpeed=1\n";
+    const QByteArray added = kept + "COM3=/nonexistent/ttyUSB1\r\n";
+    QTest::newRow("newest, added to [PORTS]")
+        << kept << 0 << added << "Device: /nonexistent/ttyUSB1 (not present)";
+    QTest::newRow("mapping replaced")
+        << old << 2 << QByteArray("[PORTS]\nCOM3=/dev/null\n[COM]\nSpeed=1\n")
+        << "Device: /dev/null";
+    QTest::newRow("no [PORTS] yet") << QByteArray("[COM]\nSpeed=1\n") << 1
+                                    << QByteArray("[COM]\nSpeed=1\n\n[PORTS]\nCOM3=/dev/ttyACM0\n")
+                                    << "Device: /dev/ttyACM0 (not present)";
+    QTest::newRow("cancelled") << old << -1 << old << "Device: /nonexistent/old (not present)";
+}
+
+void TestComSetting::detectMapsTheChosenPort()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, choice);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, line);
+    writeFile(before);
+    const QDateTime boot(QDate(2024, 5, 1), QTime(8, 0));
+    select({2});
+    m_dialog->setPortLister([boot] {
+        return QList<SystemPort>{
+            {"/dev/null", "ttyS", "", "", "", "", QDateTime()},
+            {"/dev/ttyACM0", "Controller", "Tavrix", "A1", "0483", "5740", boot.addSecs(60)},
+            {"/nonexistent/ttyUSB1", "USB-Serial", "Maker, Inc.", "FT9", "0403", "6001",
+             boot.addSecs(3600)}};
+    });
+    QStringList shown;
+    QTimer::singleShot(0, m_dialog, [&] {
+        auto *detection = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        auto *ports = detection->findChild<QTreeWidget *>(QStringLiteral("portList"));
+        for (int r = 0; r < ports->topLevelItemCount(); ++r)
+            shown.append(ports->topLevelItem(r)->text(0) + ' ' + ports->topLevelItem(r)->text(5));
+        if (choice < 0)
+            return detection->reject();
+        ports->setCurrentItem(ports->topLevelItem(choice));
+        QTest::mouseClick(detection->findChild<QPushButton *>(QStringLiteral("okButton")),
+                          Qt::LeftButton);
+    });
+    QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("detectButton")),
+                      Qt::LeftButton);
+    QCOMPARE(shown, (QStringList{"/nonexistent/ttyUSB1 6001", "/dev/ttyACM0 5740", "/dev/null "}));
+    QCOMPARE(fileBytes(m_file), after);
+    QCOMPARE(list("Port_num")->currentText(), QStringLiteral("COM3"));
+    QCOMPARE(m_dialog->findChild<QLabel *>(QStringLiteral("portDevice"))->text(), line);
+    QVERIFY(m_prompts.shown.isEmpty());
 }
 
 void TestComSetting::okStoresTheFiveKeysAndSetsUpItsPort()

@@ -1,0 +1,61 @@
+#include "port_detection.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+PortDetection::PortDetection(const QList<SystemPort> &ports, QWidget *parent)
+    : QDialog(parent), m_ports(ports), m_list(new QTreeWidget(this))
+{
+    setWindowTitle(QStringLiteral("Serial ports"));
+    m_list->setObjectName(QStringLiteral("portList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Description"),
+                             QStringLiteral("Manufacturer"), QStringLiteral("Serial number"),
+                             QStringLiteral("Vendor ID"), QStringLiteral("Product ID")});
+    for (const SystemPort &port : ports) {
+        m_list->addTopLevelItem(
+            new QTreeWidgetItem({port.device, port.description, port.manufacturer,
+                                 port.serialNumber, port.vendorId, port.productId}));
+    }
+    if (ports.isEmpty()) {
+        auto *none = new QTreeWidgetItem({QStringLiteral("No serial ports found")});
+        none->setFlags(Qt::NoItemFlags);
+        m_list->addTopLevelItem(none);
+    }
+    m_list->header()->resizeSections(QHeaderView::ResizeToContents);
+    m_list->setMinimumWidth(640);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("okButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    ok->setEnabled(false);
+    connect(m_list, &QTreeWidget::currentItemChanged, ok,
+            [this, ok] { ok->setEnabled(current().has_value()); });
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (current())
+            accept();
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+}
+
+std::optional<SystemPort> PortDetection::chosen() const
+{
+    return result() == Accepted ? current() : std::nullopt;
+}
+
+std::optional<SystemPort> PortDetection::current() const
+{
+    const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
+    if (row < 0 || row >= m_ports.size())
+        return std::nullopt;
+    return m_ports.at(row);
+}

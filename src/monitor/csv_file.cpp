@@ -1,0 +1,59 @@
+#include "csv_file.h"
+
+#include "failure.h"
+
+#include <QAbstractItemModel>
+#include <QSaveFile>
+
+namespace csv {
+
+namespace {
+
+QString field(const QString &text)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    bool quoted = false;
+    for (const QChar c : text)
+        quoted = quoted || special.contains(c);
+    if (!quoted)
+        return text;
+    QString escaped = text;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+}  // namespace
+
+QByteArray line(const QStringList &fields)
+{
+    QStringList out;
+    out.reserve(fields.size());
+    for (const QString &f : fields)
+        out.append(field(f));
+    return out.join(QLatin1Char(',')).toUtf8() + "\r\n";
+}
+
+QByteArray table(const QAbstractItemModel &model)
+{
+    const int columns = model.columnCount();
+    QStringList headings;
+    for (int c = 0; c < columns; ++c)
+        headings.append(model.headerData(c, Qt::Horizontal).toString());
+    QByteArray text = line(headings);
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QStringList fields;
+        for (int c = 0; c < columns; ++c)
+            fields.append(model.index(r, c).data().toString());
+        text += line(fields);
+    }
+    return text;
+}
+
+void save(const QString &path, const QAbstractItemModel &model)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(table(model)) < 0 || !file.commit())
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+}
+
+}  // namespace csv

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "exchange_feed.h"
+
+#include <QByteArray>
+#include <QString>
+
+// How the monitor writes an exchange out: one text per column.
+namespace exchangetext {
+
+enum Column { Time, Port, Request, Answer, Command, Address, Count, Data, AnswerMs, Outcome };
+constexpr int kColumns = Outcome + 1;
+
+QString heading(int column);
+
+// Line characters as text: printable ones as they are, control characters by their names
+// ("<STX>", "<ACK>" ...), anything else by its code ("<8F>").
+QString visible(const QByteArray &bytes);
+
+// "accepted", "refused", "timeout", "wrong answer", "port lost".
+QString outcome(ExchangeOutcome outcome);
+
+// The text of one column. Data is what a write sends, or what a read's answer brings back.
+QString column(const ExchangeRecord &record, int column);
+
+}  // namespace exchangetext

@@ -1,0 +1,151 @@
+#include "traffic_monitor.h"
+
+#include "csv_file.h"
+#include "exchange_text.h"
+#include "failure.h"
+#include "prompts.h"
+#include "traffic_model.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Text is costly to lay out: the table repaints at most this often while exchanges pour in.
+constexpr int kPaintPeriodMs = 100;
+
+// Starting widths in characters; the data column takes what is left.
+constexpr int kColumnChars[exchangetext::kColumns] = {12, 20, 30, 22, 8, 8, 6, 0, 9, 12};
+
+QPushButton *button(QWidget *parent, const QString &caption, const QString &name)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
+    : QWidget(parent, Qt::Window),
+      m_prompts(prompts),
+      m_model(new TrafficModel(TrafficModel::kDefaultCapacity, this)),
+      m_table(new QTableView(this))
+{
+    setObjectName(QStringLiteral("TrafficMonitor"));
+    setWindowTitle(QStringLiteral("Traffic monitor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *pause = button(this, QStringLiteral("Pause"), QStringLiteral("pauseButton"));
+    pause->setCheckable(true);
+    auto *clear = button(this, QStringLiteral("Clear"), QStringLiteral("clearButton"));
+    auto *filter = new QLineEdit(this);
+    filter->setObjectName(QStringLiteral("filterText"));
+    filter->setPlaceholderText(QStringLiteral("Filter"));
+    filter->setClearButtonEnabled(true);
+    auto *save = button(this, QStringLiteral("Save as..."), QStringLiteral("saveAsButton"));
+    connect(pause, &QPushButton::toggled, m_model, &TrafficModel::setPaused);
+    connect(clear, &QPushButton::clicked, m_model, &TrafficModel::clear);
+    connect(filter, &QLineEdit::textChanged, m_model, &TrafficModel::setFilterText);
+    connect(save, &QPushButton::clicked, this, &TrafficMonitor::saveAs);
+
+    m_table->setObjectName(QStringLiteral("trafficTable"));
+    // Before the view hears of it: the cursor on a row that leaves the ring would move to the
+    // next row and drag the view up there.
+    connect(m_model, &TrafficModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                const int row = m_table->currentIndex().row();
+                if (row >= first && row <= last)
+                    m_table->selectionModel()->clearCurrentIndex();
+            });
+    m_table->setModel(m_model);
+    m_table->setWordWrap(false);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One scroll step per row, so that a row leaving the top is one step back.
+    m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // Rows of one height: no row is measured, however many arrive.
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int c = 0; c < exchangetext::kColumns; ++c) {
+        if (kColumnChars[c] > 0)
+            m_table->setColumnWidth(c, kColumnChars[c] * charWidth);
+    }
+    m_table->horizontalHeader()->setSectionResizeMode(exchangetext::Data, QHeaderView::Stretch);
+    followTheEnd();
+    throttlePainting();
+
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(pause);
+    bar->addWidget(clear);
+    bar->addWidget(filter, 1);
+    bar->addWidget(save);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_table);
+    resize(1100, 420);
+}
+
+void TrafficMonitor::followTheEnd()
+{
+    QScrollBar *scroll = m_table->verticalScrollBar();
+    connect(scroll, &QScrollBar::valueChanged, this,
+            [this, scroll](int value) { m_following = value == scroll->maximum(); });
+    // New rows widen the range: at the end, stay at the end.
+    connect(scroll, &QScrollBar::rangeChanged, this, [this, scroll](int, int maximum) {
+        if (m_following)
+            scroll->setValue(maximum);
+    });
+    // Scrolled up while the oldest row goes: the rows being read stay where they are.
+    connect(m_model, &TrafficModel::rowsRemoved, this,
+            [this, scroll](const QModelIndex &, int first, int last) {
+                if (!m_following && first == 0)
+                    scroll->setValue(scroll->value() - (last + 1));
+            });
+}
+
+void TrafficMonitor::throttlePainting()
+{
+    m_paintPeriod.setSingleShot(true);
+    m_paintPeriod.setInterval(kPaintPeriodMs);
+    connect(&m_paintPeriod, &QTimer::timeout, this, [this] {
+        if (m_table->updatesEnabled())
+            return;                        // nothing came in meanwhile
+        m_table->setUpdatesEnabled(true);  // paints what was held back
+        m_paintPeriod.start();
+    });
+    connect(m_model, &TrafficModel::rowsInserted, this, &TrafficMonitor::rowsChanged);
+    connect(m_model, &TrafficModel::rowsRemoved, this, &TrafficMonitor::rowsChanged);
+    connect(m_model, &TrafficModel::modelReset, this, &TrafficMonitor::rowsChanged);
+}
+
+void TrafficMonitor::rowsChanged()
+{
+    // The first change after a quiet spell shows at once, the next ones with the period's end.
+    if (m_paintPeriod.isActive())
+        m_table->setUpdatesEnabled(false);
+    else
+        m_paintPeriod.start();
+}
+
+void TrafficMonitor::saveAs()
+{
+    const QString path =
+        m_prompts.saveFileName(this, QStringLiteral("Save as"), QString(),
+                               QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    try {
+        csv::save(path, *m_model);
+    } catch (const Failure &f) {
+        m_prompts.message(this, f.description());
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class Prompts;
+class QTableView;
+class TrafficModel;
+
+// The "Traffic monitor" window: every exchange of every link while it is open, newest at the
+// bottom, following the end unless the user has scrolled up. Closing it discards it, so a
+// closed monitor costs the links nothing.
+class TrafficMonitor : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TrafficMonitor(Prompts &prompts, QWidget *parent = nullptr);
+
+    TrafficModel &model() const { return *m_model; }
+    QTableView &table() const { return *m_table; }
+
+    // "Save as...": the rows shown, as CSV, into a file the user names.
+    void saveAs();
+
+private:
+    void followTheEnd();
+    void throttlePainting();
+    void rowsChanged();
+
+    Prompts &m_prompts;
+    TrafficModel *m_model;
+    QTableView *m_table;
+    bool m_following = true;
+    QTimer m_paintPeriod;  // runs while painting the table is held back
+};

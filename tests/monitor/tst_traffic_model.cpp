@@ -1,0 +1,244 @@
+#include "csv_file.h"
+#include "exchange_feed.h"
+#include "exchange_text.h"
+#include "exchanges.h"
+#include "failure.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "scripted_prompts.h"
+#include "sim_fixture.h"
+#include "traffic_model.h"
+#include "transfer_steps.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+using Rows = QList<QStringList>;
+
+// The columns that do not depend on the clock, from Request to Outcome.
+Rows rowsOf(const TrafficModel &model)
+{
+    Rows rows;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QStringList row;
+        for (int c = exchangetext::Request; c <= exchangetext::Outcome; ++c) {
+            if (c != exchangetext::AnswerMs)
+                row.append(model.index(r, c).data().toString());
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+ExchangeRecord record(int n, const QString &device = QStringLiteral("/dev/ttyUSB0"))
+{
+    const QTime time(9, 5, 7, n);
+    return {QDateTime(QDate(2024, 5, 1), time),
+            2,
+            device,
+            "\x02"
+            "E00" +
+                QByteArray::number(2000 + n) +
+                "02\x03"
+                "00",
+            QByteArray(),
+            100,
+            ExchangeOutcome::Timeout};
+}
+
+QStringList addresses(const TrafficModel &model)
+{
+    QStringList texts;
+    for (int r = 0; r < model.rowCount(); ++r)
+        texts.append(model.index(r, exchangetext::Address).data().toString());
+    return texts;
+}
+
+const QString kWrongAnswer = QStringLiteral("<STX>1,\"3<ETX>00");
+
+}  // namespace
+
+// What the monitor keeps of the exchanges on a real link to the virtual controller, its ring,
+// its filter and its CSV.
+class TestTrafficModel : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void recordsEveryExchange_data();
+    void recordsEveryExchange();
+    void keepsTheLastAndFilters_data();
+    void keepsTheLastAndFilters();
+    void csvOfTheShownRows();
+};
+
+void TestTrafficModel::recordsEveryExchange_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<int>("timeoutRow");  // the row that waited out its timeout, or -1
+    // Request, Answer, Command, Address, Count, Data, Outcome
+    QTest::addColumn<Rows>("rows");
+
+    const QStringList open = {
+        "<STX>E113000020FFF<ETX>D1", "<ACK>", "E11", "3000", "02", "0FFF", "accepted"};
+    const QStringList word = {
+        "<STX>E11200802D409<ETX>B7", "<ACK>", "E11", "2008", "02", "D409", "accepted"};
+    const QStringList close = {
+        "<STX>E113000020000<ETX>8F", "<ACK>", "E11", "3000", "02", "0000", "accepted"};
+    const QString read = QStringLiteral("<STX>E00200802<ETX>D4");
+    QTest::newRow("download") << "download" << -1 << Rows{open, word, close};
+    QTest::newRow("write refused")
+        << "nak" << -1 << Rows{{open[0], "<NAK>", "E11", "3000", "02", "0FFF", "refused"}};
+    QTest::newRow("write unanswered")
+        << "silence" << 0 << Rows{{open[0], "", "E11", "3000", "02", "0FFF", "timeout"}};
+    QTest::newRow("read answered")
+        << "read" << -1
+        << Rows{{read, "<STX>0000<ETX>C3", "E00", "2008", "02", "0000", "accepted"}};
+    QTest::newRow("read refused") << "read nak" << 0
+                                  << Rows{{read, "<NAK>", "E00", "2008", "02", "", "refused"}};
+    QTest::newRow("wrong answer") << "wrong" << -1
+                                  << Rows{{read, kWrongAnswer, "E00", "2008", "02", "",
+                                           "wrong answer"}};
+    QTest::newRow("port lost") << "lost" << -1
+                               << Rows{{read, "", "E00", "2008", "02", "", "port lost"}};
+    QTest::newRow("probes") << "probes" << -1
+                            << Rows{{"<ENQ>", "<ACK>", "<ENQ>", "", "", "", "accepted"},
+                                    {"<STX>00E0202<ETX>6C", "<STX>2301<ETX>C9", "0", "0E02", "02",
+                                     "2301", "accepted"}};
+}
+
+void TestTrafficModel::recordsEveryExchange()
+{
+    QFETCH(QString, scenario);
+    QFETCH(int, timeoutRow);
+    QFETCH(Rows, rows);
+    SimFixture sim;
+    QVERIFY2(sim.ok(), qPrintable(sim.error()));
+    PlcLink link;
+    Setup_port(link);
+    ScriptedPrompts prompts;
+    RecordingProgress progress;
+    TransferContext ctx{link, prompts, progress};
+    TrafficModel model;
+    constexpr int kTimeoutMs = 150;
+
+    if (scenario == QLatin1String("nak") || scenario == QLatin1String("silence"))
+        sim.plc.failWrite(1, scenario == QLatin1String("nak") ? VirtualPlc::Fault::Nak
+                                                              : VirtualPlc::Fault::Silence);
+    if (scenario == QLatin1String("read nak"))
+        sim.plc.failAddress(QStringLiteral("2008"), VirtualPlc::Fault::Nak);
+    if (scenario == QLatin1String("wrong"))
+        sim.plc.setReadAnswer(
+            QStringLiteral("2008"),
+            kWrongAnswer.toLatin1().replace("<STX>", "\x02").replace("<ETX>", "\x03"));
+    if (scenario == QLatin1String("lost"))
+        sim.plc.loseLineAt(QStringLiteral("2008"));
+    runLinkAction(ctx, [&] {
+        link.open();
+        if (scenario == QLatin1String("probes")) {
+            Send_char(link, kTimeoutMs, 5);
+            Read_cpu_type(link, kTimeoutMs, QStringLiteral("0E02"));
+        } else if (rows.at(0).at(2) == QLatin1String("E00")) {
+            steps::readWord(link, kTimeoutMs, QStringLiteral("2008"));
+        } else {
+            steps::writeBetweenServiceWords(
+                link, [&] { steps::writeWord(link, kTimeoutMs, QStringLiteral("2008"), 0x09D4); });
+        }
+    });
+
+    QCOMPARE(rowsOf(model), rows);
+    const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d$"));
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QVERIFY(time.match(model.index(r, exchangetext::Time).data().toString()).hasMatch());
+        QCOMPARE(model.index(r, exchangetext::Port).data().toString(),
+                 "COM1 (" + sim.plc.devicePath() + ")");
+        const int ms = model.index(r, exchangetext::AnswerMs).data().toInt();
+        QVERIFY2(r == timeoutRow ? ms >= kTimeoutMs : ms < kTimeoutMs,
+                 qPrintable(QString::number(ms)));
+    }
+}
+
+void TestTrafficModel::keepsTheLastAndFilters_data()
+{
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<int>("appended");
+    QTest::addColumn<QString>("filter");  // set once half of them are in
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("kept");
+
+    QTest::newRow("room left") << 5 << 3 << "" << QStringList{"2001", "2002", "2003"} << 3;
+    QTest::newRow("oldest gone") << 3 << 7 << "" << QStringList{"2005", "2006", "2007"} << 3;
+    QTest::newRow("filter before and after")
+        << 10 << 20 << "e00201"
+        << QStringList{"2011", "2012", "2013", "2014", "2015", "2016", "2017", "2018", "2019"}
+        << 10;
+    QTest::newRow("shown rows age out") << 4 << 12 << "200" << QStringList{"2009"} << 4;
+    QTest::newRow("any column, case ignored")
+        << 4 << 4 << "TIMEOUT" << QStringList{"2001", "2002", "2003", "2004"} << 4;
+    QTest::newRow("nothing matches") << 4 << 4 << "usb1" << QStringList{} << 4;
+}
+
+void TestTrafficModel::keepsTheLastAndFilters()
+{
+    QFETCH(int, capacity);
+    QFETCH(int, appended);
+    QFETCH(QString, filter);
+    QFETCH(QStringList, shown);
+    QFETCH(int, kept);
+    TrafficModel model(capacity);
+    for (int n = 1; n <= appended; ++n) {
+        if (n == appended / 2 + 1)
+            model.setFilterText(filter);
+        ExchangeFeed::instance().publish(record(n));
+    }
+    QCOMPARE(addresses(model), shown);
+    QCOMPARE(model.keptCount(), kept);
+
+    // Paused, nothing new is kept; cleared, nothing is left.
+    model.setPaused(true);
+    ExchangeFeed::instance().publish(record(99));
+    QCOMPARE(model.keptCount(), kept);
+    model.clear();
+    model.setPaused(false);
+    model.setFilterText(QString());
+    QCOMPARE(model.rowCount(), 0);
+    model.append(record(42));
+    QCOMPARE(addresses(model), QStringList{"2042"});
+}
+
+void TestTrafficModel::csvOfTheShownRows()
+{
+    TrafficModel model;
+    model.append(record(1, QStringLiteral("/tmp/plc,\"A\"")));
+    ExchangeRecord wrong = record(2);
+    wrong.answer = kWrongAnswer.toLatin1().replace("<STX>", "\x02").replace("<ETX>", "\x03");
+    wrong.outcome = ExchangeOutcome::WrongAnswer;
+    model.append(wrong);
+    model.append(record(3));
+    model.setFilterText(QStringLiteral("e002001"));
+    const QByteArray expected =
+        "Time,Port,Request,Answer,Command,Address,Count,Data,Answer ms,Outcome\r\n"
+        "09:05:07.001,\"COM2 (/tmp/plc,\"\"A\"\")\",<STX>E00200102<ETX>00,,E00,2001,02,,100,"
+        "timeout\r\n";
+    QCOMPARE(csv::table(model), expected);
+    model.setFilterText(QStringLiteral("wrong"));
+    QCOMPARE(csv::table(model).split('\n').at(1),
+             "09:05:07.002,COM2 (/dev/ttyUSB0),<STX>E00200202<ETX>00,\"<STX>1,\"\"3<ETX>00\",E00,"
+             "2002,02,,100,wrong answer\r");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("traffic.csv"));
+    csv::save(path, model);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), csv::table(model));
+    const QString blocked = dir.filePath(QStringLiteral("no/such/folder/traffic.csv"));
+    QVERIFY_THROWS_EXCEPTION(Failure, csv::save(blocked, model));
+}
+
+QTEST_MAIN(TestTrafficModel)
+#include "tst_traffic_model.moc"

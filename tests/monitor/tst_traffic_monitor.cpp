@@ -1,0 +1,142 @@
+#include "com_setting.h"
+#include "csv_file.h"
+#include "exchange_feed.h"
+#include "link_action.h"
+#include "main_window.h"
+#include "scripted_prompts.h"
+#include "sim_fixture.h"
+#include "traffic_model.h"
+#include "traffic_monitor.h"
+#include "transfer_steps.h"
+
+#include <QAction>
+#include <QFile>
+#include <QScrollBar>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+ExchangeRecord enquiry()
+{
+    return {QDateTime::currentDateTime(), 1, "/dev/ttyS0", "\x05", "\x06", 2,
+            ExchangeOutcome::Accepted};
+}
+
+void publish(int n)
+{
+    for (int i = 0; i < n; ++i)
+        ExchangeFeed::instance().publish(enquiry());
+    QCoreApplication::processEvents();  // the table lays its rows out when the loop turns
+}
+
+}  // namespace
+
+// The "Traffic monitor" window as the user meets it: opened from the menu, fed by every link,
+// following the end, saving what it shows, and gone once closed.
+class TestTrafficMonitor : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void showsEveryLinkAndSavesTheShownRows();
+    void followsTheEndUnlessScrolledUp_data();
+    void followsTheEndUnlessScrolledUp();
+
+private:
+    std::unique_ptr<SimFixture> m_sim;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<Main> m_main;
+};
+
+void TestTrafficMonitor::init()
+{
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    m_prompts.clear();
+    m_main = std::make_unique<Main>(m_prompts);
+    m_main->show();
+}
+
+void TestTrafficMonitor::cleanup()
+{
+    m_main.reset();
+    m_sim.reset();
+}
+
+void TestTrafficMonitor::showsEveryLinkAndSavesTheShownRows()
+{
+    QVERIFY(!ExchangeFeed::instance().isListened());
+    auto *entry = m_main->findChild<QAction *>(QStringLiteral("Traffic_monitor"));
+    entry->trigger();
+    entry->trigger();  // the open window comes to the front, no second one
+    const QList<TrafficMonitor *> monitors = m_main->findChildren<TrafficMonitor *>();
+    QCOMPARE(monitors.size(), 1);
+    QPointer<TrafficMonitor> monitor = monitors.at(0);
+    QVERIFY(monitor->isVisible() && !monitor->isModal() && monitor->isWindow());
+    QCOMPARE(monitor->windowTitle(), QStringLiteral("Traffic monitor"));
+
+    // The COM-port dialog's own link, then the main window's.
+    Com_setting dialog(m_prompts, {}, m_main.get());
+    dialog.testConnection();
+    runLinkAction(m_main->transferContext(), [this] {
+        m_main->link().open();
+        steps::readWord(m_main->link(), 350, QStringLiteral("2008"));
+    });
+    QCOMPARE(m_prompts.messages(), QStringList{"Successful connect to the CPU with type 291"});
+    const TrafficModel &model = monitor->model();
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.index(2, 2).data().toString(), QStringLiteral("<STX>E00200802<ETX>D4"));
+
+    m_prompts.fileNames.enqueue(m_sim->settingsFile() + QStringLiteral(".csv"));
+    QTest::keyClicks(monitor->findChild<QWidget *>(QStringLiteral("filterText")), "<stx>");
+    QTest::mouseClick(monitor->findChild<QWidget *>(QStringLiteral("saveAsButton")),
+                      Qt::LeftButton);
+    QFile saved(m_sim->settingsFile() + QStringLiteral(".csv"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray csv = saved.readAll();
+    QCOMPARE(csv, csv::table(model));
+    QCOMPARE(csv.count("\r\n"), 3);  // the heading, the CPU-type probe and the read
+    QCOMPARE(m_prompts.shown.last().kind, QStringLiteral("save"));
+    QCOMPARE(m_prompts.shown.last().filter, QStringLiteral("CSV files (*.csv)"));
+
+    QVERIFY(monitor->close());
+    QTRY_VERIFY(monitor.isNull());
+    QVERIFY(!ExchangeFeed::instance().isListened());  // closed, it costs the links nothing
+}
+
+void TestTrafficMonitor::followsTheEndUnlessScrolledUp_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("scrolledTo");  // -1: left at the end
+    QTest::addColumn<int>("after");
+    QTest::addColumn<int>("rowOnTop");  // -1: the end is shown
+
+    QTest::newRow("at the end") << 200 << -1 << 50 << -1;
+    QTest::newRow("scrolled up") << 200 << 20 << 50 << 20;
+    QTest::newRow("scrolled back down") << 200 << 9999 << 50 << -1;
+    QTest::newRow("at the end while the oldest go") << 10000 << -1 << 30 << -1;
+    QTest::newRow("scrolled up while the oldest go") << 10000 << 50 << 30 << 20;
+}
+
+void TestTrafficMonitor::followsTheEndUnlessScrolledUp()
+{
+    QFETCH(int, before);
+    QFETCH(int, scrolledTo);
+    QFETCH(int, after);
+    QFETCH(int, rowOnTop);
+    TrafficMonitor &monitor = m_main->openTrafficMonitor();
+    QScrollBar *scroll = monitor.table().verticalScrollBar();
+    publish(before);
+    if (scrolledTo >= 0)
+        scroll->setValue(scrolledTo);
+    publish(after);
+    QCOMPARE(monitor.model().rowCount(), qMin(before + after, TrafficModel::kDefaultCapacity));
+    QVERIFY(scroll->maximum() > 0);
+    QCOMPARE(scroll->value(), rowOnTop < 0 ? scroll->maximum() : rowOnTop);
+}
+
+QTEST_MAIN(TestTrafficMonitor)
+#include "tst_traffic_monitor.moc"
