@@ -102,7 +102,8 @@ void TestSettings::settingsFileFollowsTheProgramFolder_data()
     const QByteArray beside = "[COM]\r\nPort_num=4\r\n";
     const QByteArray own = "[COM]\nPort_num=6\n";
     const QByteArray none;
-    QTest::newRow("writable: beside the program") << true << beside << false << own << false << own;
+    QTest::newRow("writable: beside the program, the user's left alone")
+        << true << beside << false << own << false << own;
     QTest::newRow("writable, no file yet: beside the program")
         << true << none << false << none << false << none;
     QTest::newRow("read-only: the user's, first a copy")

@@ -12,6 +12,7 @@ const QString kCaption = QStringLiteral(
 const QByteArray kBesideFile = "[COM]\r\nPort_num=4\r\n";  // COM5
 const QByteArray kOwnFile = "[COM]\nPort_num=6\n";         // COM7
 enum Where { Beside, Own };
+const QString kApp = QStringLiteral("PLC Tavrix");  // names the user's configuration folder
 
 struct Outcome {
     int exitCode = -1;
@@ -32,7 +33,8 @@ Outcome run(const QString &program, const QStringList &arguments,
     else
         process.kill();
     outcome.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    outcome.errors = QString::fromLocal8Bit(process.readAllStandardError()) + process.errorString();
+    outcome.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    outcome.errors += process.errorString();
     return outcome;
 }
 
@@ -73,7 +75,10 @@ private Q_SLOTS:
 
 private:
     QString bin() const { return m_prefix.filePath(QStringLiteral("bin")); }
-    QString ownFile() const { return m_home.filePath(QStringLiteral("config/PLC Tavrix/set.ini")); }
+    QString ownFile() const
+    {
+        return m_home.filePath(QStringLiteral("config/%1/set.ini").arg(kApp));
+    }
 
     QTemporaryDir m_prefix;
     QTemporaryDir m_home;

@@ -164,8 +164,8 @@ void TestServiceTransfer::updateProgram_data()
 
     // Without the program the controller would wait for a firmware load that nothing starts.
     const QString missing = QStringLiteral(
-                                "The firmware update program %1 or %2 is missing or cannot be run; "
-                                "nothing was sent to the PLC")
+                                "The firmware update program %1 or %2 is missing or "
+                                "cannot be run; nothing was sent to the PLC")
                                 .arg(m_candidates.at(0), m_candidates.at(1));
     const QStringList none;
     const QStringList update{kUpdateFrame};
