@@ -15,10 +15,18 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
-# build <build dir> [extra cmake arguments...]
-build() {
+# configure <build dir> [extra cmake arguments...]
+configure() {
     local dir=$1
     shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir"
 }
+
+# build <build dir> [extra cmake arguments...]: configures and builds every target.
+build() {
+    configure "$@"
+    cmake --build "$1"
+}
+
+# The programs a user runs: the tool, the virtual controller and the conversion library.
+PROGRAMS=(plc-config plc-sim conv)

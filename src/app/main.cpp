@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     // append it to every caption.
     QApplication::setApplicationName(QStringLiteral("PLC Tavrix"));
     QApplication::setStyle(QStringLiteral("Fusion"));  // the same tidy look on every desktop
+    QGuiApplication::setDesktopFileName(QStringLiteral("plc-config"));  // its menu entry and icon
 
     DialogPrompts prompts;
     Main window(prompts);

@@ -10,6 +10,7 @@
 #include "serial_ports.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,12 +89,21 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
     connect(m_port, &QComboBox::currentIndexChanged, this, &Com_setting::showPortDevice);
     showPortDevice();
 
+    // Which file "OK" writes: beside the program, or the user's own for an installed program.
+    auto *file = new QLabel(
+        QStringLiteral("Settings file: %1").arg(QDir::toNativeSeparators(settingsFilePath())),
+        this);
+    file->setObjectName(QStringLiteral("settingsFile"));
+    file->setEnabled(false);
+    file->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(test);
     buttons->addStretch();
     buttons->addWidget(ok);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(file);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,8 +1,11 @@
 #include "ini_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -103,11 +106,31 @@ QString unquoted(QString value)
 
 }  // namespace
 
+QString chooseSettingsFile(const QString &programFolder, const QString &userFolder,
+                           bool programFolderWritable)
+{
+    const QString name = QStringLiteral("/set.ini");
+    const QString beside = programFolder + name;
+    if (programFolderWritable || userFolder.isEmpty())  // no home folder: nowhere else to go
+        return beside;
+    const QString own = userFolder + name;
+    if (QFileInfo::exists(own) || !QDir().mkpath(userFolder) || !QFileInfo::exists(beside))
+        return own;
+    // The copy keeps the permissions of the original, which its owner may have made read-only;
+    // the user's own file must take the next "OK".
+    if (QFile::copy(beside, own))
+        QFile::setPermissions(own, QFile::permissions(own) | QFile::ReadOwner | QFile::WriteOwner);
+    return own;
+}
+
 QString settingsFilePath()
 {
     if (!overriddenPath().isEmpty())
         return overriddenPath();
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/set.ini");
+    const QString folder = QCoreApplication::applicationDirPath();
+    return chooseSettingsFile(folder,
+                              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                              QFileInfo(folder).isWritable());
 }
 
 void setSettingsFilePath(const QString &path)

@@ -2,9 +2,17 @@
 
 #include <QString>
 
-// The settings file set.ini beside the program.
+// The settings file set.ini: beside the program, or per user where the program's folder cannot
+// be written (an installed program).
 
-// Where the settings file lies: the program's folder followed by "/set.ini".
+// Where the settings file of a program in programFolder lies. In a folder the program may write:
+// the folder followed by "/set.ini". Otherwise set.ini in userFolder, which is created, and whose
+// file is first made as a copy of the one beside the program when that exists; once there it is
+// never replaced. A file that cannot be made is not reported, like a failed write.
+QString chooseSettingsFile(const QString &programFolder, const QString &userFolder,
+                           bool programFolderWritable);
+// The settings file in use: chooseSettingsFile for this program's folder and the user's
+// configuration folder of the tool.
 QString settingsFilePath();
 // Points the tool at another settings file (tests); the empty text restores the default.
 void setSettingsFilePath(const QString &path);

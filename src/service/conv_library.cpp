@@ -10,15 +10,22 @@ const QString kName = QStringLiteral("conv");
 
 }  // namespace
 
-ConvLibrary::ConvLibrary(const QString &folder) : m_library(QDir(folder).filePath(kName)) {}
+ConvLibrary::ConvLibrary(const QStringList &folders) : m_folders(folders) {}
 
 void ConvLibrary::load()
 {
     if (m_floatToByteArray && m_toReal)
         return;
-    if (!m_library.load()) {
+    QStringList errors;
+    for (const QString &folder : std::as_const(m_folders)) {
+        m_library.setFileName(QDir(folder).filePath(kName));
+        if (m_library.load())
+            break;
+        errors.append(m_library.errorString());
+    }
+    if (!m_library.isLoaded()) {
         throw Failure(QStringLiteral("The conversion library %1 cannot be loaded: %2")
-                          .arg(kName, m_library.errorString()));
+                          .arg(kName, errors.join(QStringLiteral("; "))));
     }
     const auto floatToByteArray =
         reinterpret_cast<conv_float_to_byte_array>(resolve("float_to_byte_array"));

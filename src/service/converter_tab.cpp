@@ -2,6 +2,7 @@
 
 #include "converter.h"
 #include "failure.h"
+#include "program_folders.h"
 #include "prompts.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,9 @@
 #include <QVBoxLayout>
 
 ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent)
-    : QWidget(parent), m_prompts(prompts), m_library(QCoreApplication::applicationDirPath())
+    : QWidget(parent),
+      m_prompts(prompts),
+      m_library(programFolders(QCoreApplication::applicationDirPath()))
 {
     auto *frame = new QGroupBox(QStringLiteral("Floating-point number to IEEE converter"), this);
     frame->setObjectName(QStringLiteral("converterFrame"));

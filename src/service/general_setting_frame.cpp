@@ -1,6 +1,7 @@
 #include "general_setting_frame.h"
 
 #include "link_action.h"
+#include "program_folders.h"
 #include "service_transfer.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ void GeneralSettingFrame::restartPlc()
 void GeneralSettingFrame::startUpdate()
 {
     runLinkAction(m_ctx, [this] {
-        updateFirmware(m_ctx, updateProgramPath(QCoreApplication::applicationDirPath()));
+        updateFirmware(m_ctx,
+                       updateProgramPaths(programFolders(QCoreApplication::applicationDirPath())));
     });
 }

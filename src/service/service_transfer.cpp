@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <algorithm>
 
 namespace {
 
@@ -45,13 +46,17 @@ void restartPlc(TransferContext &ctx)
     writeControlWord(ctx.link, kRestartWord);
 }
 
-QString updateProgramPath(const QString &programFolder)
+QStringList updateProgramPaths(const QStringList &folders)
 {
 #ifdef Q_OS_WIN
-    return programFolder + QStringLiteral("/update/update.exe");
+    const QString program = QStringLiteral("/update/update.exe");
 #else
-    return programFolder + QStringLiteral("/update/update");
+    const QString program = QStringLiteral("/update/update");
 #endif
+    QStringList paths;
+    for (const QString &folder : folders)
+        paths.append(folder + program);
+    return paths;
 }
 
 void startProgram(const QString &path)
@@ -64,17 +69,24 @@ void startProgram(const QString &path)
     }
 }
 
-void updateFirmware(TransferContext &ctx, const QString &programPath,
+void updateFirmware(TransferContext &ctx, const QStringList &candidates,
                     const std::function<void(const QString &)> &start)
 {
     Q_ASSERT(ctx.link.isBusy());
     Setup_port(ctx.link);
-    const QFileInfo program(programPath);
-    if (!program.isFile() || !program.isExecutable()) {
+    const auto found = std::find_if(candidates.begin(), candidates.end(), [](const QString &path) {
+        const QFileInfo program(path);
+        return program.isFile() && program.isExecutable();
+    });
+    if (found == candidates.end()) {
+        QStringList shown;
+        for (const QString &path : candidates)
+            shown.append(QDir::toNativeSeparators(path));
         throw Failure(QStringLiteral("The firmware update program %1 is missing or cannot be "
                                      "run; nothing was sent to the PLC")
-                          .arg(QDir::toNativeSeparators(programPath)));
+                          .arg(shown.join(QStringLiteral(" or "))));
     }
+    const QString programPath = *found;
     if (!ctx.prompts.confirm(ctx.window, kUpdateQuestion))
         return;
     writeControlWord(ctx.link, kUpdateWord);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <functional>
 
 struct TransferContext;
@@ -17,17 +17,19 @@ inline const QString kUpdateQuestion =
 // has. The controller restarts rather than answer for sure, so its answer is not looked at.
 void restartPlc(TransferContext &ctx);
 
-// Where the firmware-update program lies: the "update" folder beside the program.
-QString updateProgramPath(const QString &programFolder);
+// Where the firmware-update program may lie, in the order it is looked for: the "update"
+// folder in each of folders (programFolders: beside the program, then in an installed
+// program's private folder).
+QStringList updateProgramPaths(const QStringList &folders);
 
 // Starts a program detached, with no arguments, without waiting for it. A program that will
 // not start is a Failure naming it, with the system's reason.
 void startProgram(const QString &path);
 
-// "Start update firmware for STM32F3": applies the stored port settings, makes sure the update
-// program is there (otherwise a Failure naming the path, and nothing is sent: the controller
-// would wait for a firmware load that nothing starts), asks, writes the update word without
-// looking at the answer, closes the port, lets the controller switch over for 100 ms and
-// starts the program through start.
-void updateFirmware(TransferContext &ctx, const QString &programPath,
+// "Start update firmware for STM32F3": applies the stored port settings, takes the first of
+// the candidate paths that is a program (none: a Failure naming them, and nothing is sent: the
+// controller would wait for a firmware load that nothing starts), asks, writes the update word
+// without looking at the answer, closes the port, lets the controller switch over for 100 ms
+// and starts the program through start.
+void updateFirmware(TransferContext &ctx, const QStringList &candidates,
                     const std::function<void(const QString &)> &start = startProgram);

@@ -4,6 +4,7 @@
 #include "plc_link.h"
 #include "port_setup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +19,8 @@ private Q_SLOTS:
     void missingFileSectionOrKeyGiveTheDefault();
     void valuesAreReadAfreshEveryTime();
     void writeKeepsEveryOtherLine();
+    void settingsFileFollowsTheProgramFolder_data();
+    void settingsFileFollowsTheProgramFolder();
     void setupPortWithoutFile();
     void setupPortFromFile_data();
     void setupPortFromFile();
@@ -28,7 +31,7 @@ private Q_SLOTS:
     void portThatCannotOpenIsAClearFailure();
 
 private:
-    void writeFile(const QByteArray &text);
+    void writeFile(const QByteArray &text, const QString &path = QString());
     QTemporaryDir *m_dir = nullptr;
     QString m_file;
 };
@@ -46,9 +49,9 @@ void TestSettings::cleanup()
     delete m_dir;
 }
 
-void TestSettings::writeFile(const QByteArray &text)
+void TestSettings::writeFile(const QByteArray &text, const QString &path)
 {
-    QFile f(m_file);
+    QFile f(path.isEmpty() ? m_file : path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(text);
 }
@@ -85,6 +88,79 @@ void TestSettings::writeKeepsEveryOtherLine()
     QCOMPARE(f.readAll(), QByteArray("; my controller, caf\xe9\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n"
                                      "COM2=/dev/ttyUSB1\r\n\r\n[COM]\r\nSpeed=4\r\nPort_num=0\r\n"
                                      "\r\n[COM_MB]\r\nParity=2\r\n"));
+}
+
+void TestSettings::settingsFileFollowsTheProgramFolder_data()
+{
+    QTest::addColumn<bool>("writable");         // the program's folder
+    QTest::addColumn<QByteArray>("beside");     // the file beside the program; empty: none
+    QTest::addColumn<bool>("besideReadOnly");   // as its owner left it
+    QTest::addColumn<QByteArray>("ownBefore");  // the user's file; empty: none
+    QTest::addColumn<bool>("own");              // the user's file is the one in use
+    QTest::addColumn<QByteArray>("ownAfter");
+
+    const QByteArray beside = "[COM]\r\nPort_num=4\r\n";
+    const QByteArray own = "[COM]\nPort_num=6\n";
+    const QByteArray none;
+    QTest::newRow("writable: beside the program, the user's left alone")
+        << true << beside << false << own << false << own;
+    QTest::newRow("writable, no file yet: beside the program")
+        << true << none << false << none << false << none;
+    QTest::newRow("read-only: the user's, first a copy")
+        << false << beside << false << none << true << beside;
+    QTest::newRow("read-only: the user's, never overwritten")
+        << false << beside << false << own << true << own;
+    QTest::newRow("read-only, nothing beside: the user's, made at the first write")
+        << false << none << false << none << true << none;
+    QTest::newRow("read-only, a read-only file beside: the user's copy can be written")
+        << false << beside << true << none << true << beside;
+}
+
+void TestSettings::settingsFileFollowsTheProgramFolder()
+{
+    QFETCH(bool, writable);
+    QFETCH(QByteArray, beside);
+    QFETCH(bool, besideReadOnly);
+    QFETCH(QByteArray, ownBefore);
+    QFETCH(bool, own);
+    QFETCH(QByteArray, ownAfter);
+
+    const QString program = m_dir->filePath(QStringLiteral("program"));
+    const QString user = m_dir->filePath(QStringLiteral("config/tool"));
+    const QString besideFile = program + QStringLiteral("/set.ini");
+    const QString ownFile = user + QStringLiteral("/set.ini");
+    auto ownBytes = [&] {
+        QFile f(ownFile);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QVERIFY(QDir().mkpath(program));
+    if (!beside.isEmpty())
+        writeFile(beside, besideFile);
+    if (besideReadOnly)
+        QVERIFY(QFile::setPermissions(besideFile, QFile::ReadOwner | QFile::ReadOther));
+    if (!ownBefore.isEmpty()) {
+        QVERIFY(QDir().mkpath(user));
+        writeFile(ownBefore, ownFile);
+    }
+
+    const QString chosen = chooseSettingsFile(program, user, writable);
+    QCOMPARE(chosen, own ? ownFile : besideFile);
+    QCOMPARE(ownBytes(), ownAfter);
+
+    // A later change beside the program (a new version installed) leaves the user's file alone.
+    if (!beside.isEmpty()) {
+        QFile::setPermissions(besideFile, QFile::ReadOwner | QFile::WriteOwner);
+        writeFile("[COM]\nPort_num=9\n", besideFile);
+    }
+    QCOMPARE(chooseSettingsFile(program, user, writable), chosen);
+    QCOMPARE(ownBytes(), ownAfter);
+
+    // The file in use takes the next "OK".
+    Write_ini(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QStringLiteral("3"));
+    QCOMPARE(Read_ini(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QString()),
+             QStringLiteral("3"));
+    if (own)
+        QVERIFY(QFile::permissions(chosen) & QFile::WriteOwner);
 }
 
 void TestSettings::setupPortWithoutFile()

@@ -13,7 +13,7 @@ struct CountingCodec : FloatCodec {
     Bytes floatToBytes(float value) override { return ++calls, library.floatToBytes(value); }
     float toReal(const Bytes &bytes) override { return ++calls, library.toReal(bytes); }
 
-    ConvLibrary library{QCoreApplication::applicationDirPath()};
+    ConvLibrary library{{QCoreApplication::applicationDirPath()}};
     int calls = 0;
 };
 
@@ -169,7 +169,7 @@ void TestConverter::library()
     QFETCH(QString, folder);
     QFETCH(QString, message);
 
-    ConvLibrary library(folder);
+    ConvLibrary library({folder});
     for (int attempt = 0; attempt < 2; ++attempt) {  // each conversion tries again
         QCOMPARE(outcome(true, QStringLiteral("1"), library), message.arg(folder));
         QCOMPARE(outcome(false, QStringLiteral("3F800000"), library), message.arg(folder));

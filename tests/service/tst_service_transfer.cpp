@@ -46,20 +46,25 @@ private:
         runLinkAction(ctx, [&] {
             if (action == Restart)
                 return restartPlc(ctx);
-            updateFirmware(ctx, m_program, [&](const QString &path) {
+            updateFirmware(ctx, m_candidates, [&](const QString &path) {
                 m_startedWithPortOpen.append(m_link.isOpen());
+                m_started.append(path);
                 if (startForReal)
                     startProgram(path);
             });
         });
         QVERIFY(!m_link.isOpen());
     }
-    void install(Program program)
+    // Puts a program at a candidate path: beside the program (0) or in the private folder (1).
+    void install(Program program, int at = 0)
     {
-        QVERIFY(QDir().mkpath(program == Folder ? m_program : QFileInfo(m_program).path()));
-        QFile file(m_program);
+        if (program == Missing)
+            return;
+        const QString path = m_candidates.at(at);
+        QVERIFY(QDir().mkpath(program == Folder ? path : QFileInfo(path).path()));
+        QFile file(path);
         if (program == Recorder || program == NotExecutable)
-            QVERIFY(QFile::copy(QStringLiteral(UPDATE_RECORDER), m_program));
+            QVERIFY(QFile::copy(QStringLiteral(UPDATE_RECORDER), path));
         if (program == NotExecutable)
             QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         if (program == WillNotStart) {
@@ -81,9 +86,12 @@ private:
     PlcLink m_link;
     ScriptedPrompts m_prompts;
     RecordingProgress m_progress;
-    QTemporaryDir m_folder;  // the program's folder
-    QString m_program = updateProgramPath(m_folder.path());
+    QTemporaryDir m_folder;   // the program's folder
+    QTemporaryDir m_private;  // an installed program's private folder
+    const QStringList m_candidates = updateProgramPaths({m_folder.path(), m_private.path()});
+    const QString m_program = m_candidates.at(0);
     QList<bool> m_startedWithPortOpen;
+    QStringList m_started;
 };
 
 void TestServiceTransfer::init()
@@ -96,7 +104,9 @@ void TestServiceTransfer::init()
     m_sim->setCom(QStringLiteral("Speed"), QStringLiteral("1"));
     m_prompts.clear();
     m_startedWithPortOpen.clear();
-    QDir(QFileInfo(m_program).path()).removeRecursively();
+    m_started.clear();
+    for (const QString &path : m_candidates)
+        QDir(QFileInfo(path).path()).removeRecursively();
 }
 
 void TestServiceTransfer::actions_data()
@@ -146,32 +156,53 @@ void TestServiceTransfer::actions()
 
 void TestServiceTransfer::updateProgram_data()
 {
-    QTest::addColumn<int>("program");
+    QTest::addColumn<int>("beside");     // what lies at the path beside the program
+    QTest::addColumn<int>("inPrivate");  // and at the one in the private folder
     QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QString>("message");  // %1: the program's path
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("started");
 
     // Without the program the controller would wait for a firmware load that nothing starts.
     const QString missing = QStringLiteral(
-        "The firmware update program %1 is missing or cannot be run; nothing was sent to the PLC");
-    QTest::newRow("missing") << int(Missing) << QStringList() << missing;
-    QTest::newRow("not executable") << int(NotExecutable) << QStringList() << missing;
-    QTest::newRow("a folder") << int(Folder) << QStringList() << missing;
-    QTest::newRow("will not start") << int(WillNotStart) << QStringList{kUpdateFrame}
-                                    << "Cannot start %1: execv: No such file or directory";
+                                "The firmware update program %1 or %2 is missing or "
+                                "cannot be run; nothing was sent to the PLC")
+                                .arg(m_candidates.at(0), m_candidates.at(1));
+    const QStringList none;
+    const QStringList update{kUpdateFrame};
+    QTest::newRow("missing") << int(Missing) << int(Missing) << none << missing << none;
+    QTest::newRow("not executable")
+        << int(NotExecutable) << int(Missing) << none << missing << none;
+    QTest::newRow("a folder") << int(Folder) << int(Missing) << none << missing << none;
+    QTest::newRow("will not start")
+        << int(WillNotStart) << int(Missing) << update
+        << "Cannot start " + m_program + ": execv: No such file or directory"
+        << QStringList{m_program};
+    QTest::newRow("in the private folder")
+        << int(Missing) << int(Recorder) << update << QString() << QStringList{m_candidates.at(1)};
+    QTest::newRow("in both: the one beside the program")
+        << int(Recorder) << int(Recorder) << update << QString() << QStringList{m_program};
+    QTest::newRow("beside not executable: the private one")
+        << int(NotExecutable) << int(Recorder) << update << QString()
+        << QStringList{m_candidates.at(1)};
 }
 
 void TestServiceTransfer::updateProgram()
 {
-    QFETCH(int, program);
+    QFETCH(int, beside);
+    QFETCH(int, inPrivate);
     QFETCH(QStringList, frames);
     QFETCH(QString, message);
+    QFETCH(QStringList, started);
 
-    install(Program(program));
+    install(Program(beside), 0);
+    install(Program(inPrivate), 1);
     run(Update, true);
 
     QCOMPARE(sent(), frames);
-    QCOMPARE(m_prompts.messages(), QStringList{message.arg(m_program)});
-    QCOMPARE(m_prompts.shown.size(), frames.isEmpty() ? 1 : 2);  // not even asked
+    QCOMPARE(m_prompts.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    // Asked only when there is a program to start.
+    QCOMPARE(m_prompts.shown.size(), int(!frames.isEmpty()) + int(!message.isEmpty()));
+    QCOMPARE(m_started, started);
 }
 
 void TestServiceTransfer::updateProgramStartsAfterPortClosedAndPause()
