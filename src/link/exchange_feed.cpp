@@ -1,5 +1,7 @@
 #include "exchange_feed.h"
 
+#include "exchanges.h"
+
 #include "frame.h"
 #include "hex_text.h"
 #include "transfer_steps.h"
@@ -40,8 +42,8 @@ ExchangeOutcome judgeExchange(const QByteArray &request, const QByteArray &answe
     }
     const RequestFields fields = decodeRequest(request);
     if (isReadRequest(fields)) {
-        const bool shaped = steps::isReadAnswer(QString::fromLatin1(answer),
-                                                Hex_to_num(QString::fromLatin1(fields.count)));
+        const bool shaped = isReadAnswer(QString::fromLatin1(answer),
+                                         Hex_to_num(QString::fromLatin1(fields.count)));
         return shaped ? ExchangeOutcome::Accepted : ExchangeOutcome::WrongAnswer;
     }
     switch (answer.at(0)) {

@@ -255,7 +255,8 @@ QList<Action> actions()
     list.append({"update", noPrepare,
                  [](Run &r) {
                      r.action([&] {
-                         updateFirmware(r.ctx, QStringLiteral("/bin/true"), [](const QString &) {});
+                         updateFirmware(r.ctx, {QStringLiteral("/bin/true")},
+                                        [](const QString &) {});
                      });
                  },
                  [](const Frame &) { return 1000; },
