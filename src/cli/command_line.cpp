@@ -101,8 +101,7 @@ void checkCommand(Parsed &p)
     if (positional.size() > expected)
         badArgument(QStringLiteral("Unexpected argument \"%1\".").arg(positional.at(expected)));
     p.file = positional.value(1);
-    for (const QString &option : p.parser.optionNames()) {
-        const QString name = option;
+    for (const QString &name : p.parser.optionNames()) {
         if (name != QLatin1String("settings") && !known->second.contains(name))
             badArgument(QStringLiteral("%1 takes no --%2.").arg(p.command, name));
     }
@@ -117,17 +116,18 @@ QStringList chosenParts(const QCommandLineParser &parser)
 {
     if (!parser.isSet(QStringLiteral("only")))
         return configParts();
-    const QStringList parts =
-        parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString &part : parts) {
-        if (!configParts().contains(part.trimmed()))
-            badArgument(QStringLiteral("--only knows uart1, uart2 and onewire, not \"%1\".")
-                            .arg(part.trimmed()));
+    QStringList parts;
+    for (const QString &given :
+         parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString part = given.trimmed();
+        if (!configParts().contains(part))
+            badArgument(
+                QStringLiteral("--only knows uart1, uart2 and onewire, not \"%1\".").arg(part));
+        parts.append(part);
     }
-    QStringList trimmed;
-    for (const QString &part : parts)
-        trimmed.append(part.trimmed());
-    return trimmed;
+    if (parts.isEmpty())
+        badArgument(QStringLiteral("--only names no part."));
+    return parts;
 }
 
 // The port of --port: COMn by its number and the device mapped to it, or a device path, which

@@ -4,8 +4,12 @@
 #include "main_window.h"
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
+#include "uart_tab.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QProcess>
@@ -83,6 +87,7 @@ private Q_SLOTS:
     void csvRefusal_data();
     void csvRefusal();
     void csvMenuOnTheTables();
+    void csvMenuOverALockedTable();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -463,6 +468,27 @@ void TestCommandLine::csvMenuOnTheTables()
              QStringList{"The CSV file was not imported: line 2, column \"Dxxxx\" holds \"7998\"."
                          "\nYou configuration has error in master addresing data Dxxxx. Row is 1"});
     QCOMPARE(window.windowConfig().sensors, sample().sensors);
+}
+
+void TestCommandLine::csvMenuOverALockedTable()
+{
+    // A master whose table has no chosen row keeps it locked; the menu still opens over it.
+    Main window(m_prompts);
+    window.uart(1).selectMode(int(UartMode::Master));
+    QWidget *table = window.findChild<QWidget *>(QStringLiteral("grid"));
+    QVERIFY(!table->isEnabled());
+    QStringList entries;
+    QTimer::singleShot(0, this, [&entries] {
+        if (QWidget *menu = QApplication::activePopupWidget()) {
+            for (const QAction *a : menu->actions())
+                entries.append(a->text());
+            menu->close();
+        }
+    });
+    QWidget *viewport = static_cast<QAbstractScrollArea *>(table)->viewport();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal({5, 5}));
+    QApplication::sendEvent(viewport, &click);
+    QCOMPARE(entries, (QStringList{"Export CSV...", "Import CSV..."}));
 }
 
 QTEST_MAIN(TestCommandLine)
