@@ -486,7 +486,8 @@ void TestCommandLine::csvMenuOverALockedTable()
         }
     });
     QWidget *viewport = static_cast<QAbstractScrollArea *>(table)->viewport();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal({5, 5}));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            viewport->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(viewport, &click);
     QCOMPARE(entries, (QStringList{"Export CSV...", "Import CSV..."}));
 }
