@@ -119,8 +119,8 @@ QString Com_setting::selectedLineSettings() const
 
 QString Com_setting::probeSelected()
 {
-    const int number = m_port->currentIndex() + 1;
     m_link.close();
+    const int number = m_port->currentIndex() + 1;
     m_link.setPort(number, portDevice(number));
     m_link.setLineSettings(selectedLineSettings());
     return ::testConnection(m_link).message;
