@@ -60,6 +60,7 @@ bool takesFile(const QString &command)
     throw Failure(text + QStringLiteral("\nTry plc-config --help."));
 }
 
+// The parsed arguments: the parser with its options, the command and its file.
 struct Parsed {
     QCommandLineParser parser;
     QString command;
