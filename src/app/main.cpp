@@ -1,4 +1,5 @@
 // plc-config: the configuration tool's main program.
+#include "command_line.h"
 #include "dialog_prompts.h"
 #include "main_window.h"
 
@@ -6,6 +7,13 @@
 
 int main(int argc, char *argv[])
 {
+    // A command runs without a window, so it needs no display.
+    if (isCommandLine(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("plc-config"));
+        return runCommandLine(QCoreApplication::arguments());
+    }
+
     QApplication app(argc, argv);
     // The name is the title of the plain message boxes. No display name: the window system would
     // append it to every caption.

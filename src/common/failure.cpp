@@ -2,7 +2,7 @@
 
 #include <utility>
 
-Failure::Failure(QString description)
-    : m_description(std::move(description)), m_what(m_description.toUtf8())
+Failure::Failure(QString description, Cause cause)
+    : m_description(std::move(description)), m_cause(cause), m_what(m_description.toUtf8())
 {
 }

@@ -7,6 +7,9 @@ public:
     virtual void open() = 0;                   // shown modeless, at 0
     virtual void setPercent(int percent) = 0;  // 0 to 100, repainted at once
     virtual void close() = 0;
+    // Piece `piece` of `pieces` of a table has gone over the line; a window shows only the
+    // percentage, a console one line per piece.
+    virtual void pieceDone(int /*piece*/, int /*pieces*/) {}
 };
 
 // Keeps the progress window open for one transfer and closes it on every path out.
@@ -18,6 +21,7 @@ public:
     ProgressGuard &operator=(const ProgressGuard &) = delete;
 
     void setPercent(int percent) { m_display.setPercent(percent); }
+    void pieceDone(int piece, int pieces) { m_display.pieceDone(piece, pieces); }
 
 private:
     ProgressDisplay &m_display;

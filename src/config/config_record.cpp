@@ -2,6 +2,8 @@
 
 #include "failure.h"
 #include "hex_text.h"
+#include "port_setup.h"
+#include "uart_port.h"
 
 #include <QtEndian>
 #include <cstring>
@@ -267,6 +269,20 @@ void checkTimeout(const QByteArray &bytes, int uart)
 }
 
 }  // namespace
+
+WindowConfig startUpWindowConfig()
+{
+    WindowConfig config;
+    const UartPort *ports[] = {&UartPort::uart1(), &UartPort::uart2()};
+    for (size_t i = 0; i < config.uarts.size(); ++i) {
+        config.uarts.at(i).settings.address = ports[i]->initialAddress;
+        config.uarts.at(i).settings.timeout = QStringLiteral("2");
+    }
+    const QString appSection = QStringLiteral("COM_MB");
+    config.uarts[0].bits = storedListIndex(appSection, QStringLiteral("Bit_num"), 3);
+    config.uarts[0].stop = storedListIndex(appSection, QStringLiteral("Stop_bit"), 3);
+    return config;
+}
 
 ConfigRecord::ConfigRecord() : m_bytes(kSize, '\0') {}
 

@@ -15,6 +15,11 @@ struct WindowConfig {
     QList<QStringList> sensors;         // the sensor table's rows: "Byte 0" to "Byte 7", "Dxxxx"
 };
 
+// What the window holds right after start-up: both UARTs "Not use" at 115200 and "None" with the
+// first texts of their slave boxes, UART 1's bit number and stop bits as "Save app setting"
+// stored them, the auxiliary port "Not use" with no sensor.
+WindowConfig startUpWindowConfig();
+
 // The configuration record: the port configuration as the configuration file holds it,
 // 15046 bytes, little-endian. It lives for the whole run: saving overwrites only what the
 // window owns, so reserved fields, the unused fourth section and entries past a count keep what

@@ -14,6 +14,15 @@ struct ErrorRow {
     }
 };
 
+// The captions and heading lines of the three error tables.
+inline const QString kUart1BufferCaption = QStringLiteral("UART1 modbus error buffer");
+inline const QString kUart2BufferCaption = QStringLiteral("UART2 modbus error buffer");
+inline const QString kOneWireBufferCaption = QStringLiteral("1-wire error slave buffer");
+inline const QString kModbusErrorHeadings =
+    QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    ");
+inline const QString kOneWireErrorHeadings =
+    QStringLiteral("Num |  Errors  type   |   Short descriptions of error ");
+
 // The first record of a buffer's second block; from there on a few texts differ.
 constexpr int kFirstUpperRecord = 65;
 

@@ -9,10 +9,8 @@
 ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("modbusDiagTab"));
-    m_buffers[0] = new ErrorBufferFrame(QStringLiteral("UART1 modbus error buffer"),
-                                        QStringLiteral("MB_grid"), this);
-    m_buffers[1] = new ErrorBufferFrame(QStringLiteral("UART2 modbus error buffer"),
-                                        QStringLiteral("MB_grid2"), this);
+    m_buffers[0] = new ErrorBufferFrame(kUart1BufferCaption, QStringLiteral("MB_grid"), this);
+    m_buffers[1] = new ErrorBufferFrame(kUart2BufferCaption, QStringLiteral("MB_grid2"), this);
     auto *layout = new QHBoxLayout(this);
     const auto read = [this](int uart) {
         return [this, uart] {
@@ -30,8 +28,7 @@ ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(pa
 void ModbusDiagTab::setHeadings()
 {
     for (ErrorBufferFrame *frame : m_buffers)
-        frame->setHeadings(
-            QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    "));
+        frame->setHeadings(kModbusErrorHeadings);
 }
 
 void ModbusDiagTab::readClicked(int uart)

@@ -9,8 +9,7 @@
 OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("oneWireDiagTab"));
-    m_buffer = new ErrorBufferFrame(QStringLiteral("1-wire error slave buffer"),
-                                    QStringLiteral("W1_grid"), this);
+    m_buffer = new ErrorBufferFrame(kOneWireBufferCaption, QStringLiteral("W1_grid"), this);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_buffer, 1);
     const auto read = [this] {
@@ -22,7 +21,7 @@ OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(
 
 void OneWireDiagTab::setHeadings()
 {
-    m_buffer->setHeadings(QStringLiteral("Num |  Errors  type   |   Short descriptions of error "));
+    m_buffer->setHeadings(kOneWireErrorHeadings);
 }
 
 void OneWireDiagTab::readClicked()

@@ -1,8 +1,6 @@
 #include "com_setting.h"
 
-#include "exchanges.h"
-#include "failure.h"
-#include "hex_text.h"
+#include "connection_test.h"
 #include "ini_file.h"
 #include "port_detection.h"
 #include "port_setup.h"
@@ -20,8 +18,6 @@
 namespace {
 
 const QString kComSection = QStringLiteral("COM");
-constexpr int kProbeTimeoutMs = 100;
-constexpr int kEnq = 5;
 
 QStringList portNames()
 {
@@ -29,17 +25,6 @@ QStringList portNames()
     for (int n = 1; n <= 10; ++n)
         names.append(QStringLiteral("COM%1").arg(n));
     return names;
-}
-
-// Runs one step of the test; a failure counts as no answer and the test goes on.
-template <typename Step>
-QString ignoringFailure(Step step)
-{
-    try {
-        return step();
-    } catch (const Failure &) {
-        return QString();
-    }
 }
 
 }  // namespace
@@ -176,26 +161,11 @@ QString Com_setting::selectedLineSettings() const
 
 QString Com_setting::probeSelected()
 {
-    static const QString noFirst =
-        QStringLiteral("No first answer from PLC. Check cable connection,port setting,and e.t.c.");
-    static const QString noSecond = QStringLiteral(
-        "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
-
     m_link.close();
     const int number = m_port->currentIndex() + 1;
     m_link.setPort(number, portDevice(number));
     m_link.setLineSettings(selectedLineSettings());
-    ignoringFailure([this] {
-        m_link.open();
-        return QString();
-    });
-    if (ignoringFailure([this] { return Send_char(m_link, kProbeTimeoutMs, kEnq); }) != answer::Ack)
-        return noFirst;
-    const QString type = ignoringFailure(
-        [this] { return Read_cpu_type(m_link, kProbeTimeoutMs, QStringLiteral("0E02")); });
-    if (type.isEmpty())
-        return noSecond;
-    return QStringLiteral("Successful connect to the CPU with type ") + type;
+    return ::testConnection(m_link).message;
 }
 
 void Com_setting::testConnection()

@@ -29,17 +29,17 @@ bool runLinkAction(TransferContext &ctx, const std::function<void()> &action)
 {
     if (ctx.link.isBusy())
         return false;
-    QString failure;
+    ctx.failure.reset();
     {
         LinkHold hold(ctx.link);
         try {
             action();
         } catch (const Failure &f) {
-            failure = f.description();
+            ctx.failure = f;
         }
     }
-    if (!failure.isEmpty())
-        ctx.prompts.message(ctx.window, failure);
+    if (ctx.failure)
+        ctx.prompts.message(ctx.window, ctx.failure->description());
     return true;
 }
 
@@ -48,7 +48,7 @@ void writeExamined(PlcLink &link, int timeoutMs, const QString &command, const Q
 {
     const QString code = Write_to_plc(link, timeoutMs, command, address, count, data);
     if (code == answer::Nak)
-        throw Failure(QStringLiteral("Wrong answer from PLC"));
+        throw Failure(QStringLiteral("Wrong answer from PLC"), Failure::Cause::Controller);
     if (code == answer::Timeout)
-        throw Failure(QStringLiteral("Answer timeout from PLC"));
+        throw Failure(QStringLiteral("Answer timeout from PLC"), Failure::Cause::Controller);
 }

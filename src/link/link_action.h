@@ -1,7 +1,10 @@
 #pragma once
 
+#include "failure.h"
+
 #include <QString>
 #include <functional>
+#include <optional>
 
 class PlcLink;
 class Prompts;
@@ -14,6 +17,8 @@ struct TransferContext {
     Prompts &prompts;
     ProgressDisplay &progress;
     QWidget *window = nullptr;
+    // The failure that ended the last action run on this context, if one did.
+    std::optional<Failure> failure = std::nullopt;
 };
 
 // Runs one user action on the link. While another action runs on the same link (waiting for

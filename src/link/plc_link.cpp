@@ -25,30 +25,39 @@ void PlcLink::open()
         return;
     const QString &device = m_device;
     if (device.isEmpty())
-        throw Failure(
-            QStringLiteral("No serial port is chosen (port number %1)").arg(m_portNumber));
+        throw Failure(QStringLiteral("No serial port is chosen (port number %1)").arg(m_portNumber),
+                      Failure::Cause::Port);
     const LineSettings settings = LineSettings::parse(m_lineSettings);
 
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        throw Failure(QStringLiteral("Cannot open COM%1 (%2): %3")
-                          .arg(m_portNumber)
-                          .arg(device, m_port.errorString()));
+        throw Failure(QStringLiteral("Cannot open %1: %2").arg(portName(), m_port.errorString()),
+                      Failure::Cause::Port);
     }
     auto require = [this](bool applied, const QString &what) {
         if (applied)
             return;
         const QString reason = m_port.errorString();
         m_port.close();
-        throw Failure(QStringLiteral("The serial port COM%1 refuses %2 (%3): %4")
-                          .arg(m_portNumber)
-                          .arg(what, m_lineSettings, reason));
+        throw Failure(
+            QStringLiteral("The serial port %1 refuses %2 (%3): %4")
+                .arg(m_portNumber > 0 ? QStringLiteral("COM%1").arg(m_portNumber) : m_device, what,
+                     m_lineSettings, reason),
+            Failure::Cause::Port);
     };
     require(m_port.setBaudRate(settings.baudRate), QStringLiteral("the speed"));
     require(m_port.setParity(settings.parity), QStringLiteral("the parity"));
     require(m_port.setDataBits(settings.dataBits), QStringLiteral("the data bits"));
     require(m_port.setStopBits(settings.stopBits), QStringLiteral("the stop bits"));
     require(m_port.setFlowControl(QSerialPort::NoFlowControl), QStringLiteral("no flow control"));
+}
+
+QString PlcLink::portName() const
+{
+    // A device given by its path alone has no port number.
+    if (m_portNumber < 1)
+        return m_device;
+    return QStringLiteral("COM%1 (%2)").arg(m_portNumber).arg(m_device);
 }
 
 void PlcLink::setBusy(bool busy)
@@ -121,9 +130,8 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     }
     if (!lost.isNull() && !*accepted) {
         m_port.close();  // the next action opens it afresh once it is back
-        throw Failure(QStringLiteral("The serial port COM%1 (%2) was lost: %3")
-                          .arg(m_portNumber)
-                          .arg(m_device, lost));
+        throw Failure(QStringLiteral("The serial port %1 was lost: %2").arg(portName(), lost),
+                      Failure::Cause::Port);
     }
     return received;
 }

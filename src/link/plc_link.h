@@ -28,6 +28,13 @@ public:
     }
     int portNumber() const { return m_portNumber; }
     const QString &device() const { return m_device; }
+    // "COM3 (/dev/ttyS2)", or the device alone when it has no port number.
+    QString portName() const;
+
+    // Port and line settings given from outside the settings file (the command line): from
+    // then on Setup_port leaves them as they are.
+    void pinSettings() { m_pinned = true; }
+    bool settingsPinned() const { return m_pinned; }
 
     // Opens the port when it is closed. A port that cannot be opened or that refuses a line
     // setting raises a Failure naming the device or the setting; the port is then closed.
@@ -63,6 +70,7 @@ private:
     QString m_device;
     bool m_waiting = false;
     bool m_busy = false;
+    bool m_pinned = false;
 };
 
 // Pauses for ms milliseconds while the window goes on processing its events (no busy wait).

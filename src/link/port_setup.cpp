@@ -74,6 +74,8 @@ int storedListIndex(const QString &section, const QString &key, int entries)
 
 void Setup_port(PlcLink &link)
 {
+    if (link.settingsPinned())
+        return;
     const int number = storedPortNumber();
     link.setLineSettings(storedLineSettings());
     link.setPort(number, portDevice(number));

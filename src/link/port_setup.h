@@ -19,5 +19,5 @@ QString portDevice(int number);
 int storedListIndex(const QString &section, const QString &key, int entries);
 
 // Applies the stored line settings, the port number and the device behind it to a link
-// without opening it.
+// without opening it; a link whose settings are pinned keeps them.
 void Setup_port(PlcLink &link);

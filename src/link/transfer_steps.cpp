@@ -65,12 +65,16 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
     const int total = int(text.size());
     if (total < kPieceChars) {
         writeExamined(link, timeoutMs, kWrite, addressAfter(base, 0), byteCount(total / 2), text);
+        progress.pieceDone(1, 1);
         return;
     }
-    for (const Piece &piece : piecesOf(total)) {
+    const QList<Piece> pieces = piecesOf(total);
+    for (int i = 0; i < pieces.size(); ++i) {
+        const Piece &piece = pieces.at(i);
         writeExamined(link, timeoutMs, kWrite, addressAfter(base, piece.first / 2),
                       byteCount(piece.chars / 2), text.mid(piece.first, piece.chars));
         progress.setPercent(percentAfter(piece, total));
+        progress.pieceDone(i + 1, int(pieces.size()));
         Pause(kPiecePauseMs);
     }
 }
@@ -79,10 +83,10 @@ QString readAnswered(PlcLink &link, int timeoutMs, const QString &address, const
 {
     const QString answer = Read_from_plc(link, timeoutMs, address, count);
     if (answer.isEmpty())
-        throw Failure(QStringLiteral("Answer timeout from PLC"));
+        throw Failure(QStringLiteral("Answer timeout from PLC"), Failure::Cause::Controller);
     // The checksum stays unexamined: how the controller sums is not known for certain.
     if (!isReadAnswer(answer, Hex_to_num(count)))
-        throw Failure(QStringLiteral("Wrong answer from PLC"));
+        throw Failure(QStringLiteral("Wrong answer from PLC"), Failure::Cause::Controller);
     return answer;
 }
 
@@ -94,12 +98,16 @@ quint16 readWord(PlcLink &link, int timeoutMs, const QString &address)
 QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base, int totalChars)
 {
     QString text;
-    for (const Piece &piece : piecesOf(totalChars)) {
+    const QList<Piece> pieces = piecesOf(totalChars);
+    for (int i = 0; i < pieces.size(); ++i) {
+        const Piece &piece = pieces.at(i);
         const QString answer = readAnswered(link, timeoutMs, addressAfter(base, piece.first / 2),
                                             byteCount(piece.chars / 2));
         text += answer.mid(1, piece.chars);
-        if (progress)
+        if (progress) {
             progress->setPercent(percentAfter(piece, totalChars));
+            progress->pieceDone(i + 1, int(pieces.size()));
+        }
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #include "check_grid.h"
 
 #include "grid_model.h"
+#include "hex_text.h"
 #include "port_word.h"
 #include "request_record.h"
 
@@ -91,4 +92,39 @@ QString gridFaultMessage(const GridFault &fault)
            QStringLiteral(" - row %1\r\nColumn [%2]")
                .arg(fault.row)
                .arg(requestColumnName(requestcol::Address + fault.code));
+}
+
+namespace {
+
+std::optional<TableFault> checkRequestRows(const QList<QStringList> &rows)
+{
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int col = requestcol::Address; col < requestcol::Count; ++col) {
+            if (!hextext::wholeNumber(rows.at(r).value(col - 1)))
+                return TableFault{r + 1, col, QStringLiteral("It is not a whole number.")};
+        }
+    }
+    GridModel grid(requestcol::Count);
+    grid.setDataRows(rows);
+    const auto fault = Check_grid(grid);
+    if (!fault)
+        return std::nullopt;
+    // Codes 0 to 5 name the columns in table order; 6 the number of rows.
+    const int col = fault->code == 6 ? -1 : requestcol::Address + fault->code;
+    const int row = fault->code == 6 ? kMaxRequests + 1 : fault->row;
+    return TableFault{row, col, gridFaultMessage(*fault)};
+}
+
+}  // namespace
+
+const CsvTable &requestCsvTable()
+{
+    static const CsvTable table = [] {
+        CsvTable t;
+        for (int col = 0; col < requestcol::Count; ++col)
+            t.headings.append(requestColumnName(col));
+        t.check = checkRequestRows;
+        return t;
+    }();
+    return table;
 }

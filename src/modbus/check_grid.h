@@ -1,5 +1,7 @@
 #pragma once
 
+#include "csv_table.h"
+
 #include <QString>
 #include <optional>
 
@@ -22,3 +24,7 @@ std::optional<GridFault> Check_grid(const GridModel &val_grid);
 
 // What the download shows for a fault, titled kConfigErrorTitle.
 QString gridFaultMessage(const GridFault &fault);
+
+// A request table as CSV: its headings, and its check: every cell a whole number, then
+// Check_grid.
+const CsvTable &requestCsvTable();

@@ -1,6 +1,8 @@
 #include "uart_tab.h"
 
 #include "cell_editor.h"
+#include "check_grid.h"
+#include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
 #include "option_group.h"
@@ -164,6 +166,11 @@ QGroupBox *UartTab::buildMasterFrame()
         *m_requestView, m_port.cellEditor,
         [this](int row, int col, const QString &text) { storeCellText(row, col, text); },
         CellEditor::DeleteKey::EmptiesCell);
+    // An imported table is usable at once, as after an upload.
+    addCsvMenu(*master, m_ctx.prompts, requestCsvTable(), [this](const QList<QStringList> &rows) {
+        m_requests.setDataRows(rows);
+        m_requestView->setEnabled(true);
+    });
     return master;
 }
 

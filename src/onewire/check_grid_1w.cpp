@@ -54,3 +54,22 @@ QString sensorFaultMessage(const SensorFault &fault)
                        .arg(fault.row)
                        .arg(fault.code);
 }
+
+const CsvTable &sensorCsvTable()
+{
+    static const CsvTable table = [] {
+        CsvTable t;
+        for (const QString &heading : kSensorHeadingLine.split(QLatin1Char('|')))
+            t.headings.append(heading.trimmed());
+        t.check = [](const QList<QStringList> &rows) -> std::optional<TableFault> {
+            const auto fault = Check_grid_1w(rows);
+            if (!fault)
+                return std::nullopt;
+            // Codes 0 to 7 name the ROM bytes, 8 the register, 9 the number of rows.
+            const int col = fault->code == 9 ? -1 : sensorcol::Byte0 + fault->code;
+            return TableFault{fault->row, col, sensorFaultMessage(*fault)};
+        };
+        return t;
+    }();
+    return table;
+}

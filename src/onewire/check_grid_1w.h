@@ -1,5 +1,6 @@
 #pragma once
 
+#include "csv_table.h"
 #include "sensor_record.h"
 
 #include <QList>
@@ -24,3 +25,6 @@ std::optional<SensorFault> Check_grid_1w(const QList<SensorCells> &sensors);
 
 // What the download shows for a fault, titled kSensorErrorTitle.
 QString sensorFaultMessage(const SensorFault &fault);
+
+// The sensor table as CSV: its headings, and Check_grid_1w as its check.
+const CsvTable &sensorCsvTable();

@@ -2,6 +2,8 @@
 
 #include "aux_transfer.h"
 #include "cell_editor.h"
+#include "check_grid_1w.h"
+#include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
 #include "option_group.h"
@@ -115,6 +117,8 @@ QGroupBox *OneWireTab::buildMasterFrame()
     new CellEditor(
         *m_sensorView, QStringLiteral("Text4"),
         [this](int row, int col, const QString &text) { m_sensors.setText(row, col, text); });
+    addCsvMenu(*master, m_ctx.prompts, sensorCsvTable(),
+               [this](const QList<QStringList> &rows) { m_sensors.setDataRows(rows); });
     return master;
 }
 

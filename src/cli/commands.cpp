@@ -1,0 +1,283 @@
+#include "commands.h"
+
+#include "aux_transfer.h"
+#include "buffer_reader.h"
+#include "check_grid.h"
+#include "check_grid_1w.h"
+#include "config_file.h"
+#include "connection_test.h"
+#include "console.h"
+#include "csv_table.h"
+#include "grid_model.h"
+#include "link_action.h"
+#include "plc_link.h"
+#include "port_setup.h"
+#include "uart_port.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <functional>
+#include <optional>
+
+namespace {
+
+const QString kUart1 = QStringLiteral("uart1");
+const QString kUart2 = QStringLiteral("uart2");
+const QString kOneWire = QStringLiteral("onewire");
+
+const UartPort &uartOf(const QString &part)
+{
+    return part == kUart2 ? UartPort::uart2() : UartPort::uart1();
+}
+
+UartTabState &uartState(WindowConfig &config, const QString &part)
+{
+    return config.uarts.at(part == kUart2 ? 1 : 0);
+}
+
+// Runs one transfer as its button would and tells how it ended. A transfer that stopped with a
+// message but no failure stopped on a check of what it was to send.
+int runStep(CommandEnv &env, const QString &part, const std::function<void()> &action)
+{
+    env.progress.setLabel(part);
+    const int before = env.prompts.messages();
+    runLinkAction(env.ctx, action);
+    if (env.ctx.failure)
+        return exitCodeOf(env.ctx.failure->cause());
+    return env.prompts.messages() == before ? exitcode::Done : exitcode::BadInput;
+}
+
+void downloadPart(CommandEnv &env, const WindowConfig &config, const QString &part)
+{
+    if (part == kOneWire) {
+        const OneWireTabState state{{AuxMode(config.auxMode), FieldNetSettings()}, config.sensors};
+        downloadAuxConfig(env.ctx, state);
+        return;
+    }
+    const UartTabState &state = config.uarts.at(part == kUart2 ? 1 : 0);
+    GridModel grid(requestcol::Count);
+    grid.setDataRows(state.requests);
+    downloadPortConfig(env.ctx, uartOf(part), state.settings, grid);
+}
+
+// Reads a part back into config, as the tab shows an upload.
+void uploadPart(CommandEnv &env, WindowConfig &config, const QString &part)
+{
+    if (part == kOneWire) {
+        const AuxConfigUpload upload = uploadAuxConfig(env.ctx);
+        AuxSettings settings{AuxMode(config.auxMode), FieldNetSettings()};
+        GridModel grid(sensorcol::Count);
+        grid.setDataRows(config.sensors);
+        applyAuxUpload(upload, settings, grid);
+        config.auxMode = int(settings.mode);
+        config.sensors = grid.dataRows();
+        return;
+    }
+    const PortConfigUpload upload = uploadPortConfig(env.ctx, uartOf(part));
+    UartTabState &state = uartState(config, part);
+    GridModel grid(requestcol::Count);
+    grid.setDataRows(state.requests);
+    applyPortUpload(upload, state.settings, grid);
+    state.requests = grid.dataRows();
+}
+
+// The error buffers: the name a result goes by, the table's caption and heading line.
+struct BufferPart {
+    QString name;
+    const ErrorBuffer *buffer;
+    QString caption;
+    QString headings;
+};
+
+QList<BufferPart> bufferParts()
+{
+    return {{kUart1, &ErrorBuffer::uart1(), kUart1BufferCaption, kModbusErrorHeadings},
+            {kUart2, &ErrorBuffer::uart2(), kUart2BufferCaption, kModbusErrorHeadings},
+            {kOneWire, &ErrorBuffer::oneWire(), kOneWireBufferCaption, kOneWireErrorHeadings}};
+}
+
+using BufferRecords = std::optional<QList<ErrorRow>>;
+
+QJsonValue bufferJson(const BufferRecords &records)
+{
+    if (!records)
+        return QJsonValue::Null;  // the buffer is not kept
+    QJsonArray rows;
+    for (int i = 0; i < records->size(); ++i) {
+        rows.append(QJsonObject{{QStringLiteral("number"), i + 1},
+                                {QStringLiteral("type"), records->at(i).state},
+                                {QStringLiteral("description"), records->at(i).description}});
+    }
+    return rows;
+}
+
+// A table of cells with its columns padded to their widest cell; the last column unpadded.
+QStringList textTable(const QList<QStringList> &rows)
+{
+    QList<int> widths;
+    for (const QStringList &row : rows) {
+        for (int col = 0; col < row.size(); ++col) {
+            if (widths.size() <= col)
+                widths.append(0);
+            widths[col] = qMax(widths.at(col), int(row.at(col).size()));
+        }
+    }
+    QStringList lines;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (int col = 0; col < row.size(); ++col) {
+            const bool last = col == row.size() - 1;
+            line += last ? row.at(col) : row.at(col).leftJustified(widths.at(col)) + " | ";
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+QStringList bufferText(const BufferPart &part, const BufferRecords &records)
+{
+    QStringList lines{part.caption};
+    if (!records) {
+        lines.append(QStringLiteral("(not kept: the port is not a Modbus master)"));
+        return lines;
+    }
+    QList<QStringList> rows{{}};
+    for (const QString &heading : part.headings.split(QLatin1Char('|')))
+        rows.first().append(heading.trimmed());
+    for (int i = 0; i < records->size(); ++i)
+        rows.append({QString::number(i + 1), records->at(i).state, records->at(i).description});
+    return lines + textTable(rows);
+}
+
+const CsvTable &csvTableOf(const QString &part)
+{
+    return part == kOneWire ? sensorCsvTable() : requestCsvTable();
+}
+
+QList<QStringList> &tableRows(WindowConfig &config, const QString &part)
+{
+    return part == kOneWire ? config.sensors : uartState(config, part).requests;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    return file.readAll();
+}
+
+}  // namespace
+
+int exitCodeOf(Failure::Cause cause)
+{
+    switch (cause) {
+        case Failure::Cause::Controller:
+            return exitcode::Controller;
+        case Failure::Cause::Port:
+            return exitcode::Port;
+        case Failure::Cause::Other:
+            break;
+    }
+    return exitcode::BadInput;
+}
+
+const QStringList &configParts()
+{
+    static const QStringList parts = {kUart1, kUart2, kOneWire};
+    return parts;
+}
+
+int runTest(CommandEnv &env)
+{
+    const ConnectionTest test = testConnection(env.ctx.link);
+    env.prompts.message(nullptr, test.message);
+    if (!test.portFailure.isEmpty()) {
+        env.console.note(test.portFailure);
+        return exitcode::Port;
+    }
+    if (test.outcome != ConnectionTest::Outcome::Connected)
+        return exitcode::Controller;
+    env.console.result(QStringLiteral("CPU type ") + test.cpuType);
+    return exitcode::Done;
+}
+
+int runDownload(CommandEnv &env, const QString &file, const QStringList &parts)
+{
+    const WindowConfig config = readConfigFile(file).spread(startUpWindowConfig());
+    for (const QString &part : configParts()) {
+        if (!parts.contains(part))
+            continue;
+        const int code = runStep(env, part, [&] { downloadPart(env, config, part); });
+        if (code != exitcode::Done)
+            return code;
+        env.console.result(part + QStringLiteral(": written"));
+    }
+    return exitcode::Done;
+}
+
+int runUpload(CommandEnv &env, const QString &file)
+{
+    WindowConfig config = startUpWindowConfig();
+    for (const QString &part : configParts()) {
+        const int code = runStep(env, part, [&] { uploadPart(env, config, part); });
+        if (code != exitcode::Done)
+            return code;
+        env.console.result(part + QStringLiteral(": read"));
+    }
+    ConfigRecord record;
+    record.gather(config);
+    writeConfigFile(file, record);
+    env.console.result(QStringLiteral("saved ") + file);
+    return exitcode::Done;
+}
+
+int runBuffers(CommandEnv &env, bool json)
+{
+    const QList<BufferPart> parts = bufferParts();
+    QList<BufferRecords> read;
+    for (const BufferPart &part : parts) {
+        const int code = runStep(env, part.name, [&] {
+            Setup_port(env.ctx.link);
+            env.ctx.link.open();
+            read.append(readErrorRecords(env.ctx.link, *part.buffer));
+        });
+        if (code != exitcode::Done)
+            return code;
+    }
+    if (json) {
+        QJsonObject all;
+        for (int i = 0; i < parts.size(); ++i)
+            all.insert(parts.at(i).name, bufferJson(read.at(i)));
+        env.console.resultBytes(QJsonDocument(all).toJson(QJsonDocument::Indented));
+        return exitcode::Done;
+    }
+    QStringList lines;
+    for (int i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            lines.append(QString());
+        lines += bufferText(parts.at(i), read.at(i));
+    }
+    env.console.result(lines.join(QLatin1Char('\n')));
+    return exitcode::Done;
+}
+
+int runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile)
+{
+    ConfigRecord record = readConfigFile(file);
+    WindowConfig config = record.spread(startUpWindowConfig());
+    QList<QStringList> &rows = tableRows(config, part);
+    if (csvFile.isEmpty()) {
+        console.resultBytes(tableToCsv(csvTableOf(part), rows));
+        return exitcode::Done;
+    }
+    rows = tableFromCsv(csvTableOf(part), readFile(csvFile));
+    record.gather(config);
+    writeConfigFile(file, record);
+    console.result(
+        QStringLiteral("%1: %2 rows imported into %3").arg(part).arg(rows.size()).arg(file));
+    return exitcode::Done;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class PlcLink;
+
+// What the connection test found: the text the user is shown, the CPU type when the controller
+// answered both probes, and why the port would not open when it would not.
+struct ConnectionTest {
+    enum class Outcome { Connected, NoFirstAnswer, NoSecondAnswer };
+    Outcome outcome = Outcome::NoFirstAnswer;
+    QString cpuType;      // decimal, Connected only
+    QString portFailure;  // empty when the port opened
+    QString message;
+};
+
+// The connection test on the port and line settings the link has: opens the port, sends ENQ and
+// then the CPU-type probe, each with 100 ms of patience, and closes the port. A port that will
+// not open or fails on the way counts as no answer; nothing is raised.
+ConnectionTest testConnection(PlcLink &link);
