@@ -50,14 +50,6 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
-{
-    QStringList texts;
-    for (const auto &f : frames)
-        texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
-    return texts;
-}
-
 struct Run {
     int code = -1;
     QString out;
