@@ -74,7 +74,8 @@ void TestIoTransfer::download_data()
     QTest::newRow("empty map") << PointBytes{} << 0 << none << QStringList()
                                << QStringList{"E11 3000 02 0FFF", "E11 2000 08 0000000000000000",
                                               "E11 3000 02 0000"};
-    QTest::newRow("worked example") << kExample << 0 << none << QStringList() << kExampleFrames;
+    QTest::newRow("inputs 0, 1, 17 and output 2")
+        << kExample << 0 << none << QStringList() << kExampleFrames;
     for (int nth = 1; nth <= 3; ++nth) {
         // Nothing goes out after the write that fails.
         QTest::addRow("write %d refused", nth)

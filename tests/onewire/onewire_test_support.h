@@ -45,7 +45,7 @@ inline QByteArray romBytes(int j)
 }
 
 // Sensor i of the test tables: device 256 - i with register 1500 + 2(i - 1); sensor 1 is the
-// worked example, record FF28124B0003A100DC05.
+// ROM bytes 28 FF 4B 12 03 00 00 A1, record FF28124B0003A100DC05.
 inline QStringList sensor(int i)
 {
     return romCode(256 - i) + QStringList{QString::number(1500 + 2 * (i - 1))};

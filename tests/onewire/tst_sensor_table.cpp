@@ -10,7 +10,7 @@ using onewiretest::sensor;
 
 namespace {
 
-// The worked example with another register.
+// Sensor 1 (ROM bytes 28 FF 4B 12 03 00 00 A1) with another register.
 SensorCells withRegister(const QString &reg)
 {
     SensorCells cells = sensor(1);
@@ -38,7 +38,8 @@ void TestSensorTable::record_data()
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QString>("record");
     QTest::addColumn<QStringList>("back");  // what an upload of the record shows
-    QTest::newRow("worked example") << sensor(1) << "FF28124B0003A100DC05" << sensor(1);
+    QTest::newRow("sensor 28 FF 4B 12 03 00 00 A1, register 1500")
+        << sensor(1) << "FF28124B0003A100DC05" << sensor(1);
     QTest::newRow("lower case goes out upper case")
         << QStringList{"0a", "1b", "2c", "3d", "4e", "5f", "60", "71", "7997"}
         << "1B0A3D2C5F4E71603D1F"

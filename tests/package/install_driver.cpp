@@ -1,6 +1,6 @@
 // A Qt generic plugin that drives an installed plc-config from the inside, as a user would: it
 // prints the window caption, the settings-file line of "COM-port setting" and the "To IEEE"
-// result for the number given as its spec, then ends the program. A message box on the way is
+// result for the number given in the plugin key, then ends the program. A message box on the way is
 // printed and closed. Loaded through QT_PLUGIN_PATH=<plugins> QT_QPA_GENERIC_PLUGINS=
 // plcdriver:<number>, so the program under test is exactly the installed one.
 #include <QAction>
