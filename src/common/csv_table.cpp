@@ -2,11 +2,7 @@
 
 #include "failure.h"
 
-namespace {
-
-const QString kNotImported = QStringLiteral("The CSV file was not imported: ");
-
-QString quoted(const QString &cell)
+QString csvField(const QString &cell)
 {
     static const QString special = QStringLiteral(",\"\r\n");
     bool needsQuotes = false;
@@ -18,6 +14,10 @@ QString quoted(const QString &cell)
     text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
+
+namespace {
+
+const QString kNotImported = QStringLiteral("The CSV file was not imported: ");
 
 // One record of a CSV text and the line it starts on.
 struct Record {
@@ -153,7 +153,7 @@ QByteArray tableToCsv(const CsvTable &table, const QList<QStringList> &rows)
     auto line = [](const QStringList &cells) {
         QStringList out;
         for (const QString &cell : cells)
-            out.append(quoted(cell));
+            out.append(csvField(cell));
         return out.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     };
     QString text = line(table.headings);

@@ -7,6 +7,10 @@
 #include <functional>
 #include <optional>
 
+// One CSV field as RFC 4180 writes it: quoted, with doubled quotes, when it holds a comma, a
+// quote or a line break.
+QString csvField(const QString &cell);
+
 // A table of the window as a CSV file (RFC 4180): one header line with the table's column
 // headings, then one line per data row with the cells as the table shows them, the number
 // column first. Lines end in CR LF; cells holding a comma, a quote or a line end are quoted.

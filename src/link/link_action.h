@@ -11,6 +11,10 @@ class Prompts;
 class ProgressDisplay;
 class QWidget;
 
+// Asked before every configuration download (OK and Cancel, empty title).
+inline const QString kDownloadQuestion =
+    QStringLiteral("You are shure for download configuration to the PLC ? ");
+
 // What a user action that talks to the controller needs of its window.
 struct TransferContext {
     PlcLink &link;

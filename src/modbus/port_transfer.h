@@ -34,9 +34,6 @@ struct UartTabState {
     QList<QStringList> requests;  // the request table's data rows, cells from column 1 on
 };
 
-inline const QString kDownloadQuestion =
-    QStringLiteral("You are shure for download configuration to the PLC ? ");
-
 // "Write to PLC": applies the stored port settings, asks, checks the request table whatever the
 // mode, then writes the port word (and in master mode the table, with the progress window)
 // between the two service words, and ends with the Modbus command word. Faults in the table

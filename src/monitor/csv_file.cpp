@@ -1,5 +1,6 @@
 #include "csv_file.h"
 
+#include "csv_table.h"
 #include "failure.h"
 
 #include <QAbstractItemModel>
@@ -7,29 +8,12 @@
 
 namespace csv {
 
-namespace {
-
-QString field(const QString &text)
-{
-    static const QString special = QStringLiteral(",\"\r\n");
-    bool quoted = false;
-    for (const QChar c : text)
-        quoted = quoted || special.contains(c);
-    if (!quoted)
-        return text;
-    QString escaped = text;
-    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
-}  // namespace
-
 QByteArray line(const QStringList &fields)
 {
     QStringList out;
     out.reserve(fields.size());
     for (const QString &f : fields)
-        out.append(field(f));
+        out.append(csvField(f));
     return out.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 

@@ -21,9 +21,6 @@ constexpr int kModeWordTimeout = 350;  // Field Net and "Not use"
 constexpr int kTableWriteTimeout = 650;
 constexpr int kReadTimeout = 350;
 
-const QString kDownloadQuestion =
-    QStringLiteral("You are shure for download configuration to the PLC ? ");
-
 void writeMaster(TransferContext &ctx, const QList<SensorCells> &sensors)
 {
     const int n = int(sensors.size());
