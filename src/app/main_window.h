@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+struct WindowState;
+
 class ConverterTab;
 class GeneralSettingFrame;
 class IoMapFrame;
@@ -14,6 +16,7 @@ class OneWireDiagTab;
 class OneWireTab;
 class Progress;
 class Prompts;
+class QLabel;
 class QTabWidget;
 class UartTab;
 
@@ -62,6 +65,9 @@ public:
 
     bool tableHookInstalled() const { return m_hookInstalled; }
 
+    // The window as it stands, as it is kept in the settings file when the window closes.
+    WindowState rememberedState() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -71,6 +77,12 @@ private:
     void startUp();
     void installTableHook();
     void removeTableHook();
+    // Shortcuts on the menu entries and the "Verify after writing" entry.
+    void addMenuComforts(bool verifyWrites);
+    void buildStatusBar();
+    void showPortStatus();
+    void showActionOutcome(const ActionOutcome &outcome);
+    void restoreWindowState(const WindowState &state);
 
     Prompts &m_prompts;
     PlcLink m_link;
@@ -89,4 +101,7 @@ private:
 
     QObject *m_tableHook = nullptr;
     bool m_hookInstalled = false;
+
+    QLabel *m_actionStatus = nullptr;
+    QLabel *m_portStatus = nullptr;
 };

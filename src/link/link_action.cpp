@@ -25,21 +25,24 @@ private:
 
 }  // namespace
 
-bool runLinkAction(TransferContext &ctx, const std::function<void()> &action)
+bool runLinkAction(TransferContext &ctx, const QString &name, const std::function<void()> &action)
 {
     if (ctx.link.isBusy())
         return false;
-    QString failure;
+    ActionOutcome outcome{name, QString(), -1};
     {
         LinkHold hold(ctx.link);
         try {
             action();
         } catch (const Failure &f) {
-            failure = f.description();
+            outcome.failure = f.description();
         }
+        outcome.openMs = ctx.link.actionOpenedMs();
     }
-    if (!failure.isEmpty())
-        ctx.prompts.message(ctx.window, failure);
+    if (!outcome.failure.isEmpty())
+        ctx.prompts.message(ctx.window, outcome.failure);
+    if (!name.isEmpty() && ctx.finished)
+        ctx.finished(outcome);
     return true;
 }
 
