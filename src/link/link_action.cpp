@@ -39,10 +39,11 @@ bool runLinkAction(TransferContext &ctx, const QString &name, const std::functio
         }
         outcome.openMs = ctx.link.actionOpenedMs();
     }
-    if (!outcome.failure.isEmpty())
-        ctx.prompts.message(ctx.window, outcome.failure);
+    // The outcome is in place before a message box waits for the user.
     if (!name.isEmpty() && ctx.finished)
         ctx.finished(outcome);
+    if (!outcome.failure.isEmpty())
+        ctx.prompts.message(ctx.window, outcome.failure);
     return true;
 }
 

@@ -30,7 +30,7 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
 
 void GeneralSettingFrame::restartPlc()
 {
-    runLinkAction(m_ctx, QStringLiteral("Restart"), [this] { ::restartPlc(m_ctx); });
+    runLinkAction(m_ctx, QStringLiteral("PLC restart"), [this] { ::restartPlc(m_ctx); });
 }
 
 void GeneralSettingFrame::startUpdate()
