@@ -347,8 +347,7 @@ void Main::addMenuComforts(bool verifyWrites)
     verify->setObjectName(QStringLiteral("Verify_after_writing"));
     verify->setCheckable(true);
     verify->setToolTip(
-        QStringLiteral("After each successful download, read back what was "
-                       "written and compare"));
+        QStringLiteral("After each successful download, read back what was written and compare"));
     connect(verify, &QAction::toggled, this, [this](bool on) { m_ctx.verifyWrites = on; });
     verify->setChecked(verifyWrites);
     m_ctx.verifyWrites = verifyWrites;

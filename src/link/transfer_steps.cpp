@@ -35,6 +35,18 @@ int percentAfter(const Piece &piece, int totalChars)
     return qMin(100, qRound(100.0 * (piece.first + kPieceChars) / totalChars));
 }
 
+// The first byte at which two texts of hexadecimal digits differ (upper or lower case alike),
+// counted from 0; -1 when they agree.
+int firstDifferentByte(const QString &a, const QString &b)
+{
+    const qsizetype chars = qMax(a.size(), b.size());
+    for (qsizetype at = 0; at < chars; at += 2) {
+        if (a.mid(at, 2).compare(b.mid(at, 2), Qt::CaseInsensitive) != 0)
+            return int(at / 2);
+    }
+    return -1;
+}
+
 [[noreturn]] void throwDifference(const QString &area, const QString &address)
 {
     throw Failure(QStringLiteral("The controller holds something else than was written: %1 at %2")
@@ -131,16 +143,6 @@ void verifyText(PlcLink &link, ProgressDisplay *progress, int timeoutMs, int bas
     const int byte = firstDifferentByte(written, held);
     if (byte >= 0)
         throwDifference(area, addressAfter(base, byte));
-}
-
-int firstDifferentByte(const QString &a, const QString &b)
-{
-    const qsizetype chars = qMax(a.size(), b.size());
-    for (qsizetype at = 0; at < chars; at += 2) {
-        if (a.mid(at, 2).compare(b.mid(at, 2), Qt::CaseInsensitive) != 0)
-            return int(at / 2);
-    }
-    return -1;
 }
 
 }  // namespace steps

@@ -64,8 +64,4 @@ void verifyWord(PlcLink &link, int timeoutMs, const QString &address, quint16 wr
 void verifyText(PlcLink &link, ProgressDisplay *progress, int timeoutMs, int base,
                 const QString &written, const QString &area);
 
-// The first byte at which two texts of hexadecimal digits differ (upper or lower case alike),
-// counted from 0; -1 when they agree.
-int firstDifferentByte(const QString &a, const QString &b);
-
 }  // namespace steps
