@@ -195,6 +195,12 @@ void VirtualPlc::inject(int nthFrame, Injection injection)
     m_injection = injection;
 }
 
+void VirtualPlc::storeWrong(int address, quint8 value)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_wrongStores[address & 0xFFFF] = value;
+}
+
 void VirtualPlc::loseLineAt(const QString &address)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -448,8 +454,12 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
     const int count = frame.count.toInt(nullptr, 16);
     if (isWrite) {
         const QByteArray bytes = QByteArray::fromHex(frame.data.toLatin1());
-        for (int i = 0; i < bytes.size(); ++i)
-            m_memory[(address + i) & 0xFFFF] = static_cast<std::uint8_t>(bytes.at(i));
+        for (int i = 0; i < bytes.size(); ++i) {
+            const int at = (address + i) & 0xFFFF;
+            const auto wrong = m_wrongStores.find(at);
+            m_memory[at] = wrong != m_wrongStores.end() ? wrong->second
+                                                        : static_cast<std::uint8_t>(bytes.at(i));
+        }
         if (frame.command == QLatin1String("E10") && address == 0x2000 &&
             frame.data == QLatin1String("0180")) {
             // Bus search: the codes found go to 3002 onward, their number to the low byte of 3000.

@@ -46,6 +46,8 @@
 //                              closes the pseudo-terminal instead (an unplugged adapter)
 //   inject(n, injection)       the n-th frame (from 1, counted since start or clearLog) gets
 //                              one fault of the Injection list below, whatever it is
+//   storeWrong(addr, byte)     a write that covers this address (a number) stores this byte
+//                              there instead of the one sent, and is answered as usual
 //   poke / peek / pokeWord     the memory image
 class VirtualPlc {
 public:
@@ -97,6 +99,7 @@ public:
     void loseLineAt(const QString &address);
     void setReadAnswer(const QString &address, const QByteArray &raw);
     void inject(int nthFrame, Injection injection);
+    void storeWrong(int address, quint8 value);
 
     void poke(int address, const QByteArray &bytes);
     QByteArray peek(int address, int count) const;
@@ -145,6 +148,7 @@ private:
     int m_truncation = 0;
     QString m_loseAt;
     std::map<QString, QByteArray> m_readAnswers;
+    std::map<int, std::uint8_t> m_wrongStores;
     int m_framesSeen = 0;
     int m_injectAt = 0;
     Injection m_injection;

@@ -14,14 +14,21 @@
 #include "port_setup.h"
 #include "progress_window.h"
 #include "prompts.h"
+#include "status_line.h"
 #include "traffic_monitor.h"
 #include "uart_port.h"
 #include "uart_tab.h"
+#include "window_state.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +55,37 @@ constexpr AppSettingKey kAppSettingKeys[] = {
     {"Stop_bit", UartTab::List::Stop},
 };
 
+// The size the window first opens with, before any is stored.
+constexpr QSize kFirstSize(1240, 700);
+
+// The window's tables whose columns the user sizes (the others share the table's width).
+QList<GridView *> resizableTables(const QWidget &window)
+{
+    QList<GridView *> tables;
+    const QList<GridView *> all = window.findChildren<GridView *>();
+    for (GridView *table : all) {
+        if (table->horizontalHeader()->sectionResizeMode(0) == QHeaderView::Interactive)
+            tables.append(table);
+    }
+    return tables;
+}
+
+// The columns of a table the user gives a width: all but a last one that takes the rest.
+int userSizedColumns(const GridView &table)
+{
+    const int columns = table.model()->columnCount();
+    return table.horizontalHeader()->stretchLastSection() ? columns - 1 : columns;
+}
+
+QStringList resizableTableNames(const QWidget &window)
+{
+    QStringList names;
+    const QList<GridView *> tables = resizableTables(window);
+    for (const GridView *table : tables)
+        names.append(table->objectName());
+    return names;
+}
+
 }  // namespace
 
 Main::Main(Prompts &prompts, QWidget *parent)
@@ -61,7 +99,10 @@ Main::Main(Prompts &prompts, QWidget *parent)
     buildTabs();
     buildMenus();
     startUp();
-    resize(1240, 700);
+    buildStatusBar();
+    const WindowState stored = readWindowState(resizableTableNames(*this));
+    addMenuComforts(stored.verifyWrites);
+    restoreWindowState(stored);
     // While a transfer waits for the controller nothing else may start: another transfer would
     // interleave frames, and a dialog opened meanwhile would hold the transfer until it closed.
     connect(&m_link, &PlcLink::busyChanged, this, [this](bool busy) {
@@ -204,7 +245,12 @@ void Main::Change_main_caption()
 void Main::openComSetting()
 {
     Com_setting dialog(
-        m_prompts, [this] { Change_main_caption(); }, this);
+        m_prompts,
+        [this] {
+            Change_main_caption();
+            showPortStatus();
+        },
+        this);
     dialog.exec();
 }
 
@@ -291,5 +337,106 @@ void Main::closeEvent(QCloseEvent *event)
         return;
     }
     removeTableHook();
+    writeWindowState(rememberedState());
     QMainWindow::closeEvent(event);
+}
+
+void Main::addMenuComforts(bool verifyWrites)
+{
+    struct Shortcut {
+        const char *entry;
+        QKeySequence keys;
+    };
+    const Shortcut shortcuts[] = {
+        {"Load_config", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"Save_config", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"Exit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Upload_from_PLC", QKeySequence(Qt::Key_F5)},
+    };
+    for (const Shortcut &shortcut : shortcuts)
+        findChild<QAction *>(QLatin1String(shortcut.entry))->setShortcut(shortcut.keys);
+
+    QMenu *plc = menuBar()->findChild<QMenu *>(QStringLiteral("PLC"));
+    plc->addSeparator();
+    QAction *verify = plc->addAction(QStringLiteral("Verify after writing"));
+    verify->setObjectName(QStringLiteral("Verify_after_writing"));
+    verify->setCheckable(true);
+    verify->setToolTip(
+        QStringLiteral("After each successful download, read back what was written and compare"));
+    connect(verify, &QAction::toggled, this, [this](bool on) { m_ctx.verifyWrites = on; });
+    verify->setChecked(verifyWrites);
+    m_ctx.verifyWrites = verifyWrites;
+}
+
+void Main::buildStatusBar()
+{
+    m_actionStatus = new QLabel(this);
+    m_actionStatus->setObjectName(QStringLiteral("actionStatus"));
+    // A long failure text must not widen the window.
+    m_actionStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_portStatus = new QLabel(this);
+    m_portStatus->setObjectName(QStringLiteral("portStatus"));
+    statusBar()->addWidget(m_actionStatus, 1);
+    statusBar()->addPermanentWidget(m_portStatus);
+    showPortStatus();
+    m_ctx.finished = [this](const ActionOutcome &outcome) {
+        showActionOutcome(outcome);
+    };
+}
+
+void Main::showPortStatus()
+{
+    const int number = storedPortNumber();
+    m_portStatus->setText(portStatusText(number, portDevice(number), storedLineSettings()));
+}
+
+void Main::showActionOutcome(const ActionOutcome &outcome)
+{
+    const QString text = actionStatusText(outcome);
+    m_actionStatus->setText(text);
+    m_actionStatus->setToolTip(text);
+}
+
+WindowState Main::rememberedState() const
+{
+    WindowState state;
+    state.geometry = normalGeometry();
+    state.maximized = isMaximized();
+    state.tab = m_tabs->currentIndex();
+    const QList<GridView *> tables = resizableTables(*this);
+    for (const GridView *table : tables) {
+        QList<int> widths;
+        for (int col = 0; col < userSizedColumns(*table); ++col)
+            widths.append(table->columnWidth(col));
+        state.columnWidths.insert(table->objectName(), widths);
+    }
+    state.verifyWrites = m_ctx.verifyWrites;
+    return state;
+}
+
+void Main::restoreWindowState(const WindowState &state)
+{
+    if (state.geometry.isNull()) {
+        resize(kFirstSize);
+    } else {
+        QList<QRect> screens;
+        const QList<QScreen *> all = QGuiApplication::screens();
+        for (const QScreen *screen : all) {
+            if (screen == QGuiApplication::primaryScreen())
+                screens.prepend(screen->availableGeometry());
+            else
+                screens.append(screen->availableGeometry());
+        }
+        setGeometry(placeOnScreens(state.geometry, screens));
+    }
+    if (state.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    if (state.tab >= 0 && state.tab < m_tabs->count())
+        m_tabs->setCurrentIndex(state.tab);
+    const QList<GridView *> tables = resizableTables(*this);
+    for (GridView *table : tables) {
+        const QList<int> widths = state.columnWidths.value(table->objectName());
+        for (int col = 0; col < qMin(int(widths.size()), userSizedColumns(*table)); ++col)
+            table->setColumnWidth(col, widths.at(col));
+    }
 }

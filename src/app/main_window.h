@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+struct WindowState;
+
 class ConverterTab;
 class GeneralSettingFrame;
 class IoMapFrame;
@@ -15,6 +17,7 @@ class OneWireDiagTab;
 class OneWireTab;
 class Progress;
 class Prompts;
+class QLabel;
 class QTabWidget;
 class TrafficMonitor;
 class UartTab;
@@ -66,6 +69,9 @@ public:
 
     bool tableHookInstalled() const { return m_hookInstalled; }
 
+    // The window as it stands, as it is kept in the settings file when the window closes.
+    WindowState rememberedState() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -75,6 +81,12 @@ private:
     void startUp();
     void installTableHook();
     void removeTableHook();
+    // Shortcuts on the menu entries and the "Verify after writing" entry.
+    void addMenuComforts(bool verifyWrites);
+    void buildStatusBar();
+    void showPortStatus();
+    void showActionOutcome(const ActionOutcome &outcome);
+    void restoreWindowState(const WindowState &state);
 
     Prompts &m_prompts;
     PlcLink m_link;
@@ -94,4 +106,7 @@ private:
     QPointer<TrafficMonitor> m_monitor;  // null while closed
     QObject *m_tableHook = nullptr;
     bool m_hookInstalled = false;
+
+    QLabel *m_actionStatus = nullptr;
+    QLabel *m_portStatus = nullptr;
 };

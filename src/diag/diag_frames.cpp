@@ -32,6 +32,7 @@ QGroupBox *commandPanel(const QList<PanelButton> &buttons, QWidget *parent)
     for (const PanelButton &button : buttons) {
         auto *b = new QPushButton(button.caption, panel);
         b->setObjectName(button.name);
+        b->setToolTip(button.toolTip);
         QObject::connect(b, &QPushButton::clicked, panel, button.clicked);
         column->addWidget(b);
     }

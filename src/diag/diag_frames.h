@@ -26,11 +26,13 @@ private:
     GridView *m_view = nullptr;
 };
 
-// One button of a "Command panel": its caption, its designer name and what a click does.
+// One button of a "Command panel": its caption, its designer name, what a click does and the
+// tool tip saying what it reads.
 struct PanelButton {
     QString caption;
     QString name;
     std::function<void()> clicked;
+    QString toolTip;
 };
 
 // The frame "Command panel" with a diagnostics tab's read buttons, stacked.

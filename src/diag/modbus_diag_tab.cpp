@@ -17,10 +17,15 @@ ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(pa
             readClicked(uart);
         };
     };
-    layout->addWidget(commandPanel(
-        {{QStringLiteral("Read modbus buffer 1"), QStringLiteral("Command4"), read(1)},
-         {QStringLiteral("Read modbus buffer 2"), QStringLiteral("Command6"), read(2)}},
-        this));
+    const auto readsBuffer = [](int uart) {
+        return QStringLiteral("Reads the Modbus error buffer of UART %1 from the controller")
+            .arg(uart);
+    };
+    layout->addWidget(commandPanel({{QStringLiteral("Read modbus buffer 1"),
+                                     QStringLiteral("Command4"), read(1), readsBuffer(1)},
+                                    {QStringLiteral("Read modbus buffer 2"),
+                                     QStringLiteral("Command6"), read(2), readsBuffer(2)}},
+                                   this));
     layout->addWidget(m_buffers[0], 1);
     layout->addWidget(m_buffers[1], 1);
 }
@@ -35,5 +40,6 @@ void ModbusDiagTab::readClicked(int uart)
 {
     const ErrorBuffer &source = uart == 2 ? ErrorBuffer::uart2() : ErrorBuffer::uart1();
     GridModel &grid = buffer(uart).errors();
-    runLinkAction(m_ctx, [&] { readErrorBuffer(m_ctx, source, grid); });
+    runLinkAction(m_ctx, QStringLiteral("UART %1 error buffer read").arg(uart),
+                  [&] { readErrorBuffer(m_ctx, source, grid); });
 }

@@ -15,8 +15,10 @@ OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(
     const auto read = [this] {
         readClicked();
     };
-    layout->addWidget(commandPanel(
-        {{QStringLiteral("Read 1-wire buffer"), QStringLiteral("Command5"), read}}, this));
+    layout->addWidget(
+        commandPanel({{QStringLiteral("Read 1-wire buffer"), QStringLiteral("Command5"), read,
+                       QStringLiteral("Reads the 1-wire error buffer from the controller")}},
+                     this));
 }
 
 void OneWireDiagTab::setHeadings()
@@ -26,6 +28,6 @@ void OneWireDiagTab::setHeadings()
 
 void OneWireDiagTab::readClicked()
 {
-    runLinkAction(m_ctx,
+    runLinkAction(m_ctx, QStringLiteral("1-wire error buffer read"),
                   [this] { readErrorBuffer(m_ctx, ErrorBuffer::oneWire(), m_buffer->errors()); });
 }

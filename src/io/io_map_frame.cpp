@@ -26,19 +26,24 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
         QString caption;
         QString name;
         void (IoMapFrame::*handler)();
+        QString toolTip;
     };
     const Button buttons[] = {
         {QStringLiteral("New IO config"), QStringLiteral("Command12"),
-         &IoMapFrame::newIoConfigClicked},
-        {QStringLiteral("Upload from PLC"), QStringLiteral("Command13"),
-         &IoMapFrame::uploadClicked},
+         &IoMapFrame::newIoConfigClicked, QString()},
+        {QStringLiteral("Upload from PLC"), QStringLiteral("Command13"), &IoMapFrame::uploadClicked,
+         QStringLiteral("Reads the inputs and outputs (I/O map block at 2000) from the "
+                        "controller")},
         {QStringLiteral("Download to PLC"), QStringLiteral("Command14"),
-         &IoMapFrame::downloadClicked},
+         &IoMapFrame::downloadClicked,
+         QStringLiteral("Writes the inputs and outputs (I/O map block at 2000) into the "
+                        "controller")},
     };
     auto *column = new QVBoxLayout;
     for (const Button &button : buttons) {
         auto *b = new QPushButton(button.caption, this);
         b->setObjectName(button.name);
+        b->setToolTip(button.toolTip);
         connect(b, &QPushButton::clicked, this, button.handler);
         column->addWidget(b);
     }
@@ -105,12 +110,13 @@ void IoMapFrame::newIoConfigClicked()
 
 void IoMapFrame::downloadClicked()
 {
-    runLinkAction(m_ctx, [this] { downloadIoMap(m_ctx, m_state.IO_type); });
+    runLinkAction(m_ctx, QStringLiteral("I/O map download"),
+                  [this] { downloadIoMap(m_ctx, m_state.IO_type); });
 }
 
 void IoMapFrame::uploadClicked()
 {
-    runLinkAction(m_ctx, [this] {
+    runLinkAction(m_ctx, QStringLiteral("I/O map upload"), [this] {
         const IoMasks masks = uploadIoMap(m_ctx);
         IoMap uploaded = m_state;
         applyUpload(uploaded, masks);

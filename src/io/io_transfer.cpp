@@ -7,6 +7,7 @@
 
 namespace {
 
+constexpr int kBlockBase = 0x2000;
 const QString kBlockAddress = QStringLiteral("2000");
 const QString kBlockCount = QStringLiteral("08");
 // Answer timeouts in ms.
@@ -24,6 +25,9 @@ void downloadIoMap(TransferContext &ctx, const PointBytes &IO_type)
         writeExamined(ctx.link, kBlockWriteTimeout, steps::kWrite, kBlockAddress, kBlockCount,
                       block);
     });
+    if (ctx.verifyWrites)  // read back as an upload reads
+        steps::verifyText(ctx.link, nullptr, kBlockReadTimeout, kBlockBase, block,
+                          QStringLiteral("I/O map block"));
 }
 
 IoMasks uploadIoMap(TransferContext &ctx)

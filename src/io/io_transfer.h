@@ -9,7 +9,8 @@ struct TransferContext;
 // transfer ("Wrong answer from PLC", "Answer timeout from PLC", a port that will not open).
 
 // "Download to PLC": the block of the points' functions between the two service words, each
-// write's answer examined. No question first; the link keeps the settings it has.
+// write's answer examined. No question first; the link keeps the settings it has. With
+// ctx.verifyWrites the block is then read back.
 void downloadIoMap(TransferContext &ctx, const PointBytes &IO_type);
 
 // "Upload from PLC": applies the stored port settings and reads the block. A controller that

@@ -25,19 +25,25 @@ private:
 
 }  // namespace
 
-bool runLinkAction(TransferContext &ctx, const std::function<void()> &action)
+bool runLinkAction(TransferContext &ctx, const QString &name, const std::function<void()> &action)
 {
     if (ctx.link.isBusy())
         return false;
     ctx.failure.reset();
+    ActionOutcome outcome{name, QString(), -1};
     {
         LinkHold hold(ctx.link);
         try {
             action();
         } catch (const Failure &f) {
             ctx.failure = f;
+            outcome.failure = f.description();
         }
+        outcome.openMs = ctx.link.actionOpenedMs();
     }
+    // The outcome is in place before a message box waits for the user.
+    if (!name.isEmpty() && ctx.finished)
+        ctx.finished(outcome);
     if (ctx.failure)
         ctx.prompts.message(ctx.window, ctx.failure->description());
     return true;

@@ -50,6 +50,8 @@ void PlcLink::open()
     require(m_port.setDataBits(settings.dataBits), QStringLiteral("the data bits"));
     require(m_port.setStopBits(settings.stopBits), QStringLiteral("the stop bits"));
     require(m_port.setFlowControl(QSerialPort::NoFlowControl), QStringLiteral("no flow control"));
+    if (!m_openedAt.isValid())
+        m_openedAt.start();
 }
 
 QString PlcLink::portName() const
@@ -65,6 +67,8 @@ void PlcLink::setBusy(bool busy)
     if (busy == m_busy)
         return;
     m_busy = busy;
+    if (busy)
+        m_openedAt.invalidate();
     Q_EMIT busyChanged(busy);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -41,6 +42,9 @@ public:
     void open();
     void close();
     bool isOpen() const { return m_port.isOpen(); }
+    // How long ago the running user action first opened the port, in ms; -1 when it has not
+    // opened it (nothing went to the controller).
+    qint64 actionOpenedMs() const { return m_openedAt.isValid() ? m_openedAt.elapsed() : -1; }
 
     // True while an exchange waits for its answer.
     bool isWaiting() const { return m_waiting; }
@@ -65,6 +69,7 @@ Q_SIGNALS:
 private:
     QSerialPort m_port;
     QTimer m_timer;
+    QElapsedTimer m_openedAt;  // since the first opening in the running action
     QString m_lineSettings;
     int m_portNumber = 0;
     QString m_device;

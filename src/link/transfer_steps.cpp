@@ -8,6 +8,7 @@
 #include "progress.h"
 
 #include <QList>
+#include <optional>
 
 namespace steps {
 
@@ -32,6 +33,24 @@ QList<Piece> piecesOf(int totalChars)
 int percentAfter(const Piece &piece, int totalChars)
 {
     return qMin(100, qRound(100.0 * (piece.first + kPieceChars) / totalChars));
+}
+
+// The first byte at which two texts of hexadecimal digits differ (upper or lower case alike),
+// counted from 0; -1 when they agree.
+int firstDifferentByte(const QString &a, const QString &b)
+{
+    const qsizetype chars = qMax(a.size(), b.size());
+    for (qsizetype at = 0; at < chars; at += 2) {
+        if (a.mid(at, 2).compare(b.mid(at, 2), Qt::CaseInsensitive) != 0)
+            return int(at / 2);
+    }
+    return -1;
+}
+
+[[noreturn]] void throwDifference(const QString &area, const QString &address)
+{
+    throw Failure(QStringLiteral("The controller holds something else than was written: %1 at %2")
+                      .arg(area, address));
 }
 
 }  // namespace
@@ -110,6 +129,28 @@ QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base
         }
     }
     return text;
+}
+
+void verifyWord(PlcLink &link, int timeoutMs, const QString &address, quint16 written,
+                const QString &area)
+{
+    if (readWord(link, timeoutMs, address) != written)
+        throwDifference(area, address);
+}
+
+void verifyText(PlcLink &link, ProgressDisplay *progress, int timeoutMs, int base,
+                const QString &written, const QString &area)
+{
+    if (written.isEmpty())
+        return;
+    std::optional<ProgressGuard> guard;
+    if (progress)
+        guard.emplace(*progress);
+    const QString held =
+        readText(link, guard ? &*guard : nullptr, timeoutMs, base, int(written.size()));
+    const int byte = firstDifferentByte(written, held);
+    if (byte >= 0)
+        throwDifference(area, addressAfter(base, byte));
 }
 
 }  // namespace steps

@@ -5,6 +5,7 @@
 #include <functional>
 
 class PlcLink;
+class ProgressDisplay;
 class ProgressGuard;
 
 // The steps every transfer is made of. A transfer is a short sequence of them with its own
@@ -50,5 +51,17 @@ quint16 readWord(PlcLink &link, int timeoutMs, const QString &address);
 // Reads totalChars digits from base in pieces of at most 64 bytes, showing the progress after
 // each when a progress window is given. Every piece is read before the text comes back.
 QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base, int totalChars);
+
+// Reading back what a download wrote, when the user asks for it. A difference raises
+// "The controller holds something else than was written: <area> at <address>".
+
+// Reads back a word written at address.
+void verifyWord(PlcLink &link, int timeoutMs, const QString &address, quint16 written,
+                const QString &area);
+
+// Reads back a text written from base, as readText reads it (with the progress window when one
+// is given); the address named is that of the first byte that differs.
+void verifyText(PlcLink &link, ProgressDisplay *progress, int timeoutMs, int base,
+                const QString &written, const QString &area);
 
 }  // namespace steps

@@ -24,6 +24,7 @@ constexpr int kWordReadTimeout = 350;
 constexpr int kTableReadTimeout = 650;
 
 const QString kCommandAddress = QStringLiteral("2002");
+const QString kPortWordArea = QStringLiteral("port word");
 
 void showConfigError(TransferContext &ctx, const QString &text)
 {
@@ -90,11 +91,12 @@ void downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSe
 
     ctx.link.open();
     std::optional<ProgressGuard> progress;
+    QString text;
     steps::writeBetweenServiceWords(ctx.link, [&] {
         steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
         if (!master)
             return;
-        const QString text = tableText(grid);
+        text = tableText(grid);
         progress.emplace(ctx.progress);
         steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, text);
     });
@@ -104,6 +106,14 @@ void downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSe
         settings.mode == UartMode::NotUse ? QStringLiteral("8000") : QStringLiteral("0080"));
     if (master)
         Pause(steps::kPiecePauseMs);
+    progress.reset();
+    if (!ctx.verifyWrites)
+        return;
+    // Read back as an upload reads.
+    steps::verifyWord(ctx.link, kWordReadTimeout, port.portWordAddress, portWord, kPortWordArea);
+    if (master)
+        steps::verifyText(ctx.link, &ctx.progress, kTableReadTimeout, port.tableBase, text,
+                          QStringLiteral("request table"));
 }
 
 PortConfigUpload uploadPortConfig(TransferContext &ctx, const UartPort &port)
@@ -158,6 +168,11 @@ void downloadSlaveSettings(TransferContext &ctx, const UartPort &port, const Por
         steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
         steps::writeWord(ctx.link, kWriteTimeout, port.slaveTimeoutAddress, *timeout);
     });
+    if (!ctx.verifyWrites)
+        return;
+    steps::verifyWord(ctx.link, kWordReadTimeout, port.portWordAddress, portWord, kPortWordArea);
+    steps::verifyWord(ctx.link, kWordReadTimeout, port.slaveTimeoutAddress, *timeout,
+                      QStringLiteral("slave timeout"));
 }
 
 SlaveSettingsUpload uploadSlaveSettings(TransferContext &ctx, const UartPort &port)

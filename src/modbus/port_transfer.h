@@ -37,7 +37,8 @@ struct UartTabState {
 // "Write to PLC": applies the stored port settings, asks, checks the request table whatever the
 // mode, then writes the port word (and in master mode the table, with the progress window)
 // between the two service words, and ends with the Modbus command word. Faults in the table
-// or the slave address are shown titled "Error in configurations" and nothing is sent.
+// or the slave address are shown titled "Error in configurations" and nothing is sent. With
+// ctx.verifyWrites the port word and the table are then read back as an upload reads them.
 void downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
                         const GridModel &grid);
 
@@ -59,7 +60,8 @@ void applyPortUpload(const PortConfigUpload &upload, PortSettings &settings, Gri
 
 // The UART 2 slave-settings "Download": asks, checks the address (1 to 247) and the timeout
 // (0 to 32767), then writes a slave-mode port word whatever mode is selected, and the slave
-// timeout word, between the service words. The link keeps the line settings it has.
+// timeout word, between the service words. The link keeps the line settings it has. With
+// ctx.verifyWrites both words are then read back.
 void downloadSlaveSettings(TransferContext &ctx, const UartPort &port,
                            const PortSettings &settings);
 

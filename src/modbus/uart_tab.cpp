@@ -79,9 +79,16 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     left->addWidget(buildModeOptions());
     left->addWidget(buildGeneralFrame());
     left->addWidget(buildSlaveFrame());
+    const QString table = QString::number(port.tableBase, 16).toUpper();
     left->addLayout(buttonRow({
-        {QStringLiteral("Write to PLC"), port.writeButton, &UartTab::writeClicked},
-        {QStringLiteral("Upload from PLC"), port.uploadButton, &UartTab::uploadFromPlc},
+        {QStringLiteral("Write to PLC"), port.writeButton, &UartTab::writeClicked,
+         QStringLiteral("Writes the mode and line settings (port word at %1) and, for a master, "
+                        "the request table (from %2) into the controller")
+             .arg(port.portWordAddress, table)},
+        {QStringLiteral("Upload from PLC"), port.uploadButton, &UartTab::uploadFromPlc,
+         QStringLiteral("Reads the mode, the line settings and the slave address or request "
+                        "table of %1 from the controller")
+             .arg(port.tabCaption)},
     }));
     left->addStretch();
 
@@ -117,9 +124,13 @@ QGroupBox *UartTab::buildGeneralFrame()
                 {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
     if (m_port.hasSlaveTransfer) {
         form->addRow(buttonRow({
-            {QStringLiteral("Download"), m_port.slaveDownloadButton,
-             &UartTab::slaveDownloadClicked},
-            {QStringLiteral("Upload"), m_port.slaveUploadButton, &UartTab::slaveUploadClicked},
+            {QStringLiteral("Download"), m_port.slaveDownloadButton, &UartTab::slaveDownloadClicked,
+             QStringLiteral("Writes the slave address and line settings (port word at %1) and "
+                            "the slave timeout (at %2) into the controller")
+                 .arg(m_port.portWordAddress, m_port.slaveTimeoutAddress)},
+            {QStringLiteral("Upload"), m_port.slaveUploadButton, &UartTab::slaveUploadClicked,
+             QStringLiteral("Reads the slave address, line settings and slave timeout from the "
+                            "controller")},
         }));
     }
     return general;
@@ -131,6 +142,7 @@ QHBoxLayout *UartTab::buttonRow(const QList<Button> &buttons)
     for (const Button &button : buttons) {
         auto *b = new QPushButton(button.caption);
         b->setObjectName(button.name);
+        b->setToolTip(button.toolTip);
         connect(b, &QPushButton::clicked, this, button.handler);
         row->addWidget(b);
     }
@@ -308,9 +320,14 @@ void UartTab::storeCellText(int row, int col, const QString &text)
         m_ctx.prompts.message(this, refusal, kNoTitle);
 }
 
+QString UartTab::actionName(const QString &what) const
+{
+    return m_port.tabCaption + QLatin1Char(' ') + what;
+}
+
 void UartTab::writeClicked()
 {
-    runLinkAction(m_ctx, [this] {
+    runLinkAction(m_ctx, actionName(QStringLiteral("download")), [this] {
         GridModel sent(m_requests.cols());
         copyCells(m_requests, sent);
         downloadPortConfig(m_ctx, m_port, settings(), sent);
@@ -319,7 +336,7 @@ void UartTab::writeClicked()
 
 void UartTab::uploadFromPlc()
 {
-    runLinkAction(m_ctx, [this] {
+    runLinkAction(m_ctx, actionName(QStringLiteral("upload")), [this] {
         const PortConfigUpload upload = uploadPortConfig(m_ctx, m_port);
         PortSettings shown = settings();
         applyPortUpload(upload, shown, m_requests);
@@ -332,12 +349,13 @@ void UartTab::uploadFromPlc()
 
 void UartTab::slaveDownloadClicked()
 {
-    runLinkAction(m_ctx, [this] { downloadSlaveSettings(m_ctx, m_port, settings()); });
+    runLinkAction(m_ctx, actionName(QStringLiteral("slave settings download")),
+                  [this] { downloadSlaveSettings(m_ctx, m_port, settings()); });
 }
 
 void UartTab::slaveUploadClicked()
 {
-    runLinkAction(m_ctx, [this] {
+    runLinkAction(m_ctx, actionName(QStringLiteral("slave settings upload")), [this] {
         const SlaveSettingsUpload upload = uploadSlaveSettings(m_ctx, m_port);
         PortSettings shown = settings();
         applySlaveUpload(upload, shown);

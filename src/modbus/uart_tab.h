@@ -78,6 +78,7 @@ private:
         QString caption;
         QString name;
         void (UartTab::*handler)();
+        QString toolTip;  // what the button reads or writes
     };
     QHBoxLayout *buttonRow(const QList<Button> &buttons);
     OptionGroup *buildModeOptions();
@@ -88,6 +89,9 @@ private:
     // The controls as the transfers take them, and the transfers' results put back.
     PortSettings settings() const;
     void showSettings(const PortSettings &settings);
+
+    // "UART 1 download" and the like, as the window's status line names an action.
+    QString actionName(const QString &what) const;
 
     // Button handlers.
     void addClicked();

@@ -21,13 +21,11 @@ constexpr int kModeWordTimeout = 350;  // Field Net and "Not use"
 constexpr int kTableWriteTimeout = 650;
 constexpr int kReadTimeout = 350;
 
-void writeMaster(TransferContext &ctx, const QList<SensorCells> &sensors)
+void writeMaster(TransferContext &ctx, quint16 word, const QList<SensorCells> &sensors)
 {
-    const int n = int(sensors.size());
     steps::writeBetweenServiceWords(ctx.link, [&] {
-        steps::writeWord(ctx.link, kMasterWordTimeout, kModeWordAddress,
-                         encodeAuxWord(AuxMode::OneWireMaster, {}, n));
-        if (n == 0)
+        steps::writeWord(ctx.link, kMasterWordTimeout, kModeWordAddress, word);
+        if (sensors.isEmpty())
             return;
         ProgressGuard progress(ctx.progress);
         steps::writeText(ctx.link, progress, kTableWriteTimeout, kSensorBase,
@@ -49,21 +47,30 @@ void downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
     }
     ctx.link.open();
     const AuxSettings &settings = state.settings;
+    const bool master = settings.mode == AuxMode::OneWireMaster;
+    const quint16 word =
+        encodeAuxWord(settings.mode, settings.fieldNet, master ? int(state.sensors.size()) : 0);
     switch (settings.mode) {
         case AuxMode::OneWireMaster:
-            writeMaster(ctx, state.sensors);
+            writeMaster(ctx, word, state.sensors);
             break;
         case AuxMode::FieldNet:
             // The controller takes the line settings at once, with no service words around.
-            steps::writeWord(ctx.link, kModeWordTimeout, kModeWordAddress,
-                             encodeAuxWord(AuxMode::FieldNet, settings.fieldNet, 0));
+            steps::writeWord(ctx.link, kModeWordTimeout, kModeWordAddress, word);
             break;
         case AuxMode::NotUse:
             steps::writeBetweenServiceWords(ctx.link, [&] {
-                steps::writeWord(ctx.link, kModeWordTimeout, kModeWordAddress, 0);
+                steps::writeWord(ctx.link, kModeWordTimeout, kModeWordAddress, word);
             });
             break;
     }
+    if (!ctx.verifyWrites)
+        return;
+    // Read back as an upload reads.
+    steps::verifyWord(ctx.link, kReadTimeout, kModeWordAddress, word, QStringLiteral("mode word"));
+    if (master)
+        steps::verifyText(ctx.link, &ctx.progress, kReadTimeout, kSensorBase,
+                          sensorTableText(state.sensors), QStringLiteral("sensor records"));
 }
 
 AuxConfigUpload uploadAuxConfig(TransferContext &ctx)

@@ -29,7 +29,8 @@ struct OneWireTabState {
 // "Write to PLC": applies the stored port settings, asks, checks the sensors whatever the mode
 // (a fault is shown titled "Error in configuration" and nothing is sent), then writes by mode:
 // a master its mode word and sensor records (with the progress window) between the service
-// words, Field Net its mode word alone, "Not use" the word 0 between the service words.
+// words, Field Net its mode word alone, "Not use" the word 0 between the service words. With
+// ctx.verifyWrites the mode word and a master's sensor records are then read back.
 void downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state);
 
 // What "Upload from PLC" read back, for the tab to apply once everything has arrived.

@@ -60,10 +60,19 @@ QGroupBox *OneWireTab::buildAuxFrame()
     connect(m_modes, &OptionGroup::optionClicked, this, &OneWireTab::modeClicked);
 
     auto *transfers = new QHBoxLayout;
-    connect(addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("Command17")),
-            &QPushButton::clicked, this, &OneWireTab::writeToPlc);
-    connect(addButton(transfers, QStringLiteral("Upload from PLC"), QStringLiteral("Command18")),
-            &QPushButton::clicked, this, &OneWireTab::uploadFromPlc);
+    QPushButton *write =
+        addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("Command17"));
+    write->setToolTip(
+        QStringLiteral("Writes the port mode (mode word at 200A) and, for a "
+                       "1-wire master, the sensor table (from 200C) into the "
+                       "controller"));
+    connect(write, &QPushButton::clicked, this, &OneWireTab::writeToPlc);
+    QPushButton *upload =
+        addButton(transfers, QStringLiteral("Upload from PLC"), QStringLiteral("Command18"));
+    upload->setToolTip(
+        QStringLiteral("Reads the port mode, the Field Net line settings or the "
+                       "sensor table from the controller"));
+    connect(upload, &QPushButton::clicked, this, &OneWireTab::uploadFromPlc);
     m_modes->column().addLayout(transfers);
     return m_modes;
 }
@@ -211,12 +220,13 @@ void OneWireTab::deleteAllClicked()
 void OneWireTab::writeToPlc()
 {
     // The state is a copy: what goes out is the table as it was when the button was pressed.
-    runLinkAction(m_ctx, [this] { downloadAuxConfig(m_ctx, state()); });
+    runLinkAction(m_ctx, QStringLiteral("1-wire download"),
+                  [this] { downloadAuxConfig(m_ctx, state()); });
 }
 
 void OneWireTab::uploadFromPlc()
 {
-    runLinkAction(m_ctx, [this] {
+    runLinkAction(m_ctx, QStringLiteral("1-wire upload"), [this] {
         const AuxConfigUpload upload = uploadAuxConfig(m_ctx);
         AuxSettings shown = settings();
         setHeadings();

@@ -16,6 +16,10 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
     restart->setObjectName(QStringLiteral("Command32"));
     auto *update = new QPushButton(QStringLiteral("Start update firmware for STM32F3"), this);
     update->setObjectName(QStringLiteral("Command31"));
+    restart->setToolTip(QStringLiteral("Writes the restart word (at 3011) into the controller"));
+    update->setToolTip(
+        QStringLiteral("Writes the update word (at 3010) into the controller, "
+                       "then starts the firmware update program"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(restart);
@@ -27,12 +31,12 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
 
 void GeneralSettingFrame::restartPlc()
 {
-    runLinkAction(m_ctx, [this] { ::restartPlc(m_ctx); });
+    runLinkAction(m_ctx, QStringLiteral("PLC restart"), [this] { ::restartPlc(m_ctx); });
 }
 
 void GeneralSettingFrame::startUpdate()
 {
-    runLinkAction(m_ctx, [this] {
+    runLinkAction(m_ctx, QStringLiteral("Firmware update"), [this] {
         updateFirmware(m_ctx,
                        updateProgramPaths(programFolders(QCoreApplication::applicationDirPath())));
     });

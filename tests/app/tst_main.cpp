@@ -6,6 +6,7 @@
 #include "one_wire_tab.h"
 #include "progress_window.h"
 #include "scripted_prompts.h"
+#include "sim_fixture.h"
 #include "uart_tab.h"
 
 #include <QAction>
@@ -14,12 +15,14 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -76,7 +79,11 @@ private Q_SLOTS:
     void saveAppSettingStoresUart1Lists();
     void commSettingOkChangesTheCaptionAtOnce();
     void commSettingCloseBoxKeepsTheCaption();
-    void exitClosesAndRemovesTheTableHook();
+    void exitKeepsTheWindowAndRemovesTheTableHook();
+    void windowComesBackAsLeft_data();
+    void windowComesBackAsLeft();
+    void statusLine_data();
+    void statusLine();
     void uartModeChange_data();
     void uartModeChange();
     void modeChangesKeepTableAndBoxes();
@@ -164,6 +171,8 @@ void TestMain::startUpWithoutSettingsFile()
     QVERIFY(m_main->tableHookInstalled());
     QVERIFY(!QFile::exists(m_file));
     QVERIFY(m_prompts.shown.isEmpty());
+    QCOMPARE(qobject_cast<QLabel *>(control("portStatus"))->text(),
+             QStringLiteral("COM1 → /dev/ttyS0, 9600 N 7 1"));
 }
 
 void TestMain::startUpTakesStoredSettings_data()
@@ -356,16 +365,19 @@ void TestMain::menus_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("entries");  // a "-" before an entry the user cannot choose
+    // A "-" before an entry the user cannot choose, its shortcut after it.
+    QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("File") << "File"
                           << "&File"
-                          << QStringList{"-New config", "Load config",       "Save config",
-                                         "-Print",      "-Save app setting", "Exit"};
+                          << QStringList{"-New config", "Load config Ctrl+O", "Save config Ctrl+S",
+                                         "-Print",      "-Save app setting",  "Exit Ctrl+Q"};
     QTest::newRow("PLC") << "PLC"
                          << "PLC"
-                         << QStringList{"Comm. setting",   "-Check config", "Search 1-wire",
-                                        "Upload from PLC", "-Load to PLC",  "Traffic monitor"};
+                         << QStringList{"Comm. setting",        "-Check config",
+                                        "Search 1-wire",        "Upload from PLC F5",
+                                        "-Load to PLC",         "Traffic monitor",
+                                        "Verify after writing"};
     QTest::newRow("About") << "About"
                            << "About" << QStringList{};
 }
@@ -383,7 +395,9 @@ void TestMain::menus()
     QStringList shown;
     for (QAction *action : m->actions()) {
         if (!action->isSeparator())
-            shown.append((action->isEnabled() ? QString() : QStringLiteral("-")) + action->text());
+            shown.append(((action->isEnabled() ? QString() : QStringLiteral("-")) + action->text() +
+                          QLatin1Char(' ') + action->shortcut().toString())
+                             .trimmed());
     }
     QCOMPARE(shown, entries);
     QVERIFY(m_main->findChild<QAction *>(QStringLiteral("Search_1wire")));
@@ -445,6 +459,8 @@ void TestMain::commSettingOkChangesTheCaptionAtOnce()
     answerComSetting(6, true);
     m_main->findChild<QAction *>(QStringLiteral("Comm_setting"))->trigger();
     QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("7"));
+    QCOMPARE(qobject_cast<QLabel *>(control("portStatus"))->text(),
+             QStringLiteral("COM7 → /dev/ttyS6, 9600 N 7 1"));
     QCOMPARE(Read_ini(m_file, "COM", "Port_num", QString()), QStringLiteral("6"));
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(m_main->findChildren<Com_setting *>().isEmpty());  // discarded when closed
@@ -461,15 +477,139 @@ void TestMain::commSettingCloseBoxKeepsTheCaption()
     QVERIFY(!QFile::exists(m_file));
 }
 
-void TestMain::exitClosesAndRemovesTheTableHook()
+// The tables whose columns the user sizes, each with two widths kept (the last column takes
+// the rest).
+const char *const kResizableTables[] = {"MB_grid", "MB_grid2", "MSFlexGrid1", "W1_grid"};
+
+void TestMain::exitKeepsTheWindowAndRemovesTheTableHook()
 {
+    writeFile("[COM]\nPort_num=2\n");
     makeWindow();
     m_main->show();
-    QVERIFY(m_main->tableHookInstalled());
+    m_main->setGeometry(60, 40, 1100, 600);
+    m_main->tabs().setCurrentIndex(4);
+    int width = 50;
+    for (const char *table : kResizableTables) {
+        auto *view = qobject_cast<GridView *>(control(table));
+        view->setColumnWidth(0, width);
+        view->setColumnWidth(1, width + 90);
+        ++width;
+    }
+    m_main->findChild<QAction *>(QStringLiteral("Verify_after_writing"))->trigger();
+    QVERIFY(m_main->transferContext().verifyWrites);
+    QFile file(m_file);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[COM]\nPort_num=2\n"));  // written at shut-down only
+    file.close();
+
     m_main->findChild<QAction *>(QStringLiteral("Exit"))->trigger();
     QVERIFY(!m_main->isVisible());
     QVERIFY(!m_main->tableHookInstalled());
-    QVERIFY(!QFile::exists(m_file));  // nothing is saved at shut-down
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(),
+             QByteArray("[COM]\nPort_num=2\n\n[WINDOW]\nLeft=60\nTop=40\nWidth=1100\n"
+                        "Height=600\nMaximized=0\nTab=4\nColumns_MB_grid=50,140\n"
+                        "Columns_MB_grid2=51,141\nColumns_MSFlexGrid1=52,142\n"
+                        "Columns_W1_grid=53,143\nVerify=1\n"));
+}
+
+void TestMain::windowComesBackAsLeft_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QList<int>>("gridColumns");  // of MB_grid2; empty: as the start-up sizes
+    QTest::addColumn<bool>("verify");
+
+    QTest::newRow("where it was")
+        << QByteArray(
+               "[WINDOW]\nLeft=60\nTop=40\nWidth=1100\nHeight=600\nTab=4\n"
+               "Columns_MB_grid2=51,141\nVerify=1\n")
+        << QRect(60, 40, 1100, 600) << 4 << QList<int>{51, 141} << true;
+    // The offscreen screen is 800 x 800: centred as far as the window fits.
+    QTest::newRow("off every screen")
+        << QByteArray(
+               "[WINDOW]\nLeft=4000\nTop=-3000\nWidth=1100\nHeight=600\nTab=9\n"
+               "Columns_MB_grid2=0,141\nVerify=0\n")
+        << QRect(0, 100, 1100, 600) << 0 << QList<int>() << false;
+}
+
+void TestMain::windowComesBackAsLeft()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QRect, geometry);
+    QFETCH(int, tab);
+    QFETCH(QList<int>, gridColumns);
+    QFETCH(bool, verify);
+    const auto columns = [this] {
+        const auto *grid = qobject_cast<GridView *>(control("MB_grid2"));
+        return QList<int>{grid->columnWidth(0), grid->columnWidth(1)};
+    };
+    makeWindow();
+    const QList<int> startUpColumns = columns();
+    m_main.reset();
+
+    writeFile(file);
+    makeWindow();
+    m_main->show();
+    QCOMPARE(m_main->geometry(), geometry);
+    QCOMPARE(m_main->tabs().currentIndex(), tab);
+    QCOMPARE(columns(), gridColumns.isEmpty() ? startUpColumns : gridColumns);
+    QCOMPARE(m_main->findChild<QAction *>(QStringLiteral("Verify_after_writing"))->isChecked(),
+             verify);
+    QCOMPARE(m_main->transferContext().verifyWrites, verify);
+}
+
+void TestMain::statusLine_data()
+{
+    QTest::addColumn<QString>("button");  // empty: the key F5 ("Upload from PLC" of the menu)
+    QTest::addColumn<int>("fault");       // -1 none, 0 the first write refused, 1 silence
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("status");  // a pattern where the duration varies
+
+    QTest::newRow("download done")
+        << "Command19" << -1 << true << "^UART 1 download: done in \\d+\\.\\d s$";
+    QTest::newRow("download refused")
+        << "Command19" << 0 << true << "UART 1 download: Wrong answer from PLC";
+    QTest::newRow("download cancelled")
+        << "Command7" << -1 << false << "UART 2 download: nothing sent";
+    QTest::newRow("upload silent")
+        << "Command18" << 1 << true << "1-wire upload: Answer timeout from PLC";
+    QTest::newRow("F5, the last of three uploads")
+        << QString() << -1 << true << "^1-wire upload: done in \\d+\\.\\d s$";
+}
+
+void TestMain::statusLine()
+{
+    QFETCH(QString, button);
+    QFETCH(int, fault);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, status);
+    SimFixture sim;
+    QVERIFY2(sim.ok(), qPrintable(sim.error()));
+    if (fault == 0)
+        sim.plc.failWrite(1, VirtualPlc::Fault::Nak);
+    if (fault == 1)
+        sim.plc.failAddress(QStringLiteral("200A"), VirtualPlc::Fault::Silence);
+    m_prompts.confirmAnswers.enqueue(confirmed);
+    makeWindow();
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    auto *action = qobject_cast<QLabel *>(control("actionStatus"));
+    QCOMPARE(action->text(), QString());
+    QCOMPARE(qobject_cast<QLabel *>(control("portStatus"))->text(),
+             QStringLiteral("COM1 → %1, 9600 N 8 1").arg(sim.plc.devicePath()));
+
+    if (button.isEmpty())
+        QTest::keyClick(m_main.get(), Qt::Key_F5);
+    else
+        QTest::mouseClick(control(button), Qt::LeftButton);
+    if (status.startsWith(QLatin1Char('^')))
+        QVERIFY2(QRegularExpression(status).match(action->text()).hasMatch(),
+                 qPrintable(action->text()));
+    else
+        QCOMPARE(action->text(), status);
+    m_main.reset();  // before the controller goes
 }
 
 void TestMain::uartModeChange_data()

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+struct ActionOutcome;
+
+// The texts of the main window's status line.
+
+// The chosen port, the device behind it and its line settings: "COM1 → /dev/ttyUSB0, 9600 N 8 1".
+QString portStatusText(int portNumber, const QString &device, const QString &lineSettings);
+
+// How the last action ended: "UART 1 download: done in 1.7 s", "1-wire upload: Answer timeout
+// from PLC", or "... nothing sent" when it stopped before opening the port.
+QString actionStatusText(const ActionOutcome &outcome);

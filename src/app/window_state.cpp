@@ -1,0 +1,106 @@
+#include "window_state.h"
+
+#include "ini_file.h"
+
+#include <optional>
+
+namespace {
+
+const QString kSection = QStringLiteral("WINDOW");
+const QString kColumnsPrefix = QStringLiteral("Columns_");
+// How much of a window must lie on a screen for the user to take hold of it.
+constexpr int kGripWidth = 100;
+constexpr int kGripHeight = 30;
+
+QString readKey(const QString &key)
+{
+    return Read_ini(settingsFilePath(), kSection, key, QString());
+}
+
+void writeKey(const QString &key, const QString &value)
+{
+    Write_ini(settingsFilePath(), kSection, key, value);
+}
+
+std::optional<int> readNumber(const QString &key)
+{
+    bool ok = false;
+    const int value = readKey(key).toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+QList<int> widthsOf(const QString &text)
+{
+    QList<int> widths;
+    for (const QString &piece : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int width = piece.trimmed().toInt(&ok);
+        if (!ok || width <= 0)
+            return {};
+        widths.append(width);
+    }
+    return widths;
+}
+
+QString widthsText(const QList<int> &widths)
+{
+    QStringList texts;
+    for (int width : widths)
+        texts.append(QString::number(width));
+    return texts.join(QLatin1Char(','));
+}
+
+}  // namespace
+
+WindowState readWindowState(const QStringList &tables)
+{
+    WindowState state;
+    const auto left = readNumber(QStringLiteral("Left"));
+    const auto top = readNumber(QStringLiteral("Top"));
+    const auto width = readNumber(QStringLiteral("Width"));
+    const auto height = readNumber(QStringLiteral("Height"));
+    if (left && top && width > 0 && height > 0)
+        state.geometry = QRect(*left, *top, *width, *height);
+    state.maximized = readNumber(QStringLiteral("Maximized")).value_or(0) != 0;
+    state.tab = readNumber(QStringLiteral("Tab")).value_or(0);
+    state.verifyWrites = readNumber(QStringLiteral("Verify")).value_or(0) != 0;
+    for (const QString &table : tables) {
+        const QList<int> widths = widthsOf(readKey(kColumnsPrefix + table));
+        if (!widths.isEmpty())
+            state.columnWidths.insert(table, widths);
+    }
+    return state;
+}
+
+void writeWindowState(const WindowState &state)
+{
+    if (!state.geometry.isNull()) {
+        writeKey(QStringLiteral("Left"), QString::number(state.geometry.x()));
+        writeKey(QStringLiteral("Top"), QString::number(state.geometry.y()));
+        writeKey(QStringLiteral("Width"), QString::number(state.geometry.width()));
+        writeKey(QStringLiteral("Height"), QString::number(state.geometry.height()));
+    }
+    writeKey(QStringLiteral("Maximized"), QString::number(state.maximized ? 1 : 0));
+    writeKey(QStringLiteral("Tab"), QString::number(state.tab));
+    for (auto table = state.columnWidths.cbegin(); table != state.columnWidths.cend(); ++table)
+        writeKey(kColumnsPrefix + table.key(), widthsText(table.value()));
+    writeKey(QStringLiteral("Verify"), QString::number(state.verifyWrites ? 1 : 0));
+}
+
+QRect placeOnScreens(const QRect &stored, const QList<QRect> &screens)
+{
+    if (screens.isEmpty())
+        return stored;
+    for (const QRect &screen : screens) {
+        const QRect shown = screen.intersected(stored);
+        if (shown.width() >= qMin(kGripWidth, stored.width()) &&
+            shown.height() >= qMin(kGripHeight, stored.height()))
+            return stored;
+    }
+    const QRect &primary = screens.first();
+    QRect centred(QPoint(), stored.size());
+    centred.moveCenter(primary.center());
+    centred.moveTopLeft(
+        QPoint(qMax(centred.left(), primary.left()), qMax(centred.top(), primary.top())));
+    return centred;
+}
