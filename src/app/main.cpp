@@ -5,19 +5,26 @@
 
 #include <QApplication>
 
+namespace {
+
+// The title of the plain message boxes, and the folder of the per-user settings file, which the
+// window and the command line share.
+const QString kApplicationName = QStringLiteral("PLC Tavrix");
+
+}  // namespace
+
 int main(int argc, char *argv[])
 {
     // A command runs without a window, so it needs no display.
     if (isCommandLine(argc, argv)) {
         QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("plc-config"));
+        QCoreApplication::setApplicationName(kApplicationName);
         return runCommandLine(QCoreApplication::arguments());
     }
 
     QApplication app(argc, argv);
-    // The name is the title of the plain message boxes. No display name: the window system would
-    // append it to every caption.
-    QApplication::setApplicationName(QStringLiteral("PLC Tavrix"));
+    // No display name: the window system would append it to every caption.
+    QApplication::setApplicationName(kApplicationName);
     QApplication::setStyle(QStringLiteral("Fusion"));  // the same tidy look on every desktop
     QGuiApplication::setDesktopFileName(QStringLiteral("plc-config"));  // its menu entry and icon
 
