@@ -91,11 +91,11 @@ class DriverPlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "install_driver.json")
 
 public:
-    QObject *create(const QString &key, const QString &spec) override
+    QObject *create(const QString &key, const QString &number) override
     {
         if (key.compare(QLatin1String("plcdriver"), Qt::CaseInsensitive) != 0)
             return nullptr;
-        return new Driver(spec);
+        return new Driver(number);
     }
 };
 
