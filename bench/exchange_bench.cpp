@@ -3,7 +3,7 @@
 #include "exchanges.h"
 #include "ini_file.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "virtual_plc.h"
 
 #include <QCoreApplication>

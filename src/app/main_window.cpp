@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "aux_mode_word.h"
 #include "com_setting.h"
 #include "config_file.h"
 #include "converter_tab.h"
@@ -11,9 +10,9 @@
 #include "modbus_diag_tab.h"
 #include "one_wire_diag_tab.h"
 #include "one_wire_tab.h"
-#include "port_setup.h"
 #include "progress_window.h"
 #include "prompts.h"
+#include "settings_store.h"
 #include "status_line.h"
 #include "traffic_monitor.h"
 #include "uart_port.h"
@@ -34,8 +33,6 @@
 
 namespace {
 
-const QString kAppSection = QStringLiteral("COM_MB");
-
 // Sits on the I/O map table and hands every event on untouched.
 class PassThroughFilter : public QObject {
 public:
@@ -43,17 +40,15 @@ public:
     bool eventFilter(QObject *, QEvent *) override { return false; }
 };
 
-// The stored "COM_MB" keys and the UART 1 list each belongs to.
-struct AppSettingKey {
-    const char *key;
-    UartTab::List list;
-};
-constexpr AppSettingKey kAppSettingKeys[] = {
-    {"Speed", UartTab::List::Speed},
-    {"Parity", UartTab::List::Parity},
-    {"Bit_num", UartTab::List::Bits},
-    {"Stop_bit", UartTab::List::Stop},
-};
+// "Save app setting" keeps UART 1's four lists under the keys of the same names.
+using settingsfile::LineList;
+constexpr LineList kAppSettingLists[] = {LineList::Speed, LineList::Parity, LineList::Bits,
+                                         LineList::Stop};
+
+UartTab::List tabList(LineList list)
+{
+    return UartTab::List(int(list));
+}
 
 // The size the window first opens with, before any is stored.
 constexpr QSize kFirstSize(1240, 700);
@@ -205,30 +200,18 @@ void Main::buildMenus()
 
 void Main::startUp()
 {
-    UartTab &uart1 = uart(1);
-    UartTab &uart2 = uart(2);
-
-    uart1.selectListEntry(UartTab::List::Speed, QStringLiteral("115200"));
-    for (const AppSettingKey &stored : kAppSettingKeys) {
-        if (stored.list != UartTab::List::Speed)
-            uart1.setListIndex(stored.list, storedListIndex(kAppSection, QLatin1String(stored.key),
-                                                            uart1.listCount(stored.list)));
-    }
-
-    uart1.setHeadings();
-    uart2.setHeadings();
+    // The same values the command line starts from.
+    const WindowConfig defaults = startUpWindowConfig();
+    uart(1).setHeadings();
+    uart(2).setHeadings();
     m_ioMap->setHeadings();
     m_modbusDiag->setHeadings();
     m_oneWireDiag->setHeadings();
 
-    m_oneWire->selectMode(int(AuxMode::NotUse));
-    uart1.selectMode(int(UartMode::NotUse));
-    uart2.selectMode(int(UartMode::NotUse));
-
-    uart1.selectListEntry(UartTab::List::Parity, QStringLiteral("None"));
+    m_oneWire->selectMode(defaults.auxMode);
+    uart(1).applySettings(defaults.uarts[0]);
+    uart(2).applySettings(defaults.uarts[1]);
     m_oneWire->selectListDefaults();
-    uart2.selectListEntry(UartTab::List::Parity, QStringLiteral("None"));
-    uart2.selectListEntry(UartTab::List::Speed, QStringLiteral("115200"));
 
     installTableHook();
     m_ioMap->prepare();
@@ -239,7 +222,8 @@ void Main::startUp()
 void Main::Change_main_caption()
 {
     setWindowTitle(QStringLiteral("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029 ") +
-                   QStringLiteral("  //Active port - COM ") + QString::number(storedPortNumber()));
+                   QStringLiteral("  //Active port - COM ") +
+                   QString::number(settingsfile::portNumber()));
 }
 
 void Main::openComSetting()
@@ -305,9 +289,8 @@ void Main::loadConfig()
 
 void Main::saveAppSetting()
 {
-    for (const AppSettingKey &stored : kAppSettingKeys)
-        Write_ini(settingsFilePath(), kAppSection, QLatin1String(stored.key),
-                  QString::number(uart(1).listIndex(stored.list)));
+    for (LineList list : kAppSettingLists)
+        settingsfile::setAppListIndex(list, uart(1).listIndex(tabList(list)));
     m_prompts.message(
         this,
         QStringLiteral("New default application setting was saved in *.ini file successfully "));
@@ -379,20 +362,20 @@ void Main::buildStatusBar()
     statusBar()->addWidget(m_actionStatus, 1);
     statusBar()->addPermanentWidget(m_portStatus);
     showPortStatus();
-    m_ctx.finished = [this](const ActionOutcome &outcome) {
-        showActionOutcome(outcome);
+    m_ctx.finished = [this](const QString &action, const Outcome &outcome) {
+        showActionOutcome(action, outcome);
     };
 }
 
 void Main::showPortStatus()
 {
-    const int number = storedPortNumber();
-    m_portStatus->setText(portStatusText(number, portDevice(number), storedLineSettings()));
+    const PortSetup port = settingsfile::storedPort();
+    m_portStatus->setText(portStatusText(port.number, port.device, port.line.text()));
 }
 
-void Main::showActionOutcome(const ActionOutcome &outcome)
+void Main::showActionOutcome(const QString &action, const Outcome &outcome)
 {
-    const QString text = actionStatusText(outcome);
+    const QString text = actionStatusText(action, outcome);
     m_actionStatus->setText(text);
     m_actionStatus->setToolTip(text);
 }

@@ -85,7 +85,7 @@ private:
     void addMenuComforts(bool verifyWrites);
     void buildStatusBar();
     void showPortStatus();
-    void showActionOutcome(const ActionOutcome &outcome);
+    void showActionOutcome(const QString &action, const Outcome &outcome);
     void restoreWindowState(const WindowState &state);
 
     Prompts &m_prompts;

@@ -1,6 +1,6 @@
 #include "status_line.h"
 
-#include "link_action.h"
+#include "outcome.h"
 
 QString portStatusText(int portNumber, const QString &device, const QString &lineSettings)
 {
@@ -15,11 +15,12 @@ QString portStatusText(int portNumber, const QString &device, const QString &lin
     return QStringLiteral("%1 → %2, %3").arg(port, device, settings);
 }
 
-QString actionStatusText(const ActionOutcome &outcome)
+QString actionStatusText(const QString &action, const Outcome &outcome)
 {
     QString result;
-    if (!outcome.failure.isEmpty()) {
-        result = outcome.failure;
+    const bool failed = outcome.isLinkFailure() || outcome.kind == Outcome::Kind::Failed;
+    if (failed) {
+        result = outcome.message;
         result.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         result.replace(QLatin1Char('\n'), QLatin1Char(' '));
     } else if (outcome.openMs < 0) {
@@ -27,5 +28,5 @@ QString actionStatusText(const ActionOutcome &outcome)
     } else {
         result = QStringLiteral("done in %1 s").arg(outcome.openMs / 1000.0, 0, 'f', 1);
     }
-    return outcome.action + QStringLiteral(": ") + result;
+    return action + QStringLiteral(": ") + result;
 }

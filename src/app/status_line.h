@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct ActionOutcome;
+struct Outcome;
 
 // The texts of the main window's status line.
 
@@ -11,4 +11,4 @@ QString portStatusText(int portNumber, const QString &device, const QString &lin
 
 // How the last action ended: "UART 1 download: done in 1.7 s", "1-wire upload: Answer timeout
 // from PLC", or "... nothing sent" when it stopped before opening the port.
-QString actionStatusText(const ActionOutcome &outcome);
+QString actionStatusText(const QString &action, const Outcome &outcome);

@@ -1,12 +1,11 @@
 #include "window_state.h"
 
-#include "ini_file.h"
+#include "settings_store.h"
 
 #include <optional>
 
 namespace {
 
-const QString kSection = QStringLiteral("WINDOW");
 const QString kColumnsPrefix = QStringLiteral("Columns_");
 // How much of a window must lie on a screen for the user to take hold of it.
 constexpr int kGripWidth = 100;
@@ -14,12 +13,12 @@ constexpr int kGripHeight = 30;
 
 QString readKey(const QString &key)
 {
-    return Read_ini(settingsFilePath(), kSection, key, QString());
+    return settingsfile::windowValue(key);
 }
 
 void writeKey(const QString &key, const QString &value)
 {
-    Write_ini(settingsFilePath(), kSection, key, value);
+    settingsfile::setWindowValue(key, value);
 }
 
 std::optional<int> readNumber(const QString &key)

@@ -7,7 +7,7 @@
 #include "line_settings.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -133,12 +133,12 @@ QStringList chosenParts(const QCommandLineParser &parser)
 
 // The port of --port: COMn by its number and the device mapped to it, or a device path, which
 // takes the number of the COMn mapped to it when there is one.
-void choosePort(PlcLink &link, const QCommandLineParser &parser)
+PortSetup choosePort(const QCommandLineParser &parser)
 {
+    using settingsfile::portDevice;
     if (!parser.isSet(QStringLiteral("port"))) {
-        const int number = storedPortNumber();
-        link.setPort(number, portDevice(number));
-        return;
+        const int number = settingsfile::portNumber();
+        return {number, portDevice(number), {}};
     }
     const QString port = parser.value(QStringLiteral("port"));
     static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"),
@@ -149,31 +149,25 @@ void choosePort(PlcLink &link, const QCommandLineParser &parser)
         if (number < 1 || number > kPorts)
             badArgument(
                 QStringLiteral("--port %1: the ports are COM1 to COM10, or a device.").arg(port));
-        link.setPort(number, portDevice(number));
-        return;
+        return {number, portDevice(number), {}};
     }
     for (int number = 1; number <= kPorts; ++number) {
-        if (portDevice(number) == port) {
-            link.setPort(number, port);
-            return;
-        }
+        if (portDevice(number) == port)
+            return {number, port, {}};
     }
-    link.setPort(0, port);
+    return {0, port, {}};
 }
 
-void chooseLine(PlcLink &link, const QCommandLineParser &parser)
+LineSettings chooseLine(const QCommandLineParser &parser)
 {
-    if (!parser.isSet(QStringLiteral("line"))) {
-        link.setLineSettings(storedLineSettings());
-        return;
-    }
+    if (!parser.isSet(QStringLiteral("line")))
+        return settingsfile::lineSettings();
     const QString line = parser.value(QStringLiteral("line"));
     try {
-        LineSettings::parse(line);
+        return LineSettings::parse(line);
     } catch (const Failure &f) {
         badArgument(QStringLiteral("--line %1: %2").arg(line, f.description()));
     }
-    link.setLineSettings(line);
 }
 
 void chooseSettingsFile(const QCommandLineParser &parser)
@@ -194,10 +188,11 @@ int runParsed(Parsed &p, Console &console)
                       p.parser.value(QStringLiteral("import")));
 
     const QStringList parts = chosenParts(p.parser);
+    // The port and its line settings are set once, for every step of the command.
     PlcLink link;
-    choosePort(link, p.parser);
-    chooseLine(link, p.parser);
-    link.pinSettings();
+    PortSetup port = choosePort(p.parser);
+    port.line = chooseLine(p.parser);
+    link.setPort(port);
     ConsolePrompts prompts(console);
     ConsoleProgress progress(console);
     TransferContext ctx{link, prompts, progress};
@@ -255,6 +250,6 @@ int runCommandLine(const QStringList &arguments)
         return runParsed(p, console);
     } catch (const Failure &f) {
         console.note(f.description());
-        return exitCodeOf(f.cause());
+        return exitCodeOf(Outcome::of(f));
     }
 }

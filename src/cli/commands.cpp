@@ -8,10 +8,9 @@
 #include "connection_test.h"
 #include "console.h"
 #include "csv_table.h"
-#include "grid_model.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "port_transfer.h"
 #include "uart_port.h"
 
 #include <QFile>
@@ -38,50 +37,46 @@ UartTabState &uartState(WindowConfig &config, const QString &part)
     return config.uarts.at(part == kUart2 ? 1 : 0);
 }
 
-// Runs one transfer as its button would and tells how it ended. A transfer that stopped with a
-// message but no failure stopped on a check of what it was to send.
-int runStep(CommandEnv &env, const QString &part, const std::function<void()> &action)
+// Runs one step as its button would: its messages on standard error, its exit code.
+int runStep(CommandEnv &env, const QString &part, const std::function<Outcome()> &action)
 {
     env.progress.setLabel(part);
-    const int before = env.prompts.messages();
-    runLinkAction(env.ctx, action);
-    if (env.ctx.failure)
-        return exitCodeOf(env.ctx.failure->cause());
-    return env.prompts.messages() == before ? exitcode::Done : exitcode::BadInput;
+    return exitCodeOf(report(env.ctx, QString(), action()));
 }
 
-void downloadPart(CommandEnv &env, const WindowConfig &config, const QString &part)
+Outcome downloadPart(CommandEnv &env, const WindowConfig &config, const QString &part)
 {
     if (part == kOneWire) {
         const OneWireTabState state{{AuxMode(config.auxMode), FieldNetSettings()}, config.sensors};
-        downloadAuxConfig(env.ctx, state);
-        return;
+        return downloadAuxConfig(env.ctx, state);
     }
     const UartTabState &state = config.uarts.at(part == kUart2 ? 1 : 0);
-    GridModel grid(requestcol::Count);
-    grid.setDataRows(state.requests);
-    downloadPortConfig(env.ctx, uartOf(part), state.settings, grid);
+    return downloadPortConfig(env.ctx, uartOf(part), state.settings, state.requests);
 }
 
 // Reads a part back into config, as the tab shows an upload.
-void uploadPart(CommandEnv &env, WindowConfig &config, const QString &part)
+Outcome uploadPart(CommandEnv &env, WindowConfig &config, const QString &part)
 {
     if (part == kOneWire) {
-        const AuxConfigUpload upload = uploadAuxConfig(env.ctx);
-        AuxSettings settings{AuxMode(config.auxMode), FieldNetSettings()};
-        GridModel grid(sensorcol::Count);
-        grid.setDataRows(config.sensors);
-        applyAuxUpload(upload, settings, grid);
-        config.auxMode = int(settings.mode);
-        config.sensors = grid.dataRows();
-        return;
+        const Result<AuxConfigUpload> upload = uploadAuxConfig(env.ctx);
+        if (upload.done()) {
+            AuxSettings settings{AuxMode(config.auxMode), FieldNetSettings()};
+            applyAuxUpload(upload.value, settings);
+            config.auxMode = int(settings.mode);
+            config.sensors = upload.value.sensors;
+        }
+        return upload.outcome;
     }
-    const PortConfigUpload upload = uploadPortConfig(env.ctx, uartOf(part));
-    UartTabState &state = uartState(config, part);
-    GridModel grid(requestcol::Count);
-    grid.setDataRows(state.requests);
-    applyPortUpload(upload, state.settings, grid);
-    state.requests = grid.dataRows();
+    const Result<PortConfigUpload> upload = uploadPortConfig(env.ctx, uartOf(part));
+    if (upload.done()) {
+        UartTabState &state = uartState(config, part);
+        if (applyPortUpload(upload.value, state.settings)) {
+            state.requests.clear();
+            for (const ModbusRequest &request : upload.value.requests)
+                state.requests.append(requestCells(request));
+        }
+    }
+    return upload.outcome;
 }
 
 // The error buffers: the name a result goes by, the table's caption and heading line.
@@ -98,8 +93,6 @@ QList<BufferPart> bufferParts()
             {kUart2, &ErrorBuffer::uart2(), kUart2BufferCaption, kModbusErrorHeadings},
             {kOneWire, &ErrorBuffer::oneWire(), kOneWireBufferCaption, kOneWireErrorHeadings}};
 }
-
-using BufferRecords = std::optional<QList<ErrorRow>>;
 
 QJsonValue bufferJson(const BufferRecords &records)
 {
@@ -172,14 +165,22 @@ QByteArray readFile(const QString &path)
 
 }  // namespace
 
-int exitCodeOf(Failure::Cause cause)
+int exitCodeOf(const Outcome &outcome)
 {
-    switch (cause) {
-        case Failure::Cause::Controller:
+    switch (outcome.kind) {
+        case Outcome::Kind::Done:
+            return exitcode::Done;
+        case Outcome::Kind::Refused:
+        case Outcome::Kind::Unanswered:
+        case Outcome::Kind::WrongAnswer:
             return exitcode::Controller;
-        case Failure::Cause::Port:
+        case Outcome::Kind::PortLost:
+        case Outcome::Kind::PortNotOpened:
             return exitcode::Port;
-        case Failure::Cause::Other:
+        case Outcome::Kind::Cancelled:
+        case Outcome::Kind::Stopped:
+        case Outcome::Kind::Failed:
+        case Outcome::Kind::Busy:
             break;
     }
     return exitcode::BadInput;
@@ -195,14 +196,12 @@ int runTest(CommandEnv &env)
 {
     const ConnectionTest test = testConnection(env.ctx.link);
     env.prompts.message(nullptr, test.message);
-    if (!test.portFailure.isEmpty()) {
+    if (!test.portFailure.isEmpty())
         env.console.note(test.portFailure);
-        return exitcode::Port;
-    }
-    if (test.outcome != ConnectionTest::Outcome::Connected)
-        return exitcode::Controller;
-    env.console.result(QStringLiteral("CPU type ") + test.cpuType);
-    return exitcode::Done;
+    const Outcome outcome = test.outcome();
+    if (outcome.done())
+        env.console.result(QStringLiteral("CPU type ") + test.cpuType);
+    return exitCodeOf(outcome);
 }
 
 int runDownload(CommandEnv &env, const QString &file, const QStringList &parts)
@@ -211,7 +210,7 @@ int runDownload(CommandEnv &env, const QString &file, const QStringList &parts)
     for (const QString &part : configParts()) {
         if (!parts.contains(part))
             continue;
-        const int code = runStep(env, part, [&] { downloadPart(env, config, part); });
+        const int code = runStep(env, part, [&] { return downloadPart(env, config, part); });
         if (code != exitcode::Done)
             return code;
         env.console.result(part + QStringLiteral(": written"));
@@ -223,7 +222,7 @@ int runUpload(CommandEnv &env, const QString &file)
 {
     WindowConfig config = startUpWindowConfig();
     for (const QString &part : configParts()) {
-        const int code = runStep(env, part, [&] { uploadPart(env, config, part); });
+        const int code = runStep(env, part, [&] { return uploadPart(env, config, part); });
         if (code != exitcode::Done)
             return code;
         env.console.result(part + QStringLiteral(": read"));
@@ -241,9 +240,9 @@ int runBuffers(CommandEnv &env, bool json)
     QList<BufferRecords> read;
     for (const BufferPart &part : parts) {
         const int code = runStep(env, part.name, [&] {
-            Setup_port(env.ctx.link);
-            env.ctx.link.open();
-            read.append(readErrorRecords(env.ctx.link, *part.buffer));
+            const Result<BufferRecords> records = readErrorBuffer(env.ctx, *part.buffer);
+            read.append(records.value);
+            return records.outcome;
         });
         if (code != exitcode::Done)
             return code;

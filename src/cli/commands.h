@@ -1,6 +1,6 @@
 #pragma once
 
-#include "failure.h"
+#include "outcome.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,13 +20,14 @@ enum : int {
 };
 }
 
-int exitCodeOf(Failure::Cause cause);
+// The one place an action's outcome becomes an exit code.
+int exitCodeOf(const Outcome &outcome);
 
 // The parts a configuration file holds, in the order they are transferred.
 const QStringList &configParts();  // "uart1", "uart2", "onewire"
 
 // What the commands that talk to the controller work with: the link in ctx has its port and
-// line settings pinned.
+// line settings, set once for the whole command.
 struct CommandEnv {
     Console &console;
     ConsolePrompts &prompts;

@@ -25,7 +25,6 @@ void Console::note(const QString &line)
 
 void ConsolePrompts::message(QWidget *, const QString &text, const QString &)
 {
-    ++m_messages;
     m_console.note(text);
 }
 

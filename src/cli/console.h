@@ -35,12 +35,8 @@ public:
     QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
                          const QString &filter, const QString &defaultSuffix) override;
 
-    // How many messages have been printed so far.
-    int messages() const { return m_messages; }
-
 private:
     Console &m_console;
-    int m_messages = 0;
 };
 
 // Progress without a window: one line per piece of a table, such as "uart1: 5/16".

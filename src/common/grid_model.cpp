@@ -11,6 +11,15 @@ QStringList GridModel::emptyRow() const
     return QStringList(m_cols, QString());
 }
 
+QStringList columnNames(const QString &headingLine)
+{
+    QStringList names;
+    const QStringList pieces = headingLine.split(QLatin1Char('|'));
+    for (const QString &piece : pieces)
+        names.append(piece.trimmed());
+    return names;
+}
+
 void GridModel::setHeadingLine(const QString &line)
 {
     const QStringList pieces = line.split(QLatin1Char('|'));

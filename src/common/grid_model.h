@@ -4,6 +4,9 @@
 #include <QList>
 #include <QStringList>
 
+// The column names of a heading line such as "Num | Byte 0 | Dxxxx ": its pieces, trimmed.
+QStringList columnNames(const QString &headingLine);
+
 // The text of one of the window's tables. Row 0 is the heading row and counts in rows(),
 // as in the tables the controller engineers know; a view shows it as the header, so Qt
 // row r is grid row r + 1. Cells are plain text; our own cell editors change them.

@@ -2,7 +2,10 @@
 
 #include "failure.h"
 #include "hex_text.h"
-#include "port_setup.h"
+#include "grid_model.h"
+#include "request_record.h"
+#include "sensor_record.h"
+#include "settings_store.h"
 #include "uart_port.h"
 
 #include <QtEndian>
@@ -37,23 +40,8 @@ struct Table {
     const QStringList &headings;
 };
 
-const QStringList kRequestHeadings = {QString(),
-                                      QStringLiteral("Address"),
-                                      QStringLiteral("Num word"),
-                                      QStringLiteral("Address slave"),
-                                      QStringLiteral("Address master"),
-                                      QStringLiteral("Function"),
-                                      QStringLiteral("Timeout,[ms]")};
-const QStringList kSensorHeadings = {QString(),
-                                     QStringLiteral("Byte 0"),
-                                     QStringLiteral("Byte 1"),
-                                     QStringLiteral("Byte 2"),
-                                     QStringLiteral("Byte 3"),
-                                     QStringLiteral("Byte 4"),
-                                     QStringLiteral("Byte 5"),
-                                     QStringLiteral("Byte 6"),
-                                     QStringLiteral("Byte 7"),
-                                     QStringLiteral("Dxxxx")};
+const QStringList kRequestHeadings = columnNames(kRequestHeadingLine);
+const QStringList kSensorHeadings = columnNames(kSensorHeadingLine);
 
 const Table kRequests = {"request table",
                          0,
@@ -278,9 +266,9 @@ WindowConfig startUpWindowConfig()
         config.uarts.at(i).settings.address = ports[i]->initialAddress;
         config.uarts.at(i).settings.timeout = QStringLiteral("2");
     }
-    const QString appSection = QStringLiteral("COM_MB");
-    config.uarts[0].bits = storedListIndex(appSection, QStringLiteral("Bit_num"), 3);
-    config.uarts[0].stop = storedListIndex(appSection, QStringLiteral("Stop_bit"), 3);
+    using settingsfile::LineList;
+    config.uarts[0].bits = settingsfile::appListIndex(LineList::Bits, 3);
+    config.uarts[0].stop = settingsfile::appListIndex(LineList::Stop, 3);
     return config;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "port_transfer.h"
+#include "uart_state.h"
 
 #include <QByteArray>
 #include <QList>

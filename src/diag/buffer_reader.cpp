@@ -3,8 +3,8 @@
 #include "grid_model.h"
 #include "hex_text.h"
 #include "link_action.h"
+#include "memory_map.h"
 #include "plc_link.h"
-#include "port_setup.h"
 #include "transfer_steps.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 constexpr int kRecordChars = 2;
 constexpr int kBlockChars = kBlockRecords * kRecordChars;
 
-ErrorBuffer modbusBuffer(int uart, const QString &portWordAddress, int base)
+ErrorBuffer modbusBuffer(int uart, int portWordAddress, int base)
 {
     // Bits 15 and 14 mark a master; bits 0-7 hold its request count.
     return {portWordAddress, 0xC000, 0xFF, base, 1, [uart](int number, quint8 record) {
@@ -24,20 +24,23 @@ ErrorBuffer modbusBuffer(int uart, const QString &portWordAddress, int base)
 
 const ErrorBuffer &ErrorBuffer::uart1()
 {
-    static const ErrorBuffer buffer = modbusBuffer(1, QStringLiteral("2008"), 0x3600);
+    static const ErrorBuffer buffer =
+        modbusBuffer(1, plcmem::kUart1PortWord.address, plcmem::kUart1Errors.address);
     return buffer;
 }
 
 const ErrorBuffer &ErrorBuffer::uart2()
 {
-    static const ErrorBuffer buffer = modbusBuffer(2, QStringLiteral("2006"), 0x3680);
+    static const ErrorBuffer buffer =
+        modbusBuffer(2, plcmem::kUart2PortWord.address, plcmem::kUart2Errors.address);
     return buffer;
 }
 
 const ErrorBuffer &ErrorBuffer::oneWire()
 {
     // Bits 0-6 of the auxiliary mode word count the sensors, whatever its mode bits say.
-    static const ErrorBuffer buffer{QStringLiteral("200A"), 0, 0x7F, 0x3700, 0, &oneWireRecord};
+    static const ErrorBuffer buffer{plcmem::kAuxModeWord.address,   0,    0x7F,
+                                    plcmem::kOneWireErrors.address, 0, &oneWireRecord};
     return buffer;
 }
 
@@ -68,11 +71,10 @@ void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records)
     grid.centreAllColumns();
 }
 
-void readErrorBuffer(TransferContext &ctx, const ErrorBuffer &buffer, GridModel &grid)
+Result<BufferRecords> readErrorBuffer(TransferContext &ctx, const ErrorBuffer &buffer)
 {
-    Q_ASSERT(ctx.link.isBusy());  // run inside runLinkAction
-    Setup_port(ctx.link);
-    ctx.link.open();
-    if (const auto records = readErrorRecords(ctx.link, buffer))
-        showErrorRecords(grid, *records);
+    return readOnLink<BufferRecords>(ctx.link, [&] {
+        ctx.link.open();
+        return readErrorRecords(ctx.link, buffer);
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "error_records.h"
+#include "outcome.h"
 
 #include <QList>
 #include <QString>
@@ -15,7 +16,7 @@ struct TransferContext;
 // Where one of the controller's error buffers lives, what tells how many records it holds, and
 // how its records read. One reader serves the buffers of UART 1, UART 2 and the 1-wire bus.
 struct ErrorBuffer {
-    QString countWordAddress;  // the port word or the auxiliary mode word
+    int countWordAddress;      // the port word or the auxiliary mode word
     quint16 requiredBits;      // the buffer is kept only while the word has all of these set
     quint16 countMask;         // the bits of the word that count the records
     int base;                  // the address of record 1, one byte per record
@@ -42,7 +43,10 @@ std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer
 // row, all columns centred. Nothing the table held before stays.
 void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records);
 
-// "Read modbus buffer 1", "Read modbus buffer 2", "Read 1-wire buffer": applies the stored port
-// settings, opens the port, reads the buffer and shows it in grid. A buffer that is not kept, or
-// a read that fails, leaves grid as it was. Runs inside runLinkAction.
-void readErrorBuffer(TransferContext &ctx, const ErrorBuffer &buffer, GridModel &grid);
+// What one buffer read found: its records, or none when the buffer is not kept (a UART that is
+// not a Modbus master).
+using BufferRecords = std::optional<QList<ErrorRow>>;
+
+// "Read modbus buffer 1", "Read modbus buffer 2", "Read 1-wire buffer": opens the port and
+// reads the buffer, on the link as the caller set it up.
+Result<BufferRecords> readErrorBuffer(TransferContext &ctx, const ErrorBuffer &buffer);

@@ -3,6 +3,7 @@
 #include "buffer_reader.h"
 #include "diag_frames.h"
 #include "link_action.h"
+#include "settings_store.h"
 
 #include <QHBoxLayout>
 
@@ -40,6 +41,9 @@ void ModbusDiagTab::readClicked(int uart)
 {
     const ErrorBuffer &source = uart == 2 ? ErrorBuffer::uart2() : ErrorBuffer::uart1();
     GridModel &grid = buffer(uart).errors();
-    runLinkAction(m_ctx, QStringLiteral("UART %1 error buffer read").arg(uart),
-                  [&] { readErrorBuffer(m_ctx, source, grid); });
+    Setup_port(m_ctx.link);
+    const Result<BufferRecords> read = readErrorBuffer(m_ctx, source);
+    if (read.done() && read.value)
+        showErrorRecords(grid, *read.value);
+    report(m_ctx, QStringLiteral("UART %1 error buffer read").arg(uart), read.outcome);
 }

@@ -3,6 +3,7 @@
 #include "buffer_reader.h"
 #include "diag_frames.h"
 #include "link_action.h"
+#include "settings_store.h"
 
 #include <QHBoxLayout>
 
@@ -28,6 +29,9 @@ void OneWireDiagTab::setHeadings()
 
 void OneWireDiagTab::readClicked()
 {
-    runLinkAction(m_ctx, QStringLiteral("1-wire error buffer read"),
-                  [this] { readErrorBuffer(m_ctx, ErrorBuffer::oneWire(), m_buffer->errors()); });
+    Setup_port(m_ctx.link);
+    const Result<BufferRecords> read = readErrorBuffer(m_ctx, ErrorBuffer::oneWire());
+    if (read.done() && read.value)
+        showErrorRecords(m_buffer->errors(), *read.value);
+    report(m_ctx, QStringLiteral("1-wire error buffer read"), read.outcome);
 }

@@ -4,6 +4,7 @@
 #include "io_chooser.h"
 #include "io_transfer.h"
 #include "link_action.h"
+#include "settings_store.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -110,16 +111,18 @@ void IoMapFrame::newIoConfigClicked()
 
 void IoMapFrame::downloadClicked()
 {
-    runLinkAction(m_ctx, QStringLiteral("I/O map download"),
-                  [this] { downloadIoMap(m_ctx, m_state.IO_type); });
+    // The link keeps the settings it has.
+    report(m_ctx, QStringLiteral("I/O map download"), downloadIoMap(m_ctx, m_state.IO_type));
 }
 
 void IoMapFrame::uploadClicked()
 {
-    runLinkAction(m_ctx, QStringLiteral("I/O map upload"), [this] {
-        const IoMasks masks = uploadIoMap(m_ctx);
+    Setup_port(m_ctx.link);
+    const Result<IoMasks> masks = uploadIoMap(m_ctx);
+    if (masks.done()) {
         IoMap uploaded = m_state;
-        applyUpload(uploaded, masks);
+        applyUpload(uploaded, masks.value);
         setState(uploaded);
-    });
+    }
+    report(m_ctx, QStringLiteral("I/O map upload"), masks.outcome);
 }

@@ -3,7 +3,7 @@
 #include "connection_test.h"
 #include "ini_file.h"
 #include "port_detection.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "prompts.h"
 #include "serial_ports.h"
 
@@ -16,8 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kComSection = QStringLiteral("COM");
 
 QStringList portNames()
 {
@@ -40,25 +38,21 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
     detect->setObjectName(QStringLiteral("detectButton"));
     detect->setAutoDefault(false);
     m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("Port_num"),
-                     QStringLiteral("Port_num"), portNames(), detect);
+                     std::nullopt, portNames(), detect);
     m_device = new QLabel(this);
     m_device->setObjectName(QStringLiteral("portDevice"));
     m_device->setEnabled(false);  // drawn dimmed: a hint, not a setting
     m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QString(), m_device);
-    addList(form, QStringLiteral("Speed setting:"), QStringLiteral("Speed_set"),
-            QStringLiteral("Speed"),
-            {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
-             QStringLiteral("57600"), QStringLiteral("115200")});
+    using settingsfile::LineList;
+    addList(form, QStringLiteral("Speed setting:"), QStringLiteral("Speed_set"), LineList::Speed,
+            LineSettings::speedEntries());
     addList(form, QStringLiteral("Parity setting"), QStringLiteral("Parity_set"),
-            QStringLiteral("Parity"),
-            {QStringLiteral("N"), QStringLiteral("O"), QStringLiteral("E")});
-    addList(form, QStringLiteral("Bit number:"), QStringLiteral("Bit_setting"),
-            QStringLiteral("Bit_num"),
-            {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")});
-    addList(form, QStringLiteral("Stop bit"), QStringLiteral("Stop_bit"),
-            QStringLiteral("Stop_bit"),
-            {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
+            LineList::Parity, LineSettings::parityEntries());
+    addList(form, QStringLiteral("Bit number:"), QStringLiteral("Bit_setting"), LineList::Bits,
+            LineSettings::bitEntries());
+    addList(form, QStringLiteral("Stop bit"), QStringLiteral("Stop_bit"), LineList::Stop,
+            LineSettings::stopEntries());
     // "OK" writes Port_num last.
     m_lists.append(m_lists.takeFirst());
 
@@ -95,12 +89,16 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
 }
 
 QComboBox *Com_setting::addList(QFormLayout *form, const QString &label, const QString &name,
-                                const QString &key, const QStringList &entries, QWidget *beside)
+                                std::optional<settingsfile::LineList> key,
+                                const QStringList &entries, QWidget *beside)
 {
     auto *list = new QComboBox(this);
     list->setObjectName(name);
     list->addItems(entries);
-    list->setCurrentIndex(storedListIndex(kComSection, key, int(entries.size())));
+    const int entryCount = int(entries.size());
+    // The port list has no line setting behind it: it is the port number's index.
+    list->setCurrentIndex(key ? settingsfile::comListIndex(*key, entryCount)
+                              : settingsfile::portListIndex(entryCount));
     list->setMinimumContentsLength(14);
     if (beside) {
         auto *row = new QHBoxLayout;
@@ -140,31 +138,33 @@ void Com_setting::detectPorts()
 
 void Com_setting::storeAndClose()
 {
-    for (const StoredList &stored : std::as_const(m_lists))
-        Write_ini(settingsFilePath(), kComSection, stored.key,
-                  QString::number(stored.list->currentIndex()));
+    for (const StoredList &stored : std::as_const(m_lists)) {
+        if (stored.key)
+            settingsfile::setComListIndex(*stored.key, stored.list->currentIndex());
+        else
+            settingsfile::setPortIndex(stored.list->currentIndex());
+    }
     if (m_stored)
         m_stored();
     Setup_port(m_link);
     accept();
 }
 
-QString Com_setting::selectedLineSettings() const
+LineSettings Com_setting::selectedLineSettings() const
 {
-    QStringList texts;
+    int index[4] = {};
     for (const StoredList &stored : m_lists) {
-        if (stored.list != m_port)
-            texts.append(stored.list->currentText());
+        if (stored.key)
+            index[int(*stored.key)] = stored.list->currentIndex();
     }
-    return texts.join(QLatin1Char(','));
+    return LineSettings::fromListIndexes(index[0], index[1], index[2], index[3]);
 }
 
 QString Com_setting::probeSelected()
 {
     m_link.close();
     const int number = m_port->currentIndex() + 1;
-    m_link.setPort(number, portDevice(number));
-    m_link.setLineSettings(selectedLineSettings());
+    m_link.setPort({number, settingsfile::portDevice(number), selectedLineSettings()});
     return ::testConnection(m_link).message;
 }
 

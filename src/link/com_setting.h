@@ -2,10 +2,12 @@
 
 #include "plc_link.h"
 #include "serial_ports.h"
+#include "settings_store.h"
 
 #include <QDialog>
 #include <QList>
 #include <functional>
+#include <optional>
 
 class Prompts;
 class QComboBox;
@@ -38,14 +40,16 @@ public:
     void done(int result) override;
 
 private:
+    // A list and the key it is stored under; none for the port list (Port_num).
     struct StoredList {
         QComboBox *list;
-        QString key;
+        std::optional<settingsfile::LineList> key;
     };
 
     QComboBox *addList(QFormLayout *form, const QString &label, const QString &name,
-                       const QString &key, const QStringList &entries, QWidget *beside = nullptr);
-    QString selectedLineSettings() const;
+                       std::optional<settingsfile::LineList> key, const QStringList &entries,
+                       QWidget *beside = nullptr);
+    LineSettings selectedLineSettings() const;
     QString probeSelected();
     void showPortDevice();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome.h"
+
 #include <QString>
 
 class PlcLink;
@@ -7,11 +9,16 @@ class PlcLink;
 // What the connection test found: the text the user is shown, the CPU type when the controller
 // answered both probes, and why the port would not open when it would not.
 struct ConnectionTest {
-    enum class Outcome { Connected, NoFirstAnswer, NoSecondAnswer };
-    Outcome outcome = Outcome::NoFirstAnswer;
+    enum class Stage { Connected, NoFirstAnswer, NoSecondAnswer };
+    Stage stage = Stage::NoFirstAnswer;
     QString cpuType;      // decimal, Connected only
     QString portFailure;  // empty when the port opened
+    QString portReason;   // the system's words for it
     QString message;
+
+    // As an action's outcome: done when connected; the port not opened, or unanswered, with
+    // the message the user is shown.
+    Outcome outcome() const;
 };
 
 // The connection test on the port and line settings the link has: opens the port, sends ENQ and

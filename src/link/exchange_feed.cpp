@@ -1,10 +1,7 @@
 #include "exchange_feed.h"
 
-#include "exchanges.h"
-
 #include "frame.h"
 #include "hex_text.h"
-#include "transfer_steps.h"
 
 #include <QMetaMethod>
 
@@ -42,7 +39,7 @@ ExchangeOutcome judgeExchange(const QByteArray &request, const QByteArray &answe
     }
     const RequestFields fields = decodeRequest(request);
     if (isReadRequest(fields)) {
-        const bool shaped = isReadAnswer(QString::fromLatin1(answer),
+        const bool shaped = frame::isReadAnswer(QString::fromLatin1(answer),
                                          Hex_to_num(QString::fromLatin1(fields.count)));
         return shaped ? ExchangeOutcome::Accepted : ExchangeOutcome::WrongAnswer;
     }

@@ -33,29 +33,13 @@ QString Write_to_plc(PlcLink &link, int timeoutMs, const QString &command, const
     return accepted ? firstCharacterCode(answer) : answer::Timeout;
 }
 
-bool isReadAnswer(const QString &answer, int bytes)
-{
-    const int digits = 2 * bytes;
-    if (answer.size() < digits + 4 || answer.at(0) != QLatin1Char(frame::STX) ||
-        answer.at(1 + digits) != QLatin1Char(frame::ETX))
-        return false;
-    for (int i = 1; i <= digits; ++i) {
-        const QChar c = answer.at(i);
-        const bool digit = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-        if (!digit)
-            return false;
-    }
-    return true;
-}
-
 QString Read_cpu_type(PlcLink &link, int timeoutMs, const QString &address)
 {
     bool accepted = false;
     const QByteArray answer = link.exchange(
         frame::build(QStringLiteral("0") + address + QStringLiteral("02")), timeoutMs,
         [](const QByteArray &text) { return text.size() > 7; }, &accepted);
-    if (!accepted || !isReadAnswer(QString::fromLatin1(answer), 2))
+    if (!accepted || !frame::isReadAnswer(QString::fromLatin1(answer), 2))
         return QString();
     const QString digits = QString::fromLatin1(answer.mid(1, 4));
     return QString::number(Hex_to_num(hextext::swapPairs(digits)));

@@ -20,10 +20,6 @@ QString Write_to_plc(PlcLink &link, int timeoutMs, const QString &command, const
 // when no answer of that shape came.
 QString Read_cpu_type(PlcLink &link, int timeoutMs, const QString &address);
 
-// Whether a read answer has the shape of one for `bytes` bytes: STX, 2 x bytes upper-case
-// hexadecimal digits, ETX where the count puts it; what follows is not looked at.
-bool isReadAnswer(const QString &answer, int bytes);
-
 // Sends one unframed character; the hex code of the first character received, or the empty text.
 QString Send_char(PlcLink &link, int timeoutMs, int code);
 

@@ -22,4 +22,20 @@ QByteArray build(const QString &fields)
     return STX + body + checksum(body).toLatin1();
 }
 
+bool isReadAnswer(const QString &answer, int bytes)
+{
+    const int digits = 2 * bytes;
+    if (answer.size() < digits + 4 || answer.at(0) != QLatin1Char(STX) ||
+        answer.at(1 + digits) != QLatin1Char(ETX))
+        return false;
+    for (int i = 1; i <= digits; ++i) {
+        const QChar c = answer.at(i);
+        const bool digit = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+        if (!digit)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace frame

@@ -19,4 +19,8 @@ QString checksum(const QByteArray &bodyWithEtx);
 // STX + fields + ETX + checksum, ready to write in one piece.
 QByteArray build(const QString &fields);
 
+// Whether a read answer has the shape of one for `bytes` bytes: STX, 2 x bytes upper-case
+// hexadecimal digits, ETX where the count puts it; what follows is not looked at.
+bool isReadAnswer(const QString &answer, int bytes);
+
 }  // namespace frame

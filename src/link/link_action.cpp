@@ -1,7 +1,5 @@
 #include "link_action.h"
 
-#include "exchanges.h"
-#include "failure.h"
 #include "plc_link.h"
 #include "prompts.h"
 
@@ -25,36 +23,31 @@ private:
 
 }  // namespace
 
-bool runLinkAction(TransferContext &ctx, const QString &name, const std::function<void()> &action)
+Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action)
 {
-    if (ctx.link.isBusy())
-        return false;
-    ctx.failure.reset();
-    ActionOutcome outcome{name, QString(), -1};
+    if (link.isBusy())
+        return {Outcome::Kind::Busy, {}, {}, {}, -1};
+    Outcome outcome;
     {
-        LinkHold hold(ctx.link);
+        LinkHold hold(link);
         try {
-            action();
+            outcome = action();
         } catch (const Failure &f) {
-            ctx.failure = f;
-            outcome.failure = f.description();
+            outcome = Outcome::of(f);
         }
-        outcome.openMs = ctx.link.actionOpenedMs();
+        outcome.openMs = link.actionOpenedMs();
     }
-    // The outcome is in place before a message box waits for the user.
-    if (!name.isEmpty() && ctx.finished)
-        ctx.finished(outcome);
-    if (ctx.failure)
-        ctx.prompts.message(ctx.window, ctx.failure->description());
-    return true;
+    return outcome;
 }
 
-void writeExamined(PlcLink &link, int timeoutMs, const QString &command, const QString &address,
-                   const QString &count, const QString &data)
+const Outcome &report(TransferContext &ctx, const QString &action, const Outcome &outcome)
 {
-    const QString code = Write_to_plc(link, timeoutMs, command, address, count, data);
-    if (code == answer::Nak)
-        throw Failure(QStringLiteral("Wrong answer from PLC"), Failure::Cause::Controller);
-    if (code == answer::Timeout)
-        throw Failure(QStringLiteral("Answer timeout from PLC"), Failure::Cause::Controller);
+    if (outcome.kind == Outcome::Kind::Busy)
+        return outcome;
+    // The outcome is in place before a message box waits for the user.
+    if (!action.isEmpty() && ctx.finished)
+        ctx.finished(action, outcome);
+    if (!outcome.message.isEmpty())
+        ctx.prompts.message(ctx.window, outcome.message, outcome.title);
+    return outcome;
 }

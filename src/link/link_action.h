@@ -1,11 +1,10 @@
 #pragma once
 
-#include "failure.h"
+#include "outcome.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <functional>
-#include <optional>
 
 class PlcLink;
 class Prompts;
@@ -16,40 +15,39 @@ class QWidget;
 inline const QString kDownloadQuestion =
     QStringLiteral("You are shure for download configuration to the PLC ? ");
 
-// How one named user action on the link ended, for the window's status line.
-struct ActionOutcome {
-    QString action;   // such as "UART 1 download"
-    QString failure;  // the text shown when a Failure stopped it; empty otherwise
-    // From the port's opening to the action's end, in ms; -1 when the action never opened it
-    // (a question answered with Cancel, a table fault): then nothing went to the controller.
-    qint64 openMs = -1;
-};
-
-// What a user action that talks to the controller needs of its window.
+// What an action that talks to the controller needs of its caller: the link (set up by the
+// caller), where its questions go (they come in the middle of an action), where it shows its
+// progress, and whether downloads read back what they wrote.
 struct TransferContext {
     PlcLink &link;
     Prompts &prompts;
     ProgressDisplay &progress;
-    QWidget *window = nullptr;
-    // The failure that ended the last action run on this context, if one did.
-    std::optional<Failure> failure = std::nullopt;
+    QWidget *window = nullptr;  // the parent of its questions and message boxes
     // Each download that succeeds reads back what it wrote and compares.
     bool verifyWrites = false;
-    // Told how every named action ended.
-    std::function<void(const ActionOutcome &)> finished = {};
+    // Told how every named action ended, before its message box waits for the user.
+    std::function<void(const QString &action, const Outcome &)> finished = {};
 };
 
-// Runs one user action on the link. While another action runs on the same link (waiting for
-// the controller) the new one is ignored and false comes back, so frames never interleave.
-// A Failure ends the action: the port is closed, then the failure's text is shown. The port
-// is closed on every path. A named action reports its outcome to ctx.finished.
-bool runLinkAction(TransferContext &ctx, const QString &name, const std::function<void()> &action);
-inline bool runLinkAction(TransferContext &ctx, const std::function<void()> &action)
-{
-    return runLinkAction(ctx, QString(), action);
-}
+// Runs one action on the link. While another action runs on the same link (waiting for the
+// controller) the new one does not start: Busy comes back, so frames never interleave. A
+// Failure ends the action and becomes its outcome; the port is closed on every path.
+Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action);
 
-// A write whose answer decides whether the transfer goes on: NAK ends it with
-// "Wrong answer from PLC", silence with "Answer timeout from PLC"; any other answer goes on.
-void writeExamined(PlcLink &link, int timeoutMs, const QString &command, const QString &address,
-                   const QString &count, const QString &data);
+// Tells the user how a named action ended, in one place for the whole window: the status line
+// first (ctx.finished), then the message box when the outcome has something to say.
+const Outcome &report(TransferContext &ctx, const QString &action, const Outcome &outcome);
+
+// Runs a read on the link as runOnLink does; what it read comes back only when it ended done.
+template <typename T, typename Read>
+Result<T> readOnLink(PlcLink &link, Read read)
+{
+    Result<T> result;
+    result.outcome = runOnLink(link, [&] {
+        result.value = read();
+        return Outcome();
+    });
+    if (!result.done())
+        result.value = T();
+    return result;
+}

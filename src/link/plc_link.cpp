@@ -23,32 +23,36 @@ void PlcLink::open()
 {
     if (m_port.isOpen())
         return;
-    const QString &device = m_device;
+    const QString &device = m_setup.device;
     if (device.isEmpty())
-        throw Failure(QStringLiteral("No serial port is chosen (port number %1)").arg(m_portNumber),
-                      Failure::Cause::Port);
-    const LineSettings settings = LineSettings::parse(m_lineSettings);
+        throw Failure(
+            QStringLiteral("No serial port is chosen (port number %1)").arg(m_setup.number),
+            Failure::Cause::PortNotOpened);
+    const LineSettings &settings = m_setup.line;
+    if (!settings.fault().isEmpty())
+        throw Failure(settings.fault());
 
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        throw Failure(QStringLiteral("Cannot open %1: %2").arg(portName(), m_port.errorString()),
-                      Failure::Cause::Port);
+        const QString reason = m_port.errorString();
+        throw Failure(QStringLiteral("Cannot open %1: %2").arg(portName(), reason),
+                      Failure::Cause::PortNotOpened, reason);
     }
     auto require = [this](bool applied, const QString &what) {
         if (applied)
             return;
         const QString reason = m_port.errorString();
         m_port.close();
-        throw Failure(
-            QStringLiteral("The serial port %1 refuses %2 (%3): %4")
-                .arg(m_portNumber > 0 ? QStringLiteral("COM%1").arg(m_portNumber) : m_device, what,
-                     m_lineSettings, reason),
-            Failure::Cause::Port);
+        throw Failure(QStringLiteral("The serial port %1 refuses %2 (%3): %4")
+                          .arg(m_setup.number > 0 ? QStringLiteral("COM%1").arg(m_setup.number)
+                                                  : m_setup.device,
+                               what, m_setup.line.text(), reason),
+                      Failure::Cause::PortNotOpened, reason);
     };
-    require(m_port.setBaudRate(settings.baudRate), QStringLiteral("the speed"));
-    require(m_port.setParity(settings.parity), QStringLiteral("the parity"));
-    require(m_port.setDataBits(settings.dataBits), QStringLiteral("the data bits"));
-    require(m_port.setStopBits(settings.stopBits), QStringLiteral("the stop bits"));
+    require(m_port.setBaudRate(settings.baudRate()), QStringLiteral("the speed"));
+    require(m_port.setParity(settings.parity()), QStringLiteral("the parity"));
+    require(m_port.setDataBits(settings.dataBits()), QStringLiteral("the data bits"));
+    require(m_port.setStopBits(settings.stopBits()), QStringLiteral("the stop bits"));
     require(m_port.setFlowControl(QSerialPort::NoFlowControl), QStringLiteral("no flow control"));
     if (!m_openedAt.isValid())
         m_openedAt.start();
@@ -57,9 +61,9 @@ void PlcLink::open()
 QString PlcLink::portName() const
 {
     // A device given by its path alone has no port number.
-    if (m_portNumber < 1)
-        return m_device;
-    return QStringLiteral("COM%1 (%2)").arg(m_portNumber).arg(m_device);
+    if (m_setup.number < 1)
+        return m_setup.device;
+    return QStringLiteral("COM%1 (%2)").arg(m_setup.number).arg(m_setup.device);
 }
 
 void PlcLink::setBusy(bool busy)
@@ -129,13 +133,13 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     }
     if (watched) {
         ExchangeFeed::instance().publish(
-            {sentAt, m_portNumber, m_device, request, received, int(answerTime.elapsed()),
+            {sentAt, m_setup.number, m_setup.device, request, received, int(answerTime.elapsed()),
              judgeExchange(request, received, *accepted, !lost.isNull())});
     }
     if (!lost.isNull() && !*accepted) {
         m_port.close();  // the next action opens it afresh once it is back
         throw Failure(QStringLiteral("The serial port %1 was lost: %2").arg(portName(), lost),
-                      Failure::Cause::Port);
+                      Failure::Cause::PortLost, lost);
     }
     return received;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "line_settings.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
@@ -17,25 +19,16 @@ public:
     explicit PlcLink(QObject *parent = nullptr);
     ~PlcLink() override;
 
-    // A text such as "9600,N,8,1". Only checked when the port opens.
-    void setLineSettings(const QString &text) { m_lineSettings = text; }
-    const QString &lineSettings() const { return m_lineSettings; }
-    // The port by its number (for messages) and the device behind it, such as /dev/ttyUSB0;
-    // the empty device when the number names no port.
-    void setPort(int number, const QString &device)
-    {
-        m_portNumber = number;
-        m_device = device;
-    }
-    int portNumber() const { return m_portNumber; }
-    const QString &device() const { return m_device; }
+    // The port and line settings the next opening uses. Line settings with a fault are only
+    // refused when the port opens.
+    void setPort(const PortSetup &port) { m_setup = port; }
+    const PortSetup &port() const { return m_setup; }
+    void setLineSettings(const LineSettings &line) { m_setup.line = line; }
+    const LineSettings &lineSettings() const { return m_setup.line; }
+    int portNumber() const { return m_setup.number; }
+    const QString &device() const { return m_setup.device; }
     // "COM3 (/dev/ttyS2)", or the device alone when it has no port number.
     QString portName() const;
-
-    // Port and line settings given from outside the settings file (the command line): from
-    // then on Setup_port leaves them as they are.
-    void pinSettings() { m_pinned = true; }
-    bool settingsPinned() const { return m_pinned; }
 
     // Opens the port when it is closed. A port that cannot be opened or that refuses a line
     // setting raises a Failure naming the device or the setting; the port is then closed.
@@ -48,7 +41,7 @@ public:
 
     // True while an exchange waits for its answer.
     bool isWaiting() const { return m_waiting; }
-    // True while a user action runs on this link (see runLinkAction).
+    // True while a user action runs on this link (see runOnLink).
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy);
 
@@ -70,12 +63,9 @@ private:
     QSerialPort m_port;
     QTimer m_timer;
     QElapsedTimer m_openedAt;  // since the first opening in the running action
-    QString m_lineSettings;
-    int m_portNumber = 0;
-    QString m_device;
+    PortSetup m_setup;
     bool m_waiting = false;
     bool m_busy = false;
-    bool m_pinned = false;
 };
 
 // Pauses for ms milliseconds while the window goes on processing its events (no busy wait).

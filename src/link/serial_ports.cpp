@@ -1,7 +1,7 @@
 #include "serial_ports.h"
 
 #include "ini_file.h"
-#include "port_setup.h"
+#include "settings_store.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -58,7 +58,7 @@ bool devicePresent(const QString &device)
 
 QString deviceLine(int number)
 {
-    const QString device = portDevice(number);
+    const QString device = settingsfile::portDevice(number);
     const QString absent = devicePresent(device) ? QString() : QStringLiteral(" (not present)");
     return QStringLiteral("Device: ") + device + absent;
 }
@@ -74,8 +74,7 @@ int adoptDetectedPort(int number, const SystemPort &port)
     const bool named = port.device.startsWith(QLatin1String("COM"), Qt::CaseInsensitive);
     return named && ok && detected >= 1 && detected <= kLastPort ? detected : 0;
 #else
-    Write_ini(settingsFilePath(), QStringLiteral("PORTS"), QStringLiteral("COM%1").arg(number),
-              port.device);
+    settingsfile::mapPort(number, port.device);
     return number;
 #endif
 }

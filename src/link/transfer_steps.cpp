@@ -1,9 +1,10 @@
 #include "transfer_steps.h"
 
 #include "exchanges.h"
+#include "frame.h"
 #include "failure.h"
 #include "hex_text.h"
-#include "link_action.h"
+#include "memory_map.h"
 #include "plc_link.h"
 #include "progress.h"
 
@@ -13,8 +14,6 @@
 namespace steps {
 
 namespace {
-
-const QString kWordCount = QStringLiteral("02");
 
 // A piece of a text: its first digit and its number of digits.
 struct Piece {
@@ -47,10 +46,10 @@ int firstDifferentByte(const QString &a, const QString &b)
     return -1;
 }
 
-[[noreturn]] void throwDifference(const QString &area, const QString &address)
+[[noreturn]] void throwDifference(const QString &area, int address)
 {
     throw Failure(QStringLiteral("The controller holds something else than was written: %1 at %2")
-                      .arg(area, address));
+                      .arg(area, plcmem::text(address)));
 }
 
 }  // namespace
@@ -65,53 +64,64 @@ QString byteCount(int bytes)
     return hextext::digits(bytes, 2);
 }
 
-void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body)
+void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int address, int bytes,
+                   const QString &data)
 {
-    writeExamined(link, kServiceTimeoutMs, kWrite, kServiceAddress, kWordCount,
-                  QStringLiteral("0FFF"));
-    body();
-    writeExamined(link, kServiceTimeoutMs, kWrite, kServiceAddress, kWordCount,
-                  QStringLiteral("0000"));
+    const QString code =
+        Write_to_plc(link, timeoutMs, command, plcmem::text(address), byteCount(bytes), data);
+    if (code == answer::Nak)
+        throw Failure(QStringLiteral("Wrong answer from PLC"), Failure::Cause::Refused);
+    if (code == answer::Timeout)
+        throw Failure(QStringLiteral("Answer timeout from PLC"), Failure::Cause::Unanswered);
 }
 
-void writeWord(PlcLink &link, int timeoutMs, const QString &address, quint16 value)
+void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body)
 {
-    writeExamined(link, timeoutMs, kWrite, address, kWordCount, hextext::word(value));
+    const int service = plcmem::kServiceWord.address;
+    writeExamined(link, kServiceTimeoutMs, kWrite, service, 2, QStringLiteral("0FFF"));
+    body();
+    writeExamined(link, kServiceTimeoutMs, kWrite, service, 2, QStringLiteral("0000"));
+}
+
+void writeWord(PlcLink &link, int timeoutMs, int address, quint16 value)
+{
+    writeExamined(link, timeoutMs, kWrite, address, 2, hextext::word(value));
 }
 
 void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, const QString &text)
 {
     const int total = int(text.size());
     if (total < kPieceChars) {
-        writeExamined(link, timeoutMs, kWrite, addressAfter(base, 0), byteCount(total / 2), text);
+        writeExamined(link, timeoutMs, kWrite, base, total / 2, text);
         progress.pieceDone(1, 1);
         return;
     }
     const QList<Piece> pieces = piecesOf(total);
     for (int i = 0; i < pieces.size(); ++i) {
         const Piece &piece = pieces.at(i);
-        writeExamined(link, timeoutMs, kWrite, addressAfter(base, piece.first / 2),
-                      byteCount(piece.chars / 2), text.mid(piece.first, piece.chars));
+        writeExamined(link, timeoutMs, kWrite, base + piece.first / 2, piece.chars / 2,
+                      text.mid(piece.first, piece.chars));
         progress.setPercent(percentAfter(piece, total));
         progress.pieceDone(i + 1, int(pieces.size()));
         Pause(kPiecePauseMs);
     }
 }
 
-QString readAnswered(PlcLink &link, int timeoutMs, const QString &address, const QString &count)
+QString readAnswered(PlcLink &link, int timeoutMs, int address, int bytes)
 {
-    const QString answer = Read_from_plc(link, timeoutMs, address, count);
+    const QString answer =
+        Read_from_plc(link, timeoutMs, plcmem::text(address), byteCount(bytes));
     if (answer.isEmpty())
-        throw Failure(QStringLiteral("Answer timeout from PLC"), Failure::Cause::Controller);
+        throw Failure(QStringLiteral("Answer timeout from PLC"), Failure::Cause::Unanswered);
     // The checksum stays unexamined: how the controller sums is not known for certain.
-    if (!isReadAnswer(answer, Hex_to_num(count)))
-        throw Failure(QStringLiteral("Wrong answer from PLC"), Failure::Cause::Controller);
+    if (!frame::isReadAnswer(answer, bytes))
+        throw Failure(QStringLiteral("Wrong answer from PLC"), Failure::Cause::WrongAnswer);
     return answer;
 }
 
-quint16 readWord(PlcLink &link, int timeoutMs, const QString &address)
+quint16 readWord(PlcLink &link, int timeoutMs, int address)
 {
-    return hextext::wordAt(readAnswered(link, timeoutMs, address, kWordCount), 0);
+    return hextext::wordAt(readAnswered(link, timeoutMs, address, 2), 0);
 }
 
 QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base, int totalChars)
@@ -120,8 +130,8 @@ QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base
     const QList<Piece> pieces = piecesOf(totalChars);
     for (int i = 0; i < pieces.size(); ++i) {
         const Piece &piece = pieces.at(i);
-        const QString answer = readAnswered(link, timeoutMs, addressAfter(base, piece.first / 2),
-                                            byteCount(piece.chars / 2));
+        const QString answer =
+            readAnswered(link, timeoutMs, base + piece.first / 2, piece.chars / 2);
         text += answer.mid(1, piece.chars);
         if (progress) {
             progress->setPercent(percentAfter(piece, totalChars));
@@ -131,8 +141,7 @@ QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base
     return text;
 }
 
-void verifyWord(PlcLink &link, int timeoutMs, const QString &address, quint16 written,
-                const QString &area)
+void verifyWord(PlcLink &link, int timeoutMs, int address, quint16 written, const QString &area)
 {
     if (readWord(link, timeoutMs, address) != written)
         throwDifference(area, address);
@@ -150,7 +159,7 @@ void verifyText(PlcLink &link, ProgressDisplay *progress, int timeoutMs, int bas
         readText(link, guard ? &*guard : nullptr, timeoutMs, base, int(written.size()));
     const int byte = firstDifferentByte(written, held);
     if (byte >= 0)
-        throwDifference(area, addressAfter(base, byte));
+        throwDifference(area, base + byte);
 }
 
 }  // namespace steps

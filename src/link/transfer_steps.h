@@ -15,8 +15,7 @@ class ProgressGuard;
 namespace steps {
 
 inline const QString kWrite = QStringLiteral("E11");
-// The controller's service word and the answer timeout of its writes.
-inline const QString kServiceAddress = QStringLiteral("3000");
+// The answer timeout of the service word's writes.
 constexpr int kServiceTimeoutMs = 1000;
 // Texts travel in pieces of at most 64 bytes (128 digits); the controller needs a pause after
 // each piece of a longer text it stores.
@@ -28,12 +27,17 @@ QString addressAfter(int base, int bytes);
 // A byte count as two hexadecimal digits.
 QString byteCount(int bytes);
 
+// A write whose answer decides whether the transfer goes on: NAK ends it with
+// "Wrong answer from PLC", silence with "Answer timeout from PLC"; any other answer goes on.
+void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int address,
+                   int bytes, const QString &data);
+
 // Writes "0FFF" into the service word, runs body, and writes "0000": the controller takes a
 // configuration only between the two.
 void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body);
 
 // Writes one 16-bit word, low byte first, and examines the answer.
-void writeWord(PlcLink &link, int timeoutMs, const QString &address, quint16 value);
+void writeWord(PlcLink &link, int timeoutMs, int address, quint16 value);
 
 // Writes a text of hexadecimal digits from base. A text shorter than one piece goes in one
 // write, with no pause and no progress (an empty text is a write of count "00"); a longer one
@@ -41,12 +45,12 @@ void writeWord(PlcLink &link, int timeoutMs, const QString &address, quint16 val
 void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base,
                const QString &text);
 
-// Reads count bytes at address; silence raises "Answer timeout from PLC", an answer of another
+// Reads `bytes` bytes at address; silence raises "Answer timeout from PLC", an answer of another
 // shape "Wrong answer from PLC". The whole answer, STX first.
-QString readAnswered(PlcLink &link, int timeoutMs, const QString &address, const QString &count);
+QString readAnswered(PlcLink &link, int timeoutMs, int address, int bytes);
 
 // Reads one 16-bit word, low byte first on the line.
-quint16 readWord(PlcLink &link, int timeoutMs, const QString &address);
+quint16 readWord(PlcLink &link, int timeoutMs, int address);
 
 // Reads totalChars digits from base in pieces of at most 64 bytes, showing the progress after
 // each when a progress window is given. Every piece is read before the text comes back.
@@ -56,8 +60,7 @@ QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base
 // "The controller holds something else than was written: <area> at <address>".
 
 // Reads back a word written at address.
-void verifyWord(PlcLink &link, int timeoutMs, const QString &address, quint16 written,
-                const QString &area);
+void verifyWord(PlcLink &link, int timeoutMs, int address, quint16 written, const QString &area);
 
 // Reads back a text written from base, as readText reads it (with the progress window when one
 // is given); the address named is that of the first byte that differs.

@@ -1,6 +1,5 @@
 #include "check_grid.h"
 
-#include "grid_model.h"
 #include "hex_text.h"
 #include "port_word.h"
 #include "request_record.h"
@@ -64,9 +63,9 @@ int faultOf(const ModbusRequest &r)
 
 }  // namespace
 
-std::optional<GridFault> Check_grid(const GridModel &val_grid)
+std::optional<GridFault> Check_grid(const RequestRows &val_grid)
 {
-    const int n = requestCount(val_grid);
+    const int n = int(val_grid.size());
     if (n > kMaxRequests)
         return GridFault{kMaxRequests, 6};
     for (int row = 1; row <= n; ++row) {
@@ -104,9 +103,7 @@ std::optional<TableFault> checkRequestRows(const QList<QStringList> &rows)
                 return TableFault{r + 1, col, QStringLiteral("It is not a whole number.")};
         }
     }
-    GridModel grid(requestcol::Count);
-    grid.setDataRows(rows);
-    const auto fault = Check_grid(grid);
+    const auto fault = Check_grid(rows);
     if (!fault)
         return std::nullopt;
     // Codes 0 to 5 name the columns in table order; 6 the number of rows.

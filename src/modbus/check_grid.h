@@ -1,11 +1,10 @@
 #pragma once
 
 #include "csv_table.h"
+#include "request_record.h"
 
 #include <QString>
 #include <optional>
-
-class GridModel;
 
 // The first fault the table check found: the row (decimal in the message) and its code.
 struct GridFault {
@@ -17,10 +16,10 @@ struct GridFault {
 
 inline const QString kConfigErrorTitle = QStringLiteral("Error in configurations");
 
-// Checks the requests of a master table (rows 1 to rows - 2, the entry row aside) before they
-// are sent: the first fault, or none. A cell that is not a whole number is a Failure naming its
+// Checks the requests of a master table (its data rows, the entry row aside) before they are
+// sent: the first fault, or none. A cell that is not a whole number is a Failure naming its
 // row, column and text.
-std::optional<GridFault> Check_grid(const GridModel &val_grid);
+std::optional<GridFault> Check_grid(const RequestRows &val_grid);
 
 // What the download shows for a fault, titled kConfigErrorTitle.
 QString gridFaultMessage(const GridFault &fault);

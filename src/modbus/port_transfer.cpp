@@ -2,18 +2,15 @@
 
 #include "check_grid.h"
 #include "exchanges.h"
-#include "failure.h"
-#include "grid_model.h"
 #include "hex_text.h"
 #include "link_action.h"
+#include "memory_map.h"
 #include "plc_link.h"
-#include "port_setup.h"
 #include "progress.h"
 #include "prompts.h"
 #include "transfer_steps.h"
 #include "uart_port.h"
 
-#include <functional>
 #include <optional>
 
 namespace {
@@ -23,39 +20,31 @@ constexpr int kWriteTimeout = 650;  // port word, slave timeout, table pieces, c
 constexpr int kWordReadTimeout = 350;
 constexpr int kTableReadTimeout = 650;
 
-const QString kCommandAddress = QStringLiteral("2002");
 const QString kPortWordArea = QStringLiteral("port word");
 
-void showConfigError(TransferContext &ctx, const QString &text)
-{
-    ctx.prompts.message(ctx.window, text, kConfigErrorTitle);
-}
-
-// The slave's own Modbus address from the "MB address" box, or none after telling the user.
-std::optional<int> slaveAddress(TransferContext &ctx, const QString &text)
+// A number from a box of the slave frame, or the check's refusal.
+Result<int> checkedBox(const QString &text, qint64 low, qint64 high, const QString &notDigits,
+                       const QString &outOfRange)
 {
     const auto value = hextext::wholeNumber(text);
-    if (!value) {
-        showConfigError(ctx, QStringLiteral("Please, use only digit n the address field "));
-        return std::nullopt;
-    }
-    if (*value < 1 || *value > 247) {
-        showConfigError(ctx,
-                        QStringLiteral("Please, use valid range - address range from 1 to 247 "));
-        return std::nullopt;
-    }
-    return int(*value);
+    if (!value)
+        return {Outcome::stopped(notDigits, kConfigErrorTitle), 0};
+    if (*value < low || *value > high)
+        return {Outcome::stopped(outOfRange, kConfigErrorTitle), 0};
+    return {Outcome(), int(*value)};
 }
 
-std::optional<quint16> slaveTimeout(TransferContext &ctx, const QString &text)
+// The slave's own Modbus address from the "MB address" box.
+Result<int> slaveAddress(const QString &text)
 {
-    const auto value = hextext::wholeNumber(text);
-    if (!value || *value < 0 || *value > 32767) {
-        showConfigError(ctx,
-                        QStringLiteral("Please, use valid range - timeout range from 0 to 32767 "));
-        return std::nullopt;
-    }
-    return quint16(*value);
+    return checkedBox(text, 1, 247, QStringLiteral("Please, use only digit n the address field "),
+                      QStringLiteral("Please, use valid range - address range from 1 to 247 "));
+}
+
+Result<int> slaveTimeout(const QString &text)
+{
+    const QString range = QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
+    return checkedBox(text, 0, 32767, range, range);
 }
 
 void applyLineSettings(const PortWordFields &word, PortSettings &settings)
@@ -65,45 +54,24 @@ void applyLineSettings(const PortWordFields &word, PortSettings &settings)
         settings.parity = *word.parity;
 }
 
-}  // namespace
-
-void downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
-                        const GridModel &grid)
+// The master download's writes, once its checks have passed.
+void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, quint16 portWord,
+                     const QString &table)
 {
-    Q_ASSERT(ctx.link.isBusy());  // run inside runLinkAction
-    Setup_port(ctx.link);
-    if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
-        return;
-    if (const auto fault = Check_grid(grid)) {
-        showConfigError(ctx, gridFaultMessage(*fault));
-        return;
-    }
-    const bool master = settings.mode == UartMode::Master;
-    int countOrAddress = master ? requestCount(grid) : 0;
-    if (settings.mode == UartMode::Slave) {
-        const auto address = slaveAddress(ctx, settings.address);
-        if (!address)
-            return;
-        countOrAddress = *address;
-    }
-    const quint16 portWord =
-        encodePortWord(settings.mode, settings.speed, settings.parity, countOrAddress);
-
+    const bool master = mode == UartMode::Master;
     ctx.link.open();
     std::optional<ProgressGuard> progress;
-    QString text;
     steps::writeBetweenServiceWords(ctx.link, [&] {
         steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
         if (!master)
             return;
-        text = tableText(grid);
         progress.emplace(ctx.progress);
-        steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, text);
+        steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, table);
     });
     // The controller acts on the command word by itself; its answer tells nothing.
-    Write_to_plc(
-        ctx.link, kWriteTimeout, QStringLiteral("E10"), kCommandAddress, QStringLiteral("02"),
-        settings.mode == UartMode::NotUse ? QStringLiteral("8000") : QStringLiteral("0080"));
+    Write_to_plc(ctx.link, kWriteTimeout, QStringLiteral("E10"),
+                 plcmem::text(plcmem::kModbusCommand), QStringLiteral("02"),
+                 mode == UartMode::NotUse ? QStringLiteral("8000") : QStringLiteral("0080"));
     if (master)
         Pause(steps::kPiecePauseMs);
     progress.reset();
@@ -112,80 +80,112 @@ void downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSe
     // Read back as an upload reads.
     steps::verifyWord(ctx.link, kWordReadTimeout, port.portWordAddress, portWord, kPortWordArea);
     if (master)
-        steps::verifyText(ctx.link, &ctx.progress, kTableReadTimeout, port.tableBase, text,
+        steps::verifyText(ctx.link, &ctx.progress, kTableReadTimeout, port.tableBase, table,
                           QStringLiteral("request table"));
 }
 
-PortConfigUpload uploadPortConfig(TransferContext &ctx, const UartPort &port)
+}  // namespace
+
+Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port,
+                           const PortSettings &settings, const QList<QStringList> &rows)
 {
-    Q_ASSERT(ctx.link.isBusy());
-    Setup_port(ctx.link);
-    ctx.link.open();
-    PortConfigUpload upload;
-    upload.word = decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
-    if (upload.word.mode == UartMode::Master) {
-        const int n = upload.word.requestCount;
-        ProgressGuard progress(ctx.progress);
-        const QString text = steps::readText(ctx.link, &progress, kTableReadTimeout, port.tableBase,
-                                             kRecordChars * n);
-        upload.requests = decodeTableText(text, n);
-    }
-    return upload;
+    return runOnLink(ctx.link, [&] {
+        if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
+            return Outcome::cancelled();
+        if (const auto fault = Check_grid(rows))
+            return Outcome::stopped(gridFaultMessage(*fault), kConfigErrorTitle);
+        const bool master = settings.mode == UartMode::Master;
+        int countOrAddress = master ? int(rows.size()) : 0;
+        if (settings.mode == UartMode::Slave) {
+            const Result<int> address = slaveAddress(settings.address);
+            if (!address.done())
+                return address.outcome;
+            countOrAddress = address.value;
+        }
+        const quint16 portWord =
+            encodePortWord(settings.mode, settings.speed, settings.parity, countOrAddress);
+        writePortConfig(ctx, port, settings.mode, portWord, master ? tableText(rows) : QString());
+        return Outcome();
+    });
 }
 
-void applyPortUpload(const PortConfigUpload &upload, PortSettings &settings, GridModel &grid)
+Result<PortConfigUpload> uploadPortConfig(TransferContext &ctx, const UartPort &port)
+{
+    return readOnLink<PortConfigUpload>(ctx.link, [&] {
+        ctx.link.open();
+        PortConfigUpload upload;
+        upload.word =
+            decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
+        if (upload.word.mode == UartMode::Master) {
+            const int n = upload.word.requestCount;
+            ProgressGuard progress(ctx.progress);
+            const QString text = steps::readText(ctx.link, &progress, kTableReadTimeout,
+                                                 port.tableBase, kRecordChars * n);
+            upload.requests = decodeTableText(text, n);
+        }
+        return upload;
+    });
+}
+
+bool applyPortUpload(const PortConfigUpload &upload, PortSettings &settings)
 {
     if (!upload.word.mode)
-        return;
+        return false;
     settings.mode = *upload.word.mode;
     if (settings.mode == UartMode::NotUse)
-        return;
+        return false;
     applyLineSettings(upload.word, settings);
     if (settings.mode == UartMode::Master)
-        applyRequestTable(grid, upload.requests);
-    else
-        settings.address = QString::number(upload.word.address);
+        return true;
+    settings.address = QString::number(upload.word.address);
+    return false;
 }
 
-void downloadSlaveSettings(TransferContext &ctx, const UartPort &port, const PortSettings &settings)
+Outcome downloadSlaveSettings(TransferContext &ctx, const UartPort &port,
+                              const PortSettings &settings)
 {
-    Q_ASSERT(ctx.link.isBusy());
-    Q_ASSERT(!port.slaveTimeoutAddress.isEmpty());
-    if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
-        return;
-    // An address above 255 would run into the speed bits, so both boxes are checked first.
-    const auto address = slaveAddress(ctx, settings.address);
-    if (!address)
-        return;
-    const auto timeout = slaveTimeout(ctx, settings.timeout);
-    if (!timeout)
-        return;
+    Q_ASSERT(port.slaveTimeoutAddress != 0);
+    return runOnLink(ctx.link, [&] {
+        if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
+            return Outcome::cancelled();
+        // An address above 255 would run into the speed bits, so both boxes are checked first.
+        const Result<int> address = slaveAddress(settings.address);
+        if (!address.done())
+            return address.outcome;
+        const Result<int> timeout = slaveTimeout(settings.timeout);
+        if (!timeout.done())
+            return timeout.outcome;
 
-    ctx.link.open();  // with the line settings the link already has
-    const quint16 portWord =
-        encodePortWord(UartMode::Slave, settings.speed, settings.parity, *address);
-    steps::writeBetweenServiceWords(ctx.link, [&] {
-        steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
-        steps::writeWord(ctx.link, kWriteTimeout, port.slaveTimeoutAddress, *timeout);
+        ctx.link.open();
+        const quint16 portWord =
+            encodePortWord(UartMode::Slave, settings.speed, settings.parity, address.value);
+        steps::writeBetweenServiceWords(ctx.link, [&] {
+            steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
+            steps::writeWord(ctx.link, kWriteTimeout, port.slaveTimeoutAddress,
+                             quint16(timeout.value));
+        });
+        if (ctx.verifyWrites) {
+            steps::verifyWord(ctx.link, kWordReadTimeout, port.portWordAddress, portWord,
+                              kPortWordArea);
+            steps::verifyWord(ctx.link, kWordReadTimeout, port.slaveTimeoutAddress,
+                              quint16(timeout.value), QStringLiteral("slave timeout"));
+        }
+        return Outcome();
     });
-    if (!ctx.verifyWrites)
-        return;
-    steps::verifyWord(ctx.link, kWordReadTimeout, port.portWordAddress, portWord, kPortWordArea);
-    steps::verifyWord(ctx.link, kWordReadTimeout, port.slaveTimeoutAddress, *timeout,
-                      QStringLiteral("slave timeout"));
 }
 
-SlaveSettingsUpload uploadSlaveSettings(TransferContext &ctx, const UartPort &port)
+Result<SlaveSettingsUpload> uploadSlaveSettings(TransferContext &ctx, const UartPort &port)
 {
-    Q_ASSERT(ctx.link.isBusy());
-    Q_ASSERT(!port.slaveTimeoutAddress.isEmpty());
-    Setup_port(ctx.link);
-    ctx.link.open();
-    SlaveSettingsUpload upload;
-    upload.word = decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
-    upload.timeout = QString::number(
-        qint16(steps::readWord(ctx.link, kWordReadTimeout, port.slaveTimeoutAddress)));
-    return upload;
+    Q_ASSERT(port.slaveTimeoutAddress != 0);
+    return readOnLink<SlaveSettingsUpload>(ctx.link, [&] {
+        ctx.link.open();
+        SlaveSettingsUpload upload;
+        upload.word =
+            decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
+        upload.timeout = QString::number(
+            qint16(steps::readWord(ctx.link, kWordReadTimeout, port.slaveTimeoutAddress)));
+        return upload;
+    });
 }
 
 void applySlaveUpload(const SlaveSettingsUpload &upload, PortSettings &settings)

@@ -54,11 +54,7 @@ int groupValue(QStringView record, int firstChar, int digits)
 
 QString requestColumnName(int col)
 {
-    static const QStringList names = {
-        QStringLiteral("Slot"),           QStringLiteral("Address"),
-        QStringLiteral("Num word"),       QStringLiteral("Address slave"),
-        QStringLiteral("Address master"), QStringLiteral("Function"),
-        QStringLiteral("Timeout,[ms]")};
+    static const QStringList names = columnNames(kRequestHeadingLine);
     return names.value(col);
 }
 
@@ -115,11 +111,12 @@ int requestCount(const GridModel &grid)
     return qMax(0, grid.rows() - 2);
 }
 
-ModbusRequest requestFromRow(const GridModel &grid, int row)
+ModbusRequest requestFromRow(const RequestRows &rows, int row)
 {
     ModbusRequest request;
+    const QStringList &cells = rows.at(row - 1);
     for (const RecordField &field : kLayout) {
-        const QString text = grid.text(row, field.column);
+        const QString text = cells.value(field.column - 1);
         const auto value = hextext::wholeNumber(text);
         if (!value) {
             throw Failure(QStringLiteral("Row %1, column [%2]: \"%3\" is not a whole number")
@@ -133,17 +130,28 @@ ModbusRequest requestFromRow(const GridModel &grid, int row)
     return request;
 }
 
-void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request)
+QStringList requestCells(const ModbusRequest &request)
 {
+    QStringList cells;
+    for (int col = requestcol::Address; col < requestcol::Count; ++col)
+        cells.append(QString());
     for (const RecordField &field : kLayout)
-        grid.setText(row, field.column, QString::number(request.*field.member));
+        cells[field.column - 1] = QString::number(request.*field.member);
+    return cells;
 }
 
-QString tableText(const GridModel &grid)
+void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request)
+{
+    const QStringList cells = requestCells(request);
+    for (int col = requestcol::Address; col < requestcol::Count; ++col)
+        grid.setText(row, col, cells.at(col - 1));
+}
+
+QString tableText(const RequestRows &rows)
 {
     QString text;
-    for (int row = 1; row <= requestCount(grid); ++row)
-        text += encodeRequest(requestFromRow(grid, row));
+    for (int row = 1; row <= rows.size(); ++row)
+        text += encodeRequest(requestFromRow(rows, row));
     return text;
 }
 

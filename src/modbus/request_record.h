@@ -12,7 +12,9 @@ namespace requestcol {
 enum : int { Slot, Address, NumWord, AddressSlave, AddressMaster, Function, Timeout, Count };
 }
 
-// The headings of the request table's columns ("Num word", "Timeout,[ms]", ...).
+// The request table's heading line, and the heading of one column ("Num word", ...).
+inline const QString kRequestHeadingLine = QStringLiteral(
+    "Slot | Address | Num word | Address slave | Address master | Function | Timeout,[ms] ");
 QString requestColumnName(int col);
 
 // The function list of the request dialog; the table holds the index.
@@ -43,14 +45,19 @@ ModbusRequest decodeRequest(QStringView record);
 // The number of requests in a table: every row below the heading but the entry row.
 int requestCount(const GridModel &grid);
 
-// The numbers of a table row. A cell that is not a whole number is a Failure naming the row,
-// the column and the text found. Numbers beyond 32 bits are held at the 32-bit limits.
-ModbusRequest requestFromRow(const GridModel &grid, int row);
+// A table's requests as plain rows: the data rows' cells from column 1 on.
+using RequestRows = QList<QStringList>;
+
+// The numbers of data row `row` (from 1). A cell that is not a whole number is a Failure naming
+// the row, the column and the text found. Numbers beyond 32 bits are held at the 32-bit limits.
+ModbusRequest requestFromRow(const RequestRows &rows, int row);
+// The cells of a request as a row holds them, as decimal texts.
+QStringList requestCells(const ModbusRequest &request);
 // Writes columns 1 to 6 of a row as decimal texts; the slot number is left alone.
 void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request);
 
 // The records of all requests of a table in table order, as the download sends them.
-QString tableText(const GridModel &grid);
+QString tableText(const RequestRows &rows);
 // n requests from the text an upload read back; requests beyond its end read as zeros.
 QList<ModbusRequest> decodeTableText(const QString &text, int n);
 

@@ -1,11 +1,13 @@
 #include "uart_port.h"
 
+#include "memory_map.h"
+
 const UartPort &UartPort::uart1()
 {
     static const UartPort port{
         1,
-        QStringLiteral("2008"),
-        0x2502,
+        plcmem::kUart1PortWord.address,
+        plcmem::kUart1Requests.address,
         QStringLiteral("UART 1"),
         QStringLiteral("Option4"),
         QStringLiteral("Frame1"),
@@ -31,7 +33,7 @@ const UartPort &UartPort::uart1()
         QStringLiteral("Slave add/modify"),
         QStringLiteral("You are enter incorrect value ! Pls use correct value!"),
         QStringLiteral("You are enter incorrect value ! Pls use correct value!"),
-        QString(),
+        0,
     };
     return port;
 }
@@ -40,8 +42,8 @@ const UartPort &UartPort::uart2()
 {
     static const UartPort port{
         2,
-        QStringLiteral("2006"),
-        0x2902,
+        plcmem::kUart2PortWord.address,
+        plcmem::kUart2Requests.address,
         QStringLiteral("UART 2"),
         QStringLiteral("Option5"),
         QStringLiteral("Frame13"),
@@ -67,7 +69,7 @@ const UartPort &UartPort::uart2()
         QStringLiteral("Form1"),
         QStringLiteral("You are enter incorrect value ! Pls use correct value !"),
         QStringLiteral("You are enter incorrect value !  Pls use correct value !"),
-        QStringLiteral("2004"),
+        plcmem::kUart2SlaveTimeout.address,
     };
     return port;
 }

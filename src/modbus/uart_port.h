@@ -6,8 +6,8 @@
 // the tab's controls, and the few texts that differ. One tab class serves both ports.
 struct UartPort {
     int number;               // 1 or 2
-    QString portWordAddress;  // where the port word lives in the controller
-    int tableBase;            // first request record
+    int portWordAddress;  // where the port word lives in the controller
+    int tableBase;        // first request record
     QString tabCaption;       // "UART 1" / "UART 2"
 
     QString modeOption;  // mode option array
@@ -37,7 +37,7 @@ struct UartPort {
     QString cellMessageOuter;
     QString cellMessageInner;
 
-    QString slaveTimeoutAddress;  // UART 2 only: the slave timeout word
+    int slaveTimeoutAddress;  // UART 2 only: the slave timeout word; 0 on UART 1
 
     static const UartPort &uart1();
     static const UartPort &uart2();

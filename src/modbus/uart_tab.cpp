@@ -9,10 +9,10 @@
 #include "port_transfer.h"
 #include "prompts.h"
 #include "request_editing.h"
+#include "settings_store.h"
 #include "slave_dialog.h"
 #include "uart_port.h"
 
-#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,19 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kRequestHeadings = QStringLiteral(
-    "Slot | Address | Num word | Address slave | Address master | Function | Timeout,[ms] ");
-
-QComboBox *addList(QFormLayout *form, const QString &label, const QString &name,
-                   const QStringList &entries)
-{
-    auto *list = new QComboBox;
-    list->setObjectName(name);
-    list->addItems(entries);
-    form->addRow(label, list);
-    return list;
-}
 
 QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, const QString &text)
 {
@@ -53,17 +40,6 @@ QGroupBox *frame(const QString &caption, const QString &name)
 // The cell editor's refusal is shown with an empty title, not the application's.
 const QString kNoTitle = QStringLiteral("");
 
-// A table as it stands, for a download: the tab stays editable while the transfer waits, and
-// what is sent must agree with the request count already written.
-void copyCells(const GridModel &from, GridModel &to)
-{
-    to.setRows(from.rows());
-    for (int row = 1; row < from.rows(); ++row) {
-        for (int col = 0; col < from.cols(); ++col)
-            to.setText(row, col, from.text(row, col));
-    }
-}
-
 }  // namespace
 
 UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
@@ -71,31 +47,24 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
 {
     setObjectName(port.tabCaption);
 
-    auto *column = new QWidget(this);
-    column->setMinimumWidth(300);
-    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    auto *left = new QVBoxLayout(column);
-    left->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout *left = addPortColumn(*this);
     left->addWidget(buildModeOptions());
     left->addWidget(buildGeneralFrame());
     left->addWidget(buildSlaveFrame());
     const QString table = QString::number(port.tableBase, 16).toUpper();
+    const QString portWord = QString::number(port.portWordAddress, 16).toUpper();
     left->addLayout(buttonRow({
         {QStringLiteral("Write to PLC"), port.writeButton, &UartTab::writeClicked,
          QStringLiteral("Writes the mode and line settings (port word at %1) and, for a master, "
                         "the request table (from %2) into the controller")
-             .arg(port.portWordAddress, table)},
+             .arg(portWord, table)},
         {QStringLiteral("Upload from PLC"), port.uploadButton, &UartTab::uploadFromPlc,
          QStringLiteral("Reads the mode, the line settings and the slave address or request "
                         "table of %1 from the controller")
              .arg(port.tabCaption)},
     }));
     left->addStretch();
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(column);
-    layout->addWidget(buildMasterFrame(), 1);
-    layout->addStretch(0);  // keeps the left column in place while the master frame is hidden
+    addTableFrame(*this, buildMasterFrame());
 }
 
 OptionGroup *UartTab::buildModeOptions()
@@ -110,30 +79,25 @@ OptionGroup *UartTab::buildModeOptions()
 
 QGroupBox *UartTab::buildGeneralFrame()
 {
-    auto *general = frame(QStringLiteral("Modbus general setting"), m_port.generalFrame);
-    auto *form = new QFormLayout(general);
-    m_lists[size_t(List::Speed)] =
-        addList(form, QStringLiteral("Speed setting:"), m_port.speedList, speedEntries());
-    m_lists[size_t(List::Parity)] =
-        addList(form, QStringLiteral("Parity setting"), m_port.parityList, parityEntries());
-    m_lists[size_t(List::Bits)] =
-        addList(form, QStringLiteral("Bit number:"), m_port.bitList,
-                {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")});
-    m_lists[size_t(List::Stop)] =
-        addList(form, QStringLiteral("Stop bit"), m_port.stopList,
-                {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")});
+    m_general = new LineSettingsBox(
+        QStringLiteral("Modbus general setting"), m_port.generalFrame,
+        {{{m_port.speedList, speedEntries()},
+          {m_port.parityList, parityEntries()},
+          {m_port.bitList, {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}},
+          {m_port.stopList, {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}}}});
     if (m_port.hasSlaveTransfer) {
-        form->addRow(buttonRow({
+        const auto hex = [](int address) { return QString::number(address, 16).toUpper(); };
+        m_general->form().addRow(buttonRow({
             {QStringLiteral("Download"), m_port.slaveDownloadButton, &UartTab::slaveDownloadClicked,
              QStringLiteral("Writes the slave address and line settings (port word at %1) and "
                             "the slave timeout (at %2) into the controller")
-                 .arg(m_port.portWordAddress, m_port.slaveTimeoutAddress)},
+                 .arg(hex(m_port.portWordAddress), hex(m_port.slaveTimeoutAddress))},
             {QStringLiteral("Upload"), m_port.slaveUploadButton, &UartTab::slaveUploadClicked,
              QStringLiteral("Reads the slave address, line settings and slave timeout from the "
                             "controller")},
         }));
     }
-    return general;
+    return m_general;
 }
 
 QHBoxLayout *UartTab::buttonRow(const QList<Button> &buttons)
@@ -188,7 +152,7 @@ QGroupBox *UartTab::buildMasterFrame()
 
 void UartTab::setHeadings()
 {
-    m_requestView->setCentredHeadingLine(kRequestHeadings);
+    m_requestView->setCentredHeadingLine(kRequestHeadingLine);
 }
 
 void UartTab::selectMode(int index)
@@ -205,30 +169,6 @@ void UartTab::modeClicked(int index)
     if (master && m_indexGrid == 0)
         m_requestView->setEnabled(false);
     m_optionHw = index;
-}
-
-int UartTab::listIndex(List list) const
-{
-    return m_lists.at(size_t(list))->currentIndex();
-}
-
-void UartTab::setListIndex(List list, int index)
-{
-    m_lists.at(size_t(list))->setCurrentIndex(index);
-}
-
-int UartTab::listCount(List list) const
-{
-    return m_lists.at(size_t(list))->count();
-}
-
-bool UartTab::selectListEntry(List list, const QString &text)
-{
-    QComboBox *box = m_lists.at(size_t(list));
-    const int index = box->findText(text, Qt::MatchExactly);
-    if (index >= 0)
-        box->setCurrentIndex(index);
-    return index >= 0;
 }
 
 QString UartTab::addressText() const
@@ -270,6 +210,11 @@ UartTabState UartTab::state() const
 void UartTab::setState(const UartTabState &state)
 {
     m_requests.setDataRows(state.requests);
+    applySettings(state);
+}
+
+void UartTab::applySettings(const UartTabState &state)
+{
     selectMode(int(state.settings.mode));
     showSettings(state.settings);
     setListIndex(List::Bits, state.bits);
@@ -320,45 +265,50 @@ void UartTab::storeCellText(int row, int col, const QString &text)
         m_ctx.prompts.message(this, refusal, kNoTitle);
 }
 
-QString UartTab::actionName(const QString &what) const
+void UartTab::report(const QString &what, const Outcome &outcome)
 {
-    return m_port.tabCaption + QLatin1Char(' ') + what;
+    ::report(m_ctx, m_port.tabCaption + QLatin1Char(' ') + what, outcome);
 }
 
 void UartTab::writeClicked()
 {
-    runLinkAction(m_ctx, actionName(QStringLiteral("download")), [this] {
-        GridModel sent(m_requests.cols());
-        copyCells(m_requests, sent);
-        downloadPortConfig(m_ctx, m_port, settings(), sent);
-    });
+    // What goes out is the table as it was when the button was pressed.
+    Setup_port(m_ctx.link);
+    report(QStringLiteral("download"),
+           downloadPortConfig(m_ctx, m_port, settings(), m_requests.dataRows()));
 }
 
 void UartTab::uploadFromPlc()
 {
-    runLinkAction(m_ctx, actionName(QStringLiteral("upload")), [this] {
-        const PortConfigUpload upload = uploadPortConfig(m_ctx, m_port);
+    Setup_port(m_ctx.link);
+    const Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
+    if (upload.done()) {
         PortSettings shown = settings();
-        applyPortUpload(upload, shown, m_requests);
-        if (upload.word.mode)
+        if (applyPortUpload(upload.value, shown))
+            applyRequestTable(m_requests, upload.value.requests);
+        if (upload.value.word.mode)
             selectMode(int(shown.mode));
         showSettings(shown);
         m_requestView->setEnabled(true);
-    });
+    }
+    report(QStringLiteral("upload"), upload.outcome);
 }
 
 void UartTab::slaveDownloadClicked()
 {
-    runLinkAction(m_ctx, actionName(QStringLiteral("slave settings download")),
-                  [this] { downloadSlaveSettings(m_ctx, m_port, settings()); });
+    // The link keeps the line settings it has.
+    report(QStringLiteral("slave settings download"),
+           downloadSlaveSettings(m_ctx, m_port, settings()));
 }
 
 void UartTab::slaveUploadClicked()
 {
-    runLinkAction(m_ctx, actionName(QStringLiteral("slave settings upload")), [this] {
-        const SlaveSettingsUpload upload = uploadSlaveSettings(m_ctx, m_port);
+    Setup_port(m_ctx.link);
+    const Result<SlaveSettingsUpload> upload = uploadSlaveSettings(m_ctx, m_port);
+    if (upload.done()) {
         PortSettings shown = settings();
-        applySlaveUpload(upload, shown);
+        applySlaveUpload(upload.value, shown);
         showSettings(shown);
-    });
+    }
+    report(QStringLiteral("slave settings upload"), upload.outcome);
 }

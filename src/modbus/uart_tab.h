@@ -1,10 +1,10 @@
 #pragma once
 
 #include "grid_model.h"
+#include "port_tab_parts.h"
 #include "port_word.h"
 
 #include <QWidget>
-#include <array>
 
 struct PortSettings;
 struct UartTabState;
@@ -13,10 +13,10 @@ struct UartPort;
 enum class DialogMode;
 class GridView;
 class OptionGroup;
-class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
+struct Outcome;
 
 // One UART tab (UART 1 or UART 2): the port's mode, line settings, slave settings and master
 // request table. Its designer names and differing texts come from the UartPort it is built for.
@@ -48,9 +48,11 @@ public:
     int modify_rs() const { return m_modifyRs; }
 
     // The tab's whole state, and the tab set from one: the mode is clicked (with its mode
-    // change), the lists, boxes and request table take the state's values.
+    // change), the lists, boxes and request table take the state's values. applySettings
+    // leaves the request table as it is.
     UartTabState state() const;
     void setState(const UartTabState &state);
+    void applySettings(const UartTabState &state);
 
     // "Upload from PLC": the port's configuration read back onto the tab.
     void uploadFromPlc();
@@ -60,12 +62,10 @@ public:
 
     // The four line-setting lists, by their selected index; an index outside the list
     // selects nothing.
-    enum class List { Speed, Parity, Bits, Stop };
-    int listIndex(List list) const;
-    void setListIndex(List list, int index);
-    int listCount(List list) const;
-    // Selects the entry with exactly this text; false when the list has none.
-    bool selectListEntry(List list, const QString &text);
+    using List = LineSettingsBox::List;
+    int listIndex(List list) const { return m_general->index(list); }
+    void setListIndex(List list, int index) { m_general->setIndex(list, index); }
+    int listCount(List list) const { return m_general->count(list); }
 
     // The "MB address" and "Timeout,[msec]" boxes of the slave frame.
     QString addressText() const;
@@ -90,8 +90,9 @@ private:
     PortSettings settings() const;
     void showSettings(const PortSettings &settings);
 
-    // "UART 1 download" and the like, as the window's status line names an action.
-    QString actionName(const QString &what) const;
+    // "UART 1 download" and the like, as the window's status line names an action; reports
+    // how it ended.
+    void report(const QString &what, const Outcome &outcome);
 
     // Button handlers.
     void addClicked();
@@ -115,7 +116,7 @@ private:
     int m_modifyRs = 0;
 
     OptionGroup *m_modes = nullptr;
-    std::array<QComboBox *, 4> m_lists{};  // by List
+    LineSettingsBox *m_general = nullptr;
     QLineEdit *m_address = nullptr;
     QLineEdit *m_timeout = nullptr;
     QGroupBox *m_slaveFrame = nullptr;

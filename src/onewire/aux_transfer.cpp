@@ -2,8 +2,8 @@
 
 #include "check_grid_1w.h"
 #include "link_action.h"
+#include "memory_map.h"
 #include "plc_link.h"
-#include "port_setup.h"
 #include "progress.h"
 #include "prompts.h"
 #include "transfer_steps.h"
@@ -12,8 +12,8 @@
 
 namespace {
 
-const QString kModeWordAddress = QStringLiteral("200A");
-constexpr int kSensorBase = 0x200C;
+constexpr int kModeWordAddress = plcmem::kAuxModeWord.address;
+constexpr int kSensorBase = plcmem::kSensorRecords.address;
 
 // Answer timeouts in ms.
 constexpr int kMasterWordTimeout = 450;
@@ -33,18 +33,9 @@ void writeMaster(TransferContext &ctx, quint16 word, const QList<SensorCells> &s
     });
 }
 
-}  // namespace
-
-void downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
+// The writes of a download whose checks have passed.
+void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
-    Q_ASSERT(ctx.link.isBusy());  // run inside runLinkAction
-    Setup_port(ctx.link);
-    if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
-        return;
-    if (const auto fault = Check_grid_1w(state.sensors)) {
-        ctx.prompts.message(ctx.window, sensorFaultMessage(*fault), kSensorErrorTitle);
-        return;
-    }
     ctx.link.open();
     const AuxSettings &settings = state.settings;
     const bool master = settings.mode == AuxMode::OneWireMaster;
@@ -73,27 +64,40 @@ void downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
                           sensorTableText(state.sensors), QStringLiteral("sensor records"));
 }
 
-AuxConfigUpload uploadAuxConfig(TransferContext &ctx)
+}  // namespace
+
+Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
-    Q_ASSERT(ctx.link.isBusy());
-    Setup_port(ctx.link);
-    ctx.link.open();
-    AuxConfigUpload upload;
-    upload.word = decodeAuxWord(steps::readWord(ctx.link, kReadTimeout, kModeWordAddress));
-    if (upload.word.mode == AuxMode::OneWireMaster) {
-        const int n = upload.word.sensorCount;
-        ProgressGuard progress(ctx.progress);
-        const QString text =
-            steps::readText(ctx.link, &progress, kReadTimeout, kSensorBase, kSensorRecordChars * n);
-        upload.sensors = decodeSensorTableText(text, n);
-    }
-    return upload;
+    return runOnLink(ctx.link, [&] {
+        if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
+            return Outcome::cancelled();
+        if (const auto fault = Check_grid_1w(state.sensors))
+            return Outcome::stopped(sensorFaultMessage(*fault), kSensorErrorTitle);
+        writeAuxConfig(ctx, state);
+        return Outcome();
+    });
 }
 
-void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings, GridModel &grid)
+Result<AuxConfigUpload> uploadAuxConfig(TransferContext &ctx)
+{
+    return readOnLink<AuxConfigUpload>(ctx.link, [&] {
+        ctx.link.open();
+        AuxConfigUpload upload;
+        upload.word = decodeAuxWord(steps::readWord(ctx.link, kReadTimeout, kModeWordAddress));
+        if (upload.word.mode == AuxMode::OneWireMaster) {
+            const int n = upload.word.sensorCount;
+            ProgressGuard progress(ctx.progress);
+            const QString text = steps::readText(ctx.link, &progress, kReadTimeout, kSensorBase,
+                                                 kSensorRecordChars * n);
+            upload.sensors = decodeSensorTableText(text, n);
+        }
+        return upload;
+    });
+}
+
+void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings)
 {
     settings.mode = upload.word.mode;
     if (settings.mode == AuxMode::FieldNet)
         settings.fieldNet = upload.word.fieldNet;
-    applySensorTable(grid, upload.sensors);
 }

@@ -1,37 +1,25 @@
 #pragma once
 
 #include "aux_mode_word.h"
+#include "one_wire_state.h"
+#include "outcome.h"
 #include "sensor_record.h"
 
 #include <QList>
 
-class GridModel;
 struct TransferContext;
 
-// The transfers of the "1-wire" tab. Each runs inside runLinkAction, which keeps a second
-// transfer off the port while one waits for the controller, closes the port on every path and
-// shows the Failure that stops a transfer ("Wrong answer from PLC", "Answer timeout from PLC",
-// a port that will not open).
+// The transfers of the "1-wire" tab. Each runs on the link as the caller set it up (runOnLink:
+// a second transfer stays off the port while one waits, the port is closed on every path) and
+// tells how it ended: a refusal of its checks, or the failure that stopped it ("Wrong answer
+// from PLC", "Answer timeout from PLC", a port that will not open).
 
-// The auxiliary port's mode and Field Net lists (option_1w1 and the four list indexes).
-struct AuxSettings {
-    AuxMode mode = AuxMode::NotUse;
-    FieldNetSettings fieldNet;
-};
-
-// The "1-wire" tab's whole state as one plain value: what the configuration file and the
-// command line work on.
-struct OneWireTabState {
-    AuxSettings settings;
-    QList<SensorCells> sensors;  // the sensor table's data rows, cells from column 1 on
-};
-
-// "Write to PLC": applies the stored port settings, asks, checks the sensors whatever the mode
-// (a fault is shown titled "Error in configuration" and nothing is sent), then writes by mode:
+// "Write to PLC": asks, checks the sensors whatever the mode (a fault stops it titled "Error in
+// configuration" before anything is sent), then writes by mode:
 // a master its mode word and sensor records (with the progress window) between the service
 // words, Field Net its mode word alone, "Not use" the word 0 between the service words. With
 // ctx.verifyWrites the mode word and a master's sensor records are then read back.
-void downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state);
+Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state);
 
 // What "Upload from PLC" read back, for the tab to apply once everything has arrived.
 struct AuxConfigUpload {
@@ -40,10 +28,9 @@ struct AuxConfigUpload {
 };
 
 // "Upload from PLC": reads the mode word and, for a master, every block of its sensor records
-// (with the progress window). A read that gets no answer stops it with "Answer timeout from
-// PLC" before anything reaches the tab.
-AuxConfigUpload uploadAuxConfig(TransferContext &ctx);
+// (with the progress window). What it read, once everything has arrived.
+Result<AuxConfigUpload> uploadAuxConfig(TransferContext &ctx);
 
-// Applies an upload: the mode, for Field Net the four lists, and the sensor table cut back
-// whatever the mode, then filled with a master's sensors (see applySensorTable).
-void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings, GridModel &grid);
+// Applies an upload's settings: the mode and, for Field Net, the four lists. The sensor table
+// takes the upload's sensors whatever the mode (none unless a master; see applySensorTable).
+void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings);

@@ -4,6 +4,7 @@
 #include "grid_model.h"
 #include "hex_text.h"
 #include "link_action.h"
+#include "memory_map.h"
 #include "plc_link.h"
 #include "sensor_record.h"
 #include "transfer_steps.h"
@@ -12,27 +13,23 @@ namespace {
 
 constexpr int kTimeoutMs = 350;
 const QString kSearchCommand = QStringLiteral("E10");
-const QString kSearchAddress = QStringLiteral("2000");
 constexpr quint16 kStartSearch = 0x8001;
-const QString kWordCount = QStringLiteral("02");
-constexpr int kFoundBase = 0x3002;
 constexpr int kRomCodeChars = 2 * kRomBytes;
 
-}  // namespace
-
-QList<RomCode> searchBus(PlcLink &link, int settleMs)
+QList<RomCode> search(PlcLink &link, int settleMs)
 {
+    const int service = plcmem::kServiceWord.address;
     link.open();
-    writeExamined(link, kTimeoutMs, kSearchCommand, kSearchAddress, kWordCount,
-                  hextext::word(kStartSearch));
+    steps::writeExamined(link, kTimeoutMs, kSearchCommand, plcmem::kSearchCommand.address, 2,
+                         hextext::word(kStartSearch));
     // The service word is read once before the wait as well; that answer is not used.
-    Read_from_plc(link, kTimeoutMs, steps::kServiceAddress, kWordCount);
+    Read_from_plc(link, kTimeoutMs, plcmem::text(service), QStringLiteral("02"));
     Pause(settleMs);
     // The low byte of the service word holds the number of devices found.
-    const QString answer =
-        steps::readAnswered(link, kTimeoutMs, steps::kServiceAddress, kWordCount);
+    const QString answer = steps::readAnswered(link, kTimeoutMs, service, 2);
     const int n = Hex_to_num(answer.mid(1, 2));
-    const QString text = steps::readText(link, nullptr, kTimeoutMs, kFoundBase, kRomCodeChars * n);
+    const QString text = steps::readText(link, nullptr, kTimeoutMs,
+                                         plcmem::kFoundRomCodes.address, kRomCodeChars * n);
     QList<RomCode> devices;
     for (int j = 0; j < n; ++j) {
         RomCode code;
@@ -41,6 +38,13 @@ QList<RomCode> searchBus(PlcLink &link, int settleMs)
         devices.append(code);
     }
     return devices;
+}
+
+}  // namespace
+
+Result<QList<RomCode>> searchBus(PlcLink &link, int settleMs)
+{
+    return readOnLink<QList<RomCode>>(link, [&] { return search(link, settleMs); });
 }
 
 void showFoundDevices(GridModel &grid, const QList<RomCode> &devices)

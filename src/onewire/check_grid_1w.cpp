@@ -1,5 +1,7 @@
 #include "check_grid_1w.h"
 
+#include "grid_model.h"
+
 #include "aux_mode_word.h"
 #include "hex_text.h"
 
@@ -59,8 +61,7 @@ const CsvTable &sensorCsvTable()
 {
     static const CsvTable table = [] {
         CsvTable t;
-        for (const QString &heading : kSensorHeadingLine.split(QLatin1Char('|')))
-            t.headings.append(heading.trimmed());
+        t.headings = columnNames(kSensorHeadingLine);
         t.check = [](const QList<QStringList> &rows) -> std::optional<TableFault> {
             const auto fault = Check_grid_1w(rows);
             if (!fault)

@@ -11,9 +11,8 @@
 #include "search_dialog.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
+#include "settings_store.h"
 
-#include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -35,19 +34,11 @@ QPushButton *addButton(QBoxLayout *layout, const QString &caption, const QString
 OneWireTab::OneWireTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("oneWireTab"));
-    auto *column = new QWidget(this);
-    column->setMinimumWidth(300);
-    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    auto *left = new QVBoxLayout(column);
-    left->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout *left = addPortColumn(*this);
     left->addWidget(buildAuxFrame());
     left->addWidget(buildFieldNetFrame());
     left->addStretch();
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(column);
-    layout->addWidget(buildMasterFrame(), 1);
-    layout->addStretch(0);  // keeps the left column in place while the table frame is hidden
+    addTableFrame(*this, buildMasterFrame());
     setHeadings();
 }
 
@@ -79,27 +70,15 @@ QGroupBox *OneWireTab::buildAuxFrame()
 
 QGroupBox *OneWireTab::buildFieldNetFrame()
 {
-    m_fieldNetFrame = new QGroupBox(QStringLiteral("Field Net port setting"));
-    m_fieldNetFrame->setObjectName(QStringLiteral("USART3_setting"));
-    auto *form = new QFormLayout(m_fieldNetFrame);
-    auto addList = [form](const QString &label, const QString &name, const QStringList &entries) {
-        auto *list = new QComboBox;
-        list->setObjectName(name);
-        list->addItems(entries);
-        form->addRow(label, list);
-        return list;
-    };
-    m_lists[size_t(List::Speed)] =
-        addList(QStringLiteral("Speed setting:"), QStringLiteral("Combo4"),
-                {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
-                 QStringLiteral("57600"), QStringLiteral("115200")});
-    m_lists[size_t(List::Parity)] =
-        addList(QStringLiteral("Parity setting"), QStringLiteral("Combo2"),
-                {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")});
-    m_lists[size_t(List::Bits)] = addList(QStringLiteral("Bit number:"), QStringLiteral("Combo3"),
-                                          {QStringLiteral("7"), QStringLiteral("8")});
-    m_lists[size_t(List::Stop)] = addList(QStringLiteral("Stop bit"), QStringLiteral("Combo5"),
-                                          {QStringLiteral("1"), QStringLiteral("2")});
+    m_fieldNetFrame = new LineSettingsBox(
+        QStringLiteral("Field Net port setting"), QStringLiteral("USART3_setting"),
+        {{{QStringLiteral("Combo4"),
+           {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+            QStringLiteral("57600"), QStringLiteral("115200")}},
+          {QStringLiteral("Combo2"),
+           {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")}},
+          {QStringLiteral("Combo3"), {QStringLiteral("7"), QStringLiteral("8")}},
+          {QStringLiteral("Combo5"), {QStringLiteral("1"), QStringLiteral("2")}}}});
     return m_fieldNetFrame;
 }
 
@@ -156,16 +135,6 @@ void OneWireTab::selectListDefaults()
     showFieldNet(FieldNetSettings{});
 }
 
-int OneWireTab::listIndex(List list) const
-{
-    return m_lists.at(size_t(list))->currentIndex();
-}
-
-void OneWireTab::setListIndex(List list, int index)
-{
-    m_lists.at(size_t(list))->setCurrentIndex(index);
-}
-
 AuxSettings OneWireTab::settings() const
 {
     return {AuxMode(m_option1w1),
@@ -220,20 +189,23 @@ void OneWireTab::deleteAllClicked()
 void OneWireTab::writeToPlc()
 {
     // The state is a copy: what goes out is the table as it was when the button was pressed.
-    runLinkAction(m_ctx, QStringLiteral("1-wire download"),
-                  [this] { downloadAuxConfig(m_ctx, state()); });
+    Setup_port(m_ctx.link);
+    report(m_ctx, QStringLiteral("1-wire download"), downloadAuxConfig(m_ctx, state()));
 }
 
 void OneWireTab::uploadFromPlc()
 {
-    runLinkAction(m_ctx, QStringLiteral("1-wire upload"), [this] {
-        const AuxConfigUpload upload = uploadAuxConfig(m_ctx);
+    Setup_port(m_ctx.link);
+    const Result<AuxConfigUpload> upload = uploadAuxConfig(m_ctx);
+    if (upload.done()) {
         AuxSettings shown = settings();
         setHeadings();
-        applyAuxUpload(upload, shown, m_sensors);
+        applyAuxUpload(upload.value, shown);
+        applySensorTable(m_sensors, upload.value.sensors);
         selectMode(int(shown.mode));
         showFieldNet(shown.fieldNet);
-    });
+    }
+    report(m_ctx, QStringLiteral("1-wire upload"), upload.outcome);
 }
 
 void OneWireTab::openBusSearch()

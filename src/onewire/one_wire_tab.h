@@ -1,9 +1,9 @@
 #pragma once
 
 #include "grid_model.h"
+#include "port_tab_parts.h"
 
 #include <QWidget>
-#include <array>
 
 struct AuxSettings;
 struct FieldNetSettings;
@@ -12,7 +12,6 @@ struct TransferContext;
 enum class SensorDialogMode;
 class GridView;
 class OptionGroup;
-class QComboBox;
 class QGroupBox;
 
 // The "1-wire" tab: the auxiliary port's mode, its Field Net line settings, the 1-wire sensor
@@ -58,9 +57,9 @@ public:
     GridView &sensorView() const { return *m_sensorView; }
 
     // The four Field Net lists, by their selected index.
-    enum class List { Speed, Parity, Bits, Stop };
-    int listIndex(List list) const;
-    void setListIndex(List list, int index);
+    using List = LineSettingsBox::List;
+    int listIndex(List list) const { return m_fieldNetFrame->index(list); }
+    void setListIndex(List list, int index) { m_fieldNetFrame->setIndex(list, index); }
 
 private:
     QGroupBox *buildAuxFrame();
@@ -81,8 +80,7 @@ private:
     int m_modify = 0;
 
     OptionGroup *m_modes = nullptr;
-    std::array<QComboBox *, 4> m_lists{};  // by List
-    QGroupBox *m_fieldNetFrame = nullptr;
+    LineSettingsBox *m_fieldNetFrame = nullptr;
     QGroupBox *m_masterFrame = nullptr;
     GridView *m_sensorView = nullptr;
 };

@@ -3,7 +3,7 @@
 #include "bus_search.h"
 #include "cell_editor.h"
 #include "grid_view.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "prompts.h"
 #include "sensor_editing.h"
 
@@ -77,8 +77,9 @@ Search_onewire::Search_onewire(Prompts &prompts, ProgressDisplay &progress, Grid
 void Search_onewire::startSearch()
 {
     showFoundDevices(m_result, {});
-    QList<RomCode> devices;
-    runLinkAction(m_ctx, [&] { devices = searchBus(m_link); });
+    const Result<QList<RomCode>> found = searchBus(m_link);
+    report(m_ctx, QString(), found.outcome);
+    const QList<RomCode> &devices = found.value;
     showFoundDevices(m_result, devices);
     m_found = int(devices.size());
     m_count->setText(QString::number(m_found));

@@ -77,3 +77,9 @@ void applySensorTable(GridModel &grid, const QList<SensorCells> &sensors)
             grid.setText(i + 1, sensorcol::Byte0 + c, cells.at(c));
     }
 }
+
+QString sensorColumnName(int col)
+{
+    static const QStringList names = columnNames(kSensorHeadingLine);
+    return names.value(col);
+}

@@ -13,9 +13,10 @@ enum : int { Num = 0, Byte0 = 1, Register = 9, Count = 10 };
 }
 constexpr int kRomBytes = 8;
 
-// The sensor table's heading line.
+// The sensor table's heading line, and the heading of one column ("Byte 0", "Dxxxx", ...).
 inline const QString kSensorHeadingLine = QStringLiteral(
     "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 |  Dxxxx  ");
+QString sensorColumnName(int col);
 
 // A sensor as the table holds it: the texts of columns 1 to 9 (ROM bytes 0 to 7, then the
 // register number), as GridModel::dataRows() gives them.

@@ -1,6 +1,7 @@
 #include "general_setting_frame.h"
 
 #include "link_action.h"
+#include "settings_store.h"
 #include "program_folders.h"
 #include "service_transfer.h"
 
@@ -31,13 +32,14 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
 
 void GeneralSettingFrame::restartPlc()
 {
-    runLinkAction(m_ctx, QStringLiteral("PLC restart"), [this] { ::restartPlc(m_ctx); });
+    // The link keeps the settings it has.
+    report(m_ctx, QStringLiteral("PLC restart"), ::restartPlc(m_ctx));
 }
 
 void GeneralSettingFrame::startUpdate()
 {
-    runLinkAction(m_ctx, QStringLiteral("Firmware update"), [this] {
-        updateFirmware(m_ctx,
-                       updateProgramPaths(programFolders(QCoreApplication::applicationDirPath())));
-    });
+    Setup_port(m_ctx.link);
+    const QStringList paths =
+        updateProgramPaths(programFolders(QCoreApplication::applicationDirPath()));
+    report(m_ctx, QStringLiteral("Firmware update"), updateFirmware(m_ctx, paths));
 }

@@ -3,8 +3,8 @@
 #include "exchanges.h"
 #include "failure.h"
 #include "link_action.h"
+#include "memory_map.h"
 #include "plc_link.h"
-#include "port_setup.h"
 #include "prompts.h"
 #include "transfer_steps.h"
 
@@ -17,12 +17,12 @@ namespace {
 
 // A controller word that makes the controller act as a whole, with the data that does it.
 struct ControlWord {
-    QString address;
+    int address;
     QString data;
 };
 
-const ControlWord kRestartWord{QStringLiteral("3011"), QStringLiteral("12AD")};
-const ControlWord kUpdateWord{QStringLiteral("3010"), QStringLiteral("1F1F")};
+const ControlWord kRestartWord{plcmem::kRestartWord.address, QStringLiteral("12AD")};
+const ControlWord kUpdateWord{plcmem::kUpdateWord.address, QStringLiteral("1F1F")};
 constexpr int kControlTimeoutMs = 1000;
 // Time the controller takes to switch over to firmware loading before the program may talk.
 constexpr int kHandOverPauseMs = 100;
@@ -32,18 +32,37 @@ constexpr int kHandOverPauseMs = 100;
 void writeControlWord(PlcLink &link, const ControlWord &word)
 {
     link.open();
-    Write_to_plc(link, kControlTimeoutMs, steps::kWrite, word.address, QStringLiteral("02"),
-                 word.data);
+    Write_to_plc(link, kControlTimeoutMs, steps::kWrite, plcmem::text(word.address),
+                 QStringLiteral("02"), word.data);
+}
+
+// The first of the candidates that is a program; a Failure naming them all when none is.
+QString updateProgram(const QStringList &candidates)
+{
+    const auto found = std::find_if(candidates.begin(), candidates.end(), [](const QString &path) {
+        const QFileInfo program(path);
+        return program.isFile() && program.isExecutable();
+    });
+    if (found != candidates.end())
+        return *found;
+    QStringList shown;
+    for (const QString &path : candidates)
+        shown.append(QDir::toNativeSeparators(path));
+    throw Failure(QStringLiteral("The firmware update program %1 is missing or cannot be "
+                                 "run; nothing was sent to the PLC")
+                      .arg(shown.join(QStringLiteral(" or "))));
 }
 
 }  // namespace
 
-void restartPlc(TransferContext &ctx)
+Outcome restartPlc(TransferContext &ctx)
 {
-    Q_ASSERT(ctx.link.isBusy());  // run inside runLinkAction
-    if (!ctx.prompts.confirm(ctx.window, kRestartQuestion))
-        return;
-    writeControlWord(ctx.link, kRestartWord);
+    return runOnLink(ctx.link, [&] {
+        if (!ctx.prompts.confirm(ctx.window, kRestartQuestion))
+            return Outcome::cancelled();
+        writeControlWord(ctx.link, kRestartWord);
+        return Outcome();
+    });
 }
 
 QStringList updateProgramPaths(const QStringList &folders)
@@ -69,29 +88,18 @@ void startProgram(const QString &path)
     }
 }
 
-void updateFirmware(TransferContext &ctx, const QStringList &candidates,
-                    const std::function<void(const QString &)> &start)
+Outcome updateFirmware(TransferContext &ctx, const QStringList &candidates,
+                       const std::function<void(const QString &)> &start)
 {
-    Q_ASSERT(ctx.link.isBusy());
-    Setup_port(ctx.link);
-    const auto found = std::find_if(candidates.begin(), candidates.end(), [](const QString &path) {
-        const QFileInfo program(path);
-        return program.isFile() && program.isExecutable();
+    return runOnLink(ctx.link, [&] {
+        const QString programPath = updateProgram(candidates);
+        if (!ctx.prompts.confirm(ctx.window, kUpdateQuestion))
+            return Outcome::cancelled();
+        writeControlWord(ctx.link, kUpdateWord);
+        // The update program needs the port to itself.
+        ctx.link.close();
+        Pause(kHandOverPauseMs);
+        start(programPath);
+        return Outcome();
     });
-    if (found == candidates.end()) {
-        QStringList shown;
-        for (const QString &path : candidates)
-            shown.append(QDir::toNativeSeparators(path));
-        throw Failure(QStringLiteral("The firmware update program %1 is missing or cannot be "
-                                     "run; nothing was sent to the PLC")
-                          .arg(shown.join(QStringLiteral(" or "))));
-    }
-    const QString programPath = *found;
-    if (!ctx.prompts.confirm(ctx.window, kUpdateQuestion))
-        return;
-    writeControlWord(ctx.link, kUpdateWord);
-    // The update program needs the port to itself.
-    ctx.link.close();
-    Pause(kHandOverPauseMs);
-    start(programPath);
 }

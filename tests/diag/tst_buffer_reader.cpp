@@ -2,7 +2,7 @@
 #include "grid_model.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "com_setting.h"
 #include "ini_file.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "scripted_prompts.h"
 #include "serial_ports.h"
 #include "sim_fixture.h"

@@ -2,7 +2,7 @@
 #include "failure.h"
 #include "frame.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 
 #include <QElapsedTimer>

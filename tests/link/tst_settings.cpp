@@ -2,7 +2,7 @@
 #include "ini_file.h"
 #include "line_settings.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "failure.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 #include "transfer_steps.h"
 

@@ -1,7 +1,7 @@
 #include "grid_model.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "port_transfer.h"
 #include "request_record.h"
 #include "scripted_prompts.h"

@@ -5,7 +5,7 @@
 #include "failure.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
 #include "traffic_model.h"

@@ -4,7 +4,7 @@
 #include "link_action.h"
 #include "onewire_test_support.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "scripted_prompts.h"
 #include "sensor_record.h"
 #include "sim_fixture.h"

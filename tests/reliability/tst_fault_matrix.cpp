@@ -7,7 +7,7 @@
 #include "io_transfer.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "port_transfer.h"
 #include "request_record.h"
 #include "scripted_prompts.h"

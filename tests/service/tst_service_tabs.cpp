@@ -2,7 +2,7 @@
 #include "general_setting_frame.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "scripted_prompts.h"
 #include "service_transfer.h"
 #include "sim_fixture.h"

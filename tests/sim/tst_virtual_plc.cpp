@@ -1,7 +1,7 @@
 #include "exchanges.h"
 #include "frame.h"
 #include "plc_link.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 
 #include <QtTest>

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "failure.h"
+
+#include <QString>
+#include <QtGlobal>
+
+// How one action that talks to the controller ended: the one value the window's message boxes,
+// its status line and the command line's exit code are all read from.
+struct Outcome {
+    enum class Kind {
+        Done,           // everything went over the line (and read back, where asked)
+        Cancelled,      // the user answered a question with Cancel: nothing sent
+        Stopped,        // a check of what was to be sent refused it: nothing sent
+        Failed,         // something of the tool's own gave way (a cell, a missing program)
+        Refused,        // the controller answered NAK
+        Unanswered,     // the controller stayed silent
+        WrongAnswer,    // an answer of another shape
+        PortLost,       // the port failed midway
+        PortNotOpened,  // the port would not open or refused a line setting
+        Busy,           // another action held the link: this one never started
+    };
+
+    Kind kind = Kind::Done;
+    QString message;  // what the user is shown; empty when there is nothing to show
+    QString title;    // the message box's title; null for the application's own
+    QString reason;   // the system's reason, for a port lost or not opened
+    // From the port's first opening to the action's end, in ms; -1 when it never opened.
+    qint64 openMs = -1;
+
+    bool done() const { return kind == Kind::Done; }
+    // The controller or the port gave way (not the user, not a check).
+    bool isLinkFailure() const;
+
+    static Outcome cancelled() { return {Kind::Cancelled, {}, {}, {}, -1}; }
+    static Outcome stopped(const QString &message, const QString &title = QString())
+    {
+        return {Kind::Stopped, message, title, {}, -1};
+    }
+    static Outcome of(const Failure &failure);
+};
+
+// An action's outcome with what it read; the value means something only when done.
+template <typename T>
+struct Result {
+    Outcome outcome;
+    T value{};
+
+    bool done() const { return outcome.done(); }
+};

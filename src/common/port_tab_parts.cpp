@@ -1,0 +1,65 @@
+#include "port_tab_parts.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+LineSettingsBox::LineSettingsBox(const QString &caption, const QString &name,
+                                 const std::array<ListSpec, 4> &lists, QWidget *parent)
+    : QGroupBox(caption, parent), m_form(new QFormLayout(this))
+{
+    setObjectName(name);
+    static const char *const labels[] = {"Speed setting:", "Parity setting", "Bit number:",
+                                         "Stop bit"};
+    for (size_t i = 0; i < lists.size(); ++i) {
+        auto *list = new QComboBox;
+        list->setObjectName(lists.at(i).name);
+        list->addItems(lists.at(i).entries);
+        m_form->addRow(QLatin1String(labels[i]), list);
+        m_lists.at(i) = list;
+    }
+}
+
+int LineSettingsBox::index(List list) const
+{
+    return m_lists.at(size_t(list))->currentIndex();
+}
+
+void LineSettingsBox::setIndex(List list, int index)
+{
+    m_lists.at(size_t(list))->setCurrentIndex(index);
+}
+
+int LineSettingsBox::count(List list) const
+{
+    return m_lists.at(size_t(list))->count();
+}
+
+bool LineSettingsBox::selectEntry(List list, const QString &text)
+{
+    QComboBox *box = m_lists.at(size_t(list));
+    const int index = box->findText(text, Qt::MatchExactly);
+    if (index >= 0)
+        box->setCurrentIndex(index);
+    return index >= 0;
+}
+
+QVBoxLayout *addPortColumn(QWidget &tab)
+{
+    auto *column = new QWidget(&tab);
+    column->setMinimumWidth(300);
+    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto *left = new QVBoxLayout(column);
+    left->setContentsMargins(0, 0, 0, 0);
+    auto *layout = new QHBoxLayout(&tab);
+    layout->addWidget(column);
+    return left;
+}
+
+void addTableFrame(QWidget &tab, QWidget *tableFrame)
+{
+    auto *layout = qobject_cast<QHBoxLayout *>(tab.layout());
+    layout->addWidget(tableFrame, 1);
+    layout->addStretch(0);  // keeps the left column in place while the table frame is hidden
+}
