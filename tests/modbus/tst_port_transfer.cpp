@@ -1,11 +1,8 @@
 #include "grid_model.h"
-#include "link_action.h"
-#include "plc_link.h"
-#include "settings_store.h"
 #include "port_transfer.h"
 #include "request_record.h"
-#include "scripted_prompts.h"
-#include "sim_fixture.h"
+#include "settings_store.h"
+#include "transfer_fixture.h"
 #include "uart_port.h"
 
 #include <QElapsedTimer>
@@ -88,39 +85,45 @@ private Q_SLOTS:
     void answerTimeouts();
 
 private:
-    bool run(const std::function<void()> &action) { return runLinkAction(*m_ctx, action); }
+    // Runs an action and shows its outcome as the window does; false when it never started.
+    bool run(const std::function<Outcome()> &action)
+    {
+        return m_f->show(action()).kind != Outcome::Kind::Busy;
+    }
+    // An upload applied as the tab applies it.
+    Outcome upload(int port, PortSettings &settings)
+    {
+        const Result<PortConfigUpload> read = uploadPortConfig(m_f->ctx, uart(port));
+        if (read.done() && applyPortUpload(read.value, settings))
+            applyRequestTable(*m_grid, read.value.requests);
+        return read.outcome;
+    }
+    Outcome download(int port, const PortSettings &settings)
+    {
+        return downloadPortConfig(m_f->ctx, uart(port), settings, m_grid->dataRows());
+    }
     void fault(int kind, int nth) const
     {
-        m_sim->plc.failWrite(nth, kind == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+        m_f->sim.plc.failWrite(nth,
+                               kind == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
     }
 
-    std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    std::unique_ptr<RecordingProgress> m_progress;
-    std::unique_ptr<TransferContext> m_ctx;
+    std::unique_ptr<TransferFixture> m_f;
     std::unique_ptr<GridModel> m_grid;
+    PortSettings m_settings;
 };
 
 void TestPortTransfer::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);  // as the window does when it starts
-    m_prompts = std::make_unique<ScriptedPrompts>();
-    m_progress = std::make_unique<RecordingProgress>();
-    m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, *m_prompts, *m_progress});
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
     m_grid = std::make_unique<GridModel>(7);
 }
 
 void TestPortTransfer::cleanup()
 {
-    QVERIFY(!m_link->isOpen());  // every transfer releases the port
-    QCOMPARE(m_progress->closed, m_progress->opened);
-    m_ctx.reset();
-    m_link.reset();
-    m_sim.reset();
+    QVERIFY(m_f->released());  // every transfer releases the port
+    m_f.reset();
 }
 
 void TestPortTransfer::downloadFrames_data()
@@ -161,12 +164,12 @@ void TestPortTransfer::downloadFrames()
     QFETCH(QList<int>, percents);
     fill(*m_grid, requests);
     const PortSettings settings{UartMode(mode), 4, 2, QStringLiteral("12"), QString()};
-    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(port), settings, *m_grid); }));
-    QCOMPARE(m_prompts->messages(), QStringList());
-    QCOMPARE(m_prompts->shown.at(0).text, kDownloadQuestion);
-    QCOMPARE(wire(m_sim->plc.frames()), frames);
-    QCOMPARE(m_progress->opened, mode == 0 ? 1 : 0);
-    QCOMPARE(m_progress->percents, percents);
+    QVERIFY(run([&] { return download(port, settings); }));
+    QCOMPARE(m_f->prompts.messages(), QStringList());
+    QCOMPARE(m_f->prompts.shown.at(0).text, kDownloadQuestion);
+    QCOMPARE(wire(m_f->sim.plc.frames()), frames);
+    QCOMPARE(m_f->progress.opened, mode == 0 ? 1 : 0);
+    QCOMPARE(m_f->progress.percents, percents);
 }
 
 void TestPortTransfer::downloadStopsBeforeSending_data()
@@ -207,13 +210,13 @@ void TestPortTransfer::downloadStopsBeforeSending()
     QFETCH(QString, title);
     fill(*m_grid, 3);
     m_grid->setText(2, requestcol::NumWord, numWord);
-    m_prompts->confirmAnswers.enqueue(confirmed);
+    m_f->prompts.confirmAnswers.enqueue(confirmed);
     const PortSettings settings{UartMode(mode), 4, 2, address, QString()};
-    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(1), settings, *m_grid); }));
-    QCOMPARE(m_prompts->messages(), message.isNull() ? QStringList() : QStringList{message});
+    QVERIFY(run([&] { return download(1, settings); }));
+    QCOMPARE(m_f->prompts.messages(), message.isNull() ? QStringList() : QStringList{message});
     if (!message.isNull())
-        QCOMPARE(m_prompts->shown.last().title, title);
-    QCOMPARE(m_sim->plc.frames().size(), 0);
+        QCOMPARE(m_f->prompts.shown.last().title, title);
+    QCOMPARE(m_f->sim.plc.frames().size(), 0);
 }
 
 void TestPortTransfer::downloadFaults_data()
@@ -239,10 +242,10 @@ void TestPortTransfer::downloadFaults()
     fill(*m_grid, 9);
     fault(kind, nth);
     const PortSettings settings{UartMode::Master, 4, 2, QString(), QString()};
-    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(1), settings, *m_grid); }));
-    QCOMPARE(m_prompts->messages(), message.isNull() ? QStringList() : QStringList{message});
-    QCOMPARE(wire(m_sim->plc.frames()), kNineRequests.mid(0, nth));  // nothing after the fault
-    QCOMPARE(m_progress->opened, nth >= 3 ? 1 : 0);
+    QVERIFY(run([&] { return download(1, settings); }));
+    QCOMPARE(m_f->prompts.messages(), message.isNull() ? QStringList() : QStringList{message});
+    QCOMPARE(wire(m_f->sim.plc.frames()), kNineRequests.mid(0, nth));  // nothing after the fault
+    QCOMPARE(m_f->progress.opened, nth >= 3 ? 1 : 0);
 }
 
 void TestPortTransfer::fullTableRoundTrip()
@@ -251,7 +254,7 @@ void TestPortTransfer::fullTableRoundTrip()
     const PortSettings settings{UartMode::Master, 0, 0, QString(), QString()};
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(2), settings, *m_grid); }));
+    QVERIFY(run([&] { return download(2, settings); }));
     QVERIFY(clock.elapsed() >= 1700);  // 100 ms after each of 16 pieces, and at the end
     QStringList frames = {"E11 3000 02 0FFF", "E11 2006 02 80C0"};
     QStringList reads = {"E00 2006 02"};
@@ -263,17 +266,18 @@ void TestPortTransfer::fullTableRoundTrip()
         percents.append(qRound(100.0 * (k + 1) / 16));
     }
     frames += QStringList{"E11 3000 02 0000", "E10 2002 02 0080"};
-    QCOMPARE(wire(m_sim->plc.frames()), frames);
-    QCOMPARE(m_progress->percents, percents);
+    QCOMPARE(wire(m_f->sim.plc.frames()), frames);
+    QCOMPARE(m_f->progress.percents, percents);
 
-    m_sim->plc.clearLog();
-    PortConfigUpload upload;
-    QVERIFY(run([&] { upload = uploadPortConfig(*m_ctx, uart(2)); }));
-    QCOMPARE(wire(m_sim->plc.frames()), reads);
-    QCOMPARE(upload.word.requestCount, 128);
+    m_f->sim.plc.clearLog();
+    const Result<PortConfigUpload> upload = m_f->show(uploadPortConfig(m_f->ctx, uart(2)));
+    QVERIFY(upload.done());
+    QCOMPARE(wire(m_f->sim.plc.frames()), reads);
+    QCOMPARE(upload.value.word.requestCount, 128);
     GridModel back(7);
     PortSettings settingsBack;
-    applyPortUpload(upload, settingsBack, back);
+    QVERIFY(applyPortUpload(upload.value, settingsBack));
+    applyRequestTable(back, upload.value.requests);
     QCOMPARE(int(settingsBack.mode), int(UartMode::Master));
     QCOMPARE(back.rows(), 130);
     for (int row = 1; row < 130; ++row) {
@@ -288,10 +292,10 @@ void TestPortTransfer::secondTransferIsIgnoredWhileOneWaits()
     const PortSettings settings{UartMode::Master, 4, 2, QString(), QString()};
     bool secondStarted = true;
     QTimer::singleShot(50, this,
-                       [&] { secondStarted = run([&] { uploadPortConfig(*m_ctx, uart(2)); }); });
-    QVERIFY(run([&] { downloadPortConfig(*m_ctx, uart(1), settings, *m_grid); }));
+                       [&] { secondStarted = run([&] { return upload(2, m_settings); }); });
+    QVERIFY(run([&] { return download(1, settings); }));
     QVERIFY(!secondStarted);
-    QCOMPARE(wire(m_sim->plc.frames()), kNineRequests);
+    QCOMPARE(wire(m_f->sim.plc.frames()), kNineRequests);
 }
 
 void TestPortTransfer::upload_data()
@@ -326,13 +330,13 @@ void TestPortTransfer::upload()
     QFETCH(int, parity);
     QFETCH(QString, address);
     QFETCH(int, rows);
-    m_sim->plc.pokeWord(0x2008, quint16(word));
-    m_sim->plc.poke(0x2502, QByteArray::fromHex(records(1, 127).toLatin1()));
+    m_f->sim.plc.pokeWord(0x2008, quint16(word));
+    m_f->sim.plc.poke(0x2502, QByteArray::fromHex(records(1, 127).toLatin1()));
     fill(*m_grid, 2);
     m_grid->setText(1, requestcol::Address, QStringLiteral("old"));
     PortSettings settings{UartMode::Slave, 7, 1, QStringLiteral("9"), QStringLiteral("3")};
-    QVERIFY(run([&] { applyPortUpload(uploadPortConfig(*m_ctx, uart(1)), settings, *m_grid); }));
-    QCOMPARE(wire(m_sim->plc.frames()), reads);
+    QVERIFY(run([&] { return upload(1, settings); }));
+    QCOMPARE(wire(m_f->sim.plc.frames()), reads);
     QCOMPARE(int(settings.mode), mode);
     QCOMPARE(settings.speed, speed);
     QCOMPARE(settings.parity, parity);
@@ -343,8 +347,8 @@ void TestPortTransfer::upload()
     const bool master = mode == 0;
     QCOMPARE(m_grid->text(1, requestcol::Address), master ? QStringLiteral("1") : "old");
     for (int row = 1; master && row < rows - 1; ++row)
-        QCOMPARE(requestFromRow(*m_grid, row), request(row));
-    QCOMPARE(m_progress->opened, master ? 1 : 0);
+        QCOMPARE(requestFromRow(m_grid->dataRows(), row), request(row));
+    QCOMPARE(m_f->progress.opened, master ? 1 : 0);
 }
 
 void TestPortTransfer::uploadSilenceChangesNothing_data()
@@ -357,27 +361,26 @@ void TestPortTransfer::uploadSilenceChangesNothing_data()
 void TestPortTransfer::uploadSilenceChangesNothing()
 {
     QFETCH(QString, silent);
-    m_sim->plc.pokeWord(0x2008, 0xC409);
-    m_sim->plc.failAddress(silent, VirtualPlc::Fault::Silence);
+    m_f->sim.plc.pokeWord(0x2008, 0xC409);
+    m_f->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
     fill(*m_grid, 2);
     PortSettings settings{UartMode::Slave, 7, 1, QStringLiteral("9"), QString()};
-    QVERIFY(run([&] { applyPortUpload(uploadPortConfig(*m_ctx, uart(1)), settings, *m_grid); }));
-    QCOMPARE(m_prompts->messages(), QStringList{kSilence});
+    QVERIFY(run([&] { return upload(1, settings); }));
+    QCOMPARE(m_f->prompts.messages(), QStringList{kSilence});
     QCOMPARE(int(settings.mode), int(UartMode::Slave));
     QCOMPARE(settings.speed, 7);
     QCOMPARE(m_grid->rows(), 4);
-    QCOMPARE(requestFromRow(*m_grid, 2), request(2));
+    QCOMPARE(requestFromRow(m_grid->dataRows(), 2), request(2));
 }
 
 void TestPortTransfer::slaveDownloadKeepsLinkSettings()
 {
-    m_link->setPort(1, portDevice(1));
-    m_link->setLineSettings(QStringLiteral("19200,N,8,1"));  // not what set.ini says
+    m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
     const PortSettings settings{UartMode::Master, 7, 2, QStringLiteral("1"), QStringLiteral("2")};
-    QVERIFY(run([&] { downloadSlaveSettings(*m_ctx, uart(2), settings); }));
-    QCOMPARE(m_prompts->messages(), QStringList());
-    QCOMPARE(m_link->lineSettings(), QStringLiteral("19200,N,8,1"));
-    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
+    QVERIFY(run([&] { return downloadSlaveSettings(m_f->ctx, uart(2), settings); }));
+    QCOMPARE(m_f->prompts.messages(), QStringList());
+    QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("19200,N,8,1"));
+    QCOMPARE(wire(m_f->sim.plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
                                                      "E11 2004 02 0200", "E11 3000 02 0000"}));
 }
 
@@ -419,11 +422,11 @@ void TestPortTransfer::slaveDownloadStops()
     QFETCH(QString, message);
     if (kind >= 0)
         fault(kind, nth);
-    m_link->setLineSettings(QStringLiteral("9600,N,8,1"));
+    m_f->link.setLineSettings(LineSettings::parse("9600,N,8,1"));
     const PortSettings settings{UartMode::Slave, 7, 2, address, timeout};
-    QVERIFY(run([&] { downloadSlaveSettings(*m_ctx, uart(2), settings); }));
-    QCOMPARE(m_prompts->messages(), QStringList{message});
-    QCOMPARE(m_sim->plc.frames().size(), nth);
+    QVERIFY(run([&] { return downloadSlaveSettings(m_f->ctx, uart(2), settings); }));
+    QCOMPARE(m_f->prompts.messages(), QStringList{message});
+    QCOMPARE(m_f->sim.plc.frames().size(), nth);
 }
 
 void TestPortTransfer::slaveUpload_data()
@@ -458,14 +461,19 @@ void TestPortTransfer::slaveUpload()
     QFETCH(QString, parity);
     QFETCH(QString, address);
     QFETCH(QString, timeout);
-    m_sim->plc.pokeWord(0x2006, quint16(word));
-    m_sim->plc.pokeWord(0x2004, quint16(timeoutWord));
+    m_f->sim.plc.pokeWord(0x2006, quint16(word));
+    m_f->sim.plc.pokeWord(0x2004, quint16(timeoutWord));
     if (silent)
-        m_sim->plc.failAddress(QStringLiteral("2004"), VirtualPlc::Fault::Silence);
+        m_f->sim.plc.failAddress(QStringLiteral("2004"), VirtualPlc::Fault::Silence);
     PortSettings settings{UartMode::NotUse, 0, 2, QStringLiteral("2"), QStringLiteral("7")};
-    QVERIFY(run([&] { applySlaveUpload(uploadSlaveSettings(*m_ctx, uart(2)), settings); }));
-    QCOMPARE(m_prompts->messages(), silent ? QStringList{kSilence} : QStringList());
-    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E00 2006 02", "E00 2004 02"}));
+    QVERIFY(run([&] {
+        const Result<SlaveSettingsUpload> read = uploadSlaveSettings(m_f->ctx, uart(2));
+        if (read.done())
+            applySlaveUpload(read.value, settings);
+        return read.outcome;
+    }));
+    QCOMPARE(m_f->prompts.messages(), silent ? QStringList{kSilence} : QStringList());
+    QCOMPARE(wire(m_f->sim.plc.frames()), (QStringList{"E00 2006 02", "E00 2004 02"}));
     QCOMPARE(int(settings.mode), int(UartMode::NotUse));
     QCOMPARE(speedEntries().at(settings.speed), speed);
     QCOMPARE(parityEntries().at(settings.parity), parity);
@@ -513,27 +521,24 @@ void TestPortTransfer::answerTimeouts()
     QFETCH(QString, address);
     QFETCH(int, delayMs);
     QFETCH(bool, answered);
-    m_sim->plc.pokeWord(0x2008, 0xC401);  // a master with one request
-    m_sim->plc.delayAddress(address, delayMs);
+    m_f->sim.plc.pokeWord(0x2008, 0xC401);  // a master with one request
+    m_f->sim.plc.delayAddress(address, delayMs);
     fill(*m_grid, 1);
     PortSettings settings{UartMode::Master, 4, 0, QStringLiteral("5"), QStringLiteral("100")};
     QVERIFY(run([&] {
         switch (transfer) {
             case Transfer::Download:
-                downloadPortConfig(*m_ctx, uart(1), settings, *m_grid);
-                break;
+                return download(1, settings);
             case Transfer::Upload:
-                uploadPortConfig(*m_ctx, uart(1));
-                break;
+                return uploadPortConfig(m_f->ctx, uart(1)).outcome;
             case Transfer::SlaveDownload:
-                downloadSlaveSettings(*m_ctx, uart(2), settings);
-                break;
+                return downloadSlaveSettings(m_f->ctx, uart(2), settings);
             case Transfer::SlaveUpload:
-                uploadSlaveSettings(*m_ctx, uart(2));
                 break;
         }
+        return uploadSlaveSettings(m_f->ctx, uart(2)).outcome;
     }));
-    QCOMPARE(m_prompts->messages(), answered ? QStringList() : QStringList{kSilence});
+    QCOMPARE(m_f->prompts.messages(), answered ? QStringList() : QStringList{kSilence});
 }
 
 QTEST_GUILESS_MAIN(TestPortTransfer)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "grid_model.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// Small helpers every widget and table test uses.
+namespace testing {
+
+// The control of this type and objectName below parent; the test stops when there is none.
+template <class T>
+T *child(const QObject *parent, const QString &name)
+{
+    auto *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// The rows below the heading, each as its first `cols` cells (all when -1) joined by "|".
+QStringList rowTexts(const GridModel &grid, int cols = -1);
+
+}  // namespace testing
