@@ -59,7 +59,7 @@ public:
 
     // Runs one transfer with, now and then, one fault at one of its first frames. True when the
     // user saw no message.
-    bool transfer(const std::function<void(TransferContext &)> &action, int frames)
+    bool transfer(const std::function<Outcome(TransferContext &)> &action, int frames)
     {
         m_sim->plc.clearLog();
         bool lost = false;
@@ -76,7 +76,7 @@ public:
             m_sim->plc.inject(0, {});
         }
         m_prompts.clear();
-        runLinkAction(*m_ctx, [&] { action(*m_ctx); });
+        report(*m_ctx, QString(), action(*m_ctx));
         if (!m_prompts.messages().isEmpty() && !injected)
             std::printf("unexpected: %s\n", qPrintable(m_prompts.messages().join(" / ")));
         if (m_link->isOpen())
@@ -156,13 +156,21 @@ bool uartCycle(Bench &bench, QRandomGenerator &r, const UartPort &port)
     GridModel grid(7);
     grid.setDataRows(randomRequests(r));
     const int pieces = (8 * (grid.rows() - 2) + 63) / 64;
-    if (!bench.transfer([&](TransferContext &ctx) { downloadPortConfig(ctx, port, written, grid); },
-                        4 + pieces))
+    if (!bench.transfer(
+            [&](TransferContext &ctx) {
+                return downloadPortConfig(ctx, port, written, grid.dataRows());
+            },
+            4 + pieces))
         return true;
     PortSettings read{UartMode::NotUse, 0, 0, QString(), QStringLiteral("2")};
     GridModel back(7);
     if (!bench.transfer(
-            [&](TransferContext &ctx) { applyPortUpload(uploadPortConfig(ctx, port), read, back); },
+            [&](TransferContext &ctx) {
+                const Result<PortConfigUpload> upload = uploadPortConfig(ctx, port);
+                if (upload.done() && applyPortUpload(upload.value, read))
+                    applyRequestTable(back, upload.value.requests);
+                return upload.outcome;
+            },
             1 + pieces))
         return true;
     ++bench.compared;
@@ -184,12 +192,20 @@ bool oneWireCycle(Bench &bench, QRandomGenerator &r)
     written.settings.fieldNet = {r.bounded(5), r.bounded(3), r.bounded(2), r.bounded(2)};
     written.sensors = randomSensors(r);
     const int pieces = (10 * int(written.sensors.size()) + 63) / 64;
-    if (!bench.transfer([&](TransferContext &ctx) { downloadAuxConfig(ctx, written); }, 3 + pieces))
+    if (!bench.transfer([&](TransferContext &ctx) { return downloadAuxConfig(ctx, written); },
+                        3 + pieces))
         return true;
     AuxSettings read;
     GridModel back(10);
     if (!bench.transfer(
-            [&](TransferContext &ctx) { applyAuxUpload(uploadAuxConfig(ctx), read, back); },
+            [&](TransferContext &ctx) {
+                const Result<AuxConfigUpload> upload = uploadAuxConfig(ctx);
+                if (upload.done()) {
+                    applyAuxUpload(upload.value, read);
+                    applySensorTable(back, upload.value.sensors);
+                }
+                return upload.outcome;
+            },
             1 + pieces))
         return true;
     ++bench.compared;
@@ -205,10 +221,16 @@ bool ioCycle(Bench &bench, QRandomGenerator &r)
     PointBytes types{};
     for (quint8 &t : types)
         t = quint8(r.bounded(3));
-    if (!bench.transfer([&](TransferContext &ctx) { downloadIoMap(ctx, types); }, 3))
+    if (!bench.transfer([&](TransferContext &ctx) { return downloadIoMap(ctx, types); }, 3))
         return true;
     IoMasks read;
-    if (!bench.transfer([&](TransferContext &ctx) { read = uploadIoMap(ctx); }, 1))
+    if (!bench.transfer(
+            [&](TransferContext &ctx) {
+                const Result<IoMasks> masks = uploadIoMap(ctx);
+                read = masks.value;
+                return masks.outcome;
+            },
+            1))
         return true;
     ++bench.compared;
     const IoMasks written = masksOf(types);

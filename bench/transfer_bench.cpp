@@ -10,6 +10,7 @@
 #include "request_record.h"
 #include "scripted_prompts.h"
 #include "sensor_record.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 #include "uart_port.h"
 
@@ -65,7 +66,7 @@ double answerTime(PlcLink &link, const QList<VirtualPlc::Frame> &frames)
     return m.wall;
 }
 
-void report(const char *what, const Measure &m, double pauses, double answers, int exchanges)
+void print(const char *what, const Measure &m, double pauses, double answers, int exchanges)
 {
     std::printf("%s\n", what);
     std::printf("  wall time            %.4f s (%d exchanges)\n", m.wall, exchanges);
@@ -94,10 +95,10 @@ bool benchOneWire(TransferContext &ctx, VirtualPlc &plc)
     }
     plc.clearLog();
     const Measure down =
-        Measure::of([&] { runLinkAction(ctx, [&] { downloadAuxConfig(ctx, state); }); });
+        Measure::of([&] { report(ctx, QString(), downloadAuxConfig(ctx, state)); });
     const auto downFrames = plc.frames();
     // 100 ms after each of the 20 pieces.
-    report("Download of 127 sensors", down, 20 * 0.1, answerTime(ctx.link, downFrames),
+    print("Download of 127 sensors", down, 20 * 0.1, answerTime(ctx.link, downFrames),
            int(downFrames.size()));
 
     // Read back at once, then with every answer 12 ms late as on a 115200 baud line.
@@ -106,10 +107,10 @@ bool benchOneWire(TransferContext &ctx, VirtualPlc &plc)
         plc.setAnswerDelay(delay);
         plc.clearLog();
         AuxConfigUpload upload;
-        const Measure up =
-            Measure::of([&] { runLinkAction(ctx, [&] { upload = uploadAuxConfig(ctx); }); });
+        const Measure up = Measure::of(
+            [&] { upload = report(ctx, QString(), uploadAuxConfig(ctx)).value; });
         const auto upFrames = plc.frames();
-        report(delay == 0 ? "Upload of 127 sensors" : "Upload of 127 sensors, answers 12 ms late",
+        print(delay == 0 ? "Upload of 127 sensors" : "Upload of 127 sensors, answers 12 ms late",
                up, 0, answerTime(ctx.link, upFrames), int(upFrames.size()));
         same = same && upload.sensors == state.sensors;
     }
@@ -129,6 +130,7 @@ int main(int argc, char *argv[])
     sim.setCom(QStringLiteral("Speed"), QStringLiteral("4"));
 
     PlcLink link;
+    Setup_port(link);  // as the window does before each transfer
     ScriptedPrompts prompts;
     RecordingProgress progress;
     TransferContext ctx{link, prompts, progress};
@@ -143,11 +145,11 @@ int main(int argc, char *argv[])
     const PortSettings settings{UartMode::Master, 4, 2, QString(), QString()};
 
     const Measure down = Measure::of(
-        [&] { runLinkAction(ctx, [&] { downloadPortConfig(ctx, port, settings, grid); }); });
+        [&] { report(ctx, QString(), downloadPortConfig(ctx, port, settings, grid.dataRows())); });
     const auto downFrames = sim.plc.frames();
     // 100 ms after each of the 16 pieces, and once more before the progress window closes.
     const double downPauses = 17 * 0.1;
-    report("Download of 128 requests", down, downPauses, answerTime(link, downFrames),
+    print("Download of 128 requests", down, downPauses, answerTime(link, downFrames),
            int(downFrames.size()));
 
     // The same table read back with a count of 127 in the port word.
@@ -155,17 +157,17 @@ int main(int argc, char *argv[])
     sim.plc.clearLog();
     PortConfigUpload upload;
     const Measure up =
-        Measure::of([&] { runLinkAction(ctx, [&] { upload = uploadPortConfig(ctx, port); }); });
+        Measure::of([&] { upload = report(ctx, QString(), uploadPortConfig(ctx, port)).value; });
     const auto upFrames = sim.plc.frames();
-    report("Upload of 127 requests", up, 0, answerTime(link, upFrames), int(upFrames.size()));
+    print("Upload of 127 requests", up, 0, answerTime(link, upFrames), int(upFrames.size()));
 
     // The virtual controller answers at once; a 64-byte answer takes about 12 ms on a
     // 115200 baud line, so the same upload again with that delay shows the cost of waiting.
     sim.plc.setAnswerDelay(12);
     sim.plc.clearLog();
     const Measure slow =
-        Measure::of([&] { runLinkAction(ctx, [&] { upload = uploadPortConfig(ctx, port); }); });
-    report("Upload of 127 requests, answers 12 ms late", slow, 0,
+        Measure::of([&] { upload = report(ctx, QString(), uploadPortConfig(ctx, port)).value; });
+    print("Upload of 127 requests, answers 12 ms late", slow, 0,
            answerTime(link, sim.plc.frames()), int(sim.plc.frames().size()));
 
     sim.plc.setAnswerDelay(0);

@@ -3,6 +3,7 @@
 // values stay inside what the window can show, and an I/O map block read back is the one sent.
 #include "error_records.h"
 #include "exchanges.h"
+#include "frame.h"
 #include "fuzz_check.h"
 #include "io_block.h"
 #include "port_word.h"

@@ -37,6 +37,12 @@ Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action);
 // Tells the user how a named action ended, in one place for the whole window: the status line
 // first (ctx.finished), then the message box when the outcome has something to say.
 const Outcome &report(TransferContext &ctx, const QString &action, const Outcome &outcome);
+template <typename T>
+const Result<T> &report(TransferContext &ctx, const QString &action, const Result<T> &result)
+{
+    report(ctx, action, result.outcome);
+    return result;
+}
 
 // Runs a read on the link as runOnLink does; what it read comes back only when it ended done.
 template <typename T, typename Read>

@@ -166,7 +166,7 @@ void TestMain::startUpWithoutSettingsFile()
 
     QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("1"));
     QCOMPARE(m_main->link().portNumber(), 1);
-    QCOMPARE(m_main->link().lineSettings(), QStringLiteral("9600,N,7,1"));
+    QCOMPARE(m_main->link().lineSettings().text(), QStringLiteral("9600,N,7,1"));
     QVERIFY(!m_main->link().isOpen());
     QVERIFY(m_main->tableHookInstalled());
     QVERIFY(!QFile::exists(m_file));
@@ -207,7 +207,7 @@ void TestMain::startUpTakesStoredSettings()
     QCOMPARE(shownText(control("Speed_set")).section(QLatin1Char('|'), 4, 4), "[115200]");
     QCOMPARE(m_main->windowTitle(), kCaption + QString::number(port));
     QCOMPARE(m_main->link().portNumber(), port);
-    QCOMPARE(m_main->link().lineSettings(), lineSettings);
+    QCOMPARE(m_main->link().lineSettings().text(), lineSettings);
     // UART 2's bit number and stop bit are not touched by the start-up.
     QCOMPARE(shownText(control("Combo10")), "[7]|8|9");
     QCOMPARE(shownText(control("Combo7")), "[1]|1.5|2");

@@ -1,10 +1,7 @@
 #include "buffer_reader.h"
 #include "grid_model.h"
-#include "link_action.h"
-#include "plc_link.h"
 #include "settings_store.h"
-#include "scripted_prompts.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 
 #include <QtTest>
 #include <memory>
@@ -23,7 +20,7 @@ const ErrorBuffer &buffer(int table)
 
 int countWordAddress(int table)
 {
-    return buffer(table).countWordAddress.toInt(nullptr, 16);
+    return buffer(table).countWordAddress;
 }
 
 // Record k of the test buffers: a byte for each k, covering many codes and classes.
@@ -80,37 +77,30 @@ private Q_SLOTS:
 private:
     void read(int table)
     {
-        QVERIFY(runLinkAction(*m_ctx, [&] { readErrorBuffer(*m_ctx, buffer(table), *m_grid); }));
+        const Result<BufferRecords> read = m_f->show(readErrorBuffer(m_f->ctx, buffer(table)));
+        QVERIFY(read.outcome.kind != Outcome::Kind::Busy);
+        if (read.done() && read.value)  // as the tab shows a read
+            showErrorRecords(*m_grid, *read.value);
     }
 
-    std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    std::unique_ptr<RecordingProgress> m_progress;
-    std::unique_ptr<TransferContext> m_ctx;
+    std::unique_ptr<TransferFixture> m_f;
     std::unique_ptr<GridModel> m_grid;
 };
 
 void TestBufferReader::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    m_prompts = std::make_unique<ScriptedPrompts>();
-    m_progress = std::make_unique<RecordingProgress>();
-    m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, *m_prompts, *m_progress});
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
     m_grid = std::make_unique<GridModel>(3);
     for (int base : {0x3600, 0x3680, 0x3700})
-        m_sim->plc.poke(base, testRecords());
+        m_f->sim.plc.poke(base, testRecords());
 }
 
 void TestBufferReader::cleanup()
 {
-    QVERIFY(!m_link->isOpen());
-    QCOMPARE(m_progress->opened, 0);
-    m_ctx.reset();
-    m_link.reset();
-    m_sim.reset();
+    QVERIFY(m_f->released());
+    QCOMPARE(m_f->progress.opened, 0);
+    m_f.reset();
 }
 
 void TestBufferReader::readsCountedRecords_data()
@@ -145,11 +135,11 @@ void TestBufferReader::readsCountedRecords()
     QFETCH(int, word);
     QFETCH(QStringList, reads);
     QFETCH(int, count);
-    m_sim->plc.pokeWord(countWordAddress(table), quint16(word));
+    m_f->sim.plc.pokeWord(countWordAddress(table), quint16(word));
     fillEarlierRead(*m_grid);
     read(table);
-    QCOMPARE(m_prompts->messages(), QStringList());
-    QCOMPARE(wire(m_sim->plc.frames()), reads);
+    QCOMPARE(m_f->prompts.messages(), QStringList());
+    QCOMPARE(m_f->frames(), reads);
     QCOMPARE(m_grid->rows(), count + 2);
     for (int k = 1; k <= count; ++k) {
         const ErrorRow expected = buffer(table).decode(k, recordByte(k));
@@ -184,8 +174,8 @@ void TestBufferReader::secondBlockTexts()
     QFETCH(int, record);
     QFETCH(QString, row64);
     QFETCH(QString, row65);
-    m_sim->plc.pokeWord(countWordAddress(table), 0xC046);
-    m_sim->plc.poke(buffer(table).base + 63, QByteArray(2, char(record)));
+    m_f->sim.plc.pokeWord(countWordAddress(table), 0xC046);
+    m_f->sim.plc.poke(buffer(table).base + 63, QByteArray(2, char(record)));
     read(table);
     const QStringList rows = rowTexts(*m_grid);
     QCOMPARE(rows.size(), 71);
@@ -220,14 +210,14 @@ void TestBufferReader::tableLeftAsItWas()
     QFETCH(int, word);
     QFETCH(QString, silent);
     QFETCH(QStringList, reads);
-    m_sim->plc.pokeWord(countWordAddress(table), quint16(word));
+    m_f->sim.plc.pokeWord(countWordAddress(table), quint16(word));
     if (!silent.isEmpty())
-        m_sim->plc.failAddress(silent, VirtualPlc::Fault::Silence);
+        m_f->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
     fillEarlierRead(*m_grid);
     const QStringList before = rowTexts(*m_grid);
     read(table);
-    QCOMPARE(m_prompts->messages(), silent.isEmpty() ? QStringList() : QStringList{kSilence});
-    QCOMPARE(wire(m_sim->plc.frames()), reads);
+    QCOMPARE(m_f->prompts.messages(), silent.isEmpty() ? QStringList() : QStringList{kSilence});
+    QCOMPARE(m_f->frames(), reads);
     QCOMPARE(rowTexts(*m_grid), before);
 }
 
@@ -253,17 +243,17 @@ void TestBufferReader::noStaleText()
     QFETCH(int, record1);
     QFETCH(QStringList, rows);
     const int address = countWordAddress(table);
-    m_sim->plc.pokeWord(address, 0xC046);
-    m_sim->plc.poke(buffer(table).base, QByteArray(70, char(0x84)));
+    m_f->sim.plc.pokeWord(address, 0xC046);
+    m_f->sim.plc.poke(buffer(table).base, QByteArray(70, char(0x84)));
     read(table);
     QCOMPARE(m_grid->rows(), 72);
     QVERIFY(!m_grid->text(1, 2).isEmpty());
 
-    m_sim->plc.pokeWord(address, quint16(0xC000 + count));
-    m_sim->plc.poke(buffer(table).base, QByteArray(2, '\0'));
-    m_sim->plc.poke(buffer(table).base, QByteArray(1, char(record1)));
+    m_f->sim.plc.pokeWord(address, quint16(0xC000 + count));
+    m_f->sim.plc.poke(buffer(table).base, QByteArray(2, '\0'));
+    m_f->sim.plc.poke(buffer(table).base, QByteArray(1, char(record1)));
     read(table);
-    QCOMPARE(m_prompts->messages(), QStringList());
+    QCOMPARE(m_f->prompts.messages(), QStringList());
     QCOMPARE(rowTexts(*m_grid), rows);
 }
 

@@ -1,10 +1,7 @@
 #include "ini_file.h"
 #include "io_transfer.h"
-#include "link_action.h"
-#include "plc_link.h"
 #include "settings_store.h"
-#include "scripted_prompts.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 
 #include <QtTest>
 #include <memory>
@@ -34,33 +31,27 @@ private Q_SLOTS:
     void portThatCannotOpen();
 
 private:
-    bool run(const std::function<void()> &action) { return runLinkAction(*m_ctx, action); }
+    // Runs an action and shows its outcome as the window does; false when it never started.
+    bool run(const std::function<Outcome()> &action)
+    {
+        return m_f->show(action()).kind != Outcome::Kind::Busy;
+    }
 
-    std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
-    ScriptedPrompts m_prompts;
-    RecordingProgress m_progress;
-    std::unique_ptr<TransferContext> m_ctx;
+    std::unique_ptr<TransferFixture> m_f;
 };
 
 void TestIoTransfer::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);                                     // as the window does when it starts
-    m_link->setLineSettings(QStringLiteral("19200,N,8,1"));  // not what set.ini says
-    m_prompts.clear();
-    m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, m_prompts, m_progress});
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+    m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
 }
 
 void TestIoTransfer::cleanup()
 {
-    QVERIFY(!m_link->isOpen());
-    QCOMPARE(m_progress.opened, 0);
-    m_ctx.reset();
-    m_link.reset();
-    m_sim.reset();
+    QVERIFY(m_f->released());
+    QCOMPARE(m_f->progress.opened, 0);
+    m_f.reset();
 }
 
 void TestIoTransfer::download_data()
@@ -93,12 +84,12 @@ void TestIoTransfer::download()
     QFETCH(int, nth);
     QFETCH(VirtualPlc::Fault, fault);
     if (nth > 0)
-        m_sim->plc.failWrite(nth, fault);
-    QVERIFY(run([&] { downloadIoMap(*m_ctx, types); }));
-    QTEST(m_prompts.messages(), "messages");
-    QTEST(wire(m_sim->plc.frames()), "frames");
+        m_f->sim.plc.failWrite(nth, fault);
+    QVERIFY(run([&] { return downloadIoMap(m_f->ctx, types); }));
+    QTEST(m_f->prompts.messages(), "messages");
+    QTEST(m_f->frames(), "frames");
     // It goes out with the settings the link has, not the stored ones.
-    QCOMPARE(m_link->lineSettings(), QStringLiteral("19200,N,8,1"));
+    QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("19200,N,8,1"));
 }
 
 void TestIoTransfer::upload_data()
@@ -117,17 +108,23 @@ void TestIoTransfer::upload()
 {
     QFETCH(bool, silent);
     QFETCH(int, pieceSize);
-    m_sim->plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+    m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
     if (silent)
-        m_sim->plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
-    m_sim->plc.splitAnswers(pieceSize, 30);
+        m_f->sim.plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
+    m_f->sim.plc.splitAnswers(pieceSize, 30);
     IoMasks masks{0xAA, 0xAA};  // what a silent controller must leave alone
-    QVERIFY(run([&] { masks = uploadIoMap(*m_ctx); }));
-    QTEST(m_prompts.messages(), "messages");
-    QCOMPARE(wire(m_sim->plc.frames()), QStringList{"E00 2000 08"});
+    Setup_port(m_f->link);      // as the window does before an upload
+    QVERIFY(run([&] {
+        const Result<IoMasks> read = uploadIoMap(m_f->ctx);
+        if (read.done())
+            masks = read.value;
+        return read.outcome;
+    }));
+    QTEST(m_f->prompts.messages(), "messages");
+    QCOMPARE(m_f->frames(), QStringList{"E00 2000 08"});
     QTEST(masks.inputs, "inputs");
     QTEST(masks.outputs, "outputs");
-    QCOMPARE(m_link->lineSettings(), QStringLiteral("9600,N,8,1"));  // the stored settings
+    QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("9600,N,8,1"));
 }
 
 void TestIoTransfer::portThatCannotOpen_data()
@@ -140,15 +137,17 @@ void TestIoTransfer::portThatCannotOpen_data()
 void TestIoTransfer::portThatCannotOpen()
 {
     QFETCH(bool, upload);
-    Write_ini(m_sim->settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
+    Write_ini(m_f->sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
               QStringLiteral("/nonexistent/tty"));
-    m_sim->setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
-    Setup_port(*m_link);
-    QVERIFY(run([&] { upload ? void(uploadIoMap(*m_ctx)) : downloadIoMap(*m_ctx, kExample); }));
-    QCOMPARE(m_prompts.messages().size(), 1);
-    QVERIFY2(m_prompts.messages().at(0).startsWith("Cannot open COM4 (/nonexistent/tty): "),
-             qPrintable(m_prompts.messages().at(0)));
-    QCOMPARE(m_sim->plc.frames().size(), 0);
+    m_f->sim.setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
+    Setup_port(m_f->link);
+    QVERIFY(run([&] {
+        return upload ? uploadIoMap(m_f->ctx).outcome : downloadIoMap(m_f->ctx, kExample);
+    }));
+    QCOMPARE(m_f->prompts.messages().size(), 1);
+    QVERIFY2(m_f->prompts.messages().at(0).startsWith("Cannot open COM4 (/nonexistent/tty): "),
+             qPrintable(m_f->prompts.messages().at(0)));
+    QCOMPARE(m_f->sim.plc.frames().size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestIoTransfer)

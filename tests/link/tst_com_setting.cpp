@@ -232,7 +232,7 @@ void TestComSetting::okStoresTheFiveKeysAndSetsUpItsPort()
              QStringLiteral("/dev/ttyUSB1"));
     QCOMPARE(m_storedCalls, 1);
     QCOMPARE(m_dialog->link().portNumber(), 3);
-    QCOMPARE(m_dialog->link().lineSettings(), QStringLiteral("57600,O,8,2"));
+    QCOMPARE(m_dialog->link().lineSettings().text(), QStringLiteral("57600,O,8,2"));
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
     QVERIFY(m_prompts.shown.isEmpty());
@@ -350,7 +350,7 @@ void TestComSetting::testUsesTheSelectionNotTheStoredSettings()
     m_dialog->testConnection();
     QCOMPARE(m_prompts.messages(), QStringList{kSuccess291});
     QCOMPARE(m_dialog->link().portNumber(), 4);
-    QCOMPARE(m_dialog->link().lineSettings(), QStringLiteral("115200,O,8,2"));
+    QCOMPARE(m_dialog->link().lineSettings().text(), QStringLiteral("115200,O,8,2"));
     QCOMPARE(Read_ini(sim.settingsFile(), QStringLiteral("COM"), QStringLiteral("Port_num"),
                       QStringLiteral("none")),
              QStringLiteral("none"));

@@ -69,9 +69,9 @@ void TestSettings::missingFileSectionOrKeyGiveTheDefault()
 void TestSettings::valuesAreReadAfreshEveryTime()
 {
     writeFile("[COM]\nPort_num=2\n");
-    QCOMPARE(storedPortNumber(), 3);
+    QCOMPARE(settingsfile::portNumber(), 3);
     writeFile("[COM]\nPort_num = \"9\" \n");
-    QCOMPARE(storedPortNumber(), 10);
+    QCOMPARE(settingsfile::portNumber(), 10);
 }
 
 void TestSettings::writeKeepsEveryOtherLine()
@@ -167,7 +167,7 @@ void TestSettings::setupPortWithoutFile()
 {
     PlcLink link;
     Setup_port(link);
-    QCOMPARE(link.lineSettings(), QStringLiteral("9600,N,7,1"));
+    QCOMPARE(link.lineSettings().text(), QStringLiteral("9600,N,7,1"));
     QCOMPARE(link.portNumber(), 1);
     QVERIFY(!link.isOpen());
 }
@@ -197,7 +197,7 @@ void TestSettings::setupPortFromFile()
     writeFile(file);
     PlcLink link;
     Setup_port(link);
-    QCOMPARE(link.lineSettings(), settings);
+    QCOMPARE(link.lineSettings().text(), settings);
     QCOMPARE(link.portNumber(), port);
 }
 
@@ -217,41 +217,57 @@ void TestSettings::portMapping()
     QFETCH(int, port);
     QFETCH(QString, device);
     writeFile("[PORTS]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyACM0\n");
-    QCOMPARE(portDevice(port), device);
+    QCOMPARE(settingsfile::portDevice(port), device);
 }
 
 void TestSettings::badLineSettingsNameTheSetting_data()
 {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("named");
+    QTest::addColumn<QList<int>>("stored");  // list indexes that give the same; empty: none do
     QTest::newRow("9 data bits") << "9600,N,9,1"
-                                 << "9 data bits";
+                                 << "9 data bits" << QList<int>{0, 0, 2, 0};
     QTest::newRow("empty field") << "9600,N,,1"
-                                 << "the data bits setting is empty";
+                                 << "the data bits setting is empty" << QList<int>();
     QTest::newRow("speed not a number") << "fast,N,8,1"
-                                        << "\"fast\" is not a baud rate";
+                                        << "\"fast\" is not a baud rate" << QList<int>();
     // What Setup_port makes of a stored speed outside its list.
     QTest::newRow("a setting left out")
-        << "N,8,1"
-        << "3 settings where speed, parity, data bits and stop bits are needed";
+        << "N,8,1" << "3 settings where speed, parity, data bits and stop bits are needed"
+        << QList<int>{7, 0, 1, 0};
     QTest::newRow("empty") << ""
-                           << "0 settings where";
+                           << "0 settings where" << QList<int>{-1, -1, -1, -1};
 }
 
 void TestSettings::badLineSettingsNameTheSetting()
 {
     QFETCH(QString, settings);
     QFETCH(QString, named);
+    QFETCH(QList<int>, stored);
+    QString refusal;
     try {
         LineSettings::parse(settings);
         QFAIL("accepted");
     } catch (const Failure &f) {
-        QVERIFY2(f.description().contains(named), qPrintable(f.description()));
+        refusal = f.description();
+        QVERIFY2(refusal.contains(named), qPrintable(refusal));
     }
-    // The link refuses to open with them, before touching any device.
+    if (stored.isEmpty())
+        return;
+    // Stored, they read as the same text; the link refuses to open with them, naming the same
+    // setting, before touching any device.
+    const LineSettings line =
+        LineSettings::fromListIndexes(stored.at(0), stored.at(1), stored.at(2), stored.at(3));
+    QCOMPARE(line.text(), settings);
+    QCOMPARE(line.fault(), refusal);
     PlcLink link;
-    link.setLineSettings(settings);
-    QVERIFY_THROWS_EXCEPTION(Failure, link.open());
+    link.setPort({1, QStringLiteral("/dev/null"), line});
+    try {
+        link.open();
+        QFAIL("opened");
+    } catch (const Failure &f) {
+        QCOMPARE(f.description(), refusal);
+    }
     QVERIFY(!link.isOpen());
 }
 
@@ -259,8 +275,7 @@ void TestSettings::portThatCannotOpenIsAClearFailure()
 {
     writeFile("[PORTS]\nCOM4=/nonexistent/tty\n");
     PlcLink link;
-    link.setLineSettings(QStringLiteral("9600,N,8,1"));
-    link.setPort(4, portDevice(4));
+    link.setPort({4, settingsfile::portDevice(4), LineSettings::parse("9600,N,8,1")});
     try {
         link.open();
         QFAIL("opened");

@@ -1,7 +1,6 @@
 #include "failure.h"
-#include "plc_link.h"
 #include "settings_store.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 #include "transfer_steps.h"
 
 #include <QElapsedTimer>
@@ -21,23 +20,19 @@ private Q_SLOTS:
     void lostPortEndsTheWaitAtOnce();
 
 private:
-    std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
+    std::unique_ptr<TransferFixture> m_f;
 };
 
 void TestTransferSteps::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);
-    m_link->open();
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+    m_f->link.open();
 }
 
 void TestTransferSteps::cleanup()
 {
-    m_link.reset();
-    m_sim.reset();
+    m_f.reset();
 }
 
 void TestTransferSteps::readAnswerShape_data()
@@ -95,9 +90,9 @@ void TestTransferSteps::readAnswerShape()
 {
     QFETCH(QByteArray, raw);
     QFETCH(QString, failure);
-    m_sim->plc.setReadAnswer(QStringLiteral("2008"), raw);
+    m_f->sim.plc.setReadAnswer(QStringLiteral("2008"), raw);
     try {
-        const quint16 word = steps::readWord(*m_link, 100, QStringLiteral("2008"));
+        const quint16 word = steps::readWord(m_f->link, 100, 0x2008);
         QCOMPARE(QString(), failure);
         QCOMPARE(word, quint16(0x3412));
     } catch (const Failure &f) {
@@ -107,20 +102,20 @@ void TestTransferSteps::readAnswerShape()
 
 void TestTransferSteps::lostPortEndsTheWaitAtOnce()
 {
-    m_sim->plc.loseLineAt(QStringLiteral("2008"));
+    m_f->sim.plc.loseLineAt(QStringLiteral("2008"));
     QElapsedTimer clock;
     clock.start();
     try {
-        steps::readWord(*m_link, 1000, QStringLiteral("2008"));
+        steps::readWord(m_f->link, 1000, 0x2008);
         QFAIL("the read went through");
     } catch (const Failure &f) {
         const QString start =
-            QStringLiteral("The serial port COM1 (%1) was lost: ").arg(m_sim->plc.devicePath());
+            QStringLiteral("The serial port COM1 (%1) was lost: ").arg(m_f->sim.plc.devicePath());
         QVERIFY2(f.description().startsWith(start), qPrintable(f.description()));
         QVERIFY(f.description().size() > start.size());
     }
     QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(!m_link->isOpen());
+    QVERIFY(!m_f->link.isOpen());
 }
 
 QTEST_GUILESS_MAIN(TestTransferSteps)

@@ -395,7 +395,7 @@ void TestUartTab::writeToPlc_data()
         QTest::addRow("UART %d", uart)
             << uart
             << QStringList{
-                   "E11 3000 02 0FFF", "E11 " + port(uart).portWordAddress + " 02 02D4",
+                   "E11 3000 02 0FFF", "E11 " + QString::number(port(uart).portWordAddress, 16) + " 02 02D4",
                    "E11 " + QString::number(port(uart).tableBase, 16) + " 10 " + kTwoRecords,
                    "E11 3000 02 0000", "E10 2002 02 0080"};
     }
@@ -441,7 +441,7 @@ void TestUartTab::uploadFillsTheTab()
     QFETCH(QString, address);
     QFETCH(QStringList, rows);
     const UartPort &p = port(uart);
-    m_sim->plc.pokeWord(p.portWordAddress.toInt(nullptr, 16), quint16(word));
+    m_sim->plc.pokeWord(p.portWordAddress, quint16(word));
     m_sim->plc.poke(p.tableBase, QByteArray::fromHex(kTwoRecords.toLatin1()));
     UartTab &t = tab(uart);
     t.selectMode(0);  // the table locked: the upload unlocks it

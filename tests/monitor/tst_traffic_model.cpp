@@ -120,9 +120,6 @@ void TestTrafficModel::recordsEveryExchange()
     QVERIFY2(sim.ok(), qPrintable(sim.error()));
     PlcLink link;
     Setup_port(link);
-    ScriptedPrompts prompts;
-    RecordingProgress progress;
-    TransferContext ctx{link, prompts, progress};
     TrafficModel model;
     constexpr int kTimeoutMs = 150;
 
@@ -137,17 +134,18 @@ void TestTrafficModel::recordsEveryExchange()
             kWrongAnswer.toLatin1().replace("<STX>", "\x02").replace("<ETX>", "\x03"));
     if (scenario == QLatin1String("lost"))
         sim.plc.loseLineAt(QStringLiteral("2008"));
-    runLinkAction(ctx, [&] {
+    runOnLink(link, [&] {
         link.open();
         if (scenario == QLatin1String("probes")) {
             Send_char(link, kTimeoutMs, 5);
             Read_cpu_type(link, kTimeoutMs, QStringLiteral("0E02"));
         } else if (rows.at(0).at(2) == QLatin1String("E00")) {
-            steps::readWord(link, kTimeoutMs, QStringLiteral("2008"));
+            steps::readWord(link, kTimeoutMs, 0x2008);
         } else {
             steps::writeBetweenServiceWords(
-                link, [&] { steps::writeWord(link, kTimeoutMs, QStringLiteral("2008"), 0x09D4); });
+                link, [&] { steps::writeWord(link, kTimeoutMs, 0x2008, 0x09D4); });
         }
+        return Outcome();
     });
 
     QCOMPARE(rowsOf(model), rows);

@@ -81,9 +81,10 @@ void TestTrafficMonitor::showsEveryLinkAndSavesTheShownRows()
     // The COM-port dialog's own link, then the main window's.
     Com_setting dialog(m_prompts, {}, m_main.get());
     dialog.testConnection();
-    runLinkAction(m_main->transferContext(), [this] {
+    runOnLink(m_main->link(), [this] {
         m_main->link().open();
-        steps::readWord(m_main->link(), 350, QStringLiteral("2008"));
+        steps::readWord(m_main->link(), 350, 0x2008);
+        return Outcome();
     });
     QCOMPARE(m_prompts.messages(), QStringList{"Successful connect to the CPU with type 291"});
     const TrafficModel &model = monitor->model();

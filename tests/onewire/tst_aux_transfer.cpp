@@ -1,13 +1,10 @@
 #include "aux_transfer.h"
 #include "grid_model.h"
 #include "hex_text.h"
-#include "link_action.h"
 #include "onewire_test_support.h"
-#include "plc_link.h"
 #include "settings_store.h"
-#include "scripted_prompts.h"
 #include "sensor_record.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 
 #include <QtTest>
 #include <memory>
@@ -67,33 +64,35 @@ private Q_SLOTS:
     void uploadSilenceChangesNothing();
 
 private:
-    bool run(const std::function<void()> &action) { return runLinkAction(*m_ctx, action); }
+    // Runs an action and shows its outcome as the window does; false when it never started.
+    bool run(const std::function<Outcome()> &action)
+    {
+        return m_f->show(action()).kind != Outcome::Kind::Busy;
+    }
+    // An upload applied as the tab applies it.
+    Outcome upload(AuxSettings &settings, GridModel &grid)
+    {
+        const Result<AuxConfigUpload> read = uploadAuxConfig(m_f->ctx);
+        if (read.done()) {
+            applyAuxUpload(read.value, settings);
+            applySensorTable(grid, read.value.sensors);
+        }
+        return read.outcome;
+    }
 
-    std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    std::unique_ptr<RecordingProgress> m_progress;
-    std::unique_ptr<TransferContext> m_ctx;
+    std::unique_ptr<TransferFixture> m_f;
 };
 
 void TestAuxTransfer::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);
-    m_prompts = std::make_unique<ScriptedPrompts>();
-    m_progress = std::make_unique<RecordingProgress>();
-    m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, *m_prompts, *m_progress});
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
 }
 
 void TestAuxTransfer::cleanup()
 {
-    QVERIFY(!m_link->isOpen());  // every transfer releases the port
-    QCOMPARE(m_progress->closed, m_progress->opened);
-    m_ctx.reset();
-    m_link.reset();
-    m_sim.reset();
+    QVERIFY(m_f->released());  // every transfer releases the port
+    m_f.reset();
 }
 
 void TestAuxTransfer::downloadFrames_data()
@@ -148,13 +147,13 @@ void TestAuxTransfer::downloadFrames()
     QFETCH(QList<int>, percents);
     const OneWireTabState state{{AuxMode(mode), {lists[0], lists[1], lists[2], lists[3]}},
                                 onewiretest::sensors(sensors)};
-    QVERIFY(run([&] { downloadAuxConfig(*m_ctx, state); }));
-    QCOMPARE(m_prompts->shown.size(), 1);
-    QCOMPARE(m_prompts->shown.at(0).text,
+    QVERIFY(run([&] { return downloadAuxConfig(m_f->ctx, state); }));
+    QCOMPARE(m_f->prompts.shown.size(), 1);
+    QCOMPARE(m_f->prompts.shown.at(0).text,
              QStringLiteral("You are shure for download configuration to the PLC ? "));
-    QCOMPARE(wire(m_sim->plc.frames()), frames);
-    QCOMPARE(m_progress->opened, progress ? 1 : 0);
-    QCOMPARE(m_progress->percents, percents);
+    QCOMPARE(m_f->frames(), frames);
+    QCOMPARE(m_f->progress.opened, progress ? 1 : 0);
+    QCOMPARE(m_f->progress.percents, percents);
 }
 
 void TestAuxTransfer::downloadStopsBeforeSending_data()
@@ -185,12 +184,12 @@ void TestAuxTransfer::downloadStopsBeforeSending()
     state.sensors[1][4] = QStringLiteral("3");  // one digit would shift every later byte
     if (sensors == 128)
         state.sensors[1][4] = QStringLiteral("03");
-    m_prompts->confirmAnswers.enqueue(confirmed);
-    QVERIFY(run([&] { downloadAuxConfig(*m_ctx, state); }));
-    QCOMPARE(m_prompts->messages(), message.isNull() ? QStringList() : QStringList{message});
+    m_f->prompts.confirmAnswers.enqueue(confirmed);
+    QVERIFY(run([&] { return downloadAuxConfig(m_f->ctx, state); }));
+    QCOMPARE(m_f->prompts.messages(), message.isNull() ? QStringList() : QStringList{message});
     if (!message.isNull())
-        QCOMPARE(m_prompts->shown.last().title, QStringLiteral("Error in configuration"));
-    QCOMPARE(m_sim->plc.frames().size(), 0);
+        QCOMPARE(m_f->prompts.shown.last().title, QStringLiteral("Error in configuration"));
+    QCOMPARE(m_f->sim.plc.frames().size(), 0);
 }
 
 void TestAuxTransfer::downloadFaults_data()
@@ -212,19 +211,19 @@ void TestAuxTransfer::downloadFaults()
     QFETCH(int, kind);
     QFETCH(int, mode);
     QFETCH(int, nth);
-    m_sim->plc.failWrite(nth, kind == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+    m_f->sim.plc.failWrite(nth, kind == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
     const OneWireTabState state{{AuxMode(mode), kStartUpLists}, sensors(7)};
-    QVERIFY(run([&] { downloadAuxConfig(*m_ctx, state); }));
-    QCOMPARE(m_prompts->messages(), QStringList{kind == 0 ? kNak : kSilence});
+    QVERIFY(run([&] { return downloadAuxConfig(m_f->ctx, state); }));
+    QCOMPARE(m_f->prompts.messages(), QStringList{kind == 0 ? kNak : kSilence});
     QStringList expected = {kStart, "E11 200A 02 07C0"};
     expected += pieces(7, true);
     expected.append(kEnd);
     if (mode == 1)
         expected = QStringList{"E11 200A 02 80BB"};
-    QCOMPARE(wire(m_sim->plc.frames()), expected.mid(0, nth));  // nothing after the fault
-    QCOMPARE(m_progress->opened, nth >= 3 ? 1 : 0);
+    QCOMPARE(m_f->frames(), expected.mid(0, nth));  // nothing after the fault
+    QCOMPARE(m_f->progress.opened, nth >= 3 ? 1 : 0);
     // The progress of every piece that went through.
-    QCOMPARE(m_progress->percents, (QList<int>{91, 100}).mid(0, qMax(0, nth - 3)));
+    QCOMPARE(m_f->progress.percents, (QList<int>{91, 100}).mid(0, qMax(0, nth - 3)));
 }
 
 void TestAuxTransfer::upload_data()
@@ -253,15 +252,15 @@ void TestAuxTransfer::upload()
     QFETCH(int, mode);
     QFETCH(QList<int>, lists);
     QFETCH(int, sensors);
-    m_sim->plc.pokeWord(0x200A, quint16(word));
-    m_sim->plc.poke(0x200C, QByteArray::fromHex(records(1, 127).toLatin1()));
+    m_f->sim.plc.pokeWord(0x200A, quint16(word));
+    m_f->sim.plc.poke(0x200C, QByteArray::fromHex(records(1, 127).toLatin1()));
     GridModel grid(10);
     grid.setDataRows({sensor(9), sensor(8)});
     grid.setText(1, 1, QStringLiteral("old"));
     AuxSettings settings{AuxMode::FieldNet, {1, 1, 0, 0}};
-    QVERIFY(run([&] { applyAuxUpload(uploadAuxConfig(*m_ctx), settings, grid); }));
-    QCOMPARE(wire(m_sim->plc.frames()), reads);
-    QVERIFY(m_prompts->shown.isEmpty());
+    QVERIFY(run([&] { return upload(settings, grid); }));
+    QCOMPARE(m_f->frames(), reads);
+    QVERIFY(m_f->prompts.shown.isEmpty());
     QCOMPARE(int(settings.mode), mode);
     QVERIFY(settings.fieldNet == (FieldNetSettings{lists[0], lists[1], lists[2], lists[3]}));
     // Cut back whatever the mode: the sensors read, then the entry row numbered after them; with
@@ -270,7 +269,7 @@ void TestAuxTransfer::upload()
     QCOMPARE(grid.dataRows(), onewiretest::sensors(sensors));
     QCOMPARE(grid.text(sensors + 1, 0), QString::number(sensors == 0 ? 1 : sensors + 1));
     QCOMPARE(grid.text(sensors + 1, 1), sensors == 0 ? QStringLiteral("old") : QString());
-    QCOMPARE(m_progress->opened, mode == 0 ? 1 : 0);
+    QCOMPARE(m_f->progress.opened, mode == 0 ? 1 : 0);
 }
 
 void TestAuxTransfer::uploadSilenceChangesNothing_data()
@@ -283,13 +282,13 @@ void TestAuxTransfer::uploadSilenceChangesNothing_data()
 void TestAuxTransfer::uploadSilenceChangesNothing()
 {
     QFETCH(QString, silent);
-    m_sim->plc.pokeWord(0x200A, 0xC011);  // 17 sensors: blocks at 200C, 204C and 208C
-    m_sim->plc.failAddress(silent, VirtualPlc::Fault::Silence);
+    m_f->sim.plc.pokeWord(0x200A, 0xC011);  // 17 sensors: blocks at 200C, 204C and 208C
+    m_f->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
     GridModel grid(10);
     grid.setDataRows({sensor(9), sensor(8)});
     AuxSettings settings{AuxMode::FieldNet, {1, 1, 0, 0}};
-    QVERIFY(run([&] { applyAuxUpload(uploadAuxConfig(*m_ctx), settings, grid); }));
-    QCOMPARE(m_prompts->messages(), QStringList{kSilence});
+    QVERIFY(run([&] { return upload(settings, grid); }));
+    QCOMPARE(m_f->prompts.messages(), QStringList{kSilence});
     QCOMPARE(int(settings.mode), int(AuxMode::FieldNet));
     QVERIFY(settings.fieldNet == (FieldNetSettings{1, 1, 0, 0}));
     QCOMPARE(grid.dataRows(), (QList<SensorCells>{sensor(9), sensor(8)}));

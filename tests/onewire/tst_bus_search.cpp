@@ -1,12 +1,9 @@
 #include "bus_search.h"
 #include "grid_model.h"
-#include "link_action.h"
 #include "onewire_test_support.h"
-#include "plc_link.h"
 #include "settings_store.h"
-#include "scripted_prompts.h"
 #include "sensor_editing.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 
 #include <QtTest>
 #include <memory>
@@ -48,26 +45,28 @@ private Q_SLOTS:
     void placeFound();
 
 private:
-    std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
-    ScriptedPrompts m_prompts;
-    RecordingProgress m_progress;
+    // A search as the dialog runs it; what it found replaces `found` only when it ended done.
+    void search(QList<RomCode> &found)
+    {
+        const Result<QList<RomCode>> result = m_f->show(searchBus(m_f->link, kShortSettleMs));
+        QVERIFY(result.outcome.kind != Outcome::Kind::Busy);
+        if (result.done())
+            found = result.value;
+    }
+
+    std::unique_ptr<TransferFixture> m_f;
 };
 
 void TestBusSearch::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);
-    m_prompts.clear();
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
 }
 
 void TestBusSearch::cleanup()
 {
-    QVERIFY(!m_link->isOpen());  // open only while the search runs
-    m_link.reset();
-    m_sim.reset();
+    QVERIFY(!m_f->link.isOpen());  // open only while the search runs
+    m_f.reset();
 }
 
 void TestBusSearch::search_data()
@@ -88,12 +87,11 @@ void TestBusSearch::search()
     QList<QByteArray> bus;
     for (int j = 1; j <= devices; ++j)
         bus.append(romBytes(j));
-    m_sim->plc.setOneWireDevices(bus);
-    TransferContext ctx{*m_link, m_prompts, m_progress};
+    m_f->sim.plc.setOneWireDevices(bus);
     QList<RomCode> found;
-    QVERIFY(runLinkAction(ctx, [&] { found = searchBus(*m_link, kShortSettleMs); }));
-    QVERIFY(m_prompts.shown.isEmpty());
-    QCOMPARE(wire(m_sim->plc.frames()), kSearch + reads);
+    search(found);
+    QVERIFY(m_f->prompts.shown.isEmpty());
+    QCOMPARE(m_f->frames(), kSearch + reads);
     QCOMPARE(found, codes(devices));
 
     GridModel result(9);
@@ -135,17 +133,16 @@ void TestBusSearch::searchFails()
     QList<QByteArray> bus;
     for (int j = 1; j <= 9; ++j)
         bus.append(romBytes(j));
-    m_sim->plc.setOneWireDevices(bus);
+    m_f->sim.plc.setOneWireDevices(bus);
     const auto kind = fault == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence;
     if (write > 0)
-        m_sim->plc.failWrite(write, kind);
+        m_f->sim.plc.failWrite(write, kind);
     else
-        m_sim->plc.failAddress(address, kind);
-    TransferContext ctx{*m_link, m_prompts, m_progress};
+        m_f->sim.plc.failAddress(address, kind);
     QList<RomCode> found = codes(1);
-    QVERIFY(runLinkAction(ctx, [&] { found = searchBus(*m_link, kShortSettleMs); }));
-    QCOMPARE(m_prompts.messages(), QStringList{message});
-    QCOMPARE(wire(m_sim->plc.frames()), frames);
+    search(found);
+    QCOMPARE(m_f->prompts.messages(), QStringList{message});
+    QCOMPARE(m_f->frames(), frames);
     QCOMPARE(found, codes(1));  // nothing came back
 }
 

@@ -1,9 +1,6 @@
-#include "link_action.h"
-#include "plc_link.h"
 #include "settings_store.h"
-#include "scripted_prompts.h"
 #include "service_transfer.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 
 #include <QDateTime>
 #include <QFileSystemWatcher>
@@ -42,18 +39,18 @@ private:
     // notes whether the port was open then.
     void run(Action action, bool startForReal = false)
     {
-        TransferContext ctx{m_link, m_prompts, m_progress};
-        runLinkAction(ctx, [&] {
-            if (action == Restart)
-                return restartPlc(ctx);
-            updateFirmware(ctx, m_candidates, [&](const QString &path) {
-                m_startedWithPortOpen.append(m_link.isOpen());
+        if (action == Restart) {
+            m_f->show(restartPlc(m_f->ctx));
+        } else {
+            Setup_port(m_f->link);  // the update takes the stored settings, the restart not
+            m_f->show(updateFirmware(m_f->ctx, m_candidates, [&](const QString &path) {
+                m_startedWithPortOpen.append(m_f->link.isOpen());
                 m_started.append(path);
                 if (startForReal)
                     startProgram(path);
-            });
-        });
-        QVERIFY(!m_link.isOpen());
+            }));
+        }
+        QVERIFY(!m_f->link.isOpen());
     }
     // Puts a program at a candidate path: beside the program (0) or in the private folder (1).
     void install(Program program, int at = 0)
@@ -77,15 +74,12 @@ private:
     QStringList sent() const
     {
         QStringList texts;
-        for (const auto &f : m_sim->plc.frames())
+        for (const auto &f : m_f->sim.plc.frames())
             texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' '));
         return texts;
     }
 
-    std::unique_ptr<SimFixture> m_sim;
-    PlcLink m_link;
-    ScriptedPrompts m_prompts;
-    RecordingProgress m_progress;
+    std::unique_ptr<TransferFixture> m_f;
     QTemporaryDir m_folder;   // the program's folder
     QTemporaryDir m_private;  // an installed program's private folder
     const QStringList m_candidates = updateProgramPaths({m_folder.path(), m_private.path()});
@@ -96,13 +90,11 @@ private:
 
 void TestServiceTransfer::init()
 {
-    m_sim.reset();  // the old fixture forgets the settings file as it goes
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    Setup_port(m_link);  // as the window does when it starts
-    QCOMPARE(m_link.lineSettings(), kStartSettings);
-    m_sim->setCom(QStringLiteral("Speed"), QStringLiteral("1"));
-    m_prompts.clear();
+    m_f.reset();  // the old fixture forgets the settings file as it goes
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+    QCOMPARE(m_f->link.lineSettings().text(), kStartSettings);
+    m_f->sim.setCom(QStringLiteral("Speed"), QStringLiteral("1"));
     m_startedWithPortOpen.clear();
     m_started.clear();
     for (const QString &path : m_candidates)
@@ -138,19 +130,19 @@ void TestServiceTransfer::actions()
     QFETCH(QString, lineSettings);
 
     install(Recorder);
-    m_prompts.confirmAnswers.enqueue(ok);
+    m_f->prompts.confirmAnswers.enqueue(ok);
     if (answer != 0)
-        m_sim->plc.failWrite(1, answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+        m_f->sim.plc.failWrite(1, answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
     run(Action(action));
 
     QCOMPARE(sent(), frames);
-    QCOMPARE(m_prompts.shown.size(), 1);  // the question and nothing else
-    QCOMPARE(m_prompts.shown.at(0).kind, QStringLiteral("confirm"));
-    QCOMPARE(m_prompts.shown.at(0).text,
+    QCOMPARE(m_f->prompts.shown.size(), 1);  // the question and nothing else
+    QCOMPARE(m_f->prompts.shown.at(0).kind, QStringLiteral("confirm"));
+    QCOMPARE(m_f->prompts.shown.at(0).text,
              action == Restart
                  ? QStringLiteral("You are shure for restart PLC ? ")
                  : QStringLiteral("You are shure for update firmware for the PLC ? "));
-    QCOMPARE(m_link.lineSettings(), lineSettings);
+    QCOMPARE(m_f->link.lineSettings().text(), lineSettings);
     QCOMPARE(m_startedWithPortOpen, action == Update && ok ? QList<bool>{false} : QList<bool>());
 }
 
@@ -199,9 +191,9 @@ void TestServiceTransfer::updateProgram()
     run(Update, true);
 
     QCOMPARE(sent(), frames);
-    QCOMPARE(m_prompts.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(m_f->prompts.messages(), message.isEmpty() ? QStringList() : QStringList{message});
     // Asked only when there is a program to start.
-    QCOMPARE(m_prompts.shown.size(), int(!frames.isEmpty()) + int(!message.isEmpty()));
+    QCOMPARE(m_f->prompts.shown.size(), int(!frames.isEmpty()) + int(!message.isEmpty()));
     QCOMPARE(m_started, started);
 }
 
@@ -209,7 +201,7 @@ void TestServiceTransfer::updateProgramStartsAfterPortClosedAndPause()
 {
     install(Recorder);
     std::atomic<qint64> frameAt{0};
-    m_sim->plc.setFrameCallback(
+    m_f->sim.plc.setFrameCallback(
         [&](const VirtualPlc::Frame &) { frameAt = QDateTime::currentMSecsSinceEpoch(); });
     QFileSystemWatcher watcher({QFileInfo(m_program).path()});
     QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
