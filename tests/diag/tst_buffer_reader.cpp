@@ -2,11 +2,14 @@
 #include "grid_model.h"
 #include "settings_store.h"
 #include "transfer_fixture.h"
+#include "test_helpers.h"
 
 #include <QtTest>
 #include <memory>
 
 namespace {
+
+using testing::rowTexts;
 
 const QString kSilence = QStringLiteral("Answer timeout from PLC");
 
@@ -35,17 +38,6 @@ QByteArray testRecords()
     for (int k = 1; k <= kMaxErrorRecords; ++k)
         bytes.append(char(recordByte(k)));
     return bytes;
-}
-
-// The rows below the heading, each as its cells joined by "|".
-QStringList rowTexts(const GridModel &grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row) {
-        const QStringList cells = {grid.text(row, 0), grid.text(row, 1), grid.text(row, 2)};
-        rows.append(cells.join('|'));
-    }
-    return rows;
 }
 
 // A table as an earlier read left it: five records and the spare row.

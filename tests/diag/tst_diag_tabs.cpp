@@ -1,8 +1,7 @@
 #include "grid_model.h"
 #include "grid_view.h"
-#include "main_window.h"
-#include "scripted_prompts.h"
-#include "sim_fixture.h"
+#include "window_fixture.h"
+#include "test_helpers.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -10,25 +9,8 @@
 
 namespace {
 
-template <class T>
-T *child(const QObject *parent, const QString &name)
-{
-    auto *found = parent->findChild<T *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
-// The rows below the heading, each as its cells joined by "|".
-QStringList rowTexts(const GridModel &grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row) {
-        const QStringList cells = {grid.text(row, 0), grid.text(row, 1), grid.text(row, 2)};
-        rows.append(cells.join('|'));
-    }
-    return rows;
-}
+using testing::child;
+using testing::rowTexts;
 
 }  // namespace
 
@@ -44,24 +26,19 @@ private Q_SLOTS:
     void readButtons();
 
 private:
-    std::unique_ptr<SimFixture> m_sim;
-    ScriptedPrompts m_prompts;
-    std::unique_ptr<Main> m_main;
+    std::unique_ptr<WindowFixture> m_w;
 };
 
 void TestDiagTabs::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_prompts.clear();
-    m_main = std::make_unique<Main>(m_prompts);
+    m_w = std::make_unique<WindowFixture>();
+    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
 }
 
 void TestDiagTabs::cleanup()
 {
-    QVERIFY(!m_main->link().isOpen());
-    m_main.reset();
-    m_sim.reset();
+    QVERIFY(!m_w->window->link().isOpen());
+    m_w.reset();
 }
 
 void TestDiagTabs::readButtons_data()
@@ -108,18 +85,18 @@ void TestDiagTabs::readButtons()
     QFETCH(QByteArray, records);
     QFETCH(QString, silent);
     QFETCH(QStringList, rows);
-    m_sim->plc.pokeWord(wordAddress, quint16(word));
-    m_sim->plc.poke(base, records);
+    m_w->sim.plc.pokeWord(wordAddress, quint16(word));
+    m_w->sim.plc.poke(base, records);
     if (!silent.isEmpty())
-        m_sim->plc.failAddress(silent, VirtualPlc::Fault::Silence);
+        m_w->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
 
-    auto *b = child<QPushButton>(m_main.get(), button);
+    auto *b = child<QPushButton>(m_w->window.get(), button);
     QCOMPARE(b->text(), caption);
     b->click();
-    QCOMPARE(m_prompts.messages(),
+    QCOMPARE(m_w->prompts.messages(),
              silent.isEmpty() ? QStringList() : QStringList{"Answer timeout from PLC"});
     for (const QString name : {"MB_grid", "MB_grid2", "W1_grid"}) {
-        const GridModel &model = child<GridView>(m_main.get(), name)->gridModel();
+        const GridModel &model = child<GridView>(m_w->window.get(), name)->gridModel();
         QCOMPARE(rowTexts(model), name == grid ? rows : QStringList{"||"});
     }
 }

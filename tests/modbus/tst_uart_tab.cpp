@@ -1,14 +1,13 @@
 #include "grid_view.h"
-#include "main_window.h"
+#include "window_fixture.h"
 #include "one_wire_tab.h"
 #include "port_transfer.h"
 #include "request_editing.h"
 #include "request_record.h"
-#include "scripted_prompts.h"
-#include "sim_fixture.h"
 #include "slave_dialog.h"
 #include "uart_port.h"
 #include "uart_tab.h"
+#include "test_helpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,31 +27,12 @@
 
 namespace {
 
+using testing::child;
+using testing::rowTexts;
+
 const UartPort &port(int uart)
 {
     return uart == 1 ? UartPort::uart1() : UartPort::uart2();
-}
-
-template <class T>
-T *child(const QObject *parent, const QString &name)
-{
-    auto *found = parent->findChild<T *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
-// The rows below the heading, each as its cells joined by "|".
-QStringList rowTexts(const GridModel &grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < grid.cols(); ++col)
-            cells.append(grid.text(row, col));
-        rows.append(cells.join(QLatin1Char('|')));
-    }
-    return rows;
 }
 
 // Two requests; the first is address 1, count 10, start 0, master 100, function 1, timeout 100.
@@ -92,7 +72,7 @@ private Q_SLOTS:
     void clicksAndEditsWhileOneWaits();
 
 private:
-    UartTab &tab(int uart) const { return m_main->uart(uart); }
+    UartTab &tab(int uart) const { return m_w->window->uart(uart); }
     void click(int uart, const QString &button) const
     {
         child<QPushButton>(&tab(uart), button)->click();
@@ -101,27 +81,22 @@ private:
     // The tab on screen in master mode with its table enabled, the window active.
     bool showMaster(int uart, const QList<ModbusRequest> &requests);
     // Runs `answer` on the request dialog as soon as it is open.
-    void onDialog(const std::function<void(Slave &)> &answer);
+    void onDialog(const std::function<void(Slave &)> &answer) { m_w->onDialog<Slave>(answer); }
 
-    std::unique_ptr<SimFixture> m_sim;
-    ScriptedPrompts m_prompts;
-    std::unique_ptr<Main> m_main;
+    std::unique_ptr<WindowFixture> m_w;
 };
 
 void TestUartTab::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_prompts.clear();
-    m_main = std::make_unique<Main>(m_prompts);
+    m_w = std::make_unique<WindowFixture>();
+    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
 }
 
 void TestUartTab::cleanup()
 {
-    QVERIFY(!m_main->link().isOpen());  // every path releases the port
+    QVERIFY(!m_w->window->link().isOpen());  // every path releases the port
     QVERIFY(!QApplication::activeModalWidget());
-    m_main.reset();
-    m_sim.reset();
+    m_w.reset();
 }
 
 void TestUartTab::fill(int uart, const QList<ModbusRequest> &requests) const
@@ -139,21 +114,11 @@ bool TestUartTab::showMaster(int uart, const QList<ModbusRequest> &requests)
     fill(uart, requests);
     tab(uart).setIndex_grid(1);
     tab(uart).selectMode(0);
-    m_main->tabs().setCurrentWidget(&tab(uart));
-    m_main->show();
-    m_main->activateWindow();
-    return QTest::qWaitForWindowActive(m_main.get()) && tab(uart).requestView().isVisible() &&
+    m_w->window->tabs().setCurrentWidget(&tab(uart));
+    m_w->window->show();
+    m_w->window->activateWindow();
+    return QTest::qWaitForWindowActive(m_w->window.get()) && tab(uart).requestView().isVisible() &&
            tab(uart).requestView().isEnabled();
-}
-
-void TestUartTab::onDialog(const std::function<void(Slave &)> &answer)
-{
-    QTimer::singleShot(0, m_main.get(), [answer] {
-        auto *dialog = qobject_cast<Slave *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("the request dialog is not open");
-        answer(*dialog);
-    });
 }
 
 void TestUartTab::firstAddThroughTheDialog_data()
@@ -217,7 +182,7 @@ void TestUartTab::firstAddThroughTheDialog()
     QCOMPARE(t.index_grid(), 1);
     QCOMPARE(t.modify_rs(), 1);
     QVERIFY(t.findChildren<Slave *>().isEmpty());  // created fresh each time
-    QVERIFY(m_prompts.shown.isEmpty());
+    QVERIFY(m_w->prompts.shown.isEmpty());
 }
 
 void TestUartTab::dialogCheckKeepsTheDialogOpen()
@@ -232,8 +197,8 @@ void TestUartTab::dialogCheckKeepsTheDialogOpen()
     });
     click(2, port(2).addButton);
     QVERIFY(openAfterOk);
-    QCOMPARE(m_prompts.messages(), QStringList{"You put wrong value  4096"});
-    QCOMPARE(m_prompts.shown.at(0).title, "Error in data");
+    QCOMPARE(m_w->prompts.messages(), QStringList{"You put wrong value  4096"});
+    QCOMPARE(m_w->prompts.shown.at(0).title, "Error in data");
     QCOMPARE(rowTexts(t.requests()), QStringList{"||||||"});  // "Close" stores nothing
 }
 
@@ -282,12 +247,12 @@ void TestUartTab::deleteAsksFirst()
     UartTab &t = tab(1);
     fill(1, kTwoRequests);
     t.setIndex_grid(chosen);
-    m_prompts.confirmAnswers.enqueue(answer);
+    m_w->prompts.confirmAnswers.enqueue(answer);
     click(1, port(1).deleteButton);
-    QCOMPARE(m_prompts.shown.size(), chosen == 0 ? 0 : 1);
+    QCOMPARE(m_w->prompts.shown.size(), chosen == 0 ? 0 : 1);
     if (chosen != 0) {
-        QCOMPARE(m_prompts.shown.at(0).kind, "confirm");
-        QCOMPARE(m_prompts.shown.at(0).text, kDeleteQuestion);
+        QCOMPARE(m_w->prompts.shown.at(0).kind, "confirm");
+        QCOMPARE(m_w->prompts.shown.at(0).text, kDeleteQuestion);
     }
     QCOMPARE(rowTexts(t.requests()), rows);
     QCOMPARE(t.index_grid(), chosen);
@@ -343,11 +308,11 @@ void TestUartTab::cellEditorEnter()
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(t.requests().text(row, col), stored);
     if (message.isNull()) {
-        QVERIFY(m_prompts.shown.isEmpty());
+        QVERIFY(m_w->prompts.shown.isEmpty());
     } else {
-        QCOMPARE(m_prompts.messages(), QStringList{message});
-        QVERIFY(!m_prompts.shown.at(0).title.isNull());  // title-less, not the application's
-        QVERIFY(m_prompts.shown.at(0).title.isEmpty());
+        QCOMPARE(m_w->prompts.messages(), QStringList{message});
+        QVERIFY(!m_w->prompts.shown.at(0).title.isNull());  // title-less, not the application's
+        QVERIFY(m_w->prompts.shown.at(0).title.isEmpty());
     }
     QCOMPARE(view.currentGridRow(), qMin(row + 1, t.requests().rows() - 1));
     QCOMPARE(view.currentGridCol(), col);
@@ -383,7 +348,7 @@ void TestUartTab::deleteKeyEmptiesTheCell()
     t.requestView().setCurrentCell(2, 4);
     QTest::keyClick(&t.requestView(), Qt::Key_Delete);
     QCOMPARE(rowTexts(t.requests()), (QStringList{kTwoRows[0], "2|3|5|10||2|200", kTwoRows[2]}));
-    QVERIFY(m_prompts.shown.isEmpty());
+    QVERIFY(m_w->prompts.shown.isEmpty());
 }
 
 void TestUartTab::writeToPlc_data()
@@ -408,9 +373,9 @@ void TestUartTab::writeToPlc()
     fill(uart, kTwoRequests);
     tab(uart).selectMode(0);
     click(uart, port(uart).writeButton);
-    QCOMPARE(m_prompts.shown.size(), 1);
-    QCOMPARE(m_prompts.shown.at(0).text, kDownloadQuestion);
-    QCOMPARE(wire(m_sim->plc.frames()), frames);
+    QCOMPARE(m_w->prompts.shown.size(), 1);
+    QCOMPARE(m_w->prompts.shown.at(0).text, kDownloadQuestion);
+    QCOMPARE(wire(m_w->sim.plc.frames()), frames);
 }
 
 void TestUartTab::uploadFillsTheTab_data()
@@ -441,14 +406,14 @@ void TestUartTab::uploadFillsTheTab()
     QFETCH(QString, address);
     QFETCH(QStringList, rows);
     const UartPort &p = port(uart);
-    m_sim->plc.pokeWord(p.portWordAddress, quint16(word));
-    m_sim->plc.poke(p.tableBase, QByteArray::fromHex(kTwoRecords.toLatin1()));
+    m_w->sim.plc.pokeWord(p.portWordAddress, quint16(word));
+    m_w->sim.plc.poke(p.tableBase, QByteArray::fromHex(kTwoRecords.toLatin1()));
     UartTab &t = tab(uart);
     t.selectMode(0);  // the table locked: the upload unlocks it
     click(uart, p.uploadButton);
 
-    QCOMPARE(wire(m_sim->plc.frames()), reads);
-    QVERIFY(m_prompts.shown.isEmpty());
+    QCOMPARE(wire(m_w->sim.plc.frames()), reads);
+    QVERIFY(m_w->prompts.shown.isEmpty());
     QCOMPARE(t.option_hw(), mode);
     QVERIFY(child<QRadioButton>(&t, p.modeOption + "_" + QString::number(mode))->isChecked());
     QCOMPARE(child<QWidget>(&t, p.masterFrame)->isHidden(), mode != 0);
@@ -465,9 +430,9 @@ void TestUartTab::silentControllerChangesNothing()
     UartTab &t = tab(1);
     fill(1, kTwoRequests);
     t.selectMode(0);
-    m_sim->plc.failAddress("2008", VirtualPlc::Fault::Silence);
+    m_w->sim.plc.failAddress("2008", VirtualPlc::Fault::Silence);
     click(1, "Command20");
-    QCOMPARE(m_prompts.messages(), QStringList{kSilence});
+    QCOMPARE(m_w->prompts.messages(), QStringList{kSilence});
     QCOMPARE(t.option_hw(), 0);
     QCOMPARE(t.listIndex(UartTab::List::Speed), 4);
     QCOMPARE(t.listIndex(UartTab::List::Parity), 2);
@@ -482,14 +447,14 @@ void TestUartTab::slaveSettingsButtons()
     t.setAddressText("1");
     t.setTimeoutText("250");
     click(2, "Command24");
-    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
+    QCOMPARE(wire(m_w->sim.plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
                                                      "E11 2004 02 FA00", "E11 3000 02 0000"}));
 
-    m_sim->plc.clearLog();
-    m_sim->plc.pokeWord(0x2006, 0xCE05);
-    m_sim->plc.pokeWord(0x2004, 300);
+    m_w->sim.plc.clearLog();
+    m_w->sim.plc.pokeWord(0x2006, 0xCE05);
+    m_w->sim.plc.pokeWord(0x2004, 300);
     click(2, "Command25");
-    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E00 2006 02", "E00 2004 02"}));
+    QCOMPARE(wire(m_w->sim.plc.frames()), (QStringList{"E00 2006 02", "E00 2004 02"}));
     QCOMPARE(t.listIndex(UartTab::List::Speed), 6);   // "256000"
     QCOMPARE(t.listIndex(UartTab::List::Parity), 1);  // "Even"
     QCOMPARE(t.addressText(), "5");
@@ -497,55 +462,55 @@ void TestUartTab::slaveSettingsButtons()
     QCOMPARE(t.option_hw(), 2);  // the mode is not touched
     QCOMPARE(tab(1).addressText(), "1");
     QCOMPARE(tab(1).timeoutText(), "2");
-    QCOMPARE(m_prompts.messages(), QStringList());
+    QCOMPARE(m_w->prompts.messages(), QStringList());
 }
 
 void TestUartTab::menuUploadReadsAllPorts()
 {
-    m_sim->plc.pokeWord(0x2008, 0x4205);
-    m_sim->plc.pokeWord(0x2006, 0xC401);
-    m_sim->plc.poke(0x2902, QByteArray::fromHex("010A000064006410"));
-    m_sim->plc.pokeWord(0x200A, 0xC001);  // the 1-wire settings come last
-    m_sim->plc.poke(0x200C, QByteArray::fromHex("FF28124B0003A100DC05"));
-    child<QAction>(m_main.get(), "Upload_from_PLC")->trigger();
-    QCOMPARE(wire(m_sim->plc.frames()), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08",
+    m_w->sim.plc.pokeWord(0x2008, 0x4205);
+    m_w->sim.plc.pokeWord(0x2006, 0xC401);
+    m_w->sim.plc.poke(0x2902, QByteArray::fromHex("010A000064006410"));
+    m_w->sim.plc.pokeWord(0x200A, 0xC001);  // the 1-wire settings come last
+    m_w->sim.plc.poke(0x200C, QByteArray::fromHex("FF28124B0003A100DC05"));
+    child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
+    QCOMPARE(wire(m_w->sim.plc.frames()), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08",
                                                      "E00 200A 02", "E00 200C 0A"}));
-    QCOMPARE(m_main->oneWire().option_1w1(), 0);
-    QCOMPARE(m_main->oneWire().sensors().text(1, 9), "1500");
+    QCOMPARE(m_w->window->oneWire().option_1w1(), 0);
+    QCOMPARE(m_w->window->oneWire().sensors().text(1, 9), "1500");
     QCOMPARE(tab(1).option_hw(), 1);
     QCOMPARE(tab(1).addressText(), "5");
     QCOMPARE(tab(2).option_hw(), 0);
     QCOMPARE(rowTexts(tab(2).requests()), (QStringList{kTwoRows[0], "2||||||"}));
-    QVERIFY(m_prompts.shown.isEmpty());
+    QVERIFY(m_w->prompts.shown.isEmpty());
 }
 
 void TestUartTab::clicksAndEditsWhileOneWaits()
 {
     fill(1, kTwoRequests);
     tab(1).selectMode(0);
-    m_sim->plc.setAnswerDelay(60);
+    m_w->sim.plc.setAnswerDelay(60);
     bool waiting = false;
     bool locked = false;
     bool closed = true;
-    QTimer::singleShot(30, m_main.get(), [&] {
-        closed = m_main->close();  // would cut the download off halfway
-        waiting = m_main->link().isWaiting();
-        locked = !m_main->tabs().isEnabled() && !m_main->menuBar()->isEnabled();
+    QTimer::singleShot(30, m_w->window.get(), [&] {
+        closed = m_w->window->close();  // would cut the download off halfway
+        waiting = m_w->window->link().isWaiting();
+        locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
         click(2, "Command26");
         click(1, "Command19");
         tab(1).setIndex_grid(1);
         click(1, "Command3");  // "Delete slave": what goes out is the table as it was
-        child<QAction>(m_main.get(), "Upload_from_PLC")->trigger();
+        child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
     });
     click(1, "Command19");
     QVERIFY(waiting);  // the clicks came while the download waited for an answer
     QVERIFY(locked);   // ... on a window that takes none of them
     QVERIFY(!closed);
-    QVERIFY(m_main->tabs().isEnabled() && m_main->menuBar()->isEnabled());
-    QCOMPARE(wire(m_sim->plc.frames()),
+    QVERIFY(m_w->window->tabs().isEnabled() && m_w->window->menuBar()->isEnabled());
+    QCOMPARE(wire(m_w->sim.plc.frames()),
              (QStringList{"E11 3000 02 0FFF", "E11 2008 02 02D4", "E11 2502 10 " + kTwoRecords,
                           "E11 3000 02 0000", "E10 2002 02 0080"}));
-    QCOMPARE(m_prompts.shown.size(), 1);    // the download's confirmation, nothing else
+    QCOMPARE(m_w->prompts.shown.size(), 1);    // the download's confirmation, nothing else
     QCOMPARE(tab(1).requests().rows(), 4);  // both requests and the entry row
 }
 

@@ -2,9 +2,7 @@
 #include "csv_file.h"
 #include "exchange_feed.h"
 #include "link_action.h"
-#include "main_window.h"
-#include "scripted_prompts.h"
-#include "sim_fixture.h"
+#include "window_fixture.h"
 #include "traffic_model.h"
 #include "traffic_monitor.h"
 #include "transfer_steps.h"
@@ -46,62 +44,57 @@ private Q_SLOTS:
     void followsTheEndUnlessScrolledUp();
 
 private:
-    std::unique_ptr<SimFixture> m_sim;
-    ScriptedPrompts m_prompts;
-    std::unique_ptr<Main> m_main;
+    std::unique_ptr<WindowFixture> m_w;
 };
 
 void TestTrafficMonitor::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_prompts.clear();
-    m_main = std::make_unique<Main>(m_prompts);
-    m_main->show();
+    m_w = std::make_unique<WindowFixture>();
+    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
+    m_w->window->show();
 }
 
 void TestTrafficMonitor::cleanup()
 {
-    m_main.reset();
-    m_sim.reset();
+    m_w.reset();
 }
 
 void TestTrafficMonitor::showsEveryLinkAndSavesTheShownRows()
 {
     QVERIFY(!ExchangeFeed::instance().isListened());
-    auto *entry = m_main->findChild<QAction *>(QStringLiteral("Traffic_monitor"));
+    auto *entry = m_w->window->findChild<QAction *>(QStringLiteral("Traffic_monitor"));
     entry->trigger();
     entry->trigger();  // the open window comes to the front, no second one
-    const QList<TrafficMonitor *> monitors = m_main->findChildren<TrafficMonitor *>();
+    const QList<TrafficMonitor *> monitors = m_w->window->findChildren<TrafficMonitor *>();
     QCOMPARE(monitors.size(), 1);
     QPointer<TrafficMonitor> monitor = monitors.at(0);
     QVERIFY(monitor->isVisible() && !monitor->isModal() && monitor->isWindow());
     QCOMPARE(monitor->windowTitle(), QStringLiteral("Traffic monitor"));
 
     // The COM-port dialog's own link, then the main window's.
-    Com_setting dialog(m_prompts, {}, m_main.get());
+    Com_setting dialog(m_w->prompts, {}, m_w->window.get());
     dialog.testConnection();
-    runOnLink(m_main->link(), [this] {
-        m_main->link().open();
-        steps::readWord(m_main->link(), 350, 0x2008);
+    runOnLink(m_w->window->link(), [this] {
+        m_w->window->link().open();
+        steps::readWord(m_w->window->link(), 350, 0x2008);
         return Outcome();
     });
-    QCOMPARE(m_prompts.messages(), QStringList{"Successful connect to the CPU with type 291"});
+    QCOMPARE(m_w->prompts.messages(), QStringList{"Successful connect to the CPU with type 291"});
     const TrafficModel &model = monitor->model();
     QCOMPARE(model.rowCount(), 3);
     QCOMPARE(model.index(2, 2).data().toString(), QStringLiteral("<STX>E00200802<ETX>D4"));
 
-    m_prompts.fileNames.enqueue(m_sim->settingsFile() + QStringLiteral(".csv"));
+    m_w->prompts.fileNames.enqueue(m_w->sim.settingsFile() + QStringLiteral(".csv"));
     QTest::keyClicks(monitor->findChild<QWidget *>(QStringLiteral("filterText")), "<stx>");
     QTest::mouseClick(monitor->findChild<QWidget *>(QStringLiteral("saveAsButton")),
                       Qt::LeftButton);
-    QFile saved(m_sim->settingsFile() + QStringLiteral(".csv"));
+    QFile saved(m_w->sim.settingsFile() + QStringLiteral(".csv"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray csv = saved.readAll();
     QCOMPARE(csv, csv::table(model));
     QCOMPARE(csv.count("\r\n"), 3);  // the heading, the CPU-type probe and the read
-    QCOMPARE(m_prompts.shown.last().kind, QStringLiteral("save"));
-    QCOMPARE(m_prompts.shown.last().filter, QStringLiteral("CSV files (*.csv)"));
+    QCOMPARE(m_w->prompts.shown.last().kind, QStringLiteral("save"));
+    QCOMPARE(m_w->prompts.shown.last().filter, QStringLiteral("CSV files (*.csv)"));
 
     QVERIFY(monitor->close());
     QTRY_VERIFY(monitor.isNull());
@@ -128,7 +121,7 @@ void TestTrafficMonitor::followsTheEndUnlessScrolledUp()
     QFETCH(int, scrolledTo);
     QFETCH(int, after);
     QFETCH(int, rowOnTop);
-    TrafficMonitor &monitor = m_main->openTrafficMonitor();
+    TrafficMonitor &monitor = m_w->window->openTrafficMonitor();
     QScrollBar *scroll = monitor.table().verticalScrollBar();
     publish(before);
     if (scrolledTo >= 0)

@@ -5,6 +5,7 @@
 #include "grid_model.h"
 #include "hex_text.h"
 #include "sim_fixture.h"
+#include "test_helpers.h"
 #include "virtual_plc.h"
 
 #include <QObject>
@@ -12,27 +13,8 @@
 
 namespace onewiretest {
 
-// The rows below the heading, each as its cells joined by "|".
-inline QStringList rowTexts(const GridModel &grid)
-{
-    QStringList rows;
-    for (int row = 1; row < grid.rows(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < grid.cols(); ++col)
-            cells.append(grid.text(row, col));
-        rows.append(cells.join(QLatin1Char('|')));
-    }
-    return rows;
-}
-
-template <class T>
-T *child(const QObject *parent, const QString &name)
-{
-    auto *found = parent->findChild<T *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using testing::child;
+using testing::rowTexts;
 
 // The ROM code of device j, 28 jj 4B 12 03 00 00 A1, as the tables show it and as the bus has it.
 inline QStringList romCode(int j)

@@ -1,13 +1,11 @@
 #include "aux_transfer.h"
 #include "grid_view.h"
 #include "link_action.h"
-#include "main_window.h"
+#include "window_fixture.h"
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
 #include "plc_link.h"
-#include "scripted_prompts.h"
 #include "sensor_dialog.h"
-#include "sim_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,42 +58,36 @@ private Q_SLOTS:
     void secondTransferIsIgnoredWhileOneWaits();
 
 private:
-    OneWireTab &tab() const { return m_main->oneWire(); }
+    OneWireTab &tab() const { return m_w->window->oneWire(); }
     void click(const QString &button) const { child<QPushButton>(&tab(), button)->click(); }
     // The tab on screen in master mode holding these sensors, the window active.
     bool showMaster(const QList<SensorCells> &sensors);
     void clickCell(int gridRow, int col) const;
 
-    std::unique_ptr<SimFixture> m_sim;
-    ScriptedPrompts m_prompts;
-    std::unique_ptr<Main> m_main;
+    std::unique_ptr<WindowFixture> m_w;
 };
 
 void TestOneWireTab::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_prompts.clear();
-    m_prompts.confirmAnswers.clear();
-    m_main = std::make_unique<Main>(m_prompts);
+    m_w = std::make_unique<WindowFixture>();
+    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
 }
 
 void TestOneWireTab::cleanup()
 {
-    QVERIFY(!m_main->link().isOpen());  // every path releases the port
+    QVERIFY(!m_w->window->link().isOpen());  // every path releases the port
     QVERIFY(!QApplication::activeModalWidget());
-    m_main.reset();
-    m_sim.reset();
+    m_w.reset();
 }
 
 bool TestOneWireTab::showMaster(const QList<SensorCells> &sensors)
 {
     tab().sensors().setDataRows(sensors);
     tab().selectMode(0);
-    m_main->tabs().setCurrentWidget(&tab());
-    m_main->show();
-    m_main->activateWindow();
-    return QTest::qWaitForWindowActive(m_main.get()) && tab().sensorView().isVisible();
+    m_w->window->tabs().setCurrentWidget(&tab());
+    m_w->window->show();
+    m_w->window->activateWindow();
+    return QTest::qWaitForWindowActive(m_w->window.get()) && tab().sensorView().isVisible();
 }
 
 void TestOneWireTab::clickCell(int gridRow, int col) const
@@ -186,7 +178,7 @@ void TestOneWireTab::sensorDialog()
 
     QString title;
     QStringList labels, shown, buttons;
-    QTimer::singleShot(0, m_main.get(), [&] {
+    QTimer::singleShot(0, m_w->window.get(), [&] {
         auto *dialog = qobject_cast<Slave_1wire *>(QApplication::activeModalWidget());
         if (!dialog)
             qFatal("the sensor dialog is not open");
@@ -215,7 +207,7 @@ void TestOneWireTab::sensorDialog()
     QCOMPARE(tab().modify(), button == "Command8" ? 1 : 2);
     QCOMPARE(tab().Grid1_index(), qMax(0, clicked - 1));
     QVERIFY(tab().findChildren<Slave_1wire *>().isEmpty());  // created fresh each time
-    QVERIFY(m_prompts.shown.isEmpty());
+    QVERIFY(m_w->prompts.shown.isEmpty());
 }
 
 void TestOneWireTab::deleteButtonsAsk_data()
@@ -244,12 +236,12 @@ void TestOneWireTab::deleteButtonsAsk()
     QFETCH(QStringList, rows);
     QVERIFY(showMaster(kTwoSensors));
     clickCell(clicked, 2);
-    m_prompts.confirmAnswers.enqueue(answer);
+    m_w->prompts.confirmAnswers.enqueue(answer);
     click(button);
-    QCOMPARE(m_prompts.shown.size(), question.isNull() ? 0 : 1);  // nothing to ask about
+    QCOMPARE(m_w->prompts.shown.size(), question.isNull() ? 0 : 1);  // nothing to ask about
     if (!question.isNull()) {
-        QCOMPARE(m_prompts.shown.at(0).kind, "confirm");
-        QCOMPARE(m_prompts.shown.at(0).text, question);
+        QCOMPARE(m_w->prompts.shown.at(0).kind, "confirm");
+        QCOMPARE(m_w->prompts.shown.at(0).text, question);
     }
     QCOMPARE(rowTexts(tab().sensors()), rows);
 }
@@ -287,7 +279,7 @@ void TestOneWireTab::cellEditorEnter()
     QCOMPARE(view.currentGridRow(), qMin(row + 1, 3));
     QVERIFY(view.hasFocus());
     QVERIFY(editor->isHidden());
-    QVERIFY(m_prompts.shown.isEmpty());
+    QVERIFY(m_w->prompts.shown.isEmpty());
 }
 
 void TestOneWireTab::uploadFillsTheTab_data()
@@ -310,8 +302,8 @@ void TestOneWireTab::uploadFillsTheTab()
     QFETCH(int, mode);
     QFETCH(QStringList, lists);
     QFETCH(QStringList, rows);
-    m_sim->plc.pokeWord(0x200A, quint16(word));
-    m_sim->plc.poke(0x200C, QByteArray::fromHex(kTwoRecords.toLatin1()));
+    m_w->sim.plc.pokeWord(0x200A, quint16(word));
+    m_w->sim.plc.poke(0x200C, QByteArray::fromHex(kTwoRecords.toLatin1()));
     tab().sensors().setDataRows(kTwoSensors.mid(1) + kTwoSensors);
     tab().sensors().setHeadingLine("a|b|c|d|e|f|g|h|i|j");
     tab().setListIndex(OneWireTab::List::Speed, 1);
@@ -321,7 +313,7 @@ void TestOneWireTab::uploadFillsTheTab()
     tab().selectMode(mode == 1 ? 0 : 1);
     click("Command18");
 
-    QVERIFY(m_prompts.shown.isEmpty());
+    QVERIFY(m_w->prompts.shown.isEmpty());
     QCOMPARE(tab().option_1w1(), mode);
     QVERIFY(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode))->isChecked());
     QCOMPARE(child<QWidget>(&tab(), "Frame3")->isHidden(), mode != 0);
@@ -351,23 +343,23 @@ void TestOneWireTab::secondTransferIsIgnoredWhileOneWaits()
 {
     tab().sensors().setDataRows(kTwoSensors);
     tab().selectMode(0);
-    m_sim->plc.setAnswerDelay(60);
+    m_w->sim.plc.setAnswerDelay(60);
     bool waiting = false;
     bool locked = false;
-    QTimer::singleShot(30, m_main.get(), [&] {
-        waiting = m_main->link().isWaiting();
-        locked = !m_main->tabs().isEnabled() && !m_main->menuBar()->isEnabled();
+    QTimer::singleShot(30, m_w->window.get(), [&] {
+        waiting = m_w->window->link().isWaiting();
+        locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
         click("Command18");
         click("Command17");
-        child<QAction>(m_main.get(), "Upload_from_PLC")->trigger();
+        child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
     });
     click("Command17");
     QVERIFY(waiting);
     QVERIFY(locked);
-    QCOMPARE(wire(m_sim->plc.frames()),
+    QCOMPARE(wire(m_w->sim.plc.frames()),
              (QStringList{"E11 3000 02 0FFF", "E11 200A 02 02C0", "E11 200C 14 " + kTwoRecords,
                           "E11 3000 02 0000"}));
-    QCOMPARE(m_prompts.shown.size(), 1);  // the download's confirmation, nothing else
+    QCOMPARE(m_w->prompts.shown.size(), 1);  // the download's confirmation, nothing else
 }
 
 QTEST_MAIN(TestOneWireTab)

@@ -1,10 +1,8 @@
 #include "grid_view.h"
-#include "main_window.h"
+#include "window_fixture.h"
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
-#include "scripted_prompts.h"
 #include "search_dialog.h"
-#include "sim_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,42 +44,34 @@ private Q_SLOTS:
 private:
     // Opens the dialog from "Search slave" and runs `script` on it while it is open.
     void withDialog(const std::function<void(Search_onewire &)> &script);
-    GridModel &sensors() const { return m_main->oneWire().sensors(); }
+    GridModel &sensors() const { return m_w->window->oneWire().sensors(); }
 
-    std::unique_ptr<SimFixture> m_sim;
-    ScriptedPrompts m_prompts;
-    std::unique_ptr<Main> m_main;
+    std::unique_ptr<WindowFixture> m_w;
 };
 
 void TestSearchDialog::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_prompts.clear();
-    m_main = std::make_unique<Main>(m_prompts);
-    m_main->oneWire().selectMode(0);
-    m_main->show();
+    m_w = std::make_unique<WindowFixture>();
+    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
+    m_w->window->oneWire().selectMode(0);
+    m_w->window->show();
 }
 
 void TestSearchDialog::cleanup()
 {
     QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(m_main->findChildren<Search_onewire *>().isEmpty());  // discarded when it closes
-    m_main.reset();
-    m_sim.reset();
+    QVERIFY(m_w->window->findChildren<Search_onewire *>().isEmpty());  // discarded when it closes
+    m_w.reset();
 }
 
 void TestSearchDialog::withDialog(const std::function<void(Search_onewire &)> &script)
 {
-    QTimer::singleShot(0, m_main.get(), [script] {
-        auto *dialog = qobject_cast<Search_onewire *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("the search dialog is not open");
-        script(*dialog);
-        if (dialog->isVisible())
-            child<QPushButton>(dialog, "Command1")->click();
+    m_w->onDialog<Search_onewire>([script](Search_onewire &dialog) {
+        script(dialog);
+        if (dialog.isVisible())
+            child<QPushButton>(&dialog, "Command1")->click();
     });
-    child<QPushButton>(&m_main->oneWire(), "Command10")->click();
+    child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
 }
 
 void TestSearchDialog::opensFromButtonAndMenu_data()
@@ -99,7 +89,7 @@ void TestSearchDialog::opensFromButtonAndMenu()
     QString title;
     bool modal = false;
     QStringList labels, texts, headings, captions;
-    QTimer::singleShot(0, m_main.get(), [&] {
+    QTimer::singleShot(0, m_w->window.get(), [&] {
         auto *dialog = qobject_cast<Search_onewire *>(QApplication::activeModalWidget());
         if (!dialog)
             qFatal("the search dialog is not open");
@@ -119,9 +109,9 @@ void TestSearchDialog::opensFromButtonAndMenu()
         child<QPushButton>(dialog, "Command1")->click();
     });
     if (menu)
-        child<QAction>(m_main.get(), "Search_1wire")->trigger();
+        child<QAction>(m_w->window.get(), "Search_1wire")->trigger();
     else
-        child<QPushButton>(&m_main->oneWire(), "Command10")->click();
+        child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
     QCOMPARE(title, "Search module for 1-wire device");
     QVERIFY(modal);
     QCOMPARE(labels, (QStringList{"Number sensor on the bus",
@@ -132,12 +122,12 @@ void TestSearchDialog::opensFromButtonAndMenu()
     QCOMPARE(captions, (QStringList{"Start search", "Add new in the table",
                                     "Replace all in the table", "Close"}));
     QCOMPARE(rowTexts(sensors()), before);  // "Close" leaves the table alone
-    QVERIFY(m_sim->plc.frames().isEmpty());
+    QVERIFY(m_w->sim.plc.frames().isEmpty());
 }
 
 void TestSearchDialog::searchEditAndAdd()
 {
-    m_sim->plc.setOneWireDevices({romBytes(1), romBytes(2), romBytes(3)});
+    m_w->sim.plc.setOneWireDevices({romBytes(1), romBytes(2), romBytes(3)});
     qint64 elapsed = 0;
     bool locked = false, stayedOpen = false, openAfterEnter = false;
     QStringList result;
@@ -186,7 +176,7 @@ void TestSearchDialog::searchEditAndAdd()
     QVERIFY(openAfterEnter);
     QCOMPARE(result, (QStringList{"1|28|AB|4B|12|03|00|00|A1", "2|28||4B|12|03|00|00|A1",
                                   "3|28|03|4B|12|03|00|00|A1", "4||||||||"}));
-    QCOMPARE(m_prompts.messages(), QStringList{"The start address must be a whole number"});
+    QCOMPARE(m_w->prompts.messages(), QStringList{"The start address must be a whole number"});
     QCOMPARE(rowTexts(sensors()),
              (QStringList{"1|28|AB|4B|12|03|00|00|A1|1500", "2|28||4B|12|03|00|00|A1|1502",
                           "3|28|03|4B|12|03|00|00|A1|1504", "4|||||||||"}));
@@ -205,13 +195,13 @@ void TestSearchDialog::noneFoundThenAddOnlyRenumbers()
     });
     QCOMPARE(count, "0");
     QCOMPARE(rowTexts(sensors()), (QStringList{"1|28|FF|4B|12|03|00|00|A1|1500", "2|||||||||"}));
-    QVERIFY(m_prompts.shown.isEmpty());
+    QVERIFY(m_w->prompts.shown.isEmpty());
 }
 
 void TestSearchDialog::refusedSearchListsNothing()
 {
-    m_sim->plc.setOneWireDevices({romBytes(1)});
-    m_sim->plc.failWrite(1, VirtualPlc::Fault::Nak);
+    m_w->sim.plc.setOneWireDevices({romBytes(1)});
+    m_w->sim.plc.failWrite(1, VirtualPlc::Fault::Nak);
     QStringList result;
     QString count;
     withDialog([&](Search_onewire &dialog) {
@@ -222,7 +212,7 @@ void TestSearchDialog::refusedSearchListsNothing()
         QCOMPARE(dialog.foundCount(), 0);
         child<QPushButton>(&dialog, "Command4")->click();  // nothing to replace with
     });
-    QCOMPARE(m_prompts.messages(), QStringList{"Wrong answer from PLC"});
+    QCOMPARE(m_w->prompts.messages(), QStringList{"Wrong answer from PLC"});
     QCOMPARE(result, QStringList{"||||||||"});
     QCOMPARE(count, "0");
     QCOMPARE(rowTexts(sensors()), QStringList{"1|||||||||"});

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "main_window.h"
+#include "scripted_prompts.h"
+#include "sim_fixture.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+// A main window on a virtual controller reached as COM1, its message boxes answered by scripted
+// prompts: what the window's tests start from. The window goes before the controller.
+class WindowFixture {
+public:
+    WindowFixture() : window(std::make_unique<Main>(prompts)) {}
+
+    SimFixture sim;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Main> window;
+
+    // Runs script on the modal dialog of type T as soon as it is open; the test stops when
+    // another window is modal then.
+    template <class T>
+    void onDialog(const std::function<void(T &)> &script)
+    {
+        QTimer::singleShot(0, window.get(), [script] {
+            auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (!dialog)
+                qFatal("the dialog is not open");
+            script(*dialog);
+        });
+    }
+};
