@@ -87,7 +87,7 @@ Main::Main(Prompts &prompts, QWidget *parent)
     : QMainWindow(parent),
       m_prompts(prompts),
       m_progress(new Progress(this)),
-      m_ctx{m_link, prompts, *m_progress, this},
+      m_ctx{m_link, prompts, *m_progress, this, false, {}, settingsfile::storedPort},
       m_tableHook(new PassThroughFilter(this))
 {
     setWindowTitle(QStringLiteral("PLC Tavrix"));

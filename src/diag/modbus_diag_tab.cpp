@@ -3,7 +3,6 @@
 #include "buffer_reader.h"
 #include "diag_frames.h"
 #include "link_action.h"
-#include "settings_store.h"
 
 #include <QHBoxLayout>
 
@@ -41,7 +40,7 @@ void ModbusDiagTab::readClicked(int uart)
 {
     const ErrorBuffer &source = uart == 2 ? ErrorBuffer::uart2() : ErrorBuffer::uart1();
     GridModel &grid = buffer(uart).errors();
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     const Result<BufferRecords> read = readErrorBuffer(m_ctx, source);
     if (read.done() && read.value)
         showErrorRecords(grid, *read.value);

@@ -3,7 +3,6 @@
 #include "buffer_reader.h"
 #include "diag_frames.h"
 #include "link_action.h"
-#include "settings_store.h"
 
 #include <QHBoxLayout>
 
@@ -29,7 +28,7 @@ void OneWireDiagTab::setHeadings()
 
 void OneWireDiagTab::readClicked()
 {
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     const Result<BufferRecords> read = readErrorBuffer(m_ctx, ErrorBuffer::oneWire());
     if (read.done() && read.value)
         showErrorRecords(m_buffer->errors(), *read.value);

@@ -4,7 +4,6 @@
 #include "io_chooser.h"
 #include "io_transfer.h"
 #include "link_action.h"
-#include "settings_store.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -117,7 +116,7 @@ void IoMapFrame::downloadClicked()
 
 void IoMapFrame::uploadClicked()
 {
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     const Result<IoMasks> masks = uploadIoMap(m_ctx);
     if (masks.done()) {
         IoMap uploaded = m_state;

@@ -40,6 +40,12 @@ Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action)
     return outcome;
 }
 
+void takeStoredPort(TransferContext &ctx, PlcLink &link)
+{
+    if (ctx.storedPort && !link.isBusy())
+        link.setPort(ctx.storedPort());
+}
+
 const Outcome &report(TransferContext &ctx, const QString &action, const Outcome &outcome)
 {
     if (outcome.kind == Outcome::Kind::Busy)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "line_settings.h"
 #include "outcome.h"
 
 #include <QString>
@@ -27,7 +28,19 @@ struct TransferContext {
     bool verifyWrites = false;
     // Told how every named action ended, before its message box waits for the user.
     std::function<void(const QString &action, const Outcome &)> finished = {};
+    // The port and line settings stored for the tool, read afresh by the window each time an
+    // action that takes them is about to start; none where nothing is stored (the command line
+    // sets its link up once).
+    std::function<PortSetup()> storedPort = {};
 };
+
+// Before an action that takes the stored port settings: applies them to the link, unless an
+// action still runs on it (it keeps what it opened the port with).
+void takeStoredPort(TransferContext &ctx, PlcLink &link);
+inline void takeStoredPort(TransferContext &ctx)
+{
+    takeStoredPort(ctx, ctx.link);
+}
 
 // Runs one action on the link. While another action runs on the same link (waiting for the
 // controller) the new one does not start: Busy comes back, so frames never interleave. A

@@ -9,7 +9,6 @@
 #include "port_transfer.h"
 #include "prompts.h"
 #include "request_editing.h"
-#include "settings_store.h"
 #include "slave_dialog.h"
 #include "uart_port.h"
 
@@ -273,14 +272,14 @@ void UartTab::report(const QString &what, const Outcome &outcome)
 void UartTab::writeClicked()
 {
     // What goes out is the table as it was when the button was pressed.
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     report(QStringLiteral("download"),
            downloadPortConfig(m_ctx, m_port, settings(), m_requests.dataRows()));
 }
 
 void UartTab::uploadFromPlc()
 {
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     const Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
     if (upload.done()) {
         PortSettings shown = settings();
@@ -303,7 +302,7 @@ void UartTab::slaveDownloadClicked()
 
 void UartTab::slaveUploadClicked()
 {
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     const Result<SlaveSettingsUpload> upload = uploadSlaveSettings(m_ctx, m_port);
     if (upload.done()) {
         PortSettings shown = settings();

@@ -11,7 +11,6 @@
 #include "search_dialog.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
-#include "settings_store.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -189,13 +188,13 @@ void OneWireTab::deleteAllClicked()
 void OneWireTab::writeToPlc()
 {
     // The state is a copy: what goes out is the table as it was when the button was pressed.
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     report(m_ctx, QStringLiteral("1-wire download"), downloadAuxConfig(m_ctx, state()));
 }
 
 void OneWireTab::uploadFromPlc()
 {
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     const Result<AuxConfigUpload> upload = uploadAuxConfig(m_ctx);
     if (upload.done()) {
         AuxSettings shown = settings();
@@ -210,6 +209,6 @@ void OneWireTab::uploadFromPlc()
 
 void OneWireTab::openBusSearch()
 {
-    Search_onewire dialog(m_ctx.prompts, m_ctx.progress, m_sensors, this);
+    Search_onewire dialog(m_ctx, m_sensors, this);
     dialog.exec();
 }

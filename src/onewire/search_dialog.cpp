@@ -3,7 +3,7 @@
 #include "bus_search.h"
 #include "cell_editor.h"
 #include "grid_view.h"
-#include "settings_store.h"
+#include "link_action.h"
 #include "prompts.h"
 #include "sensor_editing.h"
 
@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <functional>
 
-Search_onewire::Search_onewire(Prompts &prompts, ProgressDisplay &progress, GridModel &sensorTable,
+Search_onewire::Search_onewire(const TransferContext &owner, GridModel &sensorTable,
                                QWidget *parent)
-    : QDialog(parent), m_ctx{m_link, prompts, progress, this}, m_sensorTable(sensorTable)
+    : QDialog(parent), m_ctx{m_link, owner.prompts, owner.progress, this}, m_sensorTable(sensorTable)
 {
     setObjectName(QStringLiteral("Search_onewire"));
     setWindowTitle(QStringLiteral("Search module for 1-wire device"));
@@ -71,7 +71,8 @@ Search_onewire::Search_onewire(Prompts &prompts, ProgressDisplay &progress, Grid
     // While the controller scans its bus no second search and no closing may start.
     connect(&m_link, &PlcLink::busyChanged, this,
             [this](bool busy) { m_controls->setEnabled(!busy); });
-    Setup_port(m_link);
+    m_ctx.storedPort = owner.storedPort;
+    takeStoredPort(m_ctx);
 }
 
 void Search_onewire::startSearch()

@@ -20,7 +20,8 @@ class Search_onewire : public QDialog {
     Q_OBJECT
 
 public:
-    Search_onewire(Prompts &prompts, ProgressDisplay &progress, GridModel &sensorTable,
+    // Asks and shows through the owner's prompts and takes the port settings stored for it.
+    Search_onewire(const TransferContext &owner, GridModel &sensorTable,
                    QWidget *parent = nullptr);
 
     // The number of devices of the last search; 0 before any and after one that failed.

@@ -1,7 +1,6 @@
 #include "general_setting_frame.h"
 
 #include "link_action.h"
-#include "settings_store.h"
 #include "program_folders.h"
 #include "service_transfer.h"
 
@@ -38,7 +37,7 @@ void GeneralSettingFrame::restartPlc()
 
 void GeneralSettingFrame::startUpdate()
 {
-    Setup_port(m_ctx.link);
+    takeStoredPort(m_ctx);
     const QStringList paths =
         updateProgramPaths(programFolders(QCoreApplication::applicationDirPath()));
     report(m_ctx, QStringLiteral("Firmware update"), updateFirmware(m_ctx, paths));

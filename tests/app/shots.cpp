@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     sensor.show();
     save(sensor, folder + QStringLiteral("/sensor_dialog.png"));
 
-    Search_onewire search(prompts, window.progress(), window.oneWire().sensors(), &window);
+    Search_onewire search(window.transferContext(), window.oneWire().sensors(), &window);
     search.show();
     save(search, folder + QStringLiteral("/search_dialog.png"));
 

@@ -3,6 +3,7 @@
 #include "grid_view.h"
 #include "ini_file.h"
 #include "main_window.h"
+#include "window_fixture.h"
 #include "one_wire_tab.h"
 #include "progress_window.h"
 #include "scripted_prompts.h"
@@ -68,6 +69,8 @@ private Q_SLOTS:
     void startUpWithoutSettingsFile();
     void startUpTakesStoredSettings_data();
     void startUpTakesStoredSettings();
+    void actionsTakeStoredSettingsAsDocumented_data();
+    void actionsTakeStoredSettingsAsDocumented();
     void tabsInOrder();
     void controlsOnTheirTabs_data();
     void controlsOnTheirTabs();
@@ -211,6 +214,33 @@ void TestMain::startUpTakesStoredSettings()
     // UART 2's bit number and stop bit are not touched by the start-up.
     QCOMPARE(shownText(control("Combo10")), "[7]|8|9");
     QCOMPARE(shownText(control("Combo7")), "[1]|1.5|2");
+}
+
+void TestMain::actionsTakeStoredSettingsAsDocumented_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("takes");  // the stored settings, read just before; else the link's
+    const QList<std::pair<const char *, bool>> buttons = {
+        {"Command19", true},  {"Command20", true},  {"Command24", false}, {"Command25", true},
+        {"Command17", true},  {"Command18", true},  {"Command14", false}, {"Command13", true},
+        {"Command4", true},   {"Command6", true},   {"Command5", true},   {"Command32", false},
+        {"Command31", true}};
+    for (const auto &[button, takes] : buttons)
+        QTest::newRow(button) << QString::fromLatin1(button) << takes;
+}
+
+void TestMain::actionsTakeStoredSettingsAsDocumented()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, takes);
+    WindowFixture w;
+    QVERIFY2(w.sim.ok(), qPrintable(w.sim.error()));
+    w.prompts.confirmAnswers.enqueue(false);  // the question is answered "Cancel"
+    w.sim.setCom(QStringLiteral("Speed"), QStringLiteral("2"));
+    w.window->findChild<QPushButton *>(button)->click();
+    QCOMPARE(w.window->link().lineSettings().text(),
+             takes ? QStringLiteral("38400,N,8,1") : QStringLiteral("9600,N,8,1"));
+    QVERIFY(!w.window->link().isOpen());
 }
 
 void TestMain::tabsInOrder()
