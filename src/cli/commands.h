@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome.h"
+#include "failure.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "failure.h"
-
 #include <QString>
 #include <QtGlobal>
+
+class Failure;
 
 // How one action that talks to the controller ended: the one value the window's message boxes,
 // its status line and the command line's exit code are all read from.
@@ -13,6 +13,7 @@ struct Outcome {
         Cancelled,      // the user answered a question with Cancel: nothing sent
         Stopped,        // a check of what was to be sent refused it: nothing sent
         Failed,         // something of the tool's own gave way (a cell, a missing program)
+        // The controller or the port gave way, in this order (isLinkFailure).
         Refused,        // the controller answered NAK
         Unanswered,     // the controller stayed silent
         WrongAnswer,    // an answer of another shape

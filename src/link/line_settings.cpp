@@ -6,22 +6,19 @@
 
 namespace {
 
-[[noreturn]] void refuse(const QString &text, const QString &why)
-{
-    throw Failure(QStringLiteral("Invalid line settings \"%1\": %2").arg(text, why));
-}
-
-}  // namespace
-
-namespace {
-
-// The lists' entries and what each means to the port, index for index.
+// What each entry of the settings file's lists means to the port, index for index.
 constexpr qint32 kBaudRates[] = {9600, 19200, 38400, 57600, 115200};
 constexpr QSerialPort::Parity kParities[] = {QSerialPort::NoParity, QSerialPort::OddParity,
                                              QSerialPort::EvenParity};
 constexpr QSerialPort::StopBits kStops[] = {QSerialPort::OneStop, QSerialPort::OneAndHalfStop,
                                             QSerialPort::TwoStop};
 
+[[noreturn]] void refuse(const QString &text, const QString &why)
+{
+    throw Failure(QStringLiteral("Invalid line settings \"%1\": %2").arg(text, why));
+}
+
+// The entry at index, or the empty text where the list has none.
 QString entry(const QStringList &list, int index)
 {
     return index >= 0 && index < list.size() ? list.at(index) : QString();
@@ -41,53 +38,45 @@ const QStringList &LineSettings::speedEntries()
 
 const QStringList &LineSettings::parityEntries()
 {
-    static const QStringList entries = {QStringLiteral("N"), QStringLiteral("O"),
-                                        QStringLiteral("E")};
+    static const QStringList entries = QStringLiteral("N,O,E").split(QLatin1Char(','));
     return entries;
 }
 
 const QStringList &LineSettings::bitEntries()
 {
-    static const QStringList entries = {QStringLiteral("7"), QStringLiteral("8"),
-                                        QStringLiteral("9")};
+    static const QStringList entries = QStringLiteral("7,8,9").split(QLatin1Char(','));
     return entries;
 }
 
 const QStringList &LineSettings::stopEntries()
 {
-    static const QStringList entries = {QStringLiteral("1"), QStringLiteral("1.5"),
-                                        QStringLiteral("2")};
+    static const QStringList entries = QStringLiteral("1,1.5,2").split(QLatin1Char(','));
     return entries;
 }
 
 LineSettings LineSettings::fromListIndexes(int speed, int parity, int bits, int stop)
 {
-    // An index no list has adds nothing to the text, comma included.
-    auto part = [](const QStringList &list, int index, bool last) {
-        const QString e = entry(list, index);
-        return e.isEmpty() || last ? e : e + QLatin1Char(',');
-    };
-    const QString text = part(speedEntries(), speed, false) + part(parityEntries(), parity, false) +
-                         part(bitEntries(), bits, false) + part(stopEntries(), stop, true);
-    const bool usable = !entry(speedEntries(), speed).isEmpty() &&
-                        !entry(parityEntries(), parity).isEmpty() && (bits == 0 || bits == 1) &&
-                        !entry(stopEntries(), stop).isEmpty();
-    if (!usable) {
-        LineSettings s;
-        s.m_text = text;
+    LineSettings s;
+    // An index no list has adds nothing to the text, its comma included.
+    QStringList parts = {entry(speedEntries(), speed), entry(parityEntries(), parity),
+                         entry(bitEntries(), bits), entry(stopEntries(), stop)};
+    const bool whole = !parts.contains(QString());
+    parts.removeAll(QString());
+    s.m_text = parts.join(QLatin1Char(','));
+    if (!whole && !s.m_text.isEmpty() && entry(stopEntries(), stop).isEmpty())
+        s.m_text += QLatin1Char(',');
+    if (!whole || bits > 1) {
         try {
-            parse(text);
+            parse(s.m_text);
         } catch (const Failure &f) {
             s.m_fault = f.description();
         }
         return s;
     }
-    LineSettings s;
     s.m_baudRate = kBaudRates[speed];
     s.m_parity = kParities[parity];
-    s.m_dataBits = bits == 0 ? QSerialPort::Data7 : QSerialPort::Data8;
+    s.m_dataBits = QSerialPort::DataBits(7 + bits);
     s.m_stopBits = kStops[stop];
-    s.m_text = text;
     return s;
 }
 
@@ -113,37 +102,18 @@ LineSettings LineSettings::parse(const QString &text)
     s.m_baudRate = parts.at(0).trimmed().toInt(&ok);
     if (!ok || s.m_baudRate <= 0)
         refuse(text, QStringLiteral("the speed \"%1\" is not a baud rate").arg(parts.at(0)));
-
-    const QString parity = parts.at(1).trimmed().toUpper();
-    if (parity == QLatin1String("N"))
-        s.m_parity = QSerialPort::NoParity;
-    else if (parity == QLatin1String("O"))
-        s.m_parity = QSerialPort::OddParity;
-    else if (parity == QLatin1String("E"))
-        s.m_parity = QSerialPort::EvenParity;
-    else
+    const int parity = int(parityEntries().indexOf(parts.at(1).trimmed().toUpper()));
+    if (parity < 0)
         refuse(text, QStringLiteral("the parity \"%1\" is unknown").arg(parts.at(1)));
-
+    s.m_parity = kParities[parity];
     const QString bits = parts.at(2).trimmed();
-    if (bits == QLatin1String("5"))
-        s.m_dataBits = QSerialPort::Data5;
-    else if (bits == QLatin1String("6"))
-        s.m_dataBits = QSerialPort::Data6;
-    else if (bits == QLatin1String("7"))
-        s.m_dataBits = QSerialPort::Data7;
-    else if (bits == QLatin1String("8"))
-        s.m_dataBits = QSerialPort::Data8;
-    else
+    const int dataBits = bits.toInt(&ok);
+    if (!ok || dataBits < 5 || dataBits > 8 || bits != QString::number(dataBits))
         refuse(text, QStringLiteral("a serial port cannot use %1 data bits").arg(bits));
-
-    const QString stop = parts.at(3).trimmed();
-    if (stop == QLatin1String("1"))
-        s.m_stopBits = QSerialPort::OneStop;
-    else if (stop == QLatin1String("1.5"))
-        s.m_stopBits = QSerialPort::OneAndHalfStop;
-    else if (stop == QLatin1String("2"))
-        s.m_stopBits = QSerialPort::TwoStop;
-    else
+    s.m_dataBits = QSerialPort::DataBits(dataBits);
+    const int stop = int(stopEntries().indexOf(parts.at(3).trimmed()));
+    if (stop < 0)
         refuse(text, QStringLiteral("the stop bits \"%1\" are unknown").arg(parts.at(3)));
+    s.m_stopBits = kStops[stop];
     return s;
 }

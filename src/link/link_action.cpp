@@ -1,5 +1,6 @@
 #include "link_action.h"
 
+#include "failure.h"
 #include "plc_link.h"
 #include "prompts.h"
 

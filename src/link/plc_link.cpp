@@ -27,7 +27,7 @@ void PlcLink::open()
     if (device.isEmpty())
         throw Failure(
             QStringLiteral("No serial port is chosen (port number %1)").arg(m_setup.number),
-            Failure::Cause::PortNotOpened);
+            Outcome::Kind::PortNotOpened);
     const LineSettings &settings = m_setup.line;
     if (!settings.fault().isEmpty())
         throw Failure(settings.fault());
@@ -36,7 +36,7 @@ void PlcLink::open()
     if (!m_port.open(QIODevice::ReadWrite)) {
         const QString reason = m_port.errorString();
         throw Failure(QStringLiteral("Cannot open %1: %2").arg(portName(), reason),
-                      Failure::Cause::PortNotOpened, reason);
+                      Outcome::Kind::PortNotOpened, reason);
     }
     auto require = [this](bool applied, const QString &what) {
         if (applied)
@@ -47,7 +47,7 @@ void PlcLink::open()
                           .arg(m_setup.number > 0 ? QStringLiteral("COM%1").arg(m_setup.number)
                                                   : m_setup.device,
                                what, m_setup.line.text(), reason),
-                      Failure::Cause::PortNotOpened, reason);
+                      Outcome::Kind::PortNotOpened, reason);
     };
     require(m_port.setBaudRate(settings.baudRate()), QStringLiteral("the speed"));
     require(m_port.setParity(settings.parity()), QStringLiteral("the parity"));
@@ -139,7 +139,7 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     if (!lost.isNull() && !*accepted) {
         m_port.close();  // the next action opens it afresh once it is back
         throw Failure(QStringLiteral("The serial port %1 was lost: %2").arg(portName(), lost),
-                      Failure::Cause::PortLost, lost);
+                      Outcome::Kind::PortLost, lost);
     }
     return received;
 }

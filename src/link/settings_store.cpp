@@ -46,17 +46,8 @@ int listIndex(const QString &section, const QString &key, int entries)
 
 QString keyOf(LineList list)
 {
-    switch (list) {
-        case LineList::Speed:
-            return QStringLiteral("Speed");
-        case LineList::Parity:
-            return QStringLiteral("Parity");
-        case LineList::Bits:
-            return QStringLiteral("Bit_num");
-        case LineList::Stop:
-            break;
-    }
-    return QStringLiteral("Stop_bit");
+    static const char *const keys[] = {"Speed", "Parity", "Bit_num", "Stop_bit"};
+    return QLatin1String(keys[int(list)]);
 }
 
 int portNumber()

@@ -70,9 +70,9 @@ void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int add
     const QString code =
         Write_to_plc(link, timeoutMs, command, plcmem::text(address), byteCount(bytes), data);
     if (code == answer::Nak)
-        throw Failure(QStringLiteral("Wrong answer from PLC"), Failure::Cause::Refused);
+        throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::Refused);
     if (code == answer::Timeout)
-        throw Failure(QStringLiteral("Answer timeout from PLC"), Failure::Cause::Unanswered);
+        throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
 }
 
 void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body)
@@ -112,10 +112,10 @@ QString readAnswered(PlcLink &link, int timeoutMs, int address, int bytes)
     const QString answer =
         Read_from_plc(link, timeoutMs, plcmem::text(address), byteCount(bytes));
     if (answer.isEmpty())
-        throw Failure(QStringLiteral("Answer timeout from PLC"), Failure::Cause::Unanswered);
+        throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
     // The checksum stays unexamined: how the controller sums is not known for certain.
     if (!frame::isReadAnswer(answer, bytes))
-        throw Failure(QStringLiteral("Wrong answer from PLC"), Failure::Cause::WrongAnswer);
+        throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::WrongAnswer);
     return answer;
 }
 
