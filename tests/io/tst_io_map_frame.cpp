@@ -3,8 +3,7 @@
 #include "link_action.h"
 #include "plc_link.h"
 #include "settings_store.h"
-#include "scripted_prompts.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -41,21 +40,15 @@ private:
     QStringList cells() const;
     void click(const char *button) const { m_frame->findChild<QPushButton *>(button)->click(); }
 
-    std::unique_ptr<SimFixture> m_sim;
-    PlcLink m_link;
-    ScriptedPrompts m_prompts;
-    RecordingProgress m_progress;
-    TransferContext m_ctx{m_link, m_prompts, m_progress, nullptr};
+    std::unique_ptr<TransferFixture> m_f;
     IoMapFrame *m_frame = nullptr;
 };
 
 void TestIoMapFrame::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    Setup_port(m_link);
-    m_prompts.clear();
-    m_frame = new IoMapFrame(m_ctx);
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+    m_frame = new IoMapFrame(m_f->ctx);
     m_frame->prepare();
     m_frame->resize(600, 800);
     m_frame->show();
@@ -65,7 +58,7 @@ void TestIoMapFrame::init()
 void TestIoMapFrame::cleanup()
 {
     delete m_frame;
-    m_sim.reset();
+    m_f.reset();
 }
 
 QPoint TestIoMapFrame::cellCentre(int gridRow, int col) const
@@ -222,7 +215,7 @@ void TestIoMapFrame::choicesThroughTheChooser()
 
 void TestIoMapFrame::buttons()
 {
-    m_sim->plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+    m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
     click("Command13");  // "Upload from PLC"
     QStringList expected(22, "|");
     expected[0] = "Input -X|X0";
@@ -232,15 +225,15 @@ void TestIoMapFrame::buttons()
     QCOMPARE(cells(), expected);
 
     click("Command14");  // "Download to PLC"
-    QCOMPARE(m_prompts.shown.size(), 0);
-    QCOMPARE(m_sim->plc.frames("E11").at(1).data, "0300020004000000");
+    QCOMPARE(m_f->prompts.shown.size(), 0);
+    QCOMPARE(m_f->sim.plc.frames("E11").at(1).data, "0300020004000000");
 
     click("Command12");  // "New IO config": empty cells, not "Not use"
     QCOMPARE(cells(), QStringList(22, "|"));
     QCOMPARE(m_frame->state(), IoMap());
     QCOMPARE(m_frame->table().currentGridRow(), 21);
     QCOMPARE(m_frame->table().currentGridCol(), 1);
-    QVERIFY(!m_link.isOpen());
+    QVERIFY(!m_f->link.isOpen());
 }
 
 QTEST_MAIN(TestIoMapFrame)

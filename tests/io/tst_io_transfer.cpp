@@ -31,11 +31,7 @@ private Q_SLOTS:
     void portThatCannotOpen();
 
 private:
-    // Runs an action and shows its outcome as the window does; false when it never started.
-    bool run(const std::function<Outcome()> &action)
-    {
-        return m_f->show(action()).kind != Outcome::Kind::Busy;
-    }
+    bool run(const std::function<Outcome()> &action) { return m_f->run(action); }
 
     std::unique_ptr<TransferFixture> m_f;
 };

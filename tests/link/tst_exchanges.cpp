@@ -3,7 +3,7 @@
 #include "frame.h"
 #include "plc_link.h"
 #include "settings_store.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -32,8 +32,7 @@ private Q_SLOTS:
     void exchangeOnAClosedPortFails();
 
 private:
-    std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
+    std::unique_ptr<TransferFixture> m_f;
 };
 
 void TestExchanges::checksum_data()
@@ -56,18 +55,15 @@ void TestExchanges::checksum()
 
 void TestExchanges::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);
-    m_link->open();
-    QVERIFY(m_link->isOpen());
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+    m_f->link.open();
+    QVERIFY(m_f->link.isOpen());
 }
 
 void TestExchanges::cleanup()
 {
-    m_link.reset();
-    m_sim.reset();
+    m_f.reset();
 }
 
 void TestExchanges::readAcceptedByLength_data()
@@ -83,12 +79,12 @@ void TestExchanges::readAcceptedByLength()
 {
     QFETCH(QString, count);
     QFETCH(int, length);
-    m_sim->plc.poke(0x2008, QByteArray::fromHex("03C4"));
-    const QString answer = Read_from_plc(*m_link, 350, QStringLiteral("2008"), count);
+    m_f->sim.plc.poke(0x2008, QByteArray::fromHex("03C4"));
+    const QString answer = Read_from_plc(m_f->link, 350, QStringLiteral("2008"), count);
     QCOMPARE(answer.size(), length);
     QCOMPARE(answer.at(0), QChar(0x02));
     QCOMPARE(answer.mid(1, 4), QStringLiteral("03C4"));
-    const auto frames = m_sim->plc.frames();
+    const auto frames = m_f->sim.plc.frames();
     QCOMPARE(frames.size(), 1);
     QCOMPARE(frames.at(0).raw, frame::build(QStringLiteral("E002008") + count));
 }
@@ -96,30 +92,30 @@ void TestExchanges::readAcceptedByLength()
 void TestExchanges::readInPiecesOutlastingTheTimeout()
 {
     // 132 characters in pieces of 20, 60 ms apart: 360 ms in all, no gap as long as 150 ms.
-    m_sim->plc.splitAnswers(20, 60);
+    m_f->sim.plc.splitAnswers(20, 60);
     QElapsedTimer clock;
     clock.start();
     const QString answer =
-        Read_from_plc(*m_link, 150, QStringLiteral("3600"), QStringLiteral("40"));
+        Read_from_plc(m_f->link, 150, QStringLiteral("3600"), QStringLiteral("40"));
     QCOMPARE(answer.size(), 132);
     QVERIFY(clock.elapsed() >= 300);
 }
 
 void TestExchanges::readOneCharacterShortTimesOut()
 {
-    m_sim->plc.setTruncation(1);
+    m_f->sim.plc.setTruncation(1);
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(Read_from_plc(*m_link, 100, QStringLiteral("2008"), QStringLiteral("02")), QString());
+    QCOMPARE(Read_from_plc(m_f->link, 100, QStringLiteral("2008"), QStringLiteral("02")), QString());
     QVERIFY(clock.elapsed() >= 100);  // never early
     QVERIFY(clock.elapsed() < 600);
 }
 
 void TestExchanges::readKeepsExtraCharacters()
 {
-    m_sim->plc.setExtraCharacters("XYZ");
+    m_f->sim.plc.setExtraCharacters("XYZ");
     const QString answer =
-        Read_from_plc(*m_link, 350, QStringLiteral("2008"), QStringLiteral("02"));
+        Read_from_plc(m_f->link, 350, QStringLiteral("2008"), QStringLiteral("02"));
     QCOMPARE(answer.size(), 11);
     QVERIFY(answer.endsWith(QLatin1String("XYZ")));
 }
@@ -139,26 +135,26 @@ void TestExchanges::writeAnswerCodes()
     QFETCH(int, kind);
     QFETCH(QString, code);
     if (kind == 1)
-        m_sim->plc.failWrite(1, VirtualPlc::Fault::Nak);
+        m_f->sim.plc.failWrite(1, VirtualPlc::Fault::Nak);
     if (kind == 2)
-        m_sim->plc.setWriteAnswer('X');
+        m_f->sim.plc.setWriteAnswer('X');
     if (kind == 3)
-        m_sim->plc.failWrite(1, VirtualPlc::Fault::Silence);
-    QCOMPARE(Write_to_plc(*m_link, 100, QStringLiteral("E11"), QStringLiteral("3000"),
+        m_f->sim.plc.failWrite(1, VirtualPlc::Fault::Silence);
+    QCOMPARE(Write_to_plc(m_f->link, 100, QStringLiteral("E11"), QStringLiteral("3000"),
                           QStringLiteral("02"), QStringLiteral("FF0F")),
              code);
 }
 
 void TestExchanges::writeFrameOnTheWire()
 {
-    QCOMPARE(Write_to_plc(*m_link, 650, QStringLiteral("E10"), QStringLiteral("2002"),
+    QCOMPARE(Write_to_plc(m_f->link, 650, QStringLiteral("E10"), QStringLiteral("2002"),
                           QStringLiteral("02"), QStringLiteral("0080")),
              QStringLiteral("6"));
-    const auto frames = m_sim->plc.frames();
+    const auto frames = m_f->sim.plc.frames();
     QCOMPARE(frames.size(), 1);
     QCOMPARE(frames.at(0).command, QStringLiteral("E10"));
     QCOMPARE(frames.at(0).raw, frame::build(QStringLiteral("E10200202") + QStringLiteral("0080")));
-    QCOMPARE(m_sim->plc.peek(0x2002, 2), QByteArray::fromHex("0080"));
+    QCOMPARE(m_f->sim.plc.peek(0x2002, 2), QByteArray::fromHex("0080"));
 }
 
 void TestExchanges::probes_data()
@@ -184,31 +180,31 @@ void TestExchanges::probes()
     QFETCH(int, truncation);
     QFETCH(QString, enq);
     QFETCH(QString, type);
-    m_sim->plc.setAnswerDelay(delayMs);
-    m_sim->plc.setTruncation(truncation);
-    QCOMPARE(Send_char(*m_link, 100, 5), enq);
+    m_f->sim.plc.setAnswerDelay(delayMs);
+    m_f->sim.plc.setTruncation(truncation);
+    QCOMPARE(Send_char(m_f->link, 100, 5), enq);
     Pause(100);  // a late answer has arrived and gone
-    QCOMPARE(Read_cpu_type(*m_link, 100, QStringLiteral("0E02")), type);
+    QCOMPARE(Read_cpu_type(m_f->link, 100, QStringLiteral("0E02")), type);
 }
 
 void TestExchanges::lateAnswerIsNotTakenForTheNext()
 {
-    m_sim->plc.poke(0x2000, QByteArray::fromHex("1111"));
-    m_sim->plc.poke(0x2100, QByteArray::fromHex("2222"));
-    m_sim->plc.setAnswerDelay(150);
-    QCOMPARE(Read_from_plc(*m_link, 50, QStringLiteral("2000"), QStringLiteral("02")), QString());
-    m_sim->plc.setAnswerDelay(0);
+    m_f->sim.plc.poke(0x2000, QByteArray::fromHex("1111"));
+    m_f->sim.plc.poke(0x2100, QByteArray::fromHex("2222"));
+    m_f->sim.plc.setAnswerDelay(150);
+    QCOMPARE(Read_from_plc(m_f->link, 50, QStringLiteral("2000"), QStringLiteral("02")), QString());
+    m_f->sim.plc.setAnswerDelay(0);
     Pause(300);  // the late answer has arrived by now
     const QString answer =
-        Read_from_plc(*m_link, 350, QStringLiteral("2100"), QStringLiteral("02"));
+        Read_from_plc(m_f->link, 350, QStringLiteral("2100"), QStringLiteral("02"));
     QCOMPARE(answer.mid(1, 4), QStringLiteral("2222"));
 }
 
 void TestExchanges::exchangeOnAClosedPortFails()
 {
-    m_link->close();
+    m_f->link.close();
     QVERIFY_THROWS_EXCEPTION(
-        Failure, Read_from_plc(*m_link, 100, QStringLiteral("2008"), QStringLiteral("02")));
+        Failure, Read_from_plc(m_f->link, 100, QStringLiteral("2008"), QStringLiteral("02")));
 }
 
 QTEST_GUILESS_MAIN(TestExchanges)

@@ -85,11 +85,7 @@ private Q_SLOTS:
     void answerTimeouts();
 
 private:
-    // Runs an action and shows its outcome as the window does; false when it never started.
-    bool run(const std::function<Outcome()> &action)
-    {
-        return m_f->show(action()).kind != Outcome::Kind::Busy;
-    }
+    bool run(const std::function<Outcome()> &action) { return m_f->run(action); }
     // An upload applied as the tab applies it.
     Outcome upload(int port, PortSettings &settings)
     {

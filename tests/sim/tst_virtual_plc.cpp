@@ -2,7 +2,7 @@
 #include "frame.h"
 #include "plc_link.h"
 #include "settings_store.h"
-#include "sim_fixture.h"
+#include "transfer_fixture.h"
 
 #include <QtTest>
 #include <memory>
@@ -22,29 +22,25 @@ private Q_SLOTS:
 
 private:
     QByteArray rawExchange(const QByteArray &request);
-    std::unique_ptr<SimFixture> m_sim;
-    std::unique_ptr<PlcLink> m_link;
+    std::unique_ptr<TransferFixture> m_f;
 };
 
 void TestVirtualPlc::init()
 {
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_link = std::make_unique<PlcLink>();
-    Setup_port(*m_link);
-    m_link->open();
+    m_f = std::make_unique<TransferFixture>();
+    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+    m_f->link.open();
 }
 
 void TestVirtualPlc::cleanup()
 {
-    m_link.reset();
-    m_sim.reset();
+    m_f.reset();
 }
 
 QByteArray TestVirtualPlc::rawExchange(const QByteArray &request)
 {
     bool accepted = false;
-    return m_link->exchange(
+    return m_f->link.exchange(
         request, 150, [](const QByteArray &t) { return !t.isEmpty(); }, &accepted);
 }
 
@@ -64,36 +60,36 @@ void TestVirtualPlc::badFramesAreRefused()
 {
     QFETCH(QByteArray, request);
     QCOMPARE(rawExchange(request), QByteArray(1, frame::NAK));
-    QCOMPARE(m_sim->plc.peek(0x3000, 2), QByteArray(2, '\0'));
-    QVERIFY(!m_sim->plc.frames().constLast().valid);
+    QCOMPARE(m_f->sim.plc.peek(0x3000, 2), QByteArray(2, '\0'));
+    QVERIFY(!m_f->sim.plc.frames().constLast().valid);
 }
 
 void TestVirtualPlc::busSearchLoadsTheDevices()
 {
     const QList<QByteArray> devices = {QByteArray::fromHex("28FF4B6A011603AA"),
                                        QByteArray::fromHex("2800112233445566")};
-    m_sim->plc.setOneWireDevices(devices);
-    QCOMPARE(Write_to_plc(*m_link, 350, "E10", "2000", "02", "0180"), QStringLiteral("6"));
-    QCOMPARE(m_sim->plc.peek(0x3000, 1), QByteArray(1, '\x02'));
-    QCOMPARE(m_sim->plc.peek(0x3002, 8), devices.at(0));
-    const QString answer = Read_from_plc(*m_link, 350, "300A", "08");
+    m_f->sim.plc.setOneWireDevices(devices);
+    QCOMPARE(Write_to_plc(m_f->link, 350, "E10", "2000", "02", "0180"), QStringLiteral("6"));
+    QCOMPARE(m_f->sim.plc.peek(0x3000, 1), QByteArray(1, '\x02'));
+    QCOMPARE(m_f->sim.plc.peek(0x3002, 8), devices.at(0));
+    const QString answer = Read_from_plc(m_f->link, 350, "300A", "08");
     QCOMPARE(answer.mid(1, 16), QStringLiteral("2800112233445566"));
 }
 
 void TestVirtualPlc::failedWriteIsNotStored()
 {
-    m_sim->plc.failWrite(2, VirtualPlc::Fault::Nak);
-    QCOMPARE(Write_to_plc(*m_link, 350, "E11", "3000", "02", "FF0F"), QStringLiteral("6"));
-    QCOMPARE(Write_to_plc(*m_link, 350, "E11", "2008", "02", "03C4"), QStringLiteral("15"));
-    QCOMPARE(m_sim->plc.peek(0x2008, 2), QByteArray(2, '\0'));
-    QCOMPARE(m_sim->plc.frames(QStringLiteral("E11")).size(), 2);
+    m_f->sim.plc.failWrite(2, VirtualPlc::Fault::Nak);
+    QCOMPARE(Write_to_plc(m_f->link, 350, "E11", "3000", "02", "FF0F"), QStringLiteral("6"));
+    QCOMPARE(Write_to_plc(m_f->link, 350, "E11", "2008", "02", "03C4"), QStringLiteral("15"));
+    QCOMPARE(m_f->sim.plc.peek(0x2008, 2), QByteArray(2, '\0'));
+    QCOMPARE(m_f->sim.plc.frames(QStringLiteral("E11")).size(), 2);
 }
 
 void TestVirtualPlc::cpuTypeIsConfigurable()
 {
-    m_sim->plc.setCpuType(0x0501);
-    QCOMPARE(Read_cpu_type(*m_link, 100, "0E02"), QStringLiteral("1281"));
-    QCOMPARE(m_sim->plc.frames().constLast().command, QStringLiteral("0"));
+    m_f->sim.plc.setCpuType(0x0501);
+    QCOMPARE(Read_cpu_type(m_f->link, 100, "0E02"), QStringLiteral("1281"));
+    QCOMPARE(m_f->sim.plc.frames().constLast().command, QStringLiteral("0"));
 }
 
 QTEST_GUILESS_MAIN(TestVirtualPlc)

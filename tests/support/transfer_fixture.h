@@ -26,6 +26,11 @@ public:
         show(result.outcome);
         return result;
     }
+    // Runs an action and shows its outcome; false when it never started (the link was busy).
+    bool run(const std::function<Outcome()> &action)
+    {
+        return show(action()).kind != Outcome::Kind::Busy;
+    }
     // The frames the controller received, as wire() writes them.
     QStringList frames() const { return wire(sim.plc.frames()); }
     // The port released and the progress window closed, as every action must leave them.
