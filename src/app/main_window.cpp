@@ -12,6 +12,7 @@
 #include "one_wire_tab.h"
 #include "progress_window.h"
 #include "prompts.h"
+#include "serial_ports.h"
 #include "settings_store.h"
 #include "status_line.h"
 #include "traffic_monitor.h"
@@ -19,12 +20,15 @@
 #include "uart_tab.h"
 #include "window_state.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -235,6 +239,7 @@ void Main::openComSetting()
             showPortStatus();
         },
         this);
+    dialog.setTestReport([this](int port, const QString &cause) { showStatus(cause, port); });
     dialog.exec();
 }
 
@@ -273,9 +278,13 @@ void Main::applyWindowConfig(const WindowConfig &config)
     m_oneWire->sensors().setDataRows(config.sensors);
 }
 
-void Main::saveConfig()
+bool Main::saveConfig()
 {
-    ::saveConfig(m_prompts, this, m_config, windowConfig());
+    if (!::saveConfig(m_prompts, this, m_config, windowConfig()))
+        return false;
+    keepParts(0, 2);
+    showStatus(QStringLiteral("Configuration saved"));
+    return true;
 }
 
 void Main::loadConfig()
@@ -285,6 +294,8 @@ void Main::loadConfig()
         return;
     applyWindowConfig(*loaded);
     uart(1).requestView().setEnabled(true);
+    keepParts(0, 2);
+    showStatus(QStringLiteral("Configuration loaded"));
 }
 
 void Main::saveAppSetting()
@@ -318,6 +329,16 @@ void Main::closeEvent(QCloseEvent *event)
     if (m_link.isBusy()) {
         event->ignore();
         return;
+    }
+    if (hasUnkeptEdits()) {
+        const Prompts::Keep keep = m_prompts.askKeep(
+            this, QStringLiteral("The tables hold changes that are neither saved in a "
+                                 "configuration file nor written to the controller.\n"
+                                 "Save them before quitting?"));
+        if (keep == Prompts::Keep::Cancel || (keep == Prompts::Keep::Save && !saveConfig())) {
+            event->ignore();
+            return;
+        }
     }
     removeTableHook();
     writeWindowState(rememberedState());
@@ -359,25 +380,132 @@ void Main::buildStatusBar()
     m_actionStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_portStatus = new QLabel(this);
     m_portStatus->setObjectName(QStringLiteral("portStatus"));
+    m_editStatus = new QLabel(this);
+    m_editStatus->setObjectName(QStringLiteral("editStatus"));
     statusBar()->addWidget(m_actionStatus, 1);
+    statusBar()->addPermanentWidget(m_editStatus);
     statusBar()->addPermanentWidget(m_portStatus);
     showPortStatus();
     m_ctx.finished = [this](const QString &action, const Outcome &outcome) {
         showActionOutcome(action, outcome);
     };
+    keepParts(0, 2);
+    watchEdits();
 }
 
 void Main::showPortStatus()
 {
     const PortSetup port = settingsfile::storedPort();
-    m_portStatus->setText(portStatusText(port.number, port.device, port.line.text()));
+    m_portStatus->setText(
+        portStatusText(port.number, port.device, port.line.text(), devicePresent(port.device)));
+    // What was said about another port no longer applies.
+    if (m_statusPort != 0 && m_statusPort != port.number)
+        showStatus(QString());
+}
+
+void Main::showStatus(const QString &text, int port)
+{
+    m_actionStatus->setText(text);
+    m_actionStatus->setToolTip(text);
+    m_statusPort = text.isEmpty() ? 0 : port;
 }
 
 void Main::showActionOutcome(const QString &action, const Outcome &outcome)
 {
-    const QString text = actionStatusText(action, outcome);
-    m_actionStatus->setText(text);
-    m_actionStatus->setToolTip(text);
+    QString text = actionStatusText(action, outcome);
+    showStatus(text, m_link.portNumber());
+    if (outcome.isLinkFailure() && !text.contains(outcome.message))
+        m_actionStatus->setToolTip(text + QLatin1Char('\n') + outcome.message);
+    // A download that went through keeps its part of the tables in the controller.
+    static const QStringList downloads = {QStringLiteral("UART 1 download"),
+                                          QStringLiteral("UART 2 download"),
+                                          QStringLiteral("1-wire download")};
+    const int part = int(downloads.indexOf(action));
+    if (outcome.done() && part >= 0)
+        keepParts(part, part);
+}
+
+namespace {
+
+// One part of what the configuration file holds (UART 1, UART 2, the 1-wire port) as texts.
+QStringList partText(const WindowConfig &config, int part)
+{
+    QStringList texts;
+    if (part == 2) {
+        texts.append(QString::number(config.auxMode));
+        for (const QStringList &row : config.sensors)
+            texts.append(row.join(QLatin1Char('|')));
+        return texts;
+    }
+    const UartTabState &s = config.uarts.at(size_t(part));
+    texts = QStringList{QString::number(int(s.settings.mode)),
+                        QString::number(s.settings.speed),
+                        QString::number(s.settings.parity),
+                        s.settings.address,
+                        s.settings.timeout,
+                        QString::number(s.bits),
+                        QString::number(s.stop)};
+    for (const QStringList &row : s.requests)
+        texts.append(row.join(QLatin1Char('|')));
+    return texts;
+}
+
+}  // namespace
+
+void Main::keepParts(int first, int last)
+{
+    const WindowConfig config = windowConfig();
+    for (int part = first; part <= last; ++part)
+        m_kept.at(size_t(part)) = partText(config, part);
+    showEditStatus();
+}
+
+bool Main::hasUnkeptEdits() const
+{
+    const WindowConfig config = windowConfig();
+    for (int part = 0; part < 3; ++part) {
+        if (partText(config, part) != m_kept.at(size_t(part)))
+            return true;
+    }
+    return false;
+}
+
+void Main::watchEdits()
+{
+    // Every change to a table, list, box or mode is looked at once the event loop is free.
+    m_editCheck.setSingleShot(true);
+    connect(&m_editCheck, &QTimer::timeout, this, &Main::showEditStatus);
+    const auto check = [this] {
+        m_editCheck.start(0);
+    };
+    for (GridModel *table : {&uart(1).requests(), &uart(2).requests(), &m_oneWire->sensors()}) {
+        connect(table, &QAbstractItemModel::dataChanged, this, check);
+        connect(table, &QAbstractItemModel::rowsInserted, this, check);
+        connect(table, &QAbstractItemModel::rowsRemoved, this, check);
+        connect(table, &QAbstractItemModel::modelReset, this, check);
+    }
+    for (QWidget *tab : {static_cast<QWidget *>(&uart(1)), static_cast<QWidget *>(&uart(2)),
+                         static_cast<QWidget *>(m_oneWire)}) {
+        const QList<QComboBox *> lists = tab->findChildren<QComboBox *>();
+        for (QComboBox *list : lists)
+            connect(list, &QComboBox::currentIndexChanged, this, check);
+        const QList<QLineEdit *> boxes = tab->findChildren<QLineEdit *>();
+        for (QLineEdit *box : boxes)
+            connect(box, &QLineEdit::textChanged, this, check);
+        const QList<QAbstractButton *> options = tab->findChildren<QAbstractButton *>();
+        for (QAbstractButton *option : options)
+            connect(option, &QAbstractButton::toggled, this, check);
+    }
+}
+
+void Main::showEditStatus()
+{
+    const bool unkept = hasUnkeptEdits();
+    m_editStatus->setText(unkept ? QStringLiteral("Changes not saved or written") : QString());
+    m_editStatus->setToolTip(unkept ? QStringLiteral("The tables hold changes that are neither "
+                                                     "in the last configuration file loaded or "
+                                                     "saved nor written to the controller")
+                                    : QString());
 }
 
 WindowState Main::rememberedState() const

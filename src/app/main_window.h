@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
+#include <array>
 
 struct WindowState;
 
@@ -42,9 +44,14 @@ public:
     void uploadFromPlc();
     // "Traffic monitor": opens the monitor window, or brings the open one to the front.
     TrafficMonitor &openTrafficMonitor();
-    // "Save config" / "Load config": the port configuration to and from a file.
-    void saveConfig();
+    // "Save config" / "Load config": the port configuration to and from a file. True when a
+    // file was saved.
+    bool saveConfig();
     void loadConfig();
+
+    // Whether the tables and lists hold edits that are neither in the last file loaded or saved
+    // nor written to the controller by a download that went through.
+    bool hasUnkeptEdits() const;
 
     // What the configuration file holds of the window, read from the tabs; and the tabs set
     // from it (Put_config's order: UART 1, UART 2, then the auxiliary mode and its sensors).
@@ -86,6 +93,12 @@ private:
     void buildStatusBar();
     void showPortStatus();
     void showActionOutcome(const QString &action, const Outcome &outcome);
+    // A line in the status line; one about port `port` goes when another port is chosen.
+    void showStatus(const QString &text, int port = 0);
+    // Unkept edits: the parts as last kept, and watching the tabs for changes.
+    void keepParts(int first, int last);
+    void watchEdits();
+    void showEditStatus();
     void restoreWindowState(const WindowState &state);
 
     Prompts &m_prompts;
@@ -109,4 +122,8 @@ private:
 
     QLabel *m_actionStatus = nullptr;
     QLabel *m_portStatus = nullptr;
+    QLabel *m_editStatus = nullptr;
+    int m_statusPort = 0;               // the port the action status speaks of; 0: none
+    std::array<QStringList, 3> m_kept;  // UART 1, UART 2, 1-wire as last saved, loaded or written
+    QTimer m_editCheck;
 };

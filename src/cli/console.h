@@ -30,6 +30,7 @@ public:
 
     void message(QWidget *parent, const QString &text, const QString &title = QString()) override;
     bool confirm(QWidget *parent, const QString &text) override;
+    Keep askKeep(QWidget *, const QString &) override { return Keep::Discard; }
     QString openFileName(QWidget *parent, const QString &title, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &dir,

@@ -16,6 +16,16 @@ bool DialogPrompts::confirm(QWidget *parent, const QString &text)
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
 
+Prompts::Keep DialogPrompts::askKeep(QWidget *parent, const QString &text)
+{
+    const auto answer = QMessageBox::question(
+        parent, QGuiApplication::applicationDisplayName(), text,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return Keep::Save;
+    return answer == QMessageBox::Discard ? Keep::Discard : Keep::Cancel;
+}
+
 QString DialogPrompts::openFileName(QWidget *parent, const QString &title, const QString &dir,
                                     const QString &filter)
 {

@@ -7,6 +7,7 @@ class DialogPrompts : public Prompts {
 public:
     void message(QWidget *parent, const QString &text, const QString &title = QString()) override;
     bool confirm(QWidget *parent, const QString &text) override;
+    Keep askKeep(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &dir,

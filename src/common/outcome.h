@@ -5,14 +5,26 @@
 
 class Failure;
 
+// What a download has had accepted by the controller, against what it set out to write: its
+// examined writes, and the pieces of a table among them.
+struct WriteTally {
+    int writes = 0;
+    int pieces = 0;
+    int plannedWrites = 0;  // 0: the action writes no configuration
+    int plannedPieces = 0;
+
+    // Part of it went in: the controller may hold a partial configuration.
+    bool isPartial() const { return writes > 0 && writes < plannedWrites; }
+};
+
 // How one action that talks to the controller ended: the one value the window's message boxes,
 // its status line and the command line's exit code are all read from.
 struct Outcome {
     enum class Kind {
-        Done,           // everything went over the line (and read back, where asked)
-        Cancelled,      // the user answered a question with Cancel: nothing sent
-        Stopped,        // a check of what was to be sent refused it: nothing sent
-        Failed,         // something of the tool's own gave way (a cell, a missing program)
+        Done,       // everything went over the line (and read back, where asked)
+        Cancelled,  // the user answered a question with Cancel: nothing sent
+        Stopped,    // a check of what was to be sent refused it: nothing sent
+        Failed,     // something of the tool's own gave way (a cell, a missing program)
         // The controller or the port gave way, in this order (isLinkFailure).
         Refused,        // the controller answered NAK
         Unanswered,     // the controller stayed silent
@@ -28,6 +40,9 @@ struct Outcome {
     QString reason;   // the system's reason, for a port lost or not opened
     // From the port's first opening to the action's end, in ms; -1 when it never opened.
     qint64 openMs = -1;
+    WriteTally written = {};
+    bool verified = false;  // a download read back what it wrote and found it held
+    QString detail = {};    // what a done action found, such as "3 devices found"
 
     bool done() const { return kind == Kind::Done; }
     // The controller or the port gave way (not the user, not a check).
@@ -37,6 +52,13 @@ struct Outcome {
     static Outcome stopped(const QString &message, const QString &title = QString())
     {
         return {Kind::Stopped, message, title, {}, -1};
+    }
+    // A download done; read back when verified.
+    static Outcome downloaded(bool verified)
+    {
+        Outcome done;
+        done.verified = verified;
+        return done;
     }
     static Outcome of(const Failure &failure);
 };

@@ -15,6 +15,9 @@ public:
                          const QString &title = QString()) = 0;
     // A question with OK and Cancel and an empty title; true for OK.
     virtual bool confirm(QWidget *parent, const QString &text) = 0;
+    // A question about unkept work, with "Save", "Discard" and "Cancel".
+    enum class Keep { Save, Discard, Cancel };
+    virtual Keep askKeep(QWidget *parent, const QString &text) = 0;
     // File dialogs; the empty text when the user cancels.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &dir,
                                  const QString &filter) = 0;

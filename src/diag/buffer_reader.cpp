@@ -39,7 +39,7 @@ const ErrorBuffer &ErrorBuffer::uart2()
 const ErrorBuffer &ErrorBuffer::oneWire()
 {
     // Bits 0-6 of the auxiliary mode word count the sensors, whatever its mode bits say.
-    static const ErrorBuffer buffer{plcmem::kAuxModeWord.address,   0,    0x7F,
+    static const ErrorBuffer buffer{plcmem::kAuxModeWord.address,   0, 0x7F,
                                     plcmem::kOneWireErrors.address, 0, &oneWireRecord};
     return buffer;
 }
@@ -69,6 +69,19 @@ void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records)
         rows.append({record.state, record.description});
     grid.setDataRows(rows);
     grid.centreAllColumns();
+}
+
+Outcome withCount(const Result<BufferRecords> &read)
+{
+    Outcome outcome = read.outcome;
+    if (!read.done())
+        return outcome;
+    const qsizetype n = read.value ? read.value->size() : -1;
+    outcome.detail = n < 0    ? QStringLiteral("not kept: the port is not a Modbus master")
+                     : n == 0 ? QStringLiteral("no records")
+                     : n == 1 ? QStringLiteral("1 record")
+                              : QStringLiteral("%1 records").arg(n);
+    return outcome;
 }
 
 Result<BufferRecords> readErrorBuffer(TransferContext &ctx, const ErrorBuffer &buffer)

@@ -16,11 +16,11 @@ struct TransferContext;
 // Where one of the controller's error buffers lives, what tells how many records it holds, and
 // how its records read. One reader serves the buffers of UART 1, UART 2 and the 1-wire bus.
 struct ErrorBuffer {
-    int countWordAddress;      // the port word or the auxiliary mode word
-    quint16 requiredBits;      // the buffer is kept only while the word has all of these set
-    quint16 countMask;         // the bits of the word that count the records
-    int base;                  // the address of record 1, one byte per record
-    int minBlocks;             // blocks read even when the count needs fewer
+    int countWordAddress;  // the port word or the auxiliary mode word
+    quint16 requiredBits;  // the buffer is kept only while the word has all of these set
+    quint16 countMask;     // the bits of the word that count the records
+    int base;              // the address of record 1, one byte per record
+    int minBlocks;         // blocks read even when the count needs fewer
     std::function<ErrorRow(int number, quint8 record)> decode;
     int wordTimeoutMs = 350;
     int blockTimeoutMs = 550;
@@ -50,3 +50,7 @@ using BufferRecords = std::optional<QList<ErrorRow>>;
 // "Read modbus buffer 1", "Read modbus buffer 2", "Read 1-wire buffer": opens the port and
 // reads the buffer, on the link as the caller set it up.
 Result<BufferRecords> readErrorBuffer(TransferContext &ctx, const ErrorBuffer &buffer);
+
+// A read's outcome with what it found, for the status line: "5 records", "no records", or that
+// the buffer is not kept.
+Outcome withCount(const Result<BufferRecords> &read);

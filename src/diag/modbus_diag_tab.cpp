@@ -44,5 +44,5 @@ void ModbusDiagTab::readClicked(int uart)
     const Result<BufferRecords> read = readErrorBuffer(m_ctx, source);
     if (read.done() && read.value)
         showErrorRecords(grid, *read.value);
-    report(m_ctx, QStringLiteral("UART %1 error buffer read").arg(uart), read.outcome);
+    report(m_ctx, QStringLiteral("UART %1 error buffer read").arg(uart), withCount(read));
 }

@@ -32,5 +32,5 @@ void OneWireDiagTab::readClicked()
     const Result<BufferRecords> read = readErrorBuffer(m_ctx, ErrorBuffer::oneWire());
     if (read.done() && read.value)
         showErrorRecords(m_buffer->errors(), *read.value);
-    report(m_ctx, QStringLiteral("1-wire error buffer read"), read.outcome);
+    report(m_ctx, QStringLiteral("1-wire error buffer read"), withCount(read));
 }

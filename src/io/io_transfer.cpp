@@ -18,6 +18,7 @@ Outcome downloadIoMap(TransferContext &ctx, const PointBytes &IO_type)
 {
     return runOnLink(ctx.link, [&] {
         const QString block = encodeIoBlock(masksOf(IO_type));
+        steps::planWrites(ctx.link, 3);
         ctx.link.open();
         steps::writeBetweenServiceWords(ctx.link, [&] {
             steps::writeExamined(ctx.link, kBlockWriteTimeout, steps::kWrite, kBlock.address,
@@ -26,7 +27,7 @@ Outcome downloadIoMap(TransferContext &ctx, const PointBytes &IO_type)
         if (ctx.verifyWrites)  // read back as an upload reads
             steps::verifyText(ctx.link, nullptr, kBlockReadTimeout, kBlock.address, block,
                               QStringLiteral("I/O map block"));
-        return Outcome();
+        return Outcome::downloaded(ctx.verifyWrites);
     });
 }
 

@@ -3,9 +3,9 @@
 #include "connection_test.h"
 #include "ini_file.h"
 #include "port_detection.h"
-#include "settings_store.h"
 #include "prompts.h"
 #include "serial_ports.h"
+#include "settings_store.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -37,8 +37,8 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
     auto *detect = new QPushButton(QStringLiteral("Detect..."), this);
     detect->setObjectName(QStringLiteral("detectButton"));
     detect->setAutoDefault(false);
-    m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("Port_num"),
-                     std::nullopt, portNames(), detect);
+    m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("Port_num"), std::nullopt,
+                     portNames(), detect);
     m_device = new QLabel(this);
     m_device->setObjectName(QStringLiteral("portDevice"));
     m_device->setEnabled(false);  // drawn dimmed: a hint, not a setting
@@ -47,8 +47,8 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
     using settingsfile::LineList;
     addList(form, QStringLiteral("Speed setting:"), QStringLiteral("Speed_set"), LineList::Speed,
             LineSettings::speedEntries());
-    addList(form, QStringLiteral("Parity setting"), QStringLiteral("Parity_set"),
-            LineList::Parity, LineSettings::parityEntries());
+    addList(form, QStringLiteral("Parity setting"), QStringLiteral("Parity_set"), LineList::Parity,
+            LineSettings::parityEntries());
     addList(form, QStringLiteral("Bit number:"), QStringLiteral("Bit_setting"), LineList::Bits,
             LineSettings::bitEntries());
     addList(form, QStringLiteral("Stop bit"), QStringLiteral("Stop_bit"), LineList::Stop,
@@ -165,7 +165,11 @@ QString Com_setting::probeSelected()
     m_link.close();
     const int number = m_port->currentIndex() + 1;
     m_link.setPort({number, settingsfile::portDevice(number), selectedLineSettings()});
-    return ::testConnection(m_link).message;
+    const ConnectionTest test = ::testConnection(m_link);
+    // The status line has the real cause in place before the message box waits.
+    if (m_testReport)
+        m_testReport(number, test.cause);
+    return test.message;
 }
 
 void Com_setting::testConnection()

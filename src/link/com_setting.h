@@ -35,6 +35,12 @@ public:
     void detectPorts();
     // Where "Detect..." learns the system's ports (tests give their own).
     void setPortLister(std::function<QList<SystemPort>()> lister) { m_lister = std::move(lister); }
+    // Told what "Test" really found, for the window's status line: the port number tested and
+    // a text such as "COM5 (/dev/ttyS4): No such file or directory".
+    void setTestReport(std::function<void(int port, const QString &cause)> report)
+    {
+        m_testReport = std::move(report);
+    }
 
     // Every way of closing ends here: the dialog's port is released.
     void done(int result) override;
@@ -55,6 +61,7 @@ private:
 
     Prompts &m_prompts;
     std::function<void()> m_stored;
+    std::function<void(int, const QString &)> m_testReport;
     PlcLink m_link;
     QList<StoredList> m_lists;  // in the order "OK" writes them
     QComboBox *m_port = nullptr;

@@ -25,15 +25,28 @@ QString ignoringFailure(Step step)
 ConnectionTest probe(PlcLink &link)
 {
     ConnectionTest result;
+    const QString port = link.portName() + QStringLiteral(": ");
     try {
         link.open();
     } catch (const Failure &f) {
         result.portFailure = f.description();
         result.portReason = f.reason();
+        result.cause = f.reason().isEmpty() ? f.description() : port + f.reason();
     }
-    if (ignoringFailure([&] { return Send_char(link, kProbeTimeoutMs, kEnq); }) != answer::Ack) {
+    const QString enq = ignoringFailure([&] { return Send_char(link, kProbeTimeoutMs, kEnq); });
+    if (enq != answer::Ack) {
         result.message = QStringLiteral(
             "No first answer from PLC. Check cable connection,port setting,and e.t.c.");
+        if (!result.portFailure.isEmpty())
+            return result;
+        if (enq.isEmpty())
+            result.cause =
+                port + QStringLiteral("no answer to ENQ within %1 ms").arg(kProbeTimeoutMs);
+        else if (enq == answer::Nak)
+            result.cause = port + QStringLiteral("the controller answered ENQ with NAK");
+        else
+            result.cause = port + QStringLiteral("the controller answered ENQ with 0x%1, not ACK")
+                                      .arg(enq.rightJustified(2, QLatin1Char('0')));
         return result;
     }
     result.cpuType =
@@ -42,10 +55,14 @@ ConnectionTest probe(PlcLink &link)
         result.stage = ConnectionTest::Stage::NoSecondAnswer;
         result.message = QStringLiteral(
             "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
+        result.cause =
+            port +
+            QStringLiteral("ENQ answered, but no CPU type came within %1 ms").arg(kProbeTimeoutMs);
         return result;
     }
     result.stage = ConnectionTest::Stage::Connected;
     result.message = QStringLiteral("Successful connect to the CPU with type ") + result.cpuType;
+    result.cause = port + QStringLiteral("CPU type ") + result.cpuType;
     return result;
 }
 

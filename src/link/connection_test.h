@@ -15,6 +15,8 @@ struct ConnectionTest {
     QString portFailure;  // empty when the port opened
     QString portReason;   // the system's words for it
     QString message;
+    // What really happened, for the status line: "COM5 (/dev/ttyS4): No such file or directory".
+    QString cause;
 
     // As an action's outcome: done when connected; the port not opened, or unanswered, with
     // the message the user is shown.

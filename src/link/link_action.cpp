@@ -37,6 +37,7 @@ Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action)
             outcome = Outcome::of(f);
         }
         outcome.openMs = link.actionOpenedMs();
+        outcome.written = link.tally();
     }
     return outcome;
 }

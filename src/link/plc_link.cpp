@@ -71,8 +71,10 @@ void PlcLink::setBusy(bool busy)
     if (busy == m_busy)
         return;
     m_busy = busy;
-    if (busy)
+    if (busy) {
         m_openedAt.invalidate();
+        m_tally = WriteTally();
+    }
     Q_EMIT busyChanged(busy);
 }
 

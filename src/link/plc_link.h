@@ -1,6 +1,7 @@
 #pragma once
 
 #include "line_settings.h"
+#include "outcome.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -41,6 +42,9 @@ public:
 
     // True while an exchange waits for its answer.
     bool isWaiting() const { return m_waiting; }
+    // What the running action has had accepted so far; it starts empty with each action.
+    WriteTally &tally() { return m_tally; }
+
     // True while a user action runs on this link (see runOnLink).
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy);
@@ -63,6 +67,7 @@ private:
     QSerialPort m_port;
     QTimer m_timer;
     QElapsedTimer m_openedAt;  // since the first opening in the running action
+    WriteTally m_tally;
     PortSetup m_setup;
     bool m_waiting = false;
     bool m_busy = false;

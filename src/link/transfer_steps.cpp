@@ -1,8 +1,8 @@
 #include "transfer_steps.h"
 
 #include "exchanges.h"
-#include "frame.h"
 #include "failure.h"
+#include "frame.h"
 #include "hex_text.h"
 #include "memory_map.h"
 #include "plc_link.h"
@@ -73,6 +73,19 @@ void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int add
         throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::Refused);
     if (code == answer::Timeout)
         throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
+    ++link.tally().writes;
+}
+
+int pieceCount(qsizetype chars)
+{
+    return qMax(1, int((chars + kPieceChars - 1) / kPieceChars));
+}
+
+void planWrites(PlcLink &link, int words, int pieces)
+{
+    WriteTally &tally = link.tally();
+    tally.plannedPieces = pieces;
+    tally.plannedWrites = words + pieces;
 }
 
 void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body)
@@ -93,6 +106,7 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
     const int total = int(text.size());
     if (total < kPieceChars) {
         writeExamined(link, timeoutMs, kWrite, base, total / 2, text);
+        ++link.tally().pieces;
         progress.pieceDone(1, 1);
         return;
     }
@@ -101,6 +115,7 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
         const Piece &piece = pieces.at(i);
         writeExamined(link, timeoutMs, kWrite, base + piece.first / 2, piece.chars / 2,
                       text.mid(piece.first, piece.chars));
+        ++link.tally().pieces;
         progress.setPercent(percentAfter(piece, total));
         progress.pieceDone(i + 1, int(pieces.size()));
         Pause(kPiecePauseMs);
@@ -109,8 +124,7 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
 
 QString readAnswered(PlcLink &link, int timeoutMs, int address, int bytes)
 {
-    const QString answer =
-        Read_from_plc(link, timeoutMs, plcmem::text(address), byteCount(bytes));
+    const QString answer = Read_from_plc(link, timeoutMs, plcmem::text(address), byteCount(bytes));
     if (answer.isEmpty())
         throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
     // The checksum stays unexamined: how the controller sums is not known for certain.

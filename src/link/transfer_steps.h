@@ -29,8 +29,14 @@ QString byteCount(int bytes);
 
 // A write whose answer decides whether the transfer goes on: NAK ends it with
 // "Wrong answer from PLC", silence with "Answer timeout from PLC"; any other answer goes on.
-void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int address,
-                   int bytes, const QString &data);
+void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int address, int bytes,
+                   const QString &data);
+
+// How many writes writeText makes of a text of `chars` digits (the empty text is one).
+int pieceCount(qsizetype chars);
+// What a download is about to write: `words` examined writes (service words included) and a
+// table in `pieces` pieces. The window tells from it how far a stopped download got.
+void planWrites(PlcLink &link, int words, int pieces = 0);
 
 // Writes "0FFF" into the service word, runs body, and writes "0000": the controller takes a
 // configuration only between the two.

@@ -43,7 +43,8 @@ Result<int> slaveAddress(const QString &text)
 
 Result<int> slaveTimeout(const QString &text)
 {
-    const QString range = QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
+    const QString range =
+        QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
     return checkedBox(text, 0, 32767, range, range);
 }
 
@@ -59,6 +60,7 @@ void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, 
                      const QString &table)
 {
     const bool master = mode == UartMode::Master;
+    steps::planWrites(ctx.link, 3, master ? steps::pieceCount(table.size()) : 0);
     ctx.link.open();
     std::optional<ProgressGuard> progress;
     steps::writeBetweenServiceWords(ctx.link, [&] {
@@ -86,8 +88,8 @@ void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, 
 
 }  // namespace
 
-Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port,
-                           const PortSettings &settings, const QList<QStringList> &rows)
+Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
+                           const QList<QStringList> &rows)
 {
     return runOnLink(ctx.link, [&] {
         if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
@@ -105,7 +107,7 @@ Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port,
         const quint16 portWord =
             encodePortWord(settings.mode, settings.speed, settings.parity, countOrAddress);
         writePortConfig(ctx, port, settings.mode, portWord, master ? tableText(rows) : QString());
-        return Outcome();
+        return Outcome::downloaded(ctx.verifyWrites);
     });
 }
 
@@ -156,6 +158,7 @@ Outcome downloadSlaveSettings(TransferContext &ctx, const UartPort &port,
         if (!timeout.done())
             return timeout.outcome;
 
+        steps::planWrites(ctx.link, 4);
         ctx.link.open();
         const quint16 portWord =
             encodePortWord(UartMode::Slave, settings.speed, settings.parity, address.value);
@@ -170,7 +173,7 @@ Outcome downloadSlaveSettings(TransferContext &ctx, const UartPort &port,
             steps::verifyWord(ctx.link, kWordReadTimeout, port.slaveTimeoutAddress,
                               quint16(timeout.value), QStringLiteral("slave timeout"));
         }
-        return Outcome();
+        return Outcome::downloaded(ctx.verifyWrites);
     });
 }
 

@@ -36,9 +36,12 @@ void writeMaster(TransferContext &ctx, quint16 word, const QList<SensorCells> &s
 // The writes of a download whose checks have passed.
 void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
-    ctx.link.open();
     const AuxSettings &settings = state.settings;
     const bool master = settings.mode == AuxMode::OneWireMaster;
+    const bool table = master && !state.sensors.isEmpty();
+    const int pieces = table ? steps::pieceCount(kSensorRecordChars * state.sensors.size()) : 0;
+    steps::planWrites(ctx.link, settings.mode == AuxMode::FieldNet ? 1 : 3, pieces);
+    ctx.link.open();
     const quint16 word =
         encodeAuxWord(settings.mode, settings.fieldNet, master ? int(state.sensors.size()) : 0);
     switch (settings.mode) {
@@ -74,7 +77,7 @@ Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
         if (const auto fault = Check_grid_1w(state.sensors))
             return Outcome::stopped(sensorFaultMessage(*fault), kSensorErrorTitle);
         writeAuxConfig(ctx, state);
-        return Outcome();
+        return Outcome::downloaded(ctx.verifyWrites);
     });
 }
 

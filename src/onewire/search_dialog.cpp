@@ -8,16 +8,21 @@
 #include "sensor_editing.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
 
 Search_onewire::Search_onewire(const TransferContext &owner, GridModel &sensorTable,
                                QWidget *parent)
-    : QDialog(parent), m_ctx{m_link, owner.prompts, owner.progress, this}, m_sensorTable(sensorTable)
+    : QDialog(parent),
+      m_ctx{m_link, owner.prompts, owner.progress, this},
+      m_sensorTable(sensorTable)
 {
     setObjectName(QStringLiteral("Search_onewire"));
     setWindowTitle(QStringLiteral("Search module for 1-wire device"));
@@ -65,21 +70,43 @@ Search_onewire::Search_onewire(const TransferContext &owner, GridModel &sensorTa
     inner->addLayout(form);
     inner->addWidget(m_view, 1);
     inner->addLayout(buttons);
+    m_searching = new QLabel(this);
+    m_searching->setObjectName(QStringLiteral("searching"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_controls);
+    layout->addWidget(m_searching);
 
     // While the controller scans its bus no second search and no closing may start.
     connect(&m_link, &PlcLink::busyChanged, this,
             [this](bool busy) { m_controls->setEnabled(!busy); });
     m_ctx.storedPort = owner.storedPort;
+    m_ctx.finished = owner.finished;
     takeStoredPort(m_ctx);
 }
 
 void Search_onewire::startSearch()
 {
     showFoundDevices(m_result, {});
-    const Result<QList<RomCode>> found = searchBus(m_link);
-    report(m_ctx, QString(), found.outcome);
+    // The controller needs its time to scan the bus; the user sees how much is left.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTimer tick;
+    const auto showLeft = [&] {
+        const qint64 left = qMax<qint64>(0, kSearchSettleMs - elapsed.elapsed());
+        m_searching->setText(
+            QStringLiteral("Searching the bus: %1 s left").arg(left / 1000.0, 0, 'f', 1));
+    };
+    connect(&tick, &QTimer::timeout, this, showLeft);
+    showLeft();
+    tick.start(100);
+    Result<QList<RomCode>> found = searchBus(m_link);
+    tick.stop();
+    m_searching->clear();
+    if (found.done())
+        found.outcome.detail = found.value.size() == 1
+                                   ? QStringLiteral("1 device found")
+                                   : QStringLiteral("%1 devices found").arg(found.value.size());
+    report(m_ctx, QStringLiteral("1-wire bus search"), found.outcome);
     const QList<RomCode> &devices = found.value;
     showFoundDevices(m_result, devices);
     m_found = int(devices.size());

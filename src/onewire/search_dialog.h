@@ -10,6 +10,7 @@ enum class FoundPlacement;
 class GridView;
 class ProgressDisplay;
 class Prompts;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -21,8 +22,7 @@ class Search_onewire : public QDialog {
 
 public:
     // Asks and shows through the owner's prompts and takes the port settings stored for it.
-    Search_onewire(const TransferContext &owner, GridModel &sensorTable,
-                   QWidget *parent = nullptr);
+    Search_onewire(const TransferContext &owner, GridModel &sensorTable, QWidget *parent = nullptr);
 
     // The number of devices of the last search; 0 before any and after one that failed.
     int foundCount() const { return m_found; }
@@ -44,6 +44,7 @@ private:
     int m_found = 0;
 
     QWidget *m_controls = nullptr;  // everything the user could start something with
+    QLabel *m_searching = nullptr;  // the time left while the controller scans its bus
     QLineEdit *m_count = nullptr;
     QLineEdit *m_startAddress = nullptr;
     GridView *m_view = nullptr;

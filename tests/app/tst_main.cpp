@@ -3,12 +3,12 @@
 #include "grid_view.h"
 #include "ini_file.h"
 #include "main_window.h"
-#include "window_fixture.h"
 #include "one_wire_tab.h"
 #include "progress_window.h"
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
 #include "uart_tab.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,6 +87,10 @@ private Q_SLOTS:
     void windowComesBackAsLeft();
     void statusLine_data();
     void statusLine();
+    void testNamesTheRealCause_data();
+    void testNamesTheRealCause();
+    void quitAsksOnlyForUnkeptEdits_data();
+    void quitAsksOnlyForUnkeptEdits();
     void uartModeChange_data();
     void uartModeChange();
     void modeChangesKeepTableAndBoxes();
@@ -175,7 +179,8 @@ void TestMain::startUpWithoutSettingsFile()
     QVERIFY(!QFile::exists(m_file));
     QVERIFY(m_prompts.shown.isEmpty());
     QCOMPARE(qobject_cast<QLabel *>(control("portStatus"))->text(),
-             QStringLiteral("COM1 → /dev/ttyS0, 9600 N 7 1"));
+             QStringLiteral("COM1 → /dev/ttyS0%1, 9600 N 7 1")
+                 .arg(QFile::exists("/dev/ttyS0") ? "" : " (not present)"));
 }
 
 void TestMain::startUpTakesStoredSettings_data()
@@ -221,9 +226,9 @@ void TestMain::actionsTakeStoredSettingsAsDocumented_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("takes");  // the stored settings, read just before; else the link's
     const QList<std::pair<const char *, bool>> buttons = {
-        {"Command19", true},  {"Command20", true},  {"Command24", false}, {"Command25", true},
-        {"Command17", true},  {"Command18", true},  {"Command14", false}, {"Command13", true},
-        {"Command4", true},   {"Command6", true},   {"Command5", true},   {"Command32", false},
+        {"Command19", true}, {"Command20", true}, {"Command24", false}, {"Command25", true},
+        {"Command17", true}, {"Command18", true}, {"Command14", false}, {"Command13", true},
+        {"Command4", true},  {"Command6", true},  {"Command5", true},   {"Command32", false},
         {"Command31", true}};
     for (const auto &[button, takes] : buttons)
         QTest::newRow(button) << QString::fromLatin1(button) << takes;
@@ -404,9 +409,8 @@ void TestMain::menus_data()
                                          "-Print",      "-Save app setting",  "Exit Ctrl+Q"};
     QTest::newRow("PLC") << "PLC"
                          << "PLC"
-                         << QStringList{"Comm. setting",        "-Check config",
-                                        "Search 1-wire",        "Upload from PLC F5",
-                                        "-Load to PLC",         "Traffic monitor",
+                         << QStringList{"Comm. setting",       "-Check config", "Search 1-wire",
+                                        "Upload from PLC F5",  "-Load to PLC",  "Traffic monitor",
                                         "Verify after writing"};
     QTest::newRow("About") << "About"
                            << "About" << QStringList{};
@@ -490,7 +494,8 @@ void TestMain::commSettingOkChangesTheCaptionAtOnce()
     m_main->findChild<QAction *>(QStringLiteral("Comm_setting"))->trigger();
     QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("7"));
     QCOMPARE(qobject_cast<QLabel *>(control("portStatus"))->text(),
-             QStringLiteral("COM7 → /dev/ttyS6, 9600 N 7 1"));
+             QStringLiteral("COM7 → /dev/ttyS6%1, 9600 N 7 1")
+                 .arg(QFile::exists("/dev/ttyS6") ? "" : " (not present)"));
     QCOMPARE(Read_ini(m_file, "COM", "Port_num", QString()), QStringLiteral("6"));
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(m_main->findChildren<Com_setting *>().isEmpty());  // discarded when closed
@@ -593,14 +598,18 @@ void TestMain::windowComesBackAsLeft()
 void TestMain::statusLine_data()
 {
     QTest::addColumn<QString>("button");  // empty: the key F5 ("Upload from PLC" of the menu)
-    QTest::addColumn<int>("fault");       // -1 none, 0 the first write refused, 1 silence
+    QTest::addColumn<int>("fault");  // -1 none, 0 the first write refused, 1 silence, 2 the third
     QTest::addColumn<bool>("confirmed");
     QTest::addColumn<QString>("status");  // a pattern where the duration varies
 
     QTest::newRow("download done")
         << "Command19" << -1 << true << "^UART 1 download: done in \\d+\\.\\d s$";
     QTest::newRow("download refused")
-        << "Command19" << 0 << true << "UART 1 download: Wrong answer from PLC";
+        << "Command19" << 0 << true << "UART 1 download: Wrong answer from PLC; nothing written";
+    QTest::newRow("download stopped at its third write")
+        << "Command19" << 2 << true
+        << "UART 1 download stopped after 2 of 3 writes: the controller may hold a partial "
+           "configuration; download again";
     QTest::newRow("download cancelled")
         << "Command7" << -1 << false << "UART 2 download: nothing sent";
     QTest::newRow("upload silent")
@@ -617,8 +626,8 @@ void TestMain::statusLine()
     QFETCH(QString, status);
     SimFixture sim;
     QVERIFY2(sim.ok(), qPrintable(sim.error()));
-    if (fault == 0)
-        sim.plc.failWrite(1, VirtualPlc::Fault::Nak);
+    if (fault == 0 || fault == 2)
+        sim.plc.failWrite(fault + 1, VirtualPlc::Fault::Nak);
     if (fault == 1)
         sim.plc.failAddress(QStringLiteral("200A"), VirtualPlc::Fault::Silence);
     m_prompts.confirmAnswers.enqueue(confirmed);
@@ -640,6 +649,91 @@ void TestMain::statusLine()
     else
         QCOMPARE(action->text(), status);
     m_main.reset();  // before the controller goes
+}
+
+void TestMain::testNamesTheRealCause_data()
+{
+    QTest::addColumn<int>("portIndex");
+    QTest::addColumn<int>("enq");          // the controller's answer to ENQ; 0 none
+    QTest::addColumn<QString>("message");  // the documented box
+    QTest::addColumn<QString>("cause");    // after the port's name
+    const QString noFirst =
+        QStringLiteral("No first answer from PLC. Check cable connection,port setting,and e.t.c.");
+    QTest::newRow("missing port") << 4 << 6 << noFirst << "No such file or directory";
+    QTest::newRow("silence") << 0 << 0 << noFirst << "no answer to ENQ within 100 ms";
+    QTest::newRow("NAK") << 0 << 0x15 << noFirst << "the controller answered ENQ with NAK";
+    QTest::newRow("connected") << 0 << 6 << "Successful connect to the CPU with type 291"
+                               << "CPU type 291";
+}
+
+void TestMain::testNamesTheRealCause()
+{
+    QFETCH(int, portIndex);
+    QFETCH(int, enq);
+    QFETCH(QString, message);
+    QFETCH(QString, cause);
+    WindowFixture w;
+    QVERIFY2(w.sim.ok(), qPrintable(w.sim.error()));
+    w.sim.plc.setEnqAnswer(char(enq));
+    Write_ini(w.sim.settingsFile(), "PORTS", "COM5", "/nonexistent/tty5");
+    w.onDialog<Com_setting>([portIndex](Com_setting &dialog) {
+        dialog.findChild<QComboBox *>(QStringLiteral("Port_num"))->setCurrentIndex(portIndex);
+        dialog.testConnection();
+        dialog.close();
+    });
+    w.window->openComSetting();
+    QCOMPARE(w.prompts.messages(), QStringList{message});
+    const QString port = portIndex == 4 ? QStringLiteral("COM5 (/nonexistent/tty5)")
+                                        : QStringLiteral("COM1 (%1)").arg(w.sim.plc.devicePath());
+    QCOMPARE(w.window->findChild<QLabel *>(QStringLiteral("actionStatus"))->text(),
+             port + QStringLiteral(": ") + cause);
+}
+
+void TestMain::quitAsksOnlyForUnkeptEdits_data()
+{
+    QTest::addColumn<QString>("before");  // "", "edit", "edit, save", "edit, download"
+    QTest::addColumn<int>("answer");      // to the question, when it comes
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    using Keep = Prompts::Keep;
+    QTest::newRow("no edit") << "" << int(Keep::Cancel) << false << true;
+    QTest::newRow("edit, Cancel") << "edit" << int(Keep::Cancel) << true << false;
+    QTest::newRow("edit, Discard") << "edit" << int(Keep::Discard) << true << true;
+    QTest::newRow("edit, Save, file chosen") << "edit" << int(Keep::Save) << true << true;
+    QTest::newRow("edit, save") << "edit, save" << int(Keep::Cancel) << false << true;
+    QTest::newRow("edit, download") << "edit, download" << int(Keep::Cancel) << false << true;
+}
+
+void TestMain::quitAsksOnlyForUnkeptEdits()
+{
+    QFETCH(QString, before);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    WindowFixture w;
+    QVERIFY2(w.sim.ok(), qPrintable(w.sim.error()));
+    w.window->show();
+    auto *edits = w.window->findChild<QLabel *>(QStringLiteral("editStatus"));
+    QCOMPARE(edits->text(), QString());
+    if (before.startsWith(QLatin1String("edit"))) {
+        w.window->uart(1).setAddressText(QStringLiteral("17"));
+        QTRY_COMPARE(edits->text(), QStringLiteral("Changes not saved or written"));
+    }
+    const QString file = w.sim.settingsFile() + QStringLiteral(".vqc");
+    if (before.endsWith(QLatin1String("save"))) {
+        w.prompts.fileNames.enqueue(file);
+        QVERIFY(w.window->saveConfig());
+    }
+    if (before.endsWith(QLatin1String("download")))
+        w.window->findChild<QPushButton *>(QStringLiteral("Command19"))->click();
+    QTRY_COMPARE(edits->text().isEmpty(), before.count(QLatin1Char(',')) != 0 || before.isEmpty());
+    w.prompts.clear();
+    w.prompts.keepAnswers.enqueue(Prompts::Keep(answer));
+    w.prompts.fileNames.enqueue(file);
+    QCOMPARE(w.window->close(), closed);
+    QCOMPARE(!w.prompts.shown.isEmpty() && w.prompts.shown.at(0).kind == "keep", asked);
+    QCOMPARE(QFile::exists(file),
+             before.endsWith(QLatin1String("save")) || answer == int(Prompts::Keep::Save));
 }
 
 void TestMain::uartModeChange_data()

@@ -1,8 +1,8 @@
 #include "grid_view.h"
-#include "window_fixture.h"
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
 #include "search_dialog.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,12 +131,14 @@ void TestSearchDialog::searchEditAndAdd()
     qint64 elapsed = 0;
     bool locked = false, stayedOpen = false, openAfterEnter = false;
     QStringList result;
+    QString countdown;
     withDialog([&](Search_onewire &dialog) {
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         // Halfway through the wait: the window still answers, but takes no click and no close.
         QTimer::singleShot(1500, &dialog, [&] {
             locked = true;
+            countdown = child<QLabel>(&dialog, "searching")->text();
             for (const QString &name : kButtons)
                 locked = locked && !child<QPushButton>(&dialog, name)->isEnabled();
             dialog.close();
@@ -172,6 +174,14 @@ void TestSearchDialog::searchEditAndAdd()
     });
     QVERIFY2(elapsed >= 3500, qPrintable(QString::number(elapsed)));
     QVERIFY(locked);
+    QVERIFY2(
+        QRegularExpression("^Searching the bus: [12]\\.\\d s left$").match(countdown).hasMatch(),
+        qPrintable(countdown));
+    const QString status = child<QLabel>(m_w->window.get(), "actionStatus")->text();
+    QVERIFY2(QRegularExpression("^1-wire bus search: done in \\d+\\.\\d s, 3 devices found$")
+                 .match(status)
+                 .hasMatch(),
+             qPrintable(status));
     QVERIFY(stayedOpen);
     QVERIFY(openAfterEnter);
     QCOMPARE(result, (QStringList{"1|28|AB|4B|12|03|00|00|A1", "2|28||4B|12|03|00|00|A1",

@@ -11,6 +11,12 @@ bool ScriptedPrompts::confirm(QWidget *, const QString &text)
     return confirmAnswers.isEmpty() ? true : confirmAnswers.dequeue();
 }
 
+Prompts::Keep ScriptedPrompts::askKeep(QWidget *, const QString &text)
+{
+    shown.append({QStringLiteral("keep"), text, QString()});
+    return keepAnswers.isEmpty() ? Keep::Cancel : keepAnswers.dequeue();
+}
+
 QString ScriptedPrompts::openFileName(QWidget *, const QString &title, const QString &dir,
                                       const QString &filter)
 {

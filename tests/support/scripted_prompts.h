@@ -22,6 +22,7 @@ public:
 
     void message(QWidget *parent, const QString &text, const QString &title = QString()) override;
     bool confirm(QWidget *parent, const QString &text) override;
+    Keep askKeep(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
@@ -29,6 +30,8 @@ public:
 
     // Answers for the next questions; OK when none is queued.
     QQueue<bool> confirmAnswers;
+    // Answers for the next questions about unkept work; Cancel when none is queued.
+    QQueue<Keep> keepAnswers;
     // Names for the next file dialogs; cancelled (empty) when none is queued.
     QQueue<QString> fileNames;
 
