@@ -113,6 +113,18 @@ void VirtualLoader::setWriteProtected(bool on)
     m_writeProtected = on;
 }
 
+void VirtualLoader::storeWrong(quint32 address, quint8 value)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_wrongStore = std::make_pair(address, value);
+}
+
+void VirtualLoader::setWrongSpeed(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_wrongSpeed = on;
+}
+
 QByteArray VirtualLoader::flash(int offset, int count) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -138,6 +150,10 @@ QList<VirtualLoader::Output> VirtualLoader::receive(const QByteArray &received,
     for (const char c : received) {
         m_received = std::max(m_received, now) + m_line.byteTime;
         handle(std::uint8_t(c), out);
+    }
+    if (m_wrongSpeed) {
+        for (Output &o : out)
+            o.bytes.fill(0);
     }
     return out;
 }
@@ -366,8 +382,11 @@ void VirtualLoader::writeDone(QList<Output> &out)
         finish(out, bytes({kNack}), false);
         return;
     }
-    for (int i = 0; i < data.size(); ++i)
-        m_flash[address - kFlashStart + quint32(i)] &= std::uint8_t(data.at(i));
+    for (int i = 0; i < data.size(); ++i) {
+        const quint32 at = address + quint32(i);
+        const bool wrong = m_wrongStore && m_wrongStore->first == at;
+        m_flash[at - kFlashStart] &= wrong ? m_wrongStore->second : std::uint8_t(data.at(i));
+    }
     finish(out, bytes({kAck}), true, kHalfWord * (data.size() / 2));
 }
 

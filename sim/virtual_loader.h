@@ -39,6 +39,9 @@
 //                              are answered NACK or not at all, and not written
 //   setReadoutProtected(on)    Read Memory, Write Memory, Erase and Go are answered NACK
 //   setWriteProtected(on)      Write Memory is answered NACK
+//   storeWrong(address, byte)  a Write Memory that covers this flash address stores this byte
+//                              there instead of the one sent, and is answered ACK as usual
+//   setWrongSpeed(on)          every byte it answers arrives as 0x00, as at a wrong speed
 //   flash(offset, count)       the flash image, from offset bytes past 0x08000000
 //   reset()                    waits for 0x7F again
 class VirtualLoader {
@@ -81,6 +84,8 @@ public:
     void clearBlockCount();
     void setReadoutProtected(bool on);
     void setWriteProtected(bool on);
+    void storeWrong(quint32 address, quint8 value);
+    void setWrongSpeed(bool on);
     QByteArray flash(int offset, int count) const;
     void reset();
 
@@ -113,6 +118,8 @@ private:
     int m_blocksSeen = 0;
     bool m_readoutProtected = false;
     bool m_writeProtected = false;
+    std::optional<std::pair<quint32, std::uint8_t>> m_wrongStore;
+    bool m_wrongSpeed = false;
 
     // The command in progress (on the virtual controller's thread, under m_mutex).
     State m_state = State::WaitInit;

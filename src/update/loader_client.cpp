@@ -314,8 +314,10 @@ bool LoaderClient::withRetries(const std::function<bool()> &attempt)
 {
     using Kind = UpdateOutcome::Kind;
     for (int retry = 0;; ++retry) {
-        if (attempt())
+        if (attempt()) {
+            m_failure = {};  // the failure a retry made good
             return true;
+        }
         const Kind kind = m_failure.kind;
         if (kind != Kind::Refused && kind != Kind::Unanswered && kind != Kind::WrongAnswer)
             return false;

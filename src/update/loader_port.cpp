@@ -58,21 +58,22 @@ QString LoaderPort::open(const QString &device, const LoaderLine &line)
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite))
         return QStringLiteral("Cannot open %1: %2").arg(device, m_port.errorString());
-    auto refused = [this](const QString &what) {
+    auto refused = [this](const QString &what, const QString &hint = QString()) {
         const QString reason = m_port.errorString();
         m_port.close();
-        return QStringLiteral("The serial port %1 refuses %2: %3").arg(m_device, what, reason);
+        return QStringLiteral("The serial port %1 refuses %2 (%3).%4")
+            .arg(m_device, what, reason, hint);
     };
     if (!m_port.setBaudRate(line.baudRate))
         return refused(QStringLiteral("the speed %1").arg(line.baudRate));
-    if (!m_port.setParity(line.evenParity ? QSerialPort::EvenParity : QSerialPort::NoParity)) {
-        if (!line.evenParity)
-            return refused(QStringLiteral("no parity"));
-        // Pseudo-terminals and some adapters cannot carry parity.
-        return refused(
-            QStringLiteral("even parity (the loader's). This device cannot carry "
-                           "parity: choose no parity (N) if the other end has none"));
-    }
+    if (!m_port.setParity(line.evenParity ? QSerialPort::EvenParity : QSerialPort::NoParity))
+        return refused(line.evenParity ? QStringLiteral("even parity, which the loader uses")
+                                       : QStringLiteral("no parity"),
+                       line.evenParity
+                           ? QStringLiteral(" Pseudo-terminals and some adapters cannot carry "
+                                            "parity: choose no parity (line 115200,N,8,1, or "
+                                            "8N1 in the window) where the other end has none.")
+                           : QString());
     if (!m_port.setDataBits(QSerialPort::Data8) || !m_port.setStopBits(QSerialPort::OneStop) ||
         !m_port.setFlowControl(QSerialPort::NoFlowControl))
         return refused(QStringLiteral("8 data bits, 1 stop bit, no flow control"));
