@@ -97,6 +97,7 @@ bool LoaderPort::send(const QByteArray &bytes)
         m_lost = m_port.errorString();
         return false;
     }
+    m_port.flush();  // out now, not when the event loop next looks: the loader waits for it
     return true;
 }
 

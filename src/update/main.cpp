@@ -35,6 +35,10 @@ StoredPort toolPort()
 int main(int argc, char *argv[])
 {
     if (argc > 1) {
+        // Qt's own event dispatcher wakes sooner than the GLib one; an update waits for the
+        // loader's answer thousands of times.
+        if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
+            qputenv("QT_NO_GLIB", "1");
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(kToolName);
         return runUpdateCommandLine(QCoreApplication::arguments(), toolPort(), &portDevice);

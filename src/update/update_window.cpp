@@ -189,7 +189,8 @@ void UpdateWindow::run(const std::function<UpdateOutcome(LoaderClient &)> &actio
     setBusy(false);
     if (client.info().flashKb > 0)
         m_info->setText(client.info().text());
-    m_status->setText(outcome.ok() ? QStringLiteral("Done.") : outcome.message);
+    m_status->setText(outcome.ok() ? QStringLiteral("Done: %1.").arg(client.info().text())
+                                   : outcome.message);
 }
 
 void UpdateWindow::setBusy(bool busy)
