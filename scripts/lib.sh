@@ -28,5 +28,6 @@ build() {
     cmake --build "$1"
 }
 
-# The programs a user runs: the tool, the virtual controller and the conversion library.
-PROGRAMS=(plc-config plc-sim conv)
+# The programs a user runs: the tool, the virtual controller, the firmware-update program and
+# the conversion library.
+PROGRAMS=(plc-config plc-sim plc-update conv)

@@ -36,6 +36,61 @@ QString printable(const QByteArray &raw)
     return text;
 }
 
+// The loader's answer in hex; a long one (data read) by its first byte and its length.
+QString loaderAnswer(const QByteArray &answer)
+{
+    if (answer.isEmpty())
+        return QStringLiteral("(no answer)");
+    if (answer.size() > 8)
+        return QStringLiteral("%1 +%2 bytes")
+            .arg(QString::fromLatin1(answer.left(1).toHex().toUpper()))
+            .arg(answer.size() - 1);
+    return QString::fromLatin1(answer.toHex(' ').toUpper());
+}
+
+// The loader's options, in the order setUpLoader takes them.
+struct LoaderOptions {
+    const QCommandLineOption &pid, &flashKb, &extended, &pace, &failBlock, &readout,
+        &writeProtected;
+};
+
+bool setUpLoader(const QCommandLineParser &parser, VirtualLoader &loader, const LoaderOptions &o)
+{
+    bool ok = false;
+    const uint pid = parser.value(o.pid).toUInt(&ok, 0);
+    if (!ok || pid > 0xFFFF) {
+        std::fprintf(stderr, "plc-sim: --loader-pid takes a number from 0 to 0xFFFF\n");
+        return false;
+    }
+    const int kb = parser.value(o.flashKb).toInt(&ok);
+    if (!ok || kb < 1 || kb > 4096) {
+        std::fprintf(stderr, "plc-sim: --flash-kb takes a number from 1 to 4096\n");
+        return false;
+    }
+    loader.setProductId(quint16(pid));
+    loader.setFlashKb(kb);
+    loader.setExtendedErase(parser.isSet(o.extended));
+    loader.setPace(parser.isSet(o.pace));
+    loader.setReadoutProtected(parser.isSet(o.readout));
+    loader.setWriteProtected(parser.isSet(o.writeProtected));
+    if (!parser.isSet(o.failBlock))
+        return true;
+    const QStringList parts = parser.value(o.failBlock).split(QLatin1Char(':'));
+    const int nth = parts.value(0).toInt(&ok);
+    const int times = parts.size() > 2 ? parts.at(2).toInt() : 1;
+    const QString kind = parts.value(1);
+    if (!ok || nth < 1 || times < 1 || parts.size() > 3 ||
+        (kind != QLatin1String("nack") && kind != QLatin1String("silence"))) {
+        std::fprintf(stderr, "plc-sim: --fail-block takes n:nack|silence[:times]\n");
+        return false;
+    }
+    loader.failBlock(
+        nth,
+        kind == QLatin1String("nack") ? VirtualLoader::Fault::Nack : VirtualLoader::Fault::Silence,
+        times);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -59,7 +114,31 @@ int main(int argc, char *argv[])
                                     QStringLiteral("A 1-wire ROM code the bus search finds, 16 hex "
                                                    "digits, Byte 0 first; repeat for more."),
                                     QStringLiteral("hex"));
-    parser.addOptions({link, cpu, device});
+    const QCommandLineOption pid(
+        QStringLiteral("loader-pid"),
+        QStringLiteral("Product ID the loader reports after the update word (default 0x410)."),
+        QStringLiteral("id"), QStringLiteral("0x410"));
+    const QCommandLineOption flashKb(QStringLiteral("flash-kb"),
+                                     QStringLiteral("The loader's flash size in KB (default 64)."),
+                                     QStringLiteral("kb"), QStringLiteral("64"));
+    const QCommandLineOption extended(
+        QStringLiteral("extended-erase"),
+        QStringLiteral("The loader lists Extended Erase (0x44) instead of Erase (0x43)."));
+    const QCommandLineOption pace(
+        QStringLiteral("pace"),
+        QStringLiteral("The loader charges the wire time of every byte at the line's speed."));
+    const QCommandLineOption failBlock(
+        QStringLiteral("fail-block"),
+        QStringLiteral("The loader answers the n-th Write Memory block (and times - 1 more) with "
+                       "NACK or not at all: n:nack|silence[:times]."),
+        QStringLiteral("fault"));
+    const QCommandLineOption readout(QStringLiteral("readout-protected"),
+                                     QStringLiteral("The loader's chip is readout-protected."));
+    const QCommandLineOption writeProtected(
+        QStringLiteral("write-protected"),
+        QStringLiteral("The loader's flash is write-protected."));
+    parser.addOptions(
+        {link, cpu, device, pid, flashKb, extended, pace, failBlock, readout, writeProtected});
     parser.process(app);
 
     VirtualPlc plc;
@@ -81,9 +160,20 @@ int main(int argc, char *argv[])
         devices.append(bytes);
     }
     plc.setOneWireDevices(devices);
+    if (!setUpLoader(parser, plc.loader(),
+                     {pid, flashKb, extended, pace, failBlock, readout, writeProtected}))
+        return 2;
     plc.setFrameCallback([](const VirtualPlc::Frame &frame) {
-        std::printf("%s%s\n", qPrintable(printable(frame.raw)),
-                    frame.valid ? "" : "  (rejected: NAK)");
+        // A loader command shows as its name, address and count, not its up to 260 bytes.
+        const QString line =
+            frame.command.startsWith(QLatin1Char('L'))
+                ? QStringLiteral("loader %1 %2 %3 %4 -> %5")
+                      .arg(frame.command, frame.address, frame.count, frame.data.left(32),
+                           loaderAnswer(frame.answer))
+                      .simplified()
+                : printable(frame.raw) +
+                      (frame.valid ? QString() : QStringLiteral("  (rejected: NAK)"));
+        std::printf("%s\n", qPrintable(line));
         std::fflush(stdout);
     });
 

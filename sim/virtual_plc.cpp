@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 #include <cerrno>
@@ -15,6 +16,7 @@ namespace {
 constexpr char STX = 0x02;
 constexpr char ETX = 0x03;
 constexpr char ENQ = 0x05;
+constexpr char ACK = 0x06;
 constexpr char NAK = 0x15;
 constexpr int kMaxFrame = 300;
 
@@ -47,6 +49,41 @@ QByteArray wordBytes(quint16 value)
 QByteArray hexOf(const QByteArray &bytes)
 {
     return bytes.toHex().toUpper();
+}
+
+// The wire time of one character on the line as the tool set the terminal up: start bit, data
+// bits, parity bit, stop bits at its speed.
+std::chrono::nanoseconds byteTimeOf(int terminal)
+{
+    termios tio{};
+    if (tcgetattr(terminal, &tio) != 0)
+        return {};
+    static const std::map<speed_t, long> speeds = {
+        {B1200, 1200},     {B2400, 2400},     {B4800, 4800},    {B9600, 9600},
+        {B19200, 19200},   {B38400, 38400},   {B57600, 57600},  {B115200, 115200},
+        {B230400, 230400}, {B460800, 460800}, {B921600, 921600}};
+    const auto speed = speeds.find(cfgetospeed(&tio));
+    if (speed == speeds.end())
+        return {};
+    const int dataBits = (tio.c_cflag & CSIZE) == CS7 ? 7 : (tio.c_cflag & CSIZE) == CS6 ? 6 : 8;
+    const int bits =
+        1 + dataBits + ((tio.c_cflag & PARENB) ? 1 : 0) + ((tio.c_cflag & CSTOPB) ? 2 : 1);
+    return std::chrono::nanoseconds(1000000000LL * bits / speed->second);
+}
+
+VirtualPlc::Frame loaderFrame(const VirtualLoader::Command &c)
+{
+    VirtualPlc::Frame frame;
+    frame.command = QStringLiteral("L%1").arg(c.code, 2, 16, QLatin1Char('0')).toUpper();
+    if (c.address)
+        frame.address = QStringLiteral("%1").arg(*c.address, 8, 16, QLatin1Char('0')).toUpper();
+    if (c.count > 0)
+        frame.count = QString::number(c.count);
+    frame.data = c.data;
+    frame.raw = c.raw;
+    frame.valid = c.accepted;
+    frame.answer = c.answer;
+    return frame;
 }
 
 }  // namespace
@@ -264,6 +301,44 @@ void VirtualPlc::clearLog()
     m_framesSeen = 0;
 }
 
+void VirtualPlc::enterLoader()
+{
+    m_loader.reset();
+    m_inLoader = true;
+}
+
+bool VirtualPlc::waitUntil(VirtualLoader::Clock::time_point when)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return !m_stopped.wait_until(lock, when, [this] { return m_stopping; });
+}
+
+void VirtualPlc::loaderBytes(const QByteArray &bytes)
+{
+    VirtualLoader::Line line;
+    if (m_loader.paced())
+        line.byteTime = byteTimeOf(m_slave);
+    for (const VirtualLoader::Output &out :
+         m_loader.receive(bytes, VirtualLoader::Clock::now(), line)) {
+        if (out.command) {
+            const Frame frame = loaderFrame(*out.command);
+            std::function<void(const Frame &)> callback;
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_log.append(frame);
+                callback = m_callback;
+            }
+            if (callback)
+                callback(frame);
+        }
+        if (!out.bytes.isEmpty() && (!waitUntil(out.due) || ::write(m_master, out.bytes.constData(),
+                                                                    size_t(out.bytes.size())) < 0))
+            return;
+        if (out.leave)
+            m_inLoader = false;
+    }
+}
+
 bool VirtualPlc::waitMs(int ms)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -272,6 +347,7 @@ bool VirtualPlc::waitMs(int ms)
 
 void VirtualPlc::run()
 {
+    prctl(PR_SET_TIMERSLACK, 1UL);  // the loader's paced answers are due to the microsecond
     pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
     char buffer[512];
     for (;;) {
@@ -286,8 +362,13 @@ void VirtualPlc::run()
             const ssize_t n = ::read(m_master, buffer, sizeof buffer);
             if (n <= 0)
                 continue;
-            for (ssize_t i = 0; i < n && !m_hangUp; ++i)
+            for (ssize_t i = 0; i < n && !m_hangUp; ++i) {
+                if (m_inLoader) {
+                    loaderBytes(QByteArray(buffer + i, int(n - i)));
+                    break;
+                }
                 handleByte(buffer[i]);
+            }
             if (m_hangUp) {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 for (int *fd : {&m_master, &m_slave}) {
@@ -423,6 +504,10 @@ void VirtualPlc::handleFrame(const QByteArray &raw)
     }
     if (!answer.isEmpty())
         send(answer, timing);
+    // The update word, taken: the controller hands the line over to its loader.
+    if (frame.valid && frame.address == QLatin1String("3010") &&
+        frame.data == QLatin1String("1F1F") && answer == QByteArray(1, ACK))
+        enterLoader();
 }
 
 VirtualPlc::Timing VirtualPlc::timingFor(const QString &address) const

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "virtual_loader.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -49,6 +52,13 @@
 //   storeWrong(addr, byte)     a write that covers this address (a number) stores this byte
 //                              there instead of the one sent, and is answered as usual
 //   poke / peek / pokeWord     the memory image
+//   loader()                   the serial loader it runs after the update word (write "1F1F" at
+//                              "3010", answered): its controls are in virtual_loader.h; its
+//                              commands are logged as frames "L" + the command in hex ("L7F" for
+//                              the initial byte, "L31" for Write Memory ...) with the address
+//                              (8 digits), the count in decimal, the data, the loader's answer;
+//                              valid when it ended with ACK. Go returns to the frame protocol.
+//   enterLoader()              runs the loader at once, as after the update word
 class VirtualPlc {
 public:
     enum class Fault { Nak, Silence };
@@ -69,6 +79,7 @@ public:
         QString data;
         QByteArray raw;  // as received, STX to checksum
         bool valid = false;
+        QByteArray answer;  // loader commands only: every byte the loader answered
     };
 
     VirtualPlc();
@@ -105,6 +116,10 @@ public:
     QByteArray peek(int address, int count) const;
     void pokeWord(int address, quint16 value);  // low byte first, as the controller keeps it
 
+    VirtualLoader &loader() { return m_loader; }
+    void enterLoader();
+    bool inLoader() const { return m_inLoader; }
+
     QList<Frame> frames() const;
     // The frames received with this command (for example only the writes "E11").
     QList<Frame> frames(const QString &command) const;
@@ -123,6 +138,8 @@ private:
     Timing timingFor(const QString &address) const;  // with m_mutex held
     void send(const QByteArray &answer, const Timing &timing);
     bool waitMs(int ms);  // false when stopped meanwhile
+    bool waitUntil(VirtualLoader::Clock::time_point when);
+    void loaderBytes(const QByteArray &bytes);
 
     int m_master = -1;
     int m_slave = -1;
@@ -156,6 +173,8 @@ private:
     int m_writesSeen = 0;
     QList<Frame> m_log;
     std::function<void(const Frame &)> m_callback;
+    VirtualLoader m_loader;
+    std::atomic<bool> m_inLoader{false};
 
     QByteArray m_pending;  // the frame being received (thread-local to run())
     bool m_inFrame = false;

@@ -45,6 +45,7 @@ QStringList installedFiles(const QString &prefix)
         QStringLiteral("bin/plc-config"),
         QStringLiteral("bin/plc-sim"),
         QStringLiteral(PLC_PRIVATE_LIBDIR "/libconv.so"),
+        QStringLiteral(PLC_PRIVATE_LIBDIR "/update/update"),
         QStringLiteral("share/applications/plc-config.desktop"),
         QStringLiteral("share/icons/hicolor/scalable/apps/plc-config.svg"),
     };

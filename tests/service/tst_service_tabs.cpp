@@ -45,7 +45,7 @@ void TestServiceTabs::buttons_data()
                                   << none;
     QTest::newRow("Restart PLC") << QStringList{"", "Command32"} << ""
                                  << "" << none << QStringList{"E11 3011 02 12AD"};
-    // The test programs have no update program beside them.
+    // The test program has no update program beside it (see CMakeLists.txt).
     QTest::newRow("Start update firmware for STM32F3")
         << QStringList{"", "Command31"} << ""
         << ""

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "loader_protocol.h"
+#include "update_outcome.h"
+
+#include <QObject>
+
+class FirmwareImage;
+class LoaderPort;
+
+// What the loader told about itself and its chip once connected.
+struct LoaderInfo {
+    quint8 version = 0;
+    QByteArray commands;  // those Get lists
+    quint16 pid = 0;
+    QString chip;
+    int flashKb = 0;
+    int pageSize = 1024;
+
+    quint32 flashSize() const { return quint32(flashKb) * 1024; }
+    // "loader 2.2, STM32F10x medium density (0x410), 64 KB flash in 1 KB pages"
+    QString text() const;
+};
+
+// What a write does besides erasing and writing.
+struct WriteOptions {
+    bool verify = true;  // read every block back and compare
+    bool start = true;   // Go to the start of flash once written (and verified)
+};
+
+// What a write did, for progress reports, tests and benchmarks.
+struct WriteCounts {
+    int pagesErased = 0;
+    int blocksWritten = 0;
+    int blocksSkipped = 0;  // all 0xFF: erased flash holds them already
+    int blocksVerified = 0;
+    int retries = 0;
+};
+
+// The controller's serial loader, driven over a LoaderPort: connect and ask what it is, write
+// an image (erase the pages it covers, write, verify, start), remove protections. Every wait is
+// the port's event-driven one; cancel() stops a write at the next block boundary.
+class LoaderClient : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Phase { Erase, Write, Verify };
+    Q_ENUM(Phase)
+
+    explicit LoaderClient(LoaderPort &port, QObject *parent = nullptr);
+
+    // 0x7F (once more after a pause when unanswered), Get, Get ID and the flash size.
+    UpdateOutcome connectLoader();
+    const LoaderInfo &info() const { return m_info; }
+
+    // Checks that the image fits the flash, then erases exactly the pages it covers, writes its
+    // 256-byte blocks (skipping blank ones), reads them back and starts the firmware, as the
+    // options say. Needs connectLoader first.
+    UpdateOutcome write(const FirmwareImage &image, const WriteOptions &options = {});
+    const WriteCounts &counts() const { return m_counts; }
+
+    // Reads count bytes from address (blocks of 256, each retried like a write's).
+    UpdateOutcome read(quint32 address, int count, QByteArray *bytes);
+    // Readout Unprotect (erases the whole flash) or Write Unprotect; the chip restarts, so the
+    // loader is connected again.
+    UpdateOutcome unprotect(bool readout);
+
+    // Stops a write before its next block; safe to call while it waits.
+    void cancel() { m_cancelled = true; }
+
+Q_SIGNALS:
+    void progress(LoaderClient::Phase phase, int done, int total);
+
+private:
+    enum class Answer { Ack, Nack, Other, Silence, Lost };
+
+    Answer sendAndAwait(const QByteArray &bytes, int timeoutMs, quint8 *got = nullptr);
+    Answer awaitAck(int timeoutMs, quint8 *got = nullptr);
+    bool command(quint8 code, const QString &what);
+    bool fail(UpdateOutcome::Kind kind, const QString &message);
+    bool failOn(Answer answer, const QString &what, quint8 got);
+    bool receiveAll(int count, int timeoutMs, QByteArray *bytes, const QString &what);
+    bool initialise();
+    bool askGet();
+    bool askId();
+    bool readFlashSize();
+    bool erase(const QList<int> &pages);
+    bool writeBlock(quint32 address, const QByteArray &data);
+    bool readBlock(quint32 address, int count, QByteArray *bytes);
+    bool withRetries(const std::function<bool()> &attempt);
+    bool go(quint32 address);
+    bool resync();
+    bool cancelled();
+    UpdateOutcome result();
+
+    LoaderPort &m_port;
+    LoaderInfo m_info;
+    WriteCounts m_counts;
+    UpdateOutcome m_failure;
+    bool m_flashChanged = false;  // since the last write began: a failure leaves a partial one
+    bool m_cancelled = false;
+    quint8 m_lastOther = 0;
+};

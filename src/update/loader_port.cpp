@@ -1,0 +1,154 @@
+#include "loader_port.h"
+
+#include <QEventLoop>
+#include <QStringList>
+#include <QTimer>
+
+std::optional<LoaderLine> LoaderLine::parse(const QString &text, QString *error)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    bool ok = false;
+    LoaderLine line;
+    line.baudRate = parts.value(0).trimmed().toInt(&ok);
+    const QString parity = parts.value(1).trimmed().toUpper();
+    if (parts.size() != 4 || !ok || line.baudRate < 1200 || line.baudRate > 115200 ||
+        (parity != QLatin1String("E") && parity != QLatin1String("N")) ||
+        parts.at(2).trimmed() != QLatin1String("8") ||
+        parts.at(3).trimmed() != QLatin1String("1")) {
+        if (error)
+            *error = QStringLiteral(
+                         "The line settings \"%1\" are not speed,parity,8,1 with a "
+                         "speed from 1200 to 115200 and parity E (the loader's) or N")
+                         .arg(text);
+        return std::nullopt;
+    }
+    line.evenParity = parity == QLatin1String("E");
+    return line;
+}
+
+QString LoaderLine::text() const
+{
+    return QStringLiteral("%1,%2,8,1")
+        .arg(baudRate)
+        .arg(evenParity ? QLatin1Char('E') : QLatin1Char('N'));
+}
+
+int LoaderLine::wireMs(qint64 count) const
+{
+    return int((count * bitsPerByte() * 1000 + baudRate - 1) / baudRate);
+}
+
+LoaderPort::LoaderPort(QObject *parent) : QObject(parent) {}
+
+LoaderPort::~LoaderPort()
+{
+    close();
+}
+
+QString LoaderPort::open(const QString &device, const LoaderLine &line)
+{
+    close();
+    m_device = device;
+    m_line = line;
+    m_lost.clear();
+    m_buffer.clear();
+    m_sent = m_received = 0;
+    if (device.isEmpty())
+        return QStringLiteral("No serial port is chosen");
+    m_port.setPortName(device);
+    if (!m_port.open(QIODevice::ReadWrite))
+        return QStringLiteral("Cannot open %1: %2").arg(device, m_port.errorString());
+    auto refused = [this](const QString &what, const QString &hint = QString()) {
+        const QString reason = m_port.errorString();
+        m_port.close();
+        return QStringLiteral("The serial port %1 refuses %2 (%3).%4")
+            .arg(m_device, what, reason, hint);
+    };
+    if (!m_port.setBaudRate(line.baudRate))
+        return refused(QStringLiteral("the speed %1").arg(line.baudRate));
+    if (!m_port.setParity(line.evenParity ? QSerialPort::EvenParity : QSerialPort::NoParity))
+        return refused(line.evenParity ? QStringLiteral("even parity, which the loader uses")
+                                       : QStringLiteral("no parity"),
+                       line.evenParity
+                           ? QStringLiteral(" Pseudo-terminals and some adapters cannot carry "
+                                            "parity: choose no parity (line 115200,N,8,1, or "
+                                            "8N1 in the window) where the other end has none.")
+                           : QString());
+    if (!m_port.setDataBits(QSerialPort::Data8) || !m_port.setStopBits(QSerialPort::OneStop) ||
+        !m_port.setFlowControl(QSerialPort::NoFlowControl))
+        return refused(QStringLiteral("8 data bits, 1 stop bit, no flow control"));
+    m_port.clear(QSerialPort::AllDirections);
+    return QString();
+}
+
+void LoaderPort::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+bool LoaderPort::send(const QByteArray &bytes)
+{
+    if (!m_lost.isEmpty() || !m_port.isOpen())
+        return false;
+    m_sent += bytes.size();
+    m_lastSentMs = m_line.wireMs(bytes.size());
+    if (m_port.write(bytes) != bytes.size()) {
+        m_lost = m_port.errorString();
+        return false;
+    }
+    m_port.flush();  // out now, not when the event loop next looks: the loader waits for it
+    return true;
+}
+
+LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *received)
+{
+    auto take = [&] {
+        const QByteArray taken = m_buffer.left(count);
+        m_buffer.remove(0, taken.size());
+        m_received += taken.size();
+        *received = taken;
+    };
+    if (!m_lost.isEmpty()) {
+        take();
+        return Wait::Lost;
+    }
+    m_buffer += m_port.readAll();
+    if (m_buffer.size() < count) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        connect(&m_port, &QSerialPort::readyRead, &loop, [&] {
+            m_buffer += m_port.readAll();
+            if (m_buffer.size() >= count)
+                loop.quit();
+        });
+        connect(&m_port, &QSerialPort::errorOccurred, &loop,
+                [&](QSerialPort::SerialPortError error) {
+                    // A port that fails while we wait (unplugged, say) will not answer any more.
+                    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+                        return;
+                    m_lost = m_port.errorString();
+                    loop.quit();
+                });
+        timer.start(timeoutMs + m_lastSentMs + m_line.wireMs(count));
+        loop.exec();
+    }
+    m_lastSentMs = 0;
+    const bool complete = m_buffer.size() >= count;
+    take();
+    if (complete)
+        return Wait::Complete;
+    return m_lost.isEmpty() ? Wait::Timeout : Wait::Lost;
+}
+
+void LoaderPort::drain(int quietMs)
+{
+    QByteArray ignored;
+    m_buffer.clear();
+    while (receive(1, quietMs, &ignored) == Wait::Complete) {
+        m_buffer.clear();
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <optional>
+
+// The line the loader is reached on: its speed and whether it carries even parity (8 data bits
+// and 1 stop bit either way).
+struct LoaderLine {
+    qint32 baudRate = 115200;
+    bool evenParity = true;
+
+    // "115200,E,8,1" or "115200,N,8,1" (speed 1200 to 115200); nullopt, with *error set, else.
+    static std::optional<LoaderLine> parse(const QString &text, QString *error);
+    QString text() const;  // as parse takes it
+    int bitsPerByte() const { return evenParity ? 11 : 10; }
+    // The time count bytes take on the wire, in ms, rounded up.
+    int wireMs(qint64 count) const;
+};
+
+// The serial port as the loader client uses it: bytes out, and a wait for a number of bytes
+// back in a local event loop that wakes on readyRead, a port error and a single-shot timer, so a
+// wait costs no CPU and the window stays responsive.
+class LoaderPort : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Wait { Complete, Timeout, Lost };
+
+    explicit LoaderPort(QObject *parent = nullptr);
+    ~LoaderPort() override;
+
+    // Opens the device with the line; the empty text when it did, else why not (closed then).
+    QString open(const QString &device, const LoaderLine &line);
+    void close();
+    bool isOpen() const { return m_port.isOpen(); }
+    QString device() const { return m_device; }
+    const LoaderLine &line() const { return m_line; }
+
+    // Sends bytes; false when the port is lost.
+    bool send(const QByteArray &bytes);
+    // Waits until count bytes have come (they are taken from the port, whatever came beyond
+    // them stays for the next wait) or timeoutMs pass plus the wire time of what was sent last
+    // and of the count bytes. *received holds what came either way.
+    Wait receive(int count, int timeoutMs, QByteArray *received);
+    // Discards what comes until quietMs pass with nothing.
+    void drain(int quietMs);
+    // Why the port was lost (while it was open).
+    QString lostReason() const { return m_lost; }
+    // Bytes sent and received since opening.
+    qint64 bytesSent() const { return m_sent; }
+    qint64 bytesReceived() const { return m_received; }
+
+private:
+    QSerialPort m_port;
+    QString m_device;
+    LoaderLine m_line;
+    QByteArray m_buffer;
+    QString m_lost;
+    int m_lastSentMs = 0;
+    qint64 m_sent = 0;
+    qint64 m_received = 0;
+};

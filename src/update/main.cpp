@@ -1,0 +1,52 @@
+// plc-update: writes new firmware to the controller through its serial loader. Without
+// arguments (as the configuration tool starts it) a window; with arguments a command line.
+#include "ini_file.h"
+#include "port_setup.h"
+#include "update_command_line.h"
+#include "update_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// The configuration tool's name: its per-user settings folder is named after it.
+const QString kToolName = QStringLiteral("PLC Tavrix");
+
+// Points the settings file at the tool's: the tool's folder is this program's parent folder
+// when it lies in the tool's "update" folder, and the per-user file where the tool uses one.
+StoredPort toolPort()
+{
+    QDir folder(QCoreApplication::applicationDirPath());
+    if (folder.dirName() == QLatin1String("update"))
+        folder.cdUp();
+    const QString toolFolder = folder.absolutePath();
+    setSettingsFilePath(chooseSettingsFile(
+        toolFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+        QFileInfo(toolFolder).isWritable()));
+    const int number = storedPortNumber();
+    return {number, portDevice(number)};
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1) {
+        // Qt's own event dispatcher wakes sooner than the GLib one; an update waits for the
+        // loader's answer thousands of times.
+        if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
+            qputenv("QT_NO_GLIB", "1");
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(kToolName);
+        return runUpdateCommandLine(QCoreApplication::arguments(), toolPort(), &portDevice);
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kToolName);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    UpdateWindow window(toolPort());
+    window.show();
+    return app.exec();
+}

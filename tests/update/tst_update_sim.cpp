@@ -1,0 +1,306 @@
+#include "connection_test.h"
+#include "firmware_image.h"
+#include "link_action.h"
+#include "loader_client.h"
+#include "loader_port.h"
+#include "plc_link.h"
+#include "scripted_prompts.h"
+#include "service_transfer.h"
+#include "sim_fixture.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+const QString kLine = QStringLiteral("115200,N,8,1");  // a pseudo-terminal carries no parity
+const QString kPartial = QStringLiteral(
+    " The controller holds a partial firmware and stays in its loader; run the update again.");
+
+// A 20 KB firmware: blocks 5 and 40 blank, the last one blank after its first 100 bytes.
+QByteArray firmware(int size = 20 * 1024)
+{
+    QByteArray bytes(size, char(0xFF));
+    for (int i = 0; i < size; ++i) {
+        const int block = i / 256;
+        if (block != 5 && block != 40 && !(block == 79 && i % 256 >= 100))
+            bytes[i] = char((i * 7 + block) & 0xFF);
+    }
+    return bytes;
+}
+
+enum Fault {
+    None,
+    NotInLoader,
+    WrongSpeed,
+    ReadoutProtected,
+    WriteProtected,
+    StoresWrong,
+    BlockRefused,
+    BlockLostOnce
+};
+
+}  // namespace
+
+// plc-update against the virtual controller's loader over a real pseudo-terminal: as the tool's
+// "Start update firmware" starts it, each of its failures, a cancel, and an independent client.
+class TestUpdateSim : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void updateFromTheTool();
+    void failures_data();
+    void failures();
+    void cancelStopsAtBlockBoundary();
+    void independentClientWritesWhatWeReadBack();
+
+private:
+    // Runs the program beside the settings file (in <tool folder>/update/) to its end.
+    int runUpdate(const QStringList &arguments, QString *errors)
+    {
+        QProcess process;
+        process.start(m_program, arguments);
+        if (!process.waitForFinished(120000))
+            process.kill();
+        *errors = QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    QString imageFile(const QByteArray &bytes, const QString &name = QStringLiteral("fw.bin"))
+    {
+        QFile file(QFileInfo(m_sim->settingsFile()).dir().filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return QString();
+        return file.fileName();
+    }
+    QStringList loader(const QString &command, bool addresses = true) const
+    {
+        QStringList found;
+        for (const VirtualPlc::Frame &f : m_sim->plc.frames(command))
+            found.append(addresses ? f.address : f.data);
+        return found;
+    }
+    QString device() const { return m_sim->plc.devicePath(); }
+
+    std::unique_ptr<SimFixture> m_sim;
+    QString m_program;
+};
+
+void TestUpdateSim::init()
+{
+    m_sim.reset();
+    m_sim = std::make_unique<SimFixture>();
+    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+    const QDir folder = QFileInfo(m_sim->settingsFile()).dir();
+    QVERIFY(folder.mkpath(QStringLiteral("update")));
+    m_program = updateProgramPaths({folder.path()}).at(0);
+    QVERIFY(QFile::copy(QStringLiteral(PLC_UPDATE), m_program));
+}
+
+void TestUpdateSim::updateFromTheTool()
+{
+    const QByteArray image = firmware();
+    const QString file = imageFile(image);
+    PlcLink link;
+    ScriptedPrompts prompts;
+    RecordingProgress progress;
+    TransferContext ctx{link, prompts, progress};
+    int exitCode = -1;
+    QString errors;
+    runLinkAction(ctx, [&] {
+        updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
+                       [&](const QString &) {
+                           exitCode = runUpdate({QStringLiteral("--line"), kLine, file}, &errors);
+                       });
+    });
+    QVERIFY2(exitCode == 0, qPrintable(errors));
+    QVERIFY2(errors.contains(QStringLiteral("COM1 (%1)").arg(device())), qPrintable(errors));
+
+    const QList<VirtualPlc::Frame> frames = m_sim->plc.frames();
+    QCOMPARE(wire(frames.mid(0, 1)), QStringList{QStringLiteral("E11 3010 02 1F1F")});
+    QStringList pages;
+    for (int p = 0; p < 20; ++p)
+        pages.append(QString::number(p));
+    QCOMPARE(loader(QStringLiteral("L43"), false), QStringList{pages.join(' ')});
+    QStringList written;
+    QStringList verified{QStringLiteral("1FFFF7E0")};  // the flash size first
+    for (int block = 0; block < 80; ++block) {
+        const QString address =
+            QString::number(0x08000000 + block * 256, 16).toUpper().rightJustified(8, '0');
+        if (block != 5 && block != 40)
+            written.append(address);
+        verified.append(address);
+    }
+    QCOMPARE(loader(QStringLiteral("L31")), written);
+    QCOMPARE(m_sim->plc.frames(QStringLiteral("L31")).last().count, QStringLiteral("100"));
+    QCOMPARE(loader(QStringLiteral("L11")), verified);
+    QCOMPARE(frames.last().command, QStringLiteral("L21"));
+    QCOMPARE(frames.last().address, QStringLiteral("08000000"));
+    QCOMPARE(m_sim->plc.loader().flash(0, 64 * 1024), image + QByteArray(44 * 1024, char(0xFF)));
+    // Back in its own protocol: the tool's "Test" answers.
+    QCOMPARE(testConnection(link).outcome, ConnectionTest::Outcome::Connected);
+}
+
+void TestUpdateSim::failures_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QStringList>("arguments");  // before the file
+    QTest::addColumn<QByteArray>("image");       // as a .bin file; "hex:" + text for a .hex one
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");  // the last line on standard error, from its start
+    QTest::addColumn<bool>("erased");
+
+    const QByteArray small = firmware(2048);
+    QTest::newRow("not in its loader")
+        << int(NotInLoader) << QStringList() << small << 1
+        << QStringLiteral(
+               "No answer from the controller's loader on <device>. Either the controller is "
+               "not in its loader (press \"Start update firmware for STM32F3\" in the "
+               "configuration tool first) or the lines are not wired.")
+        << false;
+    QTest::newRow("wrong speed") << int(WrongSpeed) << QStringList() << small << 1
+                                 << QStringLiteral(
+                                        "The loader answered 0x00 instead of ACK (0x79): "
+                                        "the speed or the parity is wrong.")
+                                 << false;
+    QTest::newRow("readout-protected")
+        << int(ReadoutProtected) << QStringList() << small << 1
+        << QStringLiteral(
+               "The chip is readout-protected: its loader refuses to read the flash. "
+               "Readout Unprotect removes the protection and erases the whole flash; "
+               "then write the firmware again. Run again with --readout-unprotect to "
+               "do so.")
+        << false;
+    QTest::newRow("readout-protected, unprotected")
+        << int(ReadoutProtected) << QStringList{QStringLiteral("--readout-unprotect")} << small << 0
+        << QStringLiteral("done: 2 pages erased, 7 blocks written") << true;
+    QTest::newRow("write-protected")
+        << int(WriteProtected) << QStringList() << small << 1
+        << QStringLiteral(
+               "The flash is write-protected: the loader refused to write at "
+               "0x08000000. Write Unprotect removes the protection (the chip restarts "
+               "into its loader); then write the firmware again.") +
+               kPartial + QStringLiteral(" Run again with --write-unprotect to do so.")
+        << true;
+    QTest::newRow("verification differs")
+        << int(StoresWrong) << QStringList() << small << 1
+        << QStringLiteral(
+               "Verification failed: the flash at 0x08000123 holds 0x00 where the image "
+               "has 0xF6. The firmware was not started.") +
+               kPartial
+        << true;
+    QTest::newRow("block refused 4 times")
+        << int(BlockRefused) << QStringList() << small << 1
+        << QStringLiteral(
+               "The loader refused Write Memory at 0x08000200 (NACK). It did so 4 "
+               "times; the update stopped.") +
+               kPartial
+        << true;
+    QTest::newRow("block unanswered once, retried")
+        << int(BlockLostOnce) << QStringList() << small << 0
+        << QStringLiteral("done: 2 pages erased, 7 blocks written") << true;
+    QTest::newRow("port will not open")
+        << int(None) << QStringList{QStringLiteral("--port"), QStringLiteral("/nonexistent/tty")}
+        << small << 3 << QStringLiteral("Cannot open /nonexistent/tty") << false;
+    QTest::newRow("even parity on a pseudo-terminal")
+        << int(None) << QStringList{QStringLiteral("--line"), QStringLiteral("115200,E,8,1")}
+        << small << 3 << QStringLiteral("The serial port <device> refuses even parity") << false;
+    QTest::newRow("bad checksum") << int(None) << QStringList()
+                                  << QByteArray("hex::020000040800F2\n:0100000011EF\n") << 2
+                                  << QStringLiteral(
+                                         "Bad Intel HEX file <file>: line 2: bad checksum")
+                                  << false;
+    QTest::newRow("larger than the flash")
+        << int(None) << QStringList() << firmware(65 * 1024) << 2
+        << QStringLiteral(
+               "The image does not fit the flash (0x08000000 to 0x0800FFFF, 64 KB): it "
+               "reaches 0x080103FF; nothing was erased.")
+        << false;
+}
+
+void TestUpdateSim::failures()
+{
+    QFETCH(int, fault);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, image);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QFETCH(bool, erased);
+
+    VirtualLoader &loader = m_sim->plc.loader();
+    if (fault != NotInLoader)
+        m_sim->plc.enterLoader();
+    loader.setWrongSpeed(fault == WrongSpeed);
+    loader.setReadoutProtected(fault == ReadoutProtected);
+    loader.setWriteProtected(fault == WriteProtected);
+    if (fault == StoresWrong)
+        loader.storeWrong(0x08000123, 0x00);
+    if (fault == BlockRefused || fault == BlockLostOnce)
+        loader.failBlock(
+            3, fault == BlockRefused ? VirtualLoader::Fault::Nack : VirtualLoader::Fault::Silence,
+            fault == BlockRefused ? 4 : 1);
+    const bool hex = image.startsWith("hex:");
+    const QString file = hex ? imageFile(image.mid(4), QStringLiteral("fw.hex")) : imageFile(image);
+    if (!arguments.contains(QStringLiteral("--line")))
+        arguments << QStringLiteral("--line") << kLine;
+
+    QString errors;
+    QVERIFY2(runUpdate(arguments << file, &errors) == exitCode, qPrintable(errors));
+    const QString last = errors.trimmed().split('\n').last();
+    const QString expected =
+        QStringLiteral("plc-update: ") + message.replace(QStringLiteral("<device>"), device())
+                                             .replace(QStringLiteral("<file>"), file);
+    QVERIFY2(last.startsWith(expected), qPrintable(errors));
+    QCOMPARE(!m_sim->plc.frames(QStringLiteral("L43")).isEmpty(), erased);
+    // The firmware is started only when it was written and verified whole.
+    QCOMPARE(!m_sim->plc.frames(QStringLiteral("L21")).isEmpty(), exitCode == 0);
+    if (exitCode == 0)
+        QCOMPARE(loader.flash(0, image.size()), image);
+}
+
+void TestUpdateSim::cancelStopsAtBlockBoundary()
+{
+    m_sim->plc.enterLoader();
+    LoaderPort port;
+    QCOMPARE(port.open(device(), *LoaderLine::parse(kLine, nullptr)), QString());
+    LoaderClient client(port);
+    QVERIFY(client.connectLoader().ok());
+    connect(&client, &LoaderClient::progress, this, [&](LoaderClient::Phase phase, int done, int) {
+        if (phase == LoaderClient::Phase::Write && done == 3)
+            client.cancel();
+    });
+    const UpdateOutcome outcome = client.write(rawImage(firmware(), 0x08000000).image);
+    QCOMPARE(int(outcome.kind), int(UpdateOutcome::Kind::Cancelled));
+    QCOMPARE(outcome.message, QStringLiteral("Cancelled.") + kPartial);
+    QCOMPARE(m_sim->plc.frames(QStringLiteral("L31")).size(), 3);
+    QVERIFY(m_sim->plc.frames(QStringLiteral("L21")).isEmpty());
+    QVERIFY(m_sim->plc.inLoader());
+}
+
+void TestUpdateSim::independentClientWritesWhatWeReadBack()
+{
+    const QString stm32flash = QStandardPaths::findExecutable(QStringLiteral("stm32flash"));
+    if (stm32flash.isEmpty())
+        QSKIP("stm32flash is not installed");
+    QByteArray image = firmware();
+    image[77] = 0x5A;
+    m_sim->plc.enterLoader();
+    QProcess process;
+    process.start(stm32flash, {QStringLiteral("-m"), QStringLiteral("8n1"), QStringLiteral("-b"),
+                               QStringLiteral("115200"), QStringLiteral("-w"), imageFile(image),
+                               QStringLiteral("-v"), device()});
+    QVERIFY(process.waitForFinished(120000));
+    QVERIFY2(process.exitCode() == 0, process.readAll().constData());
+
+    LoaderPort port;
+    QCOMPARE(port.open(device(), *LoaderLine::parse(kLine, nullptr)), QString());
+    LoaderClient client(port);
+    QVERIFY(client.connectLoader().ok());
+    QByteArray back;
+    QVERIFY(client.read(0x08000000, int(image.size()), &back).ok());
+    QCOMPARE(back, image);
+}
+
+QTEST_GUILESS_MAIN(TestUpdateSim)
+#include "tst_update_sim.moc"
