@@ -1,7 +1,7 @@
 // plc-update: writes new firmware to the controller through its serial loader. Without
 // arguments (as the configuration tool starts it) a window; with arguments a command line.
 #include "ini_file.h"
-#include "port_setup.h"
+#include "settings_store.h"
 #include "update_command_line.h"
 #include "update_window.h"
 
@@ -26,8 +26,8 @@ StoredPort toolPort()
     setSettingsFilePath(chooseSettingsFile(
         toolFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
         QFileInfo(toolFolder).isWritable()));
-    const int number = storedPortNumber();
-    return {number, portDevice(number)};
+    const int number = settingsfile::portNumber();
+    return {number, settingsfile::portDevice(number)};
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
             qputenv("QT_NO_GLIB", "1");
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(kToolName);
-        return runUpdateCommandLine(QCoreApplication::arguments(), toolPort(), &portDevice);
+        return runUpdateCommandLine(QCoreApplication::arguments(), toolPort(), &settingsfile::portDevice);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(kToolName);

@@ -6,6 +6,7 @@
 #include "plc_link.h"
 #include "scripted_prompts.h"
 #include "service_transfer.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 
 #include <QProcess>
@@ -103,17 +104,18 @@ void TestUpdateSim::updateFromTheTool()
     const QByteArray image = firmware();
     const QString file = imageFile(image);
     PlcLink link;
+    Setup_port(link);  // as the window does before the update
     ScriptedPrompts prompts;
     RecordingProgress progress;
     TransferContext ctx{link, prompts, progress};
     int exitCode = -1;
     QString errors;
-    runLinkAction(ctx, [&] {
-        updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
-                       [&](const QString &) {
-                           exitCode = runUpdate({QStringLiteral("--line"), kLine, file}, &errors);
-                       });
-    });
+    report(ctx, QString(),
+           updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
+                          [&](const QString &) {
+                              exitCode = runUpdate({QStringLiteral("--line"), kLine, file},
+                                                   &errors);
+                          }));
     QVERIFY2(exitCode == 0, qPrintable(errors));
     QVERIFY2(errors.contains(QStringLiteral("COM1 (%1)").arg(device())), qPrintable(errors));
 
@@ -139,7 +141,7 @@ void TestUpdateSim::updateFromTheTool()
     QCOMPARE(frames.last().address, QStringLiteral("08000000"));
     QCOMPARE(m_sim->plc.loader().flash(0, 64 * 1024), image + QByteArray(44 * 1024, char(0xFF)));
     // Back in its own protocol: the tool's "Test" answers.
-    QCOMPARE(testConnection(link).outcome, ConnectionTest::Outcome::Connected);
+    QCOMPARE(testConnection(link).stage, ConnectionTest::Stage::Connected);
 }
 
 void TestUpdateSim::failures_data()
