@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -67,8 +68,17 @@ Q_SIGNALS:
     void busyChanged(bool busy);
 
 private:
+    void pieceArrived();
+    void portFailed(QSerialPort::SerialPortError error);
+
     QSerialPort m_port;
     QTimer m_timer;
+    // The running exchange: the wait, what came so far, its check, how it ended.
+    QEventLoop m_loop;
+    QByteArray m_received;
+    const std::function<bool(const QByteArray &)> *m_isComplete = nullptr;
+    bool m_accepted = false;
+    QString m_lost;
     QElapsedTimer m_openedAt;  // since the first opening in the running action
     QString m_lineSettings;
     int m_portNumber = 0;
