@@ -1,10 +1,11 @@
 #include "ini_file.h"
 
+#include "whole_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -45,13 +46,15 @@ struct IniLines {
     }
 };
 
-IniLines readLines(const QString &file)
+QByteArray fileBytes(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+IniLines splitLines(const QByteArray &bytes)
 {
     IniLines ini;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return ini;
-    const QByteArray bytes = f.readAll();
     qsizetype start = 0;
     while (start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
@@ -141,7 +144,19 @@ void setSettingsFilePath(const QString &path)
 QString Read_ini(const QString &file, const QString &section, const QString &key,
                  const QString &def)
 {
-    const IniLines ini = readLines(file);
+    return iniValue(fileBytes(file), section, key, def);
+}
+
+void Write_ini(const QString &file, const QString &section, const QString &key,
+               const QString &value)
+{
+    writeWholeFile(file, iniWithValue(fileBytes(file), section, key, value));
+}
+
+QString iniValue(const QByteArray &bytes, const QString &section, const QString &key,
+                 const QString &def)
+{
+    const IniLines ini = splitLines(bytes);
     bool inSection = false;
     for (int i = 0; i < ini.lines.size(); ++i) {
         const QString line = ini.text(i);
@@ -157,10 +172,10 @@ QString Read_ini(const QString &file, const QString &section, const QString &key
     return def.left(kMaxValueLength);
 }
 
-void Write_ini(const QString &file, const QString &section, const QString &key,
-               const QString &value)
+QByteArray iniWithValue(const QByteArray &bytes, const QString &section, const QString &key,
+                        const QString &value)
 {
-    IniLines ini = readLines(file);
+    IniLines ini = splitLines(bytes);
     const QByteArray entry = (key + QLatin1Char('=') + value).toLocal8Bit();
     int sectionStart = -1;
     int insertAt = -1;  // after the section's last non-empty line
@@ -193,10 +208,5 @@ void Write_ini(const QString &file, const QString &section, const QString &key,
     } else if (insertAt >= 0) {
         ini.insert(insertAt + 1, entry);
     }
-
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return;
-    out.write(ini.bytes());
-    out.commit();
+    return ini.bytes();
 }
