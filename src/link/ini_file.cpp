@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStringView>
-#include <numeric>
 #include <optional>
 
 namespace {
@@ -46,9 +45,11 @@ struct IniLines {
 
     QByteArray bytes() const
     {
+        qsizetype size = 2 * lines.size();
+        for (const QByteArray &line : lines)
+            size += line.size();
         QByteArray all;
-        all.reserve(std::accumulate(lines.begin(), lines.end(), qsizetype(2 * lines.size()),
-                                    [](qsizetype n, const QByteArray &l) { return n + l.size(); }));
+        all.reserve(size);
         for (int i = 0; i < lines.size(); ++i) {
             all += lines.at(i);
             if (ends.at(i) == kCrLf)
