@@ -2,12 +2,11 @@
 
 #include "failure.h"
 
-#include <cmath>
 #include <limits>
 
 qint32 Hex_to_num(const QString &text)
 {
-    double result = 0;
+    qint64 result = 0;
     const int n = int(text.size());
     for (int i = 0; i < n; ++i) {
         const QChar c = text.at(i);
@@ -18,9 +17,12 @@ qint32 Hex_to_num(const QString &text)
             digit = c.unicode() - 'A' + 10;
         else
             return 0;
-        // Rounded to a whole number after each step; past 32 bits the text is refused.
-        result = std::nearbyint(result + digit * std::pow(16.0, n - 1 - i));
-        if (result > std::numeric_limits<qint32>::max())
+        // Past 32 bits the text is refused as soon as its leading digits say so, whatever
+        // follows them. In whole numbers: a power of 16 per digit costs every answer dearly.
+        result = result * 16 + digit;
+        const int placesLeft = n - 1 - i;
+        if (result != 0 &&
+            (placesLeft >= 8 || (result << (4 * placesLeft)) > std::numeric_limits<qint32>::max()))
             throw Failure(
                 QStringLiteral("Overflow: the hexadecimal text \"%1\" is too long").arg(text));
     }

@@ -109,28 +109,30 @@ int sectionStart(int section)
                       .arg(where, text, fits));
 }
 
-// The bytes of one cell or box, little-endian; a Failure naming `where` when it does not fit.
-QByteArray encodeCell(Kind kind, const QString &text, const QString &where)
+// One cell or box into its bytes at `to`, little-endian; a Failure naming where() when it does
+// not fit. The name is only made for a refusal: a save stores thousands of cells.
+template <typename Where>
+void encodeCell(Kind kind, const QString &text, char *to, const Where &where)
 {
     if (kind == Kind::HexByte) {
         const QString t = text.trimmed();
         bool ok = t.size() == 2;
         const uint value = ok ? t.toUInt(&ok, 16) : 0;
         if (!ok)
-            refuseCell(where, text, QStringLiteral("a byte of two hexadecimal digits"));
-        return QByteArray(1, char(value));
+            refuseCell(where(), text, QStringLiteral("a byte of two hexadecimal digits"));
+        *to = char(value);
+        return;
     }
     const auto value = hextext::wholeNumber(text);
     if (kind == Kind::U8) {
         if (!value || *value < 0 || *value > 255)
-            refuseCell(where, text, QStringLiteral("a whole number from 0 to 255"));
-        return QByteArray(1, char(*value));
+            refuseCell(where(), text, QStringLiteral("a whole number from 0 to 255"));
+        *to = char(*value);
+        return;
     }
     if (!value || *value < -32768 || *value > 32767)
-        refuseCell(where, text, QStringLiteral("a whole number from -32768 to 32767"));
-    QByteArray bytes(2, '\0');
-    qToLittleEndian(qint16(*value), bytes.data());
-    return bytes;
+        refuseCell(where(), text, QStringLiteral("a whole number from -32768 to 32767"));
+    qToLittleEndian(qint16(*value), to);
 }
 
 QString decodeCell(Kind kind, const char *at)
@@ -158,15 +160,15 @@ void gatherTable(QByteArray &bytes, int section, const Table &table, const QStri
     const int count = entryCount(rows);
     char *base = bytes.data() + sectionStart(section);
     for (int k = 0; k < count; ++k) {
+        const QStringList &row = rows.at(k);
         for (const Column &c : table.columns) {
-            const QString text = rows.at(k).value(c.col - 1);
-            const QString where = QStringLiteral("the %1 %2, row %3, column \"%4\"")
-                                      .arg(owner, QLatin1String(table.name))
-                                      .arg(k + 1)
-                                      .arg(table.headings.at(c.col));
-            const QByteArray cell = encodeCell(c.kind, text, where);
-            std::memcpy(base + table.offset + k * table.entrySize + c.offset, cell.constData(),
-                        size_t(cell.size()));
+            encodeCell(c.kind, row.value(c.col - 1),
+                       base + table.offset + k * table.entrySize + c.offset, [&] {
+                           return QStringLiteral("the %1 %2, row %3, column \"%4\"")
+                               .arg(owner, QLatin1String(table.name))
+                               .arg(k + 1)
+                               .arg(table.headings.at(c.col));
+                       });
         }
     }
     base[table.countOffset] = char(count);
@@ -192,9 +194,8 @@ void gatherUart(QByteArray &bytes, int uart, const UartTabState &state)
     const QString owner = uartName(uart);
     gatherTable(bytes, uart, kRequests, owner, state.requests);
     char *base = bytes.data() + sectionStart(uart);
-    base[kAddress] = encodeCell(Kind::U8, state.settings.address,
-                                QStringLiteral("the %1 box \"MB address\"").arg(owner))
-                         .at(0);
+    encodeCell(Kind::U8, state.settings.address, base + kAddress,
+               [&] { return QStringLiteral("the %1 box \"MB address\"").arg(owner); });
     const auto timeout = hextext::wholeNumber(state.settings.timeout);
     if (!timeout)
         refuseCell(QStringLiteral("the %1 box \"Timeout,[msec]\"").arg(owner),

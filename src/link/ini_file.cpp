@@ -1,12 +1,15 @@
 #include "ini_file.h"
 
+#include "whole_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QStringView>
+#include <optional>
 
 namespace {
 
@@ -20,17 +23,21 @@ constexpr int kMaxValueLength = 254;  // a 255-character buffer with its termina
 
 // The file's lines as bytes, each with the line end it had: lines the tool does not change are
 // written back exactly as they were, whatever their encoding and line ends; only the text of a
-// line is decoded to match names.
+// line is decoded to match names. The lines read are views of the bytes they were split from,
+// which must outlive them.
 struct IniLines {
-    QList<QByteArray> lines;
-    QList<QByteArray> ends;     // "\r\n", "\n", or empty for a last line without one
-    QByteArray lineEnd = "\n";  // for lines the tool adds
+    static constexpr char kNoEnd = 0, kLf = 1, kCrLf = 2;
 
-    QString text(int i) const { return QString::fromLocal8Bit(lines.at(i)); }
+    QList<QByteArray> lines;
+    QList<char> ends;    // kNoEnd only for a last line without one
+    char lineEnd = kLf;  // for lines the tool adds
+
+    // The line's text without the blanks around it.
+    QString text(int i) const { return QString::fromLocal8Bit(lines.at(i)).trimmed(); }
 
     void insert(int at, const QByteArray &line)
     {
-        if (at > 0 && ends.at(at - 1).isEmpty())
+        if (at > 0 && ends.at(at - 1) == kNoEnd)
             ends[at - 1] = lineEnd;
         lines.insert(at, line);
         ends.insert(at, lineEnd);
@@ -38,60 +45,74 @@ struct IniLines {
 
     QByteArray bytes() const
     {
+        qsizetype size = 2 * lines.size();
+        for (const QByteArray &line : lines)
+            size += line.size();
         QByteArray all;
-        for (int i = 0; i < lines.size(); ++i)
-            all += lines.at(i) + ends.at(i);
+        all.reserve(size);
+        for (int i = 0; i < lines.size(); ++i) {
+            all += lines.at(i);
+            if (ends.at(i) == kCrLf)
+                all += "\r\n";
+            else if (ends.at(i) == kLf)
+                all += '\n';
+        }
         return all;
     }
 };
 
-IniLines readLines(const QString &file)
+QByteArray fileBytes(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+IniLines splitLines(const QByteArray &bytes)
 {
     IniLines ini;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return ini;
-    const QByteArray bytes = f.readAll();
+    const qsizetype count = bytes.count('\n') + 1;
+    ini.lines.reserve(count);
+    ini.ends.reserve(count);
     qsizetype start = 0;
     while (start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
         if (newline < 0) {
-            ini.lines.append(bytes.mid(start));
-            ini.ends.append(QByteArray());
+            ini.lines.append(
+                QByteArray::fromRawData(bytes.constData() + start, bytes.size() - start));
+            ini.ends.append(IniLines::kNoEnd);
             break;
         }
         const bool crlf = newline > start && bytes.at(newline - 1) == '\r';
-        ini.lines.append(bytes.mid(start, newline - start - (crlf ? 1 : 0)));
-        ini.ends.append(crlf ? QByteArray("\r\n") : QByteArray("\n"));
+        ini.lines.append(
+            QByteArray::fromRawData(bytes.constData() + start, newline - start - (crlf ? 1 : 0)));
+        ini.ends.append(crlf ? IniLines::kCrLf : IniLines::kLf);
         if (crlf)
-            ini.lineEnd = "\r\n";
+            ini.lineEnd = IniLines::kCrLf;
         start = newline + 1;
     }
     return ini;
 }
 
-// The section a line opens, or a null text when it opens none.
-QString sectionOf(const QString &line)
+// The section a trimmed line opens, if it opens one.
+std::optional<QStringView> sectionOf(QStringView t)
 {
-    const QString t = line.trimmed();
     if (!t.startsWith(QLatin1Char('[')))
-        return QString();
-    const int close = int(t.indexOf(QLatin1Char(']')));
+        return std::nullopt;
+    const qsizetype close = t.indexOf(QLatin1Char(']'));
     if (close < 0)
-        return QString();
+        return std::nullopt;
     return t.mid(1, close - 1).trimmed();
 }
 
-bool isKeyLine(const QString &line, const QString &key, QString *value = nullptr)
+bool isKeyLine(QStringView t, const QString &key, QString *value = nullptr)
 {
-    const QString t = line.trimmed();
     if (t.startsWith(QLatin1Char(';')))
         return false;
-    const int eq = int(t.indexOf(QLatin1Char('=')));
+    const qsizetype eq = t.indexOf(QLatin1Char('='));
     if (eq <= 0 || t.left(eq).trimmed().compare(key, Qt::CaseInsensitive) != 0)
         return false;
     if (value)
-        *value = t.mid(eq + 1).trimmed();
+        *value = t.mid(eq + 1).trimmed().toString();
     return true;
 }
 
@@ -141,13 +162,24 @@ void setSettingsFilePath(const QString &path)
 QString Read_ini(const QString &file, const QString &section, const QString &key,
                  const QString &def)
 {
-    const IniLines ini = readLines(file);
+    return iniValue(fileBytes(file), section, key, def);
+}
+
+void Write_ini(const QString &file, const QString &section, const QString &key,
+               const QString &value)
+{
+    writeWholeFile(file, iniWithValue(fileBytes(file), section, key, value));
+}
+
+QString iniValue(const QByteArray &bytes, const QString &section, const QString &key,
+                 const QString &def)
+{
+    const IniLines ini = splitLines(bytes);
     bool inSection = false;
     for (int i = 0; i < ini.lines.size(); ++i) {
         const QString line = ini.text(i);
-        const QString name = sectionOf(line);
-        if (!name.isNull()) {
-            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+        if (const auto name = sectionOf(line)) {
+            inSection = name->compare(section, Qt::CaseInsensitive) == 0;
             continue;
         }
         QString value;
@@ -157,20 +189,19 @@ QString Read_ini(const QString &file, const QString &section, const QString &key
     return def.left(kMaxValueLength);
 }
 
-void Write_ini(const QString &file, const QString &section, const QString &key,
-               const QString &value)
+QByteArray iniWithValue(const QByteArray &bytes, const QString &section, const QString &key,
+                        const QString &value)
 {
-    IniLines ini = readLines(file);
+    IniLines ini = splitLines(bytes);
     const QByteArray entry = (key + QLatin1Char('=') + value).toLocal8Bit();
     int sectionStart = -1;
     int insertAt = -1;  // after the section's last non-empty line
     for (int i = 0; i < ini.lines.size(); ++i) {
         const QString line = ini.text(i);
-        const QString name = sectionOf(line);
-        if (!name.isNull()) {
+        if (const auto name = sectionOf(line)) {
             if (sectionStart >= 0)
                 break;
-            if (name.compare(section, Qt::CaseInsensitive) == 0)
+            if (name->compare(section, Qt::CaseInsensitive) == 0)
                 sectionStart = insertAt = i;
             continue;
         }
@@ -181,7 +212,7 @@ void Write_ini(const QString &file, const QString &section, const QString &key,
             insertAt = -2;
             break;
         }
-        if (!line.trimmed().isEmpty())
+        if (!line.isEmpty())
             insertAt = i;
     }
     if (sectionStart < 0) {
@@ -193,10 +224,5 @@ void Write_ini(const QString &file, const QString &section, const QString &key,
     } else if (insertAt >= 0) {
         ini.insert(insertAt + 1, entry);
     }
-
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return;
-    out.write(ini.bytes());
-    out.commit();
+    return ini.bytes();
 }

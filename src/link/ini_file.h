@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The settings file set.ini: beside the program, or per user where the program's folder cannot
@@ -27,3 +28,10 @@ QString Read_ini(const QString &file, const QString &section, const QString &key
 // comments included, stays as it was. A file that cannot be written is not reported.
 void Write_ini(const QString &file, const QString &section, const QString &key,
                const QString &value);
+
+// The same two on a settings file's bytes in memory: the value they give, and the bytes with
+// the value stored. Read_ini and Write_ini read the file and write it whole around them.
+QString iniValue(const QByteArray &bytes, const QString &section, const QString &key,
+                 const QString &def);
+QByteArray iniWithValue(const QByteArray &bytes, const QString &section, const QString &key,
+                        const QString &value);

@@ -6,12 +6,17 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <utility>
 
 PlcLink::PlcLink(QObject *parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
     // A coarse timer may fire 5% early; the answer timeout must hold to the millisecond.
     m_timer.setTimerType(Qt::PreciseTimer);
+    // Connected once: an exchange costs no connection of its own.
+    connect(&m_port, &QSerialPort::readyRead, this, &PlcLink::pieceArrived);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &PlcLink::portFailed);
+    connect(&m_timer, &QTimer::timeout, &m_loop, &QEventLoop::quit);
 }
 
 PlcLink::~PlcLink()
@@ -84,6 +89,34 @@ void PlcLink::close()
         m_port.close();
 }
 
+void PlcLink::pieceArrived()
+{
+    if (!m_waiting)
+        return;  // nobody asked: the next exchange discards it
+    // Straight into the answer so far, and only the check looks at it.
+    const qsizetype size = m_received.size();
+    const qint64 available = m_port.bytesAvailable();
+    m_received.resize(size + qsizetype(available));
+    const qint64 read = m_port.read(m_received.data() + size, available);
+    m_received.resize(size + qsizetype(qMax<qint64>(read, 0)));
+    if ((*m_isComplete)(m_received)) {
+        m_accepted = true;
+        m_timer.stop();
+        m_loop.quit();
+    } else {
+        m_timer.start();  // every piece restarts the full interval
+    }
+}
+
+void PlcLink::portFailed(QSerialPort::SerialPortError error)
+{
+    // A port that fails while we wait (unplugged, say) will not answer any more.
+    if (!m_isComplete || error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    m_lost = m_port.errorString();
+    m_loop.quit();
+}
+
 QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
                              const std::function<bool(const QByteArray &)> &isComplete,
                              bool *accepted)
@@ -94,29 +127,11 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     if (m_waiting)
         throw Failure(QStringLiteral("The serial port is still waiting for the controller"));
 
-    QByteArray received;
-    QEventLoop loop;
+    m_received.clear();
+    m_accepted = false;
+    m_lost = QString();
+    m_isComplete = &isComplete;
     m_timer.setInterval(timeoutMs);
-    connect(&m_port, &QSerialPort::readyRead, &loop, [&] {
-        received += m_port.readAll();
-        if (isComplete(received)) {
-            *accepted = true;
-            m_timer.stop();
-            loop.quit();
-        } else {
-            m_timer.start();  // every piece restarts the full interval
-        }
-    });
-    connect(&m_timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QString lost;
-    connect(&m_port, &QSerialPort::errorOccurred, &loop, [&](QSerialPort::SerialPortError error) {
-        // A port that fails while we wait (unplugged, say) will not answer any more.
-        if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
-            return;
-        lost = m_port.errorString();
-        loop.quit();
-    });
-
     m_port.clear(QSerialPort::Input);
     m_port.readAll();
     // Nobody watching the traffic: not even the clock is read.
@@ -126,22 +141,26 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     if (watched)
         answerTime.start();
     m_port.write(request);
-    if (lost.isNull()) {  // a port already gone fails on the write itself
+    if (m_lost.isNull()) {  // a port already gone fails on the write itself
         m_waiting = true;
         m_timer.start();
-        loop.exec();
+        m_loop.exec();
         m_waiting = false;
         m_timer.stop();
     }
+    m_isComplete = nullptr;
+    *accepted = m_accepted;
+    const QByteArray received = std::exchange(m_received, QByteArray());
+    const bool lost = !m_lost.isNull();
     if (watched) {
-        ExchangeFeed::instance().publish(
-            {sentAt, m_setup.number, m_setup.device, request, received, int(answerTime.elapsed()),
-             judgeExchange(request, received, *accepted, !lost.isNull())});
+        ExchangeFeed::instance().publish({sentAt, m_setup.number, m_setup.device, request,
+                                          received, int(answerTime.elapsed()),
+                                          judgeExchange(request, received, *accepted, lost)});
     }
-    if (!lost.isNull() && !*accepted) {
+    if (lost && !*accepted) {
         m_port.close();  // the next action opens it afresh once it is back
-        throw Failure(QStringLiteral("The serial port %1 was lost: %2").arg(portName(), lost),
-                      Outcome::Kind::PortLost, lost);
+        throw Failure(QStringLiteral("The serial port %1 was lost: %2").arg(portName(), m_lost),
+                      Outcome::Kind::PortLost, m_lost);
     }
     return received;
 }

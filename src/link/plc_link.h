@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -64,8 +65,17 @@ Q_SIGNALS:
     void busyChanged(bool busy);
 
 private:
+    void pieceArrived();
+    void portFailed(QSerialPort::SerialPortError error);
+
     QSerialPort m_port;
     QTimer m_timer;
+    // The running exchange: the wait, what came so far, its check, how it ended.
+    QEventLoop m_loop;
+    QByteArray m_received;
+    const std::function<bool(const QByteArray &)> *m_isComplete = nullptr;
+    bool m_accepted = false;
+    QString m_lost;
     QElapsedTimer m_openedAt;  // since the first opening in the running action
     WriteTally m_tally;
     PortSetup m_setup;

@@ -2,6 +2,8 @@
 
 #include "exchange_text.h"
 
+#include <algorithm>
+
 TrafficModel::TrafficModel(int capacity, QObject *parent)
     : QAbstractTableModel(parent), m_capacity(qMax(1, capacity))
 {
@@ -24,33 +26,59 @@ bool TrafficModel::matches(const ExchangeRecord &record) const
     return false;
 }
 
-void TrafficModel::showRow(quint64 sequence)
-{
-    const int row = int(m_shown.size());
-    beginInsertRows(QModelIndex(), row, row);
-    m_shown.push_back(sequence);
-    endInsertRows();
-}
-
 void TrafficModel::append(const ExchangeRecord &incoming)
 {
     if (m_paused)
         return;
-    if (m_ring.size() < std::size_t(m_capacity)) {
-        m_ring.push_back(incoming);
-    } else {
-        if (!m_shown.empty() && m_shown.front() == m_oldestSequence) {
-            beginRemoveRows(QModelIndex(), 0, 0);
-            m_shown.pop_front();
-            endRemoveRows();
-        }
-        m_ring[m_oldest] = incoming;
-        m_oldest = (m_oldest + 1) % m_ring.size();
-        ++m_oldestSequence;
+    if (m_held.size() == std::size_t(m_capacity))
+        m_held.pop_front();  // it would leave the ring with the next ones anyway
+    m_held.push_back(incoming);
+    if (!m_holding)
+        showHeldRows();
+    else if (m_held.size() == 1)
+        Q_EMIT rowsHeld();
+}
+
+void TrafficModel::setHoldingRows(bool holding)
+{
+    m_holding = holding;
+    if (!holding)
+        showHeldRows();
+}
+
+void TrafficModel::showHeldRows()
+{
+    if (m_held.empty())
+        return;
+    const std::size_t room = std::size_t(m_capacity) - m_ring.size();
+    const std::size_t leaving = m_held.size() > room ? m_held.size() - room : 0;
+    // The rows of the records that make way leave first, in one piece: the oldest rows.
+    const auto gone = std::lower_bound(m_shown.begin(), m_shown.end(), m_oldestSequence + leaving);
+    if (gone != m_shown.begin()) {
+        beginRemoveRows(QModelIndex(), 0, int(gone - m_shown.begin()) - 1);
+        m_shown.erase(m_shown.begin(), gone);
+        endRemoveRows();
     }
-    const quint64 sequence = m_oldestSequence + m_ring.size() - 1;
-    if (matches(incoming))
-        showRow(sequence);
+    std::vector<quint64> added;
+    for (ExchangeRecord &incoming : m_held) {
+        if (m_ring.size() < std::size_t(m_capacity)) {
+            m_ring.push_back(std::move(incoming));
+        } else {
+            m_ring[m_oldest] = std::move(incoming);
+            m_oldest = (m_oldest + 1) % m_ring.size();
+            ++m_oldestSequence;
+        }
+        const quint64 sequence = m_oldestSequence + m_ring.size() - 1;
+        if (matches(record(sequence)))
+            added.push_back(sequence);
+    }
+    m_held.clear();
+    if (added.empty())
+        return;
+    const int first = int(m_shown.size());
+    beginInsertRows(QModelIndex(), first, first + int(added.size()) - 1);
+    m_shown.insert(m_shown.end(), added.begin(), added.end());
+    endInsertRows();
 }
 
 void TrafficModel::clear()
@@ -60,6 +88,7 @@ void TrafficModel::clear()
     m_ring.clear();
     m_oldest = 0;
     m_shown.clear();
+    m_held.clear();
     endResetModel();
 }
 

@@ -18,8 +18,16 @@ public:
     explicit TrafficModel(int capacity = kDefaultCapacity, QObject *parent = nullptr);
 
     // Keeps one more exchange; the oldest goes once the ring is full. Ignored while paused.
+    // While rows are held, the exchange waits with the others for showHeldRows().
     void append(const ExchangeRecord &record);
     void clear();
+
+    // A view that repaints now and then holds the rows back: exchanges wait as plain values,
+    // and each showHeldRows() tells the views of them in one removal of the rows that leave the
+    // ring and one insertion at the end, however many there are. Not holding shows them at once.
+    void setHoldingRows(bool holding);
+    void showHeldRows();
+    bool hasHeldRows() const { return !m_held.empty(); }
 
     void setPaused(bool paused) { m_paused = paused; }
     bool isPaused() const { return m_paused; }
@@ -38,13 +46,18 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+Q_SIGNALS:
+    // The first exchange is held back since the last showHeldRows().
+    void rowsHeld();
+
 private:
     const ExchangeRecord &record(quint64 sequence) const;
     bool matches(const ExchangeRecord &record) const;
-    void showRow(quint64 sequence);
 
     int m_capacity;
     bool m_paused = false;
+    bool m_holding = false;
+    std::deque<ExchangeRecord> m_held;  // not in the ring yet, oldest first
     QString m_filter;
     std::vector<ExchangeRecord> m_ring;  // grows to the capacity, then wraps
     std::size_t m_oldest = 0;            // where the oldest record lies in the ring

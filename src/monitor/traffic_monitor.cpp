@@ -16,7 +16,8 @@
 
 namespace {
 
-// Text is costly to lay out: the table repaints at most this often while exchanges pour in.
+// Rows are costly to insert and lay out: the table takes them in at most this often while
+// exchanges pour in.
 constexpr int kPaintPeriodMs = 100;
 
 // Starting widths in characters; the data column takes what is left.
@@ -81,7 +82,7 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     }
     m_table->horizontalHeader()->setSectionResizeMode(exchangetext::Data, QHeaderView::Stretch);
     followTheEnd();
-    throttlePainting();
+    batchRows();
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(pause);
@@ -112,28 +113,22 @@ void TrafficMonitor::followTheEnd()
             });
 }
 
-void TrafficMonitor::throttlePainting()
+void TrafficMonitor::batchRows()
 {
+    m_model->setHoldingRows(true);
     m_paintPeriod.setSingleShot(true);
-    m_paintPeriod.setInterval(kPaintPeriodMs);
-    connect(&m_paintPeriod, &QTimer::timeout, this, [this] {
-        if (m_table->updatesEnabled())
-            return;                        // nothing came in meanwhile
-        m_table->setUpdatesEnabled(true);  // paints what was held back
-        m_paintPeriod.start();
+    // The first exchange after a quiet spell shows at the next turn of the loop, the ones after
+    // it together at the end of the period, so the table lays out and paints once per batch.
+    connect(m_model, &TrafficModel::rowsHeld, this, [this] {
+        if (!m_paintPeriod.isActive())
+            m_paintPeriod.start(0);
     });
-    connect(m_model, &TrafficModel::rowsInserted, this, &TrafficMonitor::rowsChanged);
-    connect(m_model, &TrafficModel::rowsRemoved, this, &TrafficMonitor::rowsChanged);
-    connect(m_model, &TrafficModel::modelReset, this, &TrafficMonitor::rowsChanged);
-}
-
-void TrafficMonitor::rowsChanged()
-{
-    // The first change after a quiet spell shows at once, the next ones with the period's end.
-    if (m_paintPeriod.isActive())
-        m_table->setUpdatesEnabled(false);
-    else
-        m_paintPeriod.start();
+    connect(&m_paintPeriod, &QTimer::timeout, this, [this] {
+        if (!m_model->hasHeldRows())
+            return;  // a quiet spell begins
+        m_model->showHeldRows();
+        m_paintPeriod.start(kPaintPeriodMs);
+    });
 }
 
 void TrafficMonitor::saveAs()

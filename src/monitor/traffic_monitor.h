@@ -24,12 +24,11 @@ public:
 
 private:
     void followTheEnd();
-    void throttlePainting();
-    void rowsChanged();
+    void batchRows();
 
     Prompts &m_prompts;
     TrafficModel *m_model;
     QTableView *m_table;
     bool m_following = true;
-    QTimer m_paintPeriod;  // runs while painting the table is held back
+    QTimer m_paintPeriod;  // runs from one batch of rows shown until the next may be
 };

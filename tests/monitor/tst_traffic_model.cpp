@@ -73,6 +73,8 @@ private Q_SLOTS:
     void recordsEveryExchange();
     void keepsTheLastAndFilters_data();
     void keepsTheLastAndFilters();
+    void heldRowsShowInOneBatch_data();
+    void heldRowsShowInOneBatch();
     void csvOfTheShownRows();
 };
 
@@ -206,6 +208,56 @@ void TestTrafficModel::keepsTheLastAndFilters()
     QCOMPARE(model.rowCount(), 0);
     model.append(record(42));
     QCOMPARE(addresses(model), QStringList{"2042"});
+}
+
+void TestTrafficModel::heldRowsShowInOneBatch_data()
+{
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<int>("before");  // shown at once, before rows are held
+    QTest::addColumn<int>("held");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("removed");  // rows the batch takes away
+
+    QTest::newRow("room left") << 5 << 1 << 3 << "" << QStringList{"2001", "2002", "2003", "2004"}
+                               << 0;
+    QTest::newRow("ring overflows")
+        << 3 << 2 << 7 << "" << QStringList{"2007", "2008", "2009"} << 2;
+    QTest::newRow("more held than the ring")
+        << 2 << 0 << 5 << "" << QStringList{"2004", "2005"} << 0;
+    QTest::newRow("filtered") << 4 << 3 << 8 << "e00201" << QStringList{"2010", "2011"} << 0;
+    QTest::newRow("shown rows leave")
+        << 4 << 3 << 2 << "e00200" << QStringList{"2002", "2003", "2004", "2005"} << 1;
+}
+
+void TestTrafficModel::heldRowsShowInOneBatch()
+{
+    QFETCH(int, capacity);
+    QFETCH(int, before);
+    QFETCH(int, held);
+    QFETCH(QString, filter);
+    QFETCH(QStringList, shown);
+    QFETCH(int, removed);
+    TrafficModel model(capacity);
+    model.setFilterText(filter);
+    int shownBefore = 0;
+    for (int n = 1; n <= before + held; ++n) {
+        if (n == before + 1) {
+            shownBefore = model.rowCount();
+            model.setHoldingRows(true);
+        }
+        model.append(record(n));
+    }
+    QCOMPARE(model.rowCount(), shownBefore);
+    QSignalSpy inserted(&model, &TrafficModel::rowsInserted);
+    QSignalSpy gone(&model, &TrafficModel::rowsRemoved);
+    model.showHeldRows();
+    QCOMPARE(addresses(model), shown);
+    QCOMPARE(model.keptCount(), qMin(before + held, capacity));
+    QCOMPARE(inserted.size(), 1);
+    QCOMPARE(gone.size(), removed > 0 ? 1 : 0);
+    if (removed > 0)
+        QCOMPARE(gone.at(0).at(2).toInt() + 1, removed);
 }
 
 void TestTrafficModel::csvOfTheShownRows()

@@ -1,0 +1,68 @@
+#include "whole_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/resource.h>
+#include <csignal>
+
+// Files written whole or not at all: the old file survives any failure, and no part-written
+// file is left beside it.
+class TestWholeFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void replacesOrKeepsTheOldFile_data();
+    void replacesOrKeepsTheOldFile();
+};
+
+void TestWholeFile::replacesOrKeepsTheOldFile_data()
+{
+    QTest::addColumn<QByteArray>("old");  // empty: no file there
+    QTest::addColumn<int>("newSize");
+    QTest::addColumn<bool>("diskFull");  // files may grow to 64 KiB only
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("new file") << QByteArray() << 100 << false << "set.ini";
+    QTest::newRow("shorter than the old one") << QByteArray(5000, 'o') << 10 << false << "set.ini";
+    QTest::newRow("disk full midway") << QByteArray(5000, 'o') << 200000 << true << "set.ini";
+    QTest::newRow("no such folder") << QByteArray() << 10 << false << "missing/set.ini";
+}
+
+void TestWholeFile::replacesOrKeepsTheOldFile()
+{
+    QFETCH(QByteArray, old);
+    QFETCH(int, newSize);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (!old.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    const QByteArray bytes(newSize, 'n');
+
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    if (diskFull) {
+        std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+        rlimit limit = saved;
+        limit.rlim_cur = 65536;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    const QString reason = writeWholeFile(path, bytes);
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    const bool fails = diskFull || name.contains(QLatin1Char('/'));
+    QCOMPARE(reason.isEmpty(), !fails);
+    QFile file(path);
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), fails ? old : bytes);
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    QCOMPARE(left, file.exists() ? QStringList{file.fileName().section('/', -1)} : QStringList());
+}
+
+QTEST_MAIN(TestWholeFile)
+#include "tst_whole_file.moc"
