@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <optional>
 
 struct WindowState;
 
@@ -18,6 +19,7 @@ class OneWireTab;
 class Progress;
 class Prompts;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class TrafficMonitor;
 class UartTab;
@@ -45,6 +47,12 @@ public:
     // "Save config" / "Load config": the port configuration to and from a file.
     void saveConfig();
     void loadConfig();
+    // A configuration file named from outside (the command line, a file dropped on the window):
+    // loaded as "Load config" loads the file its dialog names.
+    void openConfigFile(const QString &path);
+    // A file of the recent configurations: loaded as above; a file that is gone is named and
+    // taken off the list.
+    void openRecentFile(const QString &path);
 
     // What the configuration file holds of the window, read from the tabs; and the tabs set
     // from it (Put_config's order: UART 1, UART 2, then the auxiliary mode and its sensors).
@@ -74,6 +82,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildTabs();
@@ -87,6 +97,9 @@ private:
     void showPortStatus();
     void showActionOutcome(const QString &action, const Outcome &outcome);
     void restoreWindowState(const WindowState &state);
+    void applyLoaded(const std::optional<WindowConfig> &loaded);
+    // The entries of "Recent configurations", as the settings file lists them now.
+    void fillRecentMenu();
 
     Prompts &m_prompts;
     PlcLink m_link;
@@ -107,6 +120,7 @@ private:
     QObject *m_tableHook = nullptr;
     bool m_hookInstalled = false;
 
+    QMenu *m_recent = nullptr;
     QLabel *m_actionStatus = nullptr;
     QLabel *m_portStatus = nullptr;
 };

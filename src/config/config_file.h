@@ -8,7 +8,9 @@ class Prompts;
 class QWidget;
 
 // "Save config" and "Load config": the file dialogs, the record and the file. Every failure is
-// shown through the prompts; cancelling a dialog ends the action quietly.
+// shown through the prompts; cancelling a dialog ends the action quietly. The dialogs start in
+// the folder of the file last loaded or saved, and each file loaded or saved goes first in the
+// list of recent configurations.
 
 inline const QString kSaveTitle = QStringLiteral("Save PLC configuration");
 inline const QString kLoadTitle = QStringLiteral("Load PLC configuration");
@@ -25,6 +27,10 @@ bool saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
 // values for the window, or none when nothing is to change.
 std::optional<WindowConfig> loadConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
                                        const WindowConfig &current);
+// The same for a file already named (a recent file, the command line, a file dropped on the
+// window): the checks and messages of "Load config" without its dialog.
+std::optional<WindowConfig> loadConfigFile(Prompts &prompts, QWidget *parent, ConfigRecord &record,
+                                           const WindowConfig &current, const QString &path);
 
 // The record written to path, replacing the file as a whole (a Failure when it cannot).
 void writeConfigFile(const QString &path, const ConfigRecord &record);

@@ -2,8 +2,8 @@
 #include "io_map_frame.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "settings_store.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 
 #include <QAbstractItemView>
@@ -29,6 +29,8 @@ private Q_SLOTS:
     void chooserOpensOnlyOnFunctionCells_data();
     void chooserOpensOnlyOnFunctionCells();
     void choicesThroughTheChooser();
+    void clickAfterAChoiceOpensTheChooser_data();
+    void clickAfterAChoiceOpensTheChooser();
     void buttons();
 
 private:
@@ -218,6 +220,46 @@ void TestIoMapFrame::choicesThroughTheChooser()
     QCOMPARE(m_frame->state().IO_type, (PointBytes{1, 2, 1}));
     QCOMPARE(m_frame->table().currentGridRow(), 3);
     QCOMPARE(m_frame->table().currentGridCol(), 1);
+}
+
+void TestIoMapFrame::clickAfterAChoiceOpensTheChooser_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("chosen with the mouse") << false;
+    QTest::newRow("chosen with Alt+Down, arrows and Enter") << true;
+}
+
+void TestIoMapFrame::clickAfterAChoiceOpensTheChooser()
+{
+    QFETCH(bool, keyboard);
+    if (keyboard) {
+        clickCell(1, 1);
+        QComboBox *chooser = openChooser();
+        QVERIFY(chooser);
+        const auto key = [](Qt::Key k, Qt::KeyboardModifiers mods = {}) {
+            // Where the window system sends them: to the open list, else to the focus.
+            const auto target = [] {
+                QWidget *popup = QApplication::activePopupWidget();
+                return popup ? popup->focusWidget() : QApplication::focusWidget();
+            };
+            QTest::keyPress(target(), k, mods);
+            QTest::keyRelease(target(), k, mods);
+        };
+        key(Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(chooser->view()->isVisible());
+        key(Qt::Key_Down);
+        key(Qt::Key_Return);
+        QTRY_VERIFY(!openChooser());
+    } else {
+        choose(0, 1);
+    }
+    QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
+    for (int click = 0; click < 2; ++click) {
+        clickCell(1, 1);
+        QVERIFY(openChooser());
+        clickCell(1, 2);
+        QTRY_VERIFY(!openChooser());
+    }
 }
 
 void TestIoMapFrame::buttons()

@@ -47,6 +47,7 @@ QStringList installedFiles(const QString &prefix)
         QStringLiteral(PLC_PRIVATE_LIBDIR "/libconv.so"),
         QStringLiteral("share/applications/plc-config.desktop"),
         QStringLiteral("share/icons/hicolor/scalable/apps/plc-config.svg"),
+        QStringLiteral("share/mime/packages/plc-config.xml"),
     };
     QStringList paths;
     for (const QString &file : files)
