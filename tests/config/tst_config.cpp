@@ -1,14 +1,18 @@
+#include "command_line.h"
 #include "config_file.h"
 #include "config_record.h"
 #include "grid_view.h"
 #include "ini_file.h"
 #include "main_window.h"
 #include "one_wire_tab.h"
+#include "recent_files.h"
 #include "scripted_prompts.h"
 #include "uart_tab.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -71,6 +75,13 @@ private Q_SLOTS:
     void refusedFileChangesNothing_data();
     void refusedFileChangesNothing();
     void cancelEndsQuietly();
+    void startFolder_data();
+    void startFolder();
+    void recentConfigurations_data();
+    void recentConfigurations();
+    void goneRecentFileIsNamedAndDropped();
+    void namedFileLoadsAsLoadConfig_data();
+    void namedFileLoadsAsLoadConfig();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -325,6 +336,145 @@ void TestConfig::cancelEndsQuietly()
     QCOMPARE(m_prompts.shown.size(), 2);  // the two dialogs, no message
     QCOMPARE(recordOf(window->windowConfig()), recordOf(sample()));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+}
+
+void TestConfig::startFolder_data()
+{
+    // Folders by name: "last", "program", "documents" exist; "gone" does not; "" is none.
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<bool>("programWritable");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("the last folder") << "last"
+                                     << "documents" << false << "last";
+    QTest::newRow("none yet: documents") << ""
+                                         << "documents" << false << "documents";
+    QTest::newRow("last folder gone") << "gone"
+                                      << "documents" << false << "documents";
+    QTest::newRow("no documents folder: home") << "gone"
+                                               << "gone" << false << "home";
+    QTest::newRow("read-only program folder last") << "program"
+                                                   << "documents" << false << "documents";
+    QTest::newRow("read-only program folder as documents") << ""
+                                                           << "program" << false << "home";
+    QTest::newRow("writable program folder last") << "program"
+                                                  << "documents" << true << "program";
+}
+
+void TestConfig::startFolder()
+{
+    QFETCH(QString, last);
+    QFETCH(QString, documents);
+    QFETCH(bool, programWritable);
+    QFETCH(QString, start);
+    for (const char *name : {"last", "program", "documents", "home"})
+        QVERIFY(QDir(m_dir->path()).mkdir(QLatin1String(name)));
+    const auto folder = [this](const QString &name) {
+        return name.isEmpty() ? QString() : path(name);
+    };
+    QCOMPARE(recentfiles::startFolder({folder(last), path("program") + "/", programWritable,
+                                       folder(documents), path("home")}),
+             folder(start));
+}
+
+void TestConfig::recentConfigurations_data()
+{
+    QTest::addColumn<QStringList>("used");  // "s" saved, "l" loaded, then the file's number
+    QTest::addColumn<QList<int>>("listed");
+    QTest::newRow("most recent first") << QStringList{"s1", "s2", "l1"} << QList<int>{1, 2};
+    QTest::newRow("the last eight")
+        << QStringList{"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "s10"}
+        << QList<int>{10, 9, 8, 7, 6, 5, 4, 3};
+    QTest::newRow("a load brings an old one back first")
+        << QStringList{"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "l1"}
+        << QList<int>{1, 8, 7, 6, 5, 4, 3, 2};
+}
+
+void TestConfig::recentConfigurations()
+{
+    QFETCH(QStringList, used);
+    QFETCH(QList<int>, listed);
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    const auto file = [this](int n) {
+        return path(QStringLiteral("sub/%1.vqc").arg(n));
+    };
+    auto window = newWindow();
+    for (const QString &use : used) {
+        m_prompts.fileNames.enqueue(file(use.mid(1).toInt()));
+        if (use.startsWith('s'))
+            window->saveConfig();
+        else
+            window->loadConfig();
+    }
+    QStringList expected;
+    for (int n : listed)
+        expected.append(file(n));
+    QCOMPARE(recentfiles::list(), expected);
+    // Read back by a new window, in its menu, and where its dialogs start.
+    auto again = newWindow();
+    auto *menu = again->findChild<QMenu *>("Recent_configurations");
+    QVERIFY(menu->isEnabled());
+    QCOMPARE(menu->actions().size(), listed.size());
+    QCOMPARE(menu->actions().at(0)->text(), "&1 " + expected.at(0));
+    m_prompts.clear();
+    again->loadConfig();
+    QCOMPARE(m_prompts.shown.at(0).dir, path("sub"));
+    menu->actions().last()->trigger();  // loads the file without a dialog
+    QCOMPARE(m_prompts.shown.size(), 1);
+    QCOMPARE(recentfiles::list().at(0), expected.last());
+}
+
+void TestConfig::goneRecentFileIsNamedAndDropped()
+{
+    auto window = newWindow();
+    window->applyWindowConfig(sample());
+    m_prompts.fileNames << path("kept.vqc") << path("gone.vqc");
+    window->saveConfig();
+    window->saveConfig();
+    QVERIFY(QFile::remove(path("gone.vqc")));
+    m_prompts.clear();
+    auto second = newWindow();
+    second->findChild<QAction *>("Recent_1")->trigger();
+    QCOMPARE(m_prompts.messages(),
+             QStringList{"The configuration file " + path("gone.vqc") +
+                         " no longer exists. It has been taken off the recent configurations."});
+    QCOMPARE(recentfiles::list(), QStringList{path("kept.vqc")});
+    QCOMPARE(second->findChild<QMenu *>("Recent_configurations")->actions().size(), 1);
+    QCOMPARE(recordOf(second->windowConfig()), recordOf(newWindow()->windowConfig()));
+}
+
+void TestConfig::namedFileLoadsAsLoadConfig_data()
+{
+    QTest::addColumn<QByteArray>("bytes");  // empty: no such file
+    QTest::newRow("a good file") << recordOf(sample());
+    QTest::newRow("a refused file") << recordOf(sample()).left(812);
+    QTest::newRow("no such file") << QByteArray();
+}
+
+void TestConfig::namedFileLoadsAsLoadConfig()
+{
+    QFETCH(QByteArray, bytes);
+    const QString file = path("named.VQC");
+    if (!bytes.isEmpty())
+        writeBytes(file, bytes);
+    // As main() takes it: the window opens, no command runs.
+    const QByteArray argument = file.toLocal8Bit();
+    char *argv[] = {const_cast<char *>("plc-config"), const_cast<char *>(argument.data())};
+    QVERIFY(!isCommandLine(2, argv));
+    QCOMPARE(windowFileArgument({"plc-config", file}), file);
+
+    auto byDialog = newWindow();
+    m_prompts.fileNames.enqueue(file);
+    byDialog->loadConfig();
+    const QStringList dialogMessages = m_prompts.messages();
+    m_prompts.clear();
+    auto named = newWindow();
+    named->openConfigFile(file);
+    QCOMPARE(m_prompts.messages(), dialogMessages);
+    QCOMPARE(m_prompts.shown.size(), dialogMessages.size());  // no dialog
+    QCOMPARE(recordOf(named->windowConfig()), recordOf(byDialog->windowConfig()));
+    QCOMPARE(named->configRecord().bytes(), byDialog->configRecord().bytes());
+    QCOMPARE(recentfiles::list(), bytes.size() == 15046 ? QStringList{file} : QStringList());
 }
 
 QTEST_MAIN(TestConfig)
