@@ -79,7 +79,6 @@ private Q_SLOTS:
     void startFolder();
     void recentConfigurations_data();
     void recentConfigurations();
-    void goneRecentFileIsNamedAndDropped();
     void namedFileLoadsAsLoadConfig_data();
     void namedFileLoadsAsLoadConfig();
 
@@ -340,25 +339,19 @@ void TestConfig::cancelEndsQuietly()
 
 void TestConfig::startFolder_data()
 {
-    // Folders by name: "last", "program", "documents" exist; "gone" does not; "" is none.
-    QTest::addColumn<QString>("last");
+    // Folders below the test's own: "last", "program", "documents" exist, "gone" does not.
+    QTest::addColumn<QString>("last");  // empty: none kept yet
     QTest::addColumn<QString>("documents");
     QTest::addColumn<bool>("programWritable");
     QTest::addColumn<QString>("start");
     QTest::newRow("the last folder") << "last"
                                      << "documents" << false << "last";
-    QTest::newRow("none yet: documents") << ""
-                                         << "documents" << false << "documents";
-    QTest::newRow("last folder gone") << "gone"
-                                      << "documents" << false << "documents";
-    QTest::newRow("no documents folder: home") << "gone"
-                                               << "gone" << false << "home";
-    QTest::newRow("read-only program folder last") << "program"
-                                                   << "documents" << false << "documents";
-    QTest::newRow("read-only program folder as documents") << ""
-                                                           << "program" << false << "home";
-    QTest::newRow("writable program folder last") << "program"
-                                                  << "documents" << true << "program";
+    QTest::newRow("last folder gone, no documents: home") << "gone"
+                                                          << "gone" << false << "home";
+    QTest::newRow("read-only program folder") << "program"
+                                              << "program" << false << "home";
+    QTest::newRow("writable program folder") << "program"
+                                             << "documents" << true << "program";
 }
 
 void TestConfig::startFolder()
@@ -369,31 +362,30 @@ void TestConfig::startFolder()
     QFETCH(QString, start);
     for (const char *name : {"last", "program", "documents", "home"})
         QVERIFY(QDir(m_dir->path()).mkdir(QLatin1String(name)));
-    const auto folder = [this](const QString &name) {
-        return name.isEmpty() ? QString() : path(name);
-    };
-    QCOMPARE(recentfiles::startFolder({folder(last), path("program") + "/", programWritable,
-                                       folder(documents), path("home")}),
-             folder(start));
+    QCOMPARE(
+        recentfiles::startFolder({last.isEmpty() ? QString() : path(last), path("program") + "/",
+                                  programWritable, path(documents), path("home")}),
+        path(start));
 }
 
 void TestConfig::recentConfigurations_data()
 {
-    QTest::addColumn<QStringList>("used");  // "s" saved, "l" loaded, then the file's number
+    QTest::addColumn<QStringList>("used");  // "s" saved or "l" loaded, and the file's number
     QTest::addColumn<QList<int>>("listed");
-    QTest::newRow("most recent first") << QStringList{"s1", "s2", "l1"} << QList<int>{1, 2};
+    QTest::addColumn<bool>("lastGone");  // the last listed file is deleted before it is chosen
+    QTest::newRow("most recent first")
+        << QStringList{"s1", "s2", "l1"} << QList<int>{1, 2} << false;
     QTest::newRow("the last eight")
-        << QStringList{"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "s10"}
-        << QList<int>{10, 9, 8, 7, 6, 5, 4, 3};
-    QTest::newRow("a load brings an old one back first")
-        << QStringList{"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "l1"}
-        << QList<int>{1, 8, 7, 6, 5, 4, 3, 2};
+        << QStringList{"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "l2"}
+        << QList<int>{2, 9, 8, 7, 6, 5, 4, 3} << false;
+    QTest::newRow("a file gone") << QStringList{"s1", "s2"} << QList<int>{2, 1} << true;
 }
 
 void TestConfig::recentConfigurations()
 {
     QFETCH(QStringList, used);
     QFETCH(QList<int>, listed);
+    QFETCH(bool, lastGone);
     QVERIFY(QDir(m_dir->path()).mkdir("sub"));
     const auto file = [this](int n) {
         return path(QStringLiteral("sub/%1.vqc").arg(n));
@@ -401,46 +393,32 @@ void TestConfig::recentConfigurations()
     auto window = newWindow();
     for (const QString &use : used) {
         m_prompts.fileNames.enqueue(file(use.mid(1).toInt()));
-        if (use.startsWith('s'))
-            window->saveConfig();
-        else
-            window->loadConfig();
+        use.startsWith('s') ? window->saveConfig() : window->loadConfig();
     }
     QStringList expected;
     for (int n : listed)
         expected.append(file(n));
     QCOMPARE(recentfiles::list(), expected);
-    // Read back by a new window, in its menu, and where its dialogs start.
-    auto again = newWindow();
-    auto *menu = again->findChild<QMenu *>("Recent_configurations");
-    QVERIFY(menu->isEnabled());
-    QCOMPARE(menu->actions().size(), listed.size());
-    QCOMPARE(menu->actions().at(0)->text(), "&1 " + expected.at(0));
+
+    // A new window lists them, starts its dialogs in their folder and loads one when chosen.
+    if (lastGone)
+        QVERIFY(QFile::remove(expected.last()));
     m_prompts.clear();
+    auto again = newWindow();
     again->loadConfig();
     QCOMPARE(m_prompts.shown.at(0).dir, path("sub"));
-    menu->actions().last()->trigger();  // loads the file without a dialog
-    QCOMPARE(m_prompts.shown.size(), 1);
-    QCOMPARE(recentfiles::list().at(0), expected.last());
-}
-
-void TestConfig::goneRecentFileIsNamedAndDropped()
-{
-    auto window = newWindow();
-    window->applyWindowConfig(sample());
-    m_prompts.fileNames << path("kept.vqc") << path("gone.vqc");
-    window->saveConfig();
-    window->saveConfig();
-    QVERIFY(QFile::remove(path("gone.vqc")));
-    m_prompts.clear();
-    auto second = newWindow();
-    second->findChild<QAction *>("Recent_1")->trigger();
+    auto *menu = again->findChild<QMenu *>("Recent_configurations");
+    QCOMPARE(menu->actions().size(), listed.size());
+    menu->actions().last()->trigger();
+    const QString gone = QStringLiteral(
+        "The configuration file %1 no longer exists. It has been "
+        "taken off the recent configurations.");
     QCOMPARE(m_prompts.messages(),
-             QStringList{"The configuration file " + path("gone.vqc") +
-                         " no longer exists. It has been taken off the recent configurations."});
-    QCOMPARE(recentfiles::list(), QStringList{path("kept.vqc")});
-    QCOMPARE(second->findChild<QMenu *>("Recent_configurations")->actions().size(), 1);
-    QCOMPARE(recordOf(second->windowConfig()), recordOf(newWindow()->windowConfig()));
+             lastGone ? QStringList{gone.arg(expected.last())} : QStringList());
+    if (lastGone)
+        QCOMPARE(recentfiles::list(), expected.mid(0, expected.size() - 1));  // taken off
+    else
+        QCOMPARE(recentfiles::list().at(0), expected.last());  // loaded, so first now
 }
 
 void TestConfig::namedFileLoadsAsLoadConfig_data()
@@ -457,24 +435,23 @@ void TestConfig::namedFileLoadsAsLoadConfig()
     const QString file = path("named.VQC");
     if (!bytes.isEmpty())
         writeBytes(file, bytes);
-    // As main() takes it: the window opens, no command runs.
-    const QByteArray argument = file.toLocal8Bit();
-    char *argv[] = {const_cast<char *>("plc-config"), const_cast<char *>(argument.data())};
+    // As main() takes it: the window opens with the file, no command runs.
+    QByteArray argument = file.toLocal8Bit();
+    char *argv[] = {const_cast<char *>("plc-config"), argument.data()};
     QVERIFY(!isCommandLine(2, argv));
     QCOMPARE(windowFileArgument({"plc-config", file}), file);
 
     auto byDialog = newWindow();
     m_prompts.fileNames.enqueue(file);
     byDialog->loadConfig();
-    const QStringList dialogMessages = m_prompts.messages();
+    const QStringList messages = m_prompts.messages();
     m_prompts.clear();
     auto named = newWindow();
     named->openConfigFile(file);
-    QCOMPARE(m_prompts.messages(), dialogMessages);
-    QCOMPARE(m_prompts.shown.size(), dialogMessages.size());  // no dialog
+    QCOMPARE(m_prompts.messages(), messages);
+    QCOMPARE(m_prompts.shown.size(), messages.size());  // no dialog
     QCOMPARE(recordOf(named->windowConfig()), recordOf(byDialog->windowConfig()));
     QCOMPARE(named->configRecord().bytes(), byDialog->configRecord().bytes());
-    QCOMPARE(recentfiles::list(), bytes.size() == 15046 ? QStringList{file} : QStringList());
 }
 
 QTEST_MAIN(TestConfig)

@@ -226,7 +226,7 @@ void TestIoMapFrame::clickAfterAChoiceOpensTheChooser_data()
 {
     QTest::addColumn<bool>("keyboard");
     QTest::newRow("chosen with the mouse") << false;
-    QTest::newRow("chosen with Alt+Down, arrows and Enter") << true;
+    QTest::newRow("chosen with Alt+Down, Down and Enter") << true;
 }
 
 void TestIoMapFrame::clickAfterAChoiceOpensTheChooser()
@@ -234,32 +234,16 @@ void TestIoMapFrame::clickAfterAChoiceOpensTheChooser()
     QFETCH(bool, keyboard);
     if (keyboard) {
         clickCell(1, 1);
-        QComboBox *chooser = openChooser();
-        QVERIFY(chooser);
-        const auto key = [](Qt::Key k, Qt::KeyboardModifiers mods = {}) {
-            // Where the window system sends them: to the open list, else to the focus.
-            const auto target = [] {
-                QWidget *popup = QApplication::activePopupWidget();
-                return popup ? popup->focusWidget() : QApplication::focusWidget();
-            };
-            QTest::keyPress(target(), k, mods);
-            QTest::keyRelease(target(), k, mods);
-        };
-        key(Qt::Key_Down, Qt::AltModifier);
-        QTRY_VERIFY(chooser->view()->isVisible());
-        key(Qt::Key_Down);
-        key(Qt::Key_Return);
-        QTRY_VERIFY(!openChooser());
+        QTest::keyClick(openChooser(), Qt::Key_Down, Qt::AltModifier);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), key);
     } else {
         choose(0, 1);
     }
+    QTRY_VERIFY(!openChooser());
     QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
-    for (int click = 0; click < 2; ++click) {
-        clickCell(1, 1);
-        QVERIFY(openChooser());
-        clickCell(1, 2);
-        QTRY_VERIFY(!openChooser());
-    }
+    clickCell(1, 1);
+    QVERIFY(openChooser());
 }
 
 void TestIoMapFrame::buttons()

@@ -3,7 +3,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -174,53 +173,29 @@ void TestInstall::installedProgram()
 
 void TestInstall::desktopEntryAndMimeType()
 {
-    const QString share = m_prefix.filePath(QStringLiteral("share"));
-    const QString entry = share + QStringLiteral("/applications/plc-config.desktop");
-    const QString mime = share + QStringLiteral("/mime/packages/plc-config.xml");
-
-    // The MIME file: one type, with the configuration files' patterns.
-    QFile xmlFile(mime);
-    QVERIFY(xmlFile.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&xmlFile);
-    QString type;
-    QStringList globs;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("mime-info"))
-            QCOMPARE(xml.namespaceUri(),
-                     QLatin1String("http://www.freedesktop.org/standards/shared-mime-info"));
-        if (xml.name() == QLatin1String("mime-type"))
-            type = xml.attributes().value(QLatin1String("type")).toString();
-        if (xml.name() == QLatin1String("glob"))
-            globs.append(xml.attributes().value(QLatin1String("pattern")).toString());
-    }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QCOMPARE(type, QStringLiteral("application/x-plc-config"));
-    QCOMPARE(globs, (QStringList{QStringLiteral("*.vqc"), QStringLiteral("*.rfp")}));
-
-    // The desktop entry names the type and takes the file a file manager passes.
-    const QStringList lines =
-        QString::fromUtf8(fileBytes(entry)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QVERIFY(lines.contains(QStringLiteral("MimeType=") + type + QLatin1Char(';')));
-    QVERIFY(lines.contains(QStringLiteral("Exec=plc-config %f")));
-
+    const QString entry =
+        m_prefix.filePath(QStringLiteral("share/applications/plc-config.desktop"));
+    const QString mime = m_prefix.filePath(QStringLiteral("share/mime/packages/plc-config.xml"));
+    const QByteArray entryText = fileBytes(entry);
+    QVERIFY(entryText.contains("\nExec=plc-config %f\n"));
+    QVERIFY(entryText.contains("\nMimeType=application/x-plc-config;\n"));
+    QVERIFY(fileBytes(mime).contains("<mime-type type=\"application/x-plc-config\">"));
     if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
         const Outcome valid = run(QStringLiteral("desktop-file-validate"), {entry});
         QVERIFY2(valid.exitCode == 0 && valid.out.isEmpty(), qPrintable(valid.out));
     }
-    // The desktop's own tool reads the file as the package's installation will.
-    if (!QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty()) {
-        QTemporaryDir database;
-        QVERIFY(QDir(database.path()).mkdir(QStringLiteral("packages")));
-        QVERIFY(QFile::copy(mime, database.filePath(QStringLiteral("packages/plc-config.xml"))));
-        const Outcome update = run(QStringLiteral("update-mime-database"), {database.path()});
-        QVERIFY2(update.exitCode == 0, qPrintable(update.errors));
-        const QByteArray known = fileBytes(database.filePath(QStringLiteral("globs2")));
-        QVERIFY2(known.contains("application/x-plc-config:*.vqc") &&
-                     known.contains("application/x-plc-config:*.rfp"),
-                 known.constData());
-    }
+    // The desktop's own tool reads the file as installing the package does.
+    if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
+        QSKIP("update-mime-database is missing (shared-mime-info)");
+    QTemporaryDir database;
+    QVERIFY(QDir(database.path()).mkdir(QStringLiteral("packages")));
+    QVERIFY(QFile::copy(mime, database.filePath(QStringLiteral("packages/plc-config.xml"))));
+    const Outcome update = run(QStringLiteral("update-mime-database"), {database.path()});
+    QVERIFY2(update.exitCode == 0, qPrintable(update.errors));
+    const QByteArray globs = fileBytes(database.filePath(QStringLiteral("globs2")));
+    QVERIFY2(globs.contains("application/x-plc-config:*.vqc\n") &&
+                 globs.contains("application/x-plc-config:*.rfp\n"),
+             globs.constData());
 }
 
 void TestInstall::debianPackage()
