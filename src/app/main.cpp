@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 
@@ -31,5 +32,10 @@ int main(int argc, char *argv[])
     DialogPrompts prompts;
     Main window(prompts);
     window.show();
+    // A file named on the command line (a double click in a file manager) loads once the window
+    // is up, so its messages show over it.
+    const QString file = windowFileArgument(QCoreApplication::arguments());
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file] { window.openConfigFile(file); });
     return app.exec();
 }

@@ -12,6 +12,7 @@
 #include "one_wire_tab.h"
 #include "progress_window.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "serial_ports.h"
 #include "settings_store.h"
 #include "status_line.h"
@@ -24,15 +25,21 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -76,6 +83,15 @@ int userSizedColumns(const GridView &table)
     return table.horizontalHeader()->stretchLastSection() ? columns - 1 : columns;
 }
 
+// The one local file a drag carries; the empty text for anything else.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
 QStringList resizableTableNames(const QWidget &window)
 {
     QStringList names;
@@ -108,6 +124,7 @@ Main::Main(Prompts &prompts, QWidget *parent)
         menuBar()->setEnabled(!busy);
         m_tabs->setEnabled(!busy);
     });
+    setAcceptDrops(true);  // a configuration file dropped on the window loads
 }
 
 Main::~Main()
@@ -166,6 +183,11 @@ void Main::buildMenus()
     entry(file, QStringLiteral("New config"), QStringLiteral("New_config"), false);
     QAction *load = entry(file, QStringLiteral("Load config"), QStringLiteral("Load_config"), true);
     QAction *save = entry(file, QStringLiteral("Save config"), QStringLiteral("Save_config"), true);
+    m_recent = file->addMenu(QStringLiteral("Recent configurations"));
+    m_recent->setObjectName(QStringLiteral("Recent_configurations"));
+    // Another window of the tool may have changed the list meanwhile: read it on each opening.
+    connect(file, &QMenu::aboutToShow, this, &Main::fillRecentMenu);
+    fillRecentMenu();
     entry(file, QStringLiteral("Print"), QStringLiteral("Print"), false);
     QAction *saveApp =
         entry(file, QStringLiteral("Save app setting"), QStringLiteral("Save_app_setting"), false);
@@ -280,22 +302,62 @@ void Main::applyWindowConfig(const WindowConfig &config)
 
 bool Main::saveConfig()
 {
-    if (!::saveConfig(m_prompts, this, m_config, windowConfig()))
+    const QString path = ::saveConfig(m_prompts, this, m_config, windowConfig());
+    if (path.isEmpty())
         return false;
     keepParts(0, 2);
-    showStatus(QStringLiteral("Configuration saved"));
+    showStatus(QStringLiteral("Configuration saved to ") + QDir::toNativeSeparators(path));
     return true;
 }
 
 void Main::loadConfig()
 {
-    const auto loaded = ::loadConfig(m_prompts, this, m_config, windowConfig());
+    QString path;
+    const auto loaded = ::loadConfig(m_prompts, this, m_config, windowConfig(), &path);
+    applyLoaded(loaded, path);
+}
+
+void Main::openConfigFile(const QString &path)
+{
+    applyLoaded(::loadConfigFile(m_prompts, this, m_config, windowConfig(), path), path);
+}
+
+void Main::openRecentFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        m_prompts.message(this, QStringLiteral("The configuration file %1 no longer exists. It "
+                                               "has been taken off the recent configurations.")
+                                    .arg(QDir::toNativeSeparators(path)));
+        recentfiles::forget(path);
+        fillRecentMenu();
+        return;
+    }
+    openConfigFile(path);
+}
+
+void Main::applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path)
+{
     if (!loaded)
         return;
     applyWindowConfig(*loaded);
     uart(1).requestView().setEnabled(true);
     keepParts(0, 2);
-    showStatus(QStringLiteral("Configuration loaded"));
+    showStatus(QStringLiteral("Configuration loaded from ") + QDir::toNativeSeparators(path));
+}
+
+void Main::fillRecentMenu()
+{
+    m_recent->clear();
+    const QStringList files = recentfiles::list();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));  // not a shortcut letter
+        QAction *action = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        action->setObjectName(QStringLiteral("Recent_%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    m_recent->setEnabled(!files.isEmpty());
 }
 
 void Main::saveAppSetting()
@@ -343,6 +405,27 @@ void Main::closeEvent(QCloseEvent *event)
     removeTableHook();
     writeWindowState(rememberedState());
     QMainWindow::closeEvent(event);
+}
+
+void Main::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Not while a transfer runs: the tables it sends must not change under it.
+    if (!m_link.isBusy() && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Main::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (m_link.isBusy() || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Once the drop has ended: the file manager that dragged it waits for the end, and a
+    // message about the file would hold it.
+    QTimer::singleShot(0, this, [this, path] {
+        if (!m_link.isBusy())
+            openConfigFile(path);
+    });
 }
 
 void Main::addMenuComforts(bool verifyWrites)

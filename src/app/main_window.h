@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 struct WindowState;
 
@@ -20,6 +21,7 @@ class OneWireTab;
 class Progress;
 class Prompts;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class TrafficMonitor;
 class UartTab;
@@ -48,6 +50,12 @@ public:
     // file was saved.
     bool saveConfig();
     void loadConfig();
+    // A configuration file named from outside (the command line, a file dropped on the window):
+    // loaded as "Load config" loads the file its dialog names.
+    void openConfigFile(const QString &path);
+    // A file of the recent configurations: loaded as above; a file that is gone is named and
+    // taken off the list.
+    void openRecentFile(const QString &path);
 
     // Whether the tables and lists hold edits that are neither in the last file loaded or saved
     // nor written to the controller by a download that went through.
@@ -81,6 +89,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildTabs();
@@ -100,6 +110,9 @@ private:
     void watchEdits();
     void showEditStatus();
     void restoreWindowState(const WindowState &state);
+    void applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path);
+    // The entries of "Recent configurations", as the settings file lists them now.
+    void fillRecentMenu();
 
     Prompts &m_prompts;
     PlcLink m_link;
@@ -120,6 +133,7 @@ private:
     QObject *m_tableHook = nullptr;
     bool m_hookInstalled = false;
 
+    QMenu *m_recent = nullptr;
     QLabel *m_actionStatus = nullptr;
     QLabel *m_portStatus = nullptr;
     QLabel *m_editStatus = nullptr;

@@ -32,8 +32,9 @@ const QString kDescription = QStringLiteral(
     "                             prints table T (uart1, uart2, onewire) of a configuration\n"
     "                             file as CSV, or replaces it by the rows of a CSV file\n"
     "\n"
-    "Without a command the window opens. Results go to standard output; progress and\n"
-    "messages to standard error.\n"
+    "Without a command the window opens; with a configuration file (.vqc, .rfp) alone it\n"
+    "opens and loads that file. Results go to standard output; progress and messages to\n"
+    "standard error.\n"
     "\n"
     "Exit codes: 0 done; 1 the controller refused or did not answer; 2 bad arguments or a\n"
     "bad file; 3 the port cannot be opened.");
@@ -206,11 +207,27 @@ int runParsed(Parsed &p, Console &console)
     return runBuffers(env, p.parser.isSet(QStringLiteral("json")));
 }
 
+// A configuration file named alone opens the window with it (a file manager starts the tool
+// so); no command ends so.
+bool isConfigFileName(const QString &argument)
+{
+    return !argument.startsWith(QLatin1Char('-')) &&
+           (argument.endsWith(QLatin1String(".vqc"), Qt::CaseInsensitive) ||
+            argument.endsWith(QLatin1String(".rfp"), Qt::CaseInsensitive));
+}
+
 }  // namespace
+
+QString windowFileArgument(const QStringList &arguments)
+{
+    return arguments.size() == 2 && isConfigFileName(arguments.at(1)) ? arguments.at(1) : QString();
+}
 
 bool isCommandLine(int argc, char **argv)
 {
     if (argc < 2)
+        return false;
+    if (argc == 2 && isConfigFileName(QString::fromLocal8Bit(argv[1])))
         return false;
     const char *first = argv[1];
     if (first[0] != '-')

@@ -3,8 +3,12 @@
 #include <QStringList>
 
 // Whether the program was started with a command (a first argument that is no option), or with
-// --help or --version, rather than for its window.
+// --help or --version, rather than for its window. A lone configuration file (.vqc, .rfp) is no
+// command: the window opens with it.
 bool isCommandLine(int argc, char **argv);
+// The configuration file the window is to load: the only argument after the program's name
+// when it names one (as a file manager or the desktop entry passes it); else the empty text.
+QString windowFileArgument(const QStringList &arguments);
 
 // Runs the command of these arguments (the program's name first) and returns the exit code.
 // Needs a QCoreApplication; shows no window.

@@ -4,10 +4,18 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+namespace {
+
+QString captionOf(const QString &title)
+{
+    return title.isNull() ? QGuiApplication::applicationDisplayName() : title;
+}
+
+}  // namespace
+
 void DialogPrompts::message(QWidget *parent, const QString &text, const QString &title)
 {
-    const QString caption = title.isNull() ? QGuiApplication::applicationDisplayName() : title;
-    QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+    QMessageBox::information(parent, captionOf(title), text, QMessageBox::Ok);
 }
 
 bool DialogPrompts::confirm(QWidget *parent, const QString &text)
@@ -41,4 +49,26 @@ QString DialogPrompts::saveFileName(QWidget *parent, const QString &title, const
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+void DialogPrompts::saveFileNameLater(QWidget *parent, const QString &title, const QString &dir,
+                                      const QString &filter, const QString &defaultSuffix,
+                                      const std::function<void(const QString &)> &chosen)
+{
+    // open() rather than exec(): no event loop of the dialog's own for a waiting transfer to
+    // be stuck beneath.
+    auto *dialog = new QFileDialog(parent, title, dir, filter);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(defaultSuffix);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, chosen);
+    dialog->open();
+}
+
+void DialogPrompts::messageLater(QWidget *parent, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, captionOf(QString()), text,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }

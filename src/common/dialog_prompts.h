@@ -12,4 +12,8 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
                          const QString &filter, const QString &defaultSuffix) override;
+    void saveFileNameLater(QWidget *parent, const QString &title, const QString &dir,
+                           const QString &filter, const QString &defaultSuffix,
+                           const std::function<void(const QString &)> &chosen) override;
+    void messageLater(QWidget *parent, const QString &text) override;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -23,4 +24,18 @@ public:
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
                                  const QString &filter, const QString &defaultSuffix) = 0;
+
+    // For a window that stays usable while a transfer waits (the traffic monitor): a dialog
+    // there must not hold the transfer until it closes. The save dialog returns at once and
+    // chosen(name) runs when the user accepts, never when the dialog is cancelled; the message
+    // returns without waiting for its OK. By default they are the plain ones above.
+    virtual void saveFileNameLater(QWidget *parent, const QString &title, const QString &dir,
+                                   const QString &filter, const QString &defaultSuffix,
+                                   const std::function<void(const QString &)> &chosen)
+    {
+        const QString name = saveFileName(parent, title, dir, filter, defaultSuffix);
+        if (!name.isEmpty())
+            chosen(name);
+    }
+    virtual void messageLater(QWidget *parent, const QString &text) { message(parent, text); }
 };

@@ -2,20 +2,11 @@
 
 #include "failure.h"
 #include "prompts.h"
+#include "recent_files.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-namespace {
-
-QString startFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
-}  // namespace
 
 void writeConfigFile(const QString &path, const ConfigRecord &record)
 {
@@ -37,12 +28,13 @@ ConfigRecord readConfigFile(const QString &path)
     return ConfigRecord::fromFile(file.read(ConfigRecord::kSize));
 }
 
-bool saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record, const WindowConfig &window)
+QString saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
+                   const WindowConfig &window)
 {
-    QString path =
-        prompts.saveFileName(parent, kSaveTitle, startFolder(), kConfigFilter, kDefaultSuffix);
+    QString path = prompts.saveFileName(parent, kSaveTitle, recentfiles::dialogFolder(),
+                                        kConfigFilter, kDefaultSuffix);
     if (path.isEmpty())
-        return false;
+        return QString();
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + kDefaultSuffix;
     try {
@@ -50,22 +42,33 @@ bool saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record, const W
         writeConfigFile(path, record);
     } catch (const Failure &f) {
         prompts.message(parent, f.description());
-        return false;
+        return QString();
     }
-    return true;
+    recentfiles::remember(path);
+    return path;
 }
 
 std::optional<WindowConfig> loadConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
-                                       const WindowConfig &current)
+                                       const WindowConfig &current, QString *chosen)
 {
-    const QString path = prompts.openFileName(parent, kLoadTitle, startFolder(), kConfigFilter);
+    const QString path =
+        prompts.openFileName(parent, kLoadTitle, recentfiles::dialogFolder(), kConfigFilter);
+    if (chosen)
+        *chosen = path;
     if (path.isEmpty())
         return std::nullopt;
+    return loadConfigFile(prompts, parent, record, current, path);
+}
+
+std::optional<WindowConfig> loadConfigFile(Prompts &prompts, QWidget *parent, ConfigRecord &record,
+                                           const WindowConfig &current, const QString &path)
+{
     try {
         record = readConfigFile(path);
     } catch (const Failure &f) {
         prompts.message(parent, f.description());
         return std::nullopt;
     }
+    recentfiles::remember(path);
     return record.spread(current);
 }

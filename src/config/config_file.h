@@ -8,7 +8,9 @@ class Prompts;
 class QWidget;
 
 // "Save config" and "Load config": the file dialogs, the record and the file. Every failure is
-// shown through the prompts; cancelling a dialog ends the action quietly.
+// shown through the prompts; cancelling a dialog ends the action quietly. The dialogs start in
+// the folder of the file last loaded or saved, and each file loaded or saved goes first in the
+// list of recent configurations.
 
 inline const QString kSaveTitle = QStringLiteral("Save PLC configuration");
 inline const QString kLoadTitle = QStringLiteral("Load PLC configuration");
@@ -17,14 +19,18 @@ inline const QString kConfigFilter =
 inline const QString kDefaultSuffix = QStringLiteral("rfp");
 
 // Asks for a file, gathers the window into the record and writes it. The file is replaced as a
-// whole or not at all. True when a file was written.
-bool saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
-                const WindowConfig &window);
+// whole or not at all. The file written; the empty text when none was.
+QString saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
+                   const WindowConfig &window);
 
 // Asks for a file and reads it; a file that fails the record's checks changes nothing. The
-// values for the window, or none when nothing is to change.
+// values for the window, or none when nothing is to change; *chosen names the file asked for.
 std::optional<WindowConfig> loadConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
-                                       const WindowConfig &current);
+                                       const WindowConfig &current, QString *chosen = nullptr);
+// The same for a file already named (a recent file, the command line, a file dropped on the
+// window): the checks and messages of "Load config" without its dialog.
+std::optional<WindowConfig> loadConfigFile(Prompts &prompts, QWidget *parent, ConfigRecord &record,
+                                           const WindowConfig &current, const QString &path);
 
 // The record written to path, replacing the file as a whole (a Failure when it cannot).
 void writeConfigFile(const QString &path, const ConfigRecord &record);

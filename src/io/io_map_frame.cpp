@@ -5,6 +5,7 @@
 #include "io_transfer.h"
 #include "link_action.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -20,7 +21,12 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
     m_view->setItemDelegateForColumn(
         iocol::Function,
         new IoChooserDelegate([this](int row, IoChoice choice) { choose(row, choice); }, this));
-    connect(m_view, &QAbstractItemView::clicked, this, &IoMapFrame::openChooser);
+    // On the press, as a drop-down list opens: the view's own click is not reported after some
+    // ways of closing the chooser (a choice made with the keyboard), and every click must open it.
+    connect(m_view, &QAbstractItemView::pressed, this, [this](const QModelIndex &cell) {
+        if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+            openChooser(cell);
+    });
 
     struct Button {
         QString caption;

@@ -4,6 +4,7 @@
 #include "exchange_text.h"
 #include "failure.h"
 #include "prompts.h"
+#include "recent_files.h"
 #include "traffic_model.h"
 
 #include <QHBoxLayout>
@@ -133,14 +134,15 @@ void TrafficMonitor::batchRows()
 
 void TrafficMonitor::saveAs()
 {
-    const QString path =
-        m_prompts.saveFileName(this, QStringLiteral("Save as"), QString(),
-                               QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
-    if (path.isEmpty())
-        return;
-    try {
-        csv::save(path, *m_model);
-    } catch (const Failure &f) {
-        m_prompts.message(this, f.description());
-    }
+    // The monitor stays usable while a transfer waits for the controller: its dialogs must
+    // not hold the transfer until they close. The rows are those shown when the name is given.
+    m_prompts.saveFileNameLater(this, QStringLiteral("Save as"), recentfiles::dialogFolder(),
+                                QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"),
+                                [this](const QString &path) {
+                                    try {
+                                        csv::save(path, *m_model);
+                                    } catch (const Failure &f) {
+                                        m_prompts.messageLater(this, f.description());
+                                    }
+                                });
 }

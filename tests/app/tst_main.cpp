@@ -406,7 +406,8 @@ void TestMain::menus_data()
     QTest::newRow("File") << "File"
                           << "&File"
                           << QStringList{"-New config", "Load config Ctrl+O", "Save config Ctrl+S",
-                                         "-Print",      "-Save app setting",  "Exit Ctrl+Q"};
+                                         "-Recent configurations", "-Print", "-Save app setting",
+                                         "Exit Ctrl+Q"};
     QTest::newRow("PLC") << "PLC"
                          << "PLC"
                          << QStringList{"Comm. setting",       "-Check config", "Search 1-wire",

@@ -1,14 +1,18 @@
+#include "command_line.h"
 #include "config_file.h"
 #include "config_record.h"
 #include "grid_view.h"
 #include "ini_file.h"
 #include "main_window.h"
 #include "one_wire_tab.h"
+#include "recent_files.h"
 #include "scripted_prompts.h"
 #include "uart_tab.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -71,6 +75,12 @@ private Q_SLOTS:
     void refusedFileChangesNothing_data();
     void refusedFileChangesNothing();
     void cancelEndsQuietly();
+    void startFolder_data();
+    void startFolder();
+    void recentConfigurations_data();
+    void recentConfigurations();
+    void namedFileLoadsAsLoadConfig_data();
+    void namedFileLoadsAsLoadConfig();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -199,7 +209,7 @@ void TestConfig::unstorableCellStopsTheSave()
     writeBytes(target, "old");
     ConfigRecord record;
     m_prompts.fileNames.enqueue(target);
-    QVERIFY(!saveConfig(m_prompts, nullptr, record, c));
+    QVERIFY(saveConfig(m_prompts, nullptr, record, c).isEmpty());
     QCOMPARE(m_prompts.messages(), QStringList{message});
     QCOMPARE(fileBytes(target), QByteArray("old"));
     QCOMPARE(record.bytes(), ConfigRecord().bytes());
@@ -213,7 +223,6 @@ void TestConfig::freshWindowSaves()
     QCOMPARE(m_prompts.messages(), QStringList());
     const auto &dialog = m_prompts.shown.at(0);
     QCOMPARE(dialog.title, QStringLiteral("Save PLC configuration"));
-    QCOMPARE(dialog.dir, QCoreApplication::applicationDirPath());
     QCOMPARE(dialog.filter,
              QStringLiteral("Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)"));
     QCOMPARE(dialog.suffix, QStringLiteral("rfp"));
@@ -326,6 +335,126 @@ void TestConfig::cancelEndsQuietly()
     QCOMPARE(m_prompts.shown.size(), 2);  // the two dialogs, no message
     QCOMPARE(recordOf(window->windowConfig()), recordOf(sample()));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+}
+
+void TestConfig::startFolder_data()
+{
+    // Folders below the test's own: "last", "program", "documents" exist, "gone" does not.
+    QTest::addColumn<QString>("last");  // empty: none kept yet
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<bool>("programWritable");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("the last folder") << "last"
+                                     << "documents" << false << "last";
+    QTest::newRow("last folder gone, no documents: home") << "gone"
+                                                          << "gone" << false << "home";
+    QTest::newRow("read-only program folder") << "program"
+                                              << "program" << false << "home";
+    QTest::newRow("writable program folder") << "program"
+                                             << "documents" << true << "program";
+}
+
+void TestConfig::startFolder()
+{
+    QFETCH(QString, last);
+    QFETCH(QString, documents);
+    QFETCH(bool, programWritable);
+    QFETCH(QString, start);
+    for (const char *name : {"last", "program", "documents", "home"})
+        QVERIFY(QDir(m_dir->path()).mkdir(QLatin1String(name)));
+    QCOMPARE(
+        recentfiles::startFolder({last.isEmpty() ? QString() : path(last), path("program") + "/",
+                                  programWritable, path(documents), path("home")}),
+        path(start));
+}
+
+void TestConfig::recentConfigurations_data()
+{
+    QTest::addColumn<QStringList>("used");  // "s" saved or "l" loaded, and the file's number
+    QTest::addColumn<QList<int>>("listed");
+    QTest::addColumn<bool>("lastGone");  // the last listed file is deleted before it is chosen
+    QTest::newRow("most recent first")
+        << QStringList{"s1", "s2", "l1"} << QList<int>{1, 2} << false;
+    QTest::newRow("the last eight")
+        << QStringList{"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "l2"}
+        << QList<int>{2, 9, 8, 7, 6, 5, 4, 3} << false;
+    QTest::newRow("a file gone") << QStringList{"s1", "s2"} << QList<int>{2, 1} << true;
+}
+
+void TestConfig::recentConfigurations()
+{
+    QFETCH(QStringList, used);
+    QFETCH(QList<int>, listed);
+    QFETCH(bool, lastGone);
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    const auto file = [this](int n) {
+        return path(QStringLiteral("sub/%1.vqc").arg(n));
+    };
+    auto window = newWindow();
+    for (const QString &use : used) {
+        m_prompts.fileNames.enqueue(file(use.mid(1).toInt()));
+        if (use.startsWith('s'))
+            window->saveConfig();
+        else
+            window->loadConfig();
+    }
+    QStringList expected;
+    for (int n : listed)
+        expected.append(file(n));
+    QCOMPARE(recentfiles::list(), expected);
+
+    // A new window lists them, starts its dialogs in their folder and loads one when chosen.
+    if (lastGone)
+        QVERIFY(QFile::remove(expected.last()));
+    m_prompts.clear();
+    auto again = newWindow();
+    again->loadConfig();
+    QCOMPARE(m_prompts.shown.at(0).dir, path("sub"));
+    auto *menu = again->findChild<QMenu *>("Recent_configurations");
+    QCOMPARE(menu->actions().size(), listed.size());
+    menu->actions().last()->trigger();
+    const QString gone = QStringLiteral(
+        "The configuration file %1 no longer exists. It has been "
+        "taken off the recent configurations.");
+    QCOMPARE(m_prompts.messages(),
+             lastGone ? QStringList{gone.arg(expected.last())} : QStringList());
+    if (lastGone)
+        QCOMPARE(recentfiles::list(), expected.mid(0, expected.size() - 1));  // taken off
+    else
+        QCOMPARE(recentfiles::list().at(0), expected.last());  // loaded, so first now
+}
+
+void TestConfig::namedFileLoadsAsLoadConfig_data()
+{
+    QTest::addColumn<QByteArray>("bytes");  // empty: no such file
+    QTest::newRow("a good file") << recordOf(sample());
+    QTest::newRow("a refused file") << recordOf(sample()).left(812);
+    QTest::newRow("no such file") << QByteArray();
+}
+
+void TestConfig::namedFileLoadsAsLoadConfig()
+{
+    QFETCH(QByteArray, bytes);
+    const QString file = path("named.VQC");
+    if (!bytes.isEmpty())
+        writeBytes(file, bytes);
+    // As main() takes it: the window opens with the file, no command runs.
+    QByteArray argument = file.toLocal8Bit();
+    char *argv[] = {const_cast<char *>("plc-config"), argument.data()};
+    QVERIFY(!isCommandLine(2, argv));
+    QCOMPARE(windowFileArgument({"plc-config", file}), file);
+
+    auto byDialog = newWindow();
+    m_prompts.fileNames.enqueue(file);
+    byDialog->loadConfig();
+    const QStringList messages = m_prompts.messages();
+    m_prompts.clear();
+    auto named = newWindow();
+    named->openConfigFile(file);
+    QCOMPARE(m_prompts.messages(), messages);
+    QCOMPARE(m_prompts.shown.size(), messages.size());  // no dialog
+    QCOMPARE(recordOf(named->windowConfig()), recordOf(byDialog->windowConfig()));
+    QCOMPARE(named->configRecord().bytes(), byDialog->configRecord().bytes());
 }
 
 QTEST_MAIN(TestConfig)

@@ -1,7 +1,8 @@
 #include "grid_model.h"
 #include "grid_view.h"
-#include "window_fixture.h"
+#include "settings_store.h"
 #include "test_helpers.h"
+#include "window_fixture.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -90,9 +91,15 @@ void TestDiagTabs::readButtons()
     if (!silent.isEmpty())
         m_w->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
 
+    // The table's widths as the window kept them when it last closed.
+    settingsfile::setWindowValue("Columns_" + grid, "50,140");
+    m_w->window.reset();
+    m_w->window = std::make_unique<Main>(m_w->prompts);
     auto *b = child<QPushButton>(m_w->window.get(), button);
     QCOMPARE(b->text(), caption);
     b->click();
+    const GridView *view = child<GridView>(m_w->window.get(), grid);
+    QCOMPARE((QList<int>{view->columnWidth(0), view->columnWidth(1)}), (QList<int>{50, 140}));
     QCOMPARE(m_w->prompts.messages(),
              silent.isEmpty() ? QStringList() : QStringList{"Answer timeout from PLC"});
     for (const QString name : {"MB_grid", "MB_grid2", "W1_grid"}) {

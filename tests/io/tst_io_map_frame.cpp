@@ -28,6 +28,8 @@ private Q_SLOTS:
     void chooserOpensOnlyOnFunctionCells_data();
     void chooserOpensOnlyOnFunctionCells();
     void choicesThroughTheChooser();
+    void clickAfterAChoiceOpensTheChooser_data();
+    void clickAfterAChoiceOpensTheChooser();
     void buttons();
 
 private:
@@ -211,6 +213,30 @@ void TestIoMapFrame::choicesThroughTheChooser()
     QCOMPARE(m_frame->state().IO_type, (PointBytes{1, 2, 1}));
     QCOMPARE(m_frame->table().currentGridRow(), 3);
     QCOMPARE(m_frame->table().currentGridCol(), 1);
+}
+
+void TestIoMapFrame::clickAfterAChoiceOpensTheChooser_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("chosen with the mouse") << false;
+    QTest::newRow("chosen with Alt+Down, Down and Enter") << true;
+}
+
+void TestIoMapFrame::clickAfterAChoiceOpensTheChooser()
+{
+    QFETCH(bool, keyboard);
+    if (keyboard) {
+        clickCell(1, 1);
+        QTest::keyClick(openChooser(), Qt::Key_Down, Qt::AltModifier);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), key);
+    } else {
+        choose(0, 1);
+    }
+    QTRY_VERIFY(!openChooser());
+    QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
+    clickCell(1, 1);
+    QVERIFY(openChooser());
 }
 
 void TestIoMapFrame::buttons()

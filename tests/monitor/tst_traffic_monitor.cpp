@@ -1,14 +1,17 @@
 #include "com_setting.h"
 #include "csv_file.h"
+#include "dialog_prompts.h"
 #include "exchange_feed.h"
 #include "link_action.h"
-#include "window_fixture.h"
 #include "traffic_model.h"
 #include "traffic_monitor.h"
 #include "transfer_steps.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void showsEveryLinkAndSavesTheShownRows();
     void followsTheEndUnlessScrolledUp_data();
     void followsTheEndUnlessScrolledUp();
+    void saveAsLeavesATransferGoing();
 
 private:
     std::unique_ptr<WindowFixture> m_w;
@@ -131,6 +135,38 @@ void TestTrafficMonitor::followsTheEndUnlessScrolledUp()
     QCOMPARE(monitor.model().rowCount(), qMin(before + after, TrafficModel::kDefaultCapacity));
     QVERIFY(scroll->maximum() > 0);
     QCOMPARE(scroll->value(), rowOnTop < 0 ? scroll->maximum() : rowOnTop);
+}
+
+void TestTrafficMonitor::saveAsLeavesATransferGoing()
+{
+    DialogPrompts dialogs;  // the real dialog: a scripted one would not wait at all
+    auto *monitor = new TrafficMonitor(dialogs, m_w->window.get());
+    monitor->show();
+    // A dialog that held the transfer is closed here, so the test ends either way.
+    QTimer::singleShot(5000, monitor, [] { QApplication::activeModalWidget()->close(); });
+    // "Save as..." pressed while "Upload from PLC" reads the three ports.
+    QMetaObject::Connection once =
+        connect(&ExchangeFeed::instance(), &ExchangeFeed::finished, monitor, [&once, monitor] {
+            disconnect(once);
+            monitor->saveAs();
+        });
+    QElapsedTimer upload;
+    upload.start();
+    m_w->window->uploadFromPlc();
+    QVERIFY2(upload.elapsed() < 4000, "the upload waited for the dialog");
+    QCOMPARE(m_w->prompts.messages(), QStringList());
+
+    auto *dialog = monitor->findChild<QFileDialog *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QTRY_VERIFY(monitor->model().rowCount() > 2);  // rows join the table as it repaints
+    const QString file = m_w->sim.settingsFile() + QStringLiteral(".csv");
+    dialog->setDirectory(QFileInfo(file).path());
+    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+        ->setText(QFileInfo(file).fileName());
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), csv::table(monitor->model()));  // the whole upload, then saved
 }
 
 QTEST_MAIN(TestTrafficMonitor)

@@ -48,6 +48,7 @@ QStringList installedFiles(const QString &prefix)
         QStringLiteral(PLC_PRIVATE_LIBDIR "/update/update"),
         QStringLiteral("share/applications/plc-config.desktop"),
         QStringLiteral("share/icons/hicolor/scalable/apps/plc-config.svg"),
+        QStringLiteral("share/mime/packages/plc-config.xml"),
     };
     QStringList paths;
     for (const QString &file : files)
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void initTestCase();
     void installedProgram_data();
     void installedProgram();
+    void desktopEntryAndMimeType();
     void debianPackage();
 
 private:
@@ -168,6 +170,33 @@ void TestInstall::installedProgram()
         QCOMPARE(fileBytes(ownFile()), ownAfter);
     else
         QCOMPARE(fileBytes(beside.fileName()), kBesideFile);
+}
+
+void TestInstall::desktopEntryAndMimeType()
+{
+    const QString entry =
+        m_prefix.filePath(QStringLiteral("share/applications/plc-config.desktop"));
+    const QString mime = m_prefix.filePath(QStringLiteral("share/mime/packages/plc-config.xml"));
+    const QByteArray entryText = fileBytes(entry);
+    QVERIFY(entryText.contains("\nExec=plc-config %f\n"));
+    QVERIFY(entryText.contains("\nMimeType=application/x-plc-config;\n"));
+    QVERIFY(fileBytes(mime).contains("<mime-type type=\"application/x-plc-config\">"));
+    if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
+        const Outcome valid = run(QStringLiteral("desktop-file-validate"), {entry});
+        QVERIFY2(valid.exitCode == 0 && valid.out.isEmpty(), qPrintable(valid.out));
+    }
+    // The desktop's own tool reads the file as installing the package does.
+    if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
+        QSKIP("update-mime-database is missing (shared-mime-info)");
+    QTemporaryDir database;
+    QVERIFY(QDir(database.path()).mkdir(QStringLiteral("packages")));
+    QVERIFY(QFile::copy(mime, database.filePath(QStringLiteral("packages/plc-config.xml"))));
+    const Outcome update = run(QStringLiteral("update-mime-database"), {database.path()});
+    QVERIFY2(update.exitCode == 0, qPrintable(update.errors));
+    const QByteArray globs = fileBytes(database.filePath(QStringLiteral("globs2")));
+    QVERIFY2(globs.contains("application/x-plc-config:*.vqc\n") &&
+                 globs.contains("application/x-plc-config:*.rfp\n"),
+             globs.constData());
 }
 
 void TestInstall::debianPackage()
