@@ -92,6 +92,22 @@ QString droppedFile(const QMimeData *data)
     return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
+// A CSV entry ("exportCsv" or "importCsv") of the table the current tab shows; none when the
+// tab shows no table that has one (a port whose mode hides its table shows none).
+QAction *currentTableAction(const QTabWidget &tabs, const QString &name)
+{
+    const QWidget *tab = tabs.currentWidget();
+    if (!tab)
+        return nullptr;
+    const QList<QAction *> actions = tab->findChildren<QAction *>(name);
+    for (QAction *action : actions) {
+        const auto *frame = qobject_cast<const QWidget *>(action->parent());
+        if (frame && frame->isVisibleTo(tab))
+            return action;
+    }
+    return nullptr;
+}
+
 QStringList resizableTableNames(const QWidget &window)
 {
     QStringList names;
@@ -219,9 +235,42 @@ void Main::buildMenus()
     connect(upload, &QAction::triggered, this, &Main::uploadFromPlc);
     connect(monitor, &QAction::triggered, this, [this] { openTrafficMonitor(); });
 
+    buildTableMenu();
+
     QMenu *about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About"));
     about->menuAction()->setEnabled(false);
+}
+
+void Main::buildTableMenu()
+{
+    // The tables' own context-menu entries, reachable from the keyboard too.
+    QMenu *table = menuBar()->addMenu(QStringLiteral("&Table"));
+    table->setObjectName(QStringLiteral("Table"));
+    struct Entry {
+        const char *caption;
+        const char *name;
+        const char *tableAction;
+    };
+    const Entry entries[] = {{"Export CSV...", "Export_CSV", "exportCsv"},
+                             {"Import CSV...", "Import_CSV", "importCsv"}};
+    for (const Entry &entry : entries) {
+        QAction *action = table->addAction(QLatin1String(entry.caption));
+        action->setObjectName(QLatin1String(entry.name));
+        const QString tableAction = QLatin1String(entry.tableAction);
+        connect(action, &QAction::triggered, this, [this, tableAction] {
+            if (QAction *onTable = currentTableAction(*m_tabs, tableAction))
+                onTable->trigger();
+        });
+    }
+    const auto enable = [this, table] {
+        const QList<QAction *> actions = table->actions();
+        for (QAction *action : actions)
+            action->setEnabled(currentTableAction(*m_tabs, QStringLiteral("exportCsv")));
+    };
+    connect(table, &QMenu::aboutToShow, this, enable);
+    connect(m_tabs, &QTabWidget::currentChanged, this, enable);
+    enable();
 }
 
 void Main::startUp()

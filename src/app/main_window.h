@@ -95,6 +95,8 @@ protected:
 private:
     void buildTabs();
     void buildMenus();
+    // "Table": CSV export and import of the current tab's table.
+    void buildTableMenu();
     void startUp();
     void installTableHook();
     void removeTableHook();

@@ -37,6 +37,12 @@ QString GridModel::heading(int col) const
     return text(0, col);
 }
 
+void GridModel::setHeadingToolTips(const QStringList &tips)
+{
+    m_headingTips = tips;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
+}
+
 void GridModel::setRows(int rows)
 {
     rows = qMax(1, rows);
@@ -167,6 +173,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return heading(section);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_alignment.value(section));
+    if (role == Qt::ToolTipRole && section < m_headingTips.size())
+        return m_headingTips.at(section);
     return QVariant();
 }
 

@@ -20,6 +20,9 @@ public:
     // Splits the heading line at "|", keeping every piece exactly, and takes as many columns.
     void setHeadingLine(const QString &line);
     QString heading(int col) const;
+    // What each column heading says when the mouse rests on it: the limits its cells must
+    // keep. A new heading line leaves them as they are.
+    void setHeadingToolTips(const QStringList &tips);
 
     int rows() const { return int(m_cells.size()); }
     int cols() const { return m_cols; }
@@ -63,4 +66,5 @@ private:
     int m_cols;
     QList<QStringList> m_cells;
     QList<Qt::Alignment> m_alignment;
+    QStringList m_headingTips;
 };

@@ -90,8 +90,14 @@ void GridView::fitWidthToColumns()
 {
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
     for (int col = 0; col < m_model.columnCount(); ++col) {
-        width += std::max(
-            {columnWidth(col), horizontalHeader()->sectionSizeHint(col), sizeHintForColumn(col)});
+        const int heading = horizontalHeader()->sectionSizeHint(col);
+        // A shared column's width is its share of the view as it stands, and its cells are
+        // short: counting either would let the view, and the window with it, grow each time
+        // the headings are set again or a longer text arrives.
+        if (horizontalHeader()->sectionResizeMode(col) == QHeaderView::Stretch)
+            width += heading;
+        else
+            width += std::max({columnWidth(col), heading, sizeHintForColumn(col)});
     }
     setMinimumWidth(width);
 }

@@ -28,7 +28,7 @@ public:
     void setCentredHeadingLine(const QString &line);
 
     // Keeps the view at least as wide as its columns' headings and contents, so no column
-    // starts out cut off.
+    // starts out cut off; columns that share the view's width count their headings only.
     void fitWidthToColumns();
     // All columns share the view's width (a table whose columns are alike); by default the
     // columns keep their width, the user may resize them, and the last one takes the rest.

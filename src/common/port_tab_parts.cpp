@@ -59,6 +59,10 @@ QVBoxLayout *addPortColumn(QWidget &tab)
 
 void addTableFrame(QWidget &tab, QWidget *tableFrame)
 {
+    // A mode that hides the table keeps its room, so showing it again never widens the window.
+    QSizePolicy policy = tableFrame->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    tableFrame->setSizePolicy(policy);
     auto *layout = qobject_cast<QHBoxLayout *>(tab.layout());
     layout->addWidget(tableFrame, 1);
     layout->addStretch(0);  // keeps the left column in place while the table frame is hidden

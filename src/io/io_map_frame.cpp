@@ -4,6 +4,7 @@
 #include "io_chooser.h"
 #include "io_transfer.h"
 #include "link_action.h"
+#include "memory_map.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -38,12 +39,12 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
         {QStringLiteral("New IO config"), QStringLiteral("Command12"),
          &IoMapFrame::newIoConfigClicked, QString()},
         {QStringLiteral("Upload from PLC"), QStringLiteral("Command13"), &IoMapFrame::uploadClicked,
-         QStringLiteral("Reads the inputs and outputs (I/O map block at 2000) from the "
-                        "controller")},
+         QStringLiteral("Reads the inputs and outputs (I/O map block, %1) from the controller")
+             .arg(plcmem::shown(plcmem::kIoBlock))},
         {QStringLiteral("Download to PLC"), QStringLiteral("Command14"),
          &IoMapFrame::downloadClicked,
-         QStringLiteral("Writes the inputs and outputs (I/O map block at 2000) into the "
-                        "controller")},
+         QStringLiteral("Writes the inputs and outputs (I/O map block, %1) into the controller")
+             .arg(plcmem::shown(plcmem::kIoBlock))},
     };
     auto *column = new QVBoxLayout;
     for (const Button &button : buttons) {

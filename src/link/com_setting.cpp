@@ -1,6 +1,7 @@
 #include "com_setting.h"
 
 #include "connection_test.h"
+#include "contrast.h"
 #include "ini_file.h"
 #include "port_detection.h"
 #include "prompts.h"
@@ -12,6 +13,8 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,6 +28,22 @@ QStringList portNames()
     return names;
 }
 
+// The colour a missing device is named in, before it is made readable on the background.
+const QColor kAbsentColour(0xC0, 0x00, 0x00);
+
+// The mark beside a port in the list: a filled dot when its device is present, a ring when not.
+QIcon presenceIcon(bool present, const QColor &colour)
+{
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.5));
+    painter.setBrush(present ? QBrush(colour) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(QRectF(2, 2, 8, 8));
+    return QIcon(pixmap);
+}
+
 }  // namespace
 
 Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget *parent)
@@ -34,14 +53,14 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    auto *detect = new QPushButton(QStringLiteral("Detect..."), this);
-    detect->setObjectName(QStringLiteral("detectButton"));
-    detect->setAutoDefault(false);
+    m_detect = new QPushButton(QStringLiteral("Detect..."), this);
+    m_detect->setObjectName(QStringLiteral("detectButton"));
+    m_detect->setAutoDefault(false);
     m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("Port_num"), std::nullopt,
-                     portNames(), detect);
+                     portNames(), m_detect);
+    markPorts();
     m_device = new QLabel(this);
     m_device->setObjectName(QStringLiteral("portDevice"));
-    m_device->setEnabled(false);  // drawn dimmed: a hint, not a setting
     m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QString(), m_device);
     using settingsfile::LineList;
@@ -64,7 +83,7 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
     ok->setDefault(true);
     connect(test, &QPushButton::clicked, this, &Com_setting::testConnection);
     connect(ok, &QPushButton::clicked, this, &Com_setting::storeAndClose);
-    connect(detect, &QPushButton::clicked, this, &Com_setting::detectPorts);
+    connect(m_detect, &QPushButton::clicked, this, &Com_setting::detectPorts);
     connect(m_port, &QComboBox::currentIndexChanged, this, &Com_setting::showPortDevice);
     showPortDevice();
 
@@ -114,7 +133,36 @@ QComboBox *Com_setting::addList(QFormLayout *form, const QString &label, const Q
 
 void Com_setting::showPortDevice()
 {
-    m_device->setText(deviceLine(m_port->currentIndex() + 1));
+    const int number = m_port->currentIndex() + 1;
+    m_device->setText(deviceLine(number));
+    // A missing device is named in a warning colour, still readable on the dialog's background.
+    QPalette shown = palette();
+    if (!devicePresent(settingsfile::portDevice(number))) {
+        shown.setColor(QPalette::WindowText,
+                       readableOn(kAbsentColour, palette().color(QPalette::Window)));
+    }
+    m_device->setPalette(shown);
+#ifdef Q_OS_WIN
+    m_detect->setToolTip(QStringLiteral("Selects the serial port you choose from the system's"));
+#else
+    m_detect->setToolTip(QStringLiteral("Maps COM%1 to the device you choose from the system's "
+                                        "serial ports ([PORTS] in the settings file)")
+                             .arg(number));
+#endif
+}
+
+void Com_setting::markPorts()
+{
+    const QColor text = palette().color(QPalette::WindowText);
+    const QColor absent = readableOn(kAbsentColour, palette().color(QPalette::Base));
+    for (int i = 0; i < m_port->count(); ++i) {
+        const PortMarks marks = portMarks(i + 1);
+        m_port->setItemData(i, marks.text(), Qt::ToolTipRole);
+        m_port->setItemIcon(i, presenceIcon(marks.present, marks.present ? text : absent));
+        QFont font = m_port->font();
+        font.setBold(marks.mapped);  // a port [PORTS] maps stands out
+        m_port->setItemData(i, font, Qt::FontRole);
+    }
 }
 
 void Com_setting::detectPorts()
@@ -133,6 +181,7 @@ void Com_setting::detectPorts()
         return;
     }
     m_port->setCurrentIndex(number - 1);
+    markPorts();
     showPortDevice();  // the same number may now have another device
 }
 

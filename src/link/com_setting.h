@@ -13,6 +13,7 @@ class Prompts;
 class QComboBox;
 class QFormLayout;
 class QLabel;
+class QPushButton;
 
 // The "COM-port setting" dialog: chooses the port and its line settings, stores them with
 // "OK", and tests with its own port whether a controller answers on the selected settings.
@@ -58,6 +59,8 @@ private:
     LineSettings selectedLineSettings() const;
     QString probeSelected();
     void showPortDevice();
+    // The port list's marks: which ports [PORTS] maps and whose devices are present.
+    void markPorts();
 
     Prompts &m_prompts;
     std::function<void()> m_stored;
@@ -66,5 +69,6 @@ private:
     QList<StoredList> m_lists;  // in the order "OK" writes them
     QComboBox *m_port = nullptr;
     QLabel *m_device = nullptr;
+    QPushButton *m_detect = nullptr;
     std::function<QList<SystemPort>()> m_lister = systemPorts;
 };

@@ -40,4 +40,14 @@ inline QString text(const Area &area)
     return text(area.address);
 }
 
+// An address as tool tips tell it to the user: "address 2008 (hex)".
+inline QString shown(int address)
+{
+    return QStringLiteral("address %1 (hex)").arg(QString::number(address, 16).toUpper());
+}
+inline QString shown(const Area &area)
+{
+    return shown(area.address);
+}
+
 }  // namespace plcmem

@@ -63,6 +63,20 @@ QString deviceLine(int number)
     return QStringLiteral("Device: ") + device + absent;
 }
 
+QString PortMarks::text() const
+{
+    return QStringLiteral("COM%1 \u2192 %2: %3, %4")
+        .arg(QString::number(number), device,
+             mapped ? QStringLiteral("mapped in [PORTS]") : QStringLiteral("not in [PORTS]"),
+             present ? QStringLiteral("present") : QStringLiteral("not present"));
+}
+
+PortMarks portMarks(int number)
+{
+    const QString device = settingsfile::portDevice(number);
+    return {number, device, settingsfile::portMapped(number), devicePresent(device)};
+}
+
 int adoptDetectedPort(int number, const SystemPort &port)
 {
 #ifdef Q_OS_WIN

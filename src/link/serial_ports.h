@@ -28,6 +28,18 @@ bool devicePresent(const QString &device);
 // device when it does not exist.
 QString deviceLine(int number);
 
+// What the COM-port list tells about port number n beside its name: the device, whether
+// [PORTS] maps it there, and whether it is present, as in
+// "COM2 → /dev/ttyUSB0: mapped in [PORTS], present".
+struct PortMarks {
+    int number = 0;
+    QString device;
+    bool mapped = false;
+    bool present = false;
+    QString text() const;
+};
+PortMarks portMarks(int number);
+
 // Makes a detected port the device of port number n, and gives the number to select. On
 // Windows a port is known by its own name, so the detected COMm itself is selected (0 when it
 // lies outside COM1 to COM10). Elsewhere [PORTS] of the settings file maps COMn to the device,

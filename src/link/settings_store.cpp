@@ -107,6 +107,16 @@ QString portDevice(int number)
 #endif
 }
 
+bool portMapped(int number)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(number);
+    return false;
+#else
+    return number >= 1 && !read(kPorts, QStringLiteral("COM%1").arg(number), QString()).isEmpty();
+#endif
+}
+
 void mapPort(int number, const QString &device)
 {
     write(kPorts, QStringLiteral("COM%1").arg(number), device);

@@ -37,6 +37,8 @@ void setAppListIndex(LineList list, int index);
 // there is one, else /dev/ttyS<n-1>. The empty text for n < 1.
 QString portDevice(int number);
 void mapPort(int number, const QString &device);
+// [PORTS]: whether the file names a device for port number n (never on Windows).
+bool portMapped(int number);
 
 // The stored port number, the device behind it and the stored line settings.
 PortSetup storedPort();

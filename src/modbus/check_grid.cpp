@@ -2,6 +2,7 @@
 
 #include "hex_text.h"
 #include "port_word.h"
+#include "range_text.h"
 #include "request_record.h"
 
 namespace {
@@ -19,7 +20,7 @@ constexpr ClassLimits kRegisterRead{248, 125, 7999, 7999};
 constexpr ClassLimits kRegisterWrite{248, 123, 7999, 7999};
 
 // The record keeps 12 bits of timeout; more would run into the function code.
-constexpr int kMaxTimeout = 4095;
+constexpr NumberRange kTimeout{1, 4095};
 
 const ClassLimits *limitsOf(int function)
 {
@@ -56,7 +57,7 @@ int faultOf(const ModbusRequest &r)
         return 2;
     if (r.masterAddress < 0 || qint64(r.masterAddress) + r.count > limits->masterEnd)
         return 3;
-    if (!within(r.timeout, 1, kMaxTimeout))
+    if (!kTimeout.contains(r.timeout))
         return 5;
     return -1;
 }
@@ -91,6 +92,50 @@ QString gridFaultMessage(const GridFault &fault)
            QStringLiteral(" - row %1\r\nColumn [%2]")
                .arg(fault.row)
                .arg(requestColumnName(requestcol::Address + fault.code));
+}
+
+QString requestColumnLimits(int col)
+{
+    using namespace requestcol;
+    // Every class allows the same slave addresses.
+    static_assert(kCoils.address == kRegisterRead.address &&
+                  kCoils.address == kRegisterWrite.address);
+    static_assert(kRegisterRead.slaveEnd == kRegisterWrite.slaveEnd &&
+                  kRegisterRead.masterEnd == kRegisterWrite.masterEnd);
+    const auto sumLimit = [](const QString &start, int coilEnd, int registerEnd) {
+        return QStringLiteral("%1 + Num word: up to %2 for coils, %3 for registers")
+            .arg(start)
+            .arg(coilEnd)
+            .arg(registerEnd);
+    };
+    switch (col) {
+        case Slot:
+            return QStringLiteral("up to %1 requests").arg(kMaxRequests);
+        case Address:
+            return NumberRange{0, kCoils.address}.text();
+        case NumWord:
+            return QStringLiteral("%1 coils, %2 registers read, %3 registers written")
+                .arg(NumberRange{0, kCoils.count}.text(),
+                     NumberRange{0, kRegisterRead.count}.text(),
+                     NumberRange{0, kRegisterWrite.count}.text());
+        case AddressSlave:
+            return sumLimit(QStringLiteral("Address slave"), kCoils.slaveEnd,
+                            kRegisterRead.slaveEnd);
+        case AddressMaster:
+            return sumLimit(QStringLiteral("Address master"), kCoils.masterEnd,
+                            kRegisterRead.masterEnd);
+        case Function: {
+            QStringList entries;
+            for (int i = 0; i < functionEntries().size(); ++i)
+                entries.append(QStringLiteral("%1 %2").arg(i).arg(functionEntries().at(i)));
+            return NumberRange{0, functionEntries().size() - 1}.text() + QStringLiteral(": ") +
+                   entries.join(QStringLiteral(", "));
+        }
+        case Timeout:
+            return kTimeout.text(QStringLiteral("ms"));
+        default:
+            return QString();
+    }
 }
 
 namespace {

@@ -23,13 +23,13 @@ constexpr int kTableReadTimeout = 650;
 const QString kPortWordArea = QStringLiteral("port word");
 
 // A number from a box of the slave frame, or the check's refusal.
-Result<int> checkedBox(const QString &text, qint64 low, qint64 high, const QString &notDigits,
+Result<int> checkedBox(const QString &text, const NumberRange &range, const QString &notDigits,
                        const QString &outOfRange)
 {
     const auto value = hextext::wholeNumber(text);
     if (!value)
         return {Outcome::stopped(notDigits, kConfigErrorTitle), 0};
-    if (*value < low || *value > high)
+    if (!range.contains(*value))
         return {Outcome::stopped(outOfRange, kConfigErrorTitle), 0};
     return {Outcome(), int(*value)};
 }
@@ -37,15 +37,15 @@ Result<int> checkedBox(const QString &text, qint64 low, qint64 high, const QStri
 // The slave's own Modbus address from the "MB address" box.
 Result<int> slaveAddress(const QString &text)
 {
-    return checkedBox(text, 1, 247, QStringLiteral("Please, use only digit n the address field "),
+    return checkedBox(text, kSlaveAddressRange,
+                      QStringLiteral("Please, use only digit n the address field "),
                       QStringLiteral("Please, use valid range - address range from 1 to 247 "));
 }
 
 Result<int> slaveTimeout(const QString &text)
 {
-    const QString range =
-        QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
-    return checkedBox(text, 0, 32767, range, range);
+    const QString range = QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
+    return checkedBox(text, kSlaveTimeoutRange, range, range);
 }
 
 void applyLineSettings(const PortWordFields &word, PortSettings &settings)

@@ -2,6 +2,7 @@
 
 #include "outcome.h"
 #include "port_word.h"
+#include "range_text.h"
 #include "request_record.h"
 #include "uart_state.h"
 
@@ -39,6 +40,10 @@ Result<PortConfigUpload> uploadPortConfig(TransferContext &ctx, const UartPort &
 // parity (kept when the word names none) and the slave address. A word that names no mode
 // changes nothing. True when the request table is to take the upload's requests (a master).
 bool applyPortUpload(const PortConfigUpload &upload, PortSettings &settings);
+
+// What the slave-settings download demands of the "MB address" and "Timeout,[msec]" boxes.
+constexpr NumberRange kSlaveAddressRange{1, 247};
+constexpr NumberRange kSlaveTimeoutRange{0, 32767};
 
 // The UART 2 slave-settings "Download": asks, checks the address (1 to 247) and the timeout
 // (0 to 32767), then writes a slave-mode port word whatever mode is selected, and the slave

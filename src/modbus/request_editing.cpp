@@ -2,6 +2,7 @@
 
 #include "grid_model.h"
 #include "hex_text.h"
+#include "range_text.h"
 #include "uart_port.h"
 
 namespace {
@@ -66,8 +67,16 @@ RequestFields fieldsOfRow(const GridModel &grid, int row, bool continueRun)
 struct FieldRule {
     QString RequestFields::*field;
     int ModbusRequest::*member;
-    int low;
-    int high;
+    NumberRange range;
+};
+
+// The record holds 12 bits of timeout; more would overwrite the function code.
+const FieldRule kFieldRules[] = {
+    {&RequestFields::address, &ModbusRequest::address, {1, 254}},
+    {&RequestFields::slaveStart, &ModbusRequest::slaveStart, {0, 32767}},
+    {&RequestFields::count, &ModbusRequest::count, {1, 254}},
+    {&RequestFields::masterAddress, &ModbusRequest::masterAddress, {0, 32767}},
+    {&RequestFields::timeout, &ModbusRequest::timeout, {1, 4095}},
 };
 
 }  // namespace
@@ -86,24 +95,29 @@ DialogPreset requestDialogPreset(const GridModel &grid, int currentRow, DialogMo
 
 FieldsCheck checkRequestFields(const RequestFields &fields)
 {
-    // The record holds 12 bits of timeout; more would overwrite the function code.
-    static const FieldRule rules[] = {
-        {&RequestFields::address, &ModbusRequest::address, 1, 254},
-        {&RequestFields::slaveStart, &ModbusRequest::slaveStart, 0, 32767},
-        {&RequestFields::count, &ModbusRequest::count, 1, 254},
-        {&RequestFields::masterAddress, &ModbusRequest::masterAddress, 0, 32767},
-        {&RequestFields::timeout, &ModbusRequest::timeout, 1, 4095},
-    };
     ModbusRequest request;
     request.function = fields.function;
-    for (const FieldRule &rule : rules) {
+    for (const FieldRule &rule : kFieldRules) {
         const QString &text = fields.*rule.field;
         const auto value = hextext::wholeNumber(text);
-        if (!value || *value < rule.low || *value > rule.high)
+        if (!value || !rule.range.contains(*value))
             return {std::nullopt, QStringLiteral("You put wrong value  ") + text};
         request.*rule.member = int(*value);
     }
     return {request, QString()};
+}
+
+QString requestFieldLimits(QString RequestFields::*field)
+{
+    if (field == &RequestFields::slaveNumber)
+        return QStringLiteral("the request's row in the table");
+    for (const FieldRule &rule : kFieldRules) {
+        if (rule.field == field) {
+            const bool timeout = field == &RequestFields::timeout;
+            return rule.range.text(timeout ? QStringLiteral("ms") : QString());
+        }
+    }
+    return QString();
 }
 
 int Update_grid(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request)

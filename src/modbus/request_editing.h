@@ -41,6 +41,10 @@ struct FieldsCheck {
 };
 FieldsCheck checkRequestFields(const RequestFields &fields);
 
+// What "OK" demands of a text field, as its tool tip says it ("1–4095 ms" for the timeout); for
+// the slot number, which the dialog does not take, where it comes from.
+QString requestFieldLimits(QString RequestFields::*field);
+
 inline const QString kDataErrorTitle = QStringLiteral("Error in data");
 
 // Stores the dialog record into the table. Add: the entry row becomes the new request, a new

@@ -47,6 +47,7 @@ Slave::Slave(const UartPort &port, Prompts &prompts, const RequestFields &preset
         const TextField &field = kTextFields[i];
         m_boxes[i] = new QLineEdit(preset.*field.text);
         m_boxes[i]->setObjectName(QLatin1String(field.name));
+        m_boxes[i]->setToolTip(requestFieldLimits(field.text));
         form->addRow(QLatin1String(field.label), m_boxes[i]);
     }
     // The slot follows from the row; a number typed here would be ignored.
@@ -57,6 +58,9 @@ Slave::Slave(const UartPort &port, Prompts &prompts, const RequestFields &preset
     m_function->addItems(functionEntries());
     m_function->setCurrentIndex(preset.function);
     form->insertRow(kFunctionRow, QStringLiteral("Function type"), m_function);
+    // Tab goes down the form as it reads; the list, made last, would otherwise come last.
+    QWidget::setTabOrder(m_boxes[kFunctionRow - 1], m_function);
+    QWidget::setTabOrder(m_function, m_boxes[kFunctionRow]);
 
     auto *buttons = new QDialogButtonBox;
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

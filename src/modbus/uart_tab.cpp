@@ -5,6 +5,7 @@
 #include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
+#include "memory_map.h"
 #include "option_group.h"
 #include "port_transfer.h"
 #include "prompts.h"
@@ -50,13 +51,11 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     left->addWidget(buildModeOptions());
     left->addWidget(buildGeneralFrame());
     left->addWidget(buildSlaveFrame());
-    const QString table = QString::number(port.tableBase, 16).toUpper();
-    const QString portWord = QString::number(port.portWordAddress, 16).toUpper();
     left->addLayout(buttonRow({
         {QStringLiteral("Write to PLC"), port.writeButton, &UartTab::writeClicked,
-         QStringLiteral("Writes the mode and line settings (port word at %1) and, for a master, "
+         QStringLiteral("Writes the mode and line settings (port word, %1) and, for a master, "
                         "the request table (from %2) into the controller")
-             .arg(portWord, table)},
+             .arg(plcmem::shown(port.portWordAddress), plcmem::shown(port.tableBase))},
         {QStringLiteral("Upload from PLC"), port.uploadButton, &UartTab::uploadFromPlc,
          QStringLiteral("Reads the mode, the line settings and the slave address or request "
                         "table of %1 from the controller")
@@ -85,12 +84,12 @@ QGroupBox *UartTab::buildGeneralFrame()
           {m_port.bitList, {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}},
           {m_port.stopList, {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}}}});
     if (m_port.hasSlaveTransfer) {
-        const auto hex = [](int address) { return QString::number(address, 16).toUpper(); };
         m_general->form().addRow(buttonRow({
             {QStringLiteral("Download"), m_port.slaveDownloadButton, &UartTab::slaveDownloadClicked,
-             QStringLiteral("Writes the slave address and line settings (port word at %1) and "
-                            "the slave timeout (at %2) into the controller")
-                 .arg(hex(m_port.portWordAddress), hex(m_port.slaveTimeoutAddress))},
+             QStringLiteral("Writes the slave address and line settings (port word, %1) and "
+                            "the slave timeout (%2) into the controller")
+                 .arg(plcmem::shown(m_port.portWordAddress),
+                      plcmem::shown(m_port.slaveTimeoutAddress))},
             {QStringLiteral("Upload"), m_port.slaveUploadButton, &UartTab::slaveUploadClicked,
              QStringLiteral("Reads the slave address, line settings and slave timeout from the "
                             "controller")},
@@ -120,6 +119,8 @@ QGroupBox *UartTab::buildSlaveFrame()
         addBox(form, QStringLiteral("MB address"), m_port.addressBox, m_port.initialAddress);
     m_timeout =
         addBox(form, QStringLiteral("Timeout,[msec]"), m_port.timeoutBox, QStringLiteral("2"));
+    m_address->setToolTip(kSlaveAddressRange.text());
+    m_timeout->setToolTip(kSlaveTimeoutRange.text(QStringLiteral("ms")));
     return m_slaveFrame;
 }
 
@@ -130,6 +131,10 @@ QGroupBox *UartTab::buildMasterFrame()
     m_masterFrame = master;
     m_requestView = &master->view();
     m_requestView->shareWidthAmongColumns();
+    QStringList tips;
+    for (int col = 0; col < requestcol::Count; ++col)
+        tips.append(requestColumnLimits(col));
+    m_requests.setHeadingToolTips(tips);
     connect(master->addButton(QStringLiteral("Add slave"), m_port.addButton), &QPushButton::clicked,
             this, &UartTab::addClicked);
     connect(master->addButton(QStringLiteral("Modify slave"), m_port.modifyButton),

@@ -24,7 +24,7 @@ bool Check_hex_byte(const QString &text)
 bool registerFits(const QString &text)
 {
     const auto value = hextext::wholeNumber(text);
-    return value && *value >= 0 && *value <= kMaxSensorRegister;
+    return value && kSensorRegisters.contains(*value);
 }
 
 }  // namespace
@@ -55,6 +55,17 @@ QString sensorFaultMessage(const SensorFault &fault)
     return start + QStringLiteral(" in the addresing data - row %1\r\nColumn Byte %2")
                        .arg(fault.row)
                        .arg(fault.code);
+}
+
+QString sensorColumnLimits(int col)
+{
+    if (col == sensorcol::Num)
+        return QStringLiteral("up to %1 sensors").arg(kMaxSensors);
+    if (col >= sensorcol::Byte0 && col < sensorcol::Byte0 + kRomBytes)
+        return QStringLiteral("two hexadecimal digits");
+    if (col == sensorcol::Register)
+        return QStringLiteral("Dxxxx register, a whole number %1").arg(kSensorRegisters.text());
+    return QString();
 }
 
 const CsvTable &sensorCsvTable()

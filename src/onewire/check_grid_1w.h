@@ -1,6 +1,7 @@
 #pragma once
 
 #include "csv_table.h"
+#include "range_text.h"
 #include "sensor_record.h"
 
 #include <QList>
@@ -17,14 +18,18 @@ struct SensorFault {
 
 inline const QString kSensorErrorTitle = QStringLiteral("Error in configuration");
 
-// The highest register a sensor may fill: its value takes two registers below 7999.
-constexpr int kMaxSensorRegister = 7997;
+// The registers a sensor may fill: its value takes two registers below 7999.
+constexpr NumberRange kSensorRegisters{0, 7997};
 
 // Checks the sensors of a table before any download, whatever the mode: the first fault, or none.
 std::optional<SensorFault> Check_grid_1w(const QList<SensorCells> &sensors);
 
 // What the download shows for a fault, titled kSensorErrorTitle.
 QString sensorFaultMessage(const SensorFault &fault);
+
+// What Check_grid_1w demands of a column's cells (the Num column: of the number of sensors), as
+// the column heading's and the sensor dialog's tool tips say it.
+QString sensorColumnLimits(int col);
 
 // The sensor table as CSV: its headings, and Check_grid_1w as its check.
 const CsvTable &sensorCsvTable();

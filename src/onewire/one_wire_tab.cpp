@@ -6,6 +6,7 @@
 #include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
+#include "memory_map.h"
 #include "option_group.h"
 #include "prompts.h"
 #include "search_dialog.h"
@@ -53,9 +54,9 @@ QGroupBox *OneWireTab::buildAuxFrame()
     QPushButton *write =
         addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("Command17"));
     write->setToolTip(
-        QStringLiteral("Writes the port mode (mode word at 200A) and, for a "
-                       "1-wire master, the sensor table (from 200C) into the "
-                       "controller"));
+        QStringLiteral("Writes the port mode (mode word, %1) and, for a 1-wire "
+                       "master, the sensor table (from %2) into the controller")
+            .arg(plcmem::shown(plcmem::kAuxModeWord), plcmem::shown(plcmem::kSensorRecords)));
     connect(write, &QPushButton::clicked, this, &OneWireTab::writeToPlc);
     QPushButton *upload =
         addButton(transfers, QStringLiteral("Upload from PLC"), QStringLiteral("Command18"));
@@ -88,6 +89,10 @@ QGroupBox *OneWireTab::buildMasterFrame()
     m_masterFrame = master;
     m_sensorView = &master->view();
     m_sensorView->shareWidthAmongColumns();
+    QStringList tips;
+    for (int col = 0; col < sensorcol::Count; ++col)
+        tips.append(sensorColumnLimits(col));
+    m_sensors.setHeadingToolTips(tips);
     auto addButton = [this, master](const char *caption, const char *name,
                                     const std::function<void()> &handler) {
         connect(master->addButton(QLatin1String(caption), QLatin1String(name)),

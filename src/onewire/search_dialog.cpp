@@ -36,6 +36,7 @@ Search_onewire::Search_onewire(const TransferContext &owner, GridModel &sensorTa
     form->addRow(QStringLiteral("Number sensor on the bus"), m_count);
     m_startAddress = new QLineEdit(QStringLiteral("1500"));
     m_startAddress->setObjectName(QStringLiteral("Text2"));
+    m_startAddress->setToolTip(foundStartLimits());
     form->addRow(QStringLiteral("Start address for automatic slave addition in the main table"),
                  m_startAddress);
 

@@ -1,5 +1,7 @@
 #include "sensor_dialog.h"
 
+#include "check_grid_1w.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -35,6 +37,10 @@ Slave_1wire::Slave_1wire(const SensorCells &preset, QWidget *parent) : QDialog(p
     }
     m_address =
         addBox(form, QStringLiteral("Address"), QStringLiteral("Text2"), preset.value(kRomBytes));
+    // The boxes go into the table as typed; the check before a download judges them.
+    for (int k = 0; k < kRomBytes; ++k)
+        m_bytes[size_t(k)]->setToolTip(sensorColumnLimits(sensorcol::Byte0 + k));
+    m_address->setToolTip(sensorColumnLimits(sensorcol::Register));
 
     auto *buttons = new QDialogButtonBox;
     QPushButton *store =

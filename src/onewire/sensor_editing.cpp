@@ -1,5 +1,6 @@
 #include "sensor_editing.h"
 
+#include "check_grid_1w.h"
 #include "grid_model.h"
 #include "hex_text.h"
 
@@ -76,6 +77,15 @@ void deleteAllSensors(GridModel &grid)
 {
     grid.setRows(1);
     grid.setRows(2);
+}
+
+QString foundStartLimits()
+{
+    return QStringLiteral(
+               "Dxxxx register of the first device found, a whole number %1; the "
+               "next ones follow %2 apart")
+        .arg(kSensorRegisters.text())
+        .arg(kRegisterStep);
 }
 
 QString placeFoundSensors(GridModel &grid, const QList<QStringList> &found,

@@ -41,6 +41,9 @@ void deleteAllSensors(GridModel &grid);
 // Where "Add new in the table" and "Replace all in the table" put the devices a bus search found.
 enum class FoundPlacement { Append, ReplaceAll };
 
+// What the bus search's start address must be, as its tool tip says it.
+QString foundStartLimits();
+
 // Puts found ROM codes into the sensor table with registers 2 apart: appended after the last
 // sensor (from its register + 2, or from startAddress when the table holds none), or replacing
 // every sensor (from startAddress). The "Num" column is renumbered; with nothing found that is

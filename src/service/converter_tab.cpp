@@ -43,6 +43,8 @@ ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent)
         m_boxes[line][0] = input;
         m_boxes[line][1] = result;
         connect(convert, &QPushButton::clicked, this, handlers[line]);
+        // Enter in the input box converts, as its button does.
+        connect(input, &QLineEdit::returnPressed, this, handlers[line]);
     }
     grid->setColumnMinimumWidth(0, 240);
     grid->setColumnMinimumWidth(2, 240);

@@ -1,6 +1,7 @@
 #include "general_setting_frame.h"
 
 #include "link_action.h"
+#include "memory_map.h"
 #include "program_folders.h"
 #include "service_transfer.h"
 
@@ -16,10 +17,11 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
     restart->setObjectName(QStringLiteral("Command32"));
     auto *update = new QPushButton(QStringLiteral("Start update firmware for STM32F3"), this);
     update->setObjectName(QStringLiteral("Command31"));
-    restart->setToolTip(QStringLiteral("Writes the restart word (at 3011) into the controller"));
-    update->setToolTip(
-        QStringLiteral("Writes the update word (at 3010) into the controller, "
-                       "then starts the firmware update program"));
+    restart->setToolTip(QStringLiteral("Writes the restart word (%1) into the controller")
+                            .arg(plcmem::shown(plcmem::kRestartWord)));
+    update->setToolTip(QStringLiteral("Writes the update word (%1) into the controller, then "
+                                      "starts the firmware update program")
+                           .arg(plcmem::shown(plcmem::kUpdateWord)));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(restart);
