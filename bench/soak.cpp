@@ -10,11 +10,11 @@
 #include "io_transfer.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "settings_store.h"
 #include "port_transfer.h"
 #include "request_record.h"
 #include "scripted_prompts.h"
 #include "sensor_record.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 #include "uart_port.h"
 

@@ -105,7 +105,7 @@ bool benchOneWire(TransferContext &ctx, VirtualPlc &plc)
     const auto downFrames = plc.frames();
     // 100 ms after each of the 20 pieces.
     print("Download of 127 sensors", down, 20 * 0.1, answerTime(ctx.link, downFrames),
-           int(downFrames.size()));
+          int(downFrames.size()));
 
     // Read back at once, then with every answer 12 ms late as on a 115200 baud line.
     bool same = true;
@@ -120,7 +120,7 @@ bool benchOneWire(TransferContext &ctx, VirtualPlc &plc)
             delay == 0 ? 1 : kLateRuns);
         const auto upFrames = plc.frames();
         print(delay == 0 ? "Upload of 127 sensors" : "Upload of 127 sensors, answers 12 ms late",
-               up, 0, answerTime(ctx.link, upFrames), int(upFrames.size()));
+              up, 0, answerTime(ctx.link, upFrames), int(upFrames.size()));
         same = same && upload.sensors == state.sensors;
     }
     return same;
@@ -159,7 +159,7 @@ int main(int argc, char *argv[])
     // 100 ms after each of the 16 pieces, and once more before the progress window closes.
     const double downPauses = 17 * 0.1;
     print("Download of 128 requests", down, downPauses, answerTime(link, downFrames),
-           int(downFrames.size()));
+          int(downFrames.size()));
 
     // The same table read back with a count of 127 in the port word.
     sim.plc.pokeWord(0x2008, 0xC47F);
@@ -179,8 +179,8 @@ int main(int argc, char *argv[])
             upload = report(ctx, QString(), uploadPortConfig(ctx, port)).value;
         },
         kLateRuns);
-    print("Upload of 127 requests, answers 12 ms late", slow, 0,
-           answerTime(link, sim.plc.frames()), int(sim.plc.frames().size()));
+    print("Upload of 127 requests, answers 12 ms late", slow, 0, answerTime(link, sim.plc.frames()),
+          int(sim.plc.frames().size()));
 
     sim.plc.setAnswerDelay(0);
     const bool sensorsBack = benchOneWire(ctx, sim.plc);

@@ -321,15 +321,7 @@ void VirtualPlc::loaderBytes(const QByteArray &bytes)
     for (const VirtualLoader::Output &out :
          m_loader.receive(bytes, VirtualLoader::Clock::now(), line)) {
         if (out.command) {
-            const Frame frame = loaderFrame(*out.command);
-            std::function<void(const Frame &)> callback;
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_log.append(frame);
-                callback = m_callback;
-            }
-            if (callback)
-                callback(frame);
+            logFrame(loaderFrame(*out.command));
         }
         if (!out.bytes.isEmpty() && (!waitUntil(out.due) || ::write(m_master, out.bytes.constData(),
                                                                     size_t(out.bytes.size())) < 0))
@@ -423,6 +415,18 @@ void VirtualPlc::handleByte(char c)
     }
 }
 
+void VirtualPlc::logFrame(const Frame &frame)
+{
+    std::function<void(const Frame &)> callback;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_log.append(frame);
+        callback = m_callback;
+    }
+    if (callback)
+        callback(frame);
+}
+
 void VirtualPlc::handleFrame(const QByteArray &raw)
 {
     Frame frame;
@@ -450,14 +454,7 @@ void VirtualPlc::handleFrame(const QByteArray &raw)
         }
     }
 
-    std::function<void(const Frame &)> callback;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_log.append(frame);
-        callback = m_callback;
-    }
-    if (callback)
-        callback(frame);
+    logFrame(frame);
     using Kind = Injection::Kind;
     std::optional<Injection> injection;
     Timing timing;

@@ -129,6 +129,8 @@ private:
     void run();
     void handleByte(char c);
     void handleFrame(const QByteArray &raw);
+    // Logs a frame received and hands it to the frame callback.
+    void logFrame(const Frame &frame);
     QByteArray answerFor(Frame &frame);
     struct Timing {
         int delayMs = 0;

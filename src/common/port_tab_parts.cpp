@@ -10,8 +10,8 @@ LineSettingsBox::LineSettingsBox(const QString &caption, const QString &name,
     : QGroupBox(caption, parent), m_form(new QFormLayout(this))
 {
     setObjectName(name);
-    static const char *const labels[] = {"Speed setting:", "Parity setting", "Bit number:",
-                                         "Stop bit"};
+    static const char *const labels[] = {"Speed setting:", "Parity setting",
+                                         "Bit number:", "Stop bit"};
     for (size_t i = 0; i < lists.size(); ++i) {
         auto *list = new QComboBox;
         list->setObjectName(lists.at(i).name);

@@ -1,8 +1,8 @@
 #include "config_record.h"
 
 #include "failure.h"
-#include "hex_text.h"
 #include "grid_model.h"
+#include "hex_text.h"
 #include "request_record.h"
 #include "sensor_record.h"
 #include "settings_store.h"

@@ -40,7 +40,7 @@ ExchangeOutcome judgeExchange(const QByteArray &request, const QByteArray &answe
     const RequestFields fields = decodeRequest(request);
     if (isReadRequest(fields)) {
         const bool shaped = frame::isReadAnswer(QString::fromLatin1(answer),
-                                         Hex_to_num(QString::fromLatin1(fields.count)));
+                                                Hex_to_num(QString::fromLatin1(fields.count)));
         return shaped ? ExchangeOutcome::Accepted : ExchangeOutcome::WrongAnswer;
     }
     switch (answer.at(0)) {

@@ -11,22 +11,22 @@ struct Area {
     int bytes;  // of one entry where the area holds a list
 };
 
-constexpr Area kCpuType{0x0E02, 2};          // read with the probe command "0"
-constexpr Area kIoBlock{0x2000, 8};          // input mask and output mask, 32 bits each
-constexpr Area kSearchCommand{0x2000, 2};    // written with "E10" to start a bus search
-constexpr Area kModbusCommand{0x2002, 2};    // written with "E10" after a Modbus download
+constexpr Area kCpuType{0x0E02, 2};        // read with the probe command "0"
+constexpr Area kIoBlock{0x2000, 8};        // input mask and output mask, 32 bits each
+constexpr Area kSearchCommand{0x2000, 2};  // written with "E10" to start a bus search
+constexpr Area kModbusCommand{0x2002, 2};  // written with "E10" after a Modbus download
 constexpr Area kUart2SlaveTimeout{0x2004, 2};
 constexpr Area kUart2PortWord{0x2006, 2};
 constexpr Area kUart1PortWord{0x2008, 2};
 constexpr Area kAuxModeWord{0x200A, 2};
-constexpr Area kSensorRecords{0x200C, 10};   // one record per sensor
-constexpr Area kUart1Requests{0x2502, 8};    // one record per request, up to 128
+constexpr Area kSensorRecords{0x200C, 10};  // one record per sensor
+constexpr Area kUart1Requests{0x2502, 8};   // one record per request, up to 128
 constexpr Area kUart2Requests{0x2902, 8};
-constexpr Area kServiceWord{0x3000, 2};      // after a bus search: its low byte counts devices
-constexpr Area kFoundRomCodes{0x3002, 8};    // one ROM code per device found
+constexpr Area kServiceWord{0x3000, 2};    // after a bus search: its low byte counts devices
+constexpr Area kFoundRomCodes{0x3002, 8};  // one ROM code per device found
 constexpr Area kUpdateWord{0x3010, 2};
 constexpr Area kRestartWord{0x3011, 2};
-constexpr Area kUart1Errors{0x3600, 1};      // one byte per request or sensor, 128 of them
+constexpr Area kUart1Errors{0x3600, 1};  // one byte per request or sensor, 128 of them
 constexpr Area kUart2Errors{0x3680, 1};
 constexpr Area kOneWireErrors{0x3700, 1};
 

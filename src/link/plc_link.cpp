@@ -153,8 +153,8 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     const QByteArray received = std::exchange(m_received, QByteArray());
     const bool lost = !m_lost.isNull();
     if (watched) {
-        ExchangeFeed::instance().publish({sentAt, m_setup.number, m_setup.device, request,
-                                          received, int(answerTime.elapsed()),
+        ExchangeFeed::instance().publish({sentAt, m_setup.number, m_setup.device, request, received,
+                                          int(answerTime.elapsed()),
                                           judgeExchange(request, received, *accepted, lost)});
     }
     if (lost && !*accepted) {

@@ -44,7 +44,8 @@ Result<int> slaveAddress(const QString &text)
 
 Result<int> slaveTimeout(const QString &text)
 {
-    const QString range = QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
+    const QString range =
+        QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
     return checkedBox(text, kSlaveTimeoutRange, range, range);
 }
 

@@ -23,8 +23,8 @@ struct UartPort;
 // and ends with the Modbus command word. Faults in the table or the slave address stop it
 // titled "Error in configurations" before anything is sent. With ctx.verifyWrites the port
 // word and the table are then read back as an upload reads them.
-Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port,
-                           const PortSettings &settings, const QList<QStringList> &rows);
+Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
+                           const QList<QStringList> &rows);
 
 // What "Upload from PLC" read back, for the tab to apply once everything has arrived.
 struct PortConfigUpload {

@@ -5,10 +5,10 @@
 // Everything that tells UART 1 and UART 2 apart: controller addresses, the designer names of
 // the tab's controls, and the few texts that differ. One tab class serves both ports.
 struct UartPort {
-    int number;               // 1 or 2
+    int number;           // 1 or 2
     int portWordAddress;  // where the port word lives in the controller
     int tableBase;        // first request record
-    QString tabCaption;       // "UART 1" / "UART 2"
+    QString tabCaption;   // "UART 1" / "UART 2"
 
     QString modeOption;  // mode option array
     QString generalFrame;

@@ -28,8 +28,8 @@ QList<RomCode> search(PlcLink &link, int settleMs)
     // The low byte of the service word holds the number of devices found.
     const QString answer = steps::readAnswered(link, kTimeoutMs, service, 2);
     const int n = Hex_to_num(answer.mid(1, 2));
-    const QString text = steps::readText(link, nullptr, kTimeoutMs,
-                                         plcmem::kFoundRomCodes.address, kRomCodeChars * n);
+    const QString text = steps::readText(link, nullptr, kTimeoutMs, plcmem::kFoundRomCodes.address,
+                                         kRomCodeChars * n);
     QList<RomCode> devices;
     for (int j = 0; j < n; ++j) {
         RomCode code;

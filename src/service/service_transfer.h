@@ -28,9 +28,9 @@ QStringList updateProgramPaths(const QStringList &folders);
 // not start is a Failure naming it, with the system's reason.
 void startProgram(const QString &path);
 
-// "Start update firmware for STM32F3": takes the first of the candidate paths that is a program (none: a Failure naming them, and nothing is sent: the
-// controller would wait for a firmware load that nothing starts), asks, writes the update word
-// without looking at the answer, closes the port, lets the controller switch over for 100 ms
-// and starts the program through start.
+// "Start update firmware for STM32F3": takes the first of the candidate paths that is a program
+// (none: a Failure naming them, and nothing is sent: the controller would wait for a firmware load
+// that nothing starts), asks, writes the update word without looking at the answer, closes the
+// port, lets the controller switch over for 100 ms and starts the program through start.
 Outcome updateFirmware(TransferContext &ctx, const QStringList &candidates,
                        const std::function<void(const QString &)> &start = startProgram);

@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
             qputenv("QT_NO_GLIB", "1");
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(kToolName);
-        return runUpdateCommandLine(QCoreApplication::arguments(), toolPort(), &settingsfile::portDevice);
+        return runUpdateCommandLine(QCoreApplication::arguments(), toolPort(),
+                                    &settingsfile::portDevice);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(kToolName);

@@ -404,10 +404,13 @@ void TestMain::menus_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("File") << "File"
-                          << "&File"
-                          << QStringList{"-New config", "Load config Ctrl+O", "Save config Ctrl+S",
-                                         "-Recent configurations", "-Print", "-Save app setting",
-                                         "Exit Ctrl+Q"};
+                          << "&File" << QStringList{"-New config",
+                                                    "Load config Ctrl+O",
+                                                    "Save config Ctrl+S",
+                                                    "-Recent configurations",
+                                                    "-Print",
+                                                    "-Save app setting",
+                                                    "Exit Ctrl+Q"};
     QTest::newRow("PLC") << "PLC"
                          << "PLC"
                          << QStringList{"Comm. setting",       "-Check config", "Search 1-wire",

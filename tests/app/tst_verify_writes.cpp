@@ -44,8 +44,7 @@ void TestVerifyWrites::readBack_data()
         << sensors << 0x2050 << oneWire << kDiffers.arg("sensor records", "2050");
     QTest::newRow("Field Net") << "1-wire download, mode 1" << 0 << QStringList{"E00 200A 02"}
                                << QString();
-    QTest::newRow("I/O map, block") << "I/O map download" << 0x2003
-                                    << QStringList{"E00 2000 08"}
+    QTest::newRow("I/O map, block") << "I/O map download" << 0x2003 << QStringList{"E00 2000 08"}
                                     << kDiffers.arg("I/O map block", "2003");
 }
 

@@ -1,8 +1,8 @@
 #include "buffer_reader.h"
 #include "grid_model.h"
 #include "settings_store.h"
-#include "transfer_fixture.h"
 #include "test_helpers.h"
+#include "transfer_fixture.h"
 
 #include <QtTest>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "com_setting.h"
 #include "ini_file.h"
-#include "settings_store.h"
 #include "scripted_prompts.h"
 #include "serial_ports.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 
 #include <QComboBox>

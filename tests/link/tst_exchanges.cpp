@@ -106,7 +106,8 @@ void TestExchanges::readOneCharacterShortTimesOut()
     m_f->sim.plc.setTruncation(1);
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(Read_from_plc(m_f->link, 100, QStringLiteral("2008"), QStringLiteral("02")), QString());
+    QCOMPARE(Read_from_plc(m_f->link, 100, QStringLiteral("2008"), QStringLiteral("02")),
+             QString());
     QVERIFY(clock.elapsed() >= 100);  // never early
     QVERIFY(clock.elapsed() < 600);
 }

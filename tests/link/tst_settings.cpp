@@ -233,7 +233,8 @@ void TestSettings::badLineSettingsNameTheSetting_data()
                                         << "\"fast\" is not a baud rate" << QList<int>();
     // What Setup_port makes of a stored speed outside its list.
     QTest::newRow("a setting left out")
-        << "N,8,1" << "3 settings where speed, parity, data bits and stop bits are needed"
+        << "N,8,1"
+        << "3 settings where speed, parity, data bits and stop bits are needed"
         << QList<int>{7, 0, 1, 0};
     QTest::newRow("empty") << ""
                            << "0 settings where" << QList<int>{-1, -1, -1, -1};

@@ -377,7 +377,7 @@ void TestPortTransfer::slaveDownloadKeepsLinkSettings()
     QCOMPARE(m_f->prompts.messages(), QStringList());
     QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("19200,N,8,1"));
     QCOMPARE(wire(m_f->sim.plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
-                                                     "E11 2004 02 0200", "E11 3000 02 0000"}));
+                                                       "E11 2004 02 0200", "E11 3000 02 0000"}));
 }
 
 void TestPortTransfer::slaveDownloadStops_data()

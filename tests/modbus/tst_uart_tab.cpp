@@ -1,13 +1,13 @@
 #include "grid_view.h"
-#include "window_fixture.h"
 #include "one_wire_tab.h"
 #include "port_transfer.h"
 #include "request_editing.h"
 #include "request_record.h"
 #include "slave_dialog.h"
+#include "test_helpers.h"
 #include "uart_port.h"
 #include "uart_tab.h"
-#include "test_helpers.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -360,7 +360,8 @@ void TestUartTab::writeToPlc_data()
         QTest::addRow("UART %d", uart)
             << uart
             << QStringList{
-                   "E11 3000 02 0FFF", "E11 " + QString::number(port(uart).portWordAddress, 16) + " 02 02D4",
+                   "E11 3000 02 0FFF",
+                   "E11 " + QString::number(port(uart).portWordAddress, 16) + " 02 02D4",
                    "E11 " + QString::number(port(uart).tableBase, 16) + " 10 " + kTwoRecords,
                    "E11 3000 02 0000", "E10 2002 02 0080"};
     }
@@ -448,7 +449,7 @@ void TestUartTab::slaveSettingsButtons()
     t.setTimeoutText("250");
     click(2, "Command24");
     QCOMPARE(wire(m_w->sim.plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
-                                                     "E11 2004 02 FA00", "E11 3000 02 0000"}));
+                                                       "E11 2004 02 FA00", "E11 3000 02 0000"}));
 
     m_w->sim.plc.clearLog();
     m_w->sim.plc.pokeWord(0x2006, 0xCE05);
@@ -474,7 +475,7 @@ void TestUartTab::menuUploadReadsAllPorts()
     m_w->sim.plc.poke(0x200C, QByteArray::fromHex("FF28124B0003A100DC05"));
     child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
     QCOMPARE(wire(m_w->sim.plc.frames()), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08",
-                                                     "E00 200A 02", "E00 200C 0A"}));
+                                                       "E00 200A 02", "E00 200C 0A"}));
     QCOMPARE(m_w->window->oneWire().option_1w1(), 0);
     QCOMPARE(m_w->window->oneWire().sensors().text(1, 9), "1500");
     QCOMPARE(tab(1).option_hw(), 1);
@@ -510,8 +511,8 @@ void TestUartTab::clicksAndEditsWhileOneWaits()
     QCOMPARE(wire(m_w->sim.plc.frames()),
              (QStringList{"E11 3000 02 0FFF", "E11 2008 02 02D4", "E11 2502 10 " + kTwoRecords,
                           "E11 3000 02 0000", "E10 2002 02 0080"}));
-    QCOMPARE(m_w->prompts.shown.size(), 1);    // the download's confirmation, nothing else
-    QCOMPARE(tab(1).requests().rows(), 4);  // both requests and the entry row
+    QCOMPARE(m_w->prompts.shown.size(), 1);  // the download's confirmation, nothing else
+    QCOMPARE(tab(1).requests().rows(), 4);   // both requests and the entry row
 }
 
 QTEST_MAIN(TestUartTab)

@@ -2,8 +2,8 @@
 #include "grid_model.h"
 #include "hex_text.h"
 #include "onewire_test_support.h"
-#include "settings_store.h"
 #include "sensor_record.h"
+#include "settings_store.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 #include "bus_search.h"
 #include "grid_model.h"
 #include "onewire_test_support.h"
-#include "settings_store.h"
 #include "sensor_editing.h"
+#include "settings_store.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>

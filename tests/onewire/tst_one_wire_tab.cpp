@@ -1,11 +1,11 @@
 #include "aux_transfer.h"
 #include "grid_view.h"
 #include "link_action.h"
-#include "window_fixture.h"
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
 #include "plc_link.h"
 #include "sensor_dialog.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 #include "general_setting_frame.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "settings_store.h"
 #include "scripted_prompts.h"
+#include "settings_store.h"
 #include "sim_fixture.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "settings_store.h"
 #include "service_transfer.h"
+#include "settings_store.h"
 #include "transfer_fixture.h"
 
 #include <QDateTime>
@@ -132,7 +132,8 @@ void TestServiceTransfer::actions()
     install(Recorder);
     m_f->prompts.confirmAnswers.enqueue(ok);
     if (answer != 0)
-        m_f->sim.plc.failWrite(1, answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+        m_f->sim.plc.failWrite(1,
+                               answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
     run(Action(action));
 
     QCOMPARE(sent(), frames);

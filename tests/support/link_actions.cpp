@@ -73,38 +73,38 @@ void addUartActions(QList<LinkAction> &list, int n)
                      serviceOr(650), examinedUnlessCommandWord});
     }
     list.append({QStringLiteral("UART %1 upload").arg(n), prepareController,
-                  [&port](TransferFixture &f, ActionValues &v) {
-                      const Result<PortConfigUpload> upload = uploadPortConfig(f.ctx, port);
-                      if (upload.done() && applyPortUpload(upload.value, v.settings))
-                          applyRequestTable(v.grid, upload.value.requests);
-                      return upload.outcome;
-                  },
-                  [&port](const Frame &f) {
-                      return f.address.toInt(nullptr, 16) == port.portWordAddress ? 350 : 650;
-                  },
-                  examinedUnlessCommandWord});
+                 [&port](TransferFixture &f, ActionValues &v) {
+                     const Result<PortConfigUpload> upload = uploadPortConfig(f.ctx, port);
+                     if (upload.done() && applyPortUpload(upload.value, v.settings))
+                         applyRequestTable(v.grid, upload.value.requests);
+                     return upload.outcome;
+                 },
+                 [&port](const Frame &f) {
+                     return f.address.toInt(nullptr, 16) == port.portWordAddress ? 350 : 650;
+                 },
+                 examinedUnlessCommandWord});
 }
 
 void addOneWireActions(QList<LinkAction> &list)
 {
     for (AuxMode mode : {AuxMode::OneWireMaster, AuxMode::FieldNet, AuxMode::NotUse}) {
-        list.append({QStringLiteral("1-wire download, mode %1").arg(int(mode)), noPrepare,
-                     [mode](TransferFixture &f, ActionValues &) {
-                         OneWireTabState state;
-                         state.settings.mode = mode;
-                         for (int i = 1; i <= 7; ++i)  // two pieces on the line
-                             state.sensors.append(
-                                 {"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"});
-                         return downloadAuxConfig(f.ctx, state);
-                     },
-                     [mode](const Frame &f) {
-                         if (f.address == QLatin1String("3000"))
-                             return 1000;
-                         if (f.address == QLatin1String("200A"))
-                             return mode == AuxMode::OneWireMaster ? 450 : 350;
-                         return 650;
-                     },
-                     examinedUnlessCommandWord});
+        list.append(
+            {QStringLiteral("1-wire download, mode %1").arg(int(mode)), noPrepare,
+             [mode](TransferFixture &f, ActionValues &) {
+                 OneWireTabState state;
+                 state.settings.mode = mode;
+                 for (int i = 1; i <= 7; ++i)  // two pieces on the line
+                     state.sensors.append({"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"});
+                 return downloadAuxConfig(f.ctx, state);
+             },
+             [mode](const Frame &f) {
+                 if (f.address == QLatin1String("3000"))
+                     return 1000;
+                 if (f.address == QLatin1String("200A"))
+                     return mode == AuxMode::OneWireMaster ? 450 : 350;
+                 return 650;
+             },
+             examinedUnlessCommandWord});
     }
     list.append({"1-wire upload", prepareController,
                  [](TransferFixture &f, ActionValues &v) {
@@ -122,7 +122,8 @@ void addOneWireActions(QList<LinkAction> &list)
                      v.found = found.value;
                      return found.outcome;
                  },
-                 always(350), [](const Frame &, int frame) {
+                 always(350),
+                 [](const Frame &, int frame) {
                      // The first read of the service word only lets the controller catch up.
                      return frame == 2 ? AnswerUse::Unexamined : AnswerUse::Examined;
                  }});
@@ -180,22 +181,25 @@ QString ActionValues::text() const
 QList<LinkAction> linkActions()
 {
     QList<LinkAction> list;
-    list.append({"COM-port Test", noPrepare,
-                 [](TransferFixture &f, ActionValues &) {
-                     Com_setting dialog(f.prompts, nullptr);
-                     dialog.findChild<QComboBox *>(QStringLiteral("Bit_setting"))
-                         ->setCurrentIndex(1);
-                     dialog.testConnection();  // shows its own message
-                     return Outcome();
-                 },
-                 always(100), [](const Frame &, int) { return AnswerUse::Probe; }});
+    list.append(
+        {"COM-port Test", noPrepare,
+         [](TransferFixture &f, ActionValues &) {
+             Com_setting dialog(f.prompts, nullptr);
+             dialog.findChild<QComboBox *>(QStringLiteral("Bit_setting"))->setCurrentIndex(1);
+             dialog.testConnection();  // shows its own message
+             return Outcome();
+         },
+         always(100),
+         [](const Frame &, int) {
+             return AnswerUse::Probe;
+         }});
     addUartActions(list, 1);
     addUartActions(list, 2);
     list.append({"UART 2 slave Download", noPrepare,
-                  [](TransferFixture &f, ActionValues &v) {
-                      return downloadSlaveSettings(f.ctx, UartPort::uart2(), v.settings);
-                  },
-                  serviceOr(650), examinedUnlessCommandWord});
+                 [](TransferFixture &f, ActionValues &v) {
+                     return downloadSlaveSettings(f.ctx, UartPort::uart2(), v.settings);
+                 },
+                 serviceOr(650), examinedUnlessCommandWord});
     list.append({"UART 2 slave Upload", prepareController,
                  [](TransferFixture &f, ActionValues &v) {
                      const Result<SlaveSettingsUpload> upload =

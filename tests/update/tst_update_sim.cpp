@@ -110,12 +110,12 @@ void TestUpdateSim::updateFromTheTool()
     TransferContext ctx{link, prompts, progress};
     int exitCode = -1;
     QString errors;
-    report(ctx, QString(),
-           updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
-                          [&](const QString &) {
-                              exitCode = runUpdate({QStringLiteral("--line"), kLine, file},
-                                                   &errors);
-                          }));
+    report(
+        ctx, QString(),
+        updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
+                       [&](const QString &) {
+                           exitCode = runUpdate({QStringLiteral("--line"), kLine, file}, &errors);
+                       }));
     QVERIFY2(exitCode == 0, qPrintable(errors));
     QVERIFY2(errors.contains(QStringLiteral("COM1 (%1)").arg(device())), qPrintable(errors));
 
