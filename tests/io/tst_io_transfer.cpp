@@ -63,15 +63,7 @@ void TestIoTransfer::download_data()
                                               "E11 3000 02 0000"};
     QTest::newRow("inputs 0, 1, 17 and output 2")
         << kExample << 0 << none << QStringList() << kExampleFrames;
-    for (int nth = 1; nth <= 3; ++nth) {
-        // Nothing goes out after the write that fails.
-        QTest::addRow("write %d refused", nth)
-            << kExample << nth << VirtualPlc::Fault::Nak << QStringList{"Wrong answer from PLC"}
-            << kExampleFrames.mid(0, nth);
-        QTest::addRow("write %d silent", nth)
-            << kExample << nth << VirtualPlc::Fault::Silence << QStringList{kSilence}
-            << kExampleFrames.mid(0, nth);
-    }
+    // The refused and unanswered writes are the fault matrix's.
 }
 
 void TestIoTransfer::download()

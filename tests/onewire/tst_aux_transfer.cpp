@@ -38,8 +38,6 @@ QStringList pieces(int n, bool write)
 
 const QString kStart = QStringLiteral("E11 3000 02 0FFF");
 const QString kEnd = QStringLiteral("E11 3000 02 0000");
-const QString kNak = QStringLiteral("Wrong answer from PLC");
-const QString kSilence = QStringLiteral("Answer timeout from PLC");
 const FieldNetSettings kStartUpLists;
 
 }  // namespace
@@ -56,12 +54,8 @@ private Q_SLOTS:
     void downloadFrames();
     void downloadStopsBeforeSending_data();
     void downloadStopsBeforeSending();
-    void downloadFaults_data();
-    void downloadFaults();
     void upload_data();
     void upload();
-    void uploadSilenceChangesNothing_data();
-    void uploadSilenceChangesNothing();
 
 private:
     bool run(const std::function<Outcome()> &action) { return m_f->run(action); }
@@ -188,40 +182,6 @@ void TestAuxTransfer::downloadStopsBeforeSending()
     QCOMPARE(m_f->sim.plc.frames().size(), 0);
 }
 
-void TestAuxTransfer::downloadFaults_data()
-{
-    QTest::addColumn<int>("kind");  // 0 NAK, 1 silence
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("nth");  // the write that fails
-    for (int kind : {0, 1}) {
-        const char *name = kind == 0 ? "refused" : "silent";
-        QTest::addRow("%s first service word", name) << kind << 0 << 1;
-        QTest::addRow("%s first table piece", name) << kind << 0 << 3;
-        QTest::addRow("%s last service word", name) << kind << 0 << 5;
-        QTest::addRow("%s Field Net word", name) << kind << 1 << 1;
-    }
-}
-
-void TestAuxTransfer::downloadFaults()
-{
-    QFETCH(int, kind);
-    QFETCH(int, mode);
-    QFETCH(int, nth);
-    m_f->sim.plc.failWrite(nth, kind == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
-    const OneWireTabState state{{AuxMode(mode), kStartUpLists}, sensors(7)};
-    QVERIFY(run([&] { return downloadAuxConfig(m_f->ctx, state); }));
-    QCOMPARE(m_f->prompts.messages(), QStringList{kind == 0 ? kNak : kSilence});
-    QStringList expected = {kStart, "E11 200A 02 07C0"};
-    expected += pieces(7, true);
-    expected.append(kEnd);
-    if (mode == 1)
-        expected = QStringList{"E11 200A 02 80BB"};
-    QCOMPARE(m_f->frames(), expected.mid(0, nth));  // nothing after the fault
-    QCOMPARE(m_f->progress.opened, nth >= 3 ? 1 : 0);
-    // The progress of every piece that went through.
-    QCOMPARE(m_f->progress.percents, (QList<int>{91, 100}).mid(0, qMax(0, nth - 3)));
-}
-
 void TestAuxTransfer::upload_data()
 {
     QTest::addColumn<int>("word");
@@ -266,28 +226,6 @@ void TestAuxTransfer::upload()
     QCOMPARE(grid.text(sensors + 1, 0), QString::number(sensors == 0 ? 1 : sensors + 1));
     QCOMPARE(grid.text(sensors + 1, 1), sensors == 0 ? QStringLiteral("old") : QString());
     QCOMPARE(m_f->progress.opened, mode == 0 ? 1 : 0);
-}
-
-void TestAuxTransfer::uploadSilenceChangesNothing_data()
-{
-    QTest::addColumn<QString>("silent");
-    QTest::newRow("mode word") << "200A";
-    QTest::newRow("middle block of three") << "204C";
-}
-
-void TestAuxTransfer::uploadSilenceChangesNothing()
-{
-    QFETCH(QString, silent);
-    m_f->sim.plc.pokeWord(0x200A, 0xC011);  // 17 sensors: blocks at 200C, 204C and 208C
-    m_f->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
-    GridModel grid(10);
-    grid.setDataRows({sensor(9), sensor(8)});
-    AuxSettings settings{AuxMode::FieldNet, {1, 1, 0, 0}};
-    QVERIFY(run([&] { return upload(settings, grid); }));
-    QCOMPARE(m_f->prompts.messages(), QStringList{kSilence});
-    QCOMPARE(int(settings.mode), int(AuxMode::FieldNet));
-    QVERIFY(settings.fieldNet == (FieldNetSettings{1, 1, 0, 0}));
-    QCOMPARE(grid.dataRows(), (QList<SensorCells>{sensor(9), sensor(8)}));
 }
 
 QTEST_GUILESS_MAIN(TestAuxTransfer)

@@ -39,8 +39,6 @@ private Q_SLOTS:
     void cleanup();
     void search_data();
     void search();
-    void searchFails_data();
-    void searchFails();
     void placeFound_data();
     void placeFound();
 
@@ -105,45 +103,6 @@ void TestBusSearch::search()
     }
     QCOMPARE(result.text(devices + 1, 0), devices == 0 ? QString() : QString::number(devices + 1));
     QCOMPARE(result.text(devices + 1, 1), QString());
-}
-
-void TestBusSearch::searchFails_data()
-{
-    QTest::addColumn<int>("fault");        // 0 NAK, 1 silence
-    QTest::addColumn<int>("write");        // the write that fails, or 0
-    QTest::addColumn<QString>("address");  // the address that stays silent, or empty
-    QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QString>("message");
-    const QString silence = QStringLiteral("Answer timeout from PLC");
-    QTest::newRow("refused search command")
-        << 0 << 1 << "" << kSearch.mid(0, 1) << QStringLiteral("Wrong answer from PLC");
-    QTest::newRow("unanswered search command") << 1 << 1 << "" << kSearch.mid(0, 1) << silence;
-    QTest::newRow("unanswered count") << 1 << 0 << "3000" << kSearch << silence;
-    QTest::newRow("unanswered second block")
-        << 1 << 0 << "3042" << kSearch + QStringList{"E00 3002 40", "E00 3042 08"} << silence;
-}
-
-void TestBusSearch::searchFails()
-{
-    QFETCH(int, fault);
-    QFETCH(int, write);
-    QFETCH(QString, address);
-    QFETCH(QStringList, frames);
-    QFETCH(QString, message);
-    QList<QByteArray> bus;
-    for (int j = 1; j <= 9; ++j)
-        bus.append(romBytes(j));
-    m_f->sim.plc.setOneWireDevices(bus);
-    const auto kind = fault == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence;
-    if (write > 0)
-        m_f->sim.plc.failWrite(write, kind);
-    else
-        m_f->sim.plc.failAddress(address, kind);
-    QList<RomCode> found = codes(1);
-    search(found);
-    QCOMPARE(m_f->prompts.messages(), QStringList{message});
-    QCOMPARE(m_f->frames(), frames);
-    QCOMPARE(found, codes(1));  // nothing came back
 }
 
 void TestBusSearch::placeFound_data()

@@ -86,6 +86,7 @@ private:
         QString values;
         QStringList messages;
         QList<Frame> raw;
+        QList<int> percents;  // the progress window's, in order
     };
     static Clean runClean(const LinkAction &action);
     QList<LinkAction> m_actions;
@@ -98,7 +99,8 @@ TestFaultMatrix::Clean TestFaultMatrix::runClean(const LinkAction &action)
     Run r;
     action.prepare(r.f, r.values);
     r.f.show(action.run(r.f, r.values));
-    return {r.f.frames(), r.values.text(), r.f.prompts.messages(), r.f.sim.plc.frames()};
+    return {r.f.frames(), r.values.text(), r.f.prompts.messages(), r.f.sim.plc.frames(),
+            r.f.progress.percents};
 }
 
 void TestFaultMatrix::initTestCase()
@@ -172,6 +174,9 @@ void TestFaultMatrix::faults()
         QCOMPARE(r.f.sim.plc.frames().size(), frame);
         if (answer != Answer::Probe)
             QCOMPARE(r.values.text(), before);
+        // The progress shown is that of the pieces that went through, no further.
+        const QList<int> &shown = r.f.progress.percents;
+        QCOMPARE(shown, clean.percents.mid(0, shown.size()));
     }
     QVERIFY(r.f.released());
     if (f.kind != Kind::Lose) {

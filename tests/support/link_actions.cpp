@@ -42,18 +42,25 @@ void fillRequests(GridModel &grid)
     grid.renumber();
 }
 
+// A controller whose tables are read in more than one block: UART 1 a master of nine
+// requests, UART 2 a slave, seventeen sensors, nine devices on the bus.
 void prepareController(TransferFixture &f, ActionValues &)
 {
     VirtualPlc &plc = f.sim.plc;
-    plc.pokeWord(0x2008, 0xC401);  // UART 1: a master with one request
-    plc.pokeWord(0x2006, 0x4205);  // UART 2: a slave
+    plc.pokeWord(0x2008, 0xC409);
+    plc.pokeWord(0x2006, 0x4205);
     plc.pokeWord(0x2004, 150);
-    plc.poke(0x2502, QByteArray::fromHex("010A000064006410"));
-    plc.pokeWord(0x200A, 0xC001);  // one sensor
-    plc.poke(0x200C, QByteArray::fromHex("FF28124B0003A100DC05"));
+    for (int i = 0; i < 9; ++i)
+        plc.poke(0x2502 + 8 * i, QByteArray::fromHex("010A000064006410"));
+    plc.pokeWord(0x200A, 0xC011);
+    QList<QByteArray> devices;
+    for (int i = 0; i < 17; ++i) {
+        plc.poke(0x200C + 10 * i, QByteArray::fromHex("FF28124B0003A100DC05"));
+        devices.append(QByteArray::fromHex("28FF4B12030000A1"));
+    }
     plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
     plc.poke(0x3600, QByteArray::fromHex("85"));
-    plc.setOneWireDevices({QByteArray::fromHex("28FF4B12030000A1")});
+    plc.setOneWireDevices(devices.mid(0, 9));
 }
 
 void noPrepare(TransferFixture &, ActionValues &) {}
@@ -139,7 +146,7 @@ void addBufferActions(QList<LinkAction> &list)
             {n == 3 ? QStringLiteral("1-wire buffer") : QStringLiteral("Modbus buffer %1").arg(n),
              [](TransferFixture &f, ActionValues &v) {
                  prepareController(f, v);
-                 f.sim.plc.pokeWord(0x2006, 0xC402);  // UART 2 a master too
+                 f.sim.plc.pokeWord(0x2006, 0xC446);  // UART 2 a master of 70: two blocks
              },
              [&buffer](TransferFixture &f, ActionValues &v) {
                  const Result<BufferRecords> read = readErrorBuffer(f.ctx, buffer);
