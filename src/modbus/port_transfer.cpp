@@ -11,7 +11,7 @@
 #include "transfer_steps.h"
 #include "uart_port.h"
 
-#include <optional>
+#include <memory>
 
 namespace {
 
@@ -63,12 +63,13 @@ void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, 
     const bool master = mode == UartMode::Master;
     steps::planWrites(ctx.link, 3, master ? steps::pieceCount(table.size()) : 0);
     ctx.link.open();
-    std::optional<ProgressGuard> progress;
+    // Open from the first piece until after the command word's pause.
+    std::unique_ptr<ProgressGuard> progress;
     steps::writeBetweenServiceWords(ctx.link, [&] {
         steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
         if (!master)
             return;
-        progress.emplace(ctx.progress);
+        progress = std::make_unique<ProgressGuard>(ctx.progress);
         steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, table);
     });
     // The controller acts on the command word by itself; its answer tells nothing.
