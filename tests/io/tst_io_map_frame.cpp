@@ -30,6 +30,8 @@ private Q_SLOTS:
     void choicesThroughTheChooser();
     void clickAfterAChoiceOpensTheChooser_data();
     void clickAfterAChoiceOpensTheChooser();
+    void keyboardAlone_data();
+    void keyboardAlone();
     void buttons();
 
 private:
@@ -237,6 +239,64 @@ void TestIoMapFrame::clickAfterAChoiceOpensTheChooser()
     QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
     clickCell(1, 1);
     QVERIFY(openChooser());
+}
+
+void TestIoMapFrame::keyboardAlone_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("col");
+    QTest::newRow("F2") << int(Qt::Key_F2) << Qt::KeyboardModifiers() << 1;
+    QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << 1;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                  << 1;
+    QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << 1;
+    QTest::newRow("Alt+Down") << int(Qt::Key_Down) << Qt::KeyboardModifiers(Qt::AltModifier) << 1;
+    QTest::newRow("F2 on Prog.name: nothing") << int(Qt::Key_F2) << Qt::KeyboardModifiers() << 2;
+}
+
+void TestIoMapFrame::keyboardAlone()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, col);
+    GridView &table = m_frame->table();
+    table.setFocus();
+    table.setCurrentCell(1, col);
+    const auto open = [&] {
+        QTest::keyClick(&table, Qt::Key(key), modifiers);
+        return openChooser();
+    };
+    const auto inList = [](Qt::Key pressed) {
+        QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), pressed);
+    };
+    QComboBox *chooser = open();
+    QCOMPARE(chooser != nullptr, col == 1);
+    if (!chooser) {
+        QCOMPARE(table.currentGridRow(), 1);  // the key did what it does elsewhere, if anything
+        return;
+    }
+    QTRY_VERIFY(chooser->view()->isVisible());  // with its list shown
+    inList(Qt::Key_Down);                       // from "Input -X", the first entry of an empty cell
+    inList(Qt::Key_Return);
+    QTRY_VERIFY(!openChooser());
+    QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
+    QCOMPARE(m_frame->state().IO_type.at(0), 2);
+    QCOMPARE(m_frame->focusWidget(), &table);
+
+    // Open again on the choice made; Escape leaves the cell as it was.
+    chooser = open();
+    QVERIFY(chooser);
+    QTRY_VERIFY(chooser->view()->isVisible());
+    QCOMPARE(chooser->view()->currentIndex().row(), 1);
+    inList(Qt::Key_Up);
+    inList(Qt::Key_Escape);
+    QTRY_VERIFY(!openChooser());
+    QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
+    QCOMPARE(m_frame->state().IO_type.at(0), 2);
+    QCOMPARE(m_frame->focusWidget(), &table);
+    QCOMPARE(table.currentGridRow(), 1);
+    QCOMPARE(table.currentGridCol(), 1);
 }
 
 void TestIoMapFrame::buttons()
