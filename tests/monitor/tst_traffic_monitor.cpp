@@ -2,7 +2,9 @@
 #include "csv_file.h"
 #include "dialog_prompts.h"
 #include "exchange_feed.h"
+#include "exchange_text.h"
 #include "link_action.h"
+#include "test_helpers.h"
 #include "traffic_model.h"
 #include "traffic_monitor.h"
 #include "transfer_steps.h"
@@ -11,11 +13,17 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
+
+using testing::child;
 
 namespace {
 
@@ -25,10 +33,24 @@ ExchangeRecord enquiry()
             ExchangeOutcome::Accepted};
 }
 
-void publish(const TrafficModel &model, int n)
+// A 64-byte write: the longest Data there is.
+ExchangeRecord longWrite()
+{
+    return {QDateTime::currentDateTime(),
+            1,
+            "/dev/ttyS0",
+            "\x02"
+            "E11250240" +
+                QByteArray(128, '7') + "\x03" + "5A",
+            "\x06",
+            3,
+            ExchangeOutcome::Accepted};
+}
+
+void publish(const TrafficModel &model, int n, const ExchangeRecord &record = enquiry())
 {
     for (int i = 0; i < n; ++i)
-        ExchangeFeed::instance().publish(enquiry());
+        ExchangeFeed::instance().publish(record);
     QTRY_VERIFY(!model.hasHeldRows());  // they show together, with the next batch
     QCoreApplication::processEvents();  // the table lays its rows out when the loop turns
 }
@@ -47,6 +69,9 @@ private Q_SLOTS:
     void followsTheEndUnlessScrolledUp_data();
     void followsTheEndUnlessScrolledUp();
     void saveAsLeavesATransferGoing();
+    void longCellsAndHeadings();
+    void pauseRowAndFilterCount_data();
+    void pauseRowAndFilterCount();
 
 private:
     std::unique_ptr<WindowFixture> m_w;
@@ -167,6 +192,77 @@ void TestTrafficMonitor::saveAsLeavesATransferGoing()
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), csv::table(monitor->model()));  // the whole upload, then saved
+}
+
+void TestTrafficMonitor::longCellsAndHeadings()
+{
+    TrafficMonitor &monitor = m_w->window->openTrafficMonitor();
+    QTableView &table = monitor.table();
+    publish(monitor.model(), 2, longWrite());
+    const QModelIndex data = monitor.model().index(1, exchangetext::Data);
+    const QString whole(128, QLatin1Char('7'));
+    QCOMPARE(data.data().toString(), whole);
+    // Too wide for its cell, so cut short with "…"; whole in the tool tip.
+    QVERIFY(table.fontMetrics().horizontalAdvance(whole) > table.visualRect(data).width());
+    QCOMPARE(table.textElideMode(), Qt::ElideRight);
+    QHelpEvent hover(QEvent::ToolTip, table.visualRect(data).center(),
+                     table.viewport()->mapToGlobal(table.visualRect(data).center()));
+    QApplication::sendEvent(table.viewport(), &hover);
+    QTRY_COMPARE(QToolTip::text(), whole);
+    QToolTip::hideText();
+
+    // A selected row leaves every heading whole.
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(data).center());
+    QCOMPARE(table.selectionModel()->selectedRows().size(), 1);
+    const QHeaderView &headings = *table.horizontalHeader();
+    for (int c = 0; c < exchangetext::kColumns; ++c)
+        QVERIFY2(headings.sectionSize(c) >= headings.sectionSizeHint(c),
+                 qPrintable(exchangetext::heading(c)));
+}
+
+void TestTrafficMonitor::pauseRowAndFilterCount_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("countAfterAWrite");
+    QTest::newRow("no filter") << ""
+                               << "5 of 5"
+                               << "6 of 6";
+    QTest::newRow("the exchanges") << "<enq>"
+                                   << "4 of 5"
+                                   << "4 of 6";
+    QTest::newRow("the pause") << "paused"
+                               << "1 of 5"
+                               << "1 of 6";
+    QTest::newRow("nothing") << "usb"
+                             << "0 of 5"
+                             << "0 of 6";
+}
+
+void TestTrafficMonitor::pauseRowAndFilterCount()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, count);
+    QFETCH(QString, countAfterAWrite);
+    TrafficMonitor &monitor = m_w->window->openTrafficMonitor();
+    const TrafficModel &model = monitor.model();
+    auto *pause = child<QPushButton>(&monitor, QStringLiteral("pauseButton"));
+    auto *shown = child<QLabel>(&monitor, QStringLiteral("filterCount"));
+    QCOMPARE(shown->text(), "0 of 0");
+    publish(model, 3);
+    pause->click();
+    for (int i = 0; i < 4; ++i)
+        ExchangeFeed::instance().publish(enquiry());
+    pause->click();
+    publish(model, 1);
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.index(3, exchangetext::Data).data().toString(),
+             "4 exchanges not recorded while paused");
+    QTest::keyClicks(child<QLineEdit>(&monitor, QStringLiteral("filterText")), filter);
+    QCOMPARE(shown->text(), count);
+    // The count follows rows the filter does not show, too.
+    publish(model, 1, longWrite());
+    QCOMPARE(shown->text(), countAfterAWrite);
 }
 
 QTEST_MAIN(TestTrafficMonitor)
