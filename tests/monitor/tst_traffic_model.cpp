@@ -5,8 +5,8 @@
 #include "failure.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "scripted_prompts.h"
 #include "settings_store.h"
+#include "scripted_prompts.h"
 #include "sim_fixture.h"
 #include "traffic_model.h"
 #include "transfer_steps.h"
@@ -75,8 +75,6 @@ private Q_SLOTS:
     void keepsTheLastAndFilters();
     void heldRowsShowInOneBatch_data();
     void heldRowsShowInOneBatch();
-    void pauseLeavesOneRow_data();
-    void pauseLeavesOneRow();
     void csvOfTheShownRows();
 };
 
@@ -260,54 +258,6 @@ void TestTrafficModel::heldRowsShowInOneBatch()
     QCOMPARE(gone.size(), removed > 0 ? 1 : 0);
     if (removed > 0)
         QCOMPARE(gone.at(0).at(2).toInt() + 1, removed);
-}
-
-void TestTrafficModel::pauseLeavesOneRow_data()
-{
-    QTest::addColumn<int>("capacity");
-    QTest::addColumn<int>("paused");  // exchanges 2 to 1 + paused come while paused
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QStringList>("shown");  // Address, or Data where it is empty
-
-    const QString three = QStringLiteral("3 exchanges not recorded while paused");
-    QTest::newRow("none missed") << 10 << 0 << "" << QStringList{"2001", "2002", "2003"};
-    QTest::newRow("one missed") << 10 << 1 << ""
-                                << QStringList{"2001", "1 exchange not recorded while paused",
-                                               "2003", "2004"};
-    QTest::newRow("three missed") << 10 << 3 << "" << QStringList{"2001", three, "2005", "2006"};
-    QTest::newRow("aged out of the ring") << 2 << 3 << "" << QStringList{"2005", "2006"};
-    QTest::newRow("filter finds it") << 10 << 3 << "NOT RECORDED" << QStringList{three};
-    QTest::newRow("filter passes it by")
-        << 10 << 3 << "e00200" << QStringList{"2001", "2005", "2006"};
-}
-
-void TestTrafficModel::pauseLeavesOneRow()
-{
-    QFETCH(int, capacity);
-    QFETCH(int, paused);
-    QFETCH(QString, filter);
-    QFETCH(QStringList, shown);
-    TrafficModel model(capacity);
-    model.setHoldingRows(true);
-    int n = 0;
-    model.append(record(++n));
-    model.setPaused(true);
-    for (int i = 0; i < paused; ++i)
-        model.append(record(++n));
-    model.setPaused(false);
-    model.setPaused(false);  // resumed once only
-    model.append(record(++n));
-    model.showHeldRows();
-    model.append(record(++n));  // and the rows after it as before
-    model.showHeldRows();
-    model.setFilterText(filter);
-    QStringList texts;
-    for (int r = 0; r < model.rowCount(); ++r) {
-        const QString address = model.index(r, exchangetext::Address).data().toString();
-        texts.append(address.isEmpty() ? model.index(r, exchangetext::Data).data().toString()
-                                       : address);
-    }
-    QCOMPARE(texts, shown);
 }
 
 void TestTrafficModel::csvOfTheShownRows()
