@@ -521,6 +521,9 @@ void Main::buildStatusBar()
     m_ctx.finished = [this](const QString &action, const Outcome &outcome) {
         showActionOutcome(action, outcome);
     };
+    m_ctx.note = [this](const QString &text) {
+        showStatus(text);
+    };
     keepParts(0, 2);
     watchEdits();
 }

@@ -5,7 +5,9 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+class QAbstractItemView;
 class QComboBox;
+class QKeyEvent;
 
 // The in-cell chooser of the I/O map's Function cells: an editable list "Combo1" with the three
 // choices, as wide as its column, starting with the cell's text. A choice is handed on as soon
@@ -18,6 +20,10 @@ public:
 
     IoChooserDelegate(Choose choose, QObject *parent);
 
+    // Makes this the chooser of the view's column and lets the keyboard open it: F2, Enter,
+    // Space and Alt+Down on an editable cell of the column open it with its list shown.
+    void attach(QAbstractItemView &view, int column);
+
     // The size a chooser asks for, so the table's rows and columns can make room for it.
     static QSize chooserSizeHint();
 
@@ -29,8 +35,16 @@ public:
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     static void fill(QComboBox &chooser);
+    void close(QComboBox &chooser);
+    static bool opensChooser(const QKeyEvent &key);
+    bool openFromKeyboard();
 
     Choose m_choose;
+    QAbstractItemView *m_view = nullptr;
+    int m_column = -1;
 };

@@ -19,9 +19,9 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
     m_view = new GridView(m_table, this);
     m_view->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_view->setAlternatingRowColors(false);
-    m_view->setItemDelegateForColumn(
-        iocol::Function,
-        new IoChooserDelegate([this](int row, IoChoice choice) { choose(row, choice); }, this));
+    auto *chooser =
+        new IoChooserDelegate([this](int row, IoChoice choice) { choose(row, choice); }, this);
+    chooser->attach(*m_view, iocol::Function);
     // On the press, as a drop-down list opens: the view's own click is not reported after some
     // ways of closing the chooser (a choice made with the keyboard), and every click must open it.
     connect(m_view, &QAbstractItemView::pressed, this, [this](const QModelIndex &cell) {

@@ -32,7 +32,17 @@ struct TransferContext {
     // action that takes them is about to start; none where nothing is stored (the command line
     // sets its link up once).
     std::function<PortSetup()> storedPort = {};
+    // Shows a short note in the window's status line (what a table's CSV entries did); none
+    // where there is no status line.
+    std::function<void(const QString &text)> note = {};
 };
+
+// Passes a note on to the status line, when there is one.
+inline void note(const TransferContext &ctx, const QString &text)
+{
+    if (ctx.note)
+        ctx.note(text);
+}
 
 // Before an action that takes the stored port settings: applies them to the link, unless an
 // action still runs on it (it keeps what it opened the port with).

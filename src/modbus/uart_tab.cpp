@@ -147,10 +147,15 @@ QGroupBox *UartTab::buildMasterFrame()
         [this](int row, int col, const QString &text) { storeCellText(row, col, text); },
         CellEditor::DeleteKey::EmptiesCell);
     // An imported table is usable at once, as after an upload.
-    addCsvMenu(*master, m_ctx.prompts, requestCsvTable(), [this](const QList<QStringList> &rows) {
-        m_requests.setDataRows(rows);
-        m_requestView->setEnabled(true);
-    });
+    const CsvNotes notes{m_port.tabCaption + QStringLiteral(" requests"),
+                         [this](const QString &text) {
+                             note(m_ctx, text);
+                         }};
+    addCsvMenu(*master, m_ctx.prompts, requestCsvTable(), notes,
+               [this](const QList<QStringList> &rows) {
+                   m_requests.setDataRows(rows);
+                   m_requestView->setEnabled(true);
+               });
     return master;
 }
 

@@ -96,4 +96,14 @@ QString column(const ExchangeRecord &record, int column)
     return QString();
 }
 
+QString pauseColumn(const ExchangeRecord &resumed, int missed, int column)
+{
+    if (column == Time)
+        return exchangetext::column(resumed, Time);
+    if (column != Data)
+        return QString();
+    return missed == 1 ? QStringLiteral("1 exchange not recorded while paused")
+                       : QStringLiteral("%1 exchanges not recorded while paused").arg(missed);
+}
+
 }  // namespace exchangetext

@@ -23,4 +23,8 @@ QString outcome(ExchangeOutcome outcome);
 // The text of one column. Data is what a write sends, or what a read's answer brings back.
 QString column(const ExchangeRecord &record, int column);
 
+// The text of one column of the row that stands for a pause: the time of resuming, and in
+// Data "12 exchanges not recorded while paused".
+QString pauseColumn(const ExchangeRecord &resumed, int missed, int column);
+
 }  // namespace exchangetext

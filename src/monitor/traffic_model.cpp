@@ -3,6 +3,7 @@
 #include "exchange_text.h"
 
 #include <algorithm>
+#include <utility>
 
 TrafficModel::TrafficModel(int capacity, QObject *parent)
     : QAbstractTableModel(parent), m_capacity(qMax(1, capacity))
@@ -15,12 +16,22 @@ const ExchangeRecord &TrafficModel::record(quint64 sequence) const
     return m_ring[(m_oldest + std::size_t(sequence - m_oldestSequence)) % m_ring.size()];
 }
 
-bool TrafficModel::matches(const ExchangeRecord &record) const
+QString TrafficModel::text(quint64 sequence, int column) const
+{
+    if (!m_pauses.empty()) {
+        const auto pause = m_pauses.find(sequence);
+        if (pause != m_pauses.end())
+            return exchangetext::pauseColumn(record(sequence), pause->second, column);
+    }
+    return exchangetext::column(record(sequence), column);
+}
+
+bool TrafficModel::matches(quint64 sequence) const
 {
     if (m_filter.isEmpty())
         return true;
     for (int column = 0; column < exchangetext::kColumns; ++column) {
-        if (exchangetext::column(record, column).contains(m_filter, Qt::CaseInsensitive))
+        if (text(sequence, column).contains(m_filter, Qt::CaseInsensitive))
             return true;
     }
     return false;
@@ -28,15 +39,35 @@ bool TrafficModel::matches(const ExchangeRecord &record) const
 
 void TrafficModel::append(const ExchangeRecord &incoming)
 {
-    if (m_paused)
+    if (m_paused) {
+        ++m_missed;
         return;
+    }
+    hold({incoming, 0});
+}
+
+void TrafficModel::hold(Held held)
+{
     if (m_held.size() == std::size_t(m_capacity))
         m_held.pop_front();  // it would leave the ring with the next ones anyway
-    m_held.push_back(incoming);
+    m_held.push_back(std::move(held));
     if (!m_holding)
         showHeldRows();
     else if (m_held.size() == 1)
         Q_EMIT rowsHeld();
+}
+
+void TrafficModel::setPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    if (paused || m_missed == 0)
+        return;
+    // One row, at the time of resuming, for all that went by.
+    ExchangeRecord resumed;
+    resumed.sentAt = QDateTime::currentDateTime();
+    hold({std::move(resumed), std::exchange(m_missed, 0)});
 }
 
 void TrafficModel::setHoldingRows(bool holding)
@@ -60,25 +91,30 @@ void TrafficModel::showHeldRows()
         endRemoveRows();
     }
     std::vector<quint64> added;
-    for (ExchangeRecord &incoming : m_held) {
+    for (Held &incoming : m_held) {
         if (m_ring.size() < std::size_t(m_capacity)) {
-            m_ring.push_back(std::move(incoming));
+            m_ring.push_back(std::move(incoming.record));
         } else {
-            m_ring[m_oldest] = std::move(incoming);
+            m_ring[m_oldest] = std::move(incoming.record);
             m_oldest = (m_oldest + 1) % m_ring.size();
             ++m_oldestSequence;
         }
         const quint64 sequence = m_oldestSequence + m_ring.size() - 1;
-        if (matches(record(sequence)))
+        if (incoming.missed > 0)
+            m_pauses.emplace(sequence, incoming.missed);
+        if (matches(sequence))
             added.push_back(sequence);
     }
     m_held.clear();
-    if (added.empty())
-        return;
-    const int first = int(m_shown.size());
-    beginInsertRows(QModelIndex(), first, first + int(added.size()) - 1);
-    m_shown.insert(m_shown.end(), added.begin(), added.end());
-    endInsertRows();
+    while (!m_pauses.empty() && m_pauses.begin()->first < m_oldestSequence)
+        m_pauses.erase(m_pauses.begin());
+    if (!added.empty()) {
+        const int first = int(m_shown.size());
+        beginInsertRows(QModelIndex(), first, first + int(added.size()) - 1);
+        m_shown.insert(m_shown.end(), added.begin(), added.end());
+        endInsertRows();
+    }
+    Q_EMIT countsChanged();
 }
 
 void TrafficModel::clear()
@@ -89,7 +125,10 @@ void TrafficModel::clear()
     m_oldest = 0;
     m_shown.clear();
     m_held.clear();
+    m_pauses.clear();
+    m_missed = 0;
     endResetModel();
+    Q_EMIT countsChanged();
 }
 
 void TrafficModel::setFilterText(const QString &text)
@@ -100,10 +139,11 @@ void TrafficModel::setFilterText(const QString &text)
     m_filter = text;
     m_shown.clear();
     for (quint64 s = m_oldestSequence; s < m_oldestSequence + m_ring.size(); ++s) {
-        if (matches(record(s)))
+        if (matches(s))
             m_shown.push_back(s);
     }
     endResetModel();
+    Q_EMIT countsChanged();
 }
 
 int TrafficModel::rowCount(const QModelIndex &parent) const
@@ -120,9 +160,17 @@ QVariant TrafficModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
+    const int column = index.column();
     if (role == Qt::DisplayRole)
-        return exchangetext::column(record(m_shown[std::size_t(index.row())]), index.column());
-    if (role == Qt::TextAlignmentRole && index.column() == exchangetext::AnswerMs)
+        return text(m_shown[std::size_t(index.row())], column);
+    // The long texts are cut short in their cells: whole, they show on hovering.
+    if (role == Qt::ToolTipRole &&
+        (column == exchangetext::Request || column == exchangetext::Answer ||
+         column == exchangetext::Data)) {
+        const QString whole = text(m_shown[std::size_t(index.row())], column);
+        return whole.isEmpty() ? QVariant() : QVariant(whole);
+    }
+    if (role == Qt::TextAlignmentRole && column == exchangetext::AnswerMs)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant();
 }

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <deque>
+#include <map>
 #include <vector>
 
 // The monitor's table: the last `capacity` exchanges of every link, one row each, oldest first,
@@ -17,7 +18,8 @@ public:
 
     explicit TrafficModel(int capacity = kDefaultCapacity, QObject *parent = nullptr);
 
-    // Keeps one more exchange; the oldest goes once the ring is full. Ignored while paused.
+    // Keeps one more exchange; the oldest goes once the ring is full. While paused it is only
+    // counted, and resuming keeps one row saying how many were not recorded.
     // While rows are held, the exchange waits with the others for showHeldRows().
     void append(const ExchangeRecord &record);
     void clear();
@@ -29,7 +31,7 @@ public:
     void showHeldRows();
     bool hasHeldRows() const { return !m_held.empty(); }
 
-    void setPaused(bool paused) { m_paused = paused; }
+    void setPaused(bool paused);
     bool isPaused() const { return m_paused; }
 
     // Rows with the text in any column (case ignored); the empty text shows every row.
@@ -37,7 +39,7 @@ public:
     const QString &filterText() const { return m_filter; }
 
     int capacity() const { return m_capacity; }
-    // Exchanges kept, shown or not.
+    // Rows kept (exchanges and the rows that stand for a pause), shown or not.
     int keptCount() const { return int(m_ring.size()); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -49,15 +51,27 @@ public:
 Q_SIGNALS:
     // The first exchange is held back since the last showHeldRows().
     void rowsHeld();
+    // Rows were kept, shown or cleared: rowCount() or keptCount() may differ. Once per batch.
+    void countsChanged();
 
 private:
+    // An exchange waiting to join the ring, or the row of a pause (`missed` exchanges).
+    struct Held {
+        ExchangeRecord record;
+        int missed = 0;
+    };
+
+    void hold(Held held);
     const ExchangeRecord &record(quint64 sequence) const;
-    bool matches(const ExchangeRecord &record) const;
+    QString text(quint64 sequence, int column) const;
+    bool matches(quint64 sequence) const;
 
     int m_capacity;
     bool m_paused = false;
     bool m_holding = false;
-    std::deque<ExchangeRecord> m_held;  // not in the ring yet, oldest first
+    int m_missed = 0;                 // exchanges that came while paused
+    std::deque<Held> m_held;          // not in the ring yet, oldest first
+    std::map<quint64, int> m_pauses;  // the rows of pauses in the ring: exchanges not recorded
     QString m_filter;
     std::vector<ExchangeRecord> m_ring;  // grows to the capacity, then wraps
     std::size_t m_oldest = 0;            // where the oldest record lies in the ring

@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -51,6 +52,15 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     filter->setObjectName(QStringLiteral("filterText"));
     filter->setPlaceholderText(QStringLiteral("Filter"));
     filter->setClearButtonEnabled(true);
+    // "n of m": the rows the filter lets through, of all those kept.
+    auto *count = new QLabel(this);
+    count->setObjectName(QStringLiteral("filterCount"));
+    const auto showCount = [this, count] {
+        count->setText(
+            QStringLiteral("%1 of %2").arg(m_model->rowCount()).arg(m_model->keptCount()));
+    };
+    connect(m_model, &TrafficModel::countsChanged, count, showCount);
+    showCount();
     auto *save = button(this, QStringLiteral("Save as..."), QStringLiteral("saveAsButton"));
     connect(pause, &QPushButton::toggled, m_model, &TrafficModel::setPaused);
     connect(clear, &QPushButton::clicked, m_model, &TrafficModel::clear);
@@ -68,6 +78,7 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
             });
     m_table->setModel(m_model);
     m_table->setWordWrap(false);
+    m_table->setTextElideMode(Qt::ElideRight);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // One scroll step per row, so that a row leaving the top is one step back.
@@ -76,12 +87,17 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // A selected row marks every heading bold, which cut the longer ones short: no marks, and
+    // every column as wide as its bold heading at least.
+    QHeaderView *headings = m_table->horizontalHeader();
+    headings->setHighlightSections(false);
     const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int c = 0; c < exchangetext::kColumns; ++c) {
         if (kColumnChars[c] > 0)
-            m_table->setColumnWidth(c, kColumnChars[c] * charWidth);
+            m_table->setColumnWidth(
+                c, qMax(kColumnChars[c] * charWidth, headings->sectionSizeHint(c)));
     }
-    m_table->horizontalHeader()->setSectionResizeMode(exchangetext::Data, QHeaderView::Stretch);
+    headings->setSectionResizeMode(exchangetext::Data, QHeaderView::Stretch);
     followTheEnd();
     batchRows();
 
@@ -89,6 +105,7 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     bar->addWidget(pause);
     bar->addWidget(clear);
     bar->addWidget(filter, 1);
+    bar->addWidget(count);
     bar->addWidget(save);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);

@@ -109,7 +109,10 @@ QGroupBox *OneWireTab::buildMasterFrame()
     new CellEditor(
         *m_sensorView, QStringLiteral("Text4"),
         [this](int row, int col, const QString &text) { m_sensors.setText(row, col, text); });
-    addCsvMenu(*master, m_ctx.prompts, sensorCsvTable(),
+    const CsvNotes notes{QStringLiteral("1-wire sensors"), [this](const QString &text) {
+                             note(m_ctx, text);
+                         }};
+    addCsvMenu(*master, m_ctx.prompts, sensorCsvTable(), notes,
                [this](const QList<QStringList> &rows) { m_sensors.setDataRows(rows); });
     return master;
 }

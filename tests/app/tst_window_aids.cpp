@@ -145,13 +145,15 @@ void TestWindowAids::tableMenuActsOnTheCurrentTab_data()
     QTest::addColumn<int>("mode");  // of the tab's port
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("note");  // in the status line, in front of the file
     const QList<QStringList> requests = {{"1", "10", "0", "100", "1", "100"},
                                          {"3", "5", "10", "110", "2", "200"}};
-    QTest::newRow("UART 2 master") << 2 << 0 << true << requests;
+    QTest::newRow("UART 2 master") << 2 << 0 << true << requests << "UART 2 requests: 2 rows";
     QTest::newRow("1-wire master")
         << 3 << 0 << true
-        << QList<QStringList>{{"28", "FF", "4B", "12", "03", "00", "00", "A1", "3000"}};
-    QTest::newRow("UART 1 slave: table hidden") << 1 << 1 << false << requests;
+        << QList<QStringList>{{"28", "FF", "4B", "12", "03", "00", "00", "A1", "3000"}}
+        << "1-wire sensors: 1 row";
+    QTest::newRow("UART 1 slave: table hidden") << 1 << 1 << false << requests << "";
 }
 
 void TestWindowAids::tableMenuActsOnTheCurrentTab()
@@ -160,6 +162,7 @@ void TestWindowAids::tableMenuActsOnTheCurrentTab()
     QFETCH(int, mode);
     QFETCH(bool, enabled);
     QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, note);
     Main &window = *m_w->window;
     const bool oneWire = tab == 3;
     GridModel &grid = oneWire ? window.oneWire().sensors() : window.uart(tab).requests();
@@ -173,11 +176,22 @@ void TestWindowAids::tableMenuActsOnTheCurrentTab()
         return;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("table.csv"));
-    m_w->prompts.fileNames << path << path;
+    const QString missing = dir.filePath(QStringLiteral("missing.csv"));
+    m_w->prompts.fileNames << path << path << missing;
+    const auto status = [&window] {
+        return child<QLabel>(&window, "actionStatus")->text();
+    };
     exportCsv->trigger();
+    QCOMPARE(status(), note + " exported to " + QDir::toNativeSeparators(path));
     grid.setDataRows({});
-    child<QAction>(&window, QStringLiteral("Import_CSV"))->trigger();
+    auto *importCsv = child<QAction>(&window, QStringLiteral("Import_CSV"));
+    importCsv->trigger();
     QCOMPARE(grid.dataRows(), rows);  // what went out came back into the same table
+    QCOMPARE(status(), note + " imported from " + QDir::toNativeSeparators(path));
+    importCsv->trigger();
+    QCOMPARE(grid.dataRows(), rows);
+    QCOMPARE(status(), note.left(note.indexOf(':')) + ": nothing imported from " +
+                           QDir::toNativeSeparators(missing));
 }
 
 void TestWindowAids::widthKeptAcrossModeChanges_data()

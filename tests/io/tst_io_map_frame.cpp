@@ -30,6 +30,8 @@ private Q_SLOTS:
     void choicesThroughTheChooser();
     void clickAfterAChoiceOpensTheChooser_data();
     void clickAfterAChoiceOpensTheChooser();
+    void keyboardAlone_data();
+    void keyboardAlone();
     void buttons();
 
 private:
@@ -237,6 +239,37 @@ void TestIoMapFrame::clickAfterAChoiceOpensTheChooser()
     QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
     clickCell(1, 1);
     QVERIFY(openChooser());
+}
+
+void TestIoMapFrame::keyboardAlone_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("F2") << int(Qt::Key_F2) << 0;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0;
+    QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+}
+
+void TestIoMapFrame::keyboardAlone()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    GridView &table = m_frame->table();
+    table.setCurrentCell(1, 1);
+    // The list opens on the cell's entry: Down picks "Output-Y" in the empty cell, then moves
+    // on to "Not use", which Escape leaves unchosen.
+    for (Qt::Key last : {Qt::Key_Return, Qt::Key_Escape}) {
+        QTest::keyClick(&table, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(openChooser());
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        for (Qt::Key inList : {Qt::Key_Down, last})
+            QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), inList);
+        QTRY_VERIFY(!openChooser());
+        QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
+        QCOMPARE(m_frame->focusWidget(), &table);  // the next key goes to the table
+    }
 }
 
 void TestIoMapFrame::buttons()

@@ -2,20 +2,27 @@
 #include "csv_file.h"
 #include "dialog_prompts.h"
 #include "exchange_feed.h"
+#include "exchange_text.h"
 #include "link_action.h"
+#include "test_helpers.h"
 #include "traffic_model.h"
 #include "traffic_monitor.h"
 #include "transfer_steps.h"
 #include "window_fixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 #include <memory>
+
+using testing::child;
 
 namespace {
 
@@ -25,10 +32,18 @@ ExchangeRecord enquiry()
             ExchangeOutcome::Accepted};
 }
 
-void publish(const TrafficModel &model, int n)
+// A 64-byte write: the longest Data there is.
+ExchangeRecord longWrite()
+{
+    ExchangeRecord write = enquiry();
+    write.request = "\002E11250240" + QByteArray(128, '7') + "\0035A";  // STX ... ETX 5A
+    return write;
+}
+
+void publish(const TrafficModel &model, int n, const ExchangeRecord &record = enquiry())
 {
     for (int i = 0; i < n; ++i)
-        ExchangeFeed::instance().publish(enquiry());
+        ExchangeFeed::instance().publish(record);
     QTRY_VERIFY(!model.hasHeldRows());  // they show together, with the next batch
     QCoreApplication::processEvents();  // the table lays its rows out when the loop turns
 }
@@ -47,6 +62,9 @@ private Q_SLOTS:
     void followsTheEndUnlessScrolledUp_data();
     void followsTheEndUnlessScrolledUp();
     void saveAsLeavesATransferGoing();
+    void longCellsAndHeadings();
+    void pauseRowAndFilterCount_data();
+    void pauseRowAndFilterCount();
 
 private:
     std::unique_ptr<WindowFixture> m_w;
@@ -167,6 +185,56 @@ void TestTrafficMonitor::saveAsLeavesATransferGoing()
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), csv::table(monitor->model()));  // the whole upload, then saved
+}
+
+void TestTrafficMonitor::longCellsAndHeadings()
+{
+    TrafficMonitor &monitor = m_w->window->openTrafficMonitor();
+    QTableView &table = monitor.table();
+    publish(monitor.model(), 1, longWrite());
+    const QRect cell = table.visualRect(monitor.model().index(0, exchangetext::Data));
+    const QString whole(128, QLatin1Char('7'));
+    // Too wide for its cell, so cut short with "…"; whole in the tool tip.
+    QVERIFY(table.fontMetrics().horizontalAdvance(whole) > cell.width());
+    QCOMPARE(table.textElideMode(), Qt::ElideRight);
+    QCOMPARE(table.indexAt(cell.center()).data(Qt::ToolTipRole), whole);
+
+    // A selected row leaves every heading whole.
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+    const QHeaderView &headings = *table.horizontalHeader();
+    for (int c = 0; c < exchangetext::kColumns; ++c)
+        QVERIFY2(headings.sectionSize(c) >= headings.sectionSizeHint(c),
+                 qPrintable(exchangetext::heading(c)));
+}
+
+void TestTrafficMonitor::pauseRowAndFilterCount_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("counts");  // after the pause, and after a write too
+    QTest::newRow("no filter") << "" << QStringList{"4 of 4", "5 of 5"};
+    QTest::newRow("the enquiries") << "<enq>" << QStringList{"3 of 4", "3 of 5"};
+    QTest::newRow("the pause") << "PAUSED" << QStringList{"1 of 4", "1 of 5"};
+}
+
+void TestTrafficMonitor::pauseRowAndFilterCount()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, counts);
+    TrafficMonitor &monitor = m_w->window->openTrafficMonitor();
+    auto *shown = child<QLabel>(&monitor, QStringLiteral("filterCount"));
+    auto *pause = child<QAbstractButton>(&monitor, QStringLiteral("pauseButton"));
+    QCOMPARE(shown->text(), "0 of 0");
+    publish(monitor.model(), 2);
+    pause->click();
+    publish(monitor.model(), 3);  // counted, not kept
+    pause->click();
+    publish(monitor.model(), 1);
+    QCOMPARE(monitor.model().index(2, exchangetext::Data).data(),
+             "3 exchanges not recorded while paused");
+    QTest::keyClicks(child<QLineEdit>(&monitor, QStringLiteral("filterText")), filter);
+    QCOMPARE(shown->text(), counts.at(0));
+    publish(monitor.model(), 1, longWrite());
+    QCOMPARE(shown->text(), counts.at(1));
 }
 
 QTEST_MAIN(TestTrafficMonitor)
