@@ -185,8 +185,8 @@ void TestCommandLine::commands_data()
                              << "download needs a file." + help;
     QTest::newRow("unknown command") << QStringList{"dowload", "x.vqc"} << 0 << 2 << ""
                                      << "Unknown command \"dowload\"." + help;
-    QTest::newRow("option of another command") << QStringList{"test", "--json"} << 0 << 2 << ""
-                                               << "test takes no --json." + help;
+    QTest::newRow("option of another command")
+        << QStringList{"test", "--only", "uart1"} << 0 << 2 << "" << "test takes no --only." + help;
     QTest::newRow("port out of range")
         << QStringList{"test", "--port", "COM11"} << 0 << 2 << ""
         << "--port COM11: the ports are COM1 to COM10, or a device." + help;
