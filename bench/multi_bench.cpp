@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include <cstdio>
 #include <sys/resource.h>
+#include <cstdio>
 
 namespace {
 
@@ -32,8 +32,8 @@ WindowConfig fullConfig()
     c.auxMode = 0;
     for (int i = 0; i < 127; ++i) {
         const QString b = QString::number(i, 16).rightJustified(2, QLatin1Char('0')).toUpper();
-        c.sensors.append({"28", b, "4B", "12", "03", "00", "00", "A1",
-                          QString::number(1500 + 2 * i)});
+        c.sensors.append(
+            {"28", b, "4B", "12", "03", "00", "00", "A1", QString::number(1500 + 2 * i)});
     }
     return c;
 }
@@ -94,7 +94,8 @@ int main(int argc, char *argv[])
     const Figures eight = download(file, {"--ports", ports.join(',')}, sim.settingsFile());
     print("one controller", one);
     print("eight controllers at once", eight);
-    std::printf("eight against one: %.3f x wall time (goal at most 1.1 x)\n", eight.wall / one.wall);
+    std::printf("eight against one: %.3f x wall time (goal at most 1.1 x)\n",
+                eight.wall / one.wall);
     bool same = true;
     const QStringList first = wire(sim.controller(1).frames());
     for (int n = 2; n <= kControllers; ++n)

@@ -191,8 +191,8 @@ QList<PortSetup> choosePorts(const QCommandLineParser &parser)
         const PortSetup port = resolvePort(name);
         for (const PortSetup &earlier : ports) {
             if (!port.device.isEmpty() && earlier.device == port.device)
-                badArgument(QStringLiteral("--port %1: %2 is named twice.")
-                                .arg(name, portLabel(earlier)));
+                badArgument(
+                    QStringLiteral("--port %1: %2 is named twice.").arg(name, portLabel(earlier)));
         }
         ports.append(port);
     }
@@ -205,8 +205,9 @@ QStringList uploadFiles(const QString &file, const QList<PortSetup> &ports)
 {
     const QString tag = QStringLiteral("{port}");
     if (ports.size() > 1 && !file.contains(tag))
-        badArgument(QStringLiteral("upload to several ports writes a file per port: put {port} "
-                                   "in the file name, such as cell-{port}.vqc."));
+        badArgument(
+            QStringLiteral("upload to several ports writes a file per port: put {port} "
+                           "in the file name, such as cell-{port}.vqc."));
     QStringList files;
     for (const PortSetup &port : ports) {
         QString name = file;
@@ -246,9 +247,13 @@ PortCommand portCommand(const Parsed &p, const QList<PortSetup> &ports)
 {
     const QString &command = p.command;
     if (command == QLatin1String("test"))
-        return [](CommandEnv &env, int) { return runTest(env); };
+        return [](CommandEnv &env, int) {
+            return runTest(env);
+        };
     if (command == QLatin1String("buffers"))
-        return [](CommandEnv &env, int) { return runBuffers(env); };
+        return [](CommandEnv &env, int) {
+            return runBuffers(env);
+        };
     const WindowConfig startUp = startUpWindowConfig();
     if (command == QLatin1String("upload")) {
         const QStringList files = uploadFiles(p.file, ports);
@@ -259,8 +264,12 @@ PortCommand portCommand(const Parsed &p, const QList<PortSetup> &ports)
     const QStringList parts = chosenParts(p.parser);
     const WindowConfig config = readConfigFile(p.file).spread(startUp);
     if (command == QLatin1String("verify"))
-        return [config](CommandEnv &env, int) { return runVerify(env, config); };
-    return [config, parts](CommandEnv &env, int) { return runDownload(env, config, parts); };
+        return [config](CommandEnv &env, int) {
+            return runVerify(env, config);
+        };
+    return [config, parts](CommandEnv &env, int) {
+        return runDownload(env, config, parts);
+    };
 }
 
 // One port, as the command line always ran: results as they are, messages without a port name.
@@ -283,8 +292,8 @@ int runOnOnePort(Console &console, const PortSetup &port, bool json, const Inter
             console.result(line);
     }
     if (watch.requested() && run.outcome.kind == Outcome::Kind::Cancelled) {
-        console.note(partialDownloadNote(leftPartial(run) ? QStringList{portLabel(port)}
-                                                          : QStringList()));
+        console.note(
+            partialDownloadNote(leftPartial(run) ? QStringList{portLabel(port)} : QStringList()));
         return exitcode::Interrupted;
     }
     return run.code;
@@ -349,8 +358,9 @@ int runCommandLine(const QStringList &arguments)
     Console console;
     Parsed p;
     p.parser.setApplicationDescription(kDescription);
-    p.parser.addPositionalArgument(QStringLiteral("command"),
-                                   QStringLiteral("test, download, upload, buffers, verify or csv."));
+    p.parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("test, download, upload, buffers, verify or csv."));
     p.parser.addPositionalArgument(QStringLiteral("file"),
                                    QStringLiteral("The configuration file (.vqc)."),
                                    QStringLiteral("[file]"));

@@ -16,9 +16,9 @@ struct TransferContext;
 namespace exitcode {
 enum : int {
     Done = 0,
-    Controller = 1,  // the controller refused or did not answer
-    BadInput = 2,    // bad arguments, a bad file, a configuration its own checks refuse
-    Port = 3,        // the serial port cannot be opened (or was lost)
+    Controller = 1,     // the controller refused or did not answer
+    BadInput = 2,       // bad arguments, a bad file, a configuration its own checks refuse
+    Port = 3,           // the serial port cannot be opened (or was lost)
     Interrupted = 130,  // Ctrl-C stopped it, as shells count a program ended by SIGINT
 };
 }
@@ -43,10 +43,10 @@ struct PortRun {
     Outcome outcome;
     int code = exitcode::Done;
     QString summary = QStringLiteral("done");  // of a command that ended done: "done", "equal"
-    QStringList lines;                          // the results, as standard output shows them
-    QJsonValue json;                            // the same for --json
-    QStringList partsDone;                      // the parts written or read before the end
-    QString part;        // the part it ended in when it did not end done
+    QStringList lines;                         // the results, as standard output shows them
+    QJsonValue json;                           // the same for --json
+    QStringList partsDone;                     // the parts written or read before the end
+    QString part;                              // the part it ended in when it did not end done
     bool writes = false;  // a download: stopped midway, it may leave a partial configuration
 
     // Takes an outcome and its exit code.

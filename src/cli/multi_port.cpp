@@ -61,8 +61,8 @@ QString endLine(const QString &label, const PortRun &run, qint64 ms)
 {
     const bool ok = run.outcome.done();
     QString line = QStringLiteral("%1: %2 %3 %4")
-                       .arg(label, endText(run), ok ? QStringLiteral("in") : QStringLiteral("after"),
-                            secondsText(ms));
+                       .arg(label, endText(run),
+                            ok ? QStringLiteral("in") : QStringLiteral("after"), secondsText(ms));
     if (run.code == exitcode::Interrupted && leftPartial(run))
         line += QStringLiteral(", left with a partial download");
     return line;

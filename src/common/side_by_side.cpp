@@ -1,13 +1,13 @@
 #include "side_by_side.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 

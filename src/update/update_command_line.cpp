@@ -148,21 +148,20 @@ int updatePorts(const QList<PortJob> &jobs, const FirmwareImage &image,
                 last[i] = text;  // only this port's thread writes it
                 board.say(i, text);
             };
-            codes[i] = updatePort(jobs.at(i), image, choices, tell,
-                                  [&board, i](const QString &line) { board.show(i, line); },
-                                  &watch);
+            codes[i] = updatePort(
+                jobs.at(i), image, choices, tell,
+                [&board, i](const QString &line) { board.show(i, line); }, &watch);
             ms[i] = clock.elapsed();
         },
         [&](int i) {
             if (watch.requested() && codes.at(i) != updateexit::Done)
                 codes[i] = kInterrupted;
             const QString seconds = QString::number(double(ms.at(i)) / 1000.0, 'f', 1);
-            const QString line =
-                codes.at(i) == updateexit::Done
-                    ? QStringLiteral("%1: done in %2 s").arg(names.at(i), seconds)
-                    : QStringLiteral("%1: %2 after %3 s (exit code %4)")
-                          .arg(names.at(i), last.at(i), seconds)
-                          .arg(codes.at(i));
+            const QString line = codes.at(i) == updateexit::Done
+                                     ? QStringLiteral("%1: done in %2 s").arg(names.at(i), seconds)
+                                     : QStringLiteral("%1: %2 after %3 s (exit code %4)")
+                                           .arg(names.at(i), last.at(i), seconds)
+                                           .arg(codes.at(i));
             board.show(i, line.mid(names.at(i).size() + 2));
             std::printf("%s\n", qPrintable(line));
             std::fflush(stdout);
@@ -186,8 +185,8 @@ QList<PortJob> choosePorts(const QCommandLineParser &parser, const StoredPort &s
     QList<PortJob> jobs;
     for (const QString &name : given) {
         const auto com = comName.match(name.trimmed());
-        jobs.append({name.trimmed(),
-                     com.hasMatch() ? deviceOf(com.captured(1).toInt()) : name.trimmed()});
+        jobs.append(
+            {name.trimmed(), com.hasMatch() ? deviceOf(com.captured(1).toInt()) : name.trimmed()});
     }
     return jobs;
 }

@@ -199,7 +199,8 @@ void TestCommandLine::commands_data()
     QTest::newRow("unknown command") << QStringList{"dowload", "x.vqc"} << 0 << 2 << ""
                                      << "Unknown command \"dowload\"." + help;
     QTest::newRow("option of another command")
-        << QStringList{"test", "--only", "uart1"} << 0 << 2 << "" << "test takes no --only." + help;
+        << QStringList{"test", "--only", "uart1"} << 0 << 2 << ""
+        << "test takes no --only." + help;
     QTest::newRow("port out of range")
         << QStringList{"test", "--port", "COM11"} << 0 << 2 << ""
         << "--port COM11: the ports are COM1 to COM10, or a device." + help;
@@ -509,8 +510,8 @@ void TestCommandLine::severalPortsDownload()
     QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
     for (int n = 1; n <= 4; ++n) {
         if (faults.at(n - 1) > 0)
-            m_sim->controller(n).failWrite(1, faults.at(n - 1) == 1 ? VirtualPlc::Fault::Silence
-                                                                     : VirtualPlc::Fault::Nak);
+            m_sim->controller(n).failWrite(
+                1, faults.at(n - 1) == 1 ? VirtualPlc::Fault::Silence : VirtualPlc::Fault::Nak);
     }
     const Run r = run(QStringList{"download", file} + kFourPorts);
     QCOMPARE(r.code, code);
@@ -580,16 +581,16 @@ void TestCommandLine::verify()
     }
     const Run r = run(QStringList{"verify", file, "--port", "COM1", "--port", "COM2"});
     QCOMPARE(r.code, code);
-    QVERIFY2(r.out.startsWith(label(1) + ": equal in") || r.out.contains("\n" + label(1) +
-                                                                        ": equal in"),
-             qPrintable(r.out));
+    QVERIFY2(
+        r.out.startsWith(label(1) + ": equal in") || r.out.contains("\n" + label(1) + ": equal in"),
+        qPrintable(r.out));
     QVERIFY(r.out.contains(label(2) + ": " + com2));
     QCOMPARE(r.out.contains("  uart1 row 3 Timeout,[ms]: file 100, controller 250\n"), changed);
 
     // One port alone: the differences as they are.
     const Run alone = run({"verify", file, "--port", "COM2"});
-    QCOMPARE(alone.out, changed ? "uart1 row 3 Timeout,[ms]: file 100, controller 250\n"
-                                : "equal\n");
+    QCOMPARE(alone.out,
+             changed ? "uart1 row 3 Timeout,[ms]: file 100, controller 250\n" : "equal\n");
     QCOMPARE(alone.code, code);
 }
 

@@ -320,9 +320,9 @@ void TestUpdateSim::severalPortsSideBySide()
     for (int n = 1; n <= 3; ++n) {
         const QString label =
             QStringLiteral("COM%1 (%2): ").arg(n).arg(m_sim->controller(n).devicePath());
-        QVERIFY2(out.contains(label + (n == 2 ? "No answer from the controller's loader"
-                                              : "done in")),
-                 qPrintable(out));
+        QVERIFY2(
+            out.contains(label + (n == 2 ? "No answer from the controller's loader" : "done in")),
+            qPrintable(out));
         if (n != 2)
             QCOMPARE(m_sim->controller(n).loader().flash(0, image.size()), image);
     }
