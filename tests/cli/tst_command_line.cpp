@@ -12,7 +12,9 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -88,6 +90,7 @@ private Q_SLOTS:
     void verify_data();
     void verify();
     void ctrlCStopsEveryPortAndNamesThePartialOnes();
+    void jsonHasAnObjectPerPort();
 
 private:
     // Four controllers, COM1 to COM4; the label of COMn as the lines name it.
@@ -209,6 +212,16 @@ void TestCommandLine::commands_data()
                                   << "--only knows uart1, uart2 and onewire, not \"uart3\"." + help;
     QTest::newRow("version") << QStringList{"--version"} << 0 << 0 << "plc-config 1.0\n"
                              << "";
+    QTest::newRow("a device named twice")
+        << QStringList{"test", "--port", "/nonexistent/a", "--ports", "/nonexistent/a"} << 0 << 2
+        << ""
+        << "--port /nonexistent/a: /nonexistent/a is named twice." + help;
+    QTest::newRow("--ports empty") << QStringList{"test", "--ports", ","} << 0 << 2 << ""
+                                   << "--ports names no port." + help;
+    QTest::newRow("two ports, one upload name")
+        << QStringList{"upload", "x-{port}.vqc", "--ports", "/nonexistent/a/tty0,/nonexistent/tty0"}
+        << 0 << 2 << ""
+        << "upload: two ports would write x-tty0.vqc." + help;
 }
 
 void TestCommandLine::commands()
@@ -614,6 +627,23 @@ void TestCommandLine::ctrlCStopsEveryPortAndNamesThePartialOnes()
              qPrintable(err));
     const int sent = int(m_sim->controller(1).frames().size());
     QVERIFY(sent > 1 && sent < 14);
+}
+
+void TestCommandLine::jsonHasAnObjectPerPort()
+{
+    const Run r = run({"test", "--json", "--ports", "COM1,/nonexistent/tty"});
+    QCOMPARE(r.code, 3);  // the worst of 0 and 3
+    const QJsonArray ports = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    QCOMPARE(ports.size(), 2);
+    const QJsonObject done = ports.at(0).toObject();
+    QCOMPARE(done.value("port").toString(), "COM1");
+    QCOMPARE(done.value("outcome").toString(), "done");
+    QCOMPARE(done.value("result").toObject().value("cpuType").toString(), "291");
+    QVERIFY(done.value("seconds").toDouble() >= 0);
+    const QJsonObject lost = ports.at(1).toObject();
+    QCOMPARE(lost.value("port").toString(), "tty");
+    QCOMPARE(lost.value("outcome").toString(), "port not opened");
+    QCOMPARE(lost.value("exitCode").toInt(), 3);
 }
 
 QTEST_MAIN(TestCommandLine)
