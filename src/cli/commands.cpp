@@ -4,6 +4,7 @@
 #include "buffer_reader.h"
 #include "check_grid.h"
 #include "check_grid_1w.h"
+#include "config_diff.h"
 #include "config_file.h"
 #include "connection_test.h"
 #include "console.h"
@@ -37,11 +38,11 @@ UartTabState &uartState(WindowConfig &config, const QString &part)
     return config.uarts.at(part == kUart2 ? 1 : 0);
 }
 
-// Runs one step as its button would: its messages on standard error, its exit code.
-int runStep(CommandEnv &env, const QString &part, const std::function<Outcome()> &action)
+// Runs one step as its button would: its messages on standard error, how it ended.
+Outcome runStep(CommandEnv &env, const QString &part, const std::function<Outcome()> &action)
 {
     env.progress.setLabel(part);
-    return exitCodeOf(report(env.ctx, QString(), action()));
+    return report(env.ctx, QString(), action());
 }
 
 Outcome downloadPart(CommandEnv &env, const WindowConfig &config, const QString &part)
@@ -107,7 +108,8 @@ QJsonValue bufferJson(const BufferRecords &records)
     return rows;
 }
 
-// A table of cells with its columns padded to their widest cell; the last column unpadded.
+}  // namespace
+
 QStringList textTable(const QList<QStringList> &rows)
 {
     QList<int> widths;
@@ -129,6 +131,8 @@ QStringList textTable(const QList<QStringList> &rows)
     }
     return lines;
 }
+
+namespace {
 
 QStringList bufferText(const BufferPart &part, const BufferRecords &records)
 {
@@ -192,76 +196,134 @@ const QStringList &configParts()
     return parts;
 }
 
-int runTest(CommandEnv &env)
+void PortRun::end(const Outcome &how)
 {
+    outcome = how;
+    code = exitCodeOf(how);
+}
+
+PortRun runTest(CommandEnv &env)
+{
+    PortRun run;
     const ConnectionTest test = testConnection(env.ctx.link);
     env.prompts.message(nullptr, test.message);
     if (!test.portFailure.isEmpty())
         env.console.note(test.portFailure);
-    const Outcome outcome = test.outcome();
-    if (outcome.done())
-        env.console.result(QStringLiteral("CPU type ") + test.cpuType);
-    return exitCodeOf(outcome);
+    run.end(test.outcome());
+    if (run.outcome.done()) {
+        run.lines.append(QStringLiteral("CPU type ") + test.cpuType);
+        run.json = QJsonObject{{QStringLiteral("cpuType"), test.cpuType}};
+    }
+    return run;
 }
 
-int runDownload(CommandEnv &env, const QString &file, const QStringList &parts)
+PortRun runDownload(CommandEnv &env, const WindowConfig &config, const QStringList &parts)
 {
-    const WindowConfig config = readConfigFile(file).spread(startUpWindowConfig());
+    PortRun run;
+    run.writes = true;
     for (const QString &part : configParts()) {
         if (!parts.contains(part))
             continue;
-        const int code = runStep(env, part, [&] { return downloadPart(env, config, part); });
-        if (code != exitcode::Done)
-            return code;
-        env.console.result(part + QStringLiteral(": written"));
+        run.end(runStep(env, part, [&] { return downloadPart(env, config, part); }));
+        if (!run.outcome.done()) {
+            run.part = part;
+            break;
+        }
+        run.partsDone.append(part);
+        run.lines.append(part + QStringLiteral(": written"));
     }
-    return exitcode::Done;
+    run.json = QJsonObject{{QStringLiteral("written"), QJsonArray::fromStringList(run.partsDone)}};
+    return run;
 }
 
-int runUpload(CommandEnv &env, const QString &file)
+namespace {
+
+// Reads every part into config; stops at the first that fails.
+void uploadAll(CommandEnv &env, WindowConfig &config, PortRun &run)
 {
-    WindowConfig config = startUpWindowConfig();
     for (const QString &part : configParts()) {
-        const int code = runStep(env, part, [&] { return uploadPart(env, config, part); });
-        if (code != exitcode::Done)
-            return code;
-        env.console.result(part + QStringLiteral(": read"));
+        run.end(runStep(env, part, [&] { return uploadPart(env, config, part); }));
+        if (!run.outcome.done()) {
+            run.part = part;
+            return;
+        }
+        run.partsDone.append(part);
+        run.lines.append(part + QStringLiteral(": read"));
     }
-    ConfigRecord record;
-    record.gather(config);
-    writeConfigFile(file, record);
-    env.console.result(QStringLiteral("saved ") + file);
-    return exitcode::Done;
 }
 
-int runBuffers(CommandEnv &env, bool json)
+}  // namespace
+
+PortRun runUpload(CommandEnv &env, const WindowConfig &startUp, const QString &file)
 {
+    PortRun run;
+    WindowConfig config = startUp;
+    uploadAll(env, config, run);
+    if (!run.outcome.done())
+        return run;
+    try {
+        ConfigRecord record;
+        record.gather(config);
+        writeConfigFile(file, record);
+    } catch (const Failure &f) {
+        run.end(report(env.ctx, QString(), Outcome::of(f)));
+        return run;
+    }
+    run.lines.append(QStringLiteral("saved ") + file);
+    run.json = QJsonObject{{QStringLiteral("file"), file}};
+    return run;
+}
+
+PortRun runBuffers(CommandEnv &env)
+{
+    PortRun run;
     const QList<BufferPart> parts = bufferParts();
     QList<BufferRecords> read;
     for (const BufferPart &part : parts) {
-        const int code = runStep(env, part.name, [&] {
+        run.end(runStep(env, part.name, [&] {
             const Result<BufferRecords> records = readErrorBuffer(env.ctx, *part.buffer);
             read.append(records.value);
             return records.outcome;
-        });
-        if (code != exitcode::Done)
-            return code;
+        }));
+        if (!run.outcome.done()) {
+            run.part = part.name;
+            return run;
+        }
+        run.partsDone.append(part.name);
     }
-    if (json) {
-        QJsonObject all;
-        for (int i = 0; i < parts.size(); ++i)
-            all.insert(parts.at(i).name, bufferJson(read.at(i)));
-        env.console.resultBytes(QJsonDocument(all).toJson(QJsonDocument::Indented));
-        return exitcode::Done;
-    }
+    QJsonObject all;
     QStringList lines;
     for (int i = 0; i < parts.size(); ++i) {
+        all.insert(parts.at(i).name, bufferJson(read.at(i)));
         if (i > 0)
             lines.append(QString());
         lines += bufferText(parts.at(i), read.at(i));
     }
-    env.console.result(lines.join(QLatin1Char('\n')));
-    return exitcode::Done;
+    run.json = all;
+    run.lines = QStringList{lines.join(QLatin1Char('\n'))};
+    return run;
+}
+
+PortRun runVerify(CommandEnv &env, const WindowConfig &fileConfig)
+{
+    PortRun run;
+    WindowConfig held = fileConfig;  // what the controller does not hold stays as in the file
+    uploadAll(env, held, run);
+    run.lines.clear();
+    if (!run.outcome.done())
+        return run;
+    run.lines = configDifferences(fileConfig, held);
+    run.json = QJsonObject{{QStringLiteral("differences"), QJsonArray::fromStringList(run.lines)}};
+    if (run.lines.isEmpty()) {
+        run.summary = QStringLiteral("equal");
+        run.lines.append(run.summary);
+    } else {
+        run.code = exitcode::Controller;
+        run.summary = QStringLiteral("%1 difference%2")
+                          .arg(run.lines.size())
+                          .arg(run.lines.size() == 1 ? "" : "s");
+    }
+    return run;
 }
 
 int runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile)

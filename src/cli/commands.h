@@ -1,7 +1,9 @@
 #pragma once
 
+#include "config_record.h"
 #include "failure.h"
 
+#include <QJsonValue>
 #include <QString>
 #include <QStringList>
 
@@ -14,9 +16,10 @@ struct TransferContext;
 namespace exitcode {
 enum : int {
     Done = 0,
-    Controller = 1,  // the controller refused or did not answer
-    BadInput = 2,    // bad arguments, a bad file, a configuration its own checks refuse
-    Port = 3,        // the serial port cannot be opened (or was lost)
+    Controller = 1,     // the controller refused or did not answer
+    BadInput = 2,       // bad arguments, a bad file, a configuration its own checks refuse
+    Port = 3,           // the serial port cannot be opened (or was lost)
+    Interrupted = 130,  // Ctrl-C stopped it, as shells count a program ended by SIGINT
 };
 }
 
@@ -35,14 +38,36 @@ struct CommandEnv {
     TransferContext &ctx;
 };
 
+// What a command did on one port: how it ended, its exit code and what it found.
+struct PortRun {
+    Outcome outcome;
+    int code = exitcode::Done;
+    QString summary = QStringLiteral("done");  // of a command that ended done: "done", "equal"
+    QStringList lines;                         // the results, as standard output shows them
+    QJsonValue json;                           // the same for --json
+    QStringList partsDone;                     // the parts written or read before the end
+    QString part;                              // the part it ended in when it did not end done
+    bool writes = false;  // a download: stopped midway, it may leave a partial configuration
+
+    // Takes an outcome and its exit code.
+    void end(const Outcome &how);
+};
+
 // The connection test: "CPU type N" on success.
-int runTest(CommandEnv &env);
-// Loads and checks a configuration file, then downloads the chosen parts in order, stopping at
-// the first that fails.
-int runDownload(CommandEnv &env, const QString &file, const QStringList &parts);
-// Uploads every part and saves them as a configuration file; nothing is saved when one fails.
-int runUpload(CommandEnv &env, const QString &file);
-// Reads the three error buffers and prints them, as text tables or as JSON.
-int runBuffers(CommandEnv &env, bool json);
+PortRun runTest(CommandEnv &env);
+// Downloads the chosen parts of a configuration (read and checked from its file before) in
+// order, stopping at the first that fails.
+PortRun runDownload(CommandEnv &env, const WindowConfig &config, const QStringList &parts);
+// Uploads every part over startUp (the window's values at start-up) and saves them as a
+// configuration file; nothing is saved when one fails.
+PortRun runUpload(CommandEnv &env, const WindowConfig &startUp, const QString &file);
+// Reads the three error buffers: as text tables (lines) and as JSON.
+PortRun runBuffers(CommandEnv &env);
+// Reads every part back over the file's values and compares part by part; each difference is
+// a line; exit code 1 when there is one.
+PortRun runVerify(CommandEnv &env, const WindowConfig &fileConfig);
+// A table of cells with its columns padded to their widest cell, " | " between them.
+QStringList textTable(const QList<QStringList> &rows);
+
 // Prints one table of a configuration file as CSV, or replaces it by a CSV file's rows.
 int runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile);

@@ -1,8 +1,14 @@
 #include "console.h"
 
 #include <cstdio>
+#include <utility>
 
 Console::Console() : m_out(stdout), m_err(stderr) {}
+
+Console::Console(Sink notes, Sink progress)
+    : m_out(stdout), m_err(stderr), m_notes(std::move(notes)), m_progress(std::move(progress))
+{
+}
 
 void Console::result(const QString &line)
 {
@@ -19,8 +25,20 @@ void Console::resultBytes(const QByteArray &bytes)
 
 void Console::note(const QString &line)
 {
+    if (m_notes) {
+        m_notes(line);
+        return;
+    }
     m_err << line << '\n';
     m_err.flush();
+}
+
+void Console::progress(const QString &line)
+{
+    if (m_progress)
+        m_progress(line);
+    else
+        note(line);
 }
 
 void ConsolePrompts::message(QWidget *, const QString &text, const QString &)
@@ -46,5 +64,5 @@ QString ConsolePrompts::saveFileName(QWidget *, const QString &, const QString &
 
 void ConsoleProgress::pieceDone(int piece, int pieces)
 {
-    m_console.note(QStringLiteral("%1: %2/%3").arg(m_label).arg(piece).arg(pieces));
+    m_console.progress(QStringLiteral("%1: %2/%3").arg(m_label).arg(piece).arg(pieces));
 }

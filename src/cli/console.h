@@ -6,20 +6,30 @@
 #include <QByteArray>
 #include <QString>
 #include <QTextStream>
+#include <functional>
 
 // The command line's two streams: results to standard output, progress and every message the
 // window would show to standard error, each line flushed at once.
 class Console {
 public:
+    using Sink = std::function<void(const QString &)>;
+
     Console();
+    // One port's console among several: its messages and progress lines go to these sinks (the
+    // progress board); its results are collected by the caller, not printed here.
+    Console(Sink notes, Sink progress);
 
     void result(const QString &line);
     void resultBytes(const QByteArray &bytes);
     void note(const QString &line);
+    // A progress line such as "uart1: 5/16"; a message line on a console of its own.
+    void progress(const QString &line);
 
 private:
     QTextStream m_out;
     QTextStream m_err;
+    Sink m_notes;
+    Sink m_progress;
 };
 
 // Prompts without a window: messages are printed with their own text, questions are answered

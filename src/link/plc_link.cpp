@@ -126,6 +126,8 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
         throw Failure(QStringLiteral("The serial port is not open"));
     if (m_waiting)
         throw Failure(QStringLiteral("The serial port is still waiting for the controller"));
+    if (m_stop && m_stop->load())
+        throw Failure(QStringLiteral("Stopped by Ctrl-C"), Outcome::Kind::Cancelled);
 
     m_received.clear();
     m_accepted = false;

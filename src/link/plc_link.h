@@ -10,6 +10,7 @@
 #include <QSerialPort>
 #include <QString>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 
 // One window's serial port and answer timer: the port and line settings last applied,
@@ -46,6 +47,10 @@ public:
     // What the running action has had accepted so far; it starts empty with each action.
     WriteTally &tally() { return m_tally; }
 
+    // A flag that, once raised (Ctrl-C, from any thread), stops the action at its next exchange
+    // with "Stopped by Ctrl-C" (Cancelled); nullptr for none. It must outlive the link.
+    void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
+
     // True while a user action runs on this link (see runOnLink).
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy);
@@ -79,6 +84,7 @@ private:
     QElapsedTimer m_openedAt;  // since the first opening in the running action
     WriteTally m_tally;
     PortSetup m_setup;
+    const std::atomic<bool> *m_stop = nullptr;
     bool m_waiting = false;
     bool m_busy = false;
 };

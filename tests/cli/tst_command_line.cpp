@@ -12,11 +12,14 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -81,8 +84,21 @@ private Q_SLOTS:
     void csvRefusal();
     void csvMenuOnTheTables();
     void csvMenuOverALockedTable();
+    void severalPortsDownload_data();
+    void severalPortsDownload();
+    void severalPortsUploadOneFileEach();
+    void verify_data();
+    void verify();
+    void ctrlCStopsEveryPortAndNamesThePartialOnes();
+    void jsonHasAnObjectPerPort();
 
 private:
+    // Four controllers, COM1 to COM4; the label of COMn as the lines name it.
+    bool fourControllers() const { return m_sim->addControllers(3); }
+    QString label(int n) const
+    {
+        return QStringLiteral("COM%1 (%2)").arg(n).arg(m_sim->controller(n).devicePath());
+    }
     QString path(const QString &name) const { return m_dir->filePath(name); }
     Run run(const QStringList &arguments) const;
     QString sampleFile();
@@ -185,8 +201,9 @@ void TestCommandLine::commands_data()
                              << "download needs a file." + help;
     QTest::newRow("unknown command") << QStringList{"dowload", "x.vqc"} << 0 << 2 << ""
                                      << "Unknown command \"dowload\"." + help;
-    QTest::newRow("option of another command") << QStringList{"test", "--json"} << 0 << 2 << ""
-                                               << "test takes no --json." + help;
+    QTest::newRow("option of another command")
+        << QStringList{"test", "--only", "uart1"} << 0 << 2 << ""
+        << "test takes no --only." + help;
     QTest::newRow("port out of range")
         << QStringList{"test", "--port", "COM11"} << 0 << 2 << ""
         << "--port COM11: the ports are COM1 to COM10, or a device." + help;
@@ -195,6 +212,16 @@ void TestCommandLine::commands_data()
                                   << "--only knows uart1, uart2 and onewire, not \"uart3\"." + help;
     QTest::newRow("version") << QStringList{"--version"} << 0 << 0 << "plc-config 1.0\n"
                              << "";
+    QTest::newRow("a device named twice")
+        << QStringList{"test", "--port", "/nonexistent/a", "--ports", "/nonexistent/a"} << 0 << 2
+        << ""
+        << "--port /nonexistent/a: /nonexistent/a is named twice." + help;
+    QTest::newRow("--ports empty") << QStringList{"test", "--ports", ","} << 0 << 2 << ""
+                                   << "--ports names no port." + help;
+    QTest::newRow("two ports, one upload name")
+        << QStringList{"upload", "x-{port}.vqc", "--ports", "/nonexistent/a/tty0,/nonexistent/tty0"}
+        << 0 << 2 << ""
+        << "upload: two ports would write x-tty0.vqc." + help;
 }
 
 void TestCommandLine::commands()
@@ -467,6 +494,156 @@ void TestCommandLine::csvMenuOverALockedTable()
                             viewport->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(viewport, &click);
     QCOMPARE(entries, (QStringList{"Export CSV...", "Import CSV..."}));
+}
+
+const QStringList kFourPorts{"--ports", "COM1,COM2,COM3,COM4"};
+
+void TestCommandLine::severalPortsDownload_data()
+{
+    QTest::addColumn<QList<int>>("faults");  // per port: 0 none, 1 silent, 2 refusing
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("ends");  // how each port's line ends, after its label
+    QTest::newRow("four done") << QList<int>{0, 0, 0, 0} << 0
+                               << QStringList{"done in", "done in", "done in", "done in"};
+    QTest::newRow("one silent, one refusing")
+        << QList<int>{0, 1, 2, 0} << 1
+        << QStringList{"done in", "Answer timeout from PLC after", "Wrong answer from PLC after",
+                       "done in"};
+}
+
+void TestCommandLine::severalPortsDownload()
+{
+    QFETCH(QList<int>, faults);
+    QFETCH(int, code);
+    QFETCH(QStringList, ends);
+    const QString file = sampleFile();
+    QCOMPARE(run({"download", file}).code, 0);  // one port, as always: what each must receive
+    const QStringList single = wire(m_sim->plc.frames());
+    m_sim->plc.clearLog();
+    QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
+    for (int n = 1; n <= 4; ++n) {
+        if (faults.at(n - 1) > 0)
+            m_sim->controller(n).failWrite(
+                1, faults.at(n - 1) == 1 ? VirtualPlc::Fault::Silence : VirtualPlc::Fault::Nak);
+    }
+    const Run r = run(QStringList{"download", file} + kFourPorts);
+    QCOMPARE(r.code, code);
+    for (int n = 1; n <= 4; ++n) {
+        const QString end = label(n) + ": " + ends.at(n - 1);
+        QVERIFY2(r.out.contains("\n" + end) || r.out.startsWith(end), qPrintable(r.out));
+        if (faults.at(n - 1) == 0) {
+            QCOMPARE(wire(m_sim->controller(n).frames()), single);
+        } else {  // its message on standard error, named; the service word went out alone
+            QVERIFY(r.err.contains(label(n) + ": " + ends.at(n - 1).section(" after", 0, 0)));
+            QCOMPARE(m_sim->controller(n).frames().size(), 1);
+        }
+    }
+    // The summary table: a heading and a row per port.
+    QVERIFY(r.out.contains(QRegularExpression("\\nPort +\\| Outcome +\\| Exit \\| Time\\n")));
+    QCOMPARE(r.out.count(QRegularExpression("\\| \\d +\\| \\d+\\.\\d s")), 4);
+}
+
+void TestCommandLine::severalPortsUploadOneFileEach()
+{
+    QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
+    QCOMPARE(run(QStringList{"download", sampleFile()} + kFourPorts).code, 0);
+
+    // Without {port} in the name: refused before anything is read.
+    for (int n = 1; n <= 4; ++n)
+        m_sim->controller(n).clearLog();
+    const Run refused = run(QStringList{"upload", path("cell.vqc")} + kFourPorts);
+    QCOMPARE(refused.code, 2);
+    QVERIFY(refused.err.startsWith("upload to several ports writes a file per port: put {port}"));
+    for (int n = 1; n <= 4; ++n)
+        QCOMPARE(m_sim->controller(n).frames().size(), 0);
+
+    QCOMPARE(run({"upload", path("single.vqc")}).code, 0);
+    const Run r = run(QStringList{"upload", path("cell-{port}.vqc")} + kFourPorts);
+    QCOMPARE(r.code, 0);
+    for (int n = 1; n <= 4; ++n) {
+        QVERIFY(r.out.contains("  saved " + path(QStringLiteral("cell-COM%1.vqc").arg(n))));
+        QCOMPARE(fileBytes(path(QStringLiteral("cell-COM%1.vqc").arg(n))),
+                 fileBytes(path("single.vqc")));
+    }
+}
+
+void TestCommandLine::verify_data()
+{
+    QTest::addColumn<bool>("changed");  // COM2 holds UART 1 row 3 with another timeout
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("com2");
+    QTest::newRow("equal") << false << 0 << "equal in";
+    QTest::newRow("one cell changed") << true << 1 << "1 difference in";
+}
+
+void TestCommandLine::verify()
+{
+    QFETCH(bool, changed);
+    QFETCH(int, code);
+    QFETCH(QString, com2);
+    QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
+    const QString file = sampleFile();
+    QCOMPARE(run(QStringList{"download", file, "--ports", "COM1,COM2"}).code, 0);
+    if (changed) {
+        WindowConfig c = sample();
+        c.uarts[0].requests[2][5] = "250";
+        ConfigRecord record;
+        record.gather(c);
+        writeConfigFile(path("changed.vqc"), record);
+        QCOMPARE(run({"download", path("changed.vqc"), "--port", "COM2"}).code, 0);
+    }
+    const Run r = run(QStringList{"verify", file, "--port", "COM1", "--port", "COM2"});
+    QCOMPARE(r.code, code);
+    QVERIFY2(
+        r.out.startsWith(label(1) + ": equal in") || r.out.contains("\n" + label(1) + ": equal in"),
+        qPrintable(r.out));
+    QVERIFY(r.out.contains(label(2) + ": " + com2));
+    QCOMPARE(r.out.contains("  uart1 row 3 Timeout,[ms]: file 100, controller 250\n"), changed);
+
+    // One port alone: the differences as they are.
+    const Run alone = run({"verify", file, "--port", "COM2"});
+    QCOMPARE(alone.out,
+             changed ? "uart1 row 3 Timeout,[ms]: file 100, controller 250\n" : "equal\n");
+    QCOMPARE(alone.code, code);
+}
+
+void TestCommandLine::ctrlCStopsEveryPortAndNamesThePartialOnes()
+{
+    QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
+    for (int n = 1; n <= 2; ++n)
+        m_sim->controller(n).setAnswerDelay(100);  // the download takes well over a second
+    QProcess process;
+    process.start(QStringLiteral(PLC_CONFIG), {"download", sampleFile(), "--ports", "COM1,COM2",
+                                               "--settings", m_sim->settingsFile()});
+    QVERIFY(process.waitForStarted());
+    QTest::qWait(500);  // both are in UART 1's table by now
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 130);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(err.endsWith("Stopped by Ctrl-C; left with a partial download: " + label(1) + ", " +
+                          label(2) + ".\n"),
+             qPrintable(err));
+    const int sent = int(m_sim->controller(1).frames().size());
+    QVERIFY(sent > 1 && sent < 14);
+}
+
+void TestCommandLine::jsonHasAnObjectPerPort()
+{
+    const Run r = run({"test", "--json", "--ports", "COM1,/nonexistent/tty"});
+    QCOMPARE(r.code, 3);  // the worst of 0 and 3
+    const QJsonArray ports = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    QCOMPARE(ports.size(), 2);
+    const QJsonObject done = ports.at(0).toObject();
+    QCOMPARE(done.value("port").toString(), "COM1");
+    QCOMPARE(done.value("outcome").toString(), "done");
+    QCOMPARE(done.value("result").toObject().value("cpuType").toString(), "291");
+    QVERIFY(done.value("seconds").toDouble() >= 0);
+    const QJsonObject lost = ports.at(1).toObject();
+    QCOMPARE(lost.value("port").toString(), "tty");
+    QCOMPARE(lost.value("outcome").toString(), "port not opened");
+    QCOMPARE(lost.value("exitCode").toInt(), 3);
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -18,8 +18,27 @@ SimFixture::SimFixture()
 
 SimFixture::~SimFixture()
 {
+    for (const std::unique_ptr<VirtualPlc> &more : m_more)
+        more->stop();
     plc.stop();
     setSettingsFilePath(QString());
+}
+
+bool SimFixture::addControllers(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        m_more.push_back(std::make_unique<VirtualPlc>());
+        if (!m_more.back()->start(&m_error))
+            return false;
+        Write_ini(settingsFile(), QStringLiteral("PORTS"),
+                  QStringLiteral("COM%1").arg(m_more.size() + 1), m_more.back()->devicePath());
+    }
+    return true;
+}
+
+VirtualPlc &SimFixture::controller(int number)
+{
+    return number <= 1 ? plc : *m_more.at(size_t(number - 2));
 }
 
 QString SimFixture::settingsFile() const

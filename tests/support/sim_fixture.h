@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <memory>
+#include <vector>
 
 // The frames as tests compare them: "E11 3000 02 0FFF", "E00 2008 02", one text a frame.
 QStringList wire(const QList<VirtualPlc::Frame> &frames);
@@ -22,9 +24,16 @@ public:
     // Writes a "COM" key (Speed, Parity, Bit_num, Stop_bit, Port_num).
     void setCom(const QString &key, const QString &value) const;
 
+    // Starts more controllers, each on its own pty, mapped as COM2, COM3 ... in the settings
+    // file; false (with error()) when one does not start.
+    bool addControllers(int count);
+    // The controller behind COMn: plc for COM1, then those added.
+    VirtualPlc &controller(int number);
+
     VirtualPlc plc;
 
 private:
+    std::vector<std::unique_ptr<VirtualPlc>> m_more;
     QTemporaryDir m_dir;
     bool m_ok = false;
     QString m_error;

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void failures();
     void cancelStopsAtBlockBoundary();
     void independentClientWritesWhatWeReadBack();
+    void severalPortsSideBySide();
 
 private:
     // Runs the program beside the settings file (in <tool folder>/update/) to its end.
@@ -302,6 +303,29 @@ void TestUpdateSim::independentClientWritesWhatWeReadBack()
     QByteArray back;
     QVERIFY(client.read(0x08000000, int(image.size()), &back).ok());
     QCOMPARE(back, image);
+}
+
+void TestUpdateSim::severalPortsSideBySide()
+{
+    // COM1 to COM3 in their loaders, COM2 not: it fails alone, the others are written whole.
+    QVERIFY2(m_sim->addControllers(2), qPrintable(m_sim->error()));
+    m_sim->controller(1).enterLoader();
+    m_sim->controller(3).enterLoader();
+    const QByteArray image = firmware(4096);
+    QProcess process;
+    process.start(m_program, {"--ports", "COM1,COM2,COM3", "--line", kLine, imageFile(image)});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 1);
+    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    for (int n = 1; n <= 3; ++n) {
+        const QString label =
+            QStringLiteral("COM%1 (%2): ").arg(n).arg(m_sim->controller(n).devicePath());
+        QVERIFY2(
+            out.contains(label + (n == 2 ? "No answer from the controller's loader" : "done in")),
+            qPrintable(out));
+        if (n != 2)
+            QCOMPARE(m_sim->controller(n).loader().flash(0, image.size()), image);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUpdateSim)
