@@ -327,12 +327,18 @@ void TestPortTransfer::slaveDownloadStops_data()
     const QString timeoutRange =
         QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
     // The refused and unanswered writes are the fault matrix's.
-    QTest::newRow("address 0") << "0" << "2" << kRange;
-    QTest::newRow("address 300") << "300" << "2" << kRange;
-    QTest::newRow("address 1x") << "1x" << "2" << kDigits;
-    QTest::newRow("timeout -1") << "1" << "-1" << timeoutRange;
-    QTest::newRow("timeout 32768") << "1" << "32768" << timeoutRange;
-    QTest::newRow("timeout empty") << "1" << "" << timeoutRange;
+    QTest::newRow("address 0") << "0"
+                               << "2" << kRange;
+    QTest::newRow("address 300") << "300"
+                                 << "2" << kRange;
+    QTest::newRow("address 1x") << "1x"
+                                << "2" << kDigits;
+    QTest::newRow("timeout -1") << "1"
+                                << "-1" << timeoutRange;
+    QTest::newRow("timeout 32768") << "1"
+                                   << "32768" << timeoutRange;
+    QTest::newRow("timeout empty") << "1"
+                                   << "" << timeoutRange;
 }
 
 void TestPortTransfer::slaveDownloadStops()
