@@ -38,11 +38,19 @@ UartTabState &uartState(WindowConfig &config, const QString &part)
     return config.uarts.at(part == kUart2 ? 1 : 0);
 }
 
-// Runs one step as its button would: its messages on standard error, how it ended.
-Outcome runStep(CommandEnv &env, const QString &part, const std::function<Outcome()> &action)
+// Runs one part as its button would, its messages on standard error, and takes how it ended:
+// a part that fails is where the run stopped. True when it is done.
+bool runPart(CommandEnv &env, PortRun &run, const QString &part,
+             const std::function<Outcome()> &action)
 {
     env.progress.setLabel(part);
-    return report(env.ctx, QString(), action());
+    run.end(report(env.ctx, QString(), action()));
+    if (!run.outcome.done()) {
+        run.part = part;
+        return false;
+    }
+    run.partsDone.append(part);
+    return true;
 }
 
 Outcome downloadPart(CommandEnv &env, const WindowConfig &config, const QString &part)
@@ -224,12 +232,8 @@ PortRun runDownload(CommandEnv &env, const WindowConfig &config, const QStringLi
     for (const QString &part : configParts()) {
         if (!parts.contains(part))
             continue;
-        run.end(runStep(env, part, [&] { return downloadPart(env, config, part); }));
-        if (!run.outcome.done()) {
-            run.part = part;
+        if (!runPart(env, run, part, [&] { return downloadPart(env, config, part); }))
             break;
-        }
-        run.partsDone.append(part);
         run.lines.append(part + QStringLiteral(": written"));
     }
     run.json = QJsonObject{{QStringLiteral("written"), QJsonArray::fromStringList(run.partsDone)}};
@@ -242,12 +246,8 @@ namespace {
 void uploadAll(CommandEnv &env, WindowConfig &config, PortRun &run)
 {
     for (const QString &part : configParts()) {
-        run.end(runStep(env, part, [&] { return uploadPart(env, config, part); }));
-        if (!run.outcome.done()) {
-            run.part = part;
+        if (!runPart(env, run, part, [&] { return uploadPart(env, config, part); }))
             return;
-        }
-        run.partsDone.append(part);
         run.lines.append(part + QStringLiteral(": read"));
     }
 }
@@ -280,16 +280,13 @@ PortRun runBuffers(CommandEnv &env)
     const QList<BufferPart> parts = bufferParts();
     QList<BufferRecords> read;
     for (const BufferPart &part : parts) {
-        run.end(runStep(env, part.name, [&] {
+        const bool done = runPart(env, run, part.name, [&] {
             const Result<BufferRecords> records = readErrorBuffer(env.ctx, *part.buffer);
             read.append(records.value);
             return records.outcome;
-        }));
-        if (!run.outcome.done()) {
-            run.part = part.name;
+        });
+        if (!done)
             return run;
-        }
-        run.partsDone.append(part.name);
     }
     QJsonObject all;
     QStringList lines;

@@ -3,21 +3,18 @@
 #include "failure.h"
 #include "prompts.h"
 #include "recent_files.h"
+#include "whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 void writeConfigFile(const QString &path, const ConfigRecord &record)
 {
-    // Written beside the target and renamed over it: a failure leaves the old file as it was,
-    // and a longer old file keeps no stale tail.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(record.bytes()) != record.bytes().size() ||
-        !file.commit()) {
-        throw Failure(QStringLiteral("Cannot save the configuration to %1: %2")
-                          .arg(path, file.errorString()));
-    }
+    // Whole or not at all: a failure leaves the old file as it was, and a longer old file keeps
+    // no stale tail.
+    const QString reason = writeWholeFile(path, record.bytes());
+    if (!reason.isNull())
+        throw Failure(QStringLiteral("Cannot save the configuration to %1: %2").arg(path, reason));
 }
 
 ConfigRecord readConfigFile(const QString &path)

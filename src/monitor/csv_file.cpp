@@ -2,9 +2,9 @@
 
 #include "csv_table.h"
 #include "failure.h"
+#include "whole_file.h"
 
 #include <QAbstractItemModel>
-#include <QSaveFile>
 
 namespace csv {
 
@@ -35,9 +35,9 @@ QByteArray table(const QAbstractItemModel &model)
 
 void save(const QString &path, const QAbstractItemModel &model)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(table(model)) < 0 || !file.commit())
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    const QString reason = writeWholeFile(path, table(model));
+    if (!reason.isNull())
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(path, reason));
 }
 
 }  // namespace csv
