@@ -1,8 +1,6 @@
 #include "loader_port.h"
 
-#include <QEventLoop>
 #include <QStringList>
-#include <QTimer>
 
 std::optional<LoaderLine> LoaderLine::parse(const QString &text, QString *error)
 {
@@ -38,7 +36,32 @@ int LoaderLine::wireMs(qint64 count) const
     return int((count * bitsPerByte() * 1000 + baudRate - 1) / baudRate);
 }
 
-LoaderPort::LoaderPort(QObject *parent) : QObject(parent) {}
+LoaderPort::LoaderPort(QObject *parent) : QObject(parent)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, &m_loop, &QEventLoop::quit);
+    connect(&m_port, &QSerialPort::readyRead, this, &LoaderPort::takeArrived);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &LoaderPort::portFailed);
+}
+
+void LoaderPort::takeArrived()
+{
+    if (!m_waiting)
+        return;  // taken by the next wait
+    m_buffer += m_port.readAll();
+    if (m_buffer.size() >= m_wanted)
+        m_loop.quit();
+}
+
+void LoaderPort::portFailed(QSerialPort::SerialPortError error)
+{
+    // A port that fails while we wait (unplugged, say) will not answer any more.
+    if (!m_waiting || error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    m_lost = m_port.errorString();
+    m_loop.quit();
+}
 
 LoaderPort::~LoaderPort()
 {
@@ -115,26 +138,12 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
     }
     m_buffer += m_port.readAll();
     if (m_buffer.size() < count) {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setSingleShot(true);
-        timer.setTimerType(Qt::PreciseTimer);
-        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        connect(&m_port, &QSerialPort::readyRead, &loop, [&] {
-            m_buffer += m_port.readAll();
-            if (m_buffer.size() >= count)
-                loop.quit();
-        });
-        connect(&m_port, &QSerialPort::errorOccurred, &loop,
-                [&](QSerialPort::SerialPortError error) {
-                    // A port that fails while we wait (unplugged, say) will not answer any more.
-                    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
-                        return;
-                    m_lost = m_port.errorString();
-                    loop.quit();
-                });
-        timer.start(timeoutMs + m_lastSentMs + m_line.wireMs(count));
-        loop.exec();
+        m_wanted = count;
+        m_waiting = true;
+        m_timer.start(timeoutMs + m_lastSentMs + m_line.wireMs(count));
+        m_loop.exec();
+        m_timer.stop();
+        m_waiting = false;
     }
     m_lastSentMs = 0;
     const bool complete = m_buffer.size() >= count;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QEventLoop>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QTimer>
 #include <optional>
 
 // The line the loader is reached on: its speed and whether it carries even parity (8 data bits
@@ -54,6 +56,14 @@ public:
     qint64 bytesReceived() const { return m_received; }
 
 private:
+    void takeArrived();
+    void portFailed(QSerialPort::SerialPortError error);
+
+    // Set up once, not per wait: an update waits for thousands of answers.
+    QEventLoop m_loop;
+    QTimer m_timer;
+    bool m_waiting = false;
+    int m_wanted = 0;
     QSerialPort m_port;
     QString m_device;
     LoaderLine m_line;
