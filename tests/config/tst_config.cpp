@@ -113,10 +113,7 @@ void TestConfig::layout_data()
     QTest::newRow("UART 1 counts") << 3741 << QByteArray::fromHex("020000");
     QTest::newRow("UART 1 settings") << 3744 << QByteArray::fromHex("110004020102");
     QTest::newRow("UART 1 timeout 250.0") << 3750 << QByteArray::fromHex("00007A43");
-    QTest::newRow("UART 2 entry 0") << 3754
-                                    << QByteArray::fromHex(
-                                           "030205"
-                                           "0A006E00C800");
+    QTest::newRow("UART 2 entry 0") << 3754 << QByteArray::fromHex("0302050A006E00C800");
     QTest::newRow("UART 2 counts") << 7495 << QByteArray::fromHex("010000");
     QTest::newRow("UART 2 settings, lists it has not are 0")
         << 7498 << QByteArray::fromHex("020107000000");
@@ -296,11 +293,9 @@ void TestConfig::refusedFileChangesNothing_data()
         << 7495 << 129 << head + "the UART 2 request count is 129, where 0 to 128 are known.";
     QTest::newRow("auxiliary mode")
         << 11253 << 255 << head + "the auxiliary port mode is 255, where 0 to 2 are known.";
-    QTest::newRow("timeout not whole") << 3751 << 0x80
-                                       << head +
-                                              "the UART 1 slave timeout is "
-                                              "250.5, not a whole number of "
-                                              "milliseconds.";
+    QTest::newRow("timeout not whole")
+        << 3751 << 0x80
+        << head + "the UART 1 slave timeout is 250.5, not a whole number of milliseconds.";
     QTest::newRow("sensor count") << 11250 << 200
                                   << head + "the sensor count is 200, where 0 to 128 are known.";
 }
@@ -344,14 +339,12 @@ void TestConfig::startFolder_data()
     QTest::addColumn<QString>("documents");
     QTest::addColumn<bool>("programWritable");
     QTest::addColumn<QString>("start");
-    QTest::newRow("the last folder") << "last"
-                                     << "documents" << false << "last";
-    QTest::newRow("last folder gone, no documents: home") << "gone"
-                                                          << "gone" << false << "home";
-    QTest::newRow("read-only program folder") << "program"
-                                              << "program" << false << "home";
-    QTest::newRow("writable program folder") << "program"
-                                             << "documents" << true << "program";
+    const QString last = "last", program = "program", documents = "documents", gone = "gone";
+    const QString home = "home";
+    QTest::newRow("the last folder") << last << documents << false << last;
+    QTest::newRow("last folder gone, no documents: home") << gone << gone << false << home;
+    QTest::newRow("read-only program folder") << program << program << false << home;
+    QTest::newRow("writable program folder") << program << documents << true << program;
 }
 
 void TestConfig::startFolder()

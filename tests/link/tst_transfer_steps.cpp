@@ -37,60 +37,28 @@ void TestTransferSteps::cleanup()
 
 void TestTransferSteps::readAnswerShape_data()
 {
-    QTest::addColumn<QByteArray>("raw");   // the whole answer to a read of 2 bytes
-    QTest::addColumn<QString>("failure");  // empty: read as the word 0x3412
-    QTest::newRow("well formed") << QByteArray(
-                                        "\x02"
-                                        "1234\x03"
-                                        "CA")
-                                 << "";
-    QTest::newRow("characters after the checksum") << QByteArray(
-                                                          "\x02"
-                                                          "1234\x03"
-                                                          "CAxyz")
-                                                   << "";
-    QTest::newRow("checksum not examined") << QByteArray(
-                                                  "\x02"
-                                                  "1234\x03"
-                                                  "00")
-                                           << "";
-    QTest::newRow("no STX first") << QByteArray(
-                                         "\x06"
-                                         "1234\x03"
-                                         "CA")
-                                  << "Wrong answer from PLC";
-    QTest::newRow("lower-case digits") << QByteArray(
-                                              "\x02"
-                                              "12ab\x03"
-                                              "CA")
-                                       << "Wrong answer from PLC";
-    QTest::newRow("not hexadecimal") << QByteArray(
-                                            "\x02"
-                                            "12G4\x03"
-                                            "CA")
-                                     << "Wrong answer from PLC";
-    QTest::newRow("ETX early") << QByteArray(
-                                      "\x02"
-                                      "123\x03"
-                                      "CA0")
-                               << "Wrong answer from PLC";
-    QTest::newRow("ETX late") << QByteArray(
-                                     "\x02"
-                                     "12345\x03"
-                                     "C")
-                              << "Wrong answer from PLC";
-    QTest::newRow("one character short") << QByteArray(
-                                                "\x02"
-                                                "1234\x03"
-                                                "C")
-                                         << "Answer timeout from PLC";
+    QTest::addColumn<QString>("raw");      // the whole answer to a read of 2 bytes: < STX, > ETX,
+    QTest::addColumn<QString>("failure");  // ! ACK; empty failure: read as the word 0x3412
+    const QString read;
+    const QString wrong = QStringLiteral("Wrong answer from PLC");
+    QTest::newRow("well formed") << "<1234>CA" << read;
+    QTest::newRow("characters after the checksum") << "<1234>CAxyz" << read;
+    QTest::newRow("checksum not examined") << "<1234>00" << read;
+    QTest::newRow("no STX first") << "!1234>CA" << wrong;
+    QTest::newRow("lower-case digits") << "<12ab>CA" << wrong;
+    QTest::newRow("not hexadecimal") << "<12G4>CA" << wrong;
+    QTest::newRow("ETX early") << "<123>CA0" << wrong;
+    QTest::newRow("ETX late") << "<12345>C" << wrong;
+    QTest::newRow("one character short") << "<1234>C" << QStringLiteral("Answer timeout from PLC");
 }
 
 void TestTransferSteps::readAnswerShape()
 {
-    QFETCH(QByteArray, raw);
+    QFETCH(QString, raw);
     QFETCH(QString, failure);
-    m_f->sim.plc.setReadAnswer(QStringLiteral("2008"), raw);
+    raw.replace(QLatin1Char('<'), QChar(0x02)).replace(QLatin1Char('>'), QChar(0x03));
+    raw.replace(QLatin1Char('!'), QChar(0x06));
+    m_f->sim.plc.setReadAnswer(QStringLiteral("2008"), raw.toLatin1());
     try {
         const quint16 word = steps::readWord(m_f->link, 100, 0x2008);
         QCOMPARE(QString(), failure);
