@@ -7,6 +7,7 @@
 #include "one_wire_tab.h"
 #include "recent_files.h"
 #include "scripted_prompts.h"
+#include "test_helpers.h"
 #include "uart_tab.h"
 
 #include <QAction>
@@ -18,6 +19,9 @@
 #include <memory>
 
 namespace {
+
+using testing::fileBytes;
+using testing::writeBytes;
 
 WindowConfig sample()
 {
@@ -40,19 +44,6 @@ QByteArray recordOf(const WindowConfig &c)
     ConfigRecord r;
     r.gather(c);
     return r.bytes();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 }  // namespace
@@ -203,7 +194,7 @@ void TestConfig::unstorableCellStopsTheSave()
             break;
     }
     const QString target = path(QStringLiteral("old.vqc"));
-    writeBytes(target, "old");
+    QVERIFY(writeBytes(target, "old"));
     ConfigRecord record;
     m_prompts.fileNames.enqueue(target);
     QVERIFY(saveConfig(m_prompts, nullptr, record, c).isEmpty());
@@ -266,7 +257,7 @@ void TestConfig::foreignFieldsSurviveLoadAndSave()
     foreign.replace(15040, 6, QByteArray::fromHex("010203040506"));
     const QString in = path(QStringLiteral("foreign.vqc"));
     const QString out = path(QStringLiteral("again.vqc"));
-    writeBytes(in, foreign + QByteArray("trailing bytes are not read"));
+    QVERIFY(writeBytes(in, foreign + QByteArray("trailing bytes are not read")));
     auto window = newWindow();
     m_prompts.fileNames << in << out;
     window->loadConfig();
@@ -311,7 +302,7 @@ void TestConfig::refusedFileChangesNothing()
     else
         bytes[offset] = char(value);
     const QString file = path(QStringLiteral("bad.vqc"));
-    writeBytes(file, bytes);
+    QVERIFY(writeBytes(file, bytes));
     auto window = newWindow();
     const QByteArray before = recordOf(window->windowConfig());
     m_prompts.fileNames.enqueue(file);
@@ -430,7 +421,7 @@ void TestConfig::namedFileLoadsAsLoadConfig()
     QFETCH(QByteArray, bytes);
     const QString file = path("named.VQC");
     if (!bytes.isEmpty())
-        writeBytes(file, bytes);
+        QVERIFY(writeBytes(file, bytes));
     // As main() takes it: the window opens with the file, no command runs.
     QByteArray argument = file.toLocal8Bit();
     char *argv[] = {const_cast<char *>("plc-config"), argument.data()};

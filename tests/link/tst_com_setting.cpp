@@ -4,6 +4,7 @@
 #include "serial_ports.h"
 #include "settings_store.h"
 #include "sim_fixture.h"
+#include "test_helpers.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -23,11 +24,7 @@ const QString kSuccess291 = QStringLiteral("Successful connect to the CPU with t
 
 const char *const kLists[] = {"Port_num", "Speed_set", "Parity_set", "Bit_setting", "Stop_bit"};
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testing::fileBytes;
 
 }  // namespace
 
@@ -54,7 +51,6 @@ private Q_SLOTS:
 
 private:
     QComboBox *list(const char *name) const;
-    void writeFile(const QByteArray &text);
     void select(const QList<int> &indexes);  // in the order of kLists
 
     QTemporaryDir *m_dir = nullptr;
@@ -89,13 +85,6 @@ QComboBox *TestComSetting::list(const char *name) const
     return box;
 }
 
-void TestComSetting::writeFile(const QByteArray &text)
-{
-    QFile f(m_file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 void TestComSetting::select(const QList<int> &indexes)
 {
     if (!m_dialog)
@@ -128,7 +117,7 @@ void TestComSetting::loadSelectsStoredIndexes()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, shown);
     if (!file.isEmpty())
-        writeFile(file);
+        QVERIFY(testing::writeBytes(m_file, file));
     select({});
     QStringList texts;
     for (const char *name : kLists)
@@ -149,7 +138,7 @@ void TestComSetting::showsTheDeviceBehindThePort()
 {
     QFETCH(int, index);
     QFETCH(QString, line);
-    writeFile("[PORTS]\nCOM2=/nonexistent/ttyUSB0\nCOM3=/dev/null\n");
+    QVERIFY(testing::writeBytes(m_file, "[PORTS]\nCOM2=/nonexistent/ttyUSB0\nCOM3=/dev/null\n"));
     select({index == 1 ? 2 : 1});
     list("Port_num")->setCurrentIndex(index);  // the line follows the list
     QCOMPARE(m_dialog->findChild<QLabel *>(QStringLiteral("portDevice"))->text(), line);
@@ -183,7 +172,7 @@ void TestComSetting::detectMapsTheChosenPort()
     QFETCH(int, choice);
     QFETCH(QByteArray, after);
     QFETCH(QString, line);
-    writeFile(before);
+    QVERIFY(testing::writeBytes(m_file, before));
     const QDateTime boot(QDate(2024, 5, 1), QTime(8, 0));
     select({2});
     m_dialog->setPortLister([boot] {
@@ -216,7 +205,7 @@ void TestComSetting::detectMapsTheChosenPort()
 
 void TestComSetting::okStoresTheFiveKeysAndSetsUpItsPort()
 {
-    writeFile("[PORTS]\nCOM3=/dev/ttyUSB1\n");
+    QVERIFY(testing::writeBytes(m_file, "[PORTS]\nCOM3=/dev/ttyUSB1\n"));
     select({2, 3, 1, 1, 2});
     m_dialog->show();
     QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("okButton")),

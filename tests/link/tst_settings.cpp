@@ -3,6 +3,7 @@
 #include "line_settings.h"
 #include "plc_link.h"
 #include "settings_store.h"
+#include "test_helpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,6 @@ private Q_SLOTS:
     void portThatCannotOpenIsAClearFailure();
 
 private:
-    void writeFile(const QByteArray &text, const QString &path = QString());
     QTemporaryDir *m_dir = nullptr;
     QString m_file;
 };
@@ -49,17 +49,10 @@ void TestSettings::cleanup()
     delete m_dir;
 }
 
-void TestSettings::writeFile(const QByteArray &text, const QString &path)
-{
-    QFile f(path.isEmpty() ? m_file : path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 void TestSettings::missingFileSectionOrKeyGiveTheDefault()
 {
     QCOMPARE(Read_ini(m_file, "COM", "Speed", "0"), QStringLiteral("0"));
-    writeFile("[COM_MB]\nSpeed=3\n[COM]\nParity=2\n");
+    QVERIFY(testing::writeBytes(m_file, "[COM_MB]\nSpeed=3\n[COM]\nParity=2\n"));
     QCOMPARE(Read_ini(m_file, "COM", "Speed", "0"), QStringLiteral("0"));
     QCOMPARE(Read_ini(m_file, "NONE", "Parity", "0"), QStringLiteral("0"));
     QCOMPARE(Read_ini(m_file, "com", "PARITY", "0"), QStringLiteral("2"));
@@ -68,17 +61,18 @@ void TestSettings::missingFileSectionOrKeyGiveTheDefault()
 
 void TestSettings::valuesAreReadAfreshEveryTime()
 {
-    writeFile("[COM]\nPort_num=2\n");
+    QVERIFY(testing::writeBytes(m_file, "[COM]\nPort_num=2\n"));
     QCOMPARE(settingsfile::portNumber(), 3);
-    writeFile("[COM]\nPort_num = \"9\" \n");
+    QVERIFY(testing::writeBytes(m_file, "[COM]\nPort_num = \"9\" \n"));
     QCOMPARE(settingsfile::portNumber(), 10);
 }
 
 void TestSettings::writeKeepsEveryOtherLine()
 {
     // A comment in an 8-bit code page must come back byte for byte.
-    writeFile(
-        "; my controller, caf\xe9\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[COM]\r\nSpeed=1\r\n");
+    QVERIFY(testing::writeBytes(
+        m_file,
+        "; my controller, caf\xe9\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[COM]\r\nSpeed=1\r\n"));
     Write_ini(m_file, "COM", "Speed", "4");
     Write_ini(m_file, "COM", "Port_num", "0");
     Write_ini(m_file, "PORTS", "COM2", "/dev/ttyUSB1");
@@ -135,12 +129,12 @@ void TestSettings::settingsFileFollowsTheProgramFolder()
     };
     QVERIFY(QDir().mkpath(program));
     if (!beside.isEmpty())
-        writeFile(beside, besideFile);
+        QVERIFY(testing::writeBytes(besideFile, beside));
     if (besideReadOnly)
         QVERIFY(QFile::setPermissions(besideFile, QFile::ReadOwner | QFile::ReadOther));
     if (!ownBefore.isEmpty()) {
         QVERIFY(QDir().mkpath(user));
-        writeFile(ownBefore, ownFile);
+        QVERIFY(testing::writeBytes(ownFile, ownBefore));
     }
 
     const QString chosen = chooseSettingsFile(program, user, writable);
@@ -150,7 +144,7 @@ void TestSettings::settingsFileFollowsTheProgramFolder()
     // A later change beside the program (a new version installed) leaves the user's file alone.
     if (!beside.isEmpty()) {
         QFile::setPermissions(besideFile, QFile::ReadOwner | QFile::WriteOwner);
-        writeFile("[COM]\nPort_num=9\n", besideFile);
+        QVERIFY(testing::writeBytes(besideFile, "[COM]\nPort_num=9\n"));
     }
     QCOMPARE(chooseSettingsFile(program, user, writable), chosen);
     QCOMPARE(ownBytes(), ownAfter);
@@ -194,7 +188,7 @@ void TestSettings::setupPortFromFile()
     QFETCH(QByteArray, file);
     QFETCH(QString, settings);
     QFETCH(int, port);
-    writeFile(file);
+    QVERIFY(testing::writeBytes(m_file, file));
     PlcLink link;
     Setup_port(link);
     QCOMPARE(link.lineSettings().text(), settings);
@@ -216,7 +210,7 @@ void TestSettings::portMapping()
 {
     QFETCH(int, port);
     QFETCH(QString, device);
-    writeFile("[PORTS]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyACM0\n");
+    QVERIFY(testing::writeBytes(m_file, "[PORTS]\nCOM1=/dev/ttyUSB0\ncom2 = /dev/ttyACM0\n"));
     QCOMPARE(settingsfile::portDevice(port), device);
 }
 
@@ -274,7 +268,7 @@ void TestSettings::badLineSettingsNameTheSetting()
 
 void TestSettings::portThatCannotOpenIsAClearFailure()
 {
-    writeFile("[PORTS]\nCOM4=/nonexistent/tty\n");
+    QVERIFY(testing::writeBytes(m_file, "[PORTS]\nCOM4=/nonexistent/tty\n"));
     PlcLink link;
     link.setPort({4, settingsfile::portDevice(4), LineSettings::parse("9600,N,8,1")});
     try {

@@ -1,3 +1,5 @@
+#include "test_helpers.h"
+
 #include <unistd.h>
 #include <QDirIterator>
 #include <QProcess>
@@ -56,11 +58,7 @@ QStringList installedFiles(const QString &prefix)
     return paths;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::fileBytes;
 
 }  // namespace
 

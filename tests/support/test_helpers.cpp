@@ -1,5 +1,7 @@
 #include "test_helpers.h"
 
+#include <QFile>
+
 namespace testing {
 
 QStringList rowTexts(const GridModel &grid, int cols)
@@ -13,6 +15,18 @@ QStringList rowTexts(const GridModel &grid, int cols)
         rows.append(cells.join(QLatin1Char('|')));
     }
     return rows;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 }  // namespace testing

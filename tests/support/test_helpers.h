@@ -22,4 +22,9 @@ T *child(const QObject *parent, const QString &name)
 // The rows below the heading, each as its first `cols` cells (all when -1) joined by "|".
 QStringList rowTexts(const GridModel &grid, int cols = -1);
 
+// A file's bytes; empty when it cannot be read.
+QByteArray fileBytes(const QString &path);
+// Writes a whole file; false when it cannot.
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
 }  // namespace testing
