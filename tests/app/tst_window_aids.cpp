@@ -30,197 +30,190 @@ class TestWindowAids : public QObject {
 private Q_SLOTS:
     void init() { m_w = std::make_unique<WindowFixture>(); }
     void cleanup() { m_w.reset(); }
-    void toolTipsTellTheLimits_data();
-    void toolTipsTellTheLimits();
-    void comSettingMarksPortsAndMissingDevice();
-    void requestDialogTabsInReadingOrder();
-    void enterConverts();
-    void tableMenuActsOnTheCurrentTab_data();
-    void tableMenuActsOnTheCurrentTab();
-    void widthKeptAcrossModeChanges_data();
-    void widthKeptAcrossModeChanges();
+
+    void toolTipsTellTheLimits_data()
+    {
+        // Owner, where ("<grid>#<column>" for a heading, else a control's objectName), tool tip.
+        QTest::addColumn<QStringList>("tip");
+        const auto row = [](const char *name, const QStringList &tip) {
+            QTest::newRow(name) << tip;
+        };
+        row("requests: Timeout", {"window", "grid#6", "1–4095 ms"});
+        row("sensors: Byte 3", {"window", "Grid1#4", "two hexadecimal digits"});
+        row("sensors: Dxxxx", {"window", "Grid1#9", "Dxxxx register, a whole number 0–7997"});
+        row("UART 2 MB address", {"window", "Text16", "1–247"});
+        row("UART 1 Write to PLC",
+            {"window", "Command19",
+             "Writes the mode and line settings (port word, address 2008 (hex)) and, for a master, "
+             "the request table (from address 2502 (hex)) into the controller"});
+        row("request dialog: address", {"request", "mb_address", "1–254"});
+        row("sensor dialog: Address", {"sensor", "Text2", "Dxxxx register, a whole number 0–7997"});
+        row("bus search: start address",
+            {"search", "Text2",
+             "Dxxxx register of the first device found, a whole number 0–7997; the next ones "
+             "follow 2 apart"});
+    }
+
+    void toolTipsTellTheLimits()
+    {
+        QFETCH(QStringList, tip);
+        Main &window = *m_w->window;
+        Slave request(UartPort::uart1(), m_w->prompts, RequestFields{});
+        Slave_1wire sensor{SensorCells{}};
+        Search_onewire search(window.transferContext(), window.oneWire().sensors());
+        const QMap<QString, QWidget *> owners = {
+            {"window", &window}, {"request", &request}, {"sensor", &sensor}, {"search", &search}};
+        const QStringList where = tip.at(1).split(QLatin1Char('#'));
+        const QString shown =
+            where.size() == 2
+                ? child<QAbstractItemView>(owners[tip.at(0)], where.at(0))
+                      ->model()
+                      ->headerData(where.at(1).toInt(), Qt::Horizontal, Qt::ToolTipRole)
+                      .toString()
+                : child<QWidget>(owners[tip.at(0)], tip.at(1))->toolTip();
+        QCOMPARE(shown, tip.at(2));
+    }
+
+    void comSettingMarksPortsAndMissingDevice()
+    {
+        const QString file = m_w->sim.settingsFile();
+        Write_ini(file, "PORTS", "COM2", "/no/ttyUSB0");
+        Write_ini(file, "PORTS", "COM3", "/dev/null");
+        Com_setting dialog(m_w->prompts, nullptr);
+        auto *ports = child<QComboBox>(&dialog, "Port_num");
+        ports->setCurrentIndex(1);
+        QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(),
+                 "COM2 → /no/ttyUSB0: mapped in [PORTS], not present");
+        QCOMPARE(ports->itemData(2, Qt::ToolTipRole).toString(),
+                 "COM3 → /dev/null: mapped in [PORTS], present");
+        QCOMPARE(child<QWidget>(&dialog, "detectButton")->toolTip(),
+                 QStringLiteral("Maps COM2 to the device you choose from the system's serial ports "
+                                "([PORTS] in the settings file)"));
+        const auto *device = child<QLabel>(&dialog, "portDevice");
+        QCOMPARE(device->text(), "Device: /no/ttyUSB0 (not present)");
+        QVERIFY(device->isEnabled());
+        QVERIFY(contrastRatio(device->palette().color(QPalette::WindowText),
+                              dialog.palette().color(QPalette::Window)) >= 4.5);
+        const QColor dark(0x20, 0x20, 0x20);  // where the wanted red alone would not do
+        QVERIFY(contrastRatio(readableOn(QColor(0xC0, 0, 0), dark), dark) >= 4.5);
+    }
+
+    void requestDialogTabsInReadingOrder()
+    {
+        Slave dialog(UartPort::uart2(), m_w->prompts, RequestFields{});
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        child<QWidget>(&dialog, "T_slave")->setFocus();
+        QStringList order;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order.append(QApplication::focusWidget()->objectName());
+        }
+        std::sort(order.begin() + 6, order.end());  // the buttons as the platform orders them
+        QCOMPARE(order,
+                 (QStringList{"mb_address", "mb_slave_count", "mb_slave_addr", "mb_master_addr",
+                              "mb_func", "mb_timeout", "Command1", "Command2"}));
+    }
+
+    void enterConverts()
+    {
+        ConverterTab tab(m_w->prompts);
+        const QStringList cases[] = {{"Text13", "1,5", "Text12", "3FC00000"},
+                                     {"Text15", "3fc00000", "Text14", "1.5"}};
+        for (const QStringList &c : cases) {
+            child<QLineEdit>(&tab, c.at(0))->setText(c.at(1));
+            QTest::keyClick(child<QLineEdit>(&tab, c.at(0)), Qt::Key_Return);
+            QCOMPARE(child<QLineEdit>(&tab, c.at(2))->text(), c.at(3));
+        }
+    }
+
+    void tableMenuActsOnTheCurrentTab_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("mode");  // of the tab's port
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QString>("note");  // in the status line, in front of the file
+        const QList<QStringList> requests = {{"1", "10", "0", "100", "1", "100"},
+                                             {"3", "5", "10", "110", "2", "200"}};
+        QTest::newRow("UART 2 master") << 2 << 0 << true << requests << "UART 2 requests: 2 rows";
+        QTest::newRow("1-wire master")
+            << 3 << 0 << true
+            << QList<QStringList>{{"28", "FF", "4B", "12", "03", "00", "00", "A1", "3000"}}
+            << "1-wire sensors: 1 row";
+        QTest::newRow("UART 1 slave: table hidden") << 1 << 1 << false << requests << "";
+    }
+
+    void tableMenuActsOnTheCurrentTab()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, mode);
+        QFETCH(bool, enabled);
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(QString, note);
+        Main &window = *m_w->window;
+        const bool oneWire = tab == 3;
+        GridModel &grid = oneWire ? window.oneWire().sensors() : window.uart(tab).requests();
+        grid.setDataRows(rows);
+        oneWire ? window.oneWire().selectMode(mode) : window.uart(tab).selectMode(mode);
+        auto *exportCsv = child<QAction>(&window, "Export_CSV");
+        QVERIFY(!exportCsv->isEnabled());  // the first tab has no table
+        window.tabs().setCurrentIndex(tab);
+        QCOMPARE(exportCsv->isEnabled(), enabled);
+        if (!enabled)
+            return;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("table.csv");
+        const QString missing = dir.filePath("missing.csv");
+        m_w->prompts.fileNames << path << path << missing;
+        const auto status = [&window] {
+            return child<QLabel>(&window, "actionStatus")->text();
+        };
+        exportCsv->trigger();
+        QCOMPARE(status(), note + " exported to " + QDir::toNativeSeparators(path));
+        grid.setDataRows({});
+        auto *importCsv = child<QAction>(&window, "Import_CSV");
+        importCsv->trigger();
+        QCOMPARE(grid.dataRows(), rows);  // what went out came back into the same table
+        QCOMPARE(status(), note + " imported from " + QDir::toNativeSeparators(path));
+        importCsv->trigger();
+        QCOMPARE(grid.dataRows(), rows);
+        QCOMPARE(status(), note.left(note.indexOf(':')) + ": nothing imported from " +
+                               QDir::toNativeSeparators(missing));
+    }
+
+    void widthKeptAcrossModeChanges_data()
+    {
+        QTest::addColumn<int>("tab");
+        for (int tab = 0; tab < 7; ++tab)
+            QTest::addRow("tab %d", tab) << tab;
+    }
+
+    void widthKeptAcrossModeChanges()
+    {
+        QFETCH(int, tab);
+        Main &window = *m_w->window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // As narrow as it goes, where any table that widens its tab would widen the window.
+        window.resize(window.minimumSizeHint().width(), window.height());
+        window.tabs().setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        const QList<int> before = {window.width(), window.minimumSizeHint().width()};
+        // Every mode of every port, twice over: the second round would catch a table that grows.
+        for (int mode : {0, 1, 2, 0, 1, 2, 0}) {
+            window.uart(1).selectMode(mode);
+            window.uart(2).selectMode(mode);
+            window.oneWire().selectMode(mode);
+            QCoreApplication::processEvents();
+            QCOMPARE((QList<int>{window.width(), window.minimumSizeHint().width()}), before);
+        }
+    }
 
 private:
     std::unique_ptr<WindowFixture> m_w;
 };
-
-void TestWindowAids::toolTipsTellTheLimits_data()
-{
-    // Owner, where ("<grid>#<column>" for a heading, else a control's objectName), tool tip.
-    QTest::addColumn<QStringList>("tip");
-    const auto row = [](const char *name, const QStringList &tip) {
-        QTest::newRow(name) << tip;
-    };
-    row("requests: Timeout", {"window", "grid#6", "1–4095 ms"});
-    row("sensors: Byte 3", {"window", "Grid1#4", "two hexadecimal digits"});
-    row("sensors: Dxxxx", {"window", "Grid1#9", "Dxxxx register, a whole number 0–7997"});
-    row("UART 2 MB address", {"window", "Text16", "1–247"});
-    row("UART 1 Write to PLC",
-        {"window", "Command19",
-         "Writes the mode and line settings (port word, address 2008 (hex)) and, for a master, "
-         "the request table (from address 2502 (hex)) into the controller"});
-    row("request dialog: address", {"request", "mb_address", "1–254"});
-    row("sensor dialog: Address", {"sensor", "Text2", "Dxxxx register, a whole number 0–7997"});
-    row("bus search: start address",
-        {"search", "Text2",
-         "Dxxxx register of the first device found, a whole number 0–7997; the next ones "
-         "follow 2 apart"});
-}
-
-void TestWindowAids::toolTipsTellTheLimits()
-{
-    QFETCH(QStringList, tip);
-    Main &window = *m_w->window;
-    Slave request(UartPort::uart1(), m_w->prompts, RequestFields{});
-    Slave_1wire sensor{SensorCells{}};
-    Search_onewire search(window.transferContext(), window.oneWire().sensors());
-    const QMap<QString, QWidget *> owners = {
-        {"window", &window}, {"request", &request}, {"sensor", &sensor}, {"search", &search}};
-    const QStringList where = tip.at(1).split(QLatin1Char('#'));
-    const QString shown =
-        where.size() == 2 ? child<QAbstractItemView>(owners[tip.at(0)], where.at(0))
-                                ->model()
-                                ->headerData(where.at(1).toInt(), Qt::Horizontal, Qt::ToolTipRole)
-                                .toString()
-                          : child<QWidget>(owners[tip.at(0)], tip.at(1))->toolTip();
-    QCOMPARE(shown, tip.at(2));
-}
-
-void TestWindowAids::comSettingMarksPortsAndMissingDevice()
-{
-    const QString file = m_w->sim.settingsFile();
-    Write_ini(file, QStringLiteral("PORTS"), QStringLiteral("COM2"), QStringLiteral("/no/ttyUSB0"));
-    Write_ini(file, QStringLiteral("PORTS"), QStringLiteral("COM3"), QStringLiteral("/dev/null"));
-    Com_setting dialog(m_w->prompts, nullptr);
-    auto *ports = child<QComboBox>(&dialog, QStringLiteral("Port_num"));
-    ports->setCurrentIndex(1);
-    QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(),
-             QStringLiteral("COM2 → /no/ttyUSB0: mapped in [PORTS], not present"));
-    QCOMPARE(ports->itemData(2, Qt::ToolTipRole).toString(),
-             QStringLiteral("COM3 → /dev/null: mapped in [PORTS], present"));
-    QCOMPARE(child<QWidget>(&dialog, QStringLiteral("detectButton"))->toolTip(),
-             QStringLiteral("Maps COM2 to the device you choose from the system's serial ports "
-                            "([PORTS] in the settings file)"));
-    const auto *device = child<QLabel>(&dialog, QStringLiteral("portDevice"));
-    QCOMPARE(device->text(), QStringLiteral("Device: /no/ttyUSB0 (not present)"));
-    QVERIFY(device->isEnabled());
-    QVERIFY(contrastRatio(device->palette().color(QPalette::WindowText),
-                          dialog.palette().color(QPalette::Window)) >= 4.5);
-    const QColor dark(0x20, 0x20, 0x20);  // where the wanted red alone would not do
-    QVERIFY(contrastRatio(readableOn(QColor(0xC0, 0, 0), dark), dark) >= 4.5);
-}
-
-void TestWindowAids::requestDialogTabsInReadingOrder()
-{
-    Slave dialog(UartPort::uart2(), m_w->prompts, RequestFields{});
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    child<QWidget>(&dialog, QStringLiteral("T_slave"))->setFocus();
-    QStringList order;
-    for (int i = 0; i < 8; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order.append(QApplication::focusWidget()->objectName());
-    }
-    std::sort(order.begin() + 6, order.end());  // the buttons as the platform orders them
-    QCOMPARE(order, (QStringList{"mb_address", "mb_slave_count", "mb_slave_addr", "mb_master_addr",
-                                 "mb_func", "mb_timeout", "Command1", "Command2"}));
-}
-
-void TestWindowAids::enterConverts()
-{
-    ConverterTab tab(m_w->prompts);
-    const QStringList cases[] = {{"Text13", "1,5", "Text12", "3FC00000"},
-                                 {"Text15", "3fc00000", "Text14", "1.5"}};
-    for (const QStringList &c : cases) {
-        child<QLineEdit>(&tab, c.at(0))->setText(c.at(1));
-        QTest::keyClick(child<QLineEdit>(&tab, c.at(0)), Qt::Key_Return);
-        QCOMPARE(child<QLineEdit>(&tab, c.at(2))->text(), c.at(3));
-    }
-}
-
-void TestWindowAids::tableMenuActsOnTheCurrentTab_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<int>("mode");  // of the tab's port
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QList<QStringList>>("rows");
-    QTest::addColumn<QString>("note");  // in the status line, in front of the file
-    const QList<QStringList> requests = {{"1", "10", "0", "100", "1", "100"},
-                                         {"3", "5", "10", "110", "2", "200"}};
-    QTest::newRow("UART 2 master") << 2 << 0 << true << requests << "UART 2 requests: 2 rows";
-    QTest::newRow("1-wire master")
-        << 3 << 0 << true
-        << QList<QStringList>{{"28", "FF", "4B", "12", "03", "00", "00", "A1", "3000"}}
-        << "1-wire sensors: 1 row";
-    QTest::newRow("UART 1 slave: table hidden") << 1 << 1 << false << requests << "";
-}
-
-void TestWindowAids::tableMenuActsOnTheCurrentTab()
-{
-    QFETCH(int, tab);
-    QFETCH(int, mode);
-    QFETCH(bool, enabled);
-    QFETCH(QList<QStringList>, rows);
-    QFETCH(QString, note);
-    Main &window = *m_w->window;
-    const bool oneWire = tab == 3;
-    GridModel &grid = oneWire ? window.oneWire().sensors() : window.uart(tab).requests();
-    grid.setDataRows(rows);
-    oneWire ? window.oneWire().selectMode(mode) : window.uart(tab).selectMode(mode);
-    auto *exportCsv = child<QAction>(&window, QStringLiteral("Export_CSV"));
-    QVERIFY(!exportCsv->isEnabled());  // the first tab has no table
-    window.tabs().setCurrentIndex(tab);
-    QCOMPARE(exportCsv->isEnabled(), enabled);
-    if (!enabled)
-        return;
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("table.csv"));
-    const QString missing = dir.filePath(QStringLiteral("missing.csv"));
-    m_w->prompts.fileNames << path << path << missing;
-    const auto status = [&window] {
-        return child<QLabel>(&window, "actionStatus")->text();
-    };
-    exportCsv->trigger();
-    QCOMPARE(status(), note + " exported to " + QDir::toNativeSeparators(path));
-    grid.setDataRows({});
-    auto *importCsv = child<QAction>(&window, QStringLiteral("Import_CSV"));
-    importCsv->trigger();
-    QCOMPARE(grid.dataRows(), rows);  // what went out came back into the same table
-    QCOMPARE(status(), note + " imported from " + QDir::toNativeSeparators(path));
-    importCsv->trigger();
-    QCOMPARE(grid.dataRows(), rows);
-    QCOMPARE(status(), note.left(note.indexOf(':')) + ": nothing imported from " +
-                           QDir::toNativeSeparators(missing));
-}
-
-void TestWindowAids::widthKeptAcrossModeChanges_data()
-{
-    QTest::addColumn<int>("tab");
-    for (int tab = 0; tab < 7; ++tab)
-        QTest::addRow("tab %d", tab) << tab;
-}
-
-void TestWindowAids::widthKeptAcrossModeChanges()
-{
-    QFETCH(int, tab);
-    Main &window = *m_w->window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    // As narrow as it goes, where any table that widens its tab would widen the window.
-    window.resize(window.minimumSizeHint().width(), window.height());
-    window.tabs().setCurrentIndex(tab);
-    QCoreApplication::processEvents();
-    const QList<int> before = {window.width(), window.minimumSizeHint().width()};
-    // Every mode of every port, twice over: the second round would catch a table that grows.
-    for (int mode : {0, 1, 2, 0, 1, 2, 0}) {
-        window.uart(1).selectMode(mode);
-        window.uart(2).selectMode(mode);
-        window.oneWire().selectMode(mode);
-        QCoreApplication::processEvents();
-        QCOMPARE((QList<int>{window.width(), window.minimumSizeHint().width()}), before);
-    }
-}
 
 QTEST_MAIN(TestWindowAids)
 #include "tst_window_aids.moc"

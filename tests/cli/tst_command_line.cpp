@@ -5,22 +5,19 @@
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
 #include "uart_tab.h"
+#include "whole_file.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
-#include <memory>
 
 namespace {
 
@@ -41,16 +38,19 @@ WindowConfig sample()
     return c;
 }
 
+// Writes c as a configuration file at path; the path.
+QString writeConfig(const QString &path, const WindowConfig &c)
+{
+    ConfigRecord r;
+    r.gather(c);
+    writeConfigFile(path, r);
+    return path;
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 struct Run {
@@ -61,6 +61,7 @@ struct Run {
 
 const QString kNoFirst =
     QStringLiteral("No first answer from PLC. Check cable connection,port setting,and e.t.c.\n");
+const QStringList kFourPorts{"--ports", "COM1,COM2,COM3,COM4"};
 
 }  // namespace
 
@@ -70,27 +71,502 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void commands_data();
-    void commands();
-    void downloadSendsWhatTheWindowSends();
-    void uploadSavesWhatTheWindowSaves();
-    void downloadStops_data();
-    void downloadStops();
-    void csvRoundTripKeepsTheFile_data();
-    void csvRoundTripKeepsTheFile();
-    void csvRefusal_data();
-    void csvRefusal();
-    void csvMenuOnTheTables();
-    void csvMenuOverALockedTable();
-    void severalPortsDownload_data();
-    void severalPortsDownload();
-    void severalPortsUploadOneFileEach();
-    void verify_data();
-    void verify();
-    void ctrlCStopsEveryPortAndNamesThePartialOnes();
-    void jsonHasAnObjectPerPort();
+    void init()
+    {
+        m_sim = std::make_unique<SimFixture>();
+        QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_prompts.clear();
+        m_prompts.fileNames.clear();
+    }
+
+    void cleanup()
+    {
+        m_sim.reset();
+        m_dir.reset();
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        // 0 as it is, 1 ENQ refused, 2 error buffers filled, 3 COM7 mapped to no device,
+        // 4 ENQ refused and no answer at 2008
+        QTest::addColumn<int>("setup");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        // The arguments as one line, split at the spaces.
+        const auto row = [](const char *tag, const QString &arguments, int setup, int code,
+                            const QString &out, const QString &err) {
+            QTest::newRow(tag) << arguments.split(QLatin1Char(' ')) << setup << code << out << err;
+        };
+        // Refused before anything is sent: exit code 2, and the hint.
+        const auto refused = [&row](const char *tag, const QString &arguments, const QString &err) {
+            row(tag, arguments, 0, 2, "", err + "\nTry plc-config --help.\n");
+        };
+        const QString connected = "Successful connect to the CPU with type 291\n";
+        row("test", "test --port COM1", 0, 0, "CPU type 291\n", connected);
+        row("test, line given", "test --line 9600,N,8,1", 0, 0, "CPU type 291\n", connected);
+        row("test, ENQ refused", "test", 1, 1, "", kNoFirst);
+        row("test, no such port", "test --port /nonexistent/tty", 0, 3, "",
+            kNoFirst + "Cannot open /nonexistent/tty: No such file or directory\n");
+        row("upload, no such port", "upload x.vqc --port COM7", 3, 3, "",
+            "Cannot open COM7 (/nonexistent/tty7): No such file or directory\n");
+        row("buffers", "buffers", 2, 0,
+            "UART1 modbus error buffer\n"
+            "Slot | Errors  type | Short descriptions of error\n"
+            "1    | No error     | \n"
+            "2    | Active error | illegal register address \n"
+            "\n"
+            "UART2 modbus error buffer\n"
+            "(not kept: the port is not a Modbus master)\n"
+            "\n"
+            "1-wire error slave buffer\n"
+            "Num | Errors  type | Short descriptions of error\n"
+            "1   | Active error | Timeout error number :3\n",
+            "");
+        row("buffers, JSON", "buffers --json", 2, 0,  // compared compact
+            R"({"onewire":[{"description":"Timeout error number :3","number":1,)"
+            R"("type":"Active error"}],"uart1":[{"description":"","number":1,"type":"No error"},)"
+            R"({"description":"illegal register address ","number":2,"type":"Active error"}],)"
+            R"("uart2":null})",
+            "");
+        row("buffers, controller silent", "buffers", 4, 1, "", "Answer timeout from PLC\n");
+        refused("no file", "download", "download needs a file.");
+        refused("unknown command", "dowload x.vqc", "Unknown command \"dowload\".");
+        refused("option of another command", "test --only uart1", "test takes no --only.");
+        refused("port out of range", "test --port COM11",
+                "--port COM11: the ports are COM1 to COM10, or a device.");
+        refused("unknown part", "download x.vqc --only uart3",
+                "--only knows uart1, uart2 and onewire, not \"uart3\".");
+        row("version", "--version", 0, 0, "plc-config 1.0\n", "");
+        refused("a device named twice", "test --port /nonexistent/a --ports /nonexistent/a",
+                "--port /nonexistent/a: /nonexistent/a is named twice.");
+        refused("--ports empty", "test --ports ,", "--ports names no port.");
+        refused("two ports, one upload name",
+                "upload x-{port}.vqc --ports /nonexistent/a/tty0,/nonexistent/tty0",
+                "upload: two ports would write x-tty0.vqc.");
+    }
+
+    void commands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, setup);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        if (setup == 1 || setup == 4)
+            m_sim->plc.setEnqAnswer(0x15);
+        if (setup == 2) {
+            m_sim->plc.pokeWord(0x2008, 0xC402);  // a master of two requests
+            m_sim->plc.poke(0x3600, QByteArray("\x00\x81", 2));
+            m_sim->plc.pokeWord(0x200A, 0xC001);  // one sensor
+            m_sim->plc.poke(0x3700, QByteArray("\xC3", 1));
+        }
+        if (setup == 3)
+            Write_ini(m_sim->settingsFile(), "PORTS", "COM7", "/nonexistent/tty7");
+        if (setup == 4)
+            m_sim->plc.failAddress("2008", VirtualPlc::Fault::Silence);
+        Run r = run(arguments);
+        if (arguments.contains("--json"))
+            r.out = QJsonDocument::fromJson(r.out.toUtf8()).toJson(QJsonDocument::Compact);
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.code, code);
+    }
+
+    void downloadSendsWhatTheWindowSends()
+    {
+        const QString file = sampleFile();
+        {  // a fresh window loads the file and presses the three "Write to PLC" buttons
+            Main window(m_prompts);
+            m_prompts.fileNames.enqueue(file);
+            window.loadConfig();
+            for (const char *button : {"Command19", "Command7", "Command17"})
+                window.findChild<QPushButton *>(QLatin1String(button))->click();
+            QCOMPARE(m_prompts.messages(), QStringList());
+        }
+        const QStringList byWindow = wire(m_sim->plc.frames());
+        m_sim->plc.clearLog();
+
+        const Run r = run({"download", file, "--port", "COM1"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, "uart1: written\nuart2: written\nonewire: written\n");
+        QCOMPARE(r.err, "uart1: 1/2\nuart1: 2/2\nonewire: 1/1\n");
+        const QStringList byCommand = wire(m_sim->plc.frames());
+        QCOMPARE(byCommand, byWindow);
+        QCOMPARE(byCommand.size(), 14);
+        QCOMPARE(byCommand.at(6), "E11 3000 02 0FFF");
+        QCOMPARE(byCommand.at(7), "E11 2006 02 0547");  // slave 5 at 500000 baud, parity Odd
+        QCOMPARE(byCommand.at(12), "E11 200C 14 FF28124B0003A100DC050B0A0D0C0F0E1110DE05");
+
+        // --only picks parts, in the file's order.
+        m_sim->plc.clearLog();
+        QCOMPARE(run({"download", file, "--only", "onewire,uart2"}).code, 0);
+        QCOMPARE(wire(m_sim->plc.frames()), byWindow.mid(6));
+    }
+
+    void uploadSavesWhatTheWindowSaves()
+    {
+        const QString original = sampleFile();
+        QCOMPARE(run({"download", original}).code, 0);
+
+        const QString uploaded = path("uploaded.vqc");
+        const Run r = run({"upload", uploaded});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, "uart1: read\nuart2: read\nonewire: read\nsaved " + uploaded + "\n");
+        QCOMPARE(r.err, "uart1: 1/2\nuart1: 2/2\nonewire: 1/1\n");
+
+        {  // a fresh window's menu upload, saved
+            Main window(m_prompts);
+            window.uploadFromPlc();
+            m_prompts.fileNames.enqueue(path("window.vqc"));
+            window.saveConfig();
+            QCOMPARE(m_prompts.messages(), QStringList());
+        }
+        QCOMPARE(fileBytes(uploaded), fileBytes(path("window.vqc")));
+
+        // Downloading what was uploaded writes what the original wrote.
+        m_sim->plc.clearLog();
+        QCOMPARE(run({"download", original}).code, 0);
+        const QStringList first = wire(m_sim->plc.frames());
+        m_sim->plc.clearLog();
+        QCOMPARE(run({"download", uploaded}).code, 0);
+        QCOMPARE(wire(m_sim->plc.frames()), first);
+    }
+
+    void downloadStops_data()
+    {
+        QTest::addColumn<int>("fault");  // 0 NAK, 1 silence, 2 short file, 3 faulty table
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("frames");
+        const QString uart1 = "uart1: 1/2\nuart1: 2/2\n";
+        QTest::newRow("UART 2 port word refused") << 0 << 1 << "uart1: written\n"
+                                                  << uart1 + "Wrong answer from PLC\n"
+                                                  << 8;
+        QTest::newRow("UART 2 port word silent") << 1 << 1 << "uart1: written\n"
+                                                 << uart1 + "Answer timeout from PLC\n"
+                                                 << 8;
+        QTest::newRow("short file")
+            << 2 << 2 << ""
+            << "The file is 100 bytes long; a configuration file is 15046 bytes\n"
+            << 0;
+        QTest::newRow("table refused by its check")
+            << 3 << 2 << ""
+            << "You configuration has error in the size of request  - row 2\r\nColumn [Num word]\n"
+            << 0;
+    }
+
+    void downloadStops()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(int, frames);
+        const QString file = sampleFile();
+        if (fault < 2)
+            m_sim->plc.failWrite(8,
+                                 fault == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+        if (fault == 2)
+            QVERIFY(writeWholeFile(file, fileBytes(file).left(100)).isEmpty());
+        if (fault == 3) {
+            WindowConfig c = sample();
+            c.uarts[0].requests[1][1] = "126";
+            writeConfig(file, c);
+        }
+        const Run r = run({"download", file});
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.code, code);
+        QCOMPARE(m_sim->plc.frames().size(), frames);
+    }
+
+    void csvRoundTripKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("csv");
+        const QString requests =
+            "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n";
+        QTest::newRow("uart1")
+            << "uart1"
+            << requests +
+                   "1,1,10,10,110,0,100\r\n2,2,10,20,120,1,100\r\n3,3,10,30,130,2,100\r\n"
+                   "4,4,10,40,140,3,100\r\n5,5,10,50,150,4,100\r\n6,6,10,60,160,0,100\r\n"
+                   "7,7,10,70,170,1,100\r\n8,8,10,80,180,2,100\r\n9,9,10,90,190,3,100\r\n";
+        QTest::newRow("uart2") << "uart2" << requests;
+        QTest::newRow("onewire") << "onewire"
+                                 << "Num,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
+                                    "Dxxxx\r\n1,28,FF,4B,12,03,00,00,A1,1500\r\n"
+                                    "2,0A,0B,0C,0D,0E,0F,10,11,1502\r\n";
+    }
+
+    void csvRoundTripKeepsTheFile()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, csv);
+        const QString file = sampleFile();
+        const QByteArray before = fileBytes(file);
+        const Run exported = run({"csv", file, "--table", table});
+        QCOMPARE(exported.code, 0);
+        QCOMPARE(exported.out, csv);
+        QVERIFY(writeWholeFile(path("t.csv"), exported.out.toUtf8()).isEmpty());
+        const Run imported = run({"csv", file, "--table", table, "--import", path("t.csv")});
+        QCOMPARE(imported.code, 0);
+        QCOMPARE(fileBytes(file), before);
+    }
+
+    void csvRefusal_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("err");
+        const QByteArray head =
+            "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n";
+        const QString no = "The CSV file was not imported: ";
+        QTest::newRow("not a number")
+            << "uart1" << head + "1,1,10,0,100,1,100\r\n2,1,1x,0,100,1,100\r\n"
+            << no + "line 3, column \"Num word\" holds \"1x\".\nIt is not a whole number.\n";
+        QTest::newRow("refused by the table's check")
+            << "uart2" << head + "1,1,10,0,100,1,100\n\n2,1,126,0,100,1,100\n"
+            << no + "line 4, column \"Num word\" holds \"126\".\nYou configuration has error in "
+                    "the size of request  - row 2\r\nColumn [Num word]\n";
+        QTest::newRow("sensor byte")
+            << "onewire"
+            << QByteArray(
+                   "\xEF\xBB\xBFNum,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
+                   "Dxxxx\r\n1,28,FF,4B,12,\"0\"\"3\",00,00,A1,1500\r\n")
+            << no + "line 2, column \"Byte 4\" holds \"0\"3\".\nYou configuration has error in the "
+                    "addresing data - row 1\r\nColumn Byte 4\n";
+        QTest::newRow("another table's file")
+            << "onewire" << head
+            << no + "line 1, column 1 is \"Slot\" where the table has \"Num\".\n";
+        QTest::newRow("a cell missing")
+            << "uart1" << head + "1,1,10,0,100,1\r\n"
+            << no + "line 2 has 6 cells where the table has 7 columns.\n";
+        QTest::newRow("quote not closed") << "uart1" << head + "1,\"1,10,0,100,1,100\r\n"
+                                          << no + "line 2 opens a quote that is never closed.\n";
+    }
+
+    void csvRefusal()
+    {
+        QFETCH(QString, table);
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, err);
+        const QString file = sampleFile();
+        const QByteArray before = fileBytes(file);
+        QVERIFY(writeWholeFile(path("bad.csv"), csv).isEmpty());
+        const Run r = run({"csv", file, "--table", table, "--import", path("bad.csv")});
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(fileBytes(file), before);
+    }
+
+    void csvMenuOnTheTables()
+    {
+        const QString file = sampleFile();
+        Main window(m_prompts);
+        m_prompts.fileNames.enqueue(file);
+        window.loadConfig();
+        auto action = [&window](const char *frame, const char *name) {
+            return window.findChild<QGroupBox *>(QLatin1String(frame))
+                ->findChild<QAction *>(QLatin1String(name));
+        };
+
+        // UART 1's table exported is what the command prints; imported into UART 2's table it
+        // shows there, unlocked.
+        m_prompts.fileNames.enqueue(path("grid"));
+        action("Frame_master", "exportCsv")->trigger();
+        QCOMPARE(QString::fromUtf8(fileBytes(path("grid.csv"))),
+                 run({"csv", file, "--table", "uart1"}).out);
+        m_prompts.fileNames.enqueue(path("grid.csv"));
+        action("Frame_master2", "importCsv")->trigger();
+        QCOMPARE(window.windowConfig().uarts[1].requests, sample().uarts[0].requests);
+
+        // A refused file changes nothing and says where.
+        QVERIFY(writeWholeFile(path("bad.csv"),
+                               "Num,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,"
+                               "Byte 6,Byte 7,Dxxxx\r\n"
+                               "1,28,FF,4B,12,03,00,00,A1,7998\r\n")
+                    .isEmpty());
+        m_prompts.fileNames.enqueue(path("bad.csv"));
+        action("Frame3", "importCsv")->trigger();
+        QCOMPARE(m_prompts.messages(),
+                 QStringList{"The CSV file was not imported: line 2, column \"Dxxxx\" holds "
+                             "\"7998\".\nYou configuration has error in master addresing data "
+                             "Dxxxx. Row is 1"});
+        QCOMPARE(window.windowConfig().sensors, sample().sensors);
+    }
+
+    void csvMenuOverALockedTable()
+    {
+        // A master whose table has no chosen row keeps it locked; the menu still opens over it.
+        Main window(m_prompts);
+        window.uart(1).selectMode(int(UartMode::Master));
+        QWidget *table = window.findChild<QWidget *>(QStringLiteral("grid"));
+        QVERIFY(!table->isEnabled());
+        QStringList entries;
+        QTimer::singleShot(0, this, [&entries] {
+            if (QWidget *menu = QApplication::activePopupWidget()) {
+                for (const QAction *a : menu->actions())
+                    entries.append(a->text());
+                menu->close();
+            }
+        });
+        QWidget *viewport = static_cast<QAbstractScrollArea *>(table)->viewport();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                viewport->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(viewport, &click);
+        QCOMPARE(entries, (QStringList{"Export CSV...", "Import CSV..."}));
+    }
+
+    void severalPortsDownload_data()
+    {
+        QTest::addColumn<QList<int>>("faults");  // per port: 0 none, 1 silent, 2 refusing
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("ends");  // how each port's line ends, after its label
+        QTest::newRow("four done") << QList<int>{0, 0, 0, 0} << 0
+                                   << QStringList{"done in", "done in", "done in", "done in"};
+        QTest::newRow("one silent, one refusing")
+            << QList<int>{0, 1, 2, 0} << 1
+            << QStringList{"done in", "Answer timeout from PLC after",
+                           "Wrong answer from PLC after", "done in"};
+    }
+
+    void severalPortsDownload()
+    {
+        QFETCH(QList<int>, faults);
+        QFETCH(int, code);
+        QFETCH(QStringList, ends);
+        const QString file = sampleFile();
+        QCOMPARE(run({"download", file}).code, 0);  // one port, as always: what each must receive
+        const QStringList single = wire(m_sim->plc.frames());
+        m_sim->plc.clearLog();
+        QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
+        for (int n = 1; n <= 4; ++n) {
+            if (faults.at(n - 1) > 0)
+                m_sim->controller(n).failWrite(
+                    1, faults.at(n - 1) == 1 ? VirtualPlc::Fault::Silence : VirtualPlc::Fault::Nak);
+        }
+        const Run r = run(QStringList{"download", file} + kFourPorts);
+        QCOMPARE(r.code, code);
+        for (int n = 1; n <= 4; ++n) {
+            const QString end = label(n) + ": " + ends.at(n - 1);
+            QVERIFY2(r.out.contains("\n" + end) || r.out.startsWith(end), qPrintable(r.out));
+            if (faults.at(n - 1) == 0) {
+                QCOMPARE(wire(m_sim->controller(n).frames()), single);
+            } else {  // its message on standard error, named; the service word went out alone
+                QVERIFY(r.err.contains(label(n) + ": " + ends.at(n - 1).section(" after", 0, 0)));
+                QCOMPARE(m_sim->controller(n).frames().size(), 1);
+            }
+        }
+        // The summary table: a heading and a row per port.
+        QVERIFY(r.out.contains(QRegularExpression("\\nPort +\\| Outcome +\\| Exit \\| Time\\n")));
+        QCOMPARE(r.out.count(QRegularExpression("\\| \\d +\\| \\d+\\.\\d s")), 4);
+    }
+
+    void severalPortsUploadOneFileEach()
+    {
+        QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
+        QCOMPARE(run(QStringList{"download", sampleFile()} + kFourPorts).code, 0);
+
+        // Without {port} in the name: refused before anything is read.
+        for (int n = 1; n <= 4; ++n)
+            m_sim->controller(n).clearLog();
+        const Run refused = run(QStringList{"upload", path("cell.vqc")} + kFourPorts);
+        QCOMPARE(refused.code, 2);
+        QVERIFY(
+            refused.err.startsWith("upload to several ports writes a file per port: put {port}"));
+        for (int n = 1; n <= 4; ++n)
+            QCOMPARE(m_sim->controller(n).frames().size(), 0);
+
+        QCOMPARE(run({"upload", path("single.vqc")}).code, 0);
+        const Run r = run(QStringList{"upload", path("cell-{port}.vqc")} + kFourPorts);
+        QCOMPARE(r.code, 0);
+        for (int n = 1; n <= 4; ++n) {
+            const QString cell = path(QStringLiteral("cell-COM%1.vqc").arg(n));
+            QVERIFY(r.out.contains("  saved " + cell));
+            QCOMPARE(fileBytes(cell), fileBytes(path("single.vqc")));
+        }
+    }
+
+    void verify_data()
+    {
+        QTest::addColumn<bool>("changed");  // COM2 holds UART 1 row 3 with another timeout
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("com2");
+        QTest::newRow("equal") << false << 0 << "equal in";
+        QTest::newRow("one cell changed") << true << 1 << "1 difference in";
+    }
+
+    void verify()
+    {
+        QFETCH(bool, changed);
+        QFETCH(int, code);
+        QFETCH(QString, com2);
+        QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
+        const QString file = sampleFile();
+        QCOMPARE(run(QStringList{"download", file, "--ports", "COM1,COM2"}).code, 0);
+        if (changed) {
+            WindowConfig c = sample();
+            c.uarts[0].requests[2][5] = "250";
+            QCOMPARE(run({"download", writeConfig(path("changed.vqc"), c), "--port", "COM2"}).code,
+                     0);
+        }
+        const Run r = run(QStringList{"verify", file, "--port", "COM1", "--port", "COM2"});
+        QCOMPARE(r.code, code);
+        const QString com1 = label(1) + ": equal in";
+        QVERIFY2(r.out.startsWith(com1) || r.out.contains("\n" + com1), qPrintable(r.out));
+        QVERIFY(r.out.contains(label(2) + ": " + com2));
+        QCOMPARE(r.out.contains("  uart1 row 3 Timeout,[ms]: file 100, controller 250\n"), changed);
+
+        // One port alone: the differences as they are.
+        const Run alone = run({"verify", file, "--port", "COM2"});
+        QCOMPARE(alone.out,
+                 changed ? "uart1 row 3 Timeout,[ms]: file 100, controller 250\n" : "equal\n");
+        QCOMPARE(alone.code, code);
+    }
+
+    void ctrlCStopsEveryPortAndNamesThePartialOnes()
+    {
+        QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
+        for (int n = 1; n <= 2; ++n)
+            m_sim->controller(n).setAnswerDelay(100);  // the download takes well over a second
+        QProcess process;
+        process.start(QStringLiteral(PLC_CONFIG), {"download", sampleFile(), "--ports", "COM1,COM2",
+                                                   "--settings", m_sim->settingsFile()});
+        QVERIFY(process.waitForStarted());
+        QTest::qWait(500);  // both are in UART 1's table by now
+        ::kill(pid_t(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 130);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.endsWith("Stopped by Ctrl-C; left with a partial download: " + label(1) +
+                              ", " + label(2) + ".\n"),
+                 qPrintable(err));
+        const int sent = int(m_sim->controller(1).frames().size());
+        QVERIFY(sent > 1 && sent < 14);
+    }
+
+    void jsonHasAnObjectPerPort()
+    {
+        const Run r = run({"test", "--json", "--ports", "COM1,/nonexistent/tty"});
+        QCOMPARE(r.code, 3);  // the worst of 0 and 3
+        const QJsonArray ports = QJsonDocument::fromJson(r.out.toUtf8()).array();
+        QCOMPARE(ports.size(), 2);
+        const QJsonObject done = ports.at(0).toObject();
+        QCOMPARE(done.value("port").toString(), "COM1");
+        QCOMPARE(done.value("outcome").toString(), "done");
+        QCOMPARE(done.value("result").toObject().value("cpuType").toString(), "291");
+        QVERIFY(done.value("seconds").toDouble() >= 0);
+        const QJsonObject lost = ports.at(1).toObject();
+        QCOMPARE(lost.value("port").toString(), "tty");
+        QCOMPARE(lost.value("outcome").toString(), "port not opened");
+        QCOMPARE(lost.value("exitCode").toInt(), 3);
+    }
 
 private:
     // Four controllers, COM1 to COM4; the label of COMn as the lines name it.
@@ -100,551 +576,31 @@ private:
         return QStringLiteral("COM%1 (%2)").arg(n).arg(m_sim->controller(n).devicePath());
     }
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    Run run(const QStringList &arguments) const;
-    QString sampleFile();
-    // Loads a file into a fresh window and presses the three "Write to PLC" buttons.
-    void downloadThroughWindow(const QString &file);
+    QString sampleFile() const { return writeConfig(path("sample.vqc"), sample()); }
+
+    // Runs plc-config with the fixture's settings file and no display.
+    Run run(const QStringList &arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(PLC_CONFIG),
+                      arguments + QStringList{"--settings", m_sim->settingsFile()});
+        Run result;
+        if (!process.waitForFinished(60000))
+            return result;
+        result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
 
     std::unique_ptr<SimFixture> m_sim;
     std::unique_ptr<QTemporaryDir> m_dir;
     ScriptedPrompts m_prompts;
 };
-
-void TestCommandLine::init()
-{
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_prompts.clear();
-    m_prompts.fileNames.clear();
-}
-
-void TestCommandLine::cleanup()
-{
-    m_sim.reset();
-    m_dir.reset();
-}
-
-Run TestCommandLine::run(const QStringList &arguments) const
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QLatin1String(name));  // a command needs no display
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(PLC_CONFIG),
-                  arguments + QStringList{"--settings", m_sim->settingsFile()});
-    Run result;
-    if (!process.waitForFinished(60000))
-        return result;
-    result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
-
-QString TestCommandLine::sampleFile()
-{
-    const QString file = path("sample.vqc");
-    writeConfigFile(file, [] {
-        ConfigRecord r;
-        r.gather(sample());
-        return r;
-    }());
-    return file;
-}
-
-void TestCommandLine::commands_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    // 0 as it is, 1 ENQ refused, 2 error buffers filled, 3 COM7 mapped to no device
-    QTest::addColumn<int>("setup");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
-    QTest::newRow("test") << QStringList{"test", "--port", "COM1"} << 0 << 0 << "CPU type 291\n"
-                          << "Successful connect to the CPU with type 291\n";
-    QTest::newRow("test, line given")
-        << QStringList{"test", "--line", "9600,N,8,1"} << 0 << 0 << "CPU type 291\n"
-        << "Successful connect to the CPU with type 291\n";
-    QTest::newRow("test, ENQ refused") << QStringList{"test"} << 1 << 1 << "" << kNoFirst;
-    QTest::newRow("test, no such port")
-        << QStringList{"test", "--port", "/nonexistent/tty"} << 0 << 3 << ""
-        << kNoFirst + "Cannot open /nonexistent/tty: No such file or directory\n";
-    QTest::newRow("upload, no such port")
-        << QStringList{"upload", "x.vqc", "--port", "COM7"} << 3 << 3 << ""
-        << "Cannot open COM7 (/nonexistent/tty7): No such file or directory\n";
-    QTest::newRow("buffers") << QStringList{"buffers"} << 2 << 0
-                             << "UART1 modbus error buffer\n"
-                                "Slot | Errors  type | Short descriptions of error\n"
-                                "1    | No error     | \n"
-                                "2    | Active error | illegal register address \n"
-                                "\n"
-                                "UART2 modbus error buffer\n"
-                                "(not kept: the port is not a Modbus master)\n"
-                                "\n"
-                                "1-wire error slave buffer\n"
-                                "Num | Errors  type | Short descriptions of error\n"
-                                "1   | Active error | Timeout error number :3\n"
-                             << "";
-    QTest::newRow("buffers, JSON")  // compared compact
-        << QStringList{"buffers", "--json"} << 2 << 0
-        << R"({"onewire":[{"description":"Timeout error number :3","number":1,)"
-           R"("type":"Active error"}],"uart1":[{"description":"","number":1,"type":"No error"},)"
-           R"({"description":"illegal register address ","number":2,"type":"Active error"}],)"
-           R"("uart2":null})"
-        << "";
-    QTest::newRow("buffers, controller silent") << QStringList{"buffers"} << 1 << 1 << ""
-                                                << "Answer timeout from PLC\n";
-    const QString help = "\nTry plc-config --help.\n";
-    QTest::newRow("no file") << QStringList{"download"} << 0 << 2 << ""
-                             << "download needs a file." + help;
-    QTest::newRow("unknown command") << QStringList{"dowload", "x.vqc"} << 0 << 2 << ""
-                                     << "Unknown command \"dowload\"." + help;
-    QTest::newRow("option of another command")
-        << QStringList{"test", "--only", "uart1"} << 0 << 2 << ""
-        << "test takes no --only." + help;
-    QTest::newRow("port out of range")
-        << QStringList{"test", "--port", "COM11"} << 0 << 2 << ""
-        << "--port COM11: the ports are COM1 to COM10, or a device." + help;
-    QTest::newRow("unknown part") << QStringList{"download", "x.vqc", "--only", "uart3"} << 0 << 2
-                                  << ""
-                                  << "--only knows uart1, uart2 and onewire, not \"uart3\"." + help;
-    QTest::newRow("version") << QStringList{"--version"} << 0 << 0 << "plc-config 1.0\n"
-                             << "";
-    QTest::newRow("a device named twice")
-        << QStringList{"test", "--port", "/nonexistent/a", "--ports", "/nonexistent/a"} << 0 << 2
-        << ""
-        << "--port /nonexistent/a: /nonexistent/a is named twice." + help;
-    QTest::newRow("--ports empty") << QStringList{"test", "--ports", ","} << 0 << 2 << ""
-                                   << "--ports names no port." + help;
-    QTest::newRow("two ports, one upload name")
-        << QStringList{"upload", "x-{port}.vqc", "--ports", "/nonexistent/a/tty0,/nonexistent/tty0"}
-        << 0 << 2 << ""
-        << "upload: two ports would write x-tty0.vqc." + help;
-}
-
-void TestCommandLine::commands()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, setup);
-    QFETCH(int, code);
-    QFETCH(QString, out);
-    QFETCH(QString, err);
-    if (setup == 1)
-        m_sim->plc.setEnqAnswer(0x15);
-    if (setup == 2) {
-        m_sim->plc.pokeWord(0x2008, 0xC402);  // a master of two requests
-        m_sim->plc.poke(0x3600, QByteArray("\x00\x81", 2));
-        m_sim->plc.pokeWord(0x200A, 0xC001);  // one sensor
-        m_sim->plc.poke(0x3700, QByteArray("\xC3", 1));
-    }
-    if (setup == 3)
-        Write_ini(m_sim->settingsFile(), "PORTS", "COM7", "/nonexistent/tty7");
-    if (QTest::currentDataTag() == QLatin1String("buffers, controller silent"))
-        m_sim->plc.failAddress("2008", VirtualPlc::Fault::Silence);
-    Run r = run(arguments);
-    if (arguments.contains("--json"))
-        r.out = QJsonDocument::fromJson(r.out.toUtf8()).toJson(QJsonDocument::Compact);
-    QCOMPARE(r.err, err);
-    QCOMPARE(r.out, out);
-    QCOMPARE(r.code, code);
-}
-
-void TestCommandLine::downloadThroughWindow(const QString &file)
-{
-    Main window(m_prompts);
-    m_prompts.fileNames.enqueue(file);
-    window.loadConfig();
-    for (const char *button : {"Command19", "Command7", "Command17"})
-        window.findChild<QPushButton *>(QLatin1String(button))->click();
-    QCOMPARE(m_prompts.messages(), QStringList());
-}
-
-void TestCommandLine::downloadSendsWhatTheWindowSends()
-{
-    const QString file = sampleFile();
-    downloadThroughWindow(file);
-    const QStringList byWindow = wire(m_sim->plc.frames());
-    m_sim->plc.clearLog();
-
-    const Run r = run({"download", file, "--port", "COM1"});
-    QCOMPARE(r.code, 0);
-    QCOMPARE(r.out, "uart1: written\nuart2: written\nonewire: written\n");
-    QCOMPARE(r.err, "uart1: 1/2\nuart1: 2/2\nonewire: 1/1\n");
-    const QStringList byCommand = wire(m_sim->plc.frames());
-    QCOMPARE(byCommand, byWindow);
-    QCOMPARE(byCommand.size(), 14);
-    QCOMPARE(byCommand.at(6), "E11 3000 02 0FFF");
-    QCOMPARE(byCommand.at(7), "E11 2006 02 0547");  // slave 5 at 500000 baud, parity Odd
-    QCOMPARE(byCommand.at(12), "E11 200C 14 FF28124B0003A100DC050B0A0D0C0F0E1110DE05");
-
-    // --only picks parts, in the file's order.
-    m_sim->plc.clearLog();
-    QCOMPARE(run({"download", file, "--only", "onewire,uart2"}).code, 0);
-    QCOMPARE(wire(m_sim->plc.frames()), byWindow.mid(6));
-}
-
-void TestCommandLine::uploadSavesWhatTheWindowSaves()
-{
-    const QString original = sampleFile();
-    QCOMPARE(run({"download", original}).code, 0);
-
-    const QString uploaded = path("uploaded.vqc");
-    const Run r = run({"upload", uploaded});
-    QCOMPARE(r.code, 0);
-    QCOMPARE(r.out, "uart1: read\nuart2: read\nonewire: read\nsaved " + uploaded + "\n");
-    QCOMPARE(r.err, "uart1: 1/2\nuart1: 2/2\nonewire: 1/1\n");
-
-    {  // a fresh window's menu upload, saved
-        Main window(m_prompts);
-        window.uploadFromPlc();
-        m_prompts.fileNames.enqueue(path("window.vqc"));
-        window.saveConfig();
-        QCOMPARE(m_prompts.messages(), QStringList());
-    }
-    QCOMPARE(fileBytes(uploaded), fileBytes(path("window.vqc")));
-
-    // Downloading what was uploaded writes what the original wrote.
-    m_sim->plc.clearLog();
-    QCOMPARE(run({"download", original}).code, 0);
-    const QStringList first = wire(m_sim->plc.frames());
-    m_sim->plc.clearLog();
-    QCOMPARE(run({"download", uploaded}).code, 0);
-    QCOMPARE(wire(m_sim->plc.frames()), first);
-}
-
-void TestCommandLine::downloadStops_data()
-{
-    QTest::addColumn<int>("fault");  // 0 NAK, 1 silence, 2 short file, 3 faulty table
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
-    QTest::addColumn<int>("frames");
-    QTest::newRow("UART 2 port word refused") << 0 << 1 << "uart1: written\n"
-                                              << "uart1: 1/2\nuart1: 2/2\nWrong answer from PLC\n"
-                                              << 8;
-    QTest::newRow("UART 2 port word silent") << 1 << 1 << "uart1: written\n"
-                                             << "uart1: 1/2\nuart1: 2/2\nAnswer timeout from PLC\n"
-                                             << 8;
-    QTest::newRow("short file")
-        << 2 << 2 << ""
-        << "The file is 100 bytes long; a configuration file is 15046 bytes\n"
-        << 0;
-    QTest::newRow("table refused by its check")
-        << 3 << 2 << ""
-        << "You configuration has error in the size of request  - row 2\r\nColumn [Num word]\n"
-        << 0;
-}
-
-void TestCommandLine::downloadStops()
-{
-    QFETCH(int, fault);
-    QFETCH(int, code);
-    QFETCH(QString, out);
-    QFETCH(QString, err);
-    QFETCH(int, frames);
-    QString file = sampleFile();
-    if (fault < 2)
-        m_sim->plc.failWrite(8, fault == 0 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
-    if (fault == 2)
-        QVERIFY(writeBytes(file, fileBytes(file).left(100)));
-    if (fault == 3) {
-        WindowConfig c = sample();
-        c.uarts[0].requests[1][1] = "126";
-        ConfigRecord r;
-        r.gather(c);
-        writeConfigFile(file, r);
-    }
-    const Run r = run({"download", file});
-    QCOMPARE(r.err, err);
-    QCOMPARE(r.out, out);
-    QCOMPARE(r.code, code);
-    QCOMPARE(m_sim->plc.frames().size(), frames);
-}
-
-void TestCommandLine::csvRoundTripKeepsTheFile_data()
-{
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("csv");
-    QTest::newRow("uart1")
-        << "uart1"
-        << "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n"
-           "1,1,10,10,110,0,100\r\n2,2,10,20,120,1,100\r\n3,3,10,30,130,2,100\r\n"
-           "4,4,10,40,140,3,100\r\n5,5,10,50,150,4,100\r\n6,6,10,60,160,0,100\r\n"
-           "7,7,10,70,170,1,100\r\n8,8,10,80,180,2,100\r\n9,9,10,90,190,3,100\r\n";
-    QTest::newRow("uart2")
-        << "uart2"
-        << "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n";
-    QTest::newRow("onewire") << "onewire"
-                             << "Num,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
-                                "Dxxxx\r\n1,28,FF,4B,12,03,00,00,A1,1500\r\n"
-                                "2,0A,0B,0C,0D,0E,0F,10,11,1502\r\n";
-}
-
-void TestCommandLine::csvRoundTripKeepsTheFile()
-{
-    QFETCH(QString, table);
-    QFETCH(QString, csv);
-    const QString file = sampleFile();
-    const QByteArray before = fileBytes(file);
-    const Run exported = run({"csv", file, "--table", table});
-    QCOMPARE(exported.code, 0);
-    QCOMPARE(exported.out, csv);
-    QVERIFY(writeBytes(path("t.csv"), exported.out.toUtf8()));
-    const Run imported = run({"csv", file, "--table", table, "--import", path("t.csv")});
-    QCOMPARE(imported.code, 0);
-    QCOMPARE(fileBytes(file), before);
-}
-
-void TestCommandLine::csvRefusal_data()
-{
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<QByteArray>("csv");
-    QTest::addColumn<QString>("err");
-    const QByteArray head =
-        "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n";
-    const QString no = "The CSV file was not imported: ";
-    QTest::newRow("not a number")
-        << "uart1" << head + "1,1,10,0,100,1,100\r\n2,1,1x,0,100,1,100\r\n"
-        << no + "line 3, column \"Num word\" holds \"1x\".\nIt is not a whole number.\n";
-    QTest::newRow("refused by the table's check")
-        << "uart2" << head + "1,1,10,0,100,1,100\n\n2,1,126,0,100,1,100\n"
-        << no + "line 4, column \"Num word\" holds \"126\".\nYou configuration has error in the "
-                "size of request  - row 2\r\nColumn [Num word]\n";
-    QTest::newRow("sensor byte")
-        << "onewire"
-        << QByteArray(
-               "\xEF\xBB\xBFNum,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
-               "Dxxxx\r\n1,28,FF,4B,12,\"0\"\"3\",00,00,A1,1500\r\n")
-        << no + "line 2, column \"Byte 4\" holds \"0\"3\".\nYou configuration has error in the "
-                "addresing data - row 1\r\nColumn Byte 4\n";
-    QTest::newRow("another table's file")
-        << "onewire" << head << no + "line 1, column 1 is \"Slot\" where the table has \"Num\".\n";
-    QTest::newRow("a cell missing") << "uart1" << head + "1,1,10,0,100,1\r\n"
-                                    << no + "line 2 has 6 cells where the table has 7 columns.\n";
-    QTest::newRow("quote not closed") << "uart1" << head + "1,\"1,10,0,100,1,100\r\n"
-                                      << no + "line 2 opens a quote that is never closed.\n";
-}
-
-void TestCommandLine::csvRefusal()
-{
-    QFETCH(QString, table);
-    QFETCH(QByteArray, csv);
-    QFETCH(QString, err);
-    const QString file = sampleFile();
-    const QByteArray before = fileBytes(file);
-    QVERIFY(writeBytes(path("bad.csv"), csv));
-    const Run r = run({"csv", file, "--table", table, "--import", path("bad.csv")});
-    QCOMPARE(r.err, err);
-    QCOMPARE(r.code, 2);
-    QCOMPARE(fileBytes(file), before);
-}
-
-void TestCommandLine::csvMenuOnTheTables()
-{
-    const QString file = sampleFile();
-    Main window(m_prompts);
-    m_prompts.fileNames.enqueue(file);
-    window.loadConfig();
-    auto action = [&window](const char *frame, const char *name) {
-        return window.findChild<QGroupBox *>(QLatin1String(frame))
-            ->findChild<QAction *>(QLatin1String(name));
-    };
-
-    // UART 1's table exported is what the command prints; imported into UART 2's table it
-    // shows there, unlocked.
-    m_prompts.fileNames.enqueue(path("grid"));
-    action("Frame_master", "exportCsv")->trigger();
-    QCOMPARE(QString::fromUtf8(fileBytes(path("grid.csv"))),
-             run({"csv", file, "--table", "uart1"}).out);
-    m_prompts.fileNames.enqueue(path("grid.csv"));
-    action("Frame_master2", "importCsv")->trigger();
-    QCOMPARE(window.windowConfig().uarts[1].requests, sample().uarts[0].requests);
-
-    // A refused file changes nothing and says where.
-    QVERIFY(writeBytes(path("bad.csv"),
-                       "Num,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,"
-                       "Byte 7,Dxxxx\r\n1,28,FF,4B,12,03,00,00,A1,7998\r\n"));
-    m_prompts.fileNames.enqueue(path("bad.csv"));
-    action("Frame3", "importCsv")->trigger();
-    QCOMPARE(m_prompts.messages(),
-             QStringList{"The CSV file was not imported: line 2, column \"Dxxxx\" holds \"7998\"."
-                         "\nYou configuration has error in master addresing data Dxxxx. Row is 1"});
-    QCOMPARE(window.windowConfig().sensors, sample().sensors);
-}
-
-void TestCommandLine::csvMenuOverALockedTable()
-{
-    // A master whose table has no chosen row keeps it locked; the menu still opens over it.
-    Main window(m_prompts);
-    window.uart(1).selectMode(int(UartMode::Master));
-    QWidget *table = window.findChild<QWidget *>(QStringLiteral("grid"));
-    QVERIFY(!table->isEnabled());
-    QStringList entries;
-    QTimer::singleShot(0, this, [&entries] {
-        if (QWidget *menu = QApplication::activePopupWidget()) {
-            for (const QAction *a : menu->actions())
-                entries.append(a->text());
-            menu->close();
-        }
-    });
-    QWidget *viewport = static_cast<QAbstractScrollArea *>(table)->viewport();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
-                            viewport->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(viewport, &click);
-    QCOMPARE(entries, (QStringList{"Export CSV...", "Import CSV..."}));
-}
-
-const QStringList kFourPorts{"--ports", "COM1,COM2,COM3,COM4"};
-
-void TestCommandLine::severalPortsDownload_data()
-{
-    QTest::addColumn<QList<int>>("faults");  // per port: 0 none, 1 silent, 2 refusing
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QStringList>("ends");  // how each port's line ends, after its label
-    QTest::newRow("four done") << QList<int>{0, 0, 0, 0} << 0
-                               << QStringList{"done in", "done in", "done in", "done in"};
-    QTest::newRow("one silent, one refusing")
-        << QList<int>{0, 1, 2, 0} << 1
-        << QStringList{"done in", "Answer timeout from PLC after", "Wrong answer from PLC after",
-                       "done in"};
-}
-
-void TestCommandLine::severalPortsDownload()
-{
-    QFETCH(QList<int>, faults);
-    QFETCH(int, code);
-    QFETCH(QStringList, ends);
-    const QString file = sampleFile();
-    QCOMPARE(run({"download", file}).code, 0);  // one port, as always: what each must receive
-    const QStringList single = wire(m_sim->plc.frames());
-    m_sim->plc.clearLog();
-    QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
-    for (int n = 1; n <= 4; ++n) {
-        if (faults.at(n - 1) > 0)
-            m_sim->controller(n).failWrite(
-                1, faults.at(n - 1) == 1 ? VirtualPlc::Fault::Silence : VirtualPlc::Fault::Nak);
-    }
-    const Run r = run(QStringList{"download", file} + kFourPorts);
-    QCOMPARE(r.code, code);
-    for (int n = 1; n <= 4; ++n) {
-        const QString end = label(n) + ": " + ends.at(n - 1);
-        QVERIFY2(r.out.contains("\n" + end) || r.out.startsWith(end), qPrintable(r.out));
-        if (faults.at(n - 1) == 0) {
-            QCOMPARE(wire(m_sim->controller(n).frames()), single);
-        } else {  // its message on standard error, named; the service word went out alone
-            QVERIFY(r.err.contains(label(n) + ": " + ends.at(n - 1).section(" after", 0, 0)));
-            QCOMPARE(m_sim->controller(n).frames().size(), 1);
-        }
-    }
-    // The summary table: a heading and a row per port.
-    QVERIFY(r.out.contains(QRegularExpression("\\nPort +\\| Outcome +\\| Exit \\| Time\\n")));
-    QCOMPARE(r.out.count(QRegularExpression("\\| \\d +\\| \\d+\\.\\d s")), 4);
-}
-
-void TestCommandLine::severalPortsUploadOneFileEach()
-{
-    QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
-    QCOMPARE(run(QStringList{"download", sampleFile()} + kFourPorts).code, 0);
-
-    // Without {port} in the name: refused before anything is read.
-    for (int n = 1; n <= 4; ++n)
-        m_sim->controller(n).clearLog();
-    const Run refused = run(QStringList{"upload", path("cell.vqc")} + kFourPorts);
-    QCOMPARE(refused.code, 2);
-    QVERIFY(refused.err.startsWith("upload to several ports writes a file per port: put {port}"));
-    for (int n = 1; n <= 4; ++n)
-        QCOMPARE(m_sim->controller(n).frames().size(), 0);
-
-    QCOMPARE(run({"upload", path("single.vqc")}).code, 0);
-    const Run r = run(QStringList{"upload", path("cell-{port}.vqc")} + kFourPorts);
-    QCOMPARE(r.code, 0);
-    for (int n = 1; n <= 4; ++n) {
-        QVERIFY(r.out.contains("  saved " + path(QStringLiteral("cell-COM%1.vqc").arg(n))));
-        QCOMPARE(fileBytes(path(QStringLiteral("cell-COM%1.vqc").arg(n))),
-                 fileBytes(path("single.vqc")));
-    }
-}
-
-void TestCommandLine::verify_data()
-{
-    QTest::addColumn<bool>("changed");  // COM2 holds UART 1 row 3 with another timeout
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("com2");
-    QTest::newRow("equal") << false << 0 << "equal in";
-    QTest::newRow("one cell changed") << true << 1 << "1 difference in";
-}
-
-void TestCommandLine::verify()
-{
-    QFETCH(bool, changed);
-    QFETCH(int, code);
-    QFETCH(QString, com2);
-    QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
-    const QString file = sampleFile();
-    QCOMPARE(run(QStringList{"download", file, "--ports", "COM1,COM2"}).code, 0);
-    if (changed) {
-        WindowConfig c = sample();
-        c.uarts[0].requests[2][5] = "250";
-        ConfigRecord record;
-        record.gather(c);
-        writeConfigFile(path("changed.vqc"), record);
-        QCOMPARE(run({"download", path("changed.vqc"), "--port", "COM2"}).code, 0);
-    }
-    const Run r = run(QStringList{"verify", file, "--port", "COM1", "--port", "COM2"});
-    QCOMPARE(r.code, code);
-    QVERIFY2(
-        r.out.startsWith(label(1) + ": equal in") || r.out.contains("\n" + label(1) + ": equal in"),
-        qPrintable(r.out));
-    QVERIFY(r.out.contains(label(2) + ": " + com2));
-    QCOMPARE(r.out.contains("  uart1 row 3 Timeout,[ms]: file 100, controller 250\n"), changed);
-
-    // One port alone: the differences as they are.
-    const Run alone = run({"verify", file, "--port", "COM2"});
-    QCOMPARE(alone.out,
-             changed ? "uart1 row 3 Timeout,[ms]: file 100, controller 250\n" : "equal\n");
-    QCOMPARE(alone.code, code);
-}
-
-void TestCommandLine::ctrlCStopsEveryPortAndNamesThePartialOnes()
-{
-    QVERIFY2(fourControllers(), qPrintable(m_sim->error()));
-    for (int n = 1; n <= 2; ++n)
-        m_sim->controller(n).setAnswerDelay(100);  // the download takes well over a second
-    QProcess process;
-    process.start(QStringLiteral(PLC_CONFIG), {"download", sampleFile(), "--ports", "COM1,COM2",
-                                               "--settings", m_sim->settingsFile()});
-    QVERIFY(process.waitForStarted());
-    QTest::qWait(500);  // both are in UART 1's table by now
-    ::kill(pid_t(process.processId()), SIGINT);
-    QVERIFY(process.waitForFinished(10000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 130);
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    QVERIFY2(err.endsWith("Stopped by Ctrl-C; left with a partial download: " + label(1) + ", " +
-                          label(2) + ".\n"),
-             qPrintable(err));
-    const int sent = int(m_sim->controller(1).frames().size());
-    QVERIFY(sent > 1 && sent < 14);
-}
-
-void TestCommandLine::jsonHasAnObjectPerPort()
-{
-    const Run r = run({"test", "--json", "--ports", "COM1,/nonexistent/tty"});
-    QCOMPARE(r.code, 3);  // the worst of 0 and 3
-    const QJsonArray ports = QJsonDocument::fromJson(r.out.toUtf8()).array();
-    QCOMPARE(ports.size(), 2);
-    const QJsonObject done = ports.at(0).toObject();
-    QCOMPARE(done.value("port").toString(), "COM1");
-    QCOMPARE(done.value("outcome").toString(), "done");
-    QCOMPARE(done.value("result").toObject().value("cpuType").toString(), "291");
-    QVERIFY(done.value("seconds").toDouble() >= 0);
-    const QJsonObject lost = ports.at(1).toObject();
-    QCOMPARE(lost.value("port").toString(), "tty");
-    QCOMPARE(lost.value("outcome").toString(), "port not opened");
-    QCOMPARE(lost.value("exitCode").toInt(), 3);
-}
 
 QTEST_MAIN(TestCommandLine)
 #include "tst_command_line.moc"

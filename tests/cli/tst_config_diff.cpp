@@ -4,6 +4,7 @@
 #include <QTemporaryFile>
 #include <QtTest>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -29,89 +30,73 @@ class TestConfigDiff : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void differences_data();
-    void differences();
-    void boardDrawsInPlaceOnATerminal();
-};
-
-void TestConfigDiff::differences_data()
-{
-    QTest::addColumn<int>("change");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("equal") << 0 << QStringList();
-    QTest::newRow("a request's timeout")
-        << 1 << QStringList{"uart1 row 3 Timeout,[ms]: file 100, controller 250"};
-    QTest::newRow("a request fewer") << 2 << QStringList{"uart1 rows: file 3, controller 2"};
-    QTest::newRow("mode: named alone")
-        << 3 << QStringList{"uart1 mode: file Master, controller Not use"};
-    QTest::newRow("speed and parity") << 4
-                                      << QStringList{"uart2 speed: file 9600, controller 115200",
-                                                     "uart2 parity: file Even, controller Odd"};
-    QTest::newRow("slave address") << 5 << QStringList{"uart2 address: file 5, controller 6"};
-    QTest::newRow("a slave's table is not compared") << 6 << QStringList();
-    QTest::newRow("sensor byte, case alike")
-        << 7 << QStringList{"onewire row 1 Byte 4: file 03, controller 13"};
-    QTest::newRow("1-wire port not in use")
-        << 8 << QStringList{"onewire mode: file 1-wire master, controller Not use"};
-}
-
-void TestConfigDiff::differences()
-{
-    QFETCH(int, change);
-    QFETCH(QStringList, lines);
-    const WindowConfig file = base();
-    WindowConfig held = base();
-    switch (change) {
-        case 1:
-            held.uarts[0].requests[2][5] = "250";
-            break;
-        case 2:
-            held.uarts[0].requests.removeLast();
-            break;
-        case 3:
-            held.uarts[0].settings.mode = UartMode::NotUse;
-            break;
-        case 4:
-            held.uarts[1].settings.speed = 4;
-            held.uarts[1].settings.parity = 0;
-            break;
-        case 5:
-            held.uarts[1].settings.address = "6";
-            break;
-        case 6:
-            held.uarts[1].requests.clear();
-            break;
-        case 7:
-            held.sensors[0][1] = "ff";  // the same byte
-            held.sensors[0][4] = "13";
-            break;
-        case 8:
-            held.auxMode = 2;
-            held.sensors.clear();
-            break;
-    }
-    QCOMPARE(configDifferences(file, held), lines);
-}
-
-void TestConfigDiff::boardDrawsInPlaceOnATerminal()
-{
-    // Two ports; a progress line redraws both lines in place, a message goes above them.
-    QTemporaryFile out;
-    QVERIFY(out.open());
-    std::FILE *stream = std::fopen(qPrintable(out.fileName()), "w");
-    QVERIFY(stream);
+    void differences_data()
     {
-        ProgressBoard board({"COM1", "COM2"}, true, stream);
-        board.show(0, "uart1: 1/2");
-        board.say(1, "Answer timeout from PLC");
+        QTest::addColumn<int>("change");  // what the controller holds apart from the file
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("equal") << 0 << QStringList();
+        QTest::newRow("a request's timeout")
+            << 1 << QStringList{"uart1 row 3 Timeout,[ms]: file 100, controller 250"};
+        QTest::newRow("a request fewer") << 2 << QStringList{"uart1 rows: file 3, controller 2"};
+        QTest::newRow("mode: named alone")
+            << 3 << QStringList{"uart1 mode: file Master, controller Not use"};
+        QTest::newRow("speed and parity")
+            << 4
+            << QStringList{"uart2 speed: file 9600, controller 115200",
+                           "uart2 parity: file Even, controller Odd"};
+        QTest::newRow("slave address") << 5 << QStringList{"uart2 address: file 5, controller 6"};
+        QTest::newRow("a slave's table is not compared") << 6 << QStringList();
+        QTest::newRow("sensor byte, case alike")
+            << 7 << QStringList{"onewire row 1 Byte 4: file 03, controller 13"};
+        QTest::newRow("1-wire port not in use")
+            << 8 << QStringList{"onewire mode: file 1-wire master, controller Not use"};
     }
-    std::fclose(stream);
-    const QByteArray lines = "\r\x1b[2KCOM1: uart1: 1/2\n\r\x1b[2KCOM2: waiting\n";
-    QCOMPARE(out.readAll(),
-             "\r\x1b[2KCOM1: uart1: 1/2\n\r\x1b[2KCOM2: waiting\n"
-             "\x1b[2A\r\x1b[JCOM2: Answer timeout from PLC\n" +
-                 lines);
-}
+
+    void differences()
+    {
+        QFETCH(int, change);
+        QFETCH(QStringList, lines);
+        const std::function<void(WindowConfig &)> changes[] = {
+            [](WindowConfig &) {},
+            [](WindowConfig &c) { c.uarts[0].requests[2][5] = "250"; },
+            [](WindowConfig &c) { c.uarts[0].requests.removeLast(); },
+            [](WindowConfig &c) { c.uarts[0].settings.mode = UartMode::NotUse; },
+            [](WindowConfig &c) {
+                c.uarts[1].settings = {UartMode::Slave, 4, 0, "5", "2"};
+            },
+            [](WindowConfig &c) { c.uarts[1].settings.address = "6"; },
+            [](WindowConfig &c) { c.uarts[1].requests.clear(); },
+            // Byte 1 the same in lower case, byte 4 another.
+            [](WindowConfig &c) {
+                c.sensors[0] = {"28", "ff", "4B", "12", "13", "00", "00", "A1", "1500"};
+            },
+            [](WindowConfig &c) {
+                c.auxMode = 2;
+                c.sensors.clear();
+            },
+        };
+        WindowConfig held = base();
+        changes[change](held);
+        QCOMPARE(configDifferences(base(), held), lines);
+    }
+
+    void boardDrawsInPlaceOnATerminal()
+    {
+        // Two ports; a progress line redraws both lines in place, a message goes above them.
+        QTemporaryFile out;
+        QVERIFY(out.open());
+        std::FILE *stream = std::fopen(qPrintable(out.fileName()), "w");
+        QVERIFY(stream);
+        {
+            ProgressBoard board({"COM1", "COM2"}, true, stream);
+            board.show(0, "uart1: 1/2");
+            board.say(1, "Answer timeout from PLC");
+        }
+        std::fclose(stream);
+        const QByteArray lines = "\r\x1b[2KCOM1: uart1: 1/2\n\r\x1b[2KCOM2: waiting\n";
+        QCOMPARE(out.readAll(), lines + "\x1b[2A\r\x1b[JCOM2: Answer timeout from PLC\n" + lines);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestConfigDiff)
 #include "tst_config_diff.moc"
