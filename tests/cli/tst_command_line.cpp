@@ -538,7 +538,10 @@ private Q_SLOTS:
         process.start(QStringLiteral(PLC_CONFIG), {"download", sampleFile(), "--ports", "COM1,COM2",
                                                    "--settings", m_sim->settingsFile()});
         QVERIFY(process.waitForStarted());
-        QTest::qWait(500);  // both are in UART 1's table by now
+        // Both are past their first writes, however slowly the program started.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_sim->controller(1).frames().size() >= 3 && m_sim->controller(2).frames().size() >= 3,
+            10000);
         ::kill(pid_t(process.processId()), SIGINT);
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
