@@ -1,17 +1,16 @@
 #include "ini_file.h"
 #include "io_transfer.h"
 #include "settings_store.h"
+#include "table_steps.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
-#include <memory>
 
 namespace {
 
 const PointBytes kExample{1, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
 const QStringList kExampleFrames = {"E11 3000 02 0FFF", "E11 2000 08 0300020004000000",
                                     "E11 3000 02 0000"};
-const QString kSilence = QStringLiteral("Answer timeout from PLC");
 
 }  // namespace
 
@@ -21,7 +20,11 @@ class TestIoTransfer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
+    void init()
+    {
+        tablesteps::start(m_f);
+        m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
+    }
     void cleanup();
     void download_data();
     void download();
@@ -36,13 +39,6 @@ private:
     std::unique_ptr<TransferFixture> m_f;
 };
 
-void TestIoTransfer::init()
-{
-    m_f = std::make_unique<TransferFixture>();
-    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
-    m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
-}
-
 void TestIoTransfer::cleanup()
 {
     QVERIFY(m_f->released());
@@ -53,28 +49,19 @@ void TestIoTransfer::cleanup()
 void TestIoTransfer::download_data()
 {
     QTest::addColumn<PointBytes>("types");
-    QTest::addColumn<int>("nth");  // the write that fails; 0 none
-    QTest::addColumn<VirtualPlc::Fault>("fault");
-    QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("frames");
-    const auto none = VirtualPlc::Fault::Nak;
-    QTest::newRow("empty map") << PointBytes{} << 0 << none << QStringList()
+    // The refused and unanswered writes are the fault matrix's.
+    QTest::newRow("empty map") << PointBytes{}
                                << QStringList{"E11 3000 02 0FFF", "E11 2000 08 0000000000000000",
                                               "E11 3000 02 0000"};
-    QTest::newRow("inputs 0, 1, 17 and output 2")
-        << kExample << 0 << none << QStringList() << kExampleFrames;
-    // The refused and unanswered writes are the fault matrix's.
+    QTest::newRow("inputs 0, 1, 17 and output 2") << kExample << kExampleFrames;
 }
 
 void TestIoTransfer::download()
 {
     QFETCH(PointBytes, types);
-    QFETCH(int, nth);
-    QFETCH(VirtualPlc::Fault, fault);
-    if (nth > 0)
-        m_f->sim.plc.failWrite(nth, fault);
     QVERIFY(run([&] { return downloadIoMap(m_f->ctx, types); }));
-    QTEST(m_f->prompts.messages(), "messages");
+    QCOMPARE(m_f->prompts.messages(), QStringList());
     QTEST(m_f->frames(), "frames");
     // It goes out with the settings the link has, not the stored ones.
     QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("19200,N,8,1"));
@@ -89,7 +76,7 @@ void TestIoTransfer::upload_data()
     QTest::addColumn<quint32>("outputs");
     QTest::newRow("answered") << false << 0 << QStringList() << 0x20003U << 0x4U;
     QTest::newRow("answered in pieces") << false << 5 << QStringList() << 0x20003U << 0x4U;
-    QTest::newRow("silent") << true << 0 << QStringList{kSilence} << 0xAAU << 0xAAU;
+    QTest::newRow("silent") << true << 0 << QStringList{tablesteps::kSilence} << 0xAAU << 0xAAU;
 }
 
 void TestIoTransfer::upload()

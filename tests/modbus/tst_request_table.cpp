@@ -4,11 +4,14 @@
 #include "port_word.h"
 #include "request_editing.h"
 #include "request_record.h"
+#include "table_steps.h"
 #include "uart_port.h"
 
 #include <QtTest>
 
 namespace {
+
+using tablesteps::addCases;
 
 // A table holding the given requests (cells: Address, Num word, Address slave, Address master,
 // Function, Timeout) and the entry row.
@@ -34,6 +37,25 @@ QStringList cellsOf(const GridModel &grid, int row)
 }
 
 const QStringList kValid = {"3", "100", "0", "0", "1", "100"};
+
+struct PortWordCase {
+    int word;
+    int mode;  // -1: no mode
+    int speed;
+    int parity;  // -1: names no entry
+    int low;     // request count or address as decoded
+    bool encodes;
+};
+struct PresetCase {
+    int requests;  // rows 1..n: Address 7+i, Num word 10, starts 20 and 30
+    int currentRow, mode;
+    QStringList fields;  // slave number, address, count, slave start, master, function, timeout
+    int newRow;
+};
+struct CellCase {
+    int uart, col;
+    QString text, message;
+};
 
 }  // namespace
 
@@ -65,43 +87,34 @@ private Q_SLOTS:
 
 void TestRequestTable::portWord_data()
 {
-    QTest::addColumn<int>("word");
-    QTest::addColumn<int>("mode");  // -1: no mode
-    QTest::addColumn<int>("speed");
-    QTest::addColumn<int>("parity");  // -1: names no entry
-    QTest::addColumn<int>("low");     // request count or address as decoded
-    QTest::addColumn<bool>("encodes");
-    QTest::newRow("master 3, 115200, Odd") << 0xC403 << 0 << 4 << 0 << 3 << true;
-    QTest::newRow("master 128 keeps bit 7") << 0xD780 << 0 << 7 << 2 << 128 << true;
-    QTest::newRow("master count held at 128") << 0xC4FF << 0 << 4 << 0 << 128 << false;
-    QTest::newRow("slave 500000, None, 1") << 0x5701 << 1 << 7 << 2 << 1 << true;
-    QTest::newRow("slave 38400, Odd, 5") << 0x4205 << 1 << 2 << 0 << 5 << true;
-    QTest::newRow("256000, Even, 5") << 0xCE05 << 0 << 6 << 1 << 5 << true;
-    QTest::newRow("not use") << 0x0000 << 2 << 0 << 0 << 0 << true;
-    QTest::newRow("0x7000 no mode") << 0x7000 << -1 << 0 << 2 << 0 << false;
-    QTest::newRow("0x2000 no mode") << 0x2000 << -1 << 0 << 0 << 0 << false;
-    // Bit 15 without bit 14 is no master, from its lowest word to its highest.
-    QTest::newRow("0x8000 no mode") << 0x8000 << -1 << 0 << 0 << 0 << false;
-    QTest::newRow("0x8403 no mode") << 0x8403 << -1 << 4 << 0 << 3 << false;
-    QTest::newRow("0xBFFF no mode") << 0xBFFF << -1 << 7 << -1 << 255 << false;
-    QTest::newRow("parity index 3") << 0xDC01 << 0 << 4 << -1 << 1 << false;
+    addCases<PortWordCase>({
+        {"master 3, 115200, Odd", {0xC403, 0, 4, 0, 3, true}},
+        {"master 128 keeps bit 7", {0xD780, 0, 7, 2, 128, true}},
+        {"master count held at 128", {0xC4FF, 0, 4, 0, 128, false}},
+        {"slave 500000, None, 1", {0x5701, 1, 7, 2, 1, true}},
+        {"slave 38400, Odd, 5", {0x4205, 1, 2, 0, 5, true}},
+        {"256000, Even, 5", {0xCE05, 0, 6, 1, 5, true}},
+        {"not use", {0x0000, 2, 0, 0, 0, true}},
+        {"0x7000 no mode", {0x7000, -1, 0, 2, 0, false}},
+        {"0x2000 no mode", {0x2000, -1, 0, 0, 0, false}},
+        // Bit 15 without bit 14 is no master, from its lowest word to its highest.
+        {"0x8000 no mode", {0x8000, -1, 0, 0, 0, false}},
+        {"0x8403 no mode", {0x8403, -1, 4, 0, 3, false}},
+        {"0xBFFF no mode", {0xBFFF, -1, 7, -1, 255, false}},
+        {"parity index 3", {0xDC01, 0, 4, -1, 1, false}},
+    });
 }
 
 void TestRequestTable::portWord()
 {
-    QFETCH(int, word);
-    QFETCH(int, mode);
-    QFETCH(int, speed);
-    QFETCH(int, parity);
-    QFETCH(int, low);
-    QFETCH(bool, encodes);
-    const PortWordFields f = decodePortWord(quint16(word));
-    QCOMPARE(f.mode ? int(*f.mode) : -1, mode);
-    QCOMPARE(f.speed, speed);
-    QCOMPARE(f.parity.value_or(-1), parity);
-    QCOMPARE(mode == 0 ? f.requestCount : f.address & 0xFF, low);
-    if (encodes)
-        QCOMPARE(encodePortWord(UartMode(mode), speed, parity, low), quint16(word));
+    QFETCH(PortWordCase, c);
+    const PortWordFields f = decodePortWord(quint16(c.word));
+    QCOMPARE(f.mode ? int(*f.mode) : -1, c.mode);
+    QCOMPARE(f.speed, c.speed);
+    QCOMPARE(f.parity.value_or(-1), c.parity);
+    QCOMPARE(c.mode == 0 ? f.requestCount : f.address & 0xFF, c.low);
+    if (c.encodes)
+        QCOMPARE(encodePortWord(UartMode(c.mode), c.speed, c.parity, c.low), quint16(c.word));
 }
 
 void TestRequestTable::record_data()
@@ -222,41 +235,30 @@ void TestRequestTable::faultMessages()
 
 void TestRequestTable::dialogPreset_data()
 {
-    QTest::addColumn<int>("requests");  // rows 1..n: Address 7+i, Num word 10, starts 20 and 30
-    QTest::addColumn<int>("currentRow");
-    QTest::addColumn<int>("mode");
-    // Slave number, address, count, slave start, master address, function, timeout.
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<int>("newRow");
     const QStringList addDefaults = {"1", "3", "100", "0", "0", "1", "100"};
-    QTest::newRow("first add after start-up") << 0 << 0 << 1 << addDefaults << 1;
-    QTest::newRow("add, table empty") << 0 << 1 << 1 << addDefaults << 1;
-    QTest::newRow("add continues the run")
-        << 2 << 1 << 1 << QStringList{"2", "9", "10", "30", "40", "4", "250"} << 1;
-    QTest::newRow("modify, no row chosen")
-        << 2 << 0 << 2 << QStringList{"1", "2", "100", "0", "0", "1", "100"} << 1;
-    QTest::newRow("modify on the entry row")
-        << 2 << 3 << 2 << QStringList{"2", "9", "10", "20", "30", "4", "250"} << 2;
-    QTest::newRow("modify row 1") << 2 << 1 << 2
-                                  << QStringList{"1", "8", "10", "20", "30", "4", "250"} << 1;
+    addCases<PresetCase>({
+        {"first add after start-up", {0, 0, 1, addDefaults, 1}},
+        {"add, table empty", {0, 1, 1, addDefaults, 1}},
+        {"add continues the run", {2, 1, 1, {"2", "9", "10", "30", "40", "4", "250"}, 1}},
+        {"modify, no row chosen", {2, 0, 2, {"1", "2", "100", "0", "0", "1", "100"}, 1}},
+        {"modify on the entry row", {2, 3, 2, {"2", "9", "10", "20", "30", "4", "250"}, 2}},
+        {"modify row 1", {2, 1, 2, {"1", "8", "10", "20", "30", "4", "250"}, 1}},
+    });
 }
 
 void TestRequestTable::dialogPreset()
 {
-    QFETCH(int, requests);
-    QFETCH(int, currentRow);
-    QFETCH(int, mode);
-    QFETCH(QStringList, fields);
-    QFETCH(int, newRow);
+    QFETCH(PresetCase, c);
     QList<QStringList> rows;
-    for (int i = 1; i <= requests; ++i)
+    for (int i = 1; i <= c.requests; ++i)
         rows.append({QString::number(7 + i), "10", "20", "30", "4", "250"});
-    const DialogPreset p = requestDialogPreset(*table(rows, this), currentRow, DialogMode(mode));
+    const DialogPreset p =
+        requestDialogPreset(*table(rows, this), c.currentRow, DialogMode(c.mode));
     const RequestFields &f = p.fields;
     QCOMPARE((QStringList{f.slaveNumber, f.address, f.count, f.slaveStart, f.masterAddress,
                           QString::number(f.function), f.timeout}),
-             fields);
-    QCOMPARE(p.currentRow, newRow);
+             c.fields);
+    QCOMPARE(p.currentRow, c.newRow);
 }
 
 void TestRequestTable::dialogChecks_data()
@@ -349,45 +351,36 @@ void TestRequestTable::deleteRequest()
 
 void TestRequestTable::cellEditor_data()
 {
-    QTest::addColumn<int>("uart");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
     const QString u1 = QStringLiteral("You are enter incorrect value ! Pls use correct value!");
     const QString outer = QStringLiteral("You are enter incorrect value ! Pls use correct value !");
     const QString inner =
         QStringLiteral("You are enter incorrect value !  Pls use correct value !");
     // Columns 1, 2 and 5 hold bytes, 3, 4 and 6 16-bit words; UART 2 words its refusal
     // differently in its outer and inner columns.
-    QTest::newRow("UART 1 byte at its limit") << 1 << 1 << "255"
-                                              << "";
-    QTest::newRow("UART 1 byte over") << 1 << 2 << "256" << u1;
-    QTest::newRow("UART 1 word at its limit") << 1 << 3 << "65535"
-                                              << "";
-    QTest::newRow("UART 1 negative") << 1 << 4 << "-5" << u1;
-    QTest::newRow("UART 1 not a whole number") << 1 << 6 << "1e2" << u1;
-    QTest::newRow("UART 1 slot column unchecked") << 1 << 0 << "abc"
-                                                  << "";
-    QTest::newRow("UART 2 outer byte over") << 2 << 1 << "256" << outer;
-    QTest::newRow("UART 2 outer word over") << 2 << 6 << "65536" << outer;
-    QTest::newRow("UART 2 inner byte over") << 2 << 2 << "256" << inner;
-    QTest::newRow("UART 2 inner word over") << 2 << 4 << "65536" << inner;
-    QTest::newRow("UART 2 inner negative") << 2 << 3 << "-5" << inner;
-    QTest::newRow("UART 2 byte at its limit") << 2 << 5 << "255"
-                                              << "";
+    addCases<CellCase>({
+        {"UART 1 byte at its limit", {1, 1, "255", ""}},
+        {"UART 1 byte over", {1, 2, "256", u1}},
+        {"UART 1 word at its limit", {1, 3, "65535", ""}},
+        {"UART 1 negative", {1, 4, "-5", u1}},
+        {"UART 1 not a whole number", {1, 6, "1e2", u1}},
+        {"UART 1 slot column unchecked", {1, 0, "abc", ""}},
+        {"UART 2 outer byte over", {2, 1, "256", outer}},
+        {"UART 2 outer word over", {2, 6, "65536", outer}},
+        {"UART 2 inner byte over", {2, 2, "256", inner}},
+        {"UART 2 inner word over", {2, 4, "65536", inner}},
+        {"UART 2 inner negative", {2, 3, "-5", inner}},
+        {"UART 2 byte at its limit", {2, 5, "255", ""}},
+    });
 }
 
 void TestRequestTable::cellEditor()
 {
-    QFETCH(int, uart);
-    QFETCH(int, col);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
+    QFETCH(CellCase, c);
     GridModel grid(7);
-    grid.setText(1, col, QStringLiteral("old"));
-    const UartPort &port = uart == 1 ? UartPort::uart1() : UartPort::uart2();
-    QCOMPARE(storeCellEdit(grid, port, 1, col, text), message);
-    QCOMPARE(grid.text(1, col), message.isEmpty() ? text : QString());
+    grid.setText(1, c.col, QStringLiteral("old"));
+    const UartPort &port = c.uart == 1 ? UartPort::uart1() : UartPort::uart2();
+    QCOMPARE(storeCellEdit(grid, port, 1, c.col, c.text), c.message);
+    QCOMPARE(grid.text(1, c.col), c.message.isEmpty() ? c.text : QString());
 }
 
 QTEST_GUILESS_MAIN(TestRequestTable)

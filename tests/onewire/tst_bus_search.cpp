@@ -3,10 +3,10 @@
 #include "onewire_test_support.h"
 #include "sensor_editing.h"
 #include "settings_store.h"
+#include "table_steps.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
-#include <memory>
 
 using onewiretest::romBytes;
 using onewiretest::romCode;
@@ -27,6 +27,15 @@ const QStringList kSearch = {"E10 2000 02 0180", "E00 3000 02", "E00 3000 02"};
 // The waits of these tests; the dialog's own 3500 ms are measured in its test.
 constexpr int kShortSettleMs = 20;
 
+struct PlaceCase {
+    QStringList registers;  // of the sensors in the table
+    int found;
+    QString start;
+    bool replace;
+    QString refusal;
+    QStringList rows;  // the register column after
+};
+
 }  // namespace
 
 // The bus search against the virtual controller with configured devices, and the placing of
@@ -35,7 +44,7 @@ class TestBusSearch : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
+    void init() { tablesteps::start(m_f); }
     void cleanup();
     void search_data();
     void search();
@@ -54,12 +63,6 @@ private:
 
     std::unique_ptr<TransferFixture> m_f;
 };
-
-void TestBusSearch::init()
-{
-    m_f = std::make_unique<TransferFixture>();
-    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
-}
 
 void TestBusSearch::cleanup()
 {
@@ -107,65 +110,50 @@ void TestBusSearch::search()
 
 void TestBusSearch::placeFound_data()
 {
-    QTest::addColumn<QStringList>("registers");  // of the sensors in the table
-    QTest::addColumn<int>("found");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<bool>("replace");
-    QTest::addColumn<QString>("refusal");
-    QTest::addColumn<QStringList>("rows");  // the register column after
-    QTest::newRow("add into an empty table")
-        << QStringList{} << 2 << "1500" << false << "" << QStringList{"1500", "1502", ""};
-    QTest::newRow("add after 3004") << QStringList{"3000", "3004"} << 2 << "1500" << false << ""
-                                    << QStringList{"3000", "3004", "3006", "3008", ""};
-    QTest::newRow("replace five by three") << QStringList{"1", "2", "3", "4", "5"} << 3 << "1500"
-                                           << true << "" << QStringList{"1500", "1502", "1504", ""};
-    QTest::newRow("replace ignores the last register")
-        << QStringList{"x"} << 1 << "20" << true << "" << QStringList{"20", ""};
-    QTest::newRow("nothing found renumbers")
-        << QStringList{"7", "9"} << 0 << "x" << false << "" << QStringList{"7", "9", ""};
-    QTest::newRow("start address not a number")
-        << QStringList{} << 2 << "15 00" << false << "The start address must be a whole number"
-        << QStringList();
-    QTest::newRow("replace, start address not a number")
-        << QStringList{"7"} << 2 << "" << true << "The start address must be a whole number"
-        << QStringList();
-    QTest::newRow("last register not a number")
-        << QStringList{"7", "9x"} << 2 << "1500" << false
-        << "The last sensor's Dxxxx must be a whole number" << QStringList();
+    const QString start = "The start address must be a whole number";
+    const QString last = "The last sensor's Dxxxx must be a whole number";
+    tablesteps::addCases<PlaceCase>({
+        {"add into an empty table", {{}, 2, "1500", false, "", {"1500", "1502", ""}}},
+        {"add after 3004",
+         {{"3000", "3004"}, 2, "1500", false, "", {"3000", "3004", "3006", "3008", ""}}},
+        {"replace five by three",
+         {{"1", "2", "3", "4", "5"}, 3, "1500", true, "", {"1500", "1502", "1504", ""}}},
+        {"replace ignores the last register", {{"x"}, 1, "20", true, "", {"20", ""}}},
+        {"nothing found renumbers", {{"7", "9"}, 0, "x", false, "", {"7", "9", ""}}},
+        {"start address not a number", {{}, 2, "15 00", false, start, {}}},
+        {"replace, start address not a number", {{"7"}, 2, "", true, start, {}}},
+        {"last register not a number", {{"7", "9x"}, 2, "1500", false, last, {}}},
+    });
 }
 
 void TestBusSearch::placeFound()
 {
-    QFETCH(QStringList, registers);
-    QFETCH(int, found);
-    QFETCH(QString, start);
-    QFETCH(bool, replace);
-    QFETCH(QString, refusal);
-    QFETCH(QStringList, rows);
+    QFETCH(PlaceCase, c);
     GridModel grid(10);
     QList<QStringList> sensors;
-    for (const QString &reg : registers)
+    for (const QString &reg : c.registers)
         sensors.append(romCode(50) + QStringList{reg});
     grid.setDataRows(sensors);
     for (int row = 1; row < grid.rows(); ++row)
         grid.setText(row, 0, QStringLiteral("?"));
     const QStringList before = rowTexts(grid);
 
-    const QString shown = placeFoundSensors(
-        grid, codes(found), start, replace ? FoundPlacement::ReplaceAll : FoundPlacement::Append);
-    QCOMPARE(shown, refusal);
-    if (!refusal.isEmpty()) {
+    const QString shown =
+        placeFoundSensors(grid, codes(c.found), c.start,
+                          c.replace ? FoundPlacement::ReplaceAll : FoundPlacement::Append);
+    QCOMPARE(shown, c.refusal);
+    if (!c.refusal.isEmpty()) {
         QCOMPARE(rowTexts(grid), before);
         return;
     }
-    QCOMPARE(grid.rows(), rows.size() + 1);
+    QCOMPARE(grid.rows(), c.rows.size() + 1);
     for (int row = 1; row < grid.rows(); ++row) {
         QCOMPARE(grid.text(row, 0), QString::number(row));
-        QCOMPARE(grid.text(row, 9), rows.at(row - 1));
+        QCOMPARE(grid.text(row, 9), c.rows.at(row - 1));
     }
     // The found codes follow the sensors kept, in the order found.
-    const int kept = replace ? 0 : int(registers.size());
-    for (int j = 1; j <= found; ++j)
+    const int kept = c.replace ? 0 : int(c.registers.size());
+    for (int j = 1; j <= c.found; ++j)
         QCOMPARE(grid.dataRows().at(kept + j - 1).mid(0, 8), romCode(j));
 }
 

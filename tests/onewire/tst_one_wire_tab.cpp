@@ -5,10 +5,10 @@
 #include "onewire_test_support.h"
 #include "plc_link.h"
 #include "sensor_dialog.h"
+#include "table_steps.h"
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,10 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
-#include <memory>
 
 using onewiretest::child;
 using onewiretest::rowTexts;
@@ -41,7 +38,7 @@ class TestOneWireTab : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
+    void init() { tablesteps::start(m_w); }
     void cleanup();
     void modeChange_data();
     void modeChange();
@@ -66,12 +63,6 @@ private:
 
     std::unique_ptr<WindowFixture> m_w;
 };
-
-void TestOneWireTab::init()
-{
-    m_w = std::make_unique<WindowFixture>();
-    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
-}
 
 void TestOneWireTab::cleanup()
 {
@@ -178,22 +169,19 @@ void TestOneWireTab::sensorDialog()
 
     QString title;
     QStringList labels, shown, buttons;
-    QTimer::singleShot(0, m_w->window.get(), [&] {
-        auto *dialog = qobject_cast<Slave_1wire *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("the sensor dialog is not open");
-        title = dialog->windowTitle();
-        auto *form = dialog->findChild<QFormLayout *>();
+    m_w->onDialog<Slave_1wire>([&](Slave_1wire &dialog) {
+        title = dialog.windowTitle();
+        auto *form = dialog.findChild<QFormLayout *>();
         for (int k = 0; k <= 8; ++k) {
             auto *box = child<QLineEdit>(
-                dialog, k < 8 ? QStringLiteral("Text1_%1").arg(k) : QStringLiteral("Text2"));
+                &dialog, k < 8 ? QStringLiteral("Text1_%1").arg(k) : QStringLiteral("Text2"));
             labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
             shown.append(box->text());
         }
-        auto *store = child<QPushButton>(dialog, "Command2");
-        auto *cancel = child<QPushButton>(dialog, "Command1");
+        auto *store = child<QPushButton>(&dialog, "Command2");
+        auto *cancel = child<QPushButton>(&dialog, "Command1");
         buttons = QStringList{store->text(), cancel->text()};
-        child<QLineEdit>(dialog, "Text1_0")->setText("AA");
+        child<QLineEdit>(&dialog, "Text1_0")->setText("AA");
         (accepted ? store : cancel)->click();
     });
     click(button);
@@ -344,8 +332,7 @@ void TestOneWireTab::secondTransferIsIgnoredWhileOneWaits()
     tab().sensors().setDataRows(kTwoSensors);
     tab().selectMode(0);
     m_w->sim.plc.setAnswerDelay(60);
-    bool waiting = false;
-    bool locked = false;
+    bool waiting = false, locked = false;
     QTimer::singleShot(30, m_w->window.get(), [&] {
         waiting = m_w->window->link().isWaiting();
         locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();

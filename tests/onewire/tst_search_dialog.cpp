@@ -2,19 +2,16 @@
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
 #include "search_dialog.h"
+#include "table_steps.h"
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
-#include <memory>
 
 using onewiretest::child;
 using onewiretest::romBytes;
@@ -51,8 +48,7 @@ private:
 
 void TestSearchDialog::init()
 {
-    m_w = std::make_unique<WindowFixture>();
-    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
+    tablesteps::start(m_w);
     m_w->window->oneWire().selectMode(0);
     m_w->window->show();
 }
@@ -89,24 +85,21 @@ void TestSearchDialog::opensFromButtonAndMenu()
     QString title;
     bool modal = false;
     QStringList labels, texts, headings, captions;
-    QTimer::singleShot(0, m_w->window.get(), [&] {
-        auto *dialog = qobject_cast<Search_onewire *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("the search dialog is not open");
-        title = dialog->windowTitle();
-        modal = dialog->isModal();
-        auto *form = dialog->findChild<QFormLayout *>();
+    m_w->onDialog<Search_onewire>([&](Search_onewire &dialog) {
+        title = dialog.windowTitle();
+        modal = dialog.isModal();
+        auto *form = dialog.findChild<QFormLayout *>();
         for (const char *name : {"Text1", "Text2"}) {
-            auto *box = child<QLineEdit>(dialog, name);
+            auto *box = child<QLineEdit>(&dialog, name);
             labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
             texts.append(box->text());
         }
         for (int col = 0; col < 9; ++col)
-            headings.append(dialog->result().heading(col));
+            headings.append(dialog.result().heading(col));
         for (const QString &name : kButtons)
-            captions.append(child<QPushButton>(dialog, name)->text());
-        QVERIFY(child<QLineEdit>(dialog, "Text3")->isHidden());
-        child<QPushButton>(dialog, "Command1")->click();
+            captions.append(child<QPushButton>(&dialog, name)->text());
+        QVERIFY(child<QLineEdit>(&dialog, "Text3")->isHidden());
+        child<QPushButton>(&dialog, "Command1")->click();
     });
     if (menu)
         child<QAction>(m_w->window.get(), "Search_1wire")->trigger();
