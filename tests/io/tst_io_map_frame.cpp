@@ -1,8 +1,5 @@
 #include "grid_view.h"
 #include "io_map_frame.h"
-#include "link_action.h"
-#include "plc_link.h"
-#include "settings_store.h"
 #include "transfer_fixture.h"
 
 #include <QAbstractItemView>

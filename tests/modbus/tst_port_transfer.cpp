@@ -1,8 +1,8 @@
 #include "grid_model.h"
 #include "port_transfer.h"
 #include "request_record.h"
-#include "settings_store.h"
 #include "table_steps.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 #include "uart_port.h"
 
@@ -231,10 +231,7 @@ void TestPortTransfer::fullTableRoundTrip()
     applyRequestTable(back, upload.value.requests);
     QCOMPARE(int(settingsBack.mode), int(UartMode::Master));
     QCOMPARE(back.rows(), 130);
-    for (int row = 1; row < 130; ++row) {
-        for (int col = 0; col < 7; ++col)
-            QCOMPARE(back.text(row, col), m_grid->text(row, col));
-    }
+    QCOMPARE(testing::rowTexts(back), testing::rowTexts(*m_grid));
 }
 
 void TestPortTransfer::secondTransferIsIgnoredWhileOneWaits()

@@ -5,6 +5,7 @@
 #include "request_editing.h"
 #include "request_record.h"
 #include "table_steps.h"
+#include "test_helpers.h"
 #include "uart_port.h"
 
 #include <QtTest>
@@ -12,6 +13,7 @@
 namespace {
 
 using tablesteps::addCases;
+using testing::rowTexts;
 
 // A table holding the given requests (cells: Address, Num word, Address slave, Address master,
 // Function, Timeout) and the entry row.
@@ -26,14 +28,6 @@ GridModel *table(const QList<QStringList> &requests, QObject *parent)
     }
     grid->renumber();
     return grid;
-}
-
-QStringList cellsOf(const GridModel &grid, int row)
-{
-    QStringList cells;
-    for (int c = 0; c < 7; ++c)
-        cells.append(grid.text(row, c));
-    return cells;
 }
 
 const QStringList kValid = {"3", "100", "0", "0", "1", "100"};
@@ -307,16 +301,12 @@ void TestRequestTable::updateGridAddsAndModifies()
     GridModel grid(7);
     const ModbusRequest first{3, 100, 0, 0, 1, 100};
     QCOMPARE(Update_grid(grid, DialogMode::Add, 1, first), 1);
-    QCOMPARE(grid.rows(), 3);
-    QCOMPARE(cellsOf(grid, 1), (QStringList{"1", "3", "100", "0", "0", "1", "100"}));
-    QCOMPARE(cellsOf(grid, 2), (QStringList{"2", "", "", "", "", "", ""}));
+    QCOMPARE(rowTexts(grid), (QStringList{"1|3|100|0|0|1|100", "2||||||"}));
     QCOMPARE(Update_grid(grid, DialogMode::Add, 1, {5, 10, 100, 100, 2, 50}), 2);
-    QCOMPARE(grid.rows(), 4);
-    QCOMPARE(cellsOf(grid, 2), (QStringList{"2", "5", "10", "100", "100", "2", "50"}));
-    QCOMPARE(grid.text(3, 0), QStringLiteral("3"));
+    const QString added = "2|5|10|100|100|2|50";
+    QCOMPARE(rowTexts(grid), (QStringList{"1|3|100|0|0|1|100", added, "3||||||"}));
     QCOMPARE(Update_grid(grid, DialogMode::Modify, 1, {9, 1, 2, 3, 4, 5}), 1);
-    QCOMPARE(grid.rows(), 4);
-    QCOMPARE(cellsOf(grid, 1), (QStringList{"1", "9", "1", "2", "3", "4", "5"}));
+    QCOMPARE(rowTexts(grid), (QStringList{"1|9|1|2|3|4|5", added, "3||||||"}));
 }
 
 void TestRequestTable::deleteRequest_data()

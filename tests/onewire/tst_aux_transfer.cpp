@@ -1,9 +1,6 @@
 #include "aux_transfer.h"
-#include "grid_model.h"
-#include "hex_text.h"
 #include "onewire_test_support.h"
 #include "sensor_record.h"
-#include "settings_store.h"
 #include "table_steps.h"
 #include "transfer_fixture.h"
 

@@ -1,8 +1,6 @@
 #include "bus_search.h"
-#include "grid_model.h"
 #include "onewire_test_support.h"
 #include "sensor_editing.h"
-#include "settings_store.h"
 #include "table_steps.h"
 #include "transfer_fixture.h"
 

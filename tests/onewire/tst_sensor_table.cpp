@@ -1,6 +1,5 @@
 #include "aux_mode_word.h"
 #include "check_grid_1w.h"
-#include "hex_text.h"
 #include "onewire_test_support.h"
 #include "sensor_record.h"
 
