@@ -43,11 +43,100 @@ class TestBusSearch : public QObject {
 
 private Q_SLOTS:
     void init() { tablesteps::start(m_f); }
-    void cleanup();
-    void search_data();
-    void search();
-    void placeFound_data();
-    void placeFound();
+
+    void cleanup()
+    {
+        QVERIFY(!m_f->link.isOpen());  // open only while the search runs
+        m_f.reset();
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<int>("devices");
+        QTest::addColumn<QStringList>("reads");  // after the count
+        QTest::newRow("none") << 0 << QStringList{};
+        QTest::newRow("3") << 3 << QStringList{"E00 3002 18"};
+        QTest::newRow("8") << 8 << QStringList{"E00 3002 40"};
+        QTest::newRow("9") << 9 << QStringList{"E00 3002 40", "E00 3042 08"};
+        QTest::newRow("17") << 17 << QStringList{"E00 3002 40", "E00 3042 40", "E00 3082 08"};
+    }
+
+    void search()
+    {
+        QFETCH(int, devices);
+        QFETCH(QStringList, reads);
+        QList<QByteArray> bus;
+        for (int j = 1; j <= devices; ++j)
+            bus.append(romBytes(j));
+        m_f->sim.plc.setOneWireDevices(bus);
+        QList<RomCode> found;
+        search(found);
+        QVERIFY(m_f->prompts.shown.isEmpty());
+        QCOMPARE(m_f->frames(), kSearch + reads);
+        QCOMPARE(found, codes(devices));
+
+        GridModel result(9);
+        result.setDataRows({romCode(99), romCode(98)});
+        showFoundDevices(result, found);
+        QCOMPARE(result.rows(), devices + 2);
+        if (devices == 3) {
+            QCOMPARE(rowTexts(result),
+                     (QStringList{"1|28|01|4B|12|03|00|00|A1", "2|28|02|4B|12|03|00|00|A1",
+                                  "3|28|03|4B|12|03|00|00|A1", "4||||||||"}));
+        }
+        QCOMPARE(result.text(devices + 1, 0),
+                 devices == 0 ? QString() : QString::number(devices + 1));
+        QCOMPARE(result.text(devices + 1, 1), QString());
+    }
+
+    void placeFound_data()
+    {
+        const QString start = "The start address must be a whole number";
+        const QString last = "The last sensor's Dxxxx must be a whole number";
+        tablesteps::addCases<PlaceCase>({
+            {"add into an empty table", {{}, 2, "1500", false, "", {"1500", "1502", ""}}},
+            {"add after 3004",
+             {{"3000", "3004"}, 2, "1500", false, "", {"3000", "3004", "3006", "3008", ""}}},
+            {"replace five by three",
+             {{"1", "2", "3", "4", "5"}, 3, "1500", true, "", {"1500", "1502", "1504", ""}}},
+            {"replace ignores the last register", {{"x"}, 1, "20", true, "", {"20", ""}}},
+            {"nothing found renumbers", {{"7", "9"}, 0, "x", false, "", {"7", "9", ""}}},
+            {"start address not a number", {{}, 2, "15 00", false, start, {}}},
+            {"replace, start address not a number", {{"7"}, 2, "", true, start, {}}},
+            {"last register not a number", {{"7", "9x"}, 2, "1500", false, last, {}}},
+        });
+    }
+
+    void placeFound()
+    {
+        QFETCH(PlaceCase, c);
+        GridModel grid(10);
+        QList<QStringList> sensors;
+        for (const QString &reg : c.registers)
+            sensors.append(romCode(50) + QStringList{reg});
+        grid.setDataRows(sensors);
+        for (int row = 1; row < grid.rows(); ++row)
+            grid.setText(row, 0, QStringLiteral("?"));
+        const QStringList before = rowTexts(grid);
+
+        const QString shown =
+            placeFoundSensors(grid, codes(c.found), c.start,
+                              c.replace ? FoundPlacement::ReplaceAll : FoundPlacement::Append);
+        QCOMPARE(shown, c.refusal);
+        if (!c.refusal.isEmpty()) {
+            QCOMPARE(rowTexts(grid), before);
+            return;
+        }
+        QCOMPARE(grid.rows(), c.rows.size() + 1);
+        for (int row = 1; row < grid.rows(); ++row) {
+            QCOMPARE(grid.text(row, 0), QString::number(row));
+            QCOMPARE(grid.text(row, 9), c.rows.at(row - 1));
+        }
+        // The found codes follow the sensors kept, in the order found.
+        const int kept = c.replace ? 0 : int(c.registers.size());
+        for (int j = 1; j <= c.found; ++j)
+            QCOMPARE(grid.dataRows().at(kept + j - 1).mid(0, 8), romCode(j));
+    }
 
 private:
     // A search as the dialog runs it; what it found replaces `found` only when it ended done.
@@ -61,99 +150,6 @@ private:
 
     std::unique_ptr<TransferFixture> m_f;
 };
-
-void TestBusSearch::cleanup()
-{
-    QVERIFY(!m_f->link.isOpen());  // open only while the search runs
-    m_f.reset();
-}
-
-void TestBusSearch::search_data()
-{
-    QTest::addColumn<int>("devices");
-    QTest::addColumn<QStringList>("reads");  // after the count
-    QTest::newRow("none") << 0 << QStringList{};
-    QTest::newRow("3") << 3 << QStringList{"E00 3002 18"};
-    QTest::newRow("8") << 8 << QStringList{"E00 3002 40"};
-    QTest::newRow("9") << 9 << QStringList{"E00 3002 40", "E00 3042 08"};
-    QTest::newRow("17") << 17 << QStringList{"E00 3002 40", "E00 3042 40", "E00 3082 08"};
-}
-
-void TestBusSearch::search()
-{
-    QFETCH(int, devices);
-    QFETCH(QStringList, reads);
-    QList<QByteArray> bus;
-    for (int j = 1; j <= devices; ++j)
-        bus.append(romBytes(j));
-    m_f->sim.plc.setOneWireDevices(bus);
-    QList<RomCode> found;
-    search(found);
-    QVERIFY(m_f->prompts.shown.isEmpty());
-    QCOMPARE(m_f->frames(), kSearch + reads);
-    QCOMPARE(found, codes(devices));
-
-    GridModel result(9);
-    result.setDataRows({romCode(99), romCode(98)});
-    showFoundDevices(result, found);
-    QCOMPARE(result.rows(), devices + 2);
-    if (devices == 3) {
-        QCOMPARE(rowTexts(result),
-                 (QStringList{"1|28|01|4B|12|03|00|00|A1", "2|28|02|4B|12|03|00|00|A1",
-                              "3|28|03|4B|12|03|00|00|A1", "4||||||||"}));
-    }
-    QCOMPARE(result.text(devices + 1, 0), devices == 0 ? QString() : QString::number(devices + 1));
-    QCOMPARE(result.text(devices + 1, 1), QString());
-}
-
-void TestBusSearch::placeFound_data()
-{
-    const QString start = "The start address must be a whole number";
-    const QString last = "The last sensor's Dxxxx must be a whole number";
-    tablesteps::addCases<PlaceCase>({
-        {"add into an empty table", {{}, 2, "1500", false, "", {"1500", "1502", ""}}},
-        {"add after 3004",
-         {{"3000", "3004"}, 2, "1500", false, "", {"3000", "3004", "3006", "3008", ""}}},
-        {"replace five by three",
-         {{"1", "2", "3", "4", "5"}, 3, "1500", true, "", {"1500", "1502", "1504", ""}}},
-        {"replace ignores the last register", {{"x"}, 1, "20", true, "", {"20", ""}}},
-        {"nothing found renumbers", {{"7", "9"}, 0, "x", false, "", {"7", "9", ""}}},
-        {"start address not a number", {{}, 2, "15 00", false, start, {}}},
-        {"replace, start address not a number", {{"7"}, 2, "", true, start, {}}},
-        {"last register not a number", {{"7", "9x"}, 2, "1500", false, last, {}}},
-    });
-}
-
-void TestBusSearch::placeFound()
-{
-    QFETCH(PlaceCase, c);
-    GridModel grid(10);
-    QList<QStringList> sensors;
-    for (const QString &reg : c.registers)
-        sensors.append(romCode(50) + QStringList{reg});
-    grid.setDataRows(sensors);
-    for (int row = 1; row < grid.rows(); ++row)
-        grid.setText(row, 0, QStringLiteral("?"));
-    const QStringList before = rowTexts(grid);
-
-    const QString shown =
-        placeFoundSensors(grid, codes(c.found), c.start,
-                          c.replace ? FoundPlacement::ReplaceAll : FoundPlacement::Append);
-    QCOMPARE(shown, c.refusal);
-    if (!c.refusal.isEmpty()) {
-        QCOMPARE(rowTexts(grid), before);
-        return;
-    }
-    QCOMPARE(grid.rows(), c.rows.size() + 1);
-    for (int row = 1; row < grid.rows(); ++row) {
-        QCOMPARE(grid.text(row, 0), QString::number(row));
-        QCOMPARE(grid.text(row, 9), c.rows.at(row - 1));
-    }
-    // The found codes follow the sensors kept, in the order found.
-    const int kept = c.replace ? 0 : int(c.registers.size());
-    for (int j = 1; j <= c.found; ++j)
-        QCOMPARE(grid.dataRows().at(kept + j - 1).mid(0, 8), romCode(j));
-}
 
 QTEST_GUILESS_MAIN(TestBusSearch)
 #include "tst_bus_search.moc"
