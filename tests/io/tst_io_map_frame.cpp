@@ -246,8 +246,8 @@ private:
     }
 
     QComboBox *openChooser() const { return m_frame->table().findChild<QComboBox *>("Combo1"); }
-    // Opens the chooser on a point's Function cell and picks an entry from its list.
 
+    // Opens the chooser on a point's Function cell and picks an entry from its list.
     void choose(int point, int entry) const
     {
         clickCell(point + 1, 1);
@@ -261,7 +261,6 @@ private:
     }
 
     // The texts of the Function and Prog.name cells of rows 1 to 22.
-
     QStringList cells() const
     {
         QStringList texts;

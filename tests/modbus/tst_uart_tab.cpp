@@ -451,7 +451,6 @@ private:
     }
 
     // The tab on screen in master mode with its table enabled, the window active.
-
     bool showMaster(int uart, const QList<ModbusRequest> &requests)
     {
         fill(uart, requests);

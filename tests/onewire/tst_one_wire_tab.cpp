@@ -313,8 +313,8 @@ private Q_SLOTS:
 private:
     OneWireTab &tab() const { return m_w->window->oneWire(); }
     void click(const QString &button) const { child<QPushButton>(&tab(), button)->click(); }
-    // The tab on screen in master mode holding these sensors, the window active.
 
+    // The tab on screen in master mode holding these sensors, the window active.
     bool showMaster(const QList<SensorCells> &sensors)
     {
         tab().sensors().setDataRows(sensors);

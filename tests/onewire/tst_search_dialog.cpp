@@ -201,21 +201,19 @@ private Q_SLOTS:
 
 private:
     // Opens the dialog from "Search slave" and runs `script` on it while it is open.
-    void withDialog(const std::function<void(Search_onewire &)> &script);
+    void withDialog(const std::function<void(Search_onewire &)> &script)
+    {
+        m_w->onDialog<Search_onewire>([script](Search_onewire &dialog) {
+            script(dialog);
+            if (dialog.isVisible())
+                child<QPushButton>(&dialog, "Command1")->click();
+        });
+        child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
+    }
     GridModel &sensors() const { return m_w->window->oneWire().sensors(); }
 
     std::unique_ptr<WindowFixture> m_w;
 };
-
-void TestSearchDialog::withDialog(const std::function<void(Search_onewire &)> &script)
-{
-    m_w->onDialog<Search_onewire>([script](Search_onewire &dialog) {
-        script(dialog);
-        if (dialog.isVisible())
-            child<QPushButton>(&dialog, "Command1")->click();
-    });
-    child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
-}
 
 QTEST_MAIN(TestSearchDialog)
 #include "tst_search_dialog.moc"
