@@ -291,16 +291,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("uart");
         QTest::addColumn<QStringList>("frames");
         // Master, 115200, None, two requests: the port word 0xD402.
-        for (int uart = 1; uart <= 2; ++uart) {
-            const auto at = [](int address) {
-                return "E11 " + QString::number(address, 16);
-            };
-            QTest::addRow("UART %d", uart)
-                << uart
-                << QStringList{"E11 3000 02 0FFF", at(port(uart).portWordAddress) + " 02 02D4",
-                               at(port(uart).tableBase) + " 10 " + kTwoRecords, "E11 3000 02 0000",
+        const auto frames = [](const QString &word, const QString &table) {
+            return QStringList{"E11 3000 02 0FFF", "E11 " + word + " 02 02D4",
+                               "E11 " + table + " 10 " + kTwoRecords, "E11 3000 02 0000",
                                "E10 2002 02 0080"};
-        }
+        };
+        QTest::newRow("UART 1") << 1 << frames("2008", "2502");
+        QTest::newRow("UART 2") << 2 << frames("2006", "2902");
     }
 
     void writeToPlc()

@@ -52,9 +52,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("table");
         QTest::addColumn<bool>("fieldNet");
-        QTest::newRow("1-wire master") << 0 << true << false;
-        QTest::newRow("Field Net") << 1 << false << true;
-        QTest::newRow("Not use") << 2 << false << false;
+        tablesteps::row("1-wire master", 0, true, false);
+        tablesteps::row("Field Net", 1, false, true);
+        tablesteps::row("Not use", 2, false, false);
     }
 
     void modeChange()
@@ -96,19 +96,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("preset");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("add to an empty table")
-            << 0 << QString() << "Command8" << 0 << "00 00 00 00 00 00 00 00 3000" << true
-            << QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"};
-        QTest::newRow("add after 1502")
-            << 2 << QString() << "Command8" << 1 << "00 00 00 00 00 00 00 00 1504" << true
-            << kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"};
-        QTest::newRow("modify the clicked row")
-            << 2 << QString() << "Command9" << 2 << "28 FE 4B 12 03 00 00 A1 1502" << true
-            << QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]};
-        QTest::newRow("last register no number, cancelled")
-            << 2 << "15x"
-            << "Command8" << 0 << "00 00 00 00 00 00 00 00 3000" << false
-            << QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]};
+        tablesteps::row("add to an empty table", 0, QString(), "Command8", 0,
+                        "00 00 00 00 00 00 00 00 3000", true,
+                        QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
+        tablesteps::row(
+            "add after 1502", 2, QString(), "Command8", 1, "00 00 00 00 00 00 00 00 1504", true,
+            kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"});
+        tablesteps::row("modify the clicked row", 2, QString(), "Command9", 2,
+                        "28 FE 4B 12 03 00 00 A1 1502", true,
+                        QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]});
+        tablesteps::row("last register no number, cancelled", 2, "15x", "Command8", 0,
+                        "00 00 00 00 00 00 00 00 3000", false,
+                        QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]});
     }
 
     void sensorDialog()
@@ -166,14 +165,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rows");
         const QString one = QStringLiteral("You are shure for delete this sensor?");
         const QString all = QStringLiteral("Delete all sensors from the table?");
-        QTest::newRow("delete row 1")
-            << "Command11" << 1 << true << one
-            << QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"};
-        QTest::newRow("delete cancelled") << "Command11" << 1 << false << one << kTwoRows;
-        QTest::newRow("delete on the entry row")
-            << "Command11" << 3 << true << QString() << kTwoRows;
-        QTest::newRow("delete all") << "Command21" << 1 << true << all << QStringList{"|||||||||"};
-        QTest::newRow("delete all cancelled") << "Command21" << 1 << false << all << kTwoRows;
+        tablesteps::row("delete row 1", "Command11", 1, true, one,
+                        QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"});
+        tablesteps::row("delete cancelled", "Command11", 1, false, one, kTwoRows);
+        tablesteps::row("delete on the entry row", "Command11", 3, true, QString(), kTwoRows);
+        tablesteps::row("delete all", "Command21", 1, true, all, QStringList{"|||||||||"});
+        tablesteps::row("delete all cancelled", "Command21", 1, false, all, kTwoRows);
     }
 
     void deleteButtonsAsk()
@@ -200,8 +197,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("doubleClick");  // else Enter on the table opens the editor
         QTest::addColumn<QString>("typed");
-        QTest::newRow("any text, double-click") << 1 << true << "zz?";
-        QTest::newRow("Enter on the entry row") << 3 << false << "AB";
+        tablesteps::row("any text, double-click", 1, true, "zz?");
+        tablesteps::row("Enter on the entry row", 3, false, "AB");
     }
 
     void cellEditorEnter()
@@ -238,11 +235,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lists");  // as shown
         QTest::addColumn<QStringList>("rows");
         const QStringList before = {"19200", "Odd", "7", "1"};
-        QTest::newRow("master, two sensors") << 0xC002 << 0 << before << kTwoRows;
+        tablesteps::row("master, two sensors", 0xC002, 0, before, kTwoRows);
         // Cut back whatever the mode: row 1 stays as it was, as the entry row.
         const QStringList cut = {"1|28|FE|4B|12|03|00|00|A1|1502"};
-        QTest::newRow("Field Net") << 0xB780 << 1 << QStringList{"115200", "Odd", "8", "2"} << cut;
-        QTest::newRow("Not use") << 0x0000 << 2 << before << cut;
+        tablesteps::row("Field Net", 0xB780, 1, QStringList{"115200", "Odd", "8", "2"}, cut);
+        tablesteps::row("Not use", 0x0000, 2, before, cut);
     }
 
     void uploadFillsTheTab()
