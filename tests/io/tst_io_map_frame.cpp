@@ -1,8 +1,5 @@
 #include "grid_view.h"
 #include "io_map_frame.h"
-#include "link_action.h"
-#include "plc_link.h"
-#include "settings_store.h"
 #include "transfer_fixture.h"
 
 #include <QAbstractItemView>
@@ -18,282 +15,265 @@ class TestIoMapFrame : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void preparedRows();
-    void currentCellInGridRows();
-    void clickOnTheAddressColumnKeepsTheCurrentCell_data();
-    void clickOnTheAddressColumnKeepsTheCurrentCell();
-    void keyboardSkipsTheAddressColumn();
-    void chooserOpensOnlyOnFunctionCells_data();
-    void chooserOpensOnlyOnFunctionCells();
-    void choicesThroughTheChooser();
-    void clickAfterAChoiceOpensTheChooser_data();
-    void clickAfterAChoiceOpensTheChooser();
-    void keyboardAlone_data();
-    void keyboardAlone();
-    void buttons();
+    void init()
+    {
+        m_f = std::make_unique<TransferFixture>();
+        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        m_frame = new IoMapFrame(m_f->ctx);
+        m_frame->prepare();
+        m_frame->resize(600, 800);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    }
+
+    void cleanup()
+    {
+        delete m_frame;
+        m_f.reset();
+    }
+
+    void preparedRows()
+    {
+        IoTable &map = m_frame->map();
+        QCOMPARE(map.rows(), 23);
+        QCOMPARE(m_frame->table().model()->rowCount(), 22);  // the heading row is the header
+        for (int point = 0; point <= 20; ++point)
+            QCOMPARE(map.text(point + 1, 0), QStringLiteral("IO  %1").arg(point));
+        QCOMPARE(cells(), QStringList(22, "|"));
+        QVERIFY(!openChooser());
+        // Rows tall enough for the chooser.
+        clickCell(1, 1);
+        QVERIFY(m_frame->table().verticalHeader()->defaultSectionSize() >=
+                openChooser()->sizeHint().height());
+    }
+
+    void currentCellInGridRows()
+    {
+        GridView &table = m_frame->table();
+        // Like the table it replaces, it starts on the first Function cell once it has the focus.
+        table.setFocus();
+        QCOMPARE(table.currentGridRow(), 1);
+        QCOMPARE(table.currentGridCol(), 1);
+        table.setCurrentCell(21, 1);
+        QCOMPARE(table.currentGridRow(), 21);
+        QCOMPARE(table.currentGridCol(), 1);
+        QCOMPARE(table.currentIndex().row(), 20);
+        table.setCurrentCell(23, 1);  // beyond the table: nothing changes
+        table.setCurrentCell(0, 2);   // the heading row cannot become current
+        QCOMPARE(table.currentGridRow(), 21);
+        clickCell(5, 2);
+        QCOMPARE(table.currentGridRow(), 5);
+        QCOMPARE(table.currentGridCol(), 2);
+    }
+
+    void clickOnTheAddressColumnKeepsTheCurrentCell_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("point row") << 3;
+        QTest::newRow("empty last row") << 22;
+    }
+
+    void clickOnTheAddressColumnKeepsTheCurrentCell()
+    {
+        QFETCH(int, row);
+        GridView &table = m_frame->table();
+        table.setCurrentCell(7, 1);
+        QSignalSpy clicks(&table, &QAbstractItemView::clicked);
+        clickCell(row, 0);
+        QCOMPARE(table.currentGridRow(), 7);
+        QCOMPARE(table.currentGridCol(), 1);
+        QCOMPARE(clicks.size(), 0);
+    }
+
+    void keyboardSkipsTheAddressColumn()
+    {
+        GridView &table = m_frame->table();
+        table.setFocus();
+        table.setCurrentCell(4, 1);
+        QTest::keyClick(&table, Qt::Key_Left);
+        QCOMPARE(table.currentGridCol(), 1);
+        QTest::keyClick(&table, Qt::Key_Home);
+        QCOMPARE(table.currentGridCol(), 1);
+        QTest::keyClick(&table, Qt::Key_Down);
+        QCOMPARE(table.currentGridRow(), 5);
+    }
+
+    void chooserOpensOnlyOnFunctionCells_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Function of point 0") << 1 << 1 << true;
+        QTest::newRow("Function of point 20") << 21 << 1 << true;
+        QTest::newRow("Prog.name") << 5 << 2 << false;
+        QTest::newRow("Address") << 5 << 0 << false;
+        QTest::newRow("Function of the empty last row") << 22 << 1 << false;
+    }
+
+    void chooserOpensOnlyOnFunctionCells()
+    {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(bool, opens);
+        // The Function column made wider by hand: the chooser follows it.
+        m_frame->table().setColumnWidth(1, 140);
+        m_frame->map().setText(row, col, "Output -Y");
+        clickCell(row, col);
+        QComboBox *chooser = openChooser();
+        QCOMPARE(chooser != nullptr, opens);
+        if (!opens)
+            return;
+        QVERIFY(chooser->isVisible());
+        QVERIFY(chooser->isEditable());
+        QCOMPARE(chooser->currentText(), "Output -Y");  // starts with the cell's text
+        QCOMPARE(chooser->geometry(),
+                 m_frame->table().visualRect(m_frame->map().index(row - 1, 1)));
+        QStringList entries;
+        for (int i = 0; i < chooser->count(); ++i)
+            entries.append(chooser->itemText(i));
+        QCOMPARE(entries, (QStringList{"Input -X", "Output-Y", "Not use"}));
+        // Leaving it without a choice changes nothing.
+        clickCell(row, 2);
+        QTRY_VERIFY(!openChooser());
+        QCOMPARE(m_frame->map().text(row, 1), "Output -Y");
+    }
+
+    void choicesThroughTheChooser()
+    {
+        choose(0, 0);
+        choose(1, 1);
+        choose(3, 0);  // below the next free row: only its text
+        choose(2, 0);
+        QStringList expected(22, "|");
+        expected[0] = "Input -X|X0";
+        expected[1] = "Output-Y|Y0";
+        expected[2] = "Input -X|X1";
+        expected[3] = "Input -X|";
+        QCOMPARE(cells(), expected);
+        QCOMPARE(m_frame->state().IO_type, (PointBytes{1, 2, 1}));
+        QCOMPARE(m_frame->table().currentGridRow(), 3);
+        QCOMPARE(m_frame->table().currentGridCol(), 1);
+    }
+
+    void clickAfterAChoiceOpensTheChooser_data()
+    {
+        QTest::addColumn<bool>("keyboard");
+        QTest::newRow("chosen with the mouse") << false;
+        QTest::newRow("chosen with Alt+Down, Down and Enter") << true;
+    }
+
+    void clickAfterAChoiceOpensTheChooser()
+    {
+        QFETCH(bool, keyboard);
+        if (keyboard) {
+            clickCell(1, 1);
+            QTest::keyClick(openChooser(), Qt::Key_Down, Qt::AltModifier);
+            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return})
+                QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), key);
+        } else {
+            choose(0, 1);
+        }
+        QTRY_VERIFY(!openChooser());
+        QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
+        clickCell(1, 1);
+        QVERIFY(openChooser());
+    }
+
+    void keyboardAlone_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("F2") << int(Qt::Key_F2) << 0;
+        QTest::newRow("Return") << int(Qt::Key_Return) << 0;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << 0;
+        QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+    }
+
+    void keyboardAlone()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        GridView &table = m_frame->table();
+        table.setCurrentCell(1, 1);
+        // The list opens on the cell's entry: Down picks "Output-Y" in the empty cell, then moves
+        // on to "Not use", which Escape leaves unchosen.
+        for (Qt::Key last : {Qt::Key_Return, Qt::Key_Escape}) {
+            QTest::keyClick(&table, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QVERIFY(openChooser());
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            for (Qt::Key inList : {Qt::Key_Down, last})
+                QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), inList);
+            QTRY_VERIFY(!openChooser());
+            QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
+            QCOMPARE(m_frame->focusWidget(), &table);  // the next key goes to the table
+        }
+    }
+
+    void buttons()
+    {
+        m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+        click("Command13");  // "Upload from PLC"
+        QStringList expected(22, "|");
+        expected[0] = "Input -X|X0";
+        expected[1] = "Input -X|X1";
+        expected[2] = "Output -Y|Y0";
+        expected[17] = "Input -X|X2";
+        QCOMPARE(cells(), expected);
+
+        click("Command14");  // "Download to PLC"
+        QCOMPARE(m_f->prompts.shown.size(), 0);
+        QCOMPARE(m_f->sim.plc.frames("E11").at(1).data, "0300020004000000");
+
+        click("Command12");  // "New IO config": empty cells, not "Not use"
+        QCOMPARE(cells(), QStringList(22, "|"));
+        QCOMPARE(m_frame->state(), IoMap());
+        QCOMPARE(m_frame->table().currentGridRow(), 21);
+        QCOMPARE(m_frame->table().currentGridCol(), 1);
+        QVERIFY(!m_f->link.isOpen());
+    }
 
 private:
-    QPoint cellCentre(int gridRow, int col) const;
-    void clickCell(int gridRow, int col) const;
+    QPoint cellCentre(int gridRow, int col) const
+    {
+        return m_frame->table().visualRect(m_frame->map().index(gridRow - 1, col)).center();
+    }
+
+    void clickCell(int gridRow, int col) const
+    {
+        QTest::mouseClick(m_frame->table().viewport(), Qt::LeftButton, {},
+                          cellCentre(gridRow, col));
+    }
+
     QComboBox *openChooser() const { return m_frame->table().findChild<QComboBox *>("Combo1"); }
+
     // Opens the chooser on a point's Function cell and picks an entry from its list.
-    void choose(int point, int entry) const;
+    void choose(int point, int entry) const
+    {
+        clickCell(point + 1, 1);
+        QComboBox *chooser = openChooser();
+        QVERIFY(chooser);
+        QAbstractItemView *list = chooser->view();
+        chooser->showPopup();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(entry, 0)).center());
+        QTRY_VERIFY(!openChooser());  // gone once the choice is made
+    }
+
     // The texts of the Function and Prog.name cells of rows 1 to 22.
-    QStringList cells() const;
+    QStringList cells() const
+    {
+        QStringList texts;
+        for (int row = 1; row <= 22; ++row)
+            texts.append(m_frame->map().text(row, 1) + "|" + m_frame->map().text(row, 2));
+        return texts;
+    }
+
     void click(const char *button) const { m_frame->findChild<QPushButton *>(button)->click(); }
 
     std::unique_ptr<TransferFixture> m_f;
     IoMapFrame *m_frame = nullptr;
 };
-
-void TestIoMapFrame::init()
-{
-    m_f = std::make_unique<TransferFixture>();
-    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
-    m_frame = new IoMapFrame(m_f->ctx);
-    m_frame->prepare();
-    m_frame->resize(600, 800);
-    m_frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
-}
-
-void TestIoMapFrame::cleanup()
-{
-    delete m_frame;
-    m_f.reset();
-}
-
-QPoint TestIoMapFrame::cellCentre(int gridRow, int col) const
-{
-    return m_frame->table().visualRect(m_frame->map().index(gridRow - 1, col)).center();
-}
-
-void TestIoMapFrame::clickCell(int gridRow, int col) const
-{
-    QTest::mouseClick(m_frame->table().viewport(), Qt::LeftButton, {}, cellCentre(gridRow, col));
-}
-
-void TestIoMapFrame::choose(int point, int entry) const
-{
-    clickCell(point + 1, 1);
-    QComboBox *chooser = openChooser();
-    QVERIFY(chooser);
-    QAbstractItemView *list = chooser->view();
-    chooser->showPopup();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->model()->index(entry, 0)).center());
-    QTRY_VERIFY(!openChooser());  // gone once the choice is made
-}
-
-QStringList TestIoMapFrame::cells() const
-{
-    QStringList texts;
-    for (int row = 1; row <= 22; ++row)
-        texts.append(m_frame->map().text(row, 1) + "|" + m_frame->map().text(row, 2));
-    return texts;
-}
-
-void TestIoMapFrame::preparedRows()
-{
-    IoTable &map = m_frame->map();
-    QCOMPARE(map.rows(), 23);
-    QCOMPARE(m_frame->table().model()->rowCount(), 22);  // the heading row is the header
-    for (int point = 0; point <= 20; ++point)
-        QCOMPARE(map.text(point + 1, 0), QStringLiteral("IO  %1").arg(point));
-    QCOMPARE(cells(), QStringList(22, "|"));
-    QVERIFY(!openChooser());
-    // Rows tall enough for the chooser.
-    clickCell(1, 1);
-    QVERIFY(m_frame->table().verticalHeader()->defaultSectionSize() >=
-            openChooser()->sizeHint().height());
-}
-
-void TestIoMapFrame::currentCellInGridRows()
-{
-    GridView &table = m_frame->table();
-    // Like the table it replaces, it starts on the first Function cell once it has the focus.
-    table.setFocus();
-    QCOMPARE(table.currentGridRow(), 1);
-    QCOMPARE(table.currentGridCol(), 1);
-    table.setCurrentCell(21, 1);
-    QCOMPARE(table.currentGridRow(), 21);
-    QCOMPARE(table.currentGridCol(), 1);
-    QCOMPARE(table.currentIndex().row(), 20);
-    table.setCurrentCell(23, 1);  // beyond the table: nothing changes
-    table.setCurrentCell(0, 2);   // the heading row cannot become current
-    QCOMPARE(table.currentGridRow(), 21);
-    clickCell(5, 2);
-    QCOMPARE(table.currentGridRow(), 5);
-    QCOMPARE(table.currentGridCol(), 2);
-}
-
-void TestIoMapFrame::clickOnTheAddressColumnKeepsTheCurrentCell_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::newRow("point row") << 3;
-    QTest::newRow("empty last row") << 22;
-}
-
-void TestIoMapFrame::clickOnTheAddressColumnKeepsTheCurrentCell()
-{
-    QFETCH(int, row);
-    GridView &table = m_frame->table();
-    table.setCurrentCell(7, 1);
-    QSignalSpy clicks(&table, &QAbstractItemView::clicked);
-    clickCell(row, 0);
-    QCOMPARE(table.currentGridRow(), 7);
-    QCOMPARE(table.currentGridCol(), 1);
-    QCOMPARE(clicks.size(), 0);
-}
-
-void TestIoMapFrame::keyboardSkipsTheAddressColumn()
-{
-    GridView &table = m_frame->table();
-    table.setFocus();
-    table.setCurrentCell(4, 1);
-    QTest::keyClick(&table, Qt::Key_Left);
-    QCOMPARE(table.currentGridCol(), 1);
-    QTest::keyClick(&table, Qt::Key_Home);
-    QCOMPARE(table.currentGridCol(), 1);
-    QTest::keyClick(&table, Qt::Key_Down);
-    QCOMPARE(table.currentGridRow(), 5);
-}
-
-void TestIoMapFrame::chooserOpensOnlyOnFunctionCells_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("Function of point 0") << 1 << 1 << true;
-    QTest::newRow("Function of point 20") << 21 << 1 << true;
-    QTest::newRow("Prog.name") << 5 << 2 << false;
-    QTest::newRow("Address") << 5 << 0 << false;
-    QTest::newRow("Function of the empty last row") << 22 << 1 << false;
-}
-
-void TestIoMapFrame::chooserOpensOnlyOnFunctionCells()
-{
-    QFETCH(int, row);
-    QFETCH(int, col);
-    QFETCH(bool, opens);
-    // The Function column made wider by hand: the chooser follows it.
-    m_frame->table().setColumnWidth(1, 140);
-    m_frame->map().setText(row, col, "Output -Y");
-    clickCell(row, col);
-    QComboBox *chooser = openChooser();
-    QCOMPARE(chooser != nullptr, opens);
-    if (!opens)
-        return;
-    QVERIFY(chooser->isVisible());
-    QVERIFY(chooser->isEditable());
-    QCOMPARE(chooser->currentText(), "Output -Y");  // starts with the cell's text
-    QCOMPARE(chooser->geometry(), m_frame->table().visualRect(m_frame->map().index(row - 1, 1)));
-    QStringList entries;
-    for (int i = 0; i < chooser->count(); ++i)
-        entries.append(chooser->itemText(i));
-    QCOMPARE(entries, (QStringList{"Input -X", "Output-Y", "Not use"}));
-    // Leaving it without a choice changes nothing.
-    clickCell(row, 2);
-    QTRY_VERIFY(!openChooser());
-    QCOMPARE(m_frame->map().text(row, 1), "Output -Y");
-}
-
-void TestIoMapFrame::choicesThroughTheChooser()
-{
-    choose(0, 0);
-    choose(1, 1);
-    choose(3, 0);  // below the next free row: only its text
-    choose(2, 0);
-    QStringList expected(22, "|");
-    expected[0] = "Input -X|X0";
-    expected[1] = "Output-Y|Y0";
-    expected[2] = "Input -X|X1";
-    expected[3] = "Input -X|";
-    QCOMPARE(cells(), expected);
-    QCOMPARE(m_frame->state().IO_type, (PointBytes{1, 2, 1}));
-    QCOMPARE(m_frame->table().currentGridRow(), 3);
-    QCOMPARE(m_frame->table().currentGridCol(), 1);
-}
-
-void TestIoMapFrame::clickAfterAChoiceOpensTheChooser_data()
-{
-    QTest::addColumn<bool>("keyboard");
-    QTest::newRow("chosen with the mouse") << false;
-    QTest::newRow("chosen with Alt+Down, Down and Enter") << true;
-}
-
-void TestIoMapFrame::clickAfterAChoiceOpensTheChooser()
-{
-    QFETCH(bool, keyboard);
-    if (keyboard) {
-        clickCell(1, 1);
-        QTest::keyClick(openChooser(), Qt::Key_Down, Qt::AltModifier);
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return})
-            QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), key);
-    } else {
-        choose(0, 1);
-    }
-    QTRY_VERIFY(!openChooser());
-    QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
-    clickCell(1, 1);
-    QVERIFY(openChooser());
-}
-
-void TestIoMapFrame::keyboardAlone_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::newRow("F2") << int(Qt::Key_F2) << 0;
-    QTest::newRow("Return") << int(Qt::Key_Return) << 0;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-    QTest::newRow("Space") << int(Qt::Key_Space) << 0;
-    QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
-}
-
-void TestIoMapFrame::keyboardAlone()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    GridView &table = m_frame->table();
-    table.setCurrentCell(1, 1);
-    // The list opens on the cell's entry: Down picks "Output-Y" in the empty cell, then moves
-    // on to "Not use", which Escape leaves unchosen.
-    for (Qt::Key last : {Qt::Key_Return, Qt::Key_Escape}) {
-        QTest::keyClick(&table, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(openChooser());
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        for (Qt::Key inList : {Qt::Key_Down, last})
-            QTest::keyClick(QApplication::activePopupWidget()->focusWidget(), inList);
-        QTRY_VERIFY(!openChooser());
-        QCOMPARE(m_frame->map().text(1, 1), "Output-Y");
-        QCOMPARE(m_frame->focusWidget(), &table);  // the next key goes to the table
-    }
-}
-
-void TestIoMapFrame::buttons()
-{
-    m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
-    click("Command13");  // "Upload from PLC"
-    QStringList expected(22, "|");
-    expected[0] = "Input -X|X0";
-    expected[1] = "Input -X|X1";
-    expected[2] = "Output -Y|Y0";
-    expected[17] = "Input -X|X2";
-    QCOMPARE(cells(), expected);
-
-    click("Command14");  // "Download to PLC"
-    QCOMPARE(m_f->prompts.shown.size(), 0);
-    QCOMPARE(m_f->sim.plc.frames("E11").at(1).data, "0300020004000000");
-
-    click("Command12");  // "New IO config": empty cells, not "Not use"
-    QCOMPARE(cells(), QStringList(22, "|"));
-    QCOMPARE(m_frame->state(), IoMap());
-    QCOMPARE(m_frame->table().currentGridRow(), 21);
-    QCOMPARE(m_frame->table().currentGridCol(), 1);
-    QVERIFY(!m_f->link.isOpen());
-}
 
 QTEST_MAIN(TestIoMapFrame)
 #include "tst_io_map_frame.moc"

@@ -1,17 +1,16 @@
 #include "ini_file.h"
 #include "io_transfer.h"
 #include "settings_store.h"
+#include "table_steps.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
-#include <memory>
 
 namespace {
 
 const PointBytes kExample{1, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
 const QStringList kExampleFrames = {"E11 3000 02 0FFF", "E11 2000 08 0300020004000000",
                                     "E11 3000 02 0000"};
-const QString kSilence = QStringLiteral("Answer timeout from PLC");
 
 }  // namespace
 
@@ -21,122 +20,103 @@ class TestIoTransfer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void download_data();
-    void download();
-    void upload_data();
-    void upload();
-    void portThatCannotOpen_data();
-    void portThatCannotOpen();
+    void init()
+    {
+        tablesteps::start(m_f);
+        m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
+    }
+
+    void cleanup()
+    {
+        QVERIFY(m_f->released());
+        QCOMPARE(m_f->progress.opened, 0);
+        m_f.reset();
+    }
+
+    void download_data()
+    {
+        QTest::addColumn<PointBytes>("types");
+        QTest::addColumn<QStringList>("frames");
+        // The refused and unanswered writes are the fault matrix's.
+        QTest::newRow("empty map")
+            << PointBytes{}
+            << QStringList{"E11 3000 02 0FFF", "E11 2000 08 0000000000000000", "E11 3000 02 0000"};
+        QTest::newRow("inputs 0, 1, 17 and output 2") << kExample << kExampleFrames;
+    }
+
+    void download()
+    {
+        QFETCH(PointBytes, types);
+        QVERIFY(run([&] { return downloadIoMap(m_f->ctx, types); }));
+        QCOMPARE(m_f->prompts.messages(), QStringList());
+        QTEST(m_f->frames(), "frames");
+        // It goes out with the settings the link has, not the stored ones.
+        QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("19200,N,8,1"));
+    }
+
+    void upload_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("pieceSize");  // the answer in pieces 30 ms apart; 0 in one
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<quint32>("inputs");
+        QTest::addColumn<quint32>("outputs");
+        QTest::newRow("answered") << false << 0 << QStringList() << 0x20003U << 0x4U;
+        QTest::newRow("answered in pieces") << false << 5 << QStringList() << 0x20003U << 0x4U;
+        QTest::newRow("silent") << true << 0 << QStringList{tablesteps::kSilence} << 0xAAU << 0xAAU;
+    }
+
+    void upload()
+    {
+        QFETCH(bool, silent);
+        QFETCH(int, pieceSize);
+        m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+        if (silent)
+            m_f->sim.plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
+        m_f->sim.plc.splitAnswers(pieceSize, 30);
+        IoMasks masks{0xAA, 0xAA};  // what a silent controller must leave alone
+        Setup_port(m_f->link);      // as the window does before an upload
+        QVERIFY(run([&] {
+            const Result<IoMasks> read = uploadIoMap(m_f->ctx);
+            if (read.done())
+                masks = read.value;
+            return read.outcome;
+        }));
+        QTEST(m_f->prompts.messages(), "messages");
+        QCOMPARE(m_f->frames(), QStringList{"E00 2000 08"});
+        QTEST(masks.inputs, "inputs");
+        QTEST(masks.outputs, "outputs");
+        QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("9600,N,8,1"));
+    }
+
+    void portThatCannotOpen_data()
+    {
+        QTest::addColumn<bool>("upload");
+        QTest::newRow("download") << false;
+        QTest::newRow("upload") << true;
+    }
+
+    void portThatCannotOpen()
+    {
+        QFETCH(bool, upload);
+        Write_ini(m_f->sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
+                  QStringLiteral("/nonexistent/tty"));
+        m_f->sim.setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
+        Setup_port(m_f->link);
+        QVERIFY(run([&] {
+            return upload ? uploadIoMap(m_f->ctx).outcome : downloadIoMap(m_f->ctx, kExample);
+        }));
+        QCOMPARE(m_f->prompts.messages().size(), 1);
+        QVERIFY2(m_f->prompts.messages().at(0).startsWith("Cannot open COM4 (/nonexistent/tty): "),
+                 qPrintable(m_f->prompts.messages().at(0)));
+        QCOMPARE(m_f->sim.plc.frames().size(), 0);
+    }
 
 private:
     bool run(const std::function<Outcome()> &action) { return m_f->run(action); }
 
     std::unique_ptr<TransferFixture> m_f;
 };
-
-void TestIoTransfer::init()
-{
-    m_f = std::make_unique<TransferFixture>();
-    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
-    m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
-}
-
-void TestIoTransfer::cleanup()
-{
-    QVERIFY(m_f->released());
-    QCOMPARE(m_f->progress.opened, 0);
-    m_f.reset();
-}
-
-void TestIoTransfer::download_data()
-{
-    QTest::addColumn<PointBytes>("types");
-    QTest::addColumn<int>("nth");  // the write that fails; 0 none
-    QTest::addColumn<VirtualPlc::Fault>("fault");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QStringList>("frames");
-    const auto none = VirtualPlc::Fault::Nak;
-    QTest::newRow("empty map") << PointBytes{} << 0 << none << QStringList()
-                               << QStringList{"E11 3000 02 0FFF", "E11 2000 08 0000000000000000",
-                                              "E11 3000 02 0000"};
-    QTest::newRow("inputs 0, 1, 17 and output 2")
-        << kExample << 0 << none << QStringList() << kExampleFrames;
-    // The refused and unanswered writes are the fault matrix's.
-}
-
-void TestIoTransfer::download()
-{
-    QFETCH(PointBytes, types);
-    QFETCH(int, nth);
-    QFETCH(VirtualPlc::Fault, fault);
-    if (nth > 0)
-        m_f->sim.plc.failWrite(nth, fault);
-    QVERIFY(run([&] { return downloadIoMap(m_f->ctx, types); }));
-    QTEST(m_f->prompts.messages(), "messages");
-    QTEST(m_f->frames(), "frames");
-    // It goes out with the settings the link has, not the stored ones.
-    QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("19200,N,8,1"));
-}
-
-void TestIoTransfer::upload_data()
-{
-    QTest::addColumn<bool>("silent");
-    QTest::addColumn<int>("pieceSize");  // the answer in pieces 30 ms apart; 0 in one
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<quint32>("inputs");
-    QTest::addColumn<quint32>("outputs");
-    QTest::newRow("answered") << false << 0 << QStringList() << 0x20003U << 0x4U;
-    QTest::newRow("answered in pieces") << false << 5 << QStringList() << 0x20003U << 0x4U;
-    QTest::newRow("silent") << true << 0 << QStringList{kSilence} << 0xAAU << 0xAAU;
-}
-
-void TestIoTransfer::upload()
-{
-    QFETCH(bool, silent);
-    QFETCH(int, pieceSize);
-    m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
-    if (silent)
-        m_f->sim.plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
-    m_f->sim.plc.splitAnswers(pieceSize, 30);
-    IoMasks masks{0xAA, 0xAA};  // what a silent controller must leave alone
-    Setup_port(m_f->link);      // as the window does before an upload
-    QVERIFY(run([&] {
-        const Result<IoMasks> read = uploadIoMap(m_f->ctx);
-        if (read.done())
-            masks = read.value;
-        return read.outcome;
-    }));
-    QTEST(m_f->prompts.messages(), "messages");
-    QCOMPARE(m_f->frames(), QStringList{"E00 2000 08"});
-    QTEST(masks.inputs, "inputs");
-    QTEST(masks.outputs, "outputs");
-    QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("9600,N,8,1"));
-}
-
-void TestIoTransfer::portThatCannotOpen_data()
-{
-    QTest::addColumn<bool>("upload");
-    QTest::newRow("download") << false;
-    QTest::newRow("upload") << true;
-}
-
-void TestIoTransfer::portThatCannotOpen()
-{
-    QFETCH(bool, upload);
-    Write_ini(m_f->sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
-              QStringLiteral("/nonexistent/tty"));
-    m_f->sim.setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
-    Setup_port(m_f->link);
-    QVERIFY(run([&] {
-        return upload ? uploadIoMap(m_f->ctx).outcome : downloadIoMap(m_f->ctx, kExample);
-    }));
-    QCOMPARE(m_f->prompts.messages().size(), 1);
-    QVERIFY2(m_f->prompts.messages().at(0).startsWith("Cannot open COM4 (/nonexistent/tty): "),
-             qPrintable(m_f->prompts.messages().at(0)));
-    QCOMPARE(m_f->sim.plc.frames().size(), 0);
-}
 
 QTEST_GUILESS_MAIN(TestIoTransfer)
 #include "tst_io_transfer.moc"

@@ -4,13 +4,13 @@
 #include "request_editing.h"
 #include "request_record.h"
 #include "slave_dialog.h"
+#include "table_steps.h"
 #include "test_helpers.h"
 #include "uart_port.h"
 #include "uart_tab.h"
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -20,13 +20,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
-#include <memory>
 
 namespace {
 
+using tablesteps::addCases;
 using testing::child;
 using testing::rowTexts;
 
@@ -40,7 +38,22 @@ const QList<ModbusRequest> kTwoRequests = {{1, 10, 0, 100, 1, 100}, {3, 5, 10, 1
 const QString kTwoRecords = QStringLiteral("010A000064006410") + "03050A006E00C820";
 const QStringList kTwoRows = {"1|1|10|0|100|1|100", "2|3|5|10|110|2|200", "3||||||"};
 
-const QString kSilence = QStringLiteral("Answer timeout from PLC");
+struct DeleteCase {
+    int chosen;  // index_grid
+    bool answer;
+    QStringList rows;
+};
+struct EditCase {
+    int uart, row, col;
+    QString typed, stored, message;  // message null: none
+};
+struct UploadCase {
+    int uart, word;
+    QStringList reads;
+    int mode, speed, parity;
+    QString address;
+    QStringList rows;
+};
 
 }  // namespace
 
@@ -50,26 +63,372 @@ class TestUartTab : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void firstAddThroughTheDialog_data();
-    void firstAddThroughTheDialog();
-    void dialogCheckKeepsTheDialogOpen();
-    void modifyOnTheEntryRow();
-    void deleteAsksFirst_data();
-    void deleteAsksFirst();
-    void cellEditorEnter_data();
-    void cellEditorEnter();
-    void cellEditorFocusLossDiscards();
-    void deleteKeyEmptiesTheCell();
-    void writeToPlc_data();
-    void writeToPlc();
-    void uploadFillsTheTab_data();
-    void uploadFillsTheTab();
-    void silentControllerChangesNothing();
-    void slaveSettingsButtons();
-    void menuUploadReadsAllPorts();
-    void clicksAndEditsWhileOneWaits();
+    void init() { tablesteps::start(m_w); }
+
+    void cleanup()
+    {
+        QVERIFY(!m_w->window->link().isOpen());  // every path releases the port
+        QVERIFY(!QApplication::activeModalWidget());
+        m_w.reset();
+    }
+
+    void firstAddThroughTheDialog_data()
+    {
+        QTest::addColumn<int>("uart");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("UART 1") << 1 << "Slave add/modify";
+        QTest::newRow("UART 2") << 2 << "Form1";
+    }
+
+    void firstAddThroughTheDialog()
+    {
+        QFETCH(int, uart);
+        QFETCH(QString, title);
+        UartTab &t = tab(uart);
+        t.selectMode(0);  // master before any row is chosen: the table is locked
+        QVERIFY(!t.requestView().isEnabled());
+
+        QString shownTitle, frame;
+        QStringList fields, functions, buttons;
+        bool modal = false;
+        onDialog([&](Slave &dialog) {
+            shownTitle = dialog.windowTitle();
+            modal = dialog.isModal();
+            auto *box = child<QGroupBox>(&dialog, "slaveSettingFrame");
+            frame = box->title();
+            auto *form = qobject_cast<QFormLayout *>(box->layout());
+            for (const char *name : {"T_slave", "mb_address", "mb_slave_count", "mb_slave_addr",
+                                     "mb_master_addr", "mb_func", "mb_timeout"}) {
+                QWidget *field = child<QWidget>(&dialog, name);
+                const QString label = qobject_cast<QLabel *>(form->labelForField(field))->text();
+                auto *list = qobject_cast<QComboBox *>(field);
+                fields.append(label + " = " +
+                              (list ? QString::number(list->currentIndex())
+                                    : qobject_cast<QLineEdit *>(field)->text()));
+            }
+            auto *list = child<QComboBox>(&dialog, "mb_func");
+            for (int i = 0; i < list->count(); ++i)
+                functions.append(list->itemText(i));
+            auto *ok = child<QPushButton>(&dialog, "Command2");
+            buttons = QStringList{ok->text(), child<QPushButton>(&dialog, "Command1")->text()};
+            child<QLineEdit>(&dialog, "mb_address")->setText("7");
+            ok->click();
+        });
+        click(uart, port(uart).addButton);
+
+        QCOMPARE(shownTitle, title);
+        QVERIFY(modal);
+        QCOMPARE(frame, "Slave setting");
+        QCOMPARE(fields, (QStringList{"Slave number = 1", "Slave modbus address = 3",
+                                      "Word/Coil  number to read/write-slave part = 100",
+                                      "Slave address point start read/write = 0",
+                                      "Master address to place Word/Coil from slave = 0",
+                                      "Function type = 1", "Timeout,[msec] = 100"}));
+        QCOMPARE(functions,
+                 (QStringList{"Read coils", "Read holding register", "Write multiply register",
+                              "Write coils", "Read input register"}));
+        QCOMPARE(buttons, (QStringList{"OK", "Close"}));
+        QCOMPARE(rowTexts(t.requests()), (QStringList{"1|7|100|0|0|1|100", "2||||||"}));
+        QVERIFY(t.requestView().isEnabled());
+        QCOMPARE(t.index_grid(), 1);
+        QCOMPARE(t.modify_rs(), 1);
+        QVERIFY(t.findChildren<Slave *>().isEmpty());  // created fresh each time
+        QVERIFY(prompts().shown.isEmpty());
+    }
+
+    void dialogCheckKeepsTheDialogOpen()
+    {
+        bool openAfterOk = false;
+        onDialog([&](Slave &dialog) {
+            child<QLineEdit>(&dialog, "mb_timeout")->setText("4096");  // 12 bits in the record
+            child<QPushButton>(&dialog, "Command2")->click();
+            openAfterOk = dialog.isVisible();
+            child<QPushButton>(&dialog, "Command1")->click();
+        });
+        click(2, port(2).addButton);
+        QVERIFY(openAfterOk);
+        QCOMPARE(prompts().messages(), QStringList{"You put wrong value  4096"});
+        QCOMPARE(prompts().shown.at(0).title, "Error in data");
+        QCOMPARE(rowTexts(tab(2).requests()), QStringList{"||||||"});  // "Close" stores nothing
+    }
+
+    void modifyOnTheEntryRow()
+    {
+        UartTab &t = tab(2);
+        QVERIFY(showMaster(2, kTwoRequests));
+        GridView &view = t.requestView();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          view.visualRect(view.model()->index(2, 4)).center());
+        QCOMPARE(t.index_grid(), 3);
+        QCOMPARE(t.Index_col(), 4);
+
+        QString slot, count, function;
+        onDialog([&](Slave &dialog) {
+            slot = child<QLineEdit>(&dialog, "T_slave")->text();
+            count = child<QLineEdit>(&dialog, "mb_slave_count")->text();
+            function = child<QComboBox>(&dialog, "mb_func")->currentText();
+            child<QLineEdit>(&dialog, "mb_slave_count")->setText("6");
+            child<QPushButton>(&dialog, "Command2")->click();
+        });
+        click(2, port(2).modifyButton);
+        QCOMPARE(slot, "2");  // the entry row stands for the last request
+        QCOMPARE(count, "5");
+        QCOMPARE(function, "Write multiply register");
+        QCOMPARE(rowTexts(t.requests()),
+                 (QStringList{kTwoRows[0], "2|3|6|10|110|2|200", "3||||||"}));
+        QCOMPARE(t.index_grid(), 2);
+        QCOMPARE(t.modify_rs(), 2);
+    }
+
+    void deleteAsksFirst_data()
+    {
+        addCases<DeleteCase>({
+            {"OK", {2, true, {"1|1|10|0|100|1|100", "2||||||"}}},
+            {"Cancel", {2, false, kTwoRows}},
+            {"no row chosen yet", {0, true, kTwoRows}},
+        });
+    }
+
+    void deleteAsksFirst()
+    {
+        QFETCH(DeleteCase, c);
+        fill(1, kTwoRequests);
+        tab(1).setIndex_grid(c.chosen);
+        prompts().confirmAnswers.enqueue(c.answer);
+        click(1, port(1).deleteButton);
+        QCOMPARE(prompts().shown.size(), c.chosen == 0 ? 0 : 1);
+        if (c.chosen != 0) {
+            QCOMPARE(prompts().shown.at(0).kind, "confirm");
+            QCOMPARE(prompts().shown.at(0).text, kDeleteQuestion);
+        }
+        QCOMPARE(rowTexts(tab(1).requests()), c.rows);
+        QCOMPARE(tab(1).index_grid(), c.chosen);
+    }
+
+    void cellEditorEnter_data()
+    {
+        const QString u1 = QStringLiteral("You are enter incorrect value ! Pls use correct value!");
+        const QString outer =
+            QStringLiteral("You are enter incorrect value ! Pls use correct value !");
+        const QString inner =
+            QStringLiteral("You are enter incorrect value !  Pls use correct value !");
+        addCases<EditCase>({
+            {"UART 1 accepted", {1, 1, 3, "65535", "65535", {}}},
+            {"UART 1 Num word 300", {1, 1, 2, "300", "", u1}},
+            {"UART 2 Num word 300", {2, 1, 2, "300", "", inner}},
+            {"UART 2 Timeout 65536", {2, 2, 6, "65536", "", outer}},
+            {"UART 2 entry row stays", {2, 3, 1, "9", "9", {}}},
+        });
+    }
+
+    void cellEditorEnter()
+    {
+        QFETCH(EditCase, c);
+        UartTab &t = tab(c.uart);
+        QVERIFY(showMaster(c.uart, kTwoRequests));
+        GridView &view = t.requestView();
+        view.setCurrentCell(c.row, c.col);
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_Return);
+
+        auto *editor = child<QLineEdit>(&t, port(c.uart).cellEditor);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->parentWidget(), view.viewport());
+        QCOMPARE(editor->geometry(), view.visualRect(view.currentIndex()));
+        QCOMPARE(editor->selectedText(), t.requests().text(c.row, c.col));
+        QVERIFY(editor->hasFocus());
+
+        QTest::keyClicks(editor, c.typed);  // replaces the selected text
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(t.requests().text(c.row, c.col), c.stored);
+        if (c.message.isNull()) {
+            QVERIFY(prompts().shown.isEmpty());
+        } else {
+            QCOMPARE(prompts().messages(), QStringList{c.message});
+            QVERIFY(!prompts().shown.at(0).title.isNull());  // title-less, not the application's
+            QVERIFY(prompts().shown.at(0).title.isEmpty());
+        }
+        QCOMPARE(view.currentGridRow(), qMin(c.row + 1, t.requests().rows() - 1));
+        QCOMPARE(view.currentGridCol(), c.col);
+        QVERIFY(view.hasFocus());
+        QVERIFY(editor->isHidden());
+        QCOMPARE(t.index_grid(), 1);  // the move is the grid's own
+    }
+
+    void cellEditorFocusLossDiscards()
+    {
+        UartTab &t = tab(1);
+        QVERIFY(showMaster(1, kTwoRequests));
+        GridView &view = t.requestView();
+        // A double click as the window system delivers it: press, release, then the double click.
+        const QPoint cell = view.visualRect(view.model()->index(0, 2)).center();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, cell);
+        auto *editor = child<QLineEdit>(&t, "Text3");
+        QVERIFY(editor->isVisible());
+        QTest::keyClicks(editor, "77");
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          view.visualRect(view.model()->index(1, 5)).center());
+        QVERIFY(editor->isHidden());
+        QCOMPARE(rowTexts(t.requests()), kTwoRows);
+        QCOMPARE(t.index_grid(), 2);
+        QCOMPARE(t.Index_col(), 5);
+    }
+
+    void deleteKeyEmptiesTheCell()
+    {
+        UartTab &t = tab(2);
+        QVERIFY(showMaster(2, kTwoRequests));
+        t.requestView().setCurrentCell(2, 4);
+        QTest::keyClick(&t.requestView(), Qt::Key_Delete);
+        QCOMPARE(rowTexts(t.requests()),
+                 (QStringList{kTwoRows[0], "2|3|5|10||2|200", kTwoRows[2]}));
+        QVERIFY(prompts().shown.isEmpty());
+    }
+
+    void writeToPlc_data()
+    {
+        QTest::addColumn<int>("uart");
+        QTest::addColumn<QStringList>("frames");
+        // Master, 115200, None, two requests: the port word 0xD402.
+        const auto frames = [](const QString &word, const QString &table) {
+            return QStringList{"E11 3000 02 0FFF", "E11 " + word + " 02 02D4",
+                               "E11 " + table + " 10 " + kTwoRecords, "E11 3000 02 0000",
+                               "E10 2002 02 0080"};
+        };
+        QTest::newRow("UART 1") << 1 << frames("2008", "2502");
+        QTest::newRow("UART 2") << 2 << frames("2006", "2902");
+    }
+
+    void writeToPlc()
+    {
+        QFETCH(int, uart);
+        fill(uart, kTwoRequests);
+        tab(uart).selectMode(0);
+        click(uart, port(uart).writeButton);
+        QCOMPARE(prompts().shown.size(), 1);
+        QCOMPARE(prompts().shown.at(0).text, kDownloadQuestion);
+        QTEST(frames(), "frames");
+    }
+
+    void uploadFillsTheTab_data()
+    {
+        addCases<UploadCase>({
+            {"UART 1 master, two requests",
+             {1, 0xC202, {"E00 2008 02", "E00 2502 10"}, 0, 2, 0, "1", kTwoRows}},
+            {"UART 2 slave", {2, 0x4A05, {"E00 2006 02"}, 1, 2, 1, "5", {"||||||"}}},
+        });
+    }
+
+    void uploadFillsTheTab()
+    {
+        QFETCH(UploadCase, c);
+        const UartPort &p = port(c.uart);
+        m_w->sim.plc.pokeWord(p.portWordAddress, quint16(c.word));
+        m_w->sim.plc.poke(p.tableBase, QByteArray::fromHex(kTwoRecords.toLatin1()));
+        UartTab &t = tab(c.uart);
+        t.selectMode(0);  // the table locked: the upload unlocks it
+        click(c.uart, p.uploadButton);
+
+        QCOMPARE(frames(), c.reads);
+        QVERIFY(prompts().shown.isEmpty());
+        QCOMPARE(t.option_hw(), c.mode);
+        QVERIFY(child<QRadioButton>(&t, p.modeOption + "_" + QString::number(c.mode))->isChecked());
+        QCOMPARE(child<QWidget>(&t, p.masterFrame)->isHidden(), c.mode != 0);
+        QCOMPARE(child<QWidget>(&t, p.slaveFrame)->isHidden(), c.mode != 1);
+        QCOMPARE(t.listIndex(UartTab::List::Speed), c.speed);
+        QCOMPARE(t.listIndex(UartTab::List::Parity), c.parity);
+        QCOMPARE(t.addressText(), c.address);
+        QCOMPARE(rowTexts(t.requests()), c.rows);
+        QVERIFY(t.requestView().isEnabled());
+    }
+
+    void silentControllerChangesNothing()
+    {
+        UartTab &t = tab(1);
+        fill(1, kTwoRequests);
+        t.selectMode(0);
+        m_w->sim.plc.failAddress("2008", VirtualPlc::Fault::Silence);
+        click(1, "Command20");
+        QCOMPARE(prompts().messages(), QStringList{tablesteps::kSilence});
+        QCOMPARE(t.option_hw(), 0);
+        QCOMPARE(t.listIndex(UartTab::List::Speed), 4);
+        QCOMPARE(t.listIndex(UartTab::List::Parity), 2);
+        QCOMPARE(rowTexts(t.requests()), kTwoRows);
+        QVERIFY(!t.requestView().isEnabled());
+    }
+
+    void slaveSettingsButtons()
+    {
+        UartTab &t = tab(2);
+        t.setListIndex(UartTab::List::Speed, 7);  // "500000"; parity "None"
+        t.setAddressText("1");
+        t.setTimeoutText("250");
+        click(2, "Command24");
+        QCOMPARE(frames(), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157", "E11 2004 02 FA00",
+                                        "E11 3000 02 0000"}));
+
+        m_w->sim.plc.clearLog();
+        m_w->sim.plc.pokeWord(0x2006, 0xCE05);
+        m_w->sim.plc.pokeWord(0x2004, 300);
+        click(2, "Command25");
+        QCOMPARE(frames(), (QStringList{"E00 2006 02", "E00 2004 02"}));
+        QCOMPARE(t.listIndex(UartTab::List::Speed), 6);   // "256000"
+        QCOMPARE(t.listIndex(UartTab::List::Parity), 1);  // "Even"
+        QCOMPARE(t.addressText(), "5");
+        QCOMPARE(t.timeoutText(), "300");
+        QCOMPARE(t.option_hw(), 2);  // the mode is not touched
+        QCOMPARE(tab(1).addressText(), "1");
+        QCOMPARE(tab(1).timeoutText(), "2");
+        QCOMPARE(prompts().messages(), QStringList());
+    }
+
+    void menuUploadReadsAllPorts()
+    {
+        m_w->sim.plc.pokeWord(0x2008, 0x4205);
+        m_w->sim.plc.pokeWord(0x2006, 0xC401);
+        m_w->sim.plc.poke(0x2902, QByteArray::fromHex("010A000064006410"));
+        m_w->sim.plc.pokeWord(0x200A, 0xC001);  // the 1-wire settings come last
+        m_w->sim.plc.poke(0x200C, QByteArray::fromHex("FF28124B0003A100DC05"));
+        child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
+        QCOMPARE(frames(), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08", "E00 200A 02",
+                                        "E00 200C 0A"}));
+        QCOMPARE(m_w->window->oneWire().option_1w1(), 0);
+        QCOMPARE(m_w->window->oneWire().sensors().text(1, 9), "1500");
+        QCOMPARE(tab(1).option_hw(), 1);
+        QCOMPARE(tab(1).addressText(), "5");
+        QCOMPARE(tab(2).option_hw(), 0);
+        QCOMPARE(rowTexts(tab(2).requests()), (QStringList{kTwoRows[0], "2||||||"}));
+        QVERIFY(prompts().shown.isEmpty());
+    }
+
+    void clicksAndEditsWhileOneWaits()
+    {
+        fill(1, kTwoRequests);
+        tab(1).selectMode(0);
+        m_w->sim.plc.setAnswerDelay(60);
+        bool waiting = false, locked = false, closed = true;
+        QTimer::singleShot(30, m_w->window.get(), [&] {
+            closed = m_w->window->close();  // would cut the download off halfway
+            waiting = m_w->window->link().isWaiting();
+            locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
+            click(2, "Command26");
+            click(1, "Command19");
+            tab(1).setIndex_grid(1);
+            click(1, "Command3");  // "Delete slave": what goes out is the table as it was
+            child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
+        });
+        click(1, "Command19");
+        QVERIFY(waiting);  // the clicks came while the download waited for an answer
+        QVERIFY(locked);   // ... on a window that takes none of them
+        QVERIFY(!closed);
+        QVERIFY(m_w->window->tabs().isEnabled() && m_w->window->menuBar()->isEnabled());
+        QCOMPARE(frames(),
+                 (QStringList{"E11 3000 02 0FFF", "E11 2008 02 02D4", "E11 2502 10 " + kTwoRecords,
+                              "E11 3000 02 0000", "E10 2002 02 0080"}));
+        QCOMPARE(prompts().shown.size(), 1);    // the download's confirmation, nothing else
+        QCOMPARE(tab(1).requests().rows(), 4);  // both requests and the entry row
+    }
 
 private:
     UartTab &tab(int uart) const { return m_w->window->uart(uart); }
@@ -77,443 +436,37 @@ private:
     {
         child<QPushButton>(&tab(uart), button)->click();
     }
-    void fill(int uart, const QList<ModbusRequest> &requests) const;
+
+    void fill(int uart, const QList<ModbusRequest> &requests) const
+    {
+        GridModel &grid = tab(uart).requests();
+        for (int i = 0; i < requests.size(); ++i) {
+            writeRequestToRow(grid, i + 1, requests.at(i));
+            grid.appendGridRow();
+        }
+        grid.renumber();
+    }
+
     // The tab on screen in master mode with its table enabled, the window active.
-    bool showMaster(int uart, const QList<ModbusRequest> &requests);
+    bool showMaster(int uart, const QList<ModbusRequest> &requests)
+    {
+        fill(uart, requests);
+        tab(uart).setIndex_grid(1);
+        tab(uart).selectMode(0);
+        m_w->window->tabs().setCurrentWidget(&tab(uart));
+        m_w->window->show();
+        m_w->window->activateWindow();
+        return QTest::qWaitForWindowActive(m_w->window.get()) &&
+               tab(uart).requestView().isVisible() && tab(uart).requestView().isEnabled();
+    }
+
     // Runs `answer` on the request dialog as soon as it is open.
     void onDialog(const std::function<void(Slave &)> &answer) { m_w->onDialog<Slave>(answer); }
+    QStringList frames() const { return wire(m_w->sim.plc.frames()); }
+    ScriptedPrompts &prompts() const { return m_w->prompts; }
 
     std::unique_ptr<WindowFixture> m_w;
 };
-
-void TestUartTab::init()
-{
-    m_w = std::make_unique<WindowFixture>();
-    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
-}
-
-void TestUartTab::cleanup()
-{
-    QVERIFY(!m_w->window->link().isOpen());  // every path releases the port
-    QVERIFY(!QApplication::activeModalWidget());
-    m_w.reset();
-}
-
-void TestUartTab::fill(int uart, const QList<ModbusRequest> &requests) const
-{
-    GridModel &grid = tab(uart).requests();
-    for (int i = 0; i < requests.size(); ++i) {
-        writeRequestToRow(grid, i + 1, requests.at(i));
-        grid.appendGridRow();
-    }
-    grid.renumber();
-}
-
-bool TestUartTab::showMaster(int uart, const QList<ModbusRequest> &requests)
-{
-    fill(uart, requests);
-    tab(uart).setIndex_grid(1);
-    tab(uart).selectMode(0);
-    m_w->window->tabs().setCurrentWidget(&tab(uart));
-    m_w->window->show();
-    m_w->window->activateWindow();
-    return QTest::qWaitForWindowActive(m_w->window.get()) && tab(uart).requestView().isVisible() &&
-           tab(uart).requestView().isEnabled();
-}
-
-void TestUartTab::firstAddThroughTheDialog_data()
-{
-    QTest::addColumn<int>("uart");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("UART 1") << 1 << "Slave add/modify";
-    QTest::newRow("UART 2") << 2 << "Form1";
-}
-
-void TestUartTab::firstAddThroughTheDialog()
-{
-    QFETCH(int, uart);
-    QFETCH(QString, title);
-    UartTab &t = tab(uart);
-    t.selectMode(0);  // master before any row is chosen: the table is locked
-    QVERIFY(!t.requestView().isEnabled());
-
-    QString shownTitle, frame;
-    QStringList fields, functions, buttons;
-    bool modal = false;
-    onDialog([&](Slave &dialog) {
-        shownTitle = dialog.windowTitle();
-        modal = dialog.isModal();
-        auto *box = child<QGroupBox>(&dialog, "slaveSettingFrame");
-        frame = box->title();
-        auto *form = qobject_cast<QFormLayout *>(box->layout());
-        for (const char *name : {"T_slave", "mb_address", "mb_slave_count", "mb_slave_addr",
-                                 "mb_master_addr", "mb_func", "mb_timeout"}) {
-            QWidget *field = child<QWidget>(&dialog, name);
-            const QString label = qobject_cast<QLabel *>(form->labelForField(field))->text();
-            auto *list = qobject_cast<QComboBox *>(field);
-            fields.append(label + " = " +
-                          (list ? QString::number(list->currentIndex())
-                                : qobject_cast<QLineEdit *>(field)->text()));
-        }
-        auto *list = child<QComboBox>(&dialog, "mb_func");
-        for (int i = 0; i < list->count(); ++i)
-            functions.append(list->itemText(i));
-        auto *ok = child<QPushButton>(&dialog, "Command2");
-        buttons = QStringList{ok->text(), child<QPushButton>(&dialog, "Command1")->text()};
-        child<QLineEdit>(&dialog, "mb_address")->setText("7");
-        ok->click();
-    });
-    click(uart, port(uart).addButton);
-
-    QCOMPARE(shownTitle, title);
-    QVERIFY(modal);
-    QCOMPARE(frame, "Slave setting");
-    QCOMPARE(fields, (QStringList{"Slave number = 1", "Slave modbus address = 3",
-                                  "Word/Coil  number to read/write-slave part = 100",
-                                  "Slave address point start read/write = 0",
-                                  "Master address to place Word/Coil from slave = 0",
-                                  "Function type = 1", "Timeout,[msec] = 100"}));
-    QCOMPARE(functions,
-             (QStringList{"Read coils", "Read holding register", "Write multiply register",
-                          "Write coils", "Read input register"}));
-    QCOMPARE(buttons, (QStringList{"OK", "Close"}));
-    QCOMPARE(rowTexts(t.requests()), (QStringList{"1|7|100|0|0|1|100", "2||||||"}));
-    QVERIFY(t.requestView().isEnabled());
-    QCOMPARE(t.index_grid(), 1);
-    QCOMPARE(t.modify_rs(), 1);
-    QVERIFY(t.findChildren<Slave *>().isEmpty());  // created fresh each time
-    QVERIFY(m_w->prompts.shown.isEmpty());
-}
-
-void TestUartTab::dialogCheckKeepsTheDialogOpen()
-{
-    UartTab &t = tab(2);
-    bool openAfterOk = false;
-    onDialog([&](Slave &dialog) {
-        child<QLineEdit>(&dialog, "mb_timeout")->setText("4096");  // 12 bits in the record
-        child<QPushButton>(&dialog, "Command2")->click();
-        openAfterOk = dialog.isVisible();
-        child<QPushButton>(&dialog, "Command1")->click();
-    });
-    click(2, port(2).addButton);
-    QVERIFY(openAfterOk);
-    QCOMPARE(m_w->prompts.messages(), QStringList{"You put wrong value  4096"});
-    QCOMPARE(m_w->prompts.shown.at(0).title, "Error in data");
-    QCOMPARE(rowTexts(t.requests()), QStringList{"||||||"});  // "Close" stores nothing
-}
-
-void TestUartTab::modifyOnTheEntryRow()
-{
-    UartTab &t = tab(2);
-    QVERIFY(showMaster(2, kTwoRequests));
-    GridView &view = t.requestView();
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
-                      view.visualRect(view.model()->index(2, 4)).center());
-    QCOMPARE(t.index_grid(), 3);
-    QCOMPARE(t.Index_col(), 4);
-
-    QString slot, count, function;
-    onDialog([&](Slave &dialog) {
-        slot = child<QLineEdit>(&dialog, "T_slave")->text();
-        count = child<QLineEdit>(&dialog, "mb_slave_count")->text();
-        function = child<QComboBox>(&dialog, "mb_func")->currentText();
-        child<QLineEdit>(&dialog, "mb_slave_count")->setText("6");
-        child<QPushButton>(&dialog, "Command2")->click();
-    });
-    click(2, port(2).modifyButton);
-    QCOMPARE(slot, "2");  // the entry row stands for the last request
-    QCOMPARE(count, "5");
-    QCOMPARE(function, "Write multiply register");
-    QCOMPARE(rowTexts(t.requests()), (QStringList{kTwoRows[0], "2|3|6|10|110|2|200", "3||||||"}));
-    QCOMPARE(t.index_grid(), 2);
-    QCOMPARE(t.modify_rs(), 2);
-}
-
-void TestUartTab::deleteAsksFirst_data()
-{
-    QTest::addColumn<int>("chosen");  // index_grid
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QStringList>("rows");
-    QTest::newRow("OK") << 2 << true << QStringList{"1|1|10|0|100|1|100", "2||||||"};
-    QTest::newRow("Cancel") << 2 << false << kTwoRows;
-    QTest::newRow("no row chosen yet") << 0 << true << kTwoRows;
-}
-
-void TestUartTab::deleteAsksFirst()
-{
-    QFETCH(int, chosen);
-    QFETCH(bool, answer);
-    QFETCH(QStringList, rows);
-    UartTab &t = tab(1);
-    fill(1, kTwoRequests);
-    t.setIndex_grid(chosen);
-    m_w->prompts.confirmAnswers.enqueue(answer);
-    click(1, port(1).deleteButton);
-    QCOMPARE(m_w->prompts.shown.size(), chosen == 0 ? 0 : 1);
-    if (chosen != 0) {
-        QCOMPARE(m_w->prompts.shown.at(0).kind, "confirm");
-        QCOMPARE(m_w->prompts.shown.at(0).text, kDeleteQuestion);
-    }
-    QCOMPARE(rowTexts(t.requests()), rows);
-    QCOMPARE(t.index_grid(), chosen);
-}
-
-void TestUartTab::cellEditorEnter_data()
-{
-    QTest::addColumn<int>("uart");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("message");  // null: none
-
-    QTest::newRow("UART 1 accepted") << 1 << 1 << 3 << "65535"
-                                     << "65535" << QString();
-    QTest::newRow("UART 1 Num word 300")
-        << 1 << 1 << 2 << "300"
-        << "" << QStringLiteral("You are enter incorrect value ! Pls use correct value!");
-    QTest::newRow("UART 2 Num word 300")
-        << 2 << 1 << 2 << "300"
-        << "" << QStringLiteral("You are enter incorrect value !  Pls use correct value !");
-    QTest::newRow("UART 2 Timeout 65536")
-        << 2 << 2 << 6 << "65536"
-        << "" << QStringLiteral("You are enter incorrect value ! Pls use correct value !");
-    QTest::newRow("UART 2 entry row stays") << 2 << 3 << 1 << "9"
-                                            << "9" << QString();
-}
-
-void TestUartTab::cellEditorEnter()
-{
-    QFETCH(int, uart);
-    QFETCH(int, row);
-    QFETCH(int, col);
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
-    QFETCH(QString, message);
-    UartTab &t = tab(uart);
-    QVERIFY(showMaster(uart, kTwoRequests));
-    GridView &view = t.requestView();
-    view.setCurrentCell(row, col);
-    view.setFocus();
-    QTest::keyClick(&view, Qt::Key_Return);
-
-    auto *editor = child<QLineEdit>(&t, port(uart).cellEditor);
-    QVERIFY(editor->isVisible());
-    QCOMPARE(editor->parentWidget(), view.viewport());
-    QCOMPARE(editor->geometry(), view.visualRect(view.currentIndex()));
-    QCOMPARE(editor->selectedText(), t.requests().text(row, col));
-    QVERIFY(editor->hasFocus());
-
-    QTest::keyClicks(editor, typed);  // replaces the selected text
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCOMPARE(t.requests().text(row, col), stored);
-    if (message.isNull()) {
-        QVERIFY(m_w->prompts.shown.isEmpty());
-    } else {
-        QCOMPARE(m_w->prompts.messages(), QStringList{message});
-        QVERIFY(!m_w->prompts.shown.at(0).title.isNull());  // title-less, not the application's
-        QVERIFY(m_w->prompts.shown.at(0).title.isEmpty());
-    }
-    QCOMPARE(view.currentGridRow(), qMin(row + 1, t.requests().rows() - 1));
-    QCOMPARE(view.currentGridCol(), col);
-    QVERIFY(view.hasFocus());
-    QVERIFY(editor->isHidden());
-    QCOMPARE(t.index_grid(), 1);  // the move is the grid's own
-}
-
-void TestUartTab::cellEditorFocusLossDiscards()
-{
-    UartTab &t = tab(1);
-    QVERIFY(showMaster(1, kTwoRequests));
-    GridView &view = t.requestView();
-    // A double click as the window system delivers it: press, release, then the double click.
-    const QPoint cell = view.visualRect(view.model()->index(0, 2)).center();
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell);
-    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, cell);
-    auto *editor = child<QLineEdit>(&t, "Text3");
-    QVERIFY(editor->isVisible());
-    QTest::keyClicks(editor, "77");
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
-                      view.visualRect(view.model()->index(1, 5)).center());
-    QVERIFY(editor->isHidden());
-    QCOMPARE(rowTexts(t.requests()), kTwoRows);
-    QCOMPARE(t.index_grid(), 2);
-    QCOMPARE(t.Index_col(), 5);
-}
-
-void TestUartTab::deleteKeyEmptiesTheCell()
-{
-    UartTab &t = tab(2);
-    QVERIFY(showMaster(2, kTwoRequests));
-    t.requestView().setCurrentCell(2, 4);
-    QTest::keyClick(&t.requestView(), Qt::Key_Delete);
-    QCOMPARE(rowTexts(t.requests()), (QStringList{kTwoRows[0], "2|3|5|10||2|200", kTwoRows[2]}));
-    QVERIFY(m_w->prompts.shown.isEmpty());
-}
-
-void TestUartTab::writeToPlc_data()
-{
-    QTest::addColumn<int>("uart");
-    QTest::addColumn<QStringList>("frames");
-    // Master, 115200, None, two requests: the port word 0xD402.
-    for (int uart = 1; uart <= 2; ++uart) {
-        QTest::addRow("UART %d", uart)
-            << uart
-            << QStringList{
-                   "E11 3000 02 0FFF",
-                   "E11 " + QString::number(port(uart).portWordAddress, 16) + " 02 02D4",
-                   "E11 " + QString::number(port(uart).tableBase, 16) + " 10 " + kTwoRecords,
-                   "E11 3000 02 0000", "E10 2002 02 0080"};
-    }
-}
-
-void TestUartTab::writeToPlc()
-{
-    QFETCH(int, uart);
-    QFETCH(QStringList, frames);
-    fill(uart, kTwoRequests);
-    tab(uart).selectMode(0);
-    click(uart, port(uart).writeButton);
-    QCOMPARE(m_w->prompts.shown.size(), 1);
-    QCOMPARE(m_w->prompts.shown.at(0).text, kDownloadQuestion);
-    QCOMPARE(wire(m_w->sim.plc.frames()), frames);
-}
-
-void TestUartTab::uploadFillsTheTab_data()
-{
-    QTest::addColumn<int>("uart");
-    QTest::addColumn<int>("word");
-    QTest::addColumn<QStringList>("reads");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("speed");
-    QTest::addColumn<int>("parity");
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QStringList>("rows");
-    QTest::newRow("UART 1 master, two requests")
-        << 1 << 0xC202 << QStringList{"E00 2008 02", "E00 2502 10"} << 0 << 2 << 0 << "1"
-        << kTwoRows;
-    QTest::newRow("UART 2 slave") << 2 << 0x4A05 << QStringList{"E00 2006 02"} << 1 << 2 << 1 << "5"
-                                  << QStringList{"||||||"};
-}
-
-void TestUartTab::uploadFillsTheTab()
-{
-    QFETCH(int, uart);
-    QFETCH(int, word);
-    QFETCH(QStringList, reads);
-    QFETCH(int, mode);
-    QFETCH(int, speed);
-    QFETCH(int, parity);
-    QFETCH(QString, address);
-    QFETCH(QStringList, rows);
-    const UartPort &p = port(uart);
-    m_w->sim.plc.pokeWord(p.portWordAddress, quint16(word));
-    m_w->sim.plc.poke(p.tableBase, QByteArray::fromHex(kTwoRecords.toLatin1()));
-    UartTab &t = tab(uart);
-    t.selectMode(0);  // the table locked: the upload unlocks it
-    click(uart, p.uploadButton);
-
-    QCOMPARE(wire(m_w->sim.plc.frames()), reads);
-    QVERIFY(m_w->prompts.shown.isEmpty());
-    QCOMPARE(t.option_hw(), mode);
-    QVERIFY(child<QRadioButton>(&t, p.modeOption + "_" + QString::number(mode))->isChecked());
-    QCOMPARE(child<QWidget>(&t, p.masterFrame)->isHidden(), mode != 0);
-    QCOMPARE(child<QWidget>(&t, p.slaveFrame)->isHidden(), mode != 1);
-    QCOMPARE(t.listIndex(UartTab::List::Speed), speed);
-    QCOMPARE(t.listIndex(UartTab::List::Parity), parity);
-    QCOMPARE(t.addressText(), address);
-    QCOMPARE(rowTexts(t.requests()), rows);
-    QVERIFY(t.requestView().isEnabled());
-}
-
-void TestUartTab::silentControllerChangesNothing()
-{
-    UartTab &t = tab(1);
-    fill(1, kTwoRequests);
-    t.selectMode(0);
-    m_w->sim.plc.failAddress("2008", VirtualPlc::Fault::Silence);
-    click(1, "Command20");
-    QCOMPARE(m_w->prompts.messages(), QStringList{kSilence});
-    QCOMPARE(t.option_hw(), 0);
-    QCOMPARE(t.listIndex(UartTab::List::Speed), 4);
-    QCOMPARE(t.listIndex(UartTab::List::Parity), 2);
-    QCOMPARE(rowTexts(t.requests()), kTwoRows);
-    QVERIFY(!t.requestView().isEnabled());
-}
-
-void TestUartTab::slaveSettingsButtons()
-{
-    UartTab &t = tab(2);
-    t.setListIndex(UartTab::List::Speed, 7);  // "500000"; parity "None"
-    t.setAddressText("1");
-    t.setTimeoutText("250");
-    click(2, "Command24");
-    QCOMPARE(wire(m_w->sim.plc.frames()), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157",
-                                                       "E11 2004 02 FA00", "E11 3000 02 0000"}));
-
-    m_w->sim.plc.clearLog();
-    m_w->sim.plc.pokeWord(0x2006, 0xCE05);
-    m_w->sim.plc.pokeWord(0x2004, 300);
-    click(2, "Command25");
-    QCOMPARE(wire(m_w->sim.plc.frames()), (QStringList{"E00 2006 02", "E00 2004 02"}));
-    QCOMPARE(t.listIndex(UartTab::List::Speed), 6);   // "256000"
-    QCOMPARE(t.listIndex(UartTab::List::Parity), 1);  // "Even"
-    QCOMPARE(t.addressText(), "5");
-    QCOMPARE(t.timeoutText(), "300");
-    QCOMPARE(t.option_hw(), 2);  // the mode is not touched
-    QCOMPARE(tab(1).addressText(), "1");
-    QCOMPARE(tab(1).timeoutText(), "2");
-    QCOMPARE(m_w->prompts.messages(), QStringList());
-}
-
-void TestUartTab::menuUploadReadsAllPorts()
-{
-    m_w->sim.plc.pokeWord(0x2008, 0x4205);
-    m_w->sim.plc.pokeWord(0x2006, 0xC401);
-    m_w->sim.plc.poke(0x2902, QByteArray::fromHex("010A000064006410"));
-    m_w->sim.plc.pokeWord(0x200A, 0xC001);  // the 1-wire settings come last
-    m_w->sim.plc.poke(0x200C, QByteArray::fromHex("FF28124B0003A100DC05"));
-    child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
-    QCOMPARE(wire(m_w->sim.plc.frames()), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08",
-                                                       "E00 200A 02", "E00 200C 0A"}));
-    QCOMPARE(m_w->window->oneWire().option_1w1(), 0);
-    QCOMPARE(m_w->window->oneWire().sensors().text(1, 9), "1500");
-    QCOMPARE(tab(1).option_hw(), 1);
-    QCOMPARE(tab(1).addressText(), "5");
-    QCOMPARE(tab(2).option_hw(), 0);
-    QCOMPARE(rowTexts(tab(2).requests()), (QStringList{kTwoRows[0], "2||||||"}));
-    QVERIFY(m_w->prompts.shown.isEmpty());
-}
-
-void TestUartTab::clicksAndEditsWhileOneWaits()
-{
-    fill(1, kTwoRequests);
-    tab(1).selectMode(0);
-    m_w->sim.plc.setAnswerDelay(60);
-    bool waiting = false;
-    bool locked = false;
-    bool closed = true;
-    QTimer::singleShot(30, m_w->window.get(), [&] {
-        closed = m_w->window->close();  // would cut the download off halfway
-        waiting = m_w->window->link().isWaiting();
-        locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
-        click(2, "Command26");
-        click(1, "Command19");
-        tab(1).setIndex_grid(1);
-        click(1, "Command3");  // "Delete slave": what goes out is the table as it was
-        child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
-    });
-    click(1, "Command19");
-    QVERIFY(waiting);  // the clicks came while the download waited for an answer
-    QVERIFY(locked);   // ... on a window that takes none of them
-    QVERIFY(!closed);
-    QVERIFY(m_w->window->tabs().isEnabled() && m_w->window->menuBar()->isEnabled());
-    QCOMPARE(wire(m_w->sim.plc.frames()),
-             (QStringList{"E11 3000 02 0FFF", "E11 2008 02 02D4", "E11 2502 10 " + kTwoRecords,
-                          "E11 3000 02 0000", "E10 2002 02 0080"}));
-    QCOMPARE(m_w->prompts.shown.size(), 1);  // the download's confirmation, nothing else
-    QCOMPARE(tab(1).requests().rows(), 4);   // both requests and the entry row
-}
 
 QTEST_MAIN(TestUartTab)
 #include "tst_uart_tab.moc"

@@ -1,16 +1,14 @@
 #include "aux_transfer.h"
-#include "grid_model.h"
-#include "hex_text.h"
 #include "onewire_test_support.h"
 #include "sensor_record.h"
-#include "settings_store.h"
+#include "table_steps.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
-#include <memory>
 
 using onewiretest::sensor;
 using onewiretest::sensors;
+using tablesteps::addCases;
 
 namespace {
 
@@ -40,6 +38,28 @@ const QString kStart = QStringLiteral("E11 3000 02 0FFF");
 const QString kEnd = QStringLiteral("E11 3000 02 0000");
 const FieldNetSettings kStartUpLists;
 
+// A master download: the service word, the mode word, these writes, the service word again.
+QStringList master(const QString &word, const QStringList &writes)
+{
+    return QStringList{kStart, "E11 200A 02 " + word} + writes + QStringList{kEnd};
+}
+
+struct DownloadCase {
+    int mode;
+    QList<int> lists;
+    int sensors;
+    QStringList frames;
+    bool progress;
+    QList<int> percents;
+};
+struct UploadCase {
+    int word;
+    QStringList reads;
+    int mode;
+    QList<int> lists;
+    int sensors;
+};
+
 }  // namespace
 
 // The "1-wire" tab's transfers against the virtual controller over a real pseudo-terminal: the
@@ -48,14 +68,129 @@ class TestAuxTransfer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void downloadFrames_data();
-    void downloadFrames();
-    void downloadStopsBeforeSending_data();
-    void downloadStopsBeforeSending();
-    void upload_data();
-    void upload();
+    void init() { tablesteps::start(m_f); }
+
+    void cleanup()
+    {
+        QVERIFY(m_f->released());  // every transfer releases the port
+        m_f.reset();
+    }
+
+    void downloadFrames_data()
+    {
+        const QList<int> startUp = {4, 2, 1, 1};
+        QList<int> percents;
+        for (int k = 1; k <= 20; ++k)
+            percents.append(qMin(100, qRound(100.0 * 128 * k / 2540)));
+        const QStringList all = master("7FC0", pieces(127, true));
+        QVERIFY(all.at(21).startsWith("E11 24CC 36 "));  // the last record ends just before 2502
+        const QString seven = records(1, 7);
+        const QStringList sevenPieces = {"E11 200C 40 " + seven.left(128),
+                                         "E11 204C 06 " + seven.mid(128)};
+        addCases<DownloadCase>({
+            {"no sensor", {0, startUp, 0, master("00C0", {}), false, {}}},
+            {"1 sensor",
+             {0, startUp, 1, master("01C0", {"E11 200C 0A FF28124B0003A100DC05"}), true, {}}},
+            {"6 sensors",
+             {0, startUp, 6, master("06C0", {"E11 200C 3C " + records(1, 6)}), true, {}}},
+            {"7 sensors", {0, startUp, 7, master("07C0", sevenPieces), true, {91, 100}}},
+            {"127 sensors", {0, startUp, 127, all, true, percents}},
+            {"Field Net 9600, None, 7, 1", {1, {0, 0, 0, 0}, 2, {"E11 200A 02 0080"}, false, {}}},
+            {"Field Net 115200, Odd, 8, 2", {1, {4, 1, 1, 1}, 2, {"E11 200A 02 80B7"}, false, {}}},
+            {"Not use", {2, startUp, 2, {kStart, "E11 200A 02 0000", kEnd}, false, {}}},
+        });
+    }
+
+    void downloadFrames()
+    {
+        QFETCH(DownloadCase, c);
+        const QList<int> &lists = c.lists;
+        const OneWireTabState state{{AuxMode(c.mode), {lists[0], lists[1], lists[2], lists[3]}},
+                                    onewiretest::sensors(c.sensors)};
+        QVERIFY(run([&] { return downloadAuxConfig(m_f->ctx, state); }));
+        QCOMPARE(m_f->prompts.shown.size(), 1);
+        QCOMPARE(m_f->prompts.shown.at(0).text,
+                 QStringLiteral("You are shure for download configuration to the PLC ? "));
+        QCOMPARE(m_f->frames(), c.frames);
+        QCOMPARE(m_f->progress.opened, c.progress ? 1 : 0);
+        QCOMPARE(m_f->progress.percents, c.percents);
+    }
+
+    void downloadStopsBeforeSending_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("sensors");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cancelled") << false << 0 << 2 << QString();
+        QTest::newRow("faulty hidden table refuses Field Net")
+            << true << 1 << 2
+            << "You configuration has error in the addresing data - row 2\r\nColumn Byte 4";
+        QTest::newRow("faulty hidden table refuses Not use")
+            << true << 2 << 2
+            << "You configuration has error in the addresing data - row 2\r\nColumn Byte 4";
+        QTest::newRow("128 sensors") << true << 0 << 128
+                                     << "You configuration has error - too much sensors. "
+                                        "Maximum value is 127";
+    }
+
+    void downloadStopsBeforeSending()
+    {
+        QFETCH(bool, confirmed);
+        QFETCH(int, mode);
+        QFETCH(int, sensors);
+        QFETCH(QString, message);
+        OneWireTabState state{{AuxMode(mode), kStartUpLists}, onewiretest::sensors(sensors)};
+        state.sensors[1][4] = QStringLiteral("3");  // one digit would shift every later byte
+        if (sensors == 128)
+            state.sensors[1][4] = QStringLiteral("03");
+        m_f->prompts.confirmAnswers.enqueue(confirmed);
+        QVERIFY(run([&] { return downloadAuxConfig(m_f->ctx, state); }));
+        QCOMPARE(m_f->prompts.messages(), message.isNull() ? QStringList() : QStringList{message});
+        if (!message.isNull())
+            QCOMPARE(m_f->prompts.shown.last().title, QStringLiteral("Error in configuration"));
+        QCOMPARE(m_f->sim.plc.frames().size(), 0);
+    }
+
+    void upload_data()
+    {
+        const QList<int> before = {1, 1, 0, 0};  // the lists before the upload
+        const QStringList wordOnly = {"E00 200A 02"};
+        const QStringList seven = {"E00 200A 02", "E00 200C 40", "E00 204C 06"};
+        addCases<UploadCase>({
+            {"master, no sensor", {0xC000, wordOnly, 0, before, 0}},
+            {"master, 7 sensors", {0xC007, seven, 0, before, 7}},
+            {"master, 127 sensors", {0xC07F, wordOnly + pieces(127, false), 0, before, 127}},
+            {"Field Net 80BB", {0xBB80, wordOnly, 1, {4, 2, 1, 1}, 0}},
+            {"Field Net 0080", {0x8000, wordOnly, 1, {0, 0, 0, 0}, 0}},
+            {"Not use", {0x0000, wordOnly, 2, before, 0}},
+        });
+    }
+
+    void upload()
+    {
+        QFETCH(UploadCase, c);
+        m_f->sim.plc.pokeWord(0x200A, quint16(c.word));
+        m_f->sim.plc.poke(0x200C, QByteArray::fromHex(records(1, 127).toLatin1()));
+        GridModel grid(10);
+        grid.setDataRows({sensor(9), sensor(8)});
+        grid.setText(1, 1, QStringLiteral("old"));
+        AuxSettings settings{AuxMode::FieldNet, {1, 1, 0, 0}};
+        QVERIFY(run([&] { return upload(settings, grid); }));
+        QCOMPARE(m_f->frames(), c.reads);
+        QVERIFY(m_f->prompts.shown.isEmpty());
+        QCOMPARE(int(settings.mode), c.mode);
+        const QList<int> &l = c.lists;
+        QVERIFY(settings.fieldNet == (FieldNetSettings{l[0], l[1], l[2], l[3]}));
+        // Cut back whatever the mode: the sensors read, then the entry row numbered after them;
+        // with none, row 1 stays as it was and serves as the entry row.
+        const int n = c.sensors;
+        QCOMPARE(grid.rows(), n + 2);
+        QCOMPARE(grid.dataRows(), onewiretest::sensors(n));
+        QCOMPARE(grid.text(n + 1, 0), QString::number(n == 0 ? 1 : n + 1));
+        QCOMPARE(grid.text(n + 1, 1), n == 0 ? QStringLiteral("old") : QString());
+        QCOMPARE(m_f->progress.opened, c.mode == 0 ? 1 : 0);
+    }
 
 private:
     bool run(const std::function<Outcome()> &action) { return m_f->run(action); }
@@ -72,161 +207,6 @@ private:
 
     std::unique_ptr<TransferFixture> m_f;
 };
-
-void TestAuxTransfer::init()
-{
-    m_f = std::make_unique<TransferFixture>();
-    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
-}
-
-void TestAuxTransfer::cleanup()
-{
-    QVERIFY(m_f->released());  // every transfer releases the port
-    m_f.reset();
-}
-
-void TestAuxTransfer::downloadFrames_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QList<int>>("lists");
-    QTest::addColumn<int>("sensors");
-    QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<bool>("progress");
-    QTest::addColumn<QList<int>>("percents");
-    const QList<int> startUp = {4, 2, 1, 1};
-    QTest::newRow("no sensor") << 0 << startUp << 0 << QStringList{kStart, "E11 200A 02 00C0", kEnd}
-                               << false << QList<int>();
-    QTest::newRow("1 sensor") << 0 << startUp << 1
-                              << QStringList{kStart, "E11 200A 02 01C0",
-                                             "E11 200C 0A FF28124B0003A100DC05", kEnd}
-                              << true << QList<int>{};
-    QTest::newRow("6 sensors") << 0 << startUp << 6
-                               << QStringList{kStart, "E11 200A 02 06C0",
-                                              "E11 200C 3C " + records(1, 6), kEnd}
-                               << true << QList<int>{};
-    QTest::newRow("7 sensors") << 0 << startUp << 7
-                               << QStringList{kStart, "E11 200A 02 07C0",
-                                              "E11 200C 40 " + records(1, 7).left(128),
-                                              "E11 204C 06 " + records(1, 7).mid(128), kEnd}
-                               << true << QList<int>{91, 100};
-    QList<int> percents;
-    for (int k = 1; k <= 20; ++k)
-        percents.append(qMin(100, qRound(100.0 * 128 * k / 2540)));
-    QStringList all = {kStart, "E11 200A 02 7FC0"};
-    all += pieces(127, true);
-    all.append(kEnd);
-    QVERIFY(all.at(21).startsWith("E11 24CC 36 "));  // the last record ends just before 2502
-    QTest::newRow("127 sensors") << 0 << startUp << 127 << all << true << percents;
-    QTest::newRow("Field Net 9600, None, 7, 1")
-        << 1 << QList<int>{0, 0, 0, 0} << 2 << QStringList{"E11 200A 02 0080"} << false
-        << QList<int>();
-    QTest::newRow("Field Net 115200, Odd, 8, 2")
-        << 1 << QList<int>{4, 1, 1, 1} << 2 << QStringList{"E11 200A 02 80B7"} << false
-        << QList<int>();
-    QTest::newRow("Not use") << 2 << startUp << 2 << QStringList{kStart, "E11 200A 02 0000", kEnd}
-                             << false << QList<int>();
-}
-
-void TestAuxTransfer::downloadFrames()
-{
-    QFETCH(int, mode);
-    QFETCH(QList<int>, lists);
-    QFETCH(int, sensors);
-    QFETCH(QStringList, frames);
-    QFETCH(bool, progress);
-    QFETCH(QList<int>, percents);
-    const OneWireTabState state{{AuxMode(mode), {lists[0], lists[1], lists[2], lists[3]}},
-                                onewiretest::sensors(sensors)};
-    QVERIFY(run([&] { return downloadAuxConfig(m_f->ctx, state); }));
-    QCOMPARE(m_f->prompts.shown.size(), 1);
-    QCOMPARE(m_f->prompts.shown.at(0).text,
-             QStringLiteral("You are shure for download configuration to the PLC ? "));
-    QCOMPARE(m_f->frames(), frames);
-    QCOMPARE(m_f->progress.opened, progress ? 1 : 0);
-    QCOMPARE(m_f->progress.percents, percents);
-}
-
-void TestAuxTransfer::downloadStopsBeforeSending_data()
-{
-    QTest::addColumn<bool>("confirmed");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("sensors");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("cancelled") << false << 0 << 2 << QString();
-    QTest::newRow("faulty hidden table refuses Field Net")
-        << true << 1 << 2
-        << "You configuration has error in the addresing data - row 2\r\nColumn Byte 4";
-    QTest::newRow("faulty hidden table refuses Not use")
-        << true << 2 << 2
-        << "You configuration has error in the addresing data - row 2\r\nColumn Byte 4";
-    QTest::newRow("128 sensors") << true << 0 << 128
-                                 << "You configuration has error - too much sensors. "
-                                    "Maximum value is 127";
-}
-
-void TestAuxTransfer::downloadStopsBeforeSending()
-{
-    QFETCH(bool, confirmed);
-    QFETCH(int, mode);
-    QFETCH(int, sensors);
-    QFETCH(QString, message);
-    OneWireTabState state{{AuxMode(mode), kStartUpLists}, onewiretest::sensors(sensors)};
-    state.sensors[1][4] = QStringLiteral("3");  // one digit would shift every later byte
-    if (sensors == 128)
-        state.sensors[1][4] = QStringLiteral("03");
-    m_f->prompts.confirmAnswers.enqueue(confirmed);
-    QVERIFY(run([&] { return downloadAuxConfig(m_f->ctx, state); }));
-    QCOMPARE(m_f->prompts.messages(), message.isNull() ? QStringList() : QStringList{message});
-    if (!message.isNull())
-        QCOMPARE(m_f->prompts.shown.last().title, QStringLiteral("Error in configuration"));
-    QCOMPARE(m_f->sim.plc.frames().size(), 0);
-}
-
-void TestAuxTransfer::upload_data()
-{
-    QTest::addColumn<int>("word");
-    QTest::addColumn<QStringList>("reads");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QList<int>>("lists");
-    QTest::addColumn<int>("sensors");
-    const QList<int> before = {1, 1, 0, 0};  // the lists before the upload
-    const QStringList wordOnly = {"E00 200A 02"};
-    QTest::newRow("master, no sensor") << 0xC000 << wordOnly << 0 << before << 0;
-    QTest::newRow("master, 7 sensors")
-        << 0xC007 << QStringList{"E00 200A 02", "E00 200C 40", "E00 204C 06"} << 0 << before << 7;
-    QTest::newRow("master, 127 sensors")
-        << 0xC07F << QStringList{"E00 200A 02"} + pieces(127, false) << 0 << before << 127;
-    QTest::newRow("Field Net 80BB") << 0xBB80 << wordOnly << 1 << QList<int>{4, 2, 1, 1} << 0;
-    QTest::newRow("Field Net 0080") << 0x8000 << wordOnly << 1 << QList<int>{0, 0, 0, 0} << 0;
-    QTest::newRow("Not use") << 0x0000 << wordOnly << 2 << before << 0;
-}
-
-void TestAuxTransfer::upload()
-{
-    QFETCH(int, word);
-    QFETCH(QStringList, reads);
-    QFETCH(int, mode);
-    QFETCH(QList<int>, lists);
-    QFETCH(int, sensors);
-    m_f->sim.plc.pokeWord(0x200A, quint16(word));
-    m_f->sim.plc.poke(0x200C, QByteArray::fromHex(records(1, 127).toLatin1()));
-    GridModel grid(10);
-    grid.setDataRows({sensor(9), sensor(8)});
-    grid.setText(1, 1, QStringLiteral("old"));
-    AuxSettings settings{AuxMode::FieldNet, {1, 1, 0, 0}};
-    QVERIFY(run([&] { return upload(settings, grid); }));
-    QCOMPARE(m_f->frames(), reads);
-    QVERIFY(m_f->prompts.shown.isEmpty());
-    QCOMPARE(int(settings.mode), mode);
-    QVERIFY(settings.fieldNet == (FieldNetSettings{lists[0], lists[1], lists[2], lists[3]}));
-    // Cut back whatever the mode: the sensors read, then the entry row numbered after them; with
-    // none, row 1 stays as it was and serves as the entry row.
-    QCOMPARE(grid.rows(), sensors + 2);
-    QCOMPARE(grid.dataRows(), onewiretest::sensors(sensors));
-    QCOMPARE(grid.text(sensors + 1, 0), QString::number(sensors == 0 ? 1 : sensors + 1));
-    QCOMPARE(grid.text(sensors + 1, 1), sensors == 0 ? QStringLiteral("old") : QString());
-    QCOMPARE(m_f->progress.opened, mode == 0 ? 1 : 0);
-}
 
 QTEST_GUILESS_MAIN(TestAuxTransfer)
 #include "tst_aux_transfer.moc"

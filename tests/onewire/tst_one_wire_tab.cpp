@@ -5,10 +5,10 @@
 #include "onewire_test_support.h"
 #include "plc_link.h"
 #include "sensor_dialog.h"
+#include "table_steps.h"
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,10 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
-#include <memory>
 
 using onewiretest::child;
 using onewiretest::rowTexts;
@@ -41,326 +38,299 @@ class TestOneWireTab : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void modeChange_data();
-    void modeChange();
-    void masterModeSetsTheHeadingsAgain();
-    void sensorDialog_data();
-    void sensorDialog();
-    void deleteButtonsAsk_data();
-    void deleteButtonsAsk();
-    void cellEditorEnter_data();
-    void cellEditorEnter();
-    void uploadFillsTheTab_data();
-    void uploadFillsTheTab();
-    void stateRoundTrip();
-    void secondTransferIsIgnoredWhileOneWaits();
+    void init() { tablesteps::start(m_w); }
+
+    void cleanup()
+    {
+        QVERIFY(!m_w->window->link().isOpen());  // every path releases the port
+        QVERIFY(!QApplication::activeModalWidget());
+        m_w.reset();
+    }
+
+    void modeChange_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("table");
+        QTest::addColumn<bool>("fieldNet");
+        tablesteps::row("1-wire master", 0, true, false);
+        tablesteps::row("Field Net", 1, false, true);
+        tablesteps::row("Not use", 2, false, false);
+    }
+
+    void modeChange()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, table);
+        QFETCH(bool, fieldNet);
+        QVERIFY(showMaster({}));
+        // From each other mode, by a click on the option.
+        for (int from = 0; from < 3; ++from) {
+            tab().selectMode(from);
+            QTest::mouseClick(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode)),
+                              Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(tab().option_1w1(), mode);
+            QCOMPARE(child<QGroupBox>(&tab(), "Frame3")->isVisible(), table);
+            QCOMPARE(child<QGroupBox>(&tab(), "USART3_setting")->isVisible(), fieldNet);
+            QVERIFY(child<QGroupBox>(&tab(), "auxPortFrame")->isVisible());
+        }
+    }
+
+    void masterModeSetsTheHeadingsAgain()
+    {
+        tab().sensors().setHeadingLine(QStringLiteral("x|y"));
+        tab().sensors().setText(1, 1, QStringLiteral("28"));
+        tab().selectMode(1);
+        QCOMPARE(tab().sensors().cols(), 2);
+        tab().selectMode(0);
+        QCOMPARE(tab().sensors().cols(), 10);
+        QCOMPARE(tab().sensors().heading(9), QStringLiteral("  Dxxxx  "));
+        QCOMPARE(tab().sensors().text(1, 1), QStringLiteral("28"));  // the rows stay
+    }
+
+    void sensorDialog_data()
+    {
+        QTest::addColumn<int>("sensors");   // of kTwoSensors
+        QTest::addColumn<QString>("last");  // the last sensor's register; null: as it is
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("clicked");  // the grid row clicked first; 0 none
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QStringList>("rows");
+        tablesteps::row("add to an empty table", 0, QString(), "Command8", 0,
+                        "00 00 00 00 00 00 00 00 3000", true,
+                        QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
+        tablesteps::row(
+            "add after 1502", 2, QString(), "Command8", 1, "00 00 00 00 00 00 00 00 1504", true,
+            kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"});
+        tablesteps::row("modify the clicked row", 2, QString(), "Command9", 2,
+                        "28 FE 4B 12 03 00 00 A1 1502", true,
+                        QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]});
+        tablesteps::row("last register no number, cancelled", 2, "15x", "Command8", 0,
+                        "00 00 00 00 00 00 00 00 3000", false,
+                        QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]});
+    }
+
+    void sensorDialog()
+    {
+        QFETCH(int, sensors);
+        QFETCH(QString, last);
+        QFETCH(QString, button);
+        QFETCH(int, clicked);
+        QFETCH(QString, preset);
+        QFETCH(bool, accepted);
+        QFETCH(QStringList, rows);
+        QVERIFY(showMaster(kTwoSensors.mid(0, sensors)));
+        if (!last.isNull())
+            tab().sensors().setText(sensors, 9, last);
+        if (clicked > 0)
+            clickCell(clicked, 3);
+
+        QString title;
+        QStringList labels, shown, buttons;
+        m_w->onDialog<Slave_1wire>([&](Slave_1wire &dialog) {
+            title = dialog.windowTitle();
+            auto *form = dialog.findChild<QFormLayout *>();
+            for (int k = 0; k <= 8; ++k) {
+                auto *box = child<QLineEdit>(
+                    &dialog, k < 8 ? QStringLiteral("Text1_%1").arg(k) : QStringLiteral("Text2"));
+                labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
+                shown.append(box->text());
+            }
+            auto *store = child<QPushButton>(&dialog, "Command2");
+            auto *cancel = child<QPushButton>(&dialog, "Command1");
+            buttons = QStringList{store->text(), cancel->text()};
+            child<QLineEdit>(&dialog, "Text1_0")->setText("AA");
+            (accepted ? store : cancel)->click();
+        });
+        click(button);
+
+        QCOMPARE(title, "Add/modify 1-wire slave");
+        QCOMPARE(labels, (QStringList{"Byte 0", "Byte1", "Byte 2", "Byte3", "Byte 4", "Byte 5",
+                                      "Byte 6", "Byte 7", "Address"}));
+        QCOMPARE(buttons, (QStringList{"Add/modify", "Cancel"}));
+        QCOMPARE(shown.join(' '), preset);
+        QCOMPARE(rowTexts(tab().sensors()), rows);
+        QCOMPARE(tab().modify(), button == "Command8" ? 1 : 2);
+        QCOMPARE(tab().Grid1_index(), qMax(0, clicked - 1));
+        QVERIFY(tab().findChildren<Slave_1wire *>().isEmpty());  // created fresh each time
+        QVERIFY(m_w->prompts.shown.isEmpty());
+    }
+
+    void deleteButtonsAsk_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("clicked");  // the grid row clicked first
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QStringList>("rows");
+        const QString one = QStringLiteral("You are shure for delete this sensor?");
+        const QString all = QStringLiteral("Delete all sensors from the table?");
+        tablesteps::row("delete row 1", "Command11", 1, true, one,
+                        QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"});
+        tablesteps::row("delete cancelled", "Command11", 1, false, one, kTwoRows);
+        tablesteps::row("delete on the entry row", "Command11", 3, true, QString(), kTwoRows);
+        tablesteps::row("delete all", "Command21", 1, true, all, QStringList{"|||||||||"});
+        tablesteps::row("delete all cancelled", "Command21", 1, false, all, kTwoRows);
+    }
+
+    void deleteButtonsAsk()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, clicked);
+        QFETCH(bool, answer);
+        QFETCH(QString, question);
+        QFETCH(QStringList, rows);
+        QVERIFY(showMaster(kTwoSensors));
+        clickCell(clicked, 2);
+        m_w->prompts.confirmAnswers.enqueue(answer);
+        click(button);
+        QCOMPARE(m_w->prompts.shown.size(), question.isNull() ? 0 : 1);  // nothing to ask about
+        if (!question.isNull()) {
+            QCOMPARE(m_w->prompts.shown.at(0).kind, "confirm");
+            QCOMPARE(m_w->prompts.shown.at(0).text, question);
+        }
+        QCOMPARE(rowTexts(tab().sensors()), rows);
+    }
+
+    void cellEditorEnter_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("doubleClick");  // else Enter on the table opens the editor
+        QTest::addColumn<QString>("typed");
+        tablesteps::row("any text, double-click", 1, true, "zz?");
+        tablesteps::row("Enter on the entry row", 3, false, "AB");
+    }
+
+    void cellEditorEnter()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, doubleClick);
+        QFETCH(QString, typed);
+        QVERIFY(showMaster(kTwoSensors));
+        GridView &view = tab().sensorView();
+        clickCell(row, 4);
+        if (doubleClick) {
+            QTest::mouseDClick(view.viewport(), Qt::LeftButton, {},
+                               view.visualRect(view.currentIndex()).center());
+        } else {
+            QTest::keyClick(&view, Qt::Key_Return);
+        }
+        auto *editor = child<QLineEdit>(&tab(), "Text4");
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->geometry(), view.visualRect(view.currentIndex()));
+        QCOMPARE(editor->selectedText(), tab().sensors().text(row, 4));
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(tab().sensors().text(row, 4), typed);
+        QCOMPARE(view.currentGridRow(), qMin(row + 1, 3));
+        QVERIFY(view.hasFocus());
+        QVERIFY(editor->isHidden());
+        QVERIFY(m_w->prompts.shown.isEmpty());
+    }
+
+    void uploadFillsTheTab_data()
+    {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("lists");  // as shown
+        QTest::addColumn<QStringList>("rows");
+        const QStringList before = {"19200", "Odd", "7", "1"};
+        tablesteps::row("master, two sensors", 0xC002, 0, before, kTwoRows);
+        // Cut back whatever the mode: row 1 stays as it was, as the entry row.
+        const QStringList cut = {"1|28|FE|4B|12|03|00|00|A1|1502"};
+        tablesteps::row("Field Net", 0xB780, 1, QStringList{"115200", "Odd", "8", "2"}, cut);
+        tablesteps::row("Not use", 0x0000, 2, before, cut);
+    }
+
+    void uploadFillsTheTab()
+    {
+        QFETCH(int, word);
+        QFETCH(int, mode);
+        QFETCH(QStringList, lists);
+        QFETCH(QStringList, rows);
+        m_w->sim.plc.pokeWord(0x200A, quint16(word));
+        m_w->sim.plc.poke(0x200C, QByteArray::fromHex(kTwoRecords.toLatin1()));
+        tab().sensors().setDataRows(kTwoSensors.mid(1) + kTwoSensors);
+        tab().sensors().setHeadingLine("a|b|c|d|e|f|g|h|i|j");
+        tab().setListIndex(OneWireTab::List::Speed, 1);
+        tab().setListIndex(OneWireTab::List::Parity, 1);
+        tab().setListIndex(OneWireTab::List::Bits, 0);
+        tab().setListIndex(OneWireTab::List::Stop, 0);
+        tab().selectMode(mode == 1 ? 0 : 1);
+        click("Command18");
+
+        QVERIFY(m_w->prompts.shown.isEmpty());
+        QCOMPARE(tab().option_1w1(), mode);
+        QVERIFY(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode))->isChecked());
+        QCOMPARE(child<QWidget>(&tab(), "Frame3")->isHidden(), mode != 0);
+        QCOMPARE(child<QWidget>(&tab(), "USART3_setting")->isHidden(), mode != 1);
+        QStringList shown;
+        for (const char *name : {"Combo4", "Combo2", "Combo3", "Combo5"})
+            shown.append(child<QComboBox>(&tab(), name)->currentText());
+        QCOMPARE(shown, lists);
+        QCOMPARE(tab().sensors().heading(9), "  Dxxxx  ");  // set again whatever the mode
+        QCOMPARE(rowTexts(tab().sensors()), rows);
+    }
+
+    void stateRoundTrip()
+    {
+        OneWireTabState state{{AuxMode::FieldNet, {3, 0, 0, 1}}, kTwoSensors};
+        tab().setState(state);
+        QVERIFY(child<QRadioButton>(&tab(), "Option1_1")->isChecked());
+        QCOMPARE(child<QComboBox>(&tab(), "Combo4")->currentText(), "57600");
+        QCOMPARE(rowTexts(tab().sensors()), kTwoRows);
+        const OneWireTabState back = tab().state();
+        QCOMPARE(int(back.settings.mode), 1);
+        QVERIFY(back.settings.fieldNet == state.settings.fieldNet);
+        QCOMPARE(back.sensors, kTwoSensors);
+    }
+
+    void secondTransferIsIgnoredWhileOneWaits()
+    {
+        tab().sensors().setDataRows(kTwoSensors);
+        tab().selectMode(0);
+        m_w->sim.plc.setAnswerDelay(60);
+        bool waiting = false, locked = false;
+        QTimer::singleShot(30, m_w->window.get(), [&] {
+            waiting = m_w->window->link().isWaiting();
+            locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
+            click("Command18");
+            click("Command17");
+            child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
+        });
+        click("Command17");
+        QVERIFY(waiting);
+        QVERIFY(locked);
+        QCOMPARE(wire(m_w->sim.plc.frames()),
+                 (QStringList{"E11 3000 02 0FFF", "E11 200A 02 02C0", "E11 200C 14 " + kTwoRecords,
+                              "E11 3000 02 0000"}));
+        QCOMPARE(m_w->prompts.shown.size(), 1);  // the download's confirmation, nothing else
+    }
 
 private:
     OneWireTab &tab() const { return m_w->window->oneWire(); }
     void click(const QString &button) const { child<QPushButton>(&tab(), button)->click(); }
+
     // The tab on screen in master mode holding these sensors, the window active.
-    bool showMaster(const QList<SensorCells> &sensors);
-    void clickCell(int gridRow, int col) const;
+    bool showMaster(const QList<SensorCells> &sensors)
+    {
+        tab().sensors().setDataRows(sensors);
+        tab().selectMode(0);
+        m_w->window->tabs().setCurrentWidget(&tab());
+        m_w->window->show();
+        m_w->window->activateWindow();
+        return QTest::qWaitForWindowActive(m_w->window.get()) && tab().sensorView().isVisible();
+    }
+
+    void clickCell(int gridRow, int col) const
+    {
+        GridView &view = tab().sensorView();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          view.visualRect(view.model()->index(gridRow - 1, col)).center());
+    }
 
     std::unique_ptr<WindowFixture> m_w;
 };
-
-void TestOneWireTab::init()
-{
-    m_w = std::make_unique<WindowFixture>();
-    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
-}
-
-void TestOneWireTab::cleanup()
-{
-    QVERIFY(!m_w->window->link().isOpen());  // every path releases the port
-    QVERIFY(!QApplication::activeModalWidget());
-    m_w.reset();
-}
-
-bool TestOneWireTab::showMaster(const QList<SensorCells> &sensors)
-{
-    tab().sensors().setDataRows(sensors);
-    tab().selectMode(0);
-    m_w->window->tabs().setCurrentWidget(&tab());
-    m_w->window->show();
-    m_w->window->activateWindow();
-    return QTest::qWaitForWindowActive(m_w->window.get()) && tab().sensorView().isVisible();
-}
-
-void TestOneWireTab::clickCell(int gridRow, int col) const
-{
-    GridView &view = tab().sensorView();
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
-                      view.visualRect(view.model()->index(gridRow - 1, col)).center());
-}
-
-void TestOneWireTab::modeChange_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("table");
-    QTest::addColumn<bool>("fieldNet");
-    QTest::newRow("1-wire master") << 0 << true << false;
-    QTest::newRow("Field Net") << 1 << false << true;
-    QTest::newRow("Not use") << 2 << false << false;
-}
-
-void TestOneWireTab::modeChange()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, table);
-    QFETCH(bool, fieldNet);
-    QVERIFY(showMaster({}));
-    // From each other mode, by a click on the option.
-    for (int from = 0; from < 3; ++from) {
-        tab().selectMode(from);
-        QTest::mouseClick(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode)),
-                          Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(tab().option_1w1(), mode);
-        QCOMPARE(child<QGroupBox>(&tab(), "Frame3")->isVisible(), table);
-        QCOMPARE(child<QGroupBox>(&tab(), "USART3_setting")->isVisible(), fieldNet);
-        QVERIFY(child<QGroupBox>(&tab(), "auxPortFrame")->isVisible());
-    }
-}
-
-void TestOneWireTab::masterModeSetsTheHeadingsAgain()
-{
-    tab().sensors().setHeadingLine(QStringLiteral("x|y"));
-    tab().sensors().setText(1, 1, QStringLiteral("28"));
-    tab().selectMode(1);
-    QCOMPARE(tab().sensors().cols(), 2);
-    tab().selectMode(0);
-    QCOMPARE(tab().sensors().cols(), 10);
-    QCOMPARE(tab().sensors().heading(9), QStringLiteral("  Dxxxx  "));
-    QCOMPARE(tab().sensors().text(1, 1), QStringLiteral("28"));  // the rows stay
-}
-
-void TestOneWireTab::sensorDialog_data()
-{
-    QTest::addColumn<int>("sensors");   // of kTwoSensors
-    QTest::addColumn<QString>("last");  // the last sensor's register; null: as it is
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("clicked");  // the grid row clicked first; 0 none
-    QTest::addColumn<QString>("preset");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QStringList>("rows");
-    QTest::newRow("add to an empty table")
-        << 0 << QString() << "Command8" << 0 << "00 00 00 00 00 00 00 00 3000" << true
-        << QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"};
-    QTest::newRow("add after 1502")
-        << 2 << QString() << "Command8" << 1 << "00 00 00 00 00 00 00 00 1504" << true
-        << kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"};
-    QTest::newRow("modify the clicked row")
-        << 2 << QString() << "Command9" << 2 << "28 FE 4B 12 03 00 00 A1 1502" << true
-        << QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]};
-    QTest::newRow("last register no number, cancelled")
-        << 2 << "15x"
-        << "Command8" << 0 << "00 00 00 00 00 00 00 00 3000" << false
-        << QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]};
-}
-
-void TestOneWireTab::sensorDialog()
-{
-    QFETCH(int, sensors);
-    QFETCH(QString, last);
-    QFETCH(QString, button);
-    QFETCH(int, clicked);
-    QFETCH(QString, preset);
-    QFETCH(bool, accepted);
-    QFETCH(QStringList, rows);
-    QVERIFY(showMaster(kTwoSensors.mid(0, sensors)));
-    if (!last.isNull())
-        tab().sensors().setText(sensors, 9, last);
-    if (clicked > 0)
-        clickCell(clicked, 3);
-
-    QString title;
-    QStringList labels, shown, buttons;
-    QTimer::singleShot(0, m_w->window.get(), [&] {
-        auto *dialog = qobject_cast<Slave_1wire *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("the sensor dialog is not open");
-        title = dialog->windowTitle();
-        auto *form = dialog->findChild<QFormLayout *>();
-        for (int k = 0; k <= 8; ++k) {
-            auto *box = child<QLineEdit>(
-                dialog, k < 8 ? QStringLiteral("Text1_%1").arg(k) : QStringLiteral("Text2"));
-            labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
-            shown.append(box->text());
-        }
-        auto *store = child<QPushButton>(dialog, "Command2");
-        auto *cancel = child<QPushButton>(dialog, "Command1");
-        buttons = QStringList{store->text(), cancel->text()};
-        child<QLineEdit>(dialog, "Text1_0")->setText("AA");
-        (accepted ? store : cancel)->click();
-    });
-    click(button);
-
-    QCOMPARE(title, "Add/modify 1-wire slave");
-    QCOMPARE(labels, (QStringList{"Byte 0", "Byte1", "Byte 2", "Byte3", "Byte 4", "Byte 5",
-                                  "Byte 6", "Byte 7", "Address"}));
-    QCOMPARE(buttons, (QStringList{"Add/modify", "Cancel"}));
-    QCOMPARE(shown.join(' '), preset);
-    QCOMPARE(rowTexts(tab().sensors()), rows);
-    QCOMPARE(tab().modify(), button == "Command8" ? 1 : 2);
-    QCOMPARE(tab().Grid1_index(), qMax(0, clicked - 1));
-    QVERIFY(tab().findChildren<Slave_1wire *>().isEmpty());  // created fresh each time
-    QVERIFY(m_w->prompts.shown.isEmpty());
-}
-
-void TestOneWireTab::deleteButtonsAsk_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("clicked");  // the grid row clicked first
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<QStringList>("rows");
-    const QString one = QStringLiteral("You are shure for delete this sensor?");
-    const QString all = QStringLiteral("Delete all sensors from the table?");
-    QTest::newRow("delete row 1") << "Command11" << 1 << true << one
-                                  << QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"};
-    QTest::newRow("delete cancelled") << "Command11" << 1 << false << one << kTwoRows;
-    QTest::newRow("delete on the entry row") << "Command11" << 3 << true << QString() << kTwoRows;
-    QTest::newRow("delete all") << "Command21" << 1 << true << all << QStringList{"|||||||||"};
-    QTest::newRow("delete all cancelled") << "Command21" << 1 << false << all << kTwoRows;
-}
-
-void TestOneWireTab::deleteButtonsAsk()
-{
-    QFETCH(QString, button);
-    QFETCH(int, clicked);
-    QFETCH(bool, answer);
-    QFETCH(QString, question);
-    QFETCH(QStringList, rows);
-    QVERIFY(showMaster(kTwoSensors));
-    clickCell(clicked, 2);
-    m_w->prompts.confirmAnswers.enqueue(answer);
-    click(button);
-    QCOMPARE(m_w->prompts.shown.size(), question.isNull() ? 0 : 1);  // nothing to ask about
-    if (!question.isNull()) {
-        QCOMPARE(m_w->prompts.shown.at(0).kind, "confirm");
-        QCOMPARE(m_w->prompts.shown.at(0).text, question);
-    }
-    QCOMPARE(rowTexts(tab().sensors()), rows);
-}
-
-void TestOneWireTab::cellEditorEnter_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<bool>("doubleClick");  // else Enter on the table opens the editor
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("any text, double-click") << 1 << true << "zz?";
-    QTest::newRow("Enter on the entry row") << 3 << false << "AB";
-}
-
-void TestOneWireTab::cellEditorEnter()
-{
-    QFETCH(int, row);
-    QFETCH(bool, doubleClick);
-    QFETCH(QString, typed);
-    QVERIFY(showMaster(kTwoSensors));
-    GridView &view = tab().sensorView();
-    clickCell(row, 4);
-    if (doubleClick) {
-        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {},
-                           view.visualRect(view.currentIndex()).center());
-    } else {
-        QTest::keyClick(&view, Qt::Key_Return);
-    }
-    auto *editor = child<QLineEdit>(&tab(), "Text4");
-    QVERIFY(editor->isVisible());
-    QCOMPARE(editor->geometry(), view.visualRect(view.currentIndex()));
-    QCOMPARE(editor->selectedText(), tab().sensors().text(row, 4));
-    QTest::keyClicks(editor, typed);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCOMPARE(tab().sensors().text(row, 4), typed);
-    QCOMPARE(view.currentGridRow(), qMin(row + 1, 3));
-    QVERIFY(view.hasFocus());
-    QVERIFY(editor->isHidden());
-    QVERIFY(m_w->prompts.shown.isEmpty());
-}
-
-void TestOneWireTab::uploadFillsTheTab_data()
-{
-    QTest::addColumn<int>("word");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QStringList>("lists");  // as shown
-    QTest::addColumn<QStringList>("rows");
-    const QStringList before = {"19200", "Odd", "7", "1"};
-    QTest::newRow("master, two sensors") << 0xC002 << 0 << before << kTwoRows;
-    // Cut back whatever the mode: row 1 stays as it was, as the entry row.
-    const QStringList cut = {"1|28|FE|4B|12|03|00|00|A1|1502"};
-    QTest::newRow("Field Net") << 0xB780 << 1 << QStringList{"115200", "Odd", "8", "2"} << cut;
-    QTest::newRow("Not use") << 0x0000 << 2 << before << cut;
-}
-
-void TestOneWireTab::uploadFillsTheTab()
-{
-    QFETCH(int, word);
-    QFETCH(int, mode);
-    QFETCH(QStringList, lists);
-    QFETCH(QStringList, rows);
-    m_w->sim.plc.pokeWord(0x200A, quint16(word));
-    m_w->sim.plc.poke(0x200C, QByteArray::fromHex(kTwoRecords.toLatin1()));
-    tab().sensors().setDataRows(kTwoSensors.mid(1) + kTwoSensors);
-    tab().sensors().setHeadingLine("a|b|c|d|e|f|g|h|i|j");
-    tab().setListIndex(OneWireTab::List::Speed, 1);
-    tab().setListIndex(OneWireTab::List::Parity, 1);
-    tab().setListIndex(OneWireTab::List::Bits, 0);
-    tab().setListIndex(OneWireTab::List::Stop, 0);
-    tab().selectMode(mode == 1 ? 0 : 1);
-    click("Command18");
-
-    QVERIFY(m_w->prompts.shown.isEmpty());
-    QCOMPARE(tab().option_1w1(), mode);
-    QVERIFY(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode))->isChecked());
-    QCOMPARE(child<QWidget>(&tab(), "Frame3")->isHidden(), mode != 0);
-    QCOMPARE(child<QWidget>(&tab(), "USART3_setting")->isHidden(), mode != 1);
-    QStringList shown;
-    for (const char *name : {"Combo4", "Combo2", "Combo3", "Combo5"})
-        shown.append(child<QComboBox>(&tab(), name)->currentText());
-    QCOMPARE(shown, lists);
-    QCOMPARE(tab().sensors().heading(9), "  Dxxxx  ");  // set again whatever the mode
-    QCOMPARE(rowTexts(tab().sensors()), rows);
-}
-
-void TestOneWireTab::stateRoundTrip()
-{
-    OneWireTabState state{{AuxMode::FieldNet, {3, 0, 0, 1}}, kTwoSensors};
-    tab().setState(state);
-    QVERIFY(child<QRadioButton>(&tab(), "Option1_1")->isChecked());
-    QCOMPARE(child<QComboBox>(&tab(), "Combo4")->currentText(), "57600");
-    QCOMPARE(rowTexts(tab().sensors()), kTwoRows);
-    const OneWireTabState back = tab().state();
-    QCOMPARE(int(back.settings.mode), 1);
-    QVERIFY(back.settings.fieldNet == state.settings.fieldNet);
-    QCOMPARE(back.sensors, kTwoSensors);
-}
-
-void TestOneWireTab::secondTransferIsIgnoredWhileOneWaits()
-{
-    tab().sensors().setDataRows(kTwoSensors);
-    tab().selectMode(0);
-    m_w->sim.plc.setAnswerDelay(60);
-    bool waiting = false;
-    bool locked = false;
-    QTimer::singleShot(30, m_w->window.get(), [&] {
-        waiting = m_w->window->link().isWaiting();
-        locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
-        click("Command18");
-        click("Command17");
-        child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
-    });
-    click("Command17");
-    QVERIFY(waiting);
-    QVERIFY(locked);
-    QCOMPARE(wire(m_w->sim.plc.frames()),
-             (QStringList{"E11 3000 02 0FFF", "E11 200A 02 02C0", "E11 200C 14 " + kTwoRecords,
-                          "E11 3000 02 0000"}));
-    QCOMPARE(m_w->prompts.shown.size(), 1);  // the download's confirmation, nothing else
-}
 
 QTEST_MAIN(TestOneWireTab)
 #include "tst_one_wire_tab.moc"

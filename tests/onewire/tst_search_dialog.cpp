@@ -2,19 +2,16 @@
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
 #include "search_dialog.h"
+#include "table_steps.h"
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
-#include <memory>
 
 using onewiretest::child;
 using onewiretest::romBytes;
@@ -33,200 +30,190 @@ class TestSearchDialog : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void opensFromButtonAndMenu_data();
-    void opensFromButtonAndMenu();
-    void searchEditAndAdd();
-    void noneFoundThenAddOnlyRenumbers();
-    void refusedSearchListsNothing();
+    void init()
+    {
+        tablesteps::start(m_w);
+        m_w->window->oneWire().selectMode(0);
+        m_w->window->show();
+    }
+
+    void cleanup()
+    {
+        QVERIFY(!QApplication::activeModalWidget());
+        // The dialog is discarded when it closes.
+        QVERIFY(m_w->window->findChildren<Search_onewire *>().isEmpty());
+        m_w.reset();
+    }
+
+    void opensFromButtonAndMenu_data()
+    {
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("Search slave") << false;
+        QTest::newRow("Search 1-wire") << true;
+    }
+
+    void opensFromButtonAndMenu()
+    {
+        QFETCH(bool, menu);
+        sensors().setDataRows({onewiretest::sensor(1)});
+        const QStringList before = rowTexts(sensors());
+        QString title;
+        bool modal = false;
+        QStringList labels, texts, headings, captions;
+        m_w->onDialog<Search_onewire>([&](Search_onewire &dialog) {
+            title = dialog.windowTitle();
+            modal = dialog.isModal();
+            auto *form = dialog.findChild<QFormLayout *>();
+            for (const char *name : {"Text1", "Text2"}) {
+                auto *box = child<QLineEdit>(&dialog, name);
+                labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
+                texts.append(box->text());
+            }
+            for (int col = 0; col < 9; ++col)
+                headings.append(dialog.result().heading(col));
+            for (const QString &name : kButtons)
+                captions.append(child<QPushButton>(&dialog, name)->text());
+            QVERIFY(child<QLineEdit>(&dialog, "Text3")->isHidden());
+            child<QPushButton>(&dialog, "Command1")->click();
+        });
+        if (menu)
+            child<QAction>(m_w->window.get(), "Search_1wire")->trigger();
+        else
+            child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
+        QCOMPARE(title, "Search module for 1-wire device");
+        QVERIFY(modal);
+        QCOMPARE(labels,
+                 (QStringList{"Number sensor on the bus",
+                              "Start address for automatic slave addition in the main table"}));
+        QCOMPARE(texts, (QStringList{"0", "1500"}));
+        QCOMPARE(headings.join('|'),
+                 "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 ");
+        QCOMPARE(captions, (QStringList{"Start search", "Add new in the table",
+                                        "Replace all in the table", "Close"}));
+        QCOMPARE(rowTexts(sensors()), before);  // "Close" leaves the table alone
+        QVERIFY(m_w->sim.plc.frames().isEmpty());
+    }
+
+    void searchEditAndAdd()
+    {
+        m_w->sim.plc.setOneWireDevices({romBytes(1), romBytes(2), romBytes(3)});
+        qint64 elapsed = 0;
+        bool locked = false, stayedOpen = false, openAfterEnter = false;
+        QStringList result;
+        QString countdown;
+        withDialog([&](Search_onewire &dialog) {
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            // Halfway through the wait: the window still answers, but takes no click and no close.
+            QTimer::singleShot(1500, &dialog, [&] {
+                locked = true;
+                countdown = child<QLabel>(&dialog, "searching")->text();
+                for (const QString &name : kButtons)
+                    locked = locked && !child<QPushButton>(&dialog, name)->isEnabled();
+                dialog.close();
+                dialog.reject();
+                stayedOpen = dialog.isVisible();
+            });
+            QElapsedTimer clock;
+            clock.start();
+            child<QPushButton>(&dialog, "Command2")->click();
+            elapsed = clock.elapsed();
+            QCOMPARE(child<QLineEdit>(&dialog, "Text1")->text(), "3");
+
+            // Byte 1 of the first device corrected in place; Enter only stores the cell.
+            GridView &view = *child<GridView>(&dialog, "grid");
+            view.setCurrentCell(1, 2);
+            view.setFocus();
+            QTest::keyClick(&view, Qt::Key_Return);
+            auto *editor = child<QLineEdit>(&dialog, "Text3");
+            QVERIFY(editor->isVisible());
+            QTest::keyClicks(editor, "AB");
+            QTest::keyClick(editor, Qt::Key_Return);
+            openAfterEnter = dialog.isVisible() && editor->isHidden();
+            QCOMPARE(view.currentGridRow(), 2);
+            QTest::keyClick(&view, Qt::Key_Delete);  // byte 1 of the second device emptied
+            result = rowTexts(dialog.result());
+
+            child<QLineEdit>(&dialog, "Text2")->setText("15x");
+            child<QPushButton>(&dialog, "Command3")->click();
+            QVERIFY(dialog.isVisible());
+            child<QLineEdit>(&dialog, "Text2")->setText("1500");
+            child<QPushButton>(&dialog, "Command3")->click();
+            QVERIFY(!dialog.isVisible());
+        });
+        QVERIFY2(elapsed >= 3500, qPrintable(QString::number(elapsed)));
+        QVERIFY(locked);
+        QVERIFY2(QRegularExpression("^Searching the bus: [12]\\.\\d s left$")
+                     .match(countdown)
+                     .hasMatch(),
+                 qPrintable(countdown));
+        const QString status = child<QLabel>(m_w->window.get(), "actionStatus")->text();
+        QVERIFY2(QRegularExpression("^1-wire bus search: done in \\d+\\.\\d s, 3 devices found$")
+                     .match(status)
+                     .hasMatch(),
+                 qPrintable(status));
+        QVERIFY(stayedOpen);
+        QVERIFY(openAfterEnter);
+        QCOMPARE(result, (QStringList{"1|28|AB|4B|12|03|00|00|A1", "2|28||4B|12|03|00|00|A1",
+                                      "3|28|03|4B|12|03|00|00|A1", "4||||||||"}));
+        QCOMPARE(m_w->prompts.messages(), QStringList{"The start address must be a whole number"});
+        QCOMPARE(rowTexts(sensors()),
+                 (QStringList{"1|28|AB|4B|12|03|00|00|A1|1500", "2|28||4B|12|03|00|00|A1|1502",
+                              "3|28|03|4B|12|03|00|00|A1|1504", "4|||||||||"}));
+    }
+
+    void noneFoundThenAddOnlyRenumbers()
+    {
+        sensors().setDataRows({onewiretest::sensor(1)});
+        sensors().setText(1, 0, "7");
+        sensors().setText(2, 0, "");
+        QString count = "?";
+        withDialog([&](Search_onewire &dialog) {
+            child<QPushButton>(&dialog, "Command2")->click();
+            count = child<QLineEdit>(&dialog, "Text1")->text();
+            child<QPushButton>(&dialog, "Command3")->click();
+        });
+        QCOMPARE(count, "0");
+        QCOMPARE(rowTexts(sensors()),
+                 (QStringList{"1|28|FF|4B|12|03|00|00|A1|1500", "2|||||||||"}));
+        QVERIFY(m_w->prompts.shown.isEmpty());
+    }
+
+    void refusedSearchListsNothing()
+    {
+        m_w->sim.plc.setOneWireDevices({romBytes(1)});
+        m_w->sim.plc.failWrite(1, VirtualPlc::Fault::Nak);
+        QStringList result;
+        QString count;
+        withDialog([&](Search_onewire &dialog) {
+            dialog.result().setDataRows({{"28", "01"}, {"28", "02"}});  // from an earlier search
+            child<QPushButton>(&dialog, "Command2")->click();
+            result = rowTexts(dialog.result());
+            count = child<QLineEdit>(&dialog, "Text1")->text();
+            QCOMPARE(dialog.foundCount(), 0);
+            child<QPushButton>(&dialog, "Command4")->click();  // nothing to replace with
+        });
+        QCOMPARE(m_w->prompts.messages(), QStringList{"Wrong answer from PLC"});
+        QCOMPARE(result, QStringList{"||||||||"});
+        QCOMPARE(count, "0");
+        QCOMPARE(rowTexts(sensors()), QStringList{"1|||||||||"});
+    }
 
 private:
     // Opens the dialog from "Search slave" and runs `script` on it while it is open.
-    void withDialog(const std::function<void(Search_onewire &)> &script);
+    void withDialog(const std::function<void(Search_onewire &)> &script)
+    {
+        m_w->onDialog<Search_onewire>([script](Search_onewire &dialog) {
+            script(dialog);
+            if (dialog.isVisible())
+                child<QPushButton>(&dialog, "Command1")->click();
+        });
+        child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
+    }
     GridModel &sensors() const { return m_w->window->oneWire().sensors(); }
 
     std::unique_ptr<WindowFixture> m_w;
 };
-
-void TestSearchDialog::init()
-{
-    m_w = std::make_unique<WindowFixture>();
-    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
-    m_w->window->oneWire().selectMode(0);
-    m_w->window->show();
-}
-
-void TestSearchDialog::cleanup()
-{
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(m_w->window->findChildren<Search_onewire *>().isEmpty());  // discarded when it closes
-    m_w.reset();
-}
-
-void TestSearchDialog::withDialog(const std::function<void(Search_onewire &)> &script)
-{
-    m_w->onDialog<Search_onewire>([script](Search_onewire &dialog) {
-        script(dialog);
-        if (dialog.isVisible())
-            child<QPushButton>(&dialog, "Command1")->click();
-    });
-    child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
-}
-
-void TestSearchDialog::opensFromButtonAndMenu_data()
-{
-    QTest::addColumn<bool>("menu");
-    QTest::newRow("Search slave") << false;
-    QTest::newRow("Search 1-wire") << true;
-}
-
-void TestSearchDialog::opensFromButtonAndMenu()
-{
-    QFETCH(bool, menu);
-    sensors().setDataRows({onewiretest::sensor(1)});
-    const QStringList before = rowTexts(sensors());
-    QString title;
-    bool modal = false;
-    QStringList labels, texts, headings, captions;
-    QTimer::singleShot(0, m_w->window.get(), [&] {
-        auto *dialog = qobject_cast<Search_onewire *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("the search dialog is not open");
-        title = dialog->windowTitle();
-        modal = dialog->isModal();
-        auto *form = dialog->findChild<QFormLayout *>();
-        for (const char *name : {"Text1", "Text2"}) {
-            auto *box = child<QLineEdit>(dialog, name);
-            labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
-            texts.append(box->text());
-        }
-        for (int col = 0; col < 9; ++col)
-            headings.append(dialog->result().heading(col));
-        for (const QString &name : kButtons)
-            captions.append(child<QPushButton>(dialog, name)->text());
-        QVERIFY(child<QLineEdit>(dialog, "Text3")->isHidden());
-        child<QPushButton>(dialog, "Command1")->click();
-    });
-    if (menu)
-        child<QAction>(m_w->window.get(), "Search_1wire")->trigger();
-    else
-        child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
-    QCOMPARE(title, "Search module for 1-wire device");
-    QVERIFY(modal);
-    QCOMPARE(labels, (QStringList{"Number sensor on the bus",
-                                  "Start address for automatic slave addition in the main table"}));
-    QCOMPARE(texts, (QStringList{"0", "1500"}));
-    QCOMPARE(headings.join('|'),
-             "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 ");
-    QCOMPARE(captions, (QStringList{"Start search", "Add new in the table",
-                                    "Replace all in the table", "Close"}));
-    QCOMPARE(rowTexts(sensors()), before);  // "Close" leaves the table alone
-    QVERIFY(m_w->sim.plc.frames().isEmpty());
-}
-
-void TestSearchDialog::searchEditAndAdd()
-{
-    m_w->sim.plc.setOneWireDevices({romBytes(1), romBytes(2), romBytes(3)});
-    qint64 elapsed = 0;
-    bool locked = false, stayedOpen = false, openAfterEnter = false;
-    QStringList result;
-    QString countdown;
-    withDialog([&](Search_onewire &dialog) {
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        // Halfway through the wait: the window still answers, but takes no click and no close.
-        QTimer::singleShot(1500, &dialog, [&] {
-            locked = true;
-            countdown = child<QLabel>(&dialog, "searching")->text();
-            for (const QString &name : kButtons)
-                locked = locked && !child<QPushButton>(&dialog, name)->isEnabled();
-            dialog.close();
-            dialog.reject();
-            stayedOpen = dialog.isVisible();
-        });
-        QElapsedTimer clock;
-        clock.start();
-        child<QPushButton>(&dialog, "Command2")->click();
-        elapsed = clock.elapsed();
-        QCOMPARE(child<QLineEdit>(&dialog, "Text1")->text(), "3");
-
-        // Byte 1 of the first device corrected in place; Enter only stores the cell.
-        GridView &view = *child<GridView>(&dialog, "grid");
-        view.setCurrentCell(1, 2);
-        view.setFocus();
-        QTest::keyClick(&view, Qt::Key_Return);
-        auto *editor = child<QLineEdit>(&dialog, "Text3");
-        QVERIFY(editor->isVisible());
-        QTest::keyClicks(editor, "AB");
-        QTest::keyClick(editor, Qt::Key_Return);
-        openAfterEnter = dialog.isVisible() && editor->isHidden();
-        QCOMPARE(view.currentGridRow(), 2);
-        QTest::keyClick(&view, Qt::Key_Delete);  // byte 1 of the second device emptied
-        result = rowTexts(dialog.result());
-
-        child<QLineEdit>(&dialog, "Text2")->setText("15x");
-        child<QPushButton>(&dialog, "Command3")->click();
-        QVERIFY(dialog.isVisible());
-        child<QLineEdit>(&dialog, "Text2")->setText("1500");
-        child<QPushButton>(&dialog, "Command3")->click();
-        QVERIFY(!dialog.isVisible());
-    });
-    QVERIFY2(elapsed >= 3500, qPrintable(QString::number(elapsed)));
-    QVERIFY(locked);
-    QVERIFY2(
-        QRegularExpression("^Searching the bus: [12]\\.\\d s left$").match(countdown).hasMatch(),
-        qPrintable(countdown));
-    const QString status = child<QLabel>(m_w->window.get(), "actionStatus")->text();
-    QVERIFY2(QRegularExpression("^1-wire bus search: done in \\d+\\.\\d s, 3 devices found$")
-                 .match(status)
-                 .hasMatch(),
-             qPrintable(status));
-    QVERIFY(stayedOpen);
-    QVERIFY(openAfterEnter);
-    QCOMPARE(result, (QStringList{"1|28|AB|4B|12|03|00|00|A1", "2|28||4B|12|03|00|00|A1",
-                                  "3|28|03|4B|12|03|00|00|A1", "4||||||||"}));
-    QCOMPARE(m_w->prompts.messages(), QStringList{"The start address must be a whole number"});
-    QCOMPARE(rowTexts(sensors()),
-             (QStringList{"1|28|AB|4B|12|03|00|00|A1|1500", "2|28||4B|12|03|00|00|A1|1502",
-                          "3|28|03|4B|12|03|00|00|A1|1504", "4|||||||||"}));
-}
-
-void TestSearchDialog::noneFoundThenAddOnlyRenumbers()
-{
-    sensors().setDataRows({onewiretest::sensor(1)});
-    sensors().setText(1, 0, "7");
-    sensors().setText(2, 0, "");
-    QString count = "?";
-    withDialog([&](Search_onewire &dialog) {
-        child<QPushButton>(&dialog, "Command2")->click();
-        count = child<QLineEdit>(&dialog, "Text1")->text();
-        child<QPushButton>(&dialog, "Command3")->click();
-    });
-    QCOMPARE(count, "0");
-    QCOMPARE(rowTexts(sensors()), (QStringList{"1|28|FF|4B|12|03|00|00|A1|1500", "2|||||||||"}));
-    QVERIFY(m_w->prompts.shown.isEmpty());
-}
-
-void TestSearchDialog::refusedSearchListsNothing()
-{
-    m_w->sim.plc.setOneWireDevices({romBytes(1)});
-    m_w->sim.plc.failWrite(1, VirtualPlc::Fault::Nak);
-    QStringList result;
-    QString count;
-    withDialog([&](Search_onewire &dialog) {
-        dialog.result().setDataRows({{"28", "01"}, {"28", "02"}});  // from an earlier search
-        child<QPushButton>(&dialog, "Command2")->click();
-        result = rowTexts(dialog.result());
-        count = child<QLineEdit>(&dialog, "Text1")->text();
-        QCOMPARE(dialog.foundCount(), 0);
-        child<QPushButton>(&dialog, "Command4")->click();  // nothing to replace with
-    });
-    QCOMPARE(m_w->prompts.messages(), QStringList{"Wrong answer from PLC"});
-    QCOMPARE(result, QStringList{"||||||||"});
-    QCOMPARE(count, "0");
-    QCOMPARE(rowTexts(sensors()), QStringList{"1|||||||||"});
-}
 
 QTEST_MAIN(TestSearchDialog)
 #include "tst_search_dialog.moc"

@@ -1,0 +1,40 @@
+#pragma once
+
+// What the table and transfer tests share: a fresh fixture for each test function, and
+// data-driven tests whose rows each hold one whole case.
+#include <QString>
+#include <QTest>
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+namespace tablesteps {
+
+// The controller's message when it does not answer in time.
+inline const QString kSilence = QStringLiteral("Answer timeout from PLC");
+
+// A new fixture in `f`; the test stops when its virtual controller did not start.
+template <class Fixture>
+void start(std::unique_ptr<Fixture> &f)
+{
+    f = std::make_unique<Fixture>();
+    QVERIFY2(f->sim.ok(), qPrintable(f->sim.error()));
+}
+
+// The rows of a data-driven test, one case each in the column "c", for QFETCH(Case, c).
+template <class Case>
+void addCases(std::initializer_list<std::pair<const char *, Case>> cases)
+{
+    QTest::addColumn<Case>("c");
+    for (const auto &[name, c] : cases)
+        QTest::newRow(name) << c;
+}
+
+// One row of a data-driven test: its name, then the value of each column in turn.
+template <class... Values>
+void row(const char *name, const Values &...values)
+{
+    (QTest::newRow(name) << ... << values);
+}
+
+}  // namespace tablesteps
