@@ -95,12 +95,6 @@ void VirtualLoader::failBlock(int nth, Fault fault, int times)
     m_failTimes = times;
 }
 
-void VirtualLoader::clearBlockCount()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_blocksSeen = 0;
-}
-
 void VirtualLoader::setReadoutProtected(bool on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -35,7 +35,7 @@
 //   setExtendedErase(on)       Get lists Extended Erase 0x44 instead of Erase 0x43
 //   setPace(on)                wire time is charged per byte
 //   failBlock(n, fault, times) the n-th Write Memory data block (from 1, counted since the
-//                              loader was set up or clearBlockCount) and the times - 1 after it
+//                              loader was set up) and the times - 1 after it
 //                              are answered NACK or not at all, and not written
 //   setReadoutProtected(on)    Read Memory, Write Memory, Erase and Go are answered NACK
 //   setWriteProtected(on)      Write Memory is answered NACK
@@ -81,7 +81,6 @@ public:
     void setPace(bool on);
     bool paced() const;
     void failBlock(int nth, Fault fault, int times = 1);
-    void clearBlockCount();
     void setReadoutProtected(bool on);
     void setWriteProtected(bool on);
     void storeWrong(quint32 address, quint8 value);

@@ -35,8 +35,3 @@ void Progress::close()
 {
     hide();
 }
-
-int Progress::percent() const
-{
-    return m_bar->value();
-}

@@ -18,8 +18,6 @@ public:
     // Hides the window (it is used again by the next transfer).
     void close() override;
 
-    int percent() const;
-
 private:
     QProgressBar *m_bar = nullptr;
 };

@@ -36,15 +36,6 @@ int LineSettingsBox::count(List list) const
     return m_lists.at(size_t(list))->count();
 }
 
-bool LineSettingsBox::selectEntry(List list, const QString &text)
-{
-    QComboBox *box = m_lists.at(size_t(list));
-    const int index = box->findText(text, Qt::MatchExactly);
-    if (index >= 0)
-        box->setCurrentIndex(index);
-    return index >= 0;
-}
-
 QVBoxLayout *addPortColumn(QWidget &tab)
 {
     auto *column = new QWidget(&tab);

@@ -29,8 +29,6 @@ public:
     int index(List list) const;
     void setIndex(List list, int index);
     int count(List list) const;
-    // Selects the entry with exactly this text; false when the list has none.
-    bool selectEntry(List list, const QString &text);
 
     // The lists' form, for rows a port adds below them.
     QFormLayout &form() const { return *m_form; }

@@ -54,11 +54,6 @@ int firstDifferentByte(const QString &a, const QString &b)
 
 }  // namespace
 
-QString addressAfter(int base, int bytes)
-{
-    return hextext::digits(base + bytes, 4);
-}
-
 QString byteCount(int bytes)
 {
     return hextext::digits(bytes, 2);

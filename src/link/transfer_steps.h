@@ -22,8 +22,6 @@ constexpr int kServiceTimeoutMs = 1000;
 constexpr int kPieceChars = 128;
 constexpr int kPiecePauseMs = 100;
 
-// The address `bytes` bytes after `base`, as four hexadecimal digits.
-QString addressAfter(int base, int bytes);
 // A byte count as two hexadecimal digits.
 QString byteCount(int bytes);
 

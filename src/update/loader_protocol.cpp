@@ -111,17 +111,6 @@ std::optional<Chip> chipFor(quint16 pid)
     }
 }
 
-QString byteName(quint8 byte)
-{
-    const QString shown =
-        QStringLiteral("0x") + QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
-    if (byte == kAck)
-        return shown + QStringLiteral(" (ACK)");
-    if (byte == kNack)
-        return shown + QStringLiteral(" (NACK)");
-    return shown;
-}
-
 QString hexAddress(quint32 address)
 {
     return QStringLiteral("0x") +

@@ -70,8 +70,6 @@ struct Chip {
 };
 std::optional<Chip> chipFor(quint16 pid);
 
-// "0x79 (ACK)" style names of answer bytes, for messages.
-QString byteName(quint8 byte);
 QString hexAddress(quint32 address);  // "0x08000000"
 
 }  // namespace loader
