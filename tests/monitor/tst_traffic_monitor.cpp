@@ -12,7 +12,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -111,9 +110,7 @@ void TestTrafficMonitor::showsEveryLinkAndSavesTheShownRows()
     QTest::keyClicks(monitor->findChild<QWidget *>(QStringLiteral("filterText")), "<stx>");
     QTest::mouseClick(monitor->findChild<QWidget *>(QStringLiteral("saveAsButton")),
                       Qt::LeftButton);
-    QFile saved(m_w->sim.settingsFile() + QStringLiteral(".csv"));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QByteArray csv = saved.readAll();
+    const QByteArray csv = testing::fileBytes(m_w->sim.settingsFile() + QStringLiteral(".csv"));
     QCOMPARE(csv, csv::table(model));
     QCOMPARE(csv.count("\r\n"), 3);  // the heading, the CPU-type probe and the read
     QCOMPARE(m_w->prompts.shown.last().kind, QStringLiteral("save"));
@@ -182,9 +179,8 @@ void TestTrafficMonitor::saveAsLeavesATransferGoing()
     dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
         ->setText(QFileInfo(file).fileName());
     QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
-    QFile saved(file);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), csv::table(monitor->model()));  // the whole upload, then saved
+    QCOMPARE(testing::fileBytes(file),
+             csv::table(monitor->model()));  // the whole upload, then saved
 }
 
 void TestTrafficMonitor::longCellsAndHeadings()

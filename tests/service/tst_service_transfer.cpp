@@ -1,5 +1,6 @@
 #include "service_transfer.h"
 #include "settings_store.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 
 #include <QDateTime>
@@ -65,18 +66,9 @@ private:
         if (program == NotExecutable)
             QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         if (program == WillNotStart) {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("#!/nonexistent/interpreter\n");
-            file.close();
+            QVERIFY(testing::writeBytes(path, "#!/nonexistent/interpreter\n"));
             QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
         }
-    }
-    QStringList sent() const
-    {
-        QStringList texts;
-        for (const auto &f : m_f->sim.plc.frames())
-            texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' '));
-        return texts;
     }
 
     std::unique_ptr<TransferFixture> m_f;
@@ -136,7 +128,7 @@ void TestServiceTransfer::actions()
                                answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
     run(Action(action));
 
-    QCOMPARE(sent(), frames);
+    QCOMPARE(m_f->frames(), frames);
     QCOMPARE(m_f->prompts.shown.size(), 1);  // the question and nothing else
     QCOMPARE(m_f->prompts.shown.at(0).kind, QStringLiteral("confirm"));
     QCOMPARE(m_f->prompts.shown.at(0).text,
@@ -191,7 +183,7 @@ void TestServiceTransfer::updateProgram()
     install(Program(inPrivate), 1);
     run(Update, true);
 
-    QCOMPARE(sent(), frames);
+    QCOMPARE(m_f->frames(), frames);
     QCOMPARE(m_f->prompts.messages(), message.isEmpty() ? QStringList() : QStringList{message});
     // Asked only when there is a program to start.
     QCOMPARE(m_f->prompts.shown.size(), int(!frames.isEmpty()) + int(!message.isEmpty()));
@@ -218,7 +210,7 @@ void TestServiceTransfer::updateProgramStartsAfterPortClosedAndPause()
     QCOMPARE(fields.value(1), QByteArray("0"));  // no arguments
     const qint64 afterWrite = fields.at(0).toLongLong() - frameAt;
     QVERIFY2(afterWrite >= 100, qPrintable(QString::number(afterWrite)));
-    QCOMPARE(sent(), QStringList{kUpdateFrame});
+    QCOMPARE(m_f->frames(), QStringList{kUpdateFrame});
 }
 
 QTEST_GUILESS_MAIN(TestServiceTransfer)

@@ -21,7 +21,12 @@ private Q_SLOTS:
     void cpuTypeIsConfigurable();
 
 private:
-    QByteArray rawExchange(const QByteArray &request);
+    QByteArray rawExchange(const QByteArray &request)
+    {
+        bool accepted = false;
+        return m_f->link.exchange(
+            request, 150, [](const QByteArray &t) { return !t.isEmpty(); }, &accepted);
+    }
     std::unique_ptr<TransferFixture> m_f;
 };
 
@@ -35,13 +40,6 @@ void TestVirtualPlc::init()
 void TestVirtualPlc::cleanup()
 {
     m_f.reset();
-}
-
-QByteArray TestVirtualPlc::rawExchange(const QByteArray &request)
-{
-    bool accepted = false;
-    return m_f->link.exchange(
-        request, 150, [](const QByteArray &t) { return !t.isEmpty(); }, &accepted);
 }
 
 void TestVirtualPlc::badFramesAreRefused_data()
