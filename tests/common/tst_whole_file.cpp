@@ -1,9 +1,6 @@
 #include "test_helpers.h"
 #include "whole_file.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/resource.h>
@@ -25,7 +22,6 @@ void TestWholeFile::replacesOrKeepsTheOldFile_data()
     QTest::addColumn<int>("newSize");
     QTest::addColumn<bool>("diskFull");  // files may grow to 64 KiB only
     QTest::addColumn<QString>("name");
-
     QTest::newRow("new file") << QByteArray() << 100 << false << "set.ini";
     QTest::newRow("shorter than the old one") << QByteArray(5000, 'o') << 10 << false << "set.ini";
     QTest::newRow("disk full midway") << QByteArray(5000, 'o') << 200000 << true << "set.ini";

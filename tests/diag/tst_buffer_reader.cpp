@@ -1,7 +1,6 @@
 #include "buffer_reader.h"
 #include "grid_model.h"
 #include "misc_steps.h"
-#include "settings_store.h"
 #include "test_helpers.h"
 #include "transfer_fixture.h"
 

@@ -53,7 +53,6 @@ void TestErrorRecords::texts_data()
     QTest::addColumn<int>("record");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("description");
-
     // Whole rows as the controller's engineers describe them.
     row("UART 1 0x84", 1, 1, 0x84, "Active error", " timeout error occurred  ");
     row("UART 2 0x09", 2, 1, 0x09, "Active error", "");

@@ -2,11 +2,8 @@
 #include "failure.h"
 #include "frame.h"
 #include "misc_steps.h"
-#include "plc_link.h"
-#include "settings_store.h"
 #include "transfer_fixture.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 #include <memory>
 

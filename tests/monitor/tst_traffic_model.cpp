@@ -6,16 +6,12 @@
 #include "link_action.h"
 #include "misc_steps.h"
 #include "plc_link.h"
-#include "scripted_prompts.h"
 #include "settings_store.h"
 #include "sim_fixture.h"
 #include "test_helpers.h"
 #include "traffic_model.h"
 #include "transfer_steps.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -79,7 +75,6 @@ void TestTrafficModel::recordsEveryExchange_data()
     QTest::addColumn<int>("timeoutRow");  // the row that waited out its timeout, or -1
     // Request, Answer, Command, Address, Count, Data, Outcome
     QTest::addColumn<Rows>("rows");
-
     const QStringList open = {
         "<STX>E113000020FFF<ETX>D1", "<ACK>", "E11", "3000", "02", "0FFF", "accepted"};
     const QStringList word = {
@@ -157,7 +152,6 @@ void TestTrafficModel::keepsTheLastAndFilters_data()
     QTest::addColumn<QString>("filter");  // set once half of them are in
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<int>("kept");
-
     row("room left", 5, 3, "", QStringList{"2001", "2002", "2003"}, 3);
     row("oldest gone", 3, 7, "", QStringList{"2005", "2006", "2007"}, 3);
     row("filter before and after", 10, 20, "e00201",
@@ -204,7 +198,6 @@ void TestTrafficModel::heldRowsShowInOneBatch_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<int>("removed");  // rows the batch takes away
-
     row("room left", 5, 1, 3, "", QStringList{"2001", "2002", "2003", "2004"}, 0);
     row("ring overflows", 3, 2, 7, "", QStringList{"2007", "2008", "2009"}, 2);
     row("more held than the ring", 2, 0, 5, "", QStringList{"2004", "2005"}, 0);

@@ -127,7 +127,6 @@ void TestTrafficMonitor::followsTheEndUnlessScrolledUp_data()
     QTest::addColumn<int>("scrolledTo");  // -1: left at the end
     QTest::addColumn<int>("after");
     QTest::addColumn<int>("rowOnTop");  // -1: the end is shown
-
     QTest::newRow("at the end") << 200 << -1 << 50 << -1;
     QTest::newRow("scrolled up") << 200 << 20 << 50 << 20;
     QTest::newRow("scrolled back down") << 200 << 9999 << 50 << -1;

@@ -3,8 +3,6 @@
 #include "failure.h"
 #include "misc_steps.h"
 
-#include <QCoreApplication>
-#include <QLocale>
 #include <QtTest>
 
 namespace {
@@ -78,7 +76,6 @@ void TestConverter::roundTrip()
     QFETCH(QString, typed);
     QFETCH(QString, digits);
     QFETCH(QString, shown);
-
     CountingCodec codec;
     QCOMPARE(outcome(true, typed, codec), digits);
     QCOMPARE(outcome(false, digits, codec), shown);
@@ -112,7 +109,6 @@ void TestConverter::refused()
     QFETCH(bool, toIeee);
     QFETCH(QString, text);
     QFETCH(QString, message);
-
     CountingCodec codec;
     QCOMPARE(outcome(toIeee, text, codec), message);
     QCOMPARE(codec.calls, 0);  // no conversion at all
@@ -122,7 +118,6 @@ void TestConverter::library_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("message");  // %1: the folder
-
     QTest::newRow("no library") << QDir::tempPath()
                                 << "The conversion library conv cannot be loaded: Cannot load "
                                    "library %1/conv: (%1/libconv.so: cannot open shared object "
@@ -137,7 +132,6 @@ void TestConverter::library()
 {
     QFETCH(QString, folder);
     QFETCH(QString, message);
-
     ConvLibrary library({folder});
     for (int attempt = 0; attempt < 2; ++attempt) {  // each conversion tries again
         QCOMPARE(outcome(true, QStringLiteral("1"), library), message.arg(folder));

@@ -3,7 +3,6 @@
 #include "misc_steps.h"
 #include "transfer_fixture.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -26,7 +25,6 @@ void TestServiceTabs::buttons_data()
     QTest::addColumn<QString>("result");  // the result box afterwards, holding "old" before
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("frames");
-
     const QStringList toIeee = {"Text13", "Command22", "Text12"};
     const QStringList toFloat = {"Text15", "Command23", "Text14"};
     const QStringList none;
@@ -52,7 +50,6 @@ void TestServiceTabs::buttons()
     QFETCH(QString, result);
     QFETCH(QStringList, messages);
     QFETCH(QStringList, frames);
-
     TransferFixture f;
     QVERIFY2(f.sim.ok(), qPrintable(f.sim.error()));
     QWidget window;

@@ -3,9 +3,6 @@
 #include "test_helpers.h"
 #include "transfer_fixture.h"
 
-#include <QDateTime>
-#include <QFileSystemWatcher>
-#include <QSignalSpy>
 #include <QtTest>
 #include <atomic>
 
@@ -100,7 +97,6 @@ void TestServiceTransfer::actions_data()
     QTest::addColumn<int>("answer");  // of the controller: 0 ACK, 1 NAK, 2 none
     QTest::addColumn<QStringList>("frames");
     QTest::addColumn<QString>("lineSettings");  // of the link afterwards
-
     QTest::newRow("restart cancelled") << 0 << false << 0 << QStringList() << kStartSettings;
     QTest::newRow("update cancelled, settings applied")
         << 1 << false << 0 << QStringList() << kStoredSettings;
@@ -120,7 +116,6 @@ void TestServiceTransfer::actions()
     QFETCH(int, answer);
     QFETCH(QStringList, frames);
     QFETCH(QString, lineSettings);
-
     install(Recorder);
     m_f->prompts.confirmAnswers.enqueue(ok);
     if (answer != 0)
@@ -146,7 +141,6 @@ void TestServiceTransfer::updateProgram_data()
     QTest::addColumn<QStringList>("frames");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("started");
-
     // Without the program the controller would wait for a firmware load that nothing starts.
     const QString missing = QStringLiteral(
                                 "The firmware update program %1 or %2 is missing or "
@@ -178,7 +172,6 @@ void TestServiceTransfer::updateProgram()
     QFETCH(QStringList, frames);
     QFETCH(QString, message);
     QFETCH(QStringList, started);
-
     install(Program(beside), 0);
     install(Program(inPrivate), 1);
     run(Update, true);

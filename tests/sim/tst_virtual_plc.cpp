@@ -1,7 +1,5 @@
 #include "exchanges.h"
 #include "frame.h"
-#include "plc_link.h"
-#include "settings_store.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>

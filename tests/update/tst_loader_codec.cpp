@@ -98,7 +98,6 @@ void TestLoaderCodec::hexFile_data()
     QTest::addColumn<QString>("error");  // empty: read
     QTest::addColumn<quint32>("lowest");
     QTest::addColumn<QByteArray>("content");  // hex, from lowest, 0xFF in gaps
-
     const QByteArray data = record(0x00, 0x0010, QByteArray::fromHex("0102030405"));
     row("data, end", QByteArray(":10010000214601360121470136007EFE09D2190140\n") + kEnd, QString(),
         quint32(0x100), QByteArray("214601360121470136007efe09d21901"));
@@ -145,7 +144,6 @@ void TestLoaderCodec::fits_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QList<quint32>>("pages");  // of 1 KB it covers
-
     row("empty", kFlashStart, 0, "The image is empty: there is nothing to write", QList<quint32>());
     row("two pages", kFlashStart, 2048, QString(),
         QList<quint32>{kFlashStart, kFlashStart + 0x400});

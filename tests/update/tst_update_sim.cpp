@@ -11,8 +11,6 @@
 #include "sim_fixture.h"
 #include "test_helpers.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -153,7 +151,6 @@ void TestUpdateSim::failures_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");  // the last line on standard error, from its start
     QTest::addColumn<bool>("erased");
-
     const QByteArray small = firmware(2048);
     const QStringList none;
     const char *done = "done: 2 pages erased, 7 blocks written";
@@ -208,7 +205,6 @@ void TestUpdateSim::failures()
     QFETCH(int, exitCode);
     QFETCH(QString, message);
     QFETCH(bool, erased);
-
     VirtualLoader &loader = m_sim->plc.loader();
     if (fault != NotInLoader)
         m_sim->plc.enterLoader();

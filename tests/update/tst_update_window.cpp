@@ -1,4 +1,3 @@
-#include "firmware_image.h"
 #include "sim_fixture.h"
 #include "update_window.h"
 
