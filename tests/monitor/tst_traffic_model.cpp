@@ -110,21 +110,21 @@ void TestTrafficModel::recordsEveryExchange()
     TrafficModel model;
     constexpr int kTimeoutMs = 150;
 
-    if (scenario == QLatin1String("nak") || scenario == QLatin1String("silence"))
-        sim.plc.failWrite(1, scenario == QLatin1String("nak") ? VirtualPlc::Fault::Nak
-                                                              : VirtualPlc::Fault::Silence);
-    if (scenario == QLatin1String("read nak"))
+    if (scenario == "nak" || scenario == "silence")
+        sim.plc.failWrite(1,
+                          scenario == "nak" ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+    if (scenario == "read nak")
         sim.plc.failAddress(QStringLiteral("2008"), VirtualPlc::Fault::Nak);
-    if (scenario == QLatin1String("wrong"))
+    if (scenario == "wrong")
         sim.plc.setReadAnswer(QStringLiteral("2008"), kWrongBytes);
-    if (scenario == QLatin1String("lost"))
+    if (scenario == "lost")
         sim.plc.loseLineAt(QStringLiteral("2008"));
     runOnLink(link, [&] {
         link.open();
-        if (scenario == QLatin1String("probes")) {
+        if (scenario == "probes") {
             Send_char(link, kTimeoutMs, 5);
             Read_cpu_type(link, kTimeoutMs, QStringLiteral("0E02"));
-        } else if (rows.at(0).at(2) == QLatin1String("E00")) {
+        } else if (rows.at(0).at(2) == "E00") {
             steps::readWord(link, kTimeoutMs, 0x2008);
         } else {
             steps::writeBetweenServiceWords(

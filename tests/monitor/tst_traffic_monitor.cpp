@@ -107,9 +107,8 @@ void TestTrafficMonitor::showsEveryLinkAndSavesTheShownRows()
     QCOMPARE(model.index(2, 2).data().toString(), QStringLiteral("<STX>E00200802<ETX>D4"));
 
     m_w->prompts.fileNames.enqueue(m_w->sim.settingsFile() + QStringLiteral(".csv"));
-    QTest::keyClicks(monitor->findChild<QWidget *>(QStringLiteral("filterText")), "<stx>");
-    QTest::mouseClick(monitor->findChild<QWidget *>(QStringLiteral("saveAsButton")),
-                      Qt::LeftButton);
+    QTest::keyClicks(child<QWidget>(monitor, "filterText"), "<stx>");
+    QTest::mouseClick(child<QWidget>(monitor, "saveAsButton"), Qt::LeftButton);
     const QByteArray csv = testing::fileBytes(m_w->sim.settingsFile() + QStringLiteral(".csv"));
     QCOMPARE(csv, csv::table(model));
     QCOMPARE(csv.count("\r\n"), 3);  // the heading, the CPU-type probe and the read
@@ -175,11 +174,10 @@ void TestTrafficMonitor::saveAsLeavesATransferGoing()
     QTRY_VERIFY(monitor->model().rowCount() > 2);  // rows join the table as it repaints
     const QString file = m_w->sim.settingsFile() + QStringLiteral(".csv");
     dialog->setDirectory(QFileInfo(file).path());
-    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
-        ->setText(QFileInfo(file).fileName());
+    child<QLineEdit>(dialog, "fileNameEdit")->setText(QFileInfo(file).fileName());
     QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
-    QCOMPARE(testing::fileBytes(file),
-             csv::table(monitor->model()));  // the whole upload, then saved
+    // The whole upload, then saved.
+    QCOMPARE(testing::fileBytes(file), csv::table(monitor->model()));
 }
 
 void TestTrafficMonitor::longCellsAndHeadings()

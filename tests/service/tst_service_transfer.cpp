@@ -1,3 +1,4 @@
+#include "misc_steps.h"
 #include "service_transfer.h"
 #include "settings_store.h"
 #include "test_helpers.h"
@@ -7,6 +8,8 @@
 #include <atomic>
 
 namespace {
+
+using testing::row;
 
 enum Action { Restart, Update };
 enum Program { Recorder, Missing, NotExecutable, Folder, WillNotStart };
@@ -97,9 +100,8 @@ void TestServiceTransfer::actions_data()
     QTest::addColumn<int>("answer");  // of the controller: 0 ACK, 1 NAK, 2 none
     QTest::addColumn<QStringList>("frames");
     QTest::addColumn<QString>("lineSettings");  // of the link afterwards
-    QTest::newRow("restart cancelled") << 0 << false << 0 << QStringList() << kStartSettings;
-    QTest::newRow("update cancelled, settings applied")
-        << 1 << false << 0 << QStringList() << kStoredSettings;
+    row("restart cancelled", 0, false, 0, QStringList(), kStartSettings);
+    row("update cancelled, settings applied", 1, false, 0, QStringList(), kStoredSettings);
     // The controller restarts or switches over: refusal and silence change nothing.
     for (const int answer : {0, 1, 2}) {
         QTest::addRow("restart, answer %d", answer)
@@ -148,21 +150,17 @@ void TestServiceTransfer::updateProgram_data()
                                 .arg(m_candidates.at(0), m_candidates.at(1));
     const QStringList none;
     const QStringList update{kUpdateFrame};
-    QTest::newRow("missing") << int(Missing) << int(Missing) << none << missing << none;
-    QTest::newRow("not executable")
-        << int(NotExecutable) << int(Missing) << none << missing << none;
-    QTest::newRow("a folder") << int(Folder) << int(Missing) << none << missing << none;
-    QTest::newRow("will not start")
-        << int(WillNotStart) << int(Missing) << update
-        << "Cannot start " + m_program + ": execv: No such file or directory"
-        << QStringList{m_program};
-    QTest::newRow("in the private folder")
-        << int(Missing) << int(Recorder) << update << QString() << QStringList{m_candidates.at(1)};
-    QTest::newRow("in both: the one beside the program")
-        << int(Recorder) << int(Recorder) << update << QString() << QStringList{m_program};
-    QTest::newRow("beside not executable: the private one")
-        << int(NotExecutable) << int(Recorder) << update << QString()
-        << QStringList{m_candidates.at(1)};
+    row("missing", int(Missing), int(Missing), none, missing, none);
+    row("not executable", int(NotExecutable), int(Missing), none, missing, none);
+    row("a folder", int(Folder), int(Missing), none, missing, none);
+    row("will not start", int(WillNotStart), int(Missing), update,
+        "Cannot start " + m_program + ": execv: No such file or directory", QStringList{m_program});
+    row("in the private folder", int(Missing), int(Recorder), update, QString(),
+        QStringList{m_candidates.at(1)});
+    row("in both: the one beside the program", int(Recorder), int(Recorder), update, QString(),
+        QStringList{m_program});
+    row("beside not executable: the private one", int(NotExecutable), int(Recorder), update,
+        QString(), QStringList{m_candidates.at(1)});
 }
 
 void TestServiceTransfer::updateProgram()

@@ -111,18 +111,17 @@ void TestUpdateSim::updateFromTheTool()
     TransferContext ctx{link, prompts, progress};
     int exitCode = -1;
     QString errors;
-    report(
-        ctx, QString(),
-        updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
-                       [&](const QString &) {
-                           exitCode = runUpdate({QStringLiteral("--line"), kLine, file}, &errors);
-                       }));
+    report(ctx, QString(),
+           updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
+                          [&](const QString &) {
+                              exitCode = runUpdate({"--line", kLine, file}, &errors);
+                          }));
     QVERIFY2(exitCode == 0, qPrintable(errors));
     QVERIFY2(errors.contains(QStringLiteral("COM1 (%1)").arg(device())), qPrintable(errors));
 
     const QList<VirtualPlc::Frame> frames = m_sim->plc.frames();
     QCOMPARE(wire(frames.mid(0, 1)), QStringList{QStringLiteral("E11 3010 02 1F1F")});
-    QCOMPARE(loader(QStringLiteral("L43"), false),
+    QCOMPARE(loader("L43", false),
              QStringList{"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19"});
     QStringList written;
     QStringList verified{QStringLiteral("1FFFF7E0")};  // the flash size first
@@ -133,9 +132,9 @@ void TestUpdateSim::updateFromTheTool()
             written.append(address);
         verified.append(address);
     }
-    QCOMPARE(loader(QStringLiteral("L31")), written);
-    QCOMPARE(m_sim->plc.frames(QStringLiteral("L31")).last().count, QStringLiteral("100"));
-    QCOMPARE(loader(QStringLiteral("L11")), verified);
+    QCOMPARE(loader("L31"), written);
+    QCOMPARE(m_sim->plc.frames("L31").last().count, QStringLiteral("100"));
+    QCOMPARE(loader("L11"), verified);
     QCOMPARE(frames.last().command, QStringLiteral("L21"));
     QCOMPARE(frames.last().address, QStringLiteral("08000000"));
     QCOMPARE(m_sim->plc.loader().flash(0, 64 * 1024), image + QByteArray(44 * 1024, char(0xFF)));
@@ -219,19 +218,18 @@ void TestUpdateSim::failures()
             fault == BlockRefused ? 4 : 1);
     const bool hex = image.startsWith("hex:");
     const QString file = hex ? imageFile(image.mid(4), QStringLiteral("fw.hex")) : imageFile(image);
-    if (!arguments.contains(QStringLiteral("--line")))
-        arguments << QStringLiteral("--line") << kLine;
+    if (!arguments.contains("--line"))
+        arguments << "--line" << kLine;
 
     QString errors;
     QVERIFY2(runUpdate(arguments << file, &errors) == exitCode, qPrintable(errors));
     const QString last = errors.trimmed().split('\n').last();
     const QString expected =
-        QStringLiteral("plc-update: ") + message.replace(QStringLiteral("<device>"), device())
-                                             .replace(QStringLiteral("<file>"), file);
+        "plc-update: " + message.replace("<device>", device()).replace("<file>", file);
     QVERIFY2(last.startsWith(expected), qPrintable(errors));
-    QCOMPARE(!m_sim->plc.frames(QStringLiteral("L43")).isEmpty(), erased);
+    QCOMPARE(!m_sim->plc.frames("L43").isEmpty(), erased);
     // The firmware is started only when it was written and verified whole.
-    QCOMPARE(!m_sim->plc.frames(QStringLiteral("L21")).isEmpty(), exitCode == 0);
+    QCOMPARE(!m_sim->plc.frames("L21").isEmpty(), exitCode == 0);
     if (exitCode == 0)
         QCOMPARE(loader.flash(0, image.size()), image);
 }
@@ -250,8 +248,8 @@ void TestUpdateSim::cancelStopsAtBlockBoundary()
     const UpdateOutcome outcome = client.write(rawImage(firmware(), 0x08000000).image);
     QCOMPARE(int(outcome.kind), int(UpdateOutcome::Kind::Cancelled));
     QCOMPARE(outcome.message, QStringLiteral("Cancelled.") + kPartial);
-    QCOMPARE(m_sim->plc.frames(QStringLiteral("L31")).size(), 3);
-    QVERIFY(m_sim->plc.frames(QStringLiteral("L21")).isEmpty());
+    QCOMPARE(m_sim->plc.frames("L31").size(), 3);
+    QVERIFY(m_sim->plc.frames("L21").isEmpty());
     QVERIFY(m_sim->plc.inLoader());
 }
 
@@ -264,9 +262,8 @@ void TestUpdateSim::independentClientWritesWhatWeReadBack()
     image[77] = 0x5A;
     m_sim->plc.enterLoader();
     QProcess process;
-    process.start(stm32flash, {QStringLiteral("-m"), QStringLiteral("8n1"), QStringLiteral("-b"),
-                               QStringLiteral("115200"), QStringLiteral("-w"), imageFile(image),
-                               QStringLiteral("-v"), device()});
+    process.start(stm32flash,
+                  {"-m", "8n1", "-b", "115200", "-w", imageFile(image), "-v", device()});
     QVERIFY(process.waitForFinished(120000));
     QVERIFY2(process.exitCode() == 0, process.readAll().constData());
 
