@@ -118,14 +118,11 @@ void TestConverter::library_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("message");  // %1: the folder
-    QTest::newRow("no library") << QDir::tempPath()
-                                << "The conversion library conv cannot be loaded: Cannot load "
-                                   "library %1/conv: (%1/libconv.so: cannot open shared object "
-                                   "file: No such file or directory)";
-    QTest::newRow("a function missing")
-        << QStringLiteral(CONV_ONLY_TO_REAL_DIR)
-        << "The conversion library conv (%1/libconv.so) has no function "
-           "float_to_byte_array";
+    row("no library", QDir::tempPath(),
+        "The conversion library conv cannot be loaded: Cannot load library %1/conv: "
+        "(%1/libconv.so: cannot open shared object file: No such file or directory)");
+    row("a function missing", QStringLiteral(CONV_ONLY_TO_REAL_DIR),
+        "The conversion library conv (%1/libconv.so) has no function float_to_byte_array");
 }
 
 void TestConverter::library()
