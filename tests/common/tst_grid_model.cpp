@@ -1,6 +1,5 @@
 #include "grid_model.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 // The tables' row semantics: the heading row counts, the last row is the entry row.

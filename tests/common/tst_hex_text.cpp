@@ -67,10 +67,7 @@ void TestHexText::wordsTravelLowByteFirst()
 
 void TestHexText::wordAtReadsAnswerData()
 {
-    const QString answer = QStringLiteral(
-        "\x02"
-        "05CE3412\x03"
-        "AB");
+    const QString answer = QStringLiteral("\00205CE3412\003AB");  // STX 05CE3412 ETX AB
     QCOMPARE(int(hextext::wordAt(answer, 0)), 0xCE05);
     QCOMPARE(int(hextext::wordAt(answer, 2)), 0x1234);
     QCOMPARE(int(hextext::wordAt(QString(), 0)), 0);  // an empty answer decodes as 0

@@ -1,8 +1,6 @@
+#include "test_helpers.h"
 #include "whole_file.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/resource.h>
@@ -24,7 +22,6 @@ void TestWholeFile::replacesOrKeepsTheOldFile_data()
     QTest::addColumn<int>("newSize");
     QTest::addColumn<bool>("diskFull");  // files may grow to 64 KiB only
     QTest::addColumn<QString>("name");
-
     QTest::newRow("new file") << QByteArray() << 100 << false << "set.ini";
     QTest::newRow("shorter than the old one") << QByteArray(5000, 'o') << 10 << false << "set.ini";
     QTest::newRow("disk full midway") << QByteArray(5000, 'o') << 200000 << true << "set.ini";
@@ -39,10 +36,8 @@ void TestWholeFile::replacesOrKeepsTheOldFile()
     QFETCH(QString, name);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    if (!old.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-    }
+    if (!old.isEmpty())
+        QVERIFY(testing::writeBytes(path, old));
     const QByteArray bytes(newSize, 'n');
 
     rlimit saved{};
@@ -58,10 +53,9 @@ void TestWholeFile::replacesOrKeepsTheOldFile()
 
     const bool fails = diskFull || name.contains(QLatin1Char('/'));
     QCOMPARE(reason.isEmpty(), !fails);
-    QFile file(path);
-    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), fails ? old : bytes);
-    const QStringList left = QDir(dir.path()).entryList(QDir::Files);
-    QCOMPARE(left, file.exists() ? QStringList{file.fileName().section('/', -1)} : QStringList());
+    QCOMPARE(testing::fileBytes(path), fails ? old : bytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             QFile::exists(path) ? QStringList{QFileInfo(path).fileName()} : QStringList());
 }
 
 QTEST_MAIN(TestWholeFile)

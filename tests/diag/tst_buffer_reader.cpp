@@ -1,6 +1,6 @@
 #include "buffer_reader.h"
 #include "grid_model.h"
-#include "settings_store.h"
+#include "misc_steps.h"
 #include "test_helpers.h"
 #include "transfer_fixture.h"
 
@@ -9,6 +9,7 @@
 
 namespace {
 
+using testing::row;
 using testing::rowTexts;
 
 const QString kSilence = QStringLiteral("Answer timeout from PLC");
@@ -19,11 +20,6 @@ const ErrorBuffer &buffer(int table)
     if (table == 0)
         return ErrorBuffer::oneWire();
     return table == 2 ? ErrorBuffer::uart2() : ErrorBuffer::uart1();
-}
-
-int countWordAddress(int table)
-{
-    return buffer(table).countWordAddress;
 }
 
 // Record k of the test buffers: a byte for each k, covering many codes and classes.
@@ -104,21 +100,20 @@ void TestBufferReader::readsCountedRecords_data()
     const QStringList uart1 = {"E00 2008 02", "E00 3600 40"};
     const QStringList uart2 = {"E00 2006 02", "E00 3680 40"};
     const QStringList oneWire = {"E00 200A 02", "E00 3700 40"};
-    QTest::newRow("UART 1 n = 0") << 1 << 0xC000 << uart1 << 0;
-    QTest::newRow("UART 1 n = 3") << 1 << 0xC403 << uart1 << 3;
-    QTest::newRow("UART 2 n = 64") << 2 << 0xD840 << uart2 << 64;
-    QTest::newRow("UART 2 n = 65") << 2 << 0xC041 << uart2 + QStringList{"E00 36C0 40"} << 65;
-    QTest::newRow("UART 1 n = 70") << 1 << 0xC046 << uart1 + QStringList{"E00 3640 40"} << 70;
-    QTest::newRow("UART 1 n = 128") << 1 << 0xC480 << uart1 + QStringList{"E00 3640 40"} << 128;
-    QTest::newRow("UART 2 count 200 reads the 128 records there are")
-        << 2 << 0xC0C8 << uart2 + QStringList{"E00 36C0 40"} << 128;
-    QTest::newRow("1-wire n = 0") << 0 << 0xC000 << QStringList{"E00 200A 02"} << 0;
-    QTest::newRow("1-wire n = 3") << 0 << 0xC003 << oneWire << 3;
-    QTest::newRow("1-wire n = 64") << 0 << 0xC040 << oneWire << 64;
-    QTest::newRow("1-wire n = 70") << 0 << 0xC046 << oneWire + QStringList{"E00 3740 40"} << 70;
-    QTest::newRow("1-wire n = 127 without mode bits")
-        << 0 << 0x007F << oneWire + QStringList{"E00 3740 40"} << 127;
-    QTest::newRow("1-wire Field Net word") << 0 << 0xBB80 << QStringList{"E00 200A 02"} << 0;
+    row("UART 1 n = 0", 1, 0xC000, uart1, 0);
+    row("UART 1 n = 3", 1, 0xC403, uart1, 3);
+    row("UART 2 n = 64", 2, 0xD840, uart2, 64);
+    row("UART 2 n = 65", 2, 0xC041, uart2 + QStringList{"E00 36C0 40"}, 65);
+    row("UART 1 n = 70", 1, 0xC046, uart1 + QStringList{"E00 3640 40"}, 70);
+    row("UART 1 n = 128", 1, 0xC480, uart1 + QStringList{"E00 3640 40"}, 128);
+    row("UART 2 count 200 reads the 128 records there are", 2, 0xC0C8,
+        uart2 + QStringList{"E00 36C0 40"}, 128);
+    row("1-wire n = 0", 0, 0xC000, QStringList{"E00 200A 02"}, 0);
+    row("1-wire n = 3", 0, 0xC003, oneWire, 3);
+    row("1-wire n = 64", 0, 0xC040, oneWire, 64);
+    row("1-wire n = 70", 0, 0xC046, oneWire + QStringList{"E00 3740 40"}, 70);
+    row("1-wire n = 127 without mode bits", 0, 0x007F, oneWire + QStringList{"E00 3740 40"}, 127);
+    row("1-wire Field Net word", 0, 0xBB80, QStringList{"E00 200A 02"}, 0);
 }
 
 void TestBufferReader::readsCountedRecords()
@@ -127,7 +122,7 @@ void TestBufferReader::readsCountedRecords()
     QFETCH(int, word);
     QFETCH(QStringList, reads);
     QFETCH(int, count);
-    m_f->sim.plc.pokeWord(countWordAddress(table), quint16(word));
+    m_f->sim.plc.pokeWord(buffer(table).countWordAddress, quint16(word));
     fillEarlierRead(*m_grid);
     read(table);
     QCOMPARE(m_f->prompts.messages(), QStringList());
@@ -148,16 +143,13 @@ void TestBufferReader::secondBlockTexts_data()
     QTest::addColumn<int>("record");  // at records 64 and 65
     QTest::addColumn<QString>("row64");
     QTest::addColumn<QString>("row65");
-    QTest::newRow("UART 1 0x80") << 1 << 0x80 << "64|Inactive error|"
-                                 << "65|Inactive error|";
-    QTest::newRow("UART 2 0x80") << 2 << 0x80 << "64|Inactive error|"
-                                 << "65|Old error|";
-    QTest::newRow("UART 2 0x8D") << 2 << 0x8D << "64|Active error|MBErr 13"
-                                 << "65|Active error|MBErr 13";
-    QTest::newRow("1-wire 0xE1") << 0 << 0xE1 << "64|Active error|No device found error :1"
-                                 << "65|Active error|No any device error :1";
-    QTest::newRow("1-wire 0xC1") << 0 << 0xC1 << "64|Active error|Timeout error number :1"
-                                 << "65|Active error|Timeout error number :1";
+    row("UART 1 0x80", 1, 0x80, "64|Inactive error|", "65|Inactive error|");
+    row("UART 2 0x80", 2, 0x80, "64|Inactive error|", "65|Old error|");
+    row("UART 2 0x8D", 2, 0x8D, "64|Active error|MBErr 13", "65|Active error|MBErr 13");
+    row("1-wire 0xE1", 0, 0xE1, "64|Active error|No device found error :1",
+        "65|Active error|No any device error :1");
+    row("1-wire 0xC1", 0, 0xC1, "64|Active error|Timeout error number :1",
+        "65|Active error|Timeout error number :1");
 }
 
 void TestBufferReader::secondBlockTexts()
@@ -166,7 +158,7 @@ void TestBufferReader::secondBlockTexts()
     QFETCH(int, record);
     QFETCH(QString, row64);
     QFETCH(QString, row65);
-    m_f->sim.plc.pokeWord(countWordAddress(table), 0xC046);
+    m_f->sim.plc.pokeWord(buffer(table).countWordAddress, 0xC046);
     m_f->sim.plc.poke(buffer(table).base + 63, QByteArray(2, char(record)));
     read(table);
     const QStringList rows = rowTexts(*m_grid);
@@ -182,18 +174,18 @@ void TestBufferReader::tableLeftAsItWas_data()
     QTest::addColumn<int>("word");
     QTest::addColumn<QString>("silent");  // the address the controller does not answer
     QTest::addColumn<QStringList>("reads");
-    QTest::newRow("UART 1 slave 0x4005") << 1 << 0x4005 << "" << QStringList{"E00 2008 02"};
-    QTest::newRow("UART 1 bit 14 clear") << 1 << 0x8003 << "" << QStringList{"E00 2008 02"};
-    QTest::newRow("UART 2 not use 0x0000") << 2 << 0x0000 << "" << QStringList{"E00 2006 02"};
-    QTest::newRow("UART 2 bit 15 clear") << 2 << 0x7F03 << "" << QStringList{"E00 2006 02"};
-    QTest::newRow("UART 1 silent word") << 1 << 0xC046 << "2008" << QStringList{"E00 2008 02"};
-    QTest::newRow("UART 1 silent first block, n = 0")
-        << 1 << 0xC000 << "3600" << QStringList{"E00 2008 02", "E00 3600 40"};
-    QTest::newRow("UART 2 silent second block")
-        << 2 << 0xC046 << "36C0" << QStringList{"E00 2006 02", "E00 3680 40", "E00 36C0 40"};
-    QTest::newRow("1-wire silent word") << 0 << 0xC046 << "200A" << QStringList{"E00 200A 02"};
-    QTest::newRow("1-wire silent second block")
-        << 0 << 0xC046 << "3740" << QStringList{"E00 200A 02", "E00 3700 40", "E00 3740 40"};
+    row("UART 1 slave 0x4005", 1, 0x4005, "", QStringList{"E00 2008 02"});
+    row("UART 1 bit 14 clear", 1, 0x8003, "", QStringList{"E00 2008 02"});
+    row("UART 2 not use 0x0000", 2, 0x0000, "", QStringList{"E00 2006 02"});
+    row("UART 2 bit 15 clear", 2, 0x7F03, "", QStringList{"E00 2006 02"});
+    row("UART 1 silent word", 1, 0xC046, "2008", QStringList{"E00 2008 02"});
+    row("UART 1 silent first block, n = 0", 1, 0xC000, "3600",
+        QStringList{"E00 2008 02", "E00 3600 40"});
+    row("UART 2 silent second block", 2, 0xC046, "36C0",
+        QStringList{"E00 2006 02", "E00 3680 40", "E00 36C0 40"});
+    row("1-wire silent word", 0, 0xC046, "200A", QStringList{"E00 200A 02"});
+    row("1-wire silent second block", 0, 0xC046, "3740",
+        QStringList{"E00 200A 02", "E00 3700 40", "E00 3740 40"});
 }
 
 void TestBufferReader::tableLeftAsItWas()
@@ -202,7 +194,7 @@ void TestBufferReader::tableLeftAsItWas()
     QFETCH(int, word);
     QFETCH(QString, silent);
     QFETCH(QStringList, reads);
-    m_f->sim.plc.pokeWord(countWordAddress(table), quint16(word));
+    m_f->sim.plc.pokeWord(buffer(table).countWordAddress, quint16(word));
     if (!silent.isEmpty())
         m_f->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
     fillEarlierRead(*m_grid);
@@ -219,13 +211,11 @@ void TestBufferReader::noStaleText_data()
     QTest::addColumn<int>("count");  // of the second read
     QTest::addColumn<int>("record1");
     QTest::addColumn<QStringList>("rows");
-    QTest::newRow("UART 1 n = 0") << 1 << 0 << 0x84 << QStringList{"1||"};
-    QTest::newRow("UART 1 code 9 at row 1")
-        << 1 << 2 << 0x09 << QStringList{"1|Active error|", "2|No error|", "3||"};
-    QTest::newRow("UART 2 code 19 at row 1")
-        << 2 << 1 << 0x13 << QStringList{"1|Active error|", "2||"};
-    QTest::newRow("1-wire n = 0") << 0 << 0 << 0xC3 << QStringList{"1||"};
-    QTest::newRow("1-wire class 0") << 0 << 1 << 0x00 << QStringList{"1|No error|", "2||"};
+    row("UART 1 n = 0", 1, 0, 0x84, QStringList{"1||"});
+    row("UART 1 code 9 at row 1", 1, 2, 0x09, QStringList{"1|Active error|", "2|No error|", "3||"});
+    row("UART 2 code 19 at row 1", 2, 1, 0x13, QStringList{"1|Active error|", "2||"});
+    row("1-wire n = 0", 0, 0, 0xC3, QStringList{"1||"});
+    row("1-wire class 0", 0, 1, 0x00, QStringList{"1|No error|", "2||"});
 }
 
 void TestBufferReader::noStaleText()
@@ -234,7 +224,7 @@ void TestBufferReader::noStaleText()
     QFETCH(int, count);
     QFETCH(int, record1);
     QFETCH(QStringList, rows);
-    const int address = countWordAddress(table);
+    const int address = buffer(table).countWordAddress;
     m_f->sim.plc.pokeWord(address, 0xC046);
     m_f->sim.plc.poke(buffer(table).base, QByteArray(70, char(0x84)));
     read(table);

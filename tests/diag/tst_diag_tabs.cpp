@@ -1,5 +1,6 @@
 #include "grid_model.h"
 #include "grid_view.h"
+#include "misc_steps.h"
 #include "settings_store.h"
 #include "test_helpers.h"
 #include "window_fixture.h"
@@ -8,12 +9,9 @@
 #include <QtTest>
 #include <memory>
 
-namespace {
-
 using testing::child;
+using testing::row;
 using testing::rowTexts;
-
-}  // namespace
 
 // The read buttons of the "Modbus diag" and "1-wire diag" tabs in the main window, against the
 // virtual controller: each fills its own table and no other.
@@ -53,26 +51,19 @@ void TestDiagTabs::readButtons_data()
     QTest::addColumn<QByteArray>("records");
     QTest::addColumn<QString>("silent");
     QTest::addColumn<QStringList>("rows");
-    QTest::newRow("UART 1") << "Command4"
-                            << "Read modbus buffer 1"
-                            << "MB_grid" << 0x2008 << 0xC402 << 0x3600 << QByteArray("\x84\x00", 2)
-                            << QString()
-                            << QStringList{"1|Active error| timeout error occurred  ",
-                                           "2|No error|", "3||"};
-    QTest::newRow("UART 2") << "Command6"
-                            << "Read modbus buffer 2"
-                            << "MB_grid2" << 0x2006 << 0xC001 << 0x3680 << QByteArray("\x80")
-                            << QString() << QStringList{"1|Inactive error|", "2||"};
-    QTest::newRow("1-wire") << "Command5"
-                            << "Read 1-wire buffer"
-                            << "W1_grid" << 0x200A << 0xC002 << 0x3700 << QByteArray("\xC3\x25")
-                            << QString()
-                            << QStringList{"1|Active error|Timeout error number :3",
-                                           "2|No error|Number of error :5", "3||"};
-    QTest::newRow("1-wire silent") << "Command5"
-                                   << "Read 1-wire buffer"
-                                   << "W1_grid" << 0x200A << 0xC002 << 0x3700
-                                   << QByteArray("\xC3\x25") << "200A" << QStringList{"||"};
+    const QString none;
+    const QByteArray oneWire("\xC3\x25");
+    row("UART 1", "Command4", "Read modbus buffer 1", "MB_grid", 0x2008, 0xC402, 0x3600,
+        QByteArray("\x84\x00", 2), none,
+        QStringList{"1|Active error| timeout error occurred  ", "2|No error|", "3||"});
+    row("UART 2", "Command6", "Read modbus buffer 2", "MB_grid2", 0x2006, 0xC001, 0x3680,
+        QByteArray("\x80"), none, QStringList{"1|Inactive error|", "2||"});
+    row("1-wire", "Command5", "Read 1-wire buffer", "W1_grid", 0x200A, 0xC002, 0x3700, oneWire,
+        none,
+        QStringList{"1|Active error|Timeout error number :3", "2|No error|Number of error :5",
+                    "3||"});
+    row("1-wire silent", "Command5", "Read 1-wire buffer", "W1_grid", 0x200A, 0xC002, 0x3700,
+        oneWire, "200A", QStringList{"||"});
 }
 
 void TestDiagTabs::readButtons()

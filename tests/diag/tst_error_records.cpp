@@ -1,30 +1,21 @@
 #include "error_records.h"
+#include "misc_steps.h"
 
 #include <QtTest>
 
 namespace {
 
+using testing::row;
+
 // Modbus descriptions by error code, as the controller's engineers know them; codes past the
 // end of the list have none.
-const QStringList kModbusDescriptions = {"",
-                                         "illegal register address ",
-                                         " illegal argument ",
-                                         " receive data error ",
-                                         " timeout error occurred  ",
-                                         "master is busy now ",
-                                         "execute function error ",
-                                         "MBErr 8",
-                                         "MBErr 9",
-                                         "",
-                                         "MBErr 10",
-                                         "MBErr 11",
-                                         "MBErr 12",
-                                         "MBErr 13",
-                                         "MBErr 13",
-                                         "MBErr 14",
-                                         "MBErr 15",
-                                         "MBErr 16",
-                                         "MBErr 17"};
+const QStringList kModbusDescriptions =
+    QStringLiteral(
+        "|illegal register address | illegal argument | receive data error |"
+        " timeout error occurred  |master is busy now |execute function error |MBErr 8|"
+        "MBErr 9||MBErr 10|MBErr 11|MBErr 12|MBErr 13|MBErr 13|MBErr 14|MBErr 15|"
+        "MBErr 16|MBErr 17")
+        .split(QLatin1Char('|'));
 
 // The 1-wire description before the error count, by error class (bits 5-7).
 QString oneWireClassText(int record, int number)
@@ -62,30 +53,19 @@ void TestErrorRecords::texts_data()
     QTest::addColumn<int>("record");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("description");
-
     // Whole rows as the controller's engineers describe them.
-    QTest::newRow("UART 1 0x84") << 1 << 1 << 0x84 << "Active error"
-                                 << " timeout error occurred  ";
-    QTest::newRow("UART 2 0x09") << 2 << 1 << 0x09 << "Active error"
-                                 << "";
-    QTest::newRow("1-wire 0xC3") << 0 << 1 << 0xC3 << "Active error"
-                                 << "Timeout error number :3";
-    QTest::newRow("1-wire 0x25") << 0 << 1 << 0x25 << "No error"
-                                 << "Number of error :5";
-    QTest::newRow("1-wire 0x80") << 0 << 1 << 0x80 << "Active error"
-                                 << "Number of error :0";
-    QTest::newRow("1-wire 0xFF record 128") << 0 << 128 << 0xFF << "Active error"
-                                            << "No any device error :31";
+    row("UART 1 0x84", 1, 1, 0x84, "Active error", " timeout error occurred  ");
+    row("UART 2 0x09", 2, 1, 0x09, "Active error", "");
+    row("1-wire 0xC3", 0, 1, 0xC3, "Active error", "Timeout error number :3");
+    row("1-wire 0x25", 0, 1, 0x25, "No error", "Number of error :5");
+    row("1-wire 0x80", 0, 1, 0x80, "Active error", "Number of error :0");
+    row("1-wire 0xFF record 128", 0, 128, 0xFF, "Active error", "No any device error :31");
 
     for (int b = 0; b < 256; ++b) {
         for (int uart : {1, 2}) {
             for (int number : {64, 65}) {
-                QString state = QStringLiteral("Active error");
-                if (b == 0)
-                    state = QStringLiteral("No error");
-                else if (b == 0x80)
-                    state = uart == 2 && number == 65 ? QStringLiteral("Old error")
-                                                      : QStringLiteral("Inactive error");
+                const char *inactive = uart == 2 && number == 65 ? "Old error" : "Inactive error";
+                const QString state = b == 0 ? "No error" : b == 0x80 ? inactive : "Active error";
                 QTest::addRow("UART %d record %d byte %02X", uart, number, b)
                     << uart << number << b << state << kModbusDescriptions.value(b & 0x7F);
             }

@@ -1,13 +1,13 @@
 #include "exchanges.h"
 #include "failure.h"
 #include "frame.h"
-#include "plc_link.h"
-#include "settings_store.h"
+#include "misc_steps.h"
 #include "transfer_fixture.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 #include <memory>
+
+using testing::row;
 
 // The four exchanges against the virtual controller over a real pseudo-terminal.
 class TestExchanges : public QObject {
@@ -80,10 +80,10 @@ void TestExchanges::readAcceptedByLength()
     QFETCH(QString, count);
     QFETCH(int, length);
     m_f->sim.plc.poke(0x2008, QByteArray::fromHex("03C4"));
-    const QString answer = Read_from_plc(m_f->link, 350, QStringLiteral("2008"), count);
+    const QString answer = Read_from_plc(m_f->link, 350, "2008", count);
     QCOMPARE(answer.size(), length);
     QCOMPARE(answer.at(0), QChar(0x02));
-    QCOMPARE(answer.mid(1, 4), QStringLiteral("03C4"));
+    QCOMPARE(answer.mid(1, 4), "03C4");
     const auto frames = m_f->sim.plc.frames();
     QCOMPARE(frames.size(), 1);
     QCOMPARE(frames.at(0).raw, frame::build(QStringLiteral("E002008") + count));
@@ -95,8 +95,7 @@ void TestExchanges::readInPiecesOutlastingTheTimeout()
     m_f->sim.plc.splitAnswers(20, 60);
     QElapsedTimer clock;
     clock.start();
-    const QString answer =
-        Read_from_plc(m_f->link, 150, QStringLiteral("3600"), QStringLiteral("40"));
+    const QString answer = Read_from_plc(m_f->link, 150, "3600", "40");
     QCOMPARE(answer.size(), 132);
     QVERIFY(clock.elapsed() >= 300);
 }
@@ -106,8 +105,7 @@ void TestExchanges::readOneCharacterShortTimesOut()
     m_f->sim.plc.setTruncation(1);
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(Read_from_plc(m_f->link, 100, QStringLiteral("2008"), QStringLiteral("02")),
-             QString());
+    QCOMPARE(Read_from_plc(m_f->link, 100, "2008", "02"), QString());
     QVERIFY(clock.elapsed() >= 100);  // never early
     QVERIFY(clock.elapsed() < 600);
 }
@@ -115,8 +113,7 @@ void TestExchanges::readOneCharacterShortTimesOut()
 void TestExchanges::readKeepsExtraCharacters()
 {
     m_f->sim.plc.setExtraCharacters("XYZ");
-    const QString answer =
-        Read_from_plc(m_f->link, 350, QStringLiteral("2008"), QStringLiteral("02"));
+    const QString answer = Read_from_plc(m_f->link, 350, "2008", "02");
     QCOMPARE(answer.size(), 11);
     QVERIFY(answer.endsWith(QLatin1String("XYZ")));
 }
@@ -141,20 +138,16 @@ void TestExchanges::writeAnswerCodes()
         m_f->sim.plc.setWriteAnswer('X');
     if (kind == 3)
         m_f->sim.plc.failWrite(1, VirtualPlc::Fault::Silence);
-    QCOMPARE(Write_to_plc(m_f->link, 100, QStringLiteral("E11"), QStringLiteral("3000"),
-                          QStringLiteral("02"), QStringLiteral("FF0F")),
-             code);
+    QCOMPARE(Write_to_plc(m_f->link, 100, "E11", "3000", "02", "FF0F"), code);
 }
 
 void TestExchanges::writeFrameOnTheWire()
 {
-    QCOMPARE(Write_to_plc(m_f->link, 650, QStringLiteral("E10"), QStringLiteral("2002"),
-                          QStringLiteral("02"), QStringLiteral("0080")),
-             QStringLiteral("6"));
+    QCOMPARE(Write_to_plc(m_f->link, 650, "E10", "2002", "02", "0080"), QStringLiteral("6"));
     const auto frames = m_f->sim.plc.frames();
     QCOMPARE(frames.size(), 1);
-    QCOMPARE(frames.at(0).command, QStringLiteral("E10"));
-    QCOMPARE(frames.at(0).raw, frame::build(QStringLiteral("E10200202") + QStringLiteral("0080")));
+    QCOMPARE(frames.at(0).command, "E10");
+    QCOMPARE(frames.at(0).raw, frame::build(QStringLiteral("E10200202") + "0080"));
     QCOMPARE(m_f->sim.plc.peek(0x2002, 2), QByteArray::fromHex("0080"));
 }
 
@@ -164,15 +157,11 @@ void TestExchanges::probes_data()
     QTest::addColumn<int>("truncation");  // characters missing from the CPU-type answer
     QTest::addColumn<QString>("enq");
     QTest::addColumn<QString>("type");
-    QTest::newRow("answered") << 0 << 0 << "6"
-                              << "291";
-    QTest::newRow("just in time") << 60 << 0 << "6"
-                                  << "291";
-    QTest::newRow("too late") << 160 << 0 << ""
-                              << "";
+    row("answered", 0, 0, "6", "291");
+    row("just in time", 60, 0, "6", "291");
+    row("too late", 160, 0, "", "");
     // The answer is STX, four digits, ETX and two checksum digits: 8 characters.
-    QTest::newRow("CPU type 7 characters") << 0 << 1 << "6"
-                                           << "";
+    row("CPU type 7 characters", 0, 1, "6", "");
 }
 
 void TestExchanges::probes()
@@ -185,7 +174,7 @@ void TestExchanges::probes()
     m_f->sim.plc.setTruncation(truncation);
     QCOMPARE(Send_char(m_f->link, 100, 5), enq);
     Pause(100);  // a late answer has arrived and gone
-    QCOMPARE(Read_cpu_type(m_f->link, 100, QStringLiteral("0E02")), type);
+    QCOMPARE(Read_cpu_type(m_f->link, 100, "0E02"), type);
 }
 
 void TestExchanges::lateAnswerIsNotTakenForTheNext()
@@ -193,19 +182,17 @@ void TestExchanges::lateAnswerIsNotTakenForTheNext()
     m_f->sim.plc.poke(0x2000, QByteArray::fromHex("1111"));
     m_f->sim.plc.poke(0x2100, QByteArray::fromHex("2222"));
     m_f->sim.plc.setAnswerDelay(150);
-    QCOMPARE(Read_from_plc(m_f->link, 50, QStringLiteral("2000"), QStringLiteral("02")), QString());
+    QCOMPARE(Read_from_plc(m_f->link, 50, "2000", "02"), QString());
     m_f->sim.plc.setAnswerDelay(0);
     Pause(300);  // the late answer has arrived by now
-    const QString answer =
-        Read_from_plc(m_f->link, 350, QStringLiteral("2100"), QStringLiteral("02"));
-    QCOMPARE(answer.mid(1, 4), QStringLiteral("2222"));
+    const QString answer = Read_from_plc(m_f->link, 350, "2100", "02");
+    QCOMPARE(answer.mid(1, 4), "2222");
 }
 
 void TestExchanges::exchangeOnAClosedPortFails()
 {
     m_f->link.close();
-    QVERIFY_THROWS_EXCEPTION(
-        Failure, Read_from_plc(m_f->link, 100, QStringLiteral("2008"), QStringLiteral("02")));
+    QVERIFY_THROWS_EXCEPTION(Failure, Read_from_plc(m_f->link, 100, "2008", "02"));
 }
 
 QTEST_GUILESS_MAIN(TestExchanges)

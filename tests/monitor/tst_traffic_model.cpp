@@ -4,51 +4,41 @@
 #include "exchanges.h"
 #include "failure.h"
 #include "link_action.h"
+#include "misc_steps.h"
 #include "plc_link.h"
-#include "scripted_prompts.h"
 #include "settings_store.h"
 #include "sim_fixture.h"
+#include "test_helpers.h"
 #include "traffic_model.h"
 #include "transfer_steps.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 using Rows = QList<QStringList>;
+using testing::row;
 
 // The columns that do not depend on the clock, from Request to Outcome.
 Rows rowsOf(const TrafficModel &model)
 {
     Rows rows;
     for (int r = 0; r < model.rowCount(); ++r) {
-        QStringList row;
+        QStringList cells;
         for (int c = exchangetext::Request; c <= exchangetext::Outcome; ++c) {
             if (c != exchangetext::AnswerMs)
-                row.append(model.index(r, c).data().toString());
+                cells.append(model.index(r, c).data().toString());
         }
-        rows.append(row);
+        rows.append(cells);
     }
     return rows;
 }
 
 ExchangeRecord record(int n, const QString &device = QStringLiteral("/dev/ttyUSB0"))
 {
-    const QTime time(9, 5, 7, n);
-    return {QDateTime(QDate(2024, 5, 1), time),
-            2,
-            device,
-            "\x02"
-            "E00" +
-                QByteArray::number(2000 + n) +
-                "02\x03"
-                "00",
-            QByteArray(),
-            100,
-            ExchangeOutcome::Timeout};
+    const QDateTime at(QDate(2024, 5, 1), QTime(9, 5, 7, n));
+    const QByteArray request = "\002E00" + QByteArray::number(2000 + n) + "02\00300";
+    return {at, 2, device, request, QByteArray(), 100, ExchangeOutcome::Timeout};
 }
 
 QStringList addresses(const TrafficModel &model)
@@ -60,6 +50,7 @@ QStringList addresses(const TrafficModel &model)
 }
 
 const QString kWrongAnswer = QStringLiteral("<STX>1,\"3<ETX>00");
+const QByteArray kWrongBytes = "\0021,\"3\00300";
 
 }  // namespace
 
@@ -84,7 +75,6 @@ void TestTrafficModel::recordsEveryExchange_data()
     QTest::addColumn<int>("timeoutRow");  // the row that waited out its timeout, or -1
     // Request, Answer, Command, Address, Count, Data, Outcome
     QTest::addColumn<Rows>("rows");
-
     const QStringList open = {
         "<STX>E113000020FFF<ETX>D1", "<ACK>", "E11", "3000", "02", "0FFF", "accepted"};
     const QStringList word = {
@@ -92,25 +82,20 @@ void TestTrafficModel::recordsEveryExchange_data()
     const QStringList close = {
         "<STX>E113000020000<ETX>8F", "<ACK>", "E11", "3000", "02", "0000", "accepted"};
     const QString read = QStringLiteral("<STX>E00200802<ETX>D4");
-    QTest::newRow("download") << "download" << -1 << Rows{open, word, close};
-    QTest::newRow("write refused")
-        << "nak" << -1 << Rows{{open[0], "<NAK>", "E11", "3000", "02", "0FFF", "refused"}};
-    QTest::newRow("write unanswered")
-        << "silence" << 0 << Rows{{open[0], "", "E11", "3000", "02", "0FFF", "timeout"}};
-    QTest::newRow("read answered")
-        << "read" << -1
-        << Rows{{read, "<STX>0000<ETX>C3", "E00", "2008", "02", "0000", "accepted"}};
-    QTest::newRow("read refused") << "read nak" << 0
-                                  << Rows{{read, "<NAK>", "E00", "2008", "02", "", "refused"}};
-    QTest::newRow("wrong answer") << "wrong" << -1
-                                  << Rows{{read, kWrongAnswer, "E00", "2008", "02", "",
-                                           "wrong answer"}};
-    QTest::newRow("port lost") << "lost" << -1
-                               << Rows{{read, "", "E00", "2008", "02", "", "port lost"}};
-    QTest::newRow("probes") << "probes" << -1
-                            << Rows{{"<ENQ>", "<ACK>", "<ENQ>", "", "", "", "accepted"},
-                                    {"<STX>00E0202<ETX>6C", "<STX>2301<ETX>C9", "0", "0E02", "02",
-                                     "2301", "accepted"}};
+    row("download", "download", -1, Rows{open, word, close});
+    row("write refused", "nak", -1,
+        Rows{{open[0], "<NAK>", "E11", "3000", "02", "0FFF", "refused"}});
+    row("write unanswered", "silence", 0,
+        Rows{{open[0], "", "E11", "3000", "02", "0FFF", "timeout"}});
+    row("read answered", "read", -1,
+        Rows{{read, "<STX>0000<ETX>C3", "E00", "2008", "02", "0000", "accepted"}});
+    row("read refused", "read nak", 0, Rows{{read, "<NAK>", "E00", "2008", "02", "", "refused"}});
+    row("wrong answer", "wrong", -1,
+        Rows{{read, kWrongAnswer, "E00", "2008", "02", "", "wrong answer"}});
+    row("port lost", "lost", -1, Rows{{read, "", "E00", "2008", "02", "", "port lost"}});
+    row("probes", "probes", -1,
+        Rows{{"<ENQ>", "<ACK>", "<ENQ>", "", "", "", "accepted"},
+             {"<STX>00E0202<ETX>6C", "<STX>2301<ETX>C9", "0", "0E02", "02", "2301", "accepted"}});
 }
 
 void TestTrafficModel::recordsEveryExchange()
@@ -125,23 +110,21 @@ void TestTrafficModel::recordsEveryExchange()
     TrafficModel model;
     constexpr int kTimeoutMs = 150;
 
-    if (scenario == QLatin1String("nak") || scenario == QLatin1String("silence"))
-        sim.plc.failWrite(1, scenario == QLatin1String("nak") ? VirtualPlc::Fault::Nak
-                                                              : VirtualPlc::Fault::Silence);
-    if (scenario == QLatin1String("read nak"))
+    if (scenario == "nak" || scenario == "silence")
+        sim.plc.failWrite(1,
+                          scenario == "nak" ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+    if (scenario == "read nak")
         sim.plc.failAddress(QStringLiteral("2008"), VirtualPlc::Fault::Nak);
-    if (scenario == QLatin1String("wrong"))
-        sim.plc.setReadAnswer(
-            QStringLiteral("2008"),
-            kWrongAnswer.toLatin1().replace("<STX>", "\x02").replace("<ETX>", "\x03"));
-    if (scenario == QLatin1String("lost"))
+    if (scenario == "wrong")
+        sim.plc.setReadAnswer(QStringLiteral("2008"), kWrongBytes);
+    if (scenario == "lost")
         sim.plc.loseLineAt(QStringLiteral("2008"));
     runOnLink(link, [&] {
         link.open();
-        if (scenario == QLatin1String("probes")) {
+        if (scenario == "probes") {
             Send_char(link, kTimeoutMs, 5);
             Read_cpu_type(link, kTimeoutMs, QStringLiteral("0E02"));
-        } else if (rows.at(0).at(2) == QLatin1String("E00")) {
+        } else if (rows.at(0).at(2) == "E00") {
             steps::readWord(link, kTimeoutMs, 0x2008);
         } else {
             steps::writeBetweenServiceWords(
@@ -169,17 +152,14 @@ void TestTrafficModel::keepsTheLastAndFilters_data()
     QTest::addColumn<QString>("filter");  // set once half of them are in
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<int>("kept");
-
-    QTest::newRow("room left") << 5 << 3 << "" << QStringList{"2001", "2002", "2003"} << 3;
-    QTest::newRow("oldest gone") << 3 << 7 << "" << QStringList{"2005", "2006", "2007"} << 3;
-    QTest::newRow("filter before and after")
-        << 10 << 20 << "e00201"
-        << QStringList{"2011", "2012", "2013", "2014", "2015", "2016", "2017", "2018", "2019"}
-        << 10;
-    QTest::newRow("shown rows age out") << 4 << 12 << "200" << QStringList{"2009"} << 4;
-    QTest::newRow("any column, case ignored")
-        << 4 << 4 << "TIMEOUT" << QStringList{"2001", "2002", "2003", "2004"} << 4;
-    QTest::newRow("nothing matches") << 4 << 4 << "usb1" << QStringList{} << 4;
+    row("room left", 5, 3, "", QStringList{"2001", "2002", "2003"}, 3);
+    row("oldest gone", 3, 7, "", QStringList{"2005", "2006", "2007"}, 3);
+    row("filter before and after", 10, 20, "e00201",
+        QStringList{"2011", "2012", "2013", "2014", "2015", "2016", "2017", "2018", "2019"}, 10);
+    row("shown rows age out", 4, 12, "200", QStringList{"2009"}, 4);
+    row("any column, case ignored", 4, 4, "TIMEOUT", QStringList{"2001", "2002", "2003", "2004"},
+        4);
+    row("nothing matches", 4, 4, "usb1", QStringList{}, 4);
 }
 
 void TestTrafficModel::keepsTheLastAndFilters()
@@ -218,16 +198,11 @@ void TestTrafficModel::heldRowsShowInOneBatch_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<int>("removed");  // rows the batch takes away
-
-    QTest::newRow("room left") << 5 << 1 << 3 << "" << QStringList{"2001", "2002", "2003", "2004"}
-                               << 0;
-    QTest::newRow("ring overflows")
-        << 3 << 2 << 7 << "" << QStringList{"2007", "2008", "2009"} << 2;
-    QTest::newRow("more held than the ring")
-        << 2 << 0 << 5 << "" << QStringList{"2004", "2005"} << 0;
-    QTest::newRow("filtered") << 4 << 3 << 8 << "e00201" << QStringList{"2010", "2011"} << 0;
-    QTest::newRow("shown rows leave")
-        << 4 << 3 << 2 << "e00200" << QStringList{"2002", "2003", "2004", "2005"} << 1;
+    row("room left", 5, 1, 3, "", QStringList{"2001", "2002", "2003", "2004"}, 0);
+    row("ring overflows", 3, 2, 7, "", QStringList{"2007", "2008", "2009"}, 2);
+    row("more held than the ring", 2, 0, 5, "", QStringList{"2004", "2005"}, 0);
+    row("filtered", 4, 3, 8, "e00201", QStringList{"2010", "2011"}, 0);
+    row("shown rows leave", 4, 3, 2, "e00200", QStringList{"2002", "2003", "2004", "2005"}, 1);
 }
 
 void TestTrafficModel::heldRowsShowInOneBatch()
@@ -265,7 +240,7 @@ void TestTrafficModel::csvOfTheShownRows()
     TrafficModel model;
     model.append(record(1, QStringLiteral("/tmp/plc,\"A\"")));
     ExchangeRecord wrong = record(2);
-    wrong.answer = kWrongAnswer.toLatin1().replace("<STX>", "\x02").replace("<ETX>", "\x03");
+    wrong.answer = kWrongBytes;
     wrong.outcome = ExchangeOutcome::WrongAnswer;
     model.append(wrong);
     model.append(record(3));
@@ -283,9 +258,7 @@ void TestTrafficModel::csvOfTheShownRows()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("traffic.csv"));
     csv::save(path, model);
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), csv::table(model));
+    QCOMPARE(testing::fileBytes(path), csv::table(model));
     const QString blocked = dir.filePath(QStringLiteral("no/such/folder/traffic.csv"));
     QVERIFY_THROWS_EXCEPTION(Failure, csv::save(blocked, model));
 }

@@ -12,7 +12,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -108,12 +107,9 @@ void TestTrafficMonitor::showsEveryLinkAndSavesTheShownRows()
     QCOMPARE(model.index(2, 2).data().toString(), QStringLiteral("<STX>E00200802<ETX>D4"));
 
     m_w->prompts.fileNames.enqueue(m_w->sim.settingsFile() + QStringLiteral(".csv"));
-    QTest::keyClicks(monitor->findChild<QWidget *>(QStringLiteral("filterText")), "<stx>");
-    QTest::mouseClick(monitor->findChild<QWidget *>(QStringLiteral("saveAsButton")),
-                      Qt::LeftButton);
-    QFile saved(m_w->sim.settingsFile() + QStringLiteral(".csv"));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QByteArray csv = saved.readAll();
+    QTest::keyClicks(child<QWidget>(monitor, "filterText"), "<stx>");
+    QTest::mouseClick(child<QWidget>(monitor, "saveAsButton"), Qt::LeftButton);
+    const QByteArray csv = testing::fileBytes(m_w->sim.settingsFile() + QStringLiteral(".csv"));
     QCOMPARE(csv, csv::table(model));
     QCOMPARE(csv.count("\r\n"), 3);  // the heading, the CPU-type probe and the read
     QCOMPARE(m_w->prompts.shown.last().kind, QStringLiteral("save"));
@@ -130,7 +126,6 @@ void TestTrafficMonitor::followsTheEndUnlessScrolledUp_data()
     QTest::addColumn<int>("scrolledTo");  // -1: left at the end
     QTest::addColumn<int>("after");
     QTest::addColumn<int>("rowOnTop");  // -1: the end is shown
-
     QTest::newRow("at the end") << 200 << -1 << 50 << -1;
     QTest::newRow("scrolled up") << 200 << 20 << 50 << 20;
     QTest::newRow("scrolled back down") << 200 << 9999 << 50 << -1;
@@ -179,12 +174,10 @@ void TestTrafficMonitor::saveAsLeavesATransferGoing()
     QTRY_VERIFY(monitor->model().rowCount() > 2);  // rows join the table as it repaints
     const QString file = m_w->sim.settingsFile() + QStringLiteral(".csv");
     dialog->setDirectory(QFileInfo(file).path());
-    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
-        ->setText(QFileInfo(file).fileName());
+    child<QLineEdit>(dialog, "fileNameEdit")->setText(QFileInfo(file).fileName());
     QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
-    QFile saved(file);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), csv::table(monitor->model()));  // the whole upload, then saved
+    // The whole upload, then saved.
+    QCOMPARE(testing::fileBytes(file), csv::table(monitor->model()));
 }
 
 void TestTrafficMonitor::longCellsAndHeadings()

@@ -1,12 +1,13 @@
 #include "conv_library.h"
 #include "converter.h"
 #include "failure.h"
+#include "misc_steps.h"
 
-#include <QCoreApplication>
-#include <QLocale>
 #include <QtTest>
 
 namespace {
+
+using testing::row;
 
 // The conv library beside the test program, counting the calls made of it.
 struct CountingCodec : FloatCodec {
@@ -29,7 +30,8 @@ QString outcome(bool toIeee, const QString &text, FloatCodec &codec)
 
 }  // namespace
 
-// The converter's conversions with the conv library: digits, texts, refusals, the library.
+// The converter's conversions with the conv library: digits, texts, refusals,
+// the library.
 class TestConverter : public QObject {
     Q_OBJECT
 
@@ -52,52 +54,21 @@ void TestConverter::roundTrip_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("digits");
     QTest::addColumn<QString>("shown");  // the number at single precision, 7 digits at most
-
-    QTest::newRow("point") << "1.5"
-                           << "3FC00000"
-                           << "1.5";
-    QTest::newRow("comma") << "1,5"
-                           << "3FC00000"
-                           << "1.5";
-    QTest::newRow("blanks, sign") << " +1,5 "
-                                  << "3FC00000"
-                                  << "1.5";
-    QTest::newRow("rounded") << "0,1"
-                             << "3DCCCCCD"
-                             << "0.1";
-    QTest::newRow("7 digits kept") << "-123456.789"
-                                   << "C7F12065"
-                                   << "-123456.8";
-    QTest::newRow("zero") << "0"
-                          << "00000000"
-                          << "0";
-    QTest::newRow("negative zero") << "-0"
-                                   << "80000000"
-                                   << "-0";
-    QTest::newRow("smallest denormal") << "1.401298E-45"
-                                       << "00000001"
-                                       << "1.401298E-45";
-    QTest::newRow("largest denormal") << "1.1754942E-38"
-                                      << "007FFFFF"
-                                      << "1.175494E-38";
-    QTest::newRow("smallest normal") << "1.17549435e-38"
-                                     << "00800000"
-                                     << "1.175494E-38";
-    QTest::newRow("largest normal") << "3.4028235E+38"
-                                    << "7F7FFFFF"
-                                    << "3.402823E+38";
-    QTest::newRow("below the smallest") << "-1e-50"
-                                        << "80000000"
-                                        << "-0";
-    QTest::newRow("infinity") << "inf"
-                              << "7F800000"
-                              << "INF";
-    QTest::newRow("negative infinity") << "-INF"
-                                       << "FF800000"
-                                       << "-INF";
-    QTest::newRow("not a number") << "NaN"
-                                  << "7FC00000"
-                                  << "NAN";
+    row("point", "1.5", "3FC00000", "1.5");
+    row("comma", "1,5", "3FC00000", "1.5");
+    row("blanks, sign", " +1,5 ", "3FC00000", "1.5");
+    row("rounded", "0,1", "3DCCCCCD", "0.1");
+    row("7 digits kept", "-123456.789", "C7F12065", "-123456.8");
+    row("zero", "0", "00000000", "0");
+    row("negative zero", "-0", "80000000", "-0");
+    row("smallest denormal", "1.401298E-45", "00000001", "1.401298E-45");
+    row("largest denormal", "1.1754942E-38", "007FFFFF", "1.175494E-38");
+    row("smallest normal", "1.17549435e-38", "00800000", "1.175494E-38");
+    row("largest normal", "3.4028235E+38", "7F7FFFFF", "3.402823E+38");
+    row("below the smallest", "-1e-50", "80000000", "-0");
+    row("infinity", "inf", "7F800000", "INF");
+    row("negative infinity", "-INF", "FF800000", "-INF");
+    row("not a number", "NaN", "7FC00000", "NAN");
 }
 
 void TestConverter::roundTrip()
@@ -105,7 +76,6 @@ void TestConverter::roundTrip()
     QFETCH(QString, typed);
     QFETCH(QString, digits);
     QFETCH(QString, shown);
-
     CountingCodec codec;
     QCOMPARE(outcome(true, typed, codec), digits);
     QCOMPARE(outcome(false, digits, codec), shown);
@@ -118,25 +88,20 @@ void TestConverter::refused_data()
     QTest::addColumn<bool>("toIeee");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-
     const QString ieee = QStringLiteral("Incorrect value for conversion to IEEE format!");
     const QString toFloat = QStringLiteral("Incorrect value for conversion to float format!");
-    QTest::newRow("empty") << true << "" << ieee;
-    QTest::newRow("blanks") << true << "  "
-                            << "Type mismatch: \"  \" is not a number";
-    QTest::newRow("two commas") << true << "1,5,2"
-                                << "Type mismatch: \"1.5,2\" is not a number";
-    QTest::newRow("inner blank") << true << "1 5"
-                                 << "Type mismatch: \"1 5\" is not a number";
-    QTest::newRow("too large") << true << "1e39"
-                               << "Overflow: \"1e39\" is too large for a single-precision number";
-    QTest::newRow("7 characters") << false << "3FC0000" << toFloat;
-    QTest::newRow("9 characters") << false << "3FC000000" << toFloat;
-    QTest::newRow("8 and a blank") << false << "3FC00000 " << toFloat;
-    QTest::newRow("leading blank") << false << " 3FC0000"
-                                   << "Type mismatch: \" 3\" is not a hexadecimal byte";
-    QTest::newRow("not hexadecimal") << false << "3FC0000G"
-                                     << "Type mismatch: \"0G\" is not a hexadecimal byte";
+    const QString notNumber = QStringLiteral("Type mismatch: \"%1\" is not a number");
+    const QString notByte = QStringLiteral("Type mismatch: \"%1\" is not a hexadecimal byte");
+    row("empty", true, "", ieee);
+    row("blanks", true, "  ", notNumber.arg("  "));
+    row("two commas", true, "1,5,2", notNumber.arg("1.5,2"));
+    row("inner blank", true, "1 5", notNumber.arg("1 5"));
+    row("too large", true, "1e39", "Overflow: \"1e39\" is too large for a single-precision number");
+    row("7 characters", false, "3FC0000", toFloat);
+    row("9 characters", false, "3FC000000", toFloat);
+    row("8 and a blank", false, "3FC00000 ", toFloat);
+    row("leading blank", false, " 3FC0000", notByte.arg(" 3"));
+    row("not hexadecimal", false, "3FC0000G", notByte.arg("0G"));
 }
 
 void TestConverter::refused()
@@ -144,7 +109,6 @@ void TestConverter::refused()
     QFETCH(bool, toIeee);
     QFETCH(QString, text);
     QFETCH(QString, message);
-
     CountingCodec codec;
     QCOMPARE(outcome(toIeee, text, codec), message);
     QCOMPARE(codec.calls, 0);  // no conversion at all
@@ -154,21 +118,17 @@ void TestConverter::library_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("message");  // %1: the folder
-
-    QTest::newRow("no library") << QDir::tempPath()
-                                << "The conversion library conv cannot be loaded: Cannot load "
-                                   "library %1/conv: (%1/libconv.so: cannot open shared object "
-                                   "file: No such file or directory)";
-    QTest::newRow("a function missing")
-        << QStringLiteral(CONV_ONLY_TO_REAL_DIR)
-        << "The conversion library conv (%1/libconv.so) has no function float_to_byte_array";
+    row("no library", QDir::tempPath(),
+        "The conversion library conv cannot be loaded: Cannot load library %1/conv: "
+        "(%1/libconv.so: cannot open shared object file: No such file or directory)");
+    row("a function missing", QStringLiteral(CONV_ONLY_TO_REAL_DIR),
+        "The conversion library conv (%1/libconv.so) has no function float_to_byte_array");
 }
 
 void TestConverter::library()
 {
     QFETCH(QString, folder);
     QFETCH(QString, message);
-
     ConvLibrary library({folder});
     for (int attempt = 0; attempt < 2; ++attempt) {  // each conversion tries again
         QCOMPARE(outcome(true, QStringLiteral("1"), library), message.arg(folder));

@@ -1,14 +1,15 @@
+#include "misc_steps.h"
 #include "service_transfer.h"
 #include "settings_store.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 
-#include <QDateTime>
-#include <QFileSystemWatcher>
-#include <QSignalSpy>
 #include <QtTest>
 #include <atomic>
 
 namespace {
+
+using testing::row;
 
 enum Action { Restart, Update };
 enum Program { Recorder, Missing, NotExecutable, Folder, WillNotStart };
@@ -65,18 +66,9 @@ private:
         if (program == NotExecutable)
             QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         if (program == WillNotStart) {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("#!/nonexistent/interpreter\n");
-            file.close();
+            QVERIFY(testing::writeBytes(path, "#!/nonexistent/interpreter\n"));
             QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
         }
-    }
-    QStringList sent() const
-    {
-        QStringList texts;
-        for (const auto &f : m_f->sim.plc.frames())
-            texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' '));
-        return texts;
     }
 
     std::unique_ptr<TransferFixture> m_f;
@@ -108,10 +100,8 @@ void TestServiceTransfer::actions_data()
     QTest::addColumn<int>("answer");  // of the controller: 0 ACK, 1 NAK, 2 none
     QTest::addColumn<QStringList>("frames");
     QTest::addColumn<QString>("lineSettings");  // of the link afterwards
-
-    QTest::newRow("restart cancelled") << 0 << false << 0 << QStringList() << kStartSettings;
-    QTest::newRow("update cancelled, settings applied")
-        << 1 << false << 0 << QStringList() << kStoredSettings;
+    row("restart cancelled", 0, false, 0, QStringList(), kStartSettings);
+    row("update cancelled, settings applied", 1, false, 0, QStringList(), kStoredSettings);
     // The controller restarts or switches over: refusal and silence change nothing.
     for (const int answer : {0, 1, 2}) {
         QTest::addRow("restart, answer %d", answer)
@@ -128,7 +118,6 @@ void TestServiceTransfer::actions()
     QFETCH(int, answer);
     QFETCH(QStringList, frames);
     QFETCH(QString, lineSettings);
-
     install(Recorder);
     m_f->prompts.confirmAnswers.enqueue(ok);
     if (answer != 0)
@@ -136,7 +125,7 @@ void TestServiceTransfer::actions()
                                answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
     run(Action(action));
 
-    QCOMPARE(sent(), frames);
+    QCOMPARE(m_f->frames(), frames);
     QCOMPARE(m_f->prompts.shown.size(), 1);  // the question and nothing else
     QCOMPARE(m_f->prompts.shown.at(0).kind, QStringLiteral("confirm"));
     QCOMPARE(m_f->prompts.shown.at(0).text,
@@ -154,7 +143,6 @@ void TestServiceTransfer::updateProgram_data()
     QTest::addColumn<QStringList>("frames");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("started");
-
     // Without the program the controller would wait for a firmware load that nothing starts.
     const QString missing = QStringLiteral(
                                 "The firmware update program %1 or %2 is missing or "
@@ -162,21 +150,17 @@ void TestServiceTransfer::updateProgram_data()
                                 .arg(m_candidates.at(0), m_candidates.at(1));
     const QStringList none;
     const QStringList update{kUpdateFrame};
-    QTest::newRow("missing") << int(Missing) << int(Missing) << none << missing << none;
-    QTest::newRow("not executable")
-        << int(NotExecutable) << int(Missing) << none << missing << none;
-    QTest::newRow("a folder") << int(Folder) << int(Missing) << none << missing << none;
-    QTest::newRow("will not start")
-        << int(WillNotStart) << int(Missing) << update
-        << "Cannot start " + m_program + ": execv: No such file or directory"
-        << QStringList{m_program};
-    QTest::newRow("in the private folder")
-        << int(Missing) << int(Recorder) << update << QString() << QStringList{m_candidates.at(1)};
-    QTest::newRow("in both: the one beside the program")
-        << int(Recorder) << int(Recorder) << update << QString() << QStringList{m_program};
-    QTest::newRow("beside not executable: the private one")
-        << int(NotExecutable) << int(Recorder) << update << QString()
-        << QStringList{m_candidates.at(1)};
+    row("missing", int(Missing), int(Missing), none, missing, none);
+    row("not executable", int(NotExecutable), int(Missing), none, missing, none);
+    row("a folder", int(Folder), int(Missing), none, missing, none);
+    row("will not start", int(WillNotStart), int(Missing), update,
+        "Cannot start " + m_program + ": execv: No such file or directory", QStringList{m_program});
+    row("in the private folder", int(Missing), int(Recorder), update, QString(),
+        QStringList{m_candidates.at(1)});
+    row("in both: the one beside the program", int(Recorder), int(Recorder), update, QString(),
+        QStringList{m_program});
+    row("beside not executable: the private one", int(NotExecutable), int(Recorder), update,
+        QString(), QStringList{m_candidates.at(1)});
 }
 
 void TestServiceTransfer::updateProgram()
@@ -186,12 +170,11 @@ void TestServiceTransfer::updateProgram()
     QFETCH(QStringList, frames);
     QFETCH(QString, message);
     QFETCH(QStringList, started);
-
     install(Program(beside), 0);
     install(Program(inPrivate), 1);
     run(Update, true);
 
-    QCOMPARE(sent(), frames);
+    QCOMPARE(m_f->frames(), frames);
     QCOMPARE(m_f->prompts.messages(), message.isEmpty() ? QStringList() : QStringList{message});
     // Asked only when there is a program to start.
     QCOMPARE(m_f->prompts.shown.size(), int(!frames.isEmpty()) + int(!message.isEmpty()));
@@ -218,7 +201,7 @@ void TestServiceTransfer::updateProgramStartsAfterPortClosedAndPause()
     QCOMPARE(fields.value(1), QByteArray("0"));  // no arguments
     const qint64 afterWrite = fields.at(0).toLongLong() - frameAt;
     QVERIFY2(afterWrite >= 100, qPrintable(QString::number(afterWrite)));
-    QCOMPARE(sent(), QStringList{kUpdateFrame});
+    QCOMPARE(m_f->frames(), QStringList{kUpdateFrame});
 }
 
 QTEST_GUILESS_MAIN(TestServiceTransfer)

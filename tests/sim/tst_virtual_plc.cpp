@@ -1,7 +1,5 @@
 #include "exchanges.h"
 #include "frame.h"
-#include "plc_link.h"
-#include "settings_store.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
@@ -21,7 +19,12 @@ private Q_SLOTS:
     void cpuTypeIsConfigurable();
 
 private:
-    QByteArray rawExchange(const QByteArray &request);
+    QByteArray rawExchange(const QByteArray &request)
+    {
+        bool accepted = false;
+        return m_f->link.exchange(
+            request, 150, [](const QByteArray &t) { return !t.isEmpty(); }, &accepted);
+    }
     std::unique_ptr<TransferFixture> m_f;
 };
 
@@ -35,13 +38,6 @@ void TestVirtualPlc::init()
 void TestVirtualPlc::cleanup()
 {
     m_f.reset();
-}
-
-QByteArray TestVirtualPlc::rawExchange(const QByteArray &request)
-{
-    bool accepted = false;
-    return m_f->link.exchange(
-        request, 150, [](const QByteArray &t) { return !t.isEmpty(); }, &accepted);
 }
 
 void TestVirtualPlc::badFramesAreRefused_data()

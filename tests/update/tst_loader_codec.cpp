@@ -1,5 +1,6 @@
 #include "firmware_image.h"
 #include "loader_protocol.h"
+#include "misc_steps.h"
 
 #include <QtTest>
 
@@ -21,31 +22,30 @@ private Q_SLOTS:
 };
 
 using namespace loader;
+using testing::row;
 
 void TestLoaderCodec::frames_data()
 {
     QTest::addColumn<QByteArray>("frame");
     QTest::addColumn<QByteArray>("expected");  // hex
-    QTest::newRow("Get") << commandFrame(Get) << QByteArray("00ff");
-    QTest::newRow("Get ID") << commandFrame(GetId) << QByteArray("02fd");
-    QTest::newRow("Read Memory") << commandFrame(ReadMemory) << QByteArray("11ee");
-    QTest::newRow("Go") << commandFrame(Go) << QByteArray("21de");
-    QTest::newRow("Write Memory") << commandFrame(WriteMemory) << QByteArray("31ce");
-    QTest::newRow("Erase") << commandFrame(Erase) << QByteArray("43bc");
-    QTest::newRow("Extended Erase") << commandFrame(ExtendedErase) << QByteArray("44bb");
-    QTest::newRow("Write Unprotect") << commandFrame(WriteUnprotect) << QByteArray("738c");
-    QTest::newRow("Readout Unprotect") << commandFrame(ReadoutUnprotect) << QByteArray("926d");
-    QTest::newRow("flash start") << addressFrame(kFlashStart) << QByteArray("0800000008");
-    QTest::newRow("flash size word") << addressFrame(0x1FFFF7E0) << QByteArray("1ffff7e0f7");
-    QTest::newRow("read 256") << readLengthFrame(256) << QByteArray("ff00");
-    QTest::newRow("read 2") << readLengthFrame(2) << QByteArray("01fe");
-    QTest::newRow("write 4 bytes")
-        << dataFrame(QByteArray::fromHex("01020304")) << QByteArray("030102030407");
-    QTest::newRow("write 256 x 0x55") << dataFrame(QByteArray(256, 0x55))
-                                      << QByteArray("ff") + QByteArray(256, 0x55).toHex() + "ff";
-    QTest::newRow("erase pages 0 1 2") << eraseFrame({0, 1, 2}) << QByteArray("0200010201");
-    QTest::newRow("extended erase 0, 256")
-        << extendedEraseFrame({0, 0x100}) << QByteArray("00010000010000");
+    row("Get", commandFrame(Get), QByteArray("00ff"));
+    row("Get ID", commandFrame(GetId), QByteArray("02fd"));
+    row("Read Memory", commandFrame(ReadMemory), QByteArray("11ee"));
+    row("Go", commandFrame(Go), QByteArray("21de"));
+    row("Write Memory", commandFrame(WriteMemory), QByteArray("31ce"));
+    row("Erase", commandFrame(Erase), QByteArray("43bc"));
+    row("Extended Erase", commandFrame(ExtendedErase), QByteArray("44bb"));
+    row("Write Unprotect", commandFrame(WriteUnprotect), QByteArray("738c"));
+    row("Readout Unprotect", commandFrame(ReadoutUnprotect), QByteArray("926d"));
+    row("flash start", addressFrame(kFlashStart), QByteArray("0800000008"));
+    row("flash size word", addressFrame(0x1FFFF7E0), QByteArray("1ffff7e0f7"));
+    row("read 256", readLengthFrame(256), QByteArray("ff00"));
+    row("read 2", readLengthFrame(2), QByteArray("01fe"));
+    row("write 4 bytes", dataFrame(QByteArray::fromHex("01020304")), QByteArray("030102030407"));
+    row("write 256 x 0x55", dataFrame(QByteArray(256, 0x55)),
+        QByteArray("ff") + QByteArray(256, 0x55).toHex() + "ff");
+    row("erase pages 0 1 2", eraseFrame({0, 1, 2}), QByteArray("0200010201"));
+    row("extended erase 0, 256", extendedEraseFrame({0, 0x100}), QByteArray("00010000010000"));
 }
 
 void TestLoaderCodec::frames()
@@ -98,38 +98,29 @@ void TestLoaderCodec::hexFile_data()
     QTest::addColumn<QString>("error");  // empty: read
     QTest::addColumn<quint32>("lowest");
     QTest::addColumn<QByteArray>("content");  // hex, from lowest, 0xFF in gaps
-
     const QByteArray data = record(0x00, 0x0010, QByteArray::fromHex("0102030405"));
-    QTest::newRow("data, end") << QByteArray(":10010000214601360121470136007EFE09D2190140\n") + kEnd
-                               << QString() << quint32(0x100)
-                               << QByteArray("214601360121470136007efe09d21901");
-    QTest::newRow("linear address, start address")
-        << kLinear + data + record(0x05, 0, QByteArray::fromHex("08000101")) + kEnd << QString()
-        << quint32(0x08000010) << QByteArray("0102030405");
-    QTest::newRow("segment address") << record(0x02, 0, QByteArray::fromHex("1000")) + data + kEnd
-                                     << QString() << quint32(0x10010) << QByteArray("0102030405");
-    QTest::newRow("two runs, a gap")
-        << kLinear + data + record(0x00, 0x0017, QByteArray::fromHex("AA")) + kEnd << QString()
-        << quint32(0x08000010) << QByteArray("0102030405ffffaa");
-    QTest::newRow("records after the end ignored")
-        << kLinear + data + kEnd + ":zz\n"
-        << QString() << quint32(0x08000010) << QByteArray("0102030405");
+    row("data, end", QByteArray(":10010000214601360121470136007EFE09D2190140\n") + kEnd, QString(),
+        quint32(0x100), QByteArray("214601360121470136007efe09d21901"));
+    row("linear address, start address",
+        kLinear + data + record(0x05, 0, QByteArray::fromHex("08000101")) + kEnd, QString(),
+        quint32(0x08000010), QByteArray("0102030405"));
+    row("segment address", record(0x02, 0, QByteArray::fromHex("1000")) + data + kEnd, QString(),
+        quint32(0x10010), QByteArray("0102030405"));
+    row("two runs, a gap", kLinear + data + record(0x00, 0x0017, QByteArray::fromHex("AA")) + kEnd,
+        QString(), quint32(0x08000010), QByteArray("0102030405ffffaa"));
+    row("records after the end ignored", kLinear + data + kEnd + ":zz\n", QString(),
+        quint32(0x08000010), QByteArray("0102030405"));
     QByteArray bad = data;
     bad[bad.size() - 3] = bad.at(bad.size() - 3) == '0' ? '1' : '0';
-    QTest::newRow("bad checksum") << kLinear + bad + kEnd << QStringLiteral("line 2: bad checksum")
-                                  << quint32(0) << QByteArray();
-    QTest::newRow("overlap") << kLinear + data + record(0x00, 0x0014, "\x11\x22") + kEnd
-                             << QStringLiteral("line 3: data at 0x08000014 given twice")
-                             << quint32(0) << QByteArray();
-    QTest::newRow("type 03") << record(0x03, 0, QByteArray(4, 0)) + kEnd
-                             << QStringLiteral("line 1: record type 03 is not supported")
-                             << quint32(0) << QByteArray();
-    QTest::newRow("count wrong") << QByteArray(":0500000001FA\n") + kEnd
-                                 << QStringLiteral("line 1: not a well-formed record") << quint32(0)
-                                 << QByteArray();
-    QTest::newRow("cut short") << kLinear + data
-                               << QStringLiteral("no end-of-file record: the file is cut short")
-                               << quint32(0) << QByteArray();
+    row("bad checksum", kLinear + bad + kEnd, "line 2: bad checksum", quint32(0), QByteArray());
+    row("overlap", kLinear + data + record(0x00, 0x0014, "\x11\x22") + kEnd,
+        "line 3: data at 0x08000014 given twice", quint32(0), QByteArray());
+    row("type 03", record(0x03, 0, QByteArray(4, 0)) + kEnd,
+        "line 1: record type 03 is not supported", quint32(0), QByteArray());
+    row("count wrong", QByteArray(":0500000001FA\n") + kEnd, "line 1: not a well-formed record",
+        quint32(0), QByteArray());
+    row("cut short", kLinear + data, "no end-of-file record: the file is cut short", quint32(0),
+        QByteArray());
 }
 
 void TestLoaderCodec::hexFile()
@@ -153,26 +144,19 @@ void TestLoaderCodec::fits_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QList<quint32>>("pages");  // of 1 KB it covers
-
-    QTest::newRow("empty") << kFlashStart << 0
-                           << QStringLiteral("The image is empty: there is nothing to write")
-                           << QList<quint32>();
-    QTest::newRow("two pages") << kFlashStart << 2048 << QString()
-                               << QList<quint32>{kFlashStart, kFlashStart + 0x400};
-    QTest::newRow("across a page end") << kFlashStart + 0x3F0 << 0x20 << QString()
-                                       << QList<quint32>{kFlashStart, kFlashStart + 0x400};
-    QTest::newRow("below flash") << quint32(0x07FFFFF0) << 32
-                                 << QStringLiteral(
-                                        "The image lies outside the flash (0x08000000 "
-                                        "to 0x0800FFFF, 64 KB): it has data at "
-                                        "0x07FFFFF0")
-                                 << QList<quint32>();
-    QTest::newRow("one byte too many")
-        << kFlashStart << 65537
-        << QStringLiteral(
-               "The image does not fit the flash (0x08000000 to 0x0800FFFF, 64 KB): it "
-               "reaches 0x08010000")
-        << QList<quint32>();
+    row("empty", kFlashStart, 0, "The image is empty: there is nothing to write", QList<quint32>());
+    row("two pages", kFlashStart, 2048, QString(),
+        QList<quint32>{kFlashStart, kFlashStart + 0x400});
+    row("across a page end", kFlashStart + 0x3F0, 0x20, QString(),
+        QList<quint32>{kFlashStart, kFlashStart + 0x400});
+    row("below flash", quint32(0x07FFFFF0), 32,
+        "The image lies outside the flash (0x08000000 to 0x0800FFFF, 64 KB): it has data at "
+        "0x07FFFFF0",
+        QList<quint32>());
+    row("one byte too many", kFlashStart, 65537,
+        "The image does not fit the flash (0x08000000 to 0x0800FFFF, 64 KB): it reaches "
+        "0x08010000",
+        QList<quint32>());
 }
 
 void TestLoaderCodec::fits()

@@ -3,17 +3,19 @@
 #include "link_action.h"
 #include "loader_client.h"
 #include "loader_port.h"
+#include "misc_steps.h"
 #include "plc_link.h"
 #include "scripted_prompts.h"
 #include "service_transfer.h"
 #include "settings_store.h"
 #include "sim_fixture.h"
+#include "test_helpers.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
+
+using testing::row;
 
 const QString kLine = QStringLiteral("115200,N,8,1");  // a pseudo-terminal carries no parity
 const QString kPartial = QStringLiteral(
@@ -71,10 +73,8 @@ private:
     }
     QString imageFile(const QByteArray &bytes, const QString &name = QStringLiteral("fw.bin"))
     {
-        QFile file(QFileInfo(m_sim->settingsFile()).dir().filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return QString();
-        return file.fileName();
+        const QString path = QFileInfo(m_sim->settingsFile()).dir().filePath(name);
+        return testing::writeBytes(path, bytes) ? path : QString();
     }
     QStringList loader(const QString &command, bool addresses = true) const
     {
@@ -111,21 +111,18 @@ void TestUpdateSim::updateFromTheTool()
     TransferContext ctx{link, prompts, progress};
     int exitCode = -1;
     QString errors;
-    report(
-        ctx, QString(),
-        updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
-                       [&](const QString &) {
-                           exitCode = runUpdate({QStringLiteral("--line"), kLine, file}, &errors);
-                       }));
+    report(ctx, QString(),
+           updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
+                          [&](const QString &) {
+                              exitCode = runUpdate({"--line", kLine, file}, &errors);
+                          }));
     QVERIFY2(exitCode == 0, qPrintable(errors));
     QVERIFY2(errors.contains(QStringLiteral("COM1 (%1)").arg(device())), qPrintable(errors));
 
     const QList<VirtualPlc::Frame> frames = m_sim->plc.frames();
     QCOMPARE(wire(frames.mid(0, 1)), QStringList{QStringLiteral("E11 3010 02 1F1F")});
-    QStringList pages;
-    for (int p = 0; p < 20; ++p)
-        pages.append(QString::number(p));
-    QCOMPARE(loader(QStringLiteral("L43"), false), QStringList{pages.join(' ')});
+    QCOMPARE(loader("L43", false),
+             QStringList{"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19"});
     QStringList written;
     QStringList verified{QStringLiteral("1FFFF7E0")};  // the flash size first
     for (int block = 0; block < 80; ++block) {
@@ -135,9 +132,9 @@ void TestUpdateSim::updateFromTheTool()
             written.append(address);
         verified.append(address);
     }
-    QCOMPARE(loader(QStringLiteral("L31")), written);
-    QCOMPARE(m_sim->plc.frames(QStringLiteral("L31")).last().count, QStringLiteral("100"));
-    QCOMPARE(loader(QStringLiteral("L11")), verified);
+    QCOMPARE(loader("L31"), written);
+    QCOMPARE(m_sim->plc.frames("L31").last().count, QStringLiteral("100"));
+    QCOMPARE(loader("L11"), verified);
     QCOMPARE(frames.last().command, QStringLiteral("L21"));
     QCOMPARE(frames.last().address, QStringLiteral("08000000"));
     QCOMPARE(m_sim->plc.loader().flash(0, 64 * 1024), image + QByteArray(44 * 1024, char(0xFF)));
@@ -153,73 +150,50 @@ void TestUpdateSim::failures_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");  // the last line on standard error, from its start
     QTest::addColumn<bool>("erased");
-
     const QByteArray small = firmware(2048);
-    QTest::newRow("not in its loader")
-        << int(NotInLoader) << QStringList() << small << 1
-        << QStringLiteral(
-               "No answer from the controller's loader on <device>. Either the controller is "
-               "not in its loader (press \"Start update firmware for STM32F3\" in the "
-               "configuration tool first) or the lines are not wired.")
-        << false;
-    QTest::newRow("wrong speed") << int(WrongSpeed) << QStringList() << small << 1
-                                 << QStringLiteral(
-                                        "The loader answered 0x00 instead of ACK (0x79): "
-                                        "the speed or the parity is wrong.")
-                                 << false;
-    QTest::newRow("readout-protected")
-        << int(ReadoutProtected) << QStringList() << small << 1
-        << QStringLiteral(
-               "The chip is readout-protected: its loader refuses to read the flash. "
-               "Readout Unprotect removes the protection and erases the whole flash; "
-               "then write the firmware again. Run again with --readout-unprotect to "
-               "do so.")
-        << false;
-    QTest::newRow("readout-protected, unprotected")
-        << int(ReadoutProtected) << QStringList{QStringLiteral("--readout-unprotect")} << small << 0
-        << QStringLiteral("done: 2 pages erased, 7 blocks written") << true;
-    QTest::newRow("write-protected")
-        << int(WriteProtected) << QStringList() << small << 1
-        << QStringLiteral(
-               "The flash is write-protected: the loader refused to write at "
-               "0x08000000. Write Unprotect removes the protection (the chip restarts "
-               "into its loader); then write the firmware again.") +
-               kPartial + QStringLiteral(" Run again with --write-unprotect to do so.")
-        << true;
-    QTest::newRow("verification differs")
-        << int(StoresWrong) << QStringList() << small << 1
-        << QStringLiteral(
-               "Verification failed: the flash at 0x08000123 holds 0x00 where the image "
-               "has 0xF6. The firmware was not started.") +
-               kPartial
-        << true;
-    QTest::newRow("block refused 4 times")
-        << int(BlockRefused) << QStringList() << small << 1
-        << QStringLiteral(
-               "The loader refused Write Memory at 0x08000200 (NACK). It did so 4 "
-               "times; the update stopped.") +
-               kPartial
-        << true;
-    QTest::newRow("block unanswered once, retried")
-        << int(BlockLostOnce) << QStringList() << small << 0
-        << QStringLiteral("done: 2 pages erased, 7 blocks written") << true;
-    QTest::newRow("port will not open")
-        << int(None) << QStringList{QStringLiteral("--port"), QStringLiteral("/nonexistent/tty")}
-        << small << 3 << QStringLiteral("Cannot open /nonexistent/tty") << false;
-    QTest::newRow("even parity on a pseudo-terminal")
-        << int(None) << QStringList{QStringLiteral("--line"), QStringLiteral("115200,E,8,1")}
-        << small << 3 << QStringLiteral("The serial port <device> refuses even parity") << false;
-    QTest::newRow("bad checksum") << int(None) << QStringList()
-                                  << QByteArray("hex::020000040800F2\n:0100000011EF\n") << 2
-                                  << QStringLiteral(
-                                         "Bad Intel HEX file <file>: line 2: bad checksum")
-                                  << false;
-    QTest::newRow("larger than the flash")
-        << int(None) << QStringList() << firmware(65 * 1024) << 2
-        << QStringLiteral(
-               "The image does not fit the flash (0x08000000 to 0x0800FFFF, 64 KB): it "
-               "reaches 0x080103FF; nothing was erased.")
-        << false;
+    const QStringList none;
+    const char *done = "done: 2 pages erased, 7 blocks written";
+    row("not in its loader", int(NotInLoader), none, small, 1,
+        "No answer from the controller's loader on <device>. Either the controller is not in "
+        "its loader (press \"Start update firmware for STM32F3\" in the configuration tool "
+        "first) or the lines are not wired.",
+        false);
+    row("wrong speed", int(WrongSpeed), none, small, 1,
+        "The loader answered 0x00 instead of ACK (0x79): the speed or the parity is wrong.", false);
+    row("readout-protected", int(ReadoutProtected), none, small, 1,
+        "The chip is readout-protected: its loader refuses to read the flash. Readout Unprotect "
+        "removes the protection and erases the whole flash; then write the firmware again. Run "
+        "again with --readout-unprotect to do so.",
+        false);
+    row("readout-protected, unprotected", int(ReadoutProtected), QStringList{"--readout-unprotect"},
+        small, 0, done, true);
+    row("write-protected", int(WriteProtected), none, small, 1,
+        "The flash is write-protected: the loader refused to write at 0x08000000. Write "
+        "Unprotect removes the protection (the chip restarts into its loader); then write the "
+        "firmware again." +
+            kPartial + " Run again with --write-unprotect to do so.",
+        true);
+    row("verification differs", int(StoresWrong), none, small, 1,
+        "Verification failed: the flash at 0x08000123 holds 0x00 where the image has 0xF6. The "
+        "firmware was not started." +
+            kPartial,
+        true);
+    row("block refused 4 times", int(BlockRefused), none, small, 1,
+        "The loader refused Write Memory at 0x08000200 (NACK). It did so 4 times; the update "
+        "stopped." +
+            kPartial,
+        true);
+    row("block unanswered once, retried", int(BlockLostOnce), none, small, 0, done, true);
+    row("port will not open", int(None), QStringList{"--port", "/nonexistent/tty"}, small, 3,
+        "Cannot open /nonexistent/tty", false);
+    row("even parity on a pseudo-terminal", int(None), QStringList{"--line", "115200,E,8,1"}, small,
+        3, "The serial port <device> refuses even parity", false);
+    row("bad checksum", int(None), none, QByteArray("hex::020000040800F2\n:0100000011EF\n"), 2,
+        "Bad Intel HEX file <file>: line 2: bad checksum", false);
+    row("larger than the flash", int(None), none, firmware(65 * 1024), 2,
+        "The image does not fit the flash (0x08000000 to 0x0800FFFF, 64 KB): it reaches "
+        "0x080103FF; nothing was erased.",
+        false);
 }
 
 void TestUpdateSim::failures()
@@ -230,7 +204,6 @@ void TestUpdateSim::failures()
     QFETCH(int, exitCode);
     QFETCH(QString, message);
     QFETCH(bool, erased);
-
     VirtualLoader &loader = m_sim->plc.loader();
     if (fault != NotInLoader)
         m_sim->plc.enterLoader();
@@ -245,19 +218,18 @@ void TestUpdateSim::failures()
             fault == BlockRefused ? 4 : 1);
     const bool hex = image.startsWith("hex:");
     const QString file = hex ? imageFile(image.mid(4), QStringLiteral("fw.hex")) : imageFile(image);
-    if (!arguments.contains(QStringLiteral("--line")))
-        arguments << QStringLiteral("--line") << kLine;
+    if (!arguments.contains("--line"))
+        arguments << "--line" << kLine;
 
     QString errors;
     QVERIFY2(runUpdate(arguments << file, &errors) == exitCode, qPrintable(errors));
     const QString last = errors.trimmed().split('\n').last();
     const QString expected =
-        QStringLiteral("plc-update: ") + message.replace(QStringLiteral("<device>"), device())
-                                             .replace(QStringLiteral("<file>"), file);
+        "plc-update: " + message.replace("<device>", device()).replace("<file>", file);
     QVERIFY2(last.startsWith(expected), qPrintable(errors));
-    QCOMPARE(!m_sim->plc.frames(QStringLiteral("L43")).isEmpty(), erased);
+    QCOMPARE(!m_sim->plc.frames("L43").isEmpty(), erased);
     // The firmware is started only when it was written and verified whole.
-    QCOMPARE(!m_sim->plc.frames(QStringLiteral("L21")).isEmpty(), exitCode == 0);
+    QCOMPARE(!m_sim->plc.frames("L21").isEmpty(), exitCode == 0);
     if (exitCode == 0)
         QCOMPARE(loader.flash(0, image.size()), image);
 }
@@ -276,8 +248,8 @@ void TestUpdateSim::cancelStopsAtBlockBoundary()
     const UpdateOutcome outcome = client.write(rawImage(firmware(), 0x08000000).image);
     QCOMPARE(int(outcome.kind), int(UpdateOutcome::Kind::Cancelled));
     QCOMPARE(outcome.message, QStringLiteral("Cancelled.") + kPartial);
-    QCOMPARE(m_sim->plc.frames(QStringLiteral("L31")).size(), 3);
-    QVERIFY(m_sim->plc.frames(QStringLiteral("L21")).isEmpty());
+    QCOMPARE(m_sim->plc.frames("L31").size(), 3);
+    QVERIFY(m_sim->plc.frames("L21").isEmpty());
     QVERIFY(m_sim->plc.inLoader());
 }
 
@@ -290,9 +262,8 @@ void TestUpdateSim::independentClientWritesWhatWeReadBack()
     image[77] = 0x5A;
     m_sim->plc.enterLoader();
     QProcess process;
-    process.start(stm32flash, {QStringLiteral("-m"), QStringLiteral("8n1"), QStringLiteral("-b"),
-                               QStringLiteral("115200"), QStringLiteral("-w"), imageFile(image),
-                               QStringLiteral("-v"), device()});
+    process.start(stm32flash,
+                  {"-m", "8n1", "-b", "115200", "-w", imageFile(image), "-v", device()});
     QVERIFY(process.waitForFinished(120000));
     QVERIFY2(process.exitCode() == 0, process.readAll().constData());
 

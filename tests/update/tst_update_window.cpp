@@ -1,5 +1,5 @@
-#include "firmware_image.h"
 #include "sim_fixture.h"
+#include "test_helpers.h"
 #include "update_window.h"
 
 #include <QComboBox>
@@ -35,10 +35,8 @@ void TestUpdateWindow::unprotectOnlyAfterOk()
     SimFixture sim;
     QVERIFY2(sim.ok(), qPrintable(sim.error()));
     sim.plc.enterLoader();
-    if (readout)
-        sim.plc.loader().setReadoutProtected(true);
-    else
-        sim.plc.loader().setWriteProtected(true);
+    sim.plc.loader().setReadoutProtected(readout);
+    sim.plc.loader().setWriteProtected(!readout);
     QByteArray image(3000, 0x42);
     QTemporaryFile file;
     QVERIFY(file.open() && file.write(image) == image.size());
@@ -49,23 +47,22 @@ void TestUpdateWindow::unprotectOnlyAfterOk()
         asked.append(question);
         return ok;
     });
-    window.findChild<QComboBox *>(QStringLiteral("parity"))->setCurrentIndex(1);  // 8N1
-    window.findChild<QLineEdit *>(QStringLiteral("file"))->setText(file.fileName());
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("write")), Qt::LeftButton);
+    testing::child<QComboBox>(&window, "parity")->setCurrentIndex(1);  // 8N1
+    testing::child<QLineEdit>(&window, "file")->setText(file.fileName());
+    QTest::mouseClick(testing::child<QPushButton>(&window, "write"), Qt::LeftButton);
 
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked.at(0).contains(QStringLiteral("ERASES THE WHOLE FLASH")), readout);
     const QString unprotect = readout ? QStringLiteral("L92") : QStringLiteral("L73");
     QCOMPARE(sim.plc.frames(unprotect).size(), ok ? 1 : 0);
-    const QString status = window.findChild<QLabel *>(QStringLiteral("status"))->text();
+    const QString status = testing::child<QLabel>(&window, "status")->text();
     if (ok) {
         QVERIFY2(status.startsWith(QStringLiteral("Done: loader 2.2")), qPrintable(status));
         QCOMPARE(sim.plc.loader().flash(0, 3000), image);
         QVERIFY(!sim.plc.inLoader());
     } else {
-        QVERIFY2(status.contains(readout ? QStringLiteral("readout-protected")
-                                         : QStringLiteral("write-protected")),
-                 qPrintable(status));
+        const char *protection = readout ? "readout-protected" : "write-protected";
+        QVERIFY2(status.contains(protection), qPrintable(status));
         QVERIFY(sim.plc.frames(QStringLiteral("L21")).isEmpty());
     }
     // Nothing is erased before the question is answered with OK.
