@@ -1,6 +1,5 @@
 #include "buffer_reader.h"
 #include "grid_model.h"
-#include "misc_steps.h"
 #include "test_helpers.h"
 #include "transfer_fixture.h"
 

@@ -1,6 +1,5 @@
 #include "grid_model.h"
 #include "grid_view.h"
-#include "misc_steps.h"
 #include "settings_store.h"
 #include "test_helpers.h"
 #include "window_fixture.h"

@@ -1,5 +1,5 @@
 #include "error_records.h"
-#include "misc_steps.h"
+#include "test_helpers.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "exchanges.h"
 #include "failure.h"
 #include "frame.h"
-#include "misc_steps.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>

@@ -4,7 +4,6 @@
 #include "exchanges.h"
 #include "failure.h"
 #include "link_action.h"
-#include "misc_steps.h"
 #include "plc_link.h"
 #include "settings_store.h"
 #include "sim_fixture.h"

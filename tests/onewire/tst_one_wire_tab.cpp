@@ -6,6 +6,7 @@
 #include "plc_link.h"
 #include "sensor_dialog.h"
 #include "table_steps.h"
+#include "test_helpers.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -52,9 +53,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("table");
         QTest::addColumn<bool>("fieldNet");
-        tablesteps::row("1-wire master", 0, true, false);
-        tablesteps::row("Field Net", 1, false, true);
-        tablesteps::row("Not use", 2, false, false);
+        testing::row("1-wire master", 0, true, false);
+        testing::row("Field Net", 1, false, true);
+        testing::row("Not use", 2, false, false);
     }
 
     void modeChange()
@@ -96,18 +97,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("preset");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QStringList>("rows");
-        tablesteps::row("add to an empty table", 0, QString(), "Command8", 0,
-                        "00 00 00 00 00 00 00 00 3000", true,
-                        QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
-        tablesteps::row(
+        testing::row("add to an empty table", 0, QString(), "Command8", 0,
+                     "00 00 00 00 00 00 00 00 3000", true,
+                     QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
+        testing::row(
             "add after 1502", 2, QString(), "Command8", 1, "00 00 00 00 00 00 00 00 1504", true,
             kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"});
-        tablesteps::row("modify the clicked row", 2, QString(), "Command9", 2,
-                        "28 FE 4B 12 03 00 00 A1 1502", true,
-                        QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]});
-        tablesteps::row("last register no number, cancelled", 2, "15x", "Command8", 0,
-                        "00 00 00 00 00 00 00 00 3000", false,
-                        QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]});
+        testing::row("modify the clicked row", 2, QString(), "Command9", 2,
+                     "28 FE 4B 12 03 00 00 A1 1502", true,
+                     QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]});
+        testing::row("last register no number, cancelled", 2, "15x", "Command8", 0,
+                     "00 00 00 00 00 00 00 00 3000", false,
+                     QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]});
     }
 
     void sensorDialog()
@@ -165,12 +166,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rows");
         const QString one = QStringLiteral("You are shure for delete this sensor?");
         const QString all = QStringLiteral("Delete all sensors from the table?");
-        tablesteps::row("delete row 1", "Command11", 1, true, one,
-                        QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"});
-        tablesteps::row("delete cancelled", "Command11", 1, false, one, kTwoRows);
-        tablesteps::row("delete on the entry row", "Command11", 3, true, QString(), kTwoRows);
-        tablesteps::row("delete all", "Command21", 1, true, all, QStringList{"|||||||||"});
-        tablesteps::row("delete all cancelled", "Command21", 1, false, all, kTwoRows);
+        testing::row("delete row 1", "Command11", 1, true, one,
+                     QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"});
+        testing::row("delete cancelled", "Command11", 1, false, one, kTwoRows);
+        testing::row("delete on the entry row", "Command11", 3, true, QString(), kTwoRows);
+        testing::row("delete all", "Command21", 1, true, all, QStringList{"|||||||||"});
+        testing::row("delete all cancelled", "Command21", 1, false, all, kTwoRows);
     }
 
     void deleteButtonsAsk()
@@ -197,8 +198,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("doubleClick");  // else Enter on the table opens the editor
         QTest::addColumn<QString>("typed");
-        tablesteps::row("any text, double-click", 1, true, "zz?");
-        tablesteps::row("Enter on the entry row", 3, false, "AB");
+        testing::row("any text, double-click", 1, true, "zz?");
+        testing::row("Enter on the entry row", 3, false, "AB");
     }
 
     void cellEditorEnter()
@@ -235,11 +236,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lists");  // as shown
         QTest::addColumn<QStringList>("rows");
         const QStringList before = {"19200", "Odd", "7", "1"};
-        tablesteps::row("master, two sensors", 0xC002, 0, before, kTwoRows);
+        testing::row("master, two sensors", 0xC002, 0, before, kTwoRows);
         // Cut back whatever the mode: row 1 stays as it was, as the entry row.
         const QStringList cut = {"1|28|FE|4B|12|03|00|00|A1|1502"};
-        tablesteps::row("Field Net", 0xB780, 1, QStringList{"115200", "Odd", "8", "2"}, cut);
-        tablesteps::row("Not use", 0x0000, 2, before, cut);
+        testing::row("Field Net", 0xB780, 1, QStringList{"115200", "Odd", "8", "2"}, cut);
+        testing::row("Not use", 0x0000, 2, before, cut);
     }
 
     void uploadFillsTheTab()

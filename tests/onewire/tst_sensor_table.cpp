@@ -2,7 +2,7 @@
 #include "check_grid_1w.h"
 #include "onewire_test_support.h"
 #include "sensor_record.h"
-#include "table_steps.h"
+#include "test_helpers.h"
 
 #include <QtTest>
 
@@ -30,15 +30,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QString>("record");
         QTest::addColumn<QStringList>("back");  // what an upload of the record shows
-        tablesteps::row("sensor 28 FF 4B 12 03 00 00 A1, register 1500", sensor(1),
-                        "FF28124B0003A100DC05", sensor(1));
-        tablesteps::row("lower case goes out upper case",
-                        QStringList{"0a", "1b", "2c", "3d", "4e", "5f", "60", "71", "7997"},
-                        "1B0A3D2C5F4E71603D1F",
-                        QStringList{"0A", "1B", "2C", "3D", "4E", "5F", "60", "71", "7997"});
-        tablesteps::row("register 0", withRegister("0"), "FF28124B0003A1000000", withRegister("0"));
-        tablesteps::row("register read back signed", withRegister("65535"), "FF28124B0003A100FFFF",
-                        withRegister("-1"));
+        testing::row("sensor 28 FF 4B 12 03 00 00 A1, register 1500", sensor(1),
+                     "FF28124B0003A100DC05", sensor(1));
+        testing::row("lower case goes out upper case",
+                     QStringList{"0a", "1b", "2c", "3d", "4e", "5f", "60", "71", "7997"},
+                     "1B0A3D2C5F4E71603D1F",
+                     QStringList{"0A", "1B", "2C", "3D", "4E", "5F", "60", "71", "7997"});
+        testing::row("register 0", withRegister("0"), "FF28124B0003A1000000", withRegister("0"));
+        testing::row("register read back signed", withRegister("65535"), "FF28124B0003A100FFFF",
+                     withRegister("-1"));
     }
 
     void record()
@@ -57,18 +57,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("data");  // as sent, low byte first
         QTest::addColumn<bool>("encodes");  // false: only read back this way
-        tablesteps::row("9600, None, 7, 1", 1, QList<int>{0, 0, 0, 0}, 0, "0080", true);
-        tablesteps::row("start-up lists", 1, QList<int>{4, 2, 1, 1}, 0, "80BB", true);
-        tablesteps::row("115200, Odd, 8, 2", 1, QList<int>{4, 1, 1, 1}, 0, "80B7", true);
-        tablesteps::row("19200", 1, QList<int>{1, 0, 0, 0}, 0, "8080", true);
-        tablesteps::row("38400", 1, QList<int>{2, 0, 0, 0}, 0, "0081", true);
-        tablesteps::row("57600", 1, QList<int>{3, 0, 0, 0}, 0, "8081", true);
-        tablesteps::row("speed code 4 reads 9600", 1, QList<int>{0, 0, 0, 0}, 0, "0082", false);
-        tablesteps::row("master, no sensor", 0, QList<int>{4, 2, 1, 1}, 0, "00C0", true);
-        tablesteps::row("master, 127 sensors", 0, QList<int>{4, 2, 1, 1}, 127, "7FC0", true);
-        tablesteps::row("count keeps seven bits", 0, QList<int>{4, 2, 1, 1}, 1, "81C0", false);
-        tablesteps::row("not use", 2, QList<int>{4, 2, 1, 1}, 0, "0000", true);
-        tablesteps::row("bit 14 alone", 2, QList<int>{4, 2, 1, 1}, 0, "0040", false);
+        testing::row("9600, None, 7, 1", 1, QList<int>{0, 0, 0, 0}, 0, "0080", true);
+        testing::row("start-up lists", 1, QList<int>{4, 2, 1, 1}, 0, "80BB", true);
+        testing::row("115200, Odd, 8, 2", 1, QList<int>{4, 1, 1, 1}, 0, "80B7", true);
+        testing::row("19200", 1, QList<int>{1, 0, 0, 0}, 0, "8080", true);
+        testing::row("38400", 1, QList<int>{2, 0, 0, 0}, 0, "0081", true);
+        testing::row("57600", 1, QList<int>{3, 0, 0, 0}, 0, "8081", true);
+        testing::row("speed code 4 reads 9600", 1, QList<int>{0, 0, 0, 0}, 0, "0082", false);
+        testing::row("master, no sensor", 0, QList<int>{4, 2, 1, 1}, 0, "00C0", true);
+        testing::row("master, 127 sensors", 0, QList<int>{4, 2, 1, 1}, 127, "7FC0", true);
+        testing::row("count keeps seven bits", 0, QList<int>{4, 2, 1, 1}, 1, "81C0", false);
+        testing::row("not use", 2, QList<int>{4, 2, 1, 1}, 0, "0000", true);
+        testing::row("bit 14 alone", 2, QList<int>{4, 2, 1, 1}, 0, "0040", false);
     }
 
     void auxWord()
@@ -98,20 +98,20 @@ private Q_SLOTS:
             "You configuration has error in the addresing data - row %1\r\nColumn Byte %2");
         const QString registerFault =
             QStringLiteral("You configuration has error in master addresing data Dxxxx. Row is %1");
-        tablesteps::row("no sensor", 0, 0, 0, "", QString());
-        tablesteps::row("127 sensors", 127, 0, 0, "", QString());
-        tablesteps::row("128 sensors", 128, 0, 0, "",
-                        "You configuration has error - too much sensors. Maximum value is 127");
-        tablesteps::row("register 7997", 3, 2, 9, "7997", QString());
-        tablesteps::row("register 7998", 3, 2, 9, "7998", registerFault.arg(2));
-        tablesteps::row("register -1", 3, 3, 9, "-1", registerFault.arg(3));
-        tablesteps::row("register empty", 3, 1, 9, "", registerFault.arg(1));
-        tablesteps::row("register 1.5", 3, 1, 9, "1.5", registerFault.arg(1));
-        tablesteps::row("lower-case byte", 3, 2, 4, "ff", QString());
-        tablesteps::row("one character", 3, 2, 1, "F", byteFault.arg(2).arg(0));
-        tablesteps::row("three characters", 3, 3, 8, "ABC", byteFault.arg(3).arg(7));
-        tablesteps::row("empty byte", 3, 1, 2, "", byteFault.arg(1).arg(1));
-        tablesteps::row("G0 in Byte 3 of row 5", 6, 5, 4, "G0", byteFault.arg(5).arg(3));
+        testing::row("no sensor", 0, 0, 0, "", QString());
+        testing::row("127 sensors", 127, 0, 0, "", QString());
+        testing::row("128 sensors", 128, 0, 0, "",
+                     "You configuration has error - too much sensors. Maximum value is 127");
+        testing::row("register 7997", 3, 2, 9, "7997", QString());
+        testing::row("register 7998", 3, 2, 9, "7998", registerFault.arg(2));
+        testing::row("register -1", 3, 3, 9, "-1", registerFault.arg(3));
+        testing::row("register empty", 3, 1, 9, "", registerFault.arg(1));
+        testing::row("register 1.5", 3, 1, 9, "1.5", registerFault.arg(1));
+        testing::row("lower-case byte", 3, 2, 4, "ff", QString());
+        testing::row("one character", 3, 2, 1, "F", byteFault.arg(2).arg(0));
+        testing::row("three characters", 3, 3, 8, "ABC", byteFault.arg(3).arg(7));
+        testing::row("empty byte", 3, 1, 2, "", byteFault.arg(1).arg(1));
+        testing::row("G0 in Byte 3 of row 5", 6, 5, 4, "G0", byteFault.arg(5).arg(3));
     }
 
     void check()

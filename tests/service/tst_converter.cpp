@@ -1,7 +1,7 @@
 #include "conv_library.h"
 #include "converter.h"
 #include "failure.h"
-#include "misc_steps.h"
+#include "test_helpers.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "converter_tab.h"
 #include "general_setting_frame.h"
-#include "misc_steps.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 
 #include <QLineEdit>

@@ -1,4 +1,3 @@
-#include "misc_steps.h"
 #include "service_transfer.h"
 #include "settings_store.h"
 #include "test_helpers.h"

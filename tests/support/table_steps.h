@@ -30,11 +30,4 @@ void addCases(std::initializer_list<std::pair<const char *, Case>> cases)
         QTest::newRow(name) << c;
 }
 
-// One row of a data-driven test: its name, then the value of each column in turn.
-template <class... Values>
-void row(const char *name, const Values &...values)
-{
-    (QTest::newRow(name) << ... << values);
-}
-
 }  // namespace tablesteps

@@ -5,9 +5,17 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 // Small helpers every widget and table test uses.
 namespace testing {
+
+// One data row on one line: row("name", a, b) adds what QTest::newRow("name") << a << b does.
+template <typename... T>
+void row(const char *name, const T &...values)
+{
+    (QTest::newRow(name) << ... << values);
+}
 
 // The control of this type and objectName below parent; the test stops when there is none.
 template <class T>

@@ -1,6 +1,6 @@
 #include "firmware_image.h"
 #include "loader_protocol.h"
-#include "misc_steps.h"
+#include "test_helpers.h"
 
 #include <QtTest>
 

@@ -3,7 +3,6 @@
 #include "link_action.h"
 #include "loader_client.h"
 #include "loader_port.h"
-#include "misc_steps.h"
 #include "plc_link.h"
 #include "scripted_prompts.h"
 #include "service_transfer.h"
