@@ -323,11 +323,8 @@ private Q_SLOTS:
 
     void cellEditor_data()
     {
-        const QString u1 = QStringLiteral("You are enter incorrect value ! Pls use correct value!");
-        const QString outer =
-            QStringLiteral("You are enter incorrect value ! Pls use correct value !");
-        const QString inner =
-            QStringLiteral("You are enter incorrect value !  Pls use correct value !");
+        using tablesteps::kRefusedInner, tablesteps::kRefusedOuter, tablesteps::kRefusedUart1;
+        const QString &u1 = kRefusedUart1, &outer = kRefusedOuter, &inner = kRefusedInner;
         // Columns 1, 2 and 5 hold bytes, 3, 4 and 6 16-bit words; UART 2 words its refusal
         // differently in its outer and inner columns.
         addCases<CellCase>({

@@ -207,11 +207,8 @@ private Q_SLOTS:
 
     void cellEditorEnter_data()
     {
-        const QString u1 = QStringLiteral("You are enter incorrect value ! Pls use correct value!");
-        const QString outer =
-            QStringLiteral("You are enter incorrect value ! Pls use correct value !");
-        const QString inner =
-            QStringLiteral("You are enter incorrect value !  Pls use correct value !");
+        using tablesteps::kRefusedInner, tablesteps::kRefusedOuter, tablesteps::kRefusedUart1;
+        const QString &u1 = kRefusedUart1, &outer = kRefusedOuter, &inner = kRefusedInner;
         addCases<EditCase>({
             {"UART 1 accepted", {1, 1, 3, "65535", "65535", {}}},
             {"UART 1 Num word 300", {1, 1, 2, "300", "", u1}},

@@ -12,6 +12,13 @@ namespace tablesteps {
 
 // The controller's message when it does not answer in time.
 inline const QString kSilence = QStringLiteral("Answer timeout from PLC");
+// The request cell editor's refusals: UART 1's, and UART 2's in its outer and inner columns.
+inline const QString kRefusedUart1 =
+    QStringLiteral("You are enter incorrect value ! Pls use correct value!");
+inline const QString kRefusedOuter =
+    QStringLiteral("You are enter incorrect value ! Pls use correct value !");
+inline const QString kRefusedInner =
+    QStringLiteral("You are enter incorrect value !  Pls use correct value !");
 
 // A new fixture in `f`; the test stops when its virtual controller did not start.
 template <class Fixture>
