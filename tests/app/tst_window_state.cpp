@@ -7,40 +7,38 @@ class TestWindowState : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void placement_data();
-    void placement();
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QList<QRect>>("screens");  // the primary first
+        QTest::addColumn<QRect>("placed");
+
+        const QRect wide(0, 0, 1920, 1040);
+        const QRect right(1920, 0, 1280, 1024);
+        QTest::newRow("on the screen")
+            << QRect(100, 80, 1240, 700) << QList<QRect>{wide} << QRect(100, 80, 1240, 700);
+        QTest::newRow("mostly off, a grip left")
+            << QRect(1800, 1000, 1240, 700) << QList<QRect>{wide} << QRect(1800, 1000, 1240, 700);
+        QTest::newRow("a sliver left")
+            << QRect(1900, 1020, 1240, 700) << QList<QRect>{wide} << QRect(340, 170, 1240, 700);
+        QTest::newRow("on the second screen")
+            << QRect(2000, 100, 1240, 700) << QList<QRect>{wide, right}
+            << QRect(2000, 100, 1240, 700);
+        QTest::newRow("second screen gone")
+            << QRect(2000, 100, 1240, 700) << QList<QRect>{wide} << QRect(340, 170, 1240, 700);
+        QTest::newRow("larger than the screen")
+            << QRect(-5000, 0, 1240, 700) << QList<QRect>{QRect(0, 0, 800, 600)}
+            << QRect(0, 0, 1240, 700);
+    }
+
+    void placement()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QRect, placed);
+        QCOMPARE(placeOnScreens(stored, screens), placed);
+    }
 };
-
-void TestWindowState::placement_data()
-{
-    QTest::addColumn<QRect>("stored");
-    QTest::addColumn<QList<QRect>>("screens");  // the primary first
-    QTest::addColumn<QRect>("placed");
-
-    const QRect wide(0, 0, 1920, 1040);
-    const QRect right(1920, 0, 1280, 1024);
-    QTest::newRow("on the screen")
-        << QRect(100, 80, 1240, 700) << QList<QRect>{wide} << QRect(100, 80, 1240, 700);
-    QTest::newRow("mostly off, a grip left")
-        << QRect(1800, 1000, 1240, 700) << QList<QRect>{wide} << QRect(1800, 1000, 1240, 700);
-    QTest::newRow("a sliver left")
-        << QRect(1900, 1020, 1240, 700) << QList<QRect>{wide} << QRect(340, 170, 1240, 700);
-    QTest::newRow("on the second screen")
-        << QRect(2000, 100, 1240, 700) << QList<QRect>{wide, right} << QRect(2000, 100, 1240, 700);
-    QTest::newRow("second screen gone")
-        << QRect(2000, 100, 1240, 700) << QList<QRect>{wide} << QRect(340, 170, 1240, 700);
-    QTest::newRow("larger than the screen")
-        << QRect(-5000, 0, 1240, 700) << QList<QRect>{QRect(0, 0, 800, 600)}
-        << QRect(0, 0, 1240, 700);
-}
-
-void TestWindowState::placement()
-{
-    QFETCH(QRect, stored);
-    QFETCH(QList<QRect>, screens);
-    QFETCH(QRect, placed);
-    QCOMPARE(placeOnScreens(stored, screens), placed);
-}
 
 QTEST_GUILESS_MAIN(TestWindowState)
 #include "tst_window_state.moc"

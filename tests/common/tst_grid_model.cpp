@@ -7,128 +7,119 @@ class TestGridModel : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void newTableHasHeadingAndOneRow();
-    void headingLineSplitsExactly_data();
-    void headingLineSplitsExactly();
-    void viewSeesRowsBelowTheHeading();
-    void appendInsertRemove();
-    void lastRowBelowTheHeadingStays();
-    void renumberCountsFromRowOne();
-    void outsideCellsAreEmptyAndIgnored();
-    void setRowsGrowsAndCuts();
-};
-
-void TestGridModel::newTableHasHeadingAndOneRow()
-{
-    GridModel grid(7);
-    QCOMPARE(grid.rows(), 2);
-    QCOMPARE(grid.cols(), 7);
-    QCOMPARE(grid.rowCount(), 1);
-}
-
-void TestGridModel::headingLineSplitsExactly_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("headings");
-    QTest::newRow("requests")
-        << "Slot | Address | Num word | Address slave | Address master | Function | Timeout,[ms] "
-        << QStringList{"Slot ",           " Address ",        " Num word ",
-                       " Address slave ", " Address master ", " Function ",
-                       " Timeout,[ms] "};
-    QTest::newRow("error buffer") << "Slot  |  Errors  type   |   Short descriptions of error    "
-                                  << QStringList{"Slot  ", "  Errors  type   ",
-                                                 "   Short descriptions of error    "};
-    QTest::newRow("one column") << "Num" << QStringList{"Num"};
-}
-
-void TestGridModel::headingLineSplitsExactly()
-{
-    QFETCH(QString, line);
-    QFETCH(QStringList, headings);
-    GridModel grid;
-    grid.setHeadingLine(line);
-    QCOMPARE(grid.cols(), headings.size());
-    for (int c = 0; c < headings.size(); ++c) {
-        QCOMPARE(grid.heading(c), headings.at(c));
-        QCOMPARE(grid.headerData(c, Qt::Horizontal).toString(), headings.at(c));
+    void newTableHasHeadingAndOneRow()
+    {
+        GridModel grid(7);
+        QCOMPARE(grid.rows(), 2);
+        QCOMPARE(grid.cols(), 7);
+        QCOMPARE(grid.rowCount(), 1);
     }
-}
 
-void TestGridModel::viewSeesRowsBelowTheHeading()
-{
-    GridModel grid(2);
-    grid.setText(1, 1, QStringLiteral("a"));
-    grid.appendGridRow(QStringLiteral("2"));
-    QCOMPARE(grid.rowCount(), 2);
-    QCOMPARE(grid.data(grid.index(0, 1)).toString(), QStringLiteral("a"));
-    QCOMPARE(grid.data(grid.index(1, 0)).toString(), QStringLiteral("2"));
-    QVERIFY(!(grid.flags(grid.index(0, 1)) & Qt::ItemIsEditable));
-}
+    void headingLineSplitsExactly_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("headings");
+        QTest::newRow("requests") << "Slot | Address | Num word | Address slave | Address master | "
+                                     "Function | Timeout,[ms] "
+                                  << QStringList{
+                                         "Slot ",           " Address ",        " Num word ",
+                                         " Address slave ", " Address master ", " Function ",
+                                         " Timeout,[ms] "};
+        QTest::newRow("error buffer")
+            << "Slot  |  Errors  type   |   Short descriptions of error    "
+            << QStringList{"Slot  ", "  Errors  type   ", "   Short descriptions of error    "};
+        QTest::newRow("one column") << "Num" << QStringList{"Num"};
+    }
 
-void TestGridModel::appendInsertRemove()
-{
-    GridModel grid(2);
-    grid.setText(1, 0, QStringLiteral("last"));
-    grid.insertGridRow(1, QStringLiteral("IO  0"));
-    grid.insertGridRow(2, QStringLiteral("IO  1"));
-    QCOMPARE(grid.rows(), 4);
-    QCOMPARE(grid.text(1, 0), QStringLiteral("IO  0"));
-    QCOMPARE(grid.text(3, 0), QStringLiteral("last"));
+    void headingLineSplitsExactly()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, headings);
+        GridModel grid;
+        grid.setHeadingLine(line);
+        QCOMPARE(grid.cols(), headings.size());
+        for (int c = 0; c < headings.size(); ++c) {
+            QCOMPARE(grid.heading(c), headings.at(c));
+            QCOMPARE(grid.headerData(c, Qt::Horizontal).toString(), headings.at(c));
+        }
+    }
 
-    QSignalSpy removed(&grid, &QAbstractItemModel::rowsRemoved);
-    QVERIFY(grid.removeGridRow(1));
-    QCOMPARE(removed.count(), 1);
-    QCOMPARE(grid.text(1, 0), QStringLiteral("IO  1"));
-    QVERIFY(!grid.removeGridRow(0));  // the heading row stays
-    QVERIFY(!grid.removeGridRow(3));  // beyond the end
-    grid.appendGridRow(QStringLiteral("x"));
-    QCOMPARE(grid.text(grid.rows() - 1, 0), QStringLiteral("x"));
-}
+    void viewSeesRowsBelowTheHeading()
+    {
+        GridModel grid(2);
+        grid.setText(1, 1, QStringLiteral("a"));
+        grid.appendGridRow(QStringLiteral("2"));
+        QCOMPARE(grid.rowCount(), 2);
+        QCOMPARE(grid.data(grid.index(0, 1)).toString(), QStringLiteral("a"));
+        QCOMPARE(grid.data(grid.index(1, 0)).toString(), QStringLiteral("2"));
+        QVERIFY(!(grid.flags(grid.index(0, 1)) & Qt::ItemIsEditable));
+    }
 
-void TestGridModel::lastRowBelowTheHeadingStays()
-{
-    GridModel grid(1);
-    QCOMPARE(grid.rows(), 2);
-    QVERIFY(!grid.removeGridRow(1));
-    QCOMPARE(grid.rows(), 2);
-}
+    void appendInsertRemove()
+    {
+        GridModel grid(2);
+        grid.setText(1, 0, QStringLiteral("last"));
+        grid.insertGridRow(1, QStringLiteral("IO  0"));
+        grid.insertGridRow(2, QStringLiteral("IO  1"));
+        QCOMPARE(grid.rows(), 4);
+        QCOMPARE(grid.text(1, 0), QStringLiteral("IO  0"));
+        QCOMPARE(grid.text(3, 0), QStringLiteral("last"));
 
-void TestGridModel::renumberCountsFromRowOne()
-{
-    GridModel grid(2);
-    grid.appendGridRow();
-    grid.appendGridRow();
-    grid.renumber();
-    QCOMPARE(grid.text(0, 0), QString());
-    QCOMPARE(grid.text(1, 0), QStringLiteral("1"));
-    QCOMPARE(grid.text(3, 0), QStringLiteral("3"));
-}
+        QSignalSpy removed(&grid, &QAbstractItemModel::rowsRemoved);
+        QVERIFY(grid.removeGridRow(1));
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(grid.text(1, 0), QStringLiteral("IO  1"));
+        QVERIFY(!grid.removeGridRow(0));  // the heading row stays
+        QVERIFY(!grid.removeGridRow(3));  // beyond the end
+        grid.appendGridRow(QStringLiteral("x"));
+        QCOMPARE(grid.text(grid.rows() - 1, 0), QStringLiteral("x"));
+    }
 
-void TestGridModel::outsideCellsAreEmptyAndIgnored()
-{
-    GridModel grid(2);
-    grid.setHeadingLine(QStringLiteral("A|B"));
-    grid.setText(0, 0, QStringLiteral("changed"));
-    grid.setText(5, 0, QStringLiteral("x"));
-    grid.setText(1, 2, QStringLiteral("x"));
-    QCOMPARE(grid.heading(0), QStringLiteral("A"));
-    QCOMPARE(grid.text(5, 0), QString());
-    QCOMPARE(grid.text(1, -1), QString());
-}
+    void lastRowBelowTheHeadingStays()
+    {
+        GridModel grid(1);
+        QCOMPARE(grid.rows(), 2);
+        QVERIFY(!grid.removeGridRow(1));
+        QCOMPARE(grid.rows(), 2);
+    }
 
-void TestGridModel::setRowsGrowsAndCuts()
-{
-    GridModel grid(3);
-    grid.setRows(23);
-    QCOMPARE(grid.rows(), 23);
-    QCOMPARE(grid.rowCount(), 22);
-    grid.setText(22, 2, QStringLiteral("y"));
-    grid.setRows(2);
-    QCOMPARE(grid.rows(), 2);
-    grid.setRows(0);
-    QCOMPARE(grid.rows(), 1);
-    QCOMPARE(grid.rowCount(), 0);
-}
+    void renumberCountsFromRowOne()
+    {
+        GridModel grid(2);
+        grid.appendGridRow();
+        grid.appendGridRow();
+        grid.renumber();
+        QCOMPARE(grid.text(0, 0), QString());
+        QCOMPARE(grid.text(1, 0), QStringLiteral("1"));
+        QCOMPARE(grid.text(3, 0), QStringLiteral("3"));
+    }
+
+    void outsideCellsAreEmptyAndIgnored()
+    {
+        GridModel grid(2);
+        grid.setHeadingLine(QStringLiteral("A|B"));
+        grid.setText(0, 0, QStringLiteral("changed"));
+        grid.setText(5, 0, QStringLiteral("x"));
+        grid.setText(1, 2, QStringLiteral("x"));
+        QCOMPARE(grid.heading(0), QStringLiteral("A"));
+        QCOMPARE(grid.text(5, 0), QString());
+        QCOMPARE(grid.text(1, -1), QString());
+    }
+
+    void setRowsGrowsAndCuts()
+    {
+        GridModel grid(3);
+        grid.setRows(23);
+        QCOMPARE(grid.rows(), 23);
+        QCOMPARE(grid.rowCount(), 22);
+        grid.setText(22, 2, QStringLiteral("y"));
+        grid.setRows(2);
+        QCOMPARE(grid.rows(), 2);
+        grid.setRows(0);
+        QCOMPARE(grid.rows(), 1);
+        QCOMPARE(grid.rowCount(), 0);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestGridModel)
 #include "tst_grid_model.moc"

@@ -18,85 +18,80 @@ class TestDiagTabs : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void readButtons_data();
-    void readButtons();
+    void init()
+    {
+        m_w = std::make_unique<WindowFixture>();
+        QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
+    }
+
+    void cleanup()
+    {
+        QVERIFY(!m_w->window->link().isOpen());
+        m_w.reset();
+    }
+
+    void readButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("wordAddress");
+        QTest::addColumn<int>("word");
+        QTest::addColumn<int>("base");
+        QTest::addColumn<QByteArray>("records");
+        QTest::addColumn<QString>("silent");
+        QTest::addColumn<QStringList>("rows");
+        const QString none;
+        const QByteArray oneWire("\xC3\x25");
+        row("UART 1", "Command4", "Read modbus buffer 1", "MB_grid", 0x2008, 0xC402, 0x3600,
+            QByteArray("\x84\x00", 2), none,
+            QStringList{"1|Active error| timeout error occurred  ", "2|No error|", "3||"});
+        row("UART 2", "Command6", "Read modbus buffer 2", "MB_grid2", 0x2006, 0xC001, 0x3680,
+            QByteArray("\x80"), none, QStringList{"1|Inactive error|", "2||"});
+        row("1-wire", "Command5", "Read 1-wire buffer", "W1_grid", 0x200A, 0xC002, 0x3700, oneWire,
+            none,
+            QStringList{"1|Active error|Timeout error number :3", "2|No error|Number of error :5",
+                        "3||"});
+        row("1-wire silent", "Command5", "Read 1-wire buffer", "W1_grid", 0x200A, 0xC002, 0x3700,
+            oneWire, "200A", QStringList{"||"});
+    }
+
+    void readButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, grid);
+        QFETCH(int, wordAddress);
+        QFETCH(int, word);
+        QFETCH(int, base);
+        QFETCH(QByteArray, records);
+        QFETCH(QString, silent);
+        QFETCH(QStringList, rows);
+        m_w->sim.plc.pokeWord(wordAddress, quint16(word));
+        m_w->sim.plc.poke(base, records);
+        if (!silent.isEmpty())
+            m_w->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
+
+        // The table's widths as the window kept them when it last closed.
+        settingsfile::setWindowValue("Columns_" + grid, "50,140");
+        m_w->window.reset();
+        m_w->window = std::make_unique<Main>(m_w->prompts);
+        auto *b = child<QPushButton>(m_w->window.get(), button);
+        QCOMPARE(b->text(), caption);
+        b->click();
+        const GridView *view = child<GridView>(m_w->window.get(), grid);
+        QCOMPARE((QList<int>{view->columnWidth(0), view->columnWidth(1)}), (QList<int>{50, 140}));
+        QCOMPARE(m_w->prompts.messages(),
+                 silent.isEmpty() ? QStringList() : QStringList{"Answer timeout from PLC"});
+        for (const QString name : {"MB_grid", "MB_grid2", "W1_grid"}) {
+            const GridModel &model = child<GridView>(m_w->window.get(), name)->gridModel();
+            QCOMPARE(rowTexts(model), name == grid ? rows : QStringList{"||"});
+        }
+    }
 
 private:
     std::unique_ptr<WindowFixture> m_w;
 };
-
-void TestDiagTabs::init()
-{
-    m_w = std::make_unique<WindowFixture>();
-    QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
-}
-
-void TestDiagTabs::cleanup()
-{
-    QVERIFY(!m_w->window->link().isOpen());
-    m_w.reset();
-}
-
-void TestDiagTabs::readButtons_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("grid");
-    QTest::addColumn<int>("wordAddress");
-    QTest::addColumn<int>("word");
-    QTest::addColumn<int>("base");
-    QTest::addColumn<QByteArray>("records");
-    QTest::addColumn<QString>("silent");
-    QTest::addColumn<QStringList>("rows");
-    const QString none;
-    const QByteArray oneWire("\xC3\x25");
-    row("UART 1", "Command4", "Read modbus buffer 1", "MB_grid", 0x2008, 0xC402, 0x3600,
-        QByteArray("\x84\x00", 2), none,
-        QStringList{"1|Active error| timeout error occurred  ", "2|No error|", "3||"});
-    row("UART 2", "Command6", "Read modbus buffer 2", "MB_grid2", 0x2006, 0xC001, 0x3680,
-        QByteArray("\x80"), none, QStringList{"1|Inactive error|", "2||"});
-    row("1-wire", "Command5", "Read 1-wire buffer", "W1_grid", 0x200A, 0xC002, 0x3700, oneWire,
-        none,
-        QStringList{"1|Active error|Timeout error number :3", "2|No error|Number of error :5",
-                    "3||"});
-    row("1-wire silent", "Command5", "Read 1-wire buffer", "W1_grid", 0x200A, 0xC002, 0x3700,
-        oneWire, "200A", QStringList{"||"});
-}
-
-void TestDiagTabs::readButtons()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, caption);
-    QFETCH(QString, grid);
-    QFETCH(int, wordAddress);
-    QFETCH(int, word);
-    QFETCH(int, base);
-    QFETCH(QByteArray, records);
-    QFETCH(QString, silent);
-    QFETCH(QStringList, rows);
-    m_w->sim.plc.pokeWord(wordAddress, quint16(word));
-    m_w->sim.plc.poke(base, records);
-    if (!silent.isEmpty())
-        m_w->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
-
-    // The table's widths as the window kept them when it last closed.
-    settingsfile::setWindowValue("Columns_" + grid, "50,140");
-    m_w->window.reset();
-    m_w->window = std::make_unique<Main>(m_w->prompts);
-    auto *b = child<QPushButton>(m_w->window.get(), button);
-    QCOMPARE(b->text(), caption);
-    b->click();
-    const GridView *view = child<GridView>(m_w->window.get(), grid);
-    QCOMPARE((QList<int>{view->columnWidth(0), view->columnWidth(1)}), (QList<int>{50, 140}));
-    QCOMPARE(m_w->prompts.messages(),
-             silent.isEmpty() ? QStringList() : QStringList{"Answer timeout from PLC"});
-    for (const QString name : {"MB_grid", "MB_grid2", "W1_grid"}) {
-        const GridModel &model = child<GridView>(m_w->window.get(), name)->gridModel();
-        QCOMPARE(rowTexts(model), name == grid ? rows : QStringList{"||"});
-    }
-}
 
 QTEST_MAIN(TestDiagTabs)
 #include "tst_diag_tabs.moc"

@@ -42,56 +42,56 @@ class TestErrorRecords : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void texts_data();
-    void texts();
-};
+    void texts_data()
+    {
+        QTest::addColumn<int>("table");  // 1, 2: the UART's Modbus table; 0: the 1-wire table
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("record");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("description");
+        // Whole rows as the controller's engineers describe them.
+        row("UART 1 0x84", 1, 1, 0x84, "Active error", " timeout error occurred  ");
+        row("UART 2 0x09", 2, 1, 0x09, "Active error", "");
+        row("1-wire 0xC3", 0, 1, 0xC3, "Active error", "Timeout error number :3");
+        row("1-wire 0x25", 0, 1, 0x25, "No error", "Number of error :5");
+        row("1-wire 0x80", 0, 1, 0x80, "Active error", "Number of error :0");
+        row("1-wire 0xFF record 128", 0, 128, 0xFF, "Active error", "No any device error :31");
 
-void TestErrorRecords::texts_data()
-{
-    QTest::addColumn<int>("table");  // 1, 2: the UART's Modbus table; 0: the 1-wire table
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("record");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("description");
-    // Whole rows as the controller's engineers describe them.
-    row("UART 1 0x84", 1, 1, 0x84, "Active error", " timeout error occurred  ");
-    row("UART 2 0x09", 2, 1, 0x09, "Active error", "");
-    row("1-wire 0xC3", 0, 1, 0xC3, "Active error", "Timeout error number :3");
-    row("1-wire 0x25", 0, 1, 0x25, "No error", "Number of error :5");
-    row("1-wire 0x80", 0, 1, 0x80, "Active error", "Number of error :0");
-    row("1-wire 0xFF record 128", 0, 128, 0xFF, "Active error", "No any device error :31");
-
-    for (int b = 0; b < 256; ++b) {
-        for (int uart : {1, 2}) {
+        for (int b = 0; b < 256; ++b) {
+            for (int uart : {1, 2}) {
+                for (int number : {64, 65}) {
+                    const char *inactive =
+                        uart == 2 && number == 65 ? "Old error" : "Inactive error";
+                    const QString state = b == 0      ? "No error"
+                                          : b == 0x80 ? inactive
+                                                      : "Active error";
+                    QTest::addRow("UART %d record %d byte %02X", uart, number, b)
+                        << uart << number << b << state << kModbusDescriptions.value(b & 0x7F);
+                }
+            }
             for (int number : {64, 65}) {
-                const char *inactive = uart == 2 && number == 65 ? "Old error" : "Inactive error";
-                const QString state = b == 0 ? "No error" : b == 0x80 ? inactive : "Active error";
-                QTest::addRow("UART %d record %d byte %02X", uart, number, b)
-                    << uart << number << b << state << kModbusDescriptions.value(b & 0x7F);
+                const QString text = oneWireClassText(b, number);
+                QTest::addRow("1-wire record %d byte %02X", number, b)
+                    << 0 << number << b
+                    << ((b & 0x80) ? QStringLiteral("Active error") : QStringLiteral("No error"))
+                    << (text.isEmpty() ? text : text + QString::number(b & 0x1F));
             }
         }
-        for (int number : {64, 65}) {
-            const QString text = oneWireClassText(b, number);
-            QTest::addRow("1-wire record %d byte %02X", number, b)
-                << 0 << number << b
-                << ((b & 0x80) ? QStringLiteral("Active error") : QStringLiteral("No error"))
-                << (text.isEmpty() ? text : text + QString::number(b & 0x1F));
-        }
     }
-}
 
-void TestErrorRecords::texts()
-{
-    QFETCH(int, table);
-    QFETCH(int, number);
-    QFETCH(int, record);
-    QFETCH(QString, state);
-    QFETCH(QString, description);
-    const ErrorRow row = table == 0 ? oneWireRecord(number, quint8(record))
-                                    : modbusRecord(table, number, quint8(record));
-    QCOMPARE(row.state, state);
-    QCOMPARE(row.description, description);
-}
+    void texts()
+    {
+        QFETCH(int, table);
+        QFETCH(int, number);
+        QFETCH(int, record);
+        QFETCH(QString, state);
+        QFETCH(QString, description);
+        const ErrorRow row = table == 0 ? oneWireRecord(number, quint8(record))
+                                        : modbusRecord(table, number, quint8(record));
+        QCOMPARE(row.state, state);
+        QCOMPARE(row.description, description);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestErrorRecords)
 #include "tst_error_records.moc"

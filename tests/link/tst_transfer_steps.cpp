@@ -13,78 +13,70 @@ class TestTransferSteps : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void readAnswerShape_data();
-    void readAnswerShape();
-    void lostPortEndsTheWaitAtOnce();
+    void init()
+    {
+        m_f = std::make_unique<TransferFixture>();
+        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        m_f->link.open();
+    }
+
+    void cleanup() { m_f.reset(); }
+
+    void readAnswerShape_data()
+    {
+        QTest::addColumn<QString>("raw");  // the whole answer to a read of 2 bytes: < STX, > ETX,
+        QTest::addColumn<QString>("failure");  // ! ACK; empty failure: read as the word 0x3412
+        const QString read;
+        const QString wrong = QStringLiteral("Wrong answer from PLC");
+        QTest::newRow("well formed") << "<1234>CA" << read;
+        QTest::newRow("characters after the checksum") << "<1234>CAxyz" << read;
+        QTest::newRow("checksum not examined") << "<1234>00" << read;
+        QTest::newRow("no STX first") << "!1234>CA" << wrong;
+        QTest::newRow("lower-case digits") << "<12ab>CA" << wrong;
+        QTest::newRow("not hexadecimal") << "<12G4>CA" << wrong;
+        QTest::newRow("ETX early") << "<123>CA0" << wrong;
+        QTest::newRow("ETX late") << "<12345>C" << wrong;
+        QTest::newRow("one character short")
+            << "<1234>C" << QStringLiteral("Answer timeout from PLC");
+    }
+
+    void readAnswerShape()
+    {
+        QFETCH(QString, raw);
+        QFETCH(QString, failure);
+        raw.replace(QLatin1Char('<'), QChar(0x02)).replace(QLatin1Char('>'), QChar(0x03));
+        raw.replace(QLatin1Char('!'), QChar(0x06));
+        m_f->sim.plc.setReadAnswer(QStringLiteral("2008"), raw.toLatin1());
+        try {
+            const quint16 word = steps::readWord(m_f->link, 100, 0x2008);
+            QCOMPARE(QString(), failure);
+            QCOMPARE(word, quint16(0x3412));
+        } catch (const Failure &f) {
+            QCOMPARE(f.description(), failure);
+        }
+    }
+
+    void lostPortEndsTheWaitAtOnce()
+    {
+        m_f->sim.plc.loseLineAt(QStringLiteral("2008"));
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            steps::readWord(m_f->link, 1000, 0x2008);
+            QFAIL("the read went through");
+        } catch (const Failure &f) {
+            const QString start = QStringLiteral("The serial port COM1 (%1) was lost: ")
+                                      .arg(m_f->sim.plc.devicePath());
+            QVERIFY2(f.description().startsWith(start), qPrintable(f.description()));
+            QVERIFY(f.description().size() > start.size());
+        }
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!m_f->link.isOpen());
+    }
 
 private:
     std::unique_ptr<TransferFixture> m_f;
 };
-
-void TestTransferSteps::init()
-{
-    m_f = std::make_unique<TransferFixture>();
-    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
-    m_f->link.open();
-}
-
-void TestTransferSteps::cleanup()
-{
-    m_f.reset();
-}
-
-void TestTransferSteps::readAnswerShape_data()
-{
-    QTest::addColumn<QString>("raw");      // the whole answer to a read of 2 bytes: < STX, > ETX,
-    QTest::addColumn<QString>("failure");  // ! ACK; empty failure: read as the word 0x3412
-    const QString read;
-    const QString wrong = QStringLiteral("Wrong answer from PLC");
-    QTest::newRow("well formed") << "<1234>CA" << read;
-    QTest::newRow("characters after the checksum") << "<1234>CAxyz" << read;
-    QTest::newRow("checksum not examined") << "<1234>00" << read;
-    QTest::newRow("no STX first") << "!1234>CA" << wrong;
-    QTest::newRow("lower-case digits") << "<12ab>CA" << wrong;
-    QTest::newRow("not hexadecimal") << "<12G4>CA" << wrong;
-    QTest::newRow("ETX early") << "<123>CA0" << wrong;
-    QTest::newRow("ETX late") << "<12345>C" << wrong;
-    QTest::newRow("one character short") << "<1234>C" << QStringLiteral("Answer timeout from PLC");
-}
-
-void TestTransferSteps::readAnswerShape()
-{
-    QFETCH(QString, raw);
-    QFETCH(QString, failure);
-    raw.replace(QLatin1Char('<'), QChar(0x02)).replace(QLatin1Char('>'), QChar(0x03));
-    raw.replace(QLatin1Char('!'), QChar(0x06));
-    m_f->sim.plc.setReadAnswer(QStringLiteral("2008"), raw.toLatin1());
-    try {
-        const quint16 word = steps::readWord(m_f->link, 100, 0x2008);
-        QCOMPARE(QString(), failure);
-        QCOMPARE(word, quint16(0x3412));
-    } catch (const Failure &f) {
-        QCOMPARE(f.description(), failure);
-    }
-}
-
-void TestTransferSteps::lostPortEndsTheWaitAtOnce()
-{
-    m_f->sim.plc.loseLineAt(QStringLiteral("2008"));
-    QElapsedTimer clock;
-    clock.start();
-    try {
-        steps::readWord(m_f->link, 1000, 0x2008);
-        QFAIL("the read went through");
-    } catch (const Failure &f) {
-        const QString start =
-            QStringLiteral("The serial port COM1 (%1) was lost: ").arg(m_f->sim.plc.devicePath());
-        QVERIFY2(f.description().startsWith(start), qPrintable(f.description()));
-        QVERIFY(f.description().size() > start.size());
-    }
-    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(!m_f->link.isOpen());
-}
 
 QTEST_GUILESS_MAIN(TestTransferSteps)
 #include "tst_transfer_steps.moc"

@@ -68,11 +68,174 @@ class TestInstall : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void installedProgram_data();
-    void installedProgram();
-    void desktopEntryAndMimeType();
-    void debianPackage();
+    void initTestCase()
+    {
+        const Outcome install = run(QStringLiteral(CMAKE_COMMAND_PATH),
+                                    {QStringLiteral("--install"), QStringLiteral(PLC_BINARY_DIR),
+                                     QStringLiteral("--prefix"), m_prefix.path()});
+        QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.errors));
+        QStringList files;
+        QDirIterator it(m_prefix.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(it.next());
+        files.sort();
+        QCOMPARE(files, installedFiles(m_prefix.path()));
+    }
+
+    void installedProgram_data()
+    {
+        QTest::addColumn<bool>("writable");         // the program's folder
+        QTest::addColumn<QByteArray>("ownBefore");  // the user's file; empty: none
+        QTest::addColumn<int>("where");             // the file in use
+        QTest::addColumn<int>("port");              // the caption's, as read from it
+        QTest::addColumn<QByteArray>("ownAfter");
+
+        QTest::newRow("writable folder: the file beside the program")
+            << true << kOwnFile << int(Beside) << 5 << kOwnFile;
+        QTest::newRow("read-only folder: the user's file, first a copy")
+            << false << QByteArray() << int(Own) << 5 << kBesideFile;
+        QTest::newRow("read-only folder: the user's file as it is")
+            << false << kOwnFile << int(Own) << 7 << kOwnFile;
+    }
+
+    void installedProgram()
+    {
+        QFETCH(bool, writable);
+        QFETCH(QByteArray, ownBefore);
+        QFETCH(int, where);
+        QFETCH(int, port);
+        QFETCH(QByteArray, ownAfter);
+        if (!writable && ::geteuid() == 0)
+            QSKIP("root may write any folder; tst_settings tests the rule for read-only folders");
+
+        QFile beside(bin() + QStringLiteral("/set.ini"));
+        QVERIFY(beside.open(QIODevice::WriteOnly));
+        beside.write(kBesideFile);
+        beside.close();
+        QDir(QFileInfo(ownFile()).path()).removeRecursively();
+        if (!ownBefore.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(ownFile()).path()));
+            QFile own(ownFile());
+            QVERIFY(own.open(QIODevice::WriteOnly));
+            own.write(ownBefore);
+        }
+
+        // As started from a desktop: no library path, the user's own configuration folder.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LD_LIBRARY_PATH"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(DRIVER_PLUGINS));
+        environment.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
+                           QStringLiteral("plcdriver:1.5"));
+        const auto mode = QFile::permissions(bin());
+        const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                              QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(bin(), writable ? mode : readOnly));
+        const Outcome program = run(bin() + QStringLiteral("/plc-config"), {}, environment);
+        QFile::setPermissions(bin(), mode);
+
+        QVERIFY2(program.exitCode == 0, qPrintable(program.out + program.errors));
+        const QStringList expected{
+            kCaption.arg(port),
+            QStringLiteral("Settings file: ") + (where == Beside ? beside.fileName() : ownFile()),
+            QStringLiteral("To IEEE: 3FC00000"),
+        };
+        QCOMPARE(program.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        // The file in use keeps what it held and gains the window's section at shut-down; the
+        // other one is left alone.
+        const QByteArray inUse = fileBytes(where == Beside ? beside.fileName() : ownFile());
+        QVERIFY2(inUse.startsWith(where == Beside ? kBesideFile : ownAfter), inUse.constData());
+        QVERIFY(inUse.contains("[WINDOW]"));
+        if (where == Beside)
+            QCOMPARE(fileBytes(ownFile()), ownAfter);
+        else
+            QCOMPARE(fileBytes(beside.fileName()), kBesideFile);
+    }
+
+    void desktopEntryAndMimeType()
+    {
+        const QString entry =
+            m_prefix.filePath(QStringLiteral("share/applications/plc-config.desktop"));
+        const QString mime =
+            m_prefix.filePath(QStringLiteral("share/mime/packages/plc-config.xml"));
+        const QByteArray entryText = fileBytes(entry);
+        QVERIFY(entryText.contains("\nExec=plc-config %f\n"));
+        QVERIFY(entryText.contains("\nMimeType=application/x-plc-config;\n"));
+        QVERIFY(fileBytes(mime).contains("<mime-type type=\"application/x-plc-config\">"));
+        if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
+            const Outcome valid = run(QStringLiteral("desktop-file-validate"), {entry});
+            QVERIFY2(valid.exitCode == 0 && valid.out.isEmpty(), qPrintable(valid.out));
+        }
+        // The desktop's own tool reads the file as installing the package does.
+        if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
+            QSKIP("update-mime-database is missing (shared-mime-info)");
+        QTemporaryDir database;
+        QVERIFY(QDir(database.path()).mkdir(QStringLiteral("packages")));
+        QVERIFY(QFile::copy(mime, database.filePath(QStringLiteral("packages/plc-config.xml"))));
+        const Outcome update = run(QStringLiteral("update-mime-database"), {database.path()});
+        QVERIFY2(update.exitCode == 0, qPrintable(update.errors));
+        const QByteArray globs = fileBytes(database.filePath(QStringLiteral("globs2")));
+        QVERIFY2(globs.contains("application/x-plc-config:*.vqc\n") &&
+                     globs.contains("application/x-plc-config:*.rfp\n"),
+                 globs.constData());
+    }
+
+    void debianPackage()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("dpkg-shlibdeps")).isEmpty())
+            QSKIP("dpkg-shlibdeps is missing: scripts/package installs dpkg-dev");
+        QTemporaryDir out;
+        const Outcome cpack =
+            run(QStringLiteral(CPACK_COMMAND_PATH),
+                {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                 QStringLiteral(PLC_BINARY_DIR "/CPackConfig.cmake"), QStringLiteral("-B"),
+                 out.path()});
+        QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.out + cpack.errors));
+        const QStringList debs = QDir(out.path()).entryList({QStringLiteral("*.deb")});
+        QCOMPARE(debs.size(), 1);
+        const QString deb = out.filePath(debs.at(0));
+
+        const Outcome info = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--info"), deb});
+        QCOMPARE(info.exitCode, 0);
+        QStringList fields;
+        QSet<QString> depends;
+        const QStringList lines = info.out.split(QLatin1Char('\n'));
+        for (const QString &line : lines) {
+            const QString field = line.trimmed();
+            if (field.startsWith(QLatin1String("Package:")) ||
+                field.startsWith(QLatin1String("Section:")))
+                fields.append(field);
+            if (!field.startsWith(QLatin1String("Depends:")))
+                continue;
+            const QStringList entries = field.mid(8).split(QLatin1Char(','));
+            for (const QString &entry : entries)
+                depends.insert(entry.trimmed().section(QLatin1Char(' '), 0, 0));
+        }
+        QCOMPARE(fields, QStringList({QStringLiteral("Package: plc-config"),
+                                      QStringLiteral("Section: electronics")}));
+        // Worked out from the linked libraries, plus the window system's plugins.
+        const QSet<QString> needed{
+            QStringLiteral("libc6"),           QStringLiteral("libstdc++6"),
+            QStringLiteral("libqt6core6"),     QStringLiteral("libqt6gui6"),
+            QStringLiteral("libqt6widgets6"),  QStringLiteral("libqt6serialport6"),
+            QStringLiteral("qt6-qpa-plugins"),
+        };
+        QVERIFY2(depends.contains(needed), qPrintable(info.out));
+        QVERIFY2(info.out.contains(QLatin1String("group dialout")), qPrintable(info.out));
+
+        const Outcome contents =
+            run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
+        QStringList files;
+        const QStringList entries = contents.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString &entry : entries) {
+            if (!entry.endsWith(QLatin1Char('/')))
+                files.append(entry.section(QLatin1Char(' '), -1));
+        }
+        files.sort();
+        QCOMPARE(files, installedFiles(QStringLiteral("./usr")));
+    }
 
 private:
     QString bin() const { return m_prefix.filePath(QStringLiteral("bin")); }
@@ -84,171 +247,6 @@ private:
     QTemporaryDir m_prefix;
     QTemporaryDir m_home;
 };
-
-void TestInstall::initTestCase()
-{
-    const Outcome install = run(QStringLiteral(CMAKE_COMMAND_PATH),
-                                {QStringLiteral("--install"), QStringLiteral(PLC_BINARY_DIR),
-                                 QStringLiteral("--prefix"), m_prefix.path()});
-    QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.errors));
-    QStringList files;
-    QDirIterator it(m_prefix.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(it.next());
-    files.sort();
-    QCOMPARE(files, installedFiles(m_prefix.path()));
-}
-
-void TestInstall::installedProgram_data()
-{
-    QTest::addColumn<bool>("writable");         // the program's folder
-    QTest::addColumn<QByteArray>("ownBefore");  // the user's file; empty: none
-    QTest::addColumn<int>("where");             // the file in use
-    QTest::addColumn<int>("port");              // the caption's, as read from it
-    QTest::addColumn<QByteArray>("ownAfter");
-
-    QTest::newRow("writable folder: the file beside the program")
-        << true << kOwnFile << int(Beside) << 5 << kOwnFile;
-    QTest::newRow("read-only folder: the user's file, first a copy")
-        << false << QByteArray() << int(Own) << 5 << kBesideFile;
-    QTest::newRow("read-only folder: the user's file as it is")
-        << false << kOwnFile << int(Own) << 7 << kOwnFile;
-}
-
-void TestInstall::installedProgram()
-{
-    QFETCH(bool, writable);
-    QFETCH(QByteArray, ownBefore);
-    QFETCH(int, where);
-    QFETCH(int, port);
-    QFETCH(QByteArray, ownAfter);
-    if (!writable && ::geteuid() == 0)
-        QSKIP("root may write any folder; tst_settings tests the rule for read-only folders");
-
-    QFile beside(bin() + QStringLiteral("/set.ini"));
-    QVERIFY(beside.open(QIODevice::WriteOnly));
-    beside.write(kBesideFile);
-    beside.close();
-    QDir(QFileInfo(ownFile()).path()).removeRecursively();
-    if (!ownBefore.isEmpty()) {
-        QVERIFY(QDir().mkpath(QFileInfo(ownFile()).path()));
-        QFile own(ownFile());
-        QVERIFY(own.open(QIODevice::WriteOnly));
-        own.write(ownBefore);
-    }
-
-    // As started from a desktop: no library path, the user's own configuration folder.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("LD_LIBRARY_PATH"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       m_home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(DRIVER_PLUGINS));
-    environment.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("plcdriver:1.5"));
-    const auto mode = QFile::permissions(bin());
-    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
-                          QFile::ReadOther | QFile::ExeOther;
-    QVERIFY(QFile::setPermissions(bin(), writable ? mode : readOnly));
-    const Outcome program = run(bin() + QStringLiteral("/plc-config"), {}, environment);
-    QFile::setPermissions(bin(), mode);
-
-    QVERIFY2(program.exitCode == 0, qPrintable(program.out + program.errors));
-    const QStringList expected{
-        kCaption.arg(port),
-        QStringLiteral("Settings file: ") + (where == Beside ? beside.fileName() : ownFile()),
-        QStringLiteral("To IEEE: 3FC00000"),
-    };
-    QCOMPARE(program.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
-    // The file in use keeps what it held and gains the window's section at shut-down; the
-    // other one is left alone.
-    const QByteArray inUse = fileBytes(where == Beside ? beside.fileName() : ownFile());
-    QVERIFY2(inUse.startsWith(where == Beside ? kBesideFile : ownAfter), inUse.constData());
-    QVERIFY(inUse.contains("[WINDOW]"));
-    if (where == Beside)
-        QCOMPARE(fileBytes(ownFile()), ownAfter);
-    else
-        QCOMPARE(fileBytes(beside.fileName()), kBesideFile);
-}
-
-void TestInstall::desktopEntryAndMimeType()
-{
-    const QString entry =
-        m_prefix.filePath(QStringLiteral("share/applications/plc-config.desktop"));
-    const QString mime = m_prefix.filePath(QStringLiteral("share/mime/packages/plc-config.xml"));
-    const QByteArray entryText = fileBytes(entry);
-    QVERIFY(entryText.contains("\nExec=plc-config %f\n"));
-    QVERIFY(entryText.contains("\nMimeType=application/x-plc-config;\n"));
-    QVERIFY(fileBytes(mime).contains("<mime-type type=\"application/x-plc-config\">"));
-    if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
-        const Outcome valid = run(QStringLiteral("desktop-file-validate"), {entry});
-        QVERIFY2(valid.exitCode == 0 && valid.out.isEmpty(), qPrintable(valid.out));
-    }
-    // The desktop's own tool reads the file as installing the package does.
-    if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
-        QSKIP("update-mime-database is missing (shared-mime-info)");
-    QTemporaryDir database;
-    QVERIFY(QDir(database.path()).mkdir(QStringLiteral("packages")));
-    QVERIFY(QFile::copy(mime, database.filePath(QStringLiteral("packages/plc-config.xml"))));
-    const Outcome update = run(QStringLiteral("update-mime-database"), {database.path()});
-    QVERIFY2(update.exitCode == 0, qPrintable(update.errors));
-    const QByteArray globs = fileBytes(database.filePath(QStringLiteral("globs2")));
-    QVERIFY2(globs.contains("application/x-plc-config:*.vqc\n") &&
-                 globs.contains("application/x-plc-config:*.rfp\n"),
-             globs.constData());
-}
-
-void TestInstall::debianPackage()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("dpkg-shlibdeps")).isEmpty())
-        QSKIP("dpkg-shlibdeps is missing: scripts/package installs dpkg-dev");
-    QTemporaryDir out;
-    const Outcome cpack = run(
-        QStringLiteral(CPACK_COMMAND_PATH),
-        {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-         QStringLiteral(PLC_BINARY_DIR "/CPackConfig.cmake"), QStringLiteral("-B"), out.path()});
-    QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.out + cpack.errors));
-    const QStringList debs = QDir(out.path()).entryList({QStringLiteral("*.deb")});
-    QCOMPARE(debs.size(), 1);
-    const QString deb = out.filePath(debs.at(0));
-
-    const Outcome info = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--info"), deb});
-    QCOMPARE(info.exitCode, 0);
-    QStringList fields;
-    QSet<QString> depends;
-    const QStringList lines = info.out.split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const QString field = line.trimmed();
-        if (field.startsWith(QLatin1String("Package:")) ||
-            field.startsWith(QLatin1String("Section:")))
-            fields.append(field);
-        if (!field.startsWith(QLatin1String("Depends:")))
-            continue;
-        const QStringList entries = field.mid(8).split(QLatin1Char(','));
-        for (const QString &entry : entries)
-            depends.insert(entry.trimmed().section(QLatin1Char(' '), 0, 0));
-    }
-    QCOMPARE(fields, QStringList({QStringLiteral("Package: plc-config"),
-                                  QStringLiteral("Section: electronics")}));
-    // Worked out from the linked libraries, plus the window system's plugins.
-    const QSet<QString> needed{
-        QStringLiteral("libc6"),           QStringLiteral("libstdc++6"),
-        QStringLiteral("libqt6core6"),     QStringLiteral("libqt6gui6"),
-        QStringLiteral("libqt6widgets6"),  QStringLiteral("libqt6serialport6"),
-        QStringLiteral("qt6-qpa-plugins"),
-    };
-    QVERIFY2(depends.contains(needed), qPrintable(info.out));
-    QVERIFY2(info.out.contains(QLatin1String("group dialout")), qPrintable(info.out));
-
-    const Outcome contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
-    QStringList files;
-    const QStringList entries = contents.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString &entry : entries) {
-        if (!entry.endsWith(QLatin1Char('/')))
-            files.append(entry.section(QLatin1Char(' '), -1));
-    }
-    files.sort();
-    QCOMPARE(files, installedFiles(QStringLiteral("./usr")));
-}
 
 QTEST_GUILESS_MAIN(TestInstall)
 #include "tst_install.moc"

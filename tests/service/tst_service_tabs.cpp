@@ -14,62 +14,60 @@ class TestServiceTabs : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void buttons_data();
-    void buttons();
-};
-
-void TestServiceTabs::buttons_data()
-{
-    QTest::addColumn<QStringList>("names");  // input box (or none), button, result box
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("result");  // the result box afterwards, holding "old" before
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QStringList>("frames");
-    const QStringList toIeee = {"Text13", "Command22", "Text12"};
-    const QStringList toFloat = {"Text15", "Command23", "Text14"};
-    const QStringList none;
-    row("1,5 to IEEE", toIeee, "1,5", "3FC00000", none, none);
-    row("not a number", toIeee, "1,5,2", "old",
-        QStringList{"Type mismatch: \"1.5,2\" is not a number"}, none);
-    row("lower case to float", toFloat, "3fc00000", "1.5", none, none);
-    row("7 characters", toFloat, "3FC0000", "old",
-        QStringList{"Incorrect value for conversion to float format!"}, none);
-    row("Restart PLC", QStringList{"", "Command32"}, "", "", none, QStringList{"E11 3011 02 12AD"});
-    // The test program has no update program beside it (see CMakeLists.txt).
-    row("Start update firmware for STM32F3", QStringList{"", "Command31"}, "", "",
-        QStringList{QStringLiteral("The firmware update program %1/update/update is missing or "
-                                   "cannot be run; nothing was sent to the PLC")
-                        .arg(QCoreApplication::applicationDirPath())},
-        none);
-}
-
-void TestServiceTabs::buttons()
-{
-    QFETCH(QStringList, names);
-    QFETCH(QString, input);
-    QFETCH(QString, result);
-    QFETCH(QStringList, messages);
-    QFETCH(QStringList, frames);
-    TransferFixture f;
-    QVERIFY2(f.sim.ok(), qPrintable(f.sim.error()));
-    QWidget window;
-    new GeneralSettingFrame(f.ctx, &window);
-    new ConverterTab(f.prompts, &window);
-    auto *out = names.size() > 2 ? window.findChild<QLineEdit *>(names.at(2)) : nullptr;
-    if (out) {
-        out->setText(QStringLiteral("old"));
-        QTest::keyClicks(window.findChild<QLineEdit *>(names.at(0)), input);
+    void buttons_data()
+    {
+        QTest::addColumn<QStringList>("names");  // input box (or none), button, result box
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("result");  // the result box afterwards, holding "old" before
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("frames");
+        const QStringList toIeee = {"Text13", "Command22", "Text12"};
+        const QStringList toFloat = {"Text15", "Command23", "Text14"};
+        const QStringList none;
+        row("1,5 to IEEE", toIeee, "1,5", "3FC00000", none, none);
+        row("not a number", toIeee, "1,5,2", "old",
+            QStringList{"Type mismatch: \"1.5,2\" is not a number"}, none);
+        row("lower case to float", toFloat, "3fc00000", "1.5", none, none);
+        row("7 characters", toFloat, "3FC0000", "old",
+            QStringList{"Incorrect value for conversion to float format!"}, none);
+        row("Restart PLC", QStringList{"", "Command32"}, "", "", none,
+            QStringList{"E11 3011 02 12AD"});
+        // The test program has no update program beside it (see CMakeLists.txt).
+        row("Start update firmware for STM32F3", QStringList{"", "Command31"}, "", "",
+            QStringList{QStringLiteral("The firmware update program %1/update/update is missing or "
+                                       "cannot be run; nothing was sent to the PLC")
+                            .arg(QCoreApplication::applicationDirPath())},
+            none);
     }
 
-    QTest::mouseClick(window.findChild<QPushButton *>(names.at(1)), Qt::LeftButton);
+    void buttons()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, input);
+        QFETCH(QString, result);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, frames);
+        TransferFixture f;
+        QVERIFY2(f.sim.ok(), qPrintable(f.sim.error()));
+        QWidget window;
+        new GeneralSettingFrame(f.ctx, &window);
+        new ConverterTab(f.prompts, &window);
+        auto *out = names.size() > 2 ? window.findChild<QLineEdit *>(names.at(2)) : nullptr;
+        if (out) {
+            out->setText(QStringLiteral("old"));
+            QTest::keyClicks(window.findChild<QLineEdit *>(names.at(0)), input);
+        }
 
-    QCOMPARE(out ? out->text() : QString(), result);
-    QCOMPARE(f.prompts.messages(), messages);
-    for (const auto &shown : f.prompts.shown)
-        QVERIFY(shown.title.isNull());  // the application's own title
-    QCOMPARE(f.frames(), frames);
-    QVERIFY(!f.link.isOpen());
-}
+        QTest::mouseClick(window.findChild<QPushButton *>(names.at(1)), Qt::LeftButton);
+
+        QCOMPARE(out ? out->text() : QString(), result);
+        QCOMPARE(f.prompts.messages(), messages);
+        for (const auto &shown : f.prompts.shown)
+            QVERIFY(shown.title.isNull());  // the application's own title
+        QCOMPARE(f.frames(), frames);
+        QVERIFY(!f.link.isOpen());
+    }
+};
 
 QTEST_MAIN(TestServiceTabs)
 #include "tst_service_tabs.moc"

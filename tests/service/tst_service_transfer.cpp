@@ -27,12 +27,131 @@ class TestServiceTransfer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void actions_data();
-    void actions();
-    void updateProgram_data();
-    void updateProgram();
-    void updateProgramStartsAfterPortClosedAndPause();
+    void init()
+    {
+        m_f.reset();  // the old fixture forgets the settings file as it goes
+        m_f = std::make_unique<TransferFixture>();
+        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        QCOMPARE(m_f->link.lineSettings().text(), kStartSettings);
+        m_f->sim.setCom(QStringLiteral("Speed"), QStringLiteral("1"));
+        m_startedWithPortOpen.clear();
+        m_started.clear();
+        for (const QString &path : m_candidates)
+            QDir(QFileInfo(path).path()).removeRecursively();
+    }
+
+    void actions_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("answer");  // of the controller: 0 ACK, 1 NAK, 2 none
+        QTest::addColumn<QStringList>("frames");
+        QTest::addColumn<QString>("lineSettings");  // of the link afterwards
+        row("restart cancelled", 0, false, 0, QStringList(), kStartSettings);
+        row("update cancelled, settings applied", 1, false, 0, QStringList(), kStoredSettings);
+        // The controller restarts or switches over: refusal and silence change nothing.
+        for (const int answer : {0, 1, 2}) {
+            QTest::addRow("restart, answer %d", answer)
+                << 0 << true << answer << QStringList{kRestartFrame} << kStartSettings;
+            QTest::addRow("update, answer %d", answer)
+                << 1 << true << answer << QStringList{kUpdateFrame} << kStoredSettings;
+        }
+    }
+
+    void actions()
+    {
+        QFETCH(int, action);
+        QFETCH(bool, ok);
+        QFETCH(int, answer);
+        QFETCH(QStringList, frames);
+        QFETCH(QString, lineSettings);
+        install(Recorder);
+        m_f->prompts.confirmAnswers.enqueue(ok);
+        if (answer != 0)
+            m_f->sim.plc.failWrite(
+                1, answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
+        run(Action(action));
+
+        QCOMPARE(m_f->frames(), frames);
+        QCOMPARE(m_f->prompts.shown.size(), 1);  // the question and nothing else
+        QCOMPARE(m_f->prompts.shown.at(0).kind, QStringLiteral("confirm"));
+        QCOMPARE(m_f->prompts.shown.at(0).text,
+                 action == Restart
+                     ? QStringLiteral("You are shure for restart PLC ? ")
+                     : QStringLiteral("You are shure for update firmware for the PLC ? "));
+        QCOMPARE(m_f->link.lineSettings().text(), lineSettings);
+        QCOMPARE(m_startedWithPortOpen,
+                 action == Update && ok ? QList<bool>{false} : QList<bool>());
+    }
+
+    void updateProgram_data()
+    {
+        QTest::addColumn<int>("beside");     // what lies at the path beside the program
+        QTest::addColumn<int>("inPrivate");  // and at the one in the private folder
+        QTest::addColumn<QStringList>("frames");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("started");
+        // Without the program the controller would wait for a firmware load that nothing starts.
+        const QString missing = QStringLiteral(
+                                    "The firmware update program %1 or %2 is missing or "
+                                    "cannot be run; nothing was sent to the PLC")
+                                    .arg(m_candidates.at(0), m_candidates.at(1));
+        const QStringList none;
+        const QStringList update{kUpdateFrame};
+        row("missing", int(Missing), int(Missing), none, missing, none);
+        row("not executable", int(NotExecutable), int(Missing), none, missing, none);
+        row("a folder", int(Folder), int(Missing), none, missing, none);
+        row("will not start", int(WillNotStart), int(Missing), update,
+            "Cannot start " + m_program + ": execv: No such file or directory",
+            QStringList{m_program});
+        row("in the private folder", int(Missing), int(Recorder), update, QString(),
+            QStringList{m_candidates.at(1)});
+        row("in both: the one beside the program", int(Recorder), int(Recorder), update, QString(),
+            QStringList{m_program});
+        row("beside not executable: the private one", int(NotExecutable), int(Recorder), update,
+            QString(), QStringList{m_candidates.at(1)});
+    }
+
+    void updateProgram()
+    {
+        QFETCH(int, beside);
+        QFETCH(int, inPrivate);
+        QFETCH(QStringList, frames);
+        QFETCH(QString, message);
+        QFETCH(QStringList, started);
+        install(Program(beside), 0);
+        install(Program(inPrivate), 1);
+        run(Update, true);
+
+        QCOMPARE(m_f->frames(), frames);
+        QCOMPARE(m_f->prompts.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        // Asked only when there is a program to start.
+        QCOMPARE(m_f->prompts.shown.size(), int(!frames.isEmpty()) + int(!message.isEmpty()));
+        QCOMPARE(m_started, started);
+    }
+
+    void updateProgramStartsAfterPortClosedAndPause()
+    {
+        install(Recorder);
+        std::atomic<qint64> frameAt{0};
+        m_f->sim.plc.setFrameCallback(
+            [&](const VirtualPlc::Frame &) { frameAt = QDateTime::currentMSecsSinceEpoch(); });
+        QFileSystemWatcher watcher({QFileInfo(m_program).path()});
+        QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
+        QFile record(QFileInfo(m_program).path() + QStringLiteral("/started"));
+
+        run(Update, true);
+
+        QCOMPARE(m_startedWithPortOpen, QList<bool>{false});
+        while (!record.exists())
+            QVERIFY2(changed.wait(5000), "the update program did not start");
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        const QList<QByteArray> fields = record.readAll().simplified().split(' ');
+        QCOMPARE(fields.value(1), QByteArray("0"));  // no arguments
+        const qint64 afterWrite = fields.at(0).toLongLong() - frameAt;
+        QVERIFY2(afterWrite >= 100, qPrintable(QString::number(afterWrite)));
+        QCOMPARE(m_f->frames(), QStringList{kUpdateFrame});
+    }
 
 private:
     // Runs an action as its button does, the update program started through a recorder that
@@ -78,130 +197,6 @@ private:
     QList<bool> m_startedWithPortOpen;
     QStringList m_started;
 };
-
-void TestServiceTransfer::init()
-{
-    m_f.reset();  // the old fixture forgets the settings file as it goes
-    m_f = std::make_unique<TransferFixture>();
-    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
-    QCOMPARE(m_f->link.lineSettings().text(), kStartSettings);
-    m_f->sim.setCom(QStringLiteral("Speed"), QStringLiteral("1"));
-    m_startedWithPortOpen.clear();
-    m_started.clear();
-    for (const QString &path : m_candidates)
-        QDir(QFileInfo(path).path()).removeRecursively();
-}
-
-void TestServiceTransfer::actions_data()
-{
-    QTest::addColumn<int>("action");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("answer");  // of the controller: 0 ACK, 1 NAK, 2 none
-    QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QString>("lineSettings");  // of the link afterwards
-    row("restart cancelled", 0, false, 0, QStringList(), kStartSettings);
-    row("update cancelled, settings applied", 1, false, 0, QStringList(), kStoredSettings);
-    // The controller restarts or switches over: refusal and silence change nothing.
-    for (const int answer : {0, 1, 2}) {
-        QTest::addRow("restart, answer %d", answer)
-            << 0 << true << answer << QStringList{kRestartFrame} << kStartSettings;
-        QTest::addRow("update, answer %d", answer)
-            << 1 << true << answer << QStringList{kUpdateFrame} << kStoredSettings;
-    }
-}
-
-void TestServiceTransfer::actions()
-{
-    QFETCH(int, action);
-    QFETCH(bool, ok);
-    QFETCH(int, answer);
-    QFETCH(QStringList, frames);
-    QFETCH(QString, lineSettings);
-    install(Recorder);
-    m_f->prompts.confirmAnswers.enqueue(ok);
-    if (answer != 0)
-        m_f->sim.plc.failWrite(1,
-                               answer == 1 ? VirtualPlc::Fault::Nak : VirtualPlc::Fault::Silence);
-    run(Action(action));
-
-    QCOMPARE(m_f->frames(), frames);
-    QCOMPARE(m_f->prompts.shown.size(), 1);  // the question and nothing else
-    QCOMPARE(m_f->prompts.shown.at(0).kind, QStringLiteral("confirm"));
-    QCOMPARE(m_f->prompts.shown.at(0).text,
-             action == Restart
-                 ? QStringLiteral("You are shure for restart PLC ? ")
-                 : QStringLiteral("You are shure for update firmware for the PLC ? "));
-    QCOMPARE(m_f->link.lineSettings().text(), lineSettings);
-    QCOMPARE(m_startedWithPortOpen, action == Update && ok ? QList<bool>{false} : QList<bool>());
-}
-
-void TestServiceTransfer::updateProgram_data()
-{
-    QTest::addColumn<int>("beside");     // what lies at the path beside the program
-    QTest::addColumn<int>("inPrivate");  // and at the one in the private folder
-    QTest::addColumn<QStringList>("frames");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("started");
-    // Without the program the controller would wait for a firmware load that nothing starts.
-    const QString missing = QStringLiteral(
-                                "The firmware update program %1 or %2 is missing or "
-                                "cannot be run; nothing was sent to the PLC")
-                                .arg(m_candidates.at(0), m_candidates.at(1));
-    const QStringList none;
-    const QStringList update{kUpdateFrame};
-    row("missing", int(Missing), int(Missing), none, missing, none);
-    row("not executable", int(NotExecutable), int(Missing), none, missing, none);
-    row("a folder", int(Folder), int(Missing), none, missing, none);
-    row("will not start", int(WillNotStart), int(Missing), update,
-        "Cannot start " + m_program + ": execv: No such file or directory", QStringList{m_program});
-    row("in the private folder", int(Missing), int(Recorder), update, QString(),
-        QStringList{m_candidates.at(1)});
-    row("in both: the one beside the program", int(Recorder), int(Recorder), update, QString(),
-        QStringList{m_program});
-    row("beside not executable: the private one", int(NotExecutable), int(Recorder), update,
-        QString(), QStringList{m_candidates.at(1)});
-}
-
-void TestServiceTransfer::updateProgram()
-{
-    QFETCH(int, beside);
-    QFETCH(int, inPrivate);
-    QFETCH(QStringList, frames);
-    QFETCH(QString, message);
-    QFETCH(QStringList, started);
-    install(Program(beside), 0);
-    install(Program(inPrivate), 1);
-    run(Update, true);
-
-    QCOMPARE(m_f->frames(), frames);
-    QCOMPARE(m_f->prompts.messages(), message.isEmpty() ? QStringList() : QStringList{message});
-    // Asked only when there is a program to start.
-    QCOMPARE(m_f->prompts.shown.size(), int(!frames.isEmpty()) + int(!message.isEmpty()));
-    QCOMPARE(m_started, started);
-}
-
-void TestServiceTransfer::updateProgramStartsAfterPortClosedAndPause()
-{
-    install(Recorder);
-    std::atomic<qint64> frameAt{0};
-    m_f->sim.plc.setFrameCallback(
-        [&](const VirtualPlc::Frame &) { frameAt = QDateTime::currentMSecsSinceEpoch(); });
-    QFileSystemWatcher watcher({QFileInfo(m_program).path()});
-    QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
-    QFile record(QFileInfo(m_program).path() + QStringLiteral("/started"));
-
-    run(Update, true);
-
-    QCOMPARE(m_startedWithPortOpen, QList<bool>{false});
-    while (!record.exists())
-        QVERIFY2(changed.wait(5000), "the update program did not start");
-    QVERIFY(record.open(QIODevice::ReadOnly));
-    const QList<QByteArray> fields = record.readAll().simplified().split(' ');
-    QCOMPARE(fields.value(1), QByteArray("0"));  // no arguments
-    const qint64 afterWrite = fields.at(0).toLongLong() - frameAt;
-    QVERIFY2(afterWrite >= 100, qPrintable(QString::number(afterWrite)));
-    QCOMPARE(m_f->frames(), QStringList{kUpdateFrame});
-}
 
 QTEST_GUILESS_MAIN(TestServiceTransfer)
 #include "tst_service_transfer.moc"

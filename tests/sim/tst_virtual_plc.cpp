@@ -10,13 +10,62 @@ class TestVirtualPlc : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void badFramesAreRefused_data();
-    void badFramesAreRefused();
-    void busSearchLoadsTheDevices();
-    void failedWriteIsNotStored();
-    void cpuTypeIsConfigurable();
+    void init()
+    {
+        m_f = std::make_unique<TransferFixture>();
+        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        m_f->link.open();
+    }
+
+    void cleanup() { m_f.reset(); }
+
+    void badFramesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QByteArray good = frame::build(QStringLiteral("E11300002FF0F"));
+        QByteArray badSum = good;
+        badSum[badSum.size() - 1] = badSum.at(badSum.size() - 1) == '0' ? '1' : '0';
+        QTest::newRow("bad checksum") << badSum;
+        QTest::newRow("data shorter than count") << frame::build(QStringLiteral("E11300002FF"));
+        QTest::newRow("unknown command") << frame::build(QStringLiteral("E99300002"));
+        QTest::newRow("lower-case digits") << frame::build(QStringLiteral("E11300002ff0f"));
+    }
+
+    void badFramesAreRefused()
+    {
+        QFETCH(QByteArray, request);
+        QCOMPARE(rawExchange(request), QByteArray(1, frame::NAK));
+        QCOMPARE(m_f->sim.plc.peek(0x3000, 2), QByteArray(2, '\0'));
+        QVERIFY(!m_f->sim.plc.frames().constLast().valid);
+    }
+
+    void busSearchLoadsTheDevices()
+    {
+        const QList<QByteArray> devices = {QByteArray::fromHex("28FF4B6A011603AA"),
+                                           QByteArray::fromHex("2800112233445566")};
+        m_f->sim.plc.setOneWireDevices(devices);
+        QCOMPARE(Write_to_plc(m_f->link, 350, "E10", "2000", "02", "0180"), QStringLiteral("6"));
+        QCOMPARE(m_f->sim.plc.peek(0x3000, 1), QByteArray(1, '\x02'));
+        QCOMPARE(m_f->sim.plc.peek(0x3002, 8), devices.at(0));
+        const QString answer = Read_from_plc(m_f->link, 350, "300A", "08");
+        QCOMPARE(answer.mid(1, 16), QStringLiteral("2800112233445566"));
+    }
+
+    void failedWriteIsNotStored()
+    {
+        m_f->sim.plc.failWrite(2, VirtualPlc::Fault::Nak);
+        QCOMPARE(Write_to_plc(m_f->link, 350, "E11", "3000", "02", "FF0F"), QStringLiteral("6"));
+        QCOMPARE(Write_to_plc(m_f->link, 350, "E11", "2008", "02", "03C4"), QStringLiteral("15"));
+        QCOMPARE(m_f->sim.plc.peek(0x2008, 2), QByteArray(2, '\0'));
+        QCOMPARE(m_f->sim.plc.frames(QStringLiteral("E11")).size(), 2);
+    }
+
+    void cpuTypeIsConfigurable()
+    {
+        m_f->sim.plc.setCpuType(0x0501);
+        QCOMPARE(Read_cpu_type(m_f->link, 100, "0E02"), QStringLiteral("1281"));
+        QCOMPARE(m_f->sim.plc.frames().constLast().command, QStringLiteral("0"));
+    }
 
 private:
     QByteArray rawExchange(const QByteArray &request)
@@ -27,66 +76,6 @@ private:
     }
     std::unique_ptr<TransferFixture> m_f;
 };
-
-void TestVirtualPlc::init()
-{
-    m_f = std::make_unique<TransferFixture>();
-    QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
-    m_f->link.open();
-}
-
-void TestVirtualPlc::cleanup()
-{
-    m_f.reset();
-}
-
-void TestVirtualPlc::badFramesAreRefused_data()
-{
-    QTest::addColumn<QByteArray>("request");
-    QByteArray good = frame::build(QStringLiteral("E11300002FF0F"));
-    QByteArray badSum = good;
-    badSum[badSum.size() - 1] = badSum.at(badSum.size() - 1) == '0' ? '1' : '0';
-    QTest::newRow("bad checksum") << badSum;
-    QTest::newRow("data shorter than count") << frame::build(QStringLiteral("E11300002FF"));
-    QTest::newRow("unknown command") << frame::build(QStringLiteral("E99300002"));
-    QTest::newRow("lower-case digits") << frame::build(QStringLiteral("E11300002ff0f"));
-}
-
-void TestVirtualPlc::badFramesAreRefused()
-{
-    QFETCH(QByteArray, request);
-    QCOMPARE(rawExchange(request), QByteArray(1, frame::NAK));
-    QCOMPARE(m_f->sim.plc.peek(0x3000, 2), QByteArray(2, '\0'));
-    QVERIFY(!m_f->sim.plc.frames().constLast().valid);
-}
-
-void TestVirtualPlc::busSearchLoadsTheDevices()
-{
-    const QList<QByteArray> devices = {QByteArray::fromHex("28FF4B6A011603AA"),
-                                       QByteArray::fromHex("2800112233445566")};
-    m_f->sim.plc.setOneWireDevices(devices);
-    QCOMPARE(Write_to_plc(m_f->link, 350, "E10", "2000", "02", "0180"), QStringLiteral("6"));
-    QCOMPARE(m_f->sim.plc.peek(0x3000, 1), QByteArray(1, '\x02'));
-    QCOMPARE(m_f->sim.plc.peek(0x3002, 8), devices.at(0));
-    const QString answer = Read_from_plc(m_f->link, 350, "300A", "08");
-    QCOMPARE(answer.mid(1, 16), QStringLiteral("2800112233445566"));
-}
-
-void TestVirtualPlc::failedWriteIsNotStored()
-{
-    m_f->sim.plc.failWrite(2, VirtualPlc::Fault::Nak);
-    QCOMPARE(Write_to_plc(m_f->link, 350, "E11", "3000", "02", "FF0F"), QStringLiteral("6"));
-    QCOMPARE(Write_to_plc(m_f->link, 350, "E11", "2008", "02", "03C4"), QStringLiteral("15"));
-    QCOMPARE(m_f->sim.plc.peek(0x2008, 2), QByteArray(2, '\0'));
-    QCOMPARE(m_f->sim.plc.frames(QStringLiteral("E11")).size(), 2);
-}
-
-void TestVirtualPlc::cpuTypeIsConfigurable()
-{
-    m_f->sim.plc.setCpuType(0x0501);
-    QCOMPARE(Read_cpu_type(m_f->link, 100, "0E02"), QStringLiteral("1281"));
-    QCOMPARE(m_f->sim.plc.frames().constLast().command, QStringLiteral("0"));
-}
 
 QTEST_GUILESS_MAIN(TestVirtualPlc)
 #include "tst_virtual_plc.moc"

@@ -51,13 +51,221 @@ class TestUpdateSim : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void updateFromTheTool();
-    void failures_data();
-    void failures();
-    void cancelStopsAtBlockBoundary();
-    void independentClientWritesWhatWeReadBack();
-    void severalPortsSideBySide();
+    void init()
+    {
+        m_sim.reset();
+        m_sim = std::make_unique<SimFixture>();
+        QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+        const QDir folder = QFileInfo(m_sim->settingsFile()).dir();
+        QVERIFY(folder.mkpath(QStringLiteral("update")));
+        m_program = updateProgramPaths({folder.path()}).at(0);
+        QVERIFY(QFile::copy(QStringLiteral(PLC_UPDATE), m_program));
+    }
+
+    void updateFromTheTool()
+    {
+        const QByteArray image = firmware();
+        const QString file = imageFile(image);
+        PlcLink link;
+        Setup_port(link);  // as the window does before the update
+        ScriptedPrompts prompts;
+        RecordingProgress progress;
+        TransferContext ctx{link, prompts, progress};
+        int exitCode = -1;
+        QString errors;
+        report(ctx, QString(),
+               updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
+                              [&](const QString &) {
+                                  exitCode = runUpdate({"--line", kLine, file}, &errors);
+                              }));
+        QVERIFY2(exitCode == 0, qPrintable(errors));
+        QVERIFY2(errors.contains(QStringLiteral("COM1 (%1)").arg(device())), qPrintable(errors));
+
+        const QList<VirtualPlc::Frame> frames = m_sim->plc.frames();
+        QCOMPARE(wire(frames.mid(0, 1)), QStringList{QStringLiteral("E11 3010 02 1F1F")});
+        QCOMPARE(loader("L43", false),
+                 QStringList{"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19"});
+        QStringList written;
+        QStringList verified{QStringLiteral("1FFFF7E0")};  // the flash size first
+        for (int block = 0; block < 80; ++block) {
+            const QString address =
+                QString::number(0x08000000 + block * 256, 16).toUpper().rightJustified(8, '0');
+            if (block != 5 && block != 40)
+                written.append(address);
+            verified.append(address);
+        }
+        QCOMPARE(loader("L31"), written);
+        QCOMPARE(m_sim->plc.frames("L31").last().count, QStringLiteral("100"));
+        QCOMPARE(loader("L11"), verified);
+        QCOMPARE(frames.last().command, QStringLiteral("L21"));
+        QCOMPARE(frames.last().address, QStringLiteral("08000000"));
+        QCOMPARE(m_sim->plc.loader().flash(0, 64 * 1024),
+                 image + QByteArray(44 * 1024, char(0xFF)));
+        // Back in its own protocol: the tool's "Test" answers.
+        QCOMPARE(testConnection(link).stage, ConnectionTest::Stage::Connected);
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QStringList>("arguments");  // before the file
+        QTest::addColumn<QByteArray>("image");       // as a .bin file; "hex:" + text for a .hex one
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");  // the last line on standard error, from its start
+        QTest::addColumn<bool>("erased");
+        const QByteArray small = firmware(2048);
+        const QStringList none;
+        const char *done = "done: 2 pages erased, 7 blocks written";
+        row("not in its loader", int(NotInLoader), none, small, 1,
+            "No answer from the controller's loader on <device>. Either the controller is not in "
+            "its loader (press \"Start update firmware for STM32F3\" in the configuration tool "
+            "first) or the lines are not wired.",
+            false);
+        row("wrong speed", int(WrongSpeed), none, small, 1,
+            "The loader answered 0x00 instead of ACK (0x79): the speed or the parity is wrong.",
+            false);
+        row("readout-protected", int(ReadoutProtected), none, small, 1,
+            "The chip is readout-protected: its loader refuses to read the flash. Readout "
+            "Unprotect "
+            "removes the protection and erases the whole flash; then write the firmware again. Run "
+            "again with --readout-unprotect to do so.",
+            false);
+        row("readout-protected, unprotected", int(ReadoutProtected),
+            QStringList{"--readout-unprotect"}, small, 0, done, true);
+        row("write-protected", int(WriteProtected), none, small, 1,
+            "The flash is write-protected: the loader refused to write at 0x08000000. Write "
+            "Unprotect removes the protection (the chip restarts into its loader); then write the "
+            "firmware again." +
+                kPartial + " Run again with --write-unprotect to do so.",
+            true);
+        row("verification differs", int(StoresWrong), none, small, 1,
+            "Verification failed: the flash at 0x08000123 holds 0x00 where the image has 0xF6. The "
+            "firmware was not started." +
+                kPartial,
+            true);
+        row("block refused 4 times", int(BlockRefused), none, small, 1,
+            "The loader refused Write Memory at 0x08000200 (NACK). It did so 4 times; the update "
+            "stopped." +
+                kPartial,
+            true);
+        row("block unanswered once, retried", int(BlockLostOnce), none, small, 0, done, true);
+        row("port will not open", int(None), QStringList{"--port", "/nonexistent/tty"}, small, 3,
+            "Cannot open /nonexistent/tty", false);
+        row("even parity on a pseudo-terminal", int(None), QStringList{"--line", "115200,E,8,1"},
+            small, 3, "The serial port <device> refuses even parity", false);
+        row("bad checksum", int(None), none, QByteArray("hex::020000040800F2\n:0100000011EF\n"), 2,
+            "Bad Intel HEX file <file>: line 2: bad checksum", false);
+        row("larger than the flash", int(None), none, firmware(65 * 1024), 2,
+            "The image does not fit the flash (0x08000000 to 0x0800FFFF, 64 KB): it reaches "
+            "0x080103FF; nothing was erased.",
+            false);
+    }
+
+    void failures()
+    {
+        QFETCH(int, fault);
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, image);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QFETCH(bool, erased);
+        VirtualLoader &loader = m_sim->plc.loader();
+        if (fault != NotInLoader)
+            m_sim->plc.enterLoader();
+        loader.setWrongSpeed(fault == WrongSpeed);
+        loader.setReadoutProtected(fault == ReadoutProtected);
+        loader.setWriteProtected(fault == WriteProtected);
+        if (fault == StoresWrong)
+            loader.storeWrong(0x08000123, 0x00);
+        if (fault == BlockRefused || fault == BlockLostOnce)
+            loader.failBlock(
+                3,
+                fault == BlockRefused ? VirtualLoader::Fault::Nack : VirtualLoader::Fault::Silence,
+                fault == BlockRefused ? 4 : 1);
+        const bool hex = image.startsWith("hex:");
+        const QString file =
+            hex ? imageFile(image.mid(4), QStringLiteral("fw.hex")) : imageFile(image);
+        if (!arguments.contains("--line"))
+            arguments << "--line" << kLine;
+
+        QString errors;
+        QVERIFY2(runUpdate(arguments << file, &errors) == exitCode, qPrintable(errors));
+        const QString last = errors.trimmed().split('\n').last();
+        const QString expected =
+            "plc-update: " + message.replace("<device>", device()).replace("<file>", file);
+        QVERIFY2(last.startsWith(expected), qPrintable(errors));
+        QCOMPARE(!m_sim->plc.frames("L43").isEmpty(), erased);
+        // The firmware is started only when it was written and verified whole.
+        QCOMPARE(!m_sim->plc.frames("L21").isEmpty(), exitCode == 0);
+        if (exitCode == 0)
+            QCOMPARE(loader.flash(0, image.size()), image);
+    }
+
+    void cancelStopsAtBlockBoundary()
+    {
+        m_sim->plc.enterLoader();
+        LoaderPort port;
+        QCOMPARE(port.open(device(), *LoaderLine::parse(kLine, nullptr)), QString());
+        LoaderClient client(port);
+        QVERIFY(client.connectLoader().ok());
+        connect(&client, &LoaderClient::progress, this,
+                [&](LoaderClient::Phase phase, int done, int) {
+                    if (phase == LoaderClient::Phase::Write && done == 3)
+                        client.cancel();
+                });
+        const UpdateOutcome outcome = client.write(rawImage(firmware(), 0x08000000).image);
+        QCOMPARE(int(outcome.kind), int(UpdateOutcome::Kind::Cancelled));
+        QCOMPARE(outcome.message, QStringLiteral("Cancelled.") + kPartial);
+        QCOMPARE(m_sim->plc.frames("L31").size(), 3);
+        QVERIFY(m_sim->plc.frames("L21").isEmpty());
+        QVERIFY(m_sim->plc.inLoader());
+    }
+
+    void independentClientWritesWhatWeReadBack()
+    {
+        const QString stm32flash = QStandardPaths::findExecutable(QStringLiteral("stm32flash"));
+        if (stm32flash.isEmpty())
+            QSKIP("stm32flash is not installed");
+        QByteArray image = firmware();
+        image[77] = 0x5A;
+        m_sim->plc.enterLoader();
+        QProcess process;
+        process.start(stm32flash,
+                      {"-m", "8n1", "-b", "115200", "-w", imageFile(image), "-v", device()});
+        QVERIFY(process.waitForFinished(120000));
+        QVERIFY2(process.exitCode() == 0, process.readAll().constData());
+
+        LoaderPort port;
+        QCOMPARE(port.open(device(), *LoaderLine::parse(kLine, nullptr)), QString());
+        LoaderClient client(port);
+        QVERIFY(client.connectLoader().ok());
+        QByteArray back;
+        QVERIFY(client.read(0x08000000, int(image.size()), &back).ok());
+        QCOMPARE(back, image);
+    }
+
+    void severalPortsSideBySide()
+    {
+        // COM1 to COM3 in their loaders, COM2 not: it fails alone, the others are written whole.
+        QVERIFY2(m_sim->addControllers(2), qPrintable(m_sim->error()));
+        m_sim->controller(1).enterLoader();
+        m_sim->controller(3).enterLoader();
+        const QByteArray image = firmware(4096);
+        QProcess process;
+        process.start(m_program, {"--ports", "COM1,COM2,COM3", "--line", kLine, imageFile(image)});
+        QVERIFY(process.waitForFinished(120000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        for (int n = 1; n <= 3; ++n) {
+            const QString label =
+                QStringLiteral("COM%1 (%2): ").arg(n).arg(m_sim->controller(n).devicePath());
+            QVERIFY2(out.contains(label +
+                                  (n == 2 ? "No answer from the controller's loader" : "done in")),
+                     qPrintable(out));
+            if (n != 2)
+                QCOMPARE(m_sim->controller(n).loader().flash(0, image.size()), image);
+        }
+    }
 
 private:
     // Runs the program beside the settings file (in <tool folder>/update/) to its end.
@@ -87,216 +295,6 @@ private:
     std::unique_ptr<SimFixture> m_sim;
     QString m_program;
 };
-
-void TestUpdateSim::init()
-{
-    m_sim.reset();
-    m_sim = std::make_unique<SimFixture>();
-    QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
-    const QDir folder = QFileInfo(m_sim->settingsFile()).dir();
-    QVERIFY(folder.mkpath(QStringLiteral("update")));
-    m_program = updateProgramPaths({folder.path()}).at(0);
-    QVERIFY(QFile::copy(QStringLiteral(PLC_UPDATE), m_program));
-}
-
-void TestUpdateSim::updateFromTheTool()
-{
-    const QByteArray image = firmware();
-    const QString file = imageFile(image);
-    PlcLink link;
-    Setup_port(link);  // as the window does before the update
-    ScriptedPrompts prompts;
-    RecordingProgress progress;
-    TransferContext ctx{link, prompts, progress};
-    int exitCode = -1;
-    QString errors;
-    report(ctx, QString(),
-           updateFirmware(ctx, updateProgramPaths({QFileInfo(m_program).dir().path() + "/.."}),
-                          [&](const QString &) {
-                              exitCode = runUpdate({"--line", kLine, file}, &errors);
-                          }));
-    QVERIFY2(exitCode == 0, qPrintable(errors));
-    QVERIFY2(errors.contains(QStringLiteral("COM1 (%1)").arg(device())), qPrintable(errors));
-
-    const QList<VirtualPlc::Frame> frames = m_sim->plc.frames();
-    QCOMPARE(wire(frames.mid(0, 1)), QStringList{QStringLiteral("E11 3010 02 1F1F")});
-    QCOMPARE(loader("L43", false),
-             QStringList{"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19"});
-    QStringList written;
-    QStringList verified{QStringLiteral("1FFFF7E0")};  // the flash size first
-    for (int block = 0; block < 80; ++block) {
-        const QString address =
-            QString::number(0x08000000 + block * 256, 16).toUpper().rightJustified(8, '0');
-        if (block != 5 && block != 40)
-            written.append(address);
-        verified.append(address);
-    }
-    QCOMPARE(loader("L31"), written);
-    QCOMPARE(m_sim->plc.frames("L31").last().count, QStringLiteral("100"));
-    QCOMPARE(loader("L11"), verified);
-    QCOMPARE(frames.last().command, QStringLiteral("L21"));
-    QCOMPARE(frames.last().address, QStringLiteral("08000000"));
-    QCOMPARE(m_sim->plc.loader().flash(0, 64 * 1024), image + QByteArray(44 * 1024, char(0xFF)));
-    // Back in its own protocol: the tool's "Test" answers.
-    QCOMPARE(testConnection(link).stage, ConnectionTest::Stage::Connected);
-}
-
-void TestUpdateSim::failures_data()
-{
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<QStringList>("arguments");  // before the file
-    QTest::addColumn<QByteArray>("image");       // as a .bin file; "hex:" + text for a .hex one
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");  // the last line on standard error, from its start
-    QTest::addColumn<bool>("erased");
-    const QByteArray small = firmware(2048);
-    const QStringList none;
-    const char *done = "done: 2 pages erased, 7 blocks written";
-    row("not in its loader", int(NotInLoader), none, small, 1,
-        "No answer from the controller's loader on <device>. Either the controller is not in "
-        "its loader (press \"Start update firmware for STM32F3\" in the configuration tool "
-        "first) or the lines are not wired.",
-        false);
-    row("wrong speed", int(WrongSpeed), none, small, 1,
-        "The loader answered 0x00 instead of ACK (0x79): the speed or the parity is wrong.", false);
-    row("readout-protected", int(ReadoutProtected), none, small, 1,
-        "The chip is readout-protected: its loader refuses to read the flash. Readout Unprotect "
-        "removes the protection and erases the whole flash; then write the firmware again. Run "
-        "again with --readout-unprotect to do so.",
-        false);
-    row("readout-protected, unprotected", int(ReadoutProtected), QStringList{"--readout-unprotect"},
-        small, 0, done, true);
-    row("write-protected", int(WriteProtected), none, small, 1,
-        "The flash is write-protected: the loader refused to write at 0x08000000. Write "
-        "Unprotect removes the protection (the chip restarts into its loader); then write the "
-        "firmware again." +
-            kPartial + " Run again with --write-unprotect to do so.",
-        true);
-    row("verification differs", int(StoresWrong), none, small, 1,
-        "Verification failed: the flash at 0x08000123 holds 0x00 where the image has 0xF6. The "
-        "firmware was not started." +
-            kPartial,
-        true);
-    row("block refused 4 times", int(BlockRefused), none, small, 1,
-        "The loader refused Write Memory at 0x08000200 (NACK). It did so 4 times; the update "
-        "stopped." +
-            kPartial,
-        true);
-    row("block unanswered once, retried", int(BlockLostOnce), none, small, 0, done, true);
-    row("port will not open", int(None), QStringList{"--port", "/nonexistent/tty"}, small, 3,
-        "Cannot open /nonexistent/tty", false);
-    row("even parity on a pseudo-terminal", int(None), QStringList{"--line", "115200,E,8,1"}, small,
-        3, "The serial port <device> refuses even parity", false);
-    row("bad checksum", int(None), none, QByteArray("hex::020000040800F2\n:0100000011EF\n"), 2,
-        "Bad Intel HEX file <file>: line 2: bad checksum", false);
-    row("larger than the flash", int(None), none, firmware(65 * 1024), 2,
-        "The image does not fit the flash (0x08000000 to 0x0800FFFF, 64 KB): it reaches "
-        "0x080103FF; nothing was erased.",
-        false);
-}
-
-void TestUpdateSim::failures()
-{
-    QFETCH(int, fault);
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, image);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-    QFETCH(bool, erased);
-    VirtualLoader &loader = m_sim->plc.loader();
-    if (fault != NotInLoader)
-        m_sim->plc.enterLoader();
-    loader.setWrongSpeed(fault == WrongSpeed);
-    loader.setReadoutProtected(fault == ReadoutProtected);
-    loader.setWriteProtected(fault == WriteProtected);
-    if (fault == StoresWrong)
-        loader.storeWrong(0x08000123, 0x00);
-    if (fault == BlockRefused || fault == BlockLostOnce)
-        loader.failBlock(
-            3, fault == BlockRefused ? VirtualLoader::Fault::Nack : VirtualLoader::Fault::Silence,
-            fault == BlockRefused ? 4 : 1);
-    const bool hex = image.startsWith("hex:");
-    const QString file = hex ? imageFile(image.mid(4), QStringLiteral("fw.hex")) : imageFile(image);
-    if (!arguments.contains("--line"))
-        arguments << "--line" << kLine;
-
-    QString errors;
-    QVERIFY2(runUpdate(arguments << file, &errors) == exitCode, qPrintable(errors));
-    const QString last = errors.trimmed().split('\n').last();
-    const QString expected =
-        "plc-update: " + message.replace("<device>", device()).replace("<file>", file);
-    QVERIFY2(last.startsWith(expected), qPrintable(errors));
-    QCOMPARE(!m_sim->plc.frames("L43").isEmpty(), erased);
-    // The firmware is started only when it was written and verified whole.
-    QCOMPARE(!m_sim->plc.frames("L21").isEmpty(), exitCode == 0);
-    if (exitCode == 0)
-        QCOMPARE(loader.flash(0, image.size()), image);
-}
-
-void TestUpdateSim::cancelStopsAtBlockBoundary()
-{
-    m_sim->plc.enterLoader();
-    LoaderPort port;
-    QCOMPARE(port.open(device(), *LoaderLine::parse(kLine, nullptr)), QString());
-    LoaderClient client(port);
-    QVERIFY(client.connectLoader().ok());
-    connect(&client, &LoaderClient::progress, this, [&](LoaderClient::Phase phase, int done, int) {
-        if (phase == LoaderClient::Phase::Write && done == 3)
-            client.cancel();
-    });
-    const UpdateOutcome outcome = client.write(rawImage(firmware(), 0x08000000).image);
-    QCOMPARE(int(outcome.kind), int(UpdateOutcome::Kind::Cancelled));
-    QCOMPARE(outcome.message, QStringLiteral("Cancelled.") + kPartial);
-    QCOMPARE(m_sim->plc.frames("L31").size(), 3);
-    QVERIFY(m_sim->plc.frames("L21").isEmpty());
-    QVERIFY(m_sim->plc.inLoader());
-}
-
-void TestUpdateSim::independentClientWritesWhatWeReadBack()
-{
-    const QString stm32flash = QStandardPaths::findExecutable(QStringLiteral("stm32flash"));
-    if (stm32flash.isEmpty())
-        QSKIP("stm32flash is not installed");
-    QByteArray image = firmware();
-    image[77] = 0x5A;
-    m_sim->plc.enterLoader();
-    QProcess process;
-    process.start(stm32flash,
-                  {"-m", "8n1", "-b", "115200", "-w", imageFile(image), "-v", device()});
-    QVERIFY(process.waitForFinished(120000));
-    QVERIFY2(process.exitCode() == 0, process.readAll().constData());
-
-    LoaderPort port;
-    QCOMPARE(port.open(device(), *LoaderLine::parse(kLine, nullptr)), QString());
-    LoaderClient client(port);
-    QVERIFY(client.connectLoader().ok());
-    QByteArray back;
-    QVERIFY(client.read(0x08000000, int(image.size()), &back).ok());
-    QCOMPARE(back, image);
-}
-
-void TestUpdateSim::severalPortsSideBySide()
-{
-    // COM1 to COM3 in their loaders, COM2 not: it fails alone, the others are written whole.
-    QVERIFY2(m_sim->addControllers(2), qPrintable(m_sim->error()));
-    m_sim->controller(1).enterLoader();
-    m_sim->controller(3).enterLoader();
-    const QByteArray image = firmware(4096);
-    QProcess process;
-    process.start(m_program, {"--ports", "COM1,COM2,COM3", "--line", kLine, imageFile(image)});
-    QVERIFY(process.waitForFinished(120000));
-    QCOMPARE(process.exitCode(), 1);
-    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    for (int n = 1; n <= 3; ++n) {
-        const QString label =
-            QStringLiteral("COM%1 (%2): ").arg(n).arg(m_sim->controller(n).devicePath());
-        QVERIFY2(
-            out.contains(label + (n == 2 ? "No answer from the controller's loader" : "done in")),
-            qPrintable(out));
-        if (n != 2)
-            QCOMPARE(m_sim->controller(n).loader().flash(0, image.size()), image);
-    }
-}
 
 QTEST_GUILESS_MAIN(TestUpdateSim)
 #include "tst_update_sim.moc"

@@ -14,60 +14,57 @@ class TestUpdateWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void unprotectOnlyAfterOk_data();
-    void unprotectOnlyAfterOk();
-};
-
-void TestUpdateWindow::unprotectOnlyAfterOk_data()
-{
-    QTest::addColumn<bool>("readout");  // else write-protected
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("readout, OK") << true << true;
-    QTest::newRow("readout, Cancel") << true << false;
-    QTest::newRow("write, OK") << false << true;
-    QTest::newRow("write, Cancel") << false << false;
-}
-
-void TestUpdateWindow::unprotectOnlyAfterOk()
-{
-    QFETCH(bool, readout);
-    QFETCH(bool, ok);
-    SimFixture sim;
-    QVERIFY2(sim.ok(), qPrintable(sim.error()));
-    sim.plc.enterLoader();
-    sim.plc.loader().setReadoutProtected(readout);
-    sim.plc.loader().setWriteProtected(!readout);
-    QByteArray image(3000, 0x42);
-    QTemporaryFile file;
-    QVERIFY(file.open() && file.write(image) == image.size());
-    file.close();
-
-    QStringList asked;
-    UpdateWindow window({1, sim.plc.devicePath()}, [&](QWidget *, const QString &question) {
-        asked.append(question);
-        return ok;
-    });
-    testing::child<QComboBox>(&window, "parity")->setCurrentIndex(1);  // 8N1
-    testing::child<QLineEdit>(&window, "file")->setText(file.fileName());
-    QTest::mouseClick(testing::child<QPushButton>(&window, "write"), Qt::LeftButton);
-
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.at(0).contains(QStringLiteral("ERASES THE WHOLE FLASH")), readout);
-    const QString unprotect = readout ? QStringLiteral("L92") : QStringLiteral("L73");
-    QCOMPARE(sim.plc.frames(unprotect).size(), ok ? 1 : 0);
-    const QString status = testing::child<QLabel>(&window, "status")->text();
-    if (ok) {
-        QVERIFY2(status.startsWith(QStringLiteral("Done: loader 2.2")), qPrintable(status));
-        QCOMPARE(sim.plc.loader().flash(0, 3000), image);
-        QVERIFY(!sim.plc.inLoader());
-    } else {
-        const char *protection = readout ? "readout-protected" : "write-protected";
-        QVERIFY2(status.contains(protection), qPrintable(status));
-        QVERIFY(sim.plc.frames(QStringLiteral("L21")).isEmpty());
+    void unprotectOnlyAfterOk_data()
+    {
+        QTest::addColumn<bool>("readout");  // else write-protected
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("readout, OK") << true << true;
+        QTest::newRow("readout, Cancel") << true << false;
+        QTest::newRow("write, OK") << false << true;
+        QTest::newRow("write, Cancel") << false << false;
     }
-    // Nothing is erased before the question is answered with OK.
-    QCOMPARE(sim.plc.frames(QStringLiteral("L43")).isEmpty(), readout && !ok);
-}
+
+    void unprotectOnlyAfterOk()
+    {
+        QFETCH(bool, readout);
+        QFETCH(bool, ok);
+        SimFixture sim;
+        QVERIFY2(sim.ok(), qPrintable(sim.error()));
+        sim.plc.enterLoader();
+        sim.plc.loader().setReadoutProtected(readout);
+        sim.plc.loader().setWriteProtected(!readout);
+        QByteArray image(3000, 0x42);
+        QTemporaryFile file;
+        QVERIFY(file.open() && file.write(image) == image.size());
+        file.close();
+
+        QStringList asked;
+        UpdateWindow window({1, sim.plc.devicePath()}, [&](QWidget *, const QString &question) {
+            asked.append(question);
+            return ok;
+        });
+        testing::child<QComboBox>(&window, "parity")->setCurrentIndex(1);  // 8N1
+        testing::child<QLineEdit>(&window, "file")->setText(file.fileName());
+        QTest::mouseClick(testing::child<QPushButton>(&window, "write"), Qt::LeftButton);
+
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.at(0).contains(QStringLiteral("ERASES THE WHOLE FLASH")), readout);
+        const QString unprotect = readout ? QStringLiteral("L92") : QStringLiteral("L73");
+        QCOMPARE(sim.plc.frames(unprotect).size(), ok ? 1 : 0);
+        const QString status = testing::child<QLabel>(&window, "status")->text();
+        if (ok) {
+            QVERIFY2(status.startsWith(QStringLiteral("Done: loader 2.2")), qPrintable(status));
+            QCOMPARE(sim.plc.loader().flash(0, 3000), image);
+            QVERIFY(!sim.plc.inLoader());
+        } else {
+            const char *protection = readout ? "readout-protected" : "write-protected";
+            QVERIFY2(status.contains(protection), qPrintable(status));
+            QVERIFY(sim.plc.frames(QStringLiteral("L21")).isEmpty());
+        }
+        // Nothing is erased before the question is answered with OK.
+        QCOMPARE(sim.plc.frames(QStringLiteral("L43")).isEmpty(), readout && !ok);
+    }
+};
 
 QTEST_MAIN(TestUpdateWindow)
 #include "tst_update_window.moc"
