@@ -8,12 +8,14 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+using namespace plc;
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     WindowConfig full;
     for (auto &uart : full.uarts) {
-        uart.settings = {UartMode::Master, 4, 2, QStringLiteral("1"), QStringLiteral("2")};
+        uart.settings = {UartMode::ModbusMaster, 4, 2, QStringLiteral("1"), QStringLiteral("2")};
         for (int i = 0; i < 128; ++i)
             uart.requests.append({QString::number(i + 1), "10", QString::number(10 * i),
                                   QString::number(100 + 10 * i), "3", "100"});

@@ -1,6 +1,6 @@
 // Measures the read exchange against the virtual controller: throughput, CPU per exchange, and
 // the CPU spent while an unanswered exchange waits out its timeout.
-#include "exchanges.h"
+#include "exchange.h"
 #include "ini_file.h"
 #include "plc_link.h"
 #include "settings_store.h"
@@ -12,6 +12,9 @@
 
 #include <cstdio>
 #include <ctime>
+
+using namespace plc;
+using namespace plc::sim;
 
 namespace {
 
@@ -37,12 +40,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "exchange_bench: %s\n", qPrintable(error));
         return 1;
     }
-    Write_ini(ini, QStringLiteral("PORTS"), QStringLiteral("COM1"), plc.devicePath());
-    Write_ini(ini, QStringLiteral("COM"), QStringLiteral("Speed"), QStringLiteral("4"));
-    Write_ini(ini, QStringLiteral("COM"), QStringLiteral("Bit_num"), QStringLiteral("1"));
+    writeIniValue(ini, QStringLiteral("PORTS"), QStringLiteral("COM1"), plc.devicePath());
+    writeIniValue(ini, QStringLiteral("COM"), QStringLiteral("Speed"), QStringLiteral("4"));
+    writeIniValue(ini, QStringLiteral("COM"), QStringLiteral("Bit_num"), QStringLiteral("1"));
 
     PlcLink link;
-    Setup_port(link);
+    applyStoredPortSettings(link);
     link.open();
 
     constexpr int kExchanges = 1000;
@@ -51,7 +54,7 @@ int main(int argc, char *argv[])
     wall.start();
     int failures = 0;
     for (int i = 0; i < kExchanges; ++i) {
-        if (Read_from_plc(link, 650, QStringLiteral("3600"), QStringLiteral("40")).size() != 132)
+        if (readMemory(link, 650, QStringLiteral("3600"), QStringLiteral("40")).size() != 132)
             ++failures;
     }
     const double seconds = double(wall.nsecsElapsed()) / 1e9;
@@ -64,7 +67,7 @@ int main(int argc, char *argv[])
     cpu0 = processCpuSeconds();
     wall.restart();
     const QString unanswered =
-        Read_from_plc(link, 1000, QStringLiteral("3600"), QStringLiteral("40"));
+        readMemory(link, 1000, QStringLiteral("3600"), QStringLiteral("40"));
     const double waitWall = double(wall.nsecsElapsed()) / 1e9;
     const double waitCpu = processCpuSeconds() - cpu0;
     std::printf("Unanswered exchange:  %s after %.3f s wall, %.4f s CPU while waiting\n",

@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <ctime>
 
+using namespace plc;
+
 namespace {
 
 int kAppends = 100000;  // or the first argument

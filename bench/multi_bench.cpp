@@ -13,6 +13,8 @@
 #include <sys/resource.h>
 #include <cstdio>
 
+using namespace plc;
+
 namespace {
 
 constexpr int kControllers = 8;
@@ -22,7 +24,7 @@ WindowConfig fullConfig()
 {
     WindowConfig c = startUpWindowConfig();
     for (UartTabState &uart : c.uarts) {
-        uart.settings.mode = UartMode::Master;
+        uart.settings.mode = UartMode::ModbusMaster;
         for (int i = 1; i <= 128; ++i) {
             uart.requests.append({QString::number(i), "10", QString::number(10 * i),
                                   QString::number(100 + 10 * i), QString::number((i - 1) % 5),

@@ -27,6 +27,9 @@
 #include <cstdio>
 #include <memory>
 
+using namespace plc;
+using namespace plc::sim;
+
 namespace {
 
 using Injection = VirtualPlc::Injection;
@@ -100,7 +103,7 @@ private:
         if (!m_sim->ok())
             qFatal("%s", qPrintable(m_sim->error()));
         m_link = std::make_unique<PlcLink>();
-        Setup_port(*m_link);
+        applyStoredPortSettings(*m_link);
         m_ctx = std::make_unique<TransferContext>(TransferContext{*m_link, m_prompts, m_progress});
     }
 
@@ -180,7 +183,7 @@ bool uartCycle(Bench &bench, QRandomGenerator &r, const UartPort &port)
         return true;
     if (read.speed != written.speed || read.parity != written.parity)
         return false;
-    if (written.mode == UartMode::Slave)
+    if (written.mode == UartMode::ModbusSlave)
         return read.address == written.address;
     return back.dataRows() == grid.dataRows();
 }

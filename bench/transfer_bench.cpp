@@ -2,7 +2,7 @@
 // 128 requests and an "Upload from PLC" of 127, on the 1-wire tab both of 127 sensors; their
 // wall time against the pauses the controller needs, and the CPU they cost.
 #include "aux_transfer.h"
-#include "exchanges.h"
+#include "exchange.h"
 #include "grid_model.h"
 #include "link_action.h"
 #include "plc_link.h"
@@ -19,6 +19,9 @@
 
 #include <cstdio>
 #include <ctime>
+
+using namespace plc;
+using namespace plc::sim;
 
 namespace {
 
@@ -63,9 +66,9 @@ double answerTime(PlcLink &link, const QList<VirtualPlc::Frame> &frames)
     const Measure m = Measure::of([&] {
         for (const VirtualPlc::Frame &f : frames) {
             if (f.command == QLatin1String("E00"))
-                Read_from_plc(link, 650, f.address, f.count);
+                readMemory(link, 650, f.address, f.count);
             else
-                Write_to_plc(link, 650, f.command, f.address, f.count, f.data);
+                writeMemory(link, 650, f.command, f.address, f.count, f.data);
         }
     });
     link.close();
@@ -139,7 +142,7 @@ int main(int argc, char *argv[])
     sim.setCom(QStringLiteral("Speed"), QStringLiteral("4"));
 
     PlcLink link;
-    Setup_port(link);  // as the window does before each transfer
+    applyStoredPortSettings(link);  // as the window does before each transfer
     ScriptedPrompts prompts;
     RecordingProgress progress;
     TransferContext ctx{link, prompts, progress};
@@ -151,7 +154,7 @@ int main(int argc, char *argv[])
         grid.appendGridRow();
     }
     grid.renumber();
-    const PortSettings settings{UartMode::Master, 4, 2, QString(), QString()};
+    const PortSettings settings{UartMode::ModbusMaster, 4, 2, QString(), QString()};
 
     const Measure down = Measure::of(
         [&] { report(ctx, QString(), downloadPortConfig(ctx, port, settings, grid.dataRows())); });

@@ -13,6 +13,9 @@
 #include <sys/resource.h>
 #include <cstdio>
 
+using namespace plc;
+using namespace plc::sim;
+
 namespace {
 
 constexpr int kBaud = 115200;

@@ -2,7 +2,7 @@
 // request records, the I/O map block and error-buffer records. None may crash, the decoded
 // values stay inside what the window can show, and an I/O map block read back is the one sent.
 #include "error_records.h"
-#include "exchanges.h"
+#include "exchange.h"
 #include "frame.h"
 #include "fuzz_check.h"
 #include "io_block.h"
@@ -12,6 +12,8 @@
 
 #include <QString>
 #include <cstdint>
+
+using namespace plc;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+using namespace plc;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));

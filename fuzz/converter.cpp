@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+using namespace plc;
+
 namespace {
 
 // The library's two conversions, most significant byte first.

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace plc {
+
 // A broken invariant in a harness: report it and stop, so libFuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
@@ -11,3 +13,5 @@
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
+
+}  // namespace plc

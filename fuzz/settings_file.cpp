@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstdint>
 
+using namespace plc;
+
 namespace {
 
 // The lines as they are on disk, a CR before the line feed included.

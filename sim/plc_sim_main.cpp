@@ -10,6 +10,8 @@
 #include <csignal>
 #include <cstdio>
 
+using namespace plc::sim;
+
 namespace {
 
 int g_signalPipe[2] = {-1, -1};

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace plc::sim {
+
 namespace {
 
 constexpr std::uint8_t kInit = 0x7F;
@@ -423,3 +425,5 @@ void VirtualLoader::eraseDone(QList<Output> &out)
     }
     finish(out, bytes({kAck}), true, kPageErase * pages.size());
 }
+
+}  // namespace plc::sim

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace plc::sim {
+
 // The controller's serial loader, as the virtual controller runs it after the update word: the
 // loader's side of its byte protocol over a flash image, with the loader's slowness charged as
 // time. It does no I/O: the virtual controller feeds it the bytes it reads and sends its answers
@@ -130,3 +132,5 @@ private:
     Clock::time_point m_received{};  // when the last byte received has fully arrived
     Clock::time_point m_answered{};  // when the last answer has fully left
 };
+
+}  // namespace plc::sim

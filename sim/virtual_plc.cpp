@@ -11,6 +11,8 @@
 #include <cstring>
 #include <optional>
 
+namespace plc::sim {
+
 namespace {
 
 constexpr char STX = 0x02;
@@ -596,3 +598,5 @@ void VirtualPlc::send(const QByteArray &answer, const Timing &timing)
         }
     }
 }
+
+}  // namespace plc::sim

@@ -15,6 +15,8 @@
 #include <mutex>
 #include <thread>
 
+namespace plc::sim {
+
 // A controller on a pseudo-terminal: the other end of the wire for tests and for trying the tool
 // without hardware. It speaks the controller's side of the frame protocol over a 64 KiB memory
 // image, on its own thread.
@@ -182,3 +184,5 @@ private:
     bool m_inFrame = false;
     int m_afterEtx = -1;
 };
+
+}  // namespace plc::sim

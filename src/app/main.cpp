@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QTimer>
 
+using namespace plc;
+
 namespace {
 
 // The title of the plain message boxes, and the folder of the per-user settings file, which the
@@ -30,7 +32,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("plc-config"));  // its menu entry and icon
 
     DialogPrompts prompts;
-    Main window(prompts);
+    MainWindow window(prompts);
     window.show();
     // A file named on the command line (a double click in a file manager) loads once the window
     // is up, so its messages show over it.

@@ -1,6 +1,6 @@
 #include "main_window.h"
 
-#include "com_setting.h"
+#include "port_settings_dialog.h"
 #include "config_file.h"
 #include "converter_tab.h"
 #include "general_setting_frame.h"
@@ -41,6 +41,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace plc {
 
 namespace {
 
@@ -119,10 +121,10 @@ QStringList resizableTableNames(const QWidget &window)
 
 }  // namespace
 
-Main::Main(Prompts &prompts, QWidget *parent)
+MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     : QMainWindow(parent),
       m_prompts(prompts),
-      m_progress(new Progress(this)),
+      m_progress(new ProgressWindow(this)),
       m_ctx{m_link, prompts, *m_progress, this, false, {}, settingsfile::storedPort},
       m_tableHook(new PassThroughFilter(this))
 {
@@ -143,12 +145,12 @@ Main::Main(Prompts &prompts, QWidget *parent)
     setAcceptDrops(true);  // a configuration file dropped on the window loads
 }
 
-Main::~Main()
+MainWindow::~MainWindow()
 {
     removeTableHook();
 }
 
-void Main::buildTabs()
+void MainWindow::buildTabs()
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
@@ -184,7 +186,7 @@ void Main::buildTabs()
     m_tabs->addTab(m_converter, QStringLiteral("Converter"));
 }
 
-void Main::buildMenus()
+void MainWindow::buildMenus()
 {
     // An entry: caption, objectName, and whether the user can choose it.
     auto entry = [this](QMenu *menu, const QString &caption, const QString &name, bool enabled) {
@@ -202,17 +204,17 @@ void Main::buildMenus()
     m_recent = file->addMenu(QStringLiteral("Recent configurations"));
     m_recent->setObjectName(QStringLiteral("Recent_configurations"));
     // Another window of the tool may have changed the list meanwhile: read it on each opening.
-    connect(file, &QMenu::aboutToShow, this, &Main::fillRecentMenu);
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     fillRecentMenu();
     entry(file, QStringLiteral("Print"), QStringLiteral("Print"), false);
     QAction *saveApp =
         entry(file, QStringLiteral("Save app setting"), QStringLiteral("Save_app_setting"), false);
     file->addSeparator();
     QAction *exit = entry(file, QStringLiteral("Exit"), QStringLiteral("Exit"), true);
-    connect(load, &QAction::triggered, this, &Main::loadConfig);
-    connect(save, &QAction::triggered, this, &Main::saveConfig);
-    connect(saveApp, &QAction::triggered, this, &Main::saveAppSetting);
-    connect(exit, &QAction::triggered, this, &Main::close);
+    connect(load, &QAction::triggered, this, &MainWindow::loadConfig);
+    connect(save, &QAction::triggered, this, &MainWindow::saveConfig);
+    connect(saveApp, &QAction::triggered, this, &MainWindow::saveAppSetting);
+    connect(exit, &QAction::triggered, this, &MainWindow::close);
 
     QMenu *plc = menuBar()->addMenu(QStringLiteral("PLC"));
     plc->setObjectName(QStringLiteral("PLC"));
@@ -228,11 +230,11 @@ void Main::buildMenus()
     plc->addSeparator();
     QAction *monitor =
         entry(plc, QStringLiteral("Traffic monitor"), QStringLiteral("Traffic_monitor"), true);
-    connect(comm, &QAction::triggered, this, &Main::openComSetting);
+    connect(comm, &QAction::triggered, this, &MainWindow::openComSetting);
     connect(check, &QAction::triggered, this,
             [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
     connect(search, &QAction::triggered, m_oneWire, &OneWireTab::openBusSearch);
-    connect(upload, &QAction::triggered, this, &Main::uploadFromPlc);
+    connect(upload, &QAction::triggered, this, &MainWindow::uploadFromPlc);
     connect(monitor, &QAction::triggered, this, [this] { openTrafficMonitor(); });
 
     buildTableMenu();
@@ -242,7 +244,7 @@ void Main::buildMenus()
     about->menuAction()->setEnabled(false);
 }
 
-void Main::buildTableMenu()
+void MainWindow::buildTableMenu()
 {
     // The tables' own context-menu entries, reachable from the keyboard too.
     QMenu *table = menuBar()->addMenu(QStringLiteral("&Table"));
@@ -273,7 +275,7 @@ void Main::buildTableMenu()
     enable();
 }
 
-void Main::startUp()
+void MainWindow::startUp()
 {
     // The same values the command line starts from.
     const WindowConfig defaults = startUpWindowConfig();
@@ -290,23 +292,23 @@ void Main::startUp()
 
     installTableHook();
     m_ioMap->prepare();
-    Setup_port(m_link);
-    Change_main_caption();
+    applyStoredPortSettings(m_link);
+    updateCaption();
 }
 
-void Main::Change_main_caption()
+void MainWindow::updateCaption()
 {
     setWindowTitle(QStringLiteral("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029 ") +
                    QStringLiteral("  //Active port - COM ") +
                    QString::number(settingsfile::portNumber()));
 }
 
-void Main::openComSetting()
+void MainWindow::openComSetting()
 {
-    Com_setting dialog(
+    PortSettingsDialog dialog(
         m_prompts,
         [this] {
-            Change_main_caption();
+            updateCaption();
             showPortStatus();
         },
         this);
@@ -314,7 +316,7 @@ void Main::openComSetting()
     dialog.exec();
 }
 
-void Main::uploadFromPlc()
+void MainWindow::uploadFromPlc()
 {
     // Each as its own button runs it, with its own messages.
     uart(1).uploadFromPlc();
@@ -322,7 +324,7 @@ void Main::uploadFromPlc()
     m_oneWire->uploadFromPlc();
 }
 
-TrafficMonitor &Main::openTrafficMonitor()
+TrafficMonitor &MainWindow::openTrafficMonitor()
 {
     if (!m_monitor)
         m_monitor = new TrafficMonitor(m_prompts, this);
@@ -332,16 +334,16 @@ TrafficMonitor &Main::openTrafficMonitor()
     return *m_monitor;
 }
 
-WindowConfig Main::windowConfig() const
+WindowConfig MainWindow::windowConfig() const
 {
     WindowConfig config;
     config.uarts = {uart(1).state(), uart(2).state()};
-    config.auxMode = m_oneWire->option_1w1();
+    config.auxMode = m_oneWire->auxModeIndex();
     config.sensors = m_oneWire->sensors().dataRows();
     return config;
 }
 
-void Main::applyWindowConfig(const WindowConfig &config)
+void MainWindow::applyWindowConfig(const WindowConfig &config)
 {
     uart(1).setState(config.uarts[0]);
     uart(2).setState(config.uarts[1]);
@@ -349,9 +351,9 @@ void Main::applyWindowConfig(const WindowConfig &config)
     m_oneWire->sensors().setDataRows(config.sensors);
 }
 
-bool Main::saveConfig()
+bool MainWindow::saveConfig()
 {
-    const QString path = ::saveConfig(m_prompts, this, m_config, windowConfig());
+    const QString path = plc::saveConfig(m_prompts, this, m_config, windowConfig());
     if (path.isEmpty())
         return false;
     keepParts(0, 2);
@@ -359,19 +361,19 @@ bool Main::saveConfig()
     return true;
 }
 
-void Main::loadConfig()
+void MainWindow::loadConfig()
 {
     QString path;
-    const auto loaded = ::loadConfig(m_prompts, this, m_config, windowConfig(), &path);
+    const auto loaded = plc::loadConfig(m_prompts, this, m_config, windowConfig(), &path);
     applyLoaded(loaded, path);
 }
 
-void Main::openConfigFile(const QString &path)
+void MainWindow::openConfigFile(const QString &path)
 {
-    applyLoaded(::loadConfigFile(m_prompts, this, m_config, windowConfig(), path), path);
+    applyLoaded(plc::loadConfigFile(m_prompts, this, m_config, windowConfig(), path), path);
 }
 
-void Main::openRecentFile(const QString &path)
+void MainWindow::openRecentFile(const QString &path)
 {
     if (!QFileInfo(path).isFile()) {
         m_prompts.message(this, QStringLiteral("The configuration file %1 no longer exists. It "
@@ -384,7 +386,7 @@ void Main::openRecentFile(const QString &path)
     openConfigFile(path);
 }
 
-void Main::applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path)
+void MainWindow::applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path)
 {
     if (!loaded)
         return;
@@ -394,7 +396,7 @@ void Main::applyLoaded(const std::optional<WindowConfig> &loaded, const QString 
     showStatus(QStringLiteral("Configuration loaded from ") + QDir::toNativeSeparators(path));
 }
 
-void Main::fillRecentMenu()
+void MainWindow::fillRecentMenu()
 {
     m_recent->clear();
     const QStringList files = recentfiles::list();
@@ -409,7 +411,7 @@ void Main::fillRecentMenu()
     m_recent->setEnabled(!files.isEmpty());
 }
 
-void Main::saveAppSetting()
+void MainWindow::saveAppSetting()
 {
     for (LineList list : kAppSettingLists)
         settingsfile::setAppListIndex(list, uart(1).listIndex(tabList(list)));
@@ -418,7 +420,7 @@ void Main::saveAppSetting()
         QStringLiteral("New default application setting was saved in *.ini file successfully "));
 }
 
-void Main::installTableHook()
+void MainWindow::installTableHook()
 {
     if (m_hookInstalled)
         return;
@@ -426,7 +428,7 @@ void Main::installTableHook()
     m_hookInstalled = true;
 }
 
-void Main::removeTableHook()
+void MainWindow::removeTableHook()
 {
     if (!m_hookInstalled)
         return;
@@ -434,7 +436,7 @@ void Main::removeTableHook()
     m_hookInstalled = false;
 }
 
-void Main::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing now would cut a transfer off halfway and leave the controller half-configured.
     if (m_link.isBusy()) {
@@ -456,14 +458,14 @@ void Main::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void Main::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     // Not while a transfer runs: the tables it sends must not change under it.
     if (!m_link.isBusy() && !droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void Main::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = droppedFile(event->mimeData());
     if (m_link.isBusy() || path.isEmpty())
@@ -477,7 +479,7 @@ void Main::dropEvent(QDropEvent *event)
     });
 }
 
-void Main::addMenuComforts(bool verifyWrites)
+void MainWindow::addMenuComforts(bool verifyWrites)
 {
     struct Shortcut {
         const char *entry;
@@ -504,7 +506,7 @@ void Main::addMenuComforts(bool verifyWrites)
     m_ctx.verifyWrites = verifyWrites;
 }
 
-void Main::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     m_actionStatus = new QLabel(this);
     m_actionStatus->setObjectName(QStringLiteral("actionStatus"));
@@ -528,7 +530,7 @@ void Main::buildStatusBar()
     watchEdits();
 }
 
-void Main::showPortStatus()
+void MainWindow::showPortStatus()
 {
     const PortSetup port = settingsfile::storedPort();
     m_portStatus->setText(
@@ -538,14 +540,14 @@ void Main::showPortStatus()
         showStatus(QString());
 }
 
-void Main::showStatus(const QString &text, int port)
+void MainWindow::showStatus(const QString &text, int port)
 {
     m_actionStatus->setText(text);
     m_actionStatus->setToolTip(text);
     m_statusPort = text.isEmpty() ? 0 : port;
 }
 
-void Main::showActionOutcome(const QString &action, const Outcome &outcome)
+void MainWindow::showActionOutcome(const QString &action, const Outcome &outcome)
 {
     QString text = actionStatusText(action, outcome);
     showStatus(text, m_link.portNumber());
@@ -587,7 +589,7 @@ QStringList partText(const WindowConfig &config, int part)
 
 }  // namespace
 
-void Main::keepParts(int first, int last)
+void MainWindow::keepParts(int first, int last)
 {
     const WindowConfig config = windowConfig();
     for (int part = first; part <= last; ++part)
@@ -595,7 +597,7 @@ void Main::keepParts(int first, int last)
     showEditStatus();
 }
 
-bool Main::hasUnkeptEdits() const
+bool MainWindow::hasUnkeptEdits() const
 {
     const WindowConfig config = windowConfig();
     for (int part = 0; part < 3; ++part) {
@@ -605,11 +607,11 @@ bool Main::hasUnkeptEdits() const
     return false;
 }
 
-void Main::watchEdits()
+void MainWindow::watchEdits()
 {
     // Every change to a table, list, box or mode is looked at once the event loop is free.
     m_editCheck.setSingleShot(true);
-    connect(&m_editCheck, &QTimer::timeout, this, &Main::showEditStatus);
+    connect(&m_editCheck, &QTimer::timeout, this, &MainWindow::showEditStatus);
     const auto check = [this] {
         m_editCheck.start(0);
     };
@@ -633,7 +635,7 @@ void Main::watchEdits()
     }
 }
 
-void Main::showEditStatus()
+void MainWindow::showEditStatus()
 {
     const bool unkept = hasUnkeptEdits();
     m_editStatus->setText(unkept ? QStringLiteral("Changes not saved or written") : QString());
@@ -643,7 +645,7 @@ void Main::showEditStatus()
                                     : QString());
 }
 
-WindowState Main::rememberedState() const
+WindowState MainWindow::rememberedState() const
 {
     WindowState state;
     state.geometry = normalGeometry();
@@ -660,7 +662,7 @@ WindowState Main::rememberedState() const
     return state;
 }
 
-void Main::restoreWindowState(const WindowState &state)
+void MainWindow::restoreWindowState(const WindowState &state)
 {
     if (state.geometry.isNull()) {
         resize(kFirstSize);
@@ -686,3 +688,5 @@ void Main::restoreWindowState(const WindowState &state)
             table->setColumnWidth(col, widths.at(col));
     }
 }
+
+}  // namespace plc

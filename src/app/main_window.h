@@ -10,6 +10,12 @@
 #include <array>
 #include <optional>
 
+class QLabel;
+class QMenu;
+class QTabWidget;
+
+namespace plc {
+
 struct WindowState;
 
 class ConverterTab;
@@ -18,25 +24,22 @@ class IoMapFrame;
 class ModbusDiagTab;
 class OneWireDiagTab;
 class OneWireTab;
-class Progress;
+class ProgressWindow;
 class Prompts;
-class QLabel;
-class QMenu;
-class QTabWidget;
 class TrafficMonitor;
 class UartTab;
 
 // The main window: seven tabs, the menus and the caption. It owns what the tabs share: the
 // serial link, the progress window and the prompts, handed to the tabs as one TransferContext.
-class Main : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Main(Prompts &prompts, QWidget *parent = nullptr);
-    ~Main() override;
+    explicit MainWindow(Prompts &prompts, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Rebuilds the caption from the stored port number.
-    void Change_main_caption();
+    void updateCaption();
 
     // "Comm. setting": the "COM-port setting" dialog, modal.
     void openComSetting();
@@ -78,7 +81,7 @@ public:
     ConverterTab &converter() const { return *m_converter; }
 
     PlcLink &link() { return m_link; }
-    Progress &progress() const { return *m_progress; }
+    ProgressWindow &progress() const { return *m_progress; }
     Prompts &prompts() const { return m_prompts; }
     TransferContext &transferContext() { return m_ctx; }
 
@@ -118,7 +121,7 @@ private:
 
     Prompts &m_prompts;
     PlcLink m_link;
-    Progress *m_progress;
+    ProgressWindow *m_progress;
     TransferContext m_ctx;
     ConfigRecord m_config;  // one for the whole run
 
@@ -143,3 +146,5 @@ private:
     std::array<QStringList, 3> m_kept;  // UART 1, UART 2, 1-wire as last saved, loaded or written
     QTimer m_editCheck;
 };
+
+}  // namespace plc

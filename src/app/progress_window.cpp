@@ -3,7 +3,9 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-Progress::Progress(QWidget *parent) : QWidget(parent, Qt::Dialog)
+namespace plc {
+
+ProgressWindow::ProgressWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("Progress"));
     setWindowTitle(QStringLiteral("Download/upload progress"));
@@ -17,21 +19,23 @@ Progress::Progress(QWidget *parent) : QWidget(parent, Qt::Dialog)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Progress::open()
+void ProgressWindow::open()
 {
     m_bar->setValue(0);
     show();
     raise();
 }
 
-void Progress::setPercent(int percent)
+void ProgressWindow::setPercent(int percent)
 {
     m_bar->setValue(qBound(0, percent, 100));
     // The transfer waits in a local event loop; paint now so the step shows at once.
     m_bar->repaint();
 }
 
-void Progress::close()
+void ProgressWindow::close()
 {
     hide();
 }
+
+}  // namespace plc

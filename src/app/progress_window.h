@@ -6,12 +6,14 @@
 
 class QProgressBar;
 
+namespace plc {
+
 // The "Download/upload progress" window: one bar from 0 to 100, shown modeless by a transfer.
-class Progress : public QWidget, public ProgressDisplay {
+class ProgressWindow : public QWidget, public ProgressDisplay {
     Q_OBJECT
 
 public:
-    explicit Progress(QWidget *parent = nullptr);
+    explicit ProgressWindow(QWidget *parent = nullptr);
 
     void open() override;
     void setPercent(int percent) override;
@@ -21,3 +23,5 @@ public:
 private:
     QProgressBar *m_bar = nullptr;
 };
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include "outcome.h"
 
+namespace plc {
+
 namespace {
 
 // A text on one line.
@@ -58,3 +60,5 @@ QString actionStatusText(const QString &action, const Outcome &outcome)
     }
     return action + QStringLiteral(": ") + result;
 }
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace plc {
+
 struct Outcome;
 
 // The texts of the main window's status line.
@@ -16,3 +18,5 @@ QString portStatusText(int portNumber, const QString &device, const QString &lin
 // stopped midway how far it got ("UART 1 download stopped after 8 of 16 pieces: ...") or that
 // it wrote nothing.
 QString actionStatusText(const QString &action, const Outcome &outcome);
+
+}  // namespace plc

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace plc {
+
 namespace {
 
 const QString kColumnsPrefix = QStringLiteral("Columns_");
@@ -103,3 +105,5 @@ QRect placeOnScreens(const QRect &stored, const QList<QRect> &screens)
         QPoint(qMax(centred.left(), primary.left()), qMax(centred.top(), primary.top())));
     return centred;
 }
+
+}  // namespace plc

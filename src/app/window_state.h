@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace plc {
+
 // The main window as the user left it, kept between runs in the settings file's own [WINDOW]
 // section: written when the window closes, read when it opens.
 struct WindowState {
@@ -26,3 +28,5 @@ void writeWindowState(const WindowState &state);
 // screen first: where it was when enough of it lies on one screen to take hold of, otherwise
 // centred on the primary screen (its top left kept on that screen).
 QRect placeOnScreens(const QRect &stored, const QList<QRect> &screens);
+
+}  // namespace plc

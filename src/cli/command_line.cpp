@@ -20,6 +20,8 @@
 #include <cstring>
 #include <map>
 
+namespace plc {
+
 namespace {
 
 constexpr int kPorts = 10;  // COM1 to COM10
@@ -385,3 +387,5 @@ int runCommandLine(const QStringList &arguments)
         return exitCodeOf(Outcome::of(f));
     }
 }
+
+}  // namespace plc

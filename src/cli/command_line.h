@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace plc {
+
 // Whether the program was started with a command (a first argument that is no option), or with
 // --help or --version, rather than for its window. A lone configuration file (.vqc, .rfp) is no
 // command: the window opens with it.
@@ -13,3 +15,5 @@ QString windowFileArgument(const QStringList &arguments);
 // Runs the command of these arguments (the program's name first) and returns the exit code.
 // Needs a QCoreApplication; shows no window.
 int runCommandLine(const QStringList &arguments);
+
+}  // namespace plc

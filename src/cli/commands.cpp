@@ -2,8 +2,8 @@
 
 #include "aux_transfer.h"
 #include "buffer_reader.h"
-#include "check_grid.h"
-#include "check_grid_1w.h"
+#include "request_check.h"
+#include "sensor_check.h"
 #include "config_diff.h"
 #include "config_file.h"
 #include "connection_test.h"
@@ -21,6 +21,8 @@
 #include <QJsonValue>
 #include <functional>
 #include <optional>
+
+namespace plc {
 
 namespace {
 
@@ -339,3 +341,5 @@ int runCsv(Console &console, const QString &file, const QString &part, const QSt
         QStringLiteral("%1: %2 rows imported into %3").arg(part).arg(rows.size()).arg(file));
     return exitcode::Done;
 }
+
+}  // namespace plc

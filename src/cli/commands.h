@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace plc {
+
 class Console;
 class ConsolePrompts;
 class ConsoleProgress;
@@ -71,3 +73,5 @@ QStringList textTable(const QList<QStringList> &rows);
 
 // Prints one table of a configuration file as CSV, or replaces it by a CSV file's rows.
 int runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile);
+
+}  // namespace plc

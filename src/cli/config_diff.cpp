@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace plc {
+
 namespace {
 
 const QStringList kUartModes = {QStringLiteral("Master"), QStringLiteral("Slave"),
@@ -72,7 +74,7 @@ void compareUart(const QString &part, const UartTabState &file, const UartTabSta
     if (f.parity != h.parity)
         out.append(differs(part + QStringLiteral(" parity"), parityEntries().value(f.parity),
                            parityEntries().value(h.parity)));
-    if (f.mode == UartMode::Slave) {
+    if (f.mode == UartMode::ModbusSlave) {
         if (!sameCell(f.address, h.address))
             out.append(differs(part + QStringLiteral(" address"), f.address, h.address));
         return;
@@ -96,3 +98,5 @@ QStringList configDifferences(const WindowConfig &file, const WindowConfig &held
     }
     return out;
 }
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+namespace plc {
+
 Console::Console() : m_out(stdout), m_err(stderr) {}
 
 Console::Console(Sink notes, Sink progress)
@@ -66,3 +68,5 @@ void ConsoleProgress::pieceDone(int piece, int pieces)
 {
     m_console.progress(QStringLiteral("%1: %2/%3").arg(m_label).arg(piece).arg(pieces));
 }
+
+}  // namespace plc

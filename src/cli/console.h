@@ -8,6 +8,8 @@
 #include <QTextStream>
 #include <functional>
 
+namespace plc {
+
 // The command line's two streams: results to standard output, progress and every message the
 // window would show to standard error, each line flushed at once.
 class Console {
@@ -67,3 +69,5 @@ private:
     Console &m_console;
     QString m_label;
 };
+
+}  // namespace plc

@@ -12,6 +12,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace plc {
+
 namespace {
 
 QString outcomeName(Outcome::Kind kind)
@@ -185,3 +187,5 @@ int runOnPorts(Console &console, const QList<PortSetup> &ports, bool json,
     }
     return worstExitCode(codes);
 }
+
+}  // namespace plc

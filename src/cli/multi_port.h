@@ -7,6 +7,8 @@
 #include <atomic>
 #include <functional>
 
+namespace plc {
+
 // How a port is named in messages and tables: "COM3 (/dev/ttyUSB2)", or the device alone.
 QString portLabel(const PortSetup &port);
 // What {port} in an upload's file name becomes: "COM3", or the device's file name ("ttyUSB2").
@@ -31,3 +33,5 @@ QString partialDownloadNote(const QStringList &partialPorts);
 // Whether a run stopped by Ctrl-C left its port with a partial configuration: a part written in
 // part, or some parts written and not all.
 bool leftPartial(const PortRun &run);
+
+}  // namespace plc

@@ -6,6 +6,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+namespace plc {
+
 namespace {
 
 bool isEnter(const QKeyEvent *event)
@@ -108,3 +110,5 @@ void CellEditor::focusOutEvent(QFocusEvent *event)
     if (event->reason() != Qt::PopupFocusReason)
         hide();
 }
+
+}  // namespace plc

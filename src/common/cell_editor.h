@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <functional>
 
+namespace plc {
+
 class GridView;
 
 // The text box laid over one cell of a table for editing in place. A double-click or Enter in
@@ -37,3 +39,5 @@ private:
     Store m_store;
     DeleteKey m_deleteKey;
 };
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include <QtMath>
 #include <algorithm>
 
+namespace plc {
+
 namespace {
 
 double linear(double channel)
@@ -52,3 +54,5 @@ QColor readableOn(const QColor &wanted, const QColor &background, double minRati
     }
     return extreme;
 }
+
+}  // namespace plc

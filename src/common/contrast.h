@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+namespace plc {
+
 // Text colours that stay readable: the contrast ratio of two colours as the web accessibility
 // guidelines define it (1 to 21), and a colour near the one wanted that reaches a given ratio.
 
@@ -14,3 +16,5 @@ constexpr double kReadableRatio = 4.5;
 // wanted itself when it reaches minRatio on background; else wanted moved step by step towards
 // black or white (whichever contrasts more with background) until it does.
 QColor readableOn(const QColor &wanted, const QColor &background, double minRatio = kReadableRatio);
+
+}  // namespace plc

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace plc {
+
 namespace {
 
 // "UART 1 requests: 9 rows exported to /tmp/x.csv"; "...: nothing imported from ..." when the
@@ -94,3 +96,5 @@ void addCsvMenu(GridFrame &frame, Prompts &prompts, const CsvTable &table, CsvNo
     frame.addAction(importAction);
     frame.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
+
+}  // namespace plc

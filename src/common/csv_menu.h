@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+namespace plc {
+
 class GridFrame;
 class Prompts;
 struct CsvTable;
@@ -23,3 +25,5 @@ struct CsvNotes {
 // ends in a note with the rows and the file.
 void addCsvMenu(GridFrame &frame, Prompts &prompts, const CsvTable &table, CsvNotes notes,
                 std::function<void(const QList<QStringList> &rows)> imported);
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include "failure.h"
 
+namespace plc {
+
 QString csvField(const QString &cell)
 {
     static const QString special = QStringLiteral(",\"\r\n");
@@ -199,3 +201,5 @@ QList<QStringList> tableFromCsv(const CsvTable &table, const QByteArray &csv)
     }
     return rows;
 }
+
+}  // namespace plc

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+namespace plc {
+
 // One CSV field as RFC 4180 writes it: quoted, with doubled quotes, when it holds a comma, a
 // quote or a line break.
 QString csvField(const QString &cell);
@@ -41,3 +43,5 @@ QList<QStringList> tableFromCsv(const CsvTable &table, const QByteArray &csv);
 // The file filter and suffix of the CSV dialogs.
 inline const QString kCsvFilter = QStringLiteral("CSV file (*.csv);;All file (*.*)");
 inline const QString kCsvSuffix = QStringLiteral("csv");
+
+}  // namespace plc

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+namespace plc {
+
 namespace {
 
 QString captionOf(const QString &title)
@@ -72,3 +74,5 @@ void DialogPrompts::messageLater(QWidget *parent, const QString &text)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include "prompts.h"
 
+namespace plc {
+
 // The real thing: Qt's message boxes and file dialogs.
 class DialogPrompts : public Prompts {
 public:
@@ -17,3 +19,5 @@ public:
                            const std::function<void(const QString &)> &chosen) override;
     void messageLater(QWidget *parent, const QString &text) override;
 };
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace plc {
+
 Failure::Failure(QString description, Outcome::Kind kind, QString reason)
     : m_description(std::move(description)),
       m_kind(kind),
@@ -19,3 +21,5 @@ bool Outcome::isLinkFailure() const
 {
     return kind >= Kind::Refused && kind <= Kind::PortNotOpened;
 }
+
+}  // namespace plc

@@ -6,6 +6,8 @@
 #include <QString>
 #include <exception>
 
+namespace plc {
+
 // The failure of one user action, carrying the text the user is shown and how it ends the
 // action: the port (it would not open, or was lost midway), the controller (it refused, stayed
 // silent or answered in another shape), or anything else (a cell, a file, a setting: Failed).
@@ -26,3 +28,5 @@ private:
     QString m_reason;
     QByteArray m_what;
 };
+
+}  // namespace plc

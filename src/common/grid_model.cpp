@@ -1,5 +1,7 @@
 #include "grid_model.h"
 
+namespace plc {
+
 GridModel::GridModel(int cols, QObject *parent) : QAbstractTableModel(parent), m_cols(qMax(1, cols))
 {
     m_cells = {emptyRow(), emptyRow()};
@@ -184,3 +186,5 @@ Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
+
+}  // namespace plc

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+namespace plc {
+
 // The column names of a heading line such as "Num | Byte 0 | Dxxxx ": its pieces, trimmed.
 QStringList columnNames(const QString &headingLine);
 
@@ -68,3 +70,5 @@ private:
     QList<Qt::Alignment> m_alignment;
     QStringList m_headingTips;
 };
+
+}  // namespace plc

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace plc {
+
 namespace {
 
 // Paints column 0 like the heading so it reads as a fixed label column.
@@ -154,3 +156,5 @@ QPushButton *GridFrame::addButton(const QString &caption, const QString &name)
     m_buttons->insertWidget(m_buttons->count() - 1, button);  // before the closing stretch
     return button;
 }
+
+}  // namespace plc

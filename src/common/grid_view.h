@@ -3,9 +3,12 @@
 #include <QGroupBox>
 #include <QTableView>
 
-class GridModel;
 class QHBoxLayout;
 class QPushButton;
+
+namespace plc {
+
+class GridModel;
 
 // A table view for a GridModel: the heading row as the header, column 0 drawn as a fixed
 // column that never becomes current, one cell selected at a time. Rows are grid rows here,
@@ -61,3 +64,5 @@ private:
     GridView *m_view = nullptr;
     QHBoxLayout *m_buttons = nullptr;
 };
+
+}  // namespace plc

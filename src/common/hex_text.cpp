@@ -4,7 +4,9 @@
 
 #include <limits>
 
-qint32 Hex_to_num(const QString &text)
+namespace plc {
+
+qint32 hexToNumber(const QString &text)
 {
     qint64 result = 0;
     const int n = int(text.size());
@@ -51,7 +53,7 @@ quint16 wordAt(const QString &answer, int byte)
     const QString group = answer.mid(1 + 2 * byte, 4);
     if (group.size() < 4)
         return 0;
-    return quint16(Hex_to_num(swapPairs(group)));
+    return quint16(hexToNumber(swapPairs(group)));
 }
 
 std::optional<qint64> wholeNumber(const QString &text)
@@ -80,3 +82,5 @@ qint16 toInt16(const QString &text)
 }
 
 }  // namespace hextext
+
+}  // namespace plc

@@ -4,11 +4,13 @@
 #include <QtGlobal>
 #include <optional>
 
+namespace plc {
+
 // Numbers as they travel on the line: upper-case hexadecimal text, 16-bit words low byte first.
 
 // Hexadecimal text to a number. Only "0"-"9" and upper-case "A"-"F" count; any other
 // character, lower case included, makes the whole result 0. The empty text gives 0.
-qint32 Hex_to_num(const QString &text);
+qint32 hexToNumber(const QString &text);
 
 namespace hextext {
 
@@ -32,3 +34,5 @@ std::optional<qint64> wholeNumber(const QString &text);
 qint16 toInt16(const QString &text);
 
 }  // namespace hextext
+
+}  // namespace plc

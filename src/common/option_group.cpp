@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace plc {
+
 OptionGroup::OptionGroup(const QString &title, const QString &frameName, const QString &name,
                          const QStringList &captions, QWidget *parent)
     : QGroupBox(title, parent)
@@ -31,3 +33,5 @@ void OptionGroup::click(int index)
     option->setChecked(true);
     Q_EMIT optionClicked(index);
 }
+
+}  // namespace plc

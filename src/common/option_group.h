@@ -6,6 +6,8 @@
 class QButtonGroup;
 class QVBoxLayout;
 
+namespace plc {
+
 // A mode option array: a titled frame holding a column of option buttons, numbered by their
 // index. The button group is named `name` and its buttons `<name>_<index>`, as the tabs'
 // designer names are.
@@ -30,3 +32,5 @@ private:
     QButtonGroup *m_group = nullptr;
     QVBoxLayout *m_column = nullptr;
 };
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace plc {
+
 class Failure;
 
 // What a download has had accepted by the controller, against what it set out to write: its
@@ -71,3 +73,5 @@ struct Result {
 
     bool done() const { return outcome.done(); }
 };
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+namespace plc {
+
 LineSettingsBox::LineSettingsBox(const QString &caption, const QString &name,
                                  const std::array<ListSpec, 4> &lists, QWidget *parent)
     : QGroupBox(caption, parent), m_form(new QFormLayout(this))
@@ -58,3 +60,5 @@ void addTableFrame(QWidget &tab, QWidget *tableFrame)
     layout->addWidget(tableFrame, 1);
     layout->addStretch(0);  // keeps the left column in place while the table frame is hidden
 }
+
+}  // namespace plc

@@ -9,6 +9,8 @@ class QComboBox;
 class QFormLayout;
 class QVBoxLayout;
 
+namespace plc {
+
 // The frame of a port's four line-settings lists (speed, parity, bit number, stop bit), as the
 // UART tabs and the auxiliary port's Field Net frame show them.
 class LineSettingsBox : public QGroupBox {
@@ -43,3 +45,5 @@ private:
 // column stays in place while the table frame is hidden.
 QVBoxLayout *addPortColumn(QWidget &tab);
 void addTableFrame(QWidget &tab, QWidget *tableFrame);
+
+}  // namespace plc

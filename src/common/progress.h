@@ -1,5 +1,7 @@
 #pragma once
 
+namespace plc {
+
 // Where a transfer reports how far it has come: the progress window, or a recorder in tests.
 class ProgressDisplay {
 public:
@@ -26,3 +28,5 @@ public:
 private:
     ProgressDisplay &m_display;
 };
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace plc {
+
 // Every message box and file dialog the tool shows goes through here, so tests can
 // script the answers and read each text the user would see.
 class Prompts {
@@ -39,3 +41,5 @@ public:
     }
     virtual void messageLater(QWidget *parent, const QString &text) { message(parent, text); }
 };
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace plc {
+
 // A closed range of whole numbers a check demands, and how tool tips say it ("1–247").
 struct NumberRange {
     qint64 low;
@@ -17,3 +19,5 @@ struct NumberRange {
         return unit.isEmpty() ? range : range + QLatin1Char(' ') + unit;
     }
 };
+
+}  // namespace plc

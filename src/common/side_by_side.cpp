@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+namespace plc {
+
 namespace {
 
 // The pipe the handler writes into: read end, write end. -1 while no watch lives.
@@ -159,3 +161,5 @@ int worstExitCode(const QList<int> &codes)
 {
     return codes.isEmpty() ? 0 : *std::max_element(codes.begin(), codes.end());
 }
+
+}  // namespace plc

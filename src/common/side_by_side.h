@@ -11,6 +11,8 @@
 
 class QSocketNotifier;
 
+namespace plc {
+
 // Ctrl-C while it lives: the signal handler only writes a byte into a pipe (async-signal-safe);
 // this thread's event loop reads it, raises the stop flag and says interrupted(). Work that
 // checks the flag before each exchange stops there. One at a time; the previous handler comes
@@ -77,3 +79,5 @@ void runSideBySide(int count, const std::function<void(int)> &job,
 
 // The numerically highest of the codes: 0 only when every one is 0.
 int worstExitCode(const QList<int> &codes);
+
+}  // namespace plc

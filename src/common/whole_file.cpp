@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 
+namespace plc {
+
 QString writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     // QSaveFile writes a temporary file in the same folder, syncs it on commit and renames it
@@ -23,3 +25,5 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
         return failed();
     return QString();
 }
+
+}  // namespace plc

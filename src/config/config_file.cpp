@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace plc {
+
 void writeConfigFile(const QString &path, const ConfigRecord &record)
 {
     // Whole or not at all: a failure leaves the old file as it was, and a longer old file keeps
@@ -69,3 +71,5 @@ std::optional<WindowConfig> loadConfigFile(Prompts &prompts, QWidget *parent, Co
     recentfiles::remember(path);
     return record.spread(current);
 }
+
+}  // namespace plc

@@ -4,8 +4,11 @@
 
 #include <optional>
 
-class Prompts;
 class QWidget;
+
+namespace plc {
+
+class Prompts;
 
 // "Save config" and "Load config": the file dialogs, the record and the file. Every failure is
 // shown through the prompts; cancelling a dialog ends the action quietly. The dialogs start in
@@ -36,3 +39,5 @@ std::optional<WindowConfig> loadConfigFile(Prompts &prompts, QWidget *parent, Co
 void writeConfigFile(const QString &path, const ConfigRecord &record);
 // The checked record of the file at path (a Failure when it cannot be read or is refused).
 ConfigRecord readConfigFile(const QString &path);
+
+}  // namespace plc

@@ -11,6 +11,8 @@
 #include <QtEndian>
 #include <cstring>
 
+namespace plc {
+
 namespace {
 
 // One description of the record's layout, read by gather (window to record), spread (record
@@ -321,3 +323,5 @@ WindowConfig ConfigRecord::spread(const WindowConfig &current) const
     window.sensors = spreadTable(m_bytes, 2, kSensors);
     return window;
 }
+
+}  // namespace plc

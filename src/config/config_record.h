@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <array>
 
+namespace plc {
+
 // What the configuration file holds of the window: both UART tabs and the auxiliary port's
 // mode and sensor table (its Field Net settings and the I/O map are not in the file).
 struct WindowConfig {
@@ -49,3 +51,5 @@ public:
 private:
     QByteArray m_bytes;
 };
+
+}  // namespace plc

@@ -7,6 +7,8 @@
 #include "plc_link.h"
 #include "transfer_steps.h"
 
+namespace plc {
+
 namespace {
 
 constexpr int kRecordChars = 2;
@@ -57,7 +59,7 @@ std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer
     QList<ErrorRow> records;
     for (int number = 1; number <= count; ++number) {
         const QString digits = text.mid((number - 1) * kRecordChars, kRecordChars);
-        records.append(buffer.decode(number, quint8(Hex_to_num(digits))));
+        records.append(buffer.decode(number, quint8(hexToNumber(digits))));
     }
     return records;
 }
@@ -91,3 +93,5 @@ Result<BufferRecords> readErrorBuffer(TransferContext &ctx, const ErrorBuffer &b
         return readErrorRecords(ctx.link, buffer);
     });
 }
+
+}  // namespace plc

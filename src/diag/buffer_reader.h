@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+namespace plc {
+
 class GridModel;
 class PlcLink;
 struct TransferContext;
@@ -54,3 +56,5 @@ Result<BufferRecords> readErrorBuffer(TransferContext &ctx, const ErrorBuffer &b
 // A read's outcome with what it found, for the status line: "5 records", "no records", or that
 // the buffer is not kept.
 Outcome withCount(const Result<BufferRecords> &read);
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace plc {
+
 ErrorBufferFrame::ErrorBufferFrame(const QString &caption, const QString &gridName, QWidget *parent)
     : QGroupBox(caption, parent)
 {
@@ -39,3 +41,5 @@ QGroupBox *commandPanel(const QList<PanelButton> &buttons, QWidget *parent)
     column->addStretch();
     return panel;
 }
+
+}  // namespace plc

@@ -6,6 +6,8 @@
 #include <QList>
 #include <functional>
 
+namespace plc {
+
 class GridView;
 
 // A titled frame around one error-buffer table of the diagnostics tabs.
@@ -37,3 +39,5 @@ struct PanelButton {
 
 // The frame "Command panel" with a diagnostics tab's read buttons, stacked.
 QGroupBox *commandPanel(const QList<PanelButton> &buttons, QWidget *parent);
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace plc {
+
 namespace {
 
 // By Modbus error code. The controller's own numbering of the "MBErr" texts does not follow
@@ -80,3 +82,5 @@ ErrorRow oneWireRecord(int number, quint8 record)
     }
     return row;
 }
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace plc {
+
 // The texts one error record shows in its table row.
 struct ErrorRow {
     QString state;        // column 1
@@ -33,3 +35,5 @@ ErrorRow modbusRecord(int uart, int number, quint8 record);
 // A 1-wire error record: bit 7 tells an active error, bits 5-7 the error class and bits 0-4
 // how many errors of that class were counted.
 ErrorRow oneWireRecord(int number, quint8 record);
+
+}  // namespace plc

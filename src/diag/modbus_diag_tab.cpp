@@ -6,6 +6,8 @@
 
 #include <QHBoxLayout>
 
+namespace plc {
+
 ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("modbusDiagTab"));
@@ -46,3 +48,5 @@ void ModbusDiagTab::readClicked(int uart)
         showErrorRecords(grid, *read.value);
     report(m_ctx, QStringLiteral("UART %1 error buffer read").arg(uart), withCount(read));
 }
+
+}  // namespace plc

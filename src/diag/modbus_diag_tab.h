@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace plc {
+
 struct TransferContext;
 class ErrorBufferFrame;
 
@@ -25,3 +27,5 @@ private:
     TransferContext &m_ctx;
     ErrorBufferFrame *m_buffers[2] = {};
 };
+
+}  // namespace plc

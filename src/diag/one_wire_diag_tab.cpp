@@ -6,6 +6,8 @@
 
 #include <QHBoxLayout>
 
+namespace plc {
+
 OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("oneWireDiagTab"));
@@ -34,3 +36,5 @@ void OneWireDiagTab::readClicked()
         showErrorRecords(m_buffer->errors(), *read.value);
     report(m_ctx, QStringLiteral("1-wire error buffer read"), withCount(read));
 }
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace plc {
+
 struct TransferContext;
 class ErrorBufferFrame;
 
@@ -24,3 +26,5 @@ private:
     TransferContext &m_ctx;
     ErrorBufferFrame *m_buffer = nullptr;
 };
+
+}  // namespace plc

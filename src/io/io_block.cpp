@@ -2,6 +2,8 @@
 
 #include "hex_text.h"
 
+namespace plc {
+
 namespace {
 
 QString maskDigits(quint32 mask)
@@ -23,13 +25,13 @@ bool has(quint32 mask, int point)
 
 }  // namespace
 
-IoMasks masksOf(const PointBytes &IO_type)
+IoMasks masksOf(const PointBytes &pointTypes)
 {
     IoMasks masks;
     for (int point = 0; point < kIoPoints; ++point) {
-        if (IO_type[point] == quint8(IoType::Input))
+        if (pointTypes[point] == quint8(IoType::Input))
             masks.inputs |= 1U << point;
-        else if (IO_type[point] == quint8(IoType::Output))
+        else if (pointTypes[point] == quint8(IoType::Output))
             masks.outputs |= 1U << point;
     }
     return masks;
@@ -54,14 +56,16 @@ void applyUpload(IoMap &map, const IoMasks &masks)
         if (has(masks.inputs, point)) {
             uploaded.function[point] = QStringLiteral("Input -X");
             uploaded.name[point] = ioName(QLatin1Char('X'), x);
-            uploaded.IO_type[point] = quint8(IoType::Input);
-            Mark_used(x++, uploaded.X_used);
+            uploaded.pointTypes[point] = quint8(IoType::Input);
+            markPointUsed(x++, uploaded.inputsUsed);
         } else if (has(masks.outputs, point)) {
             uploaded.function[point] = QStringLiteral("Output -Y");
             uploaded.name[point] = ioName(QLatin1Char('Y'), y);
-            uploaded.IO_type[point] = quint8(IoType::Output);
-            Mark_used(y++, uploaded.Y_used);
+            uploaded.pointTypes[point] = quint8(IoType::Output);
+            markPointUsed(y++, uploaded.outputsUsed);
         }
     }
     map = uploaded;
 }
+
+}  // namespace plc

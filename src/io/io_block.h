@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace plc {
+
 // The I/O map as the controller keeps it: bit i of a mask stands for point i.
 struct IoMasks {
     quint32 inputs = 0;
@@ -11,7 +13,7 @@ struct IoMasks {
 };
 
 // The masks of the points' functions; bits 21 to 31 stay 0.
-IoMasks masksOf(const PointBytes &IO_type);
+IoMasks masksOf(const PointBytes &pointTypes);
 
 // The 8-byte block: the input mask, then the output mask, each 32 bits low byte first, as 16
 // upper-case digits ("0300020004000000" for inputs 0, 1, 17 and output 2).
@@ -24,3 +26,5 @@ IoMasks decodeIoBlock(const QString &answer);
 // and the outputs Y0, Y1 ... (a point in both masks is an input); every other point is
 // unassigned. Exactly the numbers given are taken, so later choices never give one twice.
 void applyUpload(IoMap &map, const IoMasks &masks);
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <utility>
 
+namespace plc {
+
 namespace {
 
 // The chooser's combo box: Escape in its open list leaves the chooser as well as the list.
@@ -151,3 +153,5 @@ bool IoChooserDelegate::eventFilter(QObject *watched, QEvent *event)
     return event->type() == QEvent::KeyPress && opensChooser(*static_cast<QKeyEvent *>(event)) &&
            openFromKeyboard();
 }
+
+}  // namespace plc

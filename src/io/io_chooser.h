@@ -9,6 +9,8 @@ class QAbstractItemView;
 class QComboBox;
 class QKeyEvent;
 
+namespace plc {
+
 // The in-cell chooser of the I/O map's Function cells: an editable list "Combo1" with the three
 // choices, as wide as its column, starting with the cell's text. A choice is handed on as soon
 // as it is made and closes the chooser; leaving it without a choice changes nothing.
@@ -48,3 +50,5 @@ private:
     QAbstractItemView *m_view = nullptr;
     int m_column = -1;
 };
+
+}  // namespace plc

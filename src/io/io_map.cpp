@@ -1,5 +1,7 @@
 #include "io_map.h"
 
+namespace plc {
+
 namespace {
 
 // Frees the number a point's name holds, so that it can be given again and never twice.
@@ -11,9 +13,9 @@ void releaseName(IoMap &map, int point)
     if (!ok || number < 0 || number >= kIoPoints)
         return;
     if (name.startsWith(QLatin1Char('X')))
-        Mark_free(quint8(number), map.X_used);
+        markPointFree(quint8(number), map.inputsUsed);
     else if (name.startsWith(QLatin1Char('Y')))
-        Mark_free(quint8(number), map.Y_used);
+        markPointFree(quint8(number), map.outputsUsed);
 }
 
 // Makes the point an input or output with this number.
@@ -21,14 +23,14 @@ void assign(IoMap &map, int point, IoType type, quint8 number)
 {
     const bool input = type == IoType::Input;
     releaseName(map, point);
-    Mark_used(number, input ? map.X_used : map.Y_used);
+    markPointUsed(number, input ? map.inputsUsed : map.outputsUsed);
     map.name.at(point) = ioName(input ? QLatin1Char('X') : QLatin1Char('Y'), number);
-    map.IO_type.at(point) = quint8(type);
+    map.pointTypes.at(point) = quint8(type);
 }
 
 }  // namespace
 
-quint8 First_free(const PointBytes &bytes)
+quint8 firstFreePoint(const PointBytes &bytes)
 {
     for (int i = 0; i < kIoPoints; ++i) {
         if (bytes[i] == 0)
@@ -38,12 +40,12 @@ quint8 First_free(const PointBytes &bytes)
 }
 
 // An index beyond the map is a programming error: at() stops it.
-void Mark_used(quint8 index, PointBytes &bytes)
+void markPointUsed(quint8 index, PointBytes &bytes)
 {
     bytes.at(index) = 1;
 }
 
-void Mark_free(quint8 index, PointBytes &bytes)
+void markPointFree(quint8 index, PointBytes &bytes)
 {
     bytes.at(index) = 0;
 }
@@ -63,8 +65,8 @@ QString ioName(QChar letter, int number)
 void applyChoice(IoMap &map, int point, IoChoice choice)
 {
     // Both are taken before anything changes.
-    const quint8 fy = First_free(map.Y_used);
-    const quint8 fx = First_free(map.X_used);
+    const quint8 fy = firstFreePoint(map.outputsUsed);
+    const quint8 fx = firstFreePoint(map.inputsUsed);
     const bool nextFree = point == fx + fy;
     switch (choice) {
         case IoChoice::Input:
@@ -78,7 +80,7 @@ void applyChoice(IoMap &map, int point, IoChoice choice)
         case IoChoice::NotUse:
             releaseName(map, point);
             map.name.at(point).clear();
-            map.IO_type.at(point) = quint8(IoType::NotUsed);
+            map.pointTypes.at(point) = quint8(IoType::NotUsed);
             break;
     }
     map.function.at(point) = choiceTexts().at(int(choice));
@@ -88,3 +90,5 @@ void newIoConfig(IoMap &map)
 {
     map = IoMap();
 }
+
+}  // namespace plc

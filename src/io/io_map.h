@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <array>
 
+namespace plc {
+
 // The controller's discrete points, numbered 0 to 20.
 constexpr int kIoPoints = 21;
 
@@ -18,22 +20,22 @@ enum class IoType : quint8 { NotUsed = 0, Input = 1, Output = 2 };
 struct IoMap {
     std::array<QString, kIoPoints> function;
     std::array<QString, kIoPoints> name;
-    PointBytes IO_type{};  // IoType of each point: the only part the controller receives
-    PointBytes X_used{};   // 1 where that input number is given
-    PointBytes Y_used{};   // 1 where that output number is given
+    PointBytes pointTypes{};  // IoType of each point: the only part the controller receives
+    PointBytes inputsUsed{};   // 1 where that input number is given
+    PointBytes outputsUsed{};   // 1 where that output number is given
 
     bool operator==(const IoMap &other) const
     {
-        return function == other.function && name == other.name && IO_type == other.IO_type &&
-               X_used == other.X_used && Y_used == other.Y_used;
+        return function == other.function && name == other.name && pointTypes == other.pointTypes &&
+               inputsUsed == other.inputsUsed && outputsUsed == other.outputsUsed;
     }
 };
 
 // The lowest index whose byte is 0; 0 when every byte is taken.
-quint8 First_free(const PointBytes &bytes);
+quint8 firstFreePoint(const PointBytes &bytes);
 // Sets / clears the byte at index (0 to 20).
-void Mark_used(quint8 index, PointBytes &bytes);
-void Mark_free(quint8 index, PointBytes &bytes);
+void markPointUsed(quint8 index, PointBytes &bytes);
+void markPointFree(quint8 index, PointBytes &bytes);
 
 // The chooser's entries, by their place in its list.
 enum class IoChoice { Input = 0, Output = 1, NotUse = 2 };
@@ -51,3 +53,5 @@ void applyChoice(IoMap &map, int point, IoChoice choice);
 
 // "New IO config": every point unassigned, its cells empty, every number free.
 void newIoConfig(IoMap &map);
+
+}  // namespace plc

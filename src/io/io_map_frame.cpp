@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace plc {
+
 IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
     : QGroupBox(QStringLiteral("Input-output configuration"), parent), m_ctx(ctx)
 {
@@ -118,7 +120,7 @@ void IoMapFrame::newIoConfigClicked()
 void IoMapFrame::downloadClicked()
 {
     // The link keeps the settings it has.
-    report(m_ctx, QStringLiteral("I/O map download"), downloadIoMap(m_ctx, m_state.IO_type));
+    report(m_ctx, QStringLiteral("I/O map download"), downloadIoMap(m_ctx, m_state.pointTypes));
 }
 
 void IoMapFrame::uploadClicked()
@@ -132,3 +134,5 @@ void IoMapFrame::uploadClicked()
     }
     report(m_ctx, QStringLiteral("I/O map upload"), masks.outcome);
 }
+
+}  // namespace plc

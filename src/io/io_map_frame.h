@@ -5,6 +5,8 @@
 
 #include <QGroupBox>
 
+namespace plc {
+
 struct TransferContext;
 class GridView;
 
@@ -45,3 +47,5 @@ private:
     IoTable m_table;
     GridView *m_view = nullptr;
 };
+
+}  // namespace plc

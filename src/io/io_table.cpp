@@ -1,5 +1,7 @@
 #include "io_table.h"
 
+namespace plc {
+
 IoTable::IoTable(QObject *parent) : GridModel(3, parent) {}
 
 void IoTable::setHeadings()
@@ -34,3 +36,5 @@ QString IoTable::pointLabel(int point)
 {
     return QStringLiteral("IO  %1").arg(point);
 }
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include "grid_model.h"
 #include "io_map.h"
 
+namespace plc {
+
 // Columns of the I/O map table.
 namespace iocol {
 constexpr int Address = 0;
@@ -30,3 +32,5 @@ public:
     // "IO  0" ... "IO  20": the number keeps a blank in front for its sign.
     static QString pointLabel(int point);
 };
+
+}  // namespace plc

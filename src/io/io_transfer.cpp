@@ -5,6 +5,8 @@
 #include "plc_link.h"
 #include "transfer_steps.h"
 
+namespace plc {
+
 namespace {
 
 constexpr plcmem::Area kBlock = plcmem::kIoBlock;
@@ -14,10 +16,10 @@ constexpr int kBlockReadTimeout = 150;
 
 }  // namespace
 
-Outcome downloadIoMap(TransferContext &ctx, const PointBytes &IO_type)
+Outcome downloadIoMap(TransferContext &ctx, const PointBytes &pointTypes)
 {
     return runOnLink(ctx.link, [&] {
-        const QString block = encodeIoBlock(masksOf(IO_type));
+        const QString block = encodeIoBlock(masksOf(pointTypes));
         steps::planWrites(ctx.link, 3);
         ctx.link.open();
         steps::writeBetweenServiceWords(ctx.link, [&] {
@@ -39,3 +41,5 @@ Result<IoMasks> uploadIoMap(TransferContext &ctx)
             steps::readAnswered(ctx.link, kBlockReadTimeout, kBlock.address, kBlock.bytes));
     });
 }
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include "io_block.h"
 #include "outcome.h"
 
+namespace plc {
+
 struct TransferContext;
 
 // The I/O map's transfers. Each runs on the link as the caller set it up (runOnLink: a second
@@ -12,7 +14,9 @@ struct TransferContext;
 // "Download to PLC": the block of the points' functions between the two service words, each
 // write's answer examined. No question first. With ctx.verifyWrites the block is then read
 // back.
-Outcome downloadIoMap(TransferContext &ctx, const PointBytes &IO_type);
+Outcome downloadIoMap(TransferContext &ctx, const PointBytes &pointTypes);
 
 // "Upload from PLC": reads the block.
 Result<IoMasks> uploadIoMap(TransferContext &ctx);
+
+}  // namespace plc

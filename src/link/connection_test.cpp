@@ -1,9 +1,11 @@
 #include "connection_test.h"
 
-#include "exchanges.h"
+#include "exchange.h"
 #include "failure.h"
 #include "memory_map.h"
 #include "plc_link.h"
+
+namespace plc {
 
 namespace {
 
@@ -33,7 +35,7 @@ ConnectionTest probe(PlcLink &link)
         result.portReason = f.reason();
         result.cause = f.reason().isEmpty() ? f.description() : port + f.reason();
     }
-    const QString enq = ignoringFailure([&] { return Send_char(link, kProbeTimeoutMs, kEnq); });
+    const QString enq = ignoringFailure([&] { return sendCharacter(link, kProbeTimeoutMs, kEnq); });
     if (enq != answer::Ack) {
         result.message = QStringLiteral(
             "No first answer from PLC. Check cable connection,port setting,and e.t.c.");
@@ -50,7 +52,7 @@ ConnectionTest probe(PlcLink &link)
         return result;
     }
     result.cpuType =
-        ignoringFailure([&] { return Read_cpu_type(link, kProbeTimeoutMs, kCpuTypeAddress); });
+        ignoringFailure([&] { return readCpuType(link, kProbeTimeoutMs, kCpuTypeAddress); });
     if (result.cpuType.isEmpty()) {
         result.stage = ConnectionTest::Stage::NoSecondAnswer;
         result.message = QStringLiteral(
@@ -84,3 +86,5 @@ ConnectionTest testConnection(PlcLink &link)
     link.close();
     return result;
 }
+
+}  // namespace plc

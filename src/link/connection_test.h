@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace plc {
+
 class PlcLink;
 
 // What the connection test found: the text the user is shown, the CPU type when the controller
@@ -27,3 +29,5 @@ struct ConnectionTest {
 // then the CPU-type probe, each with 100 ms of patience, and closes the port. A port that will
 // not open or fails on the way counts as no answer; nothing is raised.
 ConnectionTest testConnection(PlcLink &link);
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 
 #include <QMetaMethod>
 
+namespace plc {
+
 RequestFields decodeRequest(const QByteArray &request)
 {
     RequestFields fields;
@@ -40,7 +42,7 @@ ExchangeOutcome judgeExchange(const QByteArray &request, const QByteArray &answe
     const RequestFields fields = decodeRequest(request);
     if (isReadRequest(fields)) {
         const bool shaped = frame::isReadAnswer(QString::fromLatin1(answer),
-                                                Hex_to_num(QString::fromLatin1(fields.count)));
+                                                hexToNumber(QString::fromLatin1(fields.count)));
         return shaped ? ExchangeOutcome::Accepted : ExchangeOutcome::WrongAnswer;
     }
     switch (answer.at(0)) {
@@ -64,3 +66,5 @@ bool ExchangeFeed::isListened() const
     static const QMetaMethod signal = QMetaMethod::fromSignal(&ExchangeFeed::finished);
     return isSignalConnected(signal);
 }
+
+}  // namespace plc

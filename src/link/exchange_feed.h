@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+namespace plc {
+
 // How one exchange ended, as far as the line shows it.
 enum class ExchangeOutcome {
     Accepted,     // ACK to a write or a probe; a read answer of the right shape
@@ -60,3 +62,5 @@ Q_SIGNALS:
 private:
     ExchangeFeed() = default;
 };
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include "failure.h"
 #include "hex_text.h"
 
+namespace plc {
+
 namespace frame {
 
 QString checksum(const QByteArray &bodyWithEtx)
@@ -39,3 +41,5 @@ bool isReadAnswer(const QString &answer, int bytes)
 }
 
 }  // namespace frame
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace plc {
+
 // Request frames: STX, body, ETX, two checksum digits.
 namespace frame {
 
@@ -24,3 +26,5 @@ QByteArray build(const QString &fields);
 bool isReadAnswer(const QString &answer, int bytes);
 
 }  // namespace frame
+
+}  // namespace plc

@@ -11,6 +11,8 @@
 #include <QStringView>
 #include <optional>
 
+namespace plc {
+
 namespace {
 
 QString &overriddenPath()
@@ -159,13 +161,13 @@ void setSettingsFilePath(const QString &path)
     overriddenPath() = path;
 }
 
-QString Read_ini(const QString &file, const QString &section, const QString &key,
+QString readIniValue(const QString &file, const QString &section, const QString &key,
                  const QString &def)
 {
     return iniValue(fileBytes(file), section, key, def);
 }
 
-void Write_ini(const QString &file, const QString &section, const QString &key,
+void writeIniValue(const QString &file, const QString &section, const QString &key,
                const QString &value)
 {
     writeWholeFile(file, iniWithValue(fileBytes(file), section, key, value));
@@ -226,3 +228,5 @@ QByteArray iniWithValue(const QByteArray &bytes, const QString &section, const Q
     }
     return ini.bytes();
 }
+
+}  // namespace plc

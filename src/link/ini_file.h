@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace plc {
+
 // The settings file set.ini: beside the program, or per user where the program's folder cannot
 // be written (an installed program).
 
@@ -21,12 +23,12 @@ void setSettingsFilePath(const QString &path);
 // A key's value, read afresh from the file every time; def when the file, the section or the
 // key is missing. Section and key names match without regard to case, values are trimmed and
 // surrounding quotes dropped, and at most 254 characters come back, as from a profile file.
-QString Read_ini(const QString &file, const QString &section, const QString &key,
+QString readIniValue(const QString &file, const QString &section, const QString &key,
                  const QString &def);
 
 // Stores a value, creating the file or the section when needed. Every other line of the file,
 // comments included, stays as it was. A file that cannot be written is not reported.
-void Write_ini(const QString &file, const QString &section, const QString &key,
+void writeIniValue(const QString &file, const QString &section, const QString &key,
                const QString &value);
 
 // The same two on a settings file's bytes in memory: the value they give, and the bytes with
@@ -35,3 +37,5 @@ QString iniValue(const QByteArray &bytes, const QString &section, const QString 
                  const QString &def);
 QByteArray iniWithValue(const QByteArray &bytes, const QString &section, const QString &key,
                         const QString &value);
+
+}  // namespace plc

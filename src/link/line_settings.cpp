@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+namespace plc {
+
 namespace {
 
 // What each entry of the settings file's lists means to the port, index for index.
@@ -117,3 +119,5 @@ LineSettings LineSettings::parse(const QString &text)
     s.m_stopBits = kStops[stop];
     return s;
 }
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include <QSerialPort>
 #include <QString>
 
+namespace plc {
+
 // The line settings of a serial port, typed, with the text they go by ("9600,N,8,1").
 class LineSettings {
 public:
@@ -48,3 +50,5 @@ struct PortSetup {
     QString device;  // such as /dev/ttyUSB0; empty when the number names no port
     LineSettings line;
 };
+
+}  // namespace plc

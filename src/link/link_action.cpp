@@ -4,6 +4,8 @@
 #include "plc_link.h"
 #include "prompts.h"
 
+namespace plc {
+
 namespace {
 
 // Holds the link for one action: closes the port and frees the link on every way out.
@@ -59,3 +61,5 @@ const Outcome &report(TransferContext &ctx, const QString &action, const Outcome
         ctx.prompts.message(ctx.window, outcome.message, outcome.title);
     return outcome;
 }
+
+}  // namespace plc

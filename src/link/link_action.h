@@ -7,10 +7,13 @@
 #include <QtGlobal>
 #include <functional>
 
+class QWidget;
+
+namespace plc {
+
 class PlcLink;
 class Prompts;
 class ProgressDisplay;
-class QWidget;
 
 // Asked before every configuration download (OK and Cancel, empty title).
 inline const QString kDownloadQuestion =
@@ -80,3 +83,5 @@ Result<T> readOnLink(PlcLink &link, Read read)
         result.value = T();
     return result;
 }
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace plc {
+
 // Where things live in the controller's memory, as numbers; one address step is one byte.
 // Every transfer takes its addresses from here.
 namespace plcmem {
@@ -51,3 +53,5 @@ inline QString shown(const Area &area)
 }
 
 }  // namespace plcmem
+
+}  // namespace plc

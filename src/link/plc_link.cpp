@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <utility>
 
+namespace plc {
+
 PlcLink::PlcLink(QObject *parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
@@ -173,3 +175,5 @@ void Pause(int ms)
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
+
+}  // namespace plc

@@ -13,6 +13,8 @@
 #include <atomic>
 #include <functional>
 
+namespace plc {
+
 // One window's serial port and answer timer: the port and line settings last applied,
 // opening with clear failures, and the event-driven wait for an answer.
 class PlcLink : public QObject {
@@ -91,3 +93,5 @@ private:
 
 // Pauses for ms milliseconds while the window goes on processing its events (no busy wait).
 void Pause(int ms);
+
+}  // namespace plc

@@ -6,6 +6,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace plc {
+
 PortDetection::PortDetection(const QList<SystemPort> &ports, QWidget *parent)
     : QDialog(parent), m_ports(ports), m_list(new QTreeWidget(this))
 {
@@ -59,3 +61,5 @@ std::optional<SystemPort> PortDetection::current() const
         return std::nullopt;
     return m_ports.at(row);
 }
+
+}  // namespace plc

@@ -7,6 +7,8 @@
 
 class QTreeWidget;
 
+namespace plc {
+
 // The list "Detect..." shows: the serial ports the system has, newest first, one to choose.
 class PortDetection : public QDialog {
     Q_OBJECT
@@ -23,3 +25,5 @@ private:
     QList<SystemPort> m_ports;
     QTreeWidget *m_list;
 };
+
+}  // namespace plc

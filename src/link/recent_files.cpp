@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace plc {
+
 namespace recentfiles {
 
 namespace {
@@ -111,3 +113,5 @@ void forget(const QString &path)
 }
 
 }  // namespace recentfiles
+
+}  // namespace plc

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace plc {
+
 // Where the file dialogs start and which configuration files were used last, both kept in the
 // settings file's [WINDOW] section.
 namespace recentfiles {
@@ -36,3 +38,5 @@ void remember(const QString &path);
 void forget(const QString &path);
 
 }  // namespace recentfiles
+
+}  // namespace plc

@@ -7,6 +7,8 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 
+namespace plc {
+
 namespace {
 
 QString idText(bool has, quint16 id)
@@ -92,3 +94,5 @@ int adoptDetectedPort(int number, const SystemPort &port)
     return number;
 #endif
 }
+
+}  // namespace plc

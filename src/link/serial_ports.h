@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+namespace plc {
+
 // A serial port the system has, with what it tells about itself.
 struct SystemPort {
     QString device;  // what the tool opens: /dev/ttyUSB0, or COM3 on Windows
@@ -45,3 +47,5 @@ PortMarks portMarks(int number);
 // lies outside COM1 to COM10). Elsewhere [PORTS] of the settings file maps COMn to the device,
 // every other line of the file kept as it is, and n stays selected.
 int adoptDetectedPort(int number, const SystemPort &port);
+
+}  // namespace plc

@@ -4,6 +4,8 @@
 #include "ini_file.h"
 #include "plc_link.h"
 
+namespace plc {
+
 namespace settingsfile {
 
 namespace {
@@ -16,12 +18,12 @@ const QString kPortKey = QStringLiteral("Port_num");
 
 QString read(const QString &section, const QString &key, const QString &def)
 {
-    return Read_ini(settingsFilePath(), section, key, def);
+    return readIniValue(settingsFilePath(), section, key, def);
 }
 
 void write(const QString &section, const QString &key, const QString &value)
 {
-    Write_ini(settingsFilePath(), section, key, value);
+    writeIniValue(settingsFilePath(), section, key, value);
 }
 
 // A stored index as the port takes it: -1 when it is not a whole number of 16 bits.
@@ -140,10 +142,12 @@ void setWindowValue(const QString &key, const QString &value)
 
 }  // namespace settingsfile
 
-void Setup_port(PlcLink &link)
+void applyStoredPortSettings(PlcLink &link)
 {
     // A link in use keeps what its running action opened the port with.
     if (link.isBusy())
         return;
     link.setPort(settingsfile::storedPort());
 }
+
+}  // namespace plc

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace plc {
+
 class PlcLink;
 
 // The tool's own keys in its settings file, behind one small facade: the chosen port and its
@@ -52,4 +54,6 @@ void setWindowValue(const QString &key, const QString &value);
 // Applies the stored port number, the device behind it and the stored line settings to a link
 // without opening it. The window does so before each action that takes the stored settings; a
 // link whose action is still running keeps its settings.
-void Setup_port(PlcLink &link);
+void applyStoredPortSettings(PlcLink &link);
+
+}  // namespace plc

@@ -1,6 +1,6 @@
 #include "transfer_steps.h"
 
-#include "exchanges.h"
+#include "exchange.h"
 #include "failure.h"
 #include "frame.h"
 #include "hex_text.h"
@@ -10,6 +10,8 @@
 
 #include <QList>
 #include <optional>
+
+namespace plc {
 
 namespace steps {
 
@@ -63,7 +65,7 @@ void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int add
                    const QString &data)
 {
     const QString code =
-        Write_to_plc(link, timeoutMs, command, plcmem::text(address), byteCount(bytes), data);
+        writeMemory(link, timeoutMs, command, plcmem::text(address), byteCount(bytes), data);
     if (code == answer::Nak)
         throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::Refused);
     if (code == answer::Timeout)
@@ -119,7 +121,7 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
 
 QString readAnswered(PlcLink &link, int timeoutMs, int address, int bytes)
 {
-    const QString answer = Read_from_plc(link, timeoutMs, plcmem::text(address), byteCount(bytes));
+    const QString answer = readMemory(link, timeoutMs, plcmem::text(address), byteCount(bytes));
     if (answer.isEmpty())
         throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
     // The checksum stays unexamined: how the controller sums is not known for certain.
@@ -172,3 +174,5 @@ void verifyText(PlcLink &link, ProgressDisplay *progress, int timeoutMs, int bas
 }
 
 }  // namespace steps
+
+}  // namespace plc

@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <functional>
 
+namespace plc {
+
 class PlcLink;
 class ProgressDisplay;
 class ProgressGuard;
@@ -72,3 +74,5 @@ void verifyText(PlcLink &link, ProgressDisplay *progress, int timeoutMs, int bas
                 const QString &written, const QString &area);
 
 }  // namespace steps
+
+}  // namespace plc

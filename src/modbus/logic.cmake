@@ -3,7 +3,7 @@ add_library(plc_modbus_logic STATIC
     ${CMAKE_CURRENT_LIST_DIR}/uart_port.cpp ${CMAKE_CURRENT_LIST_DIR}/uart_port.h
     ${CMAKE_CURRENT_LIST_DIR}/port_word.cpp ${CMAKE_CURRENT_LIST_DIR}/port_word.h
     ${CMAKE_CURRENT_LIST_DIR}/request_record.cpp ${CMAKE_CURRENT_LIST_DIR}/request_record.h
-    ${CMAKE_CURRENT_LIST_DIR}/check_grid.cpp ${CMAKE_CURRENT_LIST_DIR}/check_grid.h
+    ${CMAKE_CURRENT_LIST_DIR}/request_check.cpp ${CMAKE_CURRENT_LIST_DIR}/request_check.h
     ${CMAKE_CURRENT_LIST_DIR}/request_editing.cpp ${CMAKE_CURRENT_LIST_DIR}/request_editing.h
     ${CMAKE_CURRENT_LIST_DIR}/port_transfer.cpp ${CMAKE_CURRENT_LIST_DIR}/port_transfer.h
 )

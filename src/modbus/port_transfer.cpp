@@ -1,7 +1,7 @@
 #include "port_transfer.h"
 
-#include "check_grid.h"
-#include "exchanges.h"
+#include "request_check.h"
+#include "exchange.h"
 #include "hex_text.h"
 #include "link_action.h"
 #include "memory_map.h"
@@ -12,6 +12,8 @@
 #include "uart_port.h"
 
 #include <memory>
+
+namespace plc {
 
 namespace {
 
@@ -60,7 +62,7 @@ void applyLineSettings(const PortWordFields &word, PortSettings &settings)
 void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, quint16 portWord,
                      const QString &table)
 {
-    const bool master = mode == UartMode::Master;
+    const bool master = mode == UartMode::ModbusMaster;
     steps::planWrites(ctx.link, 3, master ? steps::pieceCount(table.size()) : 0);
     ctx.link.open();
     // Open from the first piece until after the command word's pause.
@@ -73,7 +75,7 @@ void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, 
         steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, table);
     });
     // The controller acts on the command word by itself; its answer tells nothing.
-    Write_to_plc(ctx.link, kWriteTimeout, QStringLiteral("E10"),
+    writeMemory(ctx.link, kWriteTimeout, QStringLiteral("E10"),
                  plcmem::text(plcmem::kModbusCommand), QStringLiteral("02"),
                  mode == UartMode::NotUse ? QStringLiteral("8000") : QStringLiteral("0080"));
     if (master)
@@ -96,11 +98,11 @@ Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const Por
     return runOnLink(ctx.link, [&] {
         if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
             return Outcome::cancelled();
-        if (const auto fault = Check_grid(rows))
+        if (const auto fault = checkRequestTable(rows))
             return Outcome::stopped(gridFaultMessage(*fault), kConfigErrorTitle);
-        const bool master = settings.mode == UartMode::Master;
+        const bool master = settings.mode == UartMode::ModbusMaster;
         int countOrAddress = master ? int(rows.size()) : 0;
-        if (settings.mode == UartMode::Slave) {
+        if (settings.mode == UartMode::ModbusSlave) {
             const Result<int> address = slaveAddress(settings.address);
             if (!address.done())
                 return address.outcome;
@@ -120,7 +122,7 @@ Result<PortConfigUpload> uploadPortConfig(TransferContext &ctx, const UartPort &
         PortConfigUpload upload;
         upload.word =
             decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
-        if (upload.word.mode == UartMode::Master) {
+        if (upload.word.mode == UartMode::ModbusMaster) {
             const int n = upload.word.requestCount;
             ProgressGuard progress(ctx.progress);
             const QString text = steps::readText(ctx.link, &progress, kTableReadTimeout,
@@ -139,7 +141,7 @@ bool applyPortUpload(const PortConfigUpload &upload, PortSettings &settings)
     if (settings.mode == UartMode::NotUse)
         return false;
     applyLineSettings(upload.word, settings);
-    if (settings.mode == UartMode::Master)
+    if (settings.mode == UartMode::ModbusMaster)
         return true;
     settings.address = QString::number(upload.word.address);
     return false;
@@ -163,7 +165,7 @@ Outcome downloadSlaveSettings(TransferContext &ctx, const UartPort &port,
         steps::planWrites(ctx.link, 4);
         ctx.link.open();
         const quint16 portWord =
-            encodePortWord(UartMode::Slave, settings.speed, settings.parity, address.value);
+            encodePortWord(UartMode::ModbusSlave, settings.speed, settings.parity, address.value);
         steps::writeBetweenServiceWords(ctx.link, [&] {
             steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
             steps::writeWord(ctx.link, kWriteTimeout, port.slaveTimeoutAddress,
@@ -199,3 +201,5 @@ void applySlaveUpload(const SlaveSettingsUpload &upload, PortSettings &settings)
     settings.address = QString::number(upload.word.address);
     settings.timeout = upload.timeout;
 }
+
+}  // namespace plc

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace plc {
+
 struct TransferContext;
 struct UartPort;
 
@@ -63,3 +65,5 @@ Result<SlaveSettingsUpload> uploadSlaveSettings(TransferContext &ctx, const Uart
 // Applies it: speed, parity (kept when the word names none), address and timeout; the mode
 // stays as it is.
 void applySlaveUpload(const SlaveSettingsUpload &upload, PortSettings &settings);
+
+}  // namespace plc

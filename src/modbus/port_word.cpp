@@ -1,5 +1,7 @@
 #include "port_word.h"
 
+namespace plc {
+
 namespace {
 
 constexpr quint16 kInUse = 0x4000;
@@ -30,7 +32,7 @@ quint16 encodePortWord(UartMode mode, int speed, int parity, int countOrAddress)
     // Each field is kept to its own bits so that one can never spill into the next.
     quint16 word = quint16(((speed & 0x7) << 8) | ((parity & 0x3) << 11) | (countOrAddress & 0xFF));
     word |= kInUse;
-    if (mode == UartMode::Master)
+    if (mode == UartMode::ModbusMaster)
         word |= kMaster;
     return word;
 }
@@ -39,9 +41,9 @@ PortWordFields decodePortWord(quint16 word)
 {
     PortWordFields fields;
     if ((word & (kMaster | kInUse)) == (kMaster | kInUse))
-        fields.mode = UartMode::Master;
+        fields.mode = UartMode::ModbusMaster;
     else if (word >= kInUse && word <= 0x6FFF)
-        fields.mode = UartMode::Slave;
+        fields.mode = UartMode::ModbusSlave;
     else if (word == 0)
         fields.mode = UartMode::NotUse;
     fields.speed = (word >> 8) & 0x7;
@@ -53,3 +55,5 @@ PortWordFields decodePortWord(quint16 word)
     fields.requestCount = qMin(int(word & 0xFF), kMaxRequests);
     return fields;
 }
+
+}  // namespace plc

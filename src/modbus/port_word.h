@@ -4,8 +4,10 @@
 #include <QtGlobal>
 #include <optional>
 
+namespace plc {
+
 // The mode of a UART, numbered as the tab's mode options are (option_hw1 / option_hw2).
-enum class UartMode { Master = 0, Slave = 1, NotUse = 2 };
+enum class UartMode { ModbusMaster = 0, ModbusSlave = 1, NotUse = 2 };
 
 // The most requests a master table may send, and the most a port word can announce.
 constexpr int kMaxRequests = 128;
@@ -29,3 +31,5 @@ struct PortWordFields {
 // or the address of a slave; "Not use" is the word 0 whatever the lists say.
 quint16 encodePortWord(UartMode mode, int speed, int parity, int countOrAddress);
 PortWordFields decodePortWord(quint16 word);
+
+}  // namespace plc

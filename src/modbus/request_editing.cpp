@@ -5,6 +5,8 @@
 #include "range_text.h"
 #include "uart_port.h"
 
+namespace plc {
+
 namespace {
 
 RequestFields defaults(const QString &address)
@@ -120,7 +122,7 @@ QString requestFieldLimits(QString RequestFields::*field)
     return QString();
 }
 
-int Update_grid(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request)
+int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request)
 {
     if (mode == DialogMode::Add) {
         // The entry row becomes the request; the appended row is the new entry row.
@@ -158,3 +160,5 @@ QString storeCellEdit(GridModel &grid, const UartPort &port, int row, int col, c
     grid.setText(row, col, refusal.isEmpty() ? text : QString());
     return refusal;
 }
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+namespace plc {
+
 class GridModel;
 struct UartPort;
 
@@ -50,7 +52,7 @@ inline const QString kDataErrorTitle = QStringLiteral("Error in data");
 // Stores the dialog record into the table. Add: the entry row becomes the new request, a new
 // entry row is appended and the slots renumbered. Modify: the current row is overwritten.
 // Returns the current row from then on. The caller enables the table.
-int Update_grid(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request);
+int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request);
 
 inline const QString kDeleteQuestion = QStringLiteral("You are shure for delete this sensor?");
 
@@ -67,3 +69,5 @@ QString cellEditRefusal(const UartPort &port, int col, const QString &text);
 // Enter in the cell editor: the text goes into the cell, and a refused text leaves the cell
 // empty. Returns the refusal message (shown title-less), or the empty text.
 QString storeCellEdit(GridModel &grid, const UartPort &port, int row, int col, const QString &text);
+
+}  // namespace plc

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <limits>
 
+namespace plc {
+
 namespace {
 
 // Where each number of a request lives in the record: a byte (2 digits) or a 16-bit word
@@ -47,7 +49,7 @@ int groupValue(QStringView record, int firstChar, int digits)
     const QString group = record.mid(firstChar, digits).toString();
     if (group.size() < digits)
         return 0;
-    return Hex_to_num(digits == 2 ? group : hextext::swapPairs(group));
+    return hexToNumber(digits == 2 ? group : hextext::swapPairs(group));
 }
 
 }  // namespace
@@ -175,3 +177,5 @@ void applyRequestTable(GridModel &grid, const QList<ModbusRequest> &requests)
         writeRequestToRow(grid, i + 1, requests.at(i));
     }
 }
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
+namespace plc {
+
 class GridModel;
 
 // The columns of a master request table; column 0 is the slot number.
@@ -65,3 +67,5 @@ QList<ModbusRequest> decodeTableText(const QString &text, int n);
 // and gets rows 1 to n with the requests and the entry row n + 1. With no request, row 1
 // keeps its texts and serves as the entry row.
 void applyRequestTable(GridModel &grid, const QList<ModbusRequest> &requests);
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include "memory_map.h"
 
+namespace plc {
+
 const UartPort &UartPort::uart1()
 {
     static const UartPort port{
@@ -73,3 +75,5 @@ const UartPort &UartPort::uart2()
     };
     return port;
 }
+
+}  // namespace plc

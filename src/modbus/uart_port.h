@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace plc {
+
 // Everything that tells UART 1 and UART 2 apart: controller addresses, the designer names of
 // the tab's controls, and the few texts that differ. One tab class serves both ports.
 struct UartPort {
@@ -42,3 +44,5 @@ struct UartPort {
     static const UartPort &uart1();
     static const UartPort &uart2();
 };
+
+}  // namespace plc

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace plc {
+
 // A UART tab's controls read into plain values.
 struct PortSettings {
     UartMode mode = UartMode::NotUse;  // option_hw1 / option_hw2
@@ -23,3 +25,5 @@ struct UartTabState {
     int stop = 0;                 // stop-bit list index
     QList<QStringList> requests;  // the request table's data rows, cells from column 1 on
 };
+
+}  // namespace plc

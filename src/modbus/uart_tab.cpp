@@ -1,7 +1,7 @@
 #include "uart_tab.h"
 
 #include "cell_editor.h"
-#include "check_grid.h"
+#include "request_check.h"
 #include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
@@ -10,7 +10,7 @@
 #include "port_transfer.h"
 #include "prompts.h"
 #include "request_editing.h"
-#include "slave_dialog.h"
+#include "request_dialog.h"
 #include "uart_port.h"
 
 #include <QFormLayout>
@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace plc {
 
 namespace {
 
@@ -171,13 +173,13 @@ void UartTab::selectMode(int index)
 
 void UartTab::modeClicked(int index)
 {
-    const bool master = index == int(UartMode::Master);
+    const bool master = index == int(UartMode::ModbusMaster);
     m_masterFrame->setVisible(master);
-    m_slaveFrame->setVisible(index == int(UartMode::Slave));
+    m_slaveFrame->setVisible(index == int(UartMode::ModbusSlave));
     // A master without a chosen row keeps its table locked until a request is stored.
-    if (master && m_indexGrid == 0)
+    if (master && m_currentRequestRow == 0)
         m_requestView->setEnabled(false);
-    m_optionHw = index;
+    m_modeIndex = index;
 }
 
 QString UartTab::addressText() const
@@ -199,7 +201,7 @@ void UartTab::setTimeoutText(const QString &text)
 
 PortSettings UartTab::settings() const
 {
-    return {UartMode(m_optionHw), listIndex(List::Speed), listIndex(List::Parity), addressText(),
+    return {UartMode(m_modeIndex), listIndex(List::Speed), listIndex(List::Parity), addressText(),
             timeoutText()};
 }
 
@@ -242,28 +244,28 @@ void UartTab::modifyClicked()
 
 void UartTab::openRequestDialog(DialogMode mode)
 {
-    m_modifyRs = int(mode);
-    const DialogPreset preset = requestDialogPreset(m_requests, m_indexGrid, mode);
-    m_indexGrid = preset.currentRow;
-    Slave dialog(m_port, m_ctx.prompts, preset.fields, this);
+    m_requestDialogMode = int(mode);
+    const DialogPreset preset = requestDialogPreset(m_requests, m_currentRequestRow, mode);
+    m_currentRequestRow = preset.currentRow;
+    RequestDialog dialog(m_port, m_ctx.prompts, preset.fields, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_indexGrid = Update_grid(m_requests, mode, m_indexGrid, dialog.request());
+    m_currentRequestRow = applyRequestEdit(m_requests, mode, m_currentRequestRow, dialog.request());
     m_requestView->setEnabled(true);
 }
 
 void UartTab::deleteClicked()
 {
-    if (m_indexGrid == 0)
+    if (m_currentRequestRow == 0)
         return;  // no request chosen yet: nothing to ask about
     if (m_ctx.prompts.confirm(this, kDeleteQuestion))
-        deleteRequest(m_requests, m_indexGrid);
+        deleteRequest(m_requests, m_currentRequestRow);
 }
 
 void UartTab::tableClicked(const QModelIndex &cell)
 {
-    m_indexGrid = cell.row() + 1;
-    m_indexCol = cell.column();
+    m_currentRequestRow = cell.row() + 1;
+    m_currentRequestColumn = cell.column();
 }
 
 void UartTab::storeCellText(int row, int col, const QString &text)
@@ -276,7 +278,7 @@ void UartTab::storeCellText(int row, int col, const QString &text)
 
 void UartTab::report(const QString &what, const Outcome &outcome)
 {
-    ::report(m_ctx, m_port.tabCaption + QLatin1Char(' ') + what, outcome);
+    plc::report(m_ctx, m_port.tabCaption + QLatin1Char(' ') + what, outcome);
 }
 
 void UartTab::writeClicked()
@@ -321,3 +323,5 @@ void UartTab::slaveUploadClicked()
     }
     report(QStringLiteral("slave settings upload"), upload.outcome);
 }
+
+}  // namespace plc

@@ -6,6 +6,12 @@
 
 #include <QWidget>
 
+class QGroupBox;
+class QHBoxLayout;
+class QLineEdit;
+
+namespace plc {
+
 struct PortSettings;
 struct UartTabState;
 struct TransferContext;
@@ -13,9 +19,6 @@ struct UartPort;
 enum class DialogMode;
 class GridView;
 class OptionGroup;
-class QGroupBox;
-class QHBoxLayout;
-class QLineEdit;
 struct Outcome;
 
 // One UART tab (UART 1 or UART 2): the port's mode, line settings, slave settings and master
@@ -37,15 +40,15 @@ public:
     // The mode change of a click on option `index`: frames, table, option_hw.
     void modeClicked(int index);
     // The index of the mode option last clicked (option_hw1 / option_hw2).
-    int option_hw() const { return m_optionHw; }
+    int modeIndex() const { return m_modeIndex; }
 
     // The request table's current row (index_grid / index_grid2); 0 until a row is chosen.
-    int index_grid() const { return m_indexGrid; }
-    void setIndex_grid(int row) { m_indexGrid = row; }
+    int currentRequestRow() const { return m_currentRequestRow; }
+    void setCurrentRequestRow(int row) { m_currentRequestRow = row; }
     // The column last clicked in the request table (Index_col / Index_col2).
-    int Index_col() const { return m_indexCol; }
+    int currentRequestColumn() const { return m_currentRequestColumn; }
     // How the request dialog was last opened (modify_rs, one per tab): 1 add, 2 modify, 0 not yet.
-    int modify_rs() const { return m_modifyRs; }
+    int requestDialogMode() const { return m_requestDialogMode; }
 
     // The tab's whole state, and the tab set from one: the mode is clicked (with its mode
     // change), the lists, boxes and request table take the state's values. applySettings
@@ -110,10 +113,10 @@ private:
     const UartPort &m_port;
     TransferContext &m_ctx;
     GridModel m_requests{7};
-    int m_optionHw = int(UartMode::NotUse);
-    int m_indexGrid = 0;
-    int m_indexCol = 0;
-    int m_modifyRs = 0;
+    int m_modeIndex = int(UartMode::NotUse);
+    int m_currentRequestRow = 0;
+    int m_currentRequestColumn = 0;
+    int m_requestDialogMode = 0;
 
     OptionGroup *m_modes = nullptr;
     LineSettingsBox *m_general = nullptr;
@@ -123,3 +126,5 @@ private:
     QGroupBox *m_masterFrame = nullptr;
     GridView *m_requestView = nullptr;
 };
+
+}  // namespace plc

@@ -6,6 +6,8 @@
 
 #include <QAbstractItemModel>
 
+namespace plc {
+
 namespace csv {
 
 QByteArray line(const QStringList &fields)
@@ -41,3 +43,5 @@ void save(const QString &path, const QAbstractItemModel &model)
 }
 
 }  // namespace csv
+
+}  // namespace plc

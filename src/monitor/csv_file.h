@@ -6,6 +6,8 @@
 
 class QAbstractItemModel;
 
+namespace plc {
+
 // Tables as comma-separated text: one heading line, then one line per row, CRLF after each
 // line, UTF-8. A field holding a comma, a double quote, CR or LF is enclosed in double quotes,
 // its own double quotes doubled.
@@ -20,3 +22,5 @@ QByteArray table(const QAbstractItemModel &model);
 void save(const QString &path, const QAbstractItemModel &model);
 
 }  // namespace csv
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include "hex_text.h"
 
+namespace plc {
+
 namespace exchangetext {
 
 namespace {
@@ -18,7 +20,7 @@ QString dataOf(const ExchangeRecord &record)
         return QString::fromLatin1(fields.data);
     if (record.outcome != ExchangeOutcome::Accepted)
         return QString();
-    const int digits = 2 * Hex_to_num(QString::fromLatin1(fields.count));
+    const int digits = 2 * hexToNumber(QString::fromLatin1(fields.count));
     return QString::fromLatin1(record.answer.mid(1, digits));
 }
 
@@ -107,3 +109,5 @@ QString pauseColumn(const ExchangeRecord &resumed, int missed, int column)
 }
 
 }  // namespace exchangetext
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace plc {
+
 // How the monitor writes an exchange out: one text per column.
 namespace exchangetext {
 
@@ -28,3 +30,5 @@ QString column(const ExchangeRecord &record, int column);
 QString pauseColumn(const ExchangeRecord &resumed, int missed, int column);
 
 }  // namespace exchangetext
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace plc {
+
 TrafficModel::TrafficModel(int capacity, QObject *parent)
     : QAbstractTableModel(parent), m_capacity(qMax(1, capacity))
 {
@@ -181,3 +183,5 @@ QVariant TrafficModel::headerData(int section, Qt::Orientation orientation, int 
         return QVariant();
     return exchangetext::heading(section);
 }
+
+}  // namespace plc

@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+namespace plc {
+
 // The monitor's table: the last `capacity` exchanges of every link, one row each, oldest first,
 // narrowed by a text filter. It listens to the links from its construction to its destruction.
 class TrafficModel : public QAbstractTableModel {
@@ -78,3 +80,5 @@ private:
     quint64 m_oldestSequence = 0;        // every record ever kept has its own number
     std::deque<quint64> m_shown;         // the rows: sequence numbers, oldest first
 };
+
+}  // namespace plc

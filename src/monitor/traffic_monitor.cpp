@@ -16,6 +16,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace plc {
+
 namespace {
 
 // Rows are costly to insert and lay out: the table takes them in at most this often while
@@ -163,3 +165,5 @@ void TrafficMonitor::saveAs()
                                     }
                                 });
 }
+
+}  // namespace plc

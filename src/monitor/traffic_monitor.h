@@ -3,8 +3,11 @@
 #include <QTimer>
 #include <QWidget>
 
-class Prompts;
 class QTableView;
+
+namespace plc {
+
+class Prompts;
 class TrafficModel;
 
 // The "Traffic monitor" window: every exchange of every link while it is open, newest at the
@@ -32,3 +35,5 @@ private:
     bool m_following = true;
     QTimer m_paintPeriod;  // runs from one batch of rows shown until the next may be
 };
+
+}  // namespace plc

@@ -1,5 +1,7 @@
 #include "aux_mode_word.h"
 
+namespace plc {
+
 namespace {
 
 constexpr quint16 kMasterBits = 0xC000;
@@ -78,3 +80,5 @@ AuxWordFields decodeAuxWord(quint16 word)
     }
     return fields;
 }
+
+}  // namespace plc

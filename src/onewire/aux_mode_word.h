@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace plc {
+
 // The auxiliary port's mode, numbered as the tab's mode options are (option_1w1).
 enum class AuxMode { OneWireMaster = 0, FieldNet = 1, NotUse = 2 };
 
@@ -30,3 +32,5 @@ struct AuxWordFields {
 // Field Net keeps stop bits in bit 13, data bits in 12, parity in 11-10 and speed in 9-7.
 quint16 encodeAuxWord(AuxMode mode, const FieldNetSettings &fieldNet, int sensorCount);
 AuxWordFields decodeAuxWord(quint16 word);
+
+}  // namespace plc

@@ -1,6 +1,6 @@
 #include "aux_transfer.h"
 
-#include "check_grid_1w.h"
+#include "sensor_check.h"
 #include "link_action.h"
 #include "memory_map.h"
 #include "plc_link.h"
@@ -9,6 +9,8 @@
 #include "transfer_steps.h"
 
 #include <optional>
+
+namespace plc {
 
 namespace {
 
@@ -74,7 +76,7 @@ Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
     return runOnLink(ctx.link, [&] {
         if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
             return Outcome::cancelled();
-        if (const auto fault = Check_grid_1w(state.sensors))
+        if (const auto fault = checkSensorTable(state.sensors))
             return Outcome::stopped(sensorFaultMessage(*fault), kSensorErrorTitle);
         writeAuxConfig(ctx, state);
         return Outcome::downloaded(ctx.verifyWrites);
@@ -104,3 +106,5 @@ void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings)
     if (settings.mode == AuxMode::FieldNet)
         settings.fieldNet = upload.word.fieldNet;
 }
+
+}  // namespace plc

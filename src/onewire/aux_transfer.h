@@ -7,6 +7,8 @@
 
 #include <QList>
 
+namespace plc {
+
 struct TransferContext;
 
 // The transfers of the "1-wire" tab. Each runs on the link as the caller set it up (runOnLink:
@@ -34,3 +36,5 @@ Result<AuxConfigUpload> uploadAuxConfig(TransferContext &ctx);
 // Applies an upload's settings: the mode and, for Field Net, the four lists. The sensor table
 // takes the upload's sensors whatever the mode (none unless a master; see applySensorTable).
 void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings);
+
+}  // namespace plc

@@ -1,6 +1,6 @@
 #include "bus_search.h"
 
-#include "exchanges.h"
+#include "exchange.h"
 #include "grid_model.h"
 #include "hex_text.h"
 #include "link_action.h"
@@ -8,6 +8,8 @@
 #include "plc_link.h"
 #include "sensor_record.h"
 #include "transfer_steps.h"
+
+namespace plc {
 
 namespace {
 
@@ -23,11 +25,11 @@ QList<RomCode> search(PlcLink &link, int settleMs)
     steps::writeExamined(link, kTimeoutMs, kSearchCommand, plcmem::kSearchCommand.address, 2,
                          hextext::word(kStartSearch));
     // The service word is read once before the wait as well; that answer is not used.
-    Read_from_plc(link, kTimeoutMs, plcmem::text(service), QStringLiteral("02"));
+    readMemory(link, kTimeoutMs, plcmem::text(service), QStringLiteral("02"));
     Pause(settleMs);
     // The low byte of the service word holds the number of devices found.
     const QString answer = steps::readAnswered(link, kTimeoutMs, service, 2);
-    const int n = Hex_to_num(answer.mid(1, 2));
+    const int n = hexToNumber(answer.mid(1, 2));
     const QString text = steps::readText(link, nullptr, kTimeoutMs, plcmem::kFoundRomCodes.address,
                                          kRomCodeChars * n);
     QList<RomCode> devices;
@@ -59,3 +61,5 @@ void showFoundDevices(GridModel &grid, const QList<RomCode> &devices)
         grid.appendGridRow(QString::number(grid.rows()));
     }
 }
+
+}  // namespace plc

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace plc {
+
 class GridModel;
 class PlcLink;
 
@@ -30,3 +32,5 @@ Result<QList<RomCode>> searchBus(PlcLink &link, int settleMs = kSearchSettleMs);
 // The result grid cut back to the heading and one empty row, then rows 1 to n numbered with the
 // devices and a last row holding only its number.
 void showFoundDevices(GridModel &grid, const QList<RomCode> &devices);
+
+}  // namespace plc

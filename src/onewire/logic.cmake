@@ -2,7 +2,7 @@
 add_library(plc_onewire_logic STATIC
     ${CMAKE_CURRENT_LIST_DIR}/aux_mode_word.cpp ${CMAKE_CURRENT_LIST_DIR}/aux_mode_word.h
     ${CMAKE_CURRENT_LIST_DIR}/sensor_record.cpp ${CMAKE_CURRENT_LIST_DIR}/sensor_record.h
-    ${CMAKE_CURRENT_LIST_DIR}/check_grid_1w.cpp ${CMAKE_CURRENT_LIST_DIR}/check_grid_1w.h
+    ${CMAKE_CURRENT_LIST_DIR}/sensor_check.cpp ${CMAKE_CURRENT_LIST_DIR}/sensor_check.h
     ${CMAKE_CURRENT_LIST_DIR}/sensor_editing.cpp ${CMAKE_CURRENT_LIST_DIR}/sensor_editing.h
     ${CMAKE_CURRENT_LIST_DIR}/aux_transfer.cpp ${CMAKE_CURRENT_LIST_DIR}/aux_transfer.h
     ${CMAKE_CURRENT_LIST_DIR}/bus_search.cpp ${CMAKE_CURRENT_LIST_DIR}/bus_search.h

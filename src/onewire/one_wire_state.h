@@ -5,6 +5,8 @@
 
 #include <QList>
 
+namespace plc {
+
 // The auxiliary port's mode and Field Net lists (option_1w1 and the four list indexes).
 struct AuxSettings {
     AuxMode mode = AuxMode::NotUse;
@@ -17,3 +19,5 @@ struct OneWireTabState {
     AuxSettings settings;
     QList<SensorCells> sensors;  // the sensor table's data rows, cells from column 1 on
 };
+
+}  // namespace plc

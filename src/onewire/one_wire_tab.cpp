@@ -2,14 +2,14 @@
 
 #include "aux_transfer.h"
 #include "cell_editor.h"
-#include "check_grid_1w.h"
+#include "sensor_check.h"
 #include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
 #include "memory_map.h"
 #include "option_group.h"
 #include "prompts.h"
-#include "search_dialog.h"
+#include "bus_search_dialog.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
 
@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <functional>
+
+namespace plc {
 
 namespace {
 
@@ -104,7 +106,7 @@ QGroupBox *OneWireTab::buildMasterFrame()
     addButton("Search slave", "Command10", [this] { openBusSearch(); });
     addButton("Delete all slave", "Command21", [this] { deleteAllClicked(); });
     connect(m_sensorView, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex &cell) { m_grid1Index = cell.row(); });
+            [this](const QModelIndex &cell) { m_currentSensorRow = cell.row(); });
     // Any text may be typed into a cell; the check before a download judges it.
     new CellEditor(
         *m_sensorView, QStringLiteral("Text4"),
@@ -134,7 +136,7 @@ void OneWireTab::modeClicked(int mode)
     m_fieldNetFrame->setVisible(mode == int(AuxMode::FieldNet));
     if (master)
         setHeadings();
-    m_option1w1 = mode;
+    m_auxModeIndex = mode;
 }
 
 void OneWireTab::selectListDefaults()
@@ -144,7 +146,7 @@ void OneWireTab::selectListDefaults()
 
 AuxSettings OneWireTab::settings() const
 {
-    return {AuxMode(m_option1w1),
+    return {AuxMode(m_auxModeIndex),
             {listIndex(List::Speed), listIndex(List::Parity), listIndex(List::Bits),
              listIndex(List::Stop)}};
 }
@@ -172,8 +174,8 @@ void OneWireTab::setState(const OneWireTabState &state)
 void OneWireTab::openSensorDialog(SensorDialogMode mode)
 {
     m_modify = int(mode);
-    const int chosenRow = m_grid1Index + 1;
-    Slave_1wire dialog(sensorDialogPreset(m_sensors, chosenRow, mode), this);
+    const int chosenRow = m_currentSensorRow + 1;
+    SensorDialog dialog(sensorDialogPreset(m_sensors, chosenRow, mode), this);
     if (dialog.exec() == QDialog::Accepted)
         storeSensor(m_sensors, mode, chosenRow, dialog.cells());
 }
@@ -181,10 +183,10 @@ void OneWireTab::openSensorDialog(SensorDialogMode mode)
 void OneWireTab::deleteClicked()
 {
     // With no sensor chosen there is nothing to ask about.
-    if (!isSensorRow(m_sensors, m_grid1Index + 1))
+    if (!isSensorRow(m_sensors, m_currentSensorRow + 1))
         return;
     if (m_ctx.prompts.confirm(this, kDeleteSensorQuestion))
-        deleteSensor(m_sensors, m_grid1Index + 1);
+        deleteSensor(m_sensors, m_currentSensorRow + 1);
 }
 
 void OneWireTab::deleteAllClicked()
@@ -217,6 +219,8 @@ void OneWireTab::uploadFromPlc()
 
 void OneWireTab::openBusSearch()
 {
-    Search_onewire dialog(m_ctx, m_sensors, this);
+    BusSearchDialog dialog(m_ctx, m_sensors, this);
     dialog.exec();
 }
+
+}  // namespace plc

@@ -5,6 +5,10 @@
 
 #include <QWidget>
 
+class QGroupBox;
+
+namespace plc {
+
 struct AuxSettings;
 struct FieldNetSettings;
 struct OneWireTabState;
@@ -12,7 +16,6 @@ struct TransferContext;
 enum class SensorDialogMode;
 class GridView;
 class OptionGroup;
-class QGroupBox;
 
 // The "1-wire" tab: the auxiliary port's mode, its Field Net line settings, the 1-wire sensor
 // table with its editing, and the transfers of all of it.
@@ -31,14 +34,14 @@ public:
     // The mode change of a click on option `mode`: frames, headings, option_1w1.
     void modeClicked(int mode);
     // The mode last clicked (option_1w1).
-    int option_1w1() const { return m_option1w1; }
+    int auxModeIndex() const { return m_auxModeIndex; }
 
     // The start-up choices of the Field Net lists: 115200, Even, 8, 2.
     void selectListDefaults();
 
     // The sensor table's row last clicked, minus 1 (Grid1_index); 0 until the first click.
-    int Grid1_index() const { return m_grid1Index; }
-    void setGrid1_index(int index) { m_grid1Index = index; }
+    int currentSensorRow() const { return m_currentSensorRow; }
+    void setCurrentSensorRow(int index) { m_currentSensorRow = index; }
     // How the sensor dialog was last opened (modify): 1 add, 2 modify, 0 not yet.
     int modify() const { return m_modify; }
 
@@ -75,8 +78,8 @@ private:
 
     TransferContext &m_ctx;
     GridModel m_sensors{10};
-    int m_option1w1 = 2;
-    int m_grid1Index = 0;
+    int m_auxModeIndex = 2;
+    int m_currentSensorRow = 0;
     int m_modify = 0;
 
     OptionGroup *m_modes = nullptr;
@@ -84,3 +87,5 @@ private:
     QGroupBox *m_masterFrame = nullptr;
     GridView *m_sensorView = nullptr;
 };
+
+}  // namespace plc

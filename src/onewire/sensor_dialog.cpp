@@ -1,12 +1,14 @@
 #include "sensor_dialog.h"
 
-#include "check_grid_1w.h"
+#include "sensor_check.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace plc {
 
 namespace {
 
@@ -24,7 +26,7 @@ QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, 
 
 }  // namespace
 
-Slave_1wire::Slave_1wire(const SensorCells &preset, QWidget *parent) : QDialog(parent)
+SensorDialog::SensorDialog(const SensorCells &preset, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Slave_1wire"));
     setWindowTitle(QStringLiteral("Add/modify 1-wire slave"));
@@ -49,8 +51,8 @@ Slave_1wire::Slave_1wire(const SensorCells &preset, QWidget *parent) : QDialog(p
     store->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("Command1"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &Slave_1wire::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &Slave_1wire::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SensorDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SensorDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -58,7 +60,7 @@ Slave_1wire::Slave_1wire(const SensorCells &preset, QWidget *parent) : QDialog(p
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-SensorCells Slave_1wire::cells() const
+SensorCells SensorDialog::cells() const
 {
     SensorCells cells;
     for (const QLineEdit *box : m_bytes)
@@ -66,3 +68,5 @@ SensorCells Slave_1wire::cells() const
     cells.append(m_address->text());
     return cells;
 }
+
+}  // namespace plc

@@ -7,13 +7,15 @@
 
 class QLineEdit;
 
+namespace plc {
+
 // The sensor dialog "Add/modify 1-wire slave": the eight ROM bytes and the register of one
 // sensor; "Add/modify" hands them back for the table as typed.
-class Slave_1wire : public QDialog {
+class SensorDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Slave_1wire(const SensorCells &preset, QWidget *parent = nullptr);
+    explicit SensorDialog(const SensorCells &preset, QWidget *parent = nullptr);
 
     // The boxes: bytes 0 to 7, then "Address".
     SensorCells cells() const;
@@ -22,3 +24,5 @@ private:
     std::array<QLineEdit *, kRomBytes> m_bytes{};
     QLineEdit *m_address = nullptr;
 };
+
+}  // namespace plc

@@ -1,10 +1,12 @@
 #include "sensor_editing.h"
 
-#include "check_grid_1w.h"
+#include "sensor_check.h"
 #include "grid_model.h"
 #include "hex_text.h"
 
 #include <optional>
+
+namespace plc {
 
 namespace {
 
@@ -114,3 +116,5 @@ QString placeFoundSensors(GridModel &grid, const QList<QStringList> &found,
     grid.renumber();
     return QString();
 }
+
+}  // namespace plc

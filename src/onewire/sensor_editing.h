@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace plc {
+
 class GridModel;
 
 // How the sensor dialog was opened: the values of modify.
@@ -51,3 +53,5 @@ QString foundStartLimits();
 // and comes back as the text to show; the empty text when the devices went in.
 QString placeFoundSensors(GridModel &grid, const QList<QStringList> &found,
                           const QString &startAddress, FoundPlacement placement);
+
+}  // namespace plc

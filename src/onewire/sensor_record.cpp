@@ -3,6 +3,8 @@
 #include "grid_model.h"
 #include "hex_text.h"
 
+namespace plc {
+
 namespace {
 
 // The ROM byte that each of the record's first eight bytes carries: the controller keeps the
@@ -37,7 +39,7 @@ SensorCells decodeSensor(QStringView record)
     for (int k = 0; k < kRomBytes; ++k)
         cells[kRomByteAt[k]] = record.mid(2 * k, 2).toString();
     const QString word = hextext::swapPairs(record.mid(kRegisterChar, 4).toString());
-    cells[kRomBytes] = QString::number(qint16(Hex_to_num(word)));
+    cells[kRomBytes] = QString::number(qint16(hexToNumber(word)));
     return cells;
 }
 
@@ -83,3 +85,5 @@ QString sensorColumnName(int col)
     static const QStringList names = columnNames(kSensorHeadingLine);
     return names.value(col);
 }
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
+namespace plc {
+
 class GridModel;
 
 // The columns of the sensor table: the row number, the eight ROM bytes, the data register.
@@ -43,3 +45,5 @@ int sensorCount(const GridModel &grid);
 // Cuts a table back to the heading and row 1, centres it, and gives it rows 1 to n with these
 // sensors and the entry row n + 1. With no sensor, row 1 keeps its texts as the entry row.
 void applySensorTable(GridModel &grid, const QList<SensorCells> &sensors);
+
+}  // namespace plc

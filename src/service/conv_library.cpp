@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+namespace plc {
+
 namespace {
 
 const QString kName = QStringLiteral("conv");
@@ -59,3 +61,5 @@ float ConvLibrary::toReal(const Bytes &bytes)
     load();
     return m_toReal(bytes.data(), 0);
 }
+
+}  // namespace plc

@@ -6,6 +6,8 @@
 #include <QLibrary>
 #include <QStringList>
 
+namespace plc {
+
 // The conversion library conv, loaded by name from the first of some folders (the program's own,
 // then an installed program's private one) that has it, the first time a conversion needs it.
 // A library or function that is missing is a Failure naming the library, raised again at each
@@ -26,3 +28,5 @@ private:
     conv_float_to_byte_array m_floatToByteArray = nullptr;
     conv_to_real m_toReal = nullptr;
 };
+
+}  // namespace plc

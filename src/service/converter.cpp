@@ -9,6 +9,8 @@
 #include <iterator>
 #include <string>
 
+namespace plc {
+
 namespace {
 
 // Only an ASCII text can be a decimal number.
@@ -115,3 +117,5 @@ QString toFloatText(const QString &digits, FloatCodec &codec)
     }
     return singleText(codec.toReal(bytes));
 }
+
+}  // namespace plc

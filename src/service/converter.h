@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace plc {
+
 class FloatCodec;
 
 // The conversions of the "Converter" tab, on the texts of its boxes. Every way a conversion
@@ -31,3 +33,5 @@ QString singleText(float value);
 // a value too small for single precision becomes a zero of its sign. A Failure for a text
 // that is not a number or too large.
 float parseSingle(const QString &text);
+
+}  // namespace plc

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace plc {
+
 ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent)
     : QWidget(parent),
       m_prompts(prompts),
@@ -76,3 +78,5 @@ void ConverterTab::convert(const QLineEdit &input, QLineEdit &result,
         m_prompts.message(this, failure.description());  // the result keeps what it had
     }
 }
+
+}  // namespace plc

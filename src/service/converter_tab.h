@@ -4,8 +4,11 @@
 
 #include <QWidget>
 
-class Prompts;
 class QLineEdit;
+
+namespace plc {
+
+class Prompts;
 
 // The "Converter" tab: a decimal number to its 8 IEEE-754 single-precision digits and back.
 class ConverterTab : public QWidget {
@@ -26,3 +29,5 @@ private:
     ConvLibrary m_library;
     QLineEdit *m_boxes[2][2] = {};  // per line: input, result
 };
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace plc {
+
 // The two conversions the "Converter" tab asks of its library, on a 4-byte buffer that holds
 // the IEEE-754 single-precision encoding, most significant byte first.
 class FloatCodec {
@@ -13,3 +15,5 @@ public:
     virtual Bytes floatToBytes(float value) = 0;
     virtual float toReal(const Bytes &bytes) = 0;
 };
+
+}  // namespace plc

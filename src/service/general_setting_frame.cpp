@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace plc {
+
 GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
     : QGroupBox(QStringLiteral("General setting"), parent), m_ctx(ctx)
 {
@@ -34,7 +36,7 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
 void GeneralSettingFrame::restartPlc()
 {
     // The link keeps the settings it has.
-    report(m_ctx, QStringLiteral("PLC restart"), ::restartPlc(m_ctx));
+    report(m_ctx, QStringLiteral("PLC restart"), plc::restartPlc(m_ctx));
 }
 
 void GeneralSettingFrame::startUpdate()
@@ -44,3 +46,5 @@ void GeneralSettingFrame::startUpdate()
         updateProgramPaths(programFolders(QCoreApplication::applicationDirPath()));
     report(m_ctx, QStringLiteral("Firmware update"), updateFirmware(m_ctx, paths));
 }
+
+}  // namespace plc

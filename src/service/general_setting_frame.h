@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+namespace plc {
+
 struct TransferContext;
 
 // The frame "General setting" of the "HW config" tab: restarting the controller and handing
@@ -20,3 +22,5 @@ public:
 private:
     TransferContext &m_ctx;
 };
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+namespace plc {
+
 QStringList programFolders(const QString &programFolder)
 {
     QStringList folders{programFolder};
@@ -12,3 +14,5 @@ QStringList programFolders(const QString &programFolder)
         folders.append(privateFolder);
     return folders;
 }
+
+}  // namespace plc

@@ -1,6 +1,6 @@
 #include "service_transfer.h"
 
-#include "exchanges.h"
+#include "exchange.h"
 #include "failure.h"
 #include "link_action.h"
 #include "memory_map.h"
@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <algorithm>
+
+namespace plc {
 
 namespace {
 
@@ -32,7 +34,7 @@ constexpr int kHandOverPauseMs = 100;
 void writeControlWord(PlcLink &link, const ControlWord &word)
 {
     link.open();
-    Write_to_plc(link, kControlTimeoutMs, steps::kWrite, plcmem::text(word.address),
+    writeMemory(link, kControlTimeoutMs, steps::kWrite, plcmem::text(word.address),
                  QStringLiteral("02"), word.data);
 }
 
@@ -103,3 +105,5 @@ Outcome updateFirmware(TransferContext &ctx, const QStringList &candidates,
         return Outcome();
     });
 }
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+namespace plc {
+
 struct TransferContext;
 
 // The two service actions of the "General setting" frame. Each runs on the link as the caller
@@ -34,3 +36,5 @@ void startProgram(const QString &path);
 // port, lets the controller switch over for 100 ms and starts the program through start.
 Outcome updateFirmware(TransferContext &ctx, const QStringList &candidates,
                        const std::function<void(const QString &)> &start = startProgram);
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace plc {
+
 bool FirmwareImage::add(quint32 address, const QByteArray &bytes, quint32 *overlapAt)
 {
     if (bytes.isEmpty())
@@ -223,3 +225,5 @@ QString checkImageFits(const FirmwareImage &image, quint32 flashStart, quint32 f
             .arg(flash, loader::hexAddress(image.highest()));
     return QString();
 }
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QString>
 #include <map>
 
+namespace plc {
+
 // A firmware image: the bytes to write, by address, in non-overlapping runs. Where it holds no
 // byte the flash keeps its erased value, 0xFF.
 class FirmwareImage {
@@ -46,3 +48,5 @@ ImageFile loadImageFile(const QString &path, quint32 base);
 // Why an image cannot go to a flash of flashSize bytes at flashStart (empty when it can): an
 // empty image, one lying outside the flash, one that does not fit. The address is named.
 QString checkImageFits(const FirmwareImage &image, quint32 flashStart, quint32 flashSize);
+
+}  // namespace plc

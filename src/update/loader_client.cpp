@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace plc {
+
 namespace {
 
 constexpr int kAnswerMs = 1000;  // a step's ACK, beyond the wire time
@@ -450,3 +452,5 @@ UpdateOutcome LoaderClient::unprotect(bool readout)
     m_port.drain(kRestartMs);
     return connectLoader();
 }
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+namespace plc {
+
 class FirmwareImage;
 class LoaderPort;
 
@@ -101,3 +103,5 @@ private:
     bool m_cancelled = false;
     quint8 m_lastOther = 0;
 };
+
+}  // namespace plc

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace plc {
+
 std::optional<LoaderLine> LoaderLine::parse(const QString &text, QString *error)
 {
     const QStringList parts = text.split(QLatin1Char(','));
@@ -161,3 +163,5 @@ void LoaderPort::drain(int quietMs)
         m_buffer.clear();
     }
 }
+
+}  // namespace plc

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <optional>
 
+namespace plc {
+
 // The line the loader is reached on: its speed and whether it carries even parity (8 data bits
 // and 1 stop bit either way).
 struct LoaderLine {
@@ -73,3 +75,5 @@ private:
     qint64 m_sent = 0;
     qint64 m_received = 0;
 };
+
+}  // namespace plc

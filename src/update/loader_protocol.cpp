@@ -1,5 +1,7 @@
 #include "loader_protocol.h"
 
+namespace plc {
+
 namespace loader {
 
 quint8 xorOf(const QByteArray &bytes)
@@ -118,3 +120,5 @@ QString hexAddress(quint32 address)
 }
 
 }  // namespace loader
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+namespace plc {
+
 // The controller's serial loader protocol as bytes: commands, their frames and checksums, and
 // what the loader's answers mean. No I/O here.
 namespace loader {
@@ -73,3 +75,5 @@ std::optional<Chip> chipFor(quint16 pid);
 QString hexAddress(quint32 address);  // "0x08000000"
 
 }  // namespace loader
+
+}  // namespace plc

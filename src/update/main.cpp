@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+using namespace plc;
+
 namespace {
 
 // The configuration tool's name: its per-user settings folder is named after it.

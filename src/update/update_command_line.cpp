@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <cstdio>
 
+namespace plc {
+
 namespace {
 
 constexpr int kInterrupted = 130;  // Ctrl-C stopped it, as shells count SIGINT
@@ -246,3 +248,5 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
         return updatePorts(jobs, file.image, choices);
     return updatePort(jobs.first(), file.image, choices, &say, &say, nullptr);
 }
+
+}  // namespace plc

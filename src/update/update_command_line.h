@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <functional>
 
+namespace plc {
+
 // The port the configuration tool's settings name: its number (0 when none) and device.
 struct StoredPort {
     int number = 0;
@@ -16,3 +18,5 @@ struct StoredPort {
 // deviceOf maps a port number to its device as the tool does.
 int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
                          const std::function<QString(int)> &deviceOf);
+
+}  // namespace plc

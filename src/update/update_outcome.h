@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace plc {
+
 // How a loader action ended: done, or why not, with the text a user reads.
 struct UpdateOutcome {
     enum class Kind {
@@ -34,3 +36,5 @@ enum : int {
 }
 
 int exitCodeOf(const UpdateOutcome &outcome);
+
+}  // namespace plc

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace plc {
+
 namespace {
 
 const QList<int> kSpeeds = {115200, 57600, 38400, 19200, 9600, 4800, 2400, 1200};
@@ -210,3 +212,5 @@ void UpdateWindow::showProgress(LoaderClient::Phase phase, int done, int total)
     m_progress->setValue(done);
     m_status->setText(names[int(phase)] + QStringLiteral("..."));
 }
+
+}  // namespace plc

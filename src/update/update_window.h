@@ -6,13 +6,16 @@
 #include <QWidget>
 #include <functional>
 
-class FirmwareImage;
-class LoaderPort;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+
+namespace plc {
+
+class FirmwareImage;
+class LoaderPort;
 
 // plc-update's window: the port and line, what the loader is, the image file, Write with its
 // progress by phase, and Cancel. It reads its controls into values and hands them to the loader
@@ -58,3 +61,5 @@ private:
     QLabel *m_status = nullptr;
     LoaderClient *m_client = nullptr;  // while an action runs
 };
+
+}  // namespace plc

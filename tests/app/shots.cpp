@@ -2,23 +2,25 @@
 // of the "COM-port setting" dialog and of the progress window, for looking at the layout.
 // Usage: plc-shots [folder]
 #include "aux_mode_word.h"
-#include "com_setting.h"
+#include "port_settings_dialog.h"
 #include "ini_file.h"
 #include "main_window.h"
 #include "one_wire_tab.h"
 #include "progress_window.h"
 #include "request_editing.h"
 #include "scripted_prompts.h"
-#include "search_dialog.h"
+#include "bus_search_dialog.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
-#include "slave_dialog.h"
+#include "request_dialog.h"
 #include "uart_tab.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <QTemporaryDir>
+
+using namespace plc;
 
 namespace {
 
@@ -41,7 +43,7 @@ int main(int argc, char *argv[])
     setSettingsFilePath(settings.filePath(QStringLiteral("set.ini")));
 
     ScriptedPrompts prompts;
-    Main window(prompts);
+    MainWindow window(prompts);
     window.resize(1366, 740);  // a 1366x768 screen less the window frame
     window.show();
     QTabWidget &tabs = window.tabs();
@@ -53,8 +55,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < tabs.count(); ++i)
         shoot(i, QString());
 
-    window.uart(1).selectMode(int(UartMode::Master));
-    window.uart(2).selectMode(int(UartMode::Slave));
+    window.uart(1).selectMode(int(UartMode::ModbusMaster));
+    window.uart(2).selectMode(int(UartMode::ModbusSlave));
     window.oneWire().selectMode(int(AuxMode::OneWireMaster));
     shoot(1, QStringLiteral("_master"));
     shoot(2, QStringLiteral("_slave"));
@@ -62,22 +64,22 @@ int main(int argc, char *argv[])
     window.oneWire().selectMode(int(AuxMode::FieldNet));
     shoot(3, QStringLiteral("_fieldnet"));
 
-    Com_setting dialog(prompts, {}, &window);
+    PortSettingsDialog dialog(prompts, {}, &window);
     dialog.show();
     save(dialog, folder + QStringLiteral("/com_setting.png"));
 
-    Slave request(window.uart(1).port(), prompts,
+    RequestDialog request(window.uart(1).port(), prompts,
                   requestDialogPreset(window.uart(1).requests(), 0, DialogMode::Add).fields,
                   &window);
     request.show();
     save(request, folder + QStringLiteral("/request_dialog.png"));
 
-    Slave_1wire sensor(sensorDialogPreset(window.oneWire().sensors(), 1, SensorDialogMode::Add),
+    SensorDialog sensor(sensorDialogPreset(window.oneWire().sensors(), 1, SensorDialogMode::Add),
                        &window);
     sensor.show();
     save(sensor, folder + QStringLiteral("/sensor_dialog.png"));
 
-    Search_onewire search(window.transferContext(), window.oneWire().sensors(), &window);
+    BusSearchDialog search(window.transferContext(), window.oneWire().sensors(), &window);
     search.show();
     save(search, folder + QStringLiteral("/search_dialog.png"));
 

@@ -1,4 +1,4 @@
-#include "com_setting.h"
+#include "port_settings_dialog.h"
 #include "failure.h"
 #include "grid_view.h"
 #include "ini_file.h"
@@ -23,6 +23,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
+
+using namespace plc;
+using namespace plc::sim;
 
 namespace {
 
@@ -97,9 +100,9 @@ private Q_SLOTS:
         // All three ports "Not use": the option checked, the state stored, the frames hidden.
         for (const char *option : {"Option4_2", "Option5_2", "Option1_2"})
             QVERIFY2(control<QRadioButton>(option)->isChecked(), option);
-        QCOMPARE(m_main->uart(1).option_hw(), 2);
-        QCOMPARE(m_main->uart(2).option_hw(), 2);
-        QCOMPARE(m_main->oneWire().option_1w1(), 2);
+        QCOMPARE(m_main->uart(1).modeIndex(), 2);
+        QCOMPARE(m_main->uart(2).modeIndex(), 2);
+        QCOMPARE(m_main->oneWire().auxModeIndex(), 2);
         for (const char *frame : {"Frame_slave", "Frame_master", "Frame_slave2", "Frame_master2",
                                   "USART3_setting", "Frame3"})
             QVERIFY2(control(frame)->isHidden(), frame);
@@ -369,8 +372,8 @@ private Q_SLOTS:
         save->trigger();
 
         for (const auto &[list, key, index] : lists)
-            QCOMPARE(Read_ini(m_file, "COM_MB", key, QString()), QString::number(index));
-        QCOMPARE(Read_ini(m_file, "COM", "Port_num", QString()), QStringLiteral("2"));
+            QCOMPARE(readIniValue(m_file, "COM_MB", key, QString()), QString::number(index));
+        QCOMPARE(readIniValue(m_file, "COM", "Port_num", QString()), QStringLiteral("2"));
         QCOMPARE(m_prompts.messages(),
                  QStringList{"New default application setting was saved in *.ini file "
                              "successfully "});
@@ -383,9 +386,9 @@ private Q_SLOTS:
         control<QAction>("Comm_setting")->trigger();
         QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("7"));
         QCOMPARE(control<QLabel>("portStatus")->text(), defaultPortStatus(7, "9600 N 7 1"));
-        QCOMPARE(Read_ini(m_file, "COM", "Port_num", QString()), QStringLiteral("6"));
+        QCOMPARE(readIniValue(m_file, "COM", "Port_num", QString()), QStringLiteral("6"));
         QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(m_main->findChildren<Com_setting *>().isEmpty());  // discarded when closed
+        QVERIFY(m_main->findChildren<PortSettingsDialog *>().isEmpty());  // discarded when closed
         // The main window's port gets the new settings at its next transfer, not now.
         QCOMPARE(m_main->link().portNumber(), 1);
     }
@@ -553,8 +556,8 @@ private Q_SLOTS:
         WindowFixture w;
         QVERIFY2(w.sim.ok(), qPrintable(w.sim.error()));
         w.sim.plc.setEnqAnswer(char(enq));
-        Write_ini(w.sim.settingsFile(), "PORTS", "COM5", "/nonexistent/tty5");
-        w.onDialog<Com_setting>([portIndex](Com_setting &dialog) {
+        writeIniValue(w.sim.settingsFile(), "PORTS", "COM5", "/nonexistent/tty5");
+        w.onDialog<PortSettingsDialog>([portIndex](PortSettingsDialog &dialog) {
             testing::child<QComboBox>(&dialog, "Port_num")->setCurrentIndex(portIndex);
             dialog.testConnection();
             dialog.close();
@@ -645,25 +648,25 @@ private Q_SLOTS:
         makeWindow();
         m_main->show();
         UartTab &tab = m_main->uart(uart);
-        tab.setIndex_grid(indexGrid);
+        tab.setCurrentRequestRow(indexGrid);
         m_main->tabs().setCurrentWidget(&tab);
 
         // A click on the option, as the user makes it.
         const QString option = uart == 1 ? "Option4_%1" : "Option5_%1";
         QTest::mouseClick(control(option.arg(mode)), Qt::LeftButton, {}, QPoint(5, 5));
 
-        QCOMPARE(tab.option_hw(), mode);
+        QCOMPARE(tab.modeIndex(), mode);
         QCOMPARE(control(uart == 1 ? "Frame_master" : "Frame_master2")->isVisible(), master);
         QCOMPARE(control(uart == 1 ? "Frame_slave" : "Frame_slave2")->isVisible(), slave);
         QCOMPARE(tab.requestView().isEnabled(), tableEnabled);
-        QCOMPARE(m_main->uart(3 - uart).option_hw(), 2);
+        QCOMPARE(m_main->uart(3 - uart).modeIndex(), 2);
     }
 
     void modeChangesKeepTableAndBoxes()
     {
         makeWindow();
         UartTab &tab = m_main->uart(2);
-        tab.setIndex_grid(1);
+        tab.setCurrentRequestRow(1);
         tab.requests().setText(1, 1, QStringLiteral("17"));
         tab.requests().appendGridRow(QStringLiteral("2"));
         tab.setAddressText(QStringLiteral("33"));
@@ -679,7 +682,7 @@ private Q_SLOTS:
     void progressWindow()
     {
         makeWindow();
-        Progress &progress = m_main->progress();
+        ProgressWindow &progress = m_main->progress();
         QCOMPARE(progress.windowTitle(), QStringLiteral("Download/upload progress"));
         auto *bar = testing::child<QProgressBar>(&progress, "ProgressBar1");
         QCOMPARE(bar->minimum(), 0);
@@ -712,7 +715,7 @@ private:
     {
         return testing::child<T>(m_main.get(), name);
     }
-    void makeWindow() { m_main = std::make_unique<Main>(m_prompts); }
+    void makeWindow() { m_main = std::make_unique<MainWindow>(m_prompts); }
     void writeFile(const QByteArray &text) { QVERIFY(writeWholeFile(m_file, text).isEmpty()); }
     QByteArray fileBytes() const
     {
@@ -724,7 +727,7 @@ private:
     void answerComSetting(int portIndex, bool ok)
     {
         QTimer::singleShot(0, m_main.get(), [portIndex, ok] {
-            auto *dialog = qobject_cast<Com_setting *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<PortSettingsDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 qFatal("the COM-port setting dialog is not open");
             testing::child<QComboBox>(dialog, "Port_num")->setCurrentIndex(portIndex);
@@ -738,8 +741,9 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_file;
     ScriptedPrompts m_prompts;
-    std::unique_ptr<Main> m_main;
+    std::unique_ptr<MainWindow> m_main;
 };
 
 QTEST_MAIN(TestMain)
+
 #include "tst_main.moc"

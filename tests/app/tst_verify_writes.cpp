@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 // "Verify after writing" on each download against the virtual controller: off, the line
 // carries the writes alone; on, a clean download is followed by the reads an upload makes and
 // shows nothing, and a controller that keeps another byte gives the message naming where.
@@ -71,4 +73,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestVerifyWrites)
+
 #include "tst_verify_writes.moc"

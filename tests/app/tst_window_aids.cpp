@@ -1,11 +1,11 @@
-#include "com_setting.h"
+#include "port_settings_dialog.h"
 #include "contrast.h"
 #include "converter_tab.h"
 #include "ini_file.h"
 #include "one_wire_tab.h"
-#include "search_dialog.h"
+#include "bus_search_dialog.h"
 #include "sensor_dialog.h"
-#include "slave_dialog.h"
+#include "request_dialog.h"
 #include "test_helpers.h"
 #include "uart_port.h"
 #include "uart_tab.h"
@@ -19,6 +19,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace plc;
 
 using testing::child;
 
@@ -57,10 +59,10 @@ private Q_SLOTS:
     void toolTipsTellTheLimits()
     {
         QFETCH(QStringList, tip);
-        Main &window = *m_w->window;
-        Slave request(UartPort::uart1(), m_w->prompts, RequestFields{});
-        Slave_1wire sensor{SensorCells{}};
-        Search_onewire search(window.transferContext(), window.oneWire().sensors());
+        MainWindow &window = *m_w->window;
+        RequestDialog request(UartPort::uart1(), m_w->prompts, RequestFields{});
+        SensorDialog sensor{SensorCells{}};
+        BusSearchDialog search(window.transferContext(), window.oneWire().sensors());
         const QMap<QString, QWidget *> owners = {
             {"window", &window}, {"request", &request}, {"sensor", &sensor}, {"search", &search}};
         const QStringList where = tip.at(1).split(QLatin1Char('#'));
@@ -77,9 +79,9 @@ private Q_SLOTS:
     void comSettingMarksPortsAndMissingDevice()
     {
         const QString file = m_w->sim.settingsFile();
-        Write_ini(file, "PORTS", "COM2", "/no/ttyUSB0");
-        Write_ini(file, "PORTS", "COM3", "/dev/null");
-        Com_setting dialog(m_w->prompts, nullptr);
+        writeIniValue(file, "PORTS", "COM2", "/no/ttyUSB0");
+        writeIniValue(file, "PORTS", "COM3", "/dev/null");
+        PortSettingsDialog dialog(m_w->prompts, nullptr);
         auto *ports = child<QComboBox>(&dialog, "Port_num");
         ports->setCurrentIndex(1);
         QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(),
@@ -100,7 +102,7 @@ private Q_SLOTS:
 
     void requestDialogTabsInReadingOrder()
     {
-        Slave dialog(UartPort::uart2(), m_w->prompts, RequestFields{});
+        RequestDialog dialog(UartPort::uart2(), m_w->prompts, RequestFields{});
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -152,7 +154,7 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         QFETCH(QList<QStringList>, rows);
         QFETCH(QString, note);
-        Main &window = *m_w->window;
+        MainWindow &window = *m_w->window;
         const bool oneWire = tab == 3;
         GridModel &grid = oneWire ? window.oneWire().sensors() : window.uart(tab).requests();
         grid.setDataRows(rows);
@@ -193,7 +195,7 @@ private Q_SLOTS:
     void widthKeptAcrossModeChanges()
     {
         QFETCH(int, tab);
-        Main &window = *m_w->window;
+        MainWindow &window = *m_w->window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // As narrow as it goes, where any table that widens its tab would widen the window.
@@ -216,4 +218,5 @@ private:
 };
 
 QTEST_MAIN(TestWindowAids)
+
 #include "tst_window_aids.moc"

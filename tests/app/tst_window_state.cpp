@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 // Where a window kept at some place opens on the screens there are now.
 class TestWindowState : public QObject {
     Q_OBJECT
@@ -41,4 +43,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestWindowState)
+
 #include "tst_window_state.moc"

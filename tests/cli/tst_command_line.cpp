@@ -19,19 +19,22 @@
 #include <QtTest>
 #include <csignal>
 
+using namespace plc;
+using namespace plc::sim;
+
 namespace {
 
 // UART 1 a master of 9 requests (two pieces), UART 2 a slave, the 1-wire port a master of two.
 WindowConfig sample()
 {
     WindowConfig c = startUpWindowConfig();
-    c.uarts[0].settings.mode = UartMode::Master;
+    c.uarts[0].settings.mode = UartMode::ModbusMaster;
     for (int i = 1; i <= 9; ++i) {
         c.uarts[0].requests.append({QString::number(i), "10", QString::number(10 * i),
                                     QString::number(100 + 10 * i), QString::number((i - 1) % 5),
                                     "100"});
     }
-    c.uarts[1].settings = {UartMode::Slave, 7, 0, QStringLiteral("5"), QStringLiteral("2")};
+    c.uarts[1].settings = {UartMode::ModbusSlave, 7, 0, QStringLiteral("5"), QStringLiteral("2")};
     c.auxMode = 0;
     c.sensors = {{"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"},
                  {"0A", "0B", "0C", "0D", "0E", "0F", "10", "11", "1502"}};
@@ -164,7 +167,7 @@ private Q_SLOTS:
             m_sim->plc.poke(0x3700, QByteArray("\xC3", 1));
         }
         if (setup == 3)
-            Write_ini(m_sim->settingsFile(), "PORTS", "COM7", "/nonexistent/tty7");
+            writeIniValue(m_sim->settingsFile(), "PORTS", "COM7", "/nonexistent/tty7");
         if (setup == 4)
             m_sim->plc.failAddress("2008", VirtualPlc::Fault::Silence);
         Run r = run(arguments);
@@ -179,7 +182,7 @@ private Q_SLOTS:
     {
         const QString file = sampleFile();
         {  // a fresh window loads the file and presses the three "Write to PLC" buttons
-            Main window(m_prompts);
+            MainWindow window(m_prompts);
             m_prompts.fileNames.enqueue(file);
             window.loadConfig();
             for (const char *button : {"Command19", "Command7", "Command17"})
@@ -218,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(r.err, "uart1: 1/2\nuart1: 2/2\nonewire: 1/1\n");
 
         {  // a fresh window's menu upload, saved
-            Main window(m_prompts);
+            MainWindow window(m_prompts);
             window.uploadFromPlc();
             m_prompts.fileNames.enqueue(path("window.vqc"));
             window.saveConfig();
@@ -367,7 +370,7 @@ private Q_SLOTS:
     void csvMenuOnTheTables()
     {
         const QString file = sampleFile();
-        Main window(m_prompts);
+        MainWindow window(m_prompts);
         m_prompts.fileNames.enqueue(file);
         window.loadConfig();
         auto action = [&window](const char *frame, const char *name) {
@@ -403,8 +406,8 @@ private Q_SLOTS:
     void csvMenuOverALockedTable()
     {
         // A master whose table has no chosen row keeps it locked; the menu still opens over it.
-        Main window(m_prompts);
-        window.uart(1).selectMode(int(UartMode::Master));
+        MainWindow window(m_prompts);
+        window.uart(1).selectMode(int(UartMode::ModbusMaster));
         QWidget *table = window.findChild<QWidget *>(QStringLiteral("grid"));
         QVERIFY(!table->isEnabled());
         QStringList entries;
@@ -606,4 +609,5 @@ private:
 };
 
 QTEST_MAIN(TestCommandLine)
+
 #include "tst_command_line.moc"

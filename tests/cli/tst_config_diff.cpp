@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <functional>
 
+using namespace plc;
+
 namespace {
 
 // UART 1 a master of three requests, UART 2 a slave at address 5, the 1-wire port a master of
@@ -13,10 +15,10 @@ namespace {
 WindowConfig base()
 {
     WindowConfig c;
-    c.uarts[0].settings = {UartMode::Master, 4, 2, QString(), QString()};
+    c.uarts[0].settings = {UartMode::ModbusMaster, 4, 2, QString(), QString()};
     for (int i = 1; i <= 3; ++i)
         c.uarts[0].requests.append({QString::number(i), "10", "0", "100", "1", "100"});
-    c.uarts[1].settings = {UartMode::Slave, 0, 1, "5", "2"};
+    c.uarts[1].settings = {UartMode::ModbusSlave, 0, 1, "5", "2"};
     c.uarts[1].requests = {{"1", "1", "0", "0", "0", "50"}};
     c.auxMode = 0;
     c.sensors = {{"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"}};
@@ -62,7 +64,7 @@ private Q_SLOTS:
             [](WindowConfig &c) { c.uarts[0].requests.removeLast(); },
             [](WindowConfig &c) { c.uarts[0].settings.mode = UartMode::NotUse; },
             [](WindowConfig &c) {
-                c.uarts[1].settings = {UartMode::Slave, 4, 0, "5", "2"};
+                c.uarts[1].settings = {UartMode::ModbusSlave, 4, 0, "5", "2"};
             },
             [](WindowConfig &c) { c.uarts[1].settings.address = "6"; },
             [](WindowConfig &c) { c.uarts[1].requests.clear(); },
@@ -99,4 +101,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestConfigDiff)
+
 #include "tst_config_diff.moc"

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 // The tables' row semantics: the heading row counts, the last row is the entry row.
 class TestGridModel : public QObject {
     Q_OBJECT
@@ -122,4 +124,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestGridModel)
+
 #include "tst_grid_model.moc"

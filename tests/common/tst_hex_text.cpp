@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 // Hexadecimal text as it travels on the line, and the whole-number conversions.
 class TestHexText : public QObject {
     Q_OBJECT
@@ -26,7 +28,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(int, value);
-        QCOMPARE(Hex_to_num(text), value);
+        QCOMPARE(hexToNumber(text), value);
     }
 
     void digitsArePaddedNeverCut()
@@ -102,4 +104,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestHexText)
+
 #include "tst_hex_text.moc"

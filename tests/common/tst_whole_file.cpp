@@ -6,6 +6,8 @@
 #include <sys/resource.h>
 #include <csignal>
 
+using namespace plc;
+
 // Files written whole or not at all: the old file survives any failure, and no part-written
 // file is left beside it.
 class TestWholeFile : public QObject {
@@ -57,4 +59,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestWholeFile)
+
 #include "tst_whole_file.moc"

@@ -18,6 +18,8 @@
 #include <QtTest>
 #include <memory>
 
+using namespace plc;
+
 namespace {
 
 using testing::fileBytes;
@@ -26,12 +28,12 @@ using testing::writeBytes;
 WindowConfig sample()
 {
     WindowConfig c;
-    c.uarts[0].settings = {UartMode::Master, 4, 2, QStringLiteral("17"), QStringLiteral("250")};
+    c.uarts[0].settings = {UartMode::ModbusMaster, 4, 2, QStringLiteral("17"), QStringLiteral("250")};
     c.uarts[0].bits = 1;
     c.uarts[0].stop = 2;
     c.uarts[0].requests = {{"1", "10", "0", "100", "1", "100"},
                            {"247", "125", "-1", "-32768", "4", "4095"}};
-    c.uarts[1].settings = {UartMode::Slave, 7, 0, QStringLiteral("2"), QStringLiteral("2")};
+    c.uarts[1].settings = {UartMode::ModbusSlave, 7, 0, QStringLiteral("2"), QStringLiteral("2")};
     c.uarts[1].requests = {{"3", "5", "10", "110", "2", "200"}};
     c.auxMode = 0;
     c.sensors = {{"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"},
@@ -212,8 +214,8 @@ private Q_SLOTS:
             QCOMPARE(recordOf(second->windowConfig()), recordOf(sample()));
             QCOMPARE(second->uart(1).requests().rows(), 4);
             QCOMPARE(second->oneWire().sensors().text(2, 1), QStringLiteral("0A"));
-            QCOMPARE(second->oneWire().option_1w1(), 0);
-            QCOMPARE(second->uart(2).option_hw(), 1);
+            QCOMPARE(second->oneWire().auxModeIndex(), 0);
+            QCOMPARE(second->uart(2).modeIndex(), 1);
             QVERIFY(second->uart(1).requestView().isEnabled());
         }
         QCOMPARE(m_prompts.messages(), QStringList());
@@ -416,11 +418,12 @@ private Q_SLOTS:
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    std::unique_ptr<Main> newWindow() { return std::make_unique<Main>(m_prompts); }
+    std::unique_ptr<MainWindow> newWindow() { return std::make_unique<MainWindow>(m_prompts); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     ScriptedPrompts m_prompts;
 };
 
 QTEST_MAIN(TestConfig)
+
 #include "tst_config.moc"

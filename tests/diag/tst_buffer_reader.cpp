@@ -6,6 +6,9 @@
 #include <QtTest>
 #include <memory>
 
+using namespace plc;
+using namespace plc::sim;
+
 namespace {
 
 using testing::row;
@@ -230,4 +233,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestBufferReader)
+
 #include "tst_buffer_reader.moc"

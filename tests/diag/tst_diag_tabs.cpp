@@ -8,6 +8,9 @@
 #include <QtTest>
 #include <memory>
 
+using namespace plc;
+using namespace plc::sim;
+
 using testing::child;
 using testing::row;
 using testing::rowTexts;
@@ -75,7 +78,7 @@ private Q_SLOTS:
         // The table's widths as the window kept them when it last closed.
         settingsfile::setWindowValue("Columns_" + grid, "50,140");
         m_w->window.reset();
-        m_w->window = std::make_unique<Main>(m_w->prompts);
+        m_w->window = std::make_unique<MainWindow>(m_w->prompts);
         auto *b = child<QPushButton>(m_w->window.get(), button);
         QCOMPARE(b->text(), caption);
         b->click();
@@ -94,4 +97,5 @@ private:
 };
 
 QTEST_MAIN(TestDiagTabs)
+
 #include "tst_diag_tabs.moc"

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 namespace {
 
 using testing::row;
@@ -94,4 +96,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestErrorRecords)
+
 #include "tst_error_records.moc"

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 namespace {
 
 // Runs a script of steps on a map: "3I" / "3O" / "3N" choose "Input -X", "Output-Y" or
@@ -46,8 +48,8 @@ QStringList digits(const PointBytes &bytes)
 QString describe(const IoMap &map)
 {
     return QStringList{joined(texts(map.function), "|"), joined(texts(map.name), " ", "-"),
-                       joined(digits(map.IO_type), "", "0"), joined(digits(map.X_used), "", "0"),
-                       joined(digits(map.Y_used), "", "0")}
+                       joined(digits(map.pointTypes), "", "0"), joined(digits(map.inputsUsed), "", "0"),
+                       joined(digits(map.outputsUsed), "", "0")}
         .join(" / ");
 }
 
@@ -138,10 +140,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, types);
         QFETCH(QString, block);
-        PointBytes IO_type{};
+        PointBytes pointTypes{};
         for (int point = 0; point < types.size(); ++point)
-            IO_type.at(point) = quint8(types.at(point).digitValue());
-        const IoMasks masks = masksOf(IO_type);
+            pointTypes.at(point) = quint8(types.at(point).digitValue());
+        const IoMasks masks = masksOf(pointTypes);
         QCOMPARE(encodeIoBlock(masks), block);
         const IoMasks back = decodeIoBlock(QLatin1Char('\x02') + block);  // read back: the same map
         QCOMPARE(back.inputs, masks.inputs);
@@ -150,4 +152,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestIoMap)
+
 #include "tst_io_map.moc"

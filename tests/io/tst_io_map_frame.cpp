@@ -9,6 +9,8 @@
 #include <QtTest>
 #include <memory>
 
+using namespace plc;
+
 // The I/O map frame on screen: its rows after the start-up preparation, its current cell
 // counted in grid rows, the chooser, and the buttons wired to the map and the controller.
 class TestIoMapFrame : public QObject {
@@ -150,7 +152,7 @@ private Q_SLOTS:
         expected[2] = "Input -X|X1";
         expected[3] = "Input -X|";
         QCOMPARE(cells(), expected);
-        QCOMPARE(m_frame->state().IO_type, (PointBytes{1, 2, 1}));
+        QCOMPARE(m_frame->state().pointTypes, (PointBytes{1, 2, 1}));
         QCOMPARE(m_frame->table().currentGridRow(), 3);
         QCOMPARE(m_frame->table().currentGridCol(), 1);
     }
@@ -276,4 +278,5 @@ private:
 };
 
 QTEST_MAIN(TestIoMapFrame)
+
 #include "tst_io_map_frame.moc"

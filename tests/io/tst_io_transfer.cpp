@@ -6,6 +6,9 @@
 
 #include <QtTest>
 
+using namespace plc;
+using namespace plc::sim;
+
 namespace {
 
 const PointBytes kExample{1, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
@@ -75,7 +78,7 @@ private Q_SLOTS:
             m_f->sim.plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
         m_f->sim.plc.splitAnswers(pieceSize, 30);
         IoMasks masks{0xAA, 0xAA};  // what a silent controller must leave alone
-        Setup_port(m_f->link);      // as the window does before an upload
+        applyStoredPortSettings(m_f->link);      // as the window does before an upload
         QVERIFY(run([&] {
             const Result<IoMasks> read = uploadIoMap(m_f->ctx);
             if (read.done())
@@ -99,10 +102,10 @@ private Q_SLOTS:
     void portThatCannotOpen()
     {
         QFETCH(bool, upload);
-        Write_ini(m_f->sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
+        writeIniValue(m_f->sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
                   QStringLiteral("/nonexistent/tty"));
         m_f->sim.setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
-        Setup_port(m_f->link);
+        applyStoredPortSettings(m_f->link);
         QVERIFY(run([&] {
             return upload ? uploadIoMap(m_f->ctx).outcome : downloadIoMap(m_f->ctx, kExample);
         }));
@@ -119,4 +122,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestIoTransfer)
+
 #include "tst_io_transfer.moc"

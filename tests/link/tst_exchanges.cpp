@@ -1,4 +1,4 @@
-#include "exchanges.h"
+#include "exchange.h"
 #include "failure.h"
 #include "frame.h"
 #include "test_helpers.h"
@@ -6,6 +6,9 @@
 
 #include <QtTest>
 #include <memory>
+
+using namespace plc;
+using namespace plc::sim;
 
 using testing::row;
 
@@ -56,7 +59,7 @@ private Q_SLOTS:
         QFETCH(QString, count);
         QFETCH(int, length);
         m_f->sim.plc.poke(0x2008, QByteArray::fromHex("03C4"));
-        const QString answer = Read_from_plc(m_f->link, 350, "2008", count);
+        const QString answer = readMemory(m_f->link, 350, "2008", count);
         QCOMPARE(answer.size(), length);
         QCOMPARE(answer.at(0), QChar(0x02));
         QCOMPARE(answer.mid(1, 4), "03C4");
@@ -71,7 +74,7 @@ private Q_SLOTS:
         m_f->sim.plc.splitAnswers(20, 60);
         QElapsedTimer clock;
         clock.start();
-        const QString answer = Read_from_plc(m_f->link, 150, "3600", "40");
+        const QString answer = readMemory(m_f->link, 150, "3600", "40");
         QCOMPARE(answer.size(), 132);
         QVERIFY(clock.elapsed() >= 300);
     }
@@ -81,7 +84,7 @@ private Q_SLOTS:
         m_f->sim.plc.setTruncation(1);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(Read_from_plc(m_f->link, 100, "2008", "02"), QString());
+        QCOMPARE(readMemory(m_f->link, 100, "2008", "02"), QString());
         QVERIFY(clock.elapsed() >= 100);  // never early
         QVERIFY(clock.elapsed() < 600);
     }
@@ -89,7 +92,7 @@ private Q_SLOTS:
     void readKeepsExtraCharacters()
     {
         m_f->sim.plc.setExtraCharacters("XYZ");
-        const QString answer = Read_from_plc(m_f->link, 350, "2008", "02");
+        const QString answer = readMemory(m_f->link, 350, "2008", "02");
         QCOMPARE(answer.size(), 11);
         QVERIFY(answer.endsWith(QLatin1String("XYZ")));
     }
@@ -114,12 +117,12 @@ private Q_SLOTS:
             m_f->sim.plc.setWriteAnswer('X');
         if (kind == 3)
             m_f->sim.plc.failWrite(1, VirtualPlc::Fault::Silence);
-        QCOMPARE(Write_to_plc(m_f->link, 100, "E11", "3000", "02", "FF0F"), code);
+        QCOMPARE(writeMemory(m_f->link, 100, "E11", "3000", "02", "FF0F"), code);
     }
 
     void writeFrameOnTheWire()
     {
-        QCOMPARE(Write_to_plc(m_f->link, 650, "E10", "2002", "02", "0080"), QStringLiteral("6"));
+        QCOMPARE(writeMemory(m_f->link, 650, "E10", "2002", "02", "0080"), QStringLiteral("6"));
         const auto frames = m_f->sim.plc.frames();
         QCOMPARE(frames.size(), 1);
         QCOMPARE(frames.at(0).command, "E10");
@@ -148,9 +151,9 @@ private Q_SLOTS:
         QFETCH(QString, type);
         m_f->sim.plc.setAnswerDelay(delayMs);
         m_f->sim.plc.setTruncation(truncation);
-        QCOMPARE(Send_char(m_f->link, 100, 5), enq);
+        QCOMPARE(sendCharacter(m_f->link, 100, 5), enq);
         Pause(100);  // a late answer has arrived and gone
-        QCOMPARE(Read_cpu_type(m_f->link, 100, "0E02"), type);
+        QCOMPARE(readCpuType(m_f->link, 100, "0E02"), type);
     }
 
     void lateAnswerIsNotTakenForTheNext()
@@ -158,17 +161,17 @@ private Q_SLOTS:
         m_f->sim.plc.poke(0x2000, QByteArray::fromHex("1111"));
         m_f->sim.plc.poke(0x2100, QByteArray::fromHex("2222"));
         m_f->sim.plc.setAnswerDelay(150);
-        QCOMPARE(Read_from_plc(m_f->link, 50, "2000", "02"), QString());
+        QCOMPARE(readMemory(m_f->link, 50, "2000", "02"), QString());
         m_f->sim.plc.setAnswerDelay(0);
         Pause(300);  // the late answer has arrived by now
-        const QString answer = Read_from_plc(m_f->link, 350, "2100", "02");
+        const QString answer = readMemory(m_f->link, 350, "2100", "02");
         QCOMPARE(answer.mid(1, 4), "2222");
     }
 
     void exchangeOnAClosedPortFails()
     {
         m_f->link.close();
-        QVERIFY_THROWS_EXCEPTION(Failure, Read_from_plc(m_f->link, 100, "2008", "02"));
+        QVERIFY_THROWS_EXCEPTION(Failure, readMemory(m_f->link, 100, "2008", "02"));
     }
 
 private:
@@ -176,4 +179,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestExchanges)
+
 #include "tst_exchanges.moc"

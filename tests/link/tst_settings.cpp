@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace plc;
+
 // The settings file, the line settings assembled from it, and the port mapping.
 class TestSettings : public QObject {
     Q_OBJECT
@@ -30,12 +32,12 @@ private Q_SLOTS:
 
     void missingFileSectionOrKeyGiveTheDefault()
     {
-        QCOMPARE(Read_ini(m_file, "COM", "Speed", "0"), QStringLiteral("0"));
+        QCOMPARE(readIniValue(m_file, "COM", "Speed", "0"), QStringLiteral("0"));
         QVERIFY(testing::writeBytes(m_file, "[COM_MB]\nSpeed=3\n[COM]\nParity=2\n"));
-        QCOMPARE(Read_ini(m_file, "COM", "Speed", "0"), QStringLiteral("0"));
-        QCOMPARE(Read_ini(m_file, "NONE", "Parity", "0"), QStringLiteral("0"));
-        QCOMPARE(Read_ini(m_file, "com", "PARITY", "0"), QStringLiteral("2"));
-        QCOMPARE(Read_ini(m_file, "COM_MB", "Speed", "0"), QStringLiteral("3"));
+        QCOMPARE(readIniValue(m_file, "COM", "Speed", "0"), QStringLiteral("0"));
+        QCOMPARE(readIniValue(m_file, "NONE", "Parity", "0"), QStringLiteral("0"));
+        QCOMPARE(readIniValue(m_file, "com", "PARITY", "0"), QStringLiteral("2"));
+        QCOMPARE(readIniValue(m_file, "COM_MB", "Speed", "0"), QStringLiteral("3"));
     }
 
     void valuesAreReadAfreshEveryTime()
@@ -53,10 +55,10 @@ private Q_SLOTS:
             m_file,
             "; my controller, "
             "caf\xe9\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n\r\n[COM]\r\nSpeed=1\r\n"));
-        Write_ini(m_file, "COM", "Speed", "4");
-        Write_ini(m_file, "COM", "Port_num", "0");
-        Write_ini(m_file, "PORTS", "COM2", "/dev/ttyUSB1");
-        Write_ini(m_file, "COM_MB", "Parity", "2");
+        writeIniValue(m_file, "COM", "Speed", "4");
+        writeIniValue(m_file, "COM", "Port_num", "0");
+        writeIniValue(m_file, "PORTS", "COM2", "/dev/ttyUSB1");
+        writeIniValue(m_file, "COM_MB", "Parity", "2");
         QFile f(m_file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(),
@@ -131,8 +133,8 @@ private Q_SLOTS:
         QCOMPARE(ownBytes(), ownAfter);
 
         // The file in use takes the next "OK".
-        Write_ini(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QStringLiteral("3"));
-        QCOMPARE(Read_ini(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QString()),
+        writeIniValue(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QStringLiteral("3"));
+        QCOMPARE(readIniValue(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QString()),
                  QStringLiteral("3"));
         if (own)
             QVERIFY(QFile::permissions(chosen) & QFile::WriteOwner);
@@ -141,7 +143,7 @@ private Q_SLOTS:
     void setupPortWithoutFile()
     {
         PlcLink link;
-        Setup_port(link);
+        applyStoredPortSettings(link);
         QCOMPARE(link.lineSettings().text(), QStringLiteral("9600,N,7,1"));
         QCOMPARE(link.portNumber(), 1);
         QVERIFY(!link.isOpen());
@@ -173,7 +175,7 @@ private Q_SLOTS:
         QFETCH(int, port);
         QVERIFY(testing::writeBytes(m_file, file));
         PlcLink link;
-        Setup_port(link);
+        applyStoredPortSettings(link);
         QCOMPARE(link.lineSettings().text(), settings);
         QCOMPARE(link.portNumber(), port);
     }
@@ -271,4 +273,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestSettings)
+
 #include "tst_settings.moc"

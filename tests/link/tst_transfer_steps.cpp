@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <memory>
 
+using namespace plc;
+
 // The shared transfer steps against the virtual controller: what counts as a read answer, and
 // a port lost while a step waits.
 class TestTransferSteps : public QObject {
@@ -79,4 +81,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestTransferSteps)
+
 #include "tst_transfer_steps.moc"

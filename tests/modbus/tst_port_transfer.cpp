@@ -9,6 +9,9 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+using namespace plc;
+using namespace plc::sim;
+
 namespace {
 
 using tablesteps::addCases;
@@ -171,7 +174,7 @@ private Q_SLOTS:
     void fullTableRoundTrip()
     {
         fill(*m_grid, 128);
-        const PortSettings settings{UartMode::Master, 0, 0, QString(), QString()};
+        const PortSettings settings{UartMode::ModbusMaster, 0, 0, QString(), QString()};
         QElapsedTimer clock;
         clock.start();
         QVERIFY(run([&] { return download(2, settings); }));
@@ -198,7 +201,7 @@ private Q_SLOTS:
         PortSettings settingsBack;
         QVERIFY(applyPortUpload(upload.value, settingsBack));
         applyRequestTable(back, upload.value.requests);
-        QCOMPARE(int(settingsBack.mode), int(UartMode::Master));
+        QCOMPARE(int(settingsBack.mode), int(UartMode::ModbusMaster));
         QCOMPARE(back.rows(), 130);
         QCOMPARE(testing::rowTexts(back), testing::rowTexts(*m_grid));
     }
@@ -206,7 +209,7 @@ private Q_SLOTS:
     void secondTransferIsIgnoredWhileOneWaits()
     {
         fill(*m_grid, 9);
-        const PortSettings settings{UartMode::Master, 4, 2, QString(), QString()};
+        const PortSettings settings{UartMode::ModbusMaster, 4, 2, QString(), QString()};
         bool secondStarted = true;
         QTimer::singleShot(50, this,
                            [&] { secondStarted = run([&] { return upload(2, m_settings); }); });
@@ -239,7 +242,7 @@ private Q_SLOTS:
         m_f->sim.plc.poke(0x2502, QByteArray::fromHex(records(1, 127).toLatin1()));
         fill(*m_grid, 2);
         m_grid->setText(1, requestcol::Address, QStringLiteral("old"));
-        PortSettings settings{UartMode::Slave, 7, 1, QStringLiteral("9"), QStringLiteral("3")};
+        PortSettings settings{UartMode::ModbusSlave, 7, 1, QStringLiteral("9"), QStringLiteral("3")};
         QVERIFY(run([&] { return upload(1, settings); }));
         QCOMPARE(m_f->frames(), c.reads);
         QCOMPARE(int(settings.mode), c.mode);
@@ -259,7 +262,7 @@ private Q_SLOTS:
     void slaveDownloadKeepsLinkSettings()
     {
         m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
-        const PortSettings settings{UartMode::Master, 7, 2, QStringLiteral("1"),
+        const PortSettings settings{UartMode::ModbusMaster, 7, 2, QStringLiteral("1"),
                                     QStringLiteral("2")};
         QVERIFY(run([&] { return downloadSlaveSettings(m_f->ctx, uart(2), settings); }));
         QCOMPARE(m_f->prompts.messages(), QStringList());
@@ -285,7 +288,7 @@ private Q_SLOTS:
     void slaveDownloadStops()
     {
         QFETCH(SlaveStopCase, c);
-        const PortSettings settings{UartMode::Slave, 7, 2, c.address, c.timeout};
+        const PortSettings settings{UartMode::ModbusSlave, 7, 2, c.address, c.timeout};
         QVERIFY(run([&] { return downloadSlaveSettings(m_f->ctx, uart(2), settings); }));
         QCOMPARE(m_f->prompts.messages(), QStringList{c.message});
         QVERIFY(m_f->sim.plc.frames().isEmpty());
@@ -363,7 +366,7 @@ private Q_SLOTS:
         m_f->sim.plc.pokeWord(0x2008, 0xC401);  // a master with one request
         m_f->sim.plc.delayAddress(address, delayMs);
         fill(*m_grid, 1);
-        PortSettings settings{UartMode::Master, 4, 0, QStringLiteral("5"), QStringLiteral("100")};
+        PortSettings settings{UartMode::ModbusMaster, 4, 0, QStringLiteral("5"), QStringLiteral("100")};
         QVERIFY(run([&] {
             switch (transfer) {
                 case Transfer::Download:
@@ -401,4 +404,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestPortTransfer)
+
 #include "tst_port_transfer.moc"

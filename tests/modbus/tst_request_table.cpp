@@ -1,4 +1,4 @@
-#include "check_grid.h"
+#include "request_check.h"
 #include "failure.h"
 #include "grid_model.h"
 #include "port_word.h"
@@ -9,6 +9,8 @@
 #include "uart_port.h"
 
 #include <QtTest>
+
+using namespace plc;
 
 namespace {
 
@@ -161,7 +163,7 @@ private Q_SLOTS:
         QFETCH(int, code);
         // The faulty request sits between two good ones, so the row is checked too.
         GridModel *grid = table({kValid, cells, kValid}, this);
-        const auto fault = Check_grid(grid->dataRows());
+        const auto fault = checkRequestTable(grid->dataRows());
         QCOMPARE(fault ? fault->code : -1, code);
         if (fault)
             QCOMPARE(fault->row, 2);
@@ -169,18 +171,18 @@ private Q_SLOTS:
 
     void checkGridTableLevel()
     {
-        QVERIFY(!Check_grid(GridModel(7).dataRows()));  // no request: only the entry row
+        QVERIFY(!checkRequestTable(GridModel(7).dataRows()));  // no request: only the entry row
         QList<QStringList> many(128, kValid);
-        QVERIFY(!Check_grid(table(many, this)->dataRows()));
+        QVERIFY(!checkRequestTable(table(many, this)->dataRows()));
         many.append(kValid);
-        const auto fault = Check_grid(table(many, this)->dataRows());
+        const auto fault = checkRequestTable(table(many, this)->dataRows());
         QVERIFY(fault);
         QCOMPARE(fault->code, 6);
         QCOMPARE(fault->row, 128);
 
         GridModel *grid = table({kValid, {"3", "12a", "0", "0", "1", "100"}}, this);
         try {
-            Check_grid(grid->dataRows());
+            checkRequestTable(grid->dataRows());
             QFAIL("a cell that is not a number must stop the check");
         } catch (const Failure &f) {
             QCOMPARE(f.description(),
@@ -282,12 +284,12 @@ private Q_SLOTS:
     {
         GridModel grid(7);
         const ModbusRequest first{3, 100, 0, 0, 1, 100};
-        QCOMPARE(Update_grid(grid, DialogMode::Add, 1, first), 1);
+        QCOMPARE(applyRequestEdit(grid, DialogMode::Add, 1, first), 1);
         QCOMPARE(rowTexts(grid), (QStringList{"1|3|100|0|0|1|100", "2||||||"}));
-        QCOMPARE(Update_grid(grid, DialogMode::Add, 1, {5, 10, 100, 100, 2, 50}), 2);
+        QCOMPARE(applyRequestEdit(grid, DialogMode::Add, 1, {5, 10, 100, 100, 2, 50}), 2);
         const QString added = "2|5|10|100|100|2|50";
         QCOMPARE(rowTexts(grid), (QStringList{"1|3|100|0|0|1|100", added, "3||||||"}));
-        QCOMPARE(Update_grid(grid, DialogMode::Modify, 1, {9, 1, 2, 3, 4, 5}), 1);
+        QCOMPARE(applyRequestEdit(grid, DialogMode::Modify, 1, {9, 1, 2, 3, 4, 5}), 1);
         QCOMPARE(rowTexts(grid), (QStringList{"1|9|1|2|3|4|5", added, "3||||||"}));
     }
 
@@ -312,7 +314,7 @@ private Q_SLOTS:
         for (int i = 1; i <= requests; ++i)
             rows.append({QString::number(i), "1", "0", "0", "1", "100"});
         GridModel *grid = table(rows, this);
-        ::deleteRequest(*grid, currentRow);
+        plc::deleteRequest(*grid, currentRow);
         QStringList found;
         for (int row = 1; row < grid->rows(); ++row) {
             found.append(grid->text(row, 1));
@@ -355,4 +357,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestRequestTable)
+
 #include "tst_request_table.moc"

@@ -3,7 +3,7 @@
 #include "port_transfer.h"
 #include "request_editing.h"
 #include "request_record.h"
-#include "slave_dialog.h"
+#include "request_dialog.h"
 #include "table_steps.h"
 #include "test_helpers.h"
 #include "uart_port.h"
@@ -21,6 +21,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
+
+using namespace plc;
+using namespace plc::sim;
 
 namespace {
 
@@ -91,7 +94,7 @@ private Q_SLOTS:
         QString shownTitle, frame;
         QStringList fields, functions, buttons;
         bool modal = false;
-        onDialog([&](Slave &dialog) {
+        onDialog([&](RequestDialog &dialog) {
             shownTitle = dialog.windowTitle();
             modal = dialog.isModal();
             auto *box = child<QGroupBox>(&dialog, "slaveSettingFrame");
@@ -130,16 +133,16 @@ private Q_SLOTS:
         QCOMPARE(buttons, (QStringList{"OK", "Close"}));
         QCOMPARE(rowTexts(t.requests()), (QStringList{"1|7|100|0|0|1|100", "2||||||"}));
         QVERIFY(t.requestView().isEnabled());
-        QCOMPARE(t.index_grid(), 1);
-        QCOMPARE(t.modify_rs(), 1);
-        QVERIFY(t.findChildren<Slave *>().isEmpty());  // created fresh each time
+        QCOMPARE(t.currentRequestRow(), 1);
+        QCOMPARE(t.requestDialogMode(), 1);
+        QVERIFY(t.findChildren<RequestDialog *>().isEmpty());  // created fresh each time
         QVERIFY(prompts().shown.isEmpty());
     }
 
     void dialogCheckKeepsTheDialogOpen()
     {
         bool openAfterOk = false;
-        onDialog([&](Slave &dialog) {
+        onDialog([&](RequestDialog &dialog) {
             child<QLineEdit>(&dialog, "mb_timeout")->setText("4096");  // 12 bits in the record
             child<QPushButton>(&dialog, "Command2")->click();
             openAfterOk = dialog.isVisible();
@@ -159,11 +162,11 @@ private Q_SLOTS:
         GridView &view = t.requestView();
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
                           view.visualRect(view.model()->index(2, 4)).center());
-        QCOMPARE(t.index_grid(), 3);
-        QCOMPARE(t.Index_col(), 4);
+        QCOMPARE(t.currentRequestRow(), 3);
+        QCOMPARE(t.currentRequestColumn(), 4);
 
         QString slot, count, function;
-        onDialog([&](Slave &dialog) {
+        onDialog([&](RequestDialog &dialog) {
             slot = child<QLineEdit>(&dialog, "T_slave")->text();
             count = child<QLineEdit>(&dialog, "mb_slave_count")->text();
             function = child<QComboBox>(&dialog, "mb_func")->currentText();
@@ -176,8 +179,8 @@ private Q_SLOTS:
         QCOMPARE(function, "Write multiply register");
         QCOMPARE(rowTexts(t.requests()),
                  (QStringList{kTwoRows[0], "2|3|6|10|110|2|200", "3||||||"}));
-        QCOMPARE(t.index_grid(), 2);
-        QCOMPARE(t.modify_rs(), 2);
+        QCOMPARE(t.currentRequestRow(), 2);
+        QCOMPARE(t.requestDialogMode(), 2);
     }
 
     void deleteAsksFirst_data()
@@ -193,7 +196,7 @@ private Q_SLOTS:
     {
         QFETCH(DeleteCase, c);
         fill(1, kTwoRequests);
-        tab(1).setIndex_grid(c.chosen);
+        tab(1).setCurrentRequestRow(c.chosen);
         prompts().confirmAnswers.enqueue(c.answer);
         click(1, port(1).deleteButton);
         QCOMPARE(prompts().shown.size(), c.chosen == 0 ? 0 : 1);
@@ -202,7 +205,7 @@ private Q_SLOTS:
             QCOMPARE(prompts().shown.at(0).text, kDeleteQuestion);
         }
         QCOMPARE(rowTexts(tab(1).requests()), c.rows);
-        QCOMPARE(tab(1).index_grid(), c.chosen);
+        QCOMPARE(tab(1).currentRequestRow(), c.chosen);
     }
 
     void cellEditorEnter_data()
@@ -249,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(view.currentGridCol(), c.col);
         QVERIFY(view.hasFocus());
         QVERIFY(editor->isHidden());
-        QCOMPARE(t.index_grid(), 1);  // the move is the grid's own
+        QCOMPARE(t.currentRequestRow(), 1);  // the move is the grid's own
     }
 
     void cellEditorFocusLossDiscards()
@@ -268,8 +271,8 @@ private Q_SLOTS:
                           view.visualRect(view.model()->index(1, 5)).center());
         QVERIFY(editor->isHidden());
         QCOMPARE(rowTexts(t.requests()), kTwoRows);
-        QCOMPARE(t.index_grid(), 2);
-        QCOMPARE(t.Index_col(), 5);
+        QCOMPARE(t.currentRequestRow(), 2);
+        QCOMPARE(t.currentRequestColumn(), 5);
     }
 
     void deleteKeyEmptiesTheCell()
@@ -329,7 +332,7 @@ private Q_SLOTS:
 
         QCOMPARE(frames(), c.reads);
         QVERIFY(prompts().shown.isEmpty());
-        QCOMPARE(t.option_hw(), c.mode);
+        QCOMPARE(t.modeIndex(), c.mode);
         QVERIFY(child<QRadioButton>(&t, p.modeOption + "_" + QString::number(c.mode))->isChecked());
         QCOMPARE(child<QWidget>(&t, p.masterFrame)->isHidden(), c.mode != 0);
         QCOMPARE(child<QWidget>(&t, p.slaveFrame)->isHidden(), c.mode != 1);
@@ -348,7 +351,7 @@ private Q_SLOTS:
         m_w->sim.plc.failAddress("2008", VirtualPlc::Fault::Silence);
         click(1, "Command20");
         QCOMPARE(prompts().messages(), QStringList{tablesteps::kSilence});
-        QCOMPARE(t.option_hw(), 0);
+        QCOMPARE(t.modeIndex(), 0);
         QCOMPARE(t.listIndex(UartTab::List::Speed), 4);
         QCOMPARE(t.listIndex(UartTab::List::Parity), 2);
         QCOMPARE(rowTexts(t.requests()), kTwoRows);
@@ -374,7 +377,7 @@ private Q_SLOTS:
         QCOMPARE(t.listIndex(UartTab::List::Parity), 1);  // "Even"
         QCOMPARE(t.addressText(), "5");
         QCOMPARE(t.timeoutText(), "300");
-        QCOMPARE(t.option_hw(), 2);  // the mode is not touched
+        QCOMPARE(t.modeIndex(), 2);  // the mode is not touched
         QCOMPARE(tab(1).addressText(), "1");
         QCOMPARE(tab(1).timeoutText(), "2");
         QCOMPARE(prompts().messages(), QStringList());
@@ -390,11 +393,11 @@ private Q_SLOTS:
         child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
         QCOMPARE(frames(), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08", "E00 200A 02",
                                         "E00 200C 0A"}));
-        QCOMPARE(m_w->window->oneWire().option_1w1(), 0);
+        QCOMPARE(m_w->window->oneWire().auxModeIndex(), 0);
         QCOMPARE(m_w->window->oneWire().sensors().text(1, 9), "1500");
-        QCOMPARE(tab(1).option_hw(), 1);
+        QCOMPARE(tab(1).modeIndex(), 1);
         QCOMPARE(tab(1).addressText(), "5");
-        QCOMPARE(tab(2).option_hw(), 0);
+        QCOMPARE(tab(2).modeIndex(), 0);
         QCOMPARE(rowTexts(tab(2).requests()), (QStringList{kTwoRows[0], "2||||||"}));
         QVERIFY(prompts().shown.isEmpty());
     }
@@ -411,7 +414,7 @@ private Q_SLOTS:
             locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
             click(2, "Command26");
             click(1, "Command19");
-            tab(1).setIndex_grid(1);
+            tab(1).setCurrentRequestRow(1);
             click(1, "Command3");  // "Delete slave": what goes out is the table as it was
             child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
         });
@@ -448,7 +451,7 @@ private:
     bool showMaster(int uart, const QList<ModbusRequest> &requests)
     {
         fill(uart, requests);
-        tab(uart).setIndex_grid(1);
+        tab(uart).setCurrentRequestRow(1);
         tab(uart).selectMode(0);
         m_w->window->tabs().setCurrentWidget(&tab(uart));
         m_w->window->show();
@@ -458,7 +461,7 @@ private:
     }
 
     // Runs `answer` on the request dialog as soon as it is open.
-    void onDialog(const std::function<void(Slave &)> &answer) { m_w->onDialog<Slave>(answer); }
+    void onDialog(const std::function<void(RequestDialog &)> &answer) { m_w->onDialog<RequestDialog>(answer); }
     QStringList frames() const { return wire(m_w->sim.plc.frames()); }
     ScriptedPrompts &prompts() const { return m_w->prompts; }
 
@@ -466,4 +469,5 @@ private:
 };
 
 QTEST_MAIN(TestUartTab)
+
 #include "tst_uart_tab.moc"

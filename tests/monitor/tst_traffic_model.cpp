@@ -1,7 +1,7 @@
 #include "csv_file.h"
 #include "exchange_feed.h"
 #include "exchange_text.h"
-#include "exchanges.h"
+#include "exchange.h"
 #include "failure.h"
 #include "link_action.h"
 #include "plc_link.h"
@@ -12,6 +12,9 @@
 #include "transfer_steps.h"
 
 #include <QtTest>
+
+using namespace plc;
+using namespace plc::sim;
 
 namespace {
 
@@ -98,7 +101,7 @@ private Q_SLOTS:
         SimFixture sim;
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         PlcLink link;
-        Setup_port(link);
+        applyStoredPortSettings(link);
         TrafficModel model;
         constexpr int kTimeoutMs = 150;
 
@@ -114,8 +117,8 @@ private Q_SLOTS:
         runOnLink(link, [&] {
             link.open();
             if (scenario == "probes") {
-                Send_char(link, kTimeoutMs, 5);
-                Read_cpu_type(link, kTimeoutMs, QStringLiteral("0E02"));
+                sendCharacter(link, kTimeoutMs, 5);
+                readCpuType(link, kTimeoutMs, QStringLiteral("0E02"));
             } else if (rows.at(0).at(2) == "E00") {
                 steps::readWord(link, kTimeoutMs, 0x2008);
             } else {
@@ -259,4 +262,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestTrafficModel)
+
 #include "tst_traffic_model.moc"

@@ -1,4 +1,4 @@
-#include "com_setting.h"
+#include "port_settings_dialog.h"
 #include "csv_file.h"
 #include "dialog_prompts.h"
 #include "exchange_feed.h"
@@ -20,6 +20,8 @@
 #include <QTableView>
 #include <QtTest>
 #include <memory>
+
+using namespace plc;
 
 using testing::child;
 
@@ -77,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(monitor->windowTitle(), QStringLiteral("Traffic monitor"));
 
         // The COM-port dialog's own link, then the main window's.
-        Com_setting dialog(m_w->prompts, {}, m_w->window.get());
+        PortSettingsDialog dialog(m_w->prompts, {}, m_w->window.get());
         dialog.testConnection();
         runOnLink(m_w->window->link(), [this] {
             m_w->window->link().open();
@@ -219,4 +221,5 @@ private:
 };
 
 QTEST_MAIN(TestTrafficMonitor)
+
 #include "tst_traffic_monitor.moc"

@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QStringList>
 
+namespace plc {
+
 namespace onewiretest {
 
 using testing::child;
@@ -41,3 +43,5 @@ inline QList<QStringList> sensors(int n)
 }
 
 }  // namespace onewiretest
+
+}  // namespace plc

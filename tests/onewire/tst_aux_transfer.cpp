@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 using onewiretest::sensor;
 using onewiretest::sensors;
 using tablesteps::addCases;
@@ -209,4 +211,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestAuxTransfer)
+
 #include "tst_aux_transfer.moc"

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 using onewiretest::romBytes;
 using onewiretest::romCode;
 using onewiretest::rowTexts;
@@ -152,4 +154,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestBusSearch)
+
 #include "tst_bus_search.moc"

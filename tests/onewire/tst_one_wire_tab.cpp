@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+using namespace plc;
+
 using onewiretest::child;
 using onewiretest::rowTexts;
 
@@ -69,7 +71,7 @@ private Q_SLOTS:
             tab().selectMode(from);
             QTest::mouseClick(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode)),
                               Qt::LeftButton, {}, QPoint(5, 5));
-            QCOMPARE(tab().option_1w1(), mode);
+            QCOMPARE(tab().auxModeIndex(), mode);
             QCOMPARE(child<QGroupBox>(&tab(), "Frame3")->isVisible(), table);
             QCOMPARE(child<QGroupBox>(&tab(), "USART3_setting")->isVisible(), fieldNet);
             QVERIFY(child<QGroupBox>(&tab(), "auxPortFrame")->isVisible());
@@ -128,7 +130,7 @@ private Q_SLOTS:
 
         QString title;
         QStringList labels, shown, buttons;
-        m_w->onDialog<Slave_1wire>([&](Slave_1wire &dialog) {
+        m_w->onDialog<SensorDialog>([&](SensorDialog &dialog) {
             title = dialog.windowTitle();
             auto *form = dialog.findChild<QFormLayout *>();
             for (int k = 0; k <= 8; ++k) {
@@ -152,8 +154,8 @@ private Q_SLOTS:
         QCOMPARE(shown.join(' '), preset);
         QCOMPARE(rowTexts(tab().sensors()), rows);
         QCOMPARE(tab().modify(), button == "Command8" ? 1 : 2);
-        QCOMPARE(tab().Grid1_index(), qMax(0, clicked - 1));
-        QVERIFY(tab().findChildren<Slave_1wire *>().isEmpty());  // created fresh each time
+        QCOMPARE(tab().currentSensorRow(), qMax(0, clicked - 1));
+        QVERIFY(tab().findChildren<SensorDialog *>().isEmpty());  // created fresh each time
         QVERIFY(m_w->prompts.shown.isEmpty());
     }
 
@@ -261,7 +263,7 @@ private Q_SLOTS:
         click("Command18");
 
         QVERIFY(m_w->prompts.shown.isEmpty());
-        QCOMPARE(tab().option_1w1(), mode);
+        QCOMPARE(tab().auxModeIndex(), mode);
         QVERIFY(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode))->isChecked());
         QCOMPARE(child<QWidget>(&tab(), "Frame3")->isHidden(), mode != 0);
         QCOMPARE(child<QWidget>(&tab(), "USART3_setting")->isHidden(), mode != 1);
@@ -334,4 +336,5 @@ private:
 };
 
 QTEST_MAIN(TestOneWireTab)
+
 #include "tst_one_wire_tab.moc"

@@ -1,10 +1,12 @@
 #include "aux_mode_word.h"
-#include "check_grid_1w.h"
+#include "sensor_check.h"
 #include "onewire_test_support.h"
 #include "sensor_record.h"
 #include "test_helpers.h"
 
 #include <QtTest>
+
+using namespace plc;
 
 using onewiretest::sensor;
 
@@ -81,7 +83,7 @@ private Q_SLOTS:
         const FieldNetSettings fieldNet{lists[0], lists[1], lists[2], lists[3]};
         if (encodes)
             QCOMPARE(hextext::word(encodeAuxWord(AuxMode(mode), fieldNet, count)), data);
-        const AuxWordFields f = decodeAuxWord(quint16(Hex_to_num(hextext::swapPairs(data))));
+        const AuxWordFields f = decodeAuxWord(quint16(hexToNumber(hextext::swapPairs(data))));
         QCOMPARE(int(f.mode), mode);
         QCOMPARE(f.sensorCount, count);
         QVERIFY(f.fieldNet == fieldNet);  // the start-up lists unless Field Net
@@ -124,10 +126,11 @@ private Q_SLOTS:
         QList<SensorCells> table(sensors, sensor(1));
         if (row > 0)
             table[row - 1][col - 1] = text;
-        const auto fault = Check_grid_1w(table);
+        const auto fault = checkSensorTable(table);
         QCOMPARE(fault ? sensorFaultMessage(*fault) : QString(), message);
     }
 };
 
 QTEST_GUILESS_MAIN(TestSensorTable)
+
 #include "tst_sensor_table.moc"

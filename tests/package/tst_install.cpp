@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace plc;
+
 namespace {
 
 const QString kCaption = QStringLiteral(
@@ -249,4 +251,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestInstall)
+
 #include "tst_install.moc"

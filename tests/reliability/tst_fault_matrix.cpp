@@ -4,6 +4,9 @@
 #include <QtTest>
 #include <iterator>
 
+using namespace plc;
+using namespace plc::sim;
+
 // Every user action that talks to the controller, run clean and then with each fault injected
 // at each of its frames. A new transfer adds an entry to the registry of actions, not a test.
 
@@ -186,4 +189,5 @@ private:
 };
 
 QTEST_MAIN(TestFaultMatrix)
+
 #include "tst_fault_matrix.moc"

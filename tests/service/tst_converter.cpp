@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 namespace {
 
 using testing::row;
@@ -131,4 +133,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestConverter)
+
 #include "tst_converter.moc"

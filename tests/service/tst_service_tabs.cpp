@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace plc;
+
 using testing::row;
 
 // The service buttons and the converter's two lines, clicked as the user does.
@@ -70,4 +72,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestServiceTabs)
+
 #include "tst_service_tabs.moc"

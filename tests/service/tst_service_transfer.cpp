@@ -6,6 +6,9 @@
 #include <QtTest>
 #include <atomic>
 
+using namespace plc;
+using namespace plc::sim;
+
 namespace {
 
 using testing::row;
@@ -161,7 +164,7 @@ private:
         if (action == Restart) {
             m_f->show(restartPlc(m_f->ctx));
         } else {
-            Setup_port(m_f->link);  // the update takes the stored settings, the restart not
+            applyStoredPortSettings(m_f->link);  // the update takes the stored settings, the restart not
             m_f->show(updateFirmware(m_f->ctx, m_candidates, [&](const QString &path) {
                 m_startedWithPortOpen.append(m_f->link.isOpen());
                 m_started.append(path);
@@ -199,4 +202,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestServiceTransfer)
+
 #include "tst_service_transfer.moc"

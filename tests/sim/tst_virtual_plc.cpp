@@ -1,9 +1,12 @@
-#include "exchanges.h"
+#include "exchange.h"
 #include "frame.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
 #include <memory>
+
+using namespace plc;
+using namespace plc::sim;
 
 // The virtual controller itself: what the tests and plc-sim rely on.
 class TestVirtualPlc : public QObject {
@@ -44,18 +47,18 @@ private Q_SLOTS:
         const QList<QByteArray> devices = {QByteArray::fromHex("28FF4B6A011603AA"),
                                            QByteArray::fromHex("2800112233445566")};
         m_f->sim.plc.setOneWireDevices(devices);
-        QCOMPARE(Write_to_plc(m_f->link, 350, "E10", "2000", "02", "0180"), QStringLiteral("6"));
+        QCOMPARE(writeMemory(m_f->link, 350, "E10", "2000", "02", "0180"), QStringLiteral("6"));
         QCOMPARE(m_f->sim.plc.peek(0x3000, 1), QByteArray(1, '\x02'));
         QCOMPARE(m_f->sim.plc.peek(0x3002, 8), devices.at(0));
-        const QString answer = Read_from_plc(m_f->link, 350, "300A", "08");
+        const QString answer = readMemory(m_f->link, 350, "300A", "08");
         QCOMPARE(answer.mid(1, 16), QStringLiteral("2800112233445566"));
     }
 
     void failedWriteIsNotStored()
     {
         m_f->sim.plc.failWrite(2, VirtualPlc::Fault::Nak);
-        QCOMPARE(Write_to_plc(m_f->link, 350, "E11", "3000", "02", "FF0F"), QStringLiteral("6"));
-        QCOMPARE(Write_to_plc(m_f->link, 350, "E11", "2008", "02", "03C4"), QStringLiteral("15"));
+        QCOMPARE(writeMemory(m_f->link, 350, "E11", "3000", "02", "FF0F"), QStringLiteral("6"));
+        QCOMPARE(writeMemory(m_f->link, 350, "E11", "2008", "02", "03C4"), QStringLiteral("15"));
         QCOMPARE(m_f->sim.plc.peek(0x2008, 2), QByteArray(2, '\0'));
         QCOMPARE(m_f->sim.plc.frames(QStringLiteral("E11")).size(), 2);
     }
@@ -63,7 +66,7 @@ private Q_SLOTS:
     void cpuTypeIsConfigurable()
     {
         m_f->sim.plc.setCpuType(0x0501);
-        QCOMPARE(Read_cpu_type(m_f->link, 100, "0E02"), QStringLiteral("1281"));
+        QCOMPARE(readCpuType(m_f->link, 100, "0E02"), QStringLiteral("1281"));
         QCOMPARE(m_f->sim.plc.frames().constLast().command, QStringLiteral("0"));
     }
 
@@ -78,4 +81,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestVirtualPlc)
+
 #include "tst_virtual_plc.moc"

@@ -1,7 +1,7 @@
 #include "link_actions.h"
 
 #include "buffer_reader.h"
-#include "com_setting.h"
+#include "port_settings_dialog.h"
 #include "io_transfer.h"
 #include "request_record.h"
 #include "service_transfer.h"
@@ -9,9 +9,11 @@
 
 #include <QComboBox>
 
+namespace plc {
+
 namespace {
 
-using Frame = VirtualPlc::Frame;
+using Frame = sim::VirtualPlc::Frame;
 
 AnswerUse examinedUnlessCommandWord(const Frame &f, int)
 {
@@ -46,7 +48,7 @@ void fillRequests(GridModel &grid)
 // requests, UART 2 a slave, seventeen sensors, nine devices on the bus.
 void prepareController(TransferFixture &f, ActionValues &)
 {
-    VirtualPlc &plc = f.sim.plc;
+    sim::VirtualPlc &plc = f.sim.plc;
     plc.pokeWord(0x2008, 0xC409);
     plc.pokeWord(0x2006, 0x4205);
     plc.pokeWord(0x2004, 150);
@@ -68,7 +70,7 @@ void noPrepare(TransferFixture &, ActionValues &) {}
 void addUartActions(QList<LinkAction> &list, int n)
 {
     const UartPort &port = n == 1 ? UartPort::uart1() : UartPort::uart2();
-    for (UartMode mode : {UartMode::Master, UartMode::Slave, UartMode::NotUse}) {
+    for (UartMode mode : {UartMode::ModbusMaster, UartMode::ModbusSlave, UartMode::NotUse}) {
         list.append({QStringLiteral("UART %1 download, mode %2").arg(n).arg(int(mode)),
                      [mode](TransferFixture &, ActionValues &v) {
                          fillRequests(v.grid);
@@ -194,7 +196,7 @@ QList<LinkAction> linkActions()
     list.append(
         {"COM-port Test", noPrepare,
          [](TransferFixture &f, ActionValues &) {
-             Com_setting dialog(f.prompts, nullptr);
+             PortSettingsDialog dialog(f.prompts, nullptr);
              dialog.findChild<QComboBox *>(QStringLiteral("Bit_setting"))->setCurrentIndex(1);
              dialog.testConnection();  // shows its own message
              return Outcome();
@@ -261,3 +263,5 @@ LinkAction linkAction(const QString &name)
     }
     qFatal("no action %s", qPrintable(name));
 }
+
+}  // namespace plc

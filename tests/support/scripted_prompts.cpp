@@ -1,5 +1,7 @@
 #include "scripted_prompts.h"
 
+namespace plc {
+
 void ScriptedPrompts::message(QWidget *, const QString &text, const QString &title)
 {
     shown.append({QStringLiteral("message"), text, title});
@@ -53,3 +55,5 @@ void RecordingProgress::close()
         ++closed;
     isOpen = false;
 }
+
+}  // namespace plc

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace plc {
+
 // Prompts for tests: records every text shown and gives scripted answers.
 class ScriptedPrompts : public Prompts {
 public:
@@ -53,3 +55,5 @@ public:
     bool isOpen = false;
     QList<int> percents;
 };
+
+}  // namespace plc

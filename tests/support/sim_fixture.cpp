@@ -2,6 +2,8 @@
 
 #include "ini_file.h"
 
+namespace plc {
+
 SimFixture::SimFixture()
 {
     if (!m_dir.isValid()) {
@@ -11,14 +13,14 @@ SimFixture::SimFixture()
     setSettingsFilePath(settingsFile());
     if (!plc.start(&m_error))
         return;
-    Write_ini(settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"), plc.devicePath());
+    writeIniValue(settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"), plc.devicePath());
     setCom(QStringLiteral("Bit_num"), QStringLiteral("1"));  // 8 data bits: 9600,N,8,1
     m_ok = true;
 }
 
 SimFixture::~SimFixture()
 {
-    for (const std::unique_ptr<VirtualPlc> &more : m_more)
+    for (const std::unique_ptr<sim::VirtualPlc> &more : m_more)
         more->stop();
     plc.stop();
     setSettingsFilePath(QString());
@@ -27,16 +29,16 @@ SimFixture::~SimFixture()
 bool SimFixture::addControllers(int count)
 {
     for (int i = 0; i < count; ++i) {
-        m_more.push_back(std::make_unique<VirtualPlc>());
+        m_more.push_back(std::make_unique<sim::VirtualPlc>());
         if (!m_more.back()->start(&m_error))
             return false;
-        Write_ini(settingsFile(), QStringLiteral("PORTS"),
+        writeIniValue(settingsFile(), QStringLiteral("PORTS"),
                   QStringLiteral("COM%1").arg(m_more.size() + 1), m_more.back()->devicePath());
     }
     return true;
 }
 
-VirtualPlc &SimFixture::controller(int number)
+sim::VirtualPlc &SimFixture::controller(int number)
 {
     return number <= 1 ? plc : *m_more.at(size_t(number - 2));
 }
@@ -48,13 +50,15 @@ QString SimFixture::settingsFile() const
 
 void SimFixture::setCom(const QString &key, const QString &value) const
 {
-    Write_ini(settingsFile(), QStringLiteral("COM"), key, value);
+    writeIniValue(settingsFile(), QStringLiteral("COM"), key, value);
 }
 
-QStringList wire(const QList<VirtualPlc::Frame> &frames)
+QStringList wire(const QList<sim::VirtualPlc::Frame> &frames)
 {
     QStringList texts;
-    for (const VirtualPlc::Frame &f : frames)
+    for (const sim::VirtualPlc::Frame &f : frames)
         texts.append(QStringList{f.command, f.address, f.count, f.data}.join(' ').trimmed());
     return texts;
 }
+
+}  // namespace plc

@@ -8,8 +8,10 @@
 #include <memory>
 #include <vector>
 
+namespace plc {
+
 // The frames as tests compare them: "E11 3000 02 0FFF", "E00 2008 02", one text a frame.
-QStringList wire(const QList<VirtualPlc::Frame> &frames);
+QStringList wire(const QList<sim::VirtualPlc::Frame> &frames);
 
 // A virtual controller on a real pseudo-terminal, reached as COM1 through a temporary settings
 // file's [PORTS] section. The settings file path points at it while the fixture lives.
@@ -28,13 +30,15 @@ public:
     // file; false (with error()) when one does not start.
     bool addControllers(int count);
     // The controller behind COMn: plc for COM1, then those added.
-    VirtualPlc &controller(int number);
+    sim::VirtualPlc &controller(int number);
 
-    VirtualPlc plc;
+    sim::VirtualPlc plc;
 
 private:
-    std::vector<std::unique_ptr<VirtualPlc>> m_more;
+    std::vector<std::unique_ptr<sim::VirtualPlc>> m_more;
     QTemporaryDir m_dir;
     bool m_ok = false;
     QString m_error;
 };
+
+}  // namespace plc

@@ -8,6 +8,8 @@
 #include <memory>
 #include <utility>
 
+namespace plc {
+
 namespace tablesteps {
 
 // The controller's message when it does not answer in time.
@@ -38,3 +40,5 @@ void addCases(std::initializer_list<std::pair<const char *, Case>> cases)
 }
 
 }  // namespace tablesteps
+
+}  // namespace plc

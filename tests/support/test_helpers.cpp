@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+namespace plc {
+
 namespace testing {
 
 QStringList rowTexts(const GridModel &grid, int cols)
@@ -30,3 +32,5 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 }
 
 }  // namespace testing
+
+}  // namespace plc

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTest>
 
+namespace plc {
+
 // Small helpers every widget and table test uses.
 namespace testing {
 
@@ -36,3 +38,5 @@ QByteArray fileBytes(const QString &path);
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
 }  // namespace testing
+
+}  // namespace plc

@@ -2,7 +2,11 @@
 
 #include "settings_store.h"
 
+namespace plc {
+
 TransferFixture::TransferFixture()
 {
-    Setup_port(link);
+    applyStoredPortSettings(link);
 }
+
+}  // namespace plc

@@ -5,6 +5,8 @@
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
 
+namespace plc {
+
 // What a transfer runs with in a test: a virtual controller reached as COM1, a link set up from
 // the settings file as the window sets it up before an action, scripted prompts, a recording
 // progress window and the context the transfer takes.
@@ -36,3 +38,5 @@ public:
     // The port released and the progress window closed, as every action must leave them.
     bool released() const { return !link.isOpen() && progress.closed == progress.opened; }
 };
+
+}  // namespace plc

@@ -9,15 +9,17 @@
 #include <functional>
 #include <memory>
 
+namespace plc {
+
 // A main window on a virtual controller reached as COM1, its message boxes answered by scripted
 // prompts: what the window's tests start from. The window goes before the controller.
 class WindowFixture {
 public:
-    WindowFixture() : window(std::make_unique<Main>(prompts)) {}
+    WindowFixture() : window(std::make_unique<MainWindow>(prompts)) {}
 
     SimFixture sim;
     ScriptedPrompts prompts;
-    std::unique_ptr<Main> window;
+    std::unique_ptr<MainWindow> window;
 
     // Runs script on the modal dialog of type T as soon as it is open; the test stops when
     // another window is modal then.
@@ -32,3 +34,5 @@ public:
         });
     }
 };
+
+}  // namespace plc

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace plc;
+
 using namespace loader;
 using testing::row;
 
@@ -167,4 +169,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestLoaderCodec)
+
 #include "tst_loader_codec.moc"

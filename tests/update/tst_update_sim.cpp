@@ -12,6 +12,9 @@
 
 #include <QtTest>
 
+using namespace plc;
+using namespace plc::sim;
+
 namespace {
 
 using testing::row;
@@ -67,7 +70,7 @@ private Q_SLOTS:
         const QByteArray image = firmware();
         const QString file = imageFile(image);
         PlcLink link;
-        Setup_port(link);  // as the window does before the update
+        applyStoredPortSettings(link);  // as the window does before the update
         ScriptedPrompts prompts;
         RecordingProgress progress;
         TransferContext ctx{link, prompts, progress};
@@ -297,4 +300,5 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestUpdateSim)
+
 #include "tst_update_sim.moc"

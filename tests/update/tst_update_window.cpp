@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace plc;
+
 // plc-update's window against the virtual controller's loader: a protected chip is unprotected
 // only after OK, and the window then writes the firmware.
 class TestUpdateWindow : public QObject {
@@ -67,4 +69,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestUpdateWindow)
+
 #include "tst_update_window.moc"

@@ -6,23 +6,26 @@
 
 #include <QDialog>
 
-enum class FoundPlacement;
-class GridView;
-class ProgressDisplay;
-class Prompts;
 class QLabel;
 class QLineEdit;
 class QWidget;
 
+namespace plc {
+
+enum class FoundPlacement;
+class GridView;
+class ProgressDisplay;
+class Prompts;
+
 // The bus-search dialog "Search module for 1-wire device": has the controller scan its 1-wire
 // bus over a port of its own, shows the ROM codes found for correcting, and puts them into the
 // sensor table, appended or in place of every sensor.
-class Search_onewire : public QDialog {
+class BusSearchDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Asks and shows through the owner's prompts and takes the port settings stored for it.
-    Search_onewire(const TransferContext &owner, GridModel &sensorTable, QWidget *parent = nullptr);
+    BusSearchDialog(const TransferContext &owner, GridModel &sensorTable, QWidget *parent = nullptr);
 
     // The number of devices of the last search; 0 before any and after one that failed.
     int foundCount() const { return m_found; }
@@ -49,3 +52,5 @@ private:
     QLineEdit *m_startAddress = nullptr;
     GridView *m_view = nullptr;
 };
+
+}  // namespace plc

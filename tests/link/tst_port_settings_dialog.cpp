@@ -1,4 +1,4 @@
-#include "com_setting.h"
+#include "port_settings_dialog.h"
 #include "ini_file.h"
 #include "scripted_prompts.h"
 #include "serial_ports.h"
@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+using namespace plc;
+using namespace plc::sim;
 
 namespace {
 
@@ -173,12 +176,12 @@ private Q_SLOTS:
                           Qt::LeftButton);
 
         const QString com = QStringLiteral("COM");
-        QCOMPARE(Read_ini(m_file, com, QStringLiteral("Speed"), QString()), QStringLiteral("3"));
-        QCOMPARE(Read_ini(m_file, com, QStringLiteral("Parity"), QString()), QStringLiteral("1"));
-        QCOMPARE(Read_ini(m_file, com, QStringLiteral("Bit_num"), QString()), QStringLiteral("1"));
-        QCOMPARE(Read_ini(m_file, com, QStringLiteral("Stop_bit"), QString()), QStringLiteral("2"));
-        QCOMPARE(Read_ini(m_file, com, QStringLiteral("Port_num"), QString()), QStringLiteral("2"));
-        QCOMPARE(Read_ini(m_file, QStringLiteral("PORTS"), QStringLiteral("COM3"), QString()),
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Speed"), QString()), QStringLiteral("3"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Parity"), QString()), QStringLiteral("1"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Bit_num"), QString()), QStringLiteral("1"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Stop_bit"), QString()), QStringLiteral("2"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Port_num"), QString()), QStringLiteral("2"));
+        QCOMPARE(readIniValue(m_file, QStringLiteral("PORTS"), QStringLiteral("COM3"), QString()),
                  QStringLiteral("/dev/ttyUSB1"));
         QCOMPARE(m_storedCalls, 1);
         QCOMPARE(m_dialog->link().portNumber(), 3);
@@ -195,7 +198,7 @@ private Q_SLOTS:
         const QByteArray before = fileBytes(sim.settingsFile());
         select({3, 4, 2, 0, 1});
         m_dialog->show();
-        Setup_port(m_dialog->link());
+        applyStoredPortSettings(m_dialog->link());
         m_dialog->link().open();
         QVERIFY(m_dialog->link().isOpen());
         QVERIFY(m_dialog->close());
@@ -224,7 +227,7 @@ private Q_SLOTS:
         SimFixture sim;
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         if (fault == QLatin1String("missing"))
-            Write_ini(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
+            writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
                       QStringLiteral("/nonexistent/plc-tty"));
         else if (fault == QLatin1String("nak"))
             sim.plc.setEnqAnswer(0x15);
@@ -291,9 +294,9 @@ private Q_SLOTS:
         SimFixture sim;
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         // Stored: COM1 (now a missing device) with a speed no port takes; the controller is COM4.
-        Write_ini(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
+        writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
                   sim.plc.devicePath());
-        Write_ini(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
+        writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
                   QStringLiteral("/nonexistent/plc-tty"));
         sim.setCom(QStringLiteral("Speed"), QStringLiteral("7"));
         // A pseudo-terminal keeps no parity or size settings, so only N or O with 8 bits open.
@@ -302,7 +305,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompts.messages(), QStringList{kSuccess291});
         QCOMPARE(m_dialog->link().portNumber(), 4);
         QCOMPARE(m_dialog->link().lineSettings().text(), QStringLiteral("115200,O,8,2"));
-        QCOMPARE(Read_ini(sim.settingsFile(), QStringLiteral("COM"), QStringLiteral("Port_num"),
+        QCOMPARE(readIniValue(sim.settingsFile(), QStringLiteral("COM"), QStringLiteral("Port_num"),
                           QStringLiteral("none")),
                  QStringLiteral("none"));
     }
@@ -320,7 +323,7 @@ private:
     void select(const QList<int> &indexes)
     {
         if (!m_dialog)
-            m_dialog = new Com_setting(m_prompts, [this] { ++m_storedCalls; });
+            m_dialog = new PortSettingsDialog(m_prompts, [this] { ++m_storedCalls; });
         for (int i = 0; i < indexes.size(); ++i)
             list(kLists[i])->setCurrentIndex(indexes.at(i));
     }
@@ -329,8 +332,9 @@ private:
     QString m_file;
     ScriptedPrompts m_prompts;
     int m_storedCalls = 0;
-    Com_setting *m_dialog = nullptr;
+    PortSettingsDialog *m_dialog = nullptr;
 };
 
 QTEST_MAIN(TestComSetting)
-#include "tst_com_setting.moc"
+
+#include "tst_port_settings_dialog.moc"

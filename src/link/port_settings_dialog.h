@@ -9,20 +9,23 @@
 #include <functional>
 #include <optional>
 
-class Prompts;
 class QComboBox;
 class QFormLayout;
 class QLabel;
 class QPushButton;
 
+namespace plc {
+
+class Prompts;
+
 // The "COM-port setting" dialog: chooses the port and its line settings, stores them with
 // "OK", and tests with its own port whether a controller answers on the selected settings.
-class Com_setting : public QDialog {
+class PortSettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
     // stored runs after "OK" has written the settings (the main window rebuilds its caption).
-    Com_setting(Prompts &prompts, std::function<void()> stored, QWidget *parent = nullptr);
+    PortSettingsDialog(Prompts &prompts, std::function<void()> stored, QWidget *parent = nullptr);
 
     // The dialog's own port, used only by "Test".
     PlcLink &link() { return m_link; }
@@ -72,3 +75,5 @@ private:
     QPushButton *m_detect = nullptr;
     std::function<QList<SystemPort>()> m_lister = systemPorts;
 };
+
+}  // namespace plc

@@ -8,6 +8,8 @@
 #include <QString>
 #include <optional>
 
+namespace plc {
+
 // The first fault the sensor check found: the row (from 1) and its code.
 struct SensorFault {
     int row = 0;
@@ -22,7 +24,7 @@ inline const QString kSensorErrorTitle = QStringLiteral("Error in configuration"
 constexpr NumberRange kSensorRegisters{0, 7997};
 
 // Checks the sensors of a table before any download, whatever the mode: the first fault, or none.
-std::optional<SensorFault> Check_grid_1w(const QList<SensorCells> &sensors);
+std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors);
 
 // What the download shows for a fault, titled kSensorErrorTitle.
 QString sensorFaultMessage(const SensorFault &fault);
@@ -33,3 +35,5 @@ QString sensorColumnLimits(int col);
 
 // The sensor table as CSV: its headings, and Check_grid_1w as its check.
 const CsvTable &sensorCsvTable();
+
+}  // namespace plc

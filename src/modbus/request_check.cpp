@@ -1,9 +1,11 @@
-#include "check_grid.h"
+#include "request_check.h"
 
 #include "hex_text.h"
 #include "port_word.h"
 #include "range_text.h"
 #include "request_record.h"
+
+namespace plc {
 
 namespace {
 
@@ -64,13 +66,13 @@ int faultOf(const ModbusRequest &r)
 
 }  // namespace
 
-std::optional<GridFault> Check_grid(const RequestRows &val_grid)
+std::optional<GridFault> checkRequestTable(const RequestRows &rows)
 {
-    const int n = int(val_grid.size());
+    const int n = int(rows.size());
     if (n > kMaxRequests)
         return GridFault{kMaxRequests, 6};
     for (int row = 1; row <= n; ++row) {
-        const int code = faultOf(requestFromRow(val_grid, row));
+        const int code = faultOf(requestFromRow(rows, row));
         if (code >= 0)
             return GridFault{row, code};
     }
@@ -148,7 +150,7 @@ std::optional<TableFault> checkRequestRows(const QList<QStringList> &rows)
                 return TableFault{r + 1, col, QStringLiteral("It is not a whole number.")};
         }
     }
-    const auto fault = Check_grid(rows);
+    const auto fault = checkRequestTable(rows);
     if (!fault)
         return std::nullopt;
     // Codes 0 to 5 name the columns in table order; 6 the number of rows.
@@ -170,3 +172,5 @@ const CsvTable &requestCsvTable()
     }();
     return table;
 }
+
+}  // namespace plc

@@ -1,9 +1,11 @@
-#include "check_grid_1w.h"
+#include "sensor_check.h"
 
 #include "grid_model.h"
 
 #include "aux_mode_word.h"
 #include "hex_text.h"
+
+namespace plc {
 
 namespace {
 
@@ -16,7 +18,7 @@ bool isHexDigit(QChar c)
 
 // A ROM byte goes out as its text unchanged, so anything but two digits would shift every
 // later byte of the record.
-bool Check_hex_byte(const QString &text)
+bool isHexByte(const QString &text)
 {
     return text.size() != 2 || !isHexDigit(text.at(0)) || !isHexDigit(text.at(1));
 }
@@ -29,14 +31,14 @@ bool registerFits(const QString &text)
 
 }  // namespace
 
-std::optional<SensorFault> Check_grid_1w(const QList<SensorCells> &sensors)
+std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors)
 {
     if (sensors.size() > kMaxSensors)
         return SensorFault{kMaxSensors + 1, 9};
     for (int i = 0; i < sensors.size(); ++i) {
         const SensorCells &cells = sensors.at(i);
         for (int k = 0; k < kRomBytes; ++k) {
-            if (Check_hex_byte(cells.value(k)))
+            if (isHexByte(cells.value(k)))
                 return SensorFault{i + 1, k};
         }
         if (!registerFits(cells.value(kRomBytes)))
@@ -74,7 +76,7 @@ const CsvTable &sensorCsvTable()
         CsvTable t;
         t.headings = columnNames(kSensorHeadingLine);
         t.check = [](const QList<QStringList> &rows) -> std::optional<TableFault> {
-            const auto fault = Check_grid_1w(rows);
+            const auto fault = checkSensorTable(rows);
             if (!fault)
                 return std::nullopt;
             // Codes 0 to 7 name the ROM bytes, 8 the register, 9 the number of rows.
@@ -85,3 +87,5 @@ const CsvTable &sensorCsvTable()
     }();
     return table;
 }
+
+}  // namespace plc

@@ -1,7 +1,7 @@
 #include "grid_view.h"
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
-#include "search_dialog.h"
+#include "bus_search_dialog.h"
 #include "table_steps.h"
 #include "window_fixture.h"
 
@@ -12,6 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using namespace plc;
+using namespace plc::sim;
 
 using onewiretest::child;
 using onewiretest::romBytes;
@@ -41,7 +44,7 @@ private Q_SLOTS:
     {
         QVERIFY(!QApplication::activeModalWidget());
         // The dialog is discarded when it closes.
-        QVERIFY(m_w->window->findChildren<Search_onewire *>().isEmpty());
+        QVERIFY(m_w->window->findChildren<BusSearchDialog *>().isEmpty());
         m_w.reset();
     }
 
@@ -60,7 +63,7 @@ private Q_SLOTS:
         QString title;
         bool modal = false;
         QStringList labels, texts, headings, captions;
-        m_w->onDialog<Search_onewire>([&](Search_onewire &dialog) {
+        m_w->onDialog<BusSearchDialog>([&](BusSearchDialog &dialog) {
             title = dialog.windowTitle();
             modal = dialog.isModal();
             auto *form = dialog.findChild<QFormLayout *>();
@@ -101,7 +104,7 @@ private Q_SLOTS:
         bool locked = false, stayedOpen = false, openAfterEnter = false;
         QStringList result;
         QString countdown;
-        withDialog([&](Search_onewire &dialog) {
+        withDialog([&](BusSearchDialog &dialog) {
             dialog.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
             // Halfway through the wait: the window still answers, but takes no click and no close.
@@ -168,7 +171,7 @@ private Q_SLOTS:
         sensors().setText(1, 0, "7");
         sensors().setText(2, 0, "");
         QString count = "?";
-        withDialog([&](Search_onewire &dialog) {
+        withDialog([&](BusSearchDialog &dialog) {
             child<QPushButton>(&dialog, "Command2")->click();
             count = child<QLineEdit>(&dialog, "Text1")->text();
             child<QPushButton>(&dialog, "Command3")->click();
@@ -185,7 +188,7 @@ private Q_SLOTS:
         m_w->sim.plc.failWrite(1, VirtualPlc::Fault::Nak);
         QStringList result;
         QString count;
-        withDialog([&](Search_onewire &dialog) {
+        withDialog([&](BusSearchDialog &dialog) {
             dialog.result().setDataRows({{"28", "01"}, {"28", "02"}});  // from an earlier search
             child<QPushButton>(&dialog, "Command2")->click();
             result = rowTexts(dialog.result());
@@ -201,9 +204,9 @@ private Q_SLOTS:
 
 private:
     // Opens the dialog from "Search slave" and runs `script` on it while it is open.
-    void withDialog(const std::function<void(Search_onewire &)> &script)
+    void withDialog(const std::function<void(BusSearchDialog &)> &script)
     {
-        m_w->onDialog<Search_onewire>([script](Search_onewire &dialog) {
+        m_w->onDialog<BusSearchDialog>([script](BusSearchDialog &dialog) {
             script(dialog);
             if (dialog.isVisible())
                 child<QPushButton>(&dialog, "Command1")->click();
@@ -216,4 +219,5 @@ private:
 };
 
 QTEST_MAIN(TestSearchDialog)
-#include "tst_search_dialog.moc"
+
+#include "tst_bus_search_dialog.moc"

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+namespace plc {
+
 // The first fault the table check found: the row (decimal in the message) and its code.
 struct GridFault {
     int row = 0;
@@ -19,7 +21,7 @@ inline const QString kConfigErrorTitle = QStringLiteral("Error in configurations
 // Checks the requests of a master table (its data rows, the entry row aside) before they are
 // sent: the first fault, or none. A cell that is not a whole number is a Failure naming its
 // row, column and text.
-std::optional<GridFault> Check_grid(const RequestRows &val_grid);
+std::optional<GridFault> checkRequestTable(const RequestRows &rows);
 
 // What the download shows for a fault, titled kConfigErrorTitle.
 QString gridFaultMessage(const GridFault &fault);
@@ -31,3 +33,5 @@ QString requestColumnLimits(int col);
 // A request table as CSV: its headings, and its check: every cell a whole number, then
 // Check_grid.
 const CsvTable &requestCsvTable();
+
+}  // namespace plc

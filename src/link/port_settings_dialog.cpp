@@ -1,4 +1,4 @@
-#include "com_setting.h"
+#include "port_settings_dialog.h"
 
 #include "connection_test.h"
 #include "contrast.h"
@@ -17,6 +17,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace plc {
 
 namespace {
 
@@ -46,7 +48,7 @@ QIcon presenceIcon(bool present, const QColor &colour)
 
 }  // namespace
 
-Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget *parent)
+PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> stored, QWidget *parent)
     : QDialog(parent), m_prompts(prompts), m_stored(std::move(stored))
 {
     setWindowTitle(QStringLiteral("COM-port setting"));
@@ -81,10 +83,10 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    connect(test, &QPushButton::clicked, this, &Com_setting::testConnection);
-    connect(ok, &QPushButton::clicked, this, &Com_setting::storeAndClose);
-    connect(m_detect, &QPushButton::clicked, this, &Com_setting::detectPorts);
-    connect(m_port, &QComboBox::currentIndexChanged, this, &Com_setting::showPortDevice);
+    connect(test, &QPushButton::clicked, this, &PortSettingsDialog::testConnection);
+    connect(ok, &QPushButton::clicked, this, &PortSettingsDialog::storeAndClose);
+    connect(m_detect, &QPushButton::clicked, this, &PortSettingsDialog::detectPorts);
+    connect(m_port, &QComboBox::currentIndexChanged, this, &PortSettingsDialog::showPortDevice);
     showPortDevice();
 
     // Which file "OK" writes: beside the program, or the user's own for an installed program.
@@ -107,7 +109,7 @@ Com_setting::Com_setting(Prompts &prompts, std::function<void()> stored, QWidget
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QComboBox *Com_setting::addList(QFormLayout *form, const QString &label, const QString &name,
+QComboBox *PortSettingsDialog::addList(QFormLayout *form, const QString &label, const QString &name,
                                 std::optional<settingsfile::LineList> key,
                                 const QStringList &entries, QWidget *beside)
 {
@@ -131,7 +133,7 @@ QComboBox *Com_setting::addList(QFormLayout *form, const QString &label, const Q
     return list;
 }
 
-void Com_setting::showPortDevice()
+void PortSettingsDialog::showPortDevice()
 {
     const int number = m_port->currentIndex() + 1;
     m_device->setText(deviceLine(number));
@@ -151,7 +153,7 @@ void Com_setting::showPortDevice()
 #endif
 }
 
-void Com_setting::markPorts()
+void PortSettingsDialog::markPorts()
 {
     const QColor text = palette().color(QPalette::WindowText);
     const QColor absent = readableOn(kAbsentColour, palette().color(QPalette::Base));
@@ -165,7 +167,7 @@ void Com_setting::markPorts()
     }
 }
 
-void Com_setting::detectPorts()
+void PortSettingsDialog::detectPorts()
 {
     QList<SystemPort> ports = m_lister();
     sortNewestFirst(ports);  // a port just plugged in comes first
@@ -185,7 +187,7 @@ void Com_setting::detectPorts()
     showPortDevice();  // the same number may now have another device
 }
 
-void Com_setting::storeAndClose()
+void PortSettingsDialog::storeAndClose()
 {
     for (const StoredList &stored : std::as_const(m_lists)) {
         if (stored.key)
@@ -195,11 +197,11 @@ void Com_setting::storeAndClose()
     }
     if (m_stored)
         m_stored();
-    Setup_port(m_link);
+    applyStoredPortSettings(m_link);
     accept();
 }
 
-LineSettings Com_setting::selectedLineSettings() const
+LineSettings PortSettingsDialog::selectedLineSettings() const
 {
     int index[4] = {};
     for (const StoredList &stored : m_lists) {
@@ -209,19 +211,19 @@ LineSettings Com_setting::selectedLineSettings() const
     return LineSettings::fromListIndexes(index[0], index[1], index[2], index[3]);
 }
 
-QString Com_setting::probeSelected()
+QString PortSettingsDialog::probeSelected()
 {
     m_link.close();
     const int number = m_port->currentIndex() + 1;
     m_link.setPort({number, settingsfile::portDevice(number), selectedLineSettings()});
-    const ConnectionTest test = ::testConnection(m_link);
+    const ConnectionTest test = plc::testConnection(m_link);
     // The status line has the real cause in place before the message box waits.
     if (m_testReport)
         m_testReport(number, test.cause);
     return test.message;
 }
 
-void Com_setting::testConnection()
+void PortSettingsDialog::testConnection()
 {
     // A second click while the first test waits for the controller is ignored.
     if (m_link.isBusy())
@@ -239,10 +241,12 @@ void Com_setting::testConnection()
     m_prompts.message(this, result);
 }
 
-void Com_setting::done(int result)
+void PortSettingsDialog::done(int result)
 {
     if (m_link.isBusy())
         return;  // the close box during a test: the dialog stays until the test has answered
     m_link.close();
     QDialog::done(result);
 }
+
+}  // namespace plc

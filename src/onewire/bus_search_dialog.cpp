@@ -1,4 +1,4 @@
-#include "search_dialog.h"
+#include "bus_search_dialog.h"
 
 #include "bus_search.h"
 #include "cell_editor.h"
@@ -18,7 +18,9 @@
 #include <QVBoxLayout>
 #include <functional>
 
-Search_onewire::Search_onewire(const TransferContext &owner, GridModel &sensorTable,
+namespace plc {
+
+BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensorTable,
                                QWidget *parent)
     : QDialog(parent),
       m_ctx{m_link, owner.prompts, owner.progress, this},
@@ -85,7 +87,7 @@ Search_onewire::Search_onewire(const TransferContext &owner, GridModel &sensorTa
     takeStoredPort(m_ctx);
 }
 
-void Search_onewire::startSearch()
+void BusSearchDialog::startSearch()
 {
     showFoundDevices(m_result, {});
     // The controller needs its time to scan the bus; the user sees how much is left.
@@ -114,7 +116,7 @@ void Search_onewire::startSearch()
     m_count->setText(QString::number(m_found));
 }
 
-void Search_onewire::place(FoundPlacement placement)
+void BusSearchDialog::place(FoundPlacement placement)
 {
     // The codes as the result grid shows them, the user's corrections included.
     const QList<QStringList> found = m_result.dataRows().mid(0, m_found);
@@ -127,16 +129,18 @@ void Search_onewire::place(FoundPlacement placement)
     accept();
 }
 
-void Search_onewire::reject()
+void BusSearchDialog::reject()
 {
     if (!m_link.isBusy())
         QDialog::reject();
 }
 
-void Search_onewire::closeEvent(QCloseEvent *event)
+void BusSearchDialog::closeEvent(QCloseEvent *event)
 {
     if (m_link.isBusy())
         event->ignore();
     else
         QDialog::closeEvent(event);
 }
+
+}  // namespace plc

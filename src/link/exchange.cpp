@@ -1,8 +1,10 @@
-#include "exchanges.h"
+#include "exchange.h"
 
 #include "frame.h"
 #include "hex_text.h"
 #include "plc_link.h"
+
+namespace plc {
 
 namespace {
 
@@ -13,9 +15,9 @@ QString firstCharacterCode(const QByteArray &received)
 
 }  // namespace
 
-QString Read_from_plc(PlcLink &link, int timeoutMs, const QString &address, const QString &count)
+QString readMemory(PlcLink &link, int timeoutMs, const QString &address, const QString &count)
 {
-    const int expected = 2 * Hex_to_num(count) + 4;
+    const int expected = 2 * hexToNumber(count) + 4;
     bool accepted = false;
     const QByteArray answer = link.exchange(
         frame::build(QStringLiteral("E00") + address + count), timeoutMs,
@@ -23,7 +25,7 @@ QString Read_from_plc(PlcLink &link, int timeoutMs, const QString &address, cons
     return accepted ? QString::fromLatin1(answer) : QString();
 }
 
-QString Write_to_plc(PlcLink &link, int timeoutMs, const QString &command, const QString &address,
+QString writeMemory(PlcLink &link, int timeoutMs, const QString &command, const QString &address,
                      const QString &count, const QString &data)
 {
     bool accepted = false;
@@ -33,7 +35,7 @@ QString Write_to_plc(PlcLink &link, int timeoutMs, const QString &command, const
     return accepted ? firstCharacterCode(answer) : answer::Timeout;
 }
 
-QString Read_cpu_type(PlcLink &link, int timeoutMs, const QString &address)
+QString readCpuType(PlcLink &link, int timeoutMs, const QString &address)
 {
     bool accepted = false;
     const QByteArray answer = link.exchange(
@@ -42,10 +44,10 @@ QString Read_cpu_type(PlcLink &link, int timeoutMs, const QString &address)
     if (!accepted || !frame::isReadAnswer(QString::fromLatin1(answer), 2))
         return QString();
     const QString digits = QString::fromLatin1(answer.mid(1, 4));
-    return QString::number(Hex_to_num(hextext::swapPairs(digits)));
+    return QString::number(hexToNumber(hextext::swapPairs(digits)));
 }
 
-QString Send_char(PlcLink &link, int timeoutMs, int code)
+QString sendCharacter(PlcLink &link, int timeoutMs, int code)
 {
     bool accepted = false;
     const QByteArray answer = link.exchange(
@@ -53,3 +55,5 @@ QString Send_char(PlcLink &link, int timeoutMs, int code)
         [](const QByteArray &text) { return !text.isEmpty(); }, &accepted);
     return accepted ? firstCharacterCode(answer) : QString();
 }
+
+}  // namespace plc

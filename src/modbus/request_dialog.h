@@ -6,18 +6,21 @@
 #include <QDialog>
 #include <array>
 
-class Prompts;
 class QComboBox;
 class QLineEdit;
+
+namespace plc {
+
+class Prompts;
 struct UartPort;
 
 // The request dialog of a UART tab ("Slave add/modify" on UART 1, "Form1" on UART 2): shows a
 // request's fields and, on "OK", hands back the checked request for the table.
-class Slave : public QDialog {
+class RequestDialog : public QDialog {
     Q_OBJECT
 
 public:
-    Slave(const UartPort &port, Prompts &prompts, const RequestFields &preset,
+    RequestDialog(const UartPort &port, Prompts &prompts, const RequestFields &preset,
           QWidget *parent = nullptr);
 
     RequestFields fields() const;
@@ -32,3 +35,5 @@ private:
     std::array<QLineEdit *, 6> m_boxes{};  // the text fields, in the dialog's order
     QComboBox *m_function = nullptr;
 };
+
+}  // namespace plc

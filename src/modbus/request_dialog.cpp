@@ -1,4 +1,4 @@
-#include "slave_dialog.h"
+#include "request_dialog.h"
 
 #include "prompts.h"
 #include "uart_port.h"
@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace plc {
 
 namespace {
 
@@ -32,7 +34,7 @@ constexpr int kFunctionRow = 5;
 
 }  // namespace
 
-Slave::Slave(const UartPort &port, Prompts &prompts, const RequestFields &preset, QWidget *parent)
+RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const RequestFields &preset, QWidget *parent)
     : QDialog(parent), m_prompts(prompts)
 {
     static_assert(std::size(kTextFields) == std::tuple_size_v<decltype(m_boxes)>);
@@ -68,8 +70,8 @@ Slave::Slave(const UartPort &port, Prompts &prompts, const RequestFields &preset
     ok->setDefault(true);  // Enter in a field is "OK", with its checks
     buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("Command1"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &Slave::okClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &Slave::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &RequestDialog::okClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &RequestDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -77,7 +79,7 @@ Slave::Slave(const UartPort &port, Prompts &prompts, const RequestFields &preset
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-RequestFields Slave::fields() const
+RequestFields RequestDialog::fields() const
 {
     RequestFields fields;
     for (size_t i = 0; i < m_boxes.size(); ++i)
@@ -86,7 +88,7 @@ RequestFields Slave::fields() const
     return fields;
 }
 
-void Slave::okClicked()
+void RequestDialog::okClicked()
 {
     const FieldsCheck check = checkRequestFields(fields());
     if (!check.request) {
@@ -96,3 +98,5 @@ void Slave::okClicked()
     m_request = *check.request;
     accept();
 }
+
+}  // namespace plc
