@@ -7,9 +7,9 @@
 
 namespace plc {
 
-RequestFields decodeRequest(const QByteArray &request)
+FrameFields decodeRequest(const QByteArray &request)
 {
-    RequestFields fields;
+    FrameFields fields;
     if (!request.startsWith(frame::STX)) {
         fields.command = request;
         return fields;
@@ -25,7 +25,7 @@ RequestFields decodeRequest(const QByteArray &request)
     return fields;
 }
 
-bool isReadRequest(const RequestFields &fields)
+bool isReadRequest(const FrameFields &fields)
 {
     return fields.command == "E00" || fields.command == "0";
 }
@@ -39,7 +39,7 @@ ExchangeOutcome judgeExchange(const QByteArray &request, const QByteArray &answe
         // A controller that cannot parse a frame says NAK at once, whatever it was asked.
         return answer.startsWith(frame::NAK) ? ExchangeOutcome::Refused : ExchangeOutcome::Timeout;
     }
-    const RequestFields fields = decodeRequest(request);
+    const FrameFields fields = decodeRequest(request);
     if (isReadRequest(fields)) {
         const bool shaped = frame::isReadAnswer(QString::fromLatin1(answer),
                                                 hexToNumber(QString::fromLatin1(fields.count)));

@@ -29,16 +29,16 @@ struct ExchangeRecord {
 
 // The fields of a request: command, address, count and data; all empty for a request that is
 // not a frame (the single-character probe), whose command is then that one character.
-struct RequestFields {
+struct FrameFields {
     QByteArray command;
     QByteArray address;
     QByteArray count;
     QByteArray data;
 };
-RequestFields decodeRequest(const QByteArray &request);
+FrameFields decodeRequest(const QByteArray &request);
 
 // Whether the request reads (a read or the CPU-type probe): its answer carries data.
-bool isReadRequest(const RequestFields &fields);
+bool isReadRequest(const FrameFields &fields);
 
 // The outcome of an exchange from its request, what came back, whether the wait accepted it
 // and whether the port was lost meanwhile.

@@ -15,7 +15,7 @@ const char *const kControlNames[] = {"NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "
 
 QString dataOf(const ExchangeRecord &record)
 {
-    const RequestFields fields = decodeRequest(record.request);
+    const FrameFields fields = decodeRequest(record.request);
     if (!isReadRequest(fields))
         return QString::fromLatin1(fields.data);
     if (record.outcome != ExchangeOutcome::Accepted)
