@@ -171,7 +171,7 @@ bool uartCycle(Bench &bench, QRandomGenerator &r, const UartPort &port)
             [&](TransferContext &ctx) {
                 const Result<PortConfigUpload> upload = uploadPortConfig(ctx, port);
                 if (upload.done() && applyPortUpload(upload.value, read))
-                    applyRequestTable(back, upload.value.requests);
+                    back.showUploadedRows(requestRows(upload.value.requests));
                 return upload.outcome;
             },
             1 + pieces))
@@ -205,7 +205,7 @@ bool oneWireCycle(Bench &bench, QRandomGenerator &r)
                 const Result<AuxConfigUpload> upload = uploadAuxConfig(ctx);
                 if (upload.done()) {
                     applyAuxUpload(upload.value, read);
-                    applySensorTable(back, upload.value.sensors);
+                    back.showUploadedRows(upload.value.sensors);
                 }
                 return upload.outcome;
             },

@@ -3,40 +3,33 @@
 #include "config_record.h"
 #include "link_action.h"
 #include "plc_link.h"
+#include "window_tabs.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
-#include <array>
 #include <optional>
-
-class QLabel;
-class QMenu;
-class QTabWidget;
 
 namespace plc {
 
 struct WindowState;
 
-class ConverterTab;
-class GeneralSettingFrame;
-class IoMapFrame;
-class ModbusDiagTab;
-class OneWireDiagTab;
+class EditTracker;
 class OneWireTab;
 class ProgressWindow;
 class Prompts;
+class StatusLine;
 class TrafficMonitor;
 class UartTab;
+class WindowMenus;
 
-// The main window: seven tabs, the menus and the caption. It owns what the tabs share: the
-// serial link, the progress window and the prompts, handed to the tabs as one TransferContext.
+// The main window: the tabs, the menus, the status line and the caption. It owns what the tabs
+// share: the serial link, the progress window and the prompts, handed to the tabs as one
+// TransferContext.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit MainWindow(Prompts &prompts, QWidget *parent = nullptr);
-    ~MainWindow() override;
 
     // Rebuilds the caption from the stored port number.
     void updateCaption();
@@ -60,32 +53,20 @@ public:
     // taken off the list.
     void openRecentFile(const QString &path);
 
-    // Whether the tables and lists hold edits that are neither in the last file loaded or saved
-    // nor written to the controller by a download that went through.
-    bool hasUnkeptEdits() const;
-
-    // What the configuration file holds of the window, read from the tabs; and the tabs set
-    // from it (Put_config's order: UART 1, UART 2, then the auxiliary mode and its sensors).
-    WindowConfig windowConfig() const;
-    void applyWindowConfig(const WindowConfig &config);
+    // What the configuration file holds of the window, and the tabs set from it.
+    WindowConfig windowConfig() const { return m_tabs->windowConfig(); }
+    void applyWindowConfig(const WindowConfig &config) { m_tabs->applyWindowConfig(config); }
     const ConfigRecord &configRecord() const { return m_config; }
 
-    QTabWidget &tabs() const { return *m_tabs; }
+    WindowTabs &tabs() const { return *m_tabs; }
     // UART 1 (uart 1) or UART 2 (uart 2).
-    UartTab &uart(int uart) const { return *m_uarts[uart == 2 ? 1 : 0]; }
-    IoMapFrame &ioMap() const { return *m_ioMap; }
-    GeneralSettingFrame &generalSetting() const { return *m_generalSetting; }
-    OneWireTab &oneWire() const { return *m_oneWire; }
-    ModbusDiagTab &modbusDiag() const { return *m_modbusDiag; }
-    OneWireDiagTab &oneWireDiag() const { return *m_oneWireDiag; }
-    ConverterTab &converter() const { return *m_converter; }
+    UartTab &uart(int uart) const { return m_tabs->uart(uart); }
+    OneWireTab &oneWire() const { return m_tabs->oneWire(); }
 
     PlcLink &link() { return m_link; }
     ProgressWindow &progress() const { return *m_progress; }
     Prompts &prompts() const { return m_prompts; }
     TransferContext &transferContext() { return m_ctx; }
-
-    bool tableHookInstalled() const { return m_hookInstalled; }
 
     // The window as it stands, as it is kept in the settings file when the window closes.
     WindowState rememberedState() const;
@@ -96,28 +77,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void buildTabs();
-    void buildMenus();
-    // "Table": CSV export and import of the current tab's table.
-    void buildTableMenu();
-    void startUp();
-    void installTableHook();
-    void removeTableHook();
-    // Shortcuts on the menu entries and the "Verify after writing" entry.
-    void addMenuComforts(bool verifyWrites);
-    void buildStatusBar();
-    void showPortStatus();
-    void showActionOutcome(const QString &action, const Outcome &outcome);
-    // A line in the status line; one about port `port` goes when another port is chosen.
-    void showStatus(const QString &text, int port = 0);
-    // Unkept edits: the parts as last kept, and watching the tabs for changes.
-    void keepParts(int first, int last);
-    void watchEdits();
-    void showEditStatus();
     void restoreWindowState(const WindowState &state);
     void applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path);
-    // The entries of "Recent configurations", as the settings file lists them now.
-    void fillRecentMenu();
 
     Prompts &m_prompts;
     PlcLink m_link;
@@ -125,26 +86,11 @@ private:
     TransferContext m_ctx;
     ConfigRecord m_config;  // one for the whole run
 
-    QTabWidget *m_tabs = nullptr;
-    UartTab *m_uarts[2] = {};
-    IoMapFrame *m_ioMap = nullptr;
-    GeneralSettingFrame *m_generalSetting = nullptr;
-    OneWireTab *m_oneWire = nullptr;
-    ModbusDiagTab *m_modbusDiag = nullptr;
-    OneWireDiagTab *m_oneWireDiag = nullptr;
-    ConverterTab *m_converter = nullptr;
-
+    WindowTabs *m_tabs = nullptr;
+    StatusLine *m_status = nullptr;
+    EditTracker *m_edits = nullptr;
+    WindowMenus *m_menus = nullptr;
     QPointer<TrafficMonitor> m_monitor;  // null while closed
-    QObject *m_tableHook = nullptr;
-    bool m_hookInstalled = false;
-
-    QMenu *m_recent = nullptr;
-    QLabel *m_actionStatus = nullptr;
-    QLabel *m_portStatus = nullptr;
-    QLabel *m_editStatus = nullptr;
-    int m_statusPort = 0;               // the port the action status speaks of; 0: none
-    std::array<QStringList, 3> m_kept;  // UART 1, UART 2, 1-wire as last saved, loaded or written
-    QTimer m_editCheck;
 };
 
 }  // namespace plc

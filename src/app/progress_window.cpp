@@ -7,10 +7,10 @@ namespace plc {
 
 ProgressWindow::ProgressWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
-    setObjectName(QStringLiteral("Progress"));
+    setObjectName(QStringLiteral("progressWindow"));
     setWindowTitle(QStringLiteral("Download/upload progress"));
     m_bar = new QProgressBar(this);
-    m_bar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_bar->setObjectName(QStringLiteral("progressBar"));
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setMinimumWidth(360);

@@ -1,64 +1,64 @@
 #include "status_line.h"
 
 #include "outcome.h"
+#include "plc_link.h"
+#include "serial_ports.h"
+#include "settings_store.h"
+#include "status_texts.h"
+
+#include <QLabel>
+#include <QStatusBar>
 
 namespace plc {
 
-namespace {
-
-// A text on one line.
-QString oneLine(QString text)
+StatusLine::StatusLine(QStatusBar &bar, const PlcLink &link) : QObject(&bar), m_link(link)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
+    m_actionStatus = new QLabel(&bar);
+    m_actionStatus->setObjectName(QStringLiteral("actionStatus"));
+    // A long failure text must not widen the window.
+    m_actionStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_portStatus = new QLabel(&bar);
+    m_portStatus->setObjectName(QStringLiteral("portStatus"));
+    m_editStatus = new QLabel(&bar);
+    m_editStatus->setObjectName(QStringLiteral("editStatus"));
+    bar.addWidget(m_actionStatus, 1);
+    bar.addPermanentWidget(m_editStatus);
+    bar.addPermanentWidget(m_portStatus);
+    showPortStatus();
 }
 
-}  // namespace
-
-QString portStatusText(int portNumber, const QString &device, const QString &lineSettings,
-                       bool present)
+void StatusLine::showPortStatus()
 {
-    const QString port = QStringLiteral("COM%1").arg(portNumber);
-    QString settings = lineSettings;
-    settings.replace(QLatin1Char(','), QLatin1Char(' '));
-    if (device.isEmpty())
-        return QStringLiteral("%1 → no device, %2").arg(port, settings);
-    const QString absent = present ? QString() : QStringLiteral(" (not present)");
-    // Where the device is the port's own name (Windows) there is nothing to map.
-    if (device == port)
-        return QStringLiteral("%1%2, %3").arg(port, absent, settings);
-    return QStringLiteral("%1 → %2%3, %4").arg(port, device, absent, settings);
+    const PortSetup port = settingsfile::storedPort();
+    m_portStatus->setText(
+        portStatusText(port.number, port.device, port.line.text(), devicePresent(port.device)));
+    // What was said about another port no longer applies.
+    if (m_statusPort != 0 && m_statusPort != port.number)
+        showStatus(QString());
 }
 
-QString actionStatusText(const QString &action, const Outcome &outcome)
+void StatusLine::showStatus(const QString &text, int port)
 {
-    const WriteTally &w = outcome.written;
-    if (outcome.isLinkFailure() && w.isPartial()) {
-        const bool pieces = w.plannedPieces > 0;
-        return QStringLiteral(
-                   "%1 stopped after %2 of %3 %4: the controller may hold a partial "
-                   "configuration; download again")
-            .arg(action)
-            .arg(pieces ? w.pieces : w.writes)
-            .arg(pieces ? w.plannedPieces : w.plannedWrites)
-            .arg(pieces ? QStringLiteral("pieces") : QStringLiteral("writes"));
-    }
-    QString result;
-    if (outcome.isLinkFailure() || outcome.kind == Outcome::Kind::Failed) {
-        result = oneLine(outcome.message);
-        if (w.plannedWrites > 0 && w.writes == 0)
-            result += QStringLiteral("; nothing written");
-    } else if (outcome.openMs < 0) {
-        result = QStringLiteral("nothing sent");
-    } else {
-        result = QStringLiteral("done%1 in %2 s")
-                     .arg(outcome.verified ? QStringLiteral(" and verified") : QString())
-                     .arg(outcome.openMs / 1000.0, 0, 'f', 1);
-        if (!outcome.detail.isEmpty())
-            result += QStringLiteral(", ") + outcome.detail;
-    }
-    return action + QStringLiteral(": ") + result;
+    m_actionStatus->setText(text);
+    m_actionStatus->setToolTip(text);
+    m_statusPort = text.isEmpty() ? 0 : port;
+}
+
+void StatusLine::showActionOutcome(const QString &action, const Outcome &outcome)
+{
+    const QString text = actionStatusText(action, outcome);
+    showStatus(text, m_link.portNumber());
+    if (outcome.isLinkFailure() && !text.contains(outcome.message))
+        m_actionStatus->setToolTip(text + QLatin1Char('\n') + outcome.message);
+}
+
+void StatusLine::showEdits(bool unkept)
+{
+    m_editStatus->setText(unkept ? QStringLiteral("Changes not saved or written") : QString());
+    m_editStatus->setToolTip(unkept ? QStringLiteral("The tables hold changes that are neither "
+                                                     "in the last configuration file loaded or "
+                                                     "saved nor written to the controller")
+                                    : QString());
 }
 
 }  // namespace plc

@@ -1,22 +1,40 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+
+class QLabel;
+class QStatusBar;
 
 namespace plc {
 
+class PlcLink;
 struct Outcome;
 
-// The texts of the main window's status line.
+// The main window's status line: how the last action ended, the tables' unkept edits, and the
+// chosen port with its device and line settings.
+class StatusLine : public QObject {
+    Q_OBJECT
 
-// The chosen port, the device behind it and its line settings: "COM1 → /dev/ttyUSB0, 9600 N 8 1",
-// with "(not present)" after a device that is missing.
-QString portStatusText(int portNumber, const QString &device, const QString &lineSettings,
-                       bool present = true);
+public:
+    // The lines go into bar; link tells which port an action ran on.
+    StatusLine(QStatusBar &bar, const PlcLink &link);
 
-// How the last action ended: "UART 1 download: done in 1.7 s", "1-wire upload: Answer timeout
-// from PLC", "... nothing sent" when it stopped before opening the port, and for a download that
-// stopped midway how far it got ("UART 1 download stopped after 8 of 16 pieces: ...") or that
-// it wrote nothing.
-QString actionStatusText(const QString &action, const Outcome &outcome);
+    // The stored port as it is now.
+    void showPortStatus();
+    // A line about the last action; one about port `port` goes when another port is chosen.
+    void showStatus(const QString &text, int port = 0);
+    // How a named action ended, on the port the link used.
+    void showActionOutcome(const QString &action, const Outcome &outcome);
+    // Whether the tables hold edits neither saved nor written.
+    void showEdits(bool unkept);
+
+private:
+    const PlcLink &m_link;
+    QLabel *m_actionStatus = nullptr;
+    QLabel *m_portStatus = nullptr;
+    QLabel *m_editStatus = nullptr;
+    int m_statusPort = 0;  // the port the action status speaks of; 0: none
+};
 
 }  // namespace plc

@@ -131,6 +131,21 @@ void GridModel::setDataRows(const QList<QStringList> &data)
     Q_EMIT dataChanged(index(0, 0), index(rows() - 2, m_cols - 1), {Qt::DisplayRole});
 }
 
+void GridModel::showUploadedRows(const QList<QStringList> &data)
+{
+    while (rows() > 2)
+        removeGridRow(2);
+    centreAllColumns();
+    for (int i = 0; i < data.size(); ++i) {
+        // Each appended row shows its own row number; the last one stays as the entry row.
+        appendGridRow(QString::number(rows()));
+        setText(i + 1, 0, QString::number(i + 1));
+        const QStringList &cells = data.at(i);
+        for (int c = 0; c < cells.size(); ++c)
+            setText(i + 1, c + 1, cells.at(c));
+    }
+}
+
 void GridModel::setColumnAlignment(int col, Qt::Alignment alignment)
 {
     if (col < 0 || col >= m_cols)

@@ -51,6 +51,12 @@ public:
     // Replaces the data rows by these (columns 1 onward, missing cells empty), followed by an
     // empty entry row, and renumbers; the heading row stays.
     void setDataRows(const QList<QStringList> &rows);
+    // The number of data rows: every row below the heading but the entry row.
+    int dataRowCount() const { return qMax(0, rows() - 2); }
+    // Puts rows read back from the controller into the table: it is cut back to the heading
+    // and row 1, centred, and gets rows 1 to n with these cells (columns 1 onward, numbered in
+    // column 0) and the entry row n + 1. With no row, row 1 keeps its texts as the entry row.
+    void showUploadedRows(const QList<QStringList> &rows);
 
     void setColumnAlignment(int col, Qt::Alignment alignment);
     void centreAllColumns();

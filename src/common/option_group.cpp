@@ -16,7 +16,7 @@ OptionGroup::OptionGroup(const QString &title, const QString &frameName, const Q
     m_column = new QVBoxLayout(this);
     for (int index = 0; index < captions.size(); ++index) {
         auto *option = new QRadioButton(captions.at(index), this);
-        option->setObjectName(name + QLatin1Char('_') + QString::number(index));
+        option->setObjectName(name + QStringLiteral("Option") + QString::number(index));
         m_group->addButton(option, index);
         m_column->addWidget(option);
     }

@@ -9,8 +9,7 @@ class QVBoxLayout;
 namespace plc {
 
 // A mode option array: a titled frame holding a column of option buttons, numbered by their
-// index. The button group is named `name` and its buttons `<name>_<index>`, as the tabs'
-// designer names are.
+// index. The button group is named `name` and its buttons `<name>Option<index>`.
 class OptionGroup : public QGroupBox {
     Q_OBJECT
 

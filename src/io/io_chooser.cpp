@@ -63,7 +63,7 @@ void IoChooserDelegate::attach(QAbstractItemView &view, int column)
 
 void IoChooserDelegate::fill(QComboBox &chooser)
 {
-    chooser.setObjectName(QStringLiteral("Combo1"));
+    chooser.setObjectName(QStringLiteral("ioChooser"));
     chooser.setEditable(true);
     chooser.setInsertPolicy(QComboBox::NoInsert);
     chooser.addItems(choiceTexts());

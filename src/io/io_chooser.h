@@ -11,7 +11,7 @@ class QKeyEvent;
 
 namespace plc {
 
-// The in-cell chooser of the I/O map's Function cells: an editable list "Combo1" with the three
+// The in-cell chooser of the I/O map's Function cells: an editable list "ioChooser" with the three
 // choices, as wide as its column, starting with the cell's text. A choice is handed on as soon
 // as it is made and closes the chooser; leaving it without a choice changes nothing.
 class IoChooserDelegate : public QStyledItemDelegate {

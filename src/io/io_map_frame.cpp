@@ -19,7 +19,7 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("ioMapFrame"));
     m_view = new GridView(m_table, this);
-    m_view->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_view->setObjectName(QStringLiteral("ioMapTable"));
     m_view->setAlternatingRowColors(false);
     auto *chooser =
         new IoChooserDelegate([this](int row, IoChoice choice) { choose(row, choice); }, this);
@@ -38,12 +38,12 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
         QString toolTip;
     };
     const Button buttons[] = {
-        {QStringLiteral("New IO config"), QStringLiteral("Command12"),
+        {QStringLiteral("New IO config"), QStringLiteral("newIoConfigButton"),
          &IoMapFrame::newIoConfigClicked, QString()},
-        {QStringLiteral("Upload from PLC"), QStringLiteral("Command13"), &IoMapFrame::uploadClicked,
+        {QStringLiteral("Upload from PLC"), QStringLiteral("ioUploadButton"), &IoMapFrame::uploadClicked,
          QStringLiteral("Reads the inputs and outputs (I/O map block, %1) from the controller")
              .arg(plcmem::shown(plcmem::kIoBlock))},
-        {QStringLiteral("Download to PLC"), QStringLiteral("Command14"),
+        {QStringLiteral("Download to PLC"), QStringLiteral("ioDownloadButton"),
          &IoMapFrame::downloadClicked,
          QStringLiteral("Writes the inputs and outputs (I/O map block, %1) into the controller")
              .arg(plcmem::shown(plcmem::kIoBlock))},

@@ -1,5 +1,7 @@
 #include "port_detection.h"
 
+#include "dialog_buttons.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -30,10 +32,9 @@ PortDetection::PortDetection(const QList<SystemPort> &ports, QWidget *parent)
     m_list->header()->resizeSections(QHeaderView::ResizeToContents);
     m_list->setMinimumWidth(640);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    const DialogButtons buttons =
+        dialogButtons(*this, {QStringLiteral("okButton")}, {QStringLiteral("cancelButton")});
+    QPushButton *ok = buttons.accept;
     ok->setEnabled(false);
     connect(m_list, &QTreeWidget::currentItemChanged, ok,
             [this, ok] { ok->setEnabled(current().has_value()); });
@@ -41,12 +42,10 @@ PortDetection::PortDetection(const QList<SystemPort> &ports, QWidget *parent)
         if (current())
             accept();
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
 }
 
 std::optional<SystemPort> PortDetection::chosen() const

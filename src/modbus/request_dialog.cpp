@@ -1,5 +1,6 @@
 #include "request_dialog.h"
 
+#include "dialog_buttons.h"
 #include "prompts.h"
 #include "uart_port.h"
 
@@ -8,7 +9,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace plc {
@@ -22,23 +22,24 @@ struct TextField {
     QString RequestFields::*text;
 };
 const TextField kTextFields[] = {
-    {"Slave number", "T_slave", &RequestFields::slaveNumber},
-    {"Slave modbus address", "mb_address", &RequestFields::address},
-    {"Word/Coil  number to read/write-slave part", "mb_slave_count", &RequestFields::count},
-    {"Slave address point start read/write", "mb_slave_addr", &RequestFields::slaveStart},
-    {"Master address to place Word/Coil from slave", "mb_master_addr",
+    {"Slave number", "slaveNumberBox", &RequestFields::slaveNumber},
+    {"Slave modbus address", "slaveAddressBox", &RequestFields::address},
+    {"Word/Coil  number to read/write-slave part", "countBox", &RequestFields::count},
+    {"Slave address point start read/write", "slaveStartBox", &RequestFields::slaveStart},
+    {"Master address to place Word/Coil from slave", "masterAddressBox",
      &RequestFields::masterAddress},
-    {"Timeout,[msec]", "mb_timeout", &RequestFields::timeout},
+    {"Timeout,[msec]", "timeoutBox", &RequestFields::timeout},
 };
 constexpr int kFunctionRow = 5;
 
 }  // namespace
 
-RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const RequestFields &preset, QWidget *parent)
+RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const RequestFields &preset,
+                             QWidget *parent)
     : QDialog(parent), m_prompts(prompts)
 {
     static_assert(std::size(kTextFields) == std::tuple_size_v<decltype(m_boxes)>);
-    setObjectName(QStringLiteral("Slave"));
+    setObjectName(QStringLiteral("requestDialog"));
     setWindowTitle(port.dialogTitle);
     setModal(true);
 
@@ -56,7 +57,7 @@ RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const Reque
     m_boxes[0]->setReadOnly(true);
     m_boxes[1]->setFocus();
     m_function = new QComboBox;
-    m_function->setObjectName(QStringLiteral("mb_func"));
+    m_function->setObjectName(QStringLiteral("functionList"));
     m_function->addItems(functionEntries());
     m_function->setCurrentIndex(preset.function);
     form->insertRow(kFunctionRow, QStringLiteral("Function type"), m_function);
@@ -64,18 +65,14 @@ RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const Reque
     QWidget::setTabOrder(m_boxes[kFunctionRow - 1], m_function);
     QWidget::setTabOrder(m_function, m_boxes[kFunctionRow]);
 
-    auto *buttons = new QDialogButtonBox;
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("Command2"));
-    ok->setDefault(true);  // Enter in a field is "OK", with its checks
-    buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Command1"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &RequestDialog::okClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &RequestDialog::reject);
+    // Enter in a field is "OK", with its checks.
+    const DialogButtons buttons = dialogButtons(
+        *this, {QStringLiteral("okButton"), QStringLiteral("OK")},
+        {QStringLiteral("closeButton"), QStringLiteral("Close")}, [this] { okClicked(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

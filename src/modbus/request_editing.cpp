@@ -85,7 +85,7 @@ const FieldRule kFieldRules[] = {
 
 DialogPreset requestDialogPreset(const GridModel &grid, int currentRow, DialogMode mode)
 {
-    const int n = requestCount(grid);
+    const int n = grid.dataRowCount();
     if (currentRow <= 0 || n == 0) {
         return {defaults(mode == DialogMode::Add ? QStringLiteral("3") : QStringLiteral("2")), 1};
     }
@@ -136,7 +136,7 @@ int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const Mod
 
 bool deleteRequest(GridModel &grid, int currentRow)
 {
-    if (currentRow < 1 || requestCount(grid) == 0 || !grid.removeGridRow(currentRow))
+    if (currentRow < 1 || grid.dataRowCount() == 0 || !grid.removeGridRow(currentRow))
         return false;
     grid.renumber();
     return true;

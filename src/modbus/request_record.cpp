@@ -108,11 +108,6 @@ ModbusRequest decodeRequest(QStringView record)
     return request;
 }
 
-int requestCount(const GridModel &grid)
-{
-    return qMax(0, grid.rows() - 2);
-}
-
 ModbusRequest requestFromRow(const RequestRows &rows, int row)
 {
     ModbusRequest request;
@@ -142,6 +137,14 @@ QStringList requestCells(const ModbusRequest &request)
     return cells;
 }
 
+RequestRows requestRows(const QList<ModbusRequest> &requests)
+{
+    RequestRows rows;
+    for (const ModbusRequest &request : requests)
+        rows.append(requestCells(request));
+    return rows;
+}
+
 void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request)
 {
     const QStringList cells = requestCells(request);
@@ -163,19 +166,6 @@ QList<ModbusRequest> decodeTableText(const QString &text, int n)
     for (int i = 0; i < n; ++i)
         requests.append(decodeRequest(QStringView(text).mid(kRecordChars * i, kRecordChars)));
     return requests;
-}
-
-void applyRequestTable(GridModel &grid, const QList<ModbusRequest> &requests)
-{
-    while (grid.rows() > 2)
-        grid.removeGridRow(2);
-    grid.centreAllColumns();
-    for (int i = 0; i < requests.size(); ++i) {
-        // Each appended row shows its own row number; the last one stays as the entry row.
-        grid.appendGridRow(QString::number(grid.rows()));
-        grid.setText(i + 1, requestcol::Slot, QString::number(i + 1));
-        writeRequestToRow(grid, i + 1, requests.at(i));
-    }
 }
 
 }  // namespace plc

@@ -44,11 +44,10 @@ QString encodeRequest(const ModbusRequest &request);
 // The reverse; missing or malformed digits read as 0.
 ModbusRequest decodeRequest(QStringView record);
 
-// The number of requests in a table: every row below the heading but the entry row.
-int requestCount(const GridModel &grid);
-
 // A table's requests as plain rows: the data rows' cells from column 1 on.
 using RequestRows = QList<QStringList>;
+// The rows of these requests, as a table holds them.
+RequestRows requestRows(const QList<ModbusRequest> &requests);
 
 // The numbers of data row `row` (from 1). A cell that is not a whole number is a Failure naming
 // the row, the column and the text found. Numbers beyond 32 bits are held at the 32-bit limits.
@@ -62,10 +61,5 @@ void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request);
 QString tableText(const RequestRows &rows);
 // n requests from the text an upload read back; requests beyond its end read as zeros.
 QList<ModbusRequest> decodeTableText(const QString &text, int n);
-
-// Puts uploaded requests into a table: it is emptied down to the heading and row 1, centred,
-// and gets rows 1 to n with the requests and the entry row n + 1. With no request, row 1
-// keeps its texts and serves as the entry row.
-void applyRequestTable(GridModel &grid, const QList<ModbusRequest> &requests);
 
 }  // namespace plc

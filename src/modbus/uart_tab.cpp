@@ -1,7 +1,6 @@
 #include "uart_tab.h"
 
 #include "cell_editor.h"
-#include "request_check.h"
 #include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
@@ -9,8 +8,9 @@
 #include "option_group.h"
 #include "port_transfer.h"
 #include "prompts.h"
-#include "request_editing.h"
+#include "request_check.h"
 #include "request_dialog.h"
+#include "request_editing.h"
 #include "uart_port.h"
 
 #include <QFormLayout>
@@ -47,18 +47,19 @@ const QString kNoTitle = QStringLiteral("");
 UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     : QWidget(parent), m_port(port), m_ctx(ctx)
 {
-    setObjectName(port.tabCaption);
+    setObjectName(port.controlName("Tab"));
 
     QVBoxLayout *left = addPortColumn(*this);
     left->addWidget(buildModeOptions());
     left->addWidget(buildGeneralFrame());
     left->addWidget(buildSlaveFrame());
     left->addLayout(buttonRow({
-        {QStringLiteral("Write to PLC"), port.writeButton, &UartTab::writeClicked,
+        {QStringLiteral("Write to PLC"), port.controlName("WriteButton"), &UartTab::writeClicked,
          QStringLiteral("Writes the mode and line settings (port word, %1) and, for a master, "
                         "the request table (from %2) into the controller")
              .arg(plcmem::shown(port.portWordAddress), plcmem::shown(port.tableBase))},
-        {QStringLiteral("Upload from PLC"), port.uploadButton, &UartTab::uploadFromPlc,
+        {QStringLiteral("Upload from PLC"), port.controlName("UploadButton"),
+         &UartTab::uploadFromPlc,
          QStringLiteral("Reads the mode, the line settings and the slave address or request "
                         "table of %1 from the controller")
              .arg(port.tabCaption)},
@@ -70,9 +71,10 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
 OptionGroup *UartTab::buildModeOptions()
 {
     // On screen "Modbus master" comes first; the options are numbered by their mode index.
-    m_modes = new OptionGroup(QString(), m_port.modeOption, m_port.modeOption,
-                              {QStringLiteral("Modbus master"), QStringLiteral("Modbus slave"),
-                               QStringLiteral("Not use")});
+    m_modes =
+        new OptionGroup(QString(), m_port.controlName("ModeFrame"), m_port.controlName("Mode"),
+                        {QStringLiteral("Modbus master"), QStringLiteral("Modbus slave"),
+                         QStringLiteral("Not use")});
     connect(m_modes, &OptionGroup::optionClicked, this, &UartTab::modeClicked);
     return m_modes;
 }
@@ -80,19 +82,23 @@ OptionGroup *UartTab::buildModeOptions()
 QGroupBox *UartTab::buildGeneralFrame()
 {
     m_general = new LineSettingsBox(
-        QStringLiteral("Modbus general setting"), m_port.generalFrame,
-        {{{m_port.speedList, speedEntries()},
-          {m_port.parityList, parityEntries()},
-          {m_port.bitList, {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}},
-          {m_port.stopList, {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}}}});
+        QStringLiteral("Modbus general setting"), m_port.controlName("GeneralFrame"),
+        {{{m_port.controlName("SpeedList"), speedEntries()},
+          {m_port.controlName("ParityList"), parityEntries()},
+          {m_port.controlName("BitsList"),
+           {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}},
+          {m_port.controlName("StopList"),
+           {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}}}});
     if (m_port.hasSlaveTransfer) {
         m_general->form().addRow(buttonRow({
-            {QStringLiteral("Download"), m_port.slaveDownloadButton, &UartTab::slaveDownloadClicked,
+            {QStringLiteral("Download"), m_port.controlName("SlaveDownloadButton"),
+             &UartTab::slaveDownloadClicked,
              QStringLiteral("Writes the slave address and line settings (port word, %1) and "
                             "the slave timeout (%2) into the controller")
                  .arg(plcmem::shown(m_port.portWordAddress),
                       plcmem::shown(m_port.slaveTimeoutAddress))},
-            {QStringLiteral("Upload"), m_port.slaveUploadButton, &UartTab::slaveUploadClicked,
+            {QStringLiteral("Upload"), m_port.controlName("SlaveUploadButton"),
+             &UartTab::slaveUploadClicked,
              QStringLiteral("Reads the slave address, line settings and slave timeout from the "
                             "controller")},
         }));
@@ -115,12 +121,12 @@ QHBoxLayout *UartTab::buttonRow(const QList<Button> &buttons)
 
 QGroupBox *UartTab::buildSlaveFrame()
 {
-    m_slaveFrame = frame(QStringLiteral("Modbus slave setting"), m_port.slaveFrame);
+    m_slaveFrame = frame(QStringLiteral("Modbus slave setting"), m_port.controlName("SlaveFrame"));
     auto *form = new QFormLayout(m_slaveFrame);
-    m_address =
-        addBox(form, QStringLiteral("MB address"), m_port.addressBox, m_port.initialAddress);
-    m_timeout =
-        addBox(form, QStringLiteral("Timeout,[msec]"), m_port.timeoutBox, QStringLiteral("2"));
+    m_address = addBox(form, QStringLiteral("MB address"), m_port.controlName("SlaveAddressBox"),
+                       m_port.initialAddress);
+    m_timeout = addBox(form, QStringLiteral("Timeout,[msec]"),
+                       m_port.controlName("SlaveTimeoutBox"), QStringLiteral("2"));
     m_address->setToolTip(kSlaveAddressRange.text());
     m_timeout->setToolTip(kSlaveTimeoutRange.text(QStringLiteral("ms")));
     return m_slaveFrame;
@@ -128,8 +134,9 @@ QGroupBox *UartTab::buildSlaveFrame()
 
 QGroupBox *UartTab::buildMasterFrame()
 {
-    auto *master = new GridFrame(QStringLiteral("Modbus master configuration"), m_port.masterFrame,
-                                 m_requests, m_port.grid);
+    auto *master = new GridFrame(QStringLiteral("Modbus master configuration"),
+                                 m_port.controlName("MasterFrame"), m_requests,
+                                 m_port.controlName("RequestTable"));
     m_masterFrame = master;
     m_requestView = &master->view();
     m_requestView->shareWidthAmongColumns();
@@ -137,15 +144,17 @@ QGroupBox *UartTab::buildMasterFrame()
     for (int col = 0; col < requestcol::Count; ++col)
         tips.append(requestColumnLimits(col));
     m_requests.setHeadingToolTips(tips);
-    connect(master->addButton(QStringLiteral("Add slave"), m_port.addButton), &QPushButton::clicked,
-            this, &UartTab::addClicked);
-    connect(master->addButton(QStringLiteral("Modify slave"), m_port.modifyButton),
+    connect(master->addButton(QStringLiteral("Add slave"), m_port.controlName("AddRequestButton")),
+            &QPushButton::clicked, this, &UartTab::addClicked);
+    connect(master->addButton(QStringLiteral("Modify slave"),
+                              m_port.controlName("ModifyRequestButton")),
             &QPushButton::clicked, this, &UartTab::modifyClicked);
-    connect(master->addButton(QStringLiteral("Delete slave"), m_port.deleteButton),
+    connect(master->addButton(QStringLiteral("Delete slave"),
+                              m_port.controlName("DeleteRequestButton")),
             &QPushButton::clicked, this, &UartTab::deleteClicked);
     connect(m_requestView, &QAbstractItemView::clicked, this, &UartTab::tableClicked);
     new CellEditor(
-        *m_requestView, m_port.cellEditor,
+        *m_requestView, m_port.controlName("RequestCellEditor"),
         [this](int row, int col, const QString &text) { storeCellText(row, col, text); },
         CellEditor::DeleteKey::EmptiesCell);
     // An imported table is usable at once, as after an upload.
@@ -285,8 +294,10 @@ void UartTab::writeClicked()
 {
     // What goes out is the table as it was when the button was pressed.
     takeStoredPort(m_ctx);
-    report(QStringLiteral("download"),
-           downloadPortConfig(m_ctx, m_port, settings(), m_requests.dataRows()));
+    const Outcome outcome = downloadPortConfig(m_ctx, m_port, settings(), m_requests.dataRows());
+    if (outcome.done())
+        Q_EMIT configurationWritten();
+    report(QStringLiteral("download"), outcome);
 }
 
 void UartTab::uploadFromPlc()
@@ -296,7 +307,7 @@ void UartTab::uploadFromPlc()
     if (upload.done()) {
         PortSettings shown = settings();
         if (applyPortUpload(upload.value, shown))
-            applyRequestTable(m_requests, upload.value.requests);
+            m_requests.showUploadedRows(requestRows(upload.value.requests));
         if (upload.value.word.mode)
             selectMode(int(shown.mode));
         showSettings(shown);

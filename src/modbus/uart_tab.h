@@ -76,6 +76,10 @@ public:
     QString timeoutText() const;
     void setTimeoutText(const QString &text);
 
+Q_SIGNALS:
+    // "Write to PLC" went through: the controller holds the tab's configuration as it stands.
+    void configurationWritten();
+
 private:
     struct Button {
         QString caption;

@@ -34,7 +34,7 @@ struct AuxConfigUpload {
 Result<AuxConfigUpload> uploadAuxConfig(TransferContext &ctx);
 
 // Applies an upload's settings: the mode and, for Field Net, the four lists. The sensor table
-// takes the upload's sensors whatever the mode (none unless a master; see applySensorTable).
+// takes the upload's sensors whatever the mode (none unless a master; see GridModel::showUploadedRows).
 void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings);
 
 }  // namespace plc

@@ -26,29 +26,29 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
       m_ctx{m_link, owner.prompts, owner.progress, this},
       m_sensorTable(sensorTable)
 {
-    setObjectName(QStringLiteral("Search_onewire"));
+    setObjectName(QStringLiteral("busSearchDialog"));
     setWindowTitle(QStringLiteral("Search module for 1-wire device"));
     setModal(true);
 
     m_controls = new QWidget(this);
     auto *form = new QFormLayout;
     m_count = new QLineEdit(QStringLiteral("0"));
-    m_count->setObjectName(QStringLiteral("Text1"));
+    m_count->setObjectName(QStringLiteral("deviceCountBox"));
     m_count->setReadOnly(true);
     form->addRow(QStringLiteral("Number sensor on the bus"), m_count);
     m_startAddress = new QLineEdit(QStringLiteral("1500"));
-    m_startAddress->setObjectName(QStringLiteral("Text2"));
+    m_startAddress->setObjectName(QStringLiteral("startAddressBox"));
     m_startAddress->setToolTip(foundStartLimits());
     form->addRow(QStringLiteral("Start address for automatic slave addition in the main table"),
                  m_startAddress);
 
     m_view = new GridView(m_result);
-    m_view->setObjectName(QStringLiteral("grid"));
+    m_view->setObjectName(QStringLiteral("foundTable"));
     m_view->shareWidthAmongColumns();
     m_view->setCentredHeadingLine(kSearchHeadingLine);
     m_view->setMinimumHeight(260);
     new CellEditor(
-        *m_view, QStringLiteral("Text3"),
+        *m_view, QStringLiteral("foundCellEditor"),
         [this](int row, int col, const QString &text) { m_result.setText(row, col, text); },
         CellEditor::DeleteKey::EmptiesCell);
 
@@ -62,11 +62,11 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
         connect(b, &QPushButton::clicked, this, handler);
         buttons->addWidget(b);
     };
-    addButton("Start search", "Command2", [this] { startSearch(); });
-    addButton("Add new in the table", "Command3", [this] { place(FoundPlacement::Append); });
-    addButton("Replace all in the table", "Command4",
+    addButton("Start search", "startSearchButton", [this] { startSearch(); });
+    addButton("Add new in the table", "addFoundButton", [this] { place(FoundPlacement::Append); });
+    addButton("Replace all in the table", "replaceAllButton",
               [this] { place(FoundPlacement::ReplaceAll); });
-    addButton("Close", "Command1", [this] { reject(); });
+    addButton("Close", "closeButton", [this] { reject(); });
 
     auto *inner = new QVBoxLayout(m_controls);
     inner->setContentsMargins(0, 0, 0, 0);

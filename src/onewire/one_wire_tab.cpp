@@ -1,15 +1,15 @@
 #include "one_wire_tab.h"
 
 #include "aux_transfer.h"
+#include "bus_search_dialog.h"
 #include "cell_editor.h"
-#include "sensor_check.h"
 #include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
 #include "memory_map.h"
 #include "option_group.h"
 #include "prompts.h"
-#include "bus_search_dialog.h"
+#include "sensor_check.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
 
@@ -48,20 +48,20 @@ QGroupBox *OneWireTab::buildAuxFrame()
 {
     m_modes = new OptionGroup(
         QStringLiteral("Auxiliary port setting"), QStringLiteral("auxPortFrame"),
-        QStringLiteral("Option1"),
+        QStringLiteral("auxMode"),
         {QStringLiteral("1-wire master"), QStringLiteral("Field Net"), QStringLiteral("Not use")});
     connect(m_modes, &OptionGroup::optionClicked, this, &OneWireTab::modeClicked);
 
     auto *transfers = new QHBoxLayout;
     QPushButton *write =
-        addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("Command17"));
+        addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("oneWireWriteButton"));
     write->setToolTip(
         QStringLiteral("Writes the port mode (mode word, %1) and, for a 1-wire "
                        "master, the sensor table (from %2) into the controller")
             .arg(plcmem::shown(plcmem::kAuxModeWord), plcmem::shown(plcmem::kSensorRecords)));
     connect(write, &QPushButton::clicked, this, &OneWireTab::writeToPlc);
-    QPushButton *upload =
-        addButton(transfers, QStringLiteral("Upload from PLC"), QStringLiteral("Command18"));
+    QPushButton *upload = addButton(transfers, QStringLiteral("Upload from PLC"),
+                                    QStringLiteral("oneWireUploadButton"));
     upload->setToolTip(
         QStringLiteral("Reads the port mode, the Field Net line settings or the "
                        "sensor table from the controller"));
@@ -73,21 +73,22 @@ QGroupBox *OneWireTab::buildAuxFrame()
 QGroupBox *OneWireTab::buildFieldNetFrame()
 {
     m_fieldNetFrame = new LineSettingsBox(
-        QStringLiteral("Field Net port setting"), QStringLiteral("USART3_setting"),
-        {{{QStringLiteral("Combo4"),
+        QStringLiteral("Field Net port setting"), QStringLiteral("fieldNetFrame"),
+        {{{QStringLiteral("fieldNetSpeedList"),
            {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
             QStringLiteral("57600"), QStringLiteral("115200")}},
-          {QStringLiteral("Combo2"),
+          {QStringLiteral("fieldNetParityList"),
            {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")}},
-          {QStringLiteral("Combo3"), {QStringLiteral("7"), QStringLiteral("8")}},
-          {QStringLiteral("Combo5"), {QStringLiteral("1"), QStringLiteral("2")}}}});
+          {QStringLiteral("fieldNetBitsList"), {QStringLiteral("7"), QStringLiteral("8")}},
+          {QStringLiteral("fieldNetStopList"), {QStringLiteral("1"), QStringLiteral("2")}}}});
     return m_fieldNetFrame;
 }
 
 QGroupBox *OneWireTab::buildMasterFrame()
 {
-    auto *master = new GridFrame(QStringLiteral("1-wire master configuration"),
-                                 QStringLiteral("Frame3"), m_sensors, QStringLiteral("Grid1"));
+    auto *master =
+        new GridFrame(QStringLiteral("1-wire master configuration"), QStringLiteral("sensorFrame"),
+                      m_sensors, QStringLiteral("sensorTable"));
     m_masterFrame = master;
     m_sensorView = &master->view();
     m_sensorView->shareWidthAmongColumns();
@@ -100,16 +101,17 @@ QGroupBox *OneWireTab::buildMasterFrame()
         connect(master->addButton(QLatin1String(caption), QLatin1String(name)),
                 &QPushButton::clicked, this, handler);
     };
-    addButton("Add slave", "Command8", [this] { openSensorDialog(SensorDialogMode::Add); });
-    addButton("Modify slave", "Command9", [this] { openSensorDialog(SensorDialogMode::Modify); });
-    addButton("Delete slave", "Command11", [this] { deleteClicked(); });
-    addButton("Search slave", "Command10", [this] { openBusSearch(); });
-    addButton("Delete all slave", "Command21", [this] { deleteAllClicked(); });
+    addButton("Add slave", "addSensorButton", [this] { openSensorDialog(SensorDialogMode::Add); });
+    addButton("Modify slave", "modifySensorButton",
+              [this] { openSensorDialog(SensorDialogMode::Modify); });
+    addButton("Delete slave", "deleteSensorButton", [this] { deleteClicked(); });
+    addButton("Search slave", "searchSensorsButton", [this] { openBusSearch(); });
+    addButton("Delete all slave", "deleteAllSensorsButton", [this] { deleteAllClicked(); });
     connect(m_sensorView, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &cell) { m_currentSensorRow = cell.row(); });
     // Any text may be typed into a cell; the check before a download judges it.
     new CellEditor(
-        *m_sensorView, QStringLiteral("Text4"),
+        *m_sensorView, QStringLiteral("sensorCellEditor"),
         [this](int row, int col, const QString &text) { m_sensors.setText(row, col, text); });
     const CsvNotes notes{QStringLiteral("1-wire sensors"), [this](const QString &text) {
                              note(m_ctx, text);
@@ -199,7 +201,10 @@ void OneWireTab::writeToPlc()
 {
     // The state is a copy: what goes out is the table as it was when the button was pressed.
     takeStoredPort(m_ctx);
-    report(m_ctx, QStringLiteral("1-wire download"), downloadAuxConfig(m_ctx, state()));
+    const Outcome outcome = downloadAuxConfig(m_ctx, state());
+    if (outcome.done())
+        Q_EMIT configurationWritten();
+    report(m_ctx, QStringLiteral("1-wire download"), outcome);
 }
 
 void OneWireTab::uploadFromPlc()
@@ -210,7 +215,7 @@ void OneWireTab::uploadFromPlc()
         AuxSettings shown = settings();
         setHeadings();
         applyAuxUpload(upload.value, shown);
-        applySensorTable(m_sensors, upload.value.sensors);
+        m_sensors.showUploadedRows(upload.value.sensors);
         selectMode(int(shown.mode));
         showFieldNet(shown.fieldNet);
     }

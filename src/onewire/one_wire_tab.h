@@ -64,6 +64,10 @@ public:
     int listIndex(List list) const { return m_fieldNetFrame->index(list); }
     void setListIndex(List list, int index) { m_fieldNetFrame->setIndex(list, index); }
 
+Q_SIGNALS:
+    // "Write to PLC" went through: the controller holds the tab's configuration as it stands.
+    void configurationWritten();
+
 private:
     QGroupBox *buildAuxFrame();
     QGroupBox *buildFieldNetFrame();

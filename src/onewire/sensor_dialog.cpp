@@ -1,11 +1,11 @@
 #include "sensor_dialog.h"
 
+#include "dialog_buttons.h"
 #include "sensor_check.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace plc {
@@ -28,35 +28,29 @@ QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, 
 
 SensorDialog::SensorDialog(const SensorCells &preset, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Slave_1wire"));
+    setObjectName(QStringLiteral("sensorDialog"));
     setWindowTitle(QStringLiteral("Add/modify 1-wire slave"));
     setModal(true);
 
     auto *form = new QFormLayout;
     for (int k = 0; k < kRomBytes; ++k) {
         m_bytes[size_t(k)] = addBox(form, QLatin1String(kByteLabels[k]),
-                                    QStringLiteral("Text1_%1").arg(k), preset.value(k));
+                                    QStringLiteral("romByte%1Box").arg(k), preset.value(k));
     }
-    m_address =
-        addBox(form, QStringLiteral("Address"), QStringLiteral("Text2"), preset.value(kRomBytes));
+    m_address = addBox(form, QStringLiteral("Address"), QStringLiteral("registerBox"),
+                       preset.value(kRomBytes));
     // The boxes go into the table as typed; the check before a download judges them.
     for (int k = 0; k < kRomBytes; ++k)
         m_bytes[size_t(k)]->setToolTip(sensorColumnLimits(sensorcol::Byte0 + k));
     m_address->setToolTip(sensorColumnLimits(sensorcol::Register));
 
-    auto *buttons = new QDialogButtonBox;
-    QPushButton *store =
-        buttons->addButton(QStringLiteral("Add/modify"), QDialogButtonBox::AcceptRole);
-    store->setObjectName(QStringLiteral("Command2"));
-    store->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("Command1"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &SensorDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &SensorDialog::reject);
+    const DialogButtons buttons =
+        dialogButtons(*this, {QStringLiteral("storeButton"), QStringLiteral("Add/modify")},
+                      {QStringLiteral("cancelButton"), QStringLiteral("Cancel")});
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

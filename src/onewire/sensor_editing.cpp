@@ -20,13 +20,13 @@ int rowOf(const GridModel &grid, int chosenRow)
 // The register number that a sensor added after the last one gets, if the last one has a number.
 std::optional<qint64> numberAfterLast(const GridModel &grid)
 {
-    const auto last = hextext::wholeNumber(grid.text(sensorCount(grid), sensorcol::Register));
+    const auto last = hextext::wholeNumber(grid.text(grid.dataRowCount(), sensorcol::Register));
     return last ? std::optional<qint64>(*last + kRegisterStep) : std::nullopt;
 }
 
 QString registerAfterLast(const GridModel &grid)
 {
-    if (sensorCount(grid) == 0)
+    if (grid.dataRowCount() == 0)
         return kFirstSensorRegister;
     const auto next = numberAfterLast(grid);
     return next ? QString::number(*next) : kFirstSensorRegister;
@@ -63,7 +63,7 @@ void storeSensor(GridModel &grid, SensorDialogMode mode, int chosenRow, const Se
 
 bool isSensorRow(const GridModel &grid, int row)
 {
-    return row >= 1 && row <= sensorCount(grid);
+    return row >= 1 && row <= grid.dataRowCount();
 }
 
 bool deleteSensor(GridModel &grid, int chosenRow)
@@ -94,7 +94,7 @@ QString placeFoundSensors(GridModel &grid, const QList<QStringList> &found,
                           const QString &startAddress, FoundPlacement placement)
 {
     if (!found.isEmpty()) {
-        const bool fromStart = placement == FoundPlacement::ReplaceAll || sensorCount(grid) == 0;
+        const bool fromStart = placement == FoundPlacement::ReplaceAll || grid.dataRowCount() == 0;
         const auto first = fromStart ? hextext::wholeNumber(startAddress) : numberAfterLast(grid);
         if (!first) {
             return fromStart ? QStringLiteral("The start address must be a whole number")

@@ -60,26 +60,6 @@ QList<SensorCells> decodeSensorTableText(const QString &text, int n)
     return sensors;
 }
 
-int sensorCount(const GridModel &grid)
-{
-    return qMax(0, grid.rows() - 2);
-}
-
-void applySensorTable(GridModel &grid, const QList<SensorCells> &sensors)
-{
-    while (grid.rows() > 2)
-        grid.removeGridRow(2);
-    grid.centreAllColumns();
-    for (int i = 0; i < sensors.size(); ++i) {
-        // Each appended row shows its own row number; the last one stays as the entry row.
-        grid.appendGridRow(QString::number(grid.rows()));
-        grid.setText(i + 1, sensorcol::Num, QString::number(i + 1));
-        const SensorCells &cells = sensors.at(i);
-        for (int c = 0; c < cells.size(); ++c)
-            grid.setText(i + 1, sensorcol::Byte0 + c, cells.at(c));
-    }
-}
-
 QString sensorColumnName(int col)
 {
     static const QStringList names = columnNames(kSensorHeadingLine);

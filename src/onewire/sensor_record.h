@@ -39,11 +39,4 @@ QString sensorTableText(const QList<SensorCells> &sensors);
 // n sensors from the text an upload read back.
 QList<SensorCells> decodeSensorTableText(const QString &text, int n);
 
-// The number of sensors in a table: every row below the heading but the entry row.
-int sensorCount(const GridModel &grid);
-
-// Cuts a table back to the heading and row 1, centres it, and gives it rows 1 to n with these
-// sensors and the entry row n + 1. With no sensor, row 1 keeps its texts as the entry row.
-void applySensorTable(GridModel &grid, const QList<SensorCells> &sensors);
-
 }  // namespace plc

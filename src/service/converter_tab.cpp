@@ -27,8 +27,8 @@ ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent)
 
     // Two lines, each read left to right: input, button, result.
     const QStringList names[] = {
-        {QStringLiteral("Text13"), QStringLiteral("Command22"), QStringLiteral("Text12")},
-        {QStringLiteral("Text15"), QStringLiteral("Command23"), QStringLiteral("Text14")},
+        {QStringLiteral("floatInputBox"), QStringLiteral("toIeeeButton"), QStringLiteral("ieeeResultBox")},
+        {QStringLiteral("ieeeInputBox"), QStringLiteral("toFloatButton"), QStringLiteral("floatResultBox")},
     };
     const QString captions[] = {QStringLiteral("To IEEE"), QStringLiteral("To float")};
     void (ConverterTab::*const handlers[])() = {&ConverterTab::toIeee, &ConverterTab::toFloat};

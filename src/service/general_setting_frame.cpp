@@ -16,9 +16,9 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("generalSettingFrame"));
     auto *restart = new QPushButton(QStringLiteral("Restart PLC"), this);
-    restart->setObjectName(QStringLiteral("Command32"));
+    restart->setObjectName(QStringLiteral("restartButton"));
     auto *update = new QPushButton(QStringLiteral("Start update firmware for STM32F3"), this);
-    update->setObjectName(QStringLiteral("Command31"));
+    update->setObjectName(QStringLiteral("updateFirmwareButton"));
     restart->setToolTip(QStringLiteral("Writes the restart word (%1) into the controller")
                             .arg(plcmem::shown(plcmem::kRestartWord)));
     update->setToolTip(QStringLiteral("Writes the update word (%1) into the controller, then "

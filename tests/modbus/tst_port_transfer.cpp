@@ -200,7 +200,7 @@ private Q_SLOTS:
         GridModel back(7);
         PortSettings settingsBack;
         QVERIFY(applyPortUpload(upload.value, settingsBack));
-        applyRequestTable(back, upload.value.requests);
+        back.showUploadedRows(requestRows(upload.value.requests));
         QCOMPARE(int(settingsBack.mode), int(UartMode::ModbusMaster));
         QCOMPARE(back.rows(), 130);
         QCOMPARE(testing::rowTexts(back), testing::rowTexts(*m_grid));
@@ -390,7 +390,7 @@ private:
     {
         const Result<PortConfigUpload> read = uploadPortConfig(m_f->ctx, uart(port));
         if (read.done() && applyPortUpload(read.value, settings))
-            applyRequestTable(*m_grid, read.value.requests);
+            m_grid->showUploadedRows(requestRows(read.value.requests));
         return read.outcome;
     }
     Outcome download(int port, const PortSettings &settings)

@@ -202,7 +202,7 @@ private:
         const Result<AuxConfigUpload> read = uploadAuxConfig(m_f->ctx);
         if (read.done()) {
             applyAuxUpload(read.value, settings);
-            applySensorTable(grid, read.value.sensors);
+            grid.showUploadedRows(read.value.sensors);
         }
         return read.outcome;
     }

@@ -85,7 +85,7 @@ void addUartActions(QList<LinkAction> &list, int n)
                  [&port](TransferFixture &f, ActionValues &v) {
                      const Result<PortConfigUpload> upload = uploadPortConfig(f.ctx, port);
                      if (upload.done() && applyPortUpload(upload.value, v.settings))
-                         applyRequestTable(v.grid, upload.value.requests);
+                         v.grid.showUploadedRows(requestRows(upload.value.requests));
                      return upload.outcome;
                  },
                  [&port](const Frame &f) {
@@ -120,7 +120,7 @@ void addOneWireActions(QList<LinkAction> &list)
                      const Result<AuxConfigUpload> upload = uploadAuxConfig(f.ctx);
                      if (upload.done()) {
                          applyAuxUpload(upload.value, v.aux);
-                         applySensorTable(v.sensors, upload.value.sensors);
+                         v.sensors.showUploadedRows(upload.value.sensors);
                      }
                      return upload.outcome;
                  },

@@ -1,0 +1,109 @@
+#include "edit_tracker.h"
+
+#include "grid_model.h"
+#include "one_wire_tab.h"
+#include "uart_tab.h"
+#include "window_tabs.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace plc {
+
+namespace {
+
+constexpr ConfigPart kParts[] = {ConfigPart::Uart1, ConfigPart::Uart2, ConfigPart::OneWire};
+
+// One part of what the configuration file holds, as texts to compare.
+QStringList partText(const WindowConfig &config, ConfigPart part)
+{
+    QStringList texts;
+    if (part == ConfigPart::OneWire) {
+        texts.append(QString::number(config.auxMode));
+        for (const QStringList &row : config.sensors)
+            texts.append(row.join(QLatin1Char('|')));
+        return texts;
+    }
+    const UartTabState &s = config.uarts.at(part == ConfigPart::Uart1 ? 0 : 1);
+    texts = QStringList{QString::number(int(s.settings.mode)),
+                        QString::number(s.settings.speed),
+                        QString::number(s.settings.parity),
+                        s.settings.address,
+                        s.settings.timeout,
+                        QString::number(s.bits),
+                        QString::number(s.stop)};
+    for (const QStringList &row : s.requests)
+        texts.append(row.join(QLatin1Char('|')));
+    return texts;
+}
+
+}  // namespace
+
+EditTracker::EditTracker(const WindowTabs &tabs, QObject *parent) : QObject(parent), m_tabs(tabs)
+{
+    m_check.setSingleShot(true);
+    connect(&m_check, &QTimer::timeout, this, &EditTracker::check);
+    watch(tabs.uart(1), tabs.uart(1).requests());
+    watch(tabs.uart(2), tabs.uart(2).requests());
+    watch(tabs.oneWire(), tabs.oneWire().sensors());
+    // A download that went through keeps its part in the controller.
+    connect(&tabs.uart(1), &UartTab::configurationWritten, this,
+            [this] { keep(ConfigPart::Uart1); });
+    connect(&tabs.uart(2), &UartTab::configurationWritten, this,
+            [this] { keep(ConfigPart::Uart2); });
+    connect(&tabs.oneWire(), &OneWireTab::configurationWritten, this,
+            [this] { keep(ConfigPart::OneWire); });
+    keepAll();
+}
+
+void EditTracker::keep(ConfigPart part)
+{
+    m_kept.at(size_t(part)) = partText(m_tabs.windowConfig(), part);
+    check();
+}
+
+void EditTracker::keepAll()
+{
+    const WindowConfig config = m_tabs.windowConfig();
+    for (ConfigPart part : kParts)
+        m_kept.at(size_t(part)) = partText(config, part);
+    check();
+}
+
+bool EditTracker::hasUnkeptEdits() const
+{
+    const WindowConfig config = m_tabs.windowConfig();
+    for (ConfigPart part : kParts) {
+        if (partText(config, part) != m_kept.at(size_t(part)))
+            return true;
+    }
+    return false;
+}
+
+void EditTracker::watch(QWidget &tab, GridModel &table)
+{
+    const auto later = [this] {
+        m_check.start(0);
+    };
+    connect(&table, &QAbstractItemModel::dataChanged, this, later);
+    connect(&table, &QAbstractItemModel::rowsInserted, this, later);
+    connect(&table, &QAbstractItemModel::rowsRemoved, this, later);
+    connect(&table, &QAbstractItemModel::modelReset, this, later);
+    const QList<QComboBox *> lists = tab.findChildren<QComboBox *>();
+    for (QComboBox *list : lists)
+        connect(list, &QComboBox::currentIndexChanged, this, later);
+    const QList<QLineEdit *> boxes = tab.findChildren<QLineEdit *>();
+    for (QLineEdit *box : boxes)
+        connect(box, &QLineEdit::textChanged, this, later);
+    const QList<QAbstractButton *> options = tab.findChildren<QAbstractButton *>();
+    for (QAbstractButton *option : options)
+        connect(option, &QAbstractButton::toggled, this, later);
+}
+
+void EditTracker::check()
+{
+    Q_EMIT checked(hasUnkeptEdits());
+}
+
+}  // namespace plc

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <array>
+
+namespace plc {
+
+class GridModel;
+class WindowTabs;
+
+// The parts of the configuration that are kept apart: each is saved or loaded with the file,
+// and written to the controller by its own download.
+enum class ConfigPart { Uart1, Uart2, OneWire };
+
+// Tells whether the tables and lists hold edits that are neither in the last file loaded or
+// saved nor written to the controller by a download that went through.
+class EditTracker : public QObject {
+    Q_OBJECT
+
+public:
+    // Takes the tabs as they stand as kept, and watches them from now on.
+    explicit EditTracker(const WindowTabs &tabs, QObject *parent = nullptr);
+
+    // The part as it stands now is kept (saved, loaded or written).
+    void keep(ConfigPart part);
+    // The whole configuration as it stands now is kept (saved or loaded).
+    void keepAll();
+
+    bool hasUnkeptEdits() const;
+
+Q_SIGNALS:
+    // Once the event loop is free after a change, and after each keep.
+    void checked(bool unkept);
+
+private:
+    // Every change to the table, a list, a box or an option of one tab is looked at.
+    void watch(QWidget &tab, GridModel &table);
+    void check();
+
+    const WindowTabs &m_tabs;
+    std::array<QStringList, 3> m_kept;  // by ConfigPart, as last saved, loaded or written
+    QTimer m_check;
+};
+
+}  // namespace plc

@@ -1,0 +1,64 @@
+#include "status_texts.h"
+
+#include "outcome.h"
+
+namespace plc {
+
+namespace {
+
+// A text on one line.
+QString oneLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+}  // namespace
+
+QString portStatusText(int portNumber, const QString &device, const QString &lineSettings,
+                       bool present)
+{
+    const QString port = QStringLiteral("COM%1").arg(portNumber);
+    QString settings = lineSettings;
+    settings.replace(QLatin1Char(','), QLatin1Char(' '));
+    if (device.isEmpty())
+        return QStringLiteral("%1 → no device, %2").arg(port, settings);
+    const QString absent = present ? QString() : QStringLiteral(" (not present)");
+    // Where the device is the port's own name (Windows) there is nothing to map.
+    if (device == port)
+        return QStringLiteral("%1%2, %3").arg(port, absent, settings);
+    return QStringLiteral("%1 → %2%3, %4").arg(port, device, absent, settings);
+}
+
+QString actionStatusText(const QString &action, const Outcome &outcome)
+{
+    const WriteTally &w = outcome.written;
+    if (outcome.isLinkFailure() && w.isPartial()) {
+        const bool pieces = w.plannedPieces > 0;
+        return QStringLiteral(
+                   "%1 stopped after %2 of %3 %4: the controller may hold a partial "
+                   "configuration; download again")
+            .arg(action)
+            .arg(pieces ? w.pieces : w.writes)
+            .arg(pieces ? w.plannedPieces : w.plannedWrites)
+            .arg(pieces ? QStringLiteral("pieces") : QStringLiteral("writes"));
+    }
+    QString result;
+    if (outcome.isLinkFailure() || outcome.kind == Outcome::Kind::Failed) {
+        result = oneLine(outcome.message);
+        if (w.plannedWrites > 0 && w.writes == 0)
+            result += QStringLiteral("; nothing written");
+    } else if (outcome.openMs < 0) {
+        result = QStringLiteral("nothing sent");
+    } else {
+        result = QStringLiteral("done%1 in %2 s")
+                     .arg(outcome.verified ? QStringLiteral(" and verified") : QString())
+                     .arg(outcome.openMs / 1000.0, 0, 'f', 1);
+        if (!outcome.detail.isEmpty())
+            result += QStringLiteral(", ") + outcome.detail;
+    }
+    return action + QStringLiteral(": ") + result;
+}
+
+}  // namespace plc

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace plc {
+
+struct Outcome;
+
+// The texts of the main window's status line.
+
+// The chosen port, the device behind it and its line settings: "COM1 → /dev/ttyUSB0, 9600 N 8 1",
+// with "(not present)" after a device that is missing.
+QString portStatusText(int portNumber, const QString &device, const QString &lineSettings,
+                       bool present = true);
+
+// How the last action ended: "UART 1 download: done in 1.7 s", "1-wire upload: Answer timeout
+// from PLC", "... nothing sent" when it stopped before opening the port, and for a download that
+// stopped midway how far it got ("UART 1 download stopped after 8 of 16 pieces: ...") or that
+// it wrote nothing.
+QString actionStatusText(const QString &action, const Outcome &outcome);
+
+}  // namespace plc

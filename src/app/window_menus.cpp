@@ -1,0 +1,173 @@
+#include "window_menus.h"
+
+#include "link_action.h"
+#include "main_window.h"
+#include "one_wire_tab.h"
+#include "prompts.h"
+#include "recent_files.h"
+#include "window_tabs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenuBar>
+
+namespace plc {
+
+namespace {
+
+// An entry: caption, objectName, whether the user can choose it, and its shortcut.
+QAction *addEntry(QMenu *menu, const QString &caption, const QString &name, bool enabled,
+                  const QKeySequence &keys = QKeySequence())
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setEnabled(enabled);
+    action->setShortcut(keys);
+    return action;
+}
+
+QMenu *addMenu(QMenuBar *bar, const QString &title, const QString &name)
+{
+    QMenu *menu = bar->addMenu(title);
+    menu->setObjectName(name);
+    return menu;
+}
+
+// A CSV entry ("exportCsv" or "importCsv") of the table the current tab shows; none when the
+// tab shows no table that has one (a port whose mode hides its table shows none).
+QAction *currentTableAction(const QTabWidget &tabs, const QString &name)
+{
+    const QWidget *tab = tabs.currentWidget();
+    if (!tab)
+        return nullptr;
+    const QList<QAction *> actions = tab->findChildren<QAction *>(name);
+    for (QAction *action : actions) {
+        const auto *frame = qobject_cast<const QWidget *>(action->parent());
+        if (frame && frame->isVisibleTo(tab))
+            return action;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+WindowMenus::WindowMenus(MainWindow &window, bool verifyWrites) : QObject(&window), m_window(window)
+{
+    buildFileMenu();
+    buildPlcMenu(verifyWrites);
+    buildTableMenu();
+    QMenu *about = addMenu(window.menuBar(), QStringLiteral("About"), QStringLiteral("aboutMenu"));
+    about->menuAction()->setEnabled(false);
+}
+
+void WindowMenus::buildFileMenu()
+{
+    QMenu *file = addMenu(m_window.menuBar(), QStringLiteral("&File"), QStringLiteral("fileMenu"));
+    addEntry(file, QStringLiteral("New config"), QStringLiteral("newConfigAction"), false);
+    QAction *load = addEntry(file, QStringLiteral("Load config"),
+                             QStringLiteral("loadConfigAction"), true, Qt::CTRL | Qt::Key_O);
+    QAction *save = addEntry(file, QStringLiteral("Save config"),
+                             QStringLiteral("saveConfigAction"), true, Qt::CTRL | Qt::Key_S);
+    m_recent = file->addMenu(QStringLiteral("Recent configurations"));
+    m_recent->setObjectName(QStringLiteral("recentMenu"));
+    // Another window of the tool may have changed the list meanwhile: read it on each opening.
+    connect(file, &QMenu::aboutToShow, this, &WindowMenus::fillRecentMenu);
+    fillRecentMenu();
+    addEntry(file, QStringLiteral("Print"), QStringLiteral("printAction"), false);
+    QAction *saveApp = addEntry(file, QStringLiteral("Save app setting"),
+                                QStringLiteral("saveAppSettingAction"), false);
+    file->addSeparator();
+    QAction *exit = addEntry(file, QStringLiteral("Exit"), QStringLiteral("exitAction"), true,
+                             Qt::CTRL | Qt::Key_Q);
+    MainWindow *window = &m_window;
+    connect(load, &QAction::triggered, window, &MainWindow::loadConfig);
+    connect(save, &QAction::triggered, window, &MainWindow::saveConfig);
+    connect(saveApp, &QAction::triggered, window, &MainWindow::saveAppSetting);
+    connect(exit, &QAction::triggered, window, &MainWindow::close);
+}
+
+void WindowMenus::buildPlcMenu(bool verifyWrites)
+{
+    QMenu *plc = addMenu(m_window.menuBar(), QStringLiteral("PLC"), QStringLiteral("plcMenu"));
+    QAction *comm =
+        addEntry(plc, QStringLiteral("Comm. setting"), QStringLiteral("commSettingAction"), true);
+    QAction *check =
+        addEntry(plc, QStringLiteral("Check config"), QStringLiteral("checkConfigAction"), false);
+    QAction *search =
+        addEntry(plc, QStringLiteral("Search 1-wire"), QStringLiteral("searchOneWireAction"), true);
+    QAction *upload = addEntry(plc, QStringLiteral("Upload from PLC"),
+                               QStringLiteral("uploadFromPlcAction"), true, Qt::Key_F5);
+    addEntry(plc, QStringLiteral("Load to PLC"), QStringLiteral("loadToPlcAction"), false);
+    plc->addSeparator();
+    QAction *monitor = addEntry(plc, QStringLiteral("Traffic monitor"),
+                                QStringLiteral("trafficMonitorAction"), true);
+    plc->addSeparator();
+    QAction *verify = addEntry(plc, QStringLiteral("Verify after writing"),
+                               QStringLiteral("verifyAfterWritingAction"), true);
+    verify->setCheckable(true);
+    verify->setToolTip(
+        QStringLiteral("After each successful download, read back what was written and compare"));
+
+    MainWindow *window = &m_window;
+    connect(comm, &QAction::triggered, window, &MainWindow::openComSetting);
+    connect(check, &QAction::triggered, window, [window] {
+        window->prompts().message(window, QStringLiteral("Not implemented yet "));
+    });
+    connect(search, &QAction::triggered, &window->oneWire(), &OneWireTab::openBusSearch);
+    connect(upload, &QAction::triggered, window, &MainWindow::uploadFromPlc);
+    connect(monitor, &QAction::triggered, window, [window] { window->openTrafficMonitor(); });
+    connect(verify, &QAction::toggled, window,
+            [window](bool on) { window->transferContext().verifyWrites = on; });
+    verify->setChecked(verifyWrites);
+    window->transferContext().verifyWrites = verifyWrites;
+}
+
+void WindowMenus::buildTableMenu()
+{
+    // The tables' own context-menu entries, reachable from the keyboard too.
+    QMenu *table =
+        addMenu(m_window.menuBar(), QStringLiteral("&Table"), QStringLiteral("tableMenu"));
+    struct Entry {
+        const char *caption;
+        const char *name;
+        const char *tableAction;
+    };
+    const Entry entries[] = {{"Export CSV...", "exportCsvAction", "exportCsv"},
+                             {"Import CSV...", "importCsvAction", "importCsv"}};
+    const WindowTabs *tabs = &m_window.tabs();
+    for (const Entry &entry : entries) {
+        QAction *action = table->addAction(QLatin1String(entry.caption));
+        action->setObjectName(QLatin1String(entry.name));
+        const QString tableAction = QLatin1String(entry.tableAction);
+        connect(action, &QAction::triggered, this, [tabs, tableAction] {
+            if (QAction *onTable = currentTableAction(*tabs, tableAction))
+                onTable->trigger();
+        });
+    }
+    const auto enable = [tabs, table] {
+        const QList<QAction *> actions = table->actions();
+        for (QAction *action : actions)
+            action->setEnabled(currentTableAction(*tabs, QStringLiteral("exportCsv")));
+    };
+    connect(table, &QMenu::aboutToShow, this, enable);
+    connect(tabs, &QTabWidget::currentChanged, this, enable);
+    enable();
+}
+
+void WindowMenus::fillRecentMenu()
+{
+    m_recent->clear();
+    const QStringList files = recentfiles::list();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));  // not a shortcut letter
+        QAction *action = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        action->setObjectName(QStringLiteral("recentFile%1Action").arg(i + 1));
+        connect(action, &QAction::triggered, &m_window,
+                [window = &m_window, path] { window->openRecentFile(path); });
+    }
+    m_recent->setEnabled(!files.isEmpty());
+}
+
+}  // namespace plc

@@ -1,0 +1,142 @@
+#include "window_tabs.h"
+
+#include "converter_tab.h"
+#include "diag_frames.h"
+#include "general_setting_frame.h"
+#include "grid_view.h"
+#include "io_map_frame.h"
+#include "modbus_diag_tab.h"
+#include "one_wire_diag_tab.h"
+#include "one_wire_tab.h"
+#include "uart_port.h"
+#include "uart_tab.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+namespace plc {
+
+namespace {
+
+// The columns of a table the user gives a width: all but a last one that takes the rest.
+int userSizedColumns(const GridView &table)
+{
+    const int columns = table.model()->columnCount();
+    return table.horizontalHeader()->stretchLastSection() ? columns - 1 : columns;
+}
+
+}  // namespace
+
+WindowTabs::WindowTabs(TransferContext &ctx, Prompts &prompts, QWidget *parent) : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("tabs"));
+    setDocumentMode(true);
+    build(ctx, prompts);
+    showStartUpState();
+}
+
+void WindowTabs::build(TransferContext &ctx, Prompts &prompts)
+{
+    // "HW config" holds frames of two subsystems: the I/O map and the service buttons.
+    auto *hwConfig = new QWidget;
+    hwConfig->setObjectName(QStringLiteral("hwConfigTab"));
+    m_ioMap = new IoMapFrame(ctx, hwConfig);
+    m_generalSetting = new GeneralSettingFrame(ctx, hwConfig);
+    auto *side = new QVBoxLayout;
+    side->addWidget(m_generalSetting);
+    side->addStretch();
+    auto *hwLayout = new QHBoxLayout(hwConfig);
+    hwLayout->addWidget(m_ioMap);
+    hwLayout->addLayout(side);
+    hwLayout->addStretch();
+    addTab(hwConfig, QStringLiteral("HW config"));
+
+    for (int i = 0; i < 2; ++i) {
+        const UartPort &port = i == 0 ? UartPort::uart1() : UartPort::uart2();
+        m_uarts[i] = new UartTab(port, ctx);
+        addTab(m_uarts[i], port.tabCaption);
+    }
+    m_oneWire = new OneWireTab(ctx);
+    addTab(m_oneWire, QStringLiteral("1-wire"));
+    m_modbusDiag = new ModbusDiagTab(ctx);
+    addTab(m_modbusDiag, QStringLiteral("Modbus diag"));
+    m_oneWireDiag = new OneWireDiagTab(ctx);
+    addTab(m_oneWireDiag, QStringLiteral("1-wire diag"));
+    m_converter = new ConverterTab(prompts);
+    addTab(m_converter, QStringLiteral("Converter"));
+}
+
+void WindowTabs::showStartUpState()
+{
+    // The same values the command line starts from.
+    const WindowConfig defaults = startUpWindowConfig();
+    uart(1).setHeadings();
+    uart(2).setHeadings();
+    m_ioMap->setHeadings();
+    m_modbusDiag->setHeadings();
+    m_oneWireDiag->setHeadings();
+
+    m_oneWire->selectMode(defaults.auxMode);
+    uart(1).applySettings(defaults.uarts[0]);
+    uart(2).applySettings(defaults.uarts[1]);
+    m_oneWire->selectListDefaults();
+    m_ioMap->prepare();
+}
+
+WindowConfig WindowTabs::windowConfig() const
+{
+    WindowConfig config;
+    config.uarts = {uart(1).state(), uart(2).state()};
+    config.auxMode = m_oneWire->auxModeIndex();
+    config.sensors = m_oneWire->sensors().dataRows();
+    return config;
+}
+
+void WindowTabs::applyWindowConfig(const WindowConfig &config)
+{
+    uart(1).setState(config.uarts[0]);
+    uart(2).setState(config.uarts[1]);
+    m_oneWire->selectMode(config.auxMode);
+    m_oneWire->sensors().setDataRows(config.sensors);
+}
+
+QList<std::pair<QString, GridView *>> WindowTabs::resizableTables() const
+{
+    // The keys are the tables' names of old: the settings files out there keep them.
+    return {{QStringLiteral("MB_grid"), &m_modbusDiag->buffer(1).view()},
+            {QStringLiteral("MB_grid2"), &m_modbusDiag->buffer(2).view()},
+            {QStringLiteral("MSFlexGrid1"), &m_ioMap->table()},
+            {QStringLiteral("W1_grid"), &m_oneWireDiag->buffer().view()}};
+}
+
+QStringList WindowTabs::rememberedTables() const
+{
+    QStringList keys;
+    for (const auto &[key, table] : resizableTables())
+        keys.append(key);
+    return keys;
+}
+
+QMap<QString, QList<int>> WindowTabs::columnWidths() const
+{
+    QMap<QString, QList<int>> widths;
+    for (const auto &[key, table] : resizableTables()) {
+        QList<int> columns;
+        for (int col = 0; col < userSizedColumns(*table); ++col)
+            columns.append(table->columnWidth(col));
+        widths.insert(key, columns);
+    }
+    return widths;
+}
+
+void WindowTabs::setColumnWidths(const QMap<QString, QList<int>> &widths)
+{
+    for (const auto &[key, table] : resizableTables()) {
+        const QList<int> columns = widths.value(key);
+        for (int col = 0; col < qMin(int(columns.size()), userSizedColumns(*table)); ++col)
+            table->setColumnWidth(col, columns.at(col));
+    }
+}
+
+}  // namespace plc
