@@ -91,29 +91,28 @@ private Q_SLOTS:
         makeWindow();
         // Each list as "name=entries".
         for (const QString &list :
-             QStringList{"Speed_set=" + kSpeeds, "Parity_set=Odd|Even|[None]",
-                         "Bit_setting=[7]|8|9", "Stop_bit=[1]|1.5|2", "Speed_set2=" + kSpeeds,
-                         "Parity_set2=Odd|Even|[None]", "Combo4=9600|19200|38400|57600|[115200]",
-                         "Combo2=None|Odd|[Even]", "Combo3=7|[8]", "Combo5=1|[2]"})
+             QStringList{"uart1SpeedList=" + kSpeeds, "uart1ParityList=Odd|Even|[None]",
+                         "uart1BitsList=[7]|8|9", "uart1StopList=[1]|1.5|2", "uart2SpeedList=" + kSpeeds,
+                         "uart2ParityList=Odd|Even|[None]", "fieldNetSpeedList=9600|19200|38400|57600|[115200]",
+                         "fieldNetParityList=None|Odd|[Even]", "fieldNetBitsList=7|[8]", "fieldNetStopList=1|[2]"})
             QCOMPARE(shownText(control(list.section('=', 0, 0))), list.section('=', 1));
 
         // All three ports "Not use": the option checked, the state stored, the frames hidden.
-        for (const char *option : {"Option4_2", "Option5_2", "Option1_2"})
+        for (const char *option : {"uart1ModeOption2", "uart2ModeOption2", "auxModeOption2"})
             QVERIFY2(control<QRadioButton>(option)->isChecked(), option);
         QCOMPARE(m_main->uart(1).modeIndex(), 2);
         QCOMPARE(m_main->uart(2).modeIndex(), 2);
         QCOMPARE(m_main->oneWire().auxModeIndex(), 2);
-        for (const char *frame : {"Frame_slave", "Frame_master", "Frame_slave2", "Frame_master2",
-                                  "USART3_setting", "Frame3"})
+        for (const char *frame : {"uart1SlaveFrame", "uart1MasterFrame", "uart2SlaveFrame", "uart2MasterFrame",
+                                  "fieldNetFrame", "sensorFrame"})
             QVERIFY2(control(frame)->isHidden(), frame);
-        QVERIFY(!control("Frame1")->isHidden());
-        QVERIFY(!control("Frame13")->isHidden());
+        QVERIFY(!control("uart1GeneralFrame")->isHidden());
+        QVERIFY(!control("uart2GeneralFrame")->isHidden());
 
         QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("1"));
         QCOMPARE(m_main->link().portNumber(), 1);
         QCOMPARE(m_main->link().lineSettings().text(), QStringLiteral("9600,N,7,1"));
         QVERIFY(!m_main->link().isOpen());
-        QVERIFY(m_main->tableHookInstalled());
         QVERIFY(!QFile::exists(m_file));
         QVERIFY(m_prompts.shown.isEmpty());
         QCOMPARE(control<QLabel>("portStatus")->text(), defaultPortStatus(1, "9600 N 7 1"));
@@ -145,16 +144,16 @@ private Q_SLOTS:
         QFETCH(QString, lineSettings);
         writeFile(file);
         makeWindow();
-        QCOMPARE(shownText(control("Parity_set")) + ' ' + shownText(control("Bit_setting")) + ' ' +
-                     shownText(control("Stop_bit")),
+        QCOMPARE(shownText(control("uart1ParityList")) + ' ' + shownText(control("uart1BitsList")) + ' ' +
+                     shownText(control("uart1StopList")),
                  uart1Lists);
-        QCOMPARE(shownText(control("Speed_set")).section(QLatin1Char('|'), 4, 4), "[115200]");
+        QCOMPARE(shownText(control("uart1SpeedList")).section(QLatin1Char('|'), 4, 4), "[115200]");
         QCOMPARE(m_main->windowTitle(), kCaption + QString::number(port));
         QCOMPARE(m_main->link().portNumber(), port);
         QCOMPARE(m_main->link().lineSettings().text(), lineSettings);
         // UART 2's bit number and stop bit are not touched by the start-up.
-        QCOMPARE(shownText(control("Combo10")), "[7]|8|9");
-        QCOMPARE(shownText(control("Combo7")), "[1]|1.5|2");
+        QCOMPARE(shownText(control("uart2BitsList")), "[7]|8|9");
+        QCOMPARE(shownText(control("uart2StopList")), "[1]|1.5|2");
     }
 
     void actionsTakeStoredSettingsAsDocumented_data()
@@ -162,10 +161,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("takes");  // the stored settings, read just before; else the link's
         const QList<std::pair<const char *, bool>> buttons = {
-            {"Command19", true}, {"Command20", true}, {"Command24", false}, {"Command25", true},
-            {"Command17", true}, {"Command18", true}, {"Command14", false}, {"Command13", true},
-            {"Command4", true},  {"Command6", true},  {"Command5", true},   {"Command32", false},
-            {"Command31", true}};
+            {"uart1WriteButton", true}, {"uart1UploadButton", true}, {"uart2SlaveDownloadButton", false}, {"uart2SlaveUploadButton", true},
+            {"oneWireWriteButton", true}, {"oneWireUploadButton", true}, {"ioDownloadButton", false}, {"ioUploadButton", true},
+            {"readUart1BufferButton", true},  {"readUart2BufferButton", true},  {"readOneWireBufferButton", true},   {"restartButton", false},
+            {"updateFirmwareButton", true}};
         for (const auto &[button, takes] : buttons)
             QTest::newRow(button) << QString::fromLatin1(button) << takes;
     }
@@ -207,10 +206,10 @@ private Q_SLOTS:
             for (const QString &c : controls)
                 row(tab, c.section(QLatin1Char('='), 0, 0), c.section(QLatin1Char('='), 1));
         };
-        rows(0, {"ioMapFrame=Input-output configuration", "Command12=New IO config",
-                 "Command13=Upload from PLC", "Command14=Download to PLC",
-                 "generalSettingFrame=General setting", "Command32=Restart PLC",
-                 "Command31=Start update firmware for STM32F3"});
+        rows(0, {"ioMapFrame=Input-output configuration", "newIoConfigButton=New IO config",
+                 "ioUploadButton=Upload from PLC", "ioDownloadButton=Download to PLC",
+                 "generalSettingFrame=General setting", "restartButton=Restart PLC",
+                 "updateFirmwareButton=Start update firmware for STM32F3"});
 
         // The two UART tabs: the same controls under their own names.
         const QStringList texts =
@@ -221,29 +220,29 @@ private Q_SLOTS:
                 kSpeeds + ";[7]|8|9;[1]|1.5|2")
                 .split(QLatin1Char(';'));
         const char *const uart[2] = {
-            "Option4_0 Option4_1 Option4_2 Frame1 Frame_slave Text1 Text2 Frame_master Command1 "
-            "Command2 Command3 Command19 Command20 Speed_set Bit_setting Stop_bit",
-            "Option5_0 Option5_1 Option5_2 Frame13 Frame_slave2 Text16 Text5 Frame_master2 "
-            "Command27 Command28 Command29 Command7 Command26 Speed_set2 Combo10 Combo7"};
+            "uart1ModeOption0 uart1ModeOption1 uart1ModeOption2 uart1GeneralFrame uart1SlaveFrame uart1SlaveAddressBox uart1SlaveTimeoutBox uart1MasterFrame uart1AddRequestButton "
+            "uart1ModifyRequestButton uart1DeleteRequestButton uart1WriteButton uart1UploadButton uart1SpeedList uart1BitsList uart1StopList",
+            "uart2ModeOption0 uart2ModeOption1 uart2ModeOption2 uart2GeneralFrame uart2SlaveFrame uart2SlaveAddressBox uart2SlaveTimeoutBox uart2MasterFrame "
+            "uart2AddRequestButton uart2ModifyRequestButton uart2DeleteRequestButton uart2WriteButton uart2UploadButton uart2SpeedList uart2BitsList uart2StopList"};
         for (int tab = 1; tab <= 2; ++tab) {
             const QStringList names = QString(uart[tab - 1]).split(QLatin1Char(' '));
             for (int i = 0; i < texts.size(); ++i)
                 row(tab, names.at(i), i == 5 ? QString::number(tab) : texts.at(i));
         }
-        rows(2, {"Command24=Download", "Command25=Upload"});
+        rows(2, {"uart2SlaveDownloadButton=Download", "uart2SlaveUploadButton=Upload"});
 
         rows(3,
-             {"auxPortFrame=Auxiliary port setting", "Option1_0=1-wire master",
-              "Option1_1=Field Net", "Option1_2=Not use", "Command17=Write to PLC",
-              "Command18=Upload from PLC", "USART3_setting=Field Net port setting",
-              "Frame3=1-wire master configuration", "Command8=Add slave", "Command9=Modify slave",
-              "Command11=Delete slave", "Command10=Search slave", "Command21=Delete all slave"});
+             {"auxPortFrame=Auxiliary port setting", "auxModeOption0=1-wire master",
+              "auxModeOption1=Field Net", "auxModeOption2=Not use", "oneWireWriteButton=Write to PLC",
+              "oneWireUploadButton=Upload from PLC", "fieldNetFrame=Field Net port setting",
+              "sensorFrame=1-wire master configuration", "addSensorButton=Add slave", "modifySensorButton=Modify slave",
+              "deleteSensorButton=Delete slave", "searchSensorsButton=Search slave", "deleteAllSensorsButton=Delete all slave"});
         rows(4,
-             {"Command4=Read modbus buffer 1", "Command6=Read modbus buffer 2",
-              "MB_gridFrame=UART1 modbus error buffer", "MB_grid2Frame=UART2 modbus error buffer"});
-        rows(5, {"W1_gridFrame=1-wire error slave buffer", "Command5=Read 1-wire buffer"});
-        rows(6, {"converterFrame=Floating-point number to IEEE converter", "Command22=To IEEE",
-                 "Command23=To float", "Text13=", "Text12=", "Text15=", "Text14="});
+             {"readUart1BufferButton=Read modbus buffer 1", "readUart2BufferButton=Read modbus buffer 2",
+              "uart1ErrorTableFrame=UART1 modbus error buffer", "uart2ErrorTableFrame=UART2 modbus error buffer"});
+        rows(5, {"oneWireErrorTableFrame=1-wire error slave buffer", "readOneWireBufferButton=Read 1-wire buffer"});
+        rows(6, {"converterFrame=Floating-point number to IEEE converter", "toIeeeButton=To IEEE",
+                 "toFloatButton=To float", "floatInputBox=", "ieeeResultBox=", "ieeeInputBox=", "floatResultBox="});
     }
 
     void controlsOnTheirTabs()
@@ -270,16 +269,16 @@ private Q_SLOTS:
             "Timeout,[ms] ");
         const QString modbusErrors =
             QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    ");
-        QTest::newRow("grid") << 1 << "grid" << requests << true;
-        QTest::newRow("grid2") << 2 << "grid2" << requests << true;
-        QTest::newRow("MSFlexGrid1") << 0 << "MSFlexGrid1"
+        QTest::newRow("uart1RequestTable") << 1 << "uart1RequestTable" << requests << true;
+        QTest::newRow("uart2RequestTable") << 2 << "uart2RequestTable" << requests << true;
+        QTest::newRow("ioMapTable") << 0 << "ioMapTable"
                                      << "Address | Function | Prog.name " << false;
-        QTest::newRow("MB_grid") << 4 << "MB_grid" << modbusErrors << true;
-        QTest::newRow("MB_grid2") << 4 << "MB_grid2" << modbusErrors << true;
-        QTest::newRow("W1_grid") << 5 << "W1_grid"
+        QTest::newRow("uart1ErrorTable") << 4 << "uart1ErrorTable" << modbusErrors << true;
+        QTest::newRow("uart2ErrorTable") << 4 << "uart2ErrorTable" << modbusErrors << true;
+        QTest::newRow("oneWireErrorTable") << 5 << "oneWireErrorTable"
                                  << "Num |  Errors  type   |   Short descriptions of error "
                                  << true;
-        QTest::newRow("Grid1") << 3 << "Grid1"
+        QTest::newRow("sensorTable") << 3 << "sensorTable"
                                << "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | "
                                   "Byte 6 | Byte 7 |  Dxxxx  "
                                << true;
@@ -311,15 +310,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         // A "-" before an entry the user cannot choose, its shortcut after it; ";" between.
         QTest::addColumn<QString>("entries");
-        QTest::newRow("File") << "File"
+        QTest::newRow("File") << "fileMenu"
                               << "&File"
                               << "-New config;Load config Ctrl+O;Save config Ctrl+S;"
                                  "-Recent configurations;-Print;-Save app setting;Exit Ctrl+Q";
-        QTest::newRow("PLC") << "PLC"
+        QTest::newRow("PLC") << "plcMenu"
                              << "PLC"
                              << "Comm. setting;-Check config;Search 1-wire;Upload from PLC F5;"
                                 "-Load to PLC;Traffic monitor;Verify after writing";
-        QTest::newRow("About") << "About"
+        QTest::newRow("About") << "aboutMenu"
                                << "About"
                                << "";
     }
@@ -333,7 +332,7 @@ private Q_SLOTS:
         auto *m = m_main->menuBar()->findChild<QMenu *>(menu);
         QVERIFY(m);
         QCOMPARE(m->title(), title);
-        QCOMPARE(m->menuAction()->isEnabled(), menu != QLatin1String("About"));
+        QCOMPARE(m->menuAction()->isEnabled(), menu != QLatin1String("aboutMenu"));
         QStringList shown;
         for (QAction *action : m->actions()) {
             if (!action->isSeparator())
@@ -342,13 +341,13 @@ private Q_SLOTS:
                                  .trimmed());
         }
         QCOMPARE(shown, entries.split(QLatin1Char(';'), Qt::SkipEmptyParts));
-        QVERIFY(m_main->findChild<QAction *>(QStringLiteral("Search_1wire")));
+        QVERIFY(m_main->findChild<QAction *>(QStringLiteral("searchOneWireAction")));
     }
 
     void checkConfigIsNotImplemented()
     {
         makeWindow();
-        auto *check = control<QAction>("Check_config");
+        auto *check = control<QAction>("checkConfigAction");
         check->trigger();  // switched off: nothing happens
         QVERIFY(m_prompts.shown.isEmpty());
         check->setEnabled(true);
@@ -361,13 +360,13 @@ private Q_SLOTS:
         writeFile("[COM]\nPort_num=2\n");
         makeWindow();
         // Each list, the key it is stored under in [COM_MB] and the entry chosen.
-        const std::tuple<const char *, const char *, int> lists[] = {{"Speed_set", "Speed", 6},
-                                                                     {"Parity_set", "Parity", 1},
-                                                                     {"Bit_setting", "Bit_num", 2},
-                                                                     {"Stop_bit", "Stop_bit", 1}};
+        const std::tuple<const char *, const char *, int> lists[] = {{"uart1SpeedList", "Speed", 6},
+                                                                     {"uart1ParityList", "Parity", 1},
+                                                                     {"uart1BitsList", "Bit_num", 2},
+                                                                     {"uart1StopList", "Stop_bit", 1}};
         for (const auto &[list, key, index] : lists)
             control<QComboBox>(list)->setCurrentIndex(index);
-        auto *save = control<QAction>("Save_app_setting");
+        auto *save = control<QAction>("saveAppSettingAction");
         save->setEnabled(true);
         save->trigger();
 
@@ -383,7 +382,7 @@ private Q_SLOTS:
     {
         makeWindow();
         answerComSetting(6, true);
-        control<QAction>("Comm_setting")->trigger();
+        control<QAction>("commSettingAction")->trigger();
         QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("7"));
         QCOMPARE(control<QLabel>("portStatus")->text(), defaultPortStatus(7, "9600 N 7 1"));
         QCOMPARE(readIniValue(m_file, "COM", "Port_num", QString()), QStringLiteral("6"));
@@ -402,7 +401,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_file));
     }
 
-    void exitKeepsTheWindowAndRemovesTheTableHook()
+    void exitKeepsTheWindowState()
     {
         writeFile("[COM]\nPort_num=2\n");
         makeWindow();
@@ -412,17 +411,16 @@ private Q_SLOTS:
         // The tables whose columns the user sizes, each with two widths kept (the last column
         // takes the rest).
         int width = 50;
-        for (const char *table : {"MB_grid", "MB_grid2", "MSFlexGrid1", "W1_grid"}) {
+        for (const char *table : {"uart1ErrorTable", "uart2ErrorTable", "ioMapTable", "oneWireErrorTable"}) {
             control<GridView>(table)->setColumnWidth(0, width);
             control<GridView>(table)->setColumnWidth(1, 90 + width++);
         }
-        control<QAction>("Verify_after_writing")->trigger();
+        control<QAction>("verifyAfterWritingAction")->trigger();
         QVERIFY(m_main->transferContext().verifyWrites);
         QCOMPARE(fileBytes(), QByteArray("[COM]\nPort_num=2\n"));  // written at shut-down only
 
-        control<QAction>("Exit")->trigger();
+        control<QAction>("exitAction")->trigger();
         QVERIFY(!m_main->isVisible());
-        QVERIFY(!m_main->tableHookInstalled());
         QCOMPARE(fileBytes(),
                  QByteArray("[COM]\nPort_num=2\n\n[WINDOW]\nLeft=60\nTop=40\nWidth=1100\n"
                             "Height=600\nMaximized=0\nTab=4\nColumns_MB_grid=50,140\n"
@@ -458,7 +456,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, gridColumns);
         QFETCH(bool, verify);
         const auto columns = [this] {
-            const auto *grid = control<GridView>("MB_grid2");
+            const auto *grid = control<GridView>("uart2ErrorTable");
             return QList<int>{grid->columnWidth(0), grid->columnWidth(1)};
         };
         makeWindow();
@@ -471,7 +469,7 @@ private Q_SLOTS:
         QCOMPARE(m_main->geometry(), geometry);
         QCOMPARE(m_main->tabs().currentIndex(), tab);
         QCOMPARE(columns(), gridColumns.isEmpty() ? startUpColumns : gridColumns);
-        QCOMPARE(control<QAction>("Verify_after_writing")->isChecked(), verify);
+        QCOMPARE(control<QAction>("verifyAfterWritingAction")->isChecked(), verify);
         QCOMPARE(m_main->transferContext().verifyWrites, verify);
     }
 
@@ -483,18 +481,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("confirmed");
         QTest::addColumn<QString>("status");  // a pattern where the duration varies
         QTest::newRow("download done")
-            << "Command19" << -1 << true << "^UART 1 download: done in \\d+\\.\\d s$";
+            << "uart1WriteButton" << -1 << true << "^UART 1 download: done in \\d+\\.\\d s$";
         QTest::newRow("download refused")
-            << "Command19" << 0 << true
+            << "uart1WriteButton" << 0 << true
             << "UART 1 download: Wrong answer from PLC; nothing written";
         QTest::newRow("download stopped at its third write")
-            << "Command19" << 2 << true
+            << "uart1WriteButton" << 2 << true
             << "UART 1 download stopped after 2 of 3 writes: the controller may hold a partial "
                "configuration; download again";
         QTest::newRow("download cancelled")
-            << "Command7" << -1 << false << "UART 2 download: nothing sent";
+            << "uart2WriteButton" << -1 << false << "UART 2 download: nothing sent";
         QTest::newRow("upload silent")
-            << "Command18" << 1 << true << "1-wire upload: Answer timeout from PLC";
+            << "oneWireUploadButton" << 1 << true << "1-wire upload: Answer timeout from PLC";
         QTest::newRow("F5, the last of three uploads")
             << QString() << -1 << true << "^1-wire upload: done in \\d+\\.\\d s$";
     }
@@ -607,7 +605,7 @@ private Q_SLOTS:
             QVERIFY(w.window->saveConfig());
         }
         if (before.endsWith(QLatin1String("download")))
-            testing::child<QPushButton>(w.window.get(), "Command19")->click();
+            testing::child<QPushButton>(w.window.get(), "uart1WriteButton")->click();
         QTRY_COMPARE(edits->text().isEmpty(),
                      before.contains(QLatin1Char(',')) || before.isEmpty());
         w.prompts.clear();
@@ -652,12 +650,12 @@ private Q_SLOTS:
         m_main->tabs().setCurrentWidget(&tab);
 
         // A click on the option, as the user makes it.
-        const QString option = uart == 1 ? "Option4_%1" : "Option5_%1";
+        const QString option = uart == 1 ? "uart1ModeOption%1" : "uart2ModeOption%1";
         QTest::mouseClick(control(option.arg(mode)), Qt::LeftButton, {}, QPoint(5, 5));
 
         QCOMPARE(tab.modeIndex(), mode);
-        QCOMPARE(control(uart == 1 ? "Frame_master" : "Frame_master2")->isVisible(), master);
-        QCOMPARE(control(uart == 1 ? "Frame_slave" : "Frame_slave2")->isVisible(), slave);
+        QCOMPARE(control(uart == 1 ? "uart1MasterFrame" : "uart2MasterFrame")->isVisible(), master);
+        QCOMPARE(control(uart == 1 ? "uart1SlaveFrame" : "uart2SlaveFrame")->isVisible(), slave);
         QCOMPARE(tab.requestView().isEnabled(), tableEnabled);
         QCOMPARE(m_main->uart(3 - uart).modeIndex(), 2);
     }
@@ -675,8 +673,8 @@ private Q_SLOTS:
         QCOMPARE(tab.requests().rows(), 3);
         QCOMPARE(tab.requests().text(1, 1), QStringLiteral("17"));
         QCOMPARE(tab.addressText(), QStringLiteral("33"));
-        QVERIFY(!control("Frame_master2")->isHidden());
-        QVERIFY(control("Frame_slave2")->isHidden());
+        QVERIFY(!control("uart2MasterFrame")->isHidden());
+        QVERIFY(control("uart2SlaveFrame")->isHidden());
     }
 
     void progressWindow()
@@ -684,7 +682,7 @@ private Q_SLOTS:
         makeWindow();
         ProgressWindow &progress = m_main->progress();
         QCOMPARE(progress.windowTitle(), QStringLiteral("Download/upload progress"));
-        auto *bar = testing::child<QProgressBar>(&progress, "ProgressBar1");
+        auto *bar = testing::child<QProgressBar>(&progress, "progressBar");
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), 100);
         QVERIFY(progress.isWindow());

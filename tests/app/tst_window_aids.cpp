@@ -35,23 +35,23 @@ private Q_SLOTS:
 
     void toolTipsTellTheLimits_data()
     {
-        // Owner, where ("<grid>#<column>" for a heading, else a control's objectName), tool tip.
+        // Owner, where ("<table>#<column>" for a heading, else a control's objectName), tool tip.
         QTest::addColumn<QStringList>("tip");
         const auto row = [](const char *name, const QStringList &tip) {
             QTest::newRow(name) << tip;
         };
-        row("requests: Timeout", {"window", "grid#6", "1–4095 ms"});
-        row("sensors: Byte 3", {"window", "Grid1#4", "two hexadecimal digits"});
-        row("sensors: Dxxxx", {"window", "Grid1#9", "Dxxxx register, a whole number 0–7997"});
-        row("UART 2 MB address", {"window", "Text16", "1–247"});
+        row("requests: Timeout", {"window", "uart1RequestTable#6", "1–4095 ms"});
+        row("sensors: Byte 3", {"window", "sensorTable#4", "two hexadecimal digits"});
+        row("sensors: Dxxxx", {"window", "sensorTable#9", "Dxxxx register, a whole number 0–7997"});
+        row("UART 2 MB address", {"window", "uart2SlaveAddressBox", "1–247"});
         row("UART 1 Write to PLC",
-            {"window", "Command19",
+            {"window", "uart1WriteButton",
              "Writes the mode and line settings (port word, address 2008 (hex)) and, for a master, "
              "the request table (from address 2502 (hex)) into the controller"});
-        row("request dialog: address", {"request", "mb_address", "1–254"});
-        row("sensor dialog: Address", {"sensor", "Text2", "Dxxxx register, a whole number 0–7997"});
+        row("request dialog: address", {"request", "slaveAddressBox", "1–254"});
+        row("sensor dialog: Address", {"sensor", "registerBox", "Dxxxx register, a whole number 0–7997"});
         row("bus search: start address",
-            {"search", "Text2",
+            {"search", "startAddressBox",
              "Dxxxx register of the first device found, a whole number 0–7997; the next ones "
              "follow 2 apart"});
     }
@@ -106,7 +106,7 @@ private Q_SLOTS:
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        child<QWidget>(&dialog, "T_slave")->setFocus();
+        child<QWidget>(&dialog, "slaveNumberBox")->setFocus();
         QStringList order;
         for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -114,15 +114,15 @@ private Q_SLOTS:
         }
         std::sort(order.begin() + 6, order.end());  // the buttons as the platform orders them
         QCOMPARE(order,
-                 (QStringList{"mb_address", "mb_slave_count", "mb_slave_addr", "mb_master_addr",
-                              "mb_func", "mb_timeout", "Command1", "Command2"}));
+                 (QStringList{"slaveAddressBox", "countBox", "slaveStartBox", "masterAddressBox",
+                              "functionList", "timeoutBox", "closeButton", "okButton"}));
     }
 
     void enterConverts()
     {
         ConverterTab tab(m_w->prompts);
-        const QStringList cases[] = {{"Text13", "1,5", "Text12", "3FC00000"},
-                                     {"Text15", "3fc00000", "Text14", "1.5"}};
+        const QStringList cases[] = {{"floatInputBox", "1,5", "ieeeResultBox", "3FC00000"},
+                                     {"ieeeInputBox", "3fc00000", "floatResultBox", "1.5"}};
         for (const QStringList &c : cases) {
             child<QLineEdit>(&tab, c.at(0))->setText(c.at(1));
             QTest::keyClick(child<QLineEdit>(&tab, c.at(0)), Qt::Key_Return);
@@ -159,7 +159,7 @@ private Q_SLOTS:
         GridModel &grid = oneWire ? window.oneWire().sensors() : window.uart(tab).requests();
         grid.setDataRows(rows);
         oneWire ? window.oneWire().selectMode(mode) : window.uart(tab).selectMode(mode);
-        auto *exportCsv = child<QAction>(&window, "Export_CSV");
+        auto *exportCsv = child<QAction>(&window, "exportCsvAction");
         QVERIFY(!exportCsv->isEnabled());  // the first tab has no table
         window.tabs().setCurrentIndex(tab);
         QCOMPARE(exportCsv->isEnabled(), enabled);
@@ -175,7 +175,7 @@ private Q_SLOTS:
         exportCsv->trigger();
         QCOMPARE(status(), note + " exported to " + QDir::toNativeSeparators(path));
         grid.setDataRows({});
-        auto *importCsv = child<QAction>(&window, "Import_CSV");
+        auto *importCsv = child<QAction>(&window, "importCsvAction");
         importCsv->trigger();
         QCOMPARE(grid.dataRows(), rows);  // what went out came back into the same table
         QCOMPARE(status(), note + " imported from " + QDir::toNativeSeparators(path));

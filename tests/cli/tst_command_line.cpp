@@ -185,7 +185,7 @@ private Q_SLOTS:
             MainWindow window(m_prompts);
             m_prompts.fileNames.enqueue(file);
             window.loadConfig();
-            for (const char *button : {"Command19", "Command7", "Command17"})
+            for (const char *button : {"uart1WriteButton", "uart2WriteButton", "oneWireWriteButton"})
                 window.findChild<QPushButton *>(QLatin1String(button))->click();
             QCOMPARE(m_prompts.messages(), QStringList());
         }
@@ -381,11 +381,11 @@ private Q_SLOTS:
         // UART 1's table exported is what the command prints; imported into UART 2's table it
         // shows there, unlocked.
         m_prompts.fileNames.enqueue(path("grid"));
-        action("Frame_master", "exportCsv")->trigger();
+        action("uart1MasterFrame", "exportCsv")->trigger();
         QCOMPARE(QString::fromUtf8(fileBytes(path("grid.csv"))),
                  run({"csv", file, "--table", "uart1"}).out);
         m_prompts.fileNames.enqueue(path("grid.csv"));
-        action("Frame_master2", "importCsv")->trigger();
+        action("uart2MasterFrame", "importCsv")->trigger();
         QCOMPARE(window.windowConfig().uarts[1].requests, sample().uarts[0].requests);
 
         // A refused file changes nothing and says where.
@@ -395,7 +395,7 @@ private Q_SLOTS:
                                "1,28,FF,4B,12,03,00,00,A1,7998\r\n")
                     .isEmpty());
         m_prompts.fileNames.enqueue(path("bad.csv"));
-        action("Frame3", "importCsv")->trigger();
+        action("sensorFrame", "importCsv")->trigger();
         QCOMPARE(m_prompts.messages(),
                  QStringList{"The CSV file was not imported: line 2, column \"Dxxxx\" holds "
                              "\"7998\".\nYou configuration has error in master addresing data "
@@ -408,7 +408,7 @@ private Q_SLOTS:
         // A master whose table has no chosen row keeps it locked; the menu still opens over it.
         MainWindow window(m_prompts);
         window.uart(1).selectMode(int(UartMode::ModbusMaster));
-        QWidget *table = window.findChild<QWidget *>(QStringLiteral("grid"));
+        QWidget *table = window.findChild<QWidget *>(QStringLiteral("uart1RequestTable"));
         QVERIFY(!table->isEnabled());
         QStringList entries;
         QTimer::singleShot(0, this, [&entries] {

@@ -369,7 +369,7 @@ private Q_SLOTS:
         auto again = newWindow();
         again->loadConfig();
         QCOMPARE(m_prompts.shown.at(0).dir, path("sub"));
-        auto *menu = again->findChild<QMenu *>("Recent_configurations");
+        auto *menu = again->findChild<QMenu *>("recentMenu");
         QCOMPARE(menu->actions().size(), listed.size());
         menu->actions().last()->trigger();
         const QString gone = QStringLiteral(

@@ -46,16 +46,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rows");
         const QString none;
         const QByteArray oneWire("\xC3\x25");
-        row("UART 1", "Command4", "Read modbus buffer 1", "MB_grid", 0x2008, 0xC402, 0x3600,
+        row("UART 1", "readUart1BufferButton", "Read modbus buffer 1", "uart1ErrorTable", 0x2008, 0xC402, 0x3600,
             QByteArray("\x84\x00", 2), none,
             QStringList{"1|Active error| timeout error occurred  ", "2|No error|", "3||"});
-        row("UART 2", "Command6", "Read modbus buffer 2", "MB_grid2", 0x2006, 0xC001, 0x3680,
+        row("UART 2", "readUart2BufferButton", "Read modbus buffer 2", "uart2ErrorTable", 0x2006, 0xC001, 0x3680,
             QByteArray("\x80"), none, QStringList{"1|Inactive error|", "2||"});
-        row("1-wire", "Command5", "Read 1-wire buffer", "W1_grid", 0x200A, 0xC002, 0x3700, oneWire,
+        row("1-wire", "readOneWireBufferButton", "Read 1-wire buffer", "oneWireErrorTable", 0x200A, 0xC002, 0x3700, oneWire,
             none,
             QStringList{"1|Active error|Timeout error number :3", "2|No error|Number of error :5",
                         "3||"});
-        row("1-wire silent", "Command5", "Read 1-wire buffer", "W1_grid", 0x200A, 0xC002, 0x3700,
+        row("1-wire silent", "readOneWireBufferButton", "Read 1-wire buffer", "oneWireErrorTable", 0x200A, 0xC002, 0x3700,
             oneWire, "200A", QStringList{"||"});
     }
 
@@ -75,8 +75,12 @@ private Q_SLOTS:
         if (!silent.isEmpty())
             m_w->sim.plc.failAddress(silent, VirtualPlc::Fault::Silence);
 
-        // The table's widths as the window kept them when it last closed.
-        settingsfile::setWindowValue("Columns_" + grid, "50,140");
+        // The table's widths as the window kept them when it last closed, under the table's
+        // key in the settings file.
+        const QMap<QString, QString> keys = {
+            {"uart1ErrorTable", "MB_grid"}, {"uart2ErrorTable", "MB_grid2"},
+            {"oneWireErrorTable", "W1_grid"}};
+        settingsfile::setWindowValue("Columns_" + keys.value(grid), "50,140");
         m_w->window.reset();
         m_w->window = std::make_unique<MainWindow>(m_w->prompts);
         auto *b = child<QPushButton>(m_w->window.get(), button);
@@ -86,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE((QList<int>{view->columnWidth(0), view->columnWidth(1)}), (QList<int>{50, 140}));
         QCOMPARE(m_w->prompts.messages(),
                  silent.isEmpty() ? QStringList() : QStringList{"Answer timeout from PLC"});
-        for (const QString name : {"MB_grid", "MB_grid2", "W1_grid"}) {
+        for (const QString name : {"uart1ErrorTable", "uart2ErrorTable", "oneWireErrorTable"}) {
             const GridModel &model = child<GridView>(m_w->window.get(), name)->gridModel();
             QCOMPARE(rowTexts(model), name == grid ? rows : QStringList{"||"});
         }

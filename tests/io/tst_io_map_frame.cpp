@@ -215,7 +215,7 @@ private Q_SLOTS:
     void buttons()
     {
         m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
-        click("Command13");  // "Upload from PLC"
+        click("ioUploadButton");  // "Upload from PLC"
         QStringList expected(22, "|");
         expected[0] = "Input -X|X0";
         expected[1] = "Input -X|X1";
@@ -223,11 +223,11 @@ private Q_SLOTS:
         expected[17] = "Input -X|X2";
         QCOMPARE(cells(), expected);
 
-        click("Command14");  // "Download to PLC"
+        click("ioDownloadButton");  // "Download to PLC"
         QCOMPARE(m_f->prompts.shown.size(), 0);
         QCOMPARE(m_f->sim.plc.frames("E11").at(1).data, "0300020004000000");
 
-        click("Command12");  // "New IO config": empty cells, not "Not use"
+        click("newIoConfigButton");  // "New IO config": empty cells, not "Not use"
         QCOMPARE(cells(), QStringList(22, "|"));
         QCOMPARE(m_frame->state(), IoMap());
         QCOMPARE(m_frame->table().currentGridRow(), 21);
@@ -247,7 +247,7 @@ private:
                           cellCentre(gridRow, col));
     }
 
-    QComboBox *openChooser() const { return m_frame->table().findChild<QComboBox *>("Combo1"); }
+    QComboBox *openChooser() const { return m_frame->table().findChild<QComboBox *>("ioChooser"); }
 
     // Opens the chooser on a point's Function cell and picks an entry from its list.
     void choose(int point, int entry) const

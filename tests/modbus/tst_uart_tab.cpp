@@ -100,8 +100,8 @@ private Q_SLOTS:
             auto *box = child<QGroupBox>(&dialog, "slaveSettingFrame");
             frame = box->title();
             auto *form = qobject_cast<QFormLayout *>(box->layout());
-            for (const char *name : {"T_slave", "mb_address", "mb_slave_count", "mb_slave_addr",
-                                     "mb_master_addr", "mb_func", "mb_timeout"}) {
+            for (const char *name : {"slaveNumberBox", "slaveAddressBox", "countBox", "slaveStartBox",
+                                     "masterAddressBox", "functionList", "timeoutBox"}) {
                 QWidget *field = child<QWidget>(&dialog, name);
                 const QString label = qobject_cast<QLabel *>(form->labelForField(field))->text();
                 auto *list = qobject_cast<QComboBox *>(field);
@@ -109,15 +109,15 @@ private Q_SLOTS:
                               (list ? QString::number(list->currentIndex())
                                     : qobject_cast<QLineEdit *>(field)->text()));
             }
-            auto *list = child<QComboBox>(&dialog, "mb_func");
+            auto *list = child<QComboBox>(&dialog, "functionList");
             for (int i = 0; i < list->count(); ++i)
                 functions.append(list->itemText(i));
-            auto *ok = child<QPushButton>(&dialog, "Command2");
-            buttons = QStringList{ok->text(), child<QPushButton>(&dialog, "Command1")->text()};
-            child<QLineEdit>(&dialog, "mb_address")->setText("7");
+            auto *ok = child<QPushButton>(&dialog, "okButton");
+            buttons = QStringList{ok->text(), child<QPushButton>(&dialog, "closeButton")->text()};
+            child<QLineEdit>(&dialog, "slaveAddressBox")->setText("7");
             ok->click();
         });
-        click(uart, port(uart).addButton);
+        click(uart, port(uart).controlName("AddRequestButton"));
 
         QCOMPARE(shownTitle, title);
         QVERIFY(modal);
@@ -143,12 +143,12 @@ private Q_SLOTS:
     {
         bool openAfterOk = false;
         onDialog([&](RequestDialog &dialog) {
-            child<QLineEdit>(&dialog, "mb_timeout")->setText("4096");  // 12 bits in the record
-            child<QPushButton>(&dialog, "Command2")->click();
+            child<QLineEdit>(&dialog, "timeoutBox")->setText("4096");  // 12 bits in the record
+            child<QPushButton>(&dialog, "okButton")->click();
             openAfterOk = dialog.isVisible();
-            child<QPushButton>(&dialog, "Command1")->click();
+            child<QPushButton>(&dialog, "closeButton")->click();
         });
-        click(2, port(2).addButton);
+        click(2, port(2).controlName("AddRequestButton"));
         QVERIFY(openAfterOk);
         QCOMPARE(prompts().messages(), QStringList{"You put wrong value  4096"});
         QCOMPARE(prompts().shown.at(0).title, "Error in data");
@@ -167,13 +167,13 @@ private Q_SLOTS:
 
         QString slot, count, function;
         onDialog([&](RequestDialog &dialog) {
-            slot = child<QLineEdit>(&dialog, "T_slave")->text();
-            count = child<QLineEdit>(&dialog, "mb_slave_count")->text();
-            function = child<QComboBox>(&dialog, "mb_func")->currentText();
-            child<QLineEdit>(&dialog, "mb_slave_count")->setText("6");
-            child<QPushButton>(&dialog, "Command2")->click();
+            slot = child<QLineEdit>(&dialog, "slaveNumberBox")->text();
+            count = child<QLineEdit>(&dialog, "countBox")->text();
+            function = child<QComboBox>(&dialog, "functionList")->currentText();
+            child<QLineEdit>(&dialog, "countBox")->setText("6");
+            child<QPushButton>(&dialog, "okButton")->click();
         });
-        click(2, port(2).modifyButton);
+        click(2, port(2).controlName("ModifyRequestButton"));
         QCOMPARE(slot, "2");  // the entry row stands for the last request
         QCOMPARE(count, "5");
         QCOMPARE(function, "Write multiply register");
@@ -198,7 +198,7 @@ private Q_SLOTS:
         fill(1, kTwoRequests);
         tab(1).setCurrentRequestRow(c.chosen);
         prompts().confirmAnswers.enqueue(c.answer);
-        click(1, port(1).deleteButton);
+        click(1, port(1).controlName("DeleteRequestButton"));
         QCOMPARE(prompts().shown.size(), c.chosen == 0 ? 0 : 1);
         if (c.chosen != 0) {
             QCOMPARE(prompts().shown.at(0).kind, "confirm");
@@ -231,7 +231,7 @@ private Q_SLOTS:
         view.setFocus();
         QTest::keyClick(&view, Qt::Key_Return);
 
-        auto *editor = child<QLineEdit>(&t, port(c.uart).cellEditor);
+        auto *editor = child<QLineEdit>(&t, port(c.uart).controlName("RequestCellEditor"));
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->parentWidget(), view.viewport());
         QCOMPARE(editor->geometry(), view.visualRect(view.currentIndex()));
@@ -264,7 +264,7 @@ private Q_SLOTS:
         const QPoint cell = view.visualRect(view.model()->index(0, 2)).center();
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell);
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, cell);
-        auto *editor = child<QLineEdit>(&t, "Text3");
+        auto *editor = child<QLineEdit>(&t, "uart1RequestCellEditor");
         QVERIFY(editor->isVisible());
         QTest::keyClicks(editor, "77");
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
@@ -305,7 +305,7 @@ private Q_SLOTS:
         QFETCH(int, uart);
         fill(uart, kTwoRequests);
         tab(uart).selectMode(0);
-        click(uart, port(uart).writeButton);
+        click(uart, port(uart).controlName("WriteButton"));
         QCOMPARE(prompts().shown.size(), 1);
         QCOMPARE(prompts().shown.at(0).text, kDownloadQuestion);
         QTEST(frames(), "frames");
@@ -328,14 +328,14 @@ private Q_SLOTS:
         m_w->sim.plc.poke(p.tableBase, QByteArray::fromHex(kTwoRecords.toLatin1()));
         UartTab &t = tab(c.uart);
         t.selectMode(0);  // the table locked: the upload unlocks it
-        click(c.uart, p.uploadButton);
+        click(c.uart, p.controlName("UploadButton"));
 
         QCOMPARE(frames(), c.reads);
         QVERIFY(prompts().shown.isEmpty());
         QCOMPARE(t.modeIndex(), c.mode);
-        QVERIFY(child<QRadioButton>(&t, p.modeOption + "_" + QString::number(c.mode))->isChecked());
-        QCOMPARE(child<QWidget>(&t, p.masterFrame)->isHidden(), c.mode != 0);
-        QCOMPARE(child<QWidget>(&t, p.slaveFrame)->isHidden(), c.mode != 1);
+        QVERIFY(child<QRadioButton>(&t, p.controlName("ModeOption") + QString::number(c.mode))->isChecked());
+        QCOMPARE(child<QWidget>(&t, p.controlName("MasterFrame"))->isHidden(), c.mode != 0);
+        QCOMPARE(child<QWidget>(&t, p.controlName("SlaveFrame"))->isHidden(), c.mode != 1);
         QCOMPARE(t.listIndex(UartTab::List::Speed), c.speed);
         QCOMPARE(t.listIndex(UartTab::List::Parity), c.parity);
         QCOMPARE(t.addressText(), c.address);
@@ -349,7 +349,7 @@ private Q_SLOTS:
         fill(1, kTwoRequests);
         t.selectMode(0);
         m_w->sim.plc.failAddress("2008", VirtualPlc::Fault::Silence);
-        click(1, "Command20");
+        click(1, "uart1UploadButton");
         QCOMPARE(prompts().messages(), QStringList{tablesteps::kSilence});
         QCOMPARE(t.modeIndex(), 0);
         QCOMPARE(t.listIndex(UartTab::List::Speed), 4);
@@ -364,14 +364,14 @@ private Q_SLOTS:
         t.setListIndex(UartTab::List::Speed, 7);  // "500000"; parity "None"
         t.setAddressText("1");
         t.setTimeoutText("250");
-        click(2, "Command24");
+        click(2, "uart2SlaveDownloadButton");
         QCOMPARE(frames(), (QStringList{"E11 3000 02 0FFF", "E11 2006 02 0157", "E11 2004 02 FA00",
                                         "E11 3000 02 0000"}));
 
         m_w->sim.plc.clearLog();
         m_w->sim.plc.pokeWord(0x2006, 0xCE05);
         m_w->sim.plc.pokeWord(0x2004, 300);
-        click(2, "Command25");
+        click(2, "uart2SlaveUploadButton");
         QCOMPARE(frames(), (QStringList{"E00 2006 02", "E00 2004 02"}));
         QCOMPARE(t.listIndex(UartTab::List::Speed), 6);   // "256000"
         QCOMPARE(t.listIndex(UartTab::List::Parity), 1);  // "Even"
@@ -390,7 +390,7 @@ private Q_SLOTS:
         m_w->sim.plc.poke(0x2902, QByteArray::fromHex("010A000064006410"));
         m_w->sim.plc.pokeWord(0x200A, 0xC001);  // the 1-wire settings come last
         m_w->sim.plc.poke(0x200C, QByteArray::fromHex("FF28124B0003A100DC05"));
-        child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
+        child<QAction>(m_w->window.get(), "uploadFromPlcAction")->trigger();
         QCOMPARE(frames(), (QStringList{"E00 2008 02", "E00 2006 02", "E00 2902 08", "E00 200A 02",
                                         "E00 200C 0A"}));
         QCOMPARE(m_w->window->oneWire().auxModeIndex(), 0);
@@ -412,13 +412,13 @@ private Q_SLOTS:
             closed = m_w->window->close();  // would cut the download off halfway
             waiting = m_w->window->link().isWaiting();
             locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
-            click(2, "Command26");
-            click(1, "Command19");
+            click(2, "uart2UploadButton");
+            click(1, "uart1WriteButton");
             tab(1).setCurrentRequestRow(1);
-            click(1, "Command3");  // "Delete slave": what goes out is the table as it was
-            child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
+            click(1, "uart1DeleteRequestButton");  // "Delete slave": what goes out is the table as it was
+            child<QAction>(m_w->window.get(), "uploadFromPlcAction")->trigger();
         });
-        click(1, "Command19");
+        click(1, "uart1WriteButton");
         QVERIFY(waiting);  // the clicks came while the download waited for an answer
         QVERIFY(locked);   // ... on a window that takes none of them
         QVERIFY(!closed);

@@ -69,7 +69,7 @@ private Q_SLOTS:
     void showsEveryLinkAndSavesTheShownRows()
     {
         QVERIFY(!ExchangeFeed::instance().isListened());
-        auto *entry = m_w->window->findChild<QAction *>(QStringLiteral("Traffic_monitor"));
+        auto *entry = m_w->window->findChild<QAction *>(QStringLiteral("trafficMonitorAction"));
         entry->trigger();
         entry->trigger();  // the open window comes to the front, no second one
         const QList<TrafficMonitor *> monitors = m_w->window->findChildren<TrafficMonitor *>();

@@ -22,7 +22,7 @@ using onewiretest::rowTexts;
 
 namespace {
 
-const QStringList kButtons = {"Command2", "Command3", "Command4", "Command1"};
+const QStringList kButtons = {"startSearchButton", "addFoundButton", "replaceAllButton", "closeButton"};
 
 }  // namespace
 
@@ -67,7 +67,7 @@ private Q_SLOTS:
             title = dialog.windowTitle();
             modal = dialog.isModal();
             auto *form = dialog.findChild<QFormLayout *>();
-            for (const char *name : {"Text1", "Text2"}) {
+            for (const char *name : {"deviceCountBox", "startAddressBox"}) {
                 auto *box = child<QLineEdit>(&dialog, name);
                 labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
                 texts.append(box->text());
@@ -76,13 +76,13 @@ private Q_SLOTS:
                 headings.append(dialog.result().heading(col));
             for (const QString &name : kButtons)
                 captions.append(child<QPushButton>(&dialog, name)->text());
-            QVERIFY(child<QLineEdit>(&dialog, "Text3")->isHidden());
-            child<QPushButton>(&dialog, "Command1")->click();
+            QVERIFY(child<QLineEdit>(&dialog, "foundCellEditor")->isHidden());
+            child<QPushButton>(&dialog, "closeButton")->click();
         });
         if (menu)
-            child<QAction>(m_w->window.get(), "Search_1wire")->trigger();
+            child<QAction>(m_w->window.get(), "searchOneWireAction")->trigger();
         else
-            child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
+            child<QPushButton>(&m_w->window->oneWire(), "searchSensorsButton")->click();
         QCOMPARE(title, "Search module for 1-wire device");
         QVERIFY(modal);
         QCOMPARE(labels,
@@ -119,16 +119,16 @@ private Q_SLOTS:
             });
             QElapsedTimer clock;
             clock.start();
-            child<QPushButton>(&dialog, "Command2")->click();
+            child<QPushButton>(&dialog, "startSearchButton")->click();
             elapsed = clock.elapsed();
-            QCOMPARE(child<QLineEdit>(&dialog, "Text1")->text(), "3");
+            QCOMPARE(child<QLineEdit>(&dialog, "deviceCountBox")->text(), "3");
 
             // Byte 1 of the first device corrected in place; Enter only stores the cell.
-            GridView &view = *child<GridView>(&dialog, "grid");
+            GridView &view = *child<GridView>(&dialog, "foundTable");
             view.setCurrentCell(1, 2);
             view.setFocus();
             QTest::keyClick(&view, Qt::Key_Return);
-            auto *editor = child<QLineEdit>(&dialog, "Text3");
+            auto *editor = child<QLineEdit>(&dialog, "foundCellEditor");
             QVERIFY(editor->isVisible());
             QTest::keyClicks(editor, "AB");
             QTest::keyClick(editor, Qt::Key_Return);
@@ -137,11 +137,11 @@ private Q_SLOTS:
             QTest::keyClick(&view, Qt::Key_Delete);  // byte 1 of the second device emptied
             result = rowTexts(dialog.result());
 
-            child<QLineEdit>(&dialog, "Text2")->setText("15x");
-            child<QPushButton>(&dialog, "Command3")->click();
+            child<QLineEdit>(&dialog, "startAddressBox")->setText("15x");
+            child<QPushButton>(&dialog, "addFoundButton")->click();
             QVERIFY(dialog.isVisible());
-            child<QLineEdit>(&dialog, "Text2")->setText("1500");
-            child<QPushButton>(&dialog, "Command3")->click();
+            child<QLineEdit>(&dialog, "startAddressBox")->setText("1500");
+            child<QPushButton>(&dialog, "addFoundButton")->click();
             QVERIFY(!dialog.isVisible());
         });
         QVERIFY2(elapsed >= 3500, qPrintable(QString::number(elapsed)));
@@ -172,9 +172,9 @@ private Q_SLOTS:
         sensors().setText(2, 0, "");
         QString count = "?";
         withDialog([&](BusSearchDialog &dialog) {
-            child<QPushButton>(&dialog, "Command2")->click();
-            count = child<QLineEdit>(&dialog, "Text1")->text();
-            child<QPushButton>(&dialog, "Command3")->click();
+            child<QPushButton>(&dialog, "startSearchButton")->click();
+            count = child<QLineEdit>(&dialog, "deviceCountBox")->text();
+            child<QPushButton>(&dialog, "addFoundButton")->click();
         });
         QCOMPARE(count, "0");
         QCOMPARE(rowTexts(sensors()),
@@ -190,11 +190,11 @@ private Q_SLOTS:
         QString count;
         withDialog([&](BusSearchDialog &dialog) {
             dialog.result().setDataRows({{"28", "01"}, {"28", "02"}});  // from an earlier search
-            child<QPushButton>(&dialog, "Command2")->click();
+            child<QPushButton>(&dialog, "startSearchButton")->click();
             result = rowTexts(dialog.result());
-            count = child<QLineEdit>(&dialog, "Text1")->text();
+            count = child<QLineEdit>(&dialog, "deviceCountBox")->text();
             QCOMPARE(dialog.foundCount(), 0);
-            child<QPushButton>(&dialog, "Command4")->click();  // nothing to replace with
+            child<QPushButton>(&dialog, "replaceAllButton")->click();  // nothing to replace with
         });
         QCOMPARE(m_w->prompts.messages(), QStringList{"Wrong answer from PLC"});
         QCOMPARE(result, QStringList{"||||||||"});
@@ -209,9 +209,9 @@ private:
         m_w->onDialog<BusSearchDialog>([script](BusSearchDialog &dialog) {
             script(dialog);
             if (dialog.isVisible())
-                child<QPushButton>(&dialog, "Command1")->click();
+                child<QPushButton>(&dialog, "closeButton")->click();
         });
-        child<QPushButton>(&m_w->window->oneWire(), "Command10")->click();
+        child<QPushButton>(&m_w->window->oneWire(), "searchSensorsButton")->click();
     }
     GridModel &sensors() const { return m_w->window->oneWire().sensors(); }
 

@@ -69,11 +69,11 @@ private Q_SLOTS:
         // From each other mode, by a click on the option.
         for (int from = 0; from < 3; ++from) {
             tab().selectMode(from);
-            QTest::mouseClick(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode)),
+            QTest::mouseClick(child<QRadioButton>(&tab(), QStringLiteral("auxModeOption%1").arg(mode)),
                               Qt::LeftButton, {}, QPoint(5, 5));
             QCOMPARE(tab().auxModeIndex(), mode);
-            QCOMPARE(child<QGroupBox>(&tab(), "Frame3")->isVisible(), table);
-            QCOMPARE(child<QGroupBox>(&tab(), "USART3_setting")->isVisible(), fieldNet);
+            QCOMPARE(child<QGroupBox>(&tab(), "sensorFrame")->isVisible(), table);
+            QCOMPARE(child<QGroupBox>(&tab(), "fieldNetFrame")->isVisible(), fieldNet);
             QVERIFY(child<QGroupBox>(&tab(), "auxPortFrame")->isVisible());
         }
     }
@@ -99,16 +99,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("preset");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QStringList>("rows");
-        testing::row("add to an empty table", 0, QString(), "Command8", 0,
+        testing::row("add to an empty table", 0, QString(), "addSensorButton", 0,
                      "00 00 00 00 00 00 00 00 3000", true,
                      QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
         testing::row(
-            "add after 1502", 2, QString(), "Command8", 1, "00 00 00 00 00 00 00 00 1504", true,
+            "add after 1502", 2, QString(), "addSensorButton", 1, "00 00 00 00 00 00 00 00 1504", true,
             kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"});
-        testing::row("modify the clicked row", 2, QString(), "Command9", 2,
+        testing::row("modify the clicked row", 2, QString(), "modifySensorButton", 2,
                      "28 FE 4B 12 03 00 00 A1 1502", true,
                      QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]});
-        testing::row("last register no number, cancelled", 2, "15x", "Command8", 0,
+        testing::row("last register no number, cancelled", 2, "15x", "addSensorButton", 0,
                      "00 00 00 00 00 00 00 00 3000", false,
                      QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]});
     }
@@ -135,14 +135,14 @@ private Q_SLOTS:
             auto *form = dialog.findChild<QFormLayout *>();
             for (int k = 0; k <= 8; ++k) {
                 auto *box = child<QLineEdit>(
-                    &dialog, k < 8 ? QStringLiteral("Text1_%1").arg(k) : QStringLiteral("Text2"));
+                    &dialog, k < 8 ? QStringLiteral("romByte%1Box").arg(k) : QStringLiteral("registerBox"));
                 labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
                 shown.append(box->text());
             }
-            auto *store = child<QPushButton>(&dialog, "Command2");
-            auto *cancel = child<QPushButton>(&dialog, "Command1");
+            auto *store = child<QPushButton>(&dialog, "storeButton");
+            auto *cancel = child<QPushButton>(&dialog, "cancelButton");
             buttons = QStringList{store->text(), cancel->text()};
-            child<QLineEdit>(&dialog, "Text1_0")->setText("AA");
+            child<QLineEdit>(&dialog, "romByte0Box")->setText("AA");
             (accepted ? store : cancel)->click();
         });
         click(button);
@@ -153,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(buttons, (QStringList{"Add/modify", "Cancel"}));
         QCOMPARE(shown.join(' '), preset);
         QCOMPARE(rowTexts(tab().sensors()), rows);
-        QCOMPARE(tab().modify(), button == "Command8" ? 1 : 2);
+        QCOMPARE(tab().modify(), button == "addSensorButton" ? 1 : 2);
         QCOMPARE(tab().currentSensorRow(), qMax(0, clicked - 1));
         QVERIFY(tab().findChildren<SensorDialog *>().isEmpty());  // created fresh each time
         QVERIFY(m_w->prompts.shown.isEmpty());
@@ -168,12 +168,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rows");
         const QString one = QStringLiteral("You are shure for delete this sensor?");
         const QString all = QStringLiteral("Delete all sensors from the table?");
-        testing::row("delete row 1", "Command11", 1, true, one,
+        testing::row("delete row 1", "deleteSensorButton", 1, true, one,
                      QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"});
-        testing::row("delete cancelled", "Command11", 1, false, one, kTwoRows);
-        testing::row("delete on the entry row", "Command11", 3, true, QString(), kTwoRows);
-        testing::row("delete all", "Command21", 1, true, all, QStringList{"|||||||||"});
-        testing::row("delete all cancelled", "Command21", 1, false, all, kTwoRows);
+        testing::row("delete cancelled", "deleteSensorButton", 1, false, one, kTwoRows);
+        testing::row("delete on the entry row", "deleteSensorButton", 3, true, QString(), kTwoRows);
+        testing::row("delete all", "deleteAllSensorsButton", 1, true, all, QStringList{"|||||||||"});
+        testing::row("delete all cancelled", "deleteAllSensorsButton", 1, false, all, kTwoRows);
     }
 
     void deleteButtonsAsk()
@@ -218,7 +218,7 @@ private Q_SLOTS:
         } else {
             QTest::keyClick(&view, Qt::Key_Return);
         }
-        auto *editor = child<QLineEdit>(&tab(), "Text4");
+        auto *editor = child<QLineEdit>(&tab(), "sensorCellEditor");
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->geometry(), view.visualRect(view.currentIndex()));
         QCOMPARE(editor->selectedText(), tab().sensors().text(row, 4));
@@ -260,15 +260,15 @@ private Q_SLOTS:
         tab().setListIndex(OneWireTab::List::Bits, 0);
         tab().setListIndex(OneWireTab::List::Stop, 0);
         tab().selectMode(mode == 1 ? 0 : 1);
-        click("Command18");
+        click("oneWireUploadButton");
 
         QVERIFY(m_w->prompts.shown.isEmpty());
         QCOMPARE(tab().auxModeIndex(), mode);
-        QVERIFY(child<QRadioButton>(&tab(), QStringLiteral("Option1_%1").arg(mode))->isChecked());
-        QCOMPARE(child<QWidget>(&tab(), "Frame3")->isHidden(), mode != 0);
-        QCOMPARE(child<QWidget>(&tab(), "USART3_setting")->isHidden(), mode != 1);
+        QVERIFY(child<QRadioButton>(&tab(), QStringLiteral("auxModeOption%1").arg(mode))->isChecked());
+        QCOMPARE(child<QWidget>(&tab(), "sensorFrame")->isHidden(), mode != 0);
+        QCOMPARE(child<QWidget>(&tab(), "fieldNetFrame")->isHidden(), mode != 1);
         QStringList shown;
-        for (const char *name : {"Combo4", "Combo2", "Combo3", "Combo5"})
+        for (const char *name : {"fieldNetSpeedList", "fieldNetParityList", "fieldNetBitsList", "fieldNetStopList"})
             shown.append(child<QComboBox>(&tab(), name)->currentText());
         QCOMPARE(shown, lists);
         QCOMPARE(tab().sensors().heading(9), "  Dxxxx  ");  // set again whatever the mode
@@ -279,8 +279,8 @@ private Q_SLOTS:
     {
         OneWireTabState state{{AuxMode::FieldNet, {3, 0, 0, 1}}, kTwoSensors};
         tab().setState(state);
-        QVERIFY(child<QRadioButton>(&tab(), "Option1_1")->isChecked());
-        QCOMPARE(child<QComboBox>(&tab(), "Combo4")->currentText(), "57600");
+        QVERIFY(child<QRadioButton>(&tab(), "auxModeOption1")->isChecked());
+        QCOMPARE(child<QComboBox>(&tab(), "fieldNetSpeedList")->currentText(), "57600");
         QCOMPARE(rowTexts(tab().sensors()), kTwoRows);
         const OneWireTabState back = tab().state();
         QCOMPARE(int(back.settings.mode), 1);
@@ -297,11 +297,11 @@ private Q_SLOTS:
         QTimer::singleShot(30, m_w->window.get(), [&] {
             waiting = m_w->window->link().isWaiting();
             locked = !m_w->window->tabs().isEnabled() && !m_w->window->menuBar()->isEnabled();
-            click("Command18");
-            click("Command17");
-            child<QAction>(m_w->window.get(), "Upload_from_PLC")->trigger();
+            click("oneWireUploadButton");
+            click("oneWireWriteButton");
+            child<QAction>(m_w->window.get(), "uploadFromPlcAction")->trigger();
         });
-        click("Command17");
+        click("oneWireWriteButton");
         QVERIFY(waiting);
         QVERIFY(locked);
         QCOMPARE(wire(m_w->sim.plc.frames()),

@@ -59,13 +59,13 @@ private:
         QWidget *window = nullptr;
         const QList<QWidget *> windows = QApplication::topLevelWidgets();
         for (QWidget *w : windows) {
-            if (w->findChild<QLineEdit *>(QStringLiteral("Text13")))
+            if (w->findChild<QLineEdit *>(QStringLiteral("floatInputBox")))
                 window = w;
         }
-        auto *comm = window ? control<QAction>(window, "Comm_setting") : nullptr;
-        auto *input = window ? control<QLineEdit>(window, "Text13") : nullptr;
-        auto *convert = window ? control<QPushButton>(window, "Command22") : nullptr;
-        auto *result = window ? control<QLineEdit>(window, "Text12") : nullptr;
+        auto *comm = window ? control<QAction>(window, "commSettingAction") : nullptr;
+        auto *input = window ? control<QLineEdit>(window, "floatInputBox") : nullptr;
+        auto *convert = window ? control<QPushButton>(window, "toIeeeButton") : nullptr;
+        auto *result = window ? control<QLineEdit>(window, "ieeeResultBox") : nullptr;
         if (!comm || !input || !convert || !result) {
             QCoreApplication::exit(1);
             return;

@@ -23,8 +23,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("result");  // the result box afterwards, holding "old" before
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QStringList>("frames");
-        const QStringList toIeee = {"Text13", "Command22", "Text12"};
-        const QStringList toFloat = {"Text15", "Command23", "Text14"};
+        const QStringList toIeee = {"floatInputBox", "toIeeeButton", "ieeeResultBox"};
+        const QStringList toFloat = {"ieeeInputBox", "toFloatButton", "floatResultBox"};
         const QStringList none;
         row("1,5 to IEEE", toIeee, "1,5", "3FC00000", none, none);
         row("not a number", toIeee, "1,5,2", "old",
@@ -32,10 +32,10 @@ private Q_SLOTS:
         row("lower case to float", toFloat, "3fc00000", "1.5", none, none);
         row("7 characters", toFloat, "3FC0000", "old",
             QStringList{"Incorrect value for conversion to float format!"}, none);
-        row("Restart PLC", QStringList{"", "Command32"}, "", "", none,
+        row("Restart PLC", QStringList{"", "restartButton"}, "", "", none,
             QStringList{"E11 3011 02 12AD"});
         // The test program has no update program beside it (see CMakeLists.txt).
-        row("Start update firmware for STM32F3", QStringList{"", "Command31"}, "", "",
+        row("Start update firmware for STM32F3", QStringList{"", "updateFirmwareButton"}, "", "",
             QStringList{QStringLiteral("The firmware update program %1/update/update is missing or "
                                        "cannot be run; nothing was sent to the PLC")
                             .arg(QCoreApplication::applicationDirPath())},
