@@ -103,7 +103,7 @@ void WindowTabs::applyWindowConfig(const WindowConfig &config)
 
 QList<std::pair<QString, GridView *>> WindowTabs::resizableTables() const
 {
-    // The keys are the tables' names of old: the settings files out there keep them.
+    // The settings files out there keep the widths under these keys: they stay as they are.
     return {{QStringLiteral("MB_grid"), &m_modbusDiag->buffer(1).view()},
             {QStringLiteral("MB_grid2"), &m_modbusDiag->buffer(2).view()},
             {QStringLiteral("MSFlexGrid1"), &m_ioMap->table()},

@@ -18,7 +18,7 @@ class LineSettingsBox : public QGroupBox {
 
 public:
     enum class List { Speed, Parity, Bits, Stop };
-    // A list's designer name and entries.
+    // A list's objectName and entries.
     struct ListSpec {
         QString name;
         QStringList entries;

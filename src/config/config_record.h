@@ -39,12 +39,12 @@ public:
     // of its first kSize bytes. Anything wrong is a Failure naming it.
     static ConfigRecord fromFile(const QByteArray &bytes);
 
-    // Get_config: takes the window's values into the record. A cell or box that cannot be
+    // Takes the window's values into the record, as "Save config" stores them. A cell or box that cannot be
     // stored is a Failure naming its table, row and column (or the box); the record is then
     // as it was.
     void gather(const WindowConfig &window);
 
-    // Put_config's values: what the window shows after a load. What the record does not hold
+    // The window's values from the record: what the window shows after a load. What the record does not hold
     // (UART 2's bit-number and stop-bit lists) comes from current.
     WindowConfig spread(const WindowConfig &current) const;
 

@@ -28,7 +28,7 @@ private:
     GridView *m_view = nullptr;
 };
 
-// One button of a "Command panel": its caption, its designer name, what a click does and the
+// One button of a "Command panel": its caption, its objectName, what a click does and the
 // tool tip saying what it reads.
 struct PanelButton {
     QString caption;

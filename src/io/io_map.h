@@ -12,7 +12,7 @@ constexpr int kIoPoints = 21;
 // One byte per point (index 0 to 20).
 using PointBytes = std::array<quint8, kIoPoints>;
 
-// What a point is: the values of its IO_type byte.
+// What a point is: the values of its point-type byte, the one the controller receives.
 enum class IoType : quint8 { NotUsed = 0, Input = 1, Output = 2 };
 
 // The I/O map as the window holds it: per point the texts of its Function and Prog.name cells

@@ -6,7 +6,7 @@
 
 namespace plc {
 
-// The mode of a UART, numbered as the tab's mode options are (option_hw1 / option_hw2).
+// The mode of a UART, numbered as the tab's mode options are.
 enum class UartMode { ModbusMaster = 0, ModbusSlave = 1, NotUse = 2 };
 
 // The most requests a master table may send, and the most a port word can announce.

@@ -26,12 +26,12 @@ std::optional<GridFault> checkRequestTable(const RequestRows &rows);
 // What the download shows for a fault, titled kConfigErrorTitle.
 QString gridFaultMessage(const GridFault &fault);
 
-// What Check_grid demands of a column's cells (the slot column: of the number of requests), as
+// What the table check demands of a column's cells (the slot column: of the number of requests), as
 // the column heading's tool tip says it: "1–4095 ms" for the timeout.
 QString requestColumnLimits(int col);
 
-// A request table as CSV: its headings, and its check: every cell a whole number, then
-// Check_grid.
+// A request table as CSV: its headings, and its check: every cell a whole number, then the
+// table check.
 const CsvTable &requestCsvTable();
 
 }  // namespace plc

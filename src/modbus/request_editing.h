@@ -10,18 +10,18 @@ namespace plc {
 class GridModel;
 struct UartPort;
 
-// How the request dialog was opened: the values of modify_rs.
+// How the request dialog was opened: to add a request or to modify the chosen one.
 enum class DialogMode { Add = 1, Modify = 2 };
 
 // The request dialog's fields as the user sees them.
 struct RequestFields {
-    QString slaveNumber;    // T_slave
-    QString address;        // mb_address
-    QString count;          // mb_slave_count
-    QString slaveStart;     // mb_slave_addr
-    QString masterAddress;  // mb_master_addr
-    int function = 1;       // mb_func list index
-    QString timeout;        // mb_timeout
+    QString slaveNumber;    // "Slave number", the row's slot (read-only)
+    QString address;        // "Slave modbus address"
+    QString count;          // words or coils
+    QString slaveStart;     // first register or coil in the slave
+    QString masterAddress;  // first address in the controller
+    int function = 1;       // "Function type" list index
+    QString timeout;        // "Timeout,[msec]"
 };
 
 // What the dialog shows when it opens, and the table's current row from then on.

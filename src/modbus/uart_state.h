@@ -10,7 +10,7 @@ namespace plc {
 
 // A UART tab's controls read into plain values.
 struct PortSettings {
-    UartMode mode = UartMode::NotUse;  // option_hw1 / option_hw2
+    UartMode mode = UartMode::NotUse;  // the mode option chosen
     int speed = 4;                     // speed list index
     int parity = 2;                    // parity list index
     QString address;                   // "MB address" box

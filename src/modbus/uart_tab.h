@@ -22,7 +22,7 @@ class OptionGroup;
 struct Outcome;
 
 // One UART tab (UART 1 or UART 2): the port's mode, line settings, slave settings and master
-// request table. Its designer names and differing texts come from the UartPort it is built for.
+// request table. Its control names and differing texts come from the UartPort it is built for.
 class UartTab : public QWidget {
     Q_OBJECT
 
@@ -37,17 +37,17 @@ public:
     // Clicks a mode option, running the mode change. The options are
     // numbered as UartMode: 0 "Modbus master", 1 "Modbus slave", 2 "Not use".
     void selectMode(int index);
-    // The mode change of a click on option `index`: frames, table, option_hw.
+    // The mode change of a click on option `index`: the frames and the table shown.
     void modeClicked(int index);
-    // The index of the mode option last clicked (option_hw1 / option_hw2).
+    // The index of the mode option last clicked.
     int modeIndex() const { return m_modeIndex; }
 
-    // The request table's current row (index_grid / index_grid2); 0 until a row is chosen.
+    // The request table's current row; 0 until a row is chosen.
     int currentRequestRow() const { return m_currentRequestRow; }
     void setCurrentRequestRow(int row) { m_currentRequestRow = row; }
-    // The column last clicked in the request table (Index_col / Index_col2).
+    // The column last clicked in the request table.
     int currentRequestColumn() const { return m_currentRequestColumn; }
-    // How the request dialog was last opened (modify_rs, one per tab): 1 add, 2 modify, 0 not yet.
+    // How the request dialog was last opened: 1 add, 2 modify, 0 not yet.
     int requestDialogMode() const { return m_requestDialogMode; }
 
     // The tab's whole state, and the tab set from one: the mode is clicked (with its mode

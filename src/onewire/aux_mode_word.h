@@ -4,7 +4,7 @@
 
 namespace plc {
 
-// The auxiliary port's mode, numbered as the tab's mode options are (option_1w1).
+// The auxiliary port's mode, numbered as the tab's mode options are.
 enum class AuxMode { OneWireMaster = 0, FieldNet = 1, NotUse = 2 };
 
 // The most sensors the controller keeps: 127 ten-byte records fit between the sensor area and

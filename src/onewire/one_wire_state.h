@@ -7,7 +7,7 @@
 
 namespace plc {
 
-// The auxiliary port's mode and Field Net lists (option_1w1 and the four list indexes).
+// The auxiliary port's mode and Field Net lists (the mode option and the four list indexes).
 struct AuxSettings {
     AuxMode mode = AuxMode::NotUse;
     FieldNetSettings fieldNet;

@@ -175,7 +175,7 @@ void OneWireTab::setState(const OneWireTabState &state)
 
 void OneWireTab::openSensorDialog(SensorDialogMode mode)
 {
-    m_modify = int(mode);
+    m_sensorDialogMode = int(mode);
     const int chosenRow = m_currentSensorRow + 1;
     SensorDialog dialog(sensorDialogPreset(m_sensors, chosenRow, mode), this);
     if (dialog.exec() == QDialog::Accepted)

@@ -31,19 +31,19 @@ public:
     // Clicks a mode option, running the mode change. The options are numbered as AuxMode:
     // 0 "1-wire master", 1 "Field Net", 2 "Not use".
     void selectMode(int mode);
-    // The mode change of a click on option `mode`: frames, headings, option_1w1.
+    // The mode change of a click on option `mode`: the frames shown and the headings.
     void modeClicked(int mode);
-    // The mode last clicked (option_1w1).
+    // The mode last clicked.
     int auxModeIndex() const { return m_auxModeIndex; }
 
     // The start-up choices of the Field Net lists: 115200, Even, 8, 2.
     void selectListDefaults();
 
-    // The sensor table's row last clicked, minus 1 (Grid1_index); 0 until the first click.
+    // The sensor table's row last clicked, minus 1; 0 until the first click.
     int currentSensorRow() const { return m_currentSensorRow; }
     void setCurrentSensorRow(int index) { m_currentSensorRow = index; }
-    // How the sensor dialog was last opened (modify): 1 add, 2 modify, 0 not yet.
-    int modify() const { return m_modify; }
+    // How the sensor dialog was last opened: 1 add, 2 modify, 0 not yet.
+    int sensorDialogMode() const { return m_sensorDialogMode; }
 
     // The tab's whole state, and the tab set from one: the mode is clicked (with its mode
     // change), the lists and the sensor table take the state's values.
@@ -84,7 +84,7 @@ private:
     GridModel m_sensors{10};
     int m_auxModeIndex = 2;
     int m_currentSensorRow = 0;
-    int m_modify = 0;
+    int m_sensorDialogMode = 0;
 
     OptionGroup *m_modes = nullptr;
     LineSettingsBox *m_fieldNetFrame = nullptr;

@@ -29,11 +29,11 @@ std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors);
 // What the download shows for a fault, titled kSensorErrorTitle.
 QString sensorFaultMessage(const SensorFault &fault);
 
-// What Check_grid_1w demands of a column's cells (the Num column: of the number of sensors), as
+// What the sensor check demands of a column's cells (the Num column: of the number of sensors), as
 // the column heading's and the sensor dialog's tool tips say it.
 QString sensorColumnLimits(int col);
 
-// The sensor table as CSV: its headings, and Check_grid_1w as its check.
+// The sensor table as CSV: its headings, and the sensor check as its check.
 const CsvTable &sensorCsvTable();
 
 }  // namespace plc

@@ -254,7 +254,7 @@ private Q_SLOTS:
         const auto found = m_main->tabs().widget(tab)->findChildren<QWidget *>(name);
         QCOMPARE(found.size(), 1);
         QCOMPARE(shownText(found.at(0)), text);
-        // Each designer name is used once in the whole window.
+        // Each control name is used once in the whole window.
         QCOMPARE(m_main->findChildren<QWidget *>(name).size(), 1);
     }
 
@@ -433,7 +433,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QList<int>>("gridColumns");  // of MB_grid2; empty: as the start-up sizes
+        QTest::addColumn<QList<int>>("gridColumns");  // of UART 2's error table; empty: as the start-up sizes
         QTest::addColumn<bool>("verify");
         QTest::newRow("where it was")
             << QByteArray(

@@ -43,7 +43,7 @@ QStringList digits(const PointBytes &bytes)
     return list;
 }
 
-// The map as "functions / names / IO_type / X_used / Y_used", each up to its last entry that
+// The map as "functions / names / point types / inputs used / outputs used", each up to its last entry that
 // is not empty or 0; a name missing before the last shows as "-", a 0 byte as "0".
 QString describe(const IoMap &map)
 {
@@ -127,7 +127,7 @@ private Q_SLOTS:
 
     void block_data()
     {
-        QTest::addColumn<QString>("types");  // IO_type of points 0 onward
+        QTest::addColumn<QString>("types");  // the point types of points 0 onward
         QTest::addColumn<QString>("block");
         testing::row("empty map", "", "0000000000000000");
         testing::row("point 20 an output", "000000000000000000002", "0000000000001000");

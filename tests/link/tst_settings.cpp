@@ -210,7 +210,7 @@ private Q_SLOTS:
                                      << "the data bits setting is empty" << QList<int>();
         QTest::newRow("speed not a number") << "fast,N,8,1"
                                             << "\"fast\" is not a baud rate" << QList<int>();
-        // What Setup_port makes of a stored speed outside its list.
+        // What the port set-up makes of a stored speed outside its list.
         QTest::newRow("a setting left out")
             << "N,8,1"
             << "3 settings where speed, parity, data bits and stop bits are needed"

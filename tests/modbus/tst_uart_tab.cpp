@@ -42,7 +42,7 @@ const QString kTwoRecords = QStringLiteral("010A000064006410") + "03050A006E00C8
 const QStringList kTwoRows = {"1|1|10|0|100|1|100", "2|3|5|10|110|2|200", "3||||||"};
 
 struct DeleteCase {
-    int chosen;  // index_grid
+    int chosen;  // the current request row
     bool answer;
     QStringList rows;
 };

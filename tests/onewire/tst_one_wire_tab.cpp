@@ -153,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(buttons, (QStringList{"Add/modify", "Cancel"}));
         QCOMPARE(shown.join(' '), preset);
         QCOMPARE(rowTexts(tab().sensors()), rows);
-        QCOMPARE(tab().modify(), button == "addSensorButton" ? 1 : 2);
+        QCOMPARE(tab().sensorDialogMode(), button == "addSensorButton" ? 1 : 2);
         QCOMPARE(tab().currentSensorRow(), qMax(0, clicked - 1));
         QVERIFY(tab().findChildren<SensorDialog *>().isEmpty());  // created fresh each time
         QVERIFY(m_w->prompts.shown.isEmpty());
