@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
+#include "test_helpers.h"
 #include "uart_tab.h"
 #include "whole_file.h"
 
@@ -76,8 +77,7 @@ class TestCommandLine : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_sim = std::make_unique<SimFixture>();
-        QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+        testing::start(m_sim);
         m_dir = std::make_unique<QTemporaryDir>();
         m_prompts.clear();
         m_prompts.fileNames.clear();

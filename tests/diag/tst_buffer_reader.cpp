@@ -55,8 +55,7 @@ class TestBufferReader : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_f = std::make_unique<TransferFixture>();
-        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        testing::start(m_f);
         m_grid = std::make_unique<GridModel>(3);
         for (int base : {0x3600, 0x3680, 0x3700})
             m_f->sim.plc.poke(base, testRecords());

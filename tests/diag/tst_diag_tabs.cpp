@@ -23,8 +23,7 @@ class TestDiagTabs : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_w = std::make_unique<WindowFixture>();
-        QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
+        testing::start(m_w);
     }
 
     void cleanup()

@@ -1,5 +1,6 @@
 #include "grid_view.h"
 #include "io_map_frame.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 
 #include <QAbstractItemView>
@@ -19,8 +20,7 @@ class TestIoMapFrame : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_f = std::make_unique<TransferFixture>();
-        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        testing::start(m_f);
         m_frame = new IoMapFrame(m_f->ctx);
         m_frame->prepare();
         m_frame->resize(600, 800);

@@ -2,6 +2,7 @@
 #include "io_transfer.h"
 #include "settings_store.h"
 #include "table_steps.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
@@ -25,7 +26,7 @@ class TestIoTransfer : public QObject {
 private Q_SLOTS:
     void init()
     {
-        tablesteps::start(m_f);
+        testing::start(m_f);
         m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
     }
 

@@ -37,8 +37,7 @@ private Q_SLOTS:
 
     void init()
     {
-        m_f = std::make_unique<TransferFixture>();
-        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        testing::start(m_f);
         m_f->link.open();
         QVERIFY(m_f->link.isOpen());
     }

@@ -1,5 +1,6 @@
 #include "failure.h"
 #include "settings_store.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 #include "transfer_steps.h"
 
@@ -17,8 +18,7 @@ class TestTransferSteps : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_f = std::make_unique<TransferFixture>();
-        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        testing::start(m_f);
         m_f->link.open();
     }
 

@@ -97,7 +97,7 @@ class TestPortTransfer : public QObject {
 private Q_SLOTS:
     void init()
     {
-        tablesteps::start(m_f);
+        testing::start(m_f);
         m_grid = std::make_unique<GridModel>(7);
     }
 

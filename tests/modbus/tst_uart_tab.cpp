@@ -4,11 +4,11 @@
 #include "request_editing.h"
 #include "request_record.h"
 #include "request_dialog.h"
+#include "tab_test.h"
 #include "table_steps.h"
 #include "test_helpers.h"
 #include "uart_port.h"
 #include "uart_tab.h"
-#include "window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -62,19 +62,10 @@ struct UploadCase {
 
 // The UART tabs in the main window: the request dialog, the table's editing, and the transfer
 // buttons and menu entry wired to the controls, against the virtual controller.
-class TestUartTab : public QObject {
+class TestUartTab : public TabTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { tablesteps::start(m_w); }
-
-    void cleanup()
-    {
-        QVERIFY(!m_w->window->link().isOpen());  // every path releases the port
-        QVERIFY(!QApplication::activeModalWidget());
-        m_w.reset();
-    }
-
     void firstAddThroughTheDialog_data()
     {
         QTest::addColumn<int>("uart");
@@ -453,19 +444,12 @@ private:
         fill(uart, requests);
         tab(uart).setCurrentRequestRow(1);
         tab(uart).selectMode(0);
-        m_w->window->tabs().setCurrentWidget(&tab(uart));
-        m_w->window->show();
-        m_w->window->activateWindow();
-        return QTest::qWaitForWindowActive(m_w->window.get()) &&
-               tab(uart).requestView().isVisible() && tab(uart).requestView().isEnabled();
+        return showTab(tab(uart)) && tab(uart).requestView().isVisible() &&
+               tab(uart).requestView().isEnabled();
     }
 
     // Runs `answer` on the request dialog as soon as it is open.
     void onDialog(const std::function<void(RequestDialog &)> &answer) { m_w->onDialog<RequestDialog>(answer); }
-    QStringList frames() const { return wire(m_w->sim.plc.frames()); }
-    ScriptedPrompts &prompts() const { return m_w->prompts; }
-
-    std::unique_ptr<WindowFixture> m_w;
 };
 
 QTEST_MAIN(TestUartTab)

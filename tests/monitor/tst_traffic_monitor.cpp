@@ -59,8 +59,7 @@ class TestTrafficMonitor : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_w = std::make_unique<WindowFixture>();
-        QVERIFY2(m_w->sim.ok(), qPrintable(m_w->sim.error()));
+        testing::start(m_w);
         m_w->window->show();
     }
 

@@ -70,7 +70,7 @@ class TestAuxTransfer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { tablesteps::start(m_f); }
+    void init() { testing::start(m_f); }
 
     void cleanup()
     {

@@ -44,7 +44,7 @@ class TestBusSearch : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { tablesteps::start(m_f); }
+    void init() { testing::start(m_f); }
 
     void cleanup()
     {

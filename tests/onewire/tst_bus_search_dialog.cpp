@@ -35,7 +35,7 @@ class TestSearchDialog : public QObject {
 private Q_SLOTS:
     void init()
     {
-        tablesteps::start(m_w);
+        testing::start(m_w);
         m_w->window->oneWire().selectMode(0);
         m_w->window->show();
     }

@@ -5,9 +5,9 @@
 #include "onewire_test_support.h"
 #include "plc_link.h"
 #include "sensor_dialog.h"
+#include "tab_test.h"
 #include "table_steps.h"
 #include "test_helpers.h"
-#include "window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,19 +37,10 @@ const QStringList kTwoRows = {"1|28|FF|4B|12|03|00|00|A1|1500", "2|28|FE|4B|12|0
 
 // The "1-wire" tab in the main window: modes, the sensor dialog, the table's editing, and the
 // transfer buttons wired to the controls, against the virtual controller.
-class TestOneWireTab : public QObject {
+class TestOneWireTab : public TabTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { tablesteps::start(m_w); }
-
-    void cleanup()
-    {
-        QVERIFY(!m_w->window->link().isOpen());  // every path releases the port
-        QVERIFY(!QApplication::activeModalWidget());
-        m_w.reset();
-    }
-
     void modeChange_data()
     {
         QTest::addColumn<int>("mode");
@@ -304,7 +295,7 @@ private Q_SLOTS:
         click("oneWireWriteButton");
         QVERIFY(waiting);
         QVERIFY(locked);
-        QCOMPARE(wire(m_w->sim.plc.frames()),
+        QCOMPARE(frames(),
                  (QStringList{"E11 3000 02 0FFF", "E11 200A 02 02C0", "E11 200C 14 " + kTwoRecords,
                               "E11 3000 02 0000"}));
         QCOMPARE(m_w->prompts.shown.size(), 1);  // the download's confirmation, nothing else
@@ -319,10 +310,7 @@ private:
     {
         tab().sensors().setDataRows(sensors);
         tab().selectMode(0);
-        m_w->window->tabs().setCurrentWidget(&tab());
-        m_w->window->show();
-        m_w->window->activateWindow();
-        return QTest::qWaitForWindowActive(m_w->window.get()) && tab().sensorView().isVisible();
+        return showTab(tab()) && tab().sensorView().isVisible();
     }
 
     void clickCell(int gridRow, int col) const
@@ -331,8 +319,6 @@ private:
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
                           view.visualRect(view.model()->index(gridRow - 1, col)).center());
     }
-
-    std::unique_ptr<WindowFixture> m_w;
 };
 
 QTEST_MAIN(TestOneWireTab)

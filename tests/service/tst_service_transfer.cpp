@@ -33,8 +33,7 @@ private Q_SLOTS:
     void init()
     {
         m_f.reset();  // the old fixture forgets the settings file as it goes
-        m_f = std::make_unique<TransferFixture>();
-        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        testing::start(m_f);
         QCOMPARE(m_f->link.lineSettings().text(), kStartSettings);
         m_f->sim.setCom(QStringLiteral("Speed"), QStringLiteral("1"));
         m_startedWithPortOpen.clear();

@@ -1,5 +1,6 @@
 #include "exchange.h"
 #include "frame.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
@@ -15,8 +16,7 @@ class TestVirtualPlc : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_f = std::make_unique<TransferFixture>();
-        QVERIFY2(m_f->sim.ok(), qPrintable(m_f->sim.error()));
+        testing::start(m_f);
         m_f->link.open();
     }
 

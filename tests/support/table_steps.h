@@ -1,11 +1,10 @@
 #pragma once
 
-// What the table and transfer tests share: a fresh fixture for each test function, and
-// data-driven tests whose rows each hold one whole case.
+// What the table and transfer tests share: data-driven tests whose rows each hold one whole
+// case.
 #include <QString>
 #include <QTest>
 #include <initializer_list>
-#include <memory>
 #include <utility>
 
 namespace plc {
@@ -21,14 +20,6 @@ inline const QString kRefusedOuter =
     QStringLiteral("You are enter incorrect value ! Pls use correct value !");
 inline const QString kRefusedInner =
     QStringLiteral("You are enter incorrect value !  Pls use correct value !");
-
-// A new fixture in `f`; the test stops when its virtual controller did not start.
-template <class Fixture>
-void start(std::unique_ptr<Fixture> &f)
-{
-    f = std::make_unique<Fixture>();
-    QVERIFY2(f->sim.ok(), qPrintable(f->sim.error()));
-}
 
 // The rows of a data-driven test, one case each in the column "c", for QFETCH(Case, c).
 template <class Case>

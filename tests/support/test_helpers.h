@@ -1,11 +1,13 @@
 #pragma once
 
 #include "grid_model.h"
+#include "sim_fixture.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <memory>
 
 namespace plc {
 
@@ -31,6 +33,28 @@ T *child(const QObject *parent, const QString &name)
 
 // The rows below the heading, each as its first `cols` cells (all when -1) joined by "|".
 QStringList rowTexts(const GridModel &grid, int cols = -1);
+
+// The virtual controller of a fixture, or the fixture itself when it is one.
+inline const SimFixture &simOf(const SimFixture &sim)
+{
+    return sim;
+}
+template <class Fixture>
+const SimFixture &simOf(const Fixture &f)
+{
+    return f.sim;
+}
+
+// A fresh fixture in `f` for the next test function (the last one gone first, so that two
+// controllers never hold a pseudo-terminal at once); the test stops when its virtual controller
+// did not start.
+template <class Fixture>
+void start(std::unique_ptr<Fixture> &f)
+{
+    f.reset();
+    f = std::make_unique<Fixture>();
+    QVERIFY2(simOf(*f).ok(), qPrintable(simOf(*f).error()));
+}
 
 // A file's bytes; empty when it cannot be read.
 QByteArray fileBytes(const QString &path);

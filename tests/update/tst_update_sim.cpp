@@ -56,9 +56,7 @@ class TestUpdateSim : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_sim.reset();
-        m_sim = std::make_unique<SimFixture>();
-        QVERIFY2(m_sim->ok(), qPrintable(m_sim->error()));
+        testing::start(m_sim);
         const QDir folder = QFileInfo(m_sim->settingsFile()).dir();
         QVERIFY(folder.mkpath(QStringLiteral("update")));
         m_program = updateProgramPaths({folder.path()}).at(0);
