@@ -39,13 +39,13 @@ public:
     // of its first kSize bytes. Anything wrong is a Failure naming it.
     static ConfigRecord fromFile(const QByteArray &bytes);
 
-    // Takes the window's values into the record, as "Save config" stores them. A cell or box that cannot be
-    // stored is a Failure naming its table, row and column (or the box); the record is then
-    // as it was.
+    // Takes the window's values into the record, as "Save config" stores them. A cell or box that
+    // cannot be stored is a Failure naming its table, row and column (or the box); the record is
+    // then as it was.
     void gather(const WindowConfig &window);
 
-    // The window's values from the record: what the window shows after a load. What the record does not hold
-    // (UART 2's bit-number and stop-bit lists) comes from current.
+    // The window's values from the record: what the window shows after a load. What the record does
+    // not hold (UART 2's bit-number and stop-bit lists) comes from current.
     WindowConfig spread(const WindowConfig &current) const;
 
 private:

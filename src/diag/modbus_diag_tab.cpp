@@ -11,8 +11,10 @@ namespace plc {
 ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("modbusDiagTab"));
-    m_buffers[0] = new ErrorBufferFrame(kUart1BufferCaption, QStringLiteral("uart1ErrorTable"), this);
-    m_buffers[1] = new ErrorBufferFrame(kUart2BufferCaption, QStringLiteral("uart2ErrorTable"), this);
+    m_buffers[0] =
+        new ErrorBufferFrame(kUart1BufferCaption, QStringLiteral("uart1ErrorTable"), this);
+    m_buffers[1] =
+        new ErrorBufferFrame(kUart2BufferCaption, QStringLiteral("uart2ErrorTable"), this);
     auto *layout = new QHBoxLayout(this);
     const auto read = [this](int uart) {
         return [this, uart] {
@@ -23,11 +25,12 @@ ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(pa
         return QStringLiteral("Reads the Modbus error buffer of UART %1 from the controller")
             .arg(uart);
     };
-    layout->addWidget(commandPanel({{QStringLiteral("Read modbus buffer 1"),
-                                     QStringLiteral("readUart1BufferButton"), read(1), readsBuffer(1)},
-                                    {QStringLiteral("Read modbus buffer 2"),
-                                     QStringLiteral("readUart2BufferButton"), read(2), readsBuffer(2)}},
-                                   this));
+    layout->addWidget(
+        commandPanel({{QStringLiteral("Read modbus buffer 1"),
+                       QStringLiteral("readUart1BufferButton"), read(1), readsBuffer(1)},
+                      {QStringLiteral("Read modbus buffer 2"),
+                       QStringLiteral("readUart2BufferButton"), read(2), readsBuffer(2)}},
+                     this));
     layout->addWidget(m_buffers[0], 1);
     layout->addWidget(m_buffers[1], 1);
 }

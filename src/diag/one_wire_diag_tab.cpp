@@ -11,16 +11,17 @@ namespace plc {
 OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("oneWireDiagTab"));
-    m_buffer = new ErrorBufferFrame(kOneWireBufferCaption, QStringLiteral("oneWireErrorTable"), this);
+    m_buffer =
+        new ErrorBufferFrame(kOneWireBufferCaption, QStringLiteral("oneWireErrorTable"), this);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_buffer, 1);
     const auto read = [this] {
         readClicked();
     };
-    layout->addWidget(
-        commandPanel({{QStringLiteral("Read 1-wire buffer"), QStringLiteral("readOneWireBufferButton"), read,
-                       QStringLiteral("Reads the 1-wire error buffer from the controller")}},
-                     this));
+    layout->addWidget(commandPanel(
+        {{QStringLiteral("Read 1-wire buffer"), QStringLiteral("readOneWireBufferButton"), read,
+          QStringLiteral("Reads the 1-wire error buffer from the controller")}},
+        this));
 }
 
 void OneWireDiagTab::setHeadings()

@@ -40,7 +40,8 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
     const Button buttons[] = {
         {QStringLiteral("New IO config"), QStringLiteral("newIoConfigButton"),
          &IoMapFrame::newIoConfigClicked, QString()},
-        {QStringLiteral("Upload from PLC"), QStringLiteral("ioUploadButton"), &IoMapFrame::uploadClicked,
+        {QStringLiteral("Upload from PLC"), QStringLiteral("ioUploadButton"),
+         &IoMapFrame::uploadClicked,
          QStringLiteral("Reads the inputs and outputs (I/O map block, %1) from the controller")
              .arg(plcmem::shown(plcmem::kIoBlock))},
         {QStringLiteral("Download to PLC"), QStringLiteral("ioDownloadButton"),

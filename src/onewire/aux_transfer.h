@@ -34,7 +34,8 @@ struct AuxConfigUpload {
 Result<AuxConfigUpload> uploadAuxConfig(TransferContext &ctx);
 
 // Applies an upload's settings: the mode and, for Field Net, the four lists. The sensor table
-// takes the upload's sensors whatever the mode (none unless a master; see GridModel::showUploadedRows).
+// takes the upload's sensors whatever the mode (none unless a master; see
+// GridModel::showUploadedRows).
 void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings);
 
 }  // namespace plc

@@ -27,8 +27,10 @@ ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent)
 
     // Two lines, each read left to right: input, button, result.
     const QStringList names[] = {
-        {QStringLiteral("floatInputBox"), QStringLiteral("toIeeeButton"), QStringLiteral("ieeeResultBox")},
-        {QStringLiteral("ieeeInputBox"), QStringLiteral("toFloatButton"), QStringLiteral("floatResultBox")},
+        {QStringLiteral("floatInputBox"), QStringLiteral("toIeeeButton"),
+         QStringLiteral("ieeeResultBox")},
+        {QStringLiteral("ieeeInputBox"), QStringLiteral("toFloatButton"),
+         QStringLiteral("floatResultBox")},
     };
     const QString captions[] = {QStringLiteral("To IEEE"), QStringLiteral("To float")};
     void (ConverterTab::*const handlers[])() = {&ConverterTab::toIeee, &ConverterTab::toFloat};

@@ -92,9 +92,11 @@ private Q_SLOTS:
         // Each list as "name=entries".
         for (const QString &list :
              QStringList{"uart1SpeedList=" + kSpeeds, "uart1ParityList=Odd|Even|[None]",
-                         "uart1BitsList=[7]|8|9", "uart1StopList=[1]|1.5|2", "uart2SpeedList=" + kSpeeds,
-                         "uart2ParityList=Odd|Even|[None]", "fieldNetSpeedList=9600|19200|38400|57600|[115200]",
-                         "fieldNetParityList=None|Odd|[Even]", "fieldNetBitsList=7|[8]", "fieldNetStopList=1|[2]"})
+                         "uart1BitsList=[7]|8|9", "uart1StopList=[1]|1.5|2",
+                         "uart2SpeedList=" + kSpeeds, "uart2ParityList=Odd|Even|[None]",
+                         "fieldNetSpeedList=9600|19200|38400|57600|[115200]",
+                         "fieldNetParityList=None|Odd|[Even]", "fieldNetBitsList=7|[8]",
+                         "fieldNetStopList=1|[2]"})
             QCOMPARE(shownText(control(list.section('=', 0, 0))), list.section('=', 1));
 
         // All three ports "Not use": the option checked, the state stored, the frames hidden.
@@ -103,8 +105,8 @@ private Q_SLOTS:
         QCOMPARE(m_main->uart(1).modeIndex(), 2);
         QCOMPARE(m_main->uart(2).modeIndex(), 2);
         QCOMPARE(m_main->oneWire().auxModeIndex(), 2);
-        for (const char *frame : {"uart1SlaveFrame", "uart1MasterFrame", "uart2SlaveFrame", "uart2MasterFrame",
-                                  "fieldNetFrame", "sensorFrame"})
+        for (const char *frame : {"uart1SlaveFrame", "uart1MasterFrame", "uart2SlaveFrame",
+                                  "uart2MasterFrame", "fieldNetFrame", "sensorFrame"})
             QVERIFY2(control(frame)->isHidden(), frame);
         QVERIFY(!control("uart1GeneralFrame")->isHidden());
         QVERIFY(!control("uart2GeneralFrame")->isHidden());
@@ -144,8 +146,8 @@ private Q_SLOTS:
         QFETCH(QString, lineSettings);
         writeFile(file);
         makeWindow();
-        QCOMPARE(shownText(control("uart1ParityList")) + ' ' + shownText(control("uart1BitsList")) + ' ' +
-                     shownText(control("uart1StopList")),
+        QCOMPARE(shownText(control("uart1ParityList")) + ' ' + shownText(control("uart1BitsList")) +
+                     ' ' + shownText(control("uart1StopList")),
                  uart1Lists);
         QCOMPARE(shownText(control("uart1SpeedList")).section(QLatin1Char('|'), 4, 4), "[115200]");
         QCOMPARE(m_main->windowTitle(), kCaption + QString::number(port));
@@ -161,9 +163,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("takes");  // the stored settings, read just before; else the link's
         const QList<std::pair<const char *, bool>> buttons = {
-            {"uart1WriteButton", true}, {"uart1UploadButton", true}, {"uart2SlaveDownloadButton", false}, {"uart2SlaveUploadButton", true},
-            {"oneWireWriteButton", true}, {"oneWireUploadButton", true}, {"ioDownloadButton", false}, {"ioUploadButton", true},
-            {"readUart1BufferButton", true},  {"readUart2BufferButton", true},  {"readOneWireBufferButton", true},   {"restartButton", false},
+            {"uart1WriteButton", true},          {"uart1UploadButton", true},
+            {"uart2SlaveDownloadButton", false}, {"uart2SlaveUploadButton", true},
+            {"oneWireWriteButton", true},        {"oneWireUploadButton", true},
+            {"ioDownloadButton", false},         {"ioUploadButton", true},
+            {"readUart1BufferButton", true},     {"readUart2BufferButton", true},
+            {"readOneWireBufferButton", true},   {"restartButton", false},
             {"updateFirmwareButton", true}};
         for (const auto &[button, takes] : buttons)
             QTest::newRow(button) << QString::fromLatin1(button) << takes;
@@ -220,10 +225,14 @@ private Q_SLOTS:
                 kSpeeds + ";[7]|8|9;[1]|1.5|2")
                 .split(QLatin1Char(';'));
         const char *const uart[2] = {
-            "uart1ModeOption0 uart1ModeOption1 uart1ModeOption2 uart1GeneralFrame uart1SlaveFrame uart1SlaveAddressBox uart1SlaveTimeoutBox uart1MasterFrame uart1AddRequestButton "
-            "uart1ModifyRequestButton uart1DeleteRequestButton uart1WriteButton uart1UploadButton uart1SpeedList uart1BitsList uart1StopList",
-            "uart2ModeOption0 uart2ModeOption1 uart2ModeOption2 uart2GeneralFrame uart2SlaveFrame uart2SlaveAddressBox uart2SlaveTimeoutBox uart2MasterFrame "
-            "uart2AddRequestButton uart2ModifyRequestButton uart2DeleteRequestButton uart2WriteButton uart2UploadButton uart2SpeedList uart2BitsList uart2StopList"};
+            "uart1ModeOption0 uart1ModeOption1 uart1ModeOption2 uart1GeneralFrame uart1SlaveFrame "
+            "uart1SlaveAddressBox uart1SlaveTimeoutBox uart1MasterFrame uart1AddRequestButton "
+            "uart1ModifyRequestButton uart1DeleteRequestButton uart1WriteButton uart1UploadButton "
+            "uart1SpeedList uart1BitsList uart1StopList",
+            "uart2ModeOption0 uart2ModeOption1 uart2ModeOption2 uart2GeneralFrame uart2SlaveFrame "
+            "uart2SlaveAddressBox uart2SlaveTimeoutBox uart2MasterFrame "
+            "uart2AddRequestButton uart2ModifyRequestButton uart2DeleteRequestButton "
+            "uart2WriteButton uart2UploadButton uart2SpeedList uart2BitsList uart2StopList"};
         for (int tab = 1; tab <= 2; ++tab) {
             const QStringList names = QString(uart[tab - 1]).split(QLatin1Char(' '));
             for (int i = 0; i < texts.size(); ++i)
@@ -231,18 +240,22 @@ private Q_SLOTS:
         }
         rows(2, {"uart2SlaveDownloadButton=Download", "uart2SlaveUploadButton=Upload"});
 
-        rows(3,
-             {"auxPortFrame=Auxiliary port setting", "auxModeOption0=1-wire master",
-              "auxModeOption1=Field Net", "auxModeOption2=Not use", "oneWireWriteButton=Write to PLC",
-              "oneWireUploadButton=Upload from PLC", "fieldNetFrame=Field Net port setting",
-              "sensorFrame=1-wire master configuration", "addSensorButton=Add slave", "modifySensorButton=Modify slave",
-              "deleteSensorButton=Delete slave", "searchSensorsButton=Search slave", "deleteAllSensorsButton=Delete all slave"});
-        rows(4,
-             {"readUart1BufferButton=Read modbus buffer 1", "readUart2BufferButton=Read modbus buffer 2",
-              "uart1ErrorTableFrame=UART1 modbus error buffer", "uart2ErrorTableFrame=UART2 modbus error buffer"});
-        rows(5, {"oneWireErrorTableFrame=1-wire error slave buffer", "readOneWireBufferButton=Read 1-wire buffer"});
+        rows(3, {"auxPortFrame=Auxiliary port setting", "auxModeOption0=1-wire master",
+                 "auxModeOption1=Field Net", "auxModeOption2=Not use",
+                 "oneWireWriteButton=Write to PLC", "oneWireUploadButton=Upload from PLC",
+                 "fieldNetFrame=Field Net port setting", "sensorFrame=1-wire master configuration",
+                 "addSensorButton=Add slave", "modifySensorButton=Modify slave",
+                 "deleteSensorButton=Delete slave", "searchSensorsButton=Search slave",
+                 "deleteAllSensorsButton=Delete all slave"});
+        rows(4, {"readUart1BufferButton=Read modbus buffer 1",
+                 "readUart2BufferButton=Read modbus buffer 2",
+                 "uart1ErrorTableFrame=UART1 modbus error buffer",
+                 "uart2ErrorTableFrame=UART2 modbus error buffer"});
+        rows(5, {"oneWireErrorTableFrame=1-wire error slave buffer",
+                 "readOneWireBufferButton=Read 1-wire buffer"});
         rows(6, {"converterFrame=Floating-point number to IEEE converter", "toIeeeButton=To IEEE",
-                 "toFloatButton=To float", "floatInputBox=", "ieeeResultBox=", "ieeeInputBox=", "floatResultBox="});
+                 "toFloatButton=To float",
+                 "floatInputBox=", "ieeeResultBox=", "ieeeInputBox=", "floatResultBox="});
     }
 
     void controlsOnTheirTabs()
@@ -272,16 +285,17 @@ private Q_SLOTS:
         QTest::newRow("uart1RequestTable") << 1 << "uart1RequestTable" << requests << true;
         QTest::newRow("uart2RequestTable") << 2 << "uart2RequestTable" << requests << true;
         QTest::newRow("ioMapTable") << 0 << "ioMapTable"
-                                     << "Address | Function | Prog.name " << false;
+                                    << "Address | Function | Prog.name " << false;
         QTest::newRow("uart1ErrorTable") << 4 << "uart1ErrorTable" << modbusErrors << true;
         QTest::newRow("uart2ErrorTable") << 4 << "uart2ErrorTable" << modbusErrors << true;
-        QTest::newRow("oneWireErrorTable") << 5 << "oneWireErrorTable"
-                                 << "Num |  Errors  type   |   Short descriptions of error "
-                                 << true;
-        QTest::newRow("sensorTable") << 3 << "sensorTable"
-                               << "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | "
-                                  "Byte 6 | Byte 7 |  Dxxxx  "
-                               << true;
+        QTest::newRow("oneWireErrorTable")
+            << 5 << "oneWireErrorTable"
+            << "Num |  Errors  type   |   Short descriptions of error " << true;
+        QTest::newRow("sensorTable")
+            << 3 << "sensorTable"
+            << "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | "
+               "Byte 6 | Byte 7 |  Dxxxx  "
+            << true;
     }
 
     void tableHeadings()
@@ -360,10 +374,11 @@ private Q_SLOTS:
         writeFile("[COM]\nPort_num=2\n");
         makeWindow();
         // Each list, the key it is stored under in [COM_MB] and the entry chosen.
-        const std::tuple<const char *, const char *, int> lists[] = {{"uart1SpeedList", "Speed", 6},
-                                                                     {"uart1ParityList", "Parity", 1},
-                                                                     {"uart1BitsList", "Bit_num", 2},
-                                                                     {"uart1StopList", "Stop_bit", 1}};
+        const std::tuple<const char *, const char *, int> lists[] = {
+            {"uart1SpeedList", "Speed", 6},
+            {"uart1ParityList", "Parity", 1},
+            {"uart1BitsList", "Bit_num", 2},
+            {"uart1StopList", "Stop_bit", 1}};
         for (const auto &[list, key, index] : lists)
             control<QComboBox>(list)->setCurrentIndex(index);
         auto *save = control<QAction>("saveAppSettingAction");
@@ -411,7 +426,8 @@ private Q_SLOTS:
         // The tables whose columns the user sizes, each with two widths kept (the last column
         // takes the rest).
         int width = 50;
-        for (const char *table : {"uart1ErrorTable", "uart2ErrorTable", "ioMapTable", "oneWireErrorTable"}) {
+        for (const char *table :
+             {"uart1ErrorTable", "uart2ErrorTable", "ioMapTable", "oneWireErrorTable"}) {
             control<GridView>(table)->setColumnWidth(0, width);
             control<GridView>(table)->setColumnWidth(1, 90 + width++);
         }
@@ -433,7 +449,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QList<int>>("gridColumns");  // of UART 2's error table; empty: as the start-up sizes
+        QTest::addColumn<QList<int>>(
+            "gridColumns");  // of UART 2's error table; empty: as the start-up sizes
         QTest::addColumn<bool>("verify");
         QTest::newRow("where it was")
             << QByteArray(

@@ -49,7 +49,8 @@ private Q_SLOTS:
              "Writes the mode and line settings (port word, address 2008 (hex)) and, for a master, "
              "the request table (from address 2502 (hex)) into the controller"});
         row("request dialog: address", {"request", "slaveAddressBox", "1–254"});
-        row("sensor dialog: Address", {"sensor", "registerBox", "Dxxxx register, a whole number 0–7997"});
+        row("sensor dialog: Address",
+            {"sensor", "registerBox", "Dxxxx register, a whole number 0–7997"});
         row("bus search: start address",
             {"search", "startAddressBox",
              "Dxxxx register of the first device found, a whole number 0–7997; the next ones "

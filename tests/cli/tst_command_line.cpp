@@ -185,7 +185,8 @@ private Q_SLOTS:
             MainWindow window(m_prompts);
             m_prompts.fileNames.enqueue(file);
             window.loadConfig();
-            for (const char *button : {"uart1WriteButton", "uart2WriteButton", "oneWireWriteButton"})
+            for (const char *button :
+                 {"uart1WriteButton", "uart2WriteButton", "oneWireWriteButton"})
                 window.findChild<QPushButton *>(QLatin1String(button))->click();
             QCOMPARE(m_prompts.messages(), QStringList());
         }

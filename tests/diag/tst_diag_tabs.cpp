@@ -21,10 +21,7 @@ class TestDiagTabs : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        testing::start(m_w);
-    }
+    void init() { testing::start(m_w); }
 
     void cleanup()
     {
@@ -45,17 +42,17 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rows");
         const QString none;
         const QByteArray oneWire("\xC3\x25");
-        row("UART 1", "readUart1BufferButton", "Read modbus buffer 1", "uart1ErrorTable", 0x2008, 0xC402, 0x3600,
-            QByteArray("\x84\x00", 2), none,
+        row("UART 1", "readUart1BufferButton", "Read modbus buffer 1", "uart1ErrorTable", 0x2008,
+            0xC402, 0x3600, QByteArray("\x84\x00", 2), none,
             QStringList{"1|Active error| timeout error occurred  ", "2|No error|", "3||"});
-        row("UART 2", "readUart2BufferButton", "Read modbus buffer 2", "uart2ErrorTable", 0x2006, 0xC001, 0x3680,
-            QByteArray("\x80"), none, QStringList{"1|Inactive error|", "2||"});
-        row("1-wire", "readOneWireBufferButton", "Read 1-wire buffer", "oneWireErrorTable", 0x200A, 0xC002, 0x3700, oneWire,
-            none,
+        row("UART 2", "readUart2BufferButton", "Read modbus buffer 2", "uart2ErrorTable", 0x2006,
+            0xC001, 0x3680, QByteArray("\x80"), none, QStringList{"1|Inactive error|", "2||"});
+        row("1-wire", "readOneWireBufferButton", "Read 1-wire buffer", "oneWireErrorTable", 0x200A,
+            0xC002, 0x3700, oneWire, none,
             QStringList{"1|Active error|Timeout error number :3", "2|No error|Number of error :5",
                         "3||"});
-        row("1-wire silent", "readOneWireBufferButton", "Read 1-wire buffer", "oneWireErrorTable", 0x200A, 0xC002, 0x3700,
-            oneWire, "200A", QStringList{"||"});
+        row("1-wire silent", "readOneWireBufferButton", "Read 1-wire buffer", "oneWireErrorTable",
+            0x200A, 0xC002, 0x3700, oneWire, "200A", QStringList{"||"});
     }
 
     void readButtons()
@@ -76,9 +73,9 @@ private Q_SLOTS:
 
         // The table's widths as the window kept them when it last closed, under the table's
         // key in the settings file.
-        const QMap<QString, QString> keys = {
-            {"uart1ErrorTable", "MB_grid"}, {"uart2ErrorTable", "MB_grid2"},
-            {"oneWireErrorTable", "W1_grid"}};
+        const QMap<QString, QString> keys = {{"uart1ErrorTable", "MB_grid"},
+                                             {"uart2ErrorTable", "MB_grid2"},
+                                             {"oneWireErrorTable", "W1_grid"}};
         settingsfile::setWindowValue("Columns_" + keys.value(grid), "50,140");
         m_w->window.reset();
         m_w->window = std::make_unique<MainWindow>(m_w->prompts);

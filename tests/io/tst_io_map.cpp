@@ -43,8 +43,8 @@ QStringList digits(const PointBytes &bytes)
     return list;
 }
 
-// The map as "functions / names / point types / inputs used / outputs used", each up to its last entry that
-// is not empty or 0; a name missing before the last shows as "-", a 0 byte as "0".
+// The map as "functions / names / point types / inputs used / outputs used", each up to its last
+// entry that is not empty or 0; a name missing before the last shows as "-", a 0 byte as "0".
 QString describe(const IoMap &map)
 {
     return QStringList{joined(texts(map.function), "|"), joined(texts(map.name), " ", "-"),

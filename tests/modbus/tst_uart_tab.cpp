@@ -1,9 +1,9 @@
 #include "grid_view.h"
 #include "one_wire_tab.h"
 #include "port_transfer.h"
+#include "request_dialog.h"
 #include "request_editing.h"
 #include "request_record.h"
-#include "request_dialog.h"
 #include "tab_test.h"
 #include "table_steps.h"
 #include "test_helpers.h"
@@ -91,8 +91,9 @@ private Q_SLOTS:
             auto *box = child<QGroupBox>(&dialog, "slaveSettingFrame");
             frame = box->title();
             auto *form = qobject_cast<QFormLayout *>(box->layout());
-            for (const char *name : {"slaveNumberBox", "slaveAddressBox", "countBox", "slaveStartBox",
-                                     "masterAddressBox", "functionList", "timeoutBox"}) {
+            for (const char *name :
+                 {"slaveNumberBox", "slaveAddressBox", "countBox", "slaveStartBox",
+                  "masterAddressBox", "functionList", "timeoutBox"}) {
                 QWidget *field = child<QWidget>(&dialog, name);
                 const QString label = qobject_cast<QLabel *>(form->labelForField(field))->text();
                 auto *list = qobject_cast<QComboBox *>(field);
@@ -324,7 +325,8 @@ private Q_SLOTS:
         QCOMPARE(frames(), c.reads);
         QVERIFY(prompts().shown.isEmpty());
         QCOMPARE(t.modeIndex(), c.mode);
-        QVERIFY(child<QRadioButton>(&t, p.controlName("ModeOption") + QString::number(c.mode))->isChecked());
+        QVERIFY(child<QRadioButton>(&t, p.controlName("ModeOption") + QString::number(c.mode))
+                    ->isChecked());
         QCOMPARE(child<QWidget>(&t, p.controlName("MasterFrame"))->isHidden(), c.mode != 0);
         QCOMPARE(child<QWidget>(&t, p.controlName("SlaveFrame"))->isHidden(), c.mode != 1);
         QCOMPARE(t.listIndex(UartTab::List::Speed), c.speed);
@@ -406,7 +408,8 @@ private Q_SLOTS:
             click(2, "uart2UploadButton");
             click(1, "uart1WriteButton");
             tab(1).setCurrentRequestRow(1);
-            click(1, "uart1DeleteRequestButton");  // "Delete slave": what goes out is the table as it was
+            click(1, "uart1DeleteRequestButton");  // "Delete slave": what goes out is the table as
+                                                   // it was
             child<QAction>(m_w->window.get(), "uploadFromPlcAction")->trigger();
         });
         click(1, "uart1WriteButton");
@@ -449,7 +452,10 @@ private:
     }
 
     // Runs `answer` on the request dialog as soon as it is open.
-    void onDialog(const std::function<void(RequestDialog &)> &answer) { m_w->onDialog<RequestDialog>(answer); }
+    void onDialog(const std::function<void(RequestDialog &)> &answer)
+    {
+        m_w->onDialog<RequestDialog>(answer);
+    }
 };
 
 QTEST_MAIN(TestUartTab)

@@ -22,7 +22,8 @@ using onewiretest::rowTexts;
 
 namespace {
 
-const QStringList kButtons = {"startSearchButton", "addFoundButton", "replaceAllButton", "closeButton"};
+const QStringList kButtons = {"startSearchButton", "addFoundButton", "replaceAllButton",
+                              "closeButton"};
 
 }  // namespace
 

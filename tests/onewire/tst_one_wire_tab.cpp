@@ -60,8 +60,9 @@ private Q_SLOTS:
         // From each other mode, by a click on the option.
         for (int from = 0; from < 3; ++from) {
             tab().selectMode(from);
-            QTest::mouseClick(child<QRadioButton>(&tab(), QStringLiteral("auxModeOption%1").arg(mode)),
-                              Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(
+                child<QRadioButton>(&tab(), QStringLiteral("auxModeOption%1").arg(mode)),
+                Qt::LeftButton, {}, QPoint(5, 5));
             QCOMPARE(tab().auxModeIndex(), mode);
             QCOMPARE(child<QGroupBox>(&tab(), "sensorFrame")->isVisible(), table);
             QCOMPARE(child<QGroupBox>(&tab(), "fieldNetFrame")->isVisible(), fieldNet);
@@ -94,8 +95,8 @@ private Q_SLOTS:
                      "00 00 00 00 00 00 00 00 3000", true,
                      QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
         testing::row(
-            "add after 1502", 2, QString(), "addSensorButton", 1, "00 00 00 00 00 00 00 00 1504", true,
-            kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"});
+            "add after 1502", 2, QString(), "addSensorButton", 1, "00 00 00 00 00 00 00 00 1504",
+            true, kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"});
         testing::row("modify the clicked row", 2, QString(), "modifySensorButton", 2,
                      "28 FE 4B 12 03 00 00 A1 1502", true,
                      QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]});
@@ -125,8 +126,8 @@ private Q_SLOTS:
             title = dialog.windowTitle();
             auto *form = dialog.findChild<QFormLayout *>();
             for (int k = 0; k <= 8; ++k) {
-                auto *box = child<QLineEdit>(
-                    &dialog, k < 8 ? QStringLiteral("romByte%1Box").arg(k) : QStringLiteral("registerBox"));
+                auto *box = child<QLineEdit>(&dialog, k < 8 ? QStringLiteral("romByte%1Box").arg(k)
+                                                            : QStringLiteral("registerBox"));
                 labels.append(qobject_cast<QLabel *>(form->labelForField(box))->text());
                 shown.append(box->text());
             }
@@ -163,7 +164,8 @@ private Q_SLOTS:
                      QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"});
         testing::row("delete cancelled", "deleteSensorButton", 1, false, one, kTwoRows);
         testing::row("delete on the entry row", "deleteSensorButton", 3, true, QString(), kTwoRows);
-        testing::row("delete all", "deleteAllSensorsButton", 1, true, all, QStringList{"|||||||||"});
+        testing::row("delete all", "deleteAllSensorsButton", 1, true, all,
+                     QStringList{"|||||||||"});
         testing::row("delete all cancelled", "deleteAllSensorsButton", 1, false, all, kTwoRows);
     }
 
@@ -255,11 +257,13 @@ private Q_SLOTS:
 
         QVERIFY(m_w->prompts.shown.isEmpty());
         QCOMPARE(tab().auxModeIndex(), mode);
-        QVERIFY(child<QRadioButton>(&tab(), QStringLiteral("auxModeOption%1").arg(mode))->isChecked());
+        QVERIFY(
+            child<QRadioButton>(&tab(), QStringLiteral("auxModeOption%1").arg(mode))->isChecked());
         QCOMPARE(child<QWidget>(&tab(), "sensorFrame")->isHidden(), mode != 0);
         QCOMPARE(child<QWidget>(&tab(), "fieldNetFrame")->isHidden(), mode != 1);
         QStringList shown;
-        for (const char *name : {"fieldNetSpeedList", "fieldNetParityList", "fieldNetBitsList", "fieldNetStopList"})
+        for (const char *name :
+             {"fieldNetSpeedList", "fieldNetParityList", "fieldNetBitsList", "fieldNetStopList"})
             shown.append(child<QComboBox>(&tab(), name)->currentText());
         QCOMPARE(shown, lists);
         QCOMPARE(tab().sensors().heading(9), "  Dxxxx  ");  // set again whatever the mode
@@ -295,9 +299,8 @@ private Q_SLOTS:
         click("oneWireWriteButton");
         QVERIFY(waiting);
         QVERIFY(locked);
-        QCOMPARE(frames(),
-                 (QStringList{"E11 3000 02 0FFF", "E11 200A 02 02C0", "E11 200C 14 " + kTwoRecords,
-                              "E11 3000 02 0000"}));
+        QCOMPARE(frames(), (QStringList{"E11 3000 02 0FFF", "E11 200A 02 02C0",
+                                        "E11 200C 14 " + kTwoRecords, "E11 3000 02 0000"}));
         QCOMPARE(m_w->prompts.shown.size(), 1);  // the download's confirmation, nothing else
     }
 
