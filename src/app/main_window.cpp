@@ -308,11 +308,15 @@ void MainWindow::openComSetting()
     PortSettingsDialog dialog(
         m_prompts,
         [this] {
+            // The window's own actions go to the port just chosen from now on.
+            takeStoredPort(m_ctx);
             updateCaption();
             showPortStatus();
         },
         this);
-    dialog.setTestReport([this](int port, const QString &cause) { showStatus(cause, port); });
+    dialog.setActionFinished([this, &dialog](const QString &action, const Outcome &outcome) {
+        showStatus(actionStatusText(action, outcome), dialog.link().portNumber());
+    });
     dialog.exec();
 }
 

@@ -73,9 +73,7 @@ void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 
 Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
-    return runOnLink(ctx.link, [&] {
-        if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
-            return Outcome::cancelled();
+    return askThenRun(ctx, kDownloadQuestion, [&] {
         if (const auto fault = checkSensorTable(state.sensors))
             return Outcome::stopped(sensorFaultMessage(*fault), kSensorErrorTitle);
         writeAuxConfig(ctx, state);
