@@ -99,7 +99,8 @@ Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const Por
                            const QList<QStringList> &rows)
 {
     return askThenRun(ctx, kDownloadQuestion, [&] {
-        if (const auto fault = checkRequestTable(rows))
+        QList<ModbusRequest> requests;
+        if (const auto fault = checkRequestTable(rows, &requests))
             return Outcome::stopped(gridFaultMessage(*fault), kConfigErrorTitle);
         const bool master = settings.mode == UartMode::ModbusMaster;
         int countOrAddress = master ? int(rows.size()) : 0;
@@ -111,7 +112,7 @@ Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const Por
         }
         const quint16 portWord =
             encodePortWord(settings.mode, settings.speed, settings.parity, countOrAddress);
-        writePortConfig(ctx, port, settings.mode, portWord, master ? tableText(rows) : QString());
+        writePortConfig(ctx, port, settings.mode, portWord, master ? tableText(requests) : QString());
         return Outcome::downloaded(ctx.verifyWrites);
     });
 }
