@@ -23,17 +23,6 @@ constexpr int kModeWordTimeout = 350;  // Field Net and "Not use"
 constexpr int kTableWriteTimeout = 650;
 constexpr int kReadTimeout = 350;
 
-void writeMaster(TransferContext &ctx, quint16 word, const QString &records)
-{
-    steps::writeBetweenServiceWords(ctx.link, [&] {
-        steps::writeWord(ctx.link, kMasterWordTimeout, kModeWordAddress, word);
-        if (records.isEmpty())
-            return;
-        ProgressGuard progress(ctx.progress);
-        steps::writeText(ctx.link, progress, kTableWriteTimeout, kSensorBase, records);
-    });
-}
-
 // The writes of a download whose checks have passed.
 void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
@@ -48,7 +37,13 @@ void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
     const QString records = master ? sensorTableText(state.sensors) : QString();
     switch (settings.mode) {
         case AuxMode::OneWireMaster:
-            writeMaster(ctx, word, records);
+            steps::writeBetweenServiceWords(ctx.link, [&] {
+                steps::writeWord(ctx.link, kMasterWordTimeout, kModeWordAddress, word);
+                if (records.isEmpty())
+                    return;
+                ProgressGuard progress(ctx.progress);
+                steps::writeText(ctx.link, progress, kTableWriteTimeout, kSensorBase, records);
+            });
             break;
         case AuxMode::FieldNet:
             // The controller takes the line settings at once, with no service words around.
