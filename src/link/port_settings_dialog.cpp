@@ -60,7 +60,7 @@ PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> s
     m_detect = new QPushButton(QStringLiteral("Detect..."), this);
     m_detect->setObjectName(QStringLiteral("detectButton"));
     m_detect->setAutoDefault(false);
-    m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("Port_num"), std::nullopt,
+    m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("portList"), std::nullopt,
                      portNames(), m_detect);
     markPorts();
     m_device = new QLabel(this);
@@ -68,13 +68,13 @@ PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> s
     m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QString(), m_device);
     using settingsfile::LineList;
-    addList(form, QStringLiteral("Speed setting:"), QStringLiteral("Speed_set"), LineList::Speed,
+    addList(form, QStringLiteral("Speed setting:"), QStringLiteral("speedList"), LineList::Speed,
             LineSettings::speedEntries());
-    addList(form, QStringLiteral("Parity setting"), QStringLiteral("Parity_set"), LineList::Parity,
+    addList(form, QStringLiteral("Parity setting"), QStringLiteral("parityList"), LineList::Parity,
             LineSettings::parityEntries());
-    addList(form, QStringLiteral("Bit number:"), QStringLiteral("Bit_setting"), LineList::Bits,
+    addList(form, QStringLiteral("Bit number:"), QStringLiteral("dataBitsList"), LineList::Bits,
             LineSettings::bitEntries());
-    addList(form, QStringLiteral("Stop bit"), QStringLiteral("Stop_bit"), LineList::Stop,
+    addList(form, QStringLiteral("Stop bit"), QStringLiteral("stopBitsList"), LineList::Stop,
             LineSettings::stopEntries());
     // "OK" writes Port_num last.
     m_lists.append(m_lists.takeFirst());

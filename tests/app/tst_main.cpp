@@ -560,7 +560,7 @@ private Q_SLOTS:
         w.sim.plc.setEnqAnswer(char(enq));
         writeIniValue(w.sim.settingsFile(), "PORTS", "COM5", "/nonexistent/tty5");
         w.onDialog<PortSettingsDialog>([portIndex](PortSettingsDialog &dialog) {
-            testing::child<QComboBox>(&dialog, "Port_num")->setCurrentIndex(portIndex);
+            testing::child<QComboBox>(&dialog, "portList")->setCurrentIndex(portIndex);
             dialog.testConnection();
             dialog.close();
         });
@@ -581,7 +581,7 @@ private Q_SLOTS:
         QVERIFY2(w.sim.ok(), qPrintable(w.sim.error()));
         QVERIFY2(w.sim.addControllers(1), qPrintable(w.sim.error()));
         w.onDialog<PortSettingsDialog>([](PortSettingsDialog &dialog) {
-            testing::child<QComboBox>(&dialog, "Port_num")->setCurrentIndex(1);  // COM2
+            testing::child<QComboBox>(&dialog, "portList")->setCurrentIndex(1);  // COM2
             dialog.storeAndClose();
         });
         w.window->openComSetting();
@@ -749,7 +749,7 @@ private:
             auto *dialog = qobject_cast<PortSettingsDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 qFatal("the COM-port setting dialog is not open");
-            testing::child<QComboBox>(dialog, "Port_num")->setCurrentIndex(portIndex);
+            testing::child<QComboBox>(dialog, "portList")->setCurrentIndex(portIndex);
             if (ok)
                 QTest::mouseClick(testing::child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
             else

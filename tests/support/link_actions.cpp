@@ -197,7 +197,7 @@ QList<LinkAction> linkActions()
         {"COM-port Test", noPrepare,
          [](TransferFixture &f, ActionValues &) {
              PortSettingsDialog dialog(f.prompts, nullptr);
-             dialog.findChild<QComboBox *>(QStringLiteral("Bit_setting"))->setCurrentIndex(1);
+             dialog.findChild<QComboBox *>(QStringLiteral("dataBitsList"))->setCurrentIndex(1);
              dialog.testConnection();  // shows its own message
              return Outcome();
          },
