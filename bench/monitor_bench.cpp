@@ -36,26 +36,14 @@ double residentMiB()
 ExchangeRecord exchange(int n)
 {
     const QByteArray digits = QByteArray(128, char('0' + n % 10));
-    const QByteArray address = QByteArray::number(0x2502 + 64 * (n % 64), 16).toUpper();
-    if (n % 2 == 0)
-        return {QDateTime::currentDateTime(),
-                1,
-                QStringLiteral("/dev/ttyUSB0"),
-                "\x02"
-                "E11" +
-                    address + "40" + digits + "\x03" + "5A",
-                "\x06",
-                3,
-                ExchangeOutcome::Accepted};
-    return {QDateTime::currentDateTime(),
-            1,
-            QStringLiteral("/dev/ttyUSB0"),
-            "\x02"
-            "E00" +
-                address + "40\x03" + "C1",
-            "\x02" + digits + "\x03" + "80",
-            12,
-            ExchangeOutcome::Accepted};
+    const int address = 0x2502 + 64 * (n % 64);
+    const Request request = n % 2 == 0 ? Request::write(address, QString::fromLatin1(digits))
+                                       : Request::read(address, 64);
+    const Reply reply =
+        n % 2 == 0 ? Reply{Reply::Kind::Acknowledged, "\x06", {}}
+                   : Reply{Reply::Kind::Data, "\x02" + digits + "\x03" + "80", {}};
+    return {QDateTime::currentDateTime(), 1,         QStringLiteral("/dev/ttyUSB0"), request,
+            request.frame(),              reply, n % 2 == 0 ? 3 : 12};
 }
 
 // Appends kAppends exchanges; the event loop turns after every `turnEvery` of them. The rows

@@ -65,10 +65,15 @@ double answerTime(PlcLink &link, const QList<VirtualPlc::Frame> &frames)
     link.open();
     const Measure m = Measure::of([&] {
         for (const VirtualPlc::Frame &f : frames) {
-            if (f.command == QLatin1String("E00"))
-                readMemory(link, 650, f.address, f.count);
-            else
-                writeMemory(link, 650, f.command, f.address, f.count, f.data);
+            const int address = f.address.toInt(nullptr, 16);
+            if (f.command == QLatin1String("E00")) {
+                link.exchange(Request::read(address, f.count.toInt(nullptr, 16)), 650);
+            } else {
+                const auto command = f.command == QLatin1String("E10")
+                                         ? Request::Command::CommandWrite
+                                         : Request::Command::Write;
+                link.exchange(Request::write(address, f.data, command), 650);
+            }
         }
     });
     link.close();

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QString::fromLatin1(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2));
     switch (selector) {
         case 0:
-            frame::isReadAnswer(text, small % 65);
+            frame::isReadAnswer(text.toLatin1(), small % 65);
             break;
         case 1: {
             const quint16 word = quint16(small | (size > 2 ? data[2] << 8 : 0));

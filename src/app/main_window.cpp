@@ -10,6 +10,7 @@
 #include "recent_files.h"
 #include "settings_store.h"
 #include "status_line.h"
+#include "status_texts.h"
 #include "traffic_monitor.h"
 #include "uart_tab.h"
 #include "window_menus.h"
@@ -110,12 +111,15 @@ void MainWindow::openComSetting()
     PortSettingsDialog dialog(
         m_prompts,
         [this] {
+            // The window's own actions go to the port just chosen from now on.
+            takeStoredPort(m_ctx);
             updateCaption();
             m_status->showPortStatus();
         },
         this);
-    dialog.setTestReport(
-        [this](int port, const QString &cause) { m_status->showStatus(cause, port); });
+    dialog.setActionFinished([this, &dialog](const QString &action, const Outcome &outcome) {
+        m_status->showStatus(actionStatusText(action, outcome), dialog.link().portNumber());
+    });
     dialog.exec();
 }
 

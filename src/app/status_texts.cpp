@@ -46,7 +46,8 @@ QString actionStatusText(const QString &action, const Outcome &outcome)
     }
     QString result;
     if (outcome.isLinkFailure() || outcome.kind == Outcome::Kind::Failed) {
-        result = oneLine(outcome.message);
+        // What really happened, where the message box says less.
+        result = oneLine(outcome.detail.isEmpty() ? outcome.message : outcome.detail);
         if (w.plannedWrites > 0 && w.writes == 0)
             result += QStringLiteral("; nothing written");
     } else if (outcome.openMs < 0) {

@@ -215,14 +215,14 @@ void PortRun::end(const Outcome &how)
 PortRun runTest(CommandEnv &env)
 {
     PortRun run;
-    const ConnectionTest test = testConnection(env.ctx.link);
+    const Outcome test = testConnection(env.ctx.link);
     env.prompts.message(nullptr, test.message);
-    if (!test.portFailure.isEmpty())
-        env.console.note(test.portFailure);
-    run.end(test.outcome());
+    if (test.kind == Outcome::Kind::PortNotOpened)
+        env.console.note(test.detail);
+    run.end(test);
     if (run.outcome.done()) {
-        run.lines.append(QStringLiteral("CPU type ") + test.cpuType);
-        run.json = QJsonObject{{QStringLiteral("cpuType"), test.cpuType}};
+        run.lines.append(test.detail);
+        run.json = QJsonObject{{QStringLiteral("cpuType"), test.detail.section(u' ', -1)}};
     }
     return run;
 }

@@ -44,13 +44,16 @@ struct Outcome {
     qint64 openMs = -1;
     WriteTally written = {};
     bool verified = false;  // a download read back what it wrote and found it held
-    QString detail = {};    // what a done action found, such as "3 devices found"
+    // What a done action found, such as "3 devices found"; for one that did not end done, what
+    // really happened where the message says less ("COM1 (/dev/ttyS0): no answer to ENQ ...").
+    QString detail = {};
 
     bool done() const { return kind == Kind::Done; }
     // The controller or the port gave way (not the user, not a check).
     bool isLinkFailure() const;
 
     static Outcome cancelled() { return {Kind::Cancelled, {}, {}, {}, -1}; }
+    static Outcome busy() { return {Kind::Busy, {}, {}, {}, -1}; }
     static Outcome stopped(const QString &message, const QString &title = QString())
     {
         return {Kind::Stopped, message, title, {}, -1};

@@ -14,6 +14,14 @@ public:
     virtual void pieceDone(int /*piece*/, int /*pieces*/) {}
 };
 
+// Where an action that shows no progress (the connection test) reports it.
+class NoProgress : public ProgressDisplay {
+public:
+    void open() override {}
+    void setPercent(int) override {}
+    void close() override {}
+};
+
 // Keeps the progress window open for one transfer and closes it on every path out.
 class ProgressGuard {
 public:

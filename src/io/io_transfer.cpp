@@ -1,5 +1,6 @@
 #include "io_transfer.h"
 
+#include "exchange.h"
 #include "link_action.h"
 #include "memory_map.h"
 #include "plc_link.h"
@@ -23,8 +24,7 @@ Outcome downloadIoMap(TransferContext &ctx, const PointBytes &pointTypes)
         steps::planWrites(ctx.link, 3);
         ctx.link.open();
         steps::writeBetweenServiceWords(ctx.link, [&] {
-            steps::writeExamined(ctx.link, kBlockWriteTimeout, steps::kWrite, kBlock.address,
-                                 kBlock.bytes, block);
+            steps::writeExamined(ctx.link, kBlockWriteTimeout, Request::write(kBlock.address, block));
         });
         if (ctx.verifyWrites)  // read back as an upload reads
             steps::verifyText(ctx.link, nullptr, kBlockReadTimeout, kBlock.address, block,
@@ -37,8 +37,9 @@ Result<IoMasks> uploadIoMap(TransferContext &ctx)
 {
     return readOnLink<IoMasks>(ctx.link, [&] {
         ctx.link.open();
-        return decodeIoBlock(
-            steps::readAnswered(ctx.link, kBlockReadTimeout, kBlock.address, kBlock.bytes));
+        return decodeIoBlock(QString::fromLatin1(
+            steps::readAnswered(ctx.link, kBlockReadTimeout, kBlock.address, kBlock.bytes)
+                .received));
     });
 }
 

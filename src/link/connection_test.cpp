@@ -2,6 +2,8 @@
 
 #include "exchange.h"
 #include "failure.h"
+#include "frame.h"
+#include "link_action.h"
 #include "memory_map.h"
 #include "plc_link.h"
 
@@ -10,81 +12,64 @@ namespace plc {
 namespace {
 
 constexpr int kProbeTimeoutMs = 100;
-constexpr int kEnq = 5;
-const QString kCpuTypeAddress = plcmem::text(plcmem::kCpuType);
 
-// Runs one step of the test; a failure counts as no answer and the test goes on.
-template <typename Step>
-QString ignoringFailure(Step step)
+const QString kNoFirstAnswer =
+    QStringLiteral("No first answer from PLC. Check cable connection,port setting,and e.t.c.");
+const QString kNoSecondAnswer = QStringLiteral(
+    "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
+
+Outcome unanswered(const QString &message, const QString &cause)
 {
-    try {
-        return step();
-    } catch (const Failure &) {
-        return QString();
+    Outcome outcome{Outcome::Kind::Unanswered, message, QString(), QString(), -1};
+    outcome.detail = cause;
+    return outcome;
+}
+
+// What the controller did with ENQ, when it did not acknowledge it.
+QString enquiryCause(const Reply &reply)
+{
+    switch (reply.kind) {
+        case Reply::Kind::Refused:
+            return QStringLiteral("the controller answered ENQ with NAK");
+        case Reply::Kind::WrongAnswer:
+            return QStringLiteral("the controller answered ENQ with 0x%1, not ACK")
+                .arg(QString::number(reply.firstCode(), 16).toUpper().rightJustified(2, u'0'));
+        default:
+            return QStringLiteral("no answer to ENQ within %1 ms").arg(kProbeTimeoutMs);
     }
 }
 
-ConnectionTest probe(PlcLink &link)
+Outcome probe(PlcLink &link)
 {
-    ConnectionTest result;
     const QString port = link.portName() + QStringLiteral(": ");
     try {
         link.open();
     } catch (const Failure &f) {
-        result.portFailure = f.description();
-        result.portReason = f.reason();
-        result.cause = f.reason().isEmpty() ? f.description() : port + f.reason();
+        Outcome outcome{Outcome::Kind::PortNotOpened, kNoFirstAnswer, QString(), f.reason(), -1};
+        outcome.detail = f.description();
+        return outcome;
     }
-    const QString enq = ignoringFailure([&] { return sendCharacter(link, kProbeTimeoutMs, kEnq); });
-    if (enq != answer::Ack) {
-        result.message = QStringLiteral(
-            "No first answer from PLC. Check cable connection,port setting,and e.t.c.");
-        if (!result.portFailure.isEmpty())
-            return result;
-        if (enq.isEmpty())
-            result.cause =
-                port + QStringLiteral("no answer to ENQ within %1 ms").arg(kProbeTimeoutMs);
-        else if (enq == answer::Nak)
-            result.cause = port + QStringLiteral("the controller answered ENQ with NAK");
-        else
-            result.cause = port + QStringLiteral("the controller answered ENQ with 0x%1, not ACK")
-                                      .arg(enq.rightJustified(2, QLatin1Char('0')));
-        return result;
+    const Reply enquiry = link.exchange(Request::enquiry(), kProbeTimeoutMs);
+    if (enquiry.kind != Reply::Kind::Acknowledged)
+        return unanswered(kNoFirstAnswer, port + enquiryCause(enquiry));
+    const Reply type = link.exchange(Request::cpuTypeProbe(plcmem::kCpuType.address), kProbeTimeoutMs);
+    if (!type.isData()) {
+        return unanswered(kNoSecondAnswer, port + QStringLiteral("ENQ answered, but no CPU type "
+                                                                 "came within %1 ms")
+                                                      .arg(kProbeTimeoutMs));
     }
-    result.cpuType =
-        ignoringFailure([&] { return readCpuType(link, kProbeTimeoutMs, kCpuTypeAddress); });
-    if (result.cpuType.isEmpty()) {
-        result.stage = ConnectionTest::Stage::NoSecondAnswer;
-        result.message = QStringLiteral(
-            "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
-        result.cause =
-            port +
-            QStringLiteral("ENQ answered, but no CPU type came within %1 ms").arg(kProbeTimeoutMs);
-        return result;
-    }
-    result.stage = ConnectionTest::Stage::Connected;
-    result.message = QStringLiteral("Successful connect to the CPU with type ") + result.cpuType;
-    result.cause = port + QStringLiteral("CPU type ") + result.cpuType;
-    return result;
+    const QString cpuType = QString::number(type.word());
+    Outcome connected;
+    connected.message = QStringLiteral("Successful connect to the CPU with type ") + cpuType;
+    connected.detail = QStringLiteral("CPU type ") + cpuType;
+    return connected;
 }
 
 }  // namespace
 
-Outcome ConnectionTest::outcome() const
+Outcome testConnection(PlcLink &link)
 {
-    if (!portFailure.isEmpty())
-        return {Outcome::Kind::PortNotOpened, message, QString(), portReason, -1};
-    if (stage != Stage::Connected)
-        return {Outcome::Kind::Unanswered, message, QString(), QString(), -1};
-    return Outcome();
-}
-
-ConnectionTest testConnection(PlcLink &link)
-{
-    link.close();
-    const ConnectionTest result = probe(link);
-    link.close();
-    return result;
+    return runOnLink(link, [&] { return probe(link); });
 }
 
 }  // namespace plc

@@ -1,13 +1,14 @@
 #include "frame.h"
 
 #include "failure.h"
-#include "hex_text.h"
 
 namespace plc {
 
 namespace frame {
 
-QString checksum(const QByteArray &bodyWithEtx)
+namespace {
+
+int checksumByte(QByteArrayView bodyWithEtx)
 {
     int sum = 0;
     for (const char c : bodyWithEtx) {
@@ -15,26 +16,41 @@ QString checksum(const QByteArray &bodyWithEtx)
         if (sum > 32767)
             throw Failure(QStringLiteral("Overflow: the frame is too long for its checksum"));
     }
-    return hextext::digits(sum & 0xFF, 2);
+    return sum & 0xFF;
 }
 
-QByteArray build(const QString &fields)
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+}  // namespace
+
+QString checksum(QByteArrayView bodyWithEtx)
 {
-    const QByteArray body = fields.toLatin1() + ETX;
-    return STX + body + checksum(body).toLatin1();
+    const int sum = checksumByte(bodyWithEtx);
+    const char digits[] = {kHexDigits[sum >> 4], kHexDigits[sum & 0xF]};
+    return QString::fromLatin1(digits, 2);
 }
 
-bool isReadAnswer(const QString &answer, int bytes)
+QByteArray build(const QByteArray &fields)
 {
-    const int digits = 2 * bytes;
-    if (answer.size() < digits + 4 || answer.at(0) != QLatin1Char(STX) ||
-        answer.at(1 + digits) != QLatin1Char(ETX))
+    QByteArray frame;
+    frame.reserve(fields.size() + 4);
+    frame += STX;
+    frame += fields;
+    frame += ETX;
+    const int sum = checksumByte(QByteArrayView(frame).sliced(1));
+    frame += kHexDigits[sum >> 4];
+    frame += kHexDigits[sum & 0xF];
+    return frame;
+}
+
+bool isReadAnswer(QByteArrayView answer, int bytes)
+{
+    const qsizetype digits = 2 * qsizetype(bytes);
+    if (answer.size() < digits + 4 || answer.at(0) != STX || answer.at(1 + digits) != ETX)
         return false;
-    for (int i = 1; i <= digits; ++i) {
-        const QChar c = answer.at(i);
-        const bool digit = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-        if (!digit)
+    for (qsizetype i = 1; i <= digits; ++i) {
+        const char c = answer.at(i);
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')))
             return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace plc {
@@ -16,14 +17,18 @@ constexpr char NAK = 0x15;
 
 // The two checksum digits of a body that already ends in ETX: the low byte of the sum of its
 // character codes. The sum is kept in 16 signed bits, so a body that overflows them fails.
-QString checksum(const QByteArray &bodyWithEtx);
+QString checksum(QByteArrayView bodyWithEtx);
 
 // STX + fields + ETX + checksum, ready to write in one piece.
-QByteArray build(const QString &fields);
+QByteArray build(const QByteArray &fields);
+inline QByteArray build(const QString &fields)
+{
+    return build(fields.toLatin1());
+}
 
 // Whether a read answer has the shape of one for `bytes` bytes: STX, 2 x bytes upper-case
 // hexadecimal digits, ETX where the count puts it; what follows is not looked at.
-bool isReadAnswer(const QString &answer, int bytes);
+bool isReadAnswer(QByteArrayView answer, int bytes);
 
 }  // namespace frame
 

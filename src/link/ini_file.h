@@ -32,7 +32,7 @@ void writeIniValue(const QString &file, const QString &section, const QString &k
                const QString &value);
 
 // The same two on a settings file's bytes in memory: the value they give, and the bytes with
-// the value stored. Read_ini and Write_ini read the file and write it whole around them.
+// the value stored. readIniValue and writeIniValue read the file and write it whole around them.
 QString iniValue(const QByteArray &bytes, const QString &section, const QString &key,
                  const QString &def);
 QByteArray iniWithValue(const QByteArray &bytes, const QString &section, const QString &key,

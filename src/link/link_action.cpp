@@ -29,7 +29,7 @@ private:
 Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action)
 {
     if (link.isBusy())
-        return {Outcome::Kind::Busy, {}, {}, {}, -1};
+        return Outcome::busy();
     Outcome outcome;
     {
         LinkHold hold(link);
@@ -42,6 +42,16 @@ Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action)
         outcome.written = link.tally();
     }
     return outcome;
+}
+
+Outcome askThenRun(TransferContext &ctx, const QString &question,
+                   const std::function<Outcome()> &action)
+{
+    if (ctx.link.isBusy())
+        return Outcome::busy();
+    if (!ctx.prompts.confirm(ctx.window, question))
+        return Outcome::cancelled();
+    return runOnLink(ctx.link, action);
 }
 
 void takeStoredPort(TransferContext &ctx, PlcLink &link)

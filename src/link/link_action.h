@@ -60,6 +60,11 @@ inline void takeStoredPort(TransferContext &ctx)
 // Failure ends the action and becomes its outcome; the port is closed on every path.
 Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action);
 
+// Asks the question (OK and Cancel) while the link is still free, then runs the action on it as
+// runOnLink does; Cancel ends it Cancelled with nothing sent. A busy link asks nothing.
+Outcome askThenRun(TransferContext &ctx, const QString &question,
+                   const std::function<Outcome()> &action);
+
 // Tells the user how a named action ended, in one place for the whole window: the status line
 // first (ctx.finished), then the message box when the outcome has something to say.
 const Outcome &report(TransferContext &ctx, const QString &action, const Outcome &outcome);

@@ -95,14 +95,14 @@ void PlcLink::pieceArrived()
 {
     if (!m_waiting)
         return;  // nobody asked: the next exchange discards it
-    // Straight into the answer so far, and only the check looks at it.
+    // Straight into the answer so far; only its length is looked at until the wait ends.
     const qsizetype size = m_received.size();
     const qint64 available = m_port.bytesAvailable();
     m_received.resize(size + qsizetype(available));
     const qint64 read = m_port.read(m_received.data() + size, available);
     m_received.resize(size + qsizetype(qMax<qint64>(read, 0)));
-    if ((*m_isComplete)(m_received)) {
-        m_accepted = true;
+    if (m_received.size() >= m_answerLength) {
+        m_whole = true;
         m_timer.stop();
         m_loop.quit();
     } else {
@@ -113,17 +113,14 @@ void PlcLink::pieceArrived()
 void PlcLink::portFailed(QSerialPort::SerialPortError error)
 {
     // A port that fails while we wait (unplugged, say) will not answer any more.
-    if (!m_isComplete || error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+    if (m_answerLength == 0 || error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
         return;
     m_lost = m_port.errorString();
     m_loop.quit();
 }
 
-QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
-                             const std::function<bool(const QByteArray &)> &isComplete,
-                             bool *accepted)
+Reply PlcLink::exchange(const Request &request, int timeoutMs)
 {
-    *accepted = false;
     if (!m_port.isOpen())
         throw Failure(QStringLiteral("The serial port is not open"));
     if (m_waiting)
@@ -131,10 +128,11 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     if (m_stop && m_stop->load())
         throw Failure(QStringLiteral("Stopped by Ctrl-C"), Outcome::Kind::Cancelled);
 
+    const QByteArray frame = request.frame();
     m_received.clear();
-    m_accepted = false;
+    m_whole = false;
     m_lost = QString();
-    m_isComplete = &isComplete;
+    m_answerLength = request.answerLength();
     m_timer.setInterval(timeoutMs);
     m_port.clear(QSerialPort::Input);
     m_port.readAll();
@@ -144,7 +142,7 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
     QElapsedTimer answerTime;
     if (watched)
         answerTime.start();
-    m_port.write(request);
+    m_port.write(frame);
     if (m_lost.isNull()) {  // a port already gone fails on the write itself
         m_waiting = true;
         m_timer.start();
@@ -152,21 +150,15 @@ QByteArray PlcLink::exchange(const QByteArray &request, int timeoutMs,
         m_waiting = false;
         m_timer.stop();
     }
-    m_isComplete = nullptr;
-    *accepted = m_accepted;
-    const QByteArray received = std::exchange(m_received, QByteArray());
-    const bool lost = !m_lost.isNull();
+    m_answerLength = 0;
+    Reply reply = Reply::judge(request, std::exchange(m_received, QByteArray()), m_whole, m_lost);
     if (watched) {
-        ExchangeFeed::instance().publish({sentAt, m_setup.number, m_setup.device, request, received,
-                                          int(answerTime.elapsed()),
-                                          judgeExchange(request, received, *accepted, lost)});
+        ExchangeFeed::instance().publish({sentAt, m_setup.number, m_setup.device, request, frame,
+                                          reply, int(answerTime.elapsed())});
     }
-    if (lost && !*accepted) {
+    if (reply.kind == Reply::Kind::PortLost)
         m_port.close();  // the next action opens it afresh once it is back
-        throw Failure(QStringLiteral("The serial port %1 was lost: %2").arg(portName(), m_lost),
-                      Outcome::Kind::PortLost, m_lost);
-    }
-    return received;
+    return reply;
 }
 
 void Pause(int ms)

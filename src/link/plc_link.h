@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange.h"
 #include "line_settings.h"
 #include "outcome.h"
 
@@ -11,7 +12,6 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
-#include <functional>
 
 namespace plc {
 
@@ -57,15 +57,13 @@ public:
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy);
 
-    // Sends one request and waits until accepted(received text) holds or the line has been
-    // silent for timeoutMs (every received piece restarts the wait). Whatever the port held
-    // before the request is discarded first, so a late answer to an earlier exchange cannot
-    // pass for this one. Returns the text received; *accepted tells how the wait ended. A port
-    // that fails meanwhile (an unplugged adapter) ends the wait at once: the port is closed and
-    // a Failure names it and the cause. Every exchange that went out is published, as it
-    // ended, to whoever listens to ExchangeFeed.
-    QByteArray exchange(const QByteArray &request, int timeoutMs,
-                        const std::function<bool(const QByteArray &)> &isComplete, bool *accepted);
+    // Sends one request and waits until its answer is whole or the line has been silent for
+    // timeoutMs (every received piece restarts the wait). Whatever the port held before the
+    // request is discarded first, so a late answer to an earlier exchange cannot pass for this
+    // one. A port that fails meanwhile (an unplugged adapter) ends the wait at once and is
+    // closed: the reply says PortLost with the cause. Every exchange that went out is published,
+    // as it ended, to whoever listens to ExchangeFeed.
+    Reply exchange(const Request &request, int timeoutMs);
 
 Q_SIGNALS:
     // A user action started or ended on this link; windows lock their other controls meanwhile.
@@ -77,11 +75,12 @@ private:
 
     QSerialPort m_port;
     QTimer m_timer;
-    // The running exchange: the wait, what came so far, its check, how it ended.
+    // The running exchange: the wait, what came so far, the length that makes it whole (0 while
+    // no exchange runs), whether it became whole, why the port failed.
     QEventLoop m_loop;
     QByteArray m_received;
-    const std::function<bool(const QByteArray &)> *m_isComplete = nullptr;
-    bool m_accepted = false;
+    int m_answerLength = 0;
+    bool m_whole = false;
     QString m_lost;
     QElapsedTimer m_openedAt;  // since the first opening in the running action
     WriteTally m_tally;

@@ -1,6 +1,8 @@
 #include "port_settings_dialog.h"
 
 #include "connection_test.h"
+#include "link_action.h"
+#include "progress.h"
 #include "contrast.h"
 #include "ini_file.h"
 #include "port_detection.h"
@@ -58,7 +60,7 @@ PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> s
     m_detect = new QPushButton(QStringLiteral("Detect..."), this);
     m_detect->setObjectName(QStringLiteral("detectButton"));
     m_detect->setAutoDefault(false);
-    m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("Port_num"), std::nullopt,
+    m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("portList"), std::nullopt,
                      portNames(), m_detect);
     markPorts();
     m_device = new QLabel(this);
@@ -66,13 +68,13 @@ PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> s
     m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QString(), m_device);
     using settingsfile::LineList;
-    addList(form, QStringLiteral("Speed setting:"), QStringLiteral("Speed_set"), LineList::Speed,
+    addList(form, QStringLiteral("Speed setting:"), QStringLiteral("speedList"), LineList::Speed,
             LineSettings::speedEntries());
-    addList(form, QStringLiteral("Parity setting"), QStringLiteral("Parity_set"), LineList::Parity,
+    addList(form, QStringLiteral("Parity setting"), QStringLiteral("parityList"), LineList::Parity,
             LineSettings::parityEntries());
-    addList(form, QStringLiteral("Bit number:"), QStringLiteral("Bit_setting"), LineList::Bits,
+    addList(form, QStringLiteral("Bit number:"), QStringLiteral("dataBitsList"), LineList::Bits,
             LineSettings::bitEntries());
-    addList(form, QStringLiteral("Stop bit"), QStringLiteral("Stop_bit"), LineList::Stop,
+    addList(form, QStringLiteral("Stop bit"), QStringLiteral("stopBitsList"), LineList::Stop,
             LineSettings::stopEntries());
     // "OK" writes Port_num last.
     m_lists.append(m_lists.takeFirst());
@@ -211,18 +213,6 @@ LineSettings PortSettingsDialog::selectedLineSettings() const
     return LineSettings::fromListIndexes(index[0], index[1], index[2], index[3]);
 }
 
-QString PortSettingsDialog::probeSelected()
-{
-    m_link.close();
-    const int number = m_port->currentIndex() + 1;
-    m_link.setPort({number, settingsfile::portDevice(number), selectedLineSettings()});
-    const ConnectionTest test = plc::testConnection(m_link);
-    // The status line has the real cause in place before the message box waits.
-    if (m_testReport)
-        m_testReport(number, test.cause);
-    return test.message;
-}
-
 void PortSettingsDialog::testConnection()
 {
     // A second click while the first test waits for the controller is ignored.
@@ -232,13 +222,15 @@ void PortSettingsDialog::testConnection()
     const QList<QPushButton *> buttons = findChildren<QPushButton *>();
     for (QPushButton *button : buttons)
         button->setEnabled(false);
-    m_link.setBusy(true);
-    const QString result = probeSelected();
-    m_link.close();
-    m_link.setBusy(false);
+    const int number = m_port->currentIndex() + 1;
+    m_link.setPort({number, settingsfile::portDevice(number), selectedLineSettings()});
+    NoProgress noProgress;
+    TransferContext ctx{m_link, m_prompts, noProgress, this};
+    ctx.finished = m_finished;
+    const Outcome outcome = plc::testConnection(m_link);
     for (QPushButton *button : buttons)
         button->setEnabled(true);
-    m_prompts.message(this, result);
+    report(ctx, QStringLiteral("Connection test"), outcome);
 }
 
 void PortSettingsDialog::done(int result)

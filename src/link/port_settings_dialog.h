@@ -39,11 +39,11 @@ public:
     void detectPorts();
     // Where "Detect..." learns the system's ports (tests give their own).
     void setPortLister(std::function<QList<SystemPort>()> lister) { m_lister = std::move(lister); }
-    // Told what "Test" really found, for the window's status line: the port number tested and
-    // a text such as "COM5 (/dev/ttyS4): No such file or directory".
-    void setTestReport(std::function<void(int port, const QString &cause)> report)
+    // Told how "Test" ended, before its message box waits: the window's status line names
+    // what really happened ("Connection test: COM5 (/dev/ttyS4): no answer to ENQ ...").
+    void setActionFinished(std::function<void(const QString &action, const Outcome &)> finished)
     {
-        m_testReport = std::move(report);
+        m_finished = std::move(finished);
     }
 
     // Every way of closing ends here: the dialog's port is released.
@@ -60,14 +60,13 @@ private:
                        std::optional<settingsfile::LineList> key, const QStringList &entries,
                        QWidget *beside = nullptr);
     LineSettings selectedLineSettings() const;
-    QString probeSelected();
     void showPortDevice();
     // The port list's marks: which ports [PORTS] maps and whose devices are present.
     void markPorts();
 
     Prompts &m_prompts;
     std::function<void()> m_stored;
-    std::function<void(int, const QString &)> m_testReport;
+    std::function<void(const QString &, const Outcome &)> m_finished;
     PlcLink m_link;
     QList<StoredList> m_lists;  // in the order "OK" writes them
     QComboBox *m_port = nullptr;

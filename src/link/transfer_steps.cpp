@@ -2,7 +2,6 @@
 
 #include "exchange.h"
 #include "failure.h"
-#include "frame.h"
 #include "hex_text.h"
 #include "memory_map.h"
 #include "plc_link.h"
@@ -56,21 +55,26 @@ int firstDifferentByte(const QString &a, const QString &b)
 
 }  // namespace
 
-QString byteCount(int bytes)
+Reply send(PlcLink &link, const Request &request, int timeoutMs)
 {
-    return hextext::digits(bytes, 2);
+    Reply reply = link.exchange(request, timeoutMs);
+    if (reply.kind == Reply::Kind::PortLost)
+        throw Failure(
+            QStringLiteral("The serial port %1 was lost: %2").arg(link.portName(), reply.lostReason),
+            Outcome::Kind::PortLost, reply.lostReason);
+    return reply;
 }
 
-void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int address, int bytes,
-                   const QString &data)
+void writeExamined(PlcLink &link, int timeoutMs, const Request &write)
 {
-    const QString code =
-        writeMemory(link, timeoutMs, command, plcmem::text(address), byteCount(bytes), data);
-    if (code == answer::Nak)
-        throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::Refused);
-    if (code == answer::Timeout)
-        throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
-    ++link.tally().writes;
+    switch (send(link, write, timeoutMs).kind) {
+        case Reply::Kind::Refused:
+            throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::Refused);
+        case Reply::Kind::NoAnswer:
+            throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
+        default:
+            ++link.tally().writes;
+    }
 }
 
 int pieceCount(qsizetype chars)
@@ -88,21 +92,21 @@ void planWrites(PlcLink &link, int words, int pieces)
 void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body)
 {
     const int service = plcmem::kServiceWord.address;
-    writeExamined(link, kServiceTimeoutMs, kWrite, service, 2, QStringLiteral("0FFF"));
+    writeExamined(link, kServiceTimeoutMs, Request::write(service, QStringLiteral("0FFF")));
     body();
-    writeExamined(link, kServiceTimeoutMs, kWrite, service, 2, QStringLiteral("0000"));
+    writeExamined(link, kServiceTimeoutMs, Request::write(service, QStringLiteral("0000")));
 }
 
 void writeWord(PlcLink &link, int timeoutMs, int address, quint16 value)
 {
-    writeExamined(link, timeoutMs, kWrite, address, 2, hextext::word(value));
+    writeExamined(link, timeoutMs, Request::write(address, hextext::word(value)));
 }
 
 void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, const QString &text)
 {
     const int total = int(text.size());
     if (total < kPieceChars) {
-        writeExamined(link, timeoutMs, kWrite, base, total / 2, text);
+        writeExamined(link, timeoutMs, Request::write(base, text));
         ++link.tally().pieces;
         progress.pieceDone(1, 1);
         return;
@@ -110,8 +114,8 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
     const QList<Piece> pieces = piecesOf(total);
     for (int i = 0; i < pieces.size(); ++i) {
         const Piece &piece = pieces.at(i);
-        writeExamined(link, timeoutMs, kWrite, base + piece.first / 2, piece.chars / 2,
-                      text.mid(piece.first, piece.chars));
+        writeExamined(link, timeoutMs,
+                      Request::write(base + piece.first / 2, text.mid(piece.first, piece.chars)));
         ++link.tally().pieces;
         progress.setPercent(percentAfter(piece, total));
         progress.pieceDone(i + 1, int(pieces.size()));
@@ -119,20 +123,23 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
     }
 }
 
-QString readAnswered(PlcLink &link, int timeoutMs, int address, int bytes)
+Reply readAnswered(PlcLink &link, int timeoutMs, int address, int bytes)
 {
-    const QString answer = readMemory(link, timeoutMs, plcmem::text(address), byteCount(bytes));
-    if (answer.isEmpty())
-        throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
-    // The checksum stays unexamined: how the controller sums is not known for certain.
-    if (!frame::isReadAnswer(answer, bytes))
-        throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::WrongAnswer);
-    return answer;
+    Reply reply = send(link, Request::read(address, bytes), timeoutMs);
+    switch (reply.kind) {
+        case Reply::Kind::Data:
+            return reply;
+        case Reply::Kind::WrongAnswer:
+            throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::WrongAnswer);
+        default:
+            // A read is whole only at its full length, so a lone NAK ends in silence too.
+            throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
+    }
 }
 
 quint16 readWord(PlcLink &link, int timeoutMs, int address)
 {
-    return hextext::wordAt(readAnswered(link, timeoutMs, address, 2), 0);
+    return readAnswered(link, timeoutMs, address, 2).word();
 }
 
 QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base, int totalChars)
@@ -141,9 +148,8 @@ QString readText(PlcLink &link, ProgressGuard *progress, int timeoutMs, int base
     const QList<Piece> pieces = piecesOf(totalChars);
     for (int i = 0; i < pieces.size(); ++i) {
         const Piece &piece = pieces.at(i);
-        const QString answer =
-            readAnswered(link, timeoutMs, base + piece.first / 2, piece.chars / 2);
-        text += answer.mid(1, piece.chars);
+        const Reply answer = readAnswered(link, timeoutMs, base + piece.first / 2, piece.chars / 2);
+        text += QLatin1String(answer.digits());
         if (progress) {
             progress->setPercent(percentAfter(piece, totalChars));
             progress->pieceDone(i + 1, int(pieces.size()));

@@ -9,6 +9,8 @@ namespace plc {
 class PlcLink;
 class ProgressDisplay;
 class ProgressGuard;
+struct Reply;
+struct Request;
 
 // The steps every transfer is made of. A transfer is a short sequence of them with its own
 // addresses, counts and timeouts. Each examined write that is refused or not answered raises
@@ -16,7 +18,6 @@ class ProgressGuard;
 // no answer: the transfer stops there and nothing read so far reaches the window.
 namespace steps {
 
-inline const QString kWrite = QStringLiteral("E11");
 // The answer timeout of the service word's writes.
 constexpr int kServiceTimeoutMs = 1000;
 // Texts travel in pieces of at most 64 bytes (128 digits); the controller needs a pause after
@@ -24,13 +25,13 @@ constexpr int kServiceTimeoutMs = 1000;
 constexpr int kPieceChars = 128;
 constexpr int kPiecePauseMs = 100;
 
-// A byte count as two hexadecimal digits.
-QString byteCount(int bytes);
+// Sends one request and hands back the reply; a port lost meanwhile ends the action
+// ("The serial port ... was lost: ...").
+Reply send(PlcLink &link, const Request &request, int timeoutMs);
 
 // A write whose answer decides whether the transfer goes on: NAK ends it with
 // "Wrong answer from PLC", silence with "Answer timeout from PLC"; any other answer goes on.
-void writeExamined(PlcLink &link, int timeoutMs, const QString &command, int address, int bytes,
-                   const QString &data);
+void writeExamined(PlcLink &link, int timeoutMs, const Request &write);
 
 // How many writes writeText makes of a text of `chars` digits (the empty text is one).
 int pieceCount(qsizetype chars);
@@ -52,8 +53,8 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base,
                const QString &text);
 
 // Reads `bytes` bytes at address; silence raises "Answer timeout from PLC", an answer of another
-// shape "Wrong answer from PLC". The whole answer, STX first.
-QString readAnswered(PlcLink &link, int timeoutMs, int address, int bytes);
+// shape "Wrong answer from PLC". The reply holds the data.
+Reply readAnswered(PlcLink &link, int timeoutMs, int address, int bytes);
 
 // Reads one 16-bit word, low byte first on the line.
 quint16 readWord(PlcLink &link, int timeoutMs, int address);

@@ -75,9 +75,12 @@ void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, 
         steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, table);
     });
     // The controller acts on the command word by itself; its answer tells nothing.
-    writeMemory(ctx.link, kWriteTimeout, QStringLiteral("E10"),
-                 plcmem::text(plcmem::kModbusCommand), QStringLiteral("02"),
-                 mode == UartMode::NotUse ? QStringLiteral("8000") : QStringLiteral("0080"));
+    steps::send(ctx.link,
+                Request::write(plcmem::kModbusCommand.address,
+                               mode == UartMode::NotUse ? QStringLiteral("8000")
+                                                        : QStringLiteral("0080"),
+                               Request::Command::CommandWrite),
+                kWriteTimeout);
     if (master)
         Pause(steps::kPiecePauseMs);
     progress.reset();
@@ -95,10 +98,9 @@ void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, 
 Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
                            const QList<QStringList> &rows)
 {
-    return runOnLink(ctx.link, [&] {
-        if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
-            return Outcome::cancelled();
-        if (const auto fault = checkRequestTable(rows))
+    return askThenRun(ctx, kDownloadQuestion, [&] {
+        QList<ModbusRequest> requests;
+        if (const auto fault = checkRequestTable(rows, &requests))
             return Outcome::stopped(gridFaultMessage(*fault), kConfigErrorTitle);
         const bool master = settings.mode == UartMode::ModbusMaster;
         int countOrAddress = master ? int(rows.size()) : 0;
@@ -110,7 +112,7 @@ Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const Por
         }
         const quint16 portWord =
             encodePortWord(settings.mode, settings.speed, settings.parity, countOrAddress);
-        writePortConfig(ctx, port, settings.mode, portWord, master ? tableText(rows) : QString());
+        writePortConfig(ctx, port, settings.mode, portWord, master ? tableText(requests) : QString());
         return Outcome::downloaded(ctx.verifyWrites);
     });
 }
@@ -151,9 +153,7 @@ Outcome downloadSlaveSettings(TransferContext &ctx, const UartPort &port,
                               const PortSettings &settings)
 {
     Q_ASSERT(port.slaveTimeoutAddress != 0);
-    return runOnLink(ctx.link, [&] {
-        if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
-            return Outcome::cancelled();
+    return askThenRun(ctx, kDownloadQuestion, [&] {
         // An address above 255 would run into the speed bits, so both boxes are checked first.
         const Result<int> address = slaveAddress(settings.address);
         if (!address.done())

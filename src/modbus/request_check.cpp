@@ -66,16 +66,22 @@ int faultOf(const ModbusRequest &r)
 
 }  // namespace
 
-std::optional<GridFault> checkRequestTable(const RequestRows &rows)
+std::optional<GridFault> checkRequestTable(const RequestRows &rows,
+                                           QList<ModbusRequest> *checked)
 {
     const int n = int(rows.size());
     if (n > kMaxRequests)
         return GridFault{kMaxRequests, 6};
+    QList<ModbusRequest> requests;
+    requests.reserve(n);
     for (int row = 1; row <= n; ++row) {
-        const int code = faultOf(requestFromRow(rows, row));
+        requests.append(requestFromRow(rows, row));
+        const int code = faultOf(requests.constLast());
         if (code >= 0)
             return GridFault{row, code};
     }
+    if (checked)
+        *checked = std::move(requests);
     return std::nullopt;
 }
 

@@ -19,9 +19,11 @@ struct GridFault {
 inline const QString kConfigErrorTitle = QStringLiteral("Error in configurations");
 
 // Checks the requests of a master table (its data rows, the entry row aside) before they are
-// sent: the first fault, or none. A cell that is not a whole number is a Failure naming its
-// row, column and text.
-std::optional<GridFault> checkRequestTable(const RequestRows &rows);
+// sent, row by row in table order: the first fault, or none. Each row becomes its request once;
+// with no fault, `checked` (when given) holds them all, ready to encode. A cell that is not a
+// whole number is a Failure naming its row, column and text.
+std::optional<GridFault> checkRequestTable(const RequestRows &rows,
+                                           QList<ModbusRequest> *checked = nullptr);
 
 // What the download shows for a fault, titled kConfigErrorTitle.
 QString gridFaultMessage(const GridFault &fault);

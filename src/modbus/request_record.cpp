@@ -152,11 +152,12 @@ void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request)
         grid.setText(row, col, cells.at(col - 1));
 }
 
-QString tableText(const RequestRows &rows)
+QString tableText(const QList<ModbusRequest> &requests)
 {
     QString text;
-    for (int row = 1; row <= rows.size(); ++row)
-        text += encodeRequest(requestFromRow(rows, row));
+    text.reserve(kRecordChars * requests.size());
+    for (const ModbusRequest &request : requests)
+        text += encodeRequest(request);
     return text;
 }
 

@@ -58,7 +58,7 @@ QStringList requestCells(const ModbusRequest &request);
 void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request);
 
 // The records of all requests of a table in table order, as the download sends them.
-QString tableText(const RequestRows &rows);
+QString tableText(const QList<ModbusRequest> &requests);
 // n requests from the text an upload read back; requests beyond its end read as zeros.
 QList<ModbusRequest> decodeTableText(const QString &text, int n);
 

@@ -15,13 +15,9 @@ const char *const kControlNames[] = {"NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "
 
 QString dataOf(const ExchangeRecord &record)
 {
-    const FrameFields fields = decodeRequest(record.request);
-    if (!isReadRequest(fields))
-        return QString::fromLatin1(fields.data);
-    if (record.outcome != ExchangeOutcome::Accepted)
-        return QString();
-    const int digits = 2 * hexToNumber(QString::fromLatin1(fields.count));
-    return QString::fromLatin1(record.answer.mid(1, digits));
+    if (!record.request.readsData())
+        return QString::fromLatin1(record.request.data);
+    return record.reply.isData() ? QString::fromLatin1(record.reply.digits()) : QString();
 }
 
 }  // namespace
@@ -54,18 +50,19 @@ QString visible(const QByteArray &bytes)
     return text;
 }
 
-QString outcome(ExchangeOutcome outcome)
+QString outcome(Reply::Kind kind)
 {
-    switch (outcome) {
-        case ExchangeOutcome::Accepted:
+    switch (kind) {
+        case Reply::Kind::Acknowledged:
+        case Reply::Kind::Data:
             return QStringLiteral("accepted");
-        case ExchangeOutcome::Refused:
+        case Reply::Kind::Refused:
             return QStringLiteral("refused");
-        case ExchangeOutcome::Timeout:
+        case Reply::Kind::NoAnswer:
             return QStringLiteral("timeout");
-        case ExchangeOutcome::WrongAnswer:
+        case Reply::Kind::WrongAnswer:
             return QStringLiteral("wrong answer");
-        case ExchangeOutcome::PortLost:
+        case Reply::Kind::PortLost:
             return QStringLiteral("port lost");
     }
     return QString();
@@ -79,21 +76,21 @@ QString column(const ExchangeRecord &record, int column)
         case Port:
             return QStringLiteral("COM%1 (%2)").arg(record.portNumber).arg(record.device);
         case Request:
-            return visible(record.request);
+            return visible(record.frame);
         case Answer:
-            return visible(record.answer);
+            return visible(record.reply.received);
         case Command:
-            return visible(decodeRequest(record.request).command);
+            return visible(record.request.commandText());
         case Address:
-            return QString::fromLatin1(decodeRequest(record.request).address);
+            return QString::fromLatin1(record.request.addressText());
         case Count:
-            return QString::fromLatin1(decodeRequest(record.request).count);
+            return QString::fromLatin1(record.request.countText());
         case Data:
             return dataOf(record);
         case AnswerMs:
             return QString::number(record.answerMs);
         case Outcome:
-            return outcome(record.outcome);
+            return outcome(record.reply.kind);
     }
     return QString();
 }

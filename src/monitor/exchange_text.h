@@ -20,7 +20,7 @@ QString heading(int column);
 QString visible(const QByteArray &bytes);
 
 // "accepted", "refused", "timeout", "wrong answer", "port lost".
-QString outcome(ExchangeOutcome outcome);
+QString outcome(Reply::Kind kind);
 
 // The text of one column. Data is what a write sends, or what a read's answer brings back.
 QString column(const ExchangeRecord &record, int column);

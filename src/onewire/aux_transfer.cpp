@@ -23,18 +23,6 @@ constexpr int kModeWordTimeout = 350;  // Field Net and "Not use"
 constexpr int kTableWriteTimeout = 650;
 constexpr int kReadTimeout = 350;
 
-void writeMaster(TransferContext &ctx, quint16 word, const QList<SensorCells> &sensors)
-{
-    steps::writeBetweenServiceWords(ctx.link, [&] {
-        steps::writeWord(ctx.link, kMasterWordTimeout, kModeWordAddress, word);
-        if (sensors.isEmpty())
-            return;
-        ProgressGuard progress(ctx.progress);
-        steps::writeText(ctx.link, progress, kTableWriteTimeout, kSensorBase,
-                         sensorTableText(sensors));
-    });
-}
-
 // The writes of a download whose checks have passed.
 void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
@@ -46,9 +34,16 @@ void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
     ctx.link.open();
     const quint16 word =
         encodeAuxWord(settings.mode, settings.fieldNet, master ? int(state.sensors.size()) : 0);
+    const QString records = master ? sensorTableText(state.sensors) : QString();
     switch (settings.mode) {
         case AuxMode::OneWireMaster:
-            writeMaster(ctx, word, state.sensors);
+            steps::writeBetweenServiceWords(ctx.link, [&] {
+                steps::writeWord(ctx.link, kMasterWordTimeout, kModeWordAddress, word);
+                if (records.isEmpty())
+                    return;
+                ProgressGuard progress(ctx.progress);
+                steps::writeText(ctx.link, progress, kTableWriteTimeout, kSensorBase, records);
+            });
             break;
         case AuxMode::FieldNet:
             // The controller takes the line settings at once, with no service words around.
@@ -65,17 +60,15 @@ void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
     // Read back as an upload reads.
     steps::verifyWord(ctx.link, kReadTimeout, kModeWordAddress, word, QStringLiteral("mode word"));
     if (master)
-        steps::verifyText(ctx.link, &ctx.progress, kReadTimeout, kSensorBase,
-                          sensorTableText(state.sensors), QStringLiteral("sensor records"));
+        steps::verifyText(ctx.link, &ctx.progress, kReadTimeout, kSensorBase, records,
+                          QStringLiteral("sensor records"));
 }
 
 }  // namespace
 
 Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
-    return runOnLink(ctx.link, [&] {
-        if (!ctx.prompts.confirm(ctx.window, kDownloadQuestion))
-            return Outcome::cancelled();
+    return askThenRun(ctx, kDownloadQuestion, [&] {
         if (const auto fault = checkSensorTable(state.sensors))
             return Outcome::stopped(sensorFaultMessage(*fault), kSensorErrorTitle);
         writeAuxConfig(ctx, state);

@@ -14,7 +14,6 @@ namespace plc {
 namespace {
 
 constexpr int kTimeoutMs = 350;
-const QString kSearchCommand = QStringLiteral("E10");
 constexpr quint16 kStartSearch = 0x8001;
 constexpr int kRomCodeChars = 2 * kRomBytes;
 
@@ -22,14 +21,14 @@ QList<RomCode> search(PlcLink &link, int settleMs)
 {
     const int service = plcmem::kServiceWord.address;
     link.open();
-    steps::writeExamined(link, kTimeoutMs, kSearchCommand, plcmem::kSearchCommand.address, 2,
-                         hextext::word(kStartSearch));
+    steps::writeExamined(link, kTimeoutMs,
+                         Request::write(plcmem::kSearchCommand.address, hextext::word(kStartSearch),
+                                        Request::Command::CommandWrite));
     // The service word is read once before the wait as well; that answer is not used.
-    readMemory(link, kTimeoutMs, plcmem::text(service), QStringLiteral("02"));
+    steps::send(link, Request::read(service, 2), kTimeoutMs);
     Pause(settleMs);
     // The low byte of the service word holds the number of devices found.
-    const QString answer = steps::readAnswered(link, kTimeoutMs, service, 2);
-    const int n = hexToNumber(answer.mid(1, 2));
+    const int n = steps::readAnswered(link, kTimeoutMs, service, 2).word() & 0xFF;
     const QString text = steps::readText(link, nullptr, kTimeoutMs, plcmem::kFoundRomCodes.address,
                                          kRomCodeChars * n);
     QList<RomCode> devices;
@@ -44,9 +43,9 @@ QList<RomCode> search(PlcLink &link, int settleMs)
 
 }  // namespace
 
-Result<QList<RomCode>> searchBus(PlcLink &link, int settleMs)
+Result<QList<RomCode>> searchBus(TransferContext &ctx, int settleMs)
 {
-    return readOnLink<QList<RomCode>>(link, [&] { return search(link, settleMs); });
+    return readOnLink<QList<RomCode>>(ctx.link, [&] { return search(ctx.link, settleMs); });
 }
 
 void showFoundDevices(GridModel &grid, const QList<RomCode> &devices)

@@ -10,7 +10,7 @@
 namespace plc {
 
 class GridModel;
-class PlcLink;
+struct TransferContext;
 
 // The ROM code of a device on the bus: its eight bytes as two hexadecimal digits each, Byte 0
 // first, as the controller lists them (and as the result grid shows them).
@@ -27,7 +27,7 @@ constexpr int kSearchSettleMs = 3500;
 // their ROM codes in blocks of eight devices. A refused or unanswered search command, and a
 // count or code read that gets no answer, end it ("Wrong answer from PLC", "Answer timeout
 // from PLC"): no device is taken from an answer that never came.
-Result<QList<RomCode>> searchBus(PlcLink &link, int settleMs = kSearchSettleMs);
+Result<QList<RomCode>> searchBus(TransferContext &ctx, int settleMs = kSearchSettleMs);
 
 // The result grid cut back to the heading and one empty row, then rows 1 to n numbered with the
 // devices and a last row holding only its number.

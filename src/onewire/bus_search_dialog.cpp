@@ -102,7 +102,7 @@ void BusSearchDialog::startSearch()
     connect(&tick, &QTimer::timeout, this, showLeft);
     showLeft();
     tick.start(100);
-    Result<QList<RomCode>> found = searchBus(m_link);
+    Result<QList<RomCode>> found = searchBus(m_ctx);
     tick.stop();
     m_searching->clear();
     if (found.done())

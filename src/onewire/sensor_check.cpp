@@ -20,7 +20,7 @@ bool isHexDigit(QChar c)
 // later byte of the record.
 bool isHexByte(const QString &text)
 {
-    return text.size() != 2 || !isHexDigit(text.at(0)) || !isHexDigit(text.at(1));
+    return text.size() == 2 && isHexDigit(text.at(0)) && isHexDigit(text.at(1));
 }
 
 bool registerFits(const QString &text)
@@ -38,7 +38,7 @@ std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors)
     for (int i = 0; i < sensors.size(); ++i) {
         const SensorCells &cells = sensors.at(i);
         for (int k = 0; k < kRomBytes; ++k) {
-            if (isHexByte(cells.value(k)))
+            if (!isHexByte(cells.value(k)))
                 return SensorFault{i + 1, k};
         }
         if (!registerFits(cells.value(kRomBytes)))

@@ -34,8 +34,7 @@ constexpr int kHandOverPauseMs = 100;
 void writeControlWord(PlcLink &link, const ControlWord &word)
 {
     link.open();
-    writeMemory(link, kControlTimeoutMs, steps::kWrite, plcmem::text(word.address),
-                 QStringLiteral("02"), word.data);
+    steps::send(link, Request::write(word.address, word.data), kControlTimeoutMs);
 }
 
 // The first of the candidates that is a program; a Failure naming them all when none is.
@@ -59,9 +58,7 @@ QString updateProgram(const QStringList &candidates)
 
 Outcome restartPlc(TransferContext &ctx)
 {
-    return runOnLink(ctx.link, [&] {
-        if (!ctx.prompts.confirm(ctx.window, kRestartQuestion))
-            return Outcome::cancelled();
+    return askThenRun(ctx, kRestartQuestion, [&] {
         writeControlWord(ctx.link, kRestartWord);
         return Outcome();
     });
@@ -93,10 +90,15 @@ void startProgram(const QString &path)
 Outcome updateFirmware(TransferContext &ctx, const QStringList &candidates,
                        const std::function<void(const QString &)> &start)
 {
-    return runOnLink(ctx.link, [&] {
-        const QString programPath = updateProgram(candidates);
-        if (!ctx.prompts.confirm(ctx.window, kUpdateQuestion))
-            return Outcome::cancelled();
+    if (ctx.link.isBusy())
+        return Outcome::busy();
+    QString programPath;
+    try {
+        programPath = updateProgram(candidates);  // a missing program is named before asking
+    } catch (const Failure &f) {
+        return Outcome::of(f);
+    }
+    return askThenRun(ctx, kUpdateQuestion, [&] {
         writeControlWord(ctx.link, kUpdateWord);
         // The update program needs the port to itself.
         ctx.link.close();

@@ -1,5 +1,6 @@
 #include "port_settings_dialog.h"
 #include "failure.h"
+#include "general_setting_frame.h"
 #include "grid_view.h"
 #include "ini_file.h"
 #include "one_wire_tab.h"
@@ -403,8 +404,8 @@ private Q_SLOTS:
         QCOMPARE(readIniValue(m_file, "COM", "Port_num", QString()), QStringLiteral("6"));
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(m_main->findChildren<PortSettingsDialog *>().isEmpty());  // discarded when closed
-        // The main window's port gets the new settings at its next transfer, not now.
-        QCOMPARE(m_main->link().portNumber(), 1);
+        // The main window's own port follows at once.
+        QCOMPARE(m_main->link().portNumber(), 7);
     }
 
     void commSettingCloseBoxKeepsTheCaption()
@@ -552,14 +553,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("portIndex");
         QTest::addColumn<int>("enq");          // the controller's answer to ENQ; 0 none
         QTest::addColumn<QString>("message");  // the documented box
-        QTest::addColumn<QString>("cause");    // after the port's name
+        QTest::addColumn<QString>("status");   // %1: the port's name
         const QString noFirst = QStringLiteral(
             "No first answer from PLC. Check cable connection,port setting,and e.t.c.");
-        QTest::newRow("missing port") << 4 << 6 << noFirst << "No such file or directory";
-        QTest::newRow("silence") << 0 << 0 << noFirst << "no answer to ENQ within 100 ms";
-        QTest::newRow("NAK") << 0 << 0x15 << noFirst << "the controller answered ENQ with NAK";
+        QTest::newRow("missing port") << 4 << 6 << noFirst
+                                      << "Cannot open %1: No such file or directory";
+        QTest::newRow("silence") << 0 << 0 << noFirst << "%1: no answer to ENQ within 100 ms";
+        QTest::newRow("NAK") << 0 << 0x15 << noFirst << "%1: the controller answered ENQ with NAK";
         QTest::newRow("connected") << 0 << 6 << "Successful connect to the CPU with type 291"
-                                   << "CPU type 291";
+                                   << "done in 0.\\d s, CPU type 291";
     }
 
     void testNamesTheRealCause()
@@ -567,13 +569,13 @@ private Q_SLOTS:
         QFETCH(int, portIndex);
         QFETCH(int, enq);
         QFETCH(QString, message);
-        QFETCH(QString, cause);
+        QFETCH(QString, status);
         WindowFixture w;
         QVERIFY2(w.sim.ok(), qPrintable(w.sim.error()));
         w.sim.plc.setEnqAnswer(char(enq));
         writeIniValue(w.sim.settingsFile(), "PORTS", "COM5", "/nonexistent/tty5");
         w.onDialog<PortSettingsDialog>([portIndex](PortSettingsDialog &dialog) {
-            testing::child<QComboBox>(&dialog, "Port_num")->setCurrentIndex(portIndex);
+            testing::child<QComboBox>(&dialog, "portList")->setCurrentIndex(portIndex);
             dialog.testConnection();
             dialog.close();
         });
@@ -582,8 +584,25 @@ private Q_SLOTS:
         const QString port = portIndex == 4
                                  ? QStringLiteral("COM5 (/nonexistent/tty5)")
                                  : QStringLiteral("COM1 (%1)").arg(w.sim.plc.devicePath());
-        QCOMPARE(testing::child<QLabel>(w.window.get(), "actionStatus")->text(),
-                 port + QStringLiteral(": ") + cause);
+        const QRegularExpression expected(QRegularExpression::anchoredPattern(
+            QStringLiteral("Connection test: ") + status.arg(QRegularExpression::escape(port))));
+        const QString shown = testing::child<QLabel>(w.window.get(), "actionStatus")->text();
+        QVERIFY2(expected.match(shown).hasMatch(), qPrintable(shown));
+    }
+
+    void restartGoesToThePortJustChosen()
+    {
+        WindowFixture w;
+        QVERIFY2(w.sim.ok(), qPrintable(w.sim.error()));
+        QVERIFY2(w.sim.addControllers(1), qPrintable(w.sim.error()));
+        w.onDialog<PortSettingsDialog>([](PortSettingsDialog &dialog) {
+            testing::child<QComboBox>(&dialog, "portList")->setCurrentIndex(1);  // COM2
+            dialog.storeAndClose();
+        });
+        w.window->openComSetting();
+        w.window->tabs().generalSetting().restartPlc();
+        QCOMPARE(wire(w.sim.controller(2).frames()), QStringList{"E11 3011 02 12AD"});
+        QVERIFY(w.sim.plc.frames().isEmpty());
     }
 
     void quitAsksOnlyForUnkeptEdits_data()
@@ -745,7 +764,7 @@ private:
             auto *dialog = qobject_cast<PortSettingsDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 qFatal("the COM-port setting dialog is not open");
-            testing::child<QComboBox>(dialog, "Port_num")->setCurrentIndex(portIndex);
+            testing::child<QComboBox>(dialog, "portList")->setCurrentIndex(portIndex);
             if (ok)
                 QTest::mouseClick(testing::child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
             else

@@ -83,7 +83,7 @@ private Q_SLOTS:
         writeIniValue(file, "PORTS", "COM2", "/no/ttyUSB0");
         writeIniValue(file, "PORTS", "COM3", "/dev/null");
         PortSettingsDialog dialog(m_w->prompts, nullptr);
-        auto *ports = child<QComboBox>(&dialog, "Port_num");
+        auto *ports = child<QComboBox>(&dialog, "portList");
         ports->setCurrentIndex(1);
         QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(),
                  "COM2 → /no/ttyUSB0: mapped in [PORTS], not present");

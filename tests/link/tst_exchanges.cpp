@@ -1,3 +1,4 @@
+#include "connection_test.h"
 #include "exchange.h"
 #include "failure.h"
 #include "frame.h"
@@ -12,7 +13,7 @@ using namespace plc::sim;
 
 using testing::row;
 
-// The four exchanges against the virtual controller over a real pseudo-terminal.
+// The exchanges against the virtual controller over a real pseudo-terminal.
 class TestExchanges : public QObject {
     Q_OBJECT
 
@@ -58,10 +59,12 @@ private Q_SLOTS:
         QFETCH(QString, count);
         QFETCH(int, length);
         m_f->sim.plc.poke(0x2008, QByteArray::fromHex("03C4"));
-        const QString answer = readMemory(m_f->link, 350, "2008", count);
-        QCOMPARE(answer.size(), length);
-        QCOMPARE(answer.at(0), QChar(0x02));
-        QCOMPARE(answer.mid(1, 4), "03C4");
+        const Reply answer = read(350, 0x2008, count.toInt(nullptr, 16));
+        QCOMPARE(answer.kind, Reply::Kind::Data);
+        QCOMPARE(answer.received.size(), length);
+        QCOMPARE(answer.received.at(0), '\x02');
+        QCOMPARE(answer.digits().left(4), "03C4");
+        QCOMPARE(answer.word(), 0xC403);
         const auto frames = m_f->sim.plc.frames();
         QCOMPARE(frames.size(), 1);
         QCOMPARE(frames.at(0).raw, frame::build(QStringLiteral("E002008") + count));
@@ -73,8 +76,9 @@ private Q_SLOTS:
         m_f->sim.plc.splitAnswers(20, 60);
         QElapsedTimer clock;
         clock.start();
-        const QString answer = readMemory(m_f->link, 150, "3600", "40");
-        QCOMPARE(answer.size(), 132);
+        const Reply answer = read(150, 0x3600, 64);
+        QCOMPARE(answer.kind, Reply::Kind::Data);
+        QCOMPARE(answer.received.size(), 132);
         QVERIFY(clock.elapsed() >= 300);
     }
 
@@ -83,7 +87,7 @@ private Q_SLOTS:
         m_f->sim.plc.setTruncation(1);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(readMemory(m_f->link, 100, "2008", "02"), QString());
+        QCOMPARE(read(100, 0x2008, 2).kind, Reply::Kind::NoAnswer);
         QVERIFY(clock.elapsed() >= 100);  // never early
         QVERIFY(clock.elapsed() < 600);
     }
@@ -91,37 +95,43 @@ private Q_SLOTS:
     void readKeepsExtraCharacters()
     {
         m_f->sim.plc.setExtraCharacters("XYZ");
-        const QString answer = readMemory(m_f->link, 350, "2008", "02");
-        QCOMPARE(answer.size(), 11);
-        QVERIFY(answer.endsWith(QLatin1String("XYZ")));
+        const Reply answer = read(350, 0x2008, 2);
+        QCOMPARE(answer.kind, Reply::Kind::Data);
+        QCOMPARE(answer.received.size(), 11);
+        QVERIFY(answer.received.endsWith("XYZ"));
     }
 
     void writeAnswerCodes_data()
     {
         QTest::addColumn<int>("kind");  // 0 ACK, 1 NAK, 2 'X', 3 silence
-        QTest::addColumn<QString>("code");
-        QTest::newRow("ACK") << 0 << "6";
-        QTest::newRow("NAK") << 1 << "15";
-        QTest::newRow("X") << 2 << "58";
-        QTest::newRow("silence") << 3 << "16";
+        QTest::addColumn<Reply::Kind>("reply");
+        QTest::addColumn<int>("code");
+        row("ACK", 0, Reply::Kind::Acknowledged, 0x06);
+        row("NAK", 1, Reply::Kind::Refused, 0x15);
+        row("X", 2, Reply::Kind::WrongAnswer, int('X'));
+        row("silence", 3, Reply::Kind::NoAnswer, -1);
     }
 
     void writeAnswerCodes()
     {
         QFETCH(int, kind);
-        QFETCH(QString, code);
+        QFETCH(Reply::Kind, reply);
+        QFETCH(int, code);
         if (kind == 1)
             m_f->sim.plc.failWrite(1, VirtualPlc::Fault::Nak);
         if (kind == 2)
             m_f->sim.plc.setWriteAnswer('X');
         if (kind == 3)
             m_f->sim.plc.failWrite(1, VirtualPlc::Fault::Silence);
-        QCOMPARE(writeMemory(m_f->link, 100, "E11", "3000", "02", "FF0F"), code);
+        const Reply answer = m_f->link.exchange(Request::write(0x3000, "FF0F"), 100);
+        QCOMPARE(answer.kind, reply);
+        QCOMPARE(answer.firstCode(), code);
     }
 
     void writeFrameOnTheWire()
     {
-        QCOMPARE(writeMemory(m_f->link, 650, "E10", "2002", "02", "0080"), QStringLiteral("6"));
+        const Request write = Request::write(0x2002, "0080", Request::Command::CommandWrite);
+        QCOMPARE(m_f->link.exchange(write, 650).kind, Reply::Kind::Acknowledged);
         const auto frames = m_f->sim.plc.frames();
         QCOMPARE(frames.size(), 1);
         QCOMPARE(frames.at(0).command, "E10");
@@ -133,26 +143,45 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("delayMs");     // before every answer; the timeout is 100 ms
         QTest::addColumn<int>("truncation");  // characters missing from the CPU-type answer
-        QTest::addColumn<QString>("enq");
-        QTest::addColumn<QString>("type");
-        row("answered", 0, 0, "6", "291");
-        row("just in time", 60, 0, "6", "291");
-        row("too late", 160, 0, "", "");
+        QTest::addColumn<Reply::Kind>("enq");
+        QTest::addColumn<int>("type");  // -1: no CPU type
+        row("answered", 0, 0, Reply::Kind::Acknowledged, 291);
+        row("just in time", 60, 0, Reply::Kind::Acknowledged, 291);
+        row("too late", 160, 0, Reply::Kind::NoAnswer, -1);
         // The answer is STX, four digits, ETX and two checksum digits: 8 characters.
-        row("CPU type 7 characters", 0, 1, "6", "");
+        row("CPU type 7 characters", 0, 1, Reply::Kind::Acknowledged, -1);
     }
 
     void probes()
     {
         QFETCH(int, delayMs);
         QFETCH(int, truncation);
-        QFETCH(QString, enq);
-        QFETCH(QString, type);
+        QFETCH(Reply::Kind, enq);
+        QFETCH(int, type);
         m_f->sim.plc.setAnswerDelay(delayMs);
         m_f->sim.plc.setTruncation(truncation);
-        QCOMPARE(sendCharacter(m_f->link, 100, 5), enq);
+        QCOMPARE(m_f->link.exchange(Request::enquiry(), 100).kind, enq);
         Pause(100);  // a late answer has arrived and gone
-        QCOMPARE(readCpuType(m_f->link, 100, "0E02"), type);
+        const Reply probe = m_f->link.exchange(Request::cpuTypeProbe(0x0E02), 100);
+        QCOMPARE(probe.isData() ? int(probe.word()) : -1, type);
+    }
+
+    // The connection test gives the controller 100 ms for each answer, no more.
+    void connectionTestWaitsOneHundredMs_data()
+    {
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<QString>("message");
+        row("inside", 70, "Successful connect to the CPU with type 291");
+        row("outside", 140,
+            "No first answer from PLC. Check cable connection,port setting,and e.t.c.");
+    }
+
+    void connectionTestWaitsOneHundredMs()
+    {
+        QFETCH(int, delayMs);
+        QFETCH(QString, message);
+        m_f->sim.plc.setAnswerDelay(delayMs);
+        QCOMPARE(testConnection(m_f->link).message, message);
     }
 
     void lateAnswerIsNotTakenForTheNext()
@@ -160,20 +189,25 @@ private Q_SLOTS:
         m_f->sim.plc.poke(0x2000, QByteArray::fromHex("1111"));
         m_f->sim.plc.poke(0x2100, QByteArray::fromHex("2222"));
         m_f->sim.plc.setAnswerDelay(150);
-        QCOMPARE(readMemory(m_f->link, 50, "2000", "02"), QString());
+        QCOMPARE(read(50, 0x2000, 2).kind, Reply::Kind::NoAnswer);
         m_f->sim.plc.setAnswerDelay(0);
         Pause(300);  // the late answer has arrived by now
-        const QString answer = readMemory(m_f->link, 350, "2100", "02");
-        QCOMPARE(answer.mid(1, 4), "2222");
+        QCOMPARE(read(350, 0x2100, 2).digits(), "2222");
     }
 
     void exchangeOnAClosedPortFails()
     {
         m_f->link.close();
-        QVERIFY_THROWS_EXCEPTION(Failure, readMemory(m_f->link, 100, "2008", "02"));
+        QVERIFY_THROWS_EXCEPTION(Failure, read(100, 0x2008, 2));
     }
 
 private:
+    Reply read(int timeoutMs, int address, int bytes)
+    {
+        return m_f->link.exchange(Request::read(address, bytes), timeoutMs);
+    }
+
+
     std::unique_ptr<TransferFixture> m_f;
 };
 

@@ -25,7 +25,7 @@ const QString kNoSecond = QStringLiteral(
     "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
 const QString kSuccess291 = QStringLiteral("Successful connect to the CPU with type 291");
 
-const char *const kLists[] = {"Port_num", "Speed_set", "Parity_set", "Bit_setting", "Stop_bit"};
+const char *const kLists[] = {"portList", "speedList", "parityList", "dataBitsList", "stopBitsList"};
 
 using testing::fileBytes;
 
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QVERIFY(
             testing::writeBytes(m_file, "[PORTS]\nCOM2=/nonexistent/ttyUSB0\nCOM3=/dev/null\n"));
         select({index == 1 ? 2 : 1});
-        list("Port_num")->setCurrentIndex(index);  // the line follows the list
+        list("portList")->setCurrentIndex(index);  // the line follows the list
         QCOMPARE(m_dialog->findChild<QLabel *>(QStringLiteral("portDevice"))->text(), line);
     }
 
@@ -162,7 +162,7 @@ private Q_SLOTS:
         QCOMPARE(shown,
                  (QStringList{"/nonexistent/ttyUSB1 6001", "/dev/ttyACM0 5740", "/dev/null "}));
         QCOMPARE(fileBytes(m_file), after);
-        QCOMPARE(list("Port_num")->currentText(), QStringLiteral("COM3"));
+        QCOMPARE(list("portList")->currentText(), QStringLiteral("COM3"));
         QCOMPARE(m_dialog->findChild<QLabel *>(QStringLiteral("portDevice"))->text(), line);
         QVERIFY(m_prompts.shown.isEmpty());
     }

@@ -39,8 +39,10 @@ Rows rowsOf(const TrafficModel &model)
 ExchangeRecord record(int n, const QString &device = QStringLiteral("/dev/ttyUSB0"))
 {
     const QDateTime at(QDate(2024, 5, 1), QTime(9, 5, 7, n));
-    const QByteArray request = "\002E00" + QByteArray::number(2000 + n) + "02\00300";
-    return {at, 2, device, request, QByteArray(), 100, ExchangeOutcome::Timeout};
+    // Addresses 2001, 2002 ... as they read, whatever n is; a checksum of 00 is never checked.
+    const QByteArray address = QByteArray::number(2000 + n);
+    const Request request = Request::read(address.toInt(nullptr, 16), 2);
+    return {at, 2, device, request, "\002E00" + address + "02\00300", Reply(), 100};
 }
 
 QStringList addresses(const TrafficModel &model)
@@ -117,8 +119,8 @@ private Q_SLOTS:
         runOnLink(link, [&] {
             link.open();
             if (scenario == "probes") {
-                sendCharacter(link, kTimeoutMs, 5);
-                readCpuType(link, kTimeoutMs, QStringLiteral("0E02"));
+                link.exchange(Request::enquiry(), kTimeoutMs);
+                link.exchange(Request::cpuTypeProbe(0x0E02), kTimeoutMs);
             } else if (rows.at(0).at(2) == "E00") {
                 steps::readWord(link, kTimeoutMs, 0x2008);
             } else {
@@ -236,8 +238,7 @@ private Q_SLOTS:
         TrafficModel model;
         model.append(record(1, QStringLiteral("/tmp/plc,\"A\"")));
         ExchangeRecord wrong = record(2);
-        wrong.answer = kWrongBytes;
-        wrong.outcome = ExchangeOutcome::WrongAnswer;
+        wrong.reply = {Reply::Kind::WrongAnswer, kWrongBytes, {}};
         model.append(wrong);
         model.append(record(3));
         model.setFilterText(QStringLiteral("e002001"));

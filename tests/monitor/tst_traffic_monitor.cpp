@@ -29,15 +29,16 @@ namespace {
 
 ExchangeRecord enquiry()
 {
-    return {QDateTime::currentDateTime(), 1, "/dev/ttyS0", "\x05", "\x06", 2,
-            ExchangeOutcome::Accepted};
+    return {QDateTime::currentDateTime(), 1, "/dev/ttyS0", Request::enquiry(), "\x05",
+            {Reply::Kind::Acknowledged, "\x06", {}}, 2};
 }
 
 // A 64-byte write: the longest Data there is.
 ExchangeRecord longWrite()
 {
     ExchangeRecord write = enquiry();
-    write.request = "\002E11250240" + QByteArray(128, '7') + "\0035A";  // STX ... ETX 5A
+    write.request = Request::write(0x2502, QString(128, u'7'));
+    write.frame = "\002E11250240" + QByteArray(128, '7') + "\0035A";  // STX ... ETX 5A
     return write;
 }
 

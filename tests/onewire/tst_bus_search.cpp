@@ -144,7 +144,7 @@ private:
     // A search as the dialog runs it; what it found replaces `found` only when it ended done.
     void search(QList<RomCode> &found)
     {
-        const Result<QList<RomCode>> result = m_f->show(searchBus(m_f->link, kShortSettleMs));
+        const Result<QList<RomCode>> result = m_f->show(searchBus(m_f->ctx, kShortSettleMs));
         QVERIFY(result.outcome.kind != Outcome::Kind::Busy);
         if (result.done())
             found = result.value;

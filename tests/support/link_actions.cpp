@@ -130,7 +130,7 @@ void addOneWireActions(QList<LinkAction> &list)
                      // The wait outlasts a "too late" answer to the read before it (60 ms
                      // past its timeout) with room for a loaded machine, as the real 3.5 s does:
                      // a shorter one lets that answer spill into the reads after the wait.
-                     const Result<QList<RomCode>> found = searchBus(f.link, 250);
+                     const Result<QList<RomCode>> found = searchBus(f.ctx, 250);
                      v.found = found.value;
                      return found.outcome;
                  },
@@ -197,7 +197,7 @@ QList<LinkAction> linkActions()
         {"COM-port Test", noPrepare,
          [](TransferFixture &f, ActionValues &) {
              PortSettingsDialog dialog(f.prompts, nullptr);
-             dialog.findChild<QComboBox *>(QStringLiteral("Bit_setting"))->setCurrentIndex(1);
+             dialog.findChild<QComboBox *>(QStringLiteral("dataBitsList"))->setCurrentIndex(1);
              dialog.testConnection();  // shows its own message
              return Outcome();
          },
