@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "config_file.h"
 #include "console.h"
+#include "exit_code.h"
 #include "failure.h"
 #include "ini_file.h"
 #include "line_settings.h"
@@ -285,7 +286,8 @@ int runOnOnePort(Console &console, const PortSetup &port, bool json, const Inter
     ConsoleProgress progress(console);
     TransferContext ctx{link, prompts, progress};
     CommandEnv env{console, prompts, progress, ctx};
-    const PortRun run = command(env, 0);
+    PortRun run = command(env, 0);
+    run.takeCtrlC(watch.requested());
     if (json) {
         if (run.outcome.done())
             console.resultBytes(QJsonDocument(run.json.toObject()).toJson(QJsonDocument::Indented));
@@ -293,20 +295,20 @@ int runOnOnePort(Console &console, const PortSetup &port, bool json, const Inter
         for (const QString &line : run.lines)
             console.result(line);
     }
-    if (watch.requested() && run.outcome.kind == Outcome::Kind::Cancelled) {
+    if (run.interrupted)
         console.note(
             partialDownloadNote(leftPartial(run) ? QStringList{portLabel(port)} : QStringList()));
-        return exitcode::Interrupted;
-    }
-    return run.code;
+    return run.code();
 }
 
 int runParsed(Parsed &p, Console &console)
 {
     chooseSettingsFile(p.parser);
-    if (p.command == QLatin1String("csv"))
-        return runCsv(console, p.file, p.parser.value(QStringLiteral("table")),
-                      p.parser.value(QStringLiteral("import")));
+    if (p.command == QLatin1String("csv")) {
+        runCsv(console, p.file, p.parser.value(QStringLiteral("table")),
+               p.parser.value(QStringLiteral("import")));
+        return exitCodeOf({Outcome::Kind::Done});
+    }
 
     // The ports and their line settings are set once, for every step of the command.
     QList<PortSetup> ports = choosePorts(p.parser);
@@ -374,17 +376,17 @@ int runCommandLine(const QStringList &arguments)
             badArgument(p.parser.errorText());
         if (p.parser.isSet(help)) {
             console.result(p.parser.helpText());
-            return exitcode::Done;
+            return exitCodeOf({Outcome::Kind::Done});
         }
         if (p.parser.isSet(version)) {
             console.result(QStringLiteral("plc-config ") + QStringLiteral(PLC_VERSION));
-            return exitcode::Done;
+            return exitCodeOf({Outcome::Kind::Done});
         }
         checkCommand(p);
         return runParsed(p, console);
     } catch (const Failure &f) {
         console.note(f.description());
-        return exitCodeOf(Outcome::of(f));
+        return exitCodeOf({f.kind()});
     }
 }
 

@@ -9,6 +9,7 @@
 #include "connection_test.h"
 #include "console.h"
 #include "csv_table.h"
+#include "exit_code.h"
 #include "link_action.h"
 #include "plc_link.h"
 #include "port_transfer.h"
@@ -179,27 +180,6 @@ QByteArray readFile(const QString &path)
 
 }  // namespace
 
-int exitCodeOf(const Outcome &outcome)
-{
-    switch (outcome.kind) {
-        case Outcome::Kind::Done:
-            return exitcode::Done;
-        case Outcome::Kind::Refused:
-        case Outcome::Kind::Unanswered:
-        case Outcome::Kind::WrongAnswer:
-            return exitcode::Controller;
-        case Outcome::Kind::PortLost:
-        case Outcome::Kind::PortNotOpened:
-            return exitcode::Port;
-        case Outcome::Kind::Cancelled:
-        case Outcome::Kind::Stopped:
-        case Outcome::Kind::Failed:
-        case Outcome::Kind::Busy:
-            break;
-    }
-    return exitcode::BadInput;
-}
-
 const QStringList &configParts()
 {
     static const QStringList parts = {kUart1, kUart2, kOneWire};
@@ -209,7 +189,16 @@ const QStringList &configParts()
 void PortRun::end(const Outcome &how)
 {
     outcome = how;
-    code = exitCodeOf(how);
+}
+
+void PortRun::takeCtrlC(bool raised)
+{
+    interrupted = raised && outcome.kind == Outcome::Kind::Cancelled;
+}
+
+int PortRun::code() const
+{
+    return exitCodeOf({outcome.kind, differs, interrupted});
 }
 
 PortRun runTest(CommandEnv &env)
@@ -317,7 +306,7 @@ PortRun runVerify(CommandEnv &env, const WindowConfig &fileConfig)
         run.summary = QStringLiteral("equal");
         run.lines.append(run.summary);
     } else {
-        run.code = exitcode::Controller;
+        run.differs = true;
         run.summary = QStringLiteral("%1 difference%2")
                           .arg(run.lines.size())
                           .arg(run.lines.size() == 1 ? "" : "s");
@@ -325,21 +314,20 @@ PortRun runVerify(CommandEnv &env, const WindowConfig &fileConfig)
     return run;
 }
 
-int runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile)
+void runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile)
 {
     ConfigRecord record = readConfigFile(file);
     WindowConfig config = record.spread(startUpWindowConfig());
     QList<QStringList> &rows = tableRows(config, part);
     if (csvFile.isEmpty()) {
         console.resultBytes(tableToCsv(csvTableOf(part), rows));
-        return exitcode::Done;
+        return;
     }
     rows = tableFromCsv(csvTableOf(part), readFile(csvFile));
     record.gather(config);
     writeConfigFile(file, record);
     console.result(
         QStringLiteral("%1: %2 rows imported into %3").arg(part).arg(rows.size()).arg(file));
-    return exitcode::Done;
 }
 
 }  // namespace plc

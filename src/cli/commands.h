@@ -14,20 +14,6 @@ class ConsolePrompts;
 class ConsoleProgress;
 struct TransferContext;
 
-// How a command ends.
-namespace exitcode {
-enum : int {
-    Done = 0,
-    Controller = 1,     // the controller refused or did not answer
-    BadInput = 2,       // bad arguments, a bad file, a configuration its own checks refuse
-    Port = 3,           // the serial port cannot be opened (or was lost)
-    Interrupted = 130,  // Ctrl-C stopped it, as shells count a program ended by SIGINT
-};
-}
-
-// The one place an action's outcome becomes an exit code.
-int exitCodeOf(const Outcome &outcome);
-
 // The parts a configuration file holds, in the order they are transferred.
 const QStringList &configParts();  // "uart1", "uart2", "onewire"
 
@@ -40,10 +26,11 @@ struct CommandEnv {
     TransferContext &ctx;
 };
 
-// What a command did on one port: how it ended, its exit code and what it found.
+// What a command did on one port: how it ended and what it found.
 struct PortRun {
     Outcome outcome;
-    int code = exitcode::Done;
+    bool differs = false;      // verify: the controller holds something other than the file
+    bool interrupted = false;  // Ctrl-C stopped it
     QString summary = QStringLiteral("done");  // of a command that ended done: "done", "equal"
     QStringList lines;                         // the results, as standard output shows them
     QJsonValue json;                           // the same for --json
@@ -51,8 +38,12 @@ struct PortRun {
     QString part;                              // the part it ended in when it did not end done
     bool writes = false;  // a download: stopped midway, it may leave a partial configuration
 
-    // Takes an outcome and its exit code.
+    // Takes how it ended.
     void end(const Outcome &how);
+    // Ctrl-C raised before the run ended stopped it when the run ended cancelled: the link met
+    // the stop flag before an exchange.
+    void takeCtrlC(bool raised);
+    int code() const;  // its exit code
 };
 
 // The connection test: "CPU type N" on success.
@@ -72,6 +63,6 @@ PortRun runVerify(CommandEnv &env, const WindowConfig &fileConfig);
 QStringList textTable(const QList<QStringList> &rows);
 
 // Prints one table of a configuration file as CSV, or replaces it by a CSV file's rows.
-int runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile);
+void runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile);
 
 }  // namespace plc

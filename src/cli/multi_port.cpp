@@ -46,7 +46,7 @@ QString outcomeName(Outcome::Kind kind)
 // What a port's run came to, in words: "done", "equal", "Answer timeout from PLC".
 QString endText(const PortRun &run)
 {
-    if (run.code == exitcode::Interrupted)
+    if (run.interrupted)
         return QStringLiteral("stopped by Ctrl-C");
     if (run.outcome.done())
         return run.summary;
@@ -65,7 +65,7 @@ QString endLine(const QString &label, const PortRun &run, qint64 ms)
     QString line = QStringLiteral("%1: %2 %3 %4")
                        .arg(label, endText(run),
                             ok ? QStringLiteral("in") : QStringLiteral("after"), secondsText(ms));
-    if (run.code == exitcode::Interrupted && leftPartial(run))
+    if (run.interrupted && leftPartial(run))
         line += QStringLiteral(", left with a partial download");
     return line;
 }
@@ -74,11 +74,10 @@ QJsonObject portJson(const PortSetup &port, const PortRun &run, qint64 ms)
 {
     return {{QStringLiteral("port"), portTag(port)},
             {QStringLiteral("device"), port.device},
-            {QStringLiteral("outcome"), run.code == exitcode::Interrupted
-                                            ? QStringLiteral("interrupted")
-                                            : outcomeName(run.outcome.kind)},
+            {QStringLiteral("outcome"),
+             run.interrupted ? QStringLiteral("interrupted") : outcomeName(run.outcome.kind)},
             {QStringLiteral("message"), run.outcome.done() ? run.summary : endText(run)},
-            {QStringLiteral("exitCode"), run.code},
+            {QStringLiteral("exitCode"), run.code()},
             {QStringLiteral("seconds"), double(ms) / 1000.0},
             {QStringLiteral("partial"), leftPartial(run)},
             {QStringLiteral("result"), run.json}};
@@ -146,9 +145,8 @@ int runOnPorts(Console &console, const QList<PortSetup> &ports, bool json,
     QList<int> codes;
     const auto ended = [&](int i) {
         PortRun &run = runs[i];
-        if (stop.load() && run.outcome.kind == Outcome::Kind::Cancelled)
-            run.code = exitcode::Interrupted;
-        codes.append(run.code);
+        run.takeCtrlC(stop.load());
+        codes.append(run.code());
         const QString line = endLine(labels.at(i), run, ms.at(i));
         board.show(i, line.mid(labels.at(i).size() + 2));
         if (json)
@@ -164,7 +162,7 @@ int runOnPorts(Console &console, const QList<PortSetup> &ports, bool json,
 
     QStringList partial;
     for (int i = 0; i < count; ++i) {
-        if (runs.at(i).code == exitcode::Interrupted && leftPartial(runs.at(i)))
+        if (runs.at(i).interrupted && leftPartial(runs.at(i)))
             partial.append(labels.at(i));
     }
     if (stop.load())
@@ -179,7 +177,7 @@ int runOnPorts(Console &console, const QList<PortSetup> &ports, bool json,
         QList<QStringList> rows{{QStringLiteral("Port"), QStringLiteral("Outcome"),
                                  QStringLiteral("Exit"), QStringLiteral("Time")}};
         for (int i = 0; i < count; ++i) {
-            rows.append({labels.at(i), endText(runs.at(i)), QString::number(runs.at(i).code),
+            rows.append({labels.at(i), endText(runs.at(i)), QString::number(runs.at(i).code()),
                          secondsText(ms.at(i))});
         }
         console.result(QString());

@@ -51,20 +51,42 @@ QString LoaderInfo::text() const
         .arg(pageSize / 1024);
 }
 
-int exitCodeOf(const UpdateOutcome &outcome)
+Ending UpdateOutcome::ending(bool ctrlC) const
 {
-    using Kind = UpdateOutcome::Kind;
-    switch (outcome.kind) {
+    using Common = Outcome::Kind;
+    Ending ending;
+    ending.interrupted = ctrlC && !ok();
+    switch (kind) {
         case Kind::Done:
-            return updateexit::Done;
+            break;
+        case Kind::Cancelled:
+            ending.kind = Common::Cancelled;
+            break;
+        case Kind::Unanswered:
+            ending.kind = Common::Unanswered;
+            break;
+        case Kind::WrongAnswer:
+            ending.kind = Common::WrongAnswer;
+            break;
+        case Kind::Refused:
+        case Kind::ReadoutProtected:
+        case Kind::WriteProtected:
+            ending.kind = Common::Refused;
+            break;
+        case Kind::VerifyDiffers:
+            ending.differs = true;
+            break;
         case Kind::BadImage:
-            return updateexit::BadInput;
+            ending.kind = Common::Failed;
+            break;
         case Kind::PortNotOpened:
+            ending.kind = Common::PortNotOpened;
+            break;
         case Kind::PortLost:
-            return updateexit::Port;
-        default:
-            return updateexit::Controller;
+            ending.kind = Common::PortLost;
+            break;
     }
+    return ending;
 }
 
 LoaderClient::LoaderClient(LoaderPort &port, QObject *parent) : QObject(parent), m_port(port) {}

@@ -14,8 +14,6 @@ namespace plc {
 
 namespace {
 
-constexpr int kInterrupted = 130;  // Ctrl-C stopped it, as shells count SIGINT
-
 using Say = std::function<void(const QString &)>;
 
 void say(const QString &text)
@@ -30,7 +28,7 @@ int badArguments(const QString &text)
     say(QStringLiteral(
         "usage: plc-update [--port COMn|device]... [--ports A,B,...] [--line 115200,E,8,1] "
         "[--no-verify] [--no-start] [--readout-unprotect] [--write-unprotect] FILE"));
-    return updateexit::BadInput;
+    return exitCodeOf({Outcome::Kind::Failed});
 }
 
 // Progress: each phase as it starts, then every tenth of it.
@@ -71,19 +69,20 @@ struct UpdateChoices {
     bool writeUnprotect = false;
 };
 
-// The update of one port, its messages through tell and its progress through progress; its
-// exit code. Ctrl-C (interrupted, delivered on this thread) stops a write at its next block.
-int updatePort(const PortJob &job, const FirmwareImage &image, const UpdateChoices &choices,
-               const Say &tell, const Say &progress, InterruptWatch *watch)
+// The update of one port, its messages through tell and its progress through progress; how it
+// ended. Ctrl-C (interrupted, delivered on this thread) stops a write at its next block.
+UpdateOutcome updatePort(const PortJob &job, const FirmwareImage &image,
+                         const UpdateChoices &choices, const Say &tell, const Say &progress,
+                         InterruptWatch *watch)
 {
     const auto finish = [&tell](const UpdateOutcome &outcome, const QString &hint = QString()) {
         tell(outcome.message + hint);
-        return exitCodeOf(outcome);
+        return outcome;
     };
     LoaderPort loaderPort;
     const QString notOpened = loaderPort.open(job.device, choices.line);
     if (!notOpened.isEmpty())
-        return finish({UpdateOutcome::Kind::PortNotOpened, notOpened});
+        return finish(UpdateOutcome{UpdateOutcome::Kind::PortNotOpened, notOpened});
     LoaderClient client(loaderPort);
     ProgressPrinter printer(client, progress);
     if (watch) {
@@ -124,7 +123,7 @@ int updatePort(const PortJob &job, const FirmwareImage &image, const UpdateChoic
              .arg(c.blocksVerified)
              .arg(choices.options.start ? QStringLiteral("firmware started")
                                         : QStringLiteral("the controller stays in its loader")));
-    return updateexit::Done;
+    return {};
 }
 
 // Several ports side by side, each on its own thread with its own loader client; a line per port
@@ -138,6 +137,7 @@ int updatePorts(const QList<PortJob> &jobs, const FirmwareImage &image,
     for (const PortJob &job : jobs)
         names.append(QStringLiteral("%1 (%2)").arg(job.name, job.device));
     ProgressBoard board(names, ProgressBoard::stderrIsTerminal());
+    QList<UpdateOutcome> outcomes(jobs.size());
     QList<int> codes(jobs.size(), 0);
     QList<qint64> ms(jobs.size(), 0);
     QList<QString> last(jobs.size());
@@ -150,16 +150,15 @@ int updatePorts(const QList<PortJob> &jobs, const FirmwareImage &image,
                 last[i] = text;  // only this port's thread writes it
                 board.say(i, text);
             };
-            codes[i] = updatePort(
+            outcomes[i] = updatePort(
                 jobs.at(i), image, choices, tell,
                 [&board, i](const QString &line) { board.show(i, line); }, &watch);
             ms[i] = clock.elapsed();
         },
         [&](int i) {
-            if (watch.requested() && codes.at(i) != updateexit::Done)
-                codes[i] = kInterrupted;
+            codes[i] = exitCodeOf(outcomes.at(i).ending(watch.requested()));
             const QString seconds = QString::number(double(ms.at(i)) / 1000.0, 'f', 1);
-            const QString line = codes.at(i) == updateexit::Done
+            const QString line = outcomes.at(i).ok()
                                      ? QStringLiteral("%1: done in %2 s").arg(names.at(i), seconds)
                                      : QStringLiteral("%1: %2 after %3 s (exit code %4)")
                                            .arg(names.at(i), last.at(i), seconds)
@@ -232,7 +231,7 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
     const ImageFile file = loadImageFile(parser.positionalArguments().at(0), loader::kFlashStart);
     const auto finish = [](const UpdateOutcome &outcome) {
         say(outcome.message);
-        return exitCodeOf(outcome);
+        return exitCodeOf(outcome.ending());
     };
     if (!file.error.isEmpty())
         return finish({UpdateOutcome::Kind::BadImage, file.error});
@@ -246,7 +245,7 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
                           parser.isSet(writeUnprotect)};
     if (jobs.size() > 1)
         return updatePorts(jobs, file.image, choices);
-    return updatePort(jobs.first(), file.image, choices, &say, &say, nullptr);
+    return exitCodeOf(updatePort(jobs.first(), file.image, choices, &say, &say, nullptr).ending());
 }
 
 }  // namespace plc

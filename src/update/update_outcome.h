@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exit_code.h"
+
 #include <QString>
 
 namespace plc {
@@ -23,18 +25,9 @@ struct UpdateOutcome {
     QString message;
 
     bool ok() const { return kind == Kind::Done; }
+    // The same in the configuration tool's terms, for the exit code. ctrlC: Ctrl-C came before
+    // it ended, and then an update that did not finish was stopped by it.
+    Ending ending(bool ctrlC = false) const;
 };
-
-// Exit codes of plc-update's command line, as the configuration tool's command line has them.
-namespace updateexit {
-enum : int {
-    Done = 0,
-    Controller = 1,  // the controller refused, did not answer, or verification differs
-    BadInput = 2,    // bad arguments or a bad image file
-    Port = 3,        // the serial port cannot be opened or was lost
-};
-}
-
-int exitCodeOf(const UpdateOutcome &outcome);
 
 }  // namespace plc
