@@ -39,11 +39,15 @@ ExchangeRecord exchange(int n)
     const int address = 0x2502 + 64 * (n % 64);
     const Request request = n % 2 == 0 ? Request::write(address, QString::fromLatin1(digits))
                                        : Request::read(address, 64);
-    const Reply reply =
-        n % 2 == 0 ? Reply{Reply::Kind::Acknowledged, "\x06", {}}
-                   : Reply{Reply::Kind::Data, "\x02" + digits + "\x03" + "80", {}};
-    return {QDateTime::currentDateTime(), 1,         QStringLiteral("/dev/ttyUSB0"), request,
-            request.frame(),              reply, n % 2 == 0 ? 3 : 12};
+    const Reply reply = n % 2 == 0 ? Reply{Reply::Kind::Acknowledged, "\x06", {}}
+                                   : Reply{Reply::Kind::Data, "\x02" + digits + "\x03" + "80", {}};
+    return {QDateTime::currentDateTime(),
+            1,
+            QStringLiteral("/dev/ttyUSB0"),
+            request,
+            request.frame(),
+            reply,
+            n % 2 == 0 ? 3 : 12};
 }
 
 // Appends kAppends exchanges; the event loop turns after every `turnEvery` of them. The rows

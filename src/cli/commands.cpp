@@ -2,8 +2,6 @@
 
 #include "aux_transfer.h"
 #include "buffer_reader.h"
-#include "request_check.h"
-#include "sensor_check.h"
 #include "config_diff.h"
 #include "config_file.h"
 #include "connection_test.h"
@@ -13,6 +11,8 @@
 #include "link_action.h"
 #include "plc_link.h"
 #include "port_transfer.h"
+#include "request_check.h"
+#include "sensor_check.h"
 #include "uart_port.h"
 
 #include <QFile>

@@ -20,9 +20,9 @@ enum class IoType : quint8 { NotUsed = 0, Input = 1, Output = 2 };
 struct IoMap {
     std::array<QString, kIoPoints> function;
     std::array<QString, kIoPoints> name;
-    PointBytes pointTypes{};  // IoType of each point: the only part the controller receives
+    PointBytes pointTypes{};   // IoType of each point: the only part the controller receives
     PointBytes inputsUsed{};   // 1 where that input number is given
-    PointBytes outputsUsed{};   // 1 where that output number is given
+    PointBytes outputsUsed{};  // 1 where that output number is given
 
     bool operator==(const IoMap &other) const
     {

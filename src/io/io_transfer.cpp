@@ -24,7 +24,8 @@ Outcome downloadIoMap(TransferContext &ctx, const PointBytes &pointTypes)
         steps::planWrites(ctx.link, 3);
         ctx.link.open();
         steps::writeBetweenServiceWords(ctx.link, [&] {
-            steps::writeExamined(ctx.link, kBlockWriteTimeout, Request::write(kBlock.address, block));
+            steps::writeExamined(ctx.link, kBlockWriteTimeout,
+                                 Request::write(kBlock.address, block));
         });
         if (ctx.verifyWrites)  // read back as an upload reads
             steps::verifyText(ctx.link, nullptr, kBlockReadTimeout, kBlock.address, block,

@@ -52,7 +52,8 @@ Outcome probe(PlcLink &link)
     const Reply enquiry = link.exchange(Request::enquiry(), kProbeTimeoutMs);
     if (enquiry.kind != Reply::Kind::Acknowledged)
         return unanswered(kNoFirstAnswer, port + enquiryCause(enquiry));
-    const Reply type = link.exchange(Request::cpuTypeProbe(plcmem::kCpuType.address), kProbeTimeoutMs);
+    const Reply type =
+        link.exchange(Request::cpuTypeProbe(plcmem::kCpuType.address), kProbeTimeoutMs);
     if (!type.isData()) {
         return unanswered(kNoSecondAnswer, port + QStringLiteral("ENQ answered, but no CPU type "
                                                                  "came within %1 ms")

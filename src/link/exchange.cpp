@@ -78,8 +78,8 @@ Reply Reply::judge(const Request &request, QByteArray received, bool whole,
     }
     if (request.readsData()) {
         // The checksum stays unexamined: how the controller sums is not known for certain.
-        reply.kind = frame::isReadAnswer(reply.received, request.bytes) ? Kind::Data
-                                                                        : Kind::WrongAnswer;
+        reply.kind =
+            frame::isReadAnswer(reply.received, request.bytes) ? Kind::Data : Kind::WrongAnswer;
         return reply;
     }
     switch (reply.received.at(0)) {

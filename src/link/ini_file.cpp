@@ -162,13 +162,13 @@ void setSettingsFilePath(const QString &path)
 }
 
 QString readIniValue(const QString &file, const QString &section, const QString &key,
-                 const QString &def)
+                     const QString &def)
 {
     return iniValue(fileBytes(file), section, key, def);
 }
 
 void writeIniValue(const QString &file, const QString &section, const QString &key,
-               const QString &value)
+                   const QString &value)
 {
     writeWholeFile(file, iniWithValue(fileBytes(file), section, key, value));
 }

@@ -24,12 +24,12 @@ void setSettingsFilePath(const QString &path);
 // key is missing. Section and key names match without regard to case, values are trimmed and
 // surrounding quotes dropped, and at most 254 characters come back, as from a profile file.
 QString readIniValue(const QString &file, const QString &section, const QString &key,
-                 const QString &def);
+                     const QString &def);
 
 // Stores a value, creating the file or the section when needed. Every other line of the file,
 // comments included, stays as it was. A file that cannot be written is not reported.
 void writeIniValue(const QString &file, const QString &section, const QString &key,
-               const QString &value);
+                   const QString &value);
 
 // The same two on a settings file's bytes in memory: the value they give, and the bytes with
 // the value stored. readIniValue and writeIniValue read the file and write it whole around them.

@@ -1,11 +1,11 @@
 #include "port_settings_dialog.h"
 
 #include "connection_test.h"
-#include "link_action.h"
-#include "progress.h"
 #include "contrast.h"
 #include "ini_file.h"
+#include "link_action.h"
 #include "port_detection.h"
+#include "progress.h"
 #include "prompts.h"
 #include "serial_ports.h"
 #include "settings_store.h"
@@ -50,7 +50,8 @@ QIcon presenceIcon(bool present, const QColor &colour)
 
 }  // namespace
 
-PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> stored, QWidget *parent)
+PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> stored,
+                                       QWidget *parent)
     : QDialog(parent), m_prompts(prompts), m_stored(std::move(stored))
 {
     setWindowTitle(QStringLiteral("COM-port setting"));
@@ -112,8 +113,8 @@ PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> s
 }
 
 QComboBox *PortSettingsDialog::addList(QFormLayout *form, const QString &label, const QString &name,
-                                std::optional<settingsfile::LineList> key,
-                                const QStringList &entries, QWidget *beside)
+                                       std::optional<settingsfile::LineList> key,
+                                       const QStringList &entries, QWidget *beside)
 {
     auto *list = new QComboBox(this);
     list->setObjectName(name);

@@ -59,9 +59,9 @@ Reply send(PlcLink &link, const Request &request, int timeoutMs)
 {
     Reply reply = link.exchange(request, timeoutMs);
     if (reply.kind == Reply::Kind::PortLost)
-        throw Failure(
-            QStringLiteral("The serial port %1 was lost: %2").arg(link.portName(), reply.lostReason),
-            Outcome::Kind::PortLost, reply.lostReason);
+        throw Failure(QStringLiteral("The serial port %1 was lost: %2")
+                          .arg(link.portName(), reply.lostReason),
+                      Outcome::Kind::PortLost, reply.lostReason);
     return reply;
 }
 

@@ -1,6 +1,5 @@
 #include "port_transfer.h"
 
-#include "request_check.h"
 #include "exchange.h"
 #include "hex_text.h"
 #include "link_action.h"
@@ -8,6 +7,7 @@
 #include "plc_link.h"
 #include "progress.h"
 #include "prompts.h"
+#include "request_check.h"
 #include "transfer_steps.h"
 #include "uart_port.h"
 
@@ -75,12 +75,12 @@ void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, 
         steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, table);
     });
     // The controller acts on the command word by itself; its answer tells nothing.
-    steps::send(ctx.link,
-                Request::write(plcmem::kModbusCommand.address,
-                               mode == UartMode::NotUse ? QStringLiteral("8000")
-                                                        : QStringLiteral("0080"),
-                               Request::Command::CommandWrite),
-                kWriteTimeout);
+    steps::send(
+        ctx.link,
+        Request::write(plcmem::kModbusCommand.address,
+                       mode == UartMode::NotUse ? QStringLiteral("8000") : QStringLiteral("0080"),
+                       Request::Command::CommandWrite),
+        kWriteTimeout);
     if (master)
         Pause(steps::kPiecePauseMs);
     progress.reset();
@@ -112,7 +112,8 @@ Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const Por
         }
         const quint16 portWord =
             encodePortWord(settings.mode, settings.speed, settings.parity, countOrAddress);
-        writePortConfig(ctx, port, settings.mode, portWord, master ? tableText(requests) : QString());
+        writePortConfig(ctx, port, settings.mode, portWord,
+                        master ? tableText(requests) : QString());
         return Outcome::downloaded(ctx.verifyWrites);
     });
 }

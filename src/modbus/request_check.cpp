@@ -66,8 +66,7 @@ int faultOf(const ModbusRequest &r)
 
 }  // namespace
 
-std::optional<GridFault> checkRequestTable(const RequestRows &rows,
-                                           QList<ModbusRequest> *checked)
+std::optional<GridFault> checkRequestTable(const RequestRows &rows, QList<ModbusRequest> *checked)
 {
     const int n = int(rows.size());
     if (n > kMaxRequests)

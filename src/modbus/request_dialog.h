@@ -21,7 +21,7 @@ class RequestDialog : public QDialog {
 
 public:
     RequestDialog(const UartPort &port, Prompts &prompts, const RequestFields &preset,
-          QWidget *parent = nullptr);
+                  QWidget *parent = nullptr);
 
     RequestFields fields() const;
     // The request the dialog was closed with by "OK".

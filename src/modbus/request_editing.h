@@ -52,7 +52,8 @@ inline const QString kDataErrorTitle = QStringLiteral("Error in data");
 // Stores the dialog record into the table. Add: the entry row becomes the new request, a new
 // entry row is appended and the slots renumbered. Modify: the current row is overwritten.
 // Returns the current row from then on. The caller enables the table.
-int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request);
+int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow,
+                     const ModbusRequest &request);
 
 inline const QString kDeleteQuestion = QStringLiteral("You are shure for delete this sensor?");
 

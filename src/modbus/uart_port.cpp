@@ -4,39 +4,52 @@
 
 namespace plc {
 
+namespace {
+
+// What the two ports share the pattern of: their number in the caption, the control names and
+// the slave address box's first text.
+UartPort numbered(int number)
+{
+    UartPort port{};
+    port.number = number;
+    port.tabCaption = QStringLiteral("UART %1").arg(number);
+    port.name = QStringLiteral("uart%1").arg(number);
+    port.initialAddress = QString::number(number);
+    return port;
+}
+
+}  // namespace
+
 const UartPort &UartPort::uart1()
 {
-    static const UartPort port{
-        1,
-        plcmem::kUart1PortWord.address,
-        plcmem::kUart1Requests.address,
-        QStringLiteral("UART 1"),
-        QStringLiteral("uart1"),
-        QStringLiteral("1"),
-        false,
-        QStringLiteral("Slave add/modify"),
-        QStringLiteral("You are enter incorrect value ! Pls use correct value!"),
-        QStringLiteral("You are enter incorrect value ! Pls use correct value!"),
-        0,
-    };
+    static const UartPort port = [] {
+        UartPort p = numbered(1);
+        p.portWordAddress = plcmem::kUart1PortWord.address;
+        p.tableBase = plcmem::kUart1Requests.address;
+        p.dialogTitle = QStringLiteral("Slave add/modify");
+        p.cellMessageOuter =
+            QStringLiteral("You are enter incorrect value ! Pls use correct value!");
+        p.cellMessageInner = p.cellMessageOuter;
+        return p;
+    }();
     return port;
 }
 
 const UartPort &UartPort::uart2()
 {
-    static const UartPort port{
-        2,
-        plcmem::kUart2PortWord.address,
-        plcmem::kUart2Requests.address,
-        QStringLiteral("UART 2"),
-        QStringLiteral("uart2"),
-        QStringLiteral("2"),
-        true,
-        QStringLiteral("Form1"),
-        QStringLiteral("You are enter incorrect value ! Pls use correct value !"),
-        QStringLiteral("You are enter incorrect value !  Pls use correct value !"),
-        plcmem::kUart2SlaveTimeout.address,
-    };
+    static const UartPort port = [] {
+        UartPort p = numbered(2);
+        p.portWordAddress = plcmem::kUart2PortWord.address;
+        p.tableBase = plcmem::kUart2Requests.address;
+        p.hasSlaveTransfer = true;
+        p.slaveTimeoutAddress = plcmem::kUart2SlaveTimeout.address;
+        p.dialogTitle = QStringLiteral("Form1");
+        p.cellMessageOuter =
+            QStringLiteral("You are enter incorrect value ! Pls use correct value !");
+        p.cellMessageInner =
+            QStringLiteral("You are enter incorrect value !  Pls use correct value !");
+        return p;
+    }();
     return port;
 }
 

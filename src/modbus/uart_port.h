@@ -7,21 +7,21 @@ namespace plc {
 // Everything that tells UART 1 and UART 2 apart: controller addresses, the prefix of the tab's
 // control names, and the few texts that differ. One tab class serves both ports.
 struct UartPort {
-    int number;           // 1 or 2
-    int portWordAddress;  // where the port word lives in the controller
-    int tableBase;        // first request record
-    QString tabCaption;   // "UART 1" / "UART 2"
-    QString name;         // "uart1" / "uart2": begins the objectName of each of the tab's controls
+    int number = 0;           // 1 or 2
+    int portWordAddress = 0;  // where the port word lives in the controller
+    int tableBase = 0;        // first request record
+    QString tabCaption;       // "UART 1" / "UART 2"
+    QString name;  // "uart1" / "uart2": begins the objectName of each of the tab's controls
 
-    QString initialAddress;  // the "MB address" box's first text
-    bool hasSlaveTransfer;   // UART 2 only: "Download" / "Upload" of the slave settings
+    QString initialAddress;         // the "MB address" box's first text
+    bool hasSlaveTransfer = false;  // UART 2 only: "Download" / "Upload" of the slave settings
 
     QString dialogTitle;  // the request dialog's caption
     // The cell editor's refusal: columns 1 and 6, and columns 2 to 5 (the same text on UART 1).
     QString cellMessageOuter;
     QString cellMessageInner;
 
-    int slaveTimeoutAddress;  // UART 2 only: the slave timeout word; 0 on UART 1
+    int slaveTimeoutAddress = 0;  // UART 2 only: the slave timeout word; 0 on UART 1
 
     // The objectName of one of the tab's controls: "uart1" + "RequestTable", ...
     QString controlName(const char *control) const { return name + QLatin1String(control); }

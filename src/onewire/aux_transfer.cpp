@@ -1,11 +1,11 @@
 #include "aux_transfer.h"
 
-#include "sensor_check.h"
 #include "link_action.h"
 #include "memory_map.h"
 #include "plc_link.h"
 #include "progress.h"
 #include "prompts.h"
+#include "sensor_check.h"
 #include "transfer_steps.h"
 
 #include <optional>

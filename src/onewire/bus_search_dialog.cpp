@@ -21,7 +21,7 @@
 namespace plc {
 
 BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensorTable,
-                               QWidget *parent)
+                                 QWidget *parent)
     : QDialog(parent),
       m_ctx{m_link, owner.prompts, owner.progress, this},
       m_sensorTable(sensorTable)

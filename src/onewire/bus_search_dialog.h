@@ -25,7 +25,8 @@ class BusSearchDialog : public QDialog {
 
 public:
     // Asks and shows through the owner's prompts and takes the port settings stored for it.
-    BusSearchDialog(const TransferContext &owner, GridModel &sensorTable, QWidget *parent = nullptr);
+    BusSearchDialog(const TransferContext &owner, GridModel &sensorTable,
+                    QWidget *parent = nullptr);
 
     // The number of devices of the last search; 0 before any and after one that failed.
     int foundCount() const { return m_found; }

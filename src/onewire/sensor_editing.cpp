@@ -1,8 +1,8 @@
 #include "sensor_editing.h"
 
-#include "sensor_check.h"
 #include "grid_model.h"
 #include "hex_text.h"
+#include "sensor_check.h"
 
 #include <optional>
 

@@ -2,17 +2,17 @@
 // of the "COM-port setting" dialog and of the progress window, for looking at the layout.
 // Usage: plc-shots [folder]
 #include "aux_mode_word.h"
-#include "port_settings_dialog.h"
+#include "bus_search_dialog.h"
 #include "ini_file.h"
 #include "main_window.h"
 #include "one_wire_tab.h"
+#include "port_settings_dialog.h"
 #include "progress_window.h"
+#include "request_dialog.h"
 #include "request_editing.h"
 #include "scripted_prompts.h"
-#include "bus_search_dialog.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
-#include "request_dialog.h"
 #include "uart_tab.h"
 
 #include <QApplication>
@@ -69,13 +69,13 @@ int main(int argc, char *argv[])
     save(dialog, folder + QStringLiteral("/com_setting.png"));
 
     RequestDialog request(window.uart(1).port(), prompts,
-                  requestDialogPreset(window.uart(1).requests(), 0, DialogMode::Add).fields,
-                  &window);
+                          requestDialogPreset(window.uart(1).requests(), 0, DialogMode::Add).fields,
+                          &window);
     request.show();
     save(request, folder + QStringLiteral("/request_dialog.png"));
 
     SensorDialog sensor(sensorDialogPreset(window.oneWire().sensors(), 1, SensorDialogMode::Add),
-                       &window);
+                        &window);
     sensor.show();
     save(sensor, folder + QStringLiteral("/sensor_dialog.png"));
 

@@ -1,9 +1,9 @@
-#include "port_settings_dialog.h"
 #include "failure.h"
 #include "general_setting_frame.h"
 #include "grid_view.h"
 #include "ini_file.h"
 #include "one_wire_tab.h"
+#include "port_settings_dialog.h"
 #include "progress_window.h"
 #include "test_helpers.h"
 #include "uart_tab.h"
@@ -556,8 +556,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("status");   // %1: the port's name
         const QString noFirst = QStringLiteral(
             "No first answer from PLC. Check cable connection,port setting,and e.t.c.");
-        QTest::newRow("missing port") << 4 << 6 << noFirst
-                                      << "Cannot open %1: No such file or directory";
+        QTest::newRow("missing port")
+            << 4 << 6 << noFirst << "Cannot open %1: No such file or directory";
         QTest::newRow("silence") << 0 << 0 << noFirst << "%1: no answer to ENQ within 100 ms";
         QTest::newRow("NAK") << 0 << 0x15 << noFirst << "%1: the controller answered ENQ with NAK";
         QTest::newRow("connected") << 0 << 6 << "Successful connect to the CPU with type 291"

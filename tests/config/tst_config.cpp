@@ -28,7 +28,8 @@ using testing::writeBytes;
 WindowConfig sample()
 {
     WindowConfig c;
-    c.uarts[0].settings = {UartMode::ModbusMaster, 4, 2, QStringLiteral("17"), QStringLiteral("250")};
+    c.uarts[0].settings = {UartMode::ModbusMaster, 4, 2, QStringLiteral("17"),
+                           QStringLiteral("250")};
     c.uarts[0].bits = 1;
     c.uarts[0].stop = 2;
     c.uarts[0].requests = {{"1", "10", "0", "100", "1", "100"},

@@ -48,7 +48,8 @@ QStringList digits(const PointBytes &bytes)
 QString describe(const IoMap &map)
 {
     return QStringList{joined(texts(map.function), "|"), joined(texts(map.name), " ", "-"),
-                       joined(digits(map.pointTypes), "", "0"), joined(digits(map.inputsUsed), "", "0"),
+                       joined(digits(map.pointTypes), "", "0"),
+                       joined(digits(map.inputsUsed), "", "0"),
                        joined(digits(map.outputsUsed), "", "0")}
         .join(" / ");
 }

@@ -78,8 +78,8 @@ private Q_SLOTS:
         if (silent)
             m_f->sim.plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
         m_f->sim.plc.splitAnswers(pieceSize, 30);
-        IoMasks masks{0xAA, 0xAA};  // what a silent controller must leave alone
-        applyStoredPortSettings(m_f->link);      // as the window does before an upload
+        IoMasks masks{0xAA, 0xAA};           // what a silent controller must leave alone
+        applyStoredPortSettings(m_f->link);  // as the window does before an upload
         QVERIFY(run([&] {
             const Result<IoMasks> read = uploadIoMap(m_f->ctx);
             if (read.done())
@@ -104,7 +104,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, upload);
         writeIniValue(m_f->sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
-                  QStringLiteral("/nonexistent/tty"));
+                      QStringLiteral("/nonexistent/tty"));
         m_f->sim.setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
         applyStoredPortSettings(m_f->link);
         QVERIFY(run([&] {

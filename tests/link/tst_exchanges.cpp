@@ -207,7 +207,6 @@ private:
         return m_f->link.exchange(Request::read(address, bytes), timeoutMs);
     }
 
-
     std::unique_ptr<TransferFixture> m_f;
 };
 

@@ -1,5 +1,5 @@
-#include "port_settings_dialog.h"
 #include "ini_file.h"
+#include "port_settings_dialog.h"
 #include "scripted_prompts.h"
 #include "serial_ports.h"
 #include "settings_store.h"
@@ -25,7 +25,8 @@ const QString kNoSecond = QStringLiteral(
     "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
 const QString kSuccess291 = QStringLiteral("Successful connect to the CPU with type 291");
 
-const char *const kLists[] = {"portList", "speedList", "parityList", "dataBitsList", "stopBitsList"};
+const char *const kLists[] = {"portList", "speedList", "parityList", "dataBitsList",
+                              "stopBitsList"};
 
 using testing::fileBytes;
 
@@ -176,11 +177,16 @@ private Q_SLOTS:
                           Qt::LeftButton);
 
         const QString com = QStringLiteral("COM");
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Speed"), QString()), QStringLiteral("3"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Parity"), QString()), QStringLiteral("1"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Bit_num"), QString()), QStringLiteral("1"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Stop_bit"), QString()), QStringLiteral("2"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Port_num"), QString()), QStringLiteral("2"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Speed"), QString()),
+                 QStringLiteral("3"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Parity"), QString()),
+                 QStringLiteral("1"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Bit_num"), QString()),
+                 QStringLiteral("1"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Stop_bit"), QString()),
+                 QStringLiteral("2"));
+        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Port_num"), QString()),
+                 QStringLiteral("2"));
         QCOMPARE(readIniValue(m_file, QStringLiteral("PORTS"), QStringLiteral("COM3"), QString()),
                  QStringLiteral("/dev/ttyUSB1"));
         QCOMPARE(m_storedCalls, 1);
@@ -228,7 +234,7 @@ private Q_SLOTS:
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         if (fault == QLatin1String("missing"))
             writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
-                      QStringLiteral("/nonexistent/plc-tty"));
+                          QStringLiteral("/nonexistent/plc-tty"));
         else if (fault == QLatin1String("nak"))
             sim.plc.setEnqAnswer(0x15);
         else if (fault == QLatin1String("silent"))
@@ -295,9 +301,9 @@ private Q_SLOTS:
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         // Stored: COM1 (now a missing device) with a speed no port takes; the controller is COM4.
         writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
-                  sim.plc.devicePath());
+                      sim.plc.devicePath());
         writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
-                  QStringLiteral("/nonexistent/plc-tty"));
+                      QStringLiteral("/nonexistent/plc-tty"));
         sim.setCom(QStringLiteral("Speed"), QStringLiteral("7"));
         // A pseudo-terminal keeps no parity or size settings, so only N or O with 8 bits open.
         select({3, 4, 1, 1, 2});  // COM4 at 115200,O,8,2
@@ -306,7 +312,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialog->link().portNumber(), 4);
         QCOMPARE(m_dialog->link().lineSettings().text(), QStringLiteral("115200,O,8,2"));
         QCOMPARE(readIniValue(sim.settingsFile(), QStringLiteral("COM"), QStringLiteral("Port_num"),
-                          QStringLiteral("none")),
+                              QStringLiteral("none")),
                  QStringLiteral("none"));
     }
 

@@ -1,7 +1,7 @@
-#include "request_check.h"
 #include "failure.h"
 #include "grid_model.h"
 #include "port_word.h"
+#include "request_check.h"
 #include "request_editing.h"
 #include "request_record.h"
 #include "table_steps.h"

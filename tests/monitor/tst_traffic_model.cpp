@@ -1,7 +1,7 @@
 #include "csv_file.h"
+#include "exchange.h"
 #include "exchange_feed.h"
 #include "exchange_text.h"
-#include "exchange.h"
 #include "failure.h"
 #include "link_action.h"
 #include "plc_link.h"

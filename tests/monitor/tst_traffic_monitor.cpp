@@ -1,9 +1,9 @@
-#include "port_settings_dialog.h"
 #include "csv_file.h"
 #include "dialog_prompts.h"
 #include "exchange_feed.h"
 #include "exchange_text.h"
 #include "link_action.h"
+#include "port_settings_dialog.h"
 #include "test_helpers.h"
 #include "traffic_model.h"
 #include "traffic_monitor.h"
@@ -29,8 +29,13 @@ namespace {
 
 ExchangeRecord enquiry()
 {
-    return {QDateTime::currentDateTime(), 1, "/dev/ttyS0", Request::enquiry(), "\x05",
-            {Reply::Kind::Acknowledged, "\x06", {}}, 2};
+    return {QDateTime::currentDateTime(),
+            1,
+            "/dev/ttyS0",
+            Request::enquiry(),
+            "\x05",
+            {Reply::Kind::Acknowledged, "\x06", {}},
+            2};
 }
 
 // A 64-byte write: the longest Data there is.

@@ -1,7 +1,7 @@
+#include "bus_search_dialog.h"
 #include "grid_view.h"
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
-#include "bus_search_dialog.h"
 #include "table_steps.h"
 #include "window_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "aux_mode_word.h"
-#include "sensor_check.h"
 #include "onewire_test_support.h"
+#include "sensor_check.h"
 #include "sensor_record.h"
 #include "test_helpers.h"
 

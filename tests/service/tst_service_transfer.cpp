@@ -163,7 +163,8 @@ private:
         if (action == Restart) {
             m_f->show(restartPlc(m_f->ctx));
         } else {
-            applyStoredPortSettings(m_f->link);  // the update takes the stored settings, the restart not
+            applyStoredPortSettings(
+                m_f->link);  // the update takes the stored settings, the restart not
             m_f->show(updateFirmware(m_f->ctx, m_candidates, [&](const QString &path) {
                 m_startedWithPortOpen.append(m_f->link.isOpen());
                 m_started.append(path);

@@ -48,9 +48,10 @@ private Q_SLOTS:
         const QList<QByteArray> devices = {QByteArray::fromHex("28FF4B6A011603AA"),
                                            QByteArray::fromHex("2800112233445566")};
         m_f->sim.plc.setOneWireDevices(devices);
-        QCOMPARE(m_f->link.exchange(Request::write(0x2000, "0180", Request::Command::CommandWrite), 350)
-                     .kind,
-                 Reply::Kind::Acknowledged);
+        QCOMPARE(
+            m_f->link.exchange(Request::write(0x2000, "0180", Request::Command::CommandWrite), 350)
+                .kind,
+            Reply::Kind::Acknowledged);
         QCOMPARE(m_f->sim.plc.peek(0x3000, 1), QByteArray(1, '\x02'));
         QCOMPARE(m_f->sim.plc.peek(0x3002, 8), devices.at(0));
         QCOMPARE(m_f->link.exchange(Request::read(0x300A, 8), 350).digits(), "2800112233445566");
@@ -61,7 +62,8 @@ private Q_SLOTS:
         m_f->sim.plc.failWrite(2, VirtualPlc::Fault::Nak);
         QCOMPARE(m_f->link.exchange(Request::write(0x3000, "FF0F"), 350).kind,
                  Reply::Kind::Acknowledged);
-        QCOMPARE(m_f->link.exchange(Request::write(0x2008, "03C4"), 350).kind, Reply::Kind::Refused);
+        QCOMPARE(m_f->link.exchange(Request::write(0x2008, "03C4"), 350).kind,
+                 Reply::Kind::Refused);
         QCOMPARE(m_f->sim.plc.peek(0x2008, 2), QByteArray(2, '\0'));
         QCOMPARE(m_f->sim.plc.frames(QStringLiteral("E11")).size(), 2);
     }

@@ -1,8 +1,8 @@
 #include "link_actions.h"
 
 #include "buffer_reader.h"
-#include "port_settings_dialog.h"
 #include "io_transfer.h"
+#include "port_settings_dialog.h"
 #include "request_record.h"
 #include "service_transfer.h"
 #include "uart_port.h"

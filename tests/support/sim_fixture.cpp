@@ -13,7 +13,8 @@ SimFixture::SimFixture()
     setSettingsFilePath(settingsFile());
     if (!plc.start(&m_error))
         return;
-    writeIniValue(settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"), plc.devicePath());
+    writeIniValue(settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
+                  plc.devicePath());
     setCom(QStringLiteral("Bit_num"), QStringLiteral("1"));  // 8 data bits: 9600,N,8,1
     m_ok = true;
 }
@@ -33,7 +34,7 @@ bool SimFixture::addControllers(int count)
         if (!m_more.back()->start(&m_error))
             return false;
         writeIniValue(settingsFile(), QStringLiteral("PORTS"),
-                  QStringLiteral("COM%1").arg(m_more.size() + 1), m_more.back()->devicePath());
+                      QStringLiteral("COM%1").arg(m_more.size() + 1), m_more.back()->devicePath());
     }
     return true;
 }
