@@ -88,7 +88,9 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     connect(m_edits, &EditTracker::checked, m_status, &StatusLine::showEdits);
 
     const WindowState stored = readWindowState(m_tabs->rememberedTables());
-    m_menus = new WindowMenus(*this, stored.verifyWrites);
+    m_menus = new WindowMenus(menuBar(), *m_tabs, stored.verifyWrites, this);
+    m_ctx.verifyWrites = stored.verifyWrites;
+    connectMenus();
     restoreWindowState(stored);
     // While a transfer waits for the controller nothing else may start: another transfer would
     // interleave frames, and a dialog opened meanwhile would hold the transfer until it closed.
@@ -97,6 +99,24 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
         m_tabs->setEnabled(!busy);
     });
     setAcceptDrops(true);  // a configuration file dropped on the window loads
+}
+
+void MainWindow::connectMenus()
+{
+    connect(m_menus, &WindowMenus::loadConfigChosen, this, &MainWindow::loadConfig);
+    connect(m_menus, &WindowMenus::saveConfigChosen, this, &MainWindow::saveConfig);
+    connect(m_menus, &WindowMenus::saveAppSettingChosen, this, &MainWindow::saveAppSetting);
+    connect(m_menus, &WindowMenus::exitChosen, this, &MainWindow::close);
+    connect(m_menus, &WindowMenus::recentFileChosen, this, &MainWindow::openRecentFile);
+    connect(m_menus, &WindowMenus::commSettingChosen, this, &MainWindow::openComSetting);
+    connect(m_menus, &WindowMenus::checkConfigChosen, this,
+            [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
+    connect(m_menus, &WindowMenus::searchOneWireChosen, &m_tabs->oneWire(),
+            &OneWireTab::openBusSearch);
+    connect(m_menus, &WindowMenus::uploadFromPlcChosen, this, &MainWindow::uploadFromPlc);
+    connect(m_menus, &WindowMenus::trafficMonitorChosen, this, [this] { openTrafficMonitor(); });
+    connect(m_menus, &WindowMenus::verifyAfterWritingToggled, this,
+            [this](bool on) { m_ctx.verifyWrites = on; });
 }
 
 void MainWindow::updateCaption()

@@ -77,6 +77,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // What each menu entry the user chooses does.
+    void connectMenus();
     void restoreWindowState(const WindowState &state);
     void applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path);
 

@@ -1,9 +1,5 @@
 #include "window_menus.h"
 
-#include "link_action.h"
-#include "main_window.h"
-#include "one_wire_tab.h"
-#include "prompts.h"
 #include "recent_files.h"
 #include "window_tabs.h"
 
@@ -51,18 +47,19 @@ QAction *currentTableAction(const QTabWidget &tabs, const QString &name)
 
 }  // namespace
 
-WindowMenus::WindowMenus(MainWindow &window, bool verifyWrites) : QObject(&window), m_window(window)
+WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, bool verifyWrites, QObject *parent)
+    : QObject(parent), m_bar(bar), m_tabs(tabs)
 {
     buildFileMenu();
     buildPlcMenu(verifyWrites);
     buildTableMenu();
-    QMenu *about = addMenu(window.menuBar(), QStringLiteral("About"), QStringLiteral("aboutMenu"));
+    QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));
     about->menuAction()->setEnabled(false);
 }
 
 void WindowMenus::buildFileMenu()
 {
-    QMenu *file = addMenu(m_window.menuBar(), QStringLiteral("&File"), QStringLiteral("fileMenu"));
+    QMenu *file = addMenu(m_bar, QStringLiteral("&File"), QStringLiteral("fileMenu"));
     addEntry(file, QStringLiteral("New config"), QStringLiteral("newConfigAction"), false);
     QAction *load = addEntry(file, QStringLiteral("Load config"),
                              QStringLiteral("loadConfigAction"), true, Qt::CTRL | Qt::Key_O);
@@ -79,16 +76,15 @@ void WindowMenus::buildFileMenu()
     file->addSeparator();
     QAction *exit = addEntry(file, QStringLiteral("Exit"), QStringLiteral("exitAction"), true,
                              Qt::CTRL | Qt::Key_Q);
-    MainWindow *window = &m_window;
-    connect(load, &QAction::triggered, window, &MainWindow::loadConfig);
-    connect(save, &QAction::triggered, window, &MainWindow::saveConfig);
-    connect(saveApp, &QAction::triggered, window, &MainWindow::saveAppSetting);
-    connect(exit, &QAction::triggered, window, &MainWindow::close);
+    connect(load, &QAction::triggered, this, &WindowMenus::loadConfigChosen);
+    connect(save, &QAction::triggered, this, &WindowMenus::saveConfigChosen);
+    connect(saveApp, &QAction::triggered, this, &WindowMenus::saveAppSettingChosen);
+    connect(exit, &QAction::triggered, this, &WindowMenus::exitChosen);
 }
 
 void WindowMenus::buildPlcMenu(bool verifyWrites)
 {
-    QMenu *plc = addMenu(m_window.menuBar(), QStringLiteral("PLC"), QStringLiteral("plcMenu"));
+    QMenu *plc = addMenu(m_bar, QStringLiteral("PLC"), QStringLiteral("plcMenu"));
     QAction *comm =
         addEntry(plc, QStringLiteral("Comm. setting"), QStringLiteral("commSettingAction"), true);
     QAction *check =
@@ -108,25 +104,19 @@ void WindowMenus::buildPlcMenu(bool verifyWrites)
     verify->setToolTip(
         QStringLiteral("After each successful download, read back what was written and compare"));
 
-    MainWindow *window = &m_window;
-    connect(comm, &QAction::triggered, window, &MainWindow::openComSetting);
-    connect(check, &QAction::triggered, window, [window] {
-        window->prompts().message(window, QStringLiteral("Not implemented yet "));
-    });
-    connect(search, &QAction::triggered, &window->oneWire(), &OneWireTab::openBusSearch);
-    connect(upload, &QAction::triggered, window, &MainWindow::uploadFromPlc);
-    connect(monitor, &QAction::triggered, window, [window] { window->openTrafficMonitor(); });
-    connect(verify, &QAction::toggled, window,
-            [window](bool on) { window->transferContext().verifyWrites = on; });
+    connect(comm, &QAction::triggered, this, &WindowMenus::commSettingChosen);
+    connect(check, &QAction::triggered, this, &WindowMenus::checkConfigChosen);
+    connect(search, &QAction::triggered, this, &WindowMenus::searchOneWireChosen);
+    connect(upload, &QAction::triggered, this, &WindowMenus::uploadFromPlcChosen);
+    connect(monitor, &QAction::triggered, this, &WindowMenus::trafficMonitorChosen);
+    connect(verify, &QAction::toggled, this, &WindowMenus::verifyAfterWritingToggled);
     verify->setChecked(verifyWrites);
-    window->transferContext().verifyWrites = verifyWrites;
 }
 
 void WindowMenus::buildTableMenu()
 {
     // The tables' own context-menu entries, reachable from the keyboard too.
-    QMenu *table =
-        addMenu(m_window.menuBar(), QStringLiteral("&Table"), QStringLiteral("tableMenu"));
+    QMenu *table = addMenu(m_bar, QStringLiteral("&Table"), QStringLiteral("tableMenu"));
     struct Entry {
         const char *caption;
         const char *name;
@@ -134,7 +124,7 @@ void WindowMenus::buildTableMenu()
     };
     const Entry entries[] = {{"Export CSV...", "exportCsvAction", "exportCsv"},
                              {"Import CSV...", "importCsvAction", "importCsv"}};
-    const WindowTabs *tabs = &m_window.tabs();
+    const WindowTabs *tabs = &m_tabs;
     for (const Entry &entry : entries) {
         QAction *action = table->addAction(QLatin1String(entry.caption));
         action->setObjectName(QLatin1String(entry.name));
@@ -164,8 +154,7 @@ void WindowMenus::fillRecentMenu()
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));  // not a shortcut letter
         QAction *action = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         action->setObjectName(QStringLiteral("recentFile%1Action").arg(i + 1));
-        connect(action, &QAction::triggered, &m_window,
-                [window = &m_window, path] { window->openRecentFile(path); });
+        connect(action, &QAction::triggered, this, [this, path] { Q_EMIT recentFileChosen(path); });
     }
     m_recent->setEnabled(!files.isEmpty());
 }

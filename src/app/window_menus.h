@@ -3,22 +3,37 @@
 #include <QObject>
 
 class QMenu;
+class QMenuBar;
 
 namespace plc {
 
-class MainWindow;
+class WindowTabs;
 
-// The main window's menus: "File", "PLC", "Table" and "About", each entry wired to what the
-// window does for it.
+// The main window's menus: "File", "PLC", "Table" and "About" on its menu bar. Each entry the
+// user can choose says so by a signal; the window decides what it does.
 class WindowMenus : public QObject {
     Q_OBJECT
 
 public:
-    // verifyWrites: whether "Verify after writing" starts checked.
-    WindowMenus(MainWindow &window, bool verifyWrites);
+    // verifyWrites: whether "Verify after writing" starts checked. The "Table" entries act on
+    // the table of the current tab.
+    WindowMenus(QMenuBar *bar, const WindowTabs &tabs, bool verifyWrites, QObject *parent);
 
     // The entries of "Recent configurations", as the settings file lists them now.
     void fillRecentMenu();
+
+Q_SIGNALS:
+    void loadConfigChosen();
+    void saveConfigChosen();
+    void saveAppSettingChosen();
+    void exitChosen();
+    void recentFileChosen(const QString &path);
+    void commSettingChosen();
+    void checkConfigChosen();
+    void searchOneWireChosen();
+    void uploadFromPlcChosen();
+    void trafficMonitorChosen();
+    void verifyAfterWritingToggled(bool on);
 
 private:
     void buildFileMenu();
@@ -26,7 +41,8 @@ private:
     // "Table": CSV export and import of the current tab's table.
     void buildTableMenu();
 
-    MainWindow &m_window;
+    QMenuBar *m_bar;
+    const WindowTabs &m_tabs;
     QMenu *m_recent = nullptr;
 };
 
