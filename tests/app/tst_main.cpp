@@ -201,9 +201,7 @@ private Q_SLOTS:
 
     void controlsOnTheirTabs_data()
     {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
+        testing::columns<int, QString, QString>({"tab", "name", "text"});
         const auto row = [](int tab, const QString &name, const QString &text) {
             QTest::addRow("%d %s", tab, qPrintable(name)) << tab << name << text;
         };
@@ -274,10 +272,7 @@ private Q_SLOTS:
 
     void tableHeadings_data()
     {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("centred");
+        testing::columns<int, QString, QString, bool>({"tab", "name", "line", "centred"});
         const QString requests = QStringLiteral(
             "Slot | Address | Num word | Address slave | Address master | Function | "
             "Timeout,[ms] ");
@@ -447,9 +442,7 @@ private Q_SLOTS:
 
     void windowComesBackAsLeft_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<int>("tab");
+        testing::columns<QByteArray, QRect, int>({"file", "geometry", "tab"});
         QTest::addColumn<QList<int>>(
             "gridColumns");  // of UART 2's error table; empty: as the start-up sizes
         QTest::addColumn<bool>("verify");
@@ -655,12 +648,8 @@ private Q_SLOTS:
 
     void uartModeChange_data()
     {
-        QTest::addColumn<int>("uart");
-        QTest::addColumn<int>("indexGrid");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("master");
-        QTest::addColumn<bool>("slave");
-        QTest::addColumn<bool>("tableEnabled");
+        testing::columns<int, int, int, bool, bool, bool>(
+            {"uart", "indexGrid", "mode", "master", "slave", "tableEnabled"});
         for (int uart = 1; uart <= 2; ++uart) {
             // Master before any row is chosen locks the table until a request is stored.
             QTest::addRow("UART %d master, no row", uart)

@@ -94,10 +94,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         // 0 as it is, 1 ENQ refused, 2 error buffers filled, 3 COM7 mapped to no device,
         // 4 ENQ refused and no answer at 2008
-        QTest::addColumn<int>("setup");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");
+        testing::columns<int, int, QString, QString>({"setup", "code", "out", "err"});
         // The arguments as one line, split at the spaces.
         const auto row = [](const char *tag, const QString &arguments, int setup, int code,
                             const QString &out, const QString &err) {
@@ -242,10 +239,7 @@ private Q_SLOTS:
     void downloadStops_data()
     {
         QTest::addColumn<int>("fault");  // 0 NAK, 1 silence, 2 short file, 3 faulty table
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");
-        QTest::addColumn<int>("frames");
+        testing::columns<int, QString, QString, int>({"code", "out", "err", "frames"});
         const QString uart1 = "uart1: 1/2\nuart1: 2/2\n";
         QTest::newRow("UART 2 port word refused") << 0 << 1 << "uart1: written\n"
                                                   << uart1 + "Wrong answer from PLC\n"
@@ -324,9 +318,7 @@ private Q_SLOTS:
 
     void csvRefusal_data()
     {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QByteArray>("csv");
-        QTest::addColumn<QString>("err");
+        testing::columns<QString, QByteArray, QString>({"table", "csv", "err"});
         const QByteArray head =
             "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n";
         const QString no = "The CSV file was not imported: ";

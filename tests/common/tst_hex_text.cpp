@@ -1,5 +1,6 @@
 #include "failure.h"
 #include "hex_text.h"
+#include "test_helpers.h"
 
 #include <QtTest>
 
@@ -66,9 +67,7 @@ private Q_SLOTS:
 
     void wholeNumber_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("isNumber");
-        QTest::addColumn<qint64>("value");
+        testing::columns<QString, bool, qint64>({"text", "isNumber", "value"});
         QTest::newRow("plain") << "247" << true << qint64(247);
         QTest::newRow("blanks around") << " 12 " << true << qint64(12);
         QTest::newRow("negative") << "-5" << true << qint64(-5);

@@ -117,9 +117,7 @@ private Q_SLOTS:
 
     void unstorableCellStopsTheSave_data()
     {
-        QTest::addColumn<int>("what");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
+        testing::columns<int, QString, QString>({"what", "text", "message"});
         const QString head = QStringLiteral("The configuration cannot be saved: ");
         QTest::newRow("byte over 255")
             << 0 << "300"
@@ -303,9 +301,7 @@ private Q_SLOTS:
     {
         // Folders below the test's own: "last", "program", "documents" exist, "gone" does not.
         QTest::addColumn<QString>("last");  // empty: none kept yet
-        QTest::addColumn<QString>("documents");
-        QTest::addColumn<bool>("programWritable");
-        QTest::addColumn<QString>("start");
+        testing::columns<QString, bool, QString>({"documents", "programWritable", "start"});
         const QString last = "last", program = "program", documents = "documents", gone = "gone";
         const QString home = "home";
         QTest::newRow("the last folder") << last << documents << false << last;

@@ -70,10 +70,7 @@ private Q_SLOTS:
 
     void readsCountedRecords_data()
     {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("word");
-        QTest::addColumn<QStringList>("reads");
-        QTest::addColumn<int>("count");
+        testing::columns<int, int, QStringList, int>({"table", "word", "reads", "count"});
         const QStringList uart1 = {"E00 2008 02", "E00 3600 40"};
         const QStringList uart2 = {"E00 2006 02", "E00 3680 40"};
         const QStringList oneWire = {"E00 200A 02", "E00 3700 40"};

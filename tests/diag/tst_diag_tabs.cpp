@@ -31,15 +31,9 @@ private Q_SLOTS:
 
     void readButtons_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("grid");
-        QTest::addColumn<int>("wordAddress");
-        QTest::addColumn<int>("word");
-        QTest::addColumn<int>("base");
-        QTest::addColumn<QByteArray>("records");
-        QTest::addColumn<QString>("silent");
-        QTest::addColumn<QStringList>("rows");
+        testing::columns<QString, QString, QString, int, int, int, QByteArray, QString,
+                         QStringList>({"button", "caption", "grid", "wordAddress", "word", "base",
+                                       "records", "silent", "rows"});
         const QString none;
         const QByteArray oneWire("\xC3\x25");
         row("UART 1", "readUart1BufferButton", "Read modbus buffer 1", "uart1ErrorTable", 0x2008,

@@ -102,9 +102,7 @@ private Q_SLOTS:
 
     void chooserOpensOnlyOnFunctionCells_data()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<bool>("opens");
+        testing::columns<int, int, bool>({"row", "col", "opens"});
         QTest::newRow("Function of point 0") << 1 << 1 << true;
         QTest::newRow("Function of point 20") << 21 << 1 << true;
         QTest::newRow("Prog.name") << 5 << 2 << false;

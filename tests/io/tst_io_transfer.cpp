@@ -62,9 +62,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("silent");
         QTest::addColumn<int>("pieceSize");  // the answer in pieces 30 ms apart; 0 in one
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<quint32>("inputs");
-        QTest::addColumn<quint32>("outputs");
+        testing::columns<QStringList, quint32, quint32>({"messages", "inputs", "outputs"});
         QTest::newRow("answered") << false << 0 << QStringList() << 0x20003U << 0x4U;
         QTest::newRow("answered in pieces") << false << 5 << QStringList() << 0x20003U << 0x4U;
         QTest::newRow("silent") << true << 0 << QStringList{tablesteps::kSilence} << 0xAAU << 0xAAU;

@@ -151,9 +151,7 @@ private Q_SLOTS:
 
     void setupPortFromFile_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<int>("port");
+        testing::columns<QByteArray, QString, int>({"file", "settings", "port"});
         QTest::newRow("all set")
             << QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=2\nPort_num=9\n")
             << "115200,E,8,2" << 10;

@@ -192,9 +192,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("capacity");
         QTest::addColumn<int>("before");  // shown at once, before rows are held
-        QTest::addColumn<int>("held");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QStringList>("shown");
+        testing::columns<int, QString, QStringList>({"held", "filter", "shown"});
         QTest::addColumn<int>("removed");  // rows the batch takes away
         row("room left", 5, 1, 3, "", QStringList{"2001", "2002", "2003", "2004"}, 0);
         row("ring overflows", 3, 2, 7, "", QStringList{"2007", "2008", "2009"}, 2);

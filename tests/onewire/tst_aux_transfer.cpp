@@ -2,6 +2,7 @@
 #include "onewire_test_support.h"
 #include "sensor_record.h"
 #include "table_steps.h"
+#include "test_helpers.h"
 #include "transfer_fixture.h"
 
 #include <QtTest>
@@ -120,10 +121,7 @@ private Q_SLOTS:
 
     void downloadStopsBeforeSending_data()
     {
-        QTest::addColumn<bool>("confirmed");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("sensors");
-        QTest::addColumn<QString>("message");
+        testing::columns<bool, int, int, QString>({"confirmed", "mode", "sensors", "message"});
         QTest::newRow("cancelled") << false << 0 << 2 << QString();
         QTest::newRow("faulty hidden table refuses Field Net")
             << true << 1 << 2

@@ -43,9 +43,7 @@ class TestOneWireTab : public TabTest {
 private Q_SLOTS:
     void modeChange_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("table");
-        QTest::addColumn<bool>("fieldNet");
+        testing::columns<int, bool, bool>({"mode", "table", "fieldNet"});
         testing::row("1-wire master", 0, true, false);
         testing::row("Field Net", 1, false, true);
         testing::row("Not use", 2, false, false);
@@ -88,9 +86,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("last");  // the last sensor's register; null: as it is
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("clicked");  // the grid row clicked first; 0 none
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QStringList>("rows");
+        testing::columns<QString, bool, QStringList>({"preset", "accepted", "rows"});
         testing::row("add to an empty table", 0, QString(), "addSensorButton", 0,
                      "00 00 00 00 00 00 00 00 3000", true,
                      QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
@@ -155,9 +151,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("clicked");  // the grid row clicked first
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QStringList>("rows");
+        testing::columns<bool, QString, QStringList>({"answer", "question", "rows"});
         const QString one = QStringLiteral("You are shure for delete this sensor?");
         const QString all = QStringLiteral("Delete all sensors from the table?");
         testing::row("delete row 1", "deleteSensorButton", 1, true, one,

@@ -79,9 +79,7 @@ private Q_SLOTS:
 
     void refused_data()
     {
-        QTest::addColumn<bool>("toIeee");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
+        testing::columns<bool, QString, QString>({"toIeee", "text", "message"});
         const QString ieee = QStringLiteral("Incorrect value for conversion to IEEE format!");
         const QString toFloat = QStringLiteral("Incorrect value for conversion to float format!");
         const QString notNumber = QStringLiteral("Type mismatch: \"%1\" is not a number");

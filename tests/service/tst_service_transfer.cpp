@@ -90,9 +90,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("beside");     // what lies at the path beside the program
         QTest::addColumn<int>("inPrivate");  // and at the one in the private folder
-        QTest::addColumn<QStringList>("frames");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("started");
+        testing::columns<QStringList, QString, QStringList>({"frames", "message", "started"});
         // Without the program the controller would wait for a firmware load that nothing starts.
         const QString missing = QStringLiteral(
                                     "The firmware update program %1 or %2 is missing or "

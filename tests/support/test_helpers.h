@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <array>
 #include <memory>
 
 namespace plc {
@@ -19,6 +20,15 @@ template <typename... T>
 void row(const char *name, const T &...values)
 {
     (QTest::newRow(name) << ... << values);
+}
+
+// A data table's columns in one call: columns<QString, int>({"text", "value"}) declares what
+// QTest::addColumn<QString>("text") and QTest::addColumn<int>("value") do.
+template <typename... T>
+void columns(const std::array<const char *, sizeof...(T)> &names)
+{
+    std::size_t i = 0;
+    (QTest::addColumn<T>(names[i++]), ...);
 }
 
 // The control of this type and objectName below parent; the test stops when there is none.

@@ -135,9 +135,7 @@ private Q_SLOTS:
 
     void fits_data()
     {
-        QTest::addColumn<quint32>("address");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("error");
+        testing::columns<quint32, int, QString>({"address", "size", "error"});
         QTest::addColumn<QList<quint32>>("pages");  // of 1 KB it covers
         row("empty", kFlashStart, 0, "The image is empty: there is nothing to write",
             QList<quint32>());
