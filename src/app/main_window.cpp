@@ -108,7 +108,7 @@ void MainWindow::connectMenus()
     connect(m_menus, &WindowMenus::saveAppSettingChosen, this, &MainWindow::saveAppSetting);
     connect(m_menus, &WindowMenus::exitChosen, this, &MainWindow::close);
     connect(m_menus, &WindowMenus::recentFileChosen, this, &MainWindow::openRecentFile);
-    connect(m_menus, &WindowMenus::commSettingChosen, this, &MainWindow::openComSetting);
+    connect(m_menus, &WindowMenus::commSettingChosen, this, &MainWindow::openPortSettings);
     connect(m_menus, &WindowMenus::checkConfigChosen, this,
             [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
     connect(m_menus, &WindowMenus::searchOneWireChosen, &m_tabs->oneWire(),
@@ -126,7 +126,7 @@ void MainWindow::updateCaption()
                    QString::number(settingsfile::portNumber()));
 }
 
-void MainWindow::openComSetting()
+void MainWindow::openPortSettings()
 {
     PortSettingsDialog dialog(
         m_prompts,

@@ -35,7 +35,7 @@ public:
     void updateCaption();
 
     // "Comm. setting": the "COM-port setting" dialog, modal.
-    void openComSetting();
+    void openPortSettings();
     // "Save app setting": the UART 1 line settings become the stored defaults.
     void saveAppSetting();
     // "Upload from PLC": the uploads of UART 1, UART 2 and the 1-wire tab, one after the other.

@@ -392,7 +392,7 @@ private Q_SLOTS:
     void commSettingOkChangesTheCaptionAtOnce()
     {
         makeWindow();
-        answerComSetting(6, true);
+        answerPortSettings(6, true);
         control<QAction>("commSettingAction")->trigger();
         QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("7"));
         QCOMPARE(control<QLabel>("portStatus")->text(), defaultPortStatus(7, "9600 N 7 1"));
@@ -406,8 +406,8 @@ private Q_SLOTS:
     void commSettingCloseBoxKeepsTheCaption()
     {
         makeWindow();
-        answerComSetting(6, false);
-        m_main->openComSetting();
+        answerPortSettings(6, false);
+        m_main->openPortSettings();
         QCOMPARE(m_main->windowTitle(), kCaption + QStringLiteral("1"));
         QVERIFY(!QFile::exists(m_file));
     }
@@ -572,7 +572,7 @@ private Q_SLOTS:
             dialog.testConnection();
             dialog.close();
         });
-        w.window->openComSetting();
+        w.window->openPortSettings();
         QCOMPARE(w.prompts.messages(), QStringList{message});
         const QString port = portIndex == 4
                                  ? QStringLiteral("COM5 (/nonexistent/tty5)")
@@ -592,7 +592,7 @@ private Q_SLOTS:
             testing::child<QComboBox>(&dialog, "portList")->setCurrentIndex(1);  // COM2
             dialog.storeAndClose();
         });
-        w.window->openComSetting();
+        w.window->openPortSettings();
         w.window->tabs().generalSetting().restartPlc();
         QCOMPARE(wire(w.sim.controller(2).frames()), QStringList{"E11 3011 02 12AD"});
         QVERIFY(w.sim.plc.frames().isEmpty());
@@ -747,7 +747,7 @@ private:
     }
     // Answers the "COM-port setting" dialog once it is open: selects a port, then "OK" or the
     // close box.
-    void answerComSetting(int portIndex, bool ok)
+    void answerPortSettings(int portIndex, bool ok)
     {
         QTimer::singleShot(0, m_main.get(), [portIndex, ok] {
             auto *dialog = qobject_cast<PortSettingsDialog *>(QApplication::activeModalWidget());

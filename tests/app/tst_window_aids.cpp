@@ -77,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(shown, tip.at(2));
     }
 
-    void comSettingMarksPortsAndMissingDevice()
+    void portSettingsMarkPortsAndMissingDevice()
     {
         const QString file = m_w->sim.settingsFile();
         writeIniValue(file, "PORTS", "COM2", "/no/ttyUSB0");

@@ -33,7 +33,7 @@ using testing::fileBytes;
 }  // namespace
 
 // The "COM-port setting" dialog: what it loads and stores, and its connection test.
-class TestComSetting : public QObject {
+class TestPortSettingsDialog : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -341,6 +341,6 @@ private:
     PortSettingsDialog *m_dialog = nullptr;
 };
 
-QTEST_MAIN(TestComSetting)
+QTEST_MAIN(TestPortSettingsDialog)
 
 #include "tst_port_settings_dialog.moc"
