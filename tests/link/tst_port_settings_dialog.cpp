@@ -29,6 +29,7 @@ const char *const kLists[] = {"portList", "speedList", "parityList", "dataBitsLi
                               "stopBitsList"};
 
 using testing::fileBytes;
+using testing::row;
 
 }  // namespace
 
@@ -56,21 +57,20 @@ private Q_SLOTS:
 
     void loadSelectsStoredIndexes_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("shown");  // in the order of kLists
+        // shown: in the order of kLists
+        testing::columns<QByteArray, QStringList>({"file", "shown"});
 
-        QTest::newRow("no file") << QByteArray() << QStringList{"COM1", "9600", "N", "7", "1"};
-        QTest::newRow("stored")
-            << QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=1\nPort_num=9\n")
-            << QStringList{"COM10", "115200", "E", "8", "1.5"};
-        QTest::newRow("not whole numbers")
-            << QByteArray("[COM]\nSpeed=fast\nParity=1.5\nBit_num=\nStop_bit=2x\nPort_num=0x3\n")
-            << QStringList{"COM1", "9600", "N", "7", "1"};
-        QTest::newRow("outside the lists")
-            << QByteArray("[COM]\nSpeed=5\nParity=-1\nBit_num=3\nStop_bit=99999\nPort_num=10\n")
-            << QStringList{"COM1", "9600", "N", "7", "1"};
-        QTest::newRow("blanks around") << QByteArray("[COM]\nSpeed= 2 \nPort_num= 4\n")
-                                       << QStringList{"COM5", "38400", "N", "7", "1"};
+        row("no file", QByteArray(), QStringList{"COM1", "9600", "N", "7", "1"});
+        row("stored", QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=1\nPort_num=9\n"),
+            QStringList{"COM10", "115200", "E", "8", "1.5"});
+        row("not whole numbers",
+            QByteArray("[COM]\nSpeed=fast\nParity=1.5\nBit_num=\nStop_bit=2x\nPort_num=0x3\n"),
+            QStringList{"COM1", "9600", "N", "7", "1"});
+        row("outside the lists",
+            QByteArray("[COM]\nSpeed=5\nParity=-1\nBit_num=3\nStop_bit=99999\nPort_num=10\n"),
+            QStringList{"COM1", "9600", "N", "7", "1"});
+        row("blanks around", QByteArray("[COM]\nSpeed= 2 \nPort_num= 4\n"),
+            QStringList{"COM5", "38400", "N", "7", "1"});
     }
 
     void loadSelectsStoredIndexes()
@@ -89,10 +89,9 @@ private Q_SLOTS:
 
     void showsTheDeviceBehindThePort_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("mapped, present") << 2 << "Device: /dev/null";
-        QTest::newRow("mapped, missing") << 1 << "Device: /nonexistent/ttyUSB0 (not present)";
+        testing::columns<int, QString>({"index", "line"});
+        row("mapped, present", 2, "Device: /dev/null");
+        row("mapped, missing", 1, "Device: /nonexistent/ttyUSB0 (not present)");
     }
 
     void showsTheDeviceBehindThePort()
@@ -108,25 +107,22 @@ private Q_SLOTS:
 
     void detectMapsTheChosenPort_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<int>("choice");  // row of the list, newest first; -1 cancels
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<QString>("line");
+        // choice: row of the list, newest first; -1 cancels
+        testing::columns<QByteArray, int, QByteArray, QString>(
+            {"before", "choice", "after", "line"});
 
         const QByteArray kept =
             "; tool settings\r\n[COM]\r\nPort_num=2\r\n\r\n[PORTS]\r\nCOM1=/tmp/plc\r\n; spare\r\n";
         const QByteArray old = "[PORTS]\nCOM3=/nonexistent/old\n[COM]\nSpeed=1\n";
         const QByteArray added = kept + "COM3=/nonexistent/ttyUSB1\r\n";
-        QTest::newRow("newest, added to [PORTS]")
-            << kept << 0 << added << "Device: /nonexistent/ttyUSB1 (not present)";
-        QTest::newRow("mapping replaced")
-            << old << 2 << QByteArray("[PORTS]\nCOM3=/dev/null\n[COM]\nSpeed=1\n")
-            << "Device: /dev/null";
-        QTest::newRow("no [PORTS] yet")
-            << QByteArray("[COM]\nSpeed=1\n") << 1
-            << QByteArray("[COM]\nSpeed=1\n\n[PORTS]\nCOM3=/dev/ttyACM0\n")
-            << "Device: /dev/ttyACM0 (not present)";
-        QTest::newRow("cancelled") << old << -1 << old << "Device: /nonexistent/old (not present)";
+        row("newest, added to [PORTS]", kept, 0, added,
+            "Device: /nonexistent/ttyUSB1 (not present)");
+        row("mapping replaced", old, 2, QByteArray("[PORTS]\nCOM3=/dev/null\n[COM]\nSpeed=1\n"),
+            "Device: /dev/null");
+        row("no [PORTS] yet", QByteArray("[COM]\nSpeed=1\n"), 1,
+            QByteArray("[COM]\nSpeed=1\n\n[PORTS]\nCOM3=/dev/ttyACM0\n"),
+            "Device: /dev/ttyACM0 (not present)");
+        row("cancelled", old, -1, old, "Device: /nonexistent/old (not present)");
     }
 
     void detectMapsTheChosenPort()
@@ -215,15 +211,13 @@ private Q_SLOTS:
 
     void testReportsWhatTheControllerAnswers_data()
     {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("port missing") << "missing" << kNoFirst;
-        QTest::newRow("NAK to ENQ") << "nak" << kNoFirst;
-        QTest::newRow("silence to ENQ") << "silent" << kNoFirst;
-        QTest::newRow("no CPU-type answer") << "no type" << kNoSecond;
-        QTest::newRow("success") << "" << kSuccess291;
-        QTest::newRow("other type") << "type 4660"
-                                    << "Successful connect to the CPU with type 4660";
+        testing::columns<QString, QString>({"fault", "message"});
+        row("port missing", "missing", kNoFirst);
+        row("NAK to ENQ", "nak", kNoFirst);
+        row("silence to ENQ", "silent", kNoFirst);
+        row("no CPU-type answer", "no type", kNoSecond);
+        row("success", "", kSuccess291);
+        row("other type", "type 4660", "Successful connect to the CPU with type 4660");
     }
 
     void testReportsWhatTheControllerAnswers()

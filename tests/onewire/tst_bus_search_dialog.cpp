@@ -52,8 +52,8 @@ private Q_SLOTS:
     void opensFromButtonAndMenu_data()
     {
         QTest::addColumn<bool>("menu");
-        QTest::newRow("Search slave") << false;
-        QTest::newRow("Search 1-wire") << true;
+        testing::row("Search slave", false);
+        testing::row("Search 1-wire", true);
     }
 
     void opensFromButtonAndMenu()

@@ -86,18 +86,17 @@ private Q_SLOTS:
 
     void installedProgram_data()
     {
-        QTest::addColumn<bool>("writable");         // the program's folder
-        QTest::addColumn<QByteArray>("ownBefore");  // the user's file; empty: none
-        QTest::addColumn<int>("where");             // the file in use
-        QTest::addColumn<int>("port");              // the caption's, as read from it
-        QTest::addColumn<QByteArray>("ownAfter");
+        // writable (the program's folder), ownBefore (the user's file; empty: none), where (the
+        // file in use), port (the caption's, as read from it)
+        testing::columns<bool, QByteArray, int, int, QByteArray>(
+            {"writable", "ownBefore", "where", "port", "ownAfter"});
 
-        QTest::newRow("writable folder: the file beside the program")
-            << true << kOwnFile << int(Beside) << 5 << kOwnFile;
-        QTest::newRow("read-only folder: the user's file, first a copy")
-            << false << QByteArray() << int(Own) << 5 << kBesideFile;
-        QTest::newRow("read-only folder: the user's file as it is")
-            << false << kOwnFile << int(Own) << 7 << kOwnFile;
+        testing::row("writable folder: the file beside the program", true, kOwnFile, int(Beside), 5,
+                     kOwnFile);
+        testing::row("read-only folder: the user's file, first a copy", false, QByteArray(),
+                     int(Own), 5, kBesideFile);
+        testing::row("read-only folder: the user's file as it is", false, kOwnFile, int(Own), 7,
+                     kOwnFile);
     }
 
     void installedProgram()
