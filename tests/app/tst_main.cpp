@@ -184,8 +184,7 @@ private Q_SLOTS:
         w.prompts.confirmAnswers.enqueue(false);  // the question is answered "Cancel"
         w.sim.setCom(QStringLiteral("Speed"), QStringLiteral("2"));
         w.window->findChild<QPushButton *>(button)->click();
-        QCOMPARE(w.window->link().lineSettings().text(),
-                 takes ? QStringLiteral("38400,N,8,1") : QStringLiteral("9600,N,8,1"));
+        QCOMPARE(w.window->link().lineSettings().text(), takes ? "38400,N,8,1" : "9600,N,8,1");
         QVERIFY(!w.window->link().isOpen());
     }
 
@@ -420,11 +419,12 @@ private Q_SLOTS:
         }
         control<QAction>("verifyAfterWritingAction")->trigger();
         QVERIFY(m_main->transferContext().verifyWrites);
-        QCOMPARE(fileBytes(), QByteArray("[COM]\nPort_num=2\n"));  // written at shut-down only
+        QCOMPARE(testing::fileBytes(m_file),
+                 QByteArray("[COM]\nPort_num=2\n"));  // written at shut-down only
 
         control<QAction>("exitAction")->trigger();
         QVERIFY(!m_main->isVisible());
-        QCOMPARE(fileBytes(),
+        QCOMPARE(testing::fileBytes(m_file),
                  QByteArray("[COM]\nPort_num=2\n\n[WINDOW]\nLeft=60\nTop=40\nWidth=1100\n"
                             "Height=600\nMaximized=0\nTab=4\nColumns_MB_grid=50,140\n"
                             "Columns_MB_grid2=51,141\nColumns_MSFlexGrid1=52,142\n"
@@ -720,11 +720,6 @@ private:
     }
     void makeWindow() { m_main = std::make_unique<MainWindow>(m_prompts); }
     void writeFile(const QByteArray &text) { QVERIFY(writeWholeFile(m_file, text).isEmpty()); }
-    QByteArray fileBytes() const
-    {
-        QFile f(m_file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // Answers the "COM-port setting" dialog once it is open: selects a port, then "OK" or the
     // close box.
     void answerPortSettings(int portIndex, bool ok)

@@ -25,6 +25,7 @@ using namespace plc::sim;
 
 namespace {
 
+using testing::fileBytes;
 using testing::row;
 
 // UART 1 a master of 9 requests (two pieces), UART 2 a slave, the 1-wire port a master of two.
@@ -51,12 +52,6 @@ QString writeConfig(const QString &path, const WindowConfig &c)
     r.gather(c);
     writeConfigFile(path, r);
     return path;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 struct Run {

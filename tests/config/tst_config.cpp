@@ -142,23 +142,10 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, message);
         WindowConfig c = sample();
-        switch (what) {
-            case 0:
-                c.uarts[0].requests[1][1] = text;
-                break;
-            case 1:
-                c.uarts[1].requests[0][2] = text;
-                break;
-            case 2:
-                c.sensors[0][3] = text;
-                break;
-            case 3:
-                c.uarts[0].settings.address = text;
-                break;
-            case 4:
-                c.uarts[1].settings.timeout = text;
-                break;
-        }
+        QString *const cells[] = {&c.uarts[0].requests[1][1], &c.uarts[1].requests[0][2],
+                                  &c.sensors[0][3], &c.uarts[0].settings.address,
+                                  &c.uarts[1].settings.timeout};
+        *cells[what] = text;
         const QString target = path(QStringLiteral("old.vqc"));
         QVERIFY(writeBytes(target, "old"));
         ConfigRecord record;
@@ -177,8 +164,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompts.messages(), QStringList());
         const auto &dialog = m_prompts.shown.at(0);
         QCOMPARE(dialog.title, QStringLiteral("Save PLC configuration"));
-        QCOMPARE(dialog.filter,
-                 QStringLiteral("Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)"));
+        QCOMPARE(dialog.filter, "Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)");
         QCOMPARE(dialog.suffix, QStringLiteral("rfp"));
         const QByteArray bytes = fileBytes(path(QStringLiteral("fresh.rfp")));
         QCOMPARE(bytes.size(), 15046);

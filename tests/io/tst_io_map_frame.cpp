@@ -157,9 +157,8 @@ private Q_SLOTS:
 
     void clickAfterAChoiceOpensTheChooser_data()
     {
-        QTest::addColumn<bool>("keyboard");
-        testing::row("chosen with the mouse", false);
-        testing::row("chosen with Alt+Down, Down and Enter", true);
+        testing::boolColumn("keyboard", "chosen with the mouse",
+                            "chosen with Alt+Down, Down and Enter");
     }
 
     void clickAfterAChoiceOpensTheChooser()

@@ -90,12 +90,7 @@ private Q_SLOTS:
         QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("9600,N,8,1"));
     }
 
-    void portThatCannotOpen_data()
-    {
-        QTest::addColumn<bool>("upload");
-        testing::row("download", false);
-        testing::row("upload", true);
-    }
+    void portThatCannotOpen_data() { testing::boolColumn("upload", "download", "upload"); }
 
     void portThatCannotOpen()
     {

@@ -172,19 +172,11 @@ private Q_SLOTS:
         QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("okButton")),
                           Qt::LeftButton);
 
-        const QString com = QStringLiteral("COM");
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Speed"), QString()),
-                 QStringLiteral("3"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Parity"), QString()),
-                 QStringLiteral("1"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Bit_num"), QString()),
-                 QStringLiteral("1"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Stop_bit"), QString()),
-                 QStringLiteral("2"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Port_num"), QString()),
-                 QStringLiteral("2"));
-        QCOMPARE(readIniValue(m_file, QStringLiteral("PORTS"), QStringLiteral("COM3"), QString()),
-                 QStringLiteral("/dev/ttyUSB1"));
+        // Each key as "key=value".
+        for (const QString key : {"Speed=3", "Parity=1", "Bit_num=1", "Stop_bit=2", "Port_num=2"})
+            QCOMPARE(readIniValue(m_file, "COM", key.section('=', 0, 0), QString()),
+                     key.section('=', 1));
+        QCOMPARE(readIniValue(m_file, "PORTS", "COM3", QString()), "/dev/ttyUSB1");
         QCOMPARE(m_storedCalls, 1);
         QCOMPARE(m_dialog->link().portNumber(), 3);
         QCOMPARE(m_dialog->link().lineSettings().text(), QStringLiteral("57600,O,8,2"));
@@ -227,8 +219,7 @@ private Q_SLOTS:
         SimFixture sim;
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         if (fault == QLatin1String("missing"))
-            writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
-                          QStringLiteral("/nonexistent/plc-tty"));
+            writeIniValue(sim.settingsFile(), "PORTS", "COM1", "/nonexistent/plc-tty");
         else if (fault == QLatin1String("nak"))
             sim.plc.setEnqAnswer(0x15);
         else if (fault == QLatin1String("silent"))
@@ -294,30 +285,20 @@ private Q_SLOTS:
         SimFixture sim;
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         // Stored: COM1 (now a missing device) with a speed no port takes; the controller is COM4.
-        writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
-                      sim.plc.devicePath());
-        writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
-                      QStringLiteral("/nonexistent/plc-tty"));
-        sim.setCom(QStringLiteral("Speed"), QStringLiteral("7"));
+        writeIniValue(sim.settingsFile(), "PORTS", "COM4", sim.plc.devicePath());
+        writeIniValue(sim.settingsFile(), "PORTS", "COM1", "/nonexistent/plc-tty");
+        sim.setCom("Speed", "7");
         // A pseudo-terminal keeps no parity or size settings, so only N or O with 8 bits open.
         select({3, 4, 1, 1, 2});  // COM4 at 115200,O,8,2
         m_dialog->testConnection();
         QCOMPARE(m_prompts.messages(), QStringList{kSuccess291});
         QCOMPARE(m_dialog->link().portNumber(), 4);
         QCOMPARE(m_dialog->link().lineSettings().text(), QStringLiteral("115200,O,8,2"));
-        QCOMPARE(readIniValue(sim.settingsFile(), QStringLiteral("COM"), QStringLiteral("Port_num"),
-                              QStringLiteral("none")),
-                 QStringLiteral("none"));
+        QCOMPARE(readIniValue(sim.settingsFile(), "COM", "Port_num", "none"), "none");
     }
 
 private:
-    QComboBox *list(const char *name) const
-    {
-        auto *box = m_dialog->findChild<QComboBox *>(QLatin1String(name));
-        if (!box)
-            qFatal("no list %s", name);
-        return box;
-    }
+    QComboBox *list(const char *name) const { return testing::child<QComboBox>(m_dialog, name); }
 
     // in the order of kLists
     void select(const QList<int> &indexes)

@@ -132,8 +132,7 @@ private Q_SLOTS:
 
         // The file in use takes the next "OK".
         writeIniValue(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QStringLiteral("3"));
-        QCOMPARE(readIniValue(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QString()),
-                 QStringLiteral("3"));
+        QCOMPARE(readIniValue(chosen, "COM", "Speed", QString()), "3");
         if (own)
             QVERIFY(QFile::permissions(chosen) & QFile::WriteOwner);
     }

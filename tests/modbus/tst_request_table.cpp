@@ -184,8 +184,7 @@ private Q_SLOTS:
             checkRequestTable(grid->dataRows());
             QFAIL("a cell that is not a number must stop the check");
         } catch (const Failure &f) {
-            QCOMPARE(f.description(),
-                     QStringLiteral("Row 2, column [Num word]: \"12a\" is not a whole number"));
+            QCOMPARE(f.description(), "Row 2, column [Num word]: \"12a\" is not a whole number");
         }
     }
 

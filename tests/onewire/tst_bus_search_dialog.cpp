@@ -51,9 +51,7 @@ private Q_SLOTS:
 
     void opensFromButtonAndMenu_data()
     {
-        QTest::addColumn<bool>("menu");
-        testing::row("Search slave", false);
-        testing::row("Search 1-wire", true);
+        testing::boolColumn("menu", "Search slave", "Search 1-wire");
     }
 
     void opensFromButtonAndMenu()

@@ -214,8 +214,7 @@ private Q_SLOTS:
             for (const QString &entry : entries)
                 depends.insert(entry.trimmed().section(QLatin1Char(' '), 0, 0));
         }
-        QCOMPARE(fields, QStringList({QStringLiteral("Package: plc-config"),
-                                      QStringLiteral("Section: electronics")}));
+        QCOMPARE(fields, QStringList({"Package: plc-config", "Section: electronics"}));
         // Worked out from the linked libraries, plus the window system's plugins.
         const QSet<QString> needed{
             QStringLiteral("libc6"),           QStringLiteral("libstdc++6"),

@@ -76,9 +76,8 @@ private Q_SLOTS:
         QCOMPARE(m_f->prompts.shown.size(), 1);  // the question and nothing else
         QCOMPARE(m_f->prompts.shown.at(0).kind, QStringLiteral("confirm"));
         QCOMPARE(m_f->prompts.shown.at(0).text,
-                 action == Restart
-                     ? QStringLiteral("You are shure for restart PLC ? ")
-                     : QStringLiteral("You are shure for update firmware for the PLC ? "));
+                 action == Restart ? "You are shure for restart PLC ? "
+                                   : "You are shure for update firmware for the PLC ? ");
         QCOMPARE(m_f->link.lineSettings().text(), lineSettings);
         QCOMPARE(m_startedWithPortOpen,
                  action == Update && ok ? QList<bool>{false} : QList<bool>());
