@@ -76,16 +76,14 @@ class TestMain : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_file = m_dir->filePath(QStringLiteral("set.ini"));
-        setSettingsFilePath(m_file);
+        m_dir = std::make_unique<SettingsDir>();
+        m_file = m_dir->file();
         m_prompts.clear();
     }
 
     void cleanup()
     {
         m_main.reset();
-        setSettingsFilePath(QString());
         m_dir.reset();
     }
 
@@ -736,7 +734,7 @@ private:
         });
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsDir> m_dir;
     QString m_file;
     ScriptedPrompts m_prompts;
     std::unique_ptr<MainWindow> m_main;

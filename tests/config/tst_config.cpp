@@ -7,6 +7,7 @@
 #include "one_wire_tab.h"
 #include "recent_files.h"
 #include "scripted_prompts.h"
+#include "sim_fixture.h"
 #include "test_helpers.h"
 #include "uart_tab.h"
 
@@ -14,7 +15,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -59,16 +59,11 @@ class TestConfig : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        setSettingsFilePath(path(QStringLiteral("set.ini")));
+        m_dir = std::make_unique<SettingsDir>();
         m_prompts.clear();
     }
 
-    void cleanup()
-    {
-        setSettingsFilePath(QString());
-        m_dir.reset();
-    }
+    void cleanup() { m_dir.reset(); }
 
     void layout_data()
     {
@@ -390,7 +385,7 @@ private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
     std::unique_ptr<MainWindow> newWindow() { return std::make_unique<MainWindow>(m_prompts); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsDir> m_dir;
     ScriptedPrompts m_prompts;
 };
 

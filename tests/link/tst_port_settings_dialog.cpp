@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -40,9 +39,8 @@ class TestPortSettingsDialog : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = new QTemporaryDir;
-        m_file = m_dir->filePath(QStringLiteral("set.ini"));
-        setSettingsFilePath(m_file);
+        m_dir = std::make_unique<SettingsDir>();
+        m_file = m_dir->file();
         m_prompts.clear();
         m_storedCalls = 0;
     }
@@ -51,8 +49,7 @@ private Q_SLOTS:
     {
         delete m_dialog;
         m_dialog = nullptr;
-        setSettingsFilePath(QString());
-        delete m_dir;
+        m_dir.reset();
     }
 
     void loadSelectsStoredIndexes_data()
@@ -309,7 +306,7 @@ private:
             list(kLists[i])->setCurrentIndex(indexes.at(i));
     }
 
-    QTemporaryDir *m_dir = nullptr;
+    std::unique_ptr<SettingsDir> m_dir;
     QString m_file;
     ScriptedPrompts m_prompts;
     int m_storedCalls = 0;

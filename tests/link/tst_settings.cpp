@@ -3,11 +3,11 @@
 #include "line_settings.h"
 #include "plc_link.h"
 #include "settings_store.h"
+#include "sim_fixture.h"
 #include "test_helpers.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace plc;
@@ -21,16 +21,11 @@ class TestSettings : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = new QTemporaryDir;
-        m_file = m_dir->filePath(QStringLiteral("set.ini"));
-        setSettingsFilePath(m_file);
+        m_dir = std::make_unique<SettingsDir>();
+        m_file = m_dir->file();
     }
 
-    void cleanup()
-    {
-        setSettingsFilePath(QString());
-        delete m_dir;
-    }
+    void cleanup() { m_dir.reset(); }
 
     void missingFileSectionOrKeyGiveTheDefault()
     {
@@ -251,7 +246,7 @@ private Q_SLOTS:
     }
 
 private:
-    QTemporaryDir *m_dir = nullptr;
+    std::unique_ptr<SettingsDir> m_dir;
     QString m_file;
 };
 

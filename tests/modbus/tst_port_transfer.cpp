@@ -143,8 +143,7 @@ private Q_SLOTS:
     {
         const QString config = QStringLiteral("Error in configurations");
         const QString size =
-            "You configuration has error in the size of request  - row 2\r\n"
-            "Column [Num word]";
+            "You configuration has error in the size of request  - row 2\r\nColumn [Num word]";
         const QString notNumber = "Row 2, column [Num word]: \"1x\" is not a whole number";
         addCases<StopCase>({
             {"cancelled", {false, 0, "5", "10", {}, {}}},

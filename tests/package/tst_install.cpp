@@ -45,18 +45,16 @@ Outcome run(const QString &program, const QStringList &arguments,
 // What an installation puts below its prefix.
 QStringList installedFiles(const QString &prefix)
 {
-    const QString files[] = {
-        QStringLiteral("bin/plc-config"),
-        QStringLiteral("bin/plc-sim"),
-        QStringLiteral(PLC_PRIVATE_LIBDIR "/libconv.so"),
-        QStringLiteral(PLC_PRIVATE_LIBDIR "/update/update"),
-        QStringLiteral("share/applications/plc-config.desktop"),
-        QStringLiteral("share/icons/hicolor/scalable/apps/plc-config.svg"),
-        QStringLiteral("share/mime/packages/plc-config.xml"),
-    };
+    const char *const files[] = {"bin/plc-config",
+                                 "bin/plc-sim",
+                                 PLC_PRIVATE_LIBDIR "/libconv.so",
+                                 PLC_PRIVATE_LIBDIR "/update/update",
+                                 "share/applications/plc-config.desktop",
+                                 "share/icons/hicolor/scalable/apps/plc-config.svg",
+                                 "share/mime/packages/plc-config.xml"};
     QStringList paths;
-    for (const QString &file : files)
-        paths.append(prefix + QLatin1Char('/') + file);
+    for (const char *file : files)
+        paths.append(prefix + QLatin1Char('/') + QLatin1String(file));
     return paths;
 }
 
@@ -109,27 +107,21 @@ private Q_SLOTS:
         if (!writable && ::geteuid() == 0)
             QSKIP("root may write any folder; tst_settings tests the rule for read-only folders");
 
-        QFile beside(bin() + QStringLiteral("/set.ini"));
-        QVERIFY(beside.open(QIODevice::WriteOnly));
-        beside.write(kBesideFile);
-        beside.close();
+        const QString beside = bin() + QStringLiteral("/set.ini");
+        QVERIFY(testing::writeBytes(beside, kBesideFile));
         QDir(QFileInfo(ownFile()).path()).removeRecursively();
         if (!ownBefore.isEmpty()) {
             QVERIFY(QDir().mkpath(QFileInfo(ownFile()).path()));
-            QFile own(ownFile());
-            QVERIFY(own.open(QIODevice::WriteOnly));
-            own.write(ownBefore);
+            QVERIFY(testing::writeBytes(ownFile(), ownBefore));
         }
 
         // As started from a desktop: no library path, the user's own configuration folder.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("LD_LIBRARY_PATH"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           m_home.filePath(QStringLiteral("config")));
+        environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(DRIVER_PLUGINS));
-        environment.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
-                           QStringLiteral("plcdriver:1.5"));
+        environment.insert("QT_QPA_GENERIC_PLUGINS", "plcdriver:1.5");
         const auto mode = QFile::permissions(bin());
         const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                               QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
@@ -140,19 +132,19 @@ private Q_SLOTS:
         QVERIFY2(program.exitCode == 0, qPrintable(program.out + program.errors));
         const QStringList expected{
             kCaption.arg(port),
-            QStringLiteral("Settings file: ") + (where == Beside ? beside.fileName() : ownFile()),
+            QStringLiteral("Settings file: ") + (where == Beside ? beside : ownFile()),
             QStringLiteral("To IEEE: 3FC00000"),
         };
         QCOMPARE(program.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
         // The file in use keeps what it held and gains the window's section at shut-down; the
         // other one is left alone.
-        const QByteArray inUse = fileBytes(where == Beside ? beside.fileName() : ownFile());
+        const QByteArray inUse = fileBytes(where == Beside ? beside : ownFile());
         QVERIFY2(inUse.startsWith(where == Beside ? kBesideFile : ownAfter), inUse.constData());
         QVERIFY(inUse.contains("[WINDOW]"));
         if (where == Beside)
             QCOMPARE(fileBytes(ownFile()), ownAfter);
         else
-            QCOMPARE(fileBytes(beside.fileName()), kBesideFile);
+            QCOMPARE(fileBytes(beside), kBesideFile);
     }
 
     void desktopEntryAndMimeType()
@@ -189,10 +181,8 @@ private Q_SLOTS:
             QSKIP("dpkg-shlibdeps is missing: scripts/package installs dpkg-dev");
         QTemporaryDir out;
         const Outcome cpack =
-            run(QStringLiteral(CPACK_COMMAND_PATH),
-                {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-                 QStringLiteral(PLC_BINARY_DIR "/CPackConfig.cmake"), QStringLiteral("-B"),
-                 out.path()});
+            run(CPACK_COMMAND_PATH,
+                {"-G", "DEB", "--config", PLC_BINARY_DIR "/CPackConfig.cmake", "-B", out.path()});
         QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.out + cpack.errors));
         const QStringList debs = QDir(out.path()).entryList({QStringLiteral("*.deb")});
         QCOMPARE(debs.size(), 1);
@@ -225,8 +215,7 @@ private Q_SLOTS:
         QVERIFY2(depends.contains(needed), qPrintable(info.out));
         QVERIFY2(info.out.contains(QLatin1String("group dialout")), qPrintable(info.out));
 
-        const Outcome contents =
-            run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
+        const Outcome contents = run("dpkg-deb", {"--contents", deb});
         QStringList files;
         const QStringList entries = contents.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &entry : entries) {

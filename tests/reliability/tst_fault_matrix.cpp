@@ -23,8 +23,7 @@ const QString kSilence = QStringLiteral("Answer timeout from PLC");
 const QString kLost = QStringLiteral("The serial port COM1 (%1) was lost: ");
 const QString kTested = QStringLiteral("Successful connect to the CPU with type 291");
 const QString kNoType = QStringLiteral(
-    "No second answer from PLC with type. Check cable connection,port setting,"
-    "and e.t.c.");
+    "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
 
 // One run of one action: its own controller, link, prompts and progress window.
 struct Run {

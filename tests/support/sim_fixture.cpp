@@ -10,7 +10,6 @@ SimFixture::SimFixture()
         m_error = QStringLiteral("no temporary folder");
         return;
     }
-    setSettingsFilePath(settingsFile());
     if (!plc.start(&m_error))
         return;
     writeIniValue(settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
@@ -24,7 +23,6 @@ SimFixture::~SimFixture()
     for (const std::unique_ptr<sim::VirtualPlc> &more : m_more)
         more->stop();
     plc.stop();
-    setSettingsFilePath(QString());
 }
 
 bool SimFixture::addControllers(int count)
@@ -42,11 +40,6 @@ bool SimFixture::addControllers(int count)
 sim::VirtualPlc &SimFixture::controller(int number)
 {
     return number <= 1 ? plc : *m_more.at(size_t(number - 2));
-}
-
-QString SimFixture::settingsFile() const
-{
-    return m_dir.filePath(QStringLiteral("set.ini"));
 }
 
 void SimFixture::setCom(const QString &key, const QString &value) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ini_file.h"
 #include "virtual_plc.h"
 
 #include <QString>
@@ -13,6 +14,15 @@ namespace plc {
 // The frames as tests compare them: "E11 3000 02 0FFF", "E00 2008 02", one text a frame.
 QStringList wire(const QList<sim::VirtualPlc::Frame> &frames);
 
+// A temporary folder whose set.ini the settings file path points at while it lives; nothing is
+// written there until a test writes it.
+class SettingsDir : public QTemporaryDir {
+public:
+    SettingsDir() { setSettingsFilePath(file()); }
+    ~SettingsDir() { setSettingsFilePath(QString()); }
+    QString file() const { return filePath(QStringLiteral("set.ini")); }
+};
+
 // A virtual controller on a real pseudo-terminal, reached as COM1 through a temporary settings
 // file's [PORTS] section. The settings file path points at it while the fixture lives.
 class SimFixture {
@@ -22,7 +32,7 @@ public:
 
     bool ok() const { return m_ok; }
     QString error() const { return m_error; }
-    QString settingsFile() const;
+    QString settingsFile() const { return m_dir.file(); }
     // Writes a "COM" key (Speed, Parity, Bit_num, Stop_bit, Port_num).
     void setCom(const QString &key, const QString &value) const;
 
@@ -36,7 +46,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<sim::VirtualPlc>> m_more;
-    QTemporaryDir m_dir;
+    SettingsDir m_dir;
     bool m_ok = false;
     QString m_error;
 };

@@ -125,9 +125,8 @@ private Q_SLOTS:
             false);
         row("readout-protected", int(ReadoutProtected), none, small, 1,
             "The chip is readout-protected: its loader refuses to read the flash. Readout "
-            "Unprotect "
-            "removes the protection and erases the whole flash; then write the firmware again. Run "
-            "again with --readout-unprotect to do so.",
+            "Unprotect removes the protection and erases the whole flash; then write the firmware "
+            "again. Run again with --readout-unprotect to do so.",
             false);
         row("readout-protected, unprotected", int(ReadoutProtected),
             QStringList{"--readout-unprotect"}, small, 0, done, true);
