@@ -273,8 +273,7 @@ private Q_SLOTS:
         const QString requests = QStringLiteral(
             "Slot | Address | Num word | Address slave | Address master | Function | "
             "Timeout,[ms] ");
-        const QString modbusErrors =
-            QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    ");
+        const QString modbusErrors = "Slot  |  Errors  type   |   Short descriptions of error    ";
         row("uart1RequestTable", 1, "uart1RequestTable", requests, true);
         row("uart2RequestTable", 2, "uart2RequestTable", requests, true);
         row("ioMapTable", 0, "ioMapTable", "Address | Function | Prog.name ", false);

@@ -12,7 +12,6 @@
 #include "uart_tab.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QtTest>

@@ -30,8 +30,7 @@ QString oneWireClassText(int record, int number)
         case 0xC0:
             return QStringLiteral("Timeout error number :");
         case 0xE0:
-            return number >= 65 ? QStringLiteral("No any device error :")
-                                : QStringLiteral("No device found error :");
+            return number >= 65 ? "No any device error :" : "No device found error :";
         default:
             return QStringLiteral("Number of error :");
     }
@@ -72,8 +71,7 @@ private Q_SLOTS:
             for (int number : {64, 65}) {
                 const QString text = oneWireClassText(b, number);
                 QTest::addRow("1-wire record %d byte %02X", number, b)
-                    << 0 << number << b
-                    << ((b & 0x80) ? QStringLiteral("Active error") : QStringLiteral("No error"))
+                    << 0 << number << b << ((b & 0x80) ? "Active error" : "No error")
                     << (text.isEmpty() ? text : text + QString::number(b & 0x1F));
             }
         }

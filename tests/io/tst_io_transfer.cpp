@@ -95,8 +95,7 @@ private Q_SLOTS:
     void portThatCannotOpen()
     {
         QFETCH(bool, upload);
-        writeIniValue(m_f->sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
-                      QStringLiteral("/nonexistent/tty"));
+        writeIniValue(m_f->sim.settingsFile(), "PORTS", "COM4", "/nonexistent/tty");
         m_f->sim.setCom(QStringLiteral("Port_num"), QStringLiteral("3"));
         applyStoredPortSettings(m_f->link);
         QVERIFY(run([&] {

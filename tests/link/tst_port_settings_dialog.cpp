@@ -7,7 +7,6 @@
 #include "test_helpers.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -141,18 +140,16 @@ private Q_SLOTS:
         QStringList shown;
         QTimer::singleShot(0, m_dialog, [&] {
             auto *detection = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            auto *ports = detection->findChild<QTreeWidget *>(QStringLiteral("portList"));
+            auto *ports = detection->findChild<QTreeWidget *>("portList");
             for (int r = 0; r < ports->topLevelItemCount(); ++r)
                 shown.append(ports->topLevelItem(r)->text(0) + ' ' +
                              ports->topLevelItem(r)->text(5));
             if (choice < 0)
                 return detection->reject();
             ports->setCurrentItem(ports->topLevelItem(choice));
-            QTest::mouseClick(detection->findChild<QPushButton *>(QStringLiteral("okButton")),
-                              Qt::LeftButton);
+            QTest::mouseClick(detection->findChild<QPushButton *>("okButton"), Qt::LeftButton);
         });
-        QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("detectButton")),
-                          Qt::LeftButton);
+        QTest::mouseClick(m_dialog->findChild<QPushButton *>("detectButton"), Qt::LeftButton);
         QCOMPARE(shown,
                  (QStringList{"/nonexistent/ttyUSB1 6001", "/dev/ttyACM0 5740", "/dev/null "}));
         QCOMPARE(fileBytes(m_file), after);
@@ -166,8 +163,7 @@ private Q_SLOTS:
         QVERIFY(testing::writeBytes(m_file, "[PORTS]\nCOM3=/dev/ttyUSB1\n"));
         select({2, 3, 1, 1, 2});
         m_dialog->show();
-        QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("okButton")),
-                          Qt::LeftButton);
+        QTest::mouseClick(m_dialog->findChild<QPushButton *>("okButton"), Qt::LeftButton);
 
         // Each key as "key=value".
         for (const QString key : {"Speed=3", "Parity=1", "Bit_num=1", "Stop_bit=2", "Port_num=2"})
@@ -228,8 +224,7 @@ private Q_SLOTS:
         const QByteArray before = fileBytes(sim.settingsFile());
 
         select({0, 0, 0, 1, 0});  // COM1 at 9600,N,8,1
-        QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("testButton")),
-                          Qt::LeftButton);
+        QTest::mouseClick(m_dialog->findChild<QPushButton *>("testButton"), Qt::LeftButton);
 
         QCOMPARE(m_prompts.messages(), QStringList{message});
         QVERIFY(m_prompts.shown.at(0).title.isNull());
@@ -265,8 +260,7 @@ private Q_SLOTS:
         m_dialog->show();
         bool buttonsOff = false;
         QTimer::singleShot(20, m_dialog, [&] {
-            buttonsOff =
-                !m_dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->isEnabled();
+            buttonsOff = !m_dialog->findChild<QPushButton *>("okButton")->isEnabled();
             m_dialog->close();
             m_dialog->reject();
         });

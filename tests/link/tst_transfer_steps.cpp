@@ -1,5 +1,4 @@
 #include "failure.h"
-#include "settings_store.h"
 #include "test_helpers.h"
 #include "transfer_fixture.h"
 #include "transfer_steps.h"

@@ -241,8 +241,7 @@ private Q_SLOTS:
         m_f->sim.plc.poke(0x2502, QByteArray::fromHex(records(1, 127).toLatin1()));
         fill(*m_grid, 2);
         m_grid->setText(1, requestcol::Address, QStringLiteral("old"));
-        PortSettings settings{UartMode::ModbusSlave, 7, 1, QStringLiteral("9"),
-                              QStringLiteral("3")};
+        PortSettings settings{UartMode::ModbusSlave, 7, 1, "9", "3"};
         QVERIFY(run([&] { return upload(1, settings); }));
         QCOMPARE(m_f->frames(), c.reads);
         QCOMPARE(int(settings.mode), c.mode);
@@ -262,8 +261,7 @@ private Q_SLOTS:
     void slaveDownloadKeepsLinkSettings()
     {
         m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
-        const PortSettings settings{UartMode::ModbusMaster, 7, 2, QStringLiteral("1"),
-                                    QStringLiteral("2")};
+        const PortSettings settings{UartMode::ModbusMaster, 7, 2, "1", "2"};
         QVERIFY(run([&] { return downloadSlaveSettings(m_f->ctx, uart(2), settings); }));
         QCOMPARE(m_f->prompts.messages(), QStringList());
         QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("19200,N,8,1"));
@@ -365,8 +363,7 @@ private Q_SLOTS:
         m_f->sim.plc.pokeWord(0x2008, 0xC401);  // a master with one request
         m_f->sim.plc.delayAddress(address, delayMs);
         fill(*m_grid, 1);
-        PortSettings settings{UartMode::ModbusMaster, 4, 0, QStringLiteral("5"),
-                              QStringLiteral("100")};
+        PortSettings settings{UartMode::ModbusMaster, 4, 0, "5", "100"};
         QVERIFY(run([&] {
             switch (transfer) {
                 case Transfer::Download:

@@ -149,10 +149,8 @@ private Q_SLOTS:
 
     void desktopEntryAndMimeType()
     {
-        const QString entry =
-            m_prefix.filePath(QStringLiteral("share/applications/plc-config.desktop"));
-        const QString mime =
-            m_prefix.filePath(QStringLiteral("share/mime/packages/plc-config.xml"));
+        const QString entry = m_prefix.filePath("share/applications/plc-config.desktop");
+        const QString mime = m_prefix.filePath("share/mime/packages/plc-config.xml");
         const QByteArray entryText = fileBytes(entry);
         QVERIFY(entryText.contains("\nExec=plc-config %f\n"));
         QVERIFY(entryText.contains("\nMimeType=application/x-plc-config;\n"));
@@ -207,10 +205,8 @@ private Q_SLOTS:
         QCOMPARE(fields, QStringList({"Package: plc-config", "Section: electronics"}));
         // Worked out from the linked libraries, plus the window system's plugins.
         const QSet<QString> needed{
-            QStringLiteral("libc6"),           QStringLiteral("libstdc++6"),
-            QStringLiteral("libqt6core6"),     QStringLiteral("libqt6gui6"),
-            QStringLiteral("libqt6widgets6"),  QStringLiteral("libqt6serialport6"),
-            QStringLiteral("qt6-qpa-plugins"),
+            "libc6",          "libstdc++6",        "libqt6core6",     "libqt6gui6",
+            "libqt6widgets6", "libqt6serialport6", "qt6-qpa-plugins",
         };
         QVERIFY2(depends.contains(needed), qPrintable(info.out));
         QVERIFY2(info.out.contains(QLatin1String("group dialout")), qPrintable(info.out));

@@ -247,8 +247,7 @@ QList<LinkAction> linkActions()
                  unexamined});
     list.append({"update", noPrepare,
                  [](TransferFixture &f, ActionValues &) {
-                     return updateFirmware(f.ctx, {QStringLiteral("/bin/true")},
-                                           [](const QString &) {});
+                     return updateFirmware(f.ctx, {"/bin/true"}, [](const QString &) {});
                  },
                  always(1000), unexamined});
     return list;

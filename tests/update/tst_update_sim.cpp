@@ -181,8 +181,7 @@ private Q_SLOTS:
                 fault == BlockRefused ? VirtualLoader::Fault::Nack : VirtualLoader::Fault::Silence,
                 fault == BlockRefused ? 4 : 1);
         const bool hex = image.startsWith("hex:");
-        const QString file =
-            hex ? imageFile(image.mid(4), QStringLiteral("fw.hex")) : imageFile(image);
+        const QString file = hex ? imageFile(image.mid(4), "fw.hex") : imageFile(image);
         if (!arguments.contains("--line"))
             arguments << "--line" << kLine;
 
