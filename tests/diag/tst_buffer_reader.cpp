@@ -49,13 +49,13 @@ void fillEarlierRead(GridModel &grid)
 
 // The error-buffer reader against the virtual controller over a real pseudo-terminal: the reads
 // on the wire, the rows they give, and the table left alone when there is nothing to show.
-class TestBufferReader : public QObject {
+class TestBufferReader : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        testing::start(m_f);
+        TransferTest::init();
         m_grid = std::make_unique<GridModel>(3);
         for (int base : {0x3600, 0x3680, 0x3700})
             m_f->sim.plc.poke(base, testRecords());
@@ -63,9 +63,8 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        QVERIFY(m_f->released());
         QCOMPARE(m_f->progress.opened, 0);
-        m_f.reset();
+        TransferTest::cleanup();
     }
 
     void readsCountedRecords_data()
@@ -218,7 +217,6 @@ private:
             showErrorRecords(*m_grid, *read.value);
     }
 
-    std::unique_ptr<TransferFixture> m_f;
     std::unique_ptr<GridModel> m_grid;
 };
 

@@ -14,13 +14,13 @@ using namespace plc;
 
 // The I/O map frame on screen: its rows after the start-up preparation, its current cell
 // counted in grid rows, the chooser, and the buttons wired to the map and the controller.
-class TestIoMapFrame : public QObject {
+class TestIoMapFrame : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        testing::start(m_f);
+        TransferTest::init();
         m_frame = new IoMapFrame(m_f->ctx);
         m_frame->prepare();
         m_frame->resize(600, 800);
@@ -31,7 +31,7 @@ private Q_SLOTS:
     void cleanup()
     {
         delete m_frame;
-        m_f.reset();
+        TransferTest::cleanup();
     }
 
     void preparedRows()
@@ -269,7 +269,6 @@ private:
 
     void click(const char *button) const { m_frame->findChild<QPushButton *>(button)->click(); }
 
-    std::unique_ptr<TransferFixture> m_f;
     IoMapFrame *m_frame = nullptr;
 };
 

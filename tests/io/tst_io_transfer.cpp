@@ -20,21 +20,20 @@ const QStringList kExampleFrames = {"E11 3000 02 0FFF", "E11 2000 08 03000200040
 
 // The I/O map's download and upload against the virtual controller over a real pseudo-terminal:
 // the exact frames, a failure at each write, and what an upload brings back.
-class TestIoTransfer : public QObject {
+class TestIoTransfer : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        testing::start(m_f);
+        TransferTest::init();
         m_f->link.setLineSettings(LineSettings::parse("19200,N,8,1"));  // not what set.ini says
     }
 
     void cleanup()
     {
-        QVERIFY(m_f->released());
         QCOMPARE(m_f->progress.opened, 0);
-        m_f.reset();
+        TransferTest::cleanup();
     }
 
     void download_data()
@@ -108,9 +107,6 @@ private Q_SLOTS:
     }
 
 private:
-    bool run(const std::function<Outcome()> &action) { return m_f->run(action); }
-
-    std::unique_ptr<TransferFixture> m_f;
 };
 
 QTEST_GUILESS_MAIN(TestIoTransfer)

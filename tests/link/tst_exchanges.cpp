@@ -6,7 +6,6 @@
 #include "transfer_fixture.h"
 
 #include <QtTest>
-#include <memory>
 
 using namespace plc;
 using namespace plc::sim;
@@ -14,7 +13,7 @@ using namespace plc::sim;
 using testing::row;
 
 // The exchanges against the virtual controller over a real pseudo-terminal.
-class TestExchanges : public QObject {
+class TestExchanges : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -35,14 +34,7 @@ private Q_SLOTS:
         QCOMPARE(frame::checksum(body), digits);
     }
 
-    void init()
-    {
-        testing::start(m_f);
-        m_f->link.open();
-        QVERIFY(m_f->link.isOpen());
-    }
-
-    void cleanup() { m_f.reset(); }
+    void init() { startWithOpenPort(); }
 
     void readAcceptedByLength_data()
     {
@@ -201,8 +193,6 @@ private:
     {
         return m_f->link.exchange(Request::read(address, bytes), timeoutMs);
     }
-
-    std::unique_ptr<TransferFixture> m_f;
 };
 
 QTEST_GUILESS_MAIN(TestExchanges)

@@ -5,23 +5,16 @@
 
 #include <QElapsedTimer>
 #include <QtTest>
-#include <memory>
 
 using namespace plc;
 
 // The shared transfer steps against the virtual controller: what counts as a read answer, and
 // a port lost while a step waits.
-class TestTransferSteps : public QObject {
+class TestTransferSteps : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        testing::start(m_f);
-        m_f->link.open();
-    }
-
-    void cleanup() { m_f.reset(); }
+    void init() { startWithOpenPort(); }
 
     void readAnswerShape_data()
     {
@@ -76,7 +69,6 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<TransferFixture> m_f;
 };
 
 QTEST_GUILESS_MAIN(TestTransferSteps)

@@ -91,20 +91,14 @@ Q_DECLARE_METATYPE(Transfer)
 
 // The UART transfers against the virtual controller over a real pseudo-terminal: the exact
 // frames, the failure paths, and what reaches the tab.
-class TestPortTransfer : public QObject {
+class TestPortTransfer : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        testing::start(m_f);
+        TransferTest::init();
         m_grid = std::make_unique<GridModel>(7);
-    }
-
-    void cleanup()
-    {
-        QVERIFY(m_f->released());  // every transfer releases the port
-        m_f.reset();
     }
 
     void downloadFrames_data()
@@ -381,7 +375,6 @@ private Q_SLOTS:
     }
 
 private:
-    bool run(const std::function<Outcome()> &action) { return m_f->run(action); }
     // An upload applied as the tab applies it.
     Outcome upload(int port, PortSettings &settings)
     {
@@ -395,7 +388,6 @@ private:
         return downloadPortConfig(m_f->ctx, uart(port), settings, m_grid->dataRows());
     }
 
-    std::unique_ptr<TransferFixture> m_f;
     std::unique_ptr<GridModel> m_grid;
     PortSettings m_settings;
 };

@@ -67,18 +67,10 @@ struct UploadCase {
 
 // The "1-wire" tab's transfers against the virtual controller over a real pseudo-terminal: the
 // exact frames of each mode, the failure paths, and what reaches the tab.
-class TestAuxTransfer : public QObject {
+class TestAuxTransfer : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { testing::start(m_f); }
-
-    void cleanup()
-    {
-        QVERIFY(m_f->released());  // every transfer releases the port
-        m_f.reset();
-    }
-
     void downloadFrames_data()
     {
         const QList<int> startUp = {4, 2, 1, 1};
@@ -191,7 +183,6 @@ private Q_SLOTS:
     }
 
 private:
-    bool run(const std::function<Outcome()> &action) { return m_f->run(action); }
     // An upload applied as the tab applies it.
     Outcome upload(AuxSettings &settings, GridModel &grid)
     {
@@ -202,8 +193,6 @@ private:
         }
         return read.outcome;
     }
-
-    std::unique_ptr<TransferFixture> m_f;
 };
 
 QTEST_GUILESS_MAIN(TestAuxTransfer)

@@ -40,18 +40,10 @@ struct PlaceCase {
 
 // The bus search against the virtual controller with configured devices, and the placing of
 // found devices into the sensor table.
-class TestBusSearch : public QObject {
+class TestBusSearch : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { testing::start(m_f); }
-
-    void cleanup()
-    {
-        QVERIFY(!m_f->link.isOpen());  // open only while the search runs
-        m_f.reset();
-    }
-
     void search_data()
     {
         // reads: after the count
@@ -149,8 +141,6 @@ private:
         if (result.done())
             found = result.value;
     }
-
-    std::unique_ptr<TransferFixture> m_f;
 };
 
 QTEST_GUILESS_MAIN(TestBusSearch)

@@ -26,16 +26,15 @@ const QString kStoredSettings = QStringLiteral("19200,N,8,1");
 
 // The restart and the firmware-update hand-over against the virtual controller over a real
 // pseudo-terminal: the frames, the questions, the update program and when it starts.
-class TestServiceTransfer : public QObject {
+class TestServiceTransfer : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        m_f.reset();  // the old fixture forgets the settings file as it goes
-        testing::start(m_f);
+        TransferTest::init();
         QCOMPARE(m_f->link.lineSettings().text(), kStartSettings);
-        m_f->sim.setCom(QStringLiteral("Speed"), QStringLiteral("1"));
+        m_f->sim.setCom("Speed", "1");
         m_startedWithPortOpen.clear();
         m_started.clear();
         for (const QString &path : m_candidates)
@@ -188,7 +187,6 @@ private:
         }
     }
 
-    std::unique_ptr<TransferFixture> m_f;
     QTemporaryDir m_folder;   // the program's folder
     QTemporaryDir m_private;  // an installed program's private folder
     const QStringList m_candidates = updateProgramPaths({m_folder.path(), m_private.path()});

@@ -5,23 +5,16 @@
 
 #include <QSerialPort>
 #include <QtTest>
-#include <memory>
 
 using namespace plc;
 using namespace plc::sim;
 
 // The virtual controller itself: what the tests and plc-sim rely on.
-class TestVirtualPlc : public QObject {
+class TestVirtualPlc : public TransferTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        testing::start(m_f);
-        m_f->link.open();
-    }
-
-    void cleanup() { m_f.reset(); }
+    void init() { startWithOpenPort(); }
 
     void badFramesAreRefused_data()
     {
@@ -87,7 +80,6 @@ private:
         port.waitForBytesWritten(150);
         return port.waitForReadyRead(150) ? port.readAll() : QByteArray();
     }
-    std::unique_ptr<TransferFixture> m_f;
 };
 
 QTEST_GUILESS_MAIN(TestVirtualPlc)
