@@ -6,10 +6,10 @@
 #include "port_settings_dialog.h"
 #include "request_dialog.h"
 #include "sensor_dialog.h"
+#include "tab_test.h"
 #include "test_helpers.h"
 #include "uart_port.h"
 #include "uart_tab.h"
-#include "window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -27,13 +27,10 @@ using testing::row;
 
 // What the window does beyond the documented flows: limits told before a check refuses, the
 // keyboard reaching every field and table, and a window that keeps its width.
-class TestWindowAids : public QObject {
+class TestWindowAids : public TabTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { m_w = std::make_unique<WindowFixture>(); }
-    void cleanup() { m_w.reset(); }
-
     void toolTipsTellTheLimits_data()
     {
         // Owner, where ("<table>#<column>" for a heading, else a control's objectName), tool tip.
@@ -213,7 +210,6 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<WindowFixture> m_w;
 };
 
 QTEST_MAIN(TestWindowAids)

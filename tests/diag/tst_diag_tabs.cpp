@@ -1,8 +1,8 @@
 #include "grid_model.h"
 #include "grid_view.h"
 #include "settings_store.h"
+#include "tab_test.h"
 #include "test_helpers.h"
-#include "window_fixture.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -17,18 +17,10 @@ using testing::rowTexts;
 
 // The read buttons of the "Modbus diag" and "1-wire diag" tabs in the main window, against the
 // virtual controller: each fills its own table and no other.
-class TestDiagTabs : public QObject {
+class TestDiagTabs : public TabTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { testing::start(m_w); }
-
-    void cleanup()
-    {
-        QVERIFY(!m_w->window->link().isOpen());
-        m_w.reset();
-    }
-
     void readButtons_data()
     {
         testing::columns<QString, QString, QString, int, int, int, QByteArray, QString,
@@ -87,7 +79,6 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<WindowFixture> m_w;
 };
 
 QTEST_MAIN(TestDiagTabs)

@@ -4,11 +4,11 @@
 #include "exchange_text.h"
 #include "link_action.h"
 #include "port_settings_dialog.h"
+#include "tab_test.h"
 #include "test_helpers.h"
 #include "traffic_model.h"
 #include "traffic_monitor.h"
 #include "transfer_steps.h"
-#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
-#include <memory>
 
 using namespace plc;
 
@@ -59,17 +58,15 @@ void publish(const TrafficModel &model, int n, const ExchangeRecord &record = en
 
 // The "Traffic monitor" window as the user meets it: opened from the menu, fed by every link,
 // following the end, saving what it shows, and gone once closed.
-class TestTrafficMonitor : public QObject {
+class TestTrafficMonitor : public TabTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        testing::start(m_w);
+        TabTest::init();
         m_w->window->show();
     }
-
-    void cleanup() { m_w.reset(); }
 
     void showsEveryLinkAndSavesTheShownRows()
     {
@@ -220,7 +217,6 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<WindowFixture> m_w;
 };
 
 QTEST_MAIN(TestTrafficMonitor)

@@ -2,8 +2,8 @@
 #include "grid_view.h"
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
+#include "tab_test.h"
 #include "table_steps.h"
-#include "window_fixture.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -30,23 +30,22 @@ const QStringList kButtons = {"startSearchButton", "addFoundButton", "replaceAll
 // The bus-search dialog opened from the "1-wire" tab and the menu, against the virtual
 // controller: its controls, the search with its wait, the result grid's editing, and what
 // reaches the sensor table.
-class TestSearchDialog : public QObject {
+class TestSearchDialog : public TabTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        testing::start(m_w);
+        TabTest::init();
         m_w->window->oneWire().selectMode(0);
         m_w->window->show();
     }
 
     void cleanup()
     {
-        QVERIFY(!QApplication::activeModalWidget());
         // The dialog is discarded when it closes.
         QVERIFY(m_w->window->findChildren<BusSearchDialog *>().isEmpty());
-        m_w.reset();
+        TabTest::cleanup();
     }
 
     void opensFromButtonAndMenu_data()
@@ -213,8 +212,6 @@ private:
         child<QPushButton>(&m_w->window->oneWire(), "searchSensorsButton")->click();
     }
     GridModel &sensors() const { return m_w->window->oneWire().sensors(); }
-
-    std::unique_ptr<WindowFixture> m_w;
 };
 
 QTEST_MAIN(TestSearchDialog)

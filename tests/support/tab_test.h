@@ -24,7 +24,7 @@ protected:
 
     std::unique_ptr<WindowFixture> m_w;
 
-private Q_SLOTS:
+protected Q_SLOTS:
     void init();
     void cleanup();
 };
