@@ -9,8 +9,7 @@
 
 using namespace plc;
 
-using onewiretest::sensor;
-using onewiretest::sensors;
+using namespace onewiretest;
 using tablesteps::addCases;
 
 namespace {

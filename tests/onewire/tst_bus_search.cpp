@@ -8,9 +8,7 @@
 
 using namespace plc;
 
-using onewiretest::romBytes;
-using onewiretest::romCode;
-using onewiretest::rowTexts;
+using namespace onewiretest;
 
 namespace {
 

@@ -16,9 +16,7 @@
 using namespace plc;
 using namespace plc::sim;
 
-using onewiretest::child;
-using onewiretest::romBytes;
-using onewiretest::rowTexts;
+using namespace onewiretest;
 
 namespace {
 

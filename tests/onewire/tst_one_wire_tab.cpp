@@ -23,8 +23,7 @@
 
 using namespace plc;
 
-using onewiretest::child;
-using onewiretest::rowTexts;
+using namespace onewiretest;
 using testing::row;
 
 namespace {

@@ -14,12 +14,8 @@ namespace {
 // One record with its checksum (the two's complement of the sum of its bytes).
 QByteArray record(int type, quint16 offset, const QByteArray &data)
 {
-    QByteArray bytes;
-    bytes.append(char(data.size()));
-    bytes.append(char(offset >> 8));
-    bytes.append(char(offset & 0xFF));
-    bytes.append(char(type));
-    bytes += data;
+    const char head[] = {char(data.size()), char(offset >> 8), char(offset & 0xFF), char(type)};
+    QByteArray bytes = QByteArray(head, 4) + data;
     quint8 sum = 0;
     for (const char c : bytes)
         sum = quint8(sum + quint8(c));
