@@ -87,7 +87,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     m_edits = new EditTracker(*m_tabs, this);
     connect(m_edits, &EditTracker::checked, m_status, &StatusLine::showEdits);
 
-    const WindowState stored = readWindowState(m_tabs->rememberedTables());
+    const WindowState stored = readWindowState(m_tabs->columnWidths().keys());
     m_menus = new WindowMenus(menuBar(), *m_tabs, stored.verifyWrites, this);
     m_ctx.verifyWrites = stored.verifyWrites;
     connectMenus();
