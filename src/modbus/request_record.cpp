@@ -129,9 +129,7 @@ ModbusRequest requestFromRow(const RequestRows &rows, int row)
 
 QStringList requestCells(const ModbusRequest &request)
 {
-    QStringList cells;
-    for (int col = requestcol::Address; col < requestcol::Count; ++col)
-        cells.append(QString());
+    QStringList cells(requestcol::Count - 1);
     for (const RecordField &field : kLayout)
         cells[field.column - 1] = QString::number(request.*field.member);
     return cells;

@@ -16,7 +16,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -30,13 +29,6 @@ QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, 
     box->setObjectName(name);
     form->addRow(label, box);
     return box;
-}
-
-QGroupBox *frame(const QString &caption, const QString &name)
-{
-    auto *f = new QGroupBox(caption);
-    f->setObjectName(name);
-    return f;
 }
 
 // The cell editor's refusal is shown with an empty title, not the application's.
@@ -121,7 +113,8 @@ QHBoxLayout *UartTab::buttonRow(const QList<Button> &buttons)
 
 QGroupBox *UartTab::buildSlaveFrame()
 {
-    m_slaveFrame = frame(QStringLiteral("Modbus slave setting"), m_port.controlName("SlaveFrame"));
+    m_slaveFrame = new QGroupBox(QStringLiteral("Modbus slave setting"));
+    m_slaveFrame->setObjectName(m_port.controlName("SlaveFrame"));
     auto *form = new QFormLayout(m_slaveFrame);
     m_address = addBox(form, QStringLiteral("MB address"), m_port.controlName("SlaveAddressBox"),
                        m_port.initialAddress);
@@ -145,10 +138,10 @@ QGroupBox *UartTab::buildMasterFrame()
         tips.append(requestColumnLimits(col));
     m_requests.setHeadingToolTips(tips);
     connect(master->addButton(QStringLiteral("Add slave"), m_port.controlName("AddRequestButton")),
-            &QPushButton::clicked, this, &UartTab::addClicked);
+            &QPushButton::clicked, this, [this] { openRequestDialog(DialogMode::Add); });
     connect(master->addButton(QStringLiteral("Modify slave"),
                               m_port.controlName("ModifyRequestButton")),
-            &QPushButton::clicked, this, &UartTab::modifyClicked);
+            &QPushButton::clicked, this, [this] { openRequestDialog(DialogMode::Modify); });
     connect(master->addButton(QStringLiteral("Delete slave"),
                               m_port.controlName("DeleteRequestButton")),
             &QPushButton::clicked, this, &UartTab::deleteClicked);
@@ -191,23 +184,6 @@ void UartTab::modeClicked(int index)
     m_modeIndex = index;
 }
 
-QString UartTab::addressText() const
-{
-    return m_address->text();
-}
-void UartTab::setAddressText(const QString &text)
-{
-    m_address->setText(text);
-}
-QString UartTab::timeoutText() const
-{
-    return m_timeout->text();
-}
-void UartTab::setTimeoutText(const QString &text)
-{
-    m_timeout->setText(text);
-}
-
 PortSettings UartTab::settings() const
 {
     return {UartMode(m_modeIndex), listIndex(List::Speed), listIndex(List::Parity), addressText(),
@@ -239,16 +215,6 @@ void UartTab::applySettings(const UartTabState &state)
     showSettings(state.settings);
     setListIndex(List::Bits, state.bits);
     setListIndex(List::Stop, state.stop);
-}
-
-void UartTab::addClicked()
-{
-    openRequestDialog(DialogMode::Add);
-}
-
-void UartTab::modifyClicked()
-{
-    openRequestDialog(DialogMode::Modify);
 }
 
 void UartTab::openRequestDialog(DialogMode mode)

@@ -4,11 +4,11 @@
 #include "port_tab_parts.h"
 #include "port_word.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 class QGroupBox;
 class QHBoxLayout;
-class QLineEdit;
 
 namespace plc {
 
@@ -68,13 +68,12 @@ public:
     using List = LineSettingsBox::List;
     int listIndex(List list) const { return m_general->index(list); }
     void setListIndex(List list, int index) { m_general->setIndex(list, index); }
-    int listCount(List list) const { return m_general->count(list); }
 
     // The "MB address" and "Timeout,[msec]" boxes of the slave frame.
-    QString addressText() const;
-    void setAddressText(const QString &text);
-    QString timeoutText() const;
-    void setTimeoutText(const QString &text);
+    QString addressText() const { return m_address->text(); }
+    void setAddressText(const QString &text) { m_address->setText(text); }
+    QString timeoutText() const { return m_timeout->text(); }
+    void setTimeoutText(const QString &text) { m_timeout->setText(text); }
 
 Q_SIGNALS:
     // "Write to PLC" went through: the controller holds the tab's configuration as it stands.
@@ -102,8 +101,6 @@ private:
     void report(const QString &what, const Outcome &outcome);
 
     // Button handlers.
-    void addClicked();
-    void modifyClicked();
     void deleteClicked();
     void writeClicked();
     void slaveDownloadClicked();
