@@ -1,5 +1,6 @@
 #include "uart_tab.h"
 
+#include "action_buttons.h"
 #include "cell_editor.h"
 #include "csv_menu.h"
 #include "grid_view.h"
@@ -45,17 +46,19 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     left->addWidget(buildModeOptions());
     left->addWidget(buildGeneralFrame());
     left->addWidget(buildSlaveFrame());
-    left->addLayout(buttonRow({
-        {QStringLiteral("Write to PLC"), port.controlName("WriteButton"), &UartTab::writeClicked,
-         QStringLiteral("Writes the mode and line settings (port word, %1) and, for a master, "
-                        "the request table (from %2) into the controller")
-             .arg(plcmem::shown(port.portWordAddress), plcmem::shown(port.tableBase))},
-        {QStringLiteral("Upload from PLC"), port.controlName("UploadButton"),
-         &UartTab::uploadFromPlc,
-         QStringLiteral("Reads the mode, the line settings and the slave address or request "
-                        "table of %1 from the controller")
-             .arg(port.tabCaption)},
-    }));
+    left->addLayout(addButtons(
+        new QHBoxLayout,
+        {{QStringLiteral("Write to PLC"), port.controlName("WriteButton"),
+          [this] { writeClicked(); },
+          QStringLiteral("Writes the mode and line settings (port word, %1) and, for a master, "
+                         "the request table (from %2) into the controller")
+              .arg(plcmem::shown(port.portWordAddress), plcmem::shown(port.tableBase))},
+         {QStringLiteral("Upload from PLC"), port.controlName("UploadButton"),
+          [this] { uploadFromPlc(); },
+          QStringLiteral("Reads the mode, the line settings and the slave address or request "
+                         "table of %1 from the controller")
+              .arg(port.tabCaption)}},
+        this));
     left->addStretch();
     addTableFrame(*this, buildMasterFrame());
 }
@@ -82,33 +85,21 @@ QGroupBox *UartTab::buildGeneralFrame()
           {m_port.controlName("StopList"),
            {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}}}});
     if (m_port.hasSlaveTransfer) {
-        m_general->form().addRow(buttonRow({
-            {QStringLiteral("Download"), m_port.controlName("SlaveDownloadButton"),
-             &UartTab::slaveDownloadClicked,
-             QStringLiteral("Writes the slave address and line settings (port word, %1) and "
-                            "the slave timeout (%2) into the controller")
-                 .arg(plcmem::shown(m_port.portWordAddress),
-                      plcmem::shown(m_port.slaveTimeoutAddress))},
-            {QStringLiteral("Upload"), m_port.controlName("SlaveUploadButton"),
-             &UartTab::slaveUploadClicked,
-             QStringLiteral("Reads the slave address, line settings and slave timeout from the "
-                            "controller")},
-        }));
+        m_general->form().addRow(addButtons(
+            new QHBoxLayout,
+            {{QStringLiteral("Download"), m_port.controlName("SlaveDownloadButton"),
+              [this] { slaveDownloadClicked(); },
+              QStringLiteral("Writes the slave address and line settings (port word, %1) and "
+                             "the slave timeout (%2) into the controller")
+                  .arg(plcmem::shown(m_port.portWordAddress),
+                       plcmem::shown(m_port.slaveTimeoutAddress))},
+             {QStringLiteral("Upload"), m_port.controlName("SlaveUploadButton"),
+              [this] { slaveUploadClicked(); },
+              QStringLiteral("Reads the slave address, line settings and slave timeout from the "
+                             "controller")}},
+            this));
     }
     return m_general;
-}
-
-QHBoxLayout *UartTab::buttonRow(const QList<Button> &buttons)
-{
-    auto *row = new QHBoxLayout;
-    for (const Button &button : buttons) {
-        auto *b = new QPushButton(button.caption);
-        b->setObjectName(button.name);
-        b->setToolTip(button.toolTip);
-        connect(b, &QPushButton::clicked, this, button.handler);
-        row->addWidget(b);
-    }
-    return row;
 }
 
 QGroupBox *UartTab::buildSlaveFrame()

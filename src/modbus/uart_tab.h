@@ -8,7 +8,6 @@
 #include <QWidget>
 
 class QGroupBox;
-class QHBoxLayout;
 
 namespace plc {
 
@@ -80,13 +79,6 @@ Q_SIGNALS:
     void configurationWritten();
 
 private:
-    struct Button {
-        QString caption;
-        QString name;
-        void (UartTab::*handler)();
-        QString toolTip;  // what the button reads or writes
-    };
-    QHBoxLayout *buttonRow(const QList<Button> &buttons);
     OptionGroup *buildModeOptions();
     QGroupBox *buildGeneralFrame();
     QGroupBox *buildSlaveFrame();
