@@ -101,9 +101,8 @@ void IoMapFrame::choose(int gridRow, IoChoice choice)
 
 void IoMapFrame::newIoConfigClicked()
 {
-    IoMap cleared = m_state;
-    newIoConfig(cleared);
-    setState(cleared);
+    // Every point unassigned, its cells empty, every number free.
+    setState(IoMap());
     m_view->setCurrentCell(kIoPoints, iocol::Function);
 }
 
