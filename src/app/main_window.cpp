@@ -71,7 +71,6 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
       m_progress(new ProgressWindow(this)),
       m_ctx{m_link, prompts, *m_progress, this, false, {}, settingsfile::storedPort}
 {
-    setWindowTitle(QStringLiteral("PLC Tavrix"));
     m_tabs = new WindowTabs(m_ctx, prompts, this);
     setCentralWidget(m_tabs);
     applyStoredPortSettings(m_link);

@@ -136,10 +136,18 @@ QGroupBox *UartTab::buildMasterFrame()
     connect(master->addButton(QStringLiteral("Delete slave"),
                               m_port.controlName("DeleteRequestButton")),
             &QPushButton::clicked, this, &UartTab::deleteClicked);
-    connect(m_requestView, &QAbstractItemView::clicked, this, &UartTab::tableClicked);
+    connect(m_requestView, &QAbstractItemView::clicked, this, [this](const QModelIndex &cell) {
+        m_currentRequestRow = cell.row() + 1;
+        m_currentRequestColumn = cell.column();
+    });
     new CellEditor(
         *m_requestView, m_port.controlName("RequestCellEditor"),
-        [this](int row, int col, const QString &text) { storeCellText(row, col, text); },
+        [this](int row, int col, const QString &text) {
+            // The check goes by the column of the cell being edited.
+            const QString refusal = storeCellEdit(m_requests, m_port, row, col, text);
+            if (!refusal.isEmpty())
+                m_ctx.prompts.message(this, refusal, kNoTitle);
+        },
         CellEditor::DeleteKey::EmptiesCell);
     // An imported table is usable at once, as after an upload.
     const CsvNotes notes{m_port.tabCaption + QStringLiteral(" requests"),
@@ -226,20 +234,6 @@ void UartTab::deleteClicked()
         return;  // no request chosen yet: nothing to ask about
     if (m_ctx.prompts.confirm(this, kDeleteQuestion))
         deleteRequest(m_requests, m_currentRequestRow);
-}
-
-void UartTab::tableClicked(const QModelIndex &cell)
-{
-    m_currentRequestRow = cell.row() + 1;
-    m_currentRequestColumn = cell.column();
-}
-
-void UartTab::storeCellText(int row, int col, const QString &text)
-{
-    // The check goes by the column of the cell being edited.
-    const QString refusal = storeCellEdit(m_requests, m_port, row, col, text);
-    if (!refusal.isEmpty())
-        m_ctx.prompts.message(this, refusal, kNoTitle);
 }
 
 void UartTab::report(const QString &what, const Outcome &outcome)

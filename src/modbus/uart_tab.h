@@ -99,9 +99,6 @@ private:
     void slaveUploadClicked();
 
     void openRequestDialog(DialogMode mode);
-    void tableClicked(const QModelIndex &cell);
-    // Enter in the cell editor.
-    void storeCellText(int row, int col, const QString &text);
 
     const UartPort &m_port;
     TransferContext &m_ctx;
