@@ -48,11 +48,6 @@ QByteArray wordBytes(quint16 value)
     return bytes;
 }
 
-QByteArray hexOf(const QByteArray &bytes)
-{
-    return bytes.toHex().toUpper();
-}
-
 // The wire time of one character on the line as the tool set the terminal up: start bit, data
 // bits, parity bit, stop bits at its speed.
 std::chrono::nanoseconds byteTimeOf(int terminal)
@@ -509,7 +504,7 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
         for (int i = 0; i < count; ++i)
             data.append(char(m_memory[(address + i) & 0xFFFF]));
     }
-    const QByteArray body = hexOf(data) + ETX;
+    const QByteArray body = data.toHex().toUpper() + ETX;
     QByteArray answer = STX + body + checksumOf(body);
     answer += m_extra;
     answer.chop(qMin(m_truncation, int(answer.size())));

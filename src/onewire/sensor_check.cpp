@@ -19,12 +19,6 @@ bool isHexByte(const QString &text)
     return twoDigits.match(text).hasMatch();
 }
 
-bool registerFits(const QString &text)
-{
-    const auto value = hextext::wholeNumber(text);
-    return value && kSensorRegisters.contains(*value);
-}
-
 }  // namespace
 
 std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors)
@@ -37,7 +31,8 @@ std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors)
             if (!isHexByte(cells.value(k)))
                 return SensorFault{i + 1, k};
         }
-        if (!registerFits(cells.value(kRomBytes)))
+        const auto registerNumber = hextext::wholeNumber(cells.value(kRomBytes));
+        if (!registerNumber || !kSensorRegisters.contains(*registerNumber))
             return SensorFault{i + 1, 8};
     }
     return std::nullopt;
