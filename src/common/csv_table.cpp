@@ -2,15 +2,14 @@
 
 #include "failure.h"
 
+#include <QRegularExpression>
+
 namespace plc {
 
 QString csvField(const QString &cell)
 {
-    static const QString special = QStringLiteral(",\"\r\n");
-    bool needsQuotes = false;
-    for (const QChar c : cell)
-        needsQuotes = needsQuotes || special.contains(c);
-    if (!needsQuotes)
+    static const QRegularExpression special(QStringLiteral("[,\"\r\n]"));
+    if (!cell.contains(special))
         return cell;
     QString text = cell;
     text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -44,9 +43,8 @@ public:
             const int start = m_line;
             QStringList cells;
             bool more = true;
-            while (more) {
+            while (more)
                 cells.append(cell(more));
-            }
             if (!(cells.size() == 1 && cells.first().isEmpty() && !m_lastQuoted))
                 records.append({start, cells});
         }
