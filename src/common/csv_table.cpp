@@ -2,14 +2,16 @@
 
 #include "failure.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace plc {
 
 QString csvField(const QString &cell)
 {
-    static const QRegularExpression special(QStringLiteral("[,\"\r\n]"));
-    if (!cell.contains(special))
+    const auto special = [](QChar c) {
+        return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+    };
+    if (std::none_of(cell.begin(), cell.end(), special))
         return cell;
     QString text = cell;
     text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
