@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -51,16 +52,40 @@ struct ListField {
 };
 
 const ListField<UartTabState> kUartLists[] = {
-    {"speed", speedEntries(), [](UartTabState &s) -> int & { return s.settings.speed; }},
-    {"parity", parityEntries(), [](UartTabState &s) -> int & { return s.settings.parity; }},
-    {"bits", kUartBits, [](UartTabState &s) -> int & { return s.bits; }},
-    {"stop", kUartStops, [](UartTabState &s) -> int & { return s.stop; }},
+    {"speed", speedEntries(),
+     [](UartTabState &s) -> int & {
+         return s.settings.speed;
+     }},
+    {"parity", parityEntries(),
+     [](UartTabState &s) -> int & {
+         return s.settings.parity;
+     }},
+    {"bits", kUartBits,
+     [](UartTabState &s) -> int & {
+         return s.bits;
+     }},
+    {"stop", kUartStops,
+     [](UartTabState &s) -> int & {
+         return s.stop;
+     }},
 };
 const ListField<FieldNetSettings> kFieldNetLists[] = {
-    {"speed", kFieldNetSpeeds, [](FieldNetSettings &s) -> int & { return s.speed; }},
-    {"parity", kFieldNetParities, [](FieldNetSettings &s) -> int & { return s.parity; }},
-    {"bits", kFieldNetBits, [](FieldNetSettings &s) -> int & { return s.bits; }},
-    {"stop", kFieldNetStops, [](FieldNetSettings &s) -> int & { return s.stop; }},
+    {"speed", kFieldNetSpeeds,
+     [](FieldNetSettings &s) -> int & {
+         return s.speed;
+     }},
+    {"parity", kFieldNetParities,
+     [](FieldNetSettings &s) -> int & {
+         return s.parity;
+     }},
+    {"bits", kFieldNetBits,
+     [](FieldNetSettings &s) -> int & {
+         return s.bits;
+     }},
+    {"stop", kFieldNetStops,
+     [](FieldNetSettings &s) -> int & {
+         return s.stop;
+     }},
 };
 
 // A slave box: its key, what the configuration file can keep of it, and its text.
@@ -70,10 +95,16 @@ struct BoxField {
     QString &(*text)(UartTabState &);
 };
 const BoxField kUartBoxes[] = {
-    {"slaveAddress", {0, 255}, [](UartTabState &s) -> QString & { return s.settings.address; }},
+    {"slaveAddress",
+     {0, 255},
+     [](UartTabState &s) -> QString & {
+         return s.settings.address;
+     }},
     {"slaveTimeoutMs",
      {-2147483648LL, 2147483647LL},
-     [](UartTabState &s) -> QString & { return s.settings.timeout; }},
+     [](UartTabState &s) -> QString & {
+         return s.settings.timeout;
+     }},
 };
 
 // The request table's columns from Address on.
@@ -88,6 +119,12 @@ using Members = QList<std::pair<const char *, QByteArray>>;  // key, its value's
 
 QByteArray quoted(const QString &text)
 {
+    // Most texts need no escape: a cell, a list entry.
+    const auto needsEscape = [](QChar c) {
+        return c == QLatin1Char('"') || c == QLatin1Char('\\') || c.unicode() < 0x20;
+    };
+    if (std::none_of(text.cbegin(), text.cend(), needsEscape))
+        return '"' + text.toUtf8() + '"';
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
         switch (c.unicode()) {
@@ -189,9 +226,9 @@ QByteArray auxText(const Project &project, int indent)
                           {"register", numberOrText(sensor.value(kRomBytes))}}));
     }
     return block({{"mode", quoted(kAuxModes.value(project.config.auxMode))},
-                   {"fieldNet", line(lists)},
-                   {"sensors", rowList(rows, indent + 2)}},
-                  indent);
+                  {"fieldNet", line(lists)},
+                  {"sensors", rowList(rows, indent + 2)}},
+                 indent);
 }
 
 QByteArray ioMapText(const IoMap &map, int indent)
@@ -241,8 +278,7 @@ std::pair<int, int> lineAndColumn(const QByteArray &bytes, int offset)
 {
     const QByteArray before = bytes.left(offset);
     const int lineStart = int(before.lastIndexOf('\n')) + 1;
-    return {int(before.count('\n')) + 1,
-            int(QString::fromUtf8(before.mid(lineStart)).size()) + 1};
+    return {int(before.count('\n')) + 1, int(QString::fromUtf8(before.mid(lineStart)).size()) + 1};
 }
 
 // The whole number a JSON number holds, when it holds one.
@@ -284,6 +320,17 @@ QString cellWhere(const QString &table, int row, const QString &heading)
     return QStringLiteral("%1, row %2, column \"%3\"").arg(table).arg(row).arg(heading);
 }
 
+// A whole number as the window's text; a refusal naming where() otherwise. The name is made only
+// for a refusal: a project holds thousands of cells.
+template <typename Where>
+QString wholeText(const QJsonValue &value, const Where &where, const QString &fits)
+{
+    const auto number = wholeOf(value);
+    if (!number)
+        refuseValue(where(), value, fits);
+    return QString::number(*number);
+}
+
 // One file being read: its values checked as they are taken, unknown keys noted.
 class ProjectReader {
 public:
@@ -300,7 +347,6 @@ private:
     QString textAt(const QJsonObject &object, const QString &path, const char *key);
     int choiceAt(const QJsonObject &object, const QString &path, const char *key,
                  const QStringList &entries);
-    QString wholeText(const QJsonValue &value, const QString &where, const QString &fits);
 
     UartTabState uart(const QJsonObject &root, int number);
     QList<QStringList> requests(const QJsonArray &rows, const QString &path, int number);
@@ -340,8 +386,7 @@ QJsonValue ProjectReader::member(const QJsonObject &object, const QString &path,
     return it.value();
 }
 
-QJsonObject ProjectReader::objectAt(const QJsonObject &object, const QString &path,
-                                    const char *key)
+QJsonObject ProjectReader::objectAt(const QJsonObject &object, const QString &path, const char *key)
 {
     const QJsonValue value = member(object, path, key);
     if (!value.isObject())
@@ -376,16 +421,7 @@ int ProjectReader::choiceAt(const QJsonObject &object, const QString &path, cons
     return index;
 }
 
-QString ProjectReader::wholeText(const QJsonValue &value, const QString &where, const QString &fits)
-{
-    const auto number = wholeOf(value);
-    if (!number)
-        refuseValue(where, value, fits);
-    return QString::number(*number);
-}
-
-QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString &path,
-                                           int number)
+QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString &path, int number)
 {
     const QString table = QStringLiteral("the UART %1 request table").arg(number);
     QList<QStringList> cells;
@@ -399,9 +435,10 @@ QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString
                      kRequestKeys[4], kRequestKeys[5]});
         QStringList texts;
         for (int k = 0; k < kTableRequestCols; ++k) {
-            texts.append(wholeText(member(row, here, kRequestKeys[k]),
-                                   cellWhere(table, r + 1, requestColumnName(k + 1)),
-                                   QStringLiteral("a whole number")));
+            texts.append(wholeText(
+                member(row, here, kRequestKeys[k]),
+                [&] { return cellWhere(table, r + 1, requestColumnName(k + 1)); },
+                QStringLiteral("a whole number")));
         }
         cells.append(texts);
     }
@@ -414,9 +451,9 @@ UartTabState ProjectReader::uart(const QJsonObject &root, int number)
     const QByteArray key = "uart" + QByteArray::number(number);
     const QString path = QLatin1String(key);
     const QJsonObject part = objectAt(root, QString(), key.constData());
-    noteUnknown(part, path,
-                {"mode", "speed", "parity", "bits", "stop", "slaveAddress", "slaveTimeoutMs",
-                 "requests"});
+    noteUnknown(
+        part, path,
+        {"mode", "speed", "parity", "bits", "stop", "slaveAddress", "slaveTimeoutMs", "requests"});
     UartTabState state;
     state.settings.mode = UartMode(choiceAt(part, path, "mode", kUartModes));
     for (const auto &list : kUartLists)
@@ -425,7 +462,8 @@ UartTabState ProjectReader::uart(const QJsonObject &root, int number)
         const QString where = childPath(path, box.key);
         const QString fits =
             QStringLiteral("a whole number from %1 to %2").arg(box.range.low).arg(box.range.high);
-        const QString text = wholeText(member(part, path, box.key), where, fits);
+        const QString text = wholeText(
+            member(part, path, box.key), [&] { return where; }, fits);
         if (!box.range.contains(text.toLongLong()))
             refuseValue(where, member(part, path, box.key), fits);
         box.text(state) = text;
@@ -457,9 +495,10 @@ QList<QStringList> ProjectReader::sensors(const QJsonArray &rows, const QString 
                             rom.at(k), QStringLiteral("a text of two hexadecimal digits"));
             texts.append(rom.at(k).toString());
         }
-        texts.append(wholeText(member(row, here, "register"),
-                               cellWhere(table, r + 1, sensorColumnName(sensorcol::Register)),
-                               QStringLiteral("a whole number")));
+        texts.append(wholeText(
+            member(row, here, "register"),
+            [&] { return cellWhere(table, r + 1, sensorColumnName(sensorcol::Register)); },
+            QStringLiteral("a whole number")));
         cells.append(texts);
     }
     checkTable(sensorCsvTable(), cells, table);
@@ -549,9 +588,9 @@ Project ProjectReader::read(QJsonObject root)
     for (qint64 v = *version; v < kProjectSchemaVersion; ++v)
         kMigrations.at(size_t(v - 1))(root);
 
-    noteUnknown(root, QString(),
-                {"format", "schemaVersion", "savedBy", "note", "uart1", "uart2", "auxPort",
-                 "ioMap"});
+    noteUnknown(
+        root, QString(),
+        {"format", "schemaVersion", "savedBy", "note", "uart1", "uart2", "auxPort", "ioMap"});
     textAt(root, QString(), "savedBy");
     Project project;
     project.note = textAt(root, QString(), "note");

@@ -68,20 +68,21 @@ private Q_SLOTS:
             "      {\"address\": 1, \"numWord\": 10, \"addressSlave\": 0, \"addressMaster\": 100, "
             "\"function\": 1, \"timeoutMs\": 100},\n";
         QVERIFY2(bytes.startsWith(head), bytes.constData());
-        QVERIFY(bytes.contains("\n"
-                               "  \"auxPort\": {\n"
-                               "    \"mode\": \"Field Net\",\n"
-                               "    \"fieldNet\": {\"speed\": \"19200\", \"parity\": \"Even\", "
-                               "\"bits\": \"7\", \"stop\": \"2\"},\n"
-                               "    \"sensors\": [\n"
-                               "      {\"rom\": [\"28\", \"FF\", \"4B\", \"12\", \"03\", \"00\", "
-                               "\"00\", \"A1\"], \"register\": 1500}\n"
-                               "    ]\n"
-                               "  },\n"
-                               "  \"ioMap\": [\n"
-                               "    {\"point\": 0, \"function\": \"Output-Y\", \"name\": \"Y0\"},\n"
-                               "    {\"point\": 1, \"function\": \"Input -X\", \"name\": \"X0\"},\n"
-                               "    {\"point\": 2, \"function\": \"\", \"name\": \"\"},\n"));
+        QVERIFY(
+            bytes.contains("\n"
+                           "  \"auxPort\": {\n"
+                           "    \"mode\": \"Field Net\",\n"
+                           "    \"fieldNet\": {\"speed\": \"19200\", \"parity\": \"Even\", "
+                           "\"bits\": \"7\", \"stop\": \"2\"},\n"
+                           "    \"sensors\": [\n"
+                           "      {\"rom\": [\"28\", \"FF\", \"4B\", \"12\", \"03\", \"00\", "
+                           "\"00\", \"A1\"], \"register\": 1500}\n"
+                           "    ]\n"
+                           "  },\n"
+                           "  \"ioMap\": [\n"
+                           "    {\"point\": 0, \"function\": \"Output-Y\", \"name\": \"Y0\"},\n"
+                           "    {\"point\": 1, \"function\": \"Input -X\", \"name\": \"X0\"},\n"
+                           "    {\"point\": 2, \"function\": \"\", \"name\": \"\"},\n"));
         QVERIFY(bytes.endsWith("\"name\": \"\"}\n  ]\n}\n"));
     }
 
@@ -115,8 +116,9 @@ private Q_SLOTS:
                          "uart1.speed holds 4; one of \"9600\", \"19200\", \"38400\", \"57600\", "
                          "\"115200\", \"187500\", \"256000\", \"500000\" fits there.");
         testing::row("I/O number twice", edited("\"X0\"", "\"Y0\""),
-                     head + "the I/O map, point 1, \"name\" is \"Y0\", given to an earlier point "
-                            "already.");
+                     head +
+                         "the I/O map, point 1, \"name\" is \"Y0\", given to an earlier point "
+                         "already.");
         testing::row("part missing", edited("\"auxPort\"", "\"auxport\""),
                      head + "auxPort is missing.");
     }
@@ -132,7 +134,8 @@ private Q_SLOTS:
 
     void unknownKeysAreListedAndIgnored()
     {
-        QByteArray bytes = edited("\"mode\": \"Modbus master\"", "\"colour\": 3, \"mode\": \"Modbus master\"");
+        QByteArray bytes =
+            edited("\"mode\": \"Modbus master\"", "\"colour\": 3, \"mode\": \"Modbus master\"");
         bytes.replace("\"timeoutMs\": 200}", "\"timeoutMs\": 200, \"x\": []}");
         const ProjectRead read = readProject(bytes);
         QCOMPARE(read.refusal, QString());
