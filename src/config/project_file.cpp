@@ -193,6 +193,7 @@ QByteArray rowList(const QByteArrayList &rows, int indent)
     return "[\n" + inner + rows.join(",\n" + inner) + '\n' + QByteArray(indent, ' ') + ']';
 }
 
+// Takes a copy: the list fields reach their index through a reference they may also write.
 QByteArray uartText(UartTabState uart, int indent)
 {
     Members members = {{"mode", quoted(kUartModes.value(int(uart.settings.mode)))}};
@@ -213,7 +214,7 @@ QByteArray uartText(UartTabState uart, int indent)
 
 QByteArray auxText(const Project &project, int indent)
 {
-    FieldNetSettings fieldNet = project.fieldNet;
+    FieldNetSettings fieldNet = project.fieldNet;  // a copy, as in uartText
     Members lists;
     for (const auto &list : kFieldNetLists)
         lists.append({list.key, quoted(list.entries.value(list.index(fieldNet)))});
