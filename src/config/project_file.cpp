@@ -537,7 +537,7 @@ void takeName(IoMap &map, int point, const QString &where)
     PointBytes &used = input ? map.inputsUsed : map.outputsUsed;
     if (used.at(number))
         refuse(QStringLiteral("%1 is \"%2\", given to an earlier point already").arg(where, name));
-    markPointUsed(quint8(number), used);
+    used.at(number) = 1;
     map.pointTypes.at(point) = quint8(input ? IoType::Input : IoType::Output);
 }
 
