@@ -30,6 +30,8 @@ using namespace plc::sim;
 
 namespace {
 
+using testing::row;
+
 const QString kCaption =
     QStringLiteral("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029   //Active port - COM ");
 const QString kSpeeds = QStringLiteral("9600|19200|38400|57600|[115200]|187500|256000|500000");
@@ -123,20 +125,18 @@ private Q_SLOTS:
 
     void startUpTakesStoredSettings_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("uart1Lists");  // parity, bit number, stop bit
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QString>("lineSettings");
+        // uart1Lists: parity, bit number, stop bit
+        testing::columns<QByteArray, QString, int, QString>(
+            {"file", "uart1Lists", "port", "lineSettings"});
 
         // The stored parity is taken, then replaced by "None"; the speed is always 115200.
-        QTest::newRow("stored defaults")
-            << QByteArray(
-                   "[COM_MB]\nSpeed=0\nParity=1\nBit_num=2\nStop_bit=1\n"
-                   "[COM]\nPort_num=4\nSpeed=4\nBit_num=1\n")
-            << "Odd|Even|[None] 7|8|[9] 1|[1.5]|2" << 5 << "115200,N,8,1";
-        QTest::newRow("stored values no list has")
-            << QByteArray("[COM_MB]\nBit_num=abc\nStop_bit=3\n[COM]\nPort_num=9\n")
-            << "Odd|Even|[None] [7]|8|9 [1]|1.5|2" << 10 << "9600,N,7,1";
+        row("stored defaults",
+            QByteArray("[COM_MB]\nSpeed=0\nParity=1\nBit_num=2\nStop_bit=1\n"
+                       "[COM]\nPort_num=4\nSpeed=4\nBit_num=1\n"),
+            "Odd|Even|[None] 7|8|[9] 1|[1.5]|2", 5, "115200,N,8,1");
+        row("stored values no list has",
+            QByteArray("[COM_MB]\nBit_num=abc\nStop_bit=3\n[COM]\nPort_num=9\n"),
+            "Odd|Even|[None] [7]|8|9 [1]|1.5|2", 10, "9600,N,7,1");
     }
 
     void startUpTakesStoredSettings()
@@ -161,8 +161,8 @@ private Q_SLOTS:
 
     void actionsTakeStoredSettingsAsDocumented_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("takes");  // the stored settings, read just before; else the link's
+        // takes: the stored settings, read just before; else the link's
+        testing::columns<QString, bool>({"button", "takes"});
         const QList<std::pair<const char *, bool>> buttons = {
             {"uart1WriteButton", true},          {"uart1UploadButton", true},
             {"uart2SlaveDownloadButton", false}, {"uart2SlaveUploadButton", true},
@@ -172,7 +172,7 @@ private Q_SLOTS:
             {"readOneWireBufferButton", true},   {"restartButton", false},
             {"updateFirmwareButton", true}};
         for (const auto &[button, takes] : buttons)
-            QTest::newRow(button) << QString::fromLatin1(button) << takes;
+            row(button, QString::fromLatin1(button), takes);
     }
 
     void actionsTakeStoredSettingsAsDocumented()
@@ -184,8 +184,7 @@ private Q_SLOTS:
         w.prompts.confirmAnswers.enqueue(false);  // the question is answered "Cancel"
         w.sim.setCom(QStringLiteral("Speed"), QStringLiteral("2"));
         w.window->findChild<QPushButton *>(button)->click();
-        QCOMPARE(w.window->link().lineSettings().text(),
-                 takes ? QStringLiteral("38400,N,8,1") : QStringLiteral("9600,N,8,1"));
+        QCOMPARE(w.window->link().lineSettings().text(), takes ? "38400,N,8,1" : "9600,N,8,1");
         QVERIFY(!w.window->link().isOpen());
     }
 
@@ -278,20 +277,17 @@ private Q_SLOTS:
             "Timeout,[ms] ");
         const QString modbusErrors =
             QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    ");
-        QTest::newRow("uart1RequestTable") << 1 << "uart1RequestTable" << requests << true;
-        QTest::newRow("uart2RequestTable") << 2 << "uart2RequestTable" << requests << true;
-        QTest::newRow("ioMapTable") << 0 << "ioMapTable"
-                                    << "Address | Function | Prog.name " << false;
-        QTest::newRow("uart1ErrorTable") << 4 << "uart1ErrorTable" << modbusErrors << true;
-        QTest::newRow("uart2ErrorTable") << 4 << "uart2ErrorTable" << modbusErrors << true;
-        QTest::newRow("oneWireErrorTable")
-            << 5 << "oneWireErrorTable"
-            << "Num |  Errors  type   |   Short descriptions of error " << true;
-        QTest::newRow("sensorTable")
-            << 3 << "sensorTable"
-            << "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | "
-               "Byte 6 | Byte 7 |  Dxxxx  "
-            << true;
+        row("uart1RequestTable", 1, "uart1RequestTable", requests, true);
+        row("uart2RequestTable", 2, "uart2RequestTable", requests, true);
+        row("ioMapTable", 0, "ioMapTable", "Address | Function | Prog.name ", false);
+        row("uart1ErrorTable", 4, "uart1ErrorTable", modbusErrors, true);
+        row("uart2ErrorTable", 4, "uart2ErrorTable", modbusErrors, true);
+        row("oneWireErrorTable", 5, "oneWireErrorTable",
+            "Num |  Errors  type   |   Short descriptions of error ", true);
+        row("sensorTable", 3, "sensorTable",
+            "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | "
+            "Byte 6 | Byte 7 |  Dxxxx  ",
+            true);
     }
 
     void tableHeadings()
@@ -316,21 +312,15 @@ private Q_SLOTS:
 
     void menus_data()
     {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("title");
         // A "-" before an entry the user cannot choose, its shortcut after it; ";" between.
-        QTest::addColumn<QString>("entries");
-        QTest::newRow("File") << "fileMenu"
-                              << "&File"
-                              << "-New config;Load config Ctrl+O;Save config Ctrl+S;"
-                                 "-Recent configurations;-Print;-Save app setting;Exit Ctrl+Q";
-        QTest::newRow("PLC") << "plcMenu"
-                             << "PLC"
-                             << "Comm. setting;-Check config;Search 1-wire;Upload from PLC F5;"
-                                "-Load to PLC;Traffic monitor;Verify after writing";
-        QTest::newRow("About") << "aboutMenu"
-                               << "About"
-                               << "";
+        testing::columns<QString, QString, QString>({"menu", "title", "entries"});
+        row("File", "fileMenu", "&File",
+            "-New config;Load config Ctrl+O;Save config Ctrl+S;"
+            "-Recent configurations;-Print;-Save app setting;Exit Ctrl+Q");
+        row("PLC", "plcMenu", "PLC",
+            "Comm. setting;-Check config;Search 1-wire;Upload from PLC F5;"
+            "-Load to PLC;Traffic monitor;Verify after writing");
+        row("About", "aboutMenu", "About", "");
     }
 
     void menus()
@@ -429,11 +419,12 @@ private Q_SLOTS:
         }
         control<QAction>("verifyAfterWritingAction")->trigger();
         QVERIFY(m_main->transferContext().verifyWrites);
-        QCOMPARE(fileBytes(), QByteArray("[COM]\nPort_num=2\n"));  // written at shut-down only
+        QCOMPARE(testing::fileBytes(m_file),
+                 QByteArray("[COM]\nPort_num=2\n"));  // written at shut-down only
 
         control<QAction>("exitAction")->trigger();
         QVERIFY(!m_main->isVisible());
-        QCOMPARE(fileBytes(),
+        QCOMPARE(testing::fileBytes(m_file),
                  QByteArray("[COM]\nPort_num=2\n\n[WINDOW]\nLeft=60\nTop=40\nWidth=1100\n"
                             "Height=600\nMaximized=0\nTab=4\nColumns_MB_grid=50,140\n"
                             "Columns_MB_grid2=51,141\nColumns_MSFlexGrid1=52,142\n"
@@ -442,21 +433,18 @@ private Q_SLOTS:
 
     void windowComesBackAsLeft_data()
     {
-        testing::columns<QByteArray, QRect, int>({"file", "geometry", "tab"});
-        QTest::addColumn<QList<int>>(
-            "gridColumns");  // of UART 2's error table; empty: as the start-up sizes
-        QTest::addColumn<bool>("verify");
-        QTest::newRow("where it was")
-            << QByteArray(
-                   "[WINDOW]\nLeft=60\nTop=40\nWidth=1100\nHeight=600\nTab=4\n"
-                   "Columns_MB_grid2=51,141\nVerify=1\n")
-            << QRect(60, 40, 1100, 600) << 4 << QList<int>{51, 141} << true;
+        // gridColumns: of UART 2's error table; empty: as the start-up sizes
+        testing::columns<QByteArray, QRect, int, QList<int>, bool>(
+            {"file", "geometry", "tab", "gridColumns", "verify"});
+        row("where it was",
+            QByteArray("[WINDOW]\nLeft=60\nTop=40\nWidth=1100\nHeight=600\nTab=4\n"
+                       "Columns_MB_grid2=51,141\nVerify=1\n"),
+            QRect(60, 40, 1100, 600), 4, QList<int>{51, 141}, true);
         // The offscreen screen is 800 x 800: centred as far as the window fits.
-        QTest::newRow("off every screen")
-            << QByteArray(
-                   "[WINDOW]\nLeft=4000\nTop=-3000\nWidth=1100\nHeight=600\nTab=9\n"
-                   "Columns_MB_grid2=0,141\nVerify=0\n")
-            << QRect(0, 100, 1100, 600) << 0 << QList<int>() << false;
+        row("off every screen",
+            QByteArray("[WINDOW]\nLeft=4000\nTop=-3000\nWidth=1100\nHeight=600\nTab=9\n"
+                       "Columns_MB_grid2=0,141\nVerify=0\n"),
+            QRect(0, 100, 1100, 600), 0, QList<int>(), false);
     }
 
     void windowComesBackAsLeft()
@@ -486,26 +474,21 @@ private Q_SLOTS:
 
     void statusLine_data()
     {
-        QTest::addColumn<QString>("button");  // empty: the key F5 ("Upload from PLC" of the menu)
-        QTest::addColumn<int>(
-            "fault");  // -1 none, 0 the first write refused, 1 silence, 2 the third
-        QTest::addColumn<bool>("confirmed");
-        QTest::addColumn<QString>("status");  // a pattern where the duration varies
-        QTest::newRow("download done")
-            << "uart1WriteButton" << -1 << true << "^UART 1 download: done in \\d+\\.\\d s$";
-        QTest::newRow("download refused")
-            << "uart1WriteButton" << 0 << true
-            << "UART 1 download: Wrong answer from PLC; nothing written";
-        QTest::newRow("download stopped at its third write")
-            << "uart1WriteButton" << 2 << true
-            << "UART 1 download stopped after 2 of 3 writes: the controller may hold a partial "
-               "configuration; download again";
-        QTest::newRow("download cancelled")
-            << "uart2WriteButton" << -1 << false << "UART 2 download: nothing sent";
-        QTest::newRow("upload silent")
-            << "oneWireUploadButton" << 1 << true << "1-wire upload: Answer timeout from PLC";
-        QTest::newRow("F5, the last of three uploads")
-            << QString() << -1 << true << "^1-wire upload: done in \\d+\\.\\d s$";
+        // button (empty: the key F5 ("Upload from PLC" of the menu)), fault (-1 none, 0 the first
+        // write refused, 1 silence, 2 the third), status (a pattern where the duration varies)
+        testing::columns<QString, int, bool, QString>({"button", "fault", "confirmed", "status"});
+        row("download done", "uart1WriteButton", -1, true,
+            "^UART 1 download: done in \\d+\\.\\d s$");
+        row("download refused", "uart1WriteButton", 0, true,
+            "UART 1 download: Wrong answer from PLC; nothing written");
+        row("download stopped at its third write", "uart1WriteButton", 2, true,
+            "UART 1 download stopped after 2 of 3 writes: the controller may hold a partial "
+            "configuration; download again");
+        row("download cancelled", "uart2WriteButton", -1, false, "UART 2 download: nothing sent");
+        row("upload silent", "oneWireUploadButton", 1, true,
+            "1-wire upload: Answer timeout from PLC");
+        row("F5, the last of three uploads", QString(), -1, true,
+            "^1-wire upload: done in \\d+\\.\\d s$");
     }
 
     void statusLine()
@@ -543,18 +526,16 @@ private Q_SLOTS:
 
     void testNamesTheRealCause_data()
     {
-        QTest::addColumn<int>("portIndex");
-        QTest::addColumn<int>("enq");          // the controller's answer to ENQ; 0 none
-        QTest::addColumn<QString>("message");  // the documented box
-        QTest::addColumn<QString>("status");   // %1: the port's name
+        // enq (the controller's answer to ENQ; 0 none), message (the documented box), status (%1:
+        // the port's name)
+        testing::columns<int, int, QString, QString>({"portIndex", "enq", "message", "status"});
         const QString noFirst = QStringLiteral(
             "No first answer from PLC. Check cable connection,port setting,and e.t.c.");
-        QTest::newRow("missing port")
-            << 4 << 6 << noFirst << "Cannot open %1: No such file or directory";
-        QTest::newRow("silence") << 0 << 0 << noFirst << "%1: no answer to ENQ within 100 ms";
-        QTest::newRow("NAK") << 0 << 0x15 << noFirst << "%1: the controller answered ENQ with NAK";
-        QTest::newRow("connected") << 0 << 6 << "Successful connect to the CPU with type 291"
-                                   << "done in 0.\\d s, CPU type 291";
+        row("missing port", 4, 6, noFirst, "Cannot open %1: No such file or directory");
+        row("silence", 0, 0, noFirst, "%1: no answer to ENQ within 100 ms");
+        row("NAK", 0, 0x15, noFirst, "%1: the controller answered ENQ with NAK");
+        row("connected", 0, 6, "Successful connect to the CPU with type 291",
+            "done in 0.\\d s, CPU type 291");
     }
 
     void testNamesTheRealCause()
@@ -600,17 +581,16 @@ private Q_SLOTS:
 
     void quitAsksOnlyForUnkeptEdits_data()
     {
-        QTest::addColumn<QString>("before");  // "", "edit", "edit, save", "edit, download"
-        QTest::addColumn<int>("answer");      // to the question, when it comes
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("closed");
+        // before ("", "edit", "edit, save", "edit, download"), answer (to the question, when it
+        // comes)
+        testing::columns<QString, int, bool, bool>({"before", "answer", "asked", "closed"});
         using Keep = Prompts::Keep;
-        QTest::newRow("no edit") << "" << int(Keep::Cancel) << false << true;
-        QTest::newRow("edit, Cancel") << "edit" << int(Keep::Cancel) << true << false;
-        QTest::newRow("edit, Discard") << "edit" << int(Keep::Discard) << true << true;
-        QTest::newRow("edit, Save, file chosen") << "edit" << int(Keep::Save) << true << true;
-        QTest::newRow("edit, save") << "edit, save" << int(Keep::Cancel) << false << true;
-        QTest::newRow("edit, download") << "edit, download" << int(Keep::Cancel) << false << true;
+        row("no edit", "", int(Keep::Cancel), false, true);
+        row("edit, Cancel", "edit", int(Keep::Cancel), true, false);
+        row("edit, Discard", "edit", int(Keep::Discard), true, true);
+        row("edit, Save, file chosen", "edit", int(Keep::Save), true, true);
+        row("edit, save", "edit, save", int(Keep::Cancel), false, true);
+        row("edit, download", "edit, download", int(Keep::Cancel), false, true);
     }
 
     void quitAsksOnlyForUnkeptEdits()
@@ -740,11 +720,6 @@ private:
     }
     void makeWindow() { m_main = std::make_unique<MainWindow>(m_prompts); }
     void writeFile(const QByteArray &text) { QVERIFY(writeWholeFile(m_file, text).isEmpty()); }
-    QByteArray fileBytes() const
-    {
-        QFile f(m_file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // Answers the "COM-port setting" dialog once it is open: selects a port, then "OK" or the
     // close box.
     void answerPortSettings(int portIndex, bool ok)

@@ -23,6 +23,7 @@
 using namespace plc;
 
 using testing::child;
+using testing::row;
 
 // What the window does beyond the documented flows: limits told before a check refuses, the
 // keyboard reaching every field and table, and a window that keeps its width.
@@ -133,19 +134,16 @@ private Q_SLOTS:
 
     void tableMenuActsOnTheCurrentTab_data()
     {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("mode");  // of the tab's port
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QList<QStringList>>("rows");
-        QTest::addColumn<QString>("note");  // in the status line, in front of the file
+        // mode (of the tab's port), note (in the status line, in front of the file)
+        testing::columns<int, int, bool, QList<QStringList>, QString>(
+            {"tab", "mode", "enabled", "rows", "note"});
         const QList<QStringList> requests = {{"1", "10", "0", "100", "1", "100"},
                                              {"3", "5", "10", "110", "2", "200"}};
-        QTest::newRow("UART 2 master") << 2 << 0 << true << requests << "UART 2 requests: 2 rows";
-        QTest::newRow("1-wire master")
-            << 3 << 0 << true
-            << QList<QStringList>{{"28", "FF", "4B", "12", "03", "00", "00", "A1", "3000"}}
-            << "1-wire sensors: 1 row";
-        QTest::newRow("UART 1 slave: table hidden") << 1 << 1 << false << requests << "";
+        row("UART 2 master", 2, 0, true, requests, "UART 2 requests: 2 rows");
+        row("1-wire master", 3, 0, true,
+            QList<QStringList>{{"28", "FF", "4B", "12", "03", "00", "00", "A1", "3000"}},
+            "1-wire sensors: 1 row");
+        row("UART 1 slave: table hidden", 1, 1, false, requests, "");
     }
 
     void tableMenuActsOnTheCurrentTab()

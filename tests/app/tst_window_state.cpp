@@ -1,3 +1,4 @@
+#include "test_helpers.h"
 #include "window_state.h"
 
 #include <QtTest>
@@ -11,26 +12,23 @@ class TestWindowState : public QObject {
 private Q_SLOTS:
     void placement_data()
     {
-        QTest::addColumn<QRect>("stored");
-        QTest::addColumn<QList<QRect>>("screens");  // the primary first
-        QTest::addColumn<QRect>("placed");
+        // screens: the primary first
+        testing::columns<QRect, QList<QRect>, QRect>({"stored", "screens", "placed"});
 
         const QRect wide(0, 0, 1920, 1040);
         const QRect right(1920, 0, 1280, 1024);
-        QTest::newRow("on the screen")
-            << QRect(100, 80, 1240, 700) << QList<QRect>{wide} << QRect(100, 80, 1240, 700);
-        QTest::newRow("mostly off, a grip left")
-            << QRect(1800, 1000, 1240, 700) << QList<QRect>{wide} << QRect(1800, 1000, 1240, 700);
-        QTest::newRow("a sliver left")
-            << QRect(1900, 1020, 1240, 700) << QList<QRect>{wide} << QRect(340, 170, 1240, 700);
-        QTest::newRow("on the second screen")
-            << QRect(2000, 100, 1240, 700) << QList<QRect>{wide, right}
-            << QRect(2000, 100, 1240, 700);
-        QTest::newRow("second screen gone")
-            << QRect(2000, 100, 1240, 700) << QList<QRect>{wide} << QRect(340, 170, 1240, 700);
-        QTest::newRow("larger than the screen")
-            << QRect(-5000, 0, 1240, 700) << QList<QRect>{QRect(0, 0, 800, 600)}
-            << QRect(0, 0, 1240, 700);
+        testing::row("on the screen", QRect(100, 80, 1240, 700), QList<QRect>{wide},
+                     QRect(100, 80, 1240, 700));
+        testing::row("mostly off, a grip left", QRect(1800, 1000, 1240, 700), QList<QRect>{wide},
+                     QRect(1800, 1000, 1240, 700));
+        testing::row("a sliver left", QRect(1900, 1020, 1240, 700), QList<QRect>{wide},
+                     QRect(340, 170, 1240, 700));
+        testing::row("on the second screen", QRect(2000, 100, 1240, 700), QList<QRect>{wide, right},
+                     QRect(2000, 100, 1240, 700));
+        testing::row("second screen gone", QRect(2000, 100, 1240, 700), QList<QRect>{wide},
+                     QRect(340, 170, 1240, 700));
+        testing::row("larger than the screen", QRect(-5000, 0, 1240, 700),
+                     QList<QRect>{QRect(0, 0, 800, 600)}, QRect(0, 0, 1240, 700));
     }
 
     void placement()

@@ -25,6 +25,9 @@ using namespace plc::sim;
 
 namespace {
 
+using testing::fileBytes;
+using testing::row;
+
 // UART 1 a master of 9 requests (two pieces), UART 2 a slave, the 1-wire port a master of two.
 WindowConfig sample()
 {
@@ -49,12 +52,6 @@ QString writeConfig(const QString &path, const WindowConfig &c)
     r.gather(c);
     writeConfigFile(path, r);
     return path;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 struct Run {
@@ -91,14 +88,14 @@ private Q_SLOTS:
 
     void commands_data()
     {
-        QTest::addColumn<QStringList>("arguments");
         // 0 as it is, 1 ENQ refused, 2 error buffers filled, 3 COM7 mapped to no device,
         // 4 ENQ refused and no answer at 2008
-        testing::columns<int, int, QString, QString>({"setup", "code", "out", "err"});
+        testing::columns<QStringList, int, int, QString, QString>(
+            {"arguments", "setup", "code", "out", "err"});
         // The arguments as one line, split at the spaces.
         const auto row = [](const char *tag, const QString &arguments, int setup, int code,
                             const QString &out, const QString &err) {
-            QTest::newRow(tag) << arguments.split(QLatin1Char(' ')) << setup << code << out << err;
+            testing::row(tag, arguments.split(QLatin1Char(' ')), setup, code, out, err);
         };
         // Refused before anything is sent: exit code 2, and the hint.
         const auto refused = [&row](const char *tag, const QString &arguments, const QString &err) {
@@ -238,23 +235,19 @@ private Q_SLOTS:
 
     void downloadStops_data()
     {
-        QTest::addColumn<int>("fault");  // 0 NAK, 1 silence, 2 short file, 3 faulty table
-        testing::columns<int, QString, QString, int>({"code", "out", "err", "frames"});
+        // fault: 0 NAK, 1 silence, 2 short file, 3 faulty table
+        testing::columns<int, int, QString, QString, int>(
+            {"fault", "code", "out", "err", "frames"});
         const QString uart1 = "uart1: 1/2\nuart1: 2/2\n";
-        QTest::newRow("UART 2 port word refused") << 0 << 1 << "uart1: written\n"
-                                                  << uart1 + "Wrong answer from PLC\n"
-                                                  << 8;
-        QTest::newRow("UART 2 port word silent") << 1 << 1 << "uart1: written\n"
-                                                 << uart1 + "Answer timeout from PLC\n"
-                                                 << 8;
-        QTest::newRow("short file")
-            << 2 << 2 << ""
-            << "The file is 100 bytes long; a configuration file is 15046 bytes\n"
-            << 0;
-        QTest::newRow("table refused by its check")
-            << 3 << 2 << ""
-            << "You configuration has error in the size of request  - row 2\r\nColumn [Num word]\n"
-            << 0;
+        row("UART 2 port word refused", 0, 1, "uart1: written\n", uart1 + "Wrong answer from PLC\n",
+            8);
+        row("UART 2 port word silent", 1, 1, "uart1: written\n",
+            uart1 + "Answer timeout from PLC\n", 8);
+        row("short file", 2, 2, "",
+            "The file is 100 bytes long; a configuration file is 15046 bytes\n", 0);
+        row("table refused by its check", 3, 2, "",
+            "You configuration has error in the size of request  - row 2\r\nColumn [Num word]\n",
+            0);
     }
 
     void downloadStops()
@@ -284,21 +277,19 @@ private Q_SLOTS:
 
     void csvRoundTripKeepsTheFile_data()
     {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("csv");
+        testing::columns<QString, QString>({"table", "csv"});
         const QString requests =
             "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n";
-        QTest::newRow("uart1")
-            << "uart1"
-            << requests +
-                   "1,1,10,10,110,0,100\r\n2,2,10,20,120,1,100\r\n3,3,10,30,130,2,100\r\n"
-                   "4,4,10,40,140,3,100\r\n5,5,10,50,150,4,100\r\n6,6,10,60,160,0,100\r\n"
-                   "7,7,10,70,170,1,100\r\n8,8,10,80,180,2,100\r\n9,9,10,90,190,3,100\r\n";
-        QTest::newRow("uart2") << "uart2" << requests;
-        QTest::newRow("onewire") << "onewire"
-                                 << "Num,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
-                                    "Dxxxx\r\n1,28,FF,4B,12,03,00,00,A1,1500\r\n"
-                                    "2,0A,0B,0C,0D,0E,0F,10,11,1502\r\n";
+        row("uart1", "uart1",
+            requests +
+                "1,1,10,10,110,0,100\r\n2,2,10,20,120,1,100\r\n3,3,10,30,130,2,100\r\n"
+                "4,4,10,40,140,3,100\r\n5,5,10,50,150,4,100\r\n6,6,10,60,160,0,100\r\n"
+                "7,7,10,70,170,1,100\r\n8,8,10,80,180,2,100\r\n9,9,10,90,190,3,100\r\n");
+        row("uart2", "uart2", requests);
+        row("onewire", "onewire",
+            "Num,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
+            "Dxxxx\r\n1,28,FF,4B,12,03,00,00,A1,1500\r\n"
+            "2,0A,0B,0C,0D,0E,0F,10,11,1502\r\n");
     }
 
     void csvRoundTripKeepsTheFile()
@@ -322,28 +313,23 @@ private Q_SLOTS:
         const QByteArray head =
             "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n";
         const QString no = "The CSV file was not imported: ";
-        QTest::newRow("not a number")
-            << "uart1" << head + "1,1,10,0,100,1,100\r\n2,1,1x,0,100,1,100\r\n"
-            << no + "line 3, column \"Num word\" holds \"1x\".\nIt is not a whole number.\n";
-        QTest::newRow("refused by the table's check")
-            << "uart2" << head + "1,1,10,0,100,1,100\n\n2,1,126,0,100,1,100\n"
-            << no + "line 4, column \"Num word\" holds \"126\".\nYou configuration has error in "
-                    "the size of request  - row 2\r\nColumn [Num word]\n";
-        QTest::newRow("sensor byte")
-            << "onewire"
-            << QByteArray(
-                   "\xEF\xBB\xBFNum,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
-                   "Dxxxx\r\n1,28,FF,4B,12,\"0\"\"3\",00,00,A1,1500\r\n")
-            << no + "line 2, column \"Byte 4\" holds \"0\"3\".\nYou configuration has error in the "
-                    "addresing data - row 1\r\nColumn Byte 4\n";
-        QTest::newRow("another table's file")
-            << "onewire" << head
-            << no + "line 1, column 1 is \"Slot\" where the table has \"Num\".\n";
-        QTest::newRow("a cell missing")
-            << "uart1" << head + "1,1,10,0,100,1\r\n"
-            << no + "line 2 has 6 cells where the table has 7 columns.\n";
-        QTest::newRow("quote not closed") << "uart1" << head + "1,\"1,10,0,100,1,100\r\n"
-                                          << no + "line 2 opens a quote that is never closed.\n";
+        row("not a number", "uart1", head + "1,1,10,0,100,1,100\r\n2,1,1x,0,100,1,100\r\n",
+            no + "line 3, column \"Num word\" holds \"1x\".\nIt is not a whole number.\n");
+        row("refused by the table's check", "uart2",
+            head + "1,1,10,0,100,1,100\n\n2,1,126,0,100,1,100\n",
+            no + "line 4, column \"Num word\" holds \"126\".\nYou configuration has error in "
+                 "the size of request  - row 2\r\nColumn [Num word]\n");
+        row("sensor byte", "onewire",
+            QByteArray("\xEF\xBB\xBFNum,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
+                       "Dxxxx\r\n1,28,FF,4B,12,\"0\"\"3\",00,00,A1,1500\r\n"),
+            no + "line 2, column \"Byte 4\" holds \"0\"3\".\nYou configuration has error in the "
+                 "addresing data - row 1\r\nColumn Byte 4\n");
+        row("another table's file", "onewire", head,
+            no + "line 1, column 1 is \"Slot\" where the table has \"Num\".\n");
+        row("a cell missing", "uart1", head + "1,1,10,0,100,1\r\n",
+            no + "line 2 has 6 cells where the table has 7 columns.\n");
+        row("quote not closed", "uart1", head + "1,\"1,10,0,100,1,100\r\n",
+            no + "line 2 opens a quote that is never closed.\n");
     }
 
     void csvRefusal()
@@ -420,15 +406,14 @@ private Q_SLOTS:
 
     void severalPortsDownload_data()
     {
-        QTest::addColumn<QList<int>>("faults");  // per port: 0 none, 1 silent, 2 refusing
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("ends");  // how each port's line ends, after its label
-        QTest::newRow("four done") << QList<int>{0, 0, 0, 0} << 0
-                                   << QStringList{"done in", "done in", "done in", "done in"};
-        QTest::newRow("one silent, one refusing")
-            << QList<int>{0, 1, 2, 0} << 1
-            << QStringList{"done in", "Answer timeout from PLC after",
-                           "Wrong answer from PLC after", "done in"};
+        // faults (per port: 0 none, 1 silent, 2 refusing), ends (how each port's line ends, after
+        // its label)
+        testing::columns<QList<int>, int, QStringList>({"faults", "code", "ends"});
+        row("four done", QList<int>{0, 0, 0, 0}, 0,
+            QStringList{"done in", "done in", "done in", "done in"});
+        row("one silent, one refusing", QList<int>{0, 1, 2, 0}, 1,
+            QStringList{"done in", "Answer timeout from PLC after", "Wrong answer from PLC after",
+                        "done in"});
     }
 
     void severalPortsDownload()
@@ -490,11 +475,10 @@ private Q_SLOTS:
 
     void verify_data()
     {
-        QTest::addColumn<bool>("changed");  // COM2 holds UART 1 row 3 with another timeout
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("com2");
-        QTest::newRow("equal") << false << 0 << "equal in";
-        QTest::newRow("one cell changed") << true << 1 << "1 difference in";
+        // changed: COM2 holds UART 1 row 3 with another timeout
+        testing::columns<bool, int, QString>({"changed", "code", "com2"});
+        row("equal", false, 0, "equal in");
+        row("one cell changed", true, 1, "1 difference in");
     }
 
     void verify()

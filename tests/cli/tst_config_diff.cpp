@@ -1,5 +1,6 @@
 #include "config_diff.h"
 #include "side_by_side.h"
+#include "test_helpers.h"
 
 #include <QTemporaryFile>
 #include <QtTest>
@@ -34,24 +35,23 @@ class TestConfigDiff : public QObject {
 private Q_SLOTS:
     void differences_data()
     {
-        QTest::addColumn<int>("change");  // what the controller holds apart from the file
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("equal") << 0 << QStringList();
-        QTest::newRow("a request's timeout")
-            << 1 << QStringList{"uart1 row 3 Timeout,[ms]: file 100, controller 250"};
-        QTest::newRow("a request fewer") << 2 << QStringList{"uart1 rows: file 3, controller 2"};
-        QTest::newRow("mode: named alone")
-            << 3 << QStringList{"uart1 mode: file Master, controller Not use"};
-        QTest::newRow("speed and parity")
-            << 4
-            << QStringList{"uart2 speed: file 9600, controller 115200",
-                           "uart2 parity: file Even, controller Odd"};
-        QTest::newRow("slave address") << 5 << QStringList{"uart2 address: file 5, controller 6"};
-        QTest::newRow("a slave's table is not compared") << 6 << QStringList();
-        QTest::newRow("sensor byte, case alike")
-            << 7 << QStringList{"onewire row 1 Byte 4: file 03, controller 13"};
-        QTest::newRow("1-wire port not in use")
-            << 8 << QStringList{"onewire mode: file 1-wire master, controller Not use"};
+        // change: what the controller holds apart from the file
+        testing::columns<int, QStringList>({"change", "lines"});
+        testing::row("equal", 0, QStringList());
+        testing::row("a request's timeout", 1,
+                     QStringList{"uart1 row 3 Timeout,[ms]: file 100, controller 250"});
+        testing::row("a request fewer", 2, QStringList{"uart1 rows: file 3, controller 2"});
+        testing::row("mode: named alone", 3,
+                     QStringList{"uart1 mode: file Master, controller Not use"});
+        testing::row("speed and parity", 4,
+                     QStringList{"uart2 speed: file 9600, controller 115200",
+                                 "uart2 parity: file Even, controller Odd"});
+        testing::row("slave address", 5, QStringList{"uart2 address: file 5, controller 6"});
+        testing::row("a slave's table is not compared", 6, QStringList());
+        testing::row("sensor byte, case alike", 7,
+                     QStringList{"onewire row 1 Byte 4: file 03, controller 13"});
+        testing::row("1-wire port not in use", 8,
+                     QStringList{"onewire mode: file 1-wire master, controller Not use"});
     }
 
     void differences()

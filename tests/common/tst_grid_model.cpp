@@ -1,4 +1,5 @@
 #include "grid_model.h"
+#include "test_helpers.h"
 
 #include <QtTest>
 
@@ -19,18 +20,16 @@ private Q_SLOTS:
 
     void headingLineSplitsExactly_data()
     {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("headings");
-        QTest::newRow("requests") << "Slot | Address | Num word | Address slave | Address master | "
-                                     "Function | Timeout,[ms] "
-                                  << QStringList{
-                                         "Slot ",           " Address ",        " Num word ",
-                                         " Address slave ", " Address master ", " Function ",
-                                         " Timeout,[ms] "};
-        QTest::newRow("error buffer")
-            << "Slot  |  Errors  type   |   Short descriptions of error    "
-            << QStringList{"Slot  ", "  Errors  type   ", "   Short descriptions of error    "};
-        QTest::newRow("one column") << "Num" << QStringList{"Num"};
+        testing::columns<QString, QStringList>({"line", "headings"});
+        testing::row("requests",
+                     "Slot | Address | Num word | Address slave | Address master | "
+                     "Function | Timeout,[ms] ",
+                     QStringList{"Slot ", " Address ", " Num word ", " Address slave ",
+                                 " Address master ", " Function ", " Timeout,[ms] "});
+        testing::row(
+            "error buffer", "Slot  |  Errors  type   |   Short descriptions of error    ",
+            QStringList{"Slot  ", "  Errors  type   ", "   Short descriptions of error    "});
+        testing::row("one column", "Num", QStringList{"Num"});
     }
 
     void headingLineSplitsExactly()

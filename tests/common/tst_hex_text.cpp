@@ -13,16 +13,15 @@ class TestHexText : public QObject {
 private Q_SLOTS:
     void hexToNum_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");
-        QTest::newRow("00FF") << "00FF" << 255;
-        QTest::newRow("lower case gives 0") << "ff" << 0;
-        QTest::newRow("bad digit gives 0") << "1G" << 0;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("four digits") << "FFFF" << 65535;
-        QTest::newRow("seven digits") << "FFFFFFF" << 0xFFFFFFF;
-        QTest::newRow("mixed case gives 0") << "0aB" << 0;
-        QTest::newRow("blank gives 0") << " 1" << 0;
+        testing::columns<QString, int>({"text", "value"});
+        testing::row("00FF", "00FF", 255);
+        testing::row("lower case gives 0", "ff", 0);
+        testing::row("bad digit gives 0", "1G", 0);
+        testing::row("empty", "", 0);
+        testing::row("four digits", "FFFF", 65535);
+        testing::row("seven digits", "FFFFFFF", 0xFFFFFFF);
+        testing::row("mixed case gives 0", "0aB", 0);
+        testing::row("blank gives 0", " 1", 0);
     }
 
     void hexToNum()
@@ -41,12 +40,11 @@ private Q_SLOTS:
 
     void wordsTravelLowByteFirst_data()
     {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("onWire");
-        QTest::newRow("0x1234") << 0x1234 << "3412";
-        QTest::newRow("0x5701") << 0x5701 << "0157";
-        QTest::newRow("0x0FFF") << 0x0FFF << "FF0F";
-        QTest::newRow("0") << 0 << "0000";
+        testing::columns<int, QString>({"value", "onWire"});
+        testing::row("0x1234", 0x1234, "3412");
+        testing::row("0x5701", 0x5701, "0157");
+        testing::row("0x0FFF", 0x0FFF, "FF0F");
+        testing::row("0", 0, "0000");
     }
 
     void wordsTravelLowByteFirst()
@@ -68,14 +66,14 @@ private Q_SLOTS:
     void wholeNumber_data()
     {
         testing::columns<QString, bool, qint64>({"text", "isNumber", "value"});
-        QTest::newRow("plain") << "247" << true << qint64(247);
-        QTest::newRow("blanks around") << " 12 " << true << qint64(12);
-        QTest::newRow("negative") << "-5" << true << qint64(-5);
-        QTest::newRow("letters") << "12a" << false << qint64(0);
-        QTest::newRow("empty") << "" << false << qint64(0);
-        QTest::newRow("sign only") << "-" << false << qint64(0);
-        QTest::newRow("decimal point") << "1.5" << false << qint64(0);
-        QTest::newRow("hex") << "0x10" << false << qint64(0);
+        testing::row("plain", "247", true, qint64(247));
+        testing::row("blanks around", " 12 ", true, qint64(12));
+        testing::row("negative", "-5", true, qint64(-5));
+        testing::row("letters", "12a", false, qint64(0));
+        testing::row("empty", "", false, qint64(0));
+        testing::row("sign only", "-", false, qint64(0));
+        testing::row("decimal point", "1.5", false, qint64(0));
+        testing::row("hex", "0x10", false, qint64(0));
     }
 
     void wholeNumber()

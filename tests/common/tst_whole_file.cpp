@@ -16,15 +16,12 @@ class TestWholeFile : public QObject {
 private Q_SLOTS:
     void replacesOrKeepsTheOldFile_data()
     {
-        QTest::addColumn<QByteArray>("old");  // empty: no file there
-        QTest::addColumn<int>("newSize");
-        QTest::addColumn<bool>("diskFull");  // files may grow to 64 KiB only
-        QTest::addColumn<QString>("name");
-        QTest::newRow("new file") << QByteArray() << 100 << false << "set.ini";
-        QTest::newRow("shorter than the old one")
-            << QByteArray(5000, 'o') << 10 << false << "set.ini";
-        QTest::newRow("disk full midway") << QByteArray(5000, 'o') << 200000 << true << "set.ini";
-        QTest::newRow("no such folder") << QByteArray() << 10 << false << "missing/set.ini";
+        // old (empty: no file there), diskFull (files may grow to 64 KiB only)
+        testing::columns<QByteArray, int, bool, QString>({"old", "newSize", "diskFull", "name"});
+        testing::row("new file", QByteArray(), 100, false, "set.ini");
+        testing::row("shorter than the old one", QByteArray(5000, 'o'), 10, false, "set.ini");
+        testing::row("disk full midway", QByteArray(5000, 'o'), 200000, true, "set.ini");
+        testing::row("no such folder", QByteArray(), 10, false, "missing/set.ini");
     }
 
     void replacesOrKeepsTheOldFile()

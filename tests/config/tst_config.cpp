@@ -23,6 +23,7 @@ using namespace plc;
 namespace {
 
 using testing::fileBytes;
+using testing::row;
 using testing::writeBytes;
 
 WindowConfig sample()
@@ -71,26 +72,22 @@ private Q_SLOTS:
 
     void layout_data()
     {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("bytes");
+        testing::columns<int, QByteArray>({"offset", "bytes"});
         // Address, Function, Num word, then Address slave, Address master, Timeout low byte first.
-        QTest::newRow("UART 1 entry 0") << 0 << QByteArray::fromHex("01010A000064006400");
-        QTest::newRow("UART 1 entry 1") << 9 << QByteArray::fromHex("F7047DFFFF0080FF0F");
-        QTest::newRow("UART 1 counts") << 3741 << QByteArray::fromHex("020000");
-        QTest::newRow("UART 1 settings") << 3744 << QByteArray::fromHex("110004020102");
-        QTest::newRow("UART 1 timeout 250.0") << 3750 << QByteArray::fromHex("00007A43");
-        QTest::newRow("UART 2 entry 0") << 3754 << QByteArray::fromHex("0302050A006E00C800");
-        QTest::newRow("UART 2 counts") << 7495 << QByteArray::fromHex("010000");
-        QTest::newRow("UART 2 settings, lists it has not are 0")
-            << 7498 << QByteArray::fromHex("020107000000");
-        QTest::newRow("UART 2 timeout 2.0") << 7504 << QByteArray::fromHex("00000040");
-        QTest::newRow("sensor entry 0") << 8669 << QByteArray::fromHex("0028FF4B12030000A1DC05");
-        QTest::newRow("sensor entry 1") << 8680 << QByteArray::fromHex("000A0B0C0D0E0F1011FEFF");
-        QTest::newRow("auxiliary counts and mode")
-            << 11249 << QByteArray::fromHex("0002000000000000000000");
-        QTest::newRow("unused fourth section") << 11262 << QByteArray(3754, '\0');
-        QTest::newRow("reserved texts and bytes")
-            << 15016 << QByteArray(24, ' ') + QByteArray(6, '\0');
+        row("UART 1 entry 0", 0, QByteArray::fromHex("01010A000064006400"));
+        row("UART 1 entry 1", 9, QByteArray::fromHex("F7047DFFFF0080FF0F"));
+        row("UART 1 counts", 3741, QByteArray::fromHex("020000"));
+        row("UART 1 settings", 3744, QByteArray::fromHex("110004020102"));
+        row("UART 1 timeout 250.0", 3750, QByteArray::fromHex("00007A43"));
+        row("UART 2 entry 0", 3754, QByteArray::fromHex("0302050A006E00C800"));
+        row("UART 2 counts", 7495, QByteArray::fromHex("010000"));
+        row("UART 2 settings, lists it has not are 0", 7498, QByteArray::fromHex("020107000000"));
+        row("UART 2 timeout 2.0", 7504, QByteArray::fromHex("00000040"));
+        row("sensor entry 0", 8669, QByteArray::fromHex("0028FF4B12030000A1DC05"));
+        row("sensor entry 1", 8680, QByteArray::fromHex("000A0B0C0D0E0F1011FEFF"));
+        row("auxiliary counts and mode", 11249, QByteArray::fromHex("0002000000000000000000"));
+        row("unused fourth section", 11262, QByteArray(3754, '\0'));
+        row("reserved texts and bytes", 15016, QByteArray(24, ' ') + QByteArray(6, '\0'));
     }
 
     void layout()
@@ -119,29 +116,24 @@ private Q_SLOTS:
     {
         testing::columns<int, QString, QString>({"what", "text", "message"});
         const QString head = QStringLiteral("The configuration cannot be saved: ");
-        QTest::newRow("byte over 255")
-            << 0 << "300"
-            << head +
-                   "the UART 1 request table, row 2, column \"Num word\" holds \"300\"; a whole "
-                   "number from 0 to 255 fits there.";
-        QTest::newRow("word over 32767")
-            << 1 << "40000"
-            << head +
-                   "the UART 2 request table, row 1, column \"Address slave\" holds \"40000\"; a "
-                   "whole number from -32768 to 32767 fits there.";
-        QTest::newRow("ROM byte of one digit")
-            << 2 << "4"
-            << head +
-                   "the 1-wire sensor table, row 1, column \"Byte 3\" holds \"4\"; a byte of two "
-                   "hexadecimal digits fits there.";
-        QTest::newRow("address box not a number")
-            << 3 << "abc"
-            << head +
-                   "the UART 1 box \"MB address\" holds \"abc\"; a whole number from 0 to 255 "
-                   "fits there.";
-        QTest::newRow("timeout box not whole")
-            << 4 << "1.5"
-            << head + "the UART 2 box \"Timeout,[msec]\" holds \"1.5\"; a whole number fits there.";
+        row("byte over 255", 0, "300",
+            head +
+                "the UART 1 request table, row 2, column \"Num word\" holds \"300\"; a whole "
+                "number from 0 to 255 fits there.");
+        row("word over 32767", 1, "40000",
+            head +
+                "the UART 2 request table, row 1, column \"Address slave\" holds \"40000\"; a "
+                "whole number from -32768 to 32767 fits there.");
+        row("ROM byte of one digit", 2, "4",
+            head +
+                "the 1-wire sensor table, row 1, column \"Byte 3\" holds \"4\"; a byte of two "
+                "hexadecimal digits fits there.");
+        row("address box not a number", 3, "abc",
+            head +
+                "the UART 1 box \"MB address\" holds \"abc\"; a whole number from 0 to 255 "
+                "fits there.");
+        row("timeout box not whole", 4, "1.5",
+            head + "the UART 2 box \"Timeout,[msec]\" holds \"1.5\"; a whole number fits there.");
     }
 
     void unstorableCellStopsTheSave()
@@ -150,23 +142,10 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, message);
         WindowConfig c = sample();
-        switch (what) {
-            case 0:
-                c.uarts[0].requests[1][1] = text;
-                break;
-            case 1:
-                c.uarts[1].requests[0][2] = text;
-                break;
-            case 2:
-                c.sensors[0][3] = text;
-                break;
-            case 3:
-                c.uarts[0].settings.address = text;
-                break;
-            case 4:
-                c.uarts[1].settings.timeout = text;
-                break;
-        }
+        QString *const cells[] = {&c.uarts[0].requests[1][1], &c.uarts[1].requests[0][2],
+                                  &c.sensors[0][3], &c.uarts[0].settings.address,
+                                  &c.uarts[1].settings.timeout};
+        *cells[what] = text;
         const QString target = path(QStringLiteral("old.vqc"));
         QVERIFY(writeBytes(target, "old"));
         ConfigRecord record;
@@ -185,8 +164,7 @@ private Q_SLOTS:
         QCOMPARE(m_prompts.messages(), QStringList());
         const auto &dialog = m_prompts.shown.at(0);
         QCOMPARE(dialog.title, QStringLiteral("Save PLC configuration"));
-        QCOMPARE(dialog.filter,
-                 QStringLiteral("Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)"));
+        QCOMPARE(dialog.filter, "Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)");
         QCOMPARE(dialog.suffix, QStringLiteral("rfp"));
         const QByteArray bytes = fileBytes(path(QStringLiteral("fresh.rfp")));
         QCOMPARE(bytes.size(), 15046);
@@ -242,27 +220,22 @@ private Q_SLOTS:
 
     void refusedFileChangesNothing_data()
     {
-        QTest::addColumn<int>("offset");  // -1: the file is cut to 812 bytes
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("message");
+        // offset: -1: the file is cut to 812 bytes
+        testing::columns<int, int, QString>({"offset", "value", "message"});
         const QString head = QStringLiteral("This is not a configuration file the tool can load: ");
-        QTest::newRow("short") << -1 << 0
-                               << "The file is 812 bytes long; a configuration file is 15046 bytes";
-        QTest::newRow("UART 1 mode")
-            << 3745 << 3 << head + "the UART 1 port mode is 3, where 0 to 2 are known.";
-        QTest::newRow("UART 2 speed")
-            << 7500 << 8 << head + "the UART 2 speed index is 8, where 0 to 7 are known.";
-        QTest::newRow("UART 1 stop bits")
-            << 3749 << 3 << head + "the UART 1 stop-bit index is 3, where 0 to 2 are known.";
-        QTest::newRow("UART 2 count")
-            << 7495 << 129 << head + "the UART 2 request count is 129, where 0 to 128 are known.";
-        QTest::newRow("auxiliary mode")
-            << 11253 << 255 << head + "the auxiliary port mode is 255, where 0 to 2 are known.";
-        QTest::newRow("timeout not whole")
-            << 3751 << 0x80
-            << head + "the UART 1 slave timeout is 250.5, not a whole number of milliseconds.";
-        QTest::newRow("sensor count")
-            << 11250 << 200 << head + "the sensor count is 200, where 0 to 128 are known.";
+        row("short", -1, 0, "The file is 812 bytes long; a configuration file is 15046 bytes");
+        row("UART 1 mode", 3745, 3, head + "the UART 1 port mode is 3, where 0 to 2 are known.");
+        row("UART 2 speed", 7500, 8, head + "the UART 2 speed index is 8, where 0 to 7 are known.");
+        row("UART 1 stop bits", 3749, 3,
+            head + "the UART 1 stop-bit index is 3, where 0 to 2 are known.");
+        row("UART 2 count", 7495, 129,
+            head + "the UART 2 request count is 129, where 0 to 128 are known.");
+        row("auxiliary mode", 11253, 255,
+            head + "the auxiliary port mode is 255, where 0 to 2 are known.");
+        row("timeout not whole", 3751, 0x80,
+            head + "the UART 1 slave timeout is 250.5, not a whole number of milliseconds.");
+        row("sensor count", 11250, 200,
+            head + "the sensor count is 200, where 0 to 128 are known.");
     }
 
     void refusedFileChangesNothing()
@@ -300,14 +273,15 @@ private Q_SLOTS:
     void startFolder_data()
     {
         // Folders below the test's own: "last", "program", "documents" exist, "gone" does not.
-        QTest::addColumn<QString>("last");  // empty: none kept yet
-        testing::columns<QString, bool, QString>({"documents", "programWritable", "start"});
+        // last: empty: none kept yet
+        testing::columns<QString, QString, bool, QString>(
+            {"last", "documents", "programWritable", "start"});
         const QString last = "last", program = "program", documents = "documents", gone = "gone";
         const QString home = "home";
-        QTest::newRow("the last folder") << last << documents << false << last;
-        QTest::newRow("last folder gone, no documents: home") << gone << gone << false << home;
-        QTest::newRow("read-only program folder") << program << program << false << home;
-        QTest::newRow("writable program folder") << program << documents << true << program;
+        row("the last folder", last, documents, false, last);
+        row("last folder gone, no documents: home", gone, gone, false, home);
+        row("read-only program folder", program, program, false, home);
+        row("writable program folder", program, documents, true, program);
     }
 
     void startFolder()
@@ -326,15 +300,14 @@ private Q_SLOTS:
 
     void recentConfigurations_data()
     {
-        QTest::addColumn<QStringList>("used");  // "s" saved or "l" loaded, and the file's number
-        QTest::addColumn<QList<int>>("listed");
-        QTest::addColumn<bool>("lastGone");  // the last listed file is deleted before it is chosen
-        QTest::newRow("most recent first")
-            << QStringList{"s1", "s2", "l1"} << QList<int>{1, 2} << false;
-        QTest::newRow("the last eight")
-            << QStringList{"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "l2"}
-            << QList<int>{2, 9, 8, 7, 6, 5, 4, 3} << false;
-        QTest::newRow("a file gone") << QStringList{"s1", "s2"} << QList<int>{2, 1} << true;
+        // used ("s" saved or "l" loaded, and the file's number), lastGone (the last listed file is
+        // deleted before it is chosen)
+        testing::columns<QStringList, QList<int>, bool>({"used", "listed", "lastGone"});
+        row("most recent first", QStringList{"s1", "s2", "l1"}, QList<int>{1, 2}, false);
+        row("the last eight",
+            QStringList{"s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "s9", "l2"},
+            QList<int>{2, 9, 8, 7, 6, 5, 4, 3}, false);
+        row("a file gone", QStringList{"s1", "s2"}, QList<int>{2, 1}, true);
     }
 
     void recentConfigurations()
@@ -383,9 +356,9 @@ private Q_SLOTS:
     void namedFileLoadsAsLoadConfig_data()
     {
         QTest::addColumn<QByteArray>("bytes");  // empty: no such file
-        QTest::newRow("a good file") << recordOf(sample());
-        QTest::newRow("a refused file") << recordOf(sample()).left(812);
-        QTest::newRow("no such file") << QByteArray();
+        row("a good file", recordOf(sample()));
+        row("a refused file", recordOf(sample()).left(812));
+        row("no such file", QByteArray());
     }
 
     void namedFileLoadsAsLoadConfig()

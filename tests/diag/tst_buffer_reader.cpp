@@ -114,10 +114,8 @@ private Q_SLOTS:
 
     void secondBlockTexts_data()
     {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("record");  // at records 64 and 65
-        QTest::addColumn<QString>("row64");
-        QTest::addColumn<QString>("row65");
+        // record: at records 64 and 65
+        testing::columns<int, int, QString, QString>({"table", "record", "row64", "row65"});
         row("UART 1 0x80", 1, 0x80, "64|Inactive error|", "65|Inactive error|");
         row("UART 2 0x80", 2, 0x80, "64|Inactive error|", "65|Old error|");
         row("UART 2 0x8D", 2, 0x8D, "64|Active error|MBErr 13", "65|Active error|MBErr 13");
@@ -145,10 +143,8 @@ private Q_SLOTS:
 
     void tableLeftAsItWas_data()
     {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("word");
-        QTest::addColumn<QString>("silent");  // the address the controller does not answer
-        QTest::addColumn<QStringList>("reads");
+        // silent: the address the controller does not answer
+        testing::columns<int, int, QString, QStringList>({"table", "word", "silent", "reads"});
         row("UART 1 slave 0x4005", 1, 0x4005, "", QStringList{"E00 2008 02"});
         row("UART 1 bit 14 clear", 1, 0x8003, "", QStringList{"E00 2008 02"});
         row("UART 2 not use 0x0000", 2, 0x0000, "", QStringList{"E00 2006 02"});
@@ -182,10 +178,8 @@ private Q_SLOTS:
 
     void noStaleText_data()
     {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("count");  // of the second read
-        QTest::addColumn<int>("record1");
-        QTest::addColumn<QStringList>("rows");
+        // count: of the second read
+        testing::columns<int, int, int, QStringList>({"table", "count", "record1", "rows"});
         row("UART 1 n = 0", 1, 0, 0x84, QStringList{"1||"});
         row("UART 1 code 9 at row 1", 1, 2, 0x09,
             QStringList{"1|Active error|", "2|No error|", "3||"});

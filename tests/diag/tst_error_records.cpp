@@ -46,8 +46,9 @@ class TestErrorRecords : public QObject {
 private Q_SLOTS:
     void texts_data()
     {
-        QTest::addColumn<int>("table");  // 1, 2: the UART's Modbus table; 0: the 1-wire table
-        testing::columns<int, int, QString, QString>({"number", "record", "state", "description"});
+        // table: 1, 2: the UART's Modbus table; 0: the 1-wire table
+        testing::columns<int, int, int, QString, QString>(
+            {"table", "number", "record", "state", "description"});
         // Whole rows as the controller's engineers describe them.
         row("UART 1 0x84", 1, 1, 0x84, "Active error", " timeout error occurred  ");
         row("UART 2 0x09", 2, 1, 0x09, "Active error", "");

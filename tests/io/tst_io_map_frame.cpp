@@ -71,8 +71,8 @@ private Q_SLOTS:
     void clickOnTheAddressColumnKeepsTheCurrentCell_data()
     {
         QTest::addColumn<int>("row");
-        QTest::newRow("point row") << 3;
-        QTest::newRow("empty last row") << 22;
+        testing::row("point row", 3);
+        testing::row("empty last row", 22);
     }
 
     void clickOnTheAddressColumnKeepsTheCurrentCell()
@@ -103,11 +103,11 @@ private Q_SLOTS:
     void chooserOpensOnlyOnFunctionCells_data()
     {
         testing::columns<int, int, bool>({"row", "col", "opens"});
-        QTest::newRow("Function of point 0") << 1 << 1 << true;
-        QTest::newRow("Function of point 20") << 21 << 1 << true;
-        QTest::newRow("Prog.name") << 5 << 2 << false;
-        QTest::newRow("Address") << 5 << 0 << false;
-        QTest::newRow("Function of the empty last row") << 22 << 1 << false;
+        testing::row("Function of point 0", 1, 1, true);
+        testing::row("Function of point 20", 21, 1, true);
+        testing::row("Prog.name", 5, 2, false);
+        testing::row("Address", 5, 0, false);
+        testing::row("Function of the empty last row", 22, 1, false);
     }
 
     void chooserOpensOnlyOnFunctionCells()
@@ -157,9 +157,8 @@ private Q_SLOTS:
 
     void clickAfterAChoiceOpensTheChooser_data()
     {
-        QTest::addColumn<bool>("keyboard");
-        QTest::newRow("chosen with the mouse") << false;
-        QTest::newRow("chosen with Alt+Down, Down and Enter") << true;
+        testing::boolColumn("keyboard", "chosen with the mouse",
+                            "chosen with Alt+Down, Down and Enter");
     }
 
     void clickAfterAChoiceOpensTheChooser()
@@ -181,13 +180,12 @@ private Q_SLOTS:
 
     void keyboardAlone_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("F2") << int(Qt::Key_F2) << 0;
-        QTest::newRow("Return") << int(Qt::Key_Return) << 0;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-        QTest::newRow("Space") << int(Qt::Key_Space) << 0;
-        QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+        testing::columns<int, int>({"key", "modifiers"});
+        testing::row("F2", int(Qt::Key_F2), 0);
+        testing::row("Return", int(Qt::Key_Return), 0);
+        testing::row("keypad Enter", int(Qt::Key_Enter), int(Qt::KeypadModifier));
+        testing::row("Space", int(Qt::Key_Space), 0);
+        testing::row("Alt+Down", int(Qt::Key_Down), int(Qt::AltModifier));
     }
 
     void keyboardAlone()

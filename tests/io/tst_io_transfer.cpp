@@ -39,13 +39,12 @@ private Q_SLOTS:
 
     void download_data()
     {
-        QTest::addColumn<PointBytes>("types");
-        QTest::addColumn<QStringList>("frames");
+        testing::columns<PointBytes, QStringList>({"types", "frames"});
         // The refused and unanswered writes are the fault matrix's.
-        QTest::newRow("empty map")
-            << PointBytes{}
-            << QStringList{"E11 3000 02 0FFF", "E11 2000 08 0000000000000000", "E11 3000 02 0000"};
-        QTest::newRow("inputs 0, 1, 17 and output 2") << kExample << kExampleFrames;
+        testing::row(
+            "empty map", PointBytes{},
+            QStringList{"E11 3000 02 0FFF", "E11 2000 08 0000000000000000", "E11 3000 02 0000"});
+        testing::row("inputs 0, 1, 17 and output 2", kExample, kExampleFrames);
     }
 
     void download()
@@ -60,12 +59,12 @@ private Q_SLOTS:
 
     void upload_data()
     {
-        QTest::addColumn<bool>("silent");
-        QTest::addColumn<int>("pieceSize");  // the answer in pieces 30 ms apart; 0 in one
-        testing::columns<QStringList, quint32, quint32>({"messages", "inputs", "outputs"});
-        QTest::newRow("answered") << false << 0 << QStringList() << 0x20003U << 0x4U;
-        QTest::newRow("answered in pieces") << false << 5 << QStringList() << 0x20003U << 0x4U;
-        QTest::newRow("silent") << true << 0 << QStringList{tablesteps::kSilence} << 0xAAU << 0xAAU;
+        // pieceSize: the answer in pieces 30 ms apart; 0 in one
+        testing::columns<bool, int, QStringList, quint32, quint32>(
+            {"silent", "pieceSize", "messages", "inputs", "outputs"});
+        testing::row("answered", false, 0, QStringList(), 0x20003U, 0x4U);
+        testing::row("answered in pieces", false, 5, QStringList(), 0x20003U, 0x4U);
+        testing::row("silent", true, 0, QStringList{tablesteps::kSilence}, 0xAAU, 0xAAU);
     }
 
     void upload()
@@ -91,12 +90,7 @@ private Q_SLOTS:
         QCOMPARE(m_f->link.lineSettings().text(), QStringLiteral("9600,N,8,1"));
     }
 
-    void portThatCannotOpen_data()
-    {
-        QTest::addColumn<bool>("upload");
-        QTest::newRow("download") << false;
-        QTest::newRow("upload") << true;
-    }
+    void portThatCannotOpen_data() { testing::boolColumn("upload", "download", "upload"); }
 
     void portThatCannotOpen()
     {

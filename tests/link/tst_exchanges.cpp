@@ -20,13 +20,12 @@ class TestExchanges : public QObject {
 private Q_SLOTS:
     void checksum_data()
     {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("digits");
+        testing::columns<QByteArray, QString>({"body", "digits"});
         // Reading 2 bytes at 2008: the nine characters and ETX add up to 0x1D4.
-        QTest::newRow("worked read example") << QByteArray("E00200802\x03") << "D4";
+        row("worked read example", QByteArray("E00200802\x03"), "D4");
         // 7 x 'A' + ';' + ETX = 0x205: the low byte keeps its leading zero.
-        QTest::newRow("sum 0x205") << QByteArray("AAAAAAA;\x03") << "05";
-        QTest::newRow("service word") << QByteArray("E11300002FF0F\x03") << "D1";
+        row("sum 0x205", QByteArray("AAAAAAA;\x03"), "05");
+        row("service word", QByteArray("E11300002FF0F\x03"), "D1");
     }
 
     void checksum()
@@ -47,11 +46,10 @@ private Q_SLOTS:
 
     void readAcceptedByLength_data()
     {
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<int>("length");
-        QTest::newRow("2 bytes") << "02" << 8;
-        QTest::newRow("8 bytes") << "08" << 20;
-        QTest::newRow("64 bytes") << "40" << 132;
+        testing::columns<QString, int>({"count", "length"});
+        row("2 bytes", "02", 8);
+        row("8 bytes", "08", 20);
+        row("64 bytes", "40", 132);
     }
 
     void readAcceptedByLength()
@@ -103,9 +101,8 @@ private Q_SLOTS:
 
     void writeAnswerCodes_data()
     {
-        QTest::addColumn<int>("kind");  // 0 ACK, 1 NAK, 2 'X', 3 silence
-        QTest::addColumn<Reply::Kind>("reply");
-        QTest::addColumn<int>("code");
+        // kind: 0 ACK, 1 NAK, 2 'X', 3 silence
+        testing::columns<int, Reply::Kind, int>({"kind", "reply", "code"});
         row("ACK", 0, Reply::Kind::Acknowledged, 0x06);
         row("NAK", 1, Reply::Kind::Refused, 0x15);
         row("X", 2, Reply::Kind::WrongAnswer, int('X'));
@@ -141,10 +138,9 @@ private Q_SLOTS:
 
     void probes_data()
     {
-        QTest::addColumn<int>("delayMs");     // before every answer; the timeout is 100 ms
-        QTest::addColumn<int>("truncation");  // characters missing from the CPU-type answer
-        QTest::addColumn<Reply::Kind>("enq");
-        QTest::addColumn<int>("type");  // -1: no CPU type
+        // delayMs (before every answer; the timeout is 100 ms), truncation (characters missing from
+        // the CPU-type answer), type (-1: no CPU type)
+        testing::columns<int, int, Reply::Kind, int>({"delayMs", "truncation", "enq", "type"});
         row("answered", 0, 0, Reply::Kind::Acknowledged, 291);
         row("just in time", 60, 0, Reply::Kind::Acknowledged, 291);
         row("too late", 160, 0, Reply::Kind::NoAnswer, -1);
@@ -169,8 +165,7 @@ private Q_SLOTS:
     // The connection test gives the controller 100 ms for each answer, no more.
     void connectionTestWaitsOneHundredMs_data()
     {
-        QTest::addColumn<int>("delayMs");
-        QTest::addColumn<QString>("message");
+        testing::columns<int, QString>({"delayMs", "message"});
         row("inside", 70, "Successful connect to the CPU with type 291");
         row("outside", 140,
             "No first answer from PLC. Check cable connection,port setting,and e.t.c.");

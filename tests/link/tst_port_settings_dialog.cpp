@@ -29,6 +29,7 @@ const char *const kLists[] = {"portList", "speedList", "parityList", "dataBitsLi
                               "stopBitsList"};
 
 using testing::fileBytes;
+using testing::row;
 
 }  // namespace
 
@@ -56,21 +57,20 @@ private Q_SLOTS:
 
     void loadSelectsStoredIndexes_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("shown");  // in the order of kLists
+        // shown: in the order of kLists
+        testing::columns<QByteArray, QStringList>({"file", "shown"});
 
-        QTest::newRow("no file") << QByteArray() << QStringList{"COM1", "9600", "N", "7", "1"};
-        QTest::newRow("stored")
-            << QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=1\nPort_num=9\n")
-            << QStringList{"COM10", "115200", "E", "8", "1.5"};
-        QTest::newRow("not whole numbers")
-            << QByteArray("[COM]\nSpeed=fast\nParity=1.5\nBit_num=\nStop_bit=2x\nPort_num=0x3\n")
-            << QStringList{"COM1", "9600", "N", "7", "1"};
-        QTest::newRow("outside the lists")
-            << QByteArray("[COM]\nSpeed=5\nParity=-1\nBit_num=3\nStop_bit=99999\nPort_num=10\n")
-            << QStringList{"COM1", "9600", "N", "7", "1"};
-        QTest::newRow("blanks around") << QByteArray("[COM]\nSpeed= 2 \nPort_num= 4\n")
-                                       << QStringList{"COM5", "38400", "N", "7", "1"};
+        row("no file", QByteArray(), QStringList{"COM1", "9600", "N", "7", "1"});
+        row("stored", QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=1\nPort_num=9\n"),
+            QStringList{"COM10", "115200", "E", "8", "1.5"});
+        row("not whole numbers",
+            QByteArray("[COM]\nSpeed=fast\nParity=1.5\nBit_num=\nStop_bit=2x\nPort_num=0x3\n"),
+            QStringList{"COM1", "9600", "N", "7", "1"});
+        row("outside the lists",
+            QByteArray("[COM]\nSpeed=5\nParity=-1\nBit_num=3\nStop_bit=99999\nPort_num=10\n"),
+            QStringList{"COM1", "9600", "N", "7", "1"});
+        row("blanks around", QByteArray("[COM]\nSpeed= 2 \nPort_num= 4\n"),
+            QStringList{"COM5", "38400", "N", "7", "1"});
     }
 
     void loadSelectsStoredIndexes()
@@ -89,10 +89,9 @@ private Q_SLOTS:
 
     void showsTheDeviceBehindThePort_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("mapped, present") << 2 << "Device: /dev/null";
-        QTest::newRow("mapped, missing") << 1 << "Device: /nonexistent/ttyUSB0 (not present)";
+        testing::columns<int, QString>({"index", "line"});
+        row("mapped, present", 2, "Device: /dev/null");
+        row("mapped, missing", 1, "Device: /nonexistent/ttyUSB0 (not present)");
     }
 
     void showsTheDeviceBehindThePort()
@@ -108,25 +107,22 @@ private Q_SLOTS:
 
     void detectMapsTheChosenPort_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<int>("choice");  // row of the list, newest first; -1 cancels
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<QString>("line");
+        // choice: row of the list, newest first; -1 cancels
+        testing::columns<QByteArray, int, QByteArray, QString>(
+            {"before", "choice", "after", "line"});
 
         const QByteArray kept =
             "; tool settings\r\n[COM]\r\nPort_num=2\r\n\r\n[PORTS]\r\nCOM1=/tmp/plc\r\n; spare\r\n";
         const QByteArray old = "[PORTS]\nCOM3=/nonexistent/old\n[COM]\nSpeed=1\n";
         const QByteArray added = kept + "COM3=/nonexistent/ttyUSB1\r\n";
-        QTest::newRow("newest, added to [PORTS]")
-            << kept << 0 << added << "Device: /nonexistent/ttyUSB1 (not present)";
-        QTest::newRow("mapping replaced")
-            << old << 2 << QByteArray("[PORTS]\nCOM3=/dev/null\n[COM]\nSpeed=1\n")
-            << "Device: /dev/null";
-        QTest::newRow("no [PORTS] yet")
-            << QByteArray("[COM]\nSpeed=1\n") << 1
-            << QByteArray("[COM]\nSpeed=1\n\n[PORTS]\nCOM3=/dev/ttyACM0\n")
-            << "Device: /dev/ttyACM0 (not present)";
-        QTest::newRow("cancelled") << old << -1 << old << "Device: /nonexistent/old (not present)";
+        row("newest, added to [PORTS]", kept, 0, added,
+            "Device: /nonexistent/ttyUSB1 (not present)");
+        row("mapping replaced", old, 2, QByteArray("[PORTS]\nCOM3=/dev/null\n[COM]\nSpeed=1\n"),
+            "Device: /dev/null");
+        row("no [PORTS] yet", QByteArray("[COM]\nSpeed=1\n"), 1,
+            QByteArray("[COM]\nSpeed=1\n\n[PORTS]\nCOM3=/dev/ttyACM0\n"),
+            "Device: /dev/ttyACM0 (not present)");
+        row("cancelled", old, -1, old, "Device: /nonexistent/old (not present)");
     }
 
     void detectMapsTheChosenPort()
@@ -176,19 +172,11 @@ private Q_SLOTS:
         QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("okButton")),
                           Qt::LeftButton);
 
-        const QString com = QStringLiteral("COM");
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Speed"), QString()),
-                 QStringLiteral("3"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Parity"), QString()),
-                 QStringLiteral("1"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Bit_num"), QString()),
-                 QStringLiteral("1"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Stop_bit"), QString()),
-                 QStringLiteral("2"));
-        QCOMPARE(readIniValue(m_file, com, QStringLiteral("Port_num"), QString()),
-                 QStringLiteral("2"));
-        QCOMPARE(readIniValue(m_file, QStringLiteral("PORTS"), QStringLiteral("COM3"), QString()),
-                 QStringLiteral("/dev/ttyUSB1"));
+        // Each key as "key=value".
+        for (const QString key : {"Speed=3", "Parity=1", "Bit_num=1", "Stop_bit=2", "Port_num=2"})
+            QCOMPARE(readIniValue(m_file, "COM", key.section('=', 0, 0), QString()),
+                     key.section('=', 1));
+        QCOMPARE(readIniValue(m_file, "PORTS", "COM3", QString()), "/dev/ttyUSB1");
         QCOMPARE(m_storedCalls, 1);
         QCOMPARE(m_dialog->link().portNumber(), 3);
         QCOMPARE(m_dialog->link().lineSettings().text(), QStringLiteral("57600,O,8,2"));
@@ -215,15 +203,13 @@ private Q_SLOTS:
 
     void testReportsWhatTheControllerAnswers_data()
     {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("port missing") << "missing" << kNoFirst;
-        QTest::newRow("NAK to ENQ") << "nak" << kNoFirst;
-        QTest::newRow("silence to ENQ") << "silent" << kNoFirst;
-        QTest::newRow("no CPU-type answer") << "no type" << kNoSecond;
-        QTest::newRow("success") << "" << kSuccess291;
-        QTest::newRow("other type") << "type 4660"
-                                    << "Successful connect to the CPU with type 4660";
+        testing::columns<QString, QString>({"fault", "message"});
+        row("port missing", "missing", kNoFirst);
+        row("NAK to ENQ", "nak", kNoFirst);
+        row("silence to ENQ", "silent", kNoFirst);
+        row("no CPU-type answer", "no type", kNoSecond);
+        row("success", "", kSuccess291);
+        row("other type", "type 4660", "Successful connect to the CPU with type 4660");
     }
 
     void testReportsWhatTheControllerAnswers()
@@ -233,8 +219,7 @@ private Q_SLOTS:
         SimFixture sim;
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         if (fault == QLatin1String("missing"))
-            writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
-                          QStringLiteral("/nonexistent/plc-tty"));
+            writeIniValue(sim.settingsFile(), "PORTS", "COM1", "/nonexistent/plc-tty");
         else if (fault == QLatin1String("nak"))
             sim.plc.setEnqAnswer(0x15);
         else if (fault == QLatin1String("silent"))
@@ -300,30 +285,20 @@ private Q_SLOTS:
         SimFixture sim;
         QVERIFY2(sim.ok(), qPrintable(sim.error()));
         // Stored: COM1 (now a missing device) with a speed no port takes; the controller is COM4.
-        writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM4"),
-                      sim.plc.devicePath());
-        writeIniValue(sim.settingsFile(), QStringLiteral("PORTS"), QStringLiteral("COM1"),
-                      QStringLiteral("/nonexistent/plc-tty"));
-        sim.setCom(QStringLiteral("Speed"), QStringLiteral("7"));
+        writeIniValue(sim.settingsFile(), "PORTS", "COM4", sim.plc.devicePath());
+        writeIniValue(sim.settingsFile(), "PORTS", "COM1", "/nonexistent/plc-tty");
+        sim.setCom("Speed", "7");
         // A pseudo-terminal keeps no parity or size settings, so only N or O with 8 bits open.
         select({3, 4, 1, 1, 2});  // COM4 at 115200,O,8,2
         m_dialog->testConnection();
         QCOMPARE(m_prompts.messages(), QStringList{kSuccess291});
         QCOMPARE(m_dialog->link().portNumber(), 4);
         QCOMPARE(m_dialog->link().lineSettings().text(), QStringLiteral("115200,O,8,2"));
-        QCOMPARE(readIniValue(sim.settingsFile(), QStringLiteral("COM"), QStringLiteral("Port_num"),
-                              QStringLiteral("none")),
-                 QStringLiteral("none"));
+        QCOMPARE(readIniValue(sim.settingsFile(), "COM", "Port_num", "none"), "none");
     }
 
 private:
-    QComboBox *list(const char *name) const
-    {
-        auto *box = m_dialog->findChild<QComboBox *>(QLatin1String(name));
-        if (!box)
-            qFatal("no list %s", name);
-        return box;
-    }
+    QComboBox *list(const char *name) const { return testing::child<QComboBox>(m_dialog, name); }
 
     // in the order of kLists
     void select(const QList<int> &indexes)

@@ -12,6 +12,8 @@
 
 using namespace plc;
 
+using testing::row;
+
 // The settings file, the line settings assembled from it, and the port mapping.
 class TestSettings : public QObject {
     Q_OBJECT
@@ -69,28 +71,24 @@ private Q_SLOTS:
 
     void settingsFileFollowsTheProgramFolder_data()
     {
-        QTest::addColumn<bool>("writable");         // the program's folder
-        QTest::addColumn<QByteArray>("beside");     // the file beside the program; empty: none
-        QTest::addColumn<bool>("besideReadOnly");   // as its owner left it
-        QTest::addColumn<QByteArray>("ownBefore");  // the user's file; empty: none
-        QTest::addColumn<bool>("own");              // the user's file is the one in use
-        QTest::addColumn<QByteArray>("ownAfter");
+        // writable (the program's folder), beside (the file beside the program; empty: none),
+        // besideReadOnly (as its owner left it), ownBefore (the user's file; empty: none), own (the
+        // user's file is the one in use)
+        testing::columns<bool, QByteArray, bool, QByteArray, bool, QByteArray>(
+            {"writable", "beside", "besideReadOnly", "ownBefore", "own", "ownAfter"});
 
         const QByteArray beside = "[COM]\r\nPort_num=4\r\n";
         const QByteArray own = "[COM]\nPort_num=6\n";
         const QByteArray none;
-        QTest::newRow("writable: beside the program, the user's left alone")
-            << true << beside << false << own << false << own;
-        QTest::newRow("writable, no file yet: beside the program")
-            << true << none << false << none << false << none;
-        QTest::newRow("read-only: the user's, first a copy")
-            << false << beside << false << none << true << beside;
-        QTest::newRow("read-only: the user's, never overwritten")
-            << false << beside << false << own << true << own;
-        QTest::newRow("read-only, nothing beside: the user's, made at the first write")
-            << false << none << false << none << true << none;
-        QTest::newRow("read-only, a read-only file beside: the user's copy can be written")
-            << false << beside << true << none << true << beside;
+        row("writable: beside the program, the user's left alone", true, beside, false, own, false,
+            own);
+        row("writable, no file yet: beside the program", true, none, false, none, false, none);
+        row("read-only: the user's, first a copy", false, beside, false, none, true, beside);
+        row("read-only: the user's, never overwritten", false, beside, false, own, true, own);
+        row("read-only, nothing beside: the user's, made at the first write", false, none, false,
+            none, true, none);
+        row("read-only, a read-only file beside: the user's copy can be written", false, beside,
+            true, none, true, beside);
     }
 
     void settingsFileFollowsTheProgramFolder()
@@ -134,8 +132,7 @@ private Q_SLOTS:
 
         // The file in use takes the next "OK".
         writeIniValue(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QStringLiteral("3"));
-        QCOMPARE(readIniValue(chosen, QStringLiteral("COM"), QStringLiteral("Speed"), QString()),
-                 QStringLiteral("3"));
+        QCOMPARE(readIniValue(chosen, "COM", "Speed", QString()), "3");
         if (own)
             QVERIFY(QFile::permissions(chosen) & QFile::WriteOwner);
     }
@@ -152,18 +149,13 @@ private Q_SLOTS:
     void setupPortFromFile_data()
     {
         testing::columns<QByteArray, QString, int>({"file", "settings", "port"});
-        QTest::newRow("all set")
-            << QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=2\nPort_num=9\n")
-            << "115200,E,8,2" << 10;
-        QTest::newRow("one and a half stop bits")
-            << QByteArray("[COM]\nSpeed=1\nParity=1\nBit_num=2\nStop_bit=1\n") << "19200,O,9,1.5"
-            << 1;
-        QTest::newRow("speed outside its table")
-            << QByteArray("[COM]\nSpeed=7\nBit_num=1\n") << "N,8,1" << 1;
-        QTest::newRow("negative stop bit")
-            << QByteArray("[COM]\nStop_bit=-1\n") << "9600,N,7," << 1;
-        QTest::newRow("not a number")
-            << QByteArray("[COM]\nParity=x\nPort_num=two\n") << "9600,7,1" << 0;
+        row("all set", QByteArray("[COM]\nSpeed=4\nParity=2\nBit_num=1\nStop_bit=2\nPort_num=9\n"),
+            "115200,E,8,2", 10);
+        row("one and a half stop bits",
+            QByteArray("[COM]\nSpeed=1\nParity=1\nBit_num=2\nStop_bit=1\n"), "19200,O,9,1.5", 1);
+        row("speed outside its table", QByteArray("[COM]\nSpeed=7\nBit_num=1\n"), "N,8,1", 1);
+        row("negative stop bit", QByteArray("[COM]\nStop_bit=-1\n"), "9600,N,7,", 1);
+        row("not a number", QByteArray("[COM]\nParity=x\nPort_num=two\n"), "9600,7,1", 0);
     }
 
     void setupPortFromFile()
@@ -180,13 +172,12 @@ private Q_SLOTS:
 
     void portMapping_data()
     {
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QString>("device");
-        QTest::newRow("mapped") << 1 << "/dev/ttyUSB0";
-        QTest::newRow("mapped, key in other case") << 2 << "/dev/ttyACM0";
-        QTest::newRow("default") << 3 << "/dev/ttyS2";
-        QTest::newRow("COM10") << 10 << "/dev/ttyS9";
-        QTest::newRow("no port") << 0 << "";
+        testing::columns<int, QString>({"port", "device"});
+        row("mapped", 1, "/dev/ttyUSB0");
+        row("mapped, key in other case", 2, "/dev/ttyACM0");
+        row("default", 3, "/dev/ttyS2");
+        row("COM10", 10, "/dev/ttyS9");
+        row("no port", 0, "");
     }
 
     void portMapping()
@@ -199,22 +190,16 @@ private Q_SLOTS:
 
     void badLineSettingsNameTheSetting_data()
     {
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("named");
-        QTest::addColumn<QList<int>>("stored");  // list indexes that give the same; empty: none do
-        QTest::newRow("9 data bits") << "9600,N,9,1"
-                                     << "9 data bits" << QList<int>{0, 0, 2, 0};
-        QTest::newRow("empty field") << "9600,N,,1"
-                                     << "the data bits setting is empty" << QList<int>();
-        QTest::newRow("speed not a number") << "fast,N,8,1"
-                                            << "\"fast\" is not a baud rate" << QList<int>();
+        // stored: list indexes that give the same; empty: none do
+        testing::columns<QString, QString, QList<int>>({"settings", "named", "stored"});
+        row("9 data bits", "9600,N,9,1", "9 data bits", QList<int>{0, 0, 2, 0});
+        row("empty field", "9600,N,,1", "the data bits setting is empty", QList<int>());
+        row("speed not a number", "fast,N,8,1", "\"fast\" is not a baud rate", QList<int>());
         // What the port set-up makes of a stored speed outside its list.
-        QTest::newRow("a setting left out")
-            << "N,8,1"
-            << "3 settings where speed, parity, data bits and stop bits are needed"
-            << QList<int>{7, 0, 1, 0};
-        QTest::newRow("empty") << ""
-                               << "0 settings where" << QList<int>{-1, -1, -1, -1};
+        row("a setting left out", "N,8,1",
+            "3 settings where speed, parity, data bits and stop bits are needed",
+            QList<int>{7, 0, 1, 0});
+        row("empty", "", "0 settings where", QList<int>{-1, -1, -1, -1});
     }
 
     void badLineSettingsNameTheSetting()

@@ -26,20 +26,20 @@ private Q_SLOTS:
 
     void readAnswerShape_data()
     {
-        QTest::addColumn<QString>("raw");  // the whole answer to a read of 2 bytes: < STX, > ETX,
-        QTest::addColumn<QString>("failure");  // ! ACK; empty failure: read as the word 0x3412
+        // raw (the whole answer to a read of 2 bytes: < STX, > ETX, ! ACK), failure (empty: read
+        // as the word 0x3412)
+        testing::columns<QString, QString>({"raw", "failure"});
         const QString read;
         const QString wrong = QStringLiteral("Wrong answer from PLC");
-        QTest::newRow("well formed") << "<1234>CA" << read;
-        QTest::newRow("characters after the checksum") << "<1234>CAxyz" << read;
-        QTest::newRow("checksum not examined") << "<1234>00" << read;
-        QTest::newRow("no STX first") << "!1234>CA" << wrong;
-        QTest::newRow("lower-case digits") << "<12ab>CA" << wrong;
-        QTest::newRow("not hexadecimal") << "<12G4>CA" << wrong;
-        QTest::newRow("ETX early") << "<123>CA0" << wrong;
-        QTest::newRow("ETX late") << "<12345>C" << wrong;
-        QTest::newRow("one character short")
-            << "<1234>C" << QStringLiteral("Answer timeout from PLC");
+        testing::row("well formed", "<1234>CA", read);
+        testing::row("characters after the checksum", "<1234>CAxyz", read);
+        testing::row("checksum not examined", "<1234>00", read);
+        testing::row("no STX first", "!1234>CA", wrong);
+        testing::row("lower-case digits", "<12ab>CA", wrong);
+        testing::row("not hexadecimal", "<12G4>CA", wrong);
+        testing::row("ETX early", "<123>CA0", wrong);
+        testing::row("ETX late", "<12345>C", wrong);
+        testing::row("one character short", "<1234>C", QStringLiteral("Answer timeout from PLC"));
     }
 
     void readAnswerShape()

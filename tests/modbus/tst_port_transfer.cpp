@@ -329,10 +329,9 @@ private Q_SLOTS:
 
     void answerTimeouts_data()
     {
-        QTest::addColumn<Transfer>("transfer");
-        QTest::addColumn<QString>("address");  // the exchanges at this address answer late
-        QTest::addColumn<int>("delayMs");
-        QTest::addColumn<bool>("answered");
+        // address: the exchanges at this address answer late
+        testing::columns<Transfer, QString, int, bool>(
+            {"transfer", "address", "delayMs", "answered"});
         struct Exchange {
             const char *name;
             Transfer transfer;

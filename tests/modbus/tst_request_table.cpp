@@ -96,14 +96,13 @@ private Q_SLOTS:
     void record_data()
     {
         // The numbers: address, count, start, master, function, timeout.
-        QTest::addColumn<QList<int>>("numbers");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("read coils of slave 1")
-            << QList<int>{1, 10, 0, 100, 1, 100} << "010A000064006410";
-        QTest::newRow("last field 0x2064") << QList<int>{0, 0, 0, 0, 2, 100} << "0000000000006420";
-        QTest::newRow("limits") << QList<int>{248, 255, 7999, 3071, 4, 4095} << "F8FF3F1FFF0BFF4F";
-        QTest::newRow("0x8000 and above are negative")
-            << QList<int>{1, 1, -1, -32768, 0, 1} << "0101FFFF00800100";
+        testing::columns<QList<int>, QString>({"numbers", "text"});
+        testing::row("read coils of slave 1", QList<int>{1, 10, 0, 100, 1, 100},
+                     "010A000064006410");
+        testing::row("last field 0x2064", QList<int>{0, 0, 0, 0, 2, 100}, "0000000000006420");
+        testing::row("limits", QList<int>{248, 255, 7999, 3071, 4, 4095}, "F8FF3F1FFF0BFF4F");
+        testing::row("0x8000 and above are negative", QList<int>{1, 1, -1, -32768, 0, 1},
+                     "0101FFFF00800100");
     }
 
     void record()
@@ -118,43 +117,43 @@ private Q_SLOTS:
 
     void checkGrid_data()
     {
-        QTest::addColumn<QStringList>("cells");
-        QTest::addColumn<int>("code");  // -1: passes
+        // code: -1: passes
+        testing::columns<QStringList, int>({"cells", "code"});
         const auto with = [](int col, const QString &text, const QString &function = "1") {
             QStringList cells = kValid;
             cells[4] = function;
             cells[col - 1] = text;
             return cells;
         };
-        QTest::newRow("valid") << kValid << -1;
-        QTest::newRow("address 0") << with(1, "0") << -1;
-        QTest::newRow("address 248") << with(1, "248") << -1;
-        QTest::newRow("address 249") << with(1, "249") << 0;
-        QTest::newRow("address -1") << with(1, "-1") << 0;
-        QTest::newRow("coils count 255") << with(2, "255", "0") << -1;
-        QTest::newRow("coils count 256") << with(2, "256", "3") << 1;
-        QTest::newRow("read count 125") << with(2, "125", "4") << -1;
-        QTest::newRow("read count 126") << with(2, "126", "1") << 1;
-        QTest::newRow("read holding 124") << with(2, "124", "1") << -1;
-        QTest::newRow("write multiply 124") << with(2, "124", "2") << 1;
-        QTest::newRow("write count 123") << with(2, "123", "2") << -1;
-        QTest::newRow("count -1") << with(2, "-1") << 1;
-        QTest::newRow("coils slave end 3071") << with(3, "2971", "0") << -1;
-        QTest::newRow("coils slave end 3072") << with(3, "2972", "0") << 2;
-        QTest::newRow("registers slave end 7999") << with(3, "7899") << -1;
-        QTest::newRow("registers slave end 8000") << with(3, "7900", "2") << 2;
-        QTest::newRow("slave start -1") << with(3, "-1") << 2;
-        QTest::newRow("slave start 32767 no overflow") << with(3, "32767") << 2;
-        QTest::newRow("coils master end 3072") << with(4, "2972", "3") << 3;
-        QTest::newRow("registers master end 7999") << with(4, "7899", "4") << -1;
-        QTest::newRow("registers master end 8000") << with(4, "7900") << 3;
-        QTest::newRow("master -1") << with(4, "-1") << 3;
-        QTest::newRow("function 5") << with(5, "5") << 4;
-        QTest::newRow("function 256") << with(5, "256") << 4;
-        QTest::newRow("function wins over address") << with(1, "999", "7") << 4;
-        QTest::newRow("timeout 0") << with(6, "0") << 5;
-        QTest::newRow("timeout 4095") << with(6, "4095") << -1;
-        QTest::newRow("timeout 4096") << with(6, "4096") << 5;
+        testing::row("valid", kValid, -1);
+        testing::row("address 0", with(1, "0"), -1);
+        testing::row("address 248", with(1, "248"), -1);
+        testing::row("address 249", with(1, "249"), 0);
+        testing::row("address -1", with(1, "-1"), 0);
+        testing::row("coils count 255", with(2, "255", "0"), -1);
+        testing::row("coils count 256", with(2, "256", "3"), 1);
+        testing::row("read count 125", with(2, "125", "4"), -1);
+        testing::row("read count 126", with(2, "126", "1"), 1);
+        testing::row("read holding 124", with(2, "124", "1"), -1);
+        testing::row("write multiply 124", with(2, "124", "2"), 1);
+        testing::row("write count 123", with(2, "123", "2"), -1);
+        testing::row("count -1", with(2, "-1"), 1);
+        testing::row("coils slave end 3071", with(3, "2971", "0"), -1);
+        testing::row("coils slave end 3072", with(3, "2972", "0"), 2);
+        testing::row("registers slave end 7999", with(3, "7899"), -1);
+        testing::row("registers slave end 8000", with(3, "7900", "2"), 2);
+        testing::row("slave start -1", with(3, "-1"), 2);
+        testing::row("slave start 32767 no overflow", with(3, "32767"), 2);
+        testing::row("coils master end 3072", with(4, "2972", "3"), 3);
+        testing::row("registers master end 7999", with(4, "7899", "4"), -1);
+        testing::row("registers master end 8000", with(4, "7900"), 3);
+        testing::row("master -1", with(4, "-1"), 3);
+        testing::row("function 5", with(5, "5"), 4);
+        testing::row("function 256", with(5, "256"), 4);
+        testing::row("function wins over address", with(1, "999", "7"), 4);
+        testing::row("timeout 0", with(6, "0"), 5);
+        testing::row("timeout 4095", with(6, "4095"), -1);
+        testing::row("timeout 4096", with(6, "4096"), 5);
     }
 
     void checkGrid()
@@ -185,23 +184,21 @@ private Q_SLOTS:
             checkRequestTable(grid->dataRows());
             QFAIL("a cell that is not a number must stop the check");
         } catch (const Failure &f) {
-            QCOMPARE(f.description(),
-                     QStringLiteral("Row 2, column [Num word]: \"12a\" is not a whole number"));
+            QCOMPARE(f.description(), "Row 2, column [Num word]: \"12a\" is not a whole number");
         }
     }
 
     void faultMessages_data()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
+        testing::columns<int, QString>({"code", "text"});
         const QString s = QStringLiteral("You configuration has error in the ");
-        QTest::newRow("0") << 0 << s + "slave address data - row 12\r\nColumn [Address]";
-        QTest::newRow("1") << 1 << s + "size of request  - row 12\r\nColumn [Num word]";
-        QTest::newRow("2") << 2 << s + "slave address data - row 12\r\nColumn [Address slave]";
-        QTest::newRow("3") << 3 << s + "master address data - row 12\r\nColumn [Address master]";
-        QTest::newRow("4") << 4 << s + "function code - row 12\r\nColumn [Function]";
-        QTest::newRow("5") << 5 << s + "Timeout - row 12\r\nColumn [Timeout,[ms]]";
-        QTest::newRow("6") << 6 << s + "number of slaves. \r\nMaximum allowed number is 128 ";
+        testing::row("0", 0, s + "slave address data - row 12\r\nColumn [Address]");
+        testing::row("1", 1, s + "size of request  - row 12\r\nColumn [Num word]");
+        testing::row("2", 2, s + "slave address data - row 12\r\nColumn [Address slave]");
+        testing::row("3", 3, s + "master address data - row 12\r\nColumn [Address master]");
+        testing::row("4", 4, s + "function code - row 12\r\nColumn [Function]");
+        testing::row("5", 5, s + "Timeout - row 12\r\nColumn [Timeout,[ms]]");
+        testing::row("6", 6, s + "number of slaves. \r\nMaximum allowed number is 128 ");
     }
 
     void faultMessages()
@@ -241,9 +238,8 @@ private Q_SLOTS:
 
     void dialogChecks_data()
     {
-        QTest::addColumn<int>("field");  // 0 address, 1 slave start, 2 count, 3 master, 4 timeout
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
+        // field: 0 address, 1 slave start, 2 count, 3 master, 4 timeout
+        testing::columns<int, QString, bool>({"field", "text", "accepted"});
         const QList<std::pair<int, QList<std::pair<QString, bool>>>> cases = {
             {0, {{"1", true}, {"254", true}, {"0", false}, {"255", false}, {"x", false}}},
             {1, {{"0", true}, {"32767", true}, {"-1", false}, {"32768", false}, {"1.5", false}}},
@@ -295,14 +291,13 @@ private Q_SLOTS:
 
     void deleteRequest_data()
     {
-        QTest::addColumn<int>("requests");
-        QTest::addColumn<int>("currentRow");
-        QTest::addColumn<QString>("addresses");  // column 1 of every row below the heading
-        QTest::newRow("no row chosen yet") << 3 << 0 << "1,2,3,";
-        QTest::newRow("no request") << 0 << 1 << "";
-        QTest::newRow("middle request") << 3 << 2 << "1,3,";
-        QTest::newRow("entry row chosen") << 3 << 4 << "1,2,3";
-        QTest::newRow("beyond the table") << 3 << 9 << "1,2,3,";
+        // addresses: column 1 of every row below the heading
+        testing::columns<int, int, QString>({"requests", "currentRow", "addresses"});
+        testing::row("no row chosen yet", 3, 0, "1,2,3,");
+        testing::row("no request", 0, 1, "");
+        testing::row("middle request", 3, 2, "1,3,");
+        testing::row("entry row chosen", 3, 4, "1,2,3");
+        testing::row("beyond the table", 3, 9, "1,2,3,");
     }
 
     void deleteRequest()

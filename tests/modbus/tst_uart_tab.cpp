@@ -68,10 +68,9 @@ class TestUartTab : public TabTest {
 private Q_SLOTS:
     void firstAddThroughTheDialog_data()
     {
-        QTest::addColumn<int>("uart");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("UART 1") << 1 << "Slave add/modify";
-        QTest::newRow("UART 2") << 2 << "Form1";
+        testing::columns<int, QString>({"uart", "title"});
+        testing::row("UART 1", 1, "Slave add/modify");
+        testing::row("UART 2", 2, "Form1");
     }
 
     void firstAddThroughTheDialog()
@@ -280,16 +279,15 @@ private Q_SLOTS:
 
     void writeToPlc_data()
     {
-        QTest::addColumn<int>("uart");
-        QTest::addColumn<QStringList>("frames");
+        testing::columns<int, QStringList>({"uart", "frames"});
         // Master, 115200, None, two requests: the port word 0xD402.
         const auto frames = [](const QString &word, const QString &table) {
             return QStringList{"E11 3000 02 0FFF", "E11 " + word + " 02 02D4",
                                "E11 " + table + " 10 " + kTwoRecords, "E11 3000 02 0000",
                                "E10 2002 02 0080"};
         };
-        QTest::newRow("UART 1") << 1 << frames("2008", "2502");
-        QTest::newRow("UART 2") << 2 << frames("2006", "2902");
+        testing::row("UART 1", 1, frames("2008", "2502"));
+        testing::row("UART 2", 2, frames("2006", "2902"));
     }
 
     void writeToPlc()

@@ -66,10 +66,9 @@ class TestTrafficModel : public QObject {
 private Q_SLOTS:
     void recordsEveryExchange_data()
     {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<int>("timeoutRow");  // the row that waited out its timeout, or -1
         // Request, Answer, Command, Address, Count, Data, Outcome
-        QTest::addColumn<Rows>("rows");
+        // timeoutRow: the row that waited out its timeout, or -1
+        testing::columns<QString, int, Rows>({"scenario", "timeoutRow", "rows"});
         const QStringList open = {
             "<STX>E113000020FFF<ETX>D1", "<ACK>", "E11", "3000", "02", "0FFF", "accepted"};
         const QStringList word = {
@@ -144,11 +143,9 @@ private Q_SLOTS:
 
     void keepsTheLastAndFilters_data()
     {
-        QTest::addColumn<int>("capacity");
-        QTest::addColumn<int>("appended");
-        QTest::addColumn<QString>("filter");  // set once half of them are in
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<int>("kept");
+        // filter: set once half of them are in
+        testing::columns<int, int, QString, QStringList, int>(
+            {"capacity", "appended", "filter", "shown", "kept"});
         row("room left", 5, 3, "", QStringList{"2001", "2002", "2003"}, 3);
         row("oldest gone", 3, 7, "", QStringList{"2005", "2006", "2007"}, 3);
         row("filter before and after", 10, 20, "e00201",
@@ -190,10 +187,9 @@ private Q_SLOTS:
 
     void heldRowsShowInOneBatch_data()
     {
-        QTest::addColumn<int>("capacity");
-        QTest::addColumn<int>("before");  // shown at once, before rows are held
-        testing::columns<int, QString, QStringList>({"held", "filter", "shown"});
-        QTest::addColumn<int>("removed");  // rows the batch takes away
+        // before (shown at once, before rows are held), removed (rows the batch takes away)
+        testing::columns<int, int, int, QString, QStringList, int>(
+            {"capacity", "before", "held", "filter", "shown", "removed"});
         row("room left", 5, 1, 3, "", QStringList{"2001", "2002", "2003", "2004"}, 0);
         row("ring overflows", 3, 2, 7, "", QStringList{"2007", "2008", "2009"}, 2);
         row("more held than the ring", 2, 0, 5, "", QStringList{"2004", "2005"}, 0);

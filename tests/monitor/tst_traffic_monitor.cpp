@@ -113,15 +113,13 @@ private Q_SLOTS:
 
     void followsTheEndUnlessScrolledUp_data()
     {
-        QTest::addColumn<int>("before");
-        QTest::addColumn<int>("scrolledTo");  // -1: left at the end
-        QTest::addColumn<int>("after");
-        QTest::addColumn<int>("rowOnTop");  // -1: the end is shown
-        QTest::newRow("at the end") << 200 << -1 << 50 << -1;
-        QTest::newRow("scrolled up") << 200 << 20 << 50 << 20;
-        QTest::newRow("scrolled back down") << 200 << 9999 << 50 << -1;
-        QTest::newRow("at the end while the oldest go") << 10000 << -1 << 30 << -1;
-        QTest::newRow("scrolled up while the oldest go") << 10000 << 50 << 30 << 20;
+        // scrolledTo (-1: left at the end), rowOnTop (-1: the end is shown)
+        testing::columns<int, int, int, int>({"before", "scrolledTo", "after", "rowOnTop"});
+        testing::row("at the end", 200, -1, 50, -1);
+        testing::row("scrolled up", 200, 20, 50, 20);
+        testing::row("scrolled back down", 200, 9999, 50, -1);
+        testing::row("at the end while the oldest go", 10000, -1, 30, -1);
+        testing::row("scrolled up while the oldest go", 10000, 50, 30, 20);
     }
 
     void followsTheEndUnlessScrolledUp()
@@ -193,11 +191,11 @@ private Q_SLOTS:
 
     void pauseRowAndFilterCount_data()
     {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QStringList>("counts");  // after the pause, and after a write too
-        QTest::newRow("no filter") << "" << QStringList{"4 of 4", "5 of 5"};
-        QTest::newRow("the enquiries") << "<enq>" << QStringList{"3 of 4", "3 of 5"};
-        QTest::newRow("the pause") << "PAUSED" << QStringList{"1 of 4", "1 of 5"};
+        // counts: after the pause, and after a write too
+        testing::columns<QString, QStringList>({"filter", "counts"});
+        testing::row("no filter", "", QStringList{"4 of 4", "5 of 5"});
+        testing::row("the enquiries", "<enq>", QStringList{"3 of 4", "3 of 5"});
+        testing::row("the pause", "PAUSED", QStringList{"1 of 4", "1 of 5"});
     }
 
     void pauseRowAndFilterCount()

@@ -122,16 +122,14 @@ private Q_SLOTS:
     void downloadStopsBeforeSending_data()
     {
         testing::columns<bool, int, int, QString>({"confirmed", "mode", "sensors", "message"});
-        QTest::newRow("cancelled") << false << 0 << 2 << QString();
-        QTest::newRow("faulty hidden table refuses Field Net")
-            << true << 1 << 2
-            << "You configuration has error in the addresing data - row 2\r\nColumn Byte 4";
-        QTest::newRow("faulty hidden table refuses Not use")
-            << true << 2 << 2
-            << "You configuration has error in the addresing data - row 2\r\nColumn Byte 4";
-        QTest::newRow("128 sensors") << true << 0 << 128
-                                     << "You configuration has error - too much sensors. "
-                                        "Maximum value is 127";
+        testing::row("cancelled", false, 0, 2, QString());
+        testing::row("faulty hidden table refuses Field Net", true, 1, 2,
+                     "You configuration has error in the addresing data - row 2\r\nColumn Byte 4");
+        testing::row("faulty hidden table refuses Not use", true, 2, 2,
+                     "You configuration has error in the addresing data - row 2\r\nColumn Byte 4");
+        testing::row("128 sensors", true, 0, 128,
+                     "You configuration has error - too much sensors. "
+                     "Maximum value is 127");
     }
 
     void downloadStopsBeforeSending()

@@ -54,13 +54,13 @@ private Q_SLOTS:
 
     void search_data()
     {
-        QTest::addColumn<int>("devices");
-        QTest::addColumn<QStringList>("reads");  // after the count
-        QTest::newRow("none") << 0 << QStringList{};
-        QTest::newRow("3") << 3 << QStringList{"E00 3002 18"};
-        QTest::newRow("8") << 8 << QStringList{"E00 3002 40"};
-        QTest::newRow("9") << 9 << QStringList{"E00 3002 40", "E00 3042 08"};
-        QTest::newRow("17") << 17 << QStringList{"E00 3002 40", "E00 3042 40", "E00 3082 08"};
+        // reads: after the count
+        testing::columns<int, QStringList>({"devices", "reads"});
+        testing::row("none", 0, QStringList{});
+        testing::row("3", 3, QStringList{"E00 3002 18"});
+        testing::row("8", 8, QStringList{"E00 3002 40"});
+        testing::row("9", 9, QStringList{"E00 3002 40", "E00 3042 08"});
+        testing::row("17", 17, QStringList{"E00 3002 40", "E00 3042 40", "E00 3082 08"});
     }
 
     void search()

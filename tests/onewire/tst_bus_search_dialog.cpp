@@ -51,9 +51,7 @@ private Q_SLOTS:
 
     void opensFromButtonAndMenu_data()
     {
-        QTest::addColumn<bool>("menu");
-        QTest::newRow("Search slave") << false;
-        QTest::newRow("Search 1-wire") << true;
+        testing::boolColumn("menu", "Search slave", "Search 1-wire");
     }
 
     void opensFromButtonAndMenu()

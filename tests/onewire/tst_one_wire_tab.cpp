@@ -25,6 +25,7 @@ using namespace plc;
 
 using onewiretest::child;
 using onewiretest::rowTexts;
+using testing::row;
 
 namespace {
 
@@ -44,9 +45,9 @@ private Q_SLOTS:
     void modeChange_data()
     {
         testing::columns<int, bool, bool>({"mode", "table", "fieldNet"});
-        testing::row("1-wire master", 0, true, false);
-        testing::row("Field Net", 1, false, true);
-        testing::row("Not use", 2, false, false);
+        row("1-wire master", 0, true, false);
+        row("Field Net", 1, false, true);
+        row("Not use", 2, false, false);
     }
 
     void modeChange()
@@ -82,23 +83,21 @@ private Q_SLOTS:
 
     void sensorDialog_data()
     {
-        QTest::addColumn<int>("sensors");   // of kTwoSensors
-        QTest::addColumn<QString>("last");  // the last sensor's register; null: as it is
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("clicked");  // the grid row clicked first; 0 none
-        testing::columns<QString, bool, QStringList>({"preset", "accepted", "rows"});
-        testing::row("add to an empty table", 0, QString(), "addSensorButton", 0,
-                     "00 00 00 00 00 00 00 00 3000", true,
-                     QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
-        testing::row(
-            "add after 1502", 2, QString(), "addSensorButton", 1, "00 00 00 00 00 00 00 00 1504",
+        // sensors (of kTwoSensors), last (the last sensor's register; null: as it is), clicked (the
+        // grid row clicked first; 0 none)
+        testing::columns<int, QString, QString, int, QString, bool, QStringList>(
+            {"sensors", "last", "button", "clicked", "preset", "accepted", "rows"});
+        row("add to an empty table", 0, QString(), "addSensorButton", 0,
+            "00 00 00 00 00 00 00 00 3000", true,
+            QStringList{"1|AA|00|00|00|00|00|00|00|3000", "2|||||||||"});
+        row("add after 1502", 2, QString(), "addSensorButton", 1, "00 00 00 00 00 00 00 00 1504",
             true, kTwoRows.mid(0, 2) + QStringList{"3|AA|00|00|00|00|00|00|00|1504", "4|||||||||"});
-        testing::row("modify the clicked row", 2, QString(), "modifySensorButton", 2,
-                     "28 FE 4B 12 03 00 00 A1 1502", true,
-                     QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]});
-        testing::row("last register no number, cancelled", 2, "15x", "addSensorButton", 0,
-                     "00 00 00 00 00 00 00 00 3000", false,
-                     QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]});
+        row("modify the clicked row", 2, QString(), "modifySensorButton", 2,
+            "28 FE 4B 12 03 00 00 A1 1502", true,
+            QStringList{kTwoRows[0], "2|AA|FE|4B|12|03|00|00|A1|1502", kTwoRows[2]});
+        row("last register no number, cancelled", 2, "15x", "addSensorButton", 0,
+            "00 00 00 00 00 00 00 00 3000", false,
+            QStringList{kTwoRows[0], "2|28|FE|4B|12|03|00|00|A1|15x", kTwoRows[2]});
     }
 
     void sensorDialog()
@@ -149,18 +148,17 @@ private Q_SLOTS:
 
     void deleteButtonsAsk_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("clicked");  // the grid row clicked first
-        testing::columns<bool, QString, QStringList>({"answer", "question", "rows"});
+        // clicked: the grid row clicked first
+        testing::columns<QString, int, bool, QString, QStringList>(
+            {"button", "clicked", "answer", "question", "rows"});
         const QString one = QStringLiteral("You are shure for delete this sensor?");
         const QString all = QStringLiteral("Delete all sensors from the table?");
-        testing::row("delete row 1", "deleteSensorButton", 1, true, one,
-                     QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"});
-        testing::row("delete cancelled", "deleteSensorButton", 1, false, one, kTwoRows);
-        testing::row("delete on the entry row", "deleteSensorButton", 3, true, QString(), kTwoRows);
-        testing::row("delete all", "deleteAllSensorsButton", 1, true, all,
-                     QStringList{"|||||||||"});
-        testing::row("delete all cancelled", "deleteAllSensorsButton", 1, false, all, kTwoRows);
+        row("delete row 1", "deleteSensorButton", 1, true, one,
+            QStringList{"1|28|FE|4B|12|03|00|00|A1|1502", "2|||||||||"});
+        row("delete cancelled", "deleteSensorButton", 1, false, one, kTwoRows);
+        row("delete on the entry row", "deleteSensorButton", 3, true, QString(), kTwoRows);
+        row("delete all", "deleteAllSensorsButton", 1, true, all, QStringList{"|||||||||"});
+        row("delete all cancelled", "deleteAllSensorsButton", 1, false, all, kTwoRows);
     }
 
     void deleteButtonsAsk()
@@ -184,11 +182,10 @@ private Q_SLOTS:
 
     void cellEditorEnter_data()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("doubleClick");  // else Enter on the table opens the editor
-        QTest::addColumn<QString>("typed");
-        testing::row("any text, double-click", 1, true, "zz?");
-        testing::row("Enter on the entry row", 3, false, "AB");
+        // doubleClick: else Enter on the table opens the editor
+        testing::columns<int, bool, QString>({"row", "doubleClick", "typed"});
+        row("any text, double-click", 1, true, "zz?");
+        row("Enter on the entry row", 3, false, "AB");
     }
 
     void cellEditorEnter()
@@ -220,16 +217,14 @@ private Q_SLOTS:
 
     void uploadFillsTheTab_data()
     {
-        QTest::addColumn<int>("word");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QStringList>("lists");  // as shown
-        QTest::addColumn<QStringList>("rows");
+        // lists: as shown
+        testing::columns<int, int, QStringList, QStringList>({"word", "mode", "lists", "rows"});
         const QStringList before = {"19200", "Odd", "7", "1"};
-        testing::row("master, two sensors", 0xC002, 0, before, kTwoRows);
+        row("master, two sensors", 0xC002, 0, before, kTwoRows);
         // Cut back whatever the mode: row 1 stays as it was, as the entry row.
         const QStringList cut = {"1|28|FE|4B|12|03|00|00|A1|1502"};
-        testing::row("Field Net", 0xB780, 1, QStringList{"115200", "Odd", "8", "2"}, cut);
-        testing::row("Not use", 0x0000, 2, before, cut);
+        row("Field Net", 0xB780, 1, QStringList{"115200", "Odd", "8", "2"}, cut);
+        row("Not use", 0x0000, 2, before, cut);
     }
 
     void uploadFillsTheTab()

@@ -29,9 +29,8 @@ class TestSensorTable : public QObject {
 private Q_SLOTS:
     void record_data()
     {
-        QTest::addColumn<QStringList>("cells");
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QStringList>("back");  // what an upload of the record shows
+        // back: what an upload of the record shows
+        testing::columns<QStringList, QString, QStringList>({"cells", "record", "back"});
         testing::row("sensor 28 FF 4B 12 03 00 00 A1, register 1500", sensor(1),
                      "FF28124B0003A100DC05", sensor(1));
         testing::row("lower case goes out upper case",
@@ -54,11 +53,10 @@ private Q_SLOTS:
 
     void auxWord_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QList<int>>("lists");  // speed, parity, bits, stop
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("data");  // as sent, low byte first
-        QTest::addColumn<bool>("encodes");  // false: only read back this way
+        // lists (speed, parity, bits, stop), data (as sent, low byte first), encodes (false: only
+        // read back this way)
+        testing::columns<int, QList<int>, int, QString, bool>(
+            {"mode", "lists", "count", "data", "encodes"});
         testing::row("9600, None, 7, 1", 1, QList<int>{0, 0, 0, 0}, 0, "0080", true);
         testing::row("start-up lists", 1, QList<int>{4, 2, 1, 1}, 0, "80BB", true);
         testing::row("115200, Odd, 8, 2", 1, QList<int>{4, 1, 1, 1}, 0, "80B7", true);
@@ -91,11 +89,10 @@ private Q_SLOTS:
 
     void check_data()
     {
-        QTest::addColumn<int>("sensors");
-        QTest::addColumn<int>("row");  // the cell changed (0: none)
-        QTest::addColumn<int>("col");  // 1 to 8 ROM bytes, 9 register
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");  // null: the check passes
+        // row (the cell changed (0: none)), col (1 to 8 ROM bytes, 9 register), message (null: the
+        // check passes)
+        testing::columns<int, int, int, QString, QString>(
+            {"sensors", "row", "col", "text", "message"});
         const QString byteFault = QStringLiteral(
             "You configuration has error in the addresing data - row %1\r\nColumn Byte %2");
         const QString registerFault =

@@ -86,18 +86,17 @@ private Q_SLOTS:
 
     void installedProgram_data()
     {
-        QTest::addColumn<bool>("writable");         // the program's folder
-        QTest::addColumn<QByteArray>("ownBefore");  // the user's file; empty: none
-        QTest::addColumn<int>("where");             // the file in use
-        QTest::addColumn<int>("port");              // the caption's, as read from it
-        QTest::addColumn<QByteArray>("ownAfter");
+        // writable (the program's folder), ownBefore (the user's file; empty: none), where (the
+        // file in use), port (the caption's, as read from it)
+        testing::columns<bool, QByteArray, int, int, QByteArray>(
+            {"writable", "ownBefore", "where", "port", "ownAfter"});
 
-        QTest::newRow("writable folder: the file beside the program")
-            << true << kOwnFile << int(Beside) << 5 << kOwnFile;
-        QTest::newRow("read-only folder: the user's file, first a copy")
-            << false << QByteArray() << int(Own) << 5 << kBesideFile;
-        QTest::newRow("read-only folder: the user's file as it is")
-            << false << kOwnFile << int(Own) << 7 << kOwnFile;
+        testing::row("writable folder: the file beside the program", true, kOwnFile, int(Beside), 5,
+                     kOwnFile);
+        testing::row("read-only folder: the user's file, first a copy", false, QByteArray(),
+                     int(Own), 5, kBesideFile);
+        testing::row("read-only folder: the user's file as it is", false, kOwnFile, int(Own), 7,
+                     kOwnFile);
     }
 
     void installedProgram()
@@ -215,8 +214,7 @@ private Q_SLOTS:
             for (const QString &entry : entries)
                 depends.insert(entry.trimmed().section(QLatin1Char(' '), 0, 0));
         }
-        QCOMPARE(fields, QStringList({QStringLiteral("Package: plc-config"),
-                                      QStringLiteral("Section: electronics")}));
+        QCOMPARE(fields, QStringList({"Package: plc-config", "Section: electronics"}));
         // Worked out from the linked libraries, plus the window system's plugins.
         const QSet<QString> needed{
             QStringLiteral("libc6"),           QStringLiteral("libstdc++6"),

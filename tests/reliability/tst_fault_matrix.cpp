@@ -1,4 +1,5 @@
 #include "link_actions.h"
+#include "test_helpers.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -96,9 +97,8 @@ private Q_SLOTS:
 
     void faults_data()
     {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("frame");  // from 1
-        QTest::addColumn<int>("fault");
+        // frame: from 1
+        testing::columns<int, int, int>({"action", "frame", "fault"});
         for (int a = 0; a < m_actions.size(); ++a) {
             const Clean &clean = m_clean.value(m_actions.at(a).name);
             for (int k = 1; k <= clean.frames.size(); ++k) {

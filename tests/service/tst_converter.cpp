@@ -45,9 +45,8 @@ private Q_SLOTS:
     }
     void roundTrip_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<QString>("shown");  // the number at single precision, 7 digits at most
+        // shown: the number at single precision, 7 digits at most
+        testing::columns<QString, QString, QString>({"typed", "digits", "shown"});
         row("point", "1.5", "3FC00000", "1.5");
         row("comma", "1,5", "3FC00000", "1.5");
         row("blanks, sign", " +1,5 ", "3FC00000", "1.5");
@@ -109,8 +108,8 @@ private Q_SLOTS:
 
     void library_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("message");  // %1: the folder
+        // message: %1: the folder
+        testing::columns<QString, QString>({"folder", "message"});
         row("no library", QDir::tempPath(),
             "The conversion library conv cannot be loaded: Cannot load library %1/conv: "
             "(%1/libconv.so: cannot open shared object file: No such file or directory)");

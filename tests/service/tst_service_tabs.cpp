@@ -18,11 +18,10 @@ class TestServiceTabs : public QObject {
 private Q_SLOTS:
     void buttons_data()
     {
-        QTest::addColumn<QStringList>("names");  // input box (or none), button, result box
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("result");  // the result box afterwards, holding "old" before
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QStringList>("frames");
+        // names (input box (or none), button, result box), result (the result box afterwards,
+        // holding "old" before)
+        testing::columns<QStringList, QString, QString, QStringList, QStringList>(
+            {"names", "input", "result", "messages", "frames"});
         const QStringList toIeee = {"floatInputBox", "toIeeeButton", "ieeeResultBox"};
         const QStringList toFloat = {"ieeeInputBox", "toFloatButton", "floatResultBox"};
         const QStringList none;

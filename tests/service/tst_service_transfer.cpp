@@ -44,11 +44,9 @@ private Q_SLOTS:
 
     void actions_data()
     {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<int>("answer");  // of the controller: 0 ACK, 1 NAK, 2 none
-        QTest::addColumn<QStringList>("frames");
-        QTest::addColumn<QString>("lineSettings");  // of the link afterwards
+        // answer (of the controller: 0 ACK, 1 NAK, 2 none), lineSettings (of the link afterwards)
+        testing::columns<int, bool, int, QStringList, QString>(
+            {"action", "ok", "answer", "frames", "lineSettings"});
         row("restart cancelled", 0, false, 0, QStringList(), kStartSettings);
         row("update cancelled, settings applied", 1, false, 0, QStringList(), kStoredSettings);
         // The controller restarts or switches over: refusal and silence change nothing.
@@ -78,9 +76,8 @@ private Q_SLOTS:
         QCOMPARE(m_f->prompts.shown.size(), 1);  // the question and nothing else
         QCOMPARE(m_f->prompts.shown.at(0).kind, QStringLiteral("confirm"));
         QCOMPARE(m_f->prompts.shown.at(0).text,
-                 action == Restart
-                     ? QStringLiteral("You are shure for restart PLC ? ")
-                     : QStringLiteral("You are shure for update firmware for the PLC ? "));
+                 action == Restart ? "You are shure for restart PLC ? "
+                                   : "You are shure for update firmware for the PLC ? ");
         QCOMPARE(m_f->link.lineSettings().text(), lineSettings);
         QCOMPARE(m_startedWithPortOpen,
                  action == Update && ok ? QList<bool>{false} : QList<bool>());
@@ -88,9 +85,10 @@ private Q_SLOTS:
 
     void updateProgram_data()
     {
-        QTest::addColumn<int>("beside");     // what lies at the path beside the program
-        QTest::addColumn<int>("inPrivate");  // and at the one in the private folder
-        testing::columns<QStringList, QString, QStringList>({"frames", "message", "started"});
+        // beside (what lies at the path beside the program), inPrivate (and at the one in the
+        // private folder)
+        testing::columns<int, int, QStringList, QString, QStringList>(
+            {"beside", "inPrivate", "frames", "message", "started"});
         // Without the program the controller would wait for a firmware load that nothing starts.
         const QString missing = QStringLiteral(
                                     "The firmware update program %1 or %2 is missing or "

@@ -29,10 +29,10 @@ private Q_SLOTS:
         QByteArray good = frame::build(QStringLiteral("E11300002FF0F"));
         QByteArray badSum = good;
         badSum[badSum.size() - 1] = badSum.at(badSum.size() - 1) == '0' ? '1' : '0';
-        QTest::newRow("bad checksum") << badSum;
-        QTest::newRow("data shorter than count") << frame::build(QStringLiteral("E11300002FF"));
-        QTest::newRow("unknown command") << frame::build(QStringLiteral("E99300002"));
-        QTest::newRow("lower-case digits") << frame::build(QStringLiteral("E11300002ff0f"));
+        testing::row("bad checksum", badSum);
+        testing::row("data shorter than count", frame::build(QStringLiteral("E11300002FF")));
+        testing::row("unknown command", frame::build(QStringLiteral("E99300002")));
+        testing::row("lower-case digits", frame::build(QStringLiteral("E11300002ff0f")));
     }
 
     void badFramesAreRefused()

@@ -31,6 +31,14 @@ void columns(const std::array<const char *, sizeof...(T)> &names)
     (QTest::addColumn<T>(names[i++]), ...);
 }
 
+// A data table of one bool column: the row named `no` holds false, the row named `yes` true.
+inline void boolColumn(const char *name, const char *no, const char *yes)
+{
+    QTest::addColumn<bool>(name);
+    row(no, false);
+    row(yes, true);
+}
+
 // The control of this type and objectName below parent; the test stops when there is none.
 template <class T>
 T *child(const QObject *parent, const QString &name)

@@ -42,8 +42,8 @@ class TestLoaderCodec : public QObject {
 private Q_SLOTS:
     void frames_data()
     {
-        QTest::addColumn<QByteArray>("frame");
-        QTest::addColumn<QByteArray>("expected");  // hex
+        // expected: hex
+        testing::columns<QByteArray, QByteArray>({"frame", "expected"});
         row("Get", commandFrame(Get), QByteArray("00ff"));
         row("Get ID", commandFrame(GetId), QByteArray("02fd"));
         row("Read Memory", commandFrame(ReadMemory), QByteArray("11ee"));
@@ -88,10 +88,9 @@ private Q_SLOTS:
 
     void hexFile_data()
     {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("error");  // empty: read
-        QTest::addColumn<quint32>("lowest");
-        QTest::addColumn<QByteArray>("content");  // hex, from lowest, 0xFF in gaps
+        // error (empty: read), content (hex, from lowest, 0xFF in gaps)
+        testing::columns<QByteArray, QString, quint32, QByteArray>(
+            {"text", "error", "lowest", "content"});
         const QByteArray data = record(0x00, 0x0010, QByteArray::fromHex("0102030405"));
         row("data, end", QByteArray(":10010000214601360121470136007EFE09D2190140\n") + kEnd,
             QString(), quint32(0x100), QByteArray("214601360121470136007efe09d21901"));
@@ -135,8 +134,9 @@ private Q_SLOTS:
 
     void fits_data()
     {
-        testing::columns<quint32, int, QString>({"address", "size", "error"});
-        QTest::addColumn<QList<quint32>>("pages");  // of 1 KB it covers
+        // pages: of 1 KB it covers
+        testing::columns<quint32, int, QString, QList<quint32>>(
+            {"address", "size", "error", "pages"});
         row("empty", kFlashStart, 0, "The image is empty: there is nothing to write",
             QList<quint32>());
         row("two pages", kFlashStart, 2048, QString(),

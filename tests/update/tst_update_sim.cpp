@@ -108,12 +108,10 @@ private Q_SLOTS:
 
     void failures_data()
     {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<QStringList>("arguments");  // before the file
-        QTest::addColumn<QByteArray>("image");       // as a .bin file; "hex:" + text for a .hex one
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");  // the last line on standard error, from its start
-        QTest::addColumn<bool>("erased");
+        // arguments (before the file), image (as a .bin file; "hex:" + text for a .hex one),
+        // message (the last line on standard error, from its start)
+        testing::columns<int, QStringList, QByteArray, int, QString, bool>(
+            {"fault", "arguments", "image", "exitCode", "message", "erased"});
         const QByteArray small = firmware(2048);
         const QStringList none;
         const char *done = "done: 2 pages erased, 7 blocks written";

@@ -18,12 +18,12 @@ class TestUpdateWindow : public QObject {
 private Q_SLOTS:
     void unprotectOnlyAfterOk_data()
     {
-        QTest::addColumn<bool>("readout");  // else write-protected
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("readout, OK") << true << true;
-        QTest::newRow("readout, Cancel") << true << false;
-        QTest::newRow("write, OK") << false << true;
-        QTest::newRow("write, Cancel") << false << false;
+        // readout: else write-protected
+        testing::columns<bool, bool>({"readout", "ok"});
+        testing::row("readout, OK", true, true);
+        testing::row("readout, Cancel", true, false);
+        testing::row("write, OK", false, true);
+        testing::row("write, Cancel", false, false);
     }
 
     void unprotectOnlyAfterOk()
