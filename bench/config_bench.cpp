@@ -1,7 +1,10 @@
 // Saves and loads a full configuration (both request tables and the sensor table at 128 rows)
-// and prints the time each takes: gathering and writing, reading, checking and spreading.
+// and prints the time each takes: gathering and writing, reading, checking and spreading. Then
+// the same configuration (127 sensors, the most a project holds) with a full I/O map as a
+// project file: writing its bytes, and reading and checking them.
 #include "config_file.h"
 #include "config_record.h"
+#include "project_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -43,5 +46,23 @@ int main(int argc, char **argv)
     const double loadMs = double(clock.nsecsElapsed()) / 1e6 / kRuns;
     std::printf("full configuration, %d runs: save %.3f ms, load %.3f ms (%d rows)\n", kRuns,
                 saveMs, loadMs, rows / kRuns);
+
+    Project project;
+    project.config = full;
+    project.config.sensors.removeLast();
+    for (int point = 0; point < kIoPoints; ++point)
+        applyChoice(project.ioMap, point, point % 2 ? IoChoice::Output : IoChoice::Input);
+    clock.restart();
+    QByteArray bytes;
+    for (int i = 0; i < kRuns; ++i)
+        bytes = projectBytes(project);
+    const double writeMs = double(clock.nsecsElapsed()) / 1e6 / kRuns;
+    clock.restart();
+    rows = 0;
+    for (int i = 0; i < kRuns; ++i)
+        rows += int(readProject(bytes).project->config.sensors.size());
+    const double readMs = double(clock.nsecsElapsed()) / 1e6 / kRuns;
+    std::printf("full project, %d bytes: write %.3f ms, read %.3f ms (%d sensors)\n",
+                int(bytes.size()), writeMs, readMs, rows / kRuns);
     return 0;
 }

@@ -59,28 +59,10 @@ VirtualLoader::VirtualLoader()
     m_flash.assign(64 * 1024, 0xFF);
 }
 
-void VirtualLoader::setProductId(quint16 pid)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_pid = pid;
-}
-
 void VirtualLoader::setFlashKb(int kb)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_flash.assign(size_t(std::max(kb, 1)) * 1024, 0xFF);
-}
-
-void VirtualLoader::setExtendedErase(bool on)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_extendedErase = on;
-}
-
-void VirtualLoader::setPace(bool on)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_pace = on;
 }
 
 bool VirtualLoader::paced() const
@@ -95,30 +77,6 @@ void VirtualLoader::failBlock(int nth, Fault fault, int times)
     m_failAt = nth;
     m_fault = fault;
     m_failTimes = times;
-}
-
-void VirtualLoader::setReadoutProtected(bool on)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_readoutProtected = on;
-}
-
-void VirtualLoader::setWriteProtected(bool on)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_writeProtected = on;
-}
-
-void VirtualLoader::storeWrong(quint32 address, quint8 value)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_wrongStore = std::make_pair(address, value);
-}
-
-void VirtualLoader::setWrongSpeed(bool on)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_wrongSpeed = on;
 }
 
 QByteArray VirtualLoader::flash(int offset, int count) const

@@ -12,6 +12,14 @@
 
 namespace plc::sim {
 
+// Sets one control under the lock: controls are called from any thread while the answers run.
+template <typename T, typename V>
+void setLocked(std::mutex &mutex, T &control, V &&value)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    control = std::forward<V>(value);
+}
+
 // The controller's serial loader, as the virtual controller runs it after the update word: the
 // loader's side of its byte protocol over a flash image, with the loader's slowness charged as
 // time. It does no I/O: the virtual controller feeds it the bytes it reads and sends its answers
@@ -77,16 +85,19 @@ public:
 
     VirtualLoader();
 
-    void setProductId(quint16 pid);
+    void setProductId(quint16 pid) { setLocked(m_mutex, m_pid, pid); }
     void setFlashKb(int kb);
-    void setExtendedErase(bool on);
-    void setPace(bool on);
+    void setExtendedErase(bool on) { setLocked(m_mutex, m_extendedErase, on); }
+    void setPace(bool on) { setLocked(m_mutex, m_pace, on); }
     bool paced() const;
     void failBlock(int nth, Fault fault, int times = 1);
-    void setReadoutProtected(bool on);
-    void setWriteProtected(bool on);
-    void storeWrong(quint32 address, quint8 value);
-    void setWrongSpeed(bool on);
+    void setReadoutProtected(bool on) { setLocked(m_mutex, m_readoutProtected, on); }
+    void setWriteProtected(bool on) { setLocked(m_mutex, m_writeProtected, on); }
+    void storeWrong(quint32 address, quint8 value)
+    {
+        setLocked(m_mutex, m_wrongStore, std::make_pair(address, value));
+    }
+    void setWrongSpeed(bool on) { setLocked(m_mutex, m_wrongSpeed, on); }
     QByteArray flash(int offset, int count) const;
     void reset();
 

@@ -48,11 +48,6 @@ QByteArray wordBytes(quint16 value)
     return bytes;
 }
 
-QByteArray hexOf(const QByteArray &bytes)
-{
-    return bytes.toHex().toUpper();
-}
-
 // The wire time of one character on the line as the tool set the terminal up: start bit, data
 // bits, parity bit, stop bits at its speed.
 std::chrono::nanoseconds byteTimeOf(int terminal)
@@ -154,24 +149,6 @@ void VirtualPlc::stop()
     }
 }
 
-void VirtualPlc::setFrameCallback(std::function<void(const Frame &)> callback)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_callback = std::move(callback);
-}
-
-void VirtualPlc::setCpuType(quint16 type)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_cpuType = type;
-}
-
-void VirtualPlc::setOneWireDevices(const QList<QByteArray> &romCodes)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_devices = romCodes;
-}
-
 void VirtualPlc::failWrite(int nth, Fault fault)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -184,29 +161,11 @@ void VirtualPlc::failAddress(const QString &address, Fault fault)
     m_addressFaults[address.toUpper()] = fault;
 }
 
-void VirtualPlc::setEnqAnswer(char answer)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_enqAnswer = answer;
-}
-
-void VirtualPlc::setWriteAnswer(char answer)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_writeAnswer = answer;
-}
-
 void VirtualPlc::splitAnswers(int pieceSize, int gapMs)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_pieceSize = pieceSize;
     m_pieceGapMs = gapMs;
-}
-
-void VirtualPlc::setAnswerDelay(int ms)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_delayMs = ms;
 }
 
 void VirtualPlc::delayAddress(const QString &address, int ms)
@@ -238,24 +197,6 @@ void VirtualPlc::storeWrong(int address, quint8 value)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_wrongStores[address & 0xFFFF] = value;
-}
-
-void VirtualPlc::loseLineAt(const QString &address)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_loseAt = address.toUpper();
-}
-
-void VirtualPlc::setExtraCharacters(const QByteArray &extra)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_extra = extra;
-}
-
-void VirtualPlc::setTruncation(int characters)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_truncation = characters;
 }
 
 void VirtualPlc::poke(int address, const QByteArray &bytes)
@@ -322,9 +263,8 @@ void VirtualPlc::loaderBytes(const QByteArray &bytes)
         line.byteTime = byteTimeOf(m_slave);
     for (const VirtualLoader::Output &out :
          m_loader.receive(bytes, VirtualLoader::Clock::now(), line)) {
-        if (out.command) {
+        if (out.command)
             logFrame(loaderFrame(*out.command));
-        }
         if (!out.bytes.isEmpty() && (!waitUntil(out.due) || ::write(m_master, out.bytes.constData(),
                                                                     size_t(out.bytes.size())) < 0))
             return;
@@ -386,13 +326,10 @@ void VirtualPlc::handleByte(char c)
             m_afterEtx = -1;
         } else if (c == ENQ) {
             char answer;
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                answer = m_enqAnswer;
-            }
             Timing timing;
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
+                answer = m_enqAnswer;
                 timing = timingFor(QString());
             }
             if (answer != 0)
@@ -567,7 +504,7 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
         for (int i = 0; i < count; ++i)
             data.append(char(m_memory[(address + i) & 0xFFFF]));
     }
-    const QByteArray body = hexOf(data) + ETX;
+    const QByteArray body = data.toHex().toUpper() + ETX;
     QByteArray answer = STX + body + checksumOf(body);
     answer += m_extra;
     answer.chop(qMin(m_truncation, int(answer.size())));

@@ -96,20 +96,26 @@ public:
     QString devicePath() const { return m_devicePath; }
 
     // Called on the controller's thread for every frame received (set before start).
-    void setFrameCallback(std::function<void(const Frame &)> callback);
+    void setFrameCallback(std::function<void(const Frame &)> callback)
+    {
+        setLocked(m_mutex, m_callback, std::move(callback));
+    }
 
-    void setCpuType(quint16 type);
-    void setOneWireDevices(const QList<QByteArray> &romCodes);
+    void setCpuType(quint16 type) { setLocked(m_mutex, m_cpuType, type); }
+    void setOneWireDevices(const QList<QByteArray> &romCodes)
+    {
+        setLocked(m_mutex, m_devices, romCodes);
+    }
     void failWrite(int nth, Fault fault);
     void failAddress(const QString &address, Fault fault);
-    void setEnqAnswer(char answer);
-    void setWriteAnswer(char answer);
+    void setEnqAnswer(char answer) { setLocked(m_mutex, m_enqAnswer, answer); }
+    void setWriteAnswer(char answer) { setLocked(m_mutex, m_writeAnswer, answer); }
     void splitAnswers(int pieceSize, int gapMs);
-    void setAnswerDelay(int ms);
+    void setAnswerDelay(int ms) { setLocked(m_mutex, m_delayMs, ms); }
     void delayAddress(const QString &address, int ms);
-    void setExtraCharacters(const QByteArray &extra);
-    void setTruncation(int characters);
-    void loseLineAt(const QString &address);
+    void setExtraCharacters(const QByteArray &extra) { setLocked(m_mutex, m_extra, extra); }
+    void setTruncation(int characters) { setLocked(m_mutex, m_truncation, characters); }
+    void loseLineAt(const QString &address) { setLocked(m_mutex, m_loseAt, address.toUpper()); }
     void setReadAnswer(const QString &address, const QByteArray &raw);
     void inject(int nthFrame, Injection injection);
     void storeWrong(int address, quint8 value);

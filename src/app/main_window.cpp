@@ -71,7 +71,6 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
       m_progress(new ProgressWindow(this)),
       m_ctx{m_link, prompts, *m_progress, this, false, {}, settingsfile::storedPort}
 {
-    setWindowTitle(QStringLiteral("PLC Tavrix"));
     m_tabs = new WindowTabs(m_ctx, prompts, this);
     setCentralWidget(m_tabs);
     applyStoredPortSettings(m_link);
@@ -87,7 +86,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     m_edits = new EditTracker(*m_tabs, this);
     connect(m_edits, &EditTracker::checked, m_status, &StatusLine::showEdits);
 
-    const WindowState stored = readWindowState(m_tabs->rememberedTables());
+    const WindowState stored = readWindowState(m_tabs->columnWidths().keys());
     m_menus = new WindowMenus(menuBar(), *m_tabs, stored.verifyWrites, this);
     m_ctx.verifyWrites = stored.verifyWrites;
     connectMenus();

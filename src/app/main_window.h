@@ -59,13 +59,11 @@ public:
     const ConfigRecord &configRecord() const { return m_config; }
 
     WindowTabs &tabs() const { return *m_tabs; }
-    // UART 1 (uart 1) or UART 2 (uart 2).
     UartTab &uart(int uart) const { return m_tabs->uart(uart); }
     OneWireTab &oneWire() const { return m_tabs->oneWire(); }
 
     PlcLink &link() { return m_link; }
     ProgressWindow &progress() const { return *m_progress; }
-    Prompts &prompts() const { return m_prompts; }
     TransferContext &transferContext() { return m_ctx; }
 
     // The window as it stands, as it is kept in the settings file when the window closes.

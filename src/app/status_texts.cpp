@@ -4,18 +4,6 @@
 
 namespace plc {
 
-namespace {
-
-// A text on one line.
-QString oneLine(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
-}  // namespace
-
 QString portStatusText(int portNumber, const QString &device, const QString &lineSettings,
                        bool present)
 {
@@ -46,8 +34,10 @@ QString actionStatusText(const QString &action, const Outcome &outcome)
     }
     QString result;
     if (outcome.isLinkFailure() || outcome.kind == Outcome::Kind::Failed) {
-        // What really happened, where the message box says less.
-        result = oneLine(outcome.detail.isEmpty() ? outcome.message : outcome.detail);
+        // What really happened, where the message box says less, on one line.
+        result = outcome.detail.isEmpty() ? outcome.message : outcome.detail;
+        result.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        result.replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (w.plannedWrites > 0 && w.writes == 0)
             result += QStringLiteral("; nothing written");
     } else if (outcome.openMs < 0) {

@@ -117,19 +117,13 @@ void WindowMenus::buildTableMenu()
 {
     // The tables' own context-menu entries, reachable from the keyboard too.
     QMenu *table = addMenu(m_bar, QStringLiteral("&Table"), QStringLiteral("tableMenu"));
-    struct Entry {
-        const char *caption;
-        const char *name;
-        const char *tableAction;
-    };
-    const Entry entries[] = {{"Export CSV...", "exportCsvAction", "exportCsv"},
-                             {"Import CSV...", "importCsvAction", "importCsv"}};
+    const std::pair<QString, QString> entries[] = {
+        {QStringLiteral("Export CSV..."), QStringLiteral("exportCsv")},
+        {QStringLiteral("Import CSV..."), QStringLiteral("importCsv")}};
     const WindowTabs *tabs = &m_tabs;
-    for (const Entry &entry : entries) {
-        QAction *action = table->addAction(QLatin1String(entry.caption));
-        action->setObjectName(QLatin1String(entry.name));
-        const QString tableAction = QLatin1String(entry.tableAction);
-        connect(action, &QAction::triggered, this, [tabs, tableAction] {
+    for (const auto &[caption, tableAction] : entries) {
+        QAction *action = addEntry(table, caption, tableAction + QStringLiteral("Action"), true);
+        connect(action, &QAction::triggered, this, [tabs, tableAction = tableAction] {
             if (QAction *onTable = currentTableAction(*tabs, tableAction))
                 onTable->trigger();
         });

@@ -13,21 +13,16 @@ const QString kColumnsPrefix = QStringLiteral("Columns_");
 constexpr int kGripWidth = 100;
 constexpr int kGripHeight = 30;
 
-QString readKey(const QString &key)
-{
-    return settingsfile::windowValue(key);
-}
-
-void writeKey(const QString &key, const QString &value)
-{
-    settingsfile::setWindowValue(key, value);
-}
-
 std::optional<int> readNumber(const QString &key)
 {
     bool ok = false;
-    const int value = readKey(key).toInt(&ok);
+    const int value = settingsfile::windowValue(key).toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+void writeNumber(const QString &key, int value)
+{
+    settingsfile::setWindowValue(key, QString::number(value));
 }
 
 QList<int> widthsOf(const QString &text)
@@ -66,7 +61,7 @@ WindowState readWindowState(const QStringList &tables)
     state.tab = readNumber(QStringLiteral("Tab")).value_or(0);
     state.verifyWrites = readNumber(QStringLiteral("Verify")).value_or(0) != 0;
     for (const QString &table : tables) {
-        const QList<int> widths = widthsOf(readKey(kColumnsPrefix + table));
+        const QList<int> widths = widthsOf(settingsfile::windowValue(kColumnsPrefix + table));
         if (!widths.isEmpty())
             state.columnWidths.insert(table, widths);
     }
@@ -76,16 +71,16 @@ WindowState readWindowState(const QStringList &tables)
 void writeWindowState(const WindowState &state)
 {
     if (!state.geometry.isNull()) {
-        writeKey(QStringLiteral("Left"), QString::number(state.geometry.x()));
-        writeKey(QStringLiteral("Top"), QString::number(state.geometry.y()));
-        writeKey(QStringLiteral("Width"), QString::number(state.geometry.width()));
-        writeKey(QStringLiteral("Height"), QString::number(state.geometry.height()));
+        writeNumber(QStringLiteral("Left"), state.geometry.x());
+        writeNumber(QStringLiteral("Top"), state.geometry.y());
+        writeNumber(QStringLiteral("Width"), state.geometry.width());
+        writeNumber(QStringLiteral("Height"), state.geometry.height());
     }
-    writeKey(QStringLiteral("Maximized"), QString::number(state.maximized ? 1 : 0));
-    writeKey(QStringLiteral("Tab"), QString::number(state.tab));
+    writeNumber(QStringLiteral("Maximized"), state.maximized ? 1 : 0);
+    writeNumber(QStringLiteral("Tab"), state.tab);
     for (auto table = state.columnWidths.cbegin(); table != state.columnWidths.cend(); ++table)
-        writeKey(kColumnsPrefix + table.key(), widthsText(table.value()));
-    writeKey(QStringLiteral("Verify"), QString::number(state.verifyWrites ? 1 : 0));
+        settingsfile::setWindowValue(kColumnsPrefix + table.key(), widthsText(table.value()));
+    writeNumber(QStringLiteral("Verify"), state.verifyWrites ? 1 : 0);
 }
 
 QRect placeOnScreens(const QRect &stored, const QList<QRect> &screens)

@@ -32,12 +32,6 @@ WindowTabs::WindowTabs(TransferContext &ctx, Prompts &prompts, QWidget *parent) 
 {
     setObjectName(QStringLiteral("tabs"));
     setDocumentMode(true);
-    build(ctx, prompts);
-    showStartUpState();
-}
-
-void WindowTabs::build(TransferContext &ctx, Prompts &prompts)
-{
     // "HW config" holds frames of two subsystems: the I/O map and the service buttons.
     auto *hwConfig = new QWidget;
     hwConfig->setObjectName(QStringLiteral("hwConfigTab"));
@@ -63,8 +57,8 @@ void WindowTabs::build(TransferContext &ctx, Prompts &prompts)
     addTab(m_modbusDiag, QStringLiteral("Modbus diag"));
     m_oneWireDiag = new OneWireDiagTab(ctx);
     addTab(m_oneWireDiag, QStringLiteral("1-wire diag"));
-    m_converter = new ConverterTab(prompts);
-    addTab(m_converter, QStringLiteral("Converter"));
+    addTab(new ConverterTab(prompts), QStringLiteral("Converter"));
+    showStartUpState();
 }
 
 void WindowTabs::showStartUpState()
@@ -108,14 +102,6 @@ QList<std::pair<QString, GridView *>> WindowTabs::resizableTables() const
             {QStringLiteral("MB_grid2"), &m_modbusDiag->buffer(2).view()},
             {QStringLiteral("MSFlexGrid1"), &m_ioMap->table()},
             {QStringLiteral("W1_grid"), &m_oneWireDiag->buffer().view()}};
-}
-
-QStringList WindowTabs::rememberedTables() const
-{
-    QStringList keys;
-    for (const auto &[key, table] : resizableTables())
-        keys.append(key);
-    return keys;
 }
 
 QMap<QString, QList<int>> WindowTabs::columnWidths() const

@@ -10,7 +10,6 @@ namespace plc {
 
 struct TransferContext;
 
-class ConverterTab;
 class GeneralSettingFrame;
 class GridView;
 class IoMapFrame;
@@ -30,12 +29,8 @@ public:
 
     // UART 1 (uart 1) or UART 2 (uart 2).
     UartTab &uart(int uart) const { return *m_uarts[uart == 2 ? 1 : 0]; }
-    IoMapFrame &ioMap() const { return *m_ioMap; }
     GeneralSettingFrame &generalSetting() const { return *m_generalSetting; }
     OneWireTab &oneWire() const { return *m_oneWire; }
-    ModbusDiagTab &modbusDiag() const { return *m_modbusDiag; }
-    OneWireDiagTab &oneWireDiag() const { return *m_oneWireDiag; }
-    ConverterTab &converter() const { return *m_converter; }
 
     // What the configuration file holds of the window, read from the tabs; and the tabs set
     // from it in this order: UART 1, UART 2, then the auxiliary mode and its sensors.
@@ -46,11 +41,8 @@ public:
     // settings file; and the tables given the widths kept (a key not kept leaves its table).
     QMap<QString, QList<int>> columnWidths() const;
     void setColumnWidths(const QMap<QString, QList<int>> &widths);
-    // The keys of the tables whose column widths the settings file keeps.
-    QStringList rememberedTables() const;
 
 private:
-    void build(TransferContext &ctx, Prompts &prompts);
     // The headings, modes and lists the window opens with.
     void showStartUpState();
     // The tables whose columns the user sizes, each by the key it is kept under.
@@ -62,7 +54,6 @@ private:
     OneWireTab *m_oneWire = nullptr;
     ModbusDiagTab *m_modbusDiag = nullptr;
     OneWireDiagTab *m_oneWireDiag = nullptr;
-    ConverterTab *m_converter = nullptr;
 };
 
 }  // namespace plc

@@ -2,15 +2,16 @@
 
 #include "failure.h"
 
+#include <algorithm>
+
 namespace plc {
 
 QString csvField(const QString &cell)
 {
-    static const QString special = QStringLiteral(",\"\r\n");
-    bool needsQuotes = false;
-    for (const QChar c : cell)
-        needsQuotes = needsQuotes || special.contains(c);
-    if (!needsQuotes)
+    const auto special = [](QChar c) {
+        return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+    };
+    if (std::none_of(cell.begin(), cell.end(), special))
         return cell;
     QString text = cell;
     text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -44,9 +45,8 @@ public:
             const int start = m_line;
             QStringList cells;
             bool more = true;
-            while (more) {
+            while (more)
                 cells.append(cell(more));
-            }
             if (!(cells.size() == 1 && cells.first().isEmpty() && !m_lastQuoted))
                 records.append({start, cells});
         }

@@ -111,16 +111,13 @@ void GridView::shareWidthAmongColumns()
     horizontalHeader()->setStretchLastSection(false);
 }
 
-QModelIndex GridView::outsideFixedColumn(const QModelIndex &index) const
+QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
+    // Column 0 holds row labels: a keyboard move onto it lands on column 1 instead.
+    const QModelIndex index = QTableView::moveCursor(action, modifiers);
     if (index.isValid() && index.column() == 0 && m_model.columnCount() > 1)
         return index.sibling(index.row(), 1);
     return index;
-}
-
-QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
-{
-    return outsideFixedColumn(QTableView::moveCursor(action, modifiers));
 }
 
 void GridView::mousePressEvent(QMouseEvent *event)

@@ -42,9 +42,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    // Column 0 holds row labels: a keyboard move onto it lands on column 1 instead.
-    QModelIndex outsideFixedColumn(const QModelIndex &index) const;
-
     GridModel &m_model;
 };
 

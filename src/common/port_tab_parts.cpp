@@ -33,11 +33,6 @@ void LineSettingsBox::setIndex(List list, int index)
     m_lists.at(size_t(list))->setCurrentIndex(index);
 }
 
-int LineSettingsBox::count(List list) const
-{
-    return m_lists.at(size_t(list))->count();
-}
-
 QVBoxLayout *addPortColumn(QWidget &tab)
 {
     auto *column = new QWidget(&tab);

@@ -30,7 +30,6 @@ public:
     // A list's selected index; an index outside the list selects nothing.
     int index(List list) const;
     void setIndex(List list, int index);
-    int count(List list) const;
 
     // The lists' form, for rows a port adds below them.
     QFormLayout &form() const { return *m_form; }

@@ -71,49 +71,34 @@ ProgressBoard::ProgressBoard(QStringList names, bool inPlace, std::FILE *stream)
         m_lines.append(QStringLiteral("waiting"));
 }
 
+// Both draw at once on the board's thread; from another thread invokeMethod queues them.
 void ProgressBoard::show(int port, const QString &line)
 {
-    if (QThread::currentThread() == thread()) {
-        showHere(port, line);
-        return;
-    }
-    QMetaObject::invokeMethod(
-        this, [this, port, line] { showHere(port, line); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, port, line] {
+        m_lines[port] = line;
+        if (m_inPlace)
+            redraw();
+        else
+            write(m_names.at(port) + QStringLiteral(": ") + line + QLatin1Char('\n'));
+    });
 }
 
 void ProgressBoard::say(int port, const QString &text)
 {
-    if (QThread::currentThread() == thread()) {
-        sayHere(port, text);
-        return;
-    }
-    QMetaObject::invokeMethod(
-        this, [this, port, text] { sayHere(port, text); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, port, text] {
+        QString out;
+        if (m_inPlace && m_drawn > 0)  // up over the board, which is drawn again below
+            out = QStringLiteral("\x1b[%1A\r\x1b[J").arg(m_drawn);
+        m_drawn = 0;
+        write(out + m_names.at(port) + QStringLiteral(": ") + text + QLatin1Char('\n'));
+        if (m_inPlace)
+            redraw();
+    });
 }
 
 bool ProgressBoard::stderrIsTerminal()
 {
     return ::isatty(STDERR_FILENO) == 1;
-}
-
-void ProgressBoard::showHere(int port, const QString &line)
-{
-    m_lines[port] = line;
-    if (m_inPlace)
-        redraw();
-    else
-        write(m_names.at(port) + QStringLiteral(": ") + line + QLatin1Char('\n'));
-}
-
-void ProgressBoard::sayHere(int port, const QString &text)
-{
-    QString out;
-    if (m_inPlace && m_drawn > 0)  // up over the board, which is drawn again below
-        out = QStringLiteral("\x1b[%1A\r\x1b[J").arg(m_drawn);
-    m_drawn = 0;
-    write(out + m_names.at(port) + QStringLiteral(": ") + text + QLatin1Char('\n'));
-    if (m_inPlace)
-        redraw();
 }
 
 void ProgressBoard::redraw()

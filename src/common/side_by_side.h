@@ -59,8 +59,6 @@ public:
     static bool stderrIsTerminal();
 
 private:
-    void showHere(int port, const QString &line);
-    void sayHere(int port, const QString &text);
     void redraw();
     void write(const QString &text);
 

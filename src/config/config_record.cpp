@@ -150,16 +150,11 @@ QString decodeCell(Kind kind, const char *at)
     return QString();
 }
 
-int entryCount(const QList<QStringList> &rows)
-{
-    return qMin(int(rows.size()), kMaxEntries);
-}
-
 // The table's entries and count, into a section of the record being built.
 void gatherTable(QByteArray &bytes, int section, const Table &table, const QString &owner,
                  const QList<QStringList> &rows)
 {
-    const int count = entryCount(rows);
+    const int count = qMin(int(rows.size()), kMaxEntries);
     char *base = bytes.data() + sectionStart(section);
     for (int k = 0; k < count; ++k) {
         const QStringList &row = rows.at(k);
@@ -212,11 +207,6 @@ void gatherUart(QByteArray &bytes, int uart, const UartTabState &state)
     }
 }
 
-QString timeoutText(float timeout)
-{
-    return QString::number(qint64(timeout));  // a whole number, as the load check made sure
-}
-
 UartTabState spreadUart(const QByteArray &bytes, int uart)
 {
     const char *base = bytes.constData() + sectionStart(uart);
@@ -226,7 +216,8 @@ UartTabState spreadUart(const QByteArray &bytes, int uart)
     state.settings.speed = quint8(base[kSpeed]);
     state.settings.parity = quint8(base[kParity]);
     state.settings.address = QString::number(quint8(base[kAddress]));
-    state.settings.timeout = timeoutText(qFromLittleEndian<float>(base + kTimeout));
+    // A whole number, as the load check made sure.
+    state.settings.timeout = QString::number(qint64(qFromLittleEndian<float>(base + kTimeout)));
     state.bits = quint8(base[kBits]);
     state.stop = quint8(base[kStop]);
     return state;

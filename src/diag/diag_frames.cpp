@@ -2,7 +2,6 @@
 
 #include "grid_view.h"
 
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace plc {
@@ -26,18 +25,11 @@ void ErrorBufferFrame::setHeadings(const QString &headingLine)
     m_view->setColumnWidth(1, qMax(m_view->columnWidth(1), stateWidth + 24));
 }
 
-QGroupBox *commandPanel(const QList<PanelButton> &buttons, QWidget *parent)
+QGroupBox *commandPanel(const QList<ActionButton> &buttons, QWidget *parent)
 {
     auto *panel = new QGroupBox(QStringLiteral("Command panel"), parent);
     panel->setObjectName(QStringLiteral("commandPanel"));
-    auto *column = new QVBoxLayout(panel);
-    for (const PanelButton &button : buttons) {
-        auto *b = new QPushButton(button.caption, panel);
-        b->setObjectName(button.name);
-        b->setToolTip(button.toolTip);
-        QObject::connect(b, &QPushButton::clicked, panel, button.clicked);
-        column->addWidget(b);
-    }
+    QBoxLayout *column = addButtons(new QVBoxLayout(panel), buttons, panel);
     column->addStretch();
     return panel;
 }

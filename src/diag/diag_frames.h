@@ -1,10 +1,9 @@
 #pragma once
 
+#include "action_buttons.h"
 #include "grid_model.h"
 
 #include <QGroupBox>
-#include <QList>
-#include <functional>
 
 namespace plc {
 
@@ -28,16 +27,7 @@ private:
     GridView *m_view = nullptr;
 };
 
-// One button of a "Command panel": its caption, its objectName, what a click does and the
-// tool tip saying what it reads.
-struct PanelButton {
-    QString caption;
-    QString name;
-    std::function<void()> clicked;
-    QString toolTip;
-};
-
 // The frame "Command panel" with a diagnostics tab's read buttons, stacked.
-QGroupBox *commandPanel(const QList<PanelButton> &buttons, QWidget *parent);
+QGroupBox *commandPanel(const QList<ActionButton> &buttons, QWidget *parent);
 
 }  // namespace plc

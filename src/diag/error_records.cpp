@@ -30,13 +30,6 @@ const std::array<const char *, 19> kModbusDescriptions = {
     "MBErr 17",
 };
 
-QString modbusDescription(int code)
-{
-    if (code >= int(kModbusDescriptions.size()))
-        return QString();
-    return QString::fromLatin1(kModbusDescriptions[size_t(code)]);
-}
-
 // The text before the error count, by error class (bits 5-7) other than 0.
 QString oneWireClassText(int errorClass, bool upper)
 {
@@ -66,7 +59,9 @@ ErrorRow modbusRecord(int uart, int number, quint8 record)
         row.state = QStringLiteral("Old error");
     else
         row.state = QStringLiteral("Inactive error");
-    row.description = modbusDescription(record & 0x7F);
+    const int code = record & 0x7F;
+    if (code < int(kModbusDescriptions.size()))
+        row.description = QString::fromLatin1(kModbusDescriptions[size_t(code)]);
     return row;
 }
 

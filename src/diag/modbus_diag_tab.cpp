@@ -16,21 +16,16 @@ ModbusDiagTab::ModbusDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(pa
     m_buffers[1] =
         new ErrorBufferFrame(kUart2BufferCaption, QStringLiteral("uart2ErrorTable"), this);
     auto *layout = new QHBoxLayout(this);
-    const auto read = [this](int uart) {
-        return [this, uart] {
-            readClicked(uart);
-        };
-    };
     const auto readsBuffer = [](int uart) {
         return QStringLiteral("Reads the Modbus error buffer of UART %1 from the controller")
             .arg(uart);
     };
-    layout->addWidget(
-        commandPanel({{QStringLiteral("Read modbus buffer 1"),
-                       QStringLiteral("readUart1BufferButton"), read(1), readsBuffer(1)},
-                      {QStringLiteral("Read modbus buffer 2"),
-                       QStringLiteral("readUart2BufferButton"), read(2), readsBuffer(2)}},
-                     this));
+    layout->addWidget(commandPanel(
+        {{QStringLiteral("Read modbus buffer 1"), QStringLiteral("readUart1BufferButton"),
+          [this] { readClicked(1); }, readsBuffer(1)},
+         {QStringLiteral("Read modbus buffer 2"), QStringLiteral("readUart2BufferButton"),
+          [this] { readClicked(2); }, readsBuffer(2)}},
+        this));
     layout->addWidget(m_buffers[0], 1);
     layout->addWidget(m_buffers[1], 1);
 }

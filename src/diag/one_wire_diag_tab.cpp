@@ -15,13 +15,11 @@ OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(
         new ErrorBufferFrame(kOneWireBufferCaption, QStringLiteral("oneWireErrorTable"), this);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_buffer, 1);
-    const auto read = [this] {
-        readClicked();
-    };
-    layout->addWidget(commandPanel(
-        {{QStringLiteral("Read 1-wire buffer"), QStringLiteral("readOneWireBufferButton"), read,
-          QStringLiteral("Reads the 1-wire error buffer from the controller")}},
-        this));
+    layout->addWidget(
+        commandPanel({{QStringLiteral("Read 1-wire buffer"),
+                       QStringLiteral("readOneWireBufferButton"), [this] { readClicked(); },
+                       QStringLiteral("Reads the 1-wire error buffer from the controller")}},
+                     this));
 }
 
 void OneWireDiagTab::setHeadings()

@@ -57,12 +57,12 @@ void applyUpload(IoMap &map, const IoMasks &masks)
             uploaded.function[point] = QStringLiteral("Input -X");
             uploaded.name[point] = ioName(QLatin1Char('X'), x);
             uploaded.pointTypes[point] = quint8(IoType::Input);
-            markPointUsed(x++, uploaded.inputsUsed);
+            uploaded.inputsUsed.at(x++) = 1;
         } else if (has(masks.outputs, point)) {
             uploaded.function[point] = QStringLiteral("Output -Y");
             uploaded.name[point] = ioName(QLatin1Char('Y'), y);
             uploaded.pointTypes[point] = quint8(IoType::Output);
-            markPointUsed(y++, uploaded.outputsUsed);
+            uploaded.outputsUsed.at(y++) = 1;
         }
     }
     map = uploaded;

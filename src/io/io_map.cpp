@@ -13,9 +13,9 @@ void releaseName(IoMap &map, int point)
     if (!ok || number < 0 || number >= kIoPoints)
         return;
     if (name.startsWith(QLatin1Char('X')))
-        markPointFree(quint8(number), map.inputsUsed);
+        map.inputsUsed.at(number) = 0;
     else if (name.startsWith(QLatin1Char('Y')))
-        markPointFree(quint8(number), map.outputsUsed);
+        map.outputsUsed.at(number) = 0;
 }
 
 // Makes the point an input or output with this number.
@@ -23,7 +23,7 @@ void assign(IoMap &map, int point, IoType type, quint8 number)
 {
     const bool input = type == IoType::Input;
     releaseName(map, point);
-    markPointUsed(number, input ? map.inputsUsed : map.outputsUsed);
+    (input ? map.inputsUsed : map.outputsUsed).at(number) = 1;
     map.name.at(point) = ioName(input ? QLatin1Char('X') : QLatin1Char('Y'), number);
     map.pointTypes.at(point) = quint8(type);
 }
@@ -37,17 +37,6 @@ quint8 firstFreePoint(const PointBytes &bytes)
             return quint8(i);
     }
     return 0;
-}
-
-// An index beyond the map is a programming error: at() stops it.
-void markPointUsed(quint8 index, PointBytes &bytes)
-{
-    bytes.at(index) = 1;
-}
-
-void markPointFree(quint8 index, PointBytes &bytes)
-{
-    bytes.at(index) = 0;
 }
 
 const QStringList &choiceTexts()
@@ -84,11 +73,6 @@ void applyChoice(IoMap &map, int point, IoChoice choice)
             break;
     }
     map.function.at(point) = choiceTexts().at(int(choice));
-}
-
-void newIoConfig(IoMap &map)
-{
-    map = IoMap();
 }
 
 }  // namespace plc

@@ -33,9 +33,6 @@ struct IoMap {
 
 // The lowest index whose byte is 0; 0 when every byte is taken.
 quint8 firstFreePoint(const PointBytes &bytes);
-// Sets / clears the byte at index (0 to 20).
-void markPointUsed(quint8 index, PointBytes &bytes);
-void markPointFree(quint8 index, PointBytes &bytes);
 
 // The chooser's entries, by their place in its list.
 enum class IoChoice { Input = 0, Output = 1, NotUse = 2 };
@@ -50,8 +47,5 @@ QString ioName(QChar letter, int number);
 // number; "Not use" is accepted on any point. The number the point held before is freed.
 // Whether accepted or not, the point's Function text becomes the chosen entry's text.
 void applyChoice(IoMap &map, int point, IoChoice choice);
-
-// "New IO config": every point unassigned, its cells empty, every number free.
-void newIoConfig(IoMap &map);
 
 }  // namespace plc

@@ -1,5 +1,6 @@
 #include "io_map_frame.h"
 
+#include "action_buttons.h"
 #include "grid_view.h"
 #include "io_chooser.h"
 #include "io_transfer.h"
@@ -9,7 +10,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace plc {
@@ -31,32 +31,21 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
             openChooser(cell);
     });
 
-    struct Button {
-        QString caption;
-        QString name;
-        void (IoMapFrame::*handler)();
-        QString toolTip;
-    };
-    const Button buttons[] = {
-        {QStringLiteral("New IO config"), QStringLiteral("newIoConfigButton"),
-         &IoMapFrame::newIoConfigClicked, QString()},
-        {QStringLiteral("Upload from PLC"), QStringLiteral("ioUploadButton"),
-         &IoMapFrame::uploadClicked,
-         QStringLiteral("Reads the inputs and outputs (I/O map block, %1) from the controller")
-             .arg(plcmem::shown(plcmem::kIoBlock))},
-        {QStringLiteral("Download to PLC"), QStringLiteral("ioDownloadButton"),
-         &IoMapFrame::downloadClicked,
-         QStringLiteral("Writes the inputs and outputs (I/O map block, %1) into the controller")
-             .arg(plcmem::shown(plcmem::kIoBlock))},
-    };
-    auto *column = new QVBoxLayout;
-    for (const Button &button : buttons) {
-        auto *b = new QPushButton(button.caption, this);
-        b->setObjectName(button.name);
-        b->setToolTip(button.toolTip);
-        connect(b, &QPushButton::clicked, this, button.handler);
-        column->addWidget(b);
-    }
+    QBoxLayout *column = addButtons(
+        new QVBoxLayout,
+        {{QStringLiteral("New IO config"), QStringLiteral("newIoConfigButton"),
+          [this] {
+              newIoConfigClicked();
+          }},
+         {QStringLiteral("Upload from PLC"), QStringLiteral("ioUploadButton"),
+          [this] { uploadClicked(); },
+          QStringLiteral("Reads the inputs and outputs (I/O map block, %1) from the controller")
+              .arg(plcmem::shown(plcmem::kIoBlock))},
+         {QStringLiteral("Download to PLC"), QStringLiteral("ioDownloadButton"),
+          [this] { downloadClicked(); },
+          QStringLiteral("Writes the inputs and outputs (I/O map block, %1) into the controller")
+              .arg(plcmem::shown(plcmem::kIoBlock))}},
+        this);
     column->addStretch();
 
     auto *layout = new QHBoxLayout(this);
@@ -112,9 +101,8 @@ void IoMapFrame::choose(int gridRow, IoChoice choice)
 
 void IoMapFrame::newIoConfigClicked()
 {
-    IoMap cleared = m_state;
-    newIoConfig(cleared);
-    setState(cleared);
+    // Every point unassigned, its cells empty, every number free.
+    setState(IoMap());
     m_view->setCurrentCell(kIoPoints, iocol::Function);
 }
 

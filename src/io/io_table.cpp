@@ -11,8 +11,9 @@ void IoTable::setHeadings()
 
 void IoTable::addPointRows()
 {
+    // "IO  0" ... "IO  20": the number keeps a blank in front for its sign.
     for (int point = 0; point < kIoPoints; ++point)
-        insertGridRow(point + 1, pointLabel(point));
+        insertGridRow(point + 1, QStringLiteral("IO  %1").arg(point));
 }
 
 void IoTable::show(const IoMap &map)
@@ -30,11 +31,6 @@ Qt::ItemFlags IoTable::flags(const QModelIndex &index) const
     if (pointRow && index.column() == iocol::Function)
         return GridModel::flags(index) | Qt::ItemIsEditable;
     return GridModel::flags(index);
-}
-
-QString IoTable::pointLabel(int point)
-{
-    return QStringLiteral("IO  %1").arg(point);
 }
 
 }  // namespace plc

@@ -28,9 +28,6 @@ public:
     void show(const IoMap &map);
 
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-
-    // "IO  0" ... "IO  20": the number keeps a blank in front for its sign.
-    static QString pointLabel(int point);
 };
 
 }  // namespace plc

@@ -2,10 +2,7 @@
 
 #include "exchange_feed.h"
 #include "failure.h"
-#include "line_settings.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <utility>
 
 namespace plc {

@@ -7,8 +7,6 @@
 #include "port_detection.h"
 #include "progress.h"
 #include "prompts.h"
-#include "serial_ports.h"
-#include "settings_store.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,7 +3,6 @@
 #include "hex_text.h"
 #include "port_word.h"
 #include "range_text.h"
-#include "request_record.h"
 
 namespace plc {
 

@@ -86,9 +86,8 @@ const FieldRule kFieldRules[] = {
 DialogPreset requestDialogPreset(const GridModel &grid, int currentRow, DialogMode mode)
 {
     const int n = grid.dataRowCount();
-    if (currentRow <= 0 || n == 0) {
+    if (currentRow <= 0 || n == 0)
         return {defaults(mode == DialogMode::Add ? QStringLiteral("3") : QStringLiteral("2")), 1};
-    }
     if (mode == DialogMode::Add)
         return {fieldsOfRow(grid, n, true), currentRow};
     const int row = qMin(currentRow, n);  // the entry row or beyond: the last request

@@ -39,11 +39,6 @@ int mask(const RecordField &field)
     return (1 << field.bits) - 1;
 }
 
-QString groupText(int value, int digits)
-{
-    return digits == 2 ? hextext::digits(value & 0xFF, 2) : hextext::word(quint16(value));
-}
-
 int groupValue(QStringView record, int firstChar, int digits)
 {
     const QString group = record.mid(firstChar, digits).toString();
@@ -88,7 +83,8 @@ QString encodeRequest(const ModbusRequest &request)
         const bool groupEnds =
             i + 1 == int(std::size(kLayout)) || kLayout[i + 1].firstChar != field.firstChar;
         if (groupEnds) {
-            record += groupText(group, field.digits);
+            record += field.digits == 2 ? hextext::digits(group & 0xFF, 2)
+                                        : hextext::word(quint16(group));
             group = 0;
         }
     }
@@ -129,9 +125,7 @@ ModbusRequest requestFromRow(const RequestRows &rows, int row)
 
 QStringList requestCells(const ModbusRequest &request)
 {
-    QStringList cells;
-    for (int col = requestcol::Address; col < requestcol::Count; ++col)
-        cells.append(QString());
+    QStringList cells(requestcol::Count - 1);
     for (const RecordField &field : kLayout)
         cells[field.column - 1] = QString::number(request.*field.member);
     return cells;

@@ -1,5 +1,6 @@
 #include "uart_tab.h"
 
+#include "action_buttons.h"
 #include "cell_editor.h"
 #include "csv_menu.h"
 #include "grid_view.h"
@@ -16,7 +17,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -30,13 +30,6 @@ QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, 
     box->setObjectName(name);
     form->addRow(label, box);
     return box;
-}
-
-QGroupBox *frame(const QString &caption, const QString &name)
-{
-    auto *f = new QGroupBox(caption);
-    f->setObjectName(name);
-    return f;
 }
 
 // The cell editor's refusal is shown with an empty title, not the application's.
@@ -53,17 +46,19 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     left->addWidget(buildModeOptions());
     left->addWidget(buildGeneralFrame());
     left->addWidget(buildSlaveFrame());
-    left->addLayout(buttonRow({
-        {QStringLiteral("Write to PLC"), port.controlName("WriteButton"), &UartTab::writeClicked,
-         QStringLiteral("Writes the mode and line settings (port word, %1) and, for a master, "
-                        "the request table (from %2) into the controller")
-             .arg(plcmem::shown(port.portWordAddress), plcmem::shown(port.tableBase))},
-        {QStringLiteral("Upload from PLC"), port.controlName("UploadButton"),
-         &UartTab::uploadFromPlc,
-         QStringLiteral("Reads the mode, the line settings and the slave address or request "
-                        "table of %1 from the controller")
-             .arg(port.tabCaption)},
-    }));
+    left->addLayout(addButtons(
+        new QHBoxLayout,
+        {{QStringLiteral("Write to PLC"), port.controlName("WriteButton"),
+          [this] { writeClicked(); },
+          QStringLiteral("Writes the mode and line settings (port word, %1) and, for a master, "
+                         "the request table (from %2) into the controller")
+              .arg(plcmem::shown(port.portWordAddress), plcmem::shown(port.tableBase))},
+         {QStringLiteral("Upload from PLC"), port.controlName("UploadButton"),
+          [this] { uploadFromPlc(); },
+          QStringLiteral("Reads the mode, the line settings and the slave address or request "
+                         "table of %1 from the controller")
+              .arg(port.tabCaption)}},
+        this));
     left->addStretch();
     addTableFrame(*this, buildMasterFrame());
 }
@@ -90,38 +85,27 @@ QGroupBox *UartTab::buildGeneralFrame()
           {m_port.controlName("StopList"),
            {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}}}});
     if (m_port.hasSlaveTransfer) {
-        m_general->form().addRow(buttonRow({
-            {QStringLiteral("Download"), m_port.controlName("SlaveDownloadButton"),
-             &UartTab::slaveDownloadClicked,
-             QStringLiteral("Writes the slave address and line settings (port word, %1) and "
-                            "the slave timeout (%2) into the controller")
-                 .arg(plcmem::shown(m_port.portWordAddress),
-                      plcmem::shown(m_port.slaveTimeoutAddress))},
-            {QStringLiteral("Upload"), m_port.controlName("SlaveUploadButton"),
-             &UartTab::slaveUploadClicked,
-             QStringLiteral("Reads the slave address, line settings and slave timeout from the "
-                            "controller")},
-        }));
+        m_general->form().addRow(addButtons(
+            new QHBoxLayout,
+            {{QStringLiteral("Download"), m_port.controlName("SlaveDownloadButton"),
+              [this] { slaveDownloadClicked(); },
+              QStringLiteral("Writes the slave address and line settings (port word, %1) and "
+                             "the slave timeout (%2) into the controller")
+                  .arg(plcmem::shown(m_port.portWordAddress),
+                       plcmem::shown(m_port.slaveTimeoutAddress))},
+             {QStringLiteral("Upload"), m_port.controlName("SlaveUploadButton"),
+              [this] { slaveUploadClicked(); },
+              QStringLiteral("Reads the slave address, line settings and slave timeout from the "
+                             "controller")}},
+            this));
     }
     return m_general;
 }
 
-QHBoxLayout *UartTab::buttonRow(const QList<Button> &buttons)
-{
-    auto *row = new QHBoxLayout;
-    for (const Button &button : buttons) {
-        auto *b = new QPushButton(button.caption);
-        b->setObjectName(button.name);
-        b->setToolTip(button.toolTip);
-        connect(b, &QPushButton::clicked, this, button.handler);
-        row->addWidget(b);
-    }
-    return row;
-}
-
 QGroupBox *UartTab::buildSlaveFrame()
 {
-    m_slaveFrame = frame(QStringLiteral("Modbus slave setting"), m_port.controlName("SlaveFrame"));
+    m_slaveFrame = new QGroupBox(QStringLiteral("Modbus slave setting"));
+    m_slaveFrame->setObjectName(m_port.controlName("SlaveFrame"));
     auto *form = new QFormLayout(m_slaveFrame);
     m_address = addBox(form, QStringLiteral("MB address"), m_port.controlName("SlaveAddressBox"),
                        m_port.initialAddress);
@@ -145,17 +129,25 @@ QGroupBox *UartTab::buildMasterFrame()
         tips.append(requestColumnLimits(col));
     m_requests.setHeadingToolTips(tips);
     connect(master->addButton(QStringLiteral("Add slave"), m_port.controlName("AddRequestButton")),
-            &QPushButton::clicked, this, &UartTab::addClicked);
+            &QPushButton::clicked, this, [this] { openRequestDialog(DialogMode::Add); });
     connect(master->addButton(QStringLiteral("Modify slave"),
                               m_port.controlName("ModifyRequestButton")),
-            &QPushButton::clicked, this, &UartTab::modifyClicked);
+            &QPushButton::clicked, this, [this] { openRequestDialog(DialogMode::Modify); });
     connect(master->addButton(QStringLiteral("Delete slave"),
                               m_port.controlName("DeleteRequestButton")),
             &QPushButton::clicked, this, &UartTab::deleteClicked);
-    connect(m_requestView, &QAbstractItemView::clicked, this, &UartTab::tableClicked);
+    connect(m_requestView, &QAbstractItemView::clicked, this, [this](const QModelIndex &cell) {
+        m_currentRequestRow = cell.row() + 1;
+        m_currentRequestColumn = cell.column();
+    });
     new CellEditor(
         *m_requestView, m_port.controlName("RequestCellEditor"),
-        [this](int row, int col, const QString &text) { storeCellText(row, col, text); },
+        [this](int row, int col, const QString &text) {
+            // The check goes by the column of the cell being edited.
+            const QString refusal = storeCellEdit(m_requests, m_port, row, col, text);
+            if (!refusal.isEmpty())
+                m_ctx.prompts.message(this, refusal, kNoTitle);
+        },
         CellEditor::DeleteKey::EmptiesCell);
     // An imported table is usable at once, as after an upload.
     const CsvNotes notes{m_port.tabCaption + QStringLiteral(" requests"),
@@ -191,23 +183,6 @@ void UartTab::modeClicked(int index)
     m_modeIndex = index;
 }
 
-QString UartTab::addressText() const
-{
-    return m_address->text();
-}
-void UartTab::setAddressText(const QString &text)
-{
-    m_address->setText(text);
-}
-QString UartTab::timeoutText() const
-{
-    return m_timeout->text();
-}
-void UartTab::setTimeoutText(const QString &text)
-{
-    m_timeout->setText(text);
-}
-
 PortSettings UartTab::settings() const
 {
     return {UartMode(m_modeIndex), listIndex(List::Speed), listIndex(List::Parity), addressText(),
@@ -241,16 +216,6 @@ void UartTab::applySettings(const UartTabState &state)
     setListIndex(List::Stop, state.stop);
 }
 
-void UartTab::addClicked()
-{
-    openRequestDialog(DialogMode::Add);
-}
-
-void UartTab::modifyClicked()
-{
-    openRequestDialog(DialogMode::Modify);
-}
-
 void UartTab::openRequestDialog(DialogMode mode)
 {
     m_requestDialogMode = int(mode);
@@ -269,20 +234,6 @@ void UartTab::deleteClicked()
         return;  // no request chosen yet: nothing to ask about
     if (m_ctx.prompts.confirm(this, kDeleteQuestion))
         deleteRequest(m_requests, m_currentRequestRow);
-}
-
-void UartTab::tableClicked(const QModelIndex &cell)
-{
-    m_currentRequestRow = cell.row() + 1;
-    m_currentRequestColumn = cell.column();
-}
-
-void UartTab::storeCellText(int row, int col, const QString &text)
-{
-    // The check goes by the column of the cell being edited.
-    const QString refusal = storeCellEdit(m_requests, m_port, row, col, text);
-    if (!refusal.isEmpty())
-        m_ctx.prompts.message(this, refusal, kNoTitle);
 }
 
 void UartTab::report(const QString &what, const Outcome &outcome)

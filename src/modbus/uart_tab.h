@@ -4,11 +4,10 @@
 #include "port_tab_parts.h"
 #include "port_word.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 class QGroupBox;
-class QHBoxLayout;
-class QLineEdit;
 
 namespace plc {
 
@@ -68,26 +67,18 @@ public:
     using List = LineSettingsBox::List;
     int listIndex(List list) const { return m_general->index(list); }
     void setListIndex(List list, int index) { m_general->setIndex(list, index); }
-    int listCount(List list) const { return m_general->count(list); }
 
     // The "MB address" and "Timeout,[msec]" boxes of the slave frame.
-    QString addressText() const;
-    void setAddressText(const QString &text);
-    QString timeoutText() const;
-    void setTimeoutText(const QString &text);
+    QString addressText() const { return m_address->text(); }
+    void setAddressText(const QString &text) { m_address->setText(text); }
+    QString timeoutText() const { return m_timeout->text(); }
+    void setTimeoutText(const QString &text) { m_timeout->setText(text); }
 
 Q_SIGNALS:
     // "Write to PLC" went through: the controller holds the tab's configuration as it stands.
     void configurationWritten();
 
 private:
-    struct Button {
-        QString caption;
-        QString name;
-        void (UartTab::*handler)();
-        QString toolTip;  // what the button reads or writes
-    };
-    QHBoxLayout *buttonRow(const QList<Button> &buttons);
     OptionGroup *buildModeOptions();
     QGroupBox *buildGeneralFrame();
     QGroupBox *buildSlaveFrame();
@@ -102,17 +93,12 @@ private:
     void report(const QString &what, const Outcome &outcome);
 
     // Button handlers.
-    void addClicked();
-    void modifyClicked();
     void deleteClicked();
     void writeClicked();
     void slaveDownloadClicked();
     void slaveUploadClicked();
 
     void openRequestDialog(DialogMode mode);
-    void tableClicked(const QModelIndex &cell);
-    // Enter in the cell editor.
-    void storeCellText(int row, int col, const QString &text);
 
     const UartPort &m_port;
     TransferContext &m_ctx;

@@ -34,7 +34,6 @@ public:
     bool hasHeldRows() const { return !m_held.empty(); }
 
     void setPaused(bool paused);
-    bool isPaused() const { return m_paused; }
 
     // Rows with the text in any column (case ignored); the empty text shows every row.
     void setFilterText(const QString &text);

@@ -6,7 +6,6 @@
 #include "link_action.h"
 #include "memory_map.h"
 #include "plc_link.h"
-#include "sensor_record.h"
 #include "transfer_steps.h"
 
 namespace plc {

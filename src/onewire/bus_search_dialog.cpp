@@ -3,7 +3,6 @@
 #include "bus_search.h"
 #include "cell_editor.h"
 #include "grid_view.h"
-#include "link_action.h"
 #include "prompts.h"
 #include "sensor_editing.h"
 

@@ -1,5 +1,6 @@
 #include "one_wire_tab.h"
 
+#include "action_buttons.h"
 #include "aux_transfer.h"
 #include "bus_search_dialog.h"
 #include "cell_editor.h"
@@ -21,18 +22,6 @@
 
 namespace plc {
 
-namespace {
-
-QPushButton *addButton(QBoxLayout *layout, const QString &caption, const QString &name)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    layout->addWidget(b);
-    return b;
-}
-
-}  // namespace
-
 OneWireTab::OneWireTab(TransferContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("oneWireTab"));
@@ -52,21 +41,18 @@ QGroupBox *OneWireTab::buildAuxFrame()
         {QStringLiteral("1-wire master"), QStringLiteral("Field Net"), QStringLiteral("Not use")});
     connect(m_modes, &OptionGroup::optionClicked, this, &OneWireTab::modeClicked);
 
-    auto *transfers = new QHBoxLayout;
-    QPushButton *write =
-        addButton(transfers, QStringLiteral("Write to PLC"), QStringLiteral("oneWireWriteButton"));
-    write->setToolTip(
-        QStringLiteral("Writes the port mode (mode word, %1) and, for a 1-wire "
-                       "master, the sensor table (from %2) into the controller")
-            .arg(plcmem::shown(plcmem::kAuxModeWord), plcmem::shown(plcmem::kSensorRecords)));
-    connect(write, &QPushButton::clicked, this, &OneWireTab::writeToPlc);
-    QPushButton *upload = addButton(transfers, QStringLiteral("Upload from PLC"),
-                                    QStringLiteral("oneWireUploadButton"));
-    upload->setToolTip(
-        QStringLiteral("Reads the port mode, the Field Net line settings or the "
-                       "sensor table from the controller"));
-    connect(upload, &QPushButton::clicked, this, &OneWireTab::uploadFromPlc);
-    m_modes->column().addLayout(transfers);
+    m_modes->column().addLayout(addButtons(
+        new QHBoxLayout,
+        {{QStringLiteral("Write to PLC"), QStringLiteral("oneWireWriteButton"),
+          [this] { writeToPlc(); },
+          QStringLiteral("Writes the port mode (mode word, %1) and, for a 1-wire "
+                         "master, the sensor table (from %2) into the controller")
+              .arg(plcmem::shown(plcmem::kAuxModeWord), plcmem::shown(plcmem::kSensorRecords))},
+         {QStringLiteral("Upload from PLC"), QStringLiteral("oneWireUploadButton"),
+          [this] { uploadFromPlc(); },
+          QStringLiteral("Reads the port mode, the Field Net line settings or the "
+                         "sensor table from the controller")}},
+        this));
     return m_modes;
 }
 

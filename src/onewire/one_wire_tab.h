@@ -41,7 +41,6 @@ public:
 
     // The sensor table's row last clicked, minus 1; 0 until the first click.
     int currentSensorRow() const { return m_currentSensorRow; }
-    void setCurrentSensorRow(int index) { m_currentSensorRow = index; }
     // How the sensor dialog was last opened: 1 add, 2 modify, 0 not yet.
     int sensorDialogMode() const { return m_sensorDialogMode; }
 

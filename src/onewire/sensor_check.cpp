@@ -1,32 +1,22 @@
 #include "sensor_check.h"
 
-#include "grid_model.h"
-
 #include "aux_mode_word.h"
+#include "grid_model.h"
 #include "hex_text.h"
+
+#include <QRegularExpression>
 
 namespace plc {
 
 namespace {
 
-bool isHexDigit(QChar c)
-{
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('F')) ||
-           (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
-}
-
 // A ROM byte goes out as its text unchanged, so anything but two digits would shift every
 // later byte of the record.
 bool isHexByte(const QString &text)
 {
-    return text.size() == 2 && isHexDigit(text.at(0)) && isHexDigit(text.at(1));
-}
-
-bool registerFits(const QString &text)
-{
-    const auto value = hextext::wholeNumber(text);
-    return value && kSensorRegisters.contains(*value);
+    static const QRegularExpression twoDigits(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]{2}")));
+    return twoDigits.match(text).hasMatch();
 }
 
 }  // namespace
@@ -41,7 +31,8 @@ std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors)
             if (!isHexByte(cells.value(k)))
                 return SensorFault{i + 1, k};
         }
-        if (!registerFits(cells.value(kRomBytes)))
+        const auto registerNumber = hextext::wholeNumber(cells.value(kRomBytes));
+        if (!registerNumber || !kSensorRegisters.contains(*registerNumber))
             return SensorFault{i + 1, 8};
     }
     return std::nullopt;

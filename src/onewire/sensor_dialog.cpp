@@ -32,16 +32,15 @@ SensorDialog::SensorDialog(const SensorCells &preset, QWidget *parent) : QDialog
     setWindowTitle(QStringLiteral("Add/modify 1-wire slave"));
     setModal(true);
 
+    // The boxes go into the table as typed; the check before a download judges them.
     auto *form = new QFormLayout;
     for (int k = 0; k < kRomBytes; ++k) {
         m_bytes[size_t(k)] = addBox(form, QLatin1String(kByteLabels[k]),
                                     QStringLiteral("romByte%1Box").arg(k), preset.value(k));
+        m_bytes[size_t(k)]->setToolTip(sensorColumnLimits(sensorcol::Byte0 + k));
     }
     m_address = addBox(form, QStringLiteral("Address"), QStringLiteral("registerBox"),
                        preset.value(kRomBytes));
-    // The boxes go into the table as typed; the check before a download judges them.
-    for (int k = 0; k < kRomBytes; ++k)
-        m_bytes[size_t(k)]->setToolTip(sensorColumnLimits(sensorcol::Byte0 + k));
     m_address->setToolTip(sensorColumnLimits(sensorcol::Register));
 
     const DialogButtons buttons =

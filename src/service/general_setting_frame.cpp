@@ -1,12 +1,12 @@
 #include "general_setting_frame.h"
 
+#include "action_buttons.h"
 #include "link_action.h"
 #include "memory_map.h"
 #include "program_folders.h"
 #include "service_transfer.h"
 
 #include <QCoreApplication>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace plc {
@@ -15,22 +15,17 @@ GeneralSettingFrame::GeneralSettingFrame(TransferContext &ctx, QWidget *parent)
     : QGroupBox(QStringLiteral("General setting"), parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("generalSettingFrame"));
-    auto *restart = new QPushButton(QStringLiteral("Restart PLC"), this);
-    restart->setObjectName(QStringLiteral("restartButton"));
-    auto *update = new QPushButton(QStringLiteral("Start update firmware for STM32F3"), this);
-    update->setObjectName(QStringLiteral("updateFirmwareButton"));
-    restart->setToolTip(QStringLiteral("Writes the restart word (%1) into the controller")
-                            .arg(plcmem::shown(plcmem::kRestartWord)));
-    update->setToolTip(QStringLiteral("Writes the update word (%1) into the controller, then "
-                                      "starts the firmware update program")
-                           .arg(plcmem::shown(plcmem::kUpdateWord)));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(restart);
-    layout->addWidget(update);
-
-    connect(restart, &QPushButton::clicked, this, &GeneralSettingFrame::restartPlc);
-    connect(update, &QPushButton::clicked, this, &GeneralSettingFrame::startUpdate);
+    addButtons(
+        new QVBoxLayout(this),
+        {{QStringLiteral("Restart PLC"), QStringLiteral("restartButton"), [this] { restartPlc(); },
+          QStringLiteral("Writes the restart word (%1) into the controller")
+              .arg(plcmem::shown(plcmem::kRestartWord))},
+         {QStringLiteral("Start update firmware for STM32F3"),
+          QStringLiteral("updateFirmwareButton"), [this] { startUpdate(); },
+          QStringLiteral("Writes the update word (%1) into the controller, then "
+                         "starts the firmware update program")
+              .arg(plcmem::shown(plcmem::kUpdateWord))}},
+        this);
 }
 
 void GeneralSettingFrame::restartPlc()

@@ -397,7 +397,7 @@ bool LoaderClient::go(quint32 address)
 UpdateOutcome LoaderClient::write(const FirmwareImage &image, const WriteOptions &options)
 {
     m_counts = {};
-    m_cancelled = false;
+    // A cancel asked for while the loader was being reached still holds: nothing is erased.
     m_flashChanged = false;
     const QString misfit = checkImageFits(image, loader::kFlashStart, m_info.flashSize());
     if (!misfit.isEmpty()) {
