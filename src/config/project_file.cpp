@@ -1,12 +1,15 @@
 #include "project_file.h"
 
+#include "config_file.h"
 #include "failure.h"
 #include "hex_text.h"
 #include "port_word.h"
 #include "request_check.h"
 #include "request_record.h"
 #include "sensor_check.h"
+#include "whole_file.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -641,6 +644,62 @@ ProjectRead readProject(const QByteArray &bytes)
         result.refusal = f.description();
     }
     return result;
+}
+
+bool isProjectFileName(const QString &path)
+{
+    return path.endsWith(QLatin1Char('.') + kProjectSuffix, Qt::CaseInsensitive);
+}
+
+Project readAnyConfigFile(const QString &path, QStringList *ignoredKeys)
+{
+    if (!isProjectFileName(path)) {
+        Project project;
+        project.config = readConfigFile(path).spread(startUpWindowConfig());
+        return project;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    ProjectRead read = readProject(file.readAll());
+    if (!read.project)
+        throw Failure(QStringLiteral("%1 is refused: %2").arg(path, read.refusal));
+    if (ignoredKeys)
+        *ignoredKeys = read.ignoredKeys;
+    return *read.project;
+}
+
+QStringList partsLostInConfigFile(const Project &project)
+{
+    QStringList lost;
+    const auto notWritten = [&lost](const QString &what) {
+        lost.append(what +
+                    QStringLiteral(" not written: the configuration file has no place for it"));
+    };
+    if (!project.note.isEmpty())
+        notWritten(QStringLiteral("Project note"));
+    const UartTabState &uart2 = project.config.uarts[1];
+    const UartTabState startUp2 = startUpWindowConfig().uarts[1];
+    if (uart2.bits != startUp2.bits || uart2.stop != startUp2.stop)
+        notWritten(QStringLiteral("UART 2 bit number and stop bits"));
+    if (!(project.fieldNet == FieldNetSettings()))
+        notWritten(QStringLiteral("Field Net line settings"));
+    if (!(project.ioMap == IoMap()))
+        notWritten(QStringLiteral("I/O map"));
+    return lost;
+}
+
+void writeAnyConfigFile(const QString &path, const Project &project)
+{
+    if (!isProjectFileName(path)) {
+        ConfigRecord record;
+        record.gather(project.config);
+        writeConfigFile(path, record);
+        return;
+    }
+    const QString reason = writeWholeFile(path, projectBytes(project));
+    if (!reason.isNull())
+        throw Failure(QStringLiteral("Cannot save the project to %1: %2").arg(path, reason));
 }
 
 }  // namespace plc

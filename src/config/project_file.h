@@ -42,4 +42,22 @@ struct ProjectRead {
 // before it comes back. Keys this program does not know are listed and otherwise ignored.
 ProjectRead readProject(const QByteArray &bytes);
 
+// The file name a project file ends in, and whether a path names one (in any case).
+inline const QString kProjectSuffix = QStringLiteral("plcproj");
+bool isProjectFileName(const QString &path);
+
+// A project or a configuration file (.vqc, .rfp) read as a project, by its name: a
+// configuration file's values spread over the start-up state, with the Field Net lists at their
+// defaults, an empty I/O map and no note. A file that cannot be read or is refused is a Failure
+// naming the file and why; *ignoredKeys (when given) lists a project's unknown keys.
+Project readAnyConfigFile(const QString &path, QStringList *ignoredKeys = nullptr);
+
+// What a configuration file cannot hold of a project, one text each ("I/O map not written: the
+// configuration file has no place for it"); empty when it holds everything.
+QStringList partsLostInConfigFile(const Project &project);
+
+// Writes a project file, or (by the name) a configuration file of a fresh record, replacing the
+// file as a whole or not at all; a Failure naming the file when it cannot.
+void writeAnyConfigFile(const QString &path, const Project &project);
+
 }  // namespace plc
