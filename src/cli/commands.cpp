@@ -2,7 +2,6 @@
 
 #include "aux_transfer.h"
 #include "buffer_reader.h"
-#include "config_diff.h"
 #include "config_file.h"
 #include "connection_test.h"
 #include "console.h"
@@ -11,6 +10,7 @@
 #include "link_action.h"
 #include "plc_link.h"
 #include "port_transfer.h"
+#include "project_compare.h"
 #include "request_check.h"
 #include "sensor_check.h"
 #include "uart_port.h"
@@ -300,7 +300,14 @@ PortRun runVerify(CommandEnv &env, const WindowConfig &fileConfig)
     run.lines.clear();
     if (!run.outcome.done())
         return run;
-    run.lines = configDifferences(fileConfig, held);
+    Project file;
+    file.config = fileConfig;
+    Project controller;
+    controller.config = held;
+    run.lines = differenceLines(
+        projectDifferences(file, controller,
+                           {ProjectPart::Uart1, ProjectPart::Uart2, ProjectPart::OneWire}),
+        QStringLiteral("file"), QStringLiteral("controller"));
     run.json = QJsonObject{{QStringLiteral("differences"), QJsonArray::fromStringList(run.lines)}};
     if (run.lines.isEmpty()) {
         run.summary = QStringLiteral("equal");

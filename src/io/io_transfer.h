@@ -15,8 +15,12 @@ struct TransferContext;
 // write's answer examined. No question first. With ctx.verifyWrites the block is then read
 // back.
 Outcome downloadIoMap(TransferContext &ctx, const PointBytes &pointTypes);
+// The same writes inside an action that already holds the link; a failure is thrown.
+Outcome writeIoMap(TransferContext &ctx, const PointBytes &pointTypes);
 
 // "Upload from PLC": reads the block.
 Result<IoMasks> uploadIoMap(TransferContext &ctx);
+// The same read inside an action that already holds the link; a failure is thrown.
+IoMasks readIoMap(TransferContext &ctx);
 
 }  // namespace plc

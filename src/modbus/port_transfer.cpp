@@ -59,8 +59,8 @@ void applyLineSettings(const PortWordFields &word, PortSettings &settings)
 }
 
 // The master download's writes, once its checks have passed.
-void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, quint16 portWord,
-                     const QString &table)
+void writeCheckedPortConfig(TransferContext &ctx, const UartPort &port, UartMode mode,
+                            quint16 portWord, const QString &table)
 {
     const bool master = mode == UartMode::ModbusMaster;
     steps::planWrites(ctx.link, 3, master ? steps::pieceCount(table.size()) : 0);
@@ -95,45 +95,61 @@ void writePortConfig(TransferContext &ctx, const UartPort &port, UartMode mode, 
 
 }  // namespace
 
+std::optional<Outcome> portConfigFault(const PortSettings &settings, const QList<QStringList> &rows)
+{
+    if (const auto fault = checkRequestTable(rows))
+        return Outcome::stopped(gridFaultMessage(*fault), kConfigErrorTitle);
+    if (settings.mode == UartMode::ModbusSlave) {
+        const Result<int> address = slaveAddress(settings.address);
+        if (!address.done())
+            return address.outcome;
+    }
+    return std::nullopt;
+}
+
+Outcome writePortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
+                        const QList<QStringList> &rows)
+{
+    if (const auto fault = portConfigFault(settings, rows))
+        return *fault;
+    QList<ModbusRequest> requests;
+    checkRequestTable(rows, &requests);
+    const bool master = settings.mode == UartMode::ModbusMaster;
+    int countOrAddress = master ? int(rows.size()) : 0;
+    if (settings.mode == UartMode::ModbusSlave)
+        countOrAddress = slaveAddress(settings.address).value;
+    const quint16 portWord =
+        encodePortWord(settings.mode, settings.speed, settings.parity, countOrAddress);
+    writeCheckedPortConfig(ctx, port, settings.mode, portWord,
+                           master ? tableText(requests) : QString());
+    return Outcome::downloaded(ctx.verifyWrites);
+}
+
 Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
                            const QList<QStringList> &rows)
 {
-    return askThenRun(ctx, kDownloadQuestion, [&] {
-        QList<ModbusRequest> requests;
-        if (const auto fault = checkRequestTable(rows, &requests))
-            return Outcome::stopped(gridFaultMessage(*fault), kConfigErrorTitle);
-        const bool master = settings.mode == UartMode::ModbusMaster;
-        int countOrAddress = master ? int(rows.size()) : 0;
-        if (settings.mode == UartMode::ModbusSlave) {
-            const Result<int> address = slaveAddress(settings.address);
-            if (!address.done())
-                return address.outcome;
-            countOrAddress = address.value;
-        }
-        const quint16 portWord =
-            encodePortWord(settings.mode, settings.speed, settings.parity, countOrAddress);
-        writePortConfig(ctx, port, settings.mode, portWord,
-                        master ? tableText(requests) : QString());
-        return Outcome::downloaded(ctx.verifyWrites);
-    });
+    return askThenRun(ctx, kDownloadQuestion,
+                      [&] { return writePortConfig(ctx, port, settings, rows); });
+}
+
+PortConfigUpload readPortConfig(TransferContext &ctx, const UartPort &port)
+{
+    ctx.link.open();
+    PortConfigUpload upload;
+    upload.word = decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
+    if (upload.word.mode == UartMode::ModbusMaster) {
+        const int n = upload.word.requestCount;
+        ProgressGuard progress(ctx.progress);
+        const QString text = steps::readText(ctx.link, &progress, kTableReadTimeout, port.tableBase,
+                                             kRecordChars * n);
+        upload.requests = decodeTableText(text, n);
+    }
+    return upload;
 }
 
 Result<PortConfigUpload> uploadPortConfig(TransferContext &ctx, const UartPort &port)
 {
-    return readOnLink<PortConfigUpload>(ctx.link, [&] {
-        ctx.link.open();
-        PortConfigUpload upload;
-        upload.word =
-            decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
-        if (upload.word.mode == UartMode::ModbusMaster) {
-            const int n = upload.word.requestCount;
-            ProgressGuard progress(ctx.progress);
-            const QString text = steps::readText(ctx.link, &progress, kTableReadTimeout,
-                                                 port.tableBase, kRecordChars * n);
-            upload.requests = decodeTableText(text, n);
-        }
-        return upload;
-    });
+    return readOnLink<PortConfigUpload>(ctx.link, [&] { return readPortConfig(ctx, port); });
 }
 
 bool applyPortUpload(const PortConfigUpload &upload, PortSettings &settings)

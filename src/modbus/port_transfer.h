@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace plc {
 
@@ -28,6 +29,16 @@ struct UartPort;
 Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
                            const QList<QStringList> &rows);
 
+// The checks of "Write to PLC" (the request table's rows whatever the mode, a slave's address):
+// the refusal to show, or none when they pass.
+std::optional<Outcome> portConfigFault(const PortSettings &settings,
+                                       const QList<QStringList> &rows);
+
+// The same without the question, inside an action that already holds the link (runOnLink): the
+// checks, then the writes; a failure on the line is thrown as a Failure.
+Outcome writePortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
+                        const QList<QStringList> &rows);
+
 // What "Upload from PLC" read back, for the tab to apply once everything has arrived.
 struct PortConfigUpload {
     PortWordFields word;
@@ -37,6 +48,8 @@ struct PortConfigUpload {
 // "Upload from PLC": reads the port word and, for a master, every block of the request table
 // (with the progress window). What it read, once everything has arrived.
 Result<PortConfigUpload> uploadPortConfig(TransferContext &ctx, const UartPort &port);
+// The same reads inside an action that already holds the link; a failure is thrown.
+PortConfigUpload readPortConfig(TransferContext &ctx, const UartPort &port);
 
 // Applies an upload to the tab's values: the mode, and for a master or slave the speed, the
 // parity (kept when the word names none) and the slave address. A word that names no mode

@@ -24,7 +24,7 @@ constexpr int kTableWriteTimeout = 650;
 constexpr int kReadTimeout = 350;
 
 // The writes of a download whose checks have passed.
-void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
+void writeCheckedAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
     const AuxSettings &settings = state.settings;
     const bool master = settings.mode == AuxMode::OneWireMaster;
@@ -66,31 +66,44 @@ void writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 
 }  // namespace
 
+std::optional<Outcome> auxConfigFault(const OneWireTabState &state)
+{
+    if (const auto fault = checkSensorTable(state.sensors))
+        return Outcome::stopped(sensorFaultMessage(*fault), kSensorErrorTitle);
+    return std::nullopt;
+}
+
+Outcome writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
+{
+    if (const auto fault = auxConfigFault(state))
+        return *fault;
+    writeCheckedAuxConfig(ctx, state);
+    return Outcome::downloaded(ctx.verifyWrites);
+}
+
 Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
-    return askThenRun(ctx, kDownloadQuestion, [&] {
-        if (const auto fault = checkSensorTable(state.sensors))
-            return Outcome::stopped(sensorFaultMessage(*fault), kSensorErrorTitle);
-        writeAuxConfig(ctx, state);
-        return Outcome::downloaded(ctx.verifyWrites);
-    });
+    return askThenRun(ctx, kDownloadQuestion, [&] { return writeAuxConfig(ctx, state); });
+}
+
+AuxConfigUpload readAuxConfig(TransferContext &ctx)
+{
+    ctx.link.open();
+    AuxConfigUpload upload;
+    upload.word = decodeAuxWord(steps::readWord(ctx.link, kReadTimeout, kModeWordAddress));
+    if (upload.word.mode == AuxMode::OneWireMaster) {
+        const int n = upload.word.sensorCount;
+        ProgressGuard progress(ctx.progress);
+        const QString text =
+            steps::readText(ctx.link, &progress, kReadTimeout, kSensorBase, kSensorRecordChars * n);
+        upload.sensors = decodeSensorTableText(text, n);
+    }
+    return upload;
 }
 
 Result<AuxConfigUpload> uploadAuxConfig(TransferContext &ctx)
 {
-    return readOnLink<AuxConfigUpload>(ctx.link, [&] {
-        ctx.link.open();
-        AuxConfigUpload upload;
-        upload.word = decodeAuxWord(steps::readWord(ctx.link, kReadTimeout, kModeWordAddress));
-        if (upload.word.mode == AuxMode::OneWireMaster) {
-            const int n = upload.word.sensorCount;
-            ProgressGuard progress(ctx.progress);
-            const QString text = steps::readText(ctx.link, &progress, kReadTimeout, kSensorBase,
-                                                 kSensorRecordChars * n);
-            upload.sensors = decodeSensorTableText(text, n);
-        }
-        return upload;
-    });
+    return readOnLink<AuxConfigUpload>(ctx.link, [&] { return readAuxConfig(ctx); });
 }
 
 void applyAuxUpload(const AuxConfigUpload &upload, AuxSettings &settings)

@@ -6,6 +6,7 @@
 #include "sensor_record.h"
 
 #include <QList>
+#include <optional>
 
 namespace plc {
 
@@ -23,6 +24,13 @@ struct TransferContext;
 // ctx.verifyWrites the mode word and a master's sensor records are then read back.
 Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state);
 
+// The checks of "Write to PLC" (the sensors, whatever the mode): the refusal to show, or none.
+std::optional<Outcome> auxConfigFault(const OneWireTabState &state);
+
+// The same without the question, inside an action that already holds the link (runOnLink): the
+// checks, then the writes; a failure on the line is thrown as a Failure.
+Outcome writeAuxConfig(TransferContext &ctx, const OneWireTabState &state);
+
 // What "Upload from PLC" read back, for the tab to apply once everything has arrived.
 struct AuxConfigUpload {
     AuxWordFields word;
@@ -32,6 +40,8 @@ struct AuxConfigUpload {
 // "Upload from PLC": reads the mode word and, for a master, every block of its sensor records
 // (with the progress window). What it read, once everything has arrived.
 Result<AuxConfigUpload> uploadAuxConfig(TransferContext &ctx);
+// The same reads inside an action that already holds the link; a failure is thrown.
+AuxConfigUpload readAuxConfig(TransferContext &ctx);
 
 // Applies an upload's settings: the mode and, for Field Net, the four lists. The sensor table
 // takes the upload's sensors whatever the mode (none unless a master; see

@@ -1,4 +1,5 @@
-#include "config_diff.h"
+#include "side_by_side.h"
+#include "project_compare.h"
 #include "side_by_side.h"
 #include "test_helpers.h"
 
@@ -79,7 +80,12 @@ private Q_SLOTS:
         };
         WindowConfig held = base();
         changes[change](held);
-        QCOMPARE(configDifferences(base(), held), lines);
+        Project file;
+        file.config = base();
+        Project controller;
+        controller.config = held;
+        QCOMPARE(differenceLines(projectDifferences(file, controller), "file", "controller"),
+                 lines);
     }
 
     void boardDrawsInPlaceOnATerminal()

@@ -1,0 +1,209 @@
+#include "project_compare.h"
+
+#include "aux_mode_word.h"
+#include "io_map.h"
+#include "port_word.h"
+#include "request_record.h"
+#include "sensor_record.h"
+
+#include <functional>
+
+namespace plc {
+
+namespace {
+
+const QStringList kUartModes = {QStringLiteral("Master"), QStringLiteral("Slave"),
+                                QStringLiteral("Not use")};
+const QStringList kAuxModes = {QStringLiteral("1-wire master"), QStringLiteral("Field Net"),
+                               QStringLiteral("Not use")};
+const QStringList kFieldNetSpeeds = {QStringLiteral("9600"), QStringLiteral("19200"),
+                                     QStringLiteral("38400"), QStringLiteral("57600"),
+                                     QStringLiteral("115200")};
+const QStringList kFieldNetParities = {QStringLiteral("None"), QStringLiteral("Odd"),
+                                       QStringLiteral("Even")};
+const QStringList kFieldNetBits = {QStringLiteral("7"), QStringLiteral("8")};
+const QStringList kFieldNetStops = {QStringLiteral("1"), QStringLiteral("2")};
+
+// Cells compare as numbers when both are whole numbers ("010" is 10; "0A" is 0A), else as
+// hexadecimal bytes do, in any case.
+bool sameCell(const QString &a, const QString &b)
+{
+    bool aNumber = false;
+    bool bNumber = false;
+    const qlonglong x = a.trimmed().toLongLong(&aNumber);
+    const qlonglong y = b.trimmed().toLongLong(&bNumber);
+    if (aNumber && bNumber)
+        return x == y;
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// Collects the differences of one part.
+class PartCompare {
+public:
+    PartCompare(ProjectPart part, QList<Difference> &out) : m_part(part), m_out(out) {}
+
+    void add(const QString &column, const QString &left, const QString &right, int row = 0)
+    {
+        m_out.append({m_part, row, column, left, right});
+    }
+    // A list choice, shown by its entry.
+    void choice(const QString &column, const QStringList &entries, int left, int right)
+    {
+        if (left != right)
+            add(column, entries.value(left), entries.value(right));
+    }
+    void cell(const QString &column, const QString &left, const QString &right, int row = 0)
+    {
+        if (!sameCell(left, right))
+            add(column, left, right, row);
+    }
+    // A table's rows, cell by cell; the columns from 1 on are named by columnName.
+    void rows(const QList<QStringList> &left, const QList<QStringList> &right,
+              const std::function<QString(int)> &columnName)
+    {
+        if (left.size() != right.size())
+            add(QStringLiteral("rows"), QString::number(left.size()),
+                QString::number(right.size()));
+        for (int row = 0; row < qMin(left.size(), right.size()); ++row) {
+            const QStringList &l = left.at(row);
+            const QStringList &r = right.at(row);
+            for (int col = 0; col < qMax(l.size(), r.size()); ++col)
+                cell(columnName(col + 1), l.value(col), r.value(col), row + 1);
+        }
+    }
+
+private:
+    ProjectPart m_part;
+    QList<Difference> &m_out;
+};
+
+void compareUart(PartCompare &compare, const UartTabState &left, const UartTabState &right)
+{
+    const PortSettings &l = left.settings;
+    const PortSettings &r = right.settings;
+    if (l.mode != r.mode) {
+        compare.choice(QStringLiteral("mode"), kUartModes, int(l.mode), int(r.mode));
+        return;
+    }
+    if (l.mode == UartMode::NotUse)
+        return;
+    compare.choice(QStringLiteral("speed"), speedEntries(), l.speed, r.speed);
+    compare.choice(QStringLiteral("parity"), parityEntries(), l.parity, r.parity);
+    if (l.mode == UartMode::ModbusSlave) {
+        compare.cell(QStringLiteral("address"), l.address, r.address);
+        compare.cell(QStringLiteral("timeout"), l.timeout, r.timeout);
+        return;
+    }
+    compare.rows(left.requests, right.requests, &requestColumnName);
+}
+
+void compareAux(PartCompare &compare, const Project &left, const Project &right)
+{
+    const int mode = left.config.auxMode;
+    if (mode != right.config.auxMode) {
+        compare.choice(QStringLiteral("mode"), kAuxModes, mode, right.config.auxMode);
+    } else if (mode == int(AuxMode::OneWireMaster)) {
+        compare.rows(left.config.sensors, right.config.sensors, &sensorColumnName);
+    } else if (mode == int(AuxMode::FieldNet)) {
+        const FieldNetSettings &l = left.fieldNet;
+        const FieldNetSettings &r = right.fieldNet;
+        compare.choice(QStringLiteral("speed"), kFieldNetSpeeds, l.speed, r.speed);
+        compare.choice(QStringLiteral("parity"), kFieldNetParities, l.parity, r.parity);
+        compare.choice(QStringLiteral("data bits"), kFieldNetBits, l.bits, r.bits);
+        compare.choice(QStringLiteral("stop bits"), kFieldNetStops, l.stop, r.stop);
+    }
+}
+
+// A point's function as the chooser names it.
+QString functionText(quint8 pointType)
+{
+    switch (IoType(pointType)) {
+        case IoType::Input:
+            return choiceTexts().at(int(IoChoice::Input));
+        case IoType::Output:
+            return choiceTexts().at(int(IoChoice::Output));
+        case IoType::NotUsed:
+            break;
+    }
+    return choiceTexts().at(int(IoChoice::NotUse));
+}
+
+void compareIoMap(PartCompare &compare, const IoMap &left, const IoMap &right)
+{
+    for (int point = 0; point < kIoPoints; ++point) {
+        if (left.pointTypes.at(point) != right.pointTypes.at(point))
+            compare.add(QStringLiteral("Function"), functionText(left.pointTypes.at(point)),
+                        functionText(right.pointTypes.at(point)), point + 1);
+    }
+}
+
+}  // namespace
+
+bool Difference::operator==(const Difference &other) const
+{
+    return part == other.part && row == other.row && column == other.column && left == other.left &&
+           right == other.right;
+}
+
+QList<Difference> projectDifferences(const Project &left, const Project &right,
+                                     const ProjectParts &parts)
+{
+    QList<Difference> out;
+    for (ProjectPart part : allProjectParts()) {
+        if (!parts.contains(part))
+            continue;
+        PartCompare compare(part, out);
+        switch (part) {
+            case ProjectPart::Uart1:
+                compareUart(compare, left.config.uarts[0], right.config.uarts[0]);
+                break;
+            case ProjectPart::Uart2:
+                compareUart(compare, left.config.uarts[1], right.config.uarts[1]);
+                break;
+            case ProjectPart::OneWire:
+                compareAux(compare, left, right);
+                break;
+            case ProjectPart::IoMap:
+                compareIoMap(compare, left.ioMap, right.ioMap);
+                break;
+        }
+    }
+    return out;
+}
+
+QString differenceLine(const Difference &difference, const QString &leftName,
+                       const QString &rightName)
+{
+    QString where = partKey(difference.part);
+    if (difference.part == ProjectPart::IoMap && difference.row > 0)
+        where += QStringLiteral(" point %1").arg(difference.row - 1);
+    else if (difference.row > 0)
+        where += QStringLiteral(" row %1").arg(difference.row);
+    return QStringLiteral("%1 %2: %3 %4, %5 %6")
+        .arg(where, difference.column, leftName, difference.left, rightName, difference.right);
+}
+
+QStringList differenceLines(const QList<Difference> &differences, const QString &leftName,
+                            const QString &rightName)
+{
+    QStringList lines;
+    for (const Difference &difference : differences)
+        lines.append(differenceLine(difference, leftName, rightName));
+    return lines;
+}
+
+ProjectParts differingParts(const QList<Difference> &differences)
+{
+    ProjectParts parts;
+    for (ProjectPart part : allProjectParts()) {
+        for (const Difference &difference : differences) {
+            if (difference.part == part) {
+                parts.append(part);
+                break;
+            }
+        }
+    }
+    return parts;
+}
+
+}  // namespace plc
