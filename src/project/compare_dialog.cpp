@@ -1,0 +1,91 @@
+#include "compare_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace plc {
+
+namespace {
+
+// A point of the I/O map is named by its number, a table's row by its row.
+QString rowText(const Difference &difference)
+{
+    if (difference.row == 0)
+        return QString();
+    if (difference.part == ProjectPart::IoMap)
+        return QStringLiteral("IO %1").arg(difference.row - 1);
+    return QString::number(difference.row);
+}
+
+}  // namespace
+
+CompareDialog::CompareDialog(const QString &title, const QList<Difference> &differences,
+                             const QString &otherName, bool canWrite, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("compareDialog"));
+    setWindowTitle(title);
+    auto *layout = new QVBoxLayout(this);
+    auto *summary = new QLabel(differences.isEmpty() ? QStringLiteral("No differences")
+                                                     : QStringLiteral("%1 difference%2")
+                                                           .arg(differences.size())
+                                                           .arg(differences.size() == 1 ? "" : "s"),
+                               this);
+    summary->setObjectName(QStringLiteral("compareSummary"));
+    layout->addWidget(summary);
+
+    m_table = new QTableWidget(int(differences.size()), 5, this);
+    m_table->setObjectName(QStringLiteral("differenceTable"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Part"), QStringLiteral("Row"),
+                                        QStringLiteral("Column"), QStringLiteral("Window"),
+                                        otherName});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    for (int i = 0; i < differences.size(); ++i) {
+        const Difference &d = differences.at(i);
+        const QString cells[] = {partCaption(d.part), rowText(d), d.column, d.left, d.right};
+        for (int col = 0; col < 5; ++col)
+            m_table->setItem(i, col, new QTableWidgetItem(cells[col]));
+    }
+    m_table->resizeColumnsToContents();
+    m_table->setVisible(!differences.isEmpty());
+    layout->addWidget(m_table);
+
+    auto *buttons = new QDialogButtonBox(this);
+    if (!differences.isEmpty()) {
+        if (canWrite) {
+            QPushButton *write = buttons->addButton(QStringLiteral("Write the differing parts"),
+                                                    QDialogButtonBox::ActionRole);
+            write->setObjectName(QStringLiteral("writeDifferingButton"));
+            connect(write, &QPushButton::clicked, this, [this] { choose(Choice::WriteDiffering); });
+        }
+        QPushButton *take =
+            buttons->addButton(canWrite ? QStringLiteral("Take the controller's values")
+                                        : QStringLiteral("Take the file's values"),
+                               QDialogButtonBox::ActionRole);
+        take->setObjectName(QStringLiteral("takeOtherButton"));
+        connect(take, &QPushButton::clicked, this, [this] { choose(Choice::TakeOther); });
+    }
+    QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("closeButton"));
+    connect(close, &QPushButton::clicked, this, [this] { choose(Choice::Close); });
+    layout->addWidget(buttons);
+    resize(720, differences.isEmpty() ? 120 : 420);
+}
+
+void CompareDialog::choose(Choice choice)
+{
+    m_choice = choice;
+    if (choice == Choice::Close)
+        reject();
+    else
+        accept();
+}
+
+}  // namespace plc
