@@ -1,12 +1,16 @@
 // Measures the table transfers against the virtual controller: on a UART tab a "Write to PLC" of
 // 128 requests and an "Upload from PLC" of 127, on the 1-wire tab both of 127 sensors; their
-// wall time against the pauses the controller needs, and the CPU they cost.
+// wall time against the pauses the controller needs, and the CPU they cost. Then a compare of a
+// whole project with the controller against the four uploads of the same parts.
 #include "aux_transfer.h"
 #include "exchange.h"
 #include "grid_model.h"
+#include "io_block.h"
+#include "io_transfer.h"
 #include "link_action.h"
 #include "plc_link.h"
 #include "port_transfer.h"
+#include "project_compare.h"
 #include "request_record.h"
 #include "scripted_prompts.h"
 #include "sensor_record.h"
@@ -134,6 +138,45 @@ bool benchOneWire(TransferContext &ctx, VirtualPlc &plc)
     return same;
 }
 
+// A whole project written, then compared with the controller: its wall time against the four
+// uploads of the same parts one after the other. True when the compare found no difference.
+bool benchCompare(TransferContext &ctx, const QList<QStringList> &requests)
+{
+    Project project;
+    for (UartTabState &uart : project.config.uarts) {
+        uart.settings = {UartMode::ModbusMaster, 4, 2, QString(), QString()};
+        uart.requests = requests.mid(0, 127);  // the count field holds at most 127
+    }
+    project.config.auxMode = int(AuxMode::OneWireMaster);
+    for (int i = 0; i < 127; ++i) {
+        const QString b = QString::number(i, 16).rightJustified(2, QLatin1Char('0')).toUpper();
+        project.config.sensors.append(
+            {"28", b, "4B", "12", "03", "00", "00", "A1", QString::number(1500 + 2 * i)});
+    }
+    for (int point = 0; point < kIoPoints; point += 2)
+        applyChoice(project.ioMap, point, point % 4 ? IoChoice::Output : IoChoice::Input);
+    if (!loadToPlc(ctx, project, allProjectParts()).outcome.done())
+        return false;
+
+    const Measure uploads = Measure::of([&] {
+        report(ctx, QString(), uploadPortConfig(ctx, UartPort::uart1()));
+        report(ctx, QString(), uploadPortConfig(ctx, UartPort::uart2()));
+        report(ctx, QString(), uploadAuxConfig(ctx));
+        report(ctx, QString(), uploadIoMap(ctx));
+    });
+    Project held;
+    QList<Difference> differences;
+    const Measure compare = Measure::of([&] {
+        report(ctx, QString(), readFromPlc(ctx, project, allProjectParts(), &held).outcome);
+        differences = projectDifferences(project, held);
+    });
+    std::printf("Compare of a whole project (2 x 127 requests, 127 sensors, the I/O map)\n");
+    std::printf("  the four uploads     %.4f s\n", uploads.wall);
+    std::printf("  compare              %.4f s = %.3f of the uploads\n", compare.wall,
+                compare.wall / uploads.wall);
+    return differences.isEmpty();
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -192,9 +235,10 @@ int main(int argc, char *argv[])
 
     sim.plc.setAnswerDelay(0);
     const bool sensorsBack = benchOneWire(ctx, sim.plc);
+    const bool compared = benchCompare(ctx, grid.dataRows());
 
     const bool ok = prompts.messages().isEmpty() && upload.requests.size() == 127 &&
-                    upload.requests.at(126).masterAddress == 1370 && sensorsBack;
+                    upload.requests.at(126).masterAddress == 1370 && sensorsBack && compared;
     if (!ok)
         std::fprintf(stderr, "transfer_bench: a transfer failed: %s\n",
                      qPrintable(prompts.messages().join(QLatin1String("; "))));
