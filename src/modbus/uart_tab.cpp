@@ -251,7 +251,7 @@ void UartTab::writeClicked()
     report(QStringLiteral("download"), outcome);
 }
 
-void UartTab::uploadFromPlc()
+Outcome UartTab::uploadFromPlc()
 {
     takeStoredPort(m_ctx);
     const Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
@@ -265,6 +265,7 @@ void UartTab::uploadFromPlc()
         m_requestView->setEnabled(true);
     }
     report(QStringLiteral("upload"), upload.outcome);
+    return upload.outcome;
 }
 
 void UartTab::slaveDownloadClicked()

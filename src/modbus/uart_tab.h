@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid_model.h"
+#include "outcome.h"
 #include "port_tab_parts.h"
 #include "port_word.h"
 
@@ -56,8 +57,8 @@ public:
     void setState(const UartTabState &state);
     void applySettings(const UartTabState &state);
 
-    // "Upload from PLC": the port's configuration read back onto the tab.
-    void uploadFromPlc();
+    // "Upload from PLC": the port's configuration read back onto the tab. How it ended.
+    Outcome uploadFromPlc();
 
     GridModel &requests() { return m_requests; }
     GridView &requestView() const { return *m_requestView; }

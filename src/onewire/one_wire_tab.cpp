@@ -193,7 +193,7 @@ void OneWireTab::writeToPlc()
     report(m_ctx, QStringLiteral("1-wire download"), outcome);
 }
 
-void OneWireTab::uploadFromPlc()
+Outcome OneWireTab::uploadFromPlc()
 {
     takeStoredPort(m_ctx);
     const Result<AuxConfigUpload> upload = uploadAuxConfig(m_ctx);
@@ -206,6 +206,7 @@ void OneWireTab::uploadFromPlc()
         showFieldNet(shown.fieldNet);
     }
     report(m_ctx, QStringLiteral("1-wire upload"), upload.outcome);
+    return upload.outcome;
 }
 
 void OneWireTab::openBusSearch()

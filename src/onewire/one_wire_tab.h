@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid_model.h"
+#include "outcome.h"
 #include "port_tab_parts.h"
 
 #include <QWidget>
@@ -51,7 +52,7 @@ public:
 
     // "Write to PLC" and "Upload from PLC".
     void writeToPlc();
-    void uploadFromPlc();
+    Outcome uploadFromPlc();  // how it ended
     // "Search slave" and the menu's "Search 1-wire": the bus search, modal.
     void openBusSearch();
 
