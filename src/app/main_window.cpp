@@ -285,7 +285,8 @@ bool MainWindow::saveProjectAs()
                                kProjectFilter, kProjectSuffix);
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
+    // Only a name that says so makes a configuration file.
+    if (!isProjectFileName(path) && !hasConfigFileSuffix(path))
         path += QLatin1Char('.') + kProjectSuffix;
     return writeProject(path);
 }

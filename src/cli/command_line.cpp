@@ -331,9 +331,7 @@ int runParsed(Parsed &p, Console &console)
 bool isConfigFileName(const QString &argument)
 {
     return !argument.startsWith(QLatin1Char('-')) &&
-           (argument.endsWith(QLatin1String(".vqc"), Qt::CaseInsensitive) ||
-            argument.endsWith(QLatin1String(".rfp"), Qt::CaseInsensitive) ||
-            isProjectFileName(argument));
+           (hasConfigFileSuffix(argument) || isProjectFileName(argument));
 }
 
 }  // namespace
