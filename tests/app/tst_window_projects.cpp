@@ -73,16 +73,16 @@ private Q_SLOTS:
 
     void newAsksThenRestoresTheStartUpState_data()
     {
-        testing::columns<int, bool>({"answer", "restored"});
-        testing::row("Cancel", int(Prompts::Keep::Cancel), false);
-        testing::row("Discard", int(Prompts::Keep::Discard), true);
-        testing::row("Save", int(Prompts::Keep::Save), true);
+        QTest::addColumn<int>("answer");
+        testing::row("Cancel", int(Prompts::Keep::Cancel));
+        testing::row("Discard", int(Prompts::Keep::Discard));
+        testing::row("Save", int(Prompts::Keep::Save));
     }
 
     void newAsksThenRestoresTheStartUpState()
     {
         QFETCH(int, answer);
-        QFETCH(bool, restored);
+        const bool restored = answer != int(Prompts::Keep::Cancel);
         const QByteArray startUp = projectBytes(m_w->window->project());
         fillWindow(*m_w);
         const QByteArray filled = projectBytes(m_w->window->project());
