@@ -1,6 +1,7 @@
 #include "edit_tracker.h"
 
 #include "grid_model.h"
+#include "io_map_frame.h"
 #include "one_wire_tab.h"
 #include "uart_tab.h"
 #include "window_tabs.h"
@@ -13,14 +14,43 @@ namespace plc {
 
 namespace {
 
-constexpr ConfigPart kParts[] = {ConfigPart::Uart1, ConfigPart::Uart2, ConfigPart::OneWire};
+constexpr ConfigPart kParts[] = {ConfigPart::Uart1, ConfigPart::Uart2, ConfigPart::OneWire,
+                                 ConfigPart::IoMap, ConfigPart::Note};
+constexpr ConfigPart kConfigFileParts[] = {ConfigPart::Uart1, ConfigPart::Uart2,
+                                           ConfigPart::OneWire};
 
-// One part of what the configuration file holds, as texts to compare.
-QStringList partText(const WindowConfig &config, ConfigPart part)
+QString bytesText(const PointBytes &bytes)
 {
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())).toHex());
+}
+
+QStringList ioMapText(const IoMap &map)
+{
+    QStringList texts{bytesText(map.pointTypes), bytesText(map.inputsUsed),
+                      bytesText(map.outputsUsed)};
+    for (int point = 0; point < kIoPoints; ++point)
+        texts.append(map.function.at(point) + QLatin1Char('|') + map.name.at(point));
+    return texts;
+}
+
+// One part of what the project holds, as texts to compare.
+QStringList partText(const Project &project, ConfigPart part)
+{
+    const WindowConfig &config = project.config;
     QStringList texts;
+    if (part == ConfigPart::Note)
+        return {project.note};
+    if (part == ConfigPart::IoMap)
+        return ioMapText(project.ioMap);
     if (part == ConfigPart::OneWire) {
-        texts.append(QString::number(config.auxMode));
+        const FieldNetSettings &f = project.fieldNet;
+        texts.append(QStringLiteral("%1 %2 %3 %4 %5")
+                         .arg(config.auxMode)
+                         .arg(f.speed)
+                         .arg(f.parity)
+                         .arg(f.bits)
+                         .arg(f.stop));
         for (const QStringList &row : config.sensors)
             texts.append(row.join(QLatin1Char('|')));
         return texts;
@@ -47,6 +77,8 @@ EditTracker::EditTracker(const WindowTabs &tabs, QObject *parent) : QObject(pare
     watch(tabs.uart(1), tabs.uart(1).requests());
     watch(tabs.uart(2), tabs.uart(2).requests());
     watch(tabs.oneWire(), tabs.oneWire().sensors());
+    watch(tabs.ioMap(), tabs.ioMap().map());
+    connect(&tabs, &WindowTabs::noteChanged, this, &EditTracker::checkLater);
     // A download that went through keeps its part in the controller.
     connect(&tabs.uart(1), &UartTab::configurationWritten, this,
             [this] { keep(ConfigPart::Uart1); });
@@ -59,23 +91,31 @@ EditTracker::EditTracker(const WindowTabs &tabs, QObject *parent) : QObject(pare
 
 void EditTracker::keep(ConfigPart part)
 {
-    m_kept.at(size_t(part)) = partText(m_tabs.windowConfig(), part);
+    m_kept.at(size_t(part)) = partText(m_tabs.project(), part);
     check();
 }
 
 void EditTracker::keepAll()
 {
-    const WindowConfig config = m_tabs.windowConfig();
+    const Project project = m_tabs.project();
     for (ConfigPart part : kParts)
-        m_kept.at(size_t(part)) = partText(config, part);
+        m_kept.at(size_t(part)) = partText(project, part);
+    check();
+}
+
+void EditTracker::keepConfigFileParts()
+{
+    const Project project = m_tabs.project();
+    for (ConfigPart part : kConfigFileParts)
+        m_kept.at(size_t(part)) = partText(project, part);
     check();
 }
 
 bool EditTracker::hasUnkeptEdits() const
 {
-    const WindowConfig config = m_tabs.windowConfig();
+    const Project project = m_tabs.project();
     for (ConfigPart part : kParts) {
-        if (partText(config, part) != m_kept.at(size_t(part)))
+        if (partText(project, part) != m_kept.at(size_t(part)))
             return true;
     }
     return false;
@@ -84,7 +124,7 @@ bool EditTracker::hasUnkeptEdits() const
 void EditTracker::watch(QWidget &tab, GridModel &table)
 {
     const auto later = [this] {
-        m_check.start(0);
+        checkLater();
     };
     connect(&table, &QAbstractItemModel::dataChanged, this, later);
     connect(&table, &QAbstractItemModel::rowsInserted, this, later);
@@ -99,6 +139,11 @@ void EditTracker::watch(QWidget &tab, GridModel &table)
     const QList<QAbstractButton *> options = tab.findChildren<QAbstractButton *>();
     for (QAbstractButton *option : options)
         connect(option, &QAbstractButton::toggled, this, later);
+}
+
+void EditTracker::checkLater()
+{
+    m_check.start(0);
 }
 
 void EditTracker::check()

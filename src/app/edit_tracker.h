@@ -10,12 +10,13 @@ namespace plc {
 class GridModel;
 class WindowTabs;
 
-// The parts of the configuration that are kept apart: each is saved or loaded with the file,
-// and written to the controller by its own download.
-enum class ConfigPart { Uart1, Uart2, OneWire };
+// The parts of the window that are kept apart: the three ports are saved or loaded with either
+// file and written to the controller by their own download; the I/O map and the note are kept
+// in a project file only.
+enum class ConfigPart { Uart1, Uart2, OneWire, IoMap, Note };
 
-// Tells whether the tables and lists hold edits that are neither in the last file loaded or
-// saved nor written to the controller by a download that went through.
+// Tells whether the tables, lists and note hold edits that are neither in the last file loaded
+// or saved nor written to the controller by a download that went through.
 class EditTracker : public QObject {
     Q_OBJECT
 
@@ -25,8 +26,10 @@ public:
 
     // The part as it stands now is kept (saved, loaded or written).
     void keep(ConfigPart part);
-    // The whole configuration as it stands now is kept (saved or loaded).
+    // Everything as it stands now is kept (a project saved or opened, the window started anew).
     void keepAll();
+    // What a configuration file holds is kept (one saved or loaded): the three ports.
+    void keepConfigFileParts();
 
     bool hasUnkeptEdits() const;
 
@@ -37,10 +40,11 @@ Q_SIGNALS:
 private:
     // Every change to the table, a list, a box or an option of one tab is looked at.
     void watch(QWidget &tab, GridModel &table);
+    void checkLater();
     void check();
 
     const WindowTabs &m_tabs;
-    std::array<QStringList, 3> m_kept;  // by ConfigPart, as last saved, loaded or written
+    std::array<QStringList, 5> m_kept;  // by ConfigPart, as last saved, loaded or written
     QTimer m_check;
 };
 

@@ -34,10 +34,10 @@ int main(int argc, char *argv[])
     DialogPrompts prompts;
     MainWindow window(prompts);
     window.show();
-    // A file named on the command line (a double click in a file manager) loads once the window
+    // A file named on the command line (a double click in a file manager) opens once the window
     // is up, so its messages show over it.
     const QString file = windowFileArgument(QCoreApplication::arguments());
     if (!file.isEmpty())
-        QTimer::singleShot(0, &window, [&window, file] { window.openConfigFile(file); });
+        QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     return app.exec();
 }

@@ -1,11 +1,15 @@
 #include "main_window.h"
 
 #include "config_file.h"
+#include "csv_menu.h"
 #include "edit_tracker.h"
+#include "failure.h"
 #include "grid_view.h"
 #include "one_wire_tab.h"
 #include "port_settings_dialog.h"
 #include "progress_window.h"
+#include "project_file.h"
+#include "project_note_dialog.h"
 #include "prompts.h"
 #include "recent_files.h"
 #include "settings_store.h"
@@ -39,6 +43,14 @@ constexpr LineList kAppSettingLists[] = {LineList::Speed, LineList::Parity, Line
 
 // The size the window first opens with, before any is stored.
 constexpr QSize kFirstSize(1240, 700);
+
+// The project dialogs offer the configuration files too: either kind opens by its name.
+const QString kProjectFilter = QStringLiteral("PLC project (*.plcproj);;") + kConfigFilter;
+
+// The first line of the question about unkept edits; the second names what would drop them.
+const QString kUnkeptEdits = QStringLiteral(
+    "The tables hold changes that are neither saved in a configuration file nor "
+    "written to the controller.\n");
 
 // The one local file a drag carries; the empty text for anything else.
 QString droppedFile(const QMimeData *data)
@@ -85,6 +97,9 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     };
     m_edits = new EditTracker(*m_tabs, this);
     connect(m_edits, &EditTracker::checked, m_status, &StatusLine::showEdits);
+    connect(m_edits, &EditTracker::checked, this, &MainWindow::updateCaption);
+    // The tables' CSV dialogs start where the other file dialogs do.
+    setCsvFolders({recentfiles::dialogFolder, recentfiles::rememberFolder});
 
     const WindowState stored = readWindowState(m_tabs->columnWidths().keys());
     m_menus = new WindowMenus(menuBar(), *m_tabs, stored.verifyWrites, this);
@@ -97,11 +112,16 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
         menuBar()->setEnabled(!busy);
         m_tabs->setEnabled(!busy);
     });
-    setAcceptDrops(true);  // a configuration file dropped on the window loads
+    setAcceptDrops(true);  // a configuration or project file dropped on the window opens
 }
 
 void MainWindow::connectMenus()
 {
+    connect(m_menus, &WindowMenus::newChosen, this, &MainWindow::newProject);
+    connect(m_menus, &WindowMenus::openProjectChosen, this, &MainWindow::openProject);
+    connect(m_menus, &WindowMenus::saveProjectChosen, this, &MainWindow::saveProject);
+    connect(m_menus, &WindowMenus::saveProjectAsChosen, this, &MainWindow::saveProjectAs);
+    connect(m_menus, &WindowMenus::projectNoteChosen, this, &MainWindow::editProjectNote);
     connect(m_menus, &WindowMenus::loadConfigChosen, this, &MainWindow::loadConfig);
     connect(m_menus, &WindowMenus::saveConfigChosen, this, &MainWindow::saveConfig);
     connect(m_menus, &WindowMenus::saveAppSettingChosen, this, &MainWindow::saveAppSetting);
@@ -120,9 +140,16 @@ void MainWindow::connectMenus()
 
 void MainWindow::updateCaption()
 {
-    setWindowTitle(QStringLiteral("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029 ") +
-                   QStringLiteral("  //Active port - COM ") +
-                   QString::number(settingsfile::portNumber()));
+    QString caption = QStringLiteral("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029 ") +
+                      QStringLiteral("  //Active port - COM ") +
+                      QString::number(settingsfile::portNumber());
+    // The open project after the documented caption, marked while it holds unsaved edits.
+    if (!m_projectPath.isEmpty()) {
+        caption += QStringLiteral(" - ") + QFileInfo(m_projectPath).fileName();
+        if (m_edits && m_edits->hasUnkeptEdits())
+            caption += QLatin1Char('*');
+    }
+    setWindowTitle(caption);
 }
 
 void MainWindow::openPortSettings()
@@ -165,7 +192,7 @@ bool MainWindow::saveConfig()
     const QString path = plc::saveConfig(m_prompts, this, m_config, windowConfig());
     if (path.isEmpty())
         return false;
-    m_edits->keepAll();
+    m_edits->keepConfigFileParts();
     m_status->showStatus(QStringLiteral("Configuration saved to ") +
                          QDir::toNativeSeparators(path));
     return true;
@@ -193,7 +220,129 @@ void MainWindow::openRecentFile(const QString &path)
         m_menus->fillRecentMenu();
         return;
     }
-    openConfigFile(path);
+    openFile(path);
+}
+
+void MainWindow::newProject()
+{
+    if (!mayDropEdits(kUnkeptEdits +
+                      QStringLiteral("Save them before starting a new configuration?")))
+        return;
+    m_tabs->restoreStartUpState();
+    m_config = ConfigRecord();
+    m_edits->keepAll();
+    setProjectPath(QString());
+    m_status->showStatus(QString());
+}
+
+void MainWindow::openProject()
+{
+    const QString path = m_prompts.openFileName(this, QStringLiteral("Open project"),
+                                                recentfiles::dialogFolder(), kProjectFilter);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    if (isProjectFileName(path))
+        openProjectFile(path);
+    else
+        openConfigFile(path);
+}
+
+void MainWindow::openProjectFile(const QString &path)
+{
+    QStringList ignored;
+    Project project;
+    try {
+        project = readAnyConfigFile(path, &ignored);
+    } catch (const Failure &f) {
+        m_prompts.message(this, f.description());
+        return;
+    }
+    recentfiles::remember(path);
+    m_tabs->applyProject(project);
+    // The project is the whole configuration: nothing of a file loaded before stays in the record.
+    m_config = ConfigRecord();
+    m_edits->keepAll();
+    setProjectPath(path);
+    QString status = QStringLiteral("Project loaded from ") + QDir::toNativeSeparators(path);
+    if (!ignored.isEmpty())
+        status += QStringLiteral(". Ignored unknown keys: ") + ignored.join(QStringLiteral(", "));
+    m_status->showStatus(status);
+}
+
+bool MainWindow::saveProject()
+{
+    return m_projectPath.isEmpty() ? saveProjectAs() : writeProject(m_projectPath);
+}
+
+bool MainWindow::saveProjectAs()
+{
+    QString path =
+        m_prompts.saveFileName(this, QStringLiteral("Save project"), recentfiles::dialogFolder(),
+                               kProjectFilter, kProjectSuffix);
+    if (path.isEmpty())
+        return false;
+    // Only a name that says so makes a configuration file.
+    if (!isProjectFileName(path) && !hasConfigFileSuffix(path))
+        path += QLatin1Char('.') + kProjectSuffix;
+    return writeProject(path);
+}
+
+bool MainWindow::writeProject(const QString &path)
+{
+    const Project project = m_tabs->project();
+    try {
+        writeAnyConfigFile(path, project);
+    } catch (const Failure &f) {
+        m_prompts.message(this, f.description());
+        return false;
+    }
+    recentfiles::remember(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (isProjectFileName(path)) {
+        m_edits->keepAll();
+        setProjectPath(path);
+        m_status->showStatus(QStringLiteral("Project saved to ") + shown);
+        return true;
+    }
+    // A configuration file named in the dialog: what it cannot hold is said and stays unsaved.
+    m_edits->keepConfigFileParts();
+    setProjectPath(QString());
+    QStringList status{QStringLiteral("Configuration saved to ") + shown};
+    status += partsLostInConfigFile(project);
+    m_status->showStatus(status.join(QStringLiteral("; ")));
+    return true;
+}
+
+void MainWindow::editProjectNote()
+{
+    ProjectNoteDialog dialog(m_tabs->note(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_tabs->setNote(dialog.note());
+}
+
+void MainWindow::setProjectPath(const QString &path)
+{
+    m_projectPath = path;
+    updateCaption();
+}
+
+bool MainWindow::mayDropEdits(const QString &question)
+{
+    if (!m_edits->hasUnkeptEdits())
+        return true;
+    const Prompts::Keep keep = m_prompts.askKeep(this, question);
+    return keep == Prompts::Keep::Discard || (keep == Prompts::Keep::Save && saveToKeep());
+}
+
+bool MainWindow::saveToKeep()
+{
+    if (!m_projectPath.isEmpty())
+        return saveProject();
+    return partsLostInConfigFile(project()).isEmpty() ? saveConfig() : saveProjectAs();
 }
 
 void MainWindow::applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path)
@@ -202,7 +351,9 @@ void MainWindow::applyLoaded(const std::optional<WindowConfig> &loaded, const QS
         return;
     applyWindowConfig(*loaded);
     uart(1).requestView().setEnabled(true);
-    m_edits->keepAll();
+    m_edits->keepConfigFileParts();
+    // What else the window holds stays, but no project file holds this configuration.
+    setProjectPath(QString());
     m_status->showStatus(QStringLiteral("Configuration loaded from ") +
                          QDir::toNativeSeparators(path));
 }
@@ -223,15 +374,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (m_edits->hasUnkeptEdits()) {
-        const Prompts::Keep keep = m_prompts.askKeep(
-            this, QStringLiteral("The tables hold changes that are neither saved in a "
-                                 "configuration file nor written to the controller.\n"
-                                 "Save them before quitting?"));
-        if (keep == Prompts::Keep::Cancel || (keep == Prompts::Keep::Save && !saveConfig())) {
-            event->ignore();
-            return;
-        }
+    if (!mayDropEdits(kUnkeptEdits + QStringLiteral("Save them before quitting?"))) {
+        event->ignore();
+        return;
     }
     writeWindowState(rememberedState());
     QMainWindow::closeEvent(event);
@@ -254,7 +399,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     // message about the file would hold it.
     QTimer::singleShot(0, this, [this, path] {
         if (!m_link.isBusy())
-            openConfigFile(path);
+            openFile(path);
     });
 }
 

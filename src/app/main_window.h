@@ -49,14 +49,34 @@ public:
     // A configuration file named from outside (the command line, a file dropped on the window):
     // loaded as "Load config" loads the file its dialog names.
     void openConfigFile(const QString &path);
-    // A file of the recent configurations: loaded as above; a file that is gone is named and
+    // A file of the recent configurations: opened as below; a file that is gone is named and
     // taken off the list.
     void openRecentFile(const QString &path);
+
+    // "New config": the window as it opens, after asking about unkept edits as closing does.
+    void newProject();
+    // "Open project...": a file chosen in a dialog, opened as below.
+    void openProject();
+    // A file opened by its name: a project file as a project, any other as "Load config" loads
+    // it. A file that cannot be read or is refused changes nothing.
+    void openFile(const QString &path);
+    // "Save project" (Ctrl+S): to the open project without a dialog; with none open, as "Save
+    // project as..." (Ctrl+Shift+S) does: the file asked for, a project or by its name a
+    // configuration file. True when a file was written.
+    bool saveProject();
+    bool saveProjectAs();
+    // "Project note...": the note in its dialog; "OK" keeps the text typed.
+    void editProjectNote();
+    // The project file the window was last opened from or saved to; empty when none is.
+    const QString &projectPath() const { return m_projectPath; }
 
     // What the configuration file holds of the window, and the tabs set from it.
     WindowConfig windowConfig() const { return m_tabs->windowConfig(); }
     void applyWindowConfig(const WindowConfig &config) { m_tabs->applyWindowConfig(config); }
     const ConfigRecord &configRecord() const { return m_config; }
+    // What a project file holds of the window, and the window set from it.
+    Project project() const { return m_tabs->project(); }
+    void applyProject(const Project &project) { m_tabs->applyProject(project); }
 
     WindowTabs &tabs() const { return *m_tabs; }
     UartTab &uart(int uart) const { return m_tabs->uart(uart); }
@@ -79,6 +99,14 @@ private:
     void connectMenus();
     void restoreWindowState(const WindowState &state);
     void applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path);
+    void openProjectFile(const QString &path);
+    bool writeProject(const QString &path);
+    void setProjectPath(const QString &path);
+    // Asks about unkept edits before an action drops them: true when the action may go on.
+    bool mayDropEdits(const QString &question);
+    // "Save" to that question: to the open project; with none, to a configuration file when
+    // one holds everything, else as "Save project as...".
+    bool saveToKeep();
 
     Prompts &m_prompts;
     PlcLink m_link;
@@ -91,6 +119,7 @@ private:
     EditTracker *m_edits = nullptr;
     WindowMenus *m_menus = nullptr;
     QPointer<TrafficMonitor> m_monitor;  // null while closed
+    QString m_projectPath;               // empty: no project open
 };
 
 }  // namespace plc

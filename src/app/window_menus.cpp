@@ -60,11 +60,14 @@ WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, bool verifyWrite
 void WindowMenus::buildFileMenu()
 {
     QMenu *file = addMenu(m_bar, QStringLiteral("&File"), QStringLiteral("fileMenu"));
-    addEntry(file, QStringLiteral("New config"), QStringLiteral("newConfigAction"), false);
+    QAction *newConfig =
+        addEntry(file, QStringLiteral("New config"), QStringLiteral("newConfigAction"), true);
     QAction *load = addEntry(file, QStringLiteral("Load config"),
                              QStringLiteral("loadConfigAction"), true, Qt::CTRL | Qt::Key_O);
-    QAction *save = addEntry(file, QStringLiteral("Save config"),
-                             QStringLiteral("saveConfigAction"), true, Qt::CTRL | Qt::Key_S);
+    // Ctrl+S saves the project: the file that holds all of the window.
+    QAction *save =
+        addEntry(file, QStringLiteral("Save config"), QStringLiteral("saveConfigAction"), true);
+    addProjectEntries(file);
     m_recent = file->addMenu(QStringLiteral("Recent configurations"));
     m_recent->setObjectName(QStringLiteral("recentMenu"));
     // Another window of the tool may have changed the list meanwhile: read it on each opening.
@@ -76,10 +79,30 @@ void WindowMenus::buildFileMenu()
     file->addSeparator();
     QAction *exit = addEntry(file, QStringLiteral("Exit"), QStringLiteral("exitAction"), true,
                              Qt::CTRL | Qt::Key_Q);
+    connect(newConfig, &QAction::triggered, this, &WindowMenus::newChosen);
     connect(load, &QAction::triggered, this, &WindowMenus::loadConfigChosen);
     connect(save, &QAction::triggered, this, &WindowMenus::saveConfigChosen);
     connect(saveApp, &QAction::triggered, this, &WindowMenus::saveAppSettingChosen);
     connect(exit, &QAction::triggered, this, &WindowMenus::exitChosen);
+}
+
+void WindowMenus::addProjectEntries(QMenu *file)
+{
+    file->addSeparator();
+    QAction *open = addEntry(file, QStringLiteral("Open project..."),
+                             QStringLiteral("openProjectAction"), true);
+    QAction *save = addEntry(file, QStringLiteral("Save project"),
+                             QStringLiteral("saveProjectAction"), true, Qt::CTRL | Qt::Key_S);
+    QAction *saveAs =
+        addEntry(file, QStringLiteral("Save project as..."), QStringLiteral("saveProjectAsAction"),
+                 true, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    QAction *note = addEntry(file, QStringLiteral("Project note..."),
+                             QStringLiteral("projectNoteAction"), true);
+    file->addSeparator();
+    connect(open, &QAction::triggered, this, &WindowMenus::openProjectChosen);
+    connect(save, &QAction::triggered, this, &WindowMenus::saveProjectChosen);
+    connect(saveAs, &QAction::triggered, this, &WindowMenus::saveProjectAsChosen);
+    connect(note, &QAction::triggered, this, &WindowMenus::projectNoteChosen);
 }
 
 void WindowMenus::buildPlcMenu(bool verifyWrites)

@@ -23,6 +23,11 @@ public:
     void fillRecentMenu();
 
 Q_SIGNALS:
+    void newChosen();
+    void openProjectChosen();
+    void saveProjectChosen();
+    void saveProjectAsChosen();
+    void projectNoteChosen();
     void loadConfigChosen();
     void saveConfigChosen();
     void saveAppSettingChosen();
@@ -37,6 +42,8 @@ Q_SIGNALS:
 
 private:
     void buildFileMenu();
+    // The project file's entries, after the configuration file's.
+    void addProjectEntries(QMenu *file);
     void buildPlcMenu(bool verifyWrites);
     // "Table": CSV export and import of the current tab's table.
     void buildTableMenu();

@@ -7,6 +7,7 @@
 #include "io_map_frame.h"
 #include "modbus_diag_tab.h"
 #include "one_wire_diag_tab.h"
+#include "one_wire_state.h"
 #include "one_wire_tab.h"
 #include "uart_port.h"
 #include "uart_tab.h"
@@ -93,6 +94,48 @@ void WindowTabs::applyWindowConfig(const WindowConfig &config)
     uart(2).setState(config.uarts[1]);
     m_oneWire->selectMode(config.auxMode);
     m_oneWire->sensors().setDataRows(config.sensors);
+}
+
+Project WindowTabs::project() const
+{
+    Project project;
+    project.note = m_note;
+    project.config = windowConfig();
+    project.fieldNet = m_oneWire->state().settings.fieldNet;
+    project.ioMap = m_ioMap->state();
+    return project;
+}
+
+void WindowTabs::applyProject(const Project &project)
+{
+    applyWindowConfig(project.config);
+    using List = OneWireTab::List;
+    m_oneWire->setListIndex(List::Speed, project.fieldNet.speed);
+    m_oneWire->setListIndex(List::Parity, project.fieldNet.parity);
+    m_oneWire->setListIndex(List::Bits, project.fieldNet.bits);
+    m_oneWire->setListIndex(List::Stop, project.fieldNet.stop);
+    m_ioMap->setState(project.ioMap);
+    setNote(project.note);
+    // The tables a project fills are open for editing, whatever their mode.
+    for (int port : {1, 2})
+        uart(port).requestView().setEnabled(true);
+}
+
+void WindowTabs::restoreStartUpState()
+{
+    Project startUp;
+    startUp.config = startUpWindowConfig();
+    applyProject(startUp);
+    for (int port : {1, 2})
+        uart(port).setCurrentRequestRow(0);
+}
+
+void WindowTabs::setNote(const QString &note)
+{
+    if (note == m_note)
+        return;
+    m_note = note;
+    Q_EMIT noteChanged();
 }
 
 QList<std::pair<QString, GridView *>> WindowTabs::resizableTables() const

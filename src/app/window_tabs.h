@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config_record.h"
+#include "project_file.h"
 
 #include <QList>
 #include <QMap>
@@ -19,8 +20,8 @@ class OneWireTab;
 class Prompts;
 class UartTab;
 
-// The main window's seven tabs, built in their order, set to their start-up state, and read
-// and set as the configuration file holds them.
+// The main window's seven tabs and the project note, built in their order, set to their start-up
+// state, and read and set as the configuration file and the project file hold them.
 class WindowTabs : public QTabWidget {
     Q_OBJECT
 
@@ -31,16 +32,31 @@ public:
     UartTab &uart(int uart) const { return *m_uarts[uart == 2 ? 1 : 0]; }
     GeneralSettingFrame &generalSetting() const { return *m_generalSetting; }
     OneWireTab &oneWire() const { return *m_oneWire; }
+    IoMapFrame &ioMap() const { return *m_ioMap; }
 
     // What the configuration file holds of the window, read from the tabs; and the tabs set
     // from it in this order: UART 1, UART 2, then the auxiliary mode and its sensors.
     WindowConfig windowConfig() const;
     void applyWindowConfig(const WindowConfig &config);
 
+    // Everything a project file holds of the window, read from the tabs and the note; and the
+    // window set from it: the configuration as above, the Field Net lists, the I/O map, the note.
+    Project project() const;
+    void applyProject(const Project &project);
+    // The window's content as it opens: the start-up values, empty tables, no note.
+    void restoreStartUpState();
+
+    // The user's own text about the project; not shown on any tab.
+    const QString &note() const { return m_note; }
+    void setNote(const QString &note);
+
     // The widths of the columns the user sizes, by the key each table is kept under in the
     // settings file; and the tables given the widths kept (a key not kept leaves its table).
     QMap<QString, QList<int>> columnWidths() const;
     void setColumnWidths(const QMap<QString, QList<int>> &widths);
+
+Q_SIGNALS:
+    void noteChanged();
 
 private:
     // The headings, modes and lists the window opens with.
@@ -54,6 +70,7 @@ private:
     OneWireTab *m_oneWire = nullptr;
     ModbusDiagTab *m_modbusDiag = nullptr;
     OneWireDiagTab *m_oneWireDiag = nullptr;
+    QString m_note;
 };
 
 }  // namespace plc

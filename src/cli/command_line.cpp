@@ -10,6 +10,7 @@
 #include "link_action.h"
 #include "multi_port.h"
 #include "plc_link.h"
+#include "project_file.h"
 #include "settings_store.h"
 #include "side_by_side.h"
 
@@ -325,13 +326,12 @@ int runParsed(Parsed &p, Console &console)
     return runOnPorts(console, ports, json, watch.flag(), command);
 }
 
-// A configuration file named alone opens the window with it (a file manager starts the tool
-// so); no command ends so.
+// A configuration or project file named alone opens the window with it (a file manager starts
+// the tool so); no command ends so.
 bool isConfigFileName(const QString &argument)
 {
     return !argument.startsWith(QLatin1Char('-')) &&
-           (argument.endsWith(QLatin1String(".vqc"), Qt::CaseInsensitive) ||
-            argument.endsWith(QLatin1String(".rfp"), Qt::CaseInsensitive));
+           (hasConfigFileSuffix(argument) || isProjectFileName(argument));
 }
 
 }  // namespace

@@ -11,10 +11,28 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <utility>
 
 namespace plc {
 
 namespace {
+
+CsvFolders &csvFolders()
+{
+    static CsvFolders folders;
+    return folders;
+}
+
+QString startFolder()
+{
+    return csvFolders().start ? csvFolders().start() : QString();
+}
+
+void folderChosen(const QString &path)
+{
+    if (csvFolders().chosen)
+        csvFolders().chosen(path);
+}
 
 // "UART 1 requests: 9 rows exported to /tmp/x.csv"; "...: nothing imported from ..." when the
 // file was not read or refused.
@@ -31,10 +49,11 @@ void noteRows(const CsvNotes &notes, int rows, const QString &done, const QStrin
 
 void exportTable(GridFrame &frame, Prompts &prompts, const CsvTable &table, const CsvNotes &notes)
 {
-    QString path = prompts.saveFileName(&frame, QStringLiteral("Export CSV"), QString(), kCsvFilter,
-                                        kCsvSuffix);
+    QString path = prompts.saveFileName(&frame, QStringLiteral("Export CSV"), startFolder(),
+                                        kCsvFilter, kCsvSuffix);
     if (path.isEmpty())
         return;
+    folderChosen(path);
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + kCsvSuffix;
     const QList<QStringList> rows = frame.view().gridModel().dataRows();
@@ -54,9 +73,10 @@ void importTable(GridFrame &frame, Prompts &prompts, const CsvTable &table, cons
                  const std::function<void(const QList<QStringList> &)> &imported)
 {
     const QString path =
-        prompts.openFileName(&frame, QStringLiteral("Import CSV"), QString(), kCsvFilter);
+        prompts.openFileName(&frame, QStringLiteral("Import CSV"), startFolder(), kCsvFilter);
     if (path.isEmpty())
         return;
+    folderChosen(path);
     const QString from = QStringLiteral("imported from");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -77,6 +97,11 @@ void importTable(GridFrame &frame, Prompts &prompts, const CsvTable &table, cons
 }
 
 }  // namespace
+
+void setCsvFolders(CsvFolders folders)
+{
+    csvFolders() = std::move(folders);
+}
 
 void addCsvMenu(GridFrame &frame, Prompts &prompts, const CsvTable &table, CsvNotes notes,
                 std::function<void(const QList<QStringList> &rows)> imported)

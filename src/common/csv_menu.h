@@ -18,6 +18,15 @@ struct CsvNotes {
     std::function<void(const QString &text)> note;
 };
 
+// Where the CSV file dialogs start, and what is told of the file each one chose. The program
+// sets them once (its last-used folder lives above this layer); unset, the dialogs start in
+// the platform's default folder.
+struct CsvFolders {
+    std::function<QString()> start;
+    std::function<void(const QString &path)> chosen;
+};
+void setCsvFolders(CsvFolders folders);
+
 // Gives a table's frame the context-menu entries "Export CSV..." (objectName exportCsv) and
 // "Import CSV..." (importCsv). The frame takes the menu so that it opens over the table even
 // while the table is locked. An import whose file fails the table's check changes nothing and

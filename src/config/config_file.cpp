@@ -10,6 +10,13 @@
 
 namespace plc {
 
+bool hasConfigFileSuffix(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.compare(QLatin1String("vqc"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("rfp"), Qt::CaseInsensitive) == 0;
+}
+
 void writeConfigFile(const QString &path, const ConfigRecord &record)
 {
     // Whole or not at all: a failure leaves the old file as it was, and a longer old file keeps

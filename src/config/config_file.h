@@ -21,6 +21,9 @@ inline const QString kConfigFilter =
     QStringLiteral("Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)");
 inline const QString kDefaultSuffix = QStringLiteral("rfp");
 
+// Whether a path ends in a configuration file's suffix (.vqc or .rfp, in any case).
+bool hasConfigFileSuffix(const QString &path);
+
 // Asks for a file, gathers the window into the record and writes it. The file is replaced as a
 // whole or not at all. The file written; the empty text when none was.
 QString saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,

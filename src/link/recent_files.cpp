@@ -94,13 +94,17 @@ QStringList list()
     return files;
 }
 
+void rememberFolder(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (keepable(folder) && folder != settingsfile::windowValue(kLastFolder))
+        settingsfile::setWindowValue(kLastFolder, folder);
+}
+
 void remember(const QString &path)
 {
-    const QFileInfo file(path);
-    const QString folder = file.absolutePath();
-    if (keepable(folder))
-        settingsfile::setWindowValue(kLastFolder, folder);
-    const QString absolute = file.absoluteFilePath();
+    rememberFolder(path);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
     if (keepable(absolute))
         store(withFirst(list(), absolute));
 }

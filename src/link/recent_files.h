@@ -5,15 +5,15 @@
 
 namespace plc {
 
-// Where the file dialogs start and which configuration files were used last, both kept in the
-// settings file's [WINDOW] section.
+// Where the file dialogs start and which configuration and project files were used last, both
+// kept in the settings file's [WINDOW] section.
 namespace recentfiles {
 
-constexpr int kLimit = 8;  // configuration files listed
+constexpr int kLimit = 8;  // files listed
 
 // The folders a file dialog may start in, best first.
 struct Folders {
-    QString last;     // of the configuration file last loaded or saved; empty when none
+    QString last;     // of the file a dialog last chose; empty when none
     QString program;  // the program's own folder
     bool programWritable = false;
     QString documents;
@@ -30,10 +30,13 @@ bool keepable(const QString &path);
 
 // Where a file dialog starts now.
 QString dialogFolder();
-// The configuration files loaded or saved last, the most recent first.
+// The configuration and project files loaded or saved last, the most recent first.
 QStringList list();
-// A configuration file just loaded or saved: first in the list, its folder the last folder.
+// A configuration or project file just loaded or saved: first in the list, its folder the last
+// folder.
 void remember(const QString &path);
+// Any other file a dialog chose (a table's CSV file): its folder the last folder.
+void rememberFolder(const QString &path);
 // Takes a file off the list.
 void forget(const QString &path);
 

@@ -312,7 +312,8 @@ private Q_SLOTS:
         // A "-" before an entry the user cannot choose, its shortcut after it; ";" between.
         testing::columns<QString, QString, QString>({"menu", "title", "entries"});
         row("File", "fileMenu", "&File",
-            "-New config;Load config Ctrl+O;Save config Ctrl+S;"
+            "New config;Load config Ctrl+O;Save config;Open project...;Save project Ctrl+S;"
+            "Save project as... Ctrl+Shift+S;Project note...;"
             "-Recent configurations;-Print;-Save app setting;Exit Ctrl+Q");
         row("PLC", "plcMenu", "PLC",
             "Comm. setting;-Check config;Search 1-wire;Upload from PLC F5;"

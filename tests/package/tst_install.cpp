@@ -153,7 +153,8 @@ private Q_SLOTS:
         const QString mime = m_prefix.filePath("share/mime/packages/plc-config.xml");
         const QByteArray entryText = fileBytes(entry);
         QVERIFY(entryText.contains("\nExec=plc-config %f\n"));
-        QVERIFY(entryText.contains("\nMimeType=application/x-plc-config;\n"));
+        QVERIFY(entryText.contains(
+            "\nMimeType=application/x-plc-config;application/x-plc-config-project;\n"));
         QVERIFY(fileBytes(mime).contains("<mime-type type=\"application/x-plc-config\">"));
         if (!QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate")).isEmpty()) {
             const Outcome valid = run(QStringLiteral("desktop-file-validate"), {entry});
@@ -169,7 +170,8 @@ private Q_SLOTS:
         QVERIFY2(update.exitCode == 0, qPrintable(update.errors));
         const QByteArray globs = fileBytes(database.filePath(QStringLiteral("globs2")));
         QVERIFY2(globs.contains("application/x-plc-config:*.vqc\n") &&
-                     globs.contains("application/x-plc-config:*.rfp\n"),
+                     globs.contains("application/x-plc-config:*.rfp\n") &&
+                     globs.contains("application/x-plc-config-project:*.plcproj\n"),
                  globs.constData());
     }
 
