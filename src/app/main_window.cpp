@@ -8,6 +8,7 @@
 #include "one_wire_tab.h"
 #include "port_settings_dialog.h"
 #include "progress_window.h"
+#include "project_actions.h"
 #include "project_file.h"
 #include "project_note_dialog.h"
 #include "prompts.h"
@@ -75,6 +76,22 @@ QList<QRect> screenAreas()
     return screens;
 }
 
+// The edits a part written to the controller keeps.
+ConfigPart editPartOf(ProjectPart part)
+{
+    switch (part) {
+        case ProjectPart::Uart1:
+            return ConfigPart::Uart1;
+        case ProjectPart::Uart2:
+            return ConfigPart::Uart2;
+        case ProjectPart::OneWire:
+            return ConfigPart::OneWire;
+        case ProjectPart::IoMap:
+            break;
+    }
+    return ConfigPart::IoMap;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
@@ -100,6 +117,15 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     connect(m_edits, &EditTracker::checked, this, &MainWindow::updateCaption);
     // The tables' CSV dialogs start where the other file dialogs do.
     setCsvFolders({recentfiles::dialogFolder, recentfiles::rememberFolder});
+
+    m_projectActions = new ProjectActions(
+        m_ctx, prompts,
+        {[this] { return project(); }, [this](const Project &taken) { applyProject(taken); },
+         [this](const ProjectParts &written) {
+             for (ProjectPart part : written)
+                 m_edits->keep(editPartOf(part));
+         }},
+        this);
 
     const WindowState stored = readWindowState(m_tabs->columnWidths().keys());
     m_menus = new WindowMenus(menuBar(), *m_tabs, stored.verifyWrites, this);
@@ -133,6 +159,11 @@ void MainWindow::connectMenus()
     connect(m_menus, &WindowMenus::searchOneWireChosen, &m_tabs->oneWire(),
             &OneWireTab::openBusSearch);
     connect(m_menus, &WindowMenus::uploadFromPlcChosen, this, &MainWindow::uploadFromPlc);
+    connect(m_menus, &WindowMenus::loadToPlcChosen, m_projectActions, &ProjectActions::loadToPlc);
+    connect(m_menus, &WindowMenus::compareWithControllerChosen, m_projectActions,
+            &ProjectActions::compareWithController);
+    connect(m_menus, &WindowMenus::compareWithFileChosen, m_projectActions,
+            &ProjectActions::compareWithFile);
     connect(m_menus, &WindowMenus::trafficMonitorChosen, this, [this] { openTrafficMonitor(); });
     connect(m_menus, &WindowMenus::verifyAfterWritingToggled, this,
             [this](bool on) { m_ctx.verifyWrites = on; });
@@ -171,9 +202,13 @@ void MainWindow::openPortSettings()
 
 void MainWindow::uploadFromPlc()
 {
-    // Each as its own button runs it, with its own messages.
-    uart(1).uploadFromPlc();
-    uart(2).uploadFromPlc();
+    // Each as its own button runs it, with its own messages; but a port that cannot be opened,
+    // or a link still busy, is said once rather than once per part.
+    const auto endsAll = [](const Outcome &outcome) {
+        return outcome.kind == Outcome::Kind::PortNotOpened || outcome.kind == Outcome::Kind::Busy;
+    };
+    if (endsAll(uart(1).uploadFromPlc()) || endsAll(uart(2).uploadFromPlc()))
+        return;
     oneWire().uploadFromPlc();
 }
 

@@ -16,6 +16,7 @@ struct WindowState;
 class EditTracker;
 class OneWireTab;
 class ProgressWindow;
+class ProjectActions;
 class Prompts;
 class StatusLine;
 class TrafficMonitor;
@@ -117,6 +118,7 @@ private:
     WindowTabs *m_tabs = nullptr;
     StatusLine *m_status = nullptr;
     EditTracker *m_edits = nullptr;
+    ProjectActions *m_projectActions = nullptr;
     WindowMenus *m_menus = nullptr;
     QPointer<TrafficMonitor> m_monitor;  // null while closed
     QString m_projectPath;               // empty: no project open

@@ -115,8 +115,14 @@ void WindowMenus::buildPlcMenu(bool verifyWrites)
     QAction *search =
         addEntry(plc, QStringLiteral("Search 1-wire"), QStringLiteral("searchOneWireAction"), true);
     QAction *upload = addEntry(plc, QStringLiteral("Upload from PLC"),
-                               QStringLiteral("uploadFromPlcAction"), true, Qt::Key_F5);
-    addEntry(plc, QStringLiteral("Load to PLC"), QStringLiteral("loadToPlcAction"), false);
+                               QStringLiteral("uploadFromPlcAction"), true, Qt::SHIFT | Qt::Key_F5);
+    QAction *load = addEntry(plc, QStringLiteral("Load to PLC"), QStringLiteral("loadToPlcAction"),
+                             true, Qt::Key_F5);
+    QAction *compare =
+        addEntry(plc, QStringLiteral("Compare with controller"),
+                 QStringLiteral("compareWithControllerAction"), true, Qt::CTRL | Qt::Key_D);
+    QAction *compareFile = addEntry(plc, QStringLiteral("Compare with file..."),
+                                    QStringLiteral("compareWithFileAction"), true);
     plc->addSeparator();
     QAction *monitor = addEntry(plc, QStringLiteral("Traffic monitor"),
                                 QStringLiteral("trafficMonitorAction"), true);
@@ -131,6 +137,9 @@ void WindowMenus::buildPlcMenu(bool verifyWrites)
     connect(check, &QAction::triggered, this, &WindowMenus::checkConfigChosen);
     connect(search, &QAction::triggered, this, &WindowMenus::searchOneWireChosen);
     connect(upload, &QAction::triggered, this, &WindowMenus::uploadFromPlcChosen);
+    connect(load, &QAction::triggered, this, &WindowMenus::loadToPlcChosen);
+    connect(compare, &QAction::triggered, this, &WindowMenus::compareWithControllerChosen);
+    connect(compareFile, &QAction::triggered, this, &WindowMenus::compareWithFileChosen);
     connect(monitor, &QAction::triggered, this, &WindowMenus::trafficMonitorChosen);
     connect(verify, &QAction::toggled, this, &WindowMenus::verifyAfterWritingToggled);
     verify->setChecked(verifyWrites);

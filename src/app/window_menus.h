@@ -37,6 +37,9 @@ Q_SIGNALS:
     void checkConfigChosen();
     void searchOneWireChosen();
     void uploadFromPlcChosen();
+    void loadToPlcChosen();
+    void compareWithControllerChosen();
+    void compareWithFileChosen();
     void trafficMonitorChosen();
     void verifyAfterWritingToggled(bool on);
 
