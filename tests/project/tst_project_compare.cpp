@@ -98,17 +98,15 @@ private Q_SLOTS:
         addChange("onewire mode, named alone", [](Project &p) { p.config.auxMode = 1; },
                   {{P::OneWire, 0, "mode", "1-wire master", "Field Net"}});
         addChange(
-            "Field Net speed", [](Project &p) { p.fieldNet.speed = 0; },
-            {{P::OneWire, 0, "speed", "115200", "9600"}}, kFieldNet);
-        addChange(
-            "Field Net parity", [](Project &p) { p.fieldNet.parity = 1; },
-            {{P::OneWire, 0, "parity", "Even", "Odd"}}, kFieldNet);
-        addChange(
-            "Field Net data bits", [](Project &p) { p.fieldNet.bits = 0; },
-            {{P::OneWire, 0, "data bits", "8", "7"}}, kFieldNet);
-        addChange(
-            "Field Net stop bits", [](Project &p) { p.fieldNet.stop = 0; },
-            {{P::OneWire, 0, "stop bits", "2", "1"}}, kFieldNet);
+            "Field Net lists",
+            [](Project &p) {
+                p.fieldNet = {0, 1, 0, 0};
+            },
+            {{P::OneWire, 0, "speed", "115200", "9600"},
+             {P::OneWire, 0, "parity", "Even", "Odd"},
+             {P::OneWire, 0, "data bits", "8", "7"},
+             {P::OneWire, 0, "stop bits", "2", "1"}},
+            kFieldNet);
         addChange("output to not used",
                   [](Project &p) { applyChoice(p.ioMap, 1, IoChoice::NotUse); },
                   {{P::IoMap, 2, "Function", "Output-Y", "Not use"}});
