@@ -1,8 +1,11 @@
 #include "config_record.h"
+#include "failure.h"
 #include "project_file.h"
 #include "test_helpers.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 using namespace plc;
 
@@ -177,6 +180,70 @@ private Q_SLOTS:
         for (int i = 0; i < before.size(); ++i)
             differing += before.at(i) != after.at(i) ? 1 : 0;
         QCOMPARE(differing, 1);
+    }
+
+    void fileKindByNameLosesOnlyWhatItNames_data()
+    {
+        // edit: one value a configuration file has no place for; none: it holds everything
+        testing::columns<int, QString>({"edit", "lost"});
+        testing::row("everything held", 0, QString());
+        testing::row("note", 1, QString("Project note"));
+        testing::row("uart2 stop bits", 2, QString("UART 2 bit number and stop bits"));
+        testing::row("Field Net lists", 3, QString("Field Net line settings"));
+        testing::row("I/O map", 4, QString("I/O map"));
+    }
+
+    void fileKindByNameLosesOnlyWhatItNames()
+    {
+        QFETCH(int, edit);
+        QFETCH(QString, lost);
+        const std::function<void(Project &)> edits[] = {
+            [](Project &) {},
+            [](Project &p) { p.note = QStringLiteral("x"); },
+            [](Project &p) { p.config.uarts[1].stop = 1; },
+            [](Project &p) { p.fieldNet.parity = 0; },
+            [](Project &p) { applyChoice(p.ioMap, 3, IoChoice::Input); },
+        };
+        Project held;
+        held.config = sample().config;
+        Project project = held;
+        edits[edit](project);
+        QCOMPARE(partsLostInConfigFile(project),
+                 lost.isNull() ? QStringList()
+                               : QStringList{lost + " not written: the configuration file has "
+                                                    "no place for it"});
+        QTemporaryDir dir;
+        for (const char *name : {"a.vqc", "b.RFP", "c.PlcProj"}) {
+            const QString path = dir.filePath(name);
+            writeAnyConfigFile(path, project);
+            const bool whole = isProjectFileName(path);
+            QCOMPARE(projectBytes(readAnyConfigFile(path)), projectBytes(whole ? project : held));
+        }
+    }
+
+    void unreadableFileIsAFailureNamingIt_data()
+    {
+        testing::columns<QByteArray, QString>({"bytes", "description"});
+        testing::row("missing", QByteArray(), QString("Cannot open %1: No such file or directory"));
+        testing::row("refused", QByteArray("[]"),
+                     QString("%1 is refused: The project file cannot be read: it holds no object "
+                             "of settings."));
+    }
+
+    void unreadableFileIsAFailureNamingIt()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, description);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("p.plcproj");
+        if (!bytes.isNull())
+            QVERIFY(testing::writeBytes(path, bytes));
+        try {
+            readAnyConfigFile(path);
+            QFAIL("read");
+        } catch (const Failure &failure) {
+            QCOMPARE(failure.description(), description.arg(path));
+        }
     }
 };
 

@@ -1,0 +1,195 @@
+#include "project_compare.h"
+#include "project_sample.h"
+#include "test_helpers.h"
+
+#include <QtTest>
+#include <functional>
+
+using namespace plc;
+using projecttest::sampleProject;
+
+namespace {
+
+using Edit = std::function<void(Project &)>;
+
+// One case: an edit made to both projects first (none: the sample as it is), then one to the
+// right-hand project alone, and the differences that must come of it.
+struct Change {
+    Edit both;
+    Edit right;
+    QList<Difference> expected;
+};
+
+const QStringList kRequestHeadings = {"Address",        "Num word", "Address slave",
+                                      "Address master", "Function", "Timeout,[ms]"};
+const QStringList kSensorHeadings = {"Byte 0", "Byte 1", "Byte 2", "Byte 3", "Byte 4",
+                                     "Byte 5", "Byte 6", "Byte 7", "Dxxxx"};
+
+const Edit kFieldNet = [](Project &p) {
+    p.config.auxMode = int(AuxMode::FieldNet);
+};
+
+void addChange(const char *name, const Edit &right, const QList<Difference> &expected,
+               const Edit &both = {})
+{
+    QTest::newRow(name) << Change{both, right, expected};
+}
+
+// Each cell of a table on its own: one row per column, the rows taken in turn.
+void addCellChanges(ProjectPart part, const QStringList &headings,
+                    QList<QStringList> &(*table)(Project &))
+{
+    Project copy = sampleProject();
+    const int rows = int(table(copy).size());
+    for (int col = 0; col < headings.size(); ++col) {
+        const int row = col % rows;
+        const QString old = table(copy)[row][col];
+        QTest::addRow("%s row %d %s", qPrintable(partKey(part)), row + 1, qPrintable(headings[col]))
+            << Change{{},
+                      [=](Project &p) { table(p)[row][col] = QStringLiteral("77"); },
+                      {{part, row + 1, headings[col], old, QStringLiteral("77")}}};
+    }
+}
+
+QList<QStringList> &requestsOf(Project &p)
+{
+    return p.config.uarts[0].requests;
+}
+QList<QStringList> &sensorsOf(Project &p)
+{
+    return p.config.sensors;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+// The differences between two projects: each value the controller holds named alone, in the
+// tables' own words, and nothing of what it does not hold.
+class TestProjectCompare : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachValueIsNamedAlone_data()
+    {
+        QTest::addColumn<Change>("change");
+        using P = ProjectPart;
+        addCellChanges(P::Uart1, kRequestHeadings, &requestsOf);
+        addCellChanges(P::OneWire, kSensorHeadings, &sensorsOf);
+        addChange("equal", [](Project &) {}, {});
+        addChange("uart1 speed", [](Project &p) { p.config.uarts[0].settings.speed = 0; },
+                  {{P::Uart1, 0, "speed", "115200", "9600"}});
+        addChange("uart1 parity", [](Project &p) { p.config.uarts[0].settings.parity = 0; },
+                  {{P::Uart1, 0, "parity", "None", "Odd"}});
+        addChange("uart1 mode, named alone",
+                  [](Project &p) {
+                      p.config.uarts[0].settings = {UartMode::ModbusSlave, 0, 0, "1", "1"};
+                      p.config.uarts[0].requests.clear();
+                  },
+                  {{P::Uart1, 0, "mode", "Master", "Slave"}});
+        addChange("uart2 speed", [](Project &p) { p.config.uarts[1].settings.speed = 4; },
+                  {{P::Uart2, 0, "speed", "9600", "115200"}});
+        addChange("uart2 parity", [](Project &p) { p.config.uarts[1].settings.parity = 2; },
+                  {{P::Uart2, 0, "parity", "Even", "None"}});
+        addChange("uart2 address", [](Project &p) { p.config.uarts[1].settings.address = "6"; },
+                  {{P::Uart2, 0, "address", "5", "6"}});
+        addChange("uart2 timeout", [](Project &p) { p.config.uarts[1].settings.timeout = "250"; },
+                  {{P::Uart2, 0, "timeout", "100", "250"}});
+        addChange("onewire mode, named alone", [](Project &p) { p.config.auxMode = 1; },
+                  {{P::OneWire, 0, "mode", "1-wire master", "Field Net"}});
+        addChange(
+            "Field Net lists",
+            [](Project &p) {
+                p.fieldNet = {0, 1, 0, 0};
+            },
+            {{P::OneWire, 0, "speed", "115200", "9600"},
+             {P::OneWire, 0, "parity", "Even", "Odd"},
+             {P::OneWire, 0, "data bits", "8", "7"},
+             {P::OneWire, 0, "stop bits", "2", "1"}},
+            kFieldNet);
+        addChange("output to not used",
+                  [](Project &p) { applyChoice(p.ioMap, 1, IoChoice::NotUse); },
+                  {{P::IoMap, 2, "Function", "Output-Y", "Not use"}});
+        addChange("last point an input", [](Project &p) { p.ioMap.pointTypes[20] = 1; },
+                  {{P::IoMap, 21, "Function", "Not use", "Input -X"}});
+        addChange("a request fewer", [](Project &p) { p.config.uarts[0].requests.removeLast(); },
+                  {{P::Uart1, 0, "rows", "3", "2"}});
+        addChange("a sensor more",
+                  [](Project &p) { p.config.sensors.append(p.config.sensors.first()); },
+                  {{P::OneWire, 0, "rows", "2", "3"}});
+        // What the controller does not hold, or holds for another mode.
+        addChange("numbers alike, hex in any case",
+                  [](Project &p) {
+                      p.config.uarts[0].requests[0][1] = "010";
+                      p.config.sensors[1] = {"28", "fe", "4b", "12",   "03",
+                                             "0",  "00", "a1", "01502"};
+                  },
+                  {});
+        addChange("not compared",
+                  [](Project &p) {
+                      p.note = "another";
+                      p.ioMap.name[0] = "X7";
+                      p.ioMap.function[2] = "Output-Y";
+                      for (UartTabState &uart : p.config.uarts) {
+                          uart.bits = 0;
+                          uart.stop = 1;
+                      }
+                      p.config.uarts[0].settings.address = "200";  // a master's slave boxes
+                      p.config.uarts[0].settings.timeout = "7";
+                      p.config.uarts[1].requests.clear();  // a slave's table
+                      p.fieldNet.speed = 0;                // the lists of a 1-wire master
+                  },
+                  {});
+        addChange(
+            "Field Net: the sensors", [](Project &p) { p.config.sensors.clear(); }, {}, kFieldNet);
+        addChange(
+            "not in use: the rest",
+            [](Project &p) {
+                p.config.uarts[1].settings = {UartMode::NotUse, 7, 2, "9", "9"};
+                p.config.sensors.clear();
+            },
+            {},
+            [](Project &p) {
+                p.config.uarts[1].settings.mode = UartMode::NotUse;
+                p.config.auxMode = int(AuxMode::NotUse);
+            });
+    }
+
+    void eachValueIsNamedAlone()
+    {
+        QFETCH(Change, change);
+        Project left = sampleProject();
+        if (change.both)
+            change.both(left);
+        Project right = left;
+        change.right(right);
+        QCOMPARE(projectDifferences(left, right), change.expected);
+    }
+
+    void onlyTheChosenPartsInTransferOrder()
+    {
+        const Project left = sampleProject();
+        Project right = left;
+        applyChoice(right.ioMap, 0, IoChoice::NotUse);
+        right.config.uarts[1].settings.address = "6";
+        right.config.uarts[0].requests[2][5] = "250";
+        right.config.auxMode = int(AuxMode::NotUse);
+        const QList<Difference> all = projectDifferences(left, right);
+        QCOMPARE(differenceLines(all, "file", "controller"),
+                 QStringList({"uart1 row 3 Timeout,[ms]: file 103, controller 250",
+                              "uart2 address: file 5, controller 6",
+                              "onewire mode: file 1-wire master, controller Not use",
+                              "iomap point 0 Function: file Input -X, controller Not use"}));
+        const ProjectParts inOrder = allProjectParts();
+        QCOMPARE(differingParts(QList<Difference>(all.crbegin(), all.crend())), inOrder);
+        const ProjectParts chosen = {ProjectPart::IoMap, ProjectPart::Uart2};
+        const QList<Difference> some = projectDifferences(left, right, chosen);
+        QCOMPARE(some, (QList<Difference>{all.at(1), all.at(3)}));
+        QCOMPARE(differingParts(some), (ProjectParts{ProjectPart::Uart2, ProjectPart::IoMap}));
+        QCOMPARE(differingParts({}), ProjectParts());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProjectCompare)
+
+#include "tst_project_compare.moc"
