@@ -17,6 +17,7 @@ namespace {
 
 constexpr char STX = 0x02;
 constexpr char ETX = 0x03;
+constexpr int kIoBlockAddress = 0x2000;
 constexpr char ENQ = 0x05;
 constexpr char ACK = 0x06;
 constexpr char NAK = 0x15;
@@ -204,6 +205,19 @@ void VirtualPlc::poke(int address, const QByteArray &bytes)
     std::lock_guard<std::mutex> lock(m_mutex);
     for (int i = 0; i < bytes.size(); ++i)
         m_memory[(address + i) & 0xFFFF] = static_cast<std::uint8_t>(bytes.at(i));
+}
+
+void VirtualPlc::pokeIoBlock(const QByteArray &block)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (int i = 0; i < int(m_ioBlock.size()); ++i)
+        m_ioBlock[size_t(i)] = static_cast<std::uint8_t>(i < block.size() ? block.at(i) : 0);
+}
+
+QByteArray VirtualPlc::ioBlock() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return QByteArray(reinterpret_cast<const char *>(m_ioBlock.data()), int(m_ioBlock.size()));
 }
 
 QByteArray VirtualPlc::peek(int address, int count) const
@@ -473,6 +487,20 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
 
     const int address = frame.address.toInt(nullptr, 16);
     const int count = frame.count.toInt(nullptr, 16);
+    const bool ioBlock =
+        address == kIoBlockAddress && count == int(m_ioBlock.size()) &&
+        (frame.command == QLatin1String("E11") || frame.command == QLatin1String("E00"));
+    if (isWrite && ioBlock) {
+        const QByteArray bytes = QByteArray::fromHex(frame.data.toLatin1());
+        for (int i = 0; i < int(m_ioBlock.size()); ++i) {
+            const auto wrong = m_wrongStores.find(address + i);
+            m_ioBlock[size_t(i)] =
+                wrong != m_wrongStores.end()
+                    ? wrong->second
+                    : static_cast<std::uint8_t>(i < bytes.size() ? bytes.at(i) : 0);
+        }
+        return QByteArray(1, m_writeAnswer);
+    }
     if (isWrite) {
         const QByteArray bytes = QByteArray::fromHex(frame.data.toLatin1());
         for (int i = 0; i < bytes.size(); ++i) {
@@ -500,6 +528,8 @@ QByteArray VirtualPlc::answerFor(Frame &frame)
     QByteArray data;
     if (frame.command == QLatin1String("0")) {
         data = wordBytes(m_cpuType);
+    } else if (ioBlock) {
+        data = QByteArray(reinterpret_cast<const char *>(m_ioBlock.data()), int(m_ioBlock.size()));
     } else {
         for (int i = 0; i < count; ++i)
             data.append(char(m_memory[(address + i) & 0xFFFF]));

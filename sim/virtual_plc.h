@@ -26,6 +26,9 @@ namespace plc::sim {
 //   - "E00" reads answer STX, the data digits, ETX and the checksum;
 //   - "E11"/"E10" writes are stored and answered with ACK;
 //   - the CPU-type probe ("0" + address + "02") answers the configured type; ENQ answers ACK;
+//   - the I/O map block (8 bytes at 2000, "E11" and "E00" with count 08) is kept apart from the
+//     memory image: the controller takes it into its I/O configuration, and the words at
+//     2002 to 2006 (the Modbus command word, UART 2's slave timeout and port word) stay its own;
 //   - the bus search ("E10" at 2000 with data "0180") copies the configured ROM codes to 3002
 //     onward and their number into the low byte of 3000;
 //   - every frame received is logged (frames()) and handed to the frame callback.
@@ -54,6 +57,7 @@ namespace plc::sim {
 //   storeWrong(addr, byte)     a write that covers this address (a number) stores this byte
 //                              there instead of the one sent, and is answered as usual
 //   poke / peek / pokeWord     the memory image
+//   pokeIoBlock / ioBlock      the I/O map block
 //   loader()                   the serial loader it runs after the update word (write "1F1F" at
 //                              "3010", answered): its controls are in virtual_loader.h; its
 //                              commands are logged as frames "L" + the command in hex ("L7F" for
@@ -123,6 +127,8 @@ public:
     void poke(int address, const QByteArray &bytes);
     QByteArray peek(int address, int count) const;
     void pokeWord(int address, quint16 value);  // low byte first, as the controller keeps it
+    void pokeIoBlock(const QByteArray &block);  // 8 bytes
+    QByteArray ioBlock() const;
 
     VirtualLoader &loader() { return m_loader; }
     void enterLoader();
@@ -161,6 +167,7 @@ private:
     std::condition_variable m_stopped;
     bool m_stopping = false;
     std::array<std::uint8_t, 65536> m_memory{};
+    std::array<std::uint8_t, 8> m_ioBlock{};
     quint16 m_cpuType = 291;
     QList<QByteArray> m_devices;
     std::map<int, Fault> m_writeFaults;

@@ -77,7 +77,11 @@ private:
     QList<Difference> &m_out;
 };
 
-void compareUart(PartCompare &compare, const UartTabState &left, const UartTabState &right)
+const QStringList kUartBits = {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")};
+const QStringList kUartStops = {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")};
+
+void compareUart(PartCompare &compare, const UartTabState &left, const UartTabState &right,
+                 Compared compared)
 {
     const PortSettings &l = left.settings;
     const PortSettings &r = right.settings;
@@ -89,9 +93,15 @@ void compareUart(PartCompare &compare, const UartTabState &left, const UartTabSt
         return;
     compare.choice(QStringLiteral("speed"), speedEntries(), l.speed, r.speed);
     compare.choice(QStringLiteral("parity"), parityEntries(), l.parity, r.parity);
+    const bool files = compared == Compared::FileValues;
+    if (files) {
+        compare.choice(QStringLiteral("bit number"), kUartBits, left.bits, right.bits);
+        compare.choice(QStringLiteral("stop bits"), kUartStops, left.stop, right.stop);
+    }
     if (l.mode == UartMode::ModbusSlave) {
         compare.cell(QStringLiteral("address"), l.address, r.address);
-        compare.cell(QStringLiteral("timeout"), l.timeout, r.timeout);
+        if (files)
+            compare.cell(QStringLiteral("timeout"), l.timeout, r.timeout);
         return;
     }
     compare.rows(left.requests, right.requests, &requestColumnName);
@@ -128,12 +138,15 @@ QString functionText(quint8 pointType)
     return choiceTexts().at(int(IoChoice::NotUse));
 }
 
-void compareIoMap(PartCompare &compare, const IoMap &left, const IoMap &right)
+void compareIoMap(PartCompare &compare, const IoMap &left, const IoMap &right, Compared compared)
 {
     for (int point = 0; point < kIoPoints; ++point) {
         if (left.pointTypes.at(point) != right.pointTypes.at(point))
             compare.add(QStringLiteral("Function"), functionText(left.pointTypes.at(point)),
                         functionText(right.pointTypes.at(point)), point + 1);
+        else if (compared == Compared::FileValues && left.name.at(point) != right.name.at(point))
+            compare.add(QStringLiteral("Prog.name"), left.name.at(point), right.name.at(point),
+                        point + 1);
     }
 }
 
@@ -146,7 +159,7 @@ bool Difference::operator==(const Difference &other) const
 }
 
 QList<Difference> projectDifferences(const Project &left, const Project &right,
-                                     const ProjectParts &parts)
+                                     const ProjectParts &parts, Compared compared)
 {
     QList<Difference> out;
     for (ProjectPart part : allProjectParts()) {
@@ -155,16 +168,16 @@ QList<Difference> projectDifferences(const Project &left, const Project &right,
         PartCompare compare(part, out);
         switch (part) {
             case ProjectPart::Uart1:
-                compareUart(compare, left.config.uarts[0], right.config.uarts[0]);
+                compareUart(compare, left.config.uarts[0], right.config.uarts[0], compared);
                 break;
             case ProjectPart::Uart2:
-                compareUart(compare, left.config.uarts[1], right.config.uarts[1]);
+                compareUart(compare, left.config.uarts[1], right.config.uarts[1], compared);
                 break;
             case ProjectPart::OneWire:
                 compareAux(compare, left, right);
                 break;
             case ProjectPart::IoMap:
-                compareIoMap(compare, left.ioMap, right.ioMap);
+                compareIoMap(compare, left.ioMap, right.ioMap, compared);
                 break;
         }
     }

@@ -23,15 +23,20 @@ struct Difference {
     bool operator==(const Difference &other) const;
 };
 
-// What a controller holds of the chosen parts, compared part by part: the UARTs' mode, speed,
-// parity, and a master's request table or a slave's address and timeout; the auxiliary port's
-// mode, its Field Net lists or a master's sensor table; the function of each I/O point. A part
-// whose mode differs names the mode alone; a part not in use has nothing more to compare.
-// Table cells compare as numbers when both are whole numbers ("010" is 10), else as text in
-// any case ("0a" is 0A). Settings only a file holds (UART bit numbers and stop bits, the
-// I/O points' names, the note) are left out: the controller keeps none of them.
+// What is compared: what a controller holds (and a download of the part writes), or everything
+// two files hold besides.
+enum class Compared { ControllerValues, FileValues };
+
+// The chosen parts compared part by part: the UARTs' mode, speed, parity, and a master's
+// request table or a slave's address; the auxiliary port's mode, its Field Net lists or a
+// master's sensor table; the function of each I/O point. A part whose mode differs names the
+// mode alone; a part not in use has nothing more to compare. Table cells compare as numbers
+// when both are whole numbers ("010" is 10), else as text in any case ("0a" is 0A).
+// FileValues adds what only files hold of a part in use: the bit number and stop bits, a
+// slave's timeout (only the slave settings' own download sends it), and each I/O point's name.
 QList<Difference> projectDifferences(const Project &left, const Project &right,
-                                     const ProjectParts &parts = allProjectParts());
+                                     const ProjectParts &parts = allProjectParts(),
+                                     Compared compared = Compared::ControllerValues);
 
 // One difference as a line: "uart1 row 3 Timeout,[ms]: file 100, controller 250",
 // "uart2 speed: file 9600, controller 115200", with the names given to the two sides.

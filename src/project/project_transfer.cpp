@@ -167,7 +167,7 @@ void readProjectPart(TransferContext &ctx, Project &project, ProjectPart part)
     }
 }
 
-std::optional<Outcome> projectFault(const Project &project, const ProjectParts &parts)
+std::optional<PartFault> projectFault(const Project &project, const ProjectParts &parts)
 {
     for (ProjectPart part : parts) {
         std::optional<Outcome> fault;
@@ -185,7 +185,7 @@ std::optional<Outcome> projectFault(const Project &project, const ProjectParts &
                 break;
         }
         if (fault)
-            return fault;
+            return PartFault{part, *fault};
     }
     return std::nullopt;
 }
@@ -194,8 +194,10 @@ ProjectRun loadToPlc(TransferContext &ctx, const Project &project, const Project
 {
     ProjectRun run;
     run.outcome = askThenRun(ctx, kDownloadQuestion, [&] {
-        if (const auto fault = projectFault(project, parts))
-            return *fault;
+        if (const auto fault = projectFault(project, parts)) {
+            run.ended = fault->part;
+            return fault->refusal;
+        }
         return runParts(ctx, parts, true, run,
                         [&project](TransferContext &partCtx, ProjectPart part) {
                             return writeProjectPart(partCtx, project, part);

@@ -32,9 +32,15 @@ Outcome writeProjectPart(TransferContext &ctx, const Project &project, ProjectPa
 // failure.
 void readProjectPart(TransferContext &ctx, Project &project, ProjectPart part);
 
+// A part that fails the checks of its download, and the refusal to show.
+struct PartFault {
+    ProjectPart part;
+    Outcome refusal;
+};
+
 // The checks each part's download makes before it sends anything, for all the parts at once:
-// the refusal of the first part that fails them, or none.
-std::optional<Outcome> projectFault(const Project &project, const ProjectParts &parts);
+// the first part that fails them, or none.
+std::optional<PartFault> projectFault(const Project &project, const ProjectParts &parts);
 
 // How an action over several parts ended.
 struct ProjectRun {

@@ -316,8 +316,9 @@ private Q_SLOTS:
             "Save project as... Ctrl+Shift+S;Project note...;"
             "-Recent configurations;-Print;-Save app setting;Exit Ctrl+Q");
         row("PLC", "plcMenu", "PLC",
-            "Comm. setting;-Check config;Search 1-wire;Upload from PLC F5;"
-            "-Load to PLC;Traffic monitor;Verify after writing");
+            "Comm. setting;-Check config;Search 1-wire;Upload from PLC Shift+F5;"
+            "Load to PLC F5;Compare with controller Ctrl+D;Compare with file...;"
+            "Traffic monitor;Verify after writing");
         row("About", "aboutMenu", "About", "");
     }
 
@@ -472,7 +473,7 @@ private Q_SLOTS:
 
     void statusLine_data()
     {
-        // button (empty: the key F5 ("Upload from PLC" of the menu)), fault (-1 none, 0 the first
+        // button (or a menu's key), fault (-1 none, 0 the first
         // write refused, 1 silence, 2 the third), status (a pattern where the duration varies)
         testing::columns<QString, int, bool, QString>({"button", "fault", "confirmed", "status"});
         row("download done", "uart1WriteButton", -1, true,
@@ -485,8 +486,9 @@ private Q_SLOTS:
         row("download cancelled", "uart2WriteButton", -1, false, "UART 2 download: nothing sent");
         row("upload silent", "oneWireUploadButton", 1, true,
             "1-wire upload: Answer timeout from PLC");
-        row("F5, the last of three uploads", QString(), -1, true,
+        row("Shift+F5, the last of three uploads", "Shift+F5", -1, true,
             "^1-wire upload: done in \\d+\\.\\d s$");
+        row("F5, every part at once", "F5", -1, true, "^Load to PLC: done in \\d+\\.\\d s$");
     }
 
     void statusLine()
@@ -510,8 +512,8 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>("portStatus")->text(),
                  QStringLiteral("COM1 → %1, 9600 N 8 1").arg(sim.plc.devicePath()));
 
-        if (button.isEmpty())
-            QTest::keyClick(m_main.get(), Qt::Key_F5);
+        if (button.endsWith("F5"))
+            QTest::keySequence(m_main.get(), QKeySequence(button));
         else
             QTest::mouseClick(control(button), Qt::LeftButton);
         if (status.startsWith(QLatin1Char('^')))

@@ -210,7 +210,7 @@ private Q_SLOTS:
 
     void buttons()
     {
-        m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+        m_f->sim.plc.pokeIoBlock(QByteArray::fromHex("0300020004000000"));
         click("ioUploadButton");  // "Upload from PLC"
         QStringList expected(22, "|");
         expected[0] = "Input -X|X0";

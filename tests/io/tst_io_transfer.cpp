@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, silent);
         QFETCH(int, pieceSize);
-        m_f->sim.plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+        m_f->sim.plc.pokeIoBlock(QByteArray::fromHex("0300020004000000"));
         if (silent)
             m_f->sim.plc.failAddress(QStringLiteral("2000"), VirtualPlc::Fault::Silence);
         m_f->sim.plc.splitAnswers(pieceSize, 30);

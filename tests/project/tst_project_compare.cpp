@@ -93,8 +93,9 @@ private Q_SLOTS:
                   {{P::Uart2, 0, "parity", "Even", "None"}});
         addChange("uart2 address", [](Project &p) { p.config.uarts[1].settings.address = "6"; },
                   {{P::Uart2, 0, "address", "5", "6"}});
-        addChange("uart2 timeout", [](Project &p) { p.config.uarts[1].settings.timeout = "250"; },
-                  {{P::Uart2, 0, "timeout", "100", "250"}});
+        // Only the slave settings' own download sends the timeout.
+        addChange("uart2 timeout, not the controller's",
+                  [](Project &p) { p.config.uarts[1].settings.timeout = "250"; }, {});
         addChange("onewire mode, named alone", [](Project &p) { p.config.auxMode = 1; },
                   {{P::OneWire, 0, "mode", "1-wire master", "Field Net"}});
         addChange(
@@ -164,6 +165,23 @@ private Q_SLOTS:
         Project right = left;
         change.right(right);
         QCOMPARE(projectDifferences(left, right), change.expected);
+    }
+
+    void filesAlsoCompareWhatOnlyFilesHold()
+    {
+        const Project left = sampleProject();
+        Project right = left;
+        right.config.uarts[0].bits = (left.config.uarts[0].bits + 1) % 3;
+        right.config.uarts[0].stop = (left.config.uarts[0].stop + 1) % 3;
+        right.config.uarts[1].settings.timeout = "250";
+        right.ioMap.name[0] = "X7";
+        QCOMPARE(projectDifferences(left, right), QList<Difference>());
+        QStringList columns;
+        for (const Difference &d :
+             projectDifferences(left, right, allProjectParts(), Compared::FileValues))
+            columns.append(partKey(d.part) + ' ' + d.column);
+        QCOMPARE(columns, QStringList({"uart1 bit number", "uart1 stop bits", "uart2 timeout",
+                                       "iomap Prog.name"}));
     }
 
     void onlyTheChosenPartsInTransferOrder()

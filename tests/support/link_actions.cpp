@@ -60,7 +60,7 @@ void prepareController(TransferFixture &f, ActionValues &)
         plc.poke(0x200C + 10 * i, QByteArray::fromHex("FF28124B0003A100DC05"));
         devices.append(QByteArray::fromHex("28FF4B12030000A1"));
     }
-    plc.poke(0x2000, QByteArray::fromHex("0300020004000000"));
+    plc.pokeIoBlock(QByteArray::fromHex("0300020004000000"));
     plc.poke(0x3600, QByteArray::fromHex("85"));
     plc.setOneWireDevices(devices.mid(0, 9));
 }
