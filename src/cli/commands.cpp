@@ -17,10 +17,6 @@ namespace plc {
 
 namespace {
 
-const QString kUart1 = QStringLiteral("uart1");
-const QString kUart2 = QStringLiteral("uart2");
-const QString kOneWire = QStringLiteral("onewire");
-
 // Runs one part as its button would, its messages on standard error, and takes how it ended:
 // a part that fails is where the run stopped. True when it is done.
 bool runPart(CommandEnv &env, PortRun &run, const QString &part,
@@ -53,9 +49,12 @@ struct BufferPart {
 
 QList<BufferPart> bufferParts()
 {
-    return {{kUart1, &ErrorBuffer::uart1(), kUart1BufferCaption, kModbusErrorHeadings},
-            {kUart2, &ErrorBuffer::uart2(), kUart2BufferCaption, kModbusErrorHeadings},
-            {kOneWire, &ErrorBuffer::oneWire(), kOneWireBufferCaption, kOneWireErrorHeadings}};
+    return {{partKey(ProjectPart::Uart1), &ErrorBuffer::uart1(), kUart1BufferCaption,
+             kModbusErrorHeadings},
+            {partKey(ProjectPart::Uart2), &ErrorBuffer::uart2(), kUart2BufferCaption,
+             kModbusErrorHeadings},
+            {partKey(ProjectPart::OneWire), &ErrorBuffer::oneWire(), kOneWireBufferCaption,
+             kOneWireErrorHeadings}};
 }
 
 QJsonValue bufferJson(const BufferRecords &records)
