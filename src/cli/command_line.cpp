@@ -1,10 +1,11 @@
 #include "command_line.h"
 
 #include "commands.h"
-#include "config_file.h"
 #include "console.h"
+#include "diff_command.h"
 #include "exit_code.h"
 #include "failure.h"
+#include "file_commands.h"
 #include "ini_file.h"
 #include "line_settings.h"
 #include "link_action.h"
@@ -35,6 +36,7 @@ const QString kDescription = QStringLiteral(
     "  test                       the connection test; prints \"CPU type N\"\n"
     "  download FILE [--only L]   writes a configuration file's ports to the controller;\n"
     "                             L is a comma-separated choice of uart1,uart2,onewire\n"
+    "                             (and iomap for a project)\n"
     "  upload FILE                reads the ports back and saves them as a configuration file\n"
     "  buffers [--json]           reads the three error buffers and prints them\n"
     "  verify FILE                reads the ports back and names every difference from the\n"
@@ -42,19 +44,29 @@ const QString kDescription = QStringLiteral(
     "  csv FILE --table T [--import CSV]\n"
     "                             prints table T (uart1, uart2, onewire) of a configuration\n"
     "                             file as CSV, or replaces it by the rows of a CSV file\n"
+    "  diff A B [--json]          names every difference between two sides, each a file or\n"
+    "                             --port P for the controller on P, in the order given\n"
+    "                             (diff a.plcproj --port COM3: the file on the left); exit\n"
+    "                             code 1 when there is one\n"
+    "  convert IN OUT             writes IN as the kind of file OUT names; what a configuration\n"
+    "                             file cannot hold is named on standard error\n"
     "\n"
-    "Without a command the window opens; with a configuration file (.vqc, .rfp) alone it\n"
-    "opens and loads that file. Results go to standard output; progress and messages to\n"
-    "standard error.\n"
+    "FILE may be a project (.plcproj): download, upload and verify then take its I/O map\n"
+    "too, and verify its Field Net lists. A controller compared with a file reads the parts\n"
+    "that file holds.\n"
+    "\n"
+    "Without a command the window opens; with a configuration file (.vqc, .rfp) or project\n"
+    "(.plcproj) alone it opens and loads that file. Results go to standard output; progress\n"
+    "and messages to standard error.\n"
     "\n"
     "Several controllers at once: --port repeated, or --ports COM1,COM2,/dev/ttyUSB3, for\n"
     "test, download, upload, buffers and verify; each port runs side by side with the others.\n"
     "upload to several ports needs {port} in its file name (cell-{port}.vqc). --json prints\n"
     "one object per port.\n"
     "\n"
-    "Exit codes: 0 done; 1 the controller refused or did not answer (verify: a difference);\n"
-    "2 bad arguments or a bad file; 3 the port cannot be opened; 130 stopped by Ctrl-C. With\n"
-    "several ports the highest of the ports' codes.");
+    "Exit codes: 0 done; 1 the controller refused or did not answer (verify, diff: a\n"
+    "difference); 2 bad arguments or a bad file; 3 the port cannot be opened; 130 stopped by\n"
+    "Ctrl-C. With several ports the highest of the ports' codes.");
 
 // The options each command takes besides --settings.
 const QStringList kPortOptions = {QStringLiteral("port"), QStringLiteral("ports"),
@@ -66,12 +78,17 @@ const std::map<QString, QStringList> kCommandOptions = {
     {QStringLiteral("buffers"), kPortOptions},
     {QStringLiteral("verify"), kPortOptions},
     {QStringLiteral("csv"), {QStringLiteral("table"), QStringLiteral("import")}},
+    {QStringLiteral("diff"),
+     {QStringLiteral("port"), QStringLiteral("line"), QStringLiteral("json")}},
+    {QStringLiteral("convert"), {}},
 };
 
-bool takesFile(const QString &command)
+// How many files a command takes after its name (diff counts its sides itself).
+int filesOf(const QString &command)
 {
-    return command == QLatin1String("download") || command == QLatin1String("upload") ||
-           command == QLatin1String("verify") || command == QLatin1String("csv");
+    if (command == QLatin1String("test") || command == QLatin1String("buffers"))
+        return 0;
+    return command == QLatin1String("convert") ? 2 : 1;
 }
 
 [[noreturn]] void badArgument(const QString &text)
@@ -79,16 +96,18 @@ bool takesFile(const QString &command)
     throw Failure(text + QStringLiteral("\nTry plc-config --help."));
 }
 
-// The parsed arguments: the parser with its options, the command and its file.
+// The parsed arguments: the parser with its options, the command and its files.
 struct Parsed {
     QCommandLineParser parser;
+    QStringList arguments;  // as given, the program's name first
     QString command;
-    QString file;
+    QStringList files;
+    QString file;  // the first of them
 };
 
-void addOptions(QCommandLineParser &parser)
+const QList<QCommandLineOption> &commandOptions()
 {
-    parser.addOptions({
+    static const QList<QCommandLineOption> options = {
         {QStringLiteral("port"),
          QStringLiteral("COMn (mapped as in the settings file) or a device; again for several."),
          QStringLiteral("port")},
@@ -97,7 +116,8 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("line"), QStringLiteral("Line settings such as 9600,N,8,1."),
          QStringLiteral("settings")},
         {QStringLiteral("only"),
-         QStringLiteral("download: the parts to write, of uart1,uart2,onewire."),
+         QStringLiteral("download: the parts to write, of uart1,uart2,onewire (and iomap for a "
+                        "project)."),
          QStringLiteral("parts")},
         {QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")},
         {QStringLiteral("table"), QStringLiteral("csv: the table, uart1, uart2 or onewire."),
@@ -107,7 +127,22 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("settings"),
          QStringLiteral("The settings file to use instead of set.ini beside the program."),
          QStringLiteral("file")},
-    });
+    };
+    return options;
+}
+
+void addOptions(QCommandLineParser &parser)
+{
+    parser.addOptions(commandOptions());
+}
+
+bool takesValue(const QString &name)
+{
+    for (const QCommandLineOption &option : commandOptions()) {
+        if (option.names().contains(name))
+            return !option.valueName().isEmpty();
+    }
+    return false;
 }
 
 void checkCommand(Parsed &p)
@@ -117,35 +152,53 @@ void checkCommand(Parsed &p)
     const auto known = kCommandOptions.find(p.command);
     if (known == kCommandOptions.end())
         badArgument(QStringLiteral("Unknown command \"%1\".").arg(p.command));
-    const int expected = takesFile(p.command) ? 2 : 1;
-    if (positional.size() < expected)
-        badArgument(QStringLiteral("%1 needs a file.").arg(p.command));
-    if (positional.size() > expected)
-        badArgument(QStringLiteral("Unexpected argument \"%1\".").arg(positional.at(expected)));
-    p.file = positional.value(1);
+    p.files = positional.mid(1);
+    p.file = p.files.value(0);
+    const int expected = filesOf(p.command);
+    if (p.command != QLatin1String("diff")) {
+        if (p.files.size() < expected)
+            badArgument(expected == 2
+                            ? QStringLiteral("%1 needs two files: IN and OUT.").arg(p.command)
+                            : QStringLiteral("%1 needs a file.").arg(p.command));
+        if (p.files.size() > expected)
+            badArgument(QStringLiteral("Unexpected argument \"%1\".").arg(p.files.at(expected)));
+    }
     for (const QString &name : p.parser.optionNames()) {
         if (name != QLatin1String("settings") && !known->second.contains(name))
             badArgument(QStringLiteral("%1 takes no --%2.").arg(p.command, name));
     }
     if (p.command == QLatin1String("csv")) {
         const QString table = p.parser.value(QStringLiteral("table"));
-        if (!configParts().contains(table))
+        const std::optional<ProjectPart> part = partOfKey(table);
+        if (!part || *part == ProjectPart::IoMap)
             badArgument(QStringLiteral("csv needs --table uart1, uart2 or onewire."));
     }
 }
 
-QStringList chosenParts(const QCommandLineParser &parser)
+// The parts download writes: those of --only, or all the file holds. A configuration file
+// holds no I/O map, so --only iomap is refused for one rather than writing an empty map.
+ProjectParts chosenParts(const QCommandLineParser &parser, const QString &file)
 {
+    const ProjectParts held = partsOfFile(file);
     if (!parser.isSet(QStringLiteral("only")))
-        return configParts();
-    QStringList parts;
+        return held;
+    const bool project = held.contains(ProjectPart::IoMap);
+    ProjectParts parts;
     for (const QString &given :
          parser.value(QStringLiteral("only")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString part = given.trimmed();
-        if (!configParts().contains(part))
+        const QString key = given.trimmed();
+        const std::optional<ProjectPart> part = partOfKey(key);
+        if (!part && project)
+            badArgument(QStringLiteral("--only knows uart1, uart2, onewire and iomap, not \"%1\".")
+                            .arg(key));
+        if (!part)
             badArgument(
-                QStringLiteral("--only knows uart1, uart2 and onewire, not \"%1\".").arg(part));
-        parts.append(part);
+                QStringLiteral("--only knows uart1, uart2 and onewire, not \"%1\".").arg(key));
+        if (!held.contains(*part))
+            badArgument(
+                QStringLiteral("--only iomap: %1 is a configuration file; it holds no I/O map.")
+                    .arg(file));
+        parts.append(*part);
     }
     if (parts.isEmpty())
         badArgument(QStringLiteral("--only names no part."));
@@ -174,9 +227,21 @@ PortSetup resolvePort(const QString &port)
     return {0, port, {}};
 }
 
+// The port named, after those taken already: a device named twice is refused, as two links on
+// one port would mix their frames.
+PortSetup anotherPort(const QList<PortSetup> &taken, const QString &name)
+{
+    const PortSetup port = resolvePort(name);
+    for (const PortSetup &earlier : taken) {
+        if (!port.device.isEmpty() && earlier.device == port.device)
+            badArgument(
+                QStringLiteral("--port %1: %2 is named twice.").arg(name, portLabel(earlier)));
+    }
+    return port;
+}
+
 // The ports of --port (each time it is given) and --ports, in that order, resolved here on the
-// main thread before any port starts; the stored port without either. A device named twice is
-// refused: two links on one port would mix their frames.
+// main thread before any port starts; the stored port without either.
 QList<PortSetup> choosePorts(const QCommandLineParser &parser)
 {
     QStringList names = parser.values(QStringLiteral("port"));
@@ -191,16 +256,44 @@ QList<PortSetup> choosePorts(const QCommandLineParser &parser)
         return {{number, settingsfile::portDevice(number), {}}};
     }
     QList<PortSetup> ports;
-    for (const QString &name : names) {
-        const PortSetup port = resolvePort(name);
-        for (const PortSetup &earlier : ports) {
-            if (!port.device.isEmpty() && earlier.device == port.device)
-                badArgument(
-                    QStringLiteral("--port %1: %2 is named twice.").arg(name, portLabel(earlier)));
-        }
-        ports.append(port);
-    }
+    for (const QString &name : names)
+        ports.append(anotherPort(ports, name));
     return ports;
+}
+
+// diff's two sides in the order given: its files, and each --port as the controller on that
+// port. The parser does not keep the order of options and files, so the arguments are walked.
+QList<DiffSide> diffSides(const QStringList &arguments, const LineSettings &line)
+{
+    QList<DiffSide> sides;
+    QList<PortSetup> ports;
+    bool commandSeen = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && argument.startsWith(QLatin1String("--"))) {
+            const QString name = argument.mid(2).section(QLatin1Char('='), 0, 0);
+            const bool inlineValue = argument.contains(QLatin1Char('='));
+            QString value = argument.section(QLatin1Char('='), 1);
+            if (takesValue(name) && !inlineValue)
+                value = arguments.value(++i);
+            if (name == QLatin1String("port")) {
+                ports.append(anotherPort(ports, value));
+                ports.last().line = line;
+                sides.append({QString(), ports.last()});
+            }
+        } else if (!commandSeen) {
+            commandSeen = true;
+        } else {
+            sides.append({argument, std::nullopt});
+        }
+    }
+    if (sides.size() != 2)
+        badArgument(QStringLiteral(
+            "diff compares two sides: two files, a file and --port P, or two ports."));
+    return sides;
 }
 
 // The file each port's upload writes: {port} in the name becomes the port's tag ("COM3"). Several
@@ -247,7 +340,7 @@ void chooseSettingsFile(const QCommandLineParser &parser)
 
 // What the command does on one port, with everything it needs read on the main thread first:
 // the settings file, the configuration file and its checks.
-PortCommand portCommand(const Parsed &p, const QList<PortSetup> &ports)
+PortCommand portCommand(Console &console, const Parsed &p, const QList<PortSetup> &ports)
 {
     const QString &command = p.command;
     if (command == QLatin1String("test"))
@@ -258,21 +351,21 @@ PortCommand portCommand(const Parsed &p, const QList<PortSetup> &ports)
         return [](CommandEnv &env, int) {
             return runBuffers(env);
         };
-    const WindowConfig startUp = startUpWindowConfig();
     if (command == QLatin1String("upload")) {
         const QStringList files = uploadFiles(p.file, ports);
+        const Project startUp = startUpProject();
         return [startUp, files](CommandEnv &env, int port) {
             return runUpload(env, startUp, files.at(port));
         };
     }
-    const QStringList parts = chosenParts(p.parser);
-    const WindowConfig config = readConfigFile(p.file).spread(startUp);
+    const ProjectParts parts = chosenParts(p.parser, p.file);
+    const Project project = readCommandFile(console, p.file);
     if (command == QLatin1String("verify"))
-        return [config](CommandEnv &env, int) {
-            return runVerify(env, config);
+        return [project, parts](CommandEnv &env, int) {
+            return runVerify(env, project, parts);
         };
-    return [config, parts](CommandEnv &env, int) {
-        return runDownload(env, config, parts);
+    return [project, parts](CommandEnv &env, int) {
+        return runDownload(env, project, parts);
     };
 }
 
@@ -280,15 +373,7 @@ PortCommand portCommand(const Parsed &p, const QList<PortSetup> &ports)
 int runOnOnePort(Console &console, const PortSetup &port, bool json, const InterruptWatch &watch,
                  const PortCommand &command)
 {
-    PlcLink link;
-    link.setPort(port);
-    link.setStopFlag(&watch.flag());
-    ConsolePrompts prompts(console);
-    ConsoleProgress progress(console);
-    TransferContext ctx{link, prompts, progress};
-    CommandEnv env{console, prompts, progress, ctx};
-    PortRun run = command(env, 0);
-    run.takeCtrlC(watch.requested());
+    const PortRun run = runOnPort(console, port, watch.flag(), command);
     if (json) {
         if (run.outcome.done())
             console.resultBytes(QJsonDocument(run.json.toObject()).toJson(QJsonDocument::Indented));
@@ -310,13 +395,22 @@ int runParsed(Parsed &p, Console &console)
                p.parser.value(QStringLiteral("import")));
         return exitCodeOf({Outcome::Kind::Done});
     }
+    if (p.command == QLatin1String("convert")) {
+        runConvert(console, p.files.at(0), p.files.at(1));
+        return exitCodeOf({Outcome::Kind::Done});
+    }
+    if (p.command == QLatin1String("diff")) {
+        const QList<DiffSide> sides = diffSides(p.arguments, chooseLine(p.parser));
+        InterruptWatch watch;
+        return runDiff(console, sides, p.parser.isSet(QStringLiteral("json")), watch.flag());
+    }
 
     // The ports and their line settings are set once, for every step of the command.
     QList<PortSetup> ports = choosePorts(p.parser);
     const LineSettings line = chooseLine(p.parser);
     for (PortSetup &port : ports)
         port.line = line;
-    const PortCommand command = portCommand(p, ports);
+    const PortCommand command = portCommand(console, p, ports);
     const bool json = p.parser.isSet(QStringLiteral("json"));
     InterruptWatch watch;
     // The error buffers' JSON has always been the buffers alone; the other commands' JSON is
@@ -364,13 +458,15 @@ int runCommandLine(const QStringList &arguments)
     p.parser.setApplicationDescription(kDescription);
     p.parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("test, download, upload, buffers, verify or csv."));
-    p.parser.addPositionalArgument(QStringLiteral("file"),
-                                   QStringLiteral("The configuration file (.vqc)."),
-                                   QStringLiteral("[file]"));
+        QStringLiteral("test, download, upload, buffers, verify, csv, diff or convert."));
+    p.parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("The configuration file (.vqc, .rfp) or project (.plcproj)."),
+        QStringLiteral("[file...]"));
     const QCommandLineOption help = p.parser.addHelpOption();
     const QCommandLineOption version = p.parser.addVersionOption();
     addOptions(p.parser);
+    p.arguments = arguments;
     try {
         if (!p.parser.parse(arguments))
             badArgument(p.parser.errorText());

@@ -1,45 +1,21 @@
 #include "commands.h"
 
-#include "aux_transfer.h"
 #include "buffer_reader.h"
-#include "config_file.h"
 #include "connection_test.h"
 #include "console.h"
-#include "csv_table.h"
 #include "exit_code.h"
 #include "link_action.h"
 #include "plc_link.h"
-#include "port_transfer.h"
 #include "project_compare.h"
-#include "request_check.h"
-#include "sensor_check.h"
-#include "uart_port.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <functional>
-#include <optional>
 
 namespace plc {
 
 namespace {
-
-const QString kUart1 = QStringLiteral("uart1");
-const QString kUart2 = QStringLiteral("uart2");
-const QString kOneWire = QStringLiteral("onewire");
-
-const UartPort &uartOf(const QString &part)
-{
-    return part == kUart2 ? UartPort::uart2() : UartPort::uart1();
-}
-
-UartTabState &uartState(WindowConfig &config, const QString &part)
-{
-    return config.uarts.at(part == kUart2 ? 1 : 0);
-}
 
 // Runs one part as its button would, its messages on standard error, and takes how it ended:
 // a part that fails is where the run stopped. True when it is done.
@@ -56,39 +32,11 @@ bool runPart(CommandEnv &env, PortRun &run, const QString &part,
     return true;
 }
 
-Outcome downloadPart(CommandEnv &env, const WindowConfig &config, const QString &part)
+// A part as the command line names it: "uart1", "iomap".
+bool runPart(CommandEnv &env, PortRun &run, ProjectPart part,
+             const std::function<Outcome()> &action)
 {
-    if (part == kOneWire) {
-        const OneWireTabState state{{AuxMode(config.auxMode), FieldNetSettings()}, config.sensors};
-        return downloadAuxConfig(env.ctx, state);
-    }
-    const UartTabState &state = config.uarts.at(part == kUart2 ? 1 : 0);
-    return downloadPortConfig(env.ctx, uartOf(part), state.settings, state.requests);
-}
-
-// Reads a part back into config, as the tab shows an upload.
-Outcome uploadPart(CommandEnv &env, WindowConfig &config, const QString &part)
-{
-    if (part == kOneWire) {
-        const Result<AuxConfigUpload> upload = uploadAuxConfig(env.ctx);
-        if (upload.done()) {
-            AuxSettings settings{AuxMode(config.auxMode), FieldNetSettings()};
-            applyAuxUpload(upload.value, settings);
-            config.auxMode = int(settings.mode);
-            config.sensors = upload.value.sensors;
-        }
-        return upload.outcome;
-    }
-    const Result<PortConfigUpload> upload = uploadPortConfig(env.ctx, uartOf(part));
-    if (upload.done()) {
-        UartTabState &state = uartState(config, part);
-        if (applyPortUpload(upload.value, state.settings)) {
-            state.requests.clear();
-            for (const ModbusRequest &request : upload.value.requests)
-                state.requests.append(requestCells(request));
-        }
-    }
-    return upload.outcome;
+    return runPart(env, run, partKey(part), action);
 }
 
 // The error buffers: the name a result goes by, the table's caption and heading line.
@@ -101,9 +49,12 @@ struct BufferPart {
 
 QList<BufferPart> bufferParts()
 {
-    return {{kUart1, &ErrorBuffer::uart1(), kUart1BufferCaption, kModbusErrorHeadings},
-            {kUart2, &ErrorBuffer::uart2(), kUart2BufferCaption, kModbusErrorHeadings},
-            {kOneWire, &ErrorBuffer::oneWire(), kOneWireBufferCaption, kOneWireErrorHeadings}};
+    return {{partKey(ProjectPart::Uart1), &ErrorBuffer::uart1(), kUart1BufferCaption,
+             kModbusErrorHeadings},
+            {partKey(ProjectPart::Uart2), &ErrorBuffer::uart2(), kUart2BufferCaption,
+             kModbusErrorHeadings},
+            {partKey(ProjectPart::OneWire), &ErrorBuffer::oneWire(), kOneWireBufferCaption,
+             kOneWireErrorHeadings}};
 }
 
 QJsonValue bufferJson(const BufferRecords &records)
@@ -160,30 +111,27 @@ QStringList bufferText(const BufferPart &part, const BufferRecords &records)
     return lines + textTable(rows);
 }
 
-const CsvTable &csvTableOf(const QString &part)
-{
-    return part == kOneWire ? sensorCsvTable() : requestCsvTable();
-}
-
-QList<QStringList> &tableRows(WindowConfig &config, const QString &part)
-{
-    return part == kOneWire ? config.sensors : uartState(config, part).requests;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
-    return file.readAll();
-}
-
 }  // namespace
 
-const QStringList &configParts()
+Project startUpProject()
 {
-    static const QStringList parts = {kUart1, kUart2, kOneWire};
-    return parts;
+    Project project;
+    project.config = startUpWindowConfig();
+    return project;
+}
+
+ProjectParts partsOfFile(const QString &path)
+{
+    if (isProjectFileName(path))
+        return allProjectParts();
+    return {ProjectPart::Uart1, ProjectPart::Uart2, ProjectPart::OneWire};
+}
+
+QList<Difference> differencesIn(Project left, Project right, const ProjectParts &parts)
+{
+    if (!parts.contains(ProjectPart::IoMap))
+        right.fieldNet = left.fieldNet;  // a configuration file has no place for them
+    return projectDifferences(left, right, parts);
 }
 
 void PortRun::end(const Outcome &how)
@@ -194,6 +142,20 @@ void PortRun::end(const Outcome &how)
 void PortRun::takeCtrlC(bool raised)
 {
     interrupted = raised && outcome.kind == Outcome::Kind::Cancelled;
+}
+
+void PortRun::takeDifferences(const QStringList &differences)
+{
+    differs = !differences.isEmpty();
+    lines = differences;
+    if (differs) {
+        summary = QStringLiteral("%1 difference%2")
+                      .arg(differences.size())
+                      .arg(differences.size() == 1 ? "" : "s");
+    } else {
+        summary = QStringLiteral("equal");
+        lines.append(summary);
+    }
 }
 
 int PortRun::code() const
@@ -216,46 +178,52 @@ PortRun runTest(CommandEnv &env)
     return run;
 }
 
-PortRun runDownload(CommandEnv &env, const WindowConfig &config, const QStringList &parts)
+PortRun runDownload(CommandEnv &env, const Project &project, const ProjectParts &parts)
 {
     PortRun run;
     run.writes = true;
-    for (const QString &part : configParts()) {
+    for (ProjectPart part : allProjectParts()) {
         if (!parts.contains(part))
             continue;
-        if (!runPart(env, run, part, [&] { return downloadPart(env, config, part); }))
+        const auto write = [&] {
+            return runOnLink(env.ctx.link,
+                             [&] { return writeProjectPart(env.ctx, project, part); });
+        };
+        if (!runPart(env, run, part, write))
             break;
-        run.lines.append(part + QStringLiteral(": written"));
+        run.lines.append(partKey(part) + QStringLiteral(": written"));
     }
     run.json = QJsonObject{{QStringLiteral("written"), QJsonArray::fromStringList(run.partsDone)}};
     return run;
 }
 
-namespace {
-
-// Reads every part into config; stops at the first that fails.
-void uploadAll(CommandEnv &env, WindowConfig &config, PortRun &run)
-{
-    for (const QString &part : configParts()) {
-        if (!runPart(env, run, part, [&] { return uploadPart(env, config, part); }))
-            return;
-        run.lines.append(part + QStringLiteral(": read"));
-    }
-}
-
-}  // namespace
-
-PortRun runUpload(CommandEnv &env, const WindowConfig &startUp, const QString &file)
+PortRun runRead(CommandEnv &env, const Project &base, const ProjectParts &parts, Project *read)
 {
     PortRun run;
-    WindowConfig config = startUp;
-    uploadAll(env, config, run);
+    Project project = base;
+    for (ProjectPart part : parts) {
+        const auto readPart = [&] {
+            return runOnLink(env.ctx.link, [&] {
+                readProjectPart(env.ctx, project, part);
+                return Outcome();
+            });
+        };
+        if (!runPart(env, run, part, readPart))
+            return run;
+        run.lines.append(partKey(part) + QStringLiteral(": read"));
+    }
+    *read = project;
+    return run;
+}
+
+PortRun runUpload(CommandEnv &env, const Project &startUp, const QString &file)
+{
+    Project project;
+    PortRun run = runRead(env, startUp, partsOfFile(file), &project);
     if (!run.outcome.done())
         return run;
     try {
-        ConfigRecord record;
-        record.gather(config);
-        writeConfigFile(file, record);
+        writeAnyConfigFile(file, project);
     } catch (const Failure &f) {
         run.end(report(env.ctx, QString(), Outcome::of(f)));
         return run;
@@ -292,49 +260,18 @@ PortRun runBuffers(CommandEnv &env)
     return run;
 }
 
-PortRun runVerify(CommandEnv &env, const WindowConfig &fileConfig)
+PortRun runVerify(CommandEnv &env, const Project &file, const ProjectParts &parts)
 {
-    PortRun run;
-    WindowConfig held = fileConfig;  // what the controller does not hold stays as in the file
-    uploadAll(env, held, run);
+    Project held;  // what the controller does not hold stays as in the file
+    PortRun run = runRead(env, file, parts, &held);
     run.lines.clear();
     if (!run.outcome.done())
         return run;
-    Project file;
-    file.config = fileConfig;
-    Project controller;
-    controller.config = held;
-    run.lines = differenceLines(
-        projectDifferences(file, controller,
-                           {ProjectPart::Uart1, ProjectPart::Uart2, ProjectPart::OneWire}),
-        QStringLiteral("file"), QStringLiteral("controller"));
-    run.json = QJsonObject{{QStringLiteral("differences"), QJsonArray::fromStringList(run.lines)}};
-    if (run.lines.isEmpty()) {
-        run.summary = QStringLiteral("equal");
-        run.lines.append(run.summary);
-    } else {
-        run.differs = true;
-        run.summary = QStringLiteral("%1 difference%2")
-                          .arg(run.lines.size())
-                          .arg(run.lines.size() == 1 ? "" : "s");
-    }
+    const QStringList lines = differenceLines(differencesIn(file, held, parts),
+                                              QStringLiteral("file"), QStringLiteral("controller"));
+    run.json = QJsonObject{{QStringLiteral("differences"), QJsonArray::fromStringList(lines)}};
+    run.takeDifferences(lines);
     return run;
-}
-
-void runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile)
-{
-    ConfigRecord record = readConfigFile(file);
-    WindowConfig config = record.spread(startUpWindowConfig());
-    QList<QStringList> &rows = tableRows(config, part);
-    if (csvFile.isEmpty()) {
-        console.resultBytes(tableToCsv(csvTableOf(part), rows));
-        return;
-    }
-    rows = tableFromCsv(csvTableOf(part), readFile(csvFile));
-    record.gather(config);
-    writeConfigFile(file, record);
-    console.result(
-        QStringLiteral("%1: %2 rows imported into %3").arg(part).arg(rows.size()).arg(file));
 }
 
 }  // namespace plc

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "config_record.h"
 #include "failure.h"
+#include "project_compare.h"
+#include "project_file.h"
+#include "project_transfer.h"
 
 #include <QJsonValue>
 #include <QString>
@@ -14,8 +16,17 @@ class ConsolePrompts;
 class ConsoleProgress;
 struct TransferContext;
 
-// The parts a configuration file holds, in the order they are transferred.
-const QStringList &configParts();  // "uart1", "uart2", "onewire"
+// The window's values at start-up as a project: the Field Net lists at their defaults, an
+// empty I/O map, no note.
+Project startUpProject();
+
+// The parts a file holds by its name, in the order they are transferred: a configuration file
+// (.vqc, .rfp) uart1, uart2 and onewire; a project (.plcproj) the I/O map as well.
+ProjectParts partsOfFile(const QString &path);
+
+// The differences in these parts, as verify and diff name them. The Field Net lists count only
+// where the I/O map does: a configuration file holds neither, a project and a controller both.
+QList<Difference> differencesIn(Project left, Project right, const ProjectParts &parts);
 
 // What the commands that talk to the controller work with: the link in ctx has its port and
 // line settings, set once for the whole command.
@@ -43,26 +54,28 @@ struct PortRun {
     // Ctrl-C raised before the run ended stopped it when the run ended cancelled: the link met
     // the stop flag before an exchange.
     void takeCtrlC(bool raised);
+    // The differences found, one line each: "equal" when there is none.
+    void takeDifferences(const QStringList &differences);
     int code() const;  // its exit code
 };
 
 // The connection test: "CPU type N" on success.
 PortRun runTest(CommandEnv &env);
-// Downloads the chosen parts of a configuration (read and checked from its file before) in
-// order, stopping at the first that fails.
-PortRun runDownload(CommandEnv &env, const WindowConfig &config, const QStringList &parts);
-// Uploads every part over startUp (the window's values at start-up) and saves them as a
-// configuration file; nothing is saved when one fails.
-PortRun runUpload(CommandEnv &env, const WindowConfig &startUp, const QString &file);
+// Downloads the chosen parts of a project (read and checked from its file before) in order,
+// stopping at the first that fails.
+PortRun runDownload(CommandEnv &env, const Project &project, const ProjectParts &parts);
+// Uploads the parts the file holds over startUp (the window's values at start-up) and saves
+// them as that file; nothing is saved when one fails.
+PortRun runUpload(CommandEnv &env, const Project &startUp, const QString &file);
+// Reads the parts over base (what the controller does not hold keeps base's values) into *read;
+// stops at the first that fails, and then leaves *read alone.
+PortRun runRead(CommandEnv &env, const Project &base, const ProjectParts &parts, Project *read);
 // Reads the three error buffers: as text tables (lines) and as JSON.
 PortRun runBuffers(CommandEnv &env);
-// Reads every part back over the file's values and compares part by part; each difference is
-// a line; exit code 1 when there is one.
-PortRun runVerify(CommandEnv &env, const WindowConfig &fileConfig);
+// Reads the file's parts back over its values and compares part by part; each difference is a
+// line; exit code 1 when there is one.
+PortRun runVerify(CommandEnv &env, const Project &file, const ProjectParts &parts);
 // A table of cells with its columns padded to their widest cell, " | " between them.
 QStringList textTable(const QList<QStringList> &rows);
-
-// Prints one table of a configuration file as CSV, or replaces it by a CSV file's rows.
-void runCsv(Console &console, const QString &file, const QString &part, const QString &csvFile);
 
 }  // namespace plc

@@ -114,6 +114,21 @@ QString partialDownloadNote(const QStringList &partialPorts)
         .arg(partialPorts.join(QStringLiteral(", ")));
 }
 
+PortRun runOnPort(Console &console, const PortSetup &port, const std::atomic<bool> &stop,
+                  const PortCommand &command)
+{
+    PlcLink link;
+    link.setPort(port);
+    link.setStopFlag(&stop);
+    ConsolePrompts prompts(console);
+    ConsoleProgress progress(console);
+    TransferContext ctx{link, prompts, progress};
+    CommandEnv env{console, prompts, progress, ctx};
+    PortRun run = command(env, 0);
+    run.takeCtrlC(stop.load());
+    return run;
+}
+
 int runOnPorts(Console &console, const QList<PortSetup> &ports, bool json,
                const std::atomic<bool> &stop, const PortCommand &command)
 {

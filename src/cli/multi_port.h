@@ -17,6 +17,11 @@ QString portTag(const PortSetup &port);
 // What a command does on the port with this index, in the worker thread of that port.
 using PortCommand = std::function<PortRun(CommandEnv &env, int port)>;
 
+// Runs a command on one port, on this thread, its progress and messages on the console's
+// standard error; how it ended, Ctrl-C taken (a raised stop flag ends it at its next exchange).
+PortRun runOnPort(Console &console, const PortSetup &port, const std::atomic<bool> &stop,
+                  const PortCommand &command);
+
 // Runs a command on several ports side by side: each port on a thread of its own with its own
 // link, prompts and progress, so one port's failure or wait never holds up another. Progress and
 // messages go to standard error, one line per port (in place on a terminal). As each port ends

@@ -2,6 +2,7 @@
 #include "config_record.h"
 #include "ini_file.h"
 #include "main_window.h"
+#include "project_file.h"
 #include "scripted_prompts.h"
 #include "sim_fixture.h"
 #include "test_helpers.h"
@@ -52,6 +53,18 @@ QString writeConfig(const QString &path, const WindowConfig &c)
     r.gather(c);
     writeConfigFile(path, r);
     return path;
+}
+
+// The sample with points 0 and 1 of the I/O map an output and an input, and UART 2 not in use:
+// the virtual controller keeps the I/O map block in the memory of UART 2's words.
+Project sampleProject()
+{
+    Project p;
+    p.config = sample();
+    p.config.uarts[1].settings.mode = UartMode::NotUse;
+    applyChoice(p.ioMap, 0, IoChoice::Output);
+    applyChoice(p.ioMap, 1, IoChoice::Input);
+    return p;
 }
 
 struct Run {
@@ -551,6 +564,114 @@ private Q_SLOTS:
         QCOMPARE(lost.value("exitCode").toInt(), 3);
     }
 
+    void projectThroughTheController()
+    {
+        QCOMPARE(run({"download", writeConfig(path("p.vqc"), sampleProject().config)}).code, 0);
+        const QStringList ports = wire(m_sim->plc.frames());
+        m_sim->plc.clearLog();
+        const Run down = run({"download", projectFile("p.plcproj", sampleProject())});
+        QCOMPARE(down.out, "uart1: written\nuart2: written\nonewire: written\niomap: written\n");
+        QCOMPARE(down.code, 0);
+        const QStringList frames = wire(m_sim->plc.frames());
+        QCOMPARE(frames.mid(0, ports.size()), ports);  // the ports as from a configuration file
+        QCOMPARE(
+            frames.mid(ports.size()),
+            (QStringList{"E11 3000 02 0FFF", "E11 2000 08 0200000001000000", "E11 3000 02 0000"}));
+
+        // Read back as a project it holds the I/O map; a project with another names the point.
+        QCOMPARE(run({"upload", path("up.plcproj")}).code, 0);
+        QVERIFY(readAnyConfigFile(path("up.plcproj")).ioMap.pointTypes ==
+                sampleProject().ioMap.pointTypes);
+        Project changed = sampleProject();
+        applyChoice(changed.ioMap, 1, IoChoice::NotUse);
+        const Run verify = run({"verify", projectFile("changed.plcproj", changed)});
+        QCOMPARE(verify.out, "iomap point 1 Function: file Not use, controller Input -X\n");
+        QCOMPARE(verify.code, 1);
+    }
+
+    void diff_data()
+    {
+        // Files by name in the fixture's folder; the controller holds a.plcproj. PORT stands for
+        // COM1's label, DIR/ for the folder.
+        testing::columns<QString, int, QString, QString>({"arguments", "code", "out", "err"});
+        const QString timeout = "uart1 row 3 Timeout,[ms]: %1 100, %2 250\n";
+        const QString read = "uart1: 1/2\nuart1: 2/2\nonewire: 1/1\n";
+        row("equal, project and configuration file", "a.plcproj a.vqc", 0, "equal\n", "");
+        row("one cell", "a.plcproj b.plcproj", 1, timeout.arg("a.plcproj", "b.plcproj"), "");
+        row("controller first", "--port COM1 b.plcproj", 1, timeout.arg("PORT", "b.plcproj"), read);
+        row("controller holds the I/O map", "a.plcproj --port COM1", 0, "equal\n", read);
+        row("JSON", "a.plcproj b.plcproj --json", 1,
+            R"({"differences":[{"column":"Timeout,[ms]","left":"100","part":"uart1",)"
+            R"("right":"250","row":3}],"left":"a.plcproj","right":"b.plcproj"})",
+            "");
+        row("newer schema", "v2.plcproj a.plcproj", 2, "",
+            "DIR/v2.plcproj is refused: The project file cannot be read: it has schema version "
+            "2; this program reads up to 1.\n");
+        row("port cannot be opened", "a.plcproj --port /nonexistent/tty", 3, "",
+            "Cannot open /nonexistent/tty: No such file or directory\n");
+    }
+
+    void diff()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const QString a = projectFile("a.plcproj", sampleProject());
+        Project b = sampleProject();
+        b.config.uarts[0].requests[2][5] = "250";
+        projectFile("b.plcproj", b);
+        writeConfig(path("a.vqc"), sampleProject().config);
+        QVERIFY(writeWholeFile(path("v2.plcproj"),
+                               fileBytes(a).replace("\"schemaVersion\": 1", "\"schemaVersion\": 2"))
+                    .isEmpty());
+        QCOMPARE(run({"download", a}).code, 0);
+        QStringList given = ("diff " + arguments).split(' ');
+        for (QString &argument : given) {
+            if (argument.contains('.'))
+                argument = path(argument);
+        }
+        Run r = run(given);
+        if (given.contains("--json"))
+            r.out = QJsonDocument::fromJson(r.out.toUtf8()).toJson(QJsonDocument::Compact);
+        QCOMPARE(r.err, QString(err).replace("DIR/", m_dir->path() + "/"));
+        QCOMPARE(r.out, QString(out).replace("PORT", label(1)));
+        QCOMPARE(r.code, code);
+    }
+
+    void convertRoundTripAndWhatIsLost()
+    {
+        const QString binary = sampleFile();
+        QCOMPARE(run({"convert", binary, path("p.plcproj")}).code, 0);
+        const Run back = run({"convert", path("p.plcproj"), path("back.vqc")});
+        QCOMPARE(back.err, QString());
+        QCOMPARE(back.code, 0);
+        QCOMPARE(fileBytes(path("back.vqc")).size(), 15046);
+        QCOMPARE(fileBytes(path("back.vqc")), fileBytes(binary));
+
+        const Run lost =
+            run({"convert", projectFile("io.plcproj", sampleProject()), path("io.vqc")});
+        QCOMPARE(lost.err, "I/O map not written: the configuration file has no place for it\n");
+        QCOMPARE(lost.code, 0);
+    }
+
+    void csvOnAProjectChangesOneLine()
+    {
+        const QString file = projectFile("p.plcproj", sampleProject());
+        const QByteArray before = fileBytes(file);
+        QString csv = run({"csv", file, "--table", "uart1"}).out;
+        csv.replace("3,3,10,30,130,2,100", "3,3,10,30,130,2,250");
+        QVERIFY(writeWholeFile(path("t.csv"), csv.toUtf8()).isEmpty());
+        QCOMPARE(run({"csv", file, "--table", "uart1", "--import", path("t.csv")}).code, 0);
+        const QList<QByteArray> old = before.split('\n');
+        const QList<QByteArray> now = fileBytes(file).split('\n');
+        QCOMPARE(now.size(), old.size());
+        int changed = 0;
+        for (int i = 0; i < old.size(); ++i)
+            changed += old.at(i) != now.at(i) ? 1 : 0;
+        QCOMPARE(changed, 1);
+    }
+
 private:
     // Four controllers, COM1 to COM4; the label of COMn as the lines name it.
     bool fourControllers() const { return m_sim->addControllers(3); }
@@ -560,6 +681,11 @@ private:
     }
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QString sampleFile() const { return writeConfig(path("sample.vqc"), sample()); }
+    QString projectFile(const QString &name, const Project &project) const
+    {
+        writeAnyConfigFile(path(name), project);
+        return path(name);
+    }
 
     // Runs plc-config with the fixture's settings file and no display.
     Run run(const QStringList &arguments) const
