@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "commands.h"
+#include "config_file.h"
 #include "console.h"
 #include "diff_command.h"
 #include "exit_code.h"

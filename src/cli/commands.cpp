@@ -127,11 +127,15 @@ ProjectParts partsOfFile(const QString &path)
     return {ProjectPart::Uart1, ProjectPart::Uart2, ProjectPart::OneWire};
 }
 
-QList<Difference> differencesIn(Project left, Project right, const ProjectParts &parts)
+QList<Difference> differencesIn(Project left, Project right, const ProjectParts &parts,
+                                Compared compared)
 {
-    if (!parts.contains(ProjectPart::IoMap))
-        right.fieldNet = left.fieldNet;  // a configuration file has no place for them
-    return projectDifferences(left, right, parts);
+    if (!parts.contains(ProjectPart::IoMap)) {  // a configuration file has no place for them
+        right.fieldNet = left.fieldNet;
+        right.config.uarts[1].bits = left.config.uarts[1].bits;
+        right.config.uarts[1].stop = left.config.uarts[1].stop;
+    }
+    return projectDifferences(left, right, parts, compared);
 }
 
 void PortRun::end(const Outcome &how)

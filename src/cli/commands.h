@@ -24,9 +24,11 @@ Project startUpProject();
 // (.vqc, .rfp) uart1, uart2 and onewire; a project (.plcproj) the I/O map as well.
 ProjectParts partsOfFile(const QString &path);
 
-// The differences in these parts, as verify and diff name them. The Field Net lists count only
-// where the I/O map does: a configuration file holds neither, a project and a controller both.
-QList<Difference> differencesIn(Project left, Project right, const ProjectParts &parts);
+// The differences in these parts, as verify and diff name them. The Field Net lists and UART 2's
+// bit number and stop bits count only where the I/O map does: a configuration file holds none
+// of them, a project all (and a controller the Field Net lists and the map).
+QList<Difference> differencesIn(Project left, Project right, const ProjectParts &parts,
+                                Compared compared = Compared::ControllerValues);
 
 // What the commands that talk to the controller work with: the link in ctx has its port and
 // line settings, set once for the whole command.

@@ -76,7 +76,11 @@ int runDiff(Console &console, const QList<DiffSide> &sides, bool json,
             return run.code();
     }
 
-    const QList<Difference> differences = differencesIn(projects.at(0), projects.at(1), parts);
+    // Two files: everything they hold; a controller: what it holds.
+    const Compared scope =
+        sides.at(0).port || sides.at(1).port ? Compared::ControllerValues : Compared::FileValues;
+    const QList<Difference> differences =
+        differencesIn(projects.at(0), projects.at(1), parts, scope);
     const QStringList names = sideNames(sides);
     PortRun compared;
     compared.takeDifferences(differenceLines(differences, names.at(0), names.at(1)));
