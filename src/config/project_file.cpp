@@ -34,17 +34,13 @@ const QString kSavedBy = QStringLiteral("plc-config ") + QStringLiteral(PLC_VERS
 // in the file would mean one thing on a UART and another on Field Net: the entry text does not.
 const QStringList kUartModes = {QStringLiteral("Modbus master"), QStringLiteral("Modbus slave"),
                                 QStringLiteral("Not use")};
-const QStringList kUartBits = {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")};
-const QStringList kUartStops = {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")};
-const QStringList kAuxModes = {QStringLiteral("1-wire master"), QStringLiteral("Field Net"),
-                               QStringLiteral("Not use")};
-const QStringList kFieldNetSpeeds = {QStringLiteral("9600"), QStringLiteral("19200"),
-                                     QStringLiteral("38400"), QStringLiteral("57600"),
-                                     QStringLiteral("115200")};
-const QStringList kFieldNetParities = {QStringLiteral("None"), QStringLiteral("Odd"),
-                                       QStringLiteral("Even")};
-const QStringList kFieldNetBits = {QStringLiteral("7"), QStringLiteral("8")};
-const QStringList kFieldNetStops = {QStringLiteral("1"), QStringLiteral("2")};
+const QStringList &kUartBits = bitEntries();
+const QStringList &kUartStops = stopEntries();
+const QStringList &kAuxModes = auxModeEntries();
+const QStringList &kFieldNetSpeeds = fieldNetEntries().speeds;
+const QStringList &kFieldNetParities = fieldNetEntries().parities;
+const QStringList &kFieldNetBits = fieldNetEntries().bits;
+const QStringList &kFieldNetStops = fieldNetEntries().stops;
 
 // A list choice of a value of type S: its key, the list's entries and the index it sets.
 template <typename S>

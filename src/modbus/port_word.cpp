@@ -25,6 +25,20 @@ const QStringList &parityEntries()
     return entries;
 }
 
+const QStringList &bitEntries()
+{
+    static const QStringList entries = {QStringLiteral("7"), QStringLiteral("8"),
+                                        QStringLiteral("9")};
+    return entries;
+}
+
+const QStringList &stopEntries()
+{
+    static const QStringList entries = {QStringLiteral("1"), QStringLiteral("1.5"),
+                                        QStringLiteral("2")};
+    return entries;
+}
+
 quint16 encodePortWord(UartMode mode, int speed, int parity, int countOrAddress)
 {
     if (mode == UartMode::NotUse)

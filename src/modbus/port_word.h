@@ -15,6 +15,9 @@ constexpr int kMaxRequests = 128;
 // The entries of the tab's lists; the controller gets their indexes, never their texts.
 const QStringList &speedEntries();
 const QStringList &parityEntries();
+// The bit-number and stop-bit lists ("7", "8", "9"; "1", "1.5", "2").
+const QStringList &bitEntries();
+const QStringList &stopEntries();
 
 // A port word taken apart. Bits 0-7 hold the request count of a master or the address of a
 // slave, bits 8-10 the speed index, bits 11-12 the parity index, bit 14 "in use", bit 15

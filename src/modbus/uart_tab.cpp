@@ -76,14 +76,12 @@ OptionGroup *UartTab::buildModeOptions()
 
 QGroupBox *UartTab::buildGeneralFrame()
 {
-    m_general = new LineSettingsBox(
-        QStringLiteral("Modbus general setting"), m_port.controlName("GeneralFrame"),
-        {{{m_port.controlName("SpeedList"), speedEntries()},
-          {m_port.controlName("ParityList"), parityEntries()},
-          {m_port.controlName("BitsList"),
-           {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}},
-          {m_port.controlName("StopList"),
-           {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}}}});
+    m_general = new LineSettingsBox(QStringLiteral("Modbus general setting"),
+                                    m_port.controlName("GeneralFrame"),
+                                    {{{m_port.controlName("SpeedList"), speedEntries()},
+                                      {m_port.controlName("ParityList"), parityEntries()},
+                                      {m_port.controlName("BitsList"), bitEntries()},
+                                      {m_port.controlName("StopList"), stopEntries()}}});
     if (m_port.hasSlaveTransfer) {
         m_general->form().addRow(addButtons(
             new QHBoxLayout,

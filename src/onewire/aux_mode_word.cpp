@@ -44,6 +44,24 @@ int parityIndex(quint16 word)
 
 }  // namespace
 
+const QStringList &auxModeEntries()
+{
+    static const QStringList entries = {QStringLiteral("1-wire master"),
+                                        QStringLiteral("Field Net"), QStringLiteral("Not use")};
+    return entries;
+}
+
+const FieldNetEntries &fieldNetEntries()
+{
+    static const FieldNetEntries entries = {
+        {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+         QStringLiteral("57600"), QStringLiteral("115200")},
+        {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")},
+        {QStringLiteral("7"), QStringLiteral("8")},
+        {QStringLiteral("1"), QStringLiteral("2")}};
+    return entries;
+}
+
 bool FieldNetSettings::operator==(const FieldNetSettings &other) const
 {
     return speed == other.speed && parity == other.parity && bits == other.bits &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QtGlobal>
 
 namespace plc {
@@ -20,6 +21,17 @@ struct FieldNetSettings {
 
     bool operator==(const FieldNetSettings &other) const;
 };
+
+// The tab's mode options ("1-wire master", "Field Net", "Not use") and the entries of its four
+// Field Net lists, in list order.
+const QStringList &auxModeEntries();
+struct FieldNetEntries {
+    QStringList speeds;
+    QStringList parities;
+    QStringList bits;
+    QStringList stops;
+};
+const FieldNetEntries &fieldNetEntries();
 
 // An auxiliary mode word taken apart.
 struct AuxWordFields {

@@ -35,10 +35,9 @@ OneWireTab::OneWireTab(TransferContext &ctx, QWidget *parent) : QWidget(parent),
 
 QGroupBox *OneWireTab::buildAuxFrame()
 {
-    m_modes = new OptionGroup(
-        QStringLiteral("Auxiliary port setting"), QStringLiteral("auxPortFrame"),
-        QStringLiteral("auxMode"),
-        {QStringLiteral("1-wire master"), QStringLiteral("Field Net"), QStringLiteral("Not use")});
+    m_modes =
+        new OptionGroup(QStringLiteral("Auxiliary port setting"), QStringLiteral("auxPortFrame"),
+                        QStringLiteral("auxMode"), auxModeEntries());
     connect(m_modes, &OptionGroup::optionClicked, this, &OneWireTab::modeClicked);
 
     m_modes->column().addLayout(addButtons(
@@ -60,13 +59,10 @@ QGroupBox *OneWireTab::buildFieldNetFrame()
 {
     m_fieldNetFrame = new LineSettingsBox(
         QStringLiteral("Field Net port setting"), QStringLiteral("fieldNetFrame"),
-        {{{QStringLiteral("fieldNetSpeedList"),
-           {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
-            QStringLiteral("57600"), QStringLiteral("115200")}},
-          {QStringLiteral("fieldNetParityList"),
-           {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")}},
-          {QStringLiteral("fieldNetBitsList"), {QStringLiteral("7"), QStringLiteral("8")}},
-          {QStringLiteral("fieldNetStopList"), {QStringLiteral("1"), QStringLiteral("2")}}}});
+        {{{QStringLiteral("fieldNetSpeedList"), fieldNetEntries().speeds},
+          {QStringLiteral("fieldNetParityList"), fieldNetEntries().parities},
+          {QStringLiteral("fieldNetBitsList"), fieldNetEntries().bits},
+          {QStringLiteral("fieldNetStopList"), fieldNetEntries().stops}}});
     return m_fieldNetFrame;
 }
 

@@ -14,15 +14,6 @@ namespace {
 
 const QStringList kUartModes = {QStringLiteral("Master"), QStringLiteral("Slave"),
                                 QStringLiteral("Not use")};
-const QStringList kAuxModes = {QStringLiteral("1-wire master"), QStringLiteral("Field Net"),
-                               QStringLiteral("Not use")};
-const QStringList kFieldNetSpeeds = {QStringLiteral("9600"), QStringLiteral("19200"),
-                                     QStringLiteral("38400"), QStringLiteral("57600"),
-                                     QStringLiteral("115200")};
-const QStringList kFieldNetParities = {QStringLiteral("None"), QStringLiteral("Odd"),
-                                       QStringLiteral("Even")};
-const QStringList kFieldNetBits = {QStringLiteral("7"), QStringLiteral("8")};
-const QStringList kFieldNetStops = {QStringLiteral("1"), QStringLiteral("2")};
 
 // Cells compare as numbers when both are whole numbers ("010" is 10; "0A" is 0A), else as
 // hexadecimal bytes do, in any case.
@@ -77,9 +68,6 @@ private:
     QList<Difference> &m_out;
 };
 
-const QStringList kUartBits = {QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")};
-const QStringList kUartStops = {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")};
-
 void compareUart(PartCompare &compare, const UartTabState &left, const UartTabState &right,
                  Compared compared)
 {
@@ -95,8 +83,8 @@ void compareUart(PartCompare &compare, const UartTabState &left, const UartTabSt
     compare.choice(QStringLiteral("parity"), parityEntries(), l.parity, r.parity);
     const bool files = compared == Compared::FileValues;
     if (files) {
-        compare.choice(QStringLiteral("bit number"), kUartBits, left.bits, right.bits);
-        compare.choice(QStringLiteral("stop bits"), kUartStops, left.stop, right.stop);
+        compare.choice(QStringLiteral("bit number"), bitEntries(), left.bits, right.bits);
+        compare.choice(QStringLiteral("stop bits"), stopEntries(), left.stop, right.stop);
     }
     if (l.mode == UartMode::ModbusSlave) {
         compare.cell(QStringLiteral("address"), l.address, r.address);
@@ -111,16 +99,17 @@ void compareAux(PartCompare &compare, const Project &left, const Project &right)
 {
     const int mode = left.config.auxMode;
     if (mode != right.config.auxMode) {
-        compare.choice(QStringLiteral("mode"), kAuxModes, mode, right.config.auxMode);
+        compare.choice(QStringLiteral("mode"), auxModeEntries(), mode, right.config.auxMode);
     } else if (mode == int(AuxMode::OneWireMaster)) {
         compare.rows(left.config.sensors, right.config.sensors, &sensorColumnName);
     } else if (mode == int(AuxMode::FieldNet)) {
+        const FieldNetEntries &entries = fieldNetEntries();
         const FieldNetSettings &l = left.fieldNet;
         const FieldNetSettings &r = right.fieldNet;
-        compare.choice(QStringLiteral("speed"), kFieldNetSpeeds, l.speed, r.speed);
-        compare.choice(QStringLiteral("parity"), kFieldNetParities, l.parity, r.parity);
-        compare.choice(QStringLiteral("data bits"), kFieldNetBits, l.bits, r.bits);
-        compare.choice(QStringLiteral("stop bits"), kFieldNetStops, l.stop, r.stop);
+        compare.choice(QStringLiteral("speed"), entries.speeds, l.speed, r.speed);
+        compare.choice(QStringLiteral("parity"), entries.parities, l.parity, r.parity);
+        compare.choice(QStringLiteral("data bits"), entries.bits, l.bits, r.bits);
+        compare.choice(QStringLiteral("stop bits"), entries.stops, l.stop, r.stop);
     }
 }
 
