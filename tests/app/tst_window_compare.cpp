@@ -20,9 +20,7 @@ private Q_SLOTS:
 
     void loadToPlcWritesEveryPartWithOneQuestion()
     {
-        m_w->window->applyProject(filled());
-        m_w->prompts.confirmAnswers.enqueue(true);
-        trigger("loadToPlcAction");
+        loadFilled();
         QCOMPARE(m_w->prompts.shown.size(), 1);
         QCOMPARE(m_w->prompts.shown.at(0).text, kDownloadQuestion);
         QStringList written;
@@ -36,10 +34,7 @@ private Q_SLOTS:
 
     void compareNamesEachChangedCellAndTakesTheControllersValues()
     {
-        const Project loaded = filled();
-        m_w->window->applyProject(loaded);
-        m_w->prompts.confirmAnswers.enqueue(true);
-        trigger("loadToPlcAction");
+        const Project loaded = loadFilled();
         Project edited = loaded;
         edited.config.uarts[0].requests[1][1] = "20";  // Num word
         edited.config.sensors[0][4] = "13";
@@ -56,10 +51,9 @@ private Q_SLOTS:
             poll.stop();
             const QTableWidget &table = dialog->table();
             for (int row = 0; row < table.rowCount(); ++row) {
-                QStringList cells;
+                rows.append(QStringList());
                 for (int col = 0; col < table.columnCount(); ++col)
-                    cells.append(table.item(row, col)->text());
-                rows.append(cells);
+                    rows.last().append(table.item(row, col)->text());
             }
             testing::child<QPushButton>(dialog, "takeOtherButton")->click();
         });
@@ -73,7 +67,8 @@ private Q_SLOTS:
     }
 
 private:
-    static Project filled()
+    // A project away from the start-up state, shown in the window and sent with "Load to PLC".
+    Project loadFilled()
     {
         Project p;
         p.config = startUpWindowConfig();
@@ -84,6 +79,9 @@ private:
         p.config.auxMode = 0;
         p.config.sensors = {{"28", "FF", "4B", "12", "03", "00", "00", "A1", "1500"}};
         applyChoice(p.ioMap, 0, IoChoice::Input);
+        m_w->window->applyProject(p);
+        m_w->prompts.confirmAnswers.enqueue(true);
+        trigger("loadToPlcAction");
         return p;
     }
 

@@ -11,6 +11,8 @@
 #include <QtTest>
 
 using namespace plc;
+using Edit = std::function<void(Project &)>;
+Q_DECLARE_METATYPE(Edit)
 
 // The window's project entries: "Save project", "Open project...", Ctrl+S, "New config", and
 // the unsaved mark over all the project holds.
@@ -98,32 +100,27 @@ private Q_SLOTS:
 
     void unsavedMarkFollowsEveryPart_data()
     {
-        QTest::addColumn<int>("part");
-        testing::row("I/O map", 0);
-        testing::row("Field Net list", 1);
-        testing::row("note", 2);
+        QTest::addColumn<Edit>("edit");
+        testing::row("I/O map",
+                     Edit([](Project &p) { applyChoice(p.ioMap, 0, IoChoice::Output); }));
+        testing::row("Field Net list", Edit([](Project &p) { p.fieldNet.speed = 0; }));
+        testing::row("note", Edit([](Project &p) { p.note = QStringLiteral("x"); }));
     }
 
     void unsavedMarkFollowsEveryPart()
     {
-        QFETCH(int, part);
+        QFETCH(Edit, edit);
         m_w->prompts.fileNames.enqueue(path("mark.plcproj"));
         QVERIFY(m_w->window->saveProjectAs());
         const Project before = m_w->window->project();
         Project edited = before;
-        if (part == 0)
-            applyChoice(edited.ioMap, 0, IoChoice::Output);
-        if (part == 1)
-            edited.fieldNet.speed = 0;
-        if (part == 2)
-            edited.note = QStringLiteral("x");
-        // Edited, then back as saved.
-        for (bool unsaved : {true, false}) {
+        edit(edited);
+        for (bool unsaved : {true, false}) {  // edited, then back as saved
             const Project &shown = unsaved ? edited : before;
-            m_w->window->tabs().ioMap().setState(shown.ioMap);
-            m_w->window->tabs().oneWire().setListIndex(OneWireTab::List::Speed,
-                                                       shown.fieldNet.speed);
-            m_w->window->tabs().setNote(shown.note);
+            WindowTabs &tabs = m_w->window->tabs();
+            tabs.ioMap().setState(shown.ioMap);
+            tabs.oneWire().setListIndex(OneWireTab::List::Speed, shown.fieldNet.speed);
+            tabs.setNote(shown.note);
             QTRY_COMPARE(status(*m_w, "editStatus").isEmpty(), !unsaved);
             QCOMPARE(m_w->window->windowTitle().endsWith(QLatin1Char('*')), unsaved);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
-// What the whole-project tests share: the project they start from, and differences in the log.
+// What the whole-project tests share: the project they start from, its edits, and differences
+// in the log.
 #include "io_map.h"
 #include "project_compare.h"
 #include "project_file.h"
@@ -8,6 +9,7 @@
 
 #include <QStringList>
 #include <QTest>
+#include <functional>
 
 namespace plc {
 
@@ -20,6 +22,10 @@ inline char *toString(const Difference &difference)
 }  // namespace plc
 
 namespace plc::projecttest {
+
+using Edit = std::function<void(Project &)>;
+const Edit kAsItIs = Edit([](Project &) {});
+const Edit kFieldNet = Edit([](Project &p) { p.config.auxMode = int(AuxMode::FieldNet); });
 
 // UART 1 a master of 3 requests (each cell of a row unlike the others), UART 2 a slave at
 // address 5 keeping a table it does not use, the 1-wire port a master of 2 sensors, and an I/O
@@ -45,3 +51,5 @@ inline Project sampleProject()
 }
 
 }  // namespace plc::projecttest
+
+Q_DECLARE_METATYPE(plc::projecttest::Edit)

@@ -1,16 +1,12 @@
-#include "project_compare.h"
 #include "project_sample.h"
-#include "test_helpers.h"
 
 #include <QtTest>
-#include <functional>
 
 using namespace plc;
-using projecttest::sampleProject;
+using namespace plc::projecttest;
+using P = ProjectPart;
 
 namespace {
-
-using Edit = std::function<void(Project &)>;
 
 // One case: an edit made to both projects first (none: the sample as it is), then one to the
 // right-hand project alone, and the differences that must come of it.
@@ -20,44 +16,24 @@ struct Change {
     QList<Difference> expected;
 };
 
-const QStringList kRequestHeadings = {"Address",        "Num word", "Address slave",
-                                      "Address master", "Function", "Timeout,[ms]"};
-const QStringList kSensorHeadings = {"Byte 0", "Byte 1", "Byte 2", "Byte 3", "Byte 4",
-                                     "Byte 5", "Byte 6", "Byte 7", "Dxxxx"};
-
-const Edit kFieldNet = [](Project &p) {
-    p.config.auxMode = int(AuxMode::FieldNet);
-};
-
 void addChange(const char *name, const Edit &right, const QList<Difference> &expected,
-               const Edit &both = {})
+               const Edit &both = kAsItIs)
 {
     QTest::newRow(name) << Change{both, right, expected};
 }
 
 // Each cell of a table on its own: one row per column, the rows taken in turn.
-void addCellChanges(ProjectPart part, const QStringList &headings,
-                    QList<QStringList> &(*table)(Project &))
+void addCellChanges(P part, const QStringList &headings, QList<QStringList> &(*table)(Project &))
 {
     Project copy = sampleProject();
-    const int rows = int(table(copy).size());
     for (int col = 0; col < headings.size(); ++col) {
-        const int row = col % rows;
+        const int row = col % int(table(copy).size());
         const QString old = table(copy)[row][col];
         QTest::addRow("%s row %d %s", qPrintable(partKey(part)), row + 1, qPrintable(headings[col]))
-            << Change{{},
+            << Change{kAsItIs,
                       [=](Project &p) { table(p)[row][col] = QStringLiteral("77"); },
                       {{part, row + 1, headings[col], old, QStringLiteral("77")}}};
     }
-}
-
-QList<QStringList> &requestsOf(Project &p)
-{
-    return p.config.uarts[0].requests;
-}
-QList<QStringList> &sensorsOf(Project &p)
-{
-    return p.config.sensors;
 }
 
 }  // namespace
@@ -73,9 +49,14 @@ private Q_SLOTS:
     void eachValueIsNamedAlone_data()
     {
         QTest::addColumn<Change>("change");
-        using P = ProjectPart;
-        addCellChanges(P::Uart1, kRequestHeadings, &requestsOf);
-        addCellChanges(P::OneWire, kSensorHeadings, &sensorsOf);
+        addCellChanges(
+            P::Uart1,
+            {"Address", "Num word", "Address slave", "Address master", "Function", "Timeout,[ms]"},
+            [](Project &p) -> QList<QStringList> & { return p.config.uarts[0].requests; });
+        addCellChanges(P::OneWire,
+                       {"Byte 0", "Byte 1", "Byte 2", "Byte 3", "Byte 4", "Byte 5", "Byte 6",
+                        "Byte 7", "Dxxxx"},
+                       [](Project &p) -> QList<QStringList> & { return p.config.sensors; });
         addChange("equal", [](Project &) {}, {});
         addChange("uart1 speed", [](Project &p) { p.config.uarts[0].settings.speed = 0; },
                   {{P::Uart1, 0, "speed", "115200", "9600"}});
@@ -131,10 +112,8 @@ private Q_SLOTS:
                       p.note = "another";
                       p.ioMap.name[0] = "X7";
                       p.ioMap.function[2] = "Output-Y";
-                      for (UartTabState &uart : p.config.uarts) {
-                          uart.bits = 0;
-                          uart.stop = 1;
-                      }
+                      p.config.uarts[0].bits = p.config.uarts[1].bits = 0;
+                      p.config.uarts[0].stop = p.config.uarts[1].stop = 1;
                       p.config.uarts[0].settings.address = "200";  // a master's slave boxes
                       p.config.uarts[0].settings.timeout = "7";
                       p.config.uarts[1].requests.clear();  // a slave's table
@@ -160,8 +139,7 @@ private Q_SLOTS:
     {
         QFETCH(Change, change);
         Project left = sampleProject();
-        if (change.both)
-            change.both(left);
+        change.both(left);
         Project right = left;
         change.right(right);
         QCOMPARE(projectDifferences(left, right), change.expected);
