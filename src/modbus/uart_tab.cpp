@@ -123,7 +123,7 @@ QGroupBox *UartTab::buildMasterFrame()
     m_requestView = &master->view();
     m_requestView->shareWidthAmongColumns();
     QStringList tips;
-    for (int col = 0; col < requestcol::Count; ++col)
+    for (int col = 0; col < requestcol::TableCount; ++col)
         tips.append(requestColumnLimits(col));
     m_requests.setHeadingToolTips(tips);
     connect(master->addButton(QStringLiteral("Add slave"), m_port.controlName("AddRequestButton")),
@@ -162,7 +162,7 @@ QGroupBox *UartTab::buildMasterFrame()
 
 void UartTab::setHeadings()
 {
-    m_requestView->setCentredHeadingLine(kRequestHeadingLine);
+    m_requestView->setCentredHeadingLine(kRequestTableHeadingLine);
 }
 
 void UartTab::selectMode(int index)
@@ -252,11 +252,11 @@ void UartTab::writeClicked()
 Outcome UartTab::uploadFromPlc()
 {
     takeStoredPort(m_ctx);
-    const Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
+    Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
     if (upload.done()) {
         PortSettings shown = settings();
         if (applyPortUpload(upload.value, shown))
-            m_requests.showUploadedRows(requestRows(upload.value.requests));
+            upload.outcome.detail = showUploadedRequests(m_requests, upload.value.requests);
         if (upload.value.word.mode)
             selectMode(int(shown.mode));
         showSettings(shown);
