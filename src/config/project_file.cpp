@@ -355,8 +355,8 @@ private:
     QString textAt(const QJsonObject &object, const QString &path, const char *key);
     int choiceAt(const QJsonObject &object, const QString &path, const char *key,
                  const QStringList &entries);
-    // A row's name: a text, or empty when the row has none.
-    QString nameAt(const QJsonObject &row, const QString &path);
+    // A row's name, a text, as the row's last cell; an unnamed row has no name cell.
+    void takeName(const QJsonObject &row, const QString &path, QStringList &cells);
 
     UartTabState uart(const QJsonObject &root, int number);
     QList<QStringList> requests(const QJsonArray &rows, const QString &path, int number);
@@ -431,9 +431,13 @@ int ProjectReader::choiceAt(const QJsonObject &object, const QString &path, cons
     return index;
 }
 
-QString ProjectReader::nameAt(const QJsonObject &row, const QString &path)
+void ProjectReader::takeName(const QJsonObject &row, const QString &path, QStringList &cells)
 {
-    return row.contains(QLatin1String(kNameKey)) ? textAt(row, path, kNameKey) : QString();
+    if (!row.contains(QLatin1String(kNameKey)))
+        return;
+    const QString name = textAt(row, path, kNameKey);
+    if (!name.isEmpty())
+        cells.append(name);
 }
 
 QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString &path, int number)
@@ -455,7 +459,7 @@ QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString
                 [&] { return cellWhere(table, r + 1, requestColumnName(k + 1)); },
                 QStringLiteral("a whole number")));
         }
-        texts.append(nameAt(row, here));
+        takeName(row, here, texts);
         cells.append(texts);
     }
     checkTable(requestCsvTable(), cells, table);
@@ -515,7 +519,7 @@ QList<QStringList> ProjectReader::sensors(const QJsonArray &rows, const QString 
             member(row, here, "register"),
             [&] { return cellWhere(table, r + 1, sensorColumnName(sensorcol::Register)); },
             QStringLiteral("a whole number")));
-        texts.append(nameAt(row, here));
+        takeName(row, here, texts);
         cells.append(texts);
     }
     checkTable(sensorCsvTable(), cells, table);

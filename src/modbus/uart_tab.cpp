@@ -12,6 +12,7 @@
 #include "request_check.h"
 #include "request_dialog.h"
 #include "request_editing.h"
+#include "row_name.h"
 #include "uart_port.h"
 
 #include <QFormLayout>
@@ -197,7 +198,8 @@ void UartTab::showSettings(const PortSettings &settings)
 
 UartTabState UartTab::state() const
 {
-    return {settings(), listIndex(List::Bits), listIndex(List::Stop), m_requests.dataRows()};
+    return {settings(), listIndex(List::Bits), listIndex(List::Stop),
+            namedOnlyWhereGiven(m_requests.dataRows(), requestcol::Name - 1)};
 }
 
 void UartTab::setState(const UartTabState &state)

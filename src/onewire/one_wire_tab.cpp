@@ -10,6 +10,7 @@
 #include "memory_map.h"
 #include "option_group.h"
 #include "prompts.h"
+#include "row_name.h"
 #include "sensor_check.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
@@ -146,7 +147,7 @@ void OneWireTab::showFieldNet(const FieldNetSettings &fieldNet)
 
 OneWireTabState OneWireTab::state() const
 {
-    return {settings(), m_sensors.dataRows()};
+    return {settings(), namedOnlyWhereGiven(m_sensors.dataRows(), sensorcol::Name - 1)};
 }
 
 void OneWireTab::setState(const OneWireTabState &state)
