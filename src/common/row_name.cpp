@@ -22,15 +22,6 @@ QString nameRefusal(const QString &name)
         .arg(name.size());
 }
 
-QList<QStringList> namedOnlyWhereGiven(QList<QStringList> rows, int nameCell)
-{
-    for (QStringList &row : rows) {
-        if (row.size() > nameCell && row.at(nameCell).isEmpty())
-            row.resize(nameCell);
-    }
-    return rows;
-}
-
 QStringList rowNames(const QList<QStringList> &rows, int nameCell)
 {
     QStringList names;

@@ -18,10 +18,6 @@ QString cutName(const QString &text);
 // Why a name is refused by a file's check; the empty text when it is short enough.
 QString nameRefusal(const QString &name);
 
-// Rows as plain values: a row without a name has no name cell (nameCell, its last), as the rows
-// of a configuration file have none.
-QList<QStringList> namedOnlyWhereGiven(QList<QStringList> rows, int nameCell);
-
 // The names of rows (cells from column 1 on) whose name cell is nameCell, in row order.
 QStringList rowNames(const QList<QStringList> &rows, int nameCell);
 

@@ -356,7 +356,7 @@ private:
     int choiceAt(const QJsonObject &object, const QString &path, const char *key,
                  const QStringList &entries);
     // A row's name, a text, as the row's last cell; an unnamed row has no name cell.
-    void takeName(const QJsonObject &row, const QString &path, QStringList &cells);
+    void takeRowName(const QJsonObject &row, const QString &path, QStringList &cells);
 
     UartTabState uart(const QJsonObject &root, int number);
     QList<QStringList> requests(const QJsonArray &rows, const QString &path, int number);
@@ -431,7 +431,7 @@ int ProjectReader::choiceAt(const QJsonObject &object, const QString &path, cons
     return index;
 }
 
-void ProjectReader::takeName(const QJsonObject &row, const QString &path, QStringList &cells)
+void ProjectReader::takeRowName(const QJsonObject &row, const QString &path, QStringList &cells)
 {
     if (!row.contains(QLatin1String(kNameKey)))
         return;
@@ -459,7 +459,7 @@ QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString
                 [&] { return cellWhere(table, r + 1, requestColumnName(k + 1)); },
                 QStringLiteral("a whole number")));
         }
-        takeName(row, here, texts);
+        takeRowName(row, here, texts);
         cells.append(texts);
     }
     checkTable(requestCsvTable(), cells, table);
@@ -519,7 +519,7 @@ QList<QStringList> ProjectReader::sensors(const QJsonArray &rows, const QString 
             member(row, here, "register"),
             [&] { return cellWhere(table, r + 1, sensorColumnName(sensorcol::Register)); },
             QStringLiteral("a whole number")));
-        takeName(row, here, texts);
+        takeRowName(row, here, texts);
         cells.append(texts);
     }
     checkTable(sensorCsvTable(), cells, table);

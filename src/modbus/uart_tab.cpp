@@ -12,7 +12,6 @@
 #include "request_check.h"
 #include "request_dialog.h"
 #include "request_editing.h"
-#include "row_name.h"
 #include "uart_port.h"
 
 #include <QFormLayout>
@@ -127,6 +126,7 @@ QGroupBox *UartTab::buildMasterFrame()
     for (int col = 0; col < requestcol::TableCount; ++col)
         tips.append(requestColumnLimits(col));
     m_requests.setHeadingToolTips(tips);
+    m_requests.setLastColumnOptional(true);  // a request's name
     connect(master->addButton(QStringLiteral("Add slave"), m_port.controlName("AddRequestButton")),
             &QPushButton::clicked, this, [this] { openRequestDialog(DialogMode::Add); });
     connect(master->addButton(QStringLiteral("Modify slave"),
@@ -198,8 +198,7 @@ void UartTab::showSettings(const PortSettings &settings)
 
 UartTabState UartTab::state() const
 {
-    return {settings(), listIndex(List::Bits), listIndex(List::Stop),
-            namedOnlyWhereGiven(m_requests.dataRows(), requestcol::Name - 1)};
+    return {settings(), listIndex(List::Bits), listIndex(List::Stop), m_requests.dataRows()};
 }
 
 void UartTab::setState(const UartTabState &state)

@@ -10,7 +10,6 @@
 #include "memory_map.h"
 #include "option_group.h"
 #include "prompts.h"
-#include "row_name.h"
 #include "sensor_check.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
@@ -79,6 +78,7 @@ QGroupBox *OneWireTab::buildMasterFrame()
     for (int col = 0; col < sensorcol::TableCount; ++col)
         tips.append(sensorColumnLimits(col));
     m_sensors.setHeadingToolTips(tips);
+    m_sensors.setLastColumnOptional(true);  // a sensor's name
     auto addButton = [this, master](const char *caption, const char *name,
                                     const std::function<void()> &handler) {
         connect(master->addButton(QLatin1String(caption), QLatin1String(name)),
@@ -147,7 +147,7 @@ void OneWireTab::showFieldNet(const FieldNetSettings &fieldNet)
 
 OneWireTabState OneWireTab::state() const
 {
-    return {settings(), namedOnlyWhereGiven(m_sensors.dataRows(), sensorcol::Name - 1)};
+    return {settings(), m_sensors.dataRows()};
 }
 
 void OneWireTab::setState(const OneWireTabState &state)
