@@ -4,6 +4,7 @@
 #include "failure.h"
 #include "link_action.h"
 #include "project_compare.h"
+#include "project_names.h"
 #include "prompts.h"
 #include "recent_files.h"
 
@@ -68,9 +69,14 @@ void ProjectActions::compareWithController()
         case CompareDialog::Choice::WriteDiffering:
             writeParts(differingParts(differences));
             break;
-        case CompareDialog::Choice::TakeOther:
+        case CompareDialog::Choice::TakeOther: {
+            // The controller holds no names: each row keeps the one it has in the window.
+            const NamesKept named = keepProjectNames(window, held, allProjectParts());
             m_window.apply(held);
+            note(m_ctx, QStringLiteral("%1: controller's values taken, %2")
+                            .arg(kCompareAction, namesKeptText(named)));
             break;
+        }
         case CompareDialog::Choice::Close:
             break;
     }

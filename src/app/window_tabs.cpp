@@ -9,6 +9,7 @@
 #include "one_wire_diag_tab.h"
 #include "one_wire_state.h"
 #include "one_wire_tab.h"
+#include "row_name.h"
 #include "uart_port.h"
 #include "uart_tab.h"
 
@@ -58,6 +59,12 @@ WindowTabs::WindowTabs(TransferContext &ctx, Prompts &prompts, QWidget *parent) 
     addTab(m_modbusDiag, QStringLiteral("Modbus diag"));
     m_oneWireDiag = new OneWireDiagTab(ctx);
     addTab(m_oneWireDiag, QStringLiteral("1-wire diag"));
+    // An error record's number is followed by the name of the row it stands for.
+    m_modbusDiag->setRequestNames([this](int number) {
+        return rowNames(uart(number).requests().dataRows(), requestcol::Name - 1);
+    });
+    m_oneWireDiag->setSensorNames(
+        [this] { return rowNames(m_oneWire->state().sensors, sensorcol::Name - 1); });
     addTab(new ConverterTab(prompts), QStringLiteral("Converter"));
     showStartUpState();
 }

@@ -354,9 +354,15 @@ PortCommand portCommand(Console &console, const Parsed &p, const QList<PortSetup
         };
     if (command == QLatin1String("upload")) {
         const QStringList files = uploadFiles(p.file, ports);
-        const Project startUp = startUpProject();
-        return [startUp, files](CommandEnv &env, int port) {
-            return runUpload(env, startUp, files.at(port));
+        // A project already there is uploaded over: what the controller does not hold (names,
+        // notes, the I/O names) stays.
+        QList<Project> bases;
+        for (const QString &file : files) {
+            const bool existing = isProjectFileName(file) && QFileInfo::exists(file);
+            bases.append(existing ? readCommandFile(console, file) : startUpProject());
+        }
+        return [bases, files](CommandEnv &env, int port) {
+            return runUpload(env, bases.at(port), files.at(port));
         };
     }
     const ProjectParts parts = chosenParts(p.parser, p.file);

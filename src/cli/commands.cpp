@@ -7,6 +7,7 @@
 #include "link_action.h"
 #include "plc_link.h"
 #include "project_compare.h"
+#include "project_names.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -220,12 +221,18 @@ PortRun runRead(CommandEnv &env, const Project &base, const ProjectParts &parts,
     return run;
 }
 
-PortRun runUpload(CommandEnv &env, const Project &startUp, const QString &file)
+PortRun runUpload(CommandEnv &env, const Project &base, const QString &file)
 {
     Project project;
-    PortRun run = runRead(env, startUp, partsOfFile(file), &project);
+    const ProjectParts parts = partsOfFile(file);
+    PortRun run = runRead(env, base, parts, &project);
     if (!run.outcome.done())
         return run;
+    if (isProjectFileName(file)) {
+        const QString named = namesKeptText(keepProjectNames(base, project, parts));
+        if (!named.isEmpty())
+            env.console.note(QStringLiteral("%1: %2").arg(file, named));
+    }
     try {
         writeAnyConfigFile(file, project);
     } catch (const Failure &f) {

@@ -66,9 +66,11 @@ PortRun runTest(CommandEnv &env);
 // Downloads the chosen parts of a project (read and checked from its file before) in order,
 // stopping at the first that fails.
 PortRun runDownload(CommandEnv &env, const Project &project, const ProjectParts &parts);
-// Uploads the parts the file holds over startUp (the window's values at start-up) and saves
-// them as that file; nothing is saved when one fails.
-PortRun runUpload(CommandEnv &env, const Project &startUp, const QString &file);
+// Uploads the parts the file holds over base (the project the file already holds, else the
+// window's values at start-up) and saves them as that file; nothing is saved when one fails.
+// A project's requests and sensors keep their names by identity; how many, and how many rows
+// are new, goes to standard error.
+PortRun runUpload(CommandEnv &env, const Project &base, const QString &file);
 // Reads the parts over base (what the controller does not hold keeps base's values) into *read;
 // stops at the first that fails, and then leaves *read alone.
 PortRun runRead(CommandEnv &env, const Project &base, const ProjectParts &parts, Project *read);

@@ -132,12 +132,17 @@ private:
     bool m_lastQuoted = false;
 };
 
-void checkHeader(const CsvTable &table, const QList<Record> &records)
+// The number of columns the file has: the table's, or one less when the file lacks an optional
+// last column.
+int checkHeader(const CsvTable &table, const QList<Record> &records)
 {
     if (records.isEmpty())
         refuse(QStringLiteral("it is empty; line 1 must name the columns."));
     const Record &header = records.first();
-    for (int col = 0; col < table.headings.size(); ++col) {
+    int cols = int(table.headings.size());
+    if (table.lastColumnOptional && header.cells.size() == cols - 1)
+        --cols;
+    for (int col = 0; col < cols; ++col) {
         const QString found = header.cells.value(col).trimmed();
         if (found != table.headings.at(col)) {
             refuse(QStringLiteral("line %1, column %2 is \"%3\" where the table has \"%4\".")
@@ -146,6 +151,7 @@ void checkHeader(const CsvTable &table, const QList<Record> &records)
                        .arg(found, table.headings.at(col)));
         }
     }
+    return cols;
 }
 
 }  // namespace
@@ -174,9 +180,7 @@ QList<QStringList> tableFromCsv(const CsvTable &table, const QByteArray &csv)
     if (text.startsWith(QChar(0xFEFF)))  // spreadsheets like to start with a byte-order mark
         text.remove(0, 1);
     const QList<Record> records = CsvReader(text).records();
-    checkHeader(table, records);
-
-    const int cols = int(table.headings.size());
+    const int cols = checkHeader(table, records);
     QList<QStringList> rows;
     for (int i = 1; i < records.size(); ++i) {
         const Record &record = records.at(i);
@@ -186,7 +190,9 @@ QList<QStringList> tableFromCsv(const CsvTable &table, const QByteArray &csv)
                        .arg(record.cells.size())
                        .arg(cols));
         }
-        rows.append(record.cells.mid(1));
+        QStringList cells = record.cells.mid(1);
+        cells.resize(table.headings.size() - 1);
+        rows.append(cells);
     }
     if (const auto fault = table.check(rows)) {
         const int line =

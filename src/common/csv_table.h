@@ -27,6 +27,8 @@ struct TableFault {
 // What the CSV files of one table look like and how its rows are checked.
 struct CsvTable {
     QStringList headings;  // every column, the number column first
+    // Files written before the last column existed lack it: they import with it empty.
+    bool lastColumnOptional = false;
     // The first fault of these rows (cells from column 1 on), or none.
     std::function<std::optional<TableFault>(const QList<QStringList> &rows)> check;
 };

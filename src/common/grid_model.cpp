@@ -113,8 +113,12 @@ void GridModel::renumber()
 QList<QStringList> GridModel::dataRows() const
 {
     QList<QStringList> data;
-    for (int row = 1; row < rows() - 1; ++row)
-        data.append(m_cells.at(row).mid(1));
+    for (int row = 1; row < rows() - 1; ++row) {
+        QStringList cells = m_cells.at(row).mid(1);
+        if (m_lastColumnOptional && !cells.isEmpty() && cells.constLast().isEmpty())
+            cells.removeLast();
+        data.append(cells);
+    }
     return data;
 }
 

@@ -46,8 +46,11 @@ public:
     void renumber();
 
     // The data rows of a table that ends in an entry row (rows 1 to rows() - 2), each as the
-    // texts of columns 1 onward: the table as a plain value.
+    // texts of columns 1 onward: the table as a plain value. An optional last column (a row's
+    // name) that is empty is left out, so rows without it are the same values as before it was.
     QList<QStringList> dataRows() const;
+    void setLastColumnOptional(bool optional) { m_lastColumnOptional = optional; }
+    bool lastColumnOptional() const { return m_lastColumnOptional; }
     // Replaces the data rows by these (columns 1 onward, missing cells empty), followed by an
     // empty entry row, and renumbers; the heading row stays.
     void setDataRows(const QList<QStringList> &rows);
@@ -75,6 +78,7 @@ private:
     QList<QStringList> m_cells;
     QList<Qt::Alignment> m_alignment;
     QStringList m_headingTips;
+    bool m_lastColumnOptional = false;
 };
 
 }  // namespace plc

@@ -111,6 +111,9 @@ const char *const kRequestKeys[] = {"address",       "numWord",  "addressSlave",
                                     "addressMaster", "function", "timeoutMs"};
 constexpr int kTableRequestCols = requestcol::Count - 1;
 static_assert(std::size(kRequestKeys) == kTableRequestCols);
+// A row's name, the last key of its line; written only for a named row, so that the files of
+// projects without names keep their bytes.
+const char *const kNameKey = "name";
 
 // ---- Writing: the text is made by hand, as a JSON document keeps no key order.
 
@@ -205,6 +208,8 @@ QByteArray uartText(UartTabState uart, int indent)
         Members cells;
         for (int k = 0; k < kTableRequestCols; ++k)
             cells.append({kRequestKeys[k], numberOrText(row.value(k))});
+        if (!requestName(row).isEmpty())
+            cells.append({kNameKey, quoted(requestName(row))});
         rows.append(line(cells));
     }
     members.append({"requests", rowList(rows, indent + 2)});
@@ -222,8 +227,11 @@ QByteArray auxText(const Project &project, int indent)
         QByteArrayList rom;
         for (int k = 0; k < kRomBytes; ++k)
             rom.append(quoted(sensor.value(k)));
-        rows.append(line({{"rom", '[' + rom.join(", ") + ']'},
-                          {"register", numberOrText(sensor.value(kRomBytes))}}));
+        Members cells = {{"rom", '[' + rom.join(", ") + ']'},
+                         {"register", numberOrText(sensor.value(kRomBytes))}};
+        if (!sensorName(sensor).isEmpty())
+            cells.append({kNameKey, quoted(sensorName(sensor))});
+        rows.append(line(cells));
     }
     return block({{"mode", quoted(kAuxModes.value(project.config.auxMode))},
                   {"fieldNet", line(lists)},
@@ -347,6 +355,8 @@ private:
     QString textAt(const QJsonObject &object, const QString &path, const char *key);
     int choiceAt(const QJsonObject &object, const QString &path, const char *key,
                  const QStringList &entries);
+    // A row's name, a text, as the row's last cell; an unnamed row has no name cell.
+    void takeRowName(const QJsonObject &row, const QString &path, QStringList &cells);
 
     UartTabState uart(const QJsonObject &root, int number);
     QList<QStringList> requests(const QJsonArray &rows, const QString &path, int number);
@@ -421,6 +431,15 @@ int ProjectReader::choiceAt(const QJsonObject &object, const QString &path, cons
     return index;
 }
 
+void ProjectReader::takeRowName(const QJsonObject &row, const QString &path, QStringList &cells)
+{
+    if (!row.contains(QLatin1String(kNameKey)))
+        return;
+    const QString name = textAt(row, path, kNameKey);
+    if (!name.isEmpty())
+        cells.append(name);
+}
+
 QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString &path, int number)
 {
     const QString table = QStringLiteral("the UART %1 request table").arg(number);
@@ -432,7 +451,7 @@ QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString
         const QJsonObject row = rows.at(r).toObject();
         noteUnknown(row, here,
                     {kRequestKeys[0], kRequestKeys[1], kRequestKeys[2], kRequestKeys[3],
-                     kRequestKeys[4], kRequestKeys[5]});
+                     kRequestKeys[4], kRequestKeys[5], kNameKey});
         QStringList texts;
         for (int k = 0; k < kTableRequestCols; ++k) {
             texts.append(wholeText(
@@ -440,6 +459,7 @@ QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString
                 [&] { return cellWhere(table, r + 1, requestColumnName(k + 1)); },
                 QStringLiteral("a whole number")));
         }
+        takeRowName(row, here, texts);
         cells.append(texts);
     }
     checkTable(requestCsvTable(), cells, table);
@@ -481,7 +501,7 @@ QList<QStringList> ProjectReader::sensors(const QJsonArray &rows, const QString 
         if (!rows.at(r).isObject())
             refuseValue(here, rows.at(r), QStringLiteral("an object"));
         const QJsonObject row = rows.at(r).toObject();
-        noteUnknown(row, here, {"rom", "register"});
+        noteUnknown(row, here, {"rom", "register", kNameKey});
         const QJsonArray rom = arrayAt(row, here, "rom");
         if (rom.size() != kRomBytes)
             refuse(QStringLiteral("%1 holds %2 bytes; a sensor has %3")
@@ -499,6 +519,7 @@ QList<QStringList> ProjectReader::sensors(const QJsonArray &rows, const QString 
             member(row, here, "register"),
             [&] { return cellWhere(table, r + 1, sensorColumnName(sensorcol::Register)); },
             QStringLiteral("a whole number")));
+        takeRowName(row, here, texts);
         cells.append(texts);
     }
     checkTable(sensorCsvTable(), cells, table);
@@ -682,6 +703,14 @@ QStringList partsLostInConfigFile(const Project &project)
         notWritten(QStringLiteral("Field Net line settings"));
     if (!(project.ioMap == IoMap()))
         notWritten(QStringLiteral("I/O map"));
+    const auto named = [](const QList<QStringList> &rows, QString (*name)(const QStringList &)) {
+        return std::any_of(rows.begin(), rows.end(),
+                           [name](const QStringList &row) { return !name(row).isEmpty(); });
+    };
+    if (named(project.config.uarts[0].requests, &requestName) ||
+        named(project.config.uarts[1].requests, &requestName) ||
+        named(project.config.sensors, &sensorName))
+        notWritten(QStringLiteral("Request and sensor names"));
     return lost;
 }
 

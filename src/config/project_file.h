@@ -25,8 +25,9 @@ constexpr int kProjectSchemaVersion = 1;
 // The project file's bytes: JSON in UTF-8 ending in a line break, keys in a fixed order, each
 // table row one line, so that one changed cell is one changed line. List choices are the entry
 // texts the window shows; numbers typed into a box or cell are JSON numbers (a text that is not
-// a whole number is kept as a string, which reading refuses). The same project gives the same
-// bytes every time.
+// a whole number is kept as a string, which reading refuses). A named table row ends in its
+// "name"; a row without one reads with an empty name. The same project gives the same bytes
+// every time.
 QByteArray projectBytes(const Project &project);
 
 // What reading a project file gave.

@@ -5,6 +5,7 @@
 #include "link_action.h"
 #include "memory_map.h"
 #include "plc_link.h"
+#include "row_name.h"
 #include "transfer_steps.h"
 
 namespace plc {
@@ -64,12 +65,14 @@ std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer
     return records;
 }
 
-void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records)
+void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records, const QStringList &names)
 {
     QList<QStringList> rows;
     for (const ErrorRow &record : records)
         rows.append({record.state, record.description});
     grid.setDataRows(rows);
+    for (int row = 1; row <= records.size(); ++row)
+        grid.setText(row, 0, namedRowText(row, names.value(row - 1)));
     grid.centreAllColumns();
 }
 

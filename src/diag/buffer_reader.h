@@ -42,8 +42,10 @@ constexpr int kBlockRecords = 64;
 std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer &buffer);
 
 // Shows records in an error table: one row per record numbered from 1, then the numbered spare
-// row, all columns centred. Nothing the table held before stays.
-void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records);
+// row, all columns centred. Nothing the table held before stays. A record's number is followed by
+// the name of the table row it stands for (names: the names of rows 1, 2, ...), "3 (Pump 2)".
+void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records,
+                      const QStringList &names = {});
 
 // What one buffer read found: its records, or none when the buffer is not kept (a UART that is
 // not a Modbus master).

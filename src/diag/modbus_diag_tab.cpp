@@ -43,7 +43,7 @@ void ModbusDiagTab::readClicked(int uart)
     takeStoredPort(m_ctx);
     const Result<BufferRecords> read = readErrorBuffer(m_ctx, source);
     if (read.done() && read.value)
-        showErrorRecords(grid, *read.value);
+        showErrorRecords(grid, *read.value, m_names(uart));
     report(m_ctx, QStringLiteral("UART %1 error buffer read").arg(uart), withCount(read));
 }
 

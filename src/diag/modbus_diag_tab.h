@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 
 namespace plc {
 
@@ -17,6 +19,9 @@ public:
     // Sets both tables' heading lines and centres their columns.
     void setHeadings();
 
+    // Where the names of a UART's requests come from (uart 1 or 2), to follow their slot numbers.
+    void setRequestNames(std::function<QStringList(int uart)> names) { m_names = std::move(names); }
+
     // The buffer of UART 1 (uart 1) or UART 2 (uart 2).
     ErrorBufferFrame &buffer(int uart) const { return *m_buffers[uart == 2 ? 1 : 0]; }
 
@@ -26,6 +31,9 @@ private:
 
     TransferContext &m_ctx;
     ErrorBufferFrame *m_buffers[2] = {};
+    std::function<QStringList(int uart)> m_names = [](int) {
+        return QStringList();
+    };
 };
 
 }  // namespace plc

@@ -32,7 +32,7 @@ void OneWireDiagTab::readClicked()
     takeStoredPort(m_ctx);
     const Result<BufferRecords> read = readErrorBuffer(m_ctx, ErrorBuffer::oneWire());
     if (read.done() && read.value)
-        showErrorRecords(m_buffer->errors(), *read.value);
+        showErrorRecords(m_buffer->errors(), *read.value, m_names());
     report(m_ctx, QStringLiteral("1-wire error buffer read"), withCount(read));
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 
 namespace plc {
 
@@ -18,6 +20,8 @@ public:
     void setHeadings();
 
     ErrorBufferFrame &buffer() const { return *m_buffer; }
+    // Where the names of the sensors come from, to follow their numbers.
+    void setSensorNames(std::function<QStringList()> names) { m_names = std::move(names); }
 
 private:
     // "Read 1-wire buffer".
@@ -25,6 +29,9 @@ private:
 
     TransferContext &m_ctx;
     ErrorBufferFrame *m_buffer = nullptr;
+    std::function<QStringList()> m_names = [] {
+        return QStringList();
+    };
 };
 
 }  // namespace plc

@@ -3,6 +3,7 @@
 #include "hex_text.h"
 #include "port_word.h"
 #include "range_text.h"
+#include "row_name.h"
 
 namespace plc {
 
@@ -139,6 +140,8 @@ QString requestColumnLimits(int col)
         }
         case Timeout:
             return kTimeout.text(QStringLiteral("ms"));
+        case Name:
+            return nameLimits();
         default:
             return QString();
     }
@@ -153,6 +156,9 @@ std::optional<TableFault> checkRequestRows(const QList<QStringList> &rows)
             if (!hextext::wholeNumber(rows.at(r).value(col - 1)))
                 return TableFault{r + 1, col, QStringLiteral("It is not a whole number.")};
         }
+        const QString refusal = nameRefusal(requestName(rows.at(r)));
+        if (!refusal.isEmpty())
+            return TableFault{r + 1, requestcol::Name, refusal};
     }
     const auto fault = checkRequestTable(rows);
     if (!fault)
@@ -169,8 +175,9 @@ const CsvTable &requestCsvTable()
 {
     static const CsvTable table = [] {
         CsvTable t;
-        for (int col = 0; col < requestcol::Count; ++col)
+        for (int col = 0; col < requestcol::TableCount; ++col)
             t.headings.append(requestColumnName(col));
+        t.lastColumnOptional = true;
         t.check = checkRequestRows;
         return t;
     }();

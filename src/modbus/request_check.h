@@ -32,8 +32,8 @@ QString gridFaultMessage(const GridFault &fault);
 // the column heading's tool tip says it: "1–4095 ms" for the timeout.
 QString requestColumnLimits(int col);
 
-// A request table as CSV: its headings, and its check: every cell a whole number, then the
-// table check.
+// A request table as CSV: its headings (a file without the Name column still reads), and its
+// check: every cell a whole number and every name short enough, then the table check.
 const CsvTable &requestCsvTable();
 
 }  // namespace plc

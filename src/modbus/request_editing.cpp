@@ -2,7 +2,9 @@
 
 #include "grid_model.h"
 #include "hex_text.h"
+#include "keep_names.h"
 #include "range_text.h"
+#include "row_name.h"
 #include "uart_port.h"
 
 namespace plc {
@@ -141,6 +143,13 @@ bool deleteRequest(GridModel &grid, int currentRow)
     return true;
 }
 
+QString showUploadedRequests(GridModel &grid, const QList<ModbusRequest> &read)
+{
+    const NamesKept named = keepRequestNames(grid.dataRows(), requestRows(read));
+    grid.showUploadedRows(named.rows);
+    return namesKeptText(named);
+}
+
 QString cellEditRefusal(const UartPort &port, int col, const QString &text)
 {
     using namespace requestcol;
@@ -156,7 +165,8 @@ QString cellEditRefusal(const UartPort &port, int col, const QString &text)
 QString storeCellEdit(GridModel &grid, const UartPort &port, int row, int col, const QString &text)
 {
     const QString refusal = cellEditRefusal(port, col, text);
-    grid.setText(row, col, refusal.isEmpty() ? text : QString());
+    const QString kept = col == requestcol::Name ? cutName(text) : text;
+    grid.setText(row, col, refusal.isEmpty() ? kept : QString());
     return refusal;
 }
 

@@ -62,13 +62,19 @@ inline const QString kDeleteQuestion = QStringLiteral("You are shure for delete 
 // when the current row lies beyond the table. The current row keeps its value.
 bool deleteRequest(GridModel &grid, int currentRow);
 
+// Puts the requests an upload read into the table as GridModel::showUploadedRows does; the
+// controller holds no names, so each request keeps the name of the table's row with its
+// identity. How many names were kept and how many rows are new, for the status line.
+QString showUploadedRequests(GridModel &grid, const QList<ModbusRequest> &read);
+
 // The cell editor's check of a text typed into a column: the port's refusal message, or the
 // empty text when the text is accepted. Columns 1, 2 and 5 take whole numbers from 0 to 255,
 // columns 3, 4 and 6 from 0 to 65535; column 0 is not checked.
 QString cellEditRefusal(const UartPort &port, int col, const QString &text);
 
-// Enter in the cell editor: the text goes into the cell, and a refused text leaves the cell
-// empty. Returns the refusal message (shown title-less), or the empty text.
+// Enter in the cell editor: the text goes into the cell (a name cut to its longest), and a
+// refused text leaves the cell empty. Returns the refusal message (shown title-less), or the empty
+// text.
 QString storeCellEdit(GridModel &grid, const UartPort &port, int row, int col, const QString &text);
 
 }  // namespace plc

@@ -3,6 +3,7 @@
 #include "failure.h"
 #include "grid_model.h"
 #include "hex_text.h"
+#include "keep_names.h"
 
 #include <algorithm>
 #include <iterator>
@@ -51,8 +52,30 @@ int groupValue(QStringView record, int firstChar, int digits)
 
 QString requestColumnName(int col)
 {
-    static const QStringList names = columnNames(kRequestHeadingLine);
+    static const QStringList names = columnNames(kRequestTableHeadingLine);
     return names.value(col);
+}
+
+QString requestName(const QStringList &row)
+{
+    return row.value(requestcol::Name - 1);
+}
+
+QString requestIdentity(const QStringList &row)
+{
+    using namespace requestcol;
+    QStringList key;
+    for (int col : {Address, Function, AddressSlave}) {
+        const QString text = row.value(col - 1);
+        const auto value = hextext::wholeNumber(text);
+        key.append(value ? QString::number(*value) : text.trimmed());
+    }
+    return key.join(QLatin1Char(' '));
+}
+
+NamesKept keepRequestNames(const RequestRows &table, const RequestRows &read)
+{
+    return keepNames(table, read, requestcol::Name - 1, &requestIdentity);
 }
 
 const QStringList &functionEntries()

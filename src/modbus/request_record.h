@@ -9,15 +9,35 @@ namespace plc {
 
 class GridModel;
 
-// The columns of a master request table; column 0 is the slot number.
+// The columns of a master request table; column 0 is the slot number. Count columns make the
+// controller's request; the row's name follows them, so a row holds TableCount columns.
 namespace requestcol {
-enum : int { Slot, Address, NumWord, AddressSlave, AddressMaster, Function, Timeout, Count };
+enum : int {
+    Slot,
+    Address,
+    NumWord,
+    AddressSlave,
+    AddressMaster,
+    Function,
+    Timeout,
+    Count,
+    Name = Count,
+    TableCount
+};
 }
 
-// The request table's heading line, and the heading of one column ("Num word", ...).
+// The request heading line as the controller engineers know it, the table's heading line (the
+// Name column appended), and the heading of one column ("Num word", ..., "Name").
 inline const QString kRequestHeadingLine = QStringLiteral(
     "Slot | Address | Num word | Address slave | Address master | Function | Timeout,[ms] ");
+inline const QString kRequestTableHeadingLine = kRequestHeadingLine + QStringLiteral("| Name ");
 QString requestColumnName(int col);
+
+// The name in a request row (cells from column 1 on); empty when the row has none.
+QString requestName(const QStringList &row);
+// What makes a request the same one wherever it stands: slave address, function and the slave's
+// first register, compared as numbers.
+QString requestIdentity(const QStringList &row);
 
 // The function list of the request dialog; the table holds the index.
 const QStringList &functionEntries();
@@ -56,6 +76,11 @@ ModbusRequest requestFromRow(const RequestRows &rows, int row);
 QStringList requestCells(const ModbusRequest &request);
 // Writes columns 1 to 6 of a row as decimal texts; the slot number is left alone.
 void writeRequestToRow(GridModel &grid, int row, const ModbusRequest &request);
+
+// Request rows read back from the controller, each given the name of the table's request with
+// the same identity.
+struct NamesKept;
+NamesKept keepRequestNames(const RequestRows &table, const RequestRows &read);
 
 // The records of all requests of a table in table order, as the download sends them.
 QString tableText(const QList<ModbusRequest> &requests);

@@ -123,9 +123,10 @@ QGroupBox *UartTab::buildMasterFrame()
     m_requestView = &master->view();
     m_requestView->shareWidthAmongColumns();
     QStringList tips;
-    for (int col = 0; col < requestcol::Count; ++col)
+    for (int col = 0; col < requestcol::TableCount; ++col)
         tips.append(requestColumnLimits(col));
     m_requests.setHeadingToolTips(tips);
+    m_requests.setLastColumnOptional(true);  // a request's name
     connect(master->addButton(QStringLiteral("Add slave"), m_port.controlName("AddRequestButton")),
             &QPushButton::clicked, this, [this] { openRequestDialog(DialogMode::Add); });
     connect(master->addButton(QStringLiteral("Modify slave"),
@@ -162,7 +163,7 @@ QGroupBox *UartTab::buildMasterFrame()
 
 void UartTab::setHeadings()
 {
-    m_requestView->setCentredHeadingLine(kRequestHeadingLine);
+    m_requestView->setCentredHeadingLine(kRequestTableHeadingLine);
 }
 
 void UartTab::selectMode(int index)
@@ -252,11 +253,11 @@ void UartTab::writeClicked()
 Outcome UartTab::uploadFromPlc()
 {
     takeStoredPort(m_ctx);
-    const Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
+    Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
     if (upload.done()) {
         PortSettings shown = settings();
         if (applyPortUpload(upload.value, shown))
-            m_requests.showUploadedRows(requestRows(upload.value.requests));
+            upload.outcome.detail = showUploadedRequests(m_requests, upload.value.requests);
         if (upload.value.word.mode)
             selectMode(int(shown.mode));
         showSettings(shown);

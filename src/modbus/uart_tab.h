@@ -4,6 +4,7 @@
 #include "outcome.h"
 #include "port_tab_parts.h"
 #include "port_word.h"
+#include "request_record.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -103,7 +104,7 @@ private:
 
     const UartPort &m_port;
     TransferContext &m_ctx;
-    GridModel m_requests{7};
+    GridModel m_requests{requestcol::TableCount};
     int m_modeIndex = int(UartMode::NotUse);
     int m_currentRequestRow = 0;
     int m_currentRequestColumn = 0;

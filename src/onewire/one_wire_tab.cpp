@@ -75,9 +75,10 @@ QGroupBox *OneWireTab::buildMasterFrame()
     m_sensorView = &master->view();
     m_sensorView->shareWidthAmongColumns();
     QStringList tips;
-    for (int col = 0; col < sensorcol::Count; ++col)
+    for (int col = 0; col < sensorcol::TableCount; ++col)
         tips.append(sensorColumnLimits(col));
     m_sensors.setHeadingToolTips(tips);
+    m_sensors.setLastColumnOptional(true);  // a sensor's name
     auto addButton = [this, master](const char *caption, const char *name,
                                     const std::function<void()> &handler) {
         connect(master->addButton(QLatin1String(caption), QLatin1String(name)),
@@ -92,9 +93,10 @@ QGroupBox *OneWireTab::buildMasterFrame()
     connect(m_sensorView, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &cell) { m_currentSensorRow = cell.row(); });
     // Any text may be typed into a cell; the check before a download judges it.
-    new CellEditor(
-        *m_sensorView, QStringLiteral("sensorCellEditor"),
-        [this](int row, int col, const QString &text) { m_sensors.setText(row, col, text); });
+    new CellEditor(*m_sensorView, QStringLiteral("sensorCellEditor"),
+                   [this](int row, int col, const QString &text) {
+                       m_sensors.setText(row, col, sensorCellText(col, text));
+                   });
     const CsvNotes notes{QStringLiteral("1-wire sensors"), [this](const QString &text) {
                              note(m_ctx, text);
                          }};
@@ -105,7 +107,7 @@ QGroupBox *OneWireTab::buildMasterFrame()
 
 void OneWireTab::setHeadings()
 {
-    m_sensorView->setCentredHeadingLine(kSensorHeadingLine);
+    m_sensorView->setCentredHeadingLine(kSensorTableHeadingLine);
 }
 
 void OneWireTab::selectMode(int mode)
@@ -192,12 +194,12 @@ void OneWireTab::writeToPlc()
 Outcome OneWireTab::uploadFromPlc()
 {
     takeStoredPort(m_ctx);
-    const Result<AuxConfigUpload> upload = uploadAuxConfig(m_ctx);
+    Result<AuxConfigUpload> upload = uploadAuxConfig(m_ctx);
     if (upload.done()) {
         AuxSettings shown = settings();
         setHeadings();
         applyAuxUpload(upload.value, shown);
-        m_sensors.showUploadedRows(upload.value.sensors);
+        upload.outcome.detail = showUploadedSensors(m_sensors, upload.value.sensors);
         selectMode(int(shown.mode));
         showFieldNet(shown.fieldNet);
     }

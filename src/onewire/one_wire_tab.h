@@ -3,6 +3,7 @@
 #include "grid_model.h"
 #include "outcome.h"
 #include "port_tab_parts.h"
+#include "sensor_record.h"
 
 #include <QWidget>
 
@@ -81,7 +82,7 @@ private:
     void deleteAllClicked();
 
     TransferContext &m_ctx;
-    GridModel m_sensors{10};
+    GridModel m_sensors{sensorcol::TableCount};
     int m_auxModeIndex = 2;
     int m_currentSensorRow = 0;
     int m_sensorDialogMode = 0;

@@ -3,6 +3,7 @@
 #include "aux_mode_word.h"
 #include "grid_model.h"
 #include "hex_text.h"
+#include "row_name.h"
 
 #include <QRegularExpression>
 
@@ -58,6 +59,8 @@ QString sensorColumnLimits(int col)
         return QStringLiteral("two hexadecimal digits");
     if (col == sensorcol::Register)
         return QStringLiteral("Dxxxx register, a whole number %1").arg(kSensorRegisters.text());
+    if (col == sensorcol::Name)
+        return nameLimits();
     return QString();
 }
 
@@ -65,8 +68,14 @@ const CsvTable &sensorCsvTable()
 {
     static const CsvTable table = [] {
         CsvTable t;
-        t.headings = columnNames(kSensorHeadingLine);
+        t.headings = columnNames(kSensorTableHeadingLine);
+        t.lastColumnOptional = true;
         t.check = [](const QList<QStringList> &rows) -> std::optional<TableFault> {
+            for (int r = 0; r < rows.size(); ++r) {
+                const QString refusal = nameRefusal(sensorName(rows.at(r)));
+                if (!refusal.isEmpty())
+                    return TableFault{r + 1, sensorcol::Name, refusal};
+            }
             const auto fault = checkSensorTable(rows);
             if (!fault)
                 return std::nullopt;

@@ -33,7 +33,8 @@ QString sensorFaultMessage(const SensorFault &fault);
 // the column heading's and the sensor dialog's tool tips say it.
 QString sensorColumnLimits(int col);
 
-// The sensor table as CSV: its headings, and the sensor check as its check.
+// The sensor table as CSV: its headings (a file without the Name column still reads), every
+// name short enough, and the sensor check.
 const CsvTable &sensorCsvTable();
 
 }  // namespace plc

@@ -2,6 +2,8 @@
 
 #include "grid_model.h"
 #include "hex_text.h"
+#include "keep_names.h"
+#include "row_name.h"
 #include "sensor_check.h"
 
 #include <optional>
@@ -59,6 +61,18 @@ void storeSensor(GridModel &grid, SensorDialogMode mode, int chosenRow, const Se
     }
     for (int c = 0; c < cells.size() && c < kRomBytes + 1; ++c)
         grid.setText(row, sensorcol::Byte0 + c, cells.at(c));
+}
+
+QString showUploadedSensors(GridModel &grid, const QList<SensorCells> &read)
+{
+    const NamesKept named = keepSensorNames(grid.dataRows(), read);
+    grid.showUploadedRows(named.rows);
+    return namesKeptText(named);
+}
+
+QString sensorCellText(int col, const QString &text)
+{
+    return col == sensorcol::Name ? cutName(text) : text;
 }
 
 bool isSensorRow(const GridModel &grid, int row)

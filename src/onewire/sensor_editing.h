@@ -26,6 +26,14 @@ SensorCells sensorDialogPreset(const GridModel &grid, int chosenRow, SensorDialo
 // boxes; its number stays. Every column is centred.
 void storeSensor(GridModel &grid, SensorDialogMode mode, int chosenRow, const SensorCells &cells);
 
+// Puts the sensors an upload read into the table as GridModel::showUploadedRows does; the
+// controller holds no names, so each sensor keeps the name of the table's row with its ROM
+// code. How many names were kept and how many rows are new, for the status line.
+QString showUploadedSensors(GridModel &grid, const QList<SensorCells> &read);
+
+// The text of a cell as the cell editor stores it: a name cut to its longest, the rest as typed.
+QString sensorCellText(int col, const QString &text);
+
 // Whether a row holds a sensor: neither the heading, nor the entry row, nor below the table.
 bool isSensorRow(const GridModel &grid, int row);
 

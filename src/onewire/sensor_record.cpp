@@ -2,6 +2,7 @@
 
 #include "grid_model.h"
 #include "hex_text.h"
+#include "keep_names.h"
 
 namespace plc {
 
@@ -62,8 +63,26 @@ QList<SensorCells> decodeSensorTableText(const QString &text, int n)
 
 QString sensorColumnName(int col)
 {
-    static const QStringList names = columnNames(kSensorHeadingLine);
+    static const QStringList names = columnNames(kSensorTableHeadingLine);
     return names.value(col);
+}
+
+QString sensorName(const SensorCells &row)
+{
+    return row.value(sensorcol::Name - 1);
+}
+
+QString sensorIdentity(const SensorCells &row)
+{
+    QStringList rom;
+    for (int k = 0; k < kRomBytes; ++k)
+        rom.append(row.value(k).trimmed().toUpper());
+    return rom.join(QLatin1Char(' '));
+}
+
+NamesKept keepSensorNames(const QList<SensorCells> &table, const QList<SensorCells> &read)
+{
+    return keepNames(table, read, sensorcol::Name - 1, &sensorIdentity);
 }
 
 }  // namespace plc

@@ -9,20 +9,32 @@ namespace plc {
 
 class GridModel;
 
-// The columns of the sensor table: the row number, the eight ROM bytes, the data register.
+// The columns of the sensor table: the row number, the eight ROM bytes, the data register (Count
+// columns make the controller's sensor), then the row's name.
 namespace sensorcol {
-enum : int { Num = 0, Byte0 = 1, Register = 9, Count = 10 };
+enum : int { Num = 0, Byte0 = 1, Register = 9, Count = 10, Name = 10, TableCount = 11 };
 }
 constexpr int kRomBytes = 8;
 
-// The sensor table's heading line, and the heading of one column ("Byte 0", "Dxxxx", ...).
+// The sensor heading line as the controller engineers know it, the table's heading line (the
+// Name column appended), and the heading of one column ("Byte 0", "Dxxxx", ..., "Name").
 inline const QString kSensorHeadingLine = QStringLiteral(
     "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | Byte 6 | Byte 7 |  Dxxxx  ");
+inline const QString kSensorTableHeadingLine = kSensorHeadingLine + QStringLiteral("| Name ");
 QString sensorColumnName(int col);
 
 // A sensor as the table holds it: the texts of columns 1 to 9 (ROM bytes 0 to 7, then the
-// register number), as GridModel::dataRows() gives them.
+// register number) and, when it has one, its name, as GridModel::dataRows() gives them.
 using SensorCells = QStringList;
+
+// The name in a sensor row; empty when the row has none.
+QString sensorName(const SensorCells &row);
+// What makes a sensor the same one wherever it stands: its ROM code, bytes 0 to 7, in capitals.
+QString sensorIdentity(const SensorCells &row);
+// Sensor rows read back from the controller, each given the name of the table's sensor with the
+// same ROM code.
+struct NamesKept;
+NamesKept keepSensorNames(const QList<SensorCells> &table, const QList<SensorCells> &read);
 
 // The controller's sensor record is 10 bytes, sent as 20 hexadecimal digits.
 constexpr int kSensorRecordChars = 20;

@@ -1,5 +1,7 @@
 #include "compare_dialog.h"
 
+#include "row_name.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,7 +20,7 @@ QString rowText(const Difference &difference)
         return QString();
     if (difference.part == ProjectPart::IoMap)
         return QStringLiteral("IO %1").arg(difference.row - 1);
-    return QString::number(difference.row);
+    return namedRowText(difference.row, difference.rowName);
 }
 
 }  // namespace
@@ -52,6 +54,7 @@ CompareDialog::CompareDialog(const QString &title, const QList<Difference> &diff
         const QString cells[] = {partCaption(d.part), rowText(d), d.column, d.left, d.right};
         for (int col = 0; col < 5; ++col)
             m_table->setItem(i, col, new QTableWidgetItem(cells[col]));
+        m_table->item(i, 1)->setToolTip(d.rowName);
     }
     m_table->resizeColumnsToContents();
     m_table->setVisible(!differences.isEmpty());

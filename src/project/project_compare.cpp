@@ -4,6 +4,7 @@
 #include "io_map.h"
 #include "port_word.h"
 #include "request_record.h"
+#include "row_name.h"
 #include "sensor_record.h"
 
 #include <functional>
@@ -33,9 +34,10 @@ class PartCompare {
 public:
     PartCompare(ProjectPart part, QList<Difference> &out) : m_part(part), m_out(out) {}
 
-    void add(const QString &column, const QString &left, const QString &right, int row = 0)
+    void add(const QString &column, const QString &left, const QString &right, int row = 0,
+             const QString &rowName = QString())
     {
-        m_out.append({m_part, row, column, left, right});
+        m_out.append({m_part, row, column, left, right, rowName});
     }
     // A list choice, shown by its entry.
     void choice(const QString &column, const QStringList &entries, int left, int right)
@@ -43,14 +45,16 @@ public:
         if (left != right)
             add(column, entries.value(left), entries.value(right));
     }
-    void cell(const QString &column, const QString &left, const QString &right, int row = 0)
+    void cell(const QString &column, const QString &left, const QString &right, int row = 0,
+              const QString &rowName = QString())
     {
         if (!sameCell(left, right))
-            add(column, left, right, row);
+            add(column, left, right, row, rowName);
     }
-    // A table's rows, cell by cell; the columns from 1 on are named by columnName.
+    // A table's rows, cell by cell, the columns from 1 to cols - 1 named by columnName; the cell
+    // at nameCell names the row.
     void rows(const QList<QStringList> &left, const QList<QStringList> &right,
-              const std::function<QString(int)> &columnName)
+              const std::function<QString(int)> &columnName, int cols, int nameCell)
     {
         if (left.size() != right.size())
             add(QStringLiteral("rows"), QString::number(left.size()),
@@ -58,8 +62,15 @@ public:
         for (int row = 0; row < qMin(left.size(), right.size()); ++row) {
             const QStringList &l = left.at(row);
             const QStringList &r = right.at(row);
-            for (int col = 0; col < qMax(l.size(), r.size()); ++col)
-                cell(columnName(col + 1), l.value(col), r.value(col), row + 1);
+            const QString name =
+                l.value(nameCell).isEmpty() ? r.value(nameCell) : l.value(nameCell);
+            for (int col = 0; col < cols - 1; ++col) {
+                // Names are text: "Pump 02" is not "Pump 2".
+                if (col == nameCell && l.value(col) != r.value(col))
+                    add(columnName(col + 1), l.value(col), r.value(col), row + 1, name);
+                else if (col != nameCell)
+                    cell(columnName(col + 1), l.value(col), r.value(col), row + 1, name);
+            }
         }
     }
 
@@ -92,16 +103,20 @@ void compareUart(PartCompare &compare, const UartTabState &left, const UartTabSt
             compare.cell(QStringLiteral("timeout"), l.timeout, r.timeout);
         return;
     }
-    compare.rows(left.requests, right.requests, &requestColumnName);
+    // The controller holds no names.
+    compare.rows(left.requests, right.requests, &requestColumnName,
+                 files ? requestcol::TableCount : requestcol::Count, requestcol::Name - 1);
 }
 
-void compareAux(PartCompare &compare, const Project &left, const Project &right)
+void compareAux(PartCompare &compare, const Project &left, const Project &right, Compared compared)
 {
     const int mode = left.config.auxMode;
     if (mode != right.config.auxMode) {
         compare.choice(QStringLiteral("mode"), auxModeEntries(), mode, right.config.auxMode);
     } else if (mode == int(AuxMode::OneWireMaster)) {
-        compare.rows(left.config.sensors, right.config.sensors, &sensorColumnName);
+        const bool files = compared == Compared::FileValues;
+        compare.rows(left.config.sensors, right.config.sensors, &sensorColumnName,
+                     files ? sensorcol::TableCount : sensorcol::Count, sensorcol::Name - 1);
     } else if (mode == int(AuxMode::FieldNet)) {
         const FieldNetEntries &entries = fieldNetEntries();
         const FieldNetSettings &l = left.fieldNet;
@@ -144,7 +159,7 @@ void compareIoMap(PartCompare &compare, const IoMap &left, const IoMap &right, C
 bool Difference::operator==(const Difference &other) const
 {
     return part == other.part && row == other.row && column == other.column && left == other.left &&
-           right == other.right;
+           right == other.right && rowName == other.rowName;
 }
 
 QList<Difference> projectDifferences(const Project &left, const Project &right,
@@ -163,7 +178,7 @@ QList<Difference> projectDifferences(const Project &left, const Project &right,
                 compareUart(compare, left.config.uarts[1], right.config.uarts[1], compared);
                 break;
             case ProjectPart::OneWire:
-                compareAux(compare, left, right);
+                compareAux(compare, left, right, compared);
                 break;
             case ProjectPart::IoMap:
                 compareIoMap(compare, left.ioMap, right.ioMap, compared);
@@ -180,7 +195,7 @@ QString differenceLine(const Difference &difference, const QString &leftName,
     if (difference.part == ProjectPart::IoMap && difference.row > 0)
         where += QStringLiteral(" point %1").arg(difference.row - 1);
     else if (difference.row > 0)
-        where += QStringLiteral(" row %1").arg(difference.row);
+        where += QStringLiteral(" row ") + namedRowText(difference.row, difference.rowName);
     return QStringLiteral("%1 %2: %3 %4, %5 %6")
         .arg(where, difference.column, leftName, difference.left, rightName, difference.right);
 }

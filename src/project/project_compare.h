@@ -19,6 +19,7 @@ struct Difference {
     QString column;
     QString left;
     QString right;
+    QString rowName = {};  // the table row's name (the left side's, else the right's)
 
     bool operator==(const Difference &other) const;
 };
@@ -33,12 +34,13 @@ enum class Compared { ControllerValues, FileValues };
 // mode alone; a part not in use has nothing more to compare. Table cells compare as numbers
 // when both are whole numbers ("010" is 10), else as text in any case ("0a" is 0A).
 // FileValues adds what only files hold of a part in use: the bit number and stop bits, a
-// slave's timeout (only the slave settings' own download sends it), and each I/O point's name.
+// slave's timeout (only the slave settings' own download sends it), each I/O point's name and
+// the names of requests and sensors.
 QList<Difference> projectDifferences(const Project &left, const Project &right,
                                      const ProjectParts &parts = allProjectParts(),
                                      Compared compared = Compared::ControllerValues);
 
-// One difference as a line: "uart1 row 3 Timeout,[ms]: file 100, controller 250",
+// One difference as a line: "uart1 row 3 (Pump 2) Timeout,[ms]: file 100, controller 250",
 // "uart2 speed: file 9600, controller 115200", with the names given to the two sides.
 QString differenceLine(const Difference &difference, const QString &leftName,
                        const QString &rightName);

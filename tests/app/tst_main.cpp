@@ -272,7 +272,7 @@ private Q_SLOTS:
         testing::columns<int, QString, QString, bool>({"tab", "name", "line", "centred"});
         const QString requests = QStringLiteral(
             "Slot | Address | Num word | Address slave | Address master | Function | "
-            "Timeout,[ms] ");
+            "Timeout,[ms] | Name ");
         const QString modbusErrors = "Slot  |  Errors  type   |   Short descriptions of error    ";
         row("uart1RequestTable", 1, "uart1RequestTable", requests, true);
         row("uart2RequestTable", 2, "uart2RequestTable", requests, true);
@@ -283,7 +283,7 @@ private Q_SLOTS:
             "Num |  Errors  type   |   Short descriptions of error ", true);
         row("sensorTable", 3, "sensorTable",
             "Num | Byte 0 | Byte 1 | Byte 2 | Byte 3 | Byte 4 | Byte 5 | "
-            "Byte 6 | Byte 7 |  Dxxxx  ",
+            "Byte 6 | Byte 7 |  Dxxxx  | Name ",
             true);
     }
 

@@ -291,18 +291,20 @@ private Q_SLOTS:
     void csvRoundTripKeepsTheFile_data()
     {
         testing::columns<QString, QString>({"table", "csv"});
+        // The Name column comes last; a configuration file holds no names.
         const QString requests =
-            "Slot,Address,Num word,Address slave,Address master,Function,\"Timeout,[ms]\"\r\n";
+            "Slot,Address,Num word,Address slave,Address master,Function,"
+            "\"Timeout,[ms]\",Name\r\n";
         row("uart1", "uart1",
             requests +
-                "1,1,10,10,110,0,100\r\n2,2,10,20,120,1,100\r\n3,3,10,30,130,2,100\r\n"
-                "4,4,10,40,140,3,100\r\n5,5,10,50,150,4,100\r\n6,6,10,60,160,0,100\r\n"
-                "7,7,10,70,170,1,100\r\n8,8,10,80,180,2,100\r\n9,9,10,90,190,3,100\r\n");
+                "1,1,10,10,110,0,100,\r\n2,2,10,20,120,1,100,\r\n3,3,10,30,130,2,100,\r\n"
+                "4,4,10,40,140,3,100,\r\n5,5,10,50,150,4,100,\r\n6,6,10,60,160,0,100,\r\n"
+                "7,7,10,70,170,1,100,\r\n8,8,10,80,180,2,100,\r\n9,9,10,90,190,3,100,\r\n");
         row("uart2", "uart2", requests);
         row("onewire", "onewire",
             "Num,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
-            "Dxxxx\r\n1,28,FF,4B,12,03,00,00,A1,1500\r\n"
-            "2,0A,0B,0C,0D,0E,0F,10,11,1502\r\n");
+            "Dxxxx,Name\r\n1,28,FF,4B,12,03,00,00,A1,1500,\r\n"
+            "2,0A,0B,0C,0D,0E,0F,10,11,1502,\r\n");
     }
 
     void csvRoundTripKeepsTheFile()
@@ -587,6 +589,24 @@ private Q_SLOTS:
         const Run verify = run({"verify", projectFile("changed.plcproj", changed)});
         QCOMPARE(verify.out, "iomap point 1 Function: file Not use, controller Input -X\n");
         QCOMPARE(verify.code, 1);
+    }
+
+    void uploadOntoANamedProjectKeepsEveryName()
+    {
+        Project named = sampleProject();
+        for (int i = 0; i < named.config.uarts[0].requests.size(); ++i)
+            named.config.uarts[0].requests[i].append(QStringLiteral("Pump %1").arg(i + 1));
+        named.config.sensors[0].append(QStringLiteral("Boiler"));
+        named.config.sensors[1].append(QStringLiteral("Return pipe"));
+        const QString file = projectFile("named.plcproj", named);
+        QCOMPARE(run({"download", file}).code, 0);
+        const Run up = run({"upload", file});
+        QCOMPARE(up.code, 0);
+        QVERIFY2(up.err.endsWith(file + ": 11 names kept, 0 rows new\n"), qPrintable(up.err));
+        // The tables as they were, every name in its row.
+        const Project read = readAnyConfigFile(file);
+        QCOMPARE(read.config.uarts[0].requests, named.config.uarts[0].requests);
+        QCOMPARE(read.config.sensors, named.config.sensors);
     }
 
     void diff_data()

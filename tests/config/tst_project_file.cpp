@@ -169,6 +169,27 @@ private Q_SLOTS:
         QCOMPARE(again.bytes(), saved.bytes());
     }
 
+    void namesRoundTripAsTheLastKeyOfANamedRow()
+    {
+        Project named = sample();
+        named.config.uarts[0].requests[1].append(QStringLiteral("Pump \"2\""));
+        named.config.sensors[0].append(QStringLiteral("Boiler \u00b0C"));
+        const QByteArray bytes = projectBytes(named);
+        QVERIFY(bytes.contains("\"timeoutMs\": 9, \"name\": \"Pump \\\"2\\\"\"}\n"));
+        QVERIFY(
+            bytes.contains("\"register\": 1500, \"name\": \"Boiler \xc2\xb0"
+                           "C\"}\n"));
+        const ProjectRead read = readProject(bytes);
+        QCOMPARE(read.refusal, QString());
+        QCOMPARE(read.project->config.uarts[0].requests[1].value(6), "Pump \"2\"");
+        QCOMPARE(read.project->config.uarts[0].requests[0].value(6), QString());
+        QCOMPARE(read.project->config.sensors[0].value(9), "Boiler \u00b0C");
+        QCOMPARE(projectBytes(*read.project), bytes);
+        QCOMPARE(
+            partsLostInConfigFile(named).constLast(),
+            "Request and sensor names not written: the configuration file has no place for it");
+    }
+
     void oneCellChangedIsOneLineChanged()
     {
         Project changed = sample();

@@ -75,7 +75,7 @@ private Q_SLOTS:
         tab().selectMode(1);
         QCOMPARE(tab().sensors().cols(), 2);
         tab().selectMode(0);
-        QCOMPARE(tab().sensors().cols(), 10);
+        QCOMPARE(tab().sensors().cols(), 11);
         QCOMPARE(tab().sensors().heading(9), QStringLiteral("  Dxxxx  "));
         QCOMPARE(tab().sensors().text(1, 1), QStringLiteral("28"));  // the rows stay
     }

@@ -1,4 +1,5 @@
 #include "aux_mode_word.h"
+#include "failure.h"
 #include "onewire_test_support.h"
 #include "sensor_check.h"
 #include "sensor_record.h"
@@ -27,6 +28,31 @@ class TestSensorTable : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void csvCarriesNamesAndReadsFilesWithoutThem()
+    {
+        const QList<SensorCells> named = {sensor(1) + QStringList{"Boiler, \"top\""},
+                                          sensor(2) + QStringList{QString()}};
+        const QByteArray csv = tableToCsv(sensorCsvTable(), named);
+        QVERIFY(
+            csv.startsWith("Num,Byte 0,Byte 1,Byte 2,Byte 3,Byte 4,Byte 5,Byte 6,Byte 7,"
+                           "Dxxxx,Name\r\n"));
+        QCOMPARE(tableFromCsv(sensorCsvTable(), csv), named);
+        // A file written before names: the same rows, unnamed.
+        QByteArray unnamed = csv;
+        unnamed.replace(",Name\r\n", "\r\n").replace(",\"Boiler, \"\"top\"\"\"\r\n", "\r\n");
+        unnamed.replace(",\r\n", "\r\n");
+        QCOMPARE(tableFromCsv(sensorCsvTable(), unnamed),
+                 (QList<SensorCells>{sensor(1) + QStringList{QString()}, named.at(1)}));
+        try {
+            tableFromCsv(sensorCsvTable(),
+                         tableToCsv(sensorCsvTable(), {sensor(1) + QStringList{QString(41, 'x')}}));
+            QFAIL("a name of 41 characters was imported");
+        } catch (const Failure &f) {
+            QVERIFY2(f.description().endsWith("A name has at most 40 characters; this one has 41."),
+                     qPrintable(f.description()));
+        }
+    }
+
     void record_data()
     {
         // back: what an upload of the record shows

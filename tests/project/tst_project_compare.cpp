@@ -1,4 +1,9 @@
+#include "project_compare.h"
+#include "project_names.h"
 #include "project_sample.h"
+#include "row_name.h"
+#include "sensor_record.h"
+#include "test_helpers.h"
 
 #include <QtTest>
 
@@ -39,6 +44,22 @@ void addCellChanges(P part, const QStringList &headings, QList<QStringList> &(*t
 }  // namespace
 
 Q_DECLARE_METATYPE(Change)
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+// The sample with every request of UART 1 and every sensor named after its row: "r1", "s1" ...
+Project namedSample()
+{
+    Project p = sampleProject();
+    for (int i = 0; i < requestsOf(p).size(); ++i)
+        requestsOf(p)[i].append(QStringLiteral("r%1").arg(i + 1));
+    for (int i = 0; i < sensorsOf(p).size(); ++i)
+        sensorsOf(p)[i].append(QStringLiteral("s%1").arg(i + 1));
+    return p;
+}
+
+}  // namespace
 
 // The differences between two projects: each value the controller holds named alone, in the
 // tables' own words, and nothing of what it does not hold.
@@ -143,6 +164,61 @@ private Q_SLOTS:
         Project right = left;
         change.right(right);
         QCOMPARE(projectDifferences(left, right), change.expected);
+    }
+
+    void namesFollowTheRowAndOnlyFilesCompareThem()
+    {
+        const Project left = namedSample();
+        Project right = left;
+        requestsOf(right)[2][5] = "250";
+        sensorsOf(right)[0][9] = "boiler";
+        QCOMPARE(differenceLines(projectDifferences(left, right), "file", "controller"),
+                 QStringList{"uart1 row 3 (r3) Timeout,[ms]: file 103, controller 250"});
+        QCOMPARE(differenceLines(
+                     projectDifferences(left, right, {ProjectPart::OneWire}, Compared::FileValues),
+                     "a", "b"),
+                 QStringList{"onewire row 1 (s1) Name: a s1, b boiler"});
+    }
+
+    void readBackKeepsNamesByIdentity_data()
+    {
+        // edit: what the controller holds, made to the sample without names
+        testing::columns<Edit, QStringList, int, int>({"edit", "names", "kept", "added"});
+        testing::row("same", Edit([](Project &) {}), QStringList{"r1", "r2", "r3", "s1", "s2"}, 5,
+                     0);
+        testing::row("moved", Edit([](Project &p) {
+                         std::swap(requestsOf(p)[0], requestsOf(p)[2]);
+                         std::swap(sensorsOf(p)[0], sensorsOf(p)[1]);
+                     }),
+                     QStringList{"r3", "r2", "r1", "s2", "s1"}, 5, 0);
+        testing::row("new", Edit([](Project &p) {
+                         QStringList unknown = sensorsOf(p)[0];
+                         unknown[7] = "B2";
+                         sensorsOf(p).prepend(unknown);
+                     }),
+                     QStringList{"r1", "r2", "r3", "", "s1", "s2"}, 5, 1);
+        // Slave address, function and slave register make a request; the rest may change.
+        testing::row("changed identity", Edit([](Project &p) {
+                         requestsOf(p)[0][2] = "11";   // Address slave
+                         requestsOf(p)[1][5] = "999";  // Timeout
+                         requestsOf(p)[2][0] = "03";   // Address, as another text
+                         sensorsOf(p)[1][0] = "29";
+                     }),
+                     QStringList{"", "r2", "r3", "s1", ""}, 3, 2);
+    }
+
+    void readBackKeepsNamesByIdentity()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QStringList, names);
+        Project read = sampleProject();
+        edit(read);
+        const NamesKept kept = keepProjectNames(namedSample(), read, allProjectParts());
+        QStringList found = rowNames(requestsOf(read), requestcol::Name - 1);
+        found += rowNames(sensorsOf(read), sensorcol::Name - 1);
+        QCOMPARE(found, names);
+        QTEST(kept.kept, "kept");
+        QTEST(kept.added, "added");
     }
 
     void filesAlsoCompareWhatOnlyFilesHold()

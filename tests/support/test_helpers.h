@@ -49,7 +49,8 @@ T *child(const QObject *parent, const QString &name)
     return found;
 }
 
-// The rows below the heading, each as its first `cols` cells (all when -1) joined by "|".
+// The rows below the heading, each as its first `cols` cells joined by "|"; -1: all but an
+// optional last column (a row's name).
 QStringList rowTexts(const GridModel &grid, int cols = -1);
 
 // The virtual controller of a fixture, or the fixture itself when it is one.
