@@ -158,7 +158,8 @@ void BusSearchDialog::place(FoundPlacement placement)
         m_ctx.prompts.message(this, refusal);
         return;
     }
-    if (append)
+    // With none skipped, the search's own status ("3 devices found") stays: all went in.
+    if (append && int(found.size()) < before)
         note(m_ctx, QStringLiteral("Add new in the table: %1 added, %2 already in the table")
                         .arg(found.size())
                         .arg(before - found.size()));
