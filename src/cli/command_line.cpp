@@ -13,6 +13,7 @@
 #include "multi_port.h"
 #include "plc_link.h"
 #include "project_file.h"
+#include "search_command.h"
 #include "settings_store.h"
 #include "side_by_side.h"
 
@@ -51,6 +52,9 @@ const QString kDescription = QStringLiteral(
     "                             code 1 when there is one\n"
     "  convert IN OUT             writes IN as the kind of file OUT names; what a configuration\n"
     "                             file cannot hold is named on standard error\n"
+    "  search [--json] [FILE]     the 1-wire bus search: prints each device found; with a file,\n"
+    "                             \"new\" or the sensor table's row (\"row N (name)\") beside\n"
+    "                             each, and the table's sensors that were not found\n"
     "\n"
     "FILE may be a project (.plcproj): download, upload and verify then take its I/O map\n"
     "too, and verify its Field Net lists. A controller compared with a file reads the parts\n"
@@ -82,9 +86,11 @@ const std::map<QString, QStringList> kCommandOptions = {
     {QStringLiteral("diff"),
      {QStringLiteral("port"), QStringLiteral("line"), QStringLiteral("json")}},
     {QStringLiteral("convert"), {}},
+    {QStringLiteral("search"), kPortOptions},
 };
 
-// How many files a command takes after its name (diff counts its sides itself).
+// How many files a command takes after its name (diff counts its sides itself; search may take
+// none).
 int filesOf(const QString &command)
 {
     if (command == QLatin1String("test") || command == QLatin1String("buffers"))
@@ -156,8 +162,9 @@ void checkCommand(Parsed &p)
     p.files = positional.mid(1);
     p.file = p.files.value(0);
     const int expected = filesOf(p.command);
+    const bool fileOptional = p.command == QLatin1String("search");
     if (p.command != QLatin1String("diff")) {
-        if (p.files.size() < expected)
+        if (p.files.size() < expected && !fileOptional)
             badArgument(expected == 2
                             ? QStringLiteral("%1 needs two files: IN and OUT.").arg(p.command)
                             : QStringLiteral("%1 needs a file.").arg(p.command));
@@ -352,6 +359,8 @@ PortCommand portCommand(Console &console, const Parsed &p, const QList<PortSetup
         return [](CommandEnv &env, int) {
             return runBuffers(env);
         };
+    if (command == QLatin1String("search"))
+        return searchCommand(console, p.file);
     if (command == QLatin1String("upload")) {
         const QStringList files = uploadFiles(p.file, ports);
         // A project already there is uploaded over: what the controller does not hold (names,
@@ -420,9 +429,11 @@ int runParsed(Parsed &p, Console &console)
     const PortCommand command = portCommand(console, p, ports);
     const bool json = p.parser.isSet(QStringLiteral("json"));
     InterruptWatch watch;
-    // The error buffers' JSON has always been the buffers alone; the other commands' JSON is
-    // the per-port array, for one port as for several.
-    if (ports.size() == 1 && (!json || p.command == QLatin1String("buffers")))
+    // The error buffers' and the bus search's JSON is their object alone; the other commands'
+    // JSON is the per-port array, for one port as for several.
+    const bool ownJson =
+        p.command == QLatin1String("buffers") || p.command == QLatin1String("search");
+    if (ports.size() == 1 && (!json || ownJson))
         return runOnOnePort(console, ports.first(), json, watch, command);
     return runOnPorts(console, ports, json, watch.flag(), command);
 }
@@ -465,7 +476,7 @@ int runCommandLine(const QStringList &arguments)
     p.parser.setApplicationDescription(kDescription);
     p.parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("test, download, upload, buffers, verify, csv, diff or convert."));
+        QStringLiteral("test, download, upload, buffers, verify, csv, diff, convert or search."));
     p.parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("The configuration file (.vqc, .rfp) or project (.plcproj)."),

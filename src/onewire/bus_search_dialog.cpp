@@ -1,5 +1,6 @@
 #include "bus_search_dialog.h"
 
+#include "bus_match.h"
 #include "bus_search.h"
 #include "cell_editor.h"
 #include "grid_view.h"
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -50,6 +52,15 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
         *m_view, QStringLiteral("foundCellEditor"),
         [this](int row, int col, const QString &text) { m_result.setText(row, col, text); },
         CellEditor::DeleteKey::EmptiesCell);
+    // Beside the grid: where each device stands in the sensor table, kept up with corrections.
+    m_places = new QListWidget;
+    m_places->setObjectName(QStringLiteral("foundPlaces"));
+    m_places->setToolTip(QStringLiteral("Where each device found stands in the sensor table"));
+    m_places->setSelectionMode(QAbstractItemView::NoSelection);
+    connect(&m_result, &QAbstractItemModel::dataChanged, this, [this] { showPlaces(); });
+    auto *found = new QHBoxLayout;
+    found->addWidget(m_view, 3);
+    found->addWidget(m_places, 1);
 
     auto *buttons = new QHBoxLayout;
     auto addButton = [this, buttons](const char *caption, const char *name,
@@ -70,7 +81,7 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
     auto *inner = new QVBoxLayout(m_controls);
     inner->setContentsMargins(0, 0, 0, 0);
     inner->addLayout(form);
-    inner->addWidget(m_view, 1);
+    inner->addLayout(found, 1);
     inner->addLayout(buttons);
     m_searching = new QLabel(this);
     m_searching->setObjectName(QStringLiteral("searching"));
@@ -83,11 +94,13 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
             [this](bool busy) { m_controls->setEnabled(!busy); });
     m_ctx.storedPort = owner.storedPort;
     m_ctx.finished = owner.finished;
+    m_ctx.note = owner.note;
     takeStoredPort(m_ctx);
 }
 
 void BusSearchDialog::startSearch()
 {
+    m_found = 0;
     showFoundDevices(m_result, {});
     // The controller needs its time to scan the bus; the user sees how much is left.
     QElapsedTimer elapsed;
@@ -113,18 +126,43 @@ void BusSearchDialog::startSearch()
     showFoundDevices(m_result, devices);
     m_found = int(devices.size());
     m_count->setText(QString::number(m_found));
+    showPlaces();
+    Q_EMIT busSearched(devices, found.done());
+}
+
+QList<RomCode> BusSearchDialog::shownDevices() const
+{
+    return m_result.dataRows().mid(0, m_found);
+}
+
+void BusSearchDialog::showPlaces()
+{
+    m_places->clear();
+    const BusMatch match = matchBus(shownDevices(), m_sensorTable.dataRows());
+    for (int j = 0; j < match.devices.size(); ++j)
+        m_places->addItem(
+            QStringLiteral("%1: %2").arg(j + 1).arg(devicePlaceText(match.devices.at(j))));
 }
 
 void BusSearchDialog::place(FoundPlacement placement)
 {
-    // The codes as the result grid shows them, the user's corrections included.
-    const QList<QStringList> found = m_result.dataRows().mid(0, m_found);
+    QList<RomCode> found = shownDevices();
+    const bool append = placement == FoundPlacement::Append;
+    // Appending skips the devices the table holds already, so no sensor gets a second row.
+    const int before = int(found.size());
+    if (append)
+        found = devicesNotIn(found, m_sensorTable.dataRows());
     const QString refusal =
         placeFoundSensors(m_sensorTable, found, m_startAddress->text(), placement);
     if (!refusal.isEmpty()) {
         m_ctx.prompts.message(this, refusal);
         return;
     }
+    // With none skipped, the search's own status ("3 devices found") stays: all went in.
+    if (append && int(found.size()) < before)
+        note(m_ctx, QStringLiteral("Add new in the table: %1 added, %2 already in the table")
+                        .arg(found.size())
+                        .arg(before - found.size()));
     accept();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bus_search.h"
 #include "grid_model.h"
 #include "link_action.h"
 #include "plc_link.h"
@@ -8,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QWidget;
 
 namespace plc {
@@ -18,8 +20,9 @@ class ProgressDisplay;
 class Prompts;
 
 // The bus-search dialog "Search module for 1-wire device": has the controller scan its 1-wire
-// bus over a port of its own, shows the ROM codes found for correcting, and puts them into the
-// sensor table, appended or in place of every sensor.
+// bus over a port of its own, shows the ROM codes found for correcting with where each stands in
+// the sensor table, and puts them into the sensor table: the new ones appended, or all in place
+// of every sensor.
 class BusSearchDialog : public QDialog {
     Q_OBJECT
 
@@ -34,12 +37,20 @@ public:
 
     void reject() override;
 
+Q_SIGNALS:
+    // A search ended: the devices found when it ended done, none when it did not.
+    void busSearched(const QList<plc::RomCode> &devices, bool done);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void startSearch();
     void place(FoundPlacement placement);
+    // The codes as the result grid shows them, the user's corrections included.
+    QList<RomCode> shownDevices() const;
+    // Says beside each device whether the sensor table holds it.
+    void showPlaces();
 
     PlcLink m_link;
     TransferContext m_ctx;
@@ -52,6 +63,7 @@ private:
     QLineEdit *m_count = nullptr;
     QLineEdit *m_startAddress = nullptr;
     GridView *m_view = nullptr;
+    QListWidget *m_places = nullptr;
 };
 
 }  // namespace plc

@@ -2,18 +2,23 @@
 
 #include "action_buttons.h"
 #include "aux_transfer.h"
+#include "bus_match.h"
 #include "bus_search_dialog.h"
 #include "cell_editor.h"
 #include "csv_menu.h"
 #include "grid_view.h"
 #include "link_action.h"
 #include "memory_map.h"
+#include "missing_sensor_marks.h"
 #include "option_group.h"
 #include "prompts.h"
 #include "sensor_check.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
+#include "sensor_replace.h"
+#include "sensor_replace_dialog.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -102,6 +107,11 @@ QGroupBox *OneWireTab::buildMasterFrame()
                          }};
     addCsvMenu(*master, m_ctx.prompts, sensorCsvTable(), notes,
                [this](const QList<QStringList> &rows) { m_sensors.setDataRows(rows); });
+    auto *replace = new QAction(QStringLiteral("Replace with found device..."), master);
+    replace->setObjectName(QStringLiteral("replaceSensorAction"));
+    connect(replace, &QAction::triggered, this, [this] { replaceSensorClicked(); });
+    master->addAction(replace);
+    m_marks = new MissingSensorMarks(*m_sensorView);
     return master;
 }
 
@@ -210,6 +220,44 @@ Outcome OneWireTab::uploadFromPlc()
 void OneWireTab::openBusSearch()
 {
     BusSearchDialog dialog(m_ctx, m_sensors, this);
+    connect(&dialog, &BusSearchDialog::busSearched, this, &OneWireTab::showSearched);
+    dialog.exec();
+}
+
+void OneWireTab::showSearched(const QList<RomCode> &devices, bool done)
+{
+    // A search that failed tells nothing of the bus: no sensor is called missing.
+    m_lastFound = done ? devices : QList<RomCode>();
+    if (done)
+        m_marks->mark(matchBus(devices, m_sensors.dataRows()).notFound);
+    else
+        m_marks->clear();
+}
+
+QList<int> OneWireTab::notFoundRows() const
+{
+    return m_marks->rows();
+}
+
+void OneWireTab::replaceSensorClicked()
+{
+    // The row under the context menu is the current one; without one, the row last clicked.
+    const int current = m_sensorView->currentGridRow();
+    const int row = current > 0 ? current : m_currentSensorRow + 1;
+    if (!isSensorRow(m_sensors, row))
+        return;
+    const QList<SensorCells> sensors = m_sensors.dataRows();
+    const SensorCells &sensor = sensors.at(row - 1);
+    SensorReplaceDialog dialog(
+        sensorRowLabel(row, sensorNameOf(sensor)), sensor.mid(0, kRomBytes),
+        devicesNotIn(m_lastFound, sensors),
+        [this, row](const RomCode &rom) {
+            const QString refusal = replaceSensorRom(m_sensors, row, rom);
+            if (!refusal.isEmpty())
+                m_ctx.prompts.message(this, refusal, kSensorErrorTitle);
+            return refusal.isEmpty();
+        },
+        this);
     dialog.exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bus_search.h"
 #include "grid_model.h"
 #include "outcome.h"
 #include "port_tab_parts.h"
@@ -17,6 +18,7 @@ struct OneWireTabState;
 struct TransferContext;
 enum class SensorDialogMode;
 class GridView;
+class MissingSensorMarks;
 class OptionGroup;
 
 // The "1-wire" tab: the auxiliary port's mode, its Field Net line settings, the 1-wire sensor
@@ -54,8 +56,14 @@ public:
     // "Write to PLC" and "Upload from PLC".
     void writeToPlc();
     Outcome uploadFromPlc();  // how it ended
-    // "Search slave" and the menu's "Search 1-wire": the bus search, modal.
+    // "Search slave" and the menu's "Search 1-wire": the bus search, modal. Each search marks
+    // the sensors it did not find.
     void openBusSearch();
+    // The sensor rows (from 1) the last search did not find, while the table is unchanged since.
+    QList<int> notFoundRows() const;
+    // "Replace with found device..." on the current sensor row (or the row last clicked): a new
+    // device of the last search, or a typed ROM code, in place of the row's ROM code.
+    void replaceSensorClicked();
 
     GridModel &sensors() { return m_sensors; }
     GridView &sensorView() const { return *m_sensorView; }
@@ -80,17 +88,20 @@ private:
     void openSensorDialog(SensorDialogMode mode);
     void deleteClicked();
     void deleteAllClicked();
+    void showSearched(const QList<RomCode> &devices, bool done);
 
     TransferContext &m_ctx;
     GridModel m_sensors{sensorcol::TableCount};
     int m_auxModeIndex = 2;
     int m_currentSensorRow = 0;
     int m_sensorDialogMode = 0;
+    QList<RomCode> m_lastFound;  // the devices of the last search that ended done
 
     OptionGroup *m_modes = nullptr;
     LineSettingsBox *m_fieldNetFrame = nullptr;
     QGroupBox *m_masterFrame = nullptr;
     GridView *m_sensorView = nullptr;
+    MissingSensorMarks *m_marks = nullptr;
 };
 
 }  // namespace plc

@@ -692,6 +692,49 @@ private Q_SLOTS:
         QCOMPARE(changed, 1);
     }
 
+    void search_data()
+    {
+        // The bus holds two new devices and the project's sensor 1 ("boiler"); its sensor 2
+        // ("tank") is missing. FILE stands for the project.
+        testing::columns<QString, int, QString>({"arguments", "code", "out"});
+        row("no file", "search", 0, "2801020304050607\n28FF4B12030000A1\n28AABBCCDDEEFF00\n");
+        row("project", "search FILE", 0,
+            "2801020304050607 | new\n28FF4B12030000A1 | row 1 (boiler)\n"
+            "28AABBCCDDEEFF00 | new\n0A0B0C0D0E0F1011 | not found: row 2 (tank)\n");
+        row("JSON", "search --json FILE", 0,
+            R"({"devices":[{"name":"","rom":"2801020304050607","row":null},)"
+            R"({"name":"boiler","rom":"28FF4B12030000A1","row":1},)"
+            R"({"name":"","rom":"28AABBCCDDEEFF00","row":null}],)"
+            R"("notFound":[{"name":"tank","rom":"0A0B0C0D0E0F1011","row":2}]})");
+        row("port cannot be opened", "search FILE --port /nonexistent/tty", 3, "");
+    }
+
+    void search()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        Project named = sampleProject();
+        named.config.sensors[0].append("boiler");
+        named.config.sensors[1].append("tank");
+        const QString file = projectFile("named.plcproj", named);
+        // Names come back only from a project file that keeps them.
+        if (readAnyConfigFile(file).config.sensors.at(0).value(9).isEmpty()) {
+            for (const char *name : {"boiler", "tank"}) {
+                out.replace(QStringLiteral(" (%1)").arg(name), "");
+                out.replace(QStringLiteral("\"%1\"").arg(name), "\"\"");
+            }
+        }
+        m_sim->plc.setOneWireDevices({QByteArray::fromHex("2801020304050607"),
+                                      QByteArray::fromHex("28FF4B12030000A1"),
+                                      QByteArray::fromHex("28AABBCCDDEEFF00")});
+        Run r = run(arguments.replace("FILE", file).split(' '));
+        if (arguments.contains("--json"))
+            r.out = QJsonDocument::fromJson(r.out.toUtf8()).toJson(QJsonDocument::Compact);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.code, code);
+    }
+
 private:
     // Four controllers, COM1 to COM4; the label of COMn as the lines name it.
     bool fourControllers() const { return m_sim->addControllers(3); }

@@ -1,6 +1,8 @@
+#include "bus_match.h"
 #include "bus_search.h"
 #include "onewire_test_support.h"
 #include "sensor_editing.h"
+#include "sensor_replace.h"
 #include "table_steps.h"
 #include "transfer_fixture.h"
 
@@ -128,6 +130,65 @@ private Q_SLOTS:
         const int kept = c.replace ? 0 : int(c.registers.size());
         for (int j = 1; j <= c.found; ++j)
             QCOMPARE(grid.dataRows().at(kept + j - 1).mid(0, 8), romCode(j));
+    }
+
+    void matchWithTable_data()
+    {
+        // Table: device 1 named "boiler", device 2 in small letters named "tank", device 3.
+        testing::columns<QList<int>, QStringList, QList<int>, int>(
+            {"found", "places", "notFound", "added"});
+        testing::row("one present, one new, one missing", QList<int>{1, 9},
+                     QStringList{"in table, row 1 (boiler)", "new"}, QList<int>{2, 3}, 1);
+        testing::row("case does not matter", QList<int>{2, 3},
+                     QStringList{"in table, row 2 (tank)", "in table, row 3"}, QList<int>{1}, 0);
+        testing::row("found twice, added once", QList<int>{9, 9}, QStringList{"new", "new"},
+                     QList<int>{1, 2, 3}, 1);
+    }
+
+    void matchWithTable()
+    {
+        QFETCH(QList<int>, found);
+        QFETCH(QStringList, places);
+        QFETCH(QList<int>, notFound);
+        QFETCH(int, added);
+        QStringList second = romCode(2);
+        second[7] = "a1";
+        const QList<SensorCells> table = {romCode(1) + QStringList{"1500", "boiler"},
+                                          second + QStringList{"1502", "tank"},
+                                          romCode(3) + QStringList{"1504"}};
+        QList<RomCode> devices;
+        for (int j : found)
+            devices.append(romCode(j));
+        const BusMatch match = matchBus(devices, table);
+        QStringList shown;
+        for (const DevicePlace &place : match.devices)
+            shown.append(devicePlaceText(place));
+        QCOMPARE(shown, places);
+        QCOMPARE(match.notFound, notFound);
+        QCOMPARE(devicesNotIn(devices, table).size(), added);
+    }
+
+    void replaceKeepsTheRest_data()
+    {
+        testing::columns<QString, QString>({"typed", "refusal"});
+        const QString fault = "You configuration has error in the addresing data - row 2\r\n";
+        testing::row("bytes with blanks", "28 09 4B 12 03 00 00 A1", "");
+        testing::row("run together", "28094B12030000A1", "");
+        testing::row("a byte short", "28:09:4B:12:03:00:00", fault + "Column Byte 7");
+        testing::row("not hexadecimal", "28 0G 4B 12 03 00 00 A1", fault + "Column Byte 1");
+    }
+
+    void replaceKeepsTheRest()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, refusal);
+        GridModel grid(11);
+        grid.setDataRows({sensor(1), sensor(2) + QStringList{"tank"}});
+        QList<QStringList> expected = grid.dataRows();
+        if (refusal.isEmpty())  // the register and the name stay
+            expected[1] = romCode(9) + expected[1].mid(8);
+        QCOMPARE(replaceSensorRom(grid, 2, romCodeOfText(typed)), refusal);
+        QCOMPARE(grid.dataRows(), expected);
     }
 
 private:

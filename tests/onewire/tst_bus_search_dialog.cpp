@@ -2,6 +2,7 @@
 #include "grid_view.h"
 #include "one_wire_tab.h"
 #include "onewire_test_support.h"
+#include "sensor_replace_dialog.h"
 #include "tab_test.h"
 #include "table_steps.h"
 
@@ -10,6 +11,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -22,6 +24,14 @@ namespace {
 
 const QStringList kButtons = {"startSearchButton", "addFoundButton", "replaceAllButton",
                               "closeButton"};
+
+QStringList listTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
 
 }  // namespace
 
@@ -196,6 +206,60 @@ private Q_SLOTS:
         QCOMPARE(result, QStringList{"||||||||"});
         QCOMPARE(count, "0");
         QCOMPARE(rowTexts(sensors()), QStringList{"1|||||||||"});
+    }
+
+    void searchMarksTheTableThenReplace()
+    {
+        // Sensor 1 (device 255) is on the bus, sensor 2 (device 254) is not, device 9 is new.
+        sensors().setDataRows(onewiretest::sensors(2));
+        sensors().setText(2, 10, "tank");  // the name cell, where the table has one
+        m_w->sim.plc.setOneWireDevices({romBytes(255), romBytes(9)});
+        QStringList places;
+        withDialog([&](BusSearchDialog &dialog) {
+            child<QPushButton>(&dialog, "startSearchButton")->click();
+            places = listTexts(child<QListWidget>(&dialog, "foundPlaces"));
+        });
+        QCOMPARE(places, (QStringList{"1: in table, row 1", "2: new"}));
+        OneWireTab &tab = m_w->window->oneWire();
+        QCOMPARE(tab.notFoundRows(), QList<int>{2});
+
+        // The missing sensor takes the new device, after a code refused with the text kept.
+        QList<QStringList> expected = sensors().dataRows();
+        expected[1] = romCode(9) + expected[1].mid(8);
+        QString offered, kept;
+        m_w->onDialog<SensorReplaceDialog>([&](SensorReplaceDialog &dialog) {
+            offered = listTexts(child<QListWidget>(&dialog, "newDeviceList")).join(',');
+            auto *box = child<QLineEdit>(&dialog, "romCodeBox");
+            const QString picked = box->text();
+            box->setText("28 09");
+            child<QPushButton>(&dialog, "replaceButton")->click();
+            kept = dialog.isVisible() ? box->text() : QString();
+            box->setText(picked);
+            child<QPushButton>(&dialog, "replaceButton")->click();
+        });
+        tab.sensorView().setCurrentCell(2, 1);
+        child<QAction>(&tab, "replaceSensorAction")->trigger();
+        QCOMPARE(offered, "28 09 4B 12 03 00 00 A1");
+        QCOMPARE(kept, "28 09");
+        QCOMPARE(m_w->prompts.messages(),
+                 QStringList{"You configuration has error in the addresing data - row 2\r\n"
+                             "Column Byte 2"});
+        QCOMPARE(sensors().dataRows(), expected);
+        QVERIFY(tab.notFoundRows().isEmpty());  // the table changed: the marks are gone
+    }
+
+    void addNewSkipsTheKnownDevice()
+    {
+        sensors().setDataRows(onewiretest::sensors(1));
+        m_w->sim.plc.setOneWireDevices({romBytes(255), romBytes(9)});
+        withDialog([&](BusSearchDialog &dialog) {
+            child<QPushButton>(&dialog, "startSearchButton")->click();
+            child<QPushButton>(&dialog, "addFoundButton")->click();
+        });
+        QCOMPARE(sensors().dataRowCount(), 2);
+        QCOMPARE(sensors().dataRows().at(1).mid(0, 9), romCode(9) + QStringList{"1502"});
+        QCOMPARE(child<QLabel>(m_w->window.get(), "actionStatus")->text(),
+                 "Add new in the table: 1 added, 1 already in the table");
     }
 
 private:
