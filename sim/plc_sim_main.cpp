@@ -53,7 +53,7 @@ QString loaderAnswer(const QByteArray &answer)
 // The loader's options, in the order setUpLoader takes them.
 struct LoaderOptions {
     const QCommandLineOption &pid, &flashKb, &extended, &pace, &failBlock, &readout,
-        &writeProtected;
+        &writeProtected, &strayByte, &synchronised, &failSyncs;
 };
 
 bool setUpLoader(const QCommandLineParser &parser, VirtualLoader &loader, const LoaderOptions &o)
@@ -75,6 +75,14 @@ bool setUpLoader(const QCommandLineParser &parser, VirtualLoader &loader, const 
     loader.setPace(parser.isSet(o.pace));
     loader.setReadoutProtected(parser.isSet(o.readout));
     loader.setWriteProtected(parser.isSet(o.writeProtected));
+    loader.setStrayByte(parser.isSet(o.strayByte));
+    loader.setAlreadySynchronised(parser.isSet(o.synchronised));
+    const int syncs = parser.value(o.failSyncs).toInt(&ok);
+    if (!ok || syncs < 0) {
+        std::fprintf(stderr, "plc-sim: --fail-syncs takes a count from 0\n");
+        return false;
+    }
+    loader.failSyncs(syncs);
     if (!parser.isSet(o.failBlock))
         return true;
     const QStringList parts = parser.value(o.failBlock).split(QLatin1Char(':'));
@@ -139,8 +147,17 @@ int main(int argc, char *argv[])
     const QCommandLineOption writeProtected(
         QStringLiteral("write-protected"),
         QStringLiteral("The loader's flash is write-protected."));
-    parser.addOptions(
-        {link, cpu, device, pid, flashKb, extended, pace, failBlock, readout, writeProtected});
+    const QCommandLineOption strayByte(
+        QStringLiteral("stray-byte"),
+        QStringLiteral("The loader sends a 0x00 before its first ACK, as line noise."));
+    const QCommandLineOption synchronised(
+        QStringLiteral("already-synchronised"),
+        QStringLiteral("The loader awaits a command at once and answers 0x7F with NACK."));
+    const QCommandLineOption failSyncs(QStringLiteral("fail-syncs"),
+                                       QStringLiteral("The loader ignores the first n 0x7F bytes."),
+                                       QStringLiteral("n"), QStringLiteral("0"));
+    parser.addOptions({link, cpu, device, pid, flashKb, extended, pace, failBlock, readout,
+                       writeProtected, strayByte, synchronised, failSyncs});
     parser.process(app);
 
     VirtualPlc plc;
@@ -163,7 +180,8 @@ int main(int argc, char *argv[])
     }
     plc.setOneWireDevices(devices);
     if (!setUpLoader(parser, plc.loader(),
-                     {pid, flashKb, extended, pace, failBlock, readout, writeProtected}))
+                     {pid, flashKb, extended, pace, failBlock, readout, writeProtected, strayByte,
+                      synchronised, failSyncs}))
         return 2;
     plc.setFrameCallback([](const VirtualPlc::Frame &frame) {
         // A loader command shows as its name, address and count, not its up to 260 bytes.

@@ -91,8 +91,12 @@ QByteArray VirtualLoader::flash(int offset, int count) const
 void VirtualLoader::reset()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_state = State::WaitInit;
+    m_state = m_alreadySynchronised ? State::Command : State::WaitInit;
+    m_need = 2;
+    m_command = Command{};
+    m_sent.clear();
     m_pending.clear();
+    m_strayDue = m_strayByte;
 }
 
 QList<VirtualLoader::Output> VirtualLoader::receive(const QByteArray &received,
@@ -148,9 +152,20 @@ void VirtualLoader::handle(quint8 byte, QList<Output> &out)
     if (m_state == State::WaitInit) {
         if (byte != kInit)
             return;  // the loader measures the speed on 0x7F; anything else goes unseen
+        if (m_syncsToFail > 0) {
+            --m_syncsToFail;
+            return;
+        }
         m_command = Command{kInit, {}, 0, {}, QByteArray(1, char(byte)), {}, false};
         m_sent.clear();
-        finish(out, bytes({kAck}), true);
+        finish(out, m_strayDue ? bytes({0x00, kAck}) : bytes({kAck}), true);
+        m_strayDue = false;
+        return;
+    }
+    if (m_state == State::Command && m_pending.isEmpty() && byte == kInit &&
+        m_alreadySynchronised) {
+        m_command = Command{kInit, {}, 0, {}, QByteArray(1, char(byte)), {}, false};
+        finish(out, bytes({kNack}), false);
         return;
     }
     m_pending.append(char(byte));

@@ -52,6 +52,11 @@ void setLocked(std::mutex &mutex, T &control, V &&value)
 //   storeWrong(address, byte)  a Write Memory that covers this flash address stores this byte
 //                              there instead of the one sent, and is answered ACK as usual
 //   setWrongSpeed(on)          every byte it answers arrives as 0x00, as at a wrong speed
+//   setStrayByte(on)           a 0x00 goes out before the ACK to the first 0x7F after a
+//                              reset, as line noise of a chip that has just started
+//   setAlreadySynchronised(on) after a reset it awaits a command at once, and answers 0x7F
+//                              (an unknown command byte there) with NACK
+//   failSyncs(n)               the next n 0x7F bytes that start it go unanswered
 //   flash(offset, count)       the flash image, from offset bytes past 0x08000000
 //   reset()                    waits for 0x7F again
 class VirtualLoader {
@@ -98,6 +103,9 @@ public:
         setLocked(m_mutex, m_wrongStore, std::make_pair(address, value));
     }
     void setWrongSpeed(bool on) { setLocked(m_mutex, m_wrongSpeed, on); }
+    void setStrayByte(bool on) { setLocked(m_mutex, m_strayByte, on); }
+    void setAlreadySynchronised(bool on) { setLocked(m_mutex, m_alreadySynchronised, on); }
+    void failSyncs(int n) { setLocked(m_mutex, m_syncsToFail, n); }
     QByteArray flash(int offset, int count) const;
     void reset();
 
@@ -132,6 +140,10 @@ private:
     bool m_writeProtected = false;
     std::optional<std::pair<quint32, std::uint8_t>> m_wrongStore;
     bool m_wrongSpeed = false;
+    bool m_strayByte = false;
+    bool m_strayDue = false;  // the stray byte still to come since the reset
+    bool m_alreadySynchronised = false;
+    int m_syncsToFail = 0;
 
     // The command in progress (on the virtual controller's thread, under m_mutex).
     State m_state = State::WaitInit;

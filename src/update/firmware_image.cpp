@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
 
 namespace plc {
 
@@ -196,16 +198,73 @@ ImageFile loadImageFile(const QString &path, quint32 base)
         return {FirmwareImage(),
                 QStringLiteral("Cannot read the image %1: %2").arg(path, f.errorString())};
     const QByteArray bytes = f.readAll();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool hex = suffix == QLatin1String("hex") || suffix == QLatin1String("ihex") ||
-                     suffix == QLatin1String("ihx") ||
-                     (suffix != QLatin1String("bin") && readsAsHex(bytes));
+    const bool hex =
+        isHexFileName(path) ||
+        (QFileInfo(path).suffix().toLower() != QLatin1String("bin") && readsAsHex(bytes));
     ImageFile file = hex ? parseIntelHex(bytes) : rawImage(bytes, base);
     if (!file.error.isEmpty())
         file.error = QStringLiteral("Bad %1 file %2: %3")
                          .arg(hex ? QStringLiteral("Intel HEX") : QStringLiteral("binary"), path,
                               file.error);
     return file;
+}
+
+bool isHexFileName(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("hex") || suffix == QLatin1String("ihex") ||
+           suffix == QLatin1String("ihx");
+}
+
+namespace {
+
+// One record: count, offset, type, data, and the two's complement of the sum of them all.
+QByteArray hexRecord(quint8 type, quint16 offset, const QByteArray &data)
+{
+    QByteArray bytes;
+    bytes.append(char(data.size()));
+    bytes.append(char(offset >> 8));
+    bytes.append(char(offset & 0xFF));
+    bytes.append(char(type));
+    bytes += data;
+    quint8 sum = 0;
+    for (const char c : bytes)
+        sum = quint8(sum + quint8(c));
+    bytes.append(char(quint8(-sum)));
+    return ':' + bytes.toHex().toUpper() + "\r\n";
+}
+
+}  // namespace
+
+QByteArray intelHexText(quint32 address, const QByteArray &bytes)
+{
+    constexpr int kRecordBytes = 16;
+    QByteArray text;
+    int upper = -1;
+    for (int at = 0; at < bytes.size();) {
+        const quint32 here = address + quint32(at);
+        if (int(here >> 16) != upper) {
+            upper = int(here >> 16);
+            const char high[] = {char(upper >> 8), char(upper & 0xFF)};
+            text += hexRecord(0x04, 0, QByteArray(high, 2));
+        }
+        // A record stays within its 64 KB segment.
+        const int n = int(
+            std::min<qint64>({kRecordBytes, bytes.size() - at, qint64(0x10000 - (here & 0xFFFF))}));
+        text += hexRecord(0x00, quint16(here & 0xFFFF), bytes.mid(at, n));
+        at += n;
+    }
+    return text + hexRecord(0x01, 0, QByteArray());
+}
+
+QString saveFlashFile(const QString &path, quint32 address, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    const QByteArray contents = isHexFileName(path) ? intelHexText(address, bytes) : bytes;
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
+        !file.commit())
+        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return QString();
 }
 
 QString checkImageFits(const FirmwareImage &image, quint32 flashStart, quint32 flashSize)

@@ -45,6 +45,15 @@ ImageFile rawImage(const QByteArray &bytes, quint32 base);
 // otherwise raw binary at base. Errors name the file.
 ImageFile loadImageFile(const QString &path, quint32 base);
 
+// Whether a file name asks for Intel HEX (.hex, .ihex, .ihx) rather than raw binary.
+bool isHexFileName(const QString &path);
+// Bytes as Intel HEX text: 16 bytes a data record, an extended linear address record wherever
+// the upper 16 bits of the address change, and the end-of-file record.
+QByteArray intelHexText(quint32 address, const QByteArray &bytes);
+// Saves flash bytes read from address: Intel HEX when the name asks for it, else raw binary.
+// The file is replaced only once it is whole; the empty text when saved, else why not.
+QString saveFlashFile(const QString &path, quint32 address, const QByteArray &bytes);
+
 // Why an image cannot go to a flash of flashSize bytes at flashStart (empty when it can): an
 // empty image, one lying outside the flash, one that does not fit. The address is named.
 QString checkImageFits(const FirmwareImage &image, quint32 flashStart, quint32 flashSize);

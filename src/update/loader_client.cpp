@@ -3,6 +3,7 @@
 #include "firmware_image.h"
 #include "loader_port.h"
 
+#include <QElapsedTimer>
 #include <functional>
 
 namespace plc {
@@ -12,6 +13,7 @@ namespace {
 constexpr int kAnswerMs = 1000;  // a step's ACK, beyond the wire time
 constexpr int kInitMs = 500;     // the answer to 0x7F
 constexpr int kInitRetryPauseMs = 200;
+constexpr int kInitAttempts = 3;
 constexpr int kPageEraseMaxMs = 40;  // the chip's longest page erase
 constexpr int kUnprotectMs = 10000;  // the end of an unprotect: a whole-flash erase
 constexpr int kRestartMs = 300;      // the chip restarts after an unprotect
@@ -174,26 +176,52 @@ bool LoaderClient::receiveAll(int count, int timeoutMs, QByteArray *bytes, const
     return failOn(Answer::Lost, what, 0);
 }
 
+bool LoaderClient::awaitInitAnswer(QByteArray *strays)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const int left = kInitMs - int(clock.elapsed());
+        QByteArray byte;
+        switch (m_port.receive(1, qMax(left, 0), &byte)) {
+            case LoaderPort::Wait::Lost:
+                return failOn(Answer::Lost, QString(), 0);
+            case LoaderPort::Wait::Timeout:
+                return false;
+            case LoaderPort::Wait::Complete:
+                break;
+        }
+        const quint8 answer = quint8(byte.at(0));
+        // NACK: the loader already runs and took 0x7F for a command it does not know.
+        if (answer == loader::kAck || answer == loader::kNack)
+            return true;
+        strays->append(char(answer));  // noise of the line or of the chip's start, not an answer
+        if (left <= 0)
+            return false;
+    }
+}
+
 bool LoaderClient::initialise()
 {
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    QByteArray strays;  // what came instead of an answer, in every attempt
+    m_port.discardArrived();
+    for (int attempt = 0; attempt < kInitAttempts; ++attempt) {
         if (attempt > 0)
             m_port.drain(kInitRetryPauseMs);
-        quint8 got = 0;
-        const Answer answer = sendAndAwait(QByteArray(1, char(loader::kInit)), kInitMs, &got);
-        // NACK: the loader already runs and took 0x7F for a command it does not know.
-        if (answer == Answer::Ack || answer == Answer::Nack)
+        if (!m_port.send(QByteArray(1, char(loader::kInit))))
+            return failOn(Answer::Lost, QString(), 0);
+        if (awaitInitAnswer(&strays))
             return true;
-        if (answer == Answer::Other)
-            return fail(UpdateOutcome::Kind::WrongAnswer,
-                        QStringLiteral("The loader answered %1 instead of ACK (0x79): the speed or "
-                                       "the parity is wrong. The loader takes 1200 to 115200 baud "
-                                       "with 8 data bits, even parity and 1 stop bit (no parity "
-                                       "only where the line cannot carry it).")
-                            .arg(hexByte(got)));
-        if (answer == Answer::Lost)
-            return failOn(answer, QString(), 0);
+        if (m_failure.kind == UpdateOutcome::Kind::PortLost)
+            return false;
     }
+    if (!strays.isEmpty())
+        return fail(UpdateOutcome::Kind::WrongAnswer,
+                    QStringLiteral("The loader answered %1 instead of ACK (0x79): the speed or "
+                                   "the parity is wrong. The loader takes 1200 to 115200 baud "
+                                   "with 8 data bits, even parity and 1 stop bit (no parity "
+                                   "only where the line cannot carry it).")
+                        .arg(hexByte(quint8(strays.back()))));
     return fail(
         UpdateOutcome::Kind::Unanswered,
         QStringLiteral("No answer from the controller's loader on %1. Either the controller "
@@ -404,9 +432,7 @@ UpdateOutcome LoaderClient::write(const FirmwareImage &image, const WriteOptions
         fail(UpdateOutcome::Kind::BadImage, misfit + QStringLiteral("; nothing was erased."));
         return result();
     }
-    QList<int> pages;
-    for (const quint32 page : image.pieces(loader::kFlashStart, m_info.pageSize))
-        pages.append(int((page - loader::kFlashStart) / quint32(m_info.pageSize)));
+    const QList<int> pages = pagesToErase(image);
     const QList<quint32> blocks = image.pieces(loader::kFlashStart, loader::kMaxBlock);
     if (cancelled())
         return result();
@@ -448,6 +474,14 @@ UpdateOutcome LoaderClient::write(const FirmwareImage &image, const WriteOptions
         return result();
     m_flashChanged = false;
     return result();
+}
+
+QList<int> LoaderClient::pagesToErase(const FirmwareImage &image) const
+{
+    QList<int> pages;
+    for (const quint32 page : image.pieces(loader::kFlashStart, m_info.pageSize))
+        pages.append(int((page - loader::kFlashStart) / quint32(m_info.pageSize)));
+    return pages;
 }
 
 UpdateOutcome LoaderClient::read(quint32 address, int count, QByteArray *bytes)

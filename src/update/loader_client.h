@@ -51,7 +51,9 @@ public:
 
     explicit LoaderClient(LoaderPort &port, QObject *parent = nullptr);
 
-    // 0x7F (once more after a pause when unanswered), Get, Get ID and the flash size.
+    // 0x7F (up to three times, a short pause between; bytes other than ACK and NACK before the
+    // answer are noise, and NACK means a loader that was already listening), Get, Get ID and the
+    // flash size.
     UpdateOutcome connectLoader();
     const LoaderInfo &info() const { return m_info; }
 
@@ -60,6 +62,8 @@ public:
     // options say. Needs connectLoader first.
     UpdateOutcome write(const FirmwareImage &image, const WriteOptions &options = {});
     const WriteCounts &counts() const { return m_counts; }
+    // The pages a write of the image erases, counted from the start of flash.
+    QList<int> pagesToErase(const FirmwareImage &image) const;
 
     // Reads count bytes from address (blocks of 256, each retried like a write's).
     UpdateOutcome read(quint32 address, int count, QByteArray *bytes);
@@ -83,6 +87,7 @@ private:
     bool failOn(Answer answer, const QString &what, quint8 got);
     bool receiveAll(int count, int timeoutMs, QByteArray *bytes, const QString &what);
     bool initialise();
+    bool awaitInitAnswer(QByteArray *strays);
     bool askGet();
     bool askId();
     bool readFlashSize();

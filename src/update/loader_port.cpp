@@ -26,6 +26,11 @@ std::optional<LoaderLine> LoaderLine::parse(const QString &text, QString *error)
     return line;
 }
 
+bool LoaderLine::isFastSpeed(qint32 baudRate)
+{
+    return baudRate == 115200 || baudRate == 230400 || baudRate == 460800 || baudRate == 921600;
+}
+
 QString LoaderLine::text() const
 {
     return QStringLiteral("%1,%2,8,1")
@@ -153,6 +158,34 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
     if (complete)
         return Wait::Complete;
     return m_lost.isEmpty() ? Wait::Timeout : Wait::Lost;
+}
+
+void LoaderPort::discardArrived()
+{
+    m_buffer.clear();
+    m_port.readAll();
+}
+
+QString LoaderPort::setLine(ModemLine line, bool asserted)
+{
+    const bool done = line == ModemLine::Dtr ? m_port.setDataTerminalReady(asserted)
+                                             : m_port.setRequestToSend(asserted);
+    if (done)
+        return QString();
+    const QString reason = m_port.errorString();
+    m_port.clearError();
+    return QStringLiteral(
+               "The serial port %1 cannot drive its %2 line (%3): a pseudo-terminal "
+               "and some adapters have no modem lines. Enter the loader by hand or "
+               "leave out the line sequence.")
+        .arg(m_device, modemLineName(line), reason);
+}
+
+void LoaderPort::pause(int ms)
+{
+    m_timer.start(ms);
+    m_loop.exec();
+    m_timer.stop();
 }
 
 void LoaderPort::drain(int quietMs)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modem_lines.h"
+
 #include <QByteArray>
 #include <QEventLoop>
 #include <QObject>
@@ -18,6 +20,8 @@ struct LoaderLine {
 
     // "115200,E,8,1" or "115200,N,8,1" (speed 1200 to 115200); nullopt, with *error set, else.
     static std::optional<LoaderLine> parse(const QString &text, QString *error);
+    // The speeds --baud takes: 115200 and the faster ones a loader may follow.
+    static bool isFastSpeed(qint32 baudRate);
     QString text() const;  // as parse takes it
     int bitsPerByte() const { return evenParity ? 11 : 10; }
     // The time count bytes take on the wire, in ms, rounded up.
@@ -27,7 +31,7 @@ struct LoaderLine {
 // The serial port as the loader client uses it: bytes out, and a wait for a number of bytes
 // back in a local event loop that wakes on readyRead, a port error and a single-shot timer, so a
 // wait costs no CPU and the window stays responsive.
-class LoaderPort : public QObject {
+class LoaderPort : public QObject, public ModemLines {
     Q_OBJECT
 
 public:
@@ -51,6 +55,12 @@ public:
     Wait receive(int count, int timeoutMs, QByteArray *received);
     // Discards what comes until quietMs pass with nothing.
     void drain(int quietMs);
+    // Discards what has come so far without waiting (noise before the first question).
+    void discardArrived();
+
+    // The modem lines, for boards that wire them to reset and boot mode.
+    QString setLine(ModemLine line, bool asserted) override;
+    void pause(int ms) override;
     // Why the port was lost (while it was open).
     QString lostReason() const { return m_lost; }
     // Bytes sent and received since opening.

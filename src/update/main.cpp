@@ -1,6 +1,7 @@
 // plc-update: writes new firmware to the controller through its serial loader. Without
 // arguments (as the configuration tool starts it) a window; with arguments a command line.
 #include "ini_file.h"
+#include "loader_switch.h"
 #include "settings_store.h"
 #include "update_command_line.h"
 #include "update_window.h"
@@ -43,8 +44,10 @@ int main(int argc, char *argv[])
             qputenv("QT_NO_GLIB", "1");
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(kToolName);
-        return runUpdateCommandLine(QCoreApplication::arguments(), toolPort(),
-                                    &settingsfile::portDevice);
+        const StoredPort stored = toolPort();
+        FrameLoaderSwitch loaderSwitch(settingsfile::lineSettings());
+        return runUpdateCommandLine(QCoreApplication::arguments(), stored,
+                                    &settingsfile::portDevice, &loaderSwitch);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(kToolName);

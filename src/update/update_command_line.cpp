@@ -1,12 +1,9 @@
 #include "update_command_line.h"
 
-#include "firmware_image.h"
-#include "loader_client.h"
-#include "loader_port.h"
-#include "side_by_side.h"
+#include "update_run.h"
 
 #include <QCommandLineParser>
-#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -14,7 +11,29 @@ namespace plc {
 
 namespace {
 
-using Say = std::function<void(const QString &)>;
+const QString kUsage = QStringLiteral(
+    "usage: plc-update [--port COMn|device]... [--ports A,B,...] [--line 115200,E,8,1] "
+    "[--baud B] [--no-verify] [--no-start] [--readout-unprotect] [--write-unprotect] "
+    "[--backup FILE | --no-backup] [--switch [--plc-line L]] [--entry SEQ] [--exit SEQ] FILE\n"
+    "       plc-update [options] --read FILE [--size N]\n"
+    "       plc-update [options] --compare FILE");
+
+const QString kDescription = QStringLiteral(
+    "Writes firmware to the controller through its serial loader, reads its flash into a file "
+    "or compares it with a file. Without arguments it opens its window.\n"
+    "\n"
+    "FILE is Intel HEX (.hex, .ihex, .ihx, or text that reads as HEX) or raw binary placed at "
+    "0x08000000. A file written by --read or --backup is Intel HEX when its name ends .hex, "
+    "raw binary otherwise. With several ports, a file name of --read or --backup holds {port}, "
+    "which becomes the port's name.\n"
+    "\n"
+    "A line sequence (--entry, --exit) is a comma-separated list of dtr=0|1, rts=0|1 (1 "
+    "asserts the line) and wait=ms, run in order: rts=1,dtr=0,wait=100,dtr=1,wait=50.\n"
+    "\n"
+    "Exit codes: 0 done (--compare: equal); 1 the controller refused or did not answer, or the "
+    "flash differs; 2 bad arguments or a bad file; 3 the port cannot be opened, was lost or "
+    "cannot drive its lines; 130 stopped by Ctrl-C. With several ports the highest of the "
+    "ports' codes.");
 
 void say(const QString &text)
 {
@@ -25,227 +44,255 @@ void say(const QString &text)
 int badArguments(const QString &text)
 {
     say(text);
-    say(QStringLiteral(
-        "usage: plc-update [--port COMn|device]... [--ports A,B,...] [--line 115200,E,8,1] "
-        "[--no-verify] [--no-start] [--readout-unprotect] [--write-unprotect] FILE"));
+    say(kUsage);
     return exitCodeOf({Outcome::Kind::Failed});
 }
 
-// Progress: each phase as it starts, then every tenth of it.
-class ProgressPrinter : public QObject {
-public:
-    ProgressPrinter(LoaderClient &client, Say print)
+// The options, each with its help text.
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Shows this help and exits.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Shows the version and exits.")};
+    QCommandLineOption port{
+        QStringLiteral("port"),
+        QStringLiteral("The port, COMn or a device (repeat for several); default: the tool's."),
+        QStringLiteral("port")};
+    QCommandLineOption ports{QStringLiteral("ports"),
+                             QStringLiteral("Several ports at once, comma-separated."),
+                             QStringLiteral("list")};
+    QCommandLineOption line{QStringLiteral("line"),
+                            QStringLiteral("The loader's line: speed (1200 to 115200), parity E "
+                                           "or N, 8, 1."),
+                            QStringLiteral("line"), QStringLiteral("115200,E,8,1")};
+    QCommandLineOption baud{QStringLiteral("baud"),
+                            QStringLiteral("The loader's speed: 115200, 230400, 460800 or "
+                                           "921600; falls back to 115200 without an answer."),
+                            QStringLiteral("B")};
+    QCommandLineOption noVerify{QStringLiteral("no-verify"),
+                                QStringLiteral("Does not read the written blocks back.")};
+    QCommandLineOption noStart{QStringLiteral("no-start"),
+                               QStringLiteral("Leaves the controller in its loader.")};
+    QCommandLineOption readoutUnprotect{
+        QStringLiteral("readout-unprotect"),
+        QStringLiteral("Removes readout protection (erases the whole flash).")};
+    QCommandLineOption writeUnprotect{QStringLiteral("write-unprotect"),
+                                      QStringLiteral("Removes write protection.")};
+    QCommandLineOption backup{QStringLiteral("backup"),
+                              QStringLiteral("Before erasing, saves the pages to be erased."),
+                              QStringLiteral("file")};
+    QCommandLineOption noBackup{QStringLiteral("no-backup"),
+                                QStringLiteral("Writes without a backup (the default here).")};
+    QCommandLineOption read{QStringLiteral("read"),
+                            QStringLiteral("Saves the flash in a file instead of writing."),
+                            QStringLiteral("file")};
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("--read: bytes from the start of flash (64K, 0x800, "
+                                           "4096); default the whole flash."),
+                            QStringLiteral("N")};
+    QCommandLineOption compare{QStringLiteral("compare"),
+                               QStringLiteral("Compares the flash with a file instead of "
+                                              "writing (exit code 1 when it differs)."),
+                               QStringLiteral("file")};
+    QCommandLineOption switchFirst{
+        QStringLiteral("switch"),
+        QStringLiteral("First switches a running controller to its loader.")};
+    QCommandLineOption plcLine{QStringLiteral("plc-line"),
+                               QStringLiteral("--switch: the controller's own line settings "
+                                              "(default: the tool's stored ones)."),
+                               QStringLiteral("line")};
+    QCommandLineOption entry{QStringLiteral("entry"),
+                             QStringLiteral("Drives DTR and RTS before the loader is reached."),
+                             QStringLiteral("sequence")};
+    QCommandLineOption exit{QStringLiteral("exit"),
+                            QStringLiteral("Drives DTR and RTS after the write, in place of Go."),
+                            QStringLiteral("sequence")};
+
+    QList<QCommandLineOption> all() const
     {
-        connect(&client, &LoaderClient::progress, this,
-                [this, print](LoaderClient::Phase phase, int done, int total) {
-                    const int tenth = total > 0 ? done * 10 / total : 10;
-                    if (phase == m_phase && tenth == m_tenth)
-                        return;
-                    m_phase = phase;
-                    m_tenth = tenth;
-                    static const char *names[] = {"erase", "write", "verify"};
-                    print(QStringLiteral("%1 %2/%3")
-                              .arg(QLatin1String(names[int(phase)]))
-                              .arg(done)
-                              .arg(total));
-                });
+        return {help,    version,          port,           ports,  line,     baud, noVerify,
+                noStart, readoutUnprotect, writeUnprotect, backup, noBackup, read, size,
+                compare, switchFirst,      plcLine,        entry,  exit};
     }
-
-private:
-    LoaderClient::Phase m_phase = LoaderClient::Phase::Erase;
-    int m_tenth = -1;
 };
 
-// One port to update: how it is named, its device, and what to do there.
-struct PortJob {
-    QString name;
-    QString device;
-};
-
-struct UpdateChoices {
-    LoaderLine line;
-    WriteOptions options;
-    bool readoutUnprotect = false;
-    bool writeUnprotect = false;
-};
-
-// The update of one port, its messages through tell and its progress through progress; how it
-// ended. Ctrl-C (interrupted, delivered on this thread) stops a write at its next block.
-UpdateOutcome updatePort(const PortJob &job, const FirmwareImage &image,
-                         const UpdateChoices &choices, const Say &tell, const Say &progress,
-                         InterruptWatch *watch)
+// "4096", "0x1000", "4K", "4KB"; -1 when it is none of them or not above 0.
+qint64 parseSize(const QString &text)
 {
-    const auto finish = [&tell](const UpdateOutcome &outcome, const QString &hint = QString()) {
-        tell(outcome.message + hint);
-        return outcome;
-    };
-    LoaderPort loaderPort;
-    const QString notOpened = loaderPort.open(job.device, choices.line);
-    if (!notOpened.isEmpty())
-        return finish(UpdateOutcome{UpdateOutcome::Kind::PortNotOpened, notOpened});
-    LoaderClient client(loaderPort);
-    ProgressPrinter printer(client, progress);
-    if (watch) {
-        QObject::connect(watch, &InterruptWatch::interrupted, &client,
-                         [&client] { client.cancel(); });
-        if (watch->requested())
-            client.cancel();
-    }
-    tell(QStringLiteral("%1 (%2), %3").arg(job.name, job.device, choices.line.text()));
-
-    UpdateOutcome outcome = client.connectLoader();
-    if (outcome.kind == UpdateOutcome::Kind::ReadoutProtected && choices.readoutUnprotect) {
-        tell(QStringLiteral("Readout Unprotect: the whole flash is erased"));
-        outcome = client.unprotect(true);
-    }
-    if (!outcome.ok())
-        return finish(outcome, outcome.kind == UpdateOutcome::Kind::ReadoutProtected
-                                   ? QStringLiteral(" Run again with --readout-unprotect to do so.")
-                                   : QString());
-    tell(client.info().text());
-    outcome = client.write(image, choices.options);
-    if (outcome.kind == UpdateOutcome::Kind::WriteProtected && choices.writeUnprotect) {
-        tell(QStringLiteral("Write Unprotect"));
-        outcome = client.unprotect(false);
-        if (outcome.ok())
-            outcome = client.write(image, choices.options);
-    }
-    if (!outcome.ok())
-        return finish(outcome, outcome.kind == UpdateOutcome::Kind::WriteProtected
-                                   ? QStringLiteral(" Run again with --write-unprotect to do so.")
-                                   : QString());
-    const WriteCounts &c = client.counts();
-    tell(QStringLiteral("done: %1 pages erased, %2 blocks written, %3 blank blocks skipped, %4 "
-                        "verified, %5")
-             .arg(c.pagesErased)
-             .arg(c.blocksWritten)
-             .arg(c.blocksSkipped)
-             .arg(c.blocksVerified)
-             .arg(choices.options.start ? QStringLiteral("firmware started")
-                                        : QStringLiteral("the controller stays in its loader")));
-    return {};
-}
-
-// Several ports side by side, each on its own thread with its own loader client; a line per port
-// on standard output as each ends, then the exit code: the highest of the ports', 130 after
-// Ctrl-C.
-int updatePorts(const QList<PortJob> &jobs, const FirmwareImage &image,
-                const UpdateChoices &choices)
-{
-    InterruptWatch watch;
-    QStringList names;
-    for (const PortJob &job : jobs)
-        names.append(QStringLiteral("%1 (%2)").arg(job.name, job.device));
-    ProgressBoard board(names, ProgressBoard::stderrIsTerminal());
-    QList<UpdateOutcome> outcomes(jobs.size());
-    QList<int> codes(jobs.size(), 0);
-    QList<qint64> ms(jobs.size(), 0);
-    QList<QString> last(jobs.size());
-    runSideBySide(
-        int(jobs.size()),
-        [&](int i) {
-            QElapsedTimer clock;
-            clock.start();
-            const Say tell = [&, i](const QString &text) {
-                last[i] = text;  // only this port's thread writes it
-                board.say(i, text);
-            };
-            outcomes[i] = updatePort(
-                jobs.at(i), image, choices, tell,
-                [&board, i](const QString &line) { board.show(i, line); }, &watch);
-            ms[i] = clock.elapsed();
-        },
-        [&](int i) {
-            codes[i] = exitCodeOf(outcomes.at(i).ending(watch.requested()));
-            const QString seconds = QString::number(double(ms.at(i)) / 1000.0, 'f', 1);
-            const QString line = outcomes.at(i).ok()
-                                     ? QStringLiteral("%1: done in %2 s").arg(names.at(i), seconds)
-                                     : QStringLiteral("%1: %2 after %3 s (exit code %4)")
-                                           .arg(names.at(i), last.at(i), seconds)
-                                           .arg(codes.at(i));
-            board.show(i, line.mid(names.at(i).size() + 2));
-            std::printf("%s\n", qPrintable(line));
-            std::fflush(stdout);
-        });
-    return worstExitCode(codes);
+    static const QRegularExpression form(QStringLiteral("^(0x[0-9a-f]+|[0-9]+)(k|kb)?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const auto match = form.match(text.trimmed());
+    bool ok = false;
+    const qint64 n = match.hasMatch() ? match.captured(1).toLongLong(&ok, 0) : 0;
+    if (!ok || n <= 0 || n > 0x1000000)
+        return -1;
+    return match.captured(2).isEmpty() ? n : n * 1024;
 }
 
 // The ports of --port (each time given) and --ports; the stored port without either.
-QList<PortJob> choosePorts(const QCommandLineParser &parser, const StoredPort &stored,
-                           const std::function<QString(int)> &deviceOf)
+QList<PortJob> choosePorts(const QCommandLineParser &parser, const Options &o,
+                           const StoredPort &stored, const std::function<QString(int)> &deviceOf)
 {
-    QStringList given = parser.values(QStringLiteral("port"));
-    for (const QString &list : parser.values(QStringLiteral("ports")))
+    QStringList given = parser.values(o.port);
+    for (const QString &list : parser.values(o.ports))
         given += list.split(QLatin1Char(','), Qt::SkipEmptyParts);
     if (given.isEmpty()) {
         return {{stored.number > 0 ? QStringLiteral("COM%1").arg(stored.number) : stored.device,
-                 stored.device}};
+                 stored.number, stored.device}};
     }
     static const QRegularExpression comName(QStringLiteral("^COM([1-9][0-9]*)$"),
                                             QRegularExpression::CaseInsensitiveOption);
     QList<PortJob> jobs;
     for (const QString &name : given) {
         const auto com = comName.match(name.trimmed());
-        jobs.append(
-            {name.trimmed(), com.hasMatch() ? deviceOf(com.captured(1).toInt()) : name.trimmed()});
+        const int number = com.hasMatch() ? com.captured(1).toInt() : 0;
+        jobs.append({name.trimmed(), number, number > 0 ? deviceOf(number) : name.trimmed()});
     }
     return jobs;
+}
+
+// A file name of one port: {port} becomes COMn, or the device's file name.
+QString fileOfPort(const QString &pattern, const PortJob &job)
+{
+    QString name = pattern;
+    return name.replace(QStringLiteral("{port}"),
+                        job.number > 0 ? job.name.toUpper() : QFileInfo(job.device).fileName());
+}
+
+// The parts of the request that come from options alone; the empty text, else what is wrong.
+QString takeLineOptions(const QCommandLineParser &parser, const Options &o, UpdateRequest *request)
+{
+    QString error;
+    const auto line = LoaderLine::parse(parser.value(o.line), &error);
+    if (!line)
+        return error;
+    request->line = *line;
+    if (parser.isSet(o.baud)) {
+        bool ok = false;
+        request->line.baudRate = parser.value(o.baud).toInt(&ok);
+        if (!ok || !LoaderLine::isFastSpeed(request->line.baudRate))
+            return QStringLiteral("--baud takes 115200, 230400, 460800 or 921600, not %1")
+                .arg(parser.value(o.baud));
+    }
+    for (const auto &[option, sequence] :
+         {std::pair{&o.entry, &request->entry}, std::pair{&o.exit, &request->exit}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const auto steps = parseModemSequence(parser.value(*option), &error);
+        if (!steps)
+            return error;
+        *sequence = *steps;
+    }
+    return QString();
+}
+
+// Which task the options ask for and the file it needs; the empty text, else what is wrong.
+QString takeTask(const QCommandLineParser &parser, const Options &o, UpdateRequest *request)
+{
+    const QStringList files = parser.positionalArguments();
+    const int tasks =
+        int(parser.isSet(o.read)) + int(parser.isSet(o.compare)) + int(!files.isEmpty());
+    if (tasks != 1 || files.size() > 1)
+        return QStringLiteral("name one image file to write, or --read FILE, or --compare FILE");
+    if (parser.isSet(o.backup) && parser.isSet(o.noBackup))
+        return QStringLiteral("--backup and --no-backup exclude each other");
+    if (parser.isSet(o.size) && !parser.isSet(o.read))
+        return QStringLiteral("--size goes with --read");
+    if (parser.isSet(o.read)) {
+        request->task = UpdateRequest::Task::Read;
+        request->readSize = parser.isSet(o.size) ? parseSize(parser.value(o.size)) : 0;
+        if (request->readSize < 0)
+            return QStringLiteral("--size takes a byte count (4096, 0x1000, 4K), not %1")
+                .arg(parser.value(o.size));
+        return QString();
+    }
+    if (parser.isSet(o.compare))
+        request->task = UpdateRequest::Task::Compare;
+    return QString();
 }
 
 }  // namespace
 
 int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
-                         const std::function<QString(int)> &deviceOf)
+                         const std::function<QString(int)> &deviceOf, LoaderSwitch *loaderSwitch)
 {
     QCommandLineParser parser;
-    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("port"));
-    const QCommandLineOption ports(QStringLiteral("ports"), QString(), QStringLiteral("list"));
-    const QCommandLineOption line(QStringLiteral("line"), QString(), QStringLiteral("line"),
-                                  QStringLiteral("115200,E,8,1"));
-    const QCommandLineOption noVerify(QStringLiteral("no-verify"));
-    const QCommandLineOption noStart(QStringLiteral("no-start"));
-    const QCommandLineOption readoutUnprotect(QStringLiteral("readout-unprotect"));
-    const QCommandLineOption writeUnprotect(QStringLiteral("write-unprotect"));
-    parser.addOptions({port, ports, line, noVerify, noStart, readoutUnprotect, writeUnprotect});
+    parser.setApplicationDescription(kDescription);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The image to write (Intel HEX or raw binary)."));
+    const Options o;
+    parser.addOptions(o.all());
     if (!parser.parse(arguments))
         return badArguments(parser.errorText());
-    if (parser.positionalArguments().size() != 1)
-        return badArguments(QStringLiteral("name one image file (Intel HEX or raw binary)"));
-    QString error;
-    const auto loaderLine = LoaderLine::parse(parser.value(line), &error);
-    if (!loaderLine)
+    if (parser.isSet(o.help)) {
+        // Named as installed on the path, not as the file the tool starts (update/update).
+        QString help = parser.helpText();
+        const qsizetype options = help.indexOf(QStringLiteral(" [options]"));
+        help.replace(0, options, QStringLiteral("Usage: plc-update"));
+        std::printf("%s", qPrintable(help));
+        return exitCodeOf({Outcome::Kind::Done});
+    }
+    if (parser.isSet(o.version)) {
+        std::printf("plc-update %s\n", PLC_VERSION);
+        return exitCodeOf({Outcome::Kind::Done});
+    }
+    UpdateRequest request;
+    QString error = takeTask(parser, o, &request);
+    if (error.isEmpty())
+        error = takeLineOptions(parser, o, &request);
+    if (!error.isEmpty())
         return badArguments(error);
+    request.options = {!parser.isSet(o.noVerify), !parser.isSet(o.noStart)};
+    request.readoutUnprotect = parser.isSet(o.readoutUnprotect);
+    request.writeUnprotect = parser.isSet(o.writeUnprotect);
+    if (parser.isSet(o.switchFirst)) {
+        if (!loaderSwitch)
+            return badArguments(QStringLiteral("--switch is not available here"));
+        error = loaderSwitch->prepare(parser.value(o.plcLine));
+        if (!error.isEmpty())
+            return badArguments(error);
+        request.loaderSwitch = loaderSwitch;
+    }
 
     // Every device is resolved here, before any port starts: the settings file is read on this
     // thread only.
-    const QList<PortJob> jobs = choosePorts(parser, stored, deviceOf);
+    QList<PortJob> jobs = choosePorts(parser, o, stored, deviceOf);
     QStringList devices;
-    for (const PortJob &job : jobs) {
+    for (PortJob &job : jobs) {
         if (job.device.isEmpty())
             return badArguments(QStringLiteral("no serial port: name one with --port"));
         if (devices.contains(job.device))
             return badArguments(QStringLiteral("%1 is named twice").arg(job.device));
         devices.append(job.device);
+        job.backupFile = fileOfPort(parser.value(o.backup), job);
+        job.readFile = fileOfPort(parser.value(o.read), job);
+    }
+    for (const QCommandLineOption *own : {&o.backup, &o.read}) {
+        if (jobs.size() > 1 && parser.isSet(*own) &&
+            !parser.value(*own).contains(QStringLiteral("{port}")))
+            return badArguments(QStringLiteral("several ports need {port} in the name of --%1")
+                                    .arg(own->names().constFirst()));
     }
 
-    const ImageFile file = loadImageFile(parser.positionalArguments().at(0), loader::kFlashStart);
     const auto finish = [](const UpdateOutcome &outcome) {
         say(outcome.message);
         return exitCodeOf(outcome.ending());
     };
-    if (!file.error.isEmpty())
-        return finish({UpdateOutcome::Kind::BadImage, file.error});
-    if (file.image.isEmpty())
-        return finish(
-            {UpdateOutcome::Kind::BadImage, checkImageFits(file.image, loader::kFlashStart, 0)});
-
-    UpdateChoices choices{*loaderLine,
-                          {!parser.isSet(noVerify), !parser.isSet(noStart)},
-                          parser.isSet(readoutUnprotect),
-                          parser.isSet(writeUnprotect)};
+    if (request.task != UpdateRequest::Task::Read) {
+        const QString name = request.task == UpdateRequest::Task::Compare
+                                 ? parser.value(o.compare)
+                                 : parser.positionalArguments().at(0);
+        ImageFile file = loadImageFile(name, loader::kFlashStart);
+        if (!file.error.isEmpty())
+            return finish({UpdateOutcome::Kind::BadImage, file.error});
+        if (file.image.isEmpty())
+            return finish({UpdateOutcome::Kind::BadImage,
+                           checkImageFits(file.image, loader::kFlashStart, 0)});
+        request.image = std::move(file.image);
+    }
     if (jobs.size() > 1)
-        return updatePorts(jobs, file.image, choices);
-    return exitCodeOf(updatePort(jobs.first(), file.image, choices, &say, &say, nullptr).ending());
+        return runOnPorts(jobs, request);
+    return runOnOnePort(jobs.first(), request, &say);
 }
 
 }  // namespace plc

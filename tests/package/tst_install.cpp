@@ -47,6 +47,7 @@ QStringList installedFiles(const QString &prefix)
 {
     const char *const files[] = {"bin/plc-config",
                                  "bin/plc-sim",
+                                 "bin/plc-update",
                                  PLC_PRIVATE_LIBDIR "/libconv.so",
                                  PLC_PRIVATE_LIBDIR "/update/update",
                                  "share/applications/plc-config.desktop",
@@ -80,6 +81,10 @@ private Q_SLOTS:
             files.append(it.next());
         files.sort();
         QCOMPARE(files, installedFiles(m_prefix.path()));
+        // On the path, plc-update is the program the tool starts.
+        QCOMPARE(QFileInfo(m_prefix.filePath(QStringLiteral("bin/plc-update"))).canonicalFilePath(),
+                 QFileInfo(m_prefix.filePath(QStringLiteral(PLC_PRIVATE_LIBDIR "/update/update")))
+                     .canonicalFilePath());
     }
 
     void installedProgram_data()
@@ -217,8 +222,8 @@ private Q_SLOTS:
         QStringList files;
         const QStringList entries = contents.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &entry : entries) {
-            if (!entry.endsWith(QLatin1Char('/')))
-                files.append(entry.section(QLatin1Char(' '), -1));
+            if (!entry.endsWith(QLatin1Char('/')))  // a link is listed "path -> target"
+                files.append(entry.section(QStringLiteral(" -> "), 0, 0).section(' ', -1));
         }
         files.sort();
         QCOMPARE(files, installedFiles(QStringLiteral("./usr")));

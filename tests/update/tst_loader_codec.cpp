@@ -1,5 +1,6 @@
 #include "firmware_image.h"
 #include "loader_protocol.h"
+#include "modem_lines.h"
 #include "test_helpers.h"
 
 #include <QtTest>
@@ -25,6 +26,26 @@ QByteArray record(int type, quint16 offset, const QByteArray &data)
 
 const QByteArray kLinear = record(0x04, 0, QByteArray::fromHex("0800"));
 const QByteArray kEnd = ":00000001FF\n";  // the end-of-file record every file ends with
+
+// Modem lines that record each change with the time it came, on a clock the pauses advance;
+// RTS refused where asked, as a port without that line does.
+class RecordedLines : public ModemLines {
+public:
+    explicit RecordedLines(bool refuseRts) : m_refuseRts(refuseRts) {}
+    QString setLine(ModemLine line, bool asserted) override
+    {
+        if (line == ModemLine::Rts && m_refuseRts)
+            return QStringLiteral("no RTS");
+        changes.append(QStringLiteral("%1=%2@%3").arg(modemLineName(line)).arg(asserted).arg(m_ms));
+        return QString();
+    }
+    void pause(int ms) override { m_ms += ms; }
+    QStringList changes;
+
+private:
+    bool m_refuseRts;
+    int m_ms = 0;
+};
 
 }  // namespace
 
@@ -126,6 +147,57 @@ private Q_SLOTS:
         QCOMPARE(file.image.lowest(), lowest);
         const int size = int(file.image.highest() - lowest + 1);
         QCOMPARE(file.image.bytesAt(lowest, size).toHex(), content);
+    }
+
+    void modemSequences_data()
+    {
+        // changes: each line set, with its time in ms; error: what names the bad part
+        testing::columns<QString, bool, QString, QString>(
+            {"text", "refuseRts", "changes", "error"});
+        row("reset with boot mode", "rts=1,dtr=0,wait=100,dtr=1,wait=50", false,
+            "RTS=1@0 DTR=0@0 DTR=1@100", QString());
+        row("blanks and case", " DTR = 1 , Wait=20 ,rts=0", false, "DTR=1@0 RTS=0@20", QString());
+        row("a line the port cannot drive stops it", "dtr=1,wait=5,rts=1,dtr=0", true, "DTR=1@0",
+            "no RTS");
+        row("a level other than 0 or 1", "dtr=2", false, QString(), "\"dtr=2\" in the line");
+        row("an unknown line", "rts=1,cts=1", false, QString(), "\"cts=1\" in the line");
+        row("a wait too long", "wait=10001", false, QString(), "\"wait=10001\" in the line");
+        row("an empty part", "dtr=1,,wait=5", false, QString(), "\"\" in the line");
+    }
+
+    void modemSequences()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, refuseRts);
+        QFETCH(QString, changes);
+        QFETCH(QString, error);
+        QString parseError;
+        const auto sequence = parseModemSequence(text, &parseError);
+        QCOMPARE(bool(sequence), !changes.isEmpty());
+        RecordedLines lines(refuseRts);
+        const QString failed = sequence ? runModemSequence(*sequence, lines) : parseError;
+        QCOMPARE(failed.left(error.size()), error);
+        QCOMPARE(lines.changes.join(' '), changes);
+    }
+
+    void hexWrittenReadsBack_data()
+    {
+        testing::columns<quint32, int>({"address", "size"});
+        row("one short record", kFlashStart + 0x10, 5);
+        row("across a 64 KB segment", kFlashStart + 0xFFF8, 40);
+    }
+
+    void hexWrittenReadsBack()
+    {
+        QFETCH(quint32, address);
+        QFETCH(int, size);
+        QByteArray bytes;
+        for (int i = 0; i < size; ++i)
+            bytes.append(char(i * 37));
+        const ImageFile file = parseIntelHex(intelHexText(address, bytes));
+        QCOMPARE(file.error, QString());
+        QCOMPARE(file.image.lowest(), address);
+        QCOMPARE(file.image.bytesAt(address, size + 1), bytes + char(0xFF));
     }
 
     void fits_data()

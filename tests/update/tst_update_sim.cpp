@@ -11,6 +11,8 @@
 #include "test_helpers.h"
 
 #include <QtTest>
+#include <algorithm>
+#include <csignal>
 
 using namespace plc;
 using namespace plc::sim;
@@ -43,7 +45,11 @@ enum Fault {
     WriteProtected,
     StoresWrong,
     BlockRefused,
-    BlockLostOnce
+    BlockLostOnce,
+    StrayByte,
+    AlreadySynchronised,
+    FirstSyncFails,
+    FastSyncFails
 };
 
 }  // namespace
@@ -147,6 +153,18 @@ private Q_SLOTS:
                 kPartial,
             true);
         row("block unanswered once, retried", int(BlockLostOnce), none, small, 0, done, true);
+        row("backup into a folder that is not there", int(None),
+            QStringList{"--backup", "/nonexistent/b.bin"}, small, 2,
+            "Cannot write /nonexistent/b.bin", false);
+        row("readout-protected, so no backup", int(ReadoutProtected),
+            QStringList{"--backup", "b.bin", "--readout-unprotect"}, small, 1,
+            "The chip is readout-protected: its loader refuses to read the flash. Readout "
+            "Unprotect removes the protection and erases the whole flash; then write the firmware "
+            "again. Its flash cannot be read for a backup: run again with --no-backup in place "
+            "of --backup to go on without one.",
+            false);
+        row("entry sequence on a pseudo-terminal", int(None), QStringList{"--entry", "dtr=1"},
+            small, 3, "The serial port <device> cannot drive its DTR line", false);
         row("port will not open", int(None), QStringList{"--port", "/nonexistent/tty"}, small, 3,
             "Cannot open /nonexistent/tty", false);
         row("even parity on a pseudo-terminal", int(None), QStringList{"--line", "115200,E,8,1"},
@@ -196,6 +214,94 @@ private Q_SLOTS:
         QCOMPARE(!m_sim->plc.frames("L21").isEmpty(), exitCode == 0);
         if (exitCode == 0)
             QCOMPARE(loader.flash(0, image.size()), image);
+    }
+
+    void robustStart_data()
+    {
+        // note: a line standard error holds
+        testing::columns<int, QStringList, QString>({"fault", "arguments", "note"});
+        row("a stray 0x00 before the first ACK", int(StrayByte), QStringList(), QString());
+        row("already synchronised: NACK to 0x7F", int(AlreadySynchronised), QStringList(),
+            QString());
+        row("the first sync unanswered", int(FirstSyncFails), QStringList(), QString());
+        row("no answer at 460800 baud", int(FastSyncFails), QStringList{"--baud", "460800"},
+            "plc-update: no answer at 460800 baud; falling back to 115200 baud");
+    }
+
+    void robustStart()
+    {
+        QFETCH(int, fault);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, note);
+        VirtualLoader &loader = m_sim->plc.loader();
+        loader.setStrayByte(fault == StrayByte);
+        loader.setAlreadySynchronised(fault == AlreadySynchronised);
+        loader.failSyncs(fault == FirstSyncFails ? 1 : fault == FastSyncFails ? 3 : 0);
+        m_sim->plc.enterLoader();
+        const QByteArray image = firmware(2048);
+        QString errors;
+        QVERIFY2(runUpdate(arguments << "--line" << kLine << imageFile(image), &errors) == 0,
+                 qPrintable(errors));
+        QVERIFY2(errors.contains(note), qPrintable(errors));
+        QCOMPARE(loader.flash(0, image.size()), image);
+        QCOMPARE(m_sim->plc.frames("L21").size(), 1);
+    }
+
+    void backupCompareAndRead()
+    {
+        m_sim->plc.enterLoader();
+        QByteArray old = firmware(4096);
+        std::reverse(old.begin(), old.end());
+        QString errors;
+        QCOMPARE(runUpdate({"--line", kLine, "--no-start", imageFile(old, "old.bin")}, &errors), 0);
+        QByteArray image = firmware(2048);
+        const QString file = imageFile(image);
+        const QString backup = imageFile({}, "b.bin");
+        QVERIFY2(runUpdate({"--line", kLine, "--no-start", "--backup", backup, file}, &errors) == 0,
+                 qPrintable(errors));
+        QCOMPARE(fileBytes(backup), old.left(2048));  // the two pages erased
+
+        QVERIFY2(runUpdate({"--line", kLine, "--compare", file}, &errors) == 0, qPrintable(errors));
+        image[0x123] = char(~image.at(0x123));
+        image[0x7FF] = char(~image.at(0x7FF));
+        QCOMPARE(runUpdate({"--line", kLine, "--compare", imageFile(image, "new.bin")}, &errors),
+                 1);
+        QVERIFY2(errors.contains("The flash differs from the image: first at 0x08000123, 2 of "
+                                 "2048 bytes differ."),
+                 qPrintable(errors));
+
+        const QString hex = imageFile({}, "flash.hex");
+        QCOMPARE(runUpdate({"--line", kLine, "--read", hex, "--size", "3K"}, &errors), 0);
+        const FirmwareImage read = loadImageFile(hex, 0).image;
+        QCOMPARE(read.bytesAt(0x08000000, 3073), firmware(2048) + old.mid(2048, 1024) + '\xFF');
+    }
+
+    void switchFromTheRunningFirmware()
+    {
+        const QByteArray image = firmware(2048);
+        QString errors;
+        QVERIFY2(runUpdate({"--switch", "--line", kLine, imageFile(image)}, &errors) == 0,
+                 qPrintable(errors));
+        QCOMPARE(wire(m_sim->plc.frames().mid(0, 1)), QStringList{"E11 3010 02 1F1F"});
+        QCOMPARE(m_sim->plc.loader().flash(0, image.size()), image);
+    }
+
+    void ctrlCWithOnePortTellsOfThePartialFirmware()
+    {
+        m_sim->plc.enterLoader();
+        m_sim->plc.loader().setPace(true);
+        QProcess process;
+        process.start(m_program, {"--line", kLine, imageFile(firmware())});
+        QByteArray errors;
+        QTRY_VERIFY_WITH_TIMEOUT((errors += process.readAllStandardError()).contains("write 1/"),
+                                 20000);
+        ::kill(pid_t(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 130);
+        QVERIFY2(
+            (errors + process.readAllStandardError()).contains(("Cancelled." + kPartial).toUtf8()),
+            errors.constData());
+        QVERIFY(m_sim->plc.frames("L21").isEmpty());
     }
 
     void cancelStopsAtBlockBoundary()
@@ -279,6 +385,11 @@ private:
     {
         const QString path = QFileInfo(m_sim->settingsFile()).dir().filePath(name);
         return testing::writeBytes(path, bytes) ? path : QString();
+    }
+    static QByteArray fileBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QStringList loader(const QString &command, bool addresses = true) const
     {

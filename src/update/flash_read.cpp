@@ -1,0 +1,114 @@
+#include "flash_read.h"
+
+#include "firmware_image.h"
+#include "loader_client.h"
+
+#include <QRegularExpression>
+
+namespace plc {
+
+namespace {
+
+QString byteRange(quint32 address, qint64 count)
+{
+    return QStringLiteral("%1 to %2")
+        .arg(loader::hexAddress(address), loader::hexAddress(address + quint32(count - 1)));
+}
+
+UpdateOutcome saved(const QString &path, quint32 address, const QByteArray &bytes,
+                    const QString &what)
+{
+    const QString failed = saveFlashFile(path, address, bytes);
+    if (!failed.isEmpty())
+        return {UpdateOutcome::Kind::BadImage, failed};
+    return {UpdateOutcome::Kind::Done, QStringLiteral("%1 %2 (%3 bytes) saved in %4")
+                                           .arg(what, byteRange(address, bytes.size()))
+                                           .arg(bytes.size())
+                                           .arg(path)};
+}
+
+}  // namespace
+
+UpdateOutcome backupErasedPages(LoaderClient &client, const FirmwareImage &image,
+                                const QString &path)
+{
+    const QList<int> pages = client.pagesToErase(image);
+    const int pageSize = client.info().pageSize;
+    if (pages.isEmpty())
+        return {UpdateOutcome::Kind::Done, QStringLiteral("No page is erased: no backup needed")};
+    const quint32 from = loader::kFlashStart + quint32(pages.first() * pageSize);
+    const int count = (pages.last() - pages.first() + 1) * pageSize;
+    QByteArray bytes;
+    UpdateOutcome outcome = client.read(from, count, &bytes);
+    if (outcome.kind == UpdateOutcome::Kind::ReadoutProtected)
+        outcome.message = QStringLiteral(
+            "The chip is readout-protected: the pages to be erased cannot be read, so no "
+            "backup can be made; nothing was erased.");
+    else if (!outcome.ok())
+        outcome.message =
+            QStringLiteral("The backup failed; nothing was erased. ") + outcome.message;
+    if (!outcome.ok())
+        return outcome;
+    outcome = saved(path, from, bytes, QStringLiteral("Backup of"));
+    if (!outcome.ok())
+        outcome.message += QStringLiteral("; nothing was erased.");
+    return outcome;
+}
+
+QString backupFileName(const QString &port, const QDateTime &when)
+{
+    QString name = port;
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("_"));
+    return QStringLiteral("backup-%1-%2.bin")
+        .arg(name, when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+UpdateOutcome readFlashToFile(LoaderClient &client, qint64 size, const QString &path)
+{
+    const qint64 flash = client.info().flashSize();
+    if (size > flash)
+        return {UpdateOutcome::Kind::BadImage,
+                QStringLiteral("The flash holds %1 bytes (%2 KB); %3 bytes cannot be read.")
+                    .arg(flash)
+                    .arg(client.info().flashKb)
+                    .arg(size)};
+    QByteArray bytes;
+    const UpdateOutcome outcome =
+        client.read(loader::kFlashStart, int(size > 0 ? size : flash), &bytes);
+    if (!outcome.ok())
+        return outcome;
+    return saved(path, loader::kFlashStart, bytes, QStringLiteral("Flash"));
+}
+
+UpdateOutcome compareWithFlash(LoaderClient &client, const FirmwareImage &image)
+{
+    const QString misfit = checkImageFits(image, loader::kFlashStart, client.info().flashSize());
+    if (!misfit.isEmpty())
+        return {UpdateOutcome::Kind::BadImage, misfit + QLatin1Char('.')};
+    qint64 differing = 0;
+    std::optional<quint32> first;
+    for (const auto &[address, bytes] : image.runs()) {
+        QByteArray back;
+        const UpdateOutcome outcome = client.read(address, int(bytes.size()), &back);
+        if (!outcome.ok())
+            return outcome;
+        for (int i = 0; i < bytes.size(); ++i) {
+            if (back.at(i) == bytes.at(i))
+                continue;
+            if (!first)
+                first = address + quint32(i);
+            ++differing;
+        }
+    }
+    if (!first)
+        return {
+            UpdateOutcome::Kind::Done,
+            QStringLiteral("The flash holds the image (%1 bytes compared)").arg(image.byteCount())};
+    return {UpdateOutcome::Kind::VerifyDiffers,
+            QStringLiteral("The flash differs from the image: first at %1, %2 of %3 bytes differ.")
+                .arg(loader::hexAddress(*first))
+                .arg(differing)
+                .arg(image.byteCount())};
+}
+
+}  // namespace plc
