@@ -44,9 +44,17 @@ void addCellChanges(P part, const QStringList &headings, QList<QStringList> &(*t
 }  // namespace
 
 Q_DECLARE_METATYPE(Change)
-Q_DECLARE_METATYPE(Edit)
 
 namespace {
+
+QList<QStringList> &requestsOf(Project &p)
+{
+    return p.config.uarts[0].requests;
+}
+QList<QStringList> &sensorsOf(Project &p)
+{
+    return p.config.sensors;
+}
 
 // The sample with every request of UART 1 and every sensor named after its row: "r1", "s1" ...
 Project namedSample()
