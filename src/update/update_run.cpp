@@ -2,7 +2,7 @@
 
 #include "flash_read.h"
 #include "side_by_side.h"
-#include "update_command_line.h"
+#include "switch_to_loader.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
