@@ -39,7 +39,7 @@ QStringList searchLines(const BusMatch &match, const std::optional<QList<SensorC
     for (int row : match.notFound) {
         const SensorCells &sensor = table->at(row - 1);
         rows.append({romWord(sensor),
-                     QStringLiteral("not found: ") + sensorRowLabel(row, sensorNameOf(sensor))});
+                     QStringLiteral("not found: ") + sensorRowLabel(row, sensorName(sensor))});
     }
     return textTable(rows);
 }
@@ -57,7 +57,7 @@ QJsonObject searchJson(const BusMatch &match, const std::optional<QList<SensorCe
         const SensorCells &sensor = table->at(row - 1);
         notFound.append(QJsonObject{{QStringLiteral("row"), row},
                                     {QStringLiteral("rom"), romWord(sensor)},
-                                    {QStringLiteral("name"), sensorNameOf(sensor)}});
+                                    {QStringLiteral("name"), sensorName(sensor)}});
     }
     return {{QStringLiteral("devices"), devices}, {QStringLiteral("notFound"), notFound}};
 }

@@ -2,6 +2,7 @@
 
 #include "dialog_buttons.h"
 #include "prompts.h"
+#include "row_name.h"
 #include "uart_port.h"
 
 #include <QComboBox>
@@ -64,6 +65,12 @@ RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const Reque
     // Tab goes down the form as it reads; the list, made last, would otherwise come last.
     QWidget::setTabOrder(m_boxes[kFunctionRow - 1], m_function);
     QWidget::setTabOrder(m_function, m_boxes[kFunctionRow]);
+    // The name stays in the window and the project file; it never goes to the controller.
+    m_name = new QLineEdit(preset.name);
+    m_name->setObjectName(QStringLiteral("nameBox"));
+    m_name->setMaxLength(kMaxNameLength);
+    m_name->setToolTip(nameLimits());
+    form->addRow(kNameHeading, m_name);
 
     // Enter in a field is "OK", with its checks.
     const DialogButtons buttons = dialogButtons(
@@ -82,6 +89,7 @@ RequestFields RequestDialog::fields() const
     for (size_t i = 0; i < m_boxes.size(); ++i)
         fields.*kTextFields[i].text = m_boxes[i]->text();
     fields.function = m_function->currentIndex();
+    fields.name = m_name->text();
     return fields;
 }
 

@@ -34,6 +34,7 @@ private:
     ModbusRequest m_request;
     std::array<QLineEdit *, 6> m_boxes{};  // the text fields, in the dialog's order
     QComboBox *m_function = nullptr;
+    QLineEdit *m_name = nullptr;
 };
 
 }  // namespace plc

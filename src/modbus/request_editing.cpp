@@ -63,6 +63,7 @@ RequestFields fieldsOfRow(const GridModel &grid, int row, bool continueRun)
     } else {
         fields.slaveStart = wholeText(grid.text(row, AddressSlave));
         fields.masterAddress = wholeText(grid.text(row, AddressMaster));
+        fields.name = grid.text(row, Name);
     }
     return fields;
 }
@@ -123,7 +124,8 @@ QString requestFieldLimits(QString RequestFields::*field)
     return QString();
 }
 
-int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request)
+int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request,
+                     const QString &name)
 {
     if (mode == DialogMode::Add) {
         // The entry row becomes the request; the appended row is the new entry row.
@@ -132,6 +134,7 @@ int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const Mod
         currentRow = grid.rows() - 2;
     }
     writeRequestToRow(grid, currentRow, request);
+    grid.setText(currentRow, requestcol::Name, cutName(name));
     return currentRow;
 }
 

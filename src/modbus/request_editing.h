@@ -22,6 +22,7 @@ struct RequestFields {
     QString masterAddress;  // first address in the controller
     int function = 1;       // "Function type" list index
     QString timeout;        // "Timeout,[msec]"
+    QString name;           // the row's name: kept in the window and the project, never sent
 };
 
 // What the dialog shows when it opens, and the table's current row from then on.
@@ -32,8 +33,8 @@ struct DialogPreset {
 
 // Add: continues the run of requests from the last one (both start addresses move on by its
 // count); with no row chosen yet or no request in the table, the defaults and row 1.
-// Modify: the current row's request (the last request when the entry row is chosen); with no
-// row chosen yet or no request, the defaults and row 1.
+// Modify: the current row's request and name (the last request when the entry row is chosen);
+// with no row chosen yet or no request, the defaults and row 1.
 DialogPreset requestDialogPreset(const GridModel &grid, int currentRow, DialogMode mode);
 
 // The dialog's "OK" checks, in the order the user meets them.
@@ -51,9 +52,10 @@ inline const QString kDataErrorTitle = QStringLiteral("Error in data");
 
 // Stores the dialog record into the table. Add: the entry row becomes the new request, a new
 // entry row is appended and the slots renumbered. Modify: the current row is overwritten.
-// Returns the current row from then on. The caller enables the table.
-int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow,
-                     const ModbusRequest &request);
+// The row takes the name as its Name cell (cut to its longest). Returns the current row from
+// then on. The caller enables the table.
+int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request,
+                     const QString &name = QString());
 
 inline const QString kDeleteQuestion = QStringLiteral("You are shure for delete this sensor?");
 

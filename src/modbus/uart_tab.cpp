@@ -223,7 +223,8 @@ void UartTab::openRequestDialog(DialogMode mode)
     RequestDialog dialog(m_port, m_ctx.prompts, preset.fields, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_currentRequestRow = applyRequestEdit(m_requests, mode, m_currentRequestRow, dialog.request());
+    m_currentRequestRow = applyRequestEdit(m_requests, mode, m_currentRequestRow, dialog.request(),
+                                           dialog.fields().name);
     m_requestView->setEnabled(true);
 }
 

@@ -1,13 +1,12 @@
 #include "bus_match.h"
 
+#include "row_name.h"
+
 #include <QSet>
 
 namespace plc {
 
 namespace {
-
-// Where the sensor name sits among a row's cells: after the eight ROM bytes and the register.
-constexpr int kNameCell = kRomBytes + 1;
 
 QSet<QString> romKeysOf(const QList<SensorCells> &sensors)
 {
@@ -19,15 +18,9 @@ QSet<QString> romKeysOf(const QList<SensorCells> &sensors)
 
 }  // namespace
 
-QString sensorNameOf(const SensorCells &row)
-{
-    return row.value(kNameCell);
-}
-
 QString sensorRowLabel(int row, const QString &name)
 {
-    const QString label = QStringLiteral("row %1").arg(row);
-    return name.isEmpty() ? label : QStringLiteral("%1 (%2)").arg(label, name);
+    return QStringLiteral("row ") + namedRowText(row, name);
 }
 
 QString romKey(const QStringList &cells)
@@ -49,7 +42,7 @@ BusMatch matchBus(const QList<RomCode> &found, const QList<SensorCells> &sensors
         for (int i = 0; i < sensors.size() && place.row == 0; ++i) {
             if (romKey(sensors.at(i)) == key) {
                 place.row = i + 1;
-                place.name = sensorNameOf(sensors.at(i));
+                place.name = sensorName(sensors.at(i));
             }
         }
         match.devices.append(place);

@@ -8,9 +8,6 @@
 
 namespace plc {
 
-// A sensor's name: the free-text cell after its register; empty where the row has none.
-QString sensorNameOf(const SensorCells &row);
-
 // How a table row is named to the user: "row 3 (boiler)", or "row 3" for a sensor without a name.
 QString sensorRowLabel(int row, const QString &name);
 

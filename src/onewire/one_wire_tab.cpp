@@ -249,7 +249,7 @@ void OneWireTab::replaceSensorClicked()
     const QList<SensorCells> sensors = m_sensors.dataRows();
     const SensorCells &sensor = sensors.at(row - 1);
     SensorReplaceDialog dialog(
-        sensorRowLabel(row, sensorNameOf(sensor)), sensor.mid(0, kRomBytes),
+        sensorRowLabel(row, sensorName(sensor)), sensor.mid(0, kRomBytes),
         devicesNotIn(m_lastFound, sensors),
         [this, row](const RomCode &rom) {
             const QString refusal = replaceSensorRom(m_sensors, row, rom);

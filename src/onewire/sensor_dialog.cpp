@@ -1,6 +1,7 @@
 #include "sensor_dialog.h"
 
 #include "dialog_buttons.h"
+#include "row_name.h"
 #include "sensor_check.h"
 
 #include <QDialogButtonBox>
@@ -42,6 +43,10 @@ SensorDialog::SensorDialog(const SensorCells &preset, QWidget *parent) : QDialog
     m_address = addBox(form, QStringLiteral("Address"), QStringLiteral("registerBox"),
                        preset.value(kRomBytes));
     m_address->setToolTip(sensorColumnLimits(sensorcol::Register));
+    // The name stays in the window and the project file; it never goes to the controller.
+    m_name = addBox(form, kNameHeading, QStringLiteral("nameBox"), preset.value(kRomBytes + 1));
+    m_name->setMaxLength(kMaxNameLength);
+    m_name->setToolTip(nameLimits());
 
     const DialogButtons buttons =
         dialogButtons(*this, {QStringLiteral("storeButton"), QStringLiteral("Add/modify")},
@@ -59,6 +64,7 @@ SensorCells SensorDialog::cells() const
     for (const QLineEdit *box : m_bytes)
         cells.append(box->text());
     cells.append(m_address->text());
+    cells.append(m_name->text());
     return cells;
 }
 

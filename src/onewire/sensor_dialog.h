@@ -9,20 +9,21 @@ class QLineEdit;
 
 namespace plc {
 
-// The sensor dialog "Add/modify 1-wire slave": the eight ROM bytes and the register of one
-// sensor; "Add/modify" hands them back for the table as typed.
+// The sensor dialog "Add/modify 1-wire slave": the eight ROM bytes, the register and the name
+// of one sensor; "Add/modify" hands them back for the table as typed.
 class SensorDialog : public QDialog {
     Q_OBJECT
 
 public:
     explicit SensorDialog(const SensorCells &preset, QWidget *parent = nullptr);
 
-    // The boxes: bytes 0 to 7, then "Address".
+    // The boxes: bytes 0 to 7, "Address", then "Name".
     SensorCells cells() const;
 
 private:
     std::array<QLineEdit *, kRomBytes> m_bytes{};
     QLineEdit *m_address = nullptr;
+    QLineEdit *m_name = nullptr;
 };
 
 }  // namespace plc

@@ -41,7 +41,7 @@ SensorCells sensorDialogPreset(const GridModel &grid, int chosenRow, SensorDialo
     SensorCells cells;
     if (mode == SensorDialogMode::Modify) {
         const int row = rowOf(grid, chosenRow);
-        for (int col = sensorcol::Byte0; col <= sensorcol::Register; ++col)
+        for (int col = sensorcol::Byte0; col <= sensorcol::Name; ++col)
             cells.append(grid.text(row, col));
         return cells;
     }
@@ -59,8 +59,8 @@ void storeSensor(GridModel &grid, SensorDialogMode mode, int chosenRow, const Se
         grid.setText(row, sensorcol::Num, QString::number(row));
         grid.appendGridRow(QString::number(grid.rows()));
     }
-    for (int c = 0; c < cells.size() && c < kRomBytes + 1; ++c)
-        grid.setText(row, sensorcol::Byte0 + c, cells.at(c));
+    for (int c = 0; c < cells.size() && sensorcol::Byte0 + c <= sensorcol::Name; ++c)
+        grid.setText(row, sensorcol::Byte0 + c, sensorCellText(sensorcol::Byte0 + c, cells.at(c)));
 }
 
 QString showUploadedSensors(GridModel &grid, const QList<SensorCells> &read)

@@ -15,7 +15,7 @@ enum class SensorDialogMode { Add = 1, Modify = 2 };
 inline const QString kFirstSensorRegister = QStringLiteral("3000");
 constexpr int kRegisterStep = 2;
 
-// The sensor dialog's boxes when it opens (the eight bytes, then "Address"). Modify: the texts
+// The sensor dialog's boxes when it opens (the eight bytes, "Address", "Name"). Modify: the texts
 // of the chosen row (the entry row when the choice lies below the table). Add: "00" bytes and
 // the register after the last sensor's; "3000" with no sensor or when the last sensor's register
 // is not a whole number.

@@ -718,13 +718,6 @@ private Q_SLOTS:
         named.config.sensors[0].append("boiler");
         named.config.sensors[1].append("tank");
         const QString file = projectFile("named.plcproj", named);
-        // Names come back only from a project file that keeps them.
-        if (readAnyConfigFile(file).config.sensors.at(0).value(9).isEmpty()) {
-            for (const char *name : {"boiler", "tank"}) {
-                out.replace(QStringLiteral(" (%1)").arg(name), "");
-                out.replace(QStringLiteral("\"%1\"").arg(name), "\"\"");
-            }
-        }
         m_sim->plc.setOneWireDevices({QByteArray::fromHex("2801020304050607"),
                                       QByteArray::fromHex("28FF4B12030000A1"),
                                       QByteArray::fromHex("28AABBCCDDEEFF00")});

@@ -4,6 +4,7 @@
 #include "request_check.h"
 #include "request_editing.h"
 #include "request_record.h"
+#include "row_name.h"
 #include "table_steps.h"
 #include "test_helpers.h"
 #include "uart_port.h"
@@ -259,7 +260,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, accepted);
         // Every field but the one under test holds a wrong value, to show the order of the checks.
-        RequestFields f{"1", "1", "1", "0", "0", 2, "1"};
+        RequestFields f{"1", "1", "1", "0", "0", 2, "1", {}};
         QString *boxes[] = {&f.address, &f.slaveStart, &f.count, &f.masterAddress, &f.timeout};
         for (int later = field + 1; later < 5; ++later)
             *boxes[later] = QStringLiteral("bad");
@@ -274,6 +275,17 @@ private Q_SLOTS:
             QCOMPARE(check.message,
                      QStringLiteral("You put wrong value  ") + (accepted ? "bad" : text));
         }
+    }
+
+    void dialogCarriesTheRowName()
+    {
+        GridModel grid(requestcol::TableCount);
+        const ModbusRequest first{3, 100, 0, 0, 1, 100};
+        applyRequestEdit(grid, DialogMode::Add, 1, first, "Boiler pump");
+        QCOMPARE(requestDialogPreset(grid, 1, DialogMode::Modify).fields.name, "Boiler pump");
+        QCOMPARE(requestDialogPreset(grid, 1, DialogMode::Add).fields.name, QString());
+        applyRequestEdit(grid, DialogMode::Modify, 1, first, QString(50, 'x'));
+        QCOMPARE(grid.text(1, requestcol::Name), QString(kMaxNameLength, 'x'));
     }
 
     void updateGridAddsAndModifies()
