@@ -12,7 +12,7 @@ QSet<QString> romKeysOf(const QList<SensorCells> &sensors)
 {
     QSet<QString> keys;
     for (const SensorCells &sensor : sensors)
-        keys.insert(romKey(sensor));
+        keys.insert(sensorIdentity(sensor));
     return keys;
 }
 
@@ -23,24 +23,16 @@ QString sensorRowLabel(int row, const QString &name)
     return QStringLiteral("row ") + namedRowText(row, name);
 }
 
-QString romKey(const QStringList &cells)
-{
-    QString key;
-    for (int k = 0; k < kRomBytes; ++k)
-        key += cells.value(k).trimmed().toUpper();
-    return key;
-}
-
 BusMatch matchBus(const QList<RomCode> &found, const QList<SensorCells> &sensors)
 {
     BusMatch match;
     QSet<QString> foundKeys;
     for (const RomCode &rom : found) {
-        const QString key = romKey(rom);
+        const QString key = sensorIdentity(rom);
         foundKeys.insert(key);
         DevicePlace place{rom, 0, QString()};
         for (int i = 0; i < sensors.size() && place.row == 0; ++i) {
-            if (romKey(sensors.at(i)) == key) {
+            if (sensorIdentity(sensors.at(i)) == key) {
                 place.row = i + 1;
                 place.name = sensorName(sensors.at(i));
             }
@@ -48,7 +40,7 @@ BusMatch matchBus(const QList<RomCode> &found, const QList<SensorCells> &sensors
         match.devices.append(place);
     }
     for (int i = 0; i < sensors.size(); ++i) {
-        if (!foundKeys.contains(romKey(sensors.at(i))))
+        if (!foundKeys.contains(sensorIdentity(sensors.at(i))))
             match.notFound.append(i + 1);
     }
     return match;
@@ -66,7 +58,7 @@ QList<RomCode> devicesNotIn(const QList<RomCode> &found, const QList<SensorCells
     QSet<QString> known = romKeysOf(sensors);
     QList<RomCode> fresh;
     for (const RomCode &rom : found) {
-        const QString key = romKey(rom);
+        const QString key = sensorIdentity(rom);
         if (known.contains(key))
             continue;
         known.insert(key);

@@ -11,10 +11,6 @@ namespace plc {
 // How a table row is named to the user: "row 3 (boiler)", or "row 3" for a sensor without a name.
 QString sensorRowLabel(int row, const QString &name);
 
-// A ROM code as one key: bytes 0 to 7 trimmed and in capitals, run together, so that "a1" in the
-// table and "A1" from the bus are the same device.
-QString romKey(const QStringList &cells);
-
 // One device of a bus search held against the sensor table.
 struct DevicePlace {
     RomCode rom;
