@@ -14,59 +14,8 @@ namespace plc {
 
 namespace {
 
-constexpr ConfigPart kParts[] = {ConfigPart::Uart1, ConfigPart::Uart2, ConfigPart::OneWire,
-                                 ConfigPart::IoMap, ConfigPart::Note};
 constexpr ConfigPart kConfigFileParts[] = {ConfigPart::Uart1, ConfigPart::Uart2,
                                            ConfigPart::OneWire};
-
-QString bytesText(const PointBytes &bytes)
-{
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())).toHex());
-}
-
-QStringList ioMapText(const IoMap &map)
-{
-    QStringList texts{bytesText(map.pointTypes), bytesText(map.inputsUsed),
-                      bytesText(map.outputsUsed)};
-    for (int point = 0; point < kIoPoints; ++point)
-        texts.append(map.function.at(point) + QLatin1Char('|') + map.name.at(point));
-    return texts;
-}
-
-// One part of what the project holds, as texts to compare.
-QStringList partText(const Project &project, ConfigPart part)
-{
-    const WindowConfig &config = project.config;
-    QStringList texts;
-    if (part == ConfigPart::Note)
-        return {project.note};
-    if (part == ConfigPart::IoMap)
-        return ioMapText(project.ioMap);
-    if (part == ConfigPart::OneWire) {
-        const FieldNetSettings &f = project.fieldNet;
-        texts.append(QStringLiteral("%1 %2 %3 %4 %5")
-                         .arg(config.auxMode)
-                         .arg(f.speed)
-                         .arg(f.parity)
-                         .arg(f.bits)
-                         .arg(f.stop));
-        for (const QStringList &row : config.sensors)
-            texts.append(row.join(QLatin1Char('|')));
-        return texts;
-    }
-    const UartTabState &s = config.uarts.at(part == ConfigPart::Uart1 ? 0 : 1);
-    texts = QStringList{QString::number(int(s.settings.mode)),
-                        QString::number(s.settings.speed),
-                        QString::number(s.settings.parity),
-                        s.settings.address,
-                        s.settings.timeout,
-                        QString::number(s.bits),
-                        QString::number(s.stop)};
-    for (const QStringList &row : s.requests)
-        texts.append(row.join(QLatin1Char('|')));
-    return texts;
-}
 
 }  // namespace
 
@@ -98,7 +47,7 @@ void EditTracker::keep(ConfigPart part)
 void EditTracker::keepAll()
 {
     const Project project = m_tabs.project();
-    for (ConfigPart part : kParts)
+    for (ConfigPart part : kConfigParts)
         m_kept.at(size_t(part)) = partText(project, part);
     check();
 }
@@ -114,7 +63,7 @@ void EditTracker::keepConfigFileParts()
 bool EditTracker::hasUnkeptEdits() const
 {
     const Project project = m_tabs.project();
-    for (ConfigPart part : kParts) {
+    for (ConfigPart part : kConfigParts) {
         if (partText(project, part) != m_kept.at(size_t(part)))
             return true;
     }

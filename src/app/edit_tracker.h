@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config_parts.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -9,11 +11,6 @@ namespace plc {
 
 class GridModel;
 class WindowTabs;
-
-// The parts of the window that are kept apart: the three ports are saved or loaded with either
-// file and written to the controller by their own download; the I/O map and the note are kept
-// in a project file only.
-enum class ConfigPart { Uart1, Uart2, OneWire, IoMap, Note };
 
 // Tells whether the tables, lists and note hold edits that are neither in the last file loaded
 // or saved nor written to the controller by a download that went through.

@@ -18,6 +18,7 @@
 #include "status_texts.h"
 #include "traffic_monitor.h"
 #include "uart_tab.h"
+#include "undo_history.h"
 #include "window_menus.h"
 #include "window_state.h"
 
@@ -115,6 +116,11 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     m_edits = new EditTracker(*m_tabs, this);
     connect(m_edits, &EditTracker::checked, m_status, &StatusLine::showEdits);
     connect(m_edits, &EditTracker::checked, this, &MainWindow::updateCaption);
+    m_history = new UndoHistory(*m_tabs, *m_edits, this);
+    connect(m_history, &UndoHistory::restored, m_tabs, &WindowTabs::showPart);
+    m_ctx.nameEdit = [this](const QString &name) {
+        m_history->nameNextStep(name);
+    };
     // The tables' CSV dialogs start where the other file dialogs do.
     setCsvFolders({recentfiles::dialogFolder, recentfiles::rememberFolder});
 
@@ -128,7 +134,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
         this);
 
     const WindowState stored = readWindowState(m_tabs->columnWidths().keys());
-    m_menus = new WindowMenus(menuBar(), *m_tabs, stored.verifyWrites, this);
+    m_menus = new WindowMenus(menuBar(), *m_tabs, *m_history, stored.verifyWrites, this);
     m_ctx.verifyWrites = stored.verifyWrites;
     connectMenus();
     restoreWindowState(stored);
@@ -137,6 +143,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     connect(&m_link, &PlcLink::busyChanged, this, [this](bool busy) {
         menuBar()->setEnabled(!busy);
         m_tabs->setEnabled(!busy);
+        m_history->setLocked(busy);
     });
     setAcceptDrops(true);  // a configuration or project file dropped on the window opens
 }
@@ -207,9 +214,11 @@ void MainWindow::uploadFromPlc()
     const auto endsAll = [](const Outcome &outcome) {
         return outcome.kind == Outcome::Kind::PortNotOpened || outcome.kind == Outcome::Kind::Busy;
     };
-    if (endsAll(uart(1).uploadFromPlc()) || endsAll(uart(2).uploadFromPlc()))
-        return;
-    oneWire().uploadFromPlc();
+    // The three parts read make one step to undo.
+    m_history->gatherSteps(QStringLiteral("upload from PLC"), [this, &endsAll] {
+        if (!endsAll(uart(1).uploadFromPlc()) && !endsAll(uart(2).uploadFromPlc()))
+            oneWire().uploadFromPlc();
+    });
 }
 
 TrafficMonitor &MainWindow::openTrafficMonitor()
@@ -263,6 +272,7 @@ void MainWindow::newProject()
     if (!mayDropEdits(kUnkeptEdits +
                       QStringLiteral("Save them before starting a new configuration?")))
         return;
+    m_history->nameNextStep(QStringLiteral("new config"));
     m_tabs->restoreStartUpState();
     m_config = ConfigRecord();
     m_edits->keepAll();
@@ -297,6 +307,7 @@ void MainWindow::openProjectFile(const QString &path)
         return;
     }
     recentfiles::remember(path);
+    m_history->nameNextStep(QStringLiteral("open ") + QFileInfo(path).fileName());
     m_tabs->applyProject(project);
     // The project is the whole configuration: nothing of a file loaded before stays in the record.
     m_config = ConfigRecord();
@@ -384,6 +395,7 @@ void MainWindow::applyLoaded(const std::optional<WindowConfig> &loaded, const QS
 {
     if (!loaded)
         return;
+    m_history->nameNextStep(QStringLiteral("load ") + QFileInfo(path).fileName());
     applyWindowConfig(*loaded);
     uart(1).requestView().setEnabled(true);
     m_edits->keepConfigFileParts();

@@ -21,6 +21,7 @@ class Prompts;
 class StatusLine;
 class TrafficMonitor;
 class UartTab;
+class UndoHistory;
 class WindowMenus;
 
 // The main window: the tabs, the menus, the status line and the caption. It owns what the tabs
@@ -80,6 +81,7 @@ public:
     void applyProject(const Project &project) { m_tabs->applyProject(project); }
 
     WindowTabs &tabs() const { return *m_tabs; }
+    UndoHistory &history() const { return *m_history; }
     UartTab &uart(int uart) const { return m_tabs->uart(uart); }
     OneWireTab &oneWire() const { return m_tabs->oneWire(); }
 
@@ -118,6 +120,7 @@ private:
     WindowTabs *m_tabs = nullptr;
     StatusLine *m_status = nullptr;
     EditTracker *m_edits = nullptr;
+    UndoHistory *m_history = nullptr;
     ProjectActions *m_projectActions = nullptr;
     WindowMenus *m_menus = nullptr;
     QPointer<TrafficMonitor> m_monitor;  // null while closed

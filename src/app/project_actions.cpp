@@ -72,6 +72,7 @@ void ProjectActions::compareWithController()
         case CompareDialog::Choice::TakeOther: {
             // The controller holds no names: each row keeps the one it has in the window.
             const NamesKept named = keepProjectNames(window, held, allProjectParts());
+            nameNextEdit(m_ctx, QStringLiteral("take the controller's values"));
             m_window.apply(held);
             note(m_ctx, QStringLiteral("%1: controller's values taken, %2")
                             .arg(kCompareAction, namesKeptText(named)));
@@ -108,6 +109,7 @@ void ProjectActions::compareWithFile()
     if (dialog.choice() == CompareDialog::Choice::TakeOther) {
         Project taken = file;
         taken.note = window.note;
+        nameNextEdit(m_ctx, QStringLiteral("take the file's values"));
         m_window.apply(taken);
     }
 }

@@ -1,5 +1,7 @@
 #include "window_menus.h"
 
+#include "undo_history.h"
+
 #include "recent_files.h"
 #include "window_tabs.h"
 
@@ -47,10 +49,14 @@ QAction *currentTableAction(const QTabWidget &tabs, const QString &name)
 
 }  // namespace
 
-WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, bool verifyWrites, QObject *parent)
+WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, const UndoHistory &history,
+                         bool verifyWrites, QObject *parent)
     : QObject(parent), m_bar(bar), m_tabs(tabs)
 {
     buildFileMenu();
+    QMenu *edit = addMenu(m_bar, QStringLiteral("&Edit"), QStringLiteral("editMenu"));
+    edit->addAction(history.undoAction());
+    edit->addAction(history.redoAction());
     buildPlcMenu(verifyWrites);
     buildTableMenu();
     QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));

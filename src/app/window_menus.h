@@ -7,17 +7,19 @@ class QMenuBar;
 
 namespace plc {
 
+class UndoHistory;
 class WindowTabs;
 
-// The main window's menus: "File", "PLC", "Table" and "About" on its menu bar. Each entry the
-// user can choose says so by a signal; the window decides what it does.
+// The main window's menus: "File", "Edit", "PLC", "Table" and "About" on its menu bar. Each entry
+// the user can choose says so by a signal; the window decides what it does.
 class WindowMenus : public QObject {
     Q_OBJECT
 
 public:
     // verifyWrites: whether "Verify after writing" starts checked. The "Table" entries act on
-    // the table of the current tab.
-    WindowMenus(QMenuBar *bar, const WindowTabs &tabs, bool verifyWrites, QObject *parent);
+    // the table of the current tab; "Edit" holds the history's undo and redo.
+    WindowMenus(QMenuBar *bar, const WindowTabs &tabs, const UndoHistory &history,
+                bool verifyWrites, QObject *parent);
 
     // The entries of "Recent configurations", as the settings file lists them now.
     void fillRecentMenu();

@@ -137,6 +137,24 @@ void WindowTabs::restoreStartUpState()
         uart(port).setCurrentRequestRow(0);
 }
 
+void WindowTabs::showPart(ConfigPart part)
+{
+    switch (part) {
+        case ConfigPart::Uart1:
+        case ConfigPart::Uart2:
+            setCurrentWidget(&uart(part == ConfigPart::Uart1 ? 1 : 2));
+            break;
+        case ConfigPart::OneWire:
+            setCurrentWidget(m_oneWire);
+            break;
+        case ConfigPart::IoMap:
+            setCurrentWidget(m_ioMap->parentWidget());
+            break;
+        case ConfigPart::Note:
+            break;
+    }
+}
+
 void WindowTabs::setNote(const QString &note)
 {
     if (note == m_note)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config_parts.h"
 #include "config_record.h"
 #include "project_file.h"
 
@@ -45,6 +46,9 @@ public:
     void applyProject(const Project &project);
     // The window's content as it opens: the start-up values, empty tables, no note.
     void restoreStartUpState();
+
+    // The tab that shows a part (the note has none: the current tab stays).
+    void showPart(ConfigPart part);
 
     // The user's own text about the project; not shown on any tab.
     const QString &note() const { return m_note; }

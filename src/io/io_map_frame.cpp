@@ -117,6 +117,7 @@ void IoMapFrame::uploadClicked()
     takeStoredPort(m_ctx);
     const Result<IoMasks> masks = uploadIoMap(m_ctx);
     if (masks.done()) {
+        nameNextEdit(m_ctx, QStringLiteral("upload I/O map"));
         IoMap uploaded = m_state;
         applyUpload(uploaded, masks.value);
         setState(uploaded);

@@ -38,6 +38,9 @@ struct TransferContext {
     // Shows a short note in the window's status line (what a table's CSV entries did); none
     // where there is no status line.
     std::function<void(const QString &text)> note = {};
+    // Names the change an action is about to make to the window's content, for its undo step
+    // ("import CSV into UART 1 requests"); none where nothing is undone.
+    std::function<void(const QString &name)> nameEdit = {};
 };
 
 // Passes a note on to the status line, when there is one.
@@ -45,6 +48,13 @@ inline void note(const TransferContext &ctx, const QString &text)
 {
     if (ctx.note)
         ctx.note(text);
+}
+
+// Names the change about to be made, right before it is made.
+inline void nameNextEdit(const TransferContext &ctx, const QString &name)
+{
+    if (ctx.nameEdit)
+        ctx.nameEdit(name);
 }
 
 // Before an action that takes the stored port settings: applies them to the link, unless an

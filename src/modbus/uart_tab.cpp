@@ -155,6 +155,8 @@ QGroupBox *UartTab::buildMasterFrame()
                          }};
     addCsvMenu(*master, m_ctx.prompts, requestCsvTable(), notes,
                [this](const QList<QStringList> &rows) {
+                   nameNextEdit(
+                       m_ctx, QStringLiteral("import CSV into %1 requests").arg(m_port.tabCaption));
                    m_requests.setDataRows(rows);
                    m_requestView->setEnabled(true);
                });
@@ -256,6 +258,7 @@ Outcome UartTab::uploadFromPlc()
     takeStoredPort(m_ctx);
     Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
     if (upload.done()) {
+        nameNextEdit(m_ctx, QStringLiteral("upload %1").arg(m_port.tabCaption));
         PortSettings shown = settings();
         if (applyPortUpload(upload.value, shown))
             upload.outcome.detail = showUploadedRequests(m_requests, upload.value.requests);

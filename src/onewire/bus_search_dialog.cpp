@@ -152,6 +152,8 @@ void BusSearchDialog::place(FoundPlacement placement)
     const int before = int(found.size());
     if (append)
         found = devicesNotIn(found, m_sensorTable.dataRows());
+    nameNextEdit(m_ctx, append ? QStringLiteral("add found devices")
+                               : QStringLiteral("replace sensors with found devices"));
     const QString refusal =
         placeFoundSensors(m_sensorTable, found, m_startAddress->text(), placement);
     if (!refusal.isEmpty()) {

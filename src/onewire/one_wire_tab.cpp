@@ -106,7 +106,10 @@ QGroupBox *OneWireTab::buildMasterFrame()
                              note(m_ctx, text);
                          }};
     addCsvMenu(*master, m_ctx.prompts, sensorCsvTable(), notes,
-               [this](const QList<QStringList> &rows) { m_sensors.setDataRows(rows); });
+               [this](const QList<QStringList> &rows) {
+                   nameNextEdit(m_ctx, QStringLiteral("import CSV into 1-wire sensors"));
+                   m_sensors.setDataRows(rows);
+               });
     auto *replace = new QAction(QStringLiteral("Replace with found device..."), master);
     replace->setObjectName(QStringLiteral("replaceSensorAction"));
     connect(replace, &QAction::triggered, this, [this] { replaceSensorClicked(); });
@@ -206,6 +209,7 @@ Outcome OneWireTab::uploadFromPlc()
     takeStoredPort(m_ctx);
     Result<AuxConfigUpload> upload = uploadAuxConfig(m_ctx);
     if (upload.done()) {
+        nameNextEdit(m_ctx, QStringLiteral("upload 1-wire"));
         AuxSettings shown = settings();
         setHeadings();
         applyAuxUpload(upload.value, shown);
@@ -252,6 +256,7 @@ void OneWireTab::replaceSensorClicked()
         sensorRowLabel(row, sensorName(sensor)), sensor.mid(0, kRomBytes),
         devicesNotIn(m_lastFound, sensors),
         [this, row](const RomCode &rom) {
+            nameNextEdit(m_ctx, QStringLiteral("replace sensor %1").arg(row));
             const QString refusal = replaceSensorRom(m_sensors, row, rom);
             if (!refusal.isEmpty())
                 m_ctx.prompts.message(this, refusal, kSensorErrorTitle);

@@ -114,7 +114,7 @@ private Q_SLOTS:
         std::sort(order.begin() + 6, order.end());  // the buttons as the platform orders them
         QCOMPARE(order,
                  (QStringList{"slaveAddressBox", "countBox", "slaveStartBox", "masterAddressBox",
-                              "functionList", "timeoutBox", "closeButton", "okButton"}));
+                              "functionList", "timeoutBox", "nameBox", "closeButton", "okButton"}));
     }
 
     void enterConverts()
