@@ -16,6 +16,7 @@
 #include "settings_store.h"
 #include "status_line.h"
 #include "status_texts.h"
+#include "theme.h"
 #include "traffic_monitor.h"
 #include "uart_tab.h"
 #include "undo_history.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
       m_progress(new ProgressWindow(this)),
       m_ctx{m_link, prompts, *m_progress, this, false, {}, settingsfile::storedPort}
 {
+    applyTheme(storedTheme());
     m_tabs = new WindowTabs(m_ctx, prompts, this);
     setCentralWidget(m_tabs);
     applyStoredPortSettings(m_link);
@@ -172,6 +174,10 @@ void MainWindow::connectMenus()
     connect(m_menus, &WindowMenus::compareWithFileChosen, m_projectActions,
             &ProjectActions::compareWithFile);
     connect(m_menus, &WindowMenus::trafficMonitorChosen, this, [this] { openTrafficMonitor(); });
+    connect(m_menus, &WindowMenus::themeChosen, this, [](int theme) {
+        applyTheme(Theme(theme));
+        storeTheme(Theme(theme));
+    });
     connect(m_menus, &WindowMenus::verifyAfterWritingToggled, this,
             [this](bool on) { m_ctx.verifyWrites = on; });
 }

@@ -1,11 +1,13 @@
 #include "window_menus.h"
 
+#include "theme.h"
 #include "undo_history.h"
 
 #include "recent_files.h"
 #include "window_tabs.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QMenuBar>
 
@@ -57,6 +59,7 @@ WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, const UndoHistor
     QMenu *edit = addMenu(m_bar, QStringLiteral("&Edit"), QStringLiteral("editMenu"));
     edit->addAction(history.undoAction());
     edit->addAction(history.redoAction());
+    buildViewMenu();
     buildPlcMenu(verifyWrites);
     buildTableMenu();
     QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));
@@ -109,6 +112,27 @@ void WindowMenus::addProjectEntries(QMenu *file)
     connect(save, &QAction::triggered, this, &WindowMenus::saveProjectChosen);
     connect(saveAs, &QAction::triggered, this, &WindowMenus::saveProjectAsChosen);
     connect(note, &QAction::triggered, this, &WindowMenus::projectNoteChosen);
+}
+
+void WindowMenus::buildViewMenu()
+{
+    QMenu *view = addMenu(m_bar, QStringLiteral("&View"), QStringLiteral("viewMenu"));
+    QMenu *theme = view->addMenu(QStringLiteral("Theme"));
+    theme->setObjectName(QStringLiteral("themeMenu"));
+    auto *choices = new QActionGroup(theme);
+    const Theme stored = storedTheme();
+    const std::pair<Theme, QString> themes[] = {{Theme::System, QStringLiteral("System")},
+                                                {Theme::Light, QStringLiteral("Light")},
+                                                {Theme::Dark, QStringLiteral("Dark")}};
+    for (const auto &[each, title] : themes) {
+        QAction *action = theme->addAction(title);
+        action->setObjectName(QStringLiteral("theme%1Action").arg(title));
+        action->setCheckable(true);
+        action->setChecked(each == stored);
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, each = each] { Q_EMIT themeChosen(int(each)); });
+    }
 }
 
 void WindowMenus::buildPlcMenu(bool verifyWrites)

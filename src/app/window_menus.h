@@ -10,7 +10,7 @@ namespace plc {
 class UndoHistory;
 class WindowTabs;
 
-// The main window's menus: "File", "Edit", "PLC", "Table" and "About" on its menu bar. Each entry
+// The main window's menus: "File", "Edit", "View", "PLC", "Table" and "About" on its menu bar. Each entry
 // the user can choose says so by a signal; the window decides what it does.
 class WindowMenus : public QObject {
     Q_OBJECT
@@ -44,11 +44,15 @@ Q_SIGNALS:
     void compareWithFileChosen();
     void trafficMonitorChosen();
     void verifyAfterWritingToggled(bool on);
+    // "View" > "Theme": the Theme's number.
+    void themeChosen(int theme);
 
 private:
     void buildFileMenu();
     // The project file's entries, after the configuration file's.
     void addProjectEntries(QMenu *file);
+    // "View": the theme, the one the settings file keeps checked.
+    void buildViewMenu();
     void buildPlcMenu(bool verifyWrites);
     // "Table": CSV export and import of the current tab's table.
     void buildTableMenu();

@@ -1,5 +1,6 @@
 #include "grid_view.h"
 
+#include "drawn_colours.h"
 #include "grid_model.h"
 
 #include <QHBoxLayout>
@@ -32,7 +33,7 @@ public:
         initStyleOption(&fixed, index);
         fixed.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
         fixed.backgroundBrush = option.palette.button();
-        fixed.palette.setBrush(QPalette::Text, option.palette.buttonText());
+        fixed.palette.setColor(QPalette::Text, fixedColumnTextColour(option.palette));
         const QWidget *widget = option.widget;
         QStyle *style = widget ? widget->style() : nullptr;
         if (style)

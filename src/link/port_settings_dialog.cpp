@@ -1,7 +1,7 @@
 #include "port_settings_dialog.h"
 
 #include "connection_test.h"
-#include "contrast.h"
+#include "drawn_colours.h"
 #include "ini_file.h"
 #include "link_action.h"
 #include "port_detection.h"
@@ -29,9 +29,6 @@ QStringList portNames()
         names.append(QStringLiteral("COM%1").arg(n));
     return names;
 }
-
-// The colour a missing device is named in, before it is made readable on the background.
-const QColor kAbsentColour(0xC0, 0x00, 0x00);
 
 // The mark beside a port in the list: a filled dot when its device is present, a ring when not.
 QIcon presenceIcon(bool present, const QColor &colour)
@@ -141,8 +138,7 @@ void PortSettingsDialog::showPortDevice()
     // A missing device is named in a warning colour, still readable on the dialog's background.
     QPalette shown = palette();
     if (!devicePresent(settingsfile::portDevice(number))) {
-        shown.setColor(QPalette::WindowText,
-                       readableOn(kAbsentColour, palette().color(QPalette::Window)));
+        shown.setColor(QPalette::WindowText, absentDeviceColour(palette(), QPalette::Window));
     }
     m_device->setPalette(shown);
 #ifdef Q_OS_WIN
@@ -157,7 +153,7 @@ void PortSettingsDialog::showPortDevice()
 void PortSettingsDialog::markPorts()
 {
     const QColor text = palette().color(QPalette::WindowText);
-    const QColor absent = readableOn(kAbsentColour, palette().color(QPalette::Base));
+    const QColor absent = absentDeviceColour(palette(), QPalette::Base);
     for (int i = 0; i < m_port->count(); ++i) {
         const PortMarks marks = portMarks(i + 1);
         m_port->setItemData(i, marks.text(), Qt::ToolTipRole);

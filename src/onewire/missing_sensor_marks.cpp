@@ -1,5 +1,6 @@
 #include "missing_sensor_marks.h"
 
+#include "drawn_colours.h"
 #include "grid_model.h"
 #include "grid_view.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 const QString kNotFoundTip = QStringLiteral("not found");
 
-// Draws a marked row's cells in the palette's placeholder colour and slanted; the fixed number
-// column is left to the view's own delegate.
+// Draws a marked row's cells in the palette's placeholder colour (made readable) and slanted; the
+// fixed number column is left to the view's own delegate.
 class MissingRowDelegate : public QStyledItemDelegate {
 public:
     explicit MissingRowDelegate(QAbstractItemView &view) : QStyledItemDelegate(&view), m_view(view)
@@ -45,7 +46,7 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         option->font.setItalic(true);
-        option->palette.setBrush(QPalette::Text, option->palette.placeholderText());
+        option->palette.setColor(QPalette::Text, missingRowColour(option->palette));
     }
 
 private:

@@ -1,6 +1,6 @@
 // plc-shots: saves a picture of every tab of the main window (and of the tabs' other modes),
 // of the "COM-port setting" dialog and of the progress window, for looking at the layout.
-// Usage: plc-shots [folder]
+// Usage: plc-shots [folder] [dark]   (dark: in the dark theme)
 #include "aux_mode_word.h"
 #include "bus_search_dialog.h"
 #include "ini_file.h"
@@ -13,6 +13,7 @@
 #include "scripted_prompts.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
+#include "theme.h"
 #include "uart_tab.h"
 
 #include <QApplication>
@@ -41,6 +42,9 @@ int main(int argc, char *argv[])
     QDir().mkpath(folder);
     QTemporaryDir settings;
     setSettingsFilePath(settings.filePath(QStringLiteral("set.ini")));
+
+    if (argc > 2 && QByteArray(argv[2]) == "dark")
+        storeTheme(Theme::Dark);
 
     ScriptedPrompts prompts;
     MainWindow window(prompts);
