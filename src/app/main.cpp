@@ -1,9 +1,12 @@
 // plc-config: the configuration tool's main program.
 #include "command_line.h"
 #include "dialog_prompts.h"
+#include "handover_receiver.h"
 #include "main_window.h"
+#include "window_handover.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 using namespace plc;
@@ -18,7 +21,7 @@ const QString kApplicationName = QStringLiteral("PLC Tavrix");
 
 int main(int argc, char *argv[])
 {
-    // A command runs without a window, so it needs no display.
+    // A command runs without a window, so it needs no display, and never reaches an open one.
     if (isCommandLine(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(kApplicationName);
@@ -31,12 +34,28 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));  // the same tidy look on every desktop
     QGuiApplication::setDesktopFileName(QStringLiteral("plc-config"));  // its menu entry and icon
 
+    const WindowArguments arguments = windowArguments(QCoreApplication::arguments());
+    // The window open already may be in another folder: it is given the file's whole path.
+    const QString file =
+        arguments.file.isEmpty() ? QString() : QFileInfo(arguments.file).absoluteFilePath();
+    // One window per user: a later start (a double click in a file manager) hands its file to
+    // the window already open, which comes to the front, and ends. A window of its own on
+    // purpose (a second controller) neither hands over nor takes hand-overs.
+    WindowHandoverServer handovers;
+    if (!arguments.ownWindow) {
+        if (handOverToWindow(userWindowName(), file))
+            return 0;
+        handovers.listen(userWindowName());
+    }
+
     DialogPrompts prompts;
     MainWindow window(prompts);
+    auto *receiver = new HandoverReceiver(window);
+    QObject::connect(&handovers, &WindowHandoverServer::handedOver, receiver,
+                     &HandoverReceiver::take);
     window.show();
-    // A file named on the command line (a double click in a file manager) opens once the window
-    // is up, so its messages show over it.
-    const QString file = windowFileArgument(QCoreApplication::arguments());
+    // A file named on the command line opens once the window is up, so its messages show
+    // over it.
     if (!file.isEmpty())
         QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     return app.exec();

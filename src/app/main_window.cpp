@@ -250,14 +250,26 @@ bool MainWindow::saveConfig()
 
 void MainWindow::loadConfig()
 {
-    QString path;
-    const auto loaded = plc::loadConfig(m_prompts, this, m_config, windowConfig(), &path);
-    applyLoaded(loaded, path);
+    const QString path =
+        m_prompts.openFileName(this, kLoadTitle, recentfiles::dialogFolder(), kConfigFilter);
+    if (!path.isEmpty())
+        openConfigFile(path);
 }
 
 void MainWindow::openConfigFile(const QString &path)
 {
-    applyLoaded(plc::loadConfigFile(m_prompts, this, m_config, windowConfig(), path), path);
+    ConfigRecord record;
+    try {
+        record = readConfigFile(path);
+    } catch (const Failure &f) {
+        m_prompts.message(this, f.description());
+        return;
+    }
+    if (!mayDropEditsFor(path))
+        return;
+    recentfiles::remember(path);
+    m_config = record;
+    applyLoaded(m_config.spread(windowConfig()), path);
 }
 
 void MainWindow::openRecentFile(const QString &path)
@@ -312,6 +324,8 @@ void MainWindow::openProjectFile(const QString &path)
         m_prompts.message(this, f.description());
         return;
     }
+    if (!mayDropEditsFor(path))
+        return;
     recentfiles::remember(path);
     m_history->nameNextStep(QStringLiteral("open ") + QFileInfo(path).fileName());
     m_tabs->applyProject(project);
@@ -390,6 +404,13 @@ bool MainWindow::mayDropEdits(const QString &question)
     return keep == Prompts::Keep::Discard || (keep == Prompts::Keep::Save && saveToKeep());
 }
 
+bool MainWindow::mayDropEditsFor(const QString &path)
+{
+    return mayDropEdits(
+        kUnkeptEdits +
+        QStringLiteral("Save them before loading %1?").arg(QFileInfo(path).fileName()));
+}
+
 bool MainWindow::saveToKeep()
 {
     if (!m_projectPath.isEmpty())
@@ -397,12 +418,10 @@ bool MainWindow::saveToKeep()
     return partsLostInConfigFile(project()).isEmpty() ? saveConfig() : saveProjectAs();
 }
 
-void MainWindow::applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path)
+void MainWindow::applyLoaded(const WindowConfig &loaded, const QString &path)
 {
-    if (!loaded)
-        return;
     m_history->nameNextStep(QStringLiteral("load ") + QFileInfo(path).fileName());
-    applyWindowConfig(*loaded);
+    applyWindowConfig(loaded);
     uart(1).requestView().setEnabled(true);
     m_edits->keepConfigFileParts();
     // What else the window holds stays, but no project file holds this configuration.

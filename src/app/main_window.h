@@ -7,7 +7,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <optional>
 
 namespace plc {
 
@@ -60,7 +59,8 @@ public:
     // "Open project...": a file chosen in a dialog, opened as below.
     void openProject();
     // A file opened by its name: a project file as a project, any other as "Load config" loads
-    // it. A file that cannot be read or is refused changes nothing.
+    // it. A file that cannot be read or is refused changes nothing; one taken asks about unkept
+    // edits, as quitting does, before it replaces them.
     void openFile(const QString &path);
     // "Save project" (Ctrl+S): to the open project without a dialog; with none open, as "Save
     // project as..." (Ctrl+Shift+S) does: the file asked for, a project or by its name a
@@ -101,12 +101,14 @@ private:
     // What each menu entry the user chooses does.
     void connectMenus();
     void restoreWindowState(const WindowState &state);
-    void applyLoaded(const std::optional<WindowConfig> &loaded, const QString &path);
+    void applyLoaded(const WindowConfig &loaded, const QString &path);
     void openProjectFile(const QString &path);
     bool writeProject(const QString &path);
     void setProjectPath(const QString &path);
     // Asks about unkept edits before an action drops them: true when the action may go on.
     bool mayDropEdits(const QString &question);
+    // The same before a file loads over them; asked once the file has been read and taken.
+    bool mayDropEditsFor(const QString &path);
     // "Save" to that question: to the open project; with none, to a configuration file when
     // one holds everything, else as "Save project as...".
     bool saveToKeep();

@@ -22,7 +22,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <cstring>
 #include <map>
 
 namespace plc {
@@ -30,6 +29,8 @@ namespace plc {
 namespace {
 
 constexpr int kPorts = 10;  // COM1 to COM10
+
+const QString kNewWindowOption = QStringLiteral("--new-window");
 
 const QString kDescription = QStringLiteral(
     "Configures the controller without a window.\n"
@@ -63,6 +64,9 @@ const QString kDescription = QStringLiteral(
     "Without a command the window opens; with a configuration file (.vqc, .rfp) or project\n"
     "(.plcproj) alone it opens and loads that file. Results go to standard output; progress\n"
     "and messages to standard error.\n"
+    "\n"
+    "A window already open for the same user takes the file instead and comes to the front;\n"
+    "--new-window [FILE] opens a window of its own (for a second controller).\n"
     "\n"
     "Several controllers at once: --port repeated, or --ports COM1,COM2,/dev/ttyUSB3, for\n"
     "test, download, upload, buffers and verify; each port runs side by side with the others.\n"
@@ -448,25 +452,39 @@ bool isConfigFileName(const QString &argument)
 
 }  // namespace
 
+WindowArguments windowArguments(const QStringList &arguments)
+{
+    WindowArguments window;
+    QStringList rest = arguments;
+    window.ownWindow = rest.removeAll(kNewWindowOption) > 0;
+    if (rest.size() == 2 && isConfigFileName(rest.at(1)))
+        window.file = rest.at(1);
+    return window;
+}
+
 QString windowFileArgument(const QStringList &arguments)
 {
-    return arguments.size() == 2 && isConfigFileName(arguments.at(1)) ? arguments.at(1) : QString();
+    return windowArguments(arguments).file;
 }
 
 bool isCommandLine(int argc, char **argv)
 {
-    if (argc < 2)
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // --new-window only says which window opens.
+    arguments.removeAll(kNewWindowOption);
+    if (arguments.size() < 2)
         return false;
-    if (argc == 2 && isConfigFileName(QString::fromLocal8Bit(argv[1])))
+    const QString &first = arguments.at(1);
+    if (arguments.size() == 2 && isConfigFileName(first))
         return false;
-    const char *first = argv[1];
-    if (first[0] != '-')
+    if (!first.startsWith(QLatin1Char('-')))
         return true;
-    for (const char *option : {"-h", "--help", "--help-all", "-v", "--version"}) {
-        if (std::strcmp(first, option) == 0)
-            return true;
-    }
-    return false;
+    const QStringList ownOptions = {QStringLiteral("-h"), QStringLiteral("--help"),
+                                    QStringLiteral("--help-all"), QStringLiteral("-v"),
+                                    QStringLiteral("--version")};
+    return ownOptions.contains(first);
 }
 
 int runCommandLine(const QStringList &arguments)

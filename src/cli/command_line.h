@@ -12,6 +12,15 @@ bool isCommandLine(int argc, char **argv);
 // when it names one (as a file manager or the desktop entry passes it); else the empty text.
 QString windowFileArgument(const QStringList &arguments);
 
+// A start for the window: the file it is to load (as above), and whether it is a window of its
+// own (--new-window, before or after the file) rather than one handing the file to the window
+// the user already has open.
+struct WindowArguments {
+    QString file;
+    bool ownWindow = false;
+};
+WindowArguments windowArguments(const QStringList &arguments);
+
 // Runs the command of these arguments (the program's name first) and returns the exit code.
 // Needs a QCoreApplication; shows no window.
 int runCommandLine(const QStringList &arguments);

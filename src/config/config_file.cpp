@@ -54,29 +54,4 @@ QString saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
     return path;
 }
 
-std::optional<WindowConfig> loadConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
-                                       const WindowConfig &current, QString *chosen)
-{
-    const QString path =
-        prompts.openFileName(parent, kLoadTitle, recentfiles::dialogFolder(), kConfigFilter);
-    if (chosen)
-        *chosen = path;
-    if (path.isEmpty())
-        return std::nullopt;
-    return loadConfigFile(prompts, parent, record, current, path);
-}
-
-std::optional<WindowConfig> loadConfigFile(Prompts &prompts, QWidget *parent, ConfigRecord &record,
-                                           const WindowConfig &current, const QString &path)
-{
-    try {
-        record = readConfigFile(path);
-    } catch (const Failure &f) {
-        prompts.message(parent, f.description());
-        return std::nullopt;
-    }
-    recentfiles::remember(path);
-    return record.spread(current);
-}
-
 }  // namespace plc

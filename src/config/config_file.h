@@ -29,15 +29,6 @@ bool hasConfigFileSuffix(const QString &path);
 QString saveConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
                    const WindowConfig &window);
 
-// Asks for a file and reads it; a file that fails the record's checks changes nothing. The
-// values for the window, or none when nothing is to change; *chosen names the file asked for.
-std::optional<WindowConfig> loadConfig(Prompts &prompts, QWidget *parent, ConfigRecord &record,
-                                       const WindowConfig &current, QString *chosen = nullptr);
-// The same for a file already named (a recent file, the command line, a file dropped on the
-// window): the checks and messages of "Load config" without its dialog.
-std::optional<WindowConfig> loadConfigFile(Prompts &prompts, QWidget *parent, ConfigRecord &record,
-                                           const WindowConfig &current, const QString &path);
-
 // The record written to path, replacing the file as a whole (a Failure when it cannot).
 void writeConfigFile(const QString &path, const ConfigRecord &record);
 // The checked record of the file at path (a Failure when it cannot be read or is refused).

@@ -7,6 +7,7 @@
 #include "recent_files.h"
 #include "traffic_model.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,7 +42,8 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     : QWidget(parent, Qt::Window),
       m_prompts(prompts),
       m_model(new TrafficModel(TrafficModel::kDefaultCapacity, this)),
-      m_table(new QTableView(this))
+      m_table(new QTableView(this)),
+      m_saved(new QLabel(this))
 {
     setObjectName(QStringLiteral("TrafficMonitor"));
     setWindowTitle(QStringLiteral("Traffic monitor"));
@@ -64,6 +66,8 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     connect(m_model, &TrafficModel::countsChanged, count, showCount);
     showCount();
     auto *save = button(this, QStringLiteral("Save as..."), QStringLiteral("saveAsButton"));
+    m_saved->setObjectName(QStringLiteral("savedNote"));
+    m_saved->setMinimumWidth(1);  // a long path is cut short rather than widen the window
     connect(pause, &QPushButton::toggled, m_model, &TrafficModel::setPaused);
     connect(clear, &QPushButton::clicked, m_model, &TrafficModel::clear);
     connect(filter, &QLineEdit::textChanged, m_model, &TrafficModel::setFilterText);
@@ -108,6 +112,7 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
     bar->addWidget(clear);
     bar->addWidget(filter, 1);
     bar->addWidget(count);
+    bar->addWidget(m_saved);
     bar->addWidget(save);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -155,15 +160,18 @@ void TrafficMonitor::saveAs()
 {
     // The monitor stays usable while a transfer waits for the controller: its dialogs must
     // not hold the transfer until they close. The rows are those shown when the name is given.
-    m_prompts.saveFileNameLater(this, QStringLiteral("Save as"), recentfiles::dialogFolder(),
-                                QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"),
-                                [this](const QString &path) {
-                                    try {
-                                        csv::save(path, *m_model);
-                                    } catch (const Failure &f) {
-                                        m_prompts.messageLater(this, f.description());
-                                    }
-                                });
+    m_prompts.saveFileNameLater(
+        this, QStringLiteral("Save as"), recentfiles::dialogFolder(),
+        QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"), [this](const QString &path) {
+            try {
+                csv::save(path, *m_model);
+            } catch (const Failure &f) {
+                m_saved->clear();
+                m_prompts.messageLater(this, f.description());
+                return;
+            }
+            m_saved->setText(QStringLiteral("Saved to ") + QDir::toNativeSeparators(path));
+        });
 }
 
 }  // namespace plc

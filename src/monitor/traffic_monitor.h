@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QLabel;
 class QTableView;
 
 namespace plc {
@@ -22,7 +23,8 @@ public:
     TrafficModel &model() const { return *m_model; }
     QTableView &table() const { return *m_table; }
 
-    // "Save as...": the rows shown, as CSV, into a file the user names.
+    // "Save as...": the rows shown, as CSV, into a file the user names; the line beside the
+    // button then says where they went.
     void saveAs();
 
 private:
@@ -32,6 +34,7 @@ private:
     Prompts &m_prompts;
     TrafficModel *m_model;
     QTableView *m_table;
+    QLabel *m_saved;  // "Saved to" the last file written
     bool m_following = true;
     QTimer m_paintPeriod;  // runs from one batch of rows shown until the next may be
 };

@@ -179,6 +179,7 @@ private Q_SLOTS:
 
         auto second = newWindow();
         second->uart(1).requests().setDataRows({{"9", "9", "9", "9", "9", "9"}, {}, {}});
+        m_prompts.keepAnswers.enqueue(Prompts::Keep::Discard);  // the rows typed before the load
         for (int load = 0; load < 2; ++load) {
             m_prompts.fileNames.enqueue(file);
             second->loadConfig();

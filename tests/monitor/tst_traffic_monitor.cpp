@@ -102,6 +102,8 @@ private Q_SLOTS:
         QCOMPARE(csv.count("\r\n"), 3);  // the heading, the CPU-type probe and the read
         QCOMPARE(m_w->prompts.shown.last().kind, QStringLiteral("save"));
         QCOMPARE(m_w->prompts.shown.last().filter, QStringLiteral("CSV files (*.csv)"));
+        QCOMPARE(child<QLabel>(monitor, "savedNote")->text(),
+                 "Saved to " + QDir::toNativeSeparators(m_w->sim.settingsFile() + ".csv"));
 
         QVERIFY(monitor->close());
         QTRY_VERIFY(monitor.isNull());

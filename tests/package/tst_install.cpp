@@ -124,6 +124,7 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("LD_LIBRARY_PATH"));
         environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        environment.insert("XDG_RUNTIME_DIR", m_home.path());  // no window of the user's answers
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(DRIVER_PLUGINS));
         environment.insert("QT_QPA_GENERIC_PLUGINS", "plcdriver:1.5");
