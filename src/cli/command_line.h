@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
+#include <memory>
 
 namespace plc {
 
@@ -11,6 +13,10 @@ bool isCommandLine(int argc, char **argv);
 // The configuration file the window is to load: the only argument after the program's name
 // when it names one (as a file manager or the desktop entry passes it); else the empty text.
 QString windowFileArgument(const QStringList &arguments);
+
+// The application a command runs in: Qt Core's, or for report, which lays out and draws its
+// pages, Qt Gui's on the offscreen platform; no command needs a display.
+std::unique_ptr<QCoreApplication> commandApplication(int &argc, char **argv);
 
 // Runs the command of these arguments (the program's name first) and returns the exit code.
 // Needs a QCoreApplication; shows no window.

@@ -202,6 +202,13 @@ CommissioningReport fileReport(const QString &path, const Project &project)
     return report;
 }
 
+CommissioningReport windowReport(const QString &projectPath, const Project &project)
+{
+    CommissioningReport report = fileReport(projectPath, project);
+    report.holdsEverything = true;
+    return report;
+}
+
 QString reportProgram()
 {
     return QStringLiteral("plc-config ") + QStringLiteral(PLC_VERSION);

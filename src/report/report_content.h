@@ -31,6 +31,10 @@ struct CommissioningReport {
 // The report of a file: its name (without the folder), whether it is a project, made now.
 CommissioningReport fileReport(const QString &path, const Project &project);
 
+// The report of the window, made now: named after the project open in it (none when none is);
+// the window holds every part.
+CommissioningReport windowReport(const QString &projectPath, const Project &project);
+
 // "plc-config 1.0": the program that made a report.
 QString reportProgram();
 
