@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
 {
     // A command runs without a window, so it needs no display, and never reaches an open one.
     if (isCommandLine(argc, argv)) {
-        QCoreApplication app(argc, argv);
+        const std::unique_ptr<QCoreApplication> app = commandApplication(argc, argv);
         QCoreApplication::setApplicationName(kApplicationName);
         return runCommandLine(QCoreApplication::arguments());
     }

@@ -13,6 +13,7 @@
 #include "project_note_dialog.h"
 #include "prompts.h"
 #include "recent_files.h"
+#include "report_actions.h"
 #include "settings_store.h"
 #include "status_line.h"
 #include "status_texts.h"
@@ -160,6 +161,11 @@ void MainWindow::connectMenus()
     connect(m_menus, &WindowMenus::loadConfigChosen, this, &MainWindow::loadConfig);
     connect(m_menus, &WindowMenus::saveConfigChosen, this, &MainWindow::saveConfig);
     connect(m_menus, &WindowMenus::saveAppSettingChosen, this, &MainWindow::saveAppSetting);
+    // The report is of the window as it stands; the controller is compared from the PLC menu.
+    auto *reports = new ReportActions(
+        m_ctx, [this] { return windowReport(m_projectPath, project()); }, this);
+    connect(m_menus, &WindowMenus::printChosen, reports, &ReportActions::print);
+    connect(m_menus, &WindowMenus::exportReportChosen, reports, &ReportActions::exportPdf);
     connect(m_menus, &WindowMenus::exitChosen, this, &MainWindow::close);
     connect(m_menus, &WindowMenus::recentFileChosen, this, &MainWindow::openRecentFile);
     connect(m_menus, &WindowMenus::commSettingChosen, this, &MainWindow::openPortSettings);

@@ -82,7 +82,10 @@ void WindowMenus::buildFileMenu()
     // Another window of the tool may have changed the list meanwhile: read it on each opening.
     connect(file, &QMenu::aboutToShow, this, &WindowMenus::fillRecentMenu);
     fillRecentMenu();
-    addEntry(file, QStringLiteral("Print"), QStringLiteral("printAction"), false);
+    QAction *print = addEntry(file, QStringLiteral("Print"), QStringLiteral("printAction"), true,
+                              QKeySequence::Print);
+    QAction *exportReport = addEntry(file, QStringLiteral("Export report as PDF..."),
+                                     QStringLiteral("exportReportAction"), true);
     QAction *saveApp = addEntry(file, QStringLiteral("Save app setting"),
                                 QStringLiteral("saveAppSettingAction"), false);
     file->addSeparator();
@@ -91,6 +94,8 @@ void WindowMenus::buildFileMenu()
     connect(newConfig, &QAction::triggered, this, &WindowMenus::newChosen);
     connect(load, &QAction::triggered, this, &WindowMenus::loadConfigChosen);
     connect(save, &QAction::triggered, this, &WindowMenus::saveConfigChosen);
+    connect(print, &QAction::triggered, this, &WindowMenus::printChosen);
+    connect(exportReport, &QAction::triggered, this, &WindowMenus::exportReportChosen);
     connect(saveApp, &QAction::triggered, this, &WindowMenus::saveAppSettingChosen);
     connect(exit, &QAction::triggered, this, &WindowMenus::exitChosen);
 }

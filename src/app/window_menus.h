@@ -32,6 +32,8 @@ Q_SIGNALS:
     void projectNoteChosen();
     void loadConfigChosen();
     void saveConfigChosen();
+    void printChosen();
+    void exportReportChosen();
     void saveAppSettingChosen();
     void exitChosen();
     void recentFileChosen(const QString &path);

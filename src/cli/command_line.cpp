@@ -13,12 +13,14 @@
 #include "multi_port.h"
 #include "plc_link.h"
 #include "project_file.h"
+#include "report_command.h"
 #include "search_command.h"
 #include "settings_store.h"
 #include "side_by_side.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -56,6 +58,10 @@ const QString kDescription = QStringLiteral(
     "  search [--json] [FILE]     the 1-wire bus search: prints each device found; with a file,\n"
     "                             \"new\" or the sensor table's row (\"row N (name)\") beside\n"
     "                             each, and the table's sensors that were not found\n"
+    "  report FILE --out PDF [--port P]\n"
+    "                             writes the commissioning report of a file as PDF; with a\n"
+    "                             port, the controller's CPU type and whether it holds what\n"
+    "                             the file holds\n"
     "\n"
     "FILE may be a project (.plcproj): download, upload and verify then take its I/O map\n"
     "too, and verify its Field Net lists. A controller compared with a file reads the parts\n"
@@ -91,6 +97,8 @@ const std::map<QString, QStringList> kCommandOptions = {
      {QStringLiteral("port"), QStringLiteral("line"), QStringLiteral("json")}},
     {QStringLiteral("convert"), {}},
     {QStringLiteral("search"), kPortOptions},
+    {QStringLiteral("report"),
+     {QStringLiteral("port"), QStringLiteral("line"), QStringLiteral("out")}},
 };
 
 // How many files a command takes after its name (diff counts its sides itself; search may take
@@ -135,6 +143,8 @@ const QList<QCommandLineOption> &commandOptions()
          QStringLiteral("table")},
         {QStringLiteral("import"),
          QStringLiteral("csv: the CSV file whose rows replace the table."), QStringLiteral("csv")},
+        {QStringLiteral("out"), QStringLiteral("report: the PDF file to write."),
+         QStringLiteral("pdf")},
         {QStringLiteral("settings"),
          QStringLiteral("The settings file to use instead of set.ini beside the program."),
          QStringLiteral("file")},
@@ -185,6 +195,8 @@ void checkCommand(Parsed &p)
         if (!part || *part == ProjectPart::IoMap)
             badArgument(QStringLiteral("csv needs --table uart1, uart2 or onewire."));
     }
+    if (p.command == QLatin1String("report") && p.parser.value(QStringLiteral("out")).isEmpty())
+        badArgument(QStringLiteral("report needs --out FILE, the PDF to write."));
 }
 
 // The parts download writes: those of --only, or all the file holds. A configuration file
@@ -340,6 +352,19 @@ LineSettings chooseLine(const QCommandLineParser &parser)
     }
 }
 
+// The report's one controller, when a port is named.
+std::optional<PortSetup> reportPort(const QCommandLineParser &parser)
+{
+    const QStringList names = parser.values(QStringLiteral("port"));
+    if (names.size() > 1)
+        badArgument(QStringLiteral("report reads one controller: give --port once."));
+    if (names.isEmpty())
+        return std::nullopt;
+    PortSetup port = resolvePort(names.first());
+    port.line = chooseLine(parser);
+    return port;
+}
+
 void chooseSettingsFile(const QCommandLineParser &parser)
 {
     if (!parser.isSet(QStringLiteral("settings")))
@@ -419,6 +444,12 @@ int runParsed(Parsed &p, Console &console)
         runConvert(console, p.files.at(0), p.files.at(1));
         return exitCodeOf({Outcome::Kind::Done});
     }
+    if (p.command == QLatin1String("report")) {
+        const std::optional<PortSetup> port = reportPort(p.parser);
+        InterruptWatch watch;
+        return runReport(console, p.file, port, p.parser.value(QStringLiteral("out")),
+                         watch.flag());
+    }
     if (p.command == QLatin1String("diff")) {
         const QList<DiffSide> sides = diffSides(p.arguments, chooseLine(p.parser));
         InterruptWatch watch;
@@ -487,6 +518,24 @@ bool isCommandLine(int argc, char **argv)
     return ownOptions.contains(first);
 }
 
+std::unique_ptr<QCoreApplication> commandApplication(int &argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    addOptions(parser);
+    const bool report =
+        parser.parse(arguments) && parser.positionalArguments().value(0) == QLatin1String("report");
+    if (!report)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    // Laying out text and drawing pages takes Qt Gui; its offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 int runCommandLine(const QStringList &arguments)
 {
     Console console;
@@ -494,7 +543,8 @@ int runCommandLine(const QStringList &arguments)
     p.parser.setApplicationDescription(kDescription);
     p.parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("test, download, upload, buffers, verify, csv, diff, convert or search."));
+        QStringLiteral(
+            "test, download, upload, buffers, verify, csv, diff, convert, search or report."));
     p.parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("The configuration file (.vqc, .rfp) or project (.plcproj)."),

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
+#include <memory>
 
 namespace plc {
 
@@ -20,6 +22,10 @@ struct WindowArguments {
     bool ownWindow = false;
 };
 WindowArguments windowArguments(const QStringList &arguments);
+
+// The application a command runs in: Qt Core's, or for report, which lays out and draws its
+// pages, Qt Gui's on the offscreen platform; no command needs a display.
+std::unique_ptr<QCoreApplication> commandApplication(int &argc, char **argv);
 
 // Runs the command of these arguments (the program's name first) and returns the exit code.
 // Needs a QCoreApplication; shows no window.

@@ -314,7 +314,8 @@ private Q_SLOTS:
         row("File", "fileMenu", "&File",
             "New config;Load config Ctrl+O;Save config;Open project...;Save project Ctrl+S;"
             "Save project as... Ctrl+Shift+S;Project note...;"
-            "-Recent configurations;-Print;-Save app setting;Exit Ctrl+Q");
+            "-Recent configurations;Print Ctrl+P;Export report as PDF...;-Save app setting;"
+            "Exit Ctrl+Q");
         row("PLC", "plcMenu", "PLC",
             "Comm. setting;-Check config;Search 1-wire;Upload from PLC Shift+F5;"
             "Load to PLC F5;Compare with controller Ctrl+D;Compare with file...;"

@@ -609,6 +609,36 @@ private Q_SLOTS:
         QCOMPARE(read.config.sensors, named.config.sensors);
     }
 
+    void reportPdfHoldsEveryRequestAndTheIoMap()
+    {
+        Project named = sampleProject();
+        for (int i = 0; i < named.config.uarts[0].requests.size(); ++i)
+            named.config.uarts[0].requests[i].append(QStringLiteral("Pump %1").arg(i + 1));
+        const Run r = run({"report", projectFile("x.plcproj", named), "--out", path("r.pdf")});
+        QCOMPARE(r.out, "saved " + path("r.pdf") + "\n");
+        QCOMPARE(r.code, 0);
+        QVERIFY(fileBytes(path("r.pdf")).startsWith("%PDF-"));
+        QProcess pdfText;
+        pdfText.start("pdftotext", {"-layout", path("r.pdf"), "-"});
+        if (!pdfText.waitForFinished(30000))
+            QSKIP("pdftotext (poppler-utils) is not installed; scripts/test installs it");
+        const QString text = QString::fromUtf8(pdfText.readAllStandardOutput());
+        QStringList rows;  // each a line of cells apart
+        for (int i = 0; i < named.config.uarts[0].requests.size(); ++i)
+            rows.append(QString::number(i + 1) + ' ' +
+                        named.config.uarts[0].requests.at(i).join(' '));
+        for (int point = 0; point < kIoPoints; ++point)
+            rows.append(QStringLiteral("IO %1 %2 %3")
+                            .arg(point)
+                            .arg(named.ioMap.function[point], named.ioMap.name[point])
+                            .trimmed());
+        for (const QString &cells : rows) {
+            QString pattern = QRegularExpression::escape(cells).replace("\\ ", "\\s+");
+            QVERIFY2(text.contains(QRegularExpression("\\n *" + pattern + " *\\n")),
+                     qPrintable(cells + "\n---\n" + text));
+        }
+    }
+
     void diff_data()
     {
         // Files by name in the fixture's folder; the controller holds a.plcproj. PORT stands for
