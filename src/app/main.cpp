@@ -1,6 +1,7 @@
 // plc-config: the configuration tool's main program.
 #include "command_line.h"
 #include "dialog_prompts.h"
+#include "help_key.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));  // the same tidy look on every desktop
     QGuiApplication::setDesktopFileName(QStringLiteral("plc-config"));  // its menu entry and icon
 
+    HelpKey helpKey;  // F1 in every window and dialog opens the manual
     DialogPrompts prompts;
     MainWindow window(prompts);
     window.show();

@@ -59,8 +59,7 @@ WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, const UndoHistor
     edit->addAction(history.redoAction());
     buildPlcMenu(verifyWrites);
     buildTableMenu();
-    QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));
-    about->menuAction()->setEnabled(false);
+    buildAboutMenu();
 }
 
 void WindowMenus::buildFileMenu()
@@ -174,6 +173,18 @@ void WindowMenus::buildTableMenu()
     connect(table, &QMenu::aboutToShow, this, enable);
     connect(tabs, &QTabWidget::currentChanged, this, enable);
     enable();
+}
+
+void WindowMenus::buildAboutMenu()
+{
+    // A menu with entries works on every desktop; a bare menu title with an action does not.
+    QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));
+    // F1 itself is the application's own key, caught before any shortcut: the entry only says it.
+    QAction *manual = addEntry(about, tr("Manual") + QStringLiteral("\tF1"),
+                               QStringLiteral("manualAction"), true);
+    QAction *aboutProgram = addEntry(about, tr("About..."), QStringLiteral("aboutAction"), true);
+    connect(manual, &QAction::triggered, this, &WindowMenus::manualChosen);
+    connect(aboutProgram, &QAction::triggered, this, &WindowMenus::aboutChosen);
 }
 
 void WindowMenus::fillRecentMenu()

@@ -44,6 +44,8 @@ Q_SIGNALS:
     void compareWithFileChosen();
     void trafficMonitorChosen();
     void verifyAfterWritingToggled(bool on);
+    void manualChosen();
+    void aboutChosen();
 
 private:
     void buildFileMenu();
@@ -52,6 +54,8 @@ private:
     void buildPlcMenu(bool verifyWrites);
     // "Table": CSV export and import of the current tab's table.
     void buildTableMenu();
+    // "About": the manual and the program's version, licence and files.
+    void buildAboutMenu();
 
     QMenuBar *m_bar;
     const WindowTabs &m_tabs;
