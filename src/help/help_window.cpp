@@ -22,7 +22,6 @@ constexpr int kFileRole = Qt::UserRole;
 HelpWindow::HelpWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("helpWindow"));
-    setAttribute(Qt::WA_DeleteOnClose, false);  // one window, shown again by the next F1
 
     m_browser = new QTextBrowser;
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
