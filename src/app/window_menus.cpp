@@ -179,7 +179,7 @@ void WindowMenus::buildAboutMenu()
 {
     // A menu with entries works on every desktop; a bare menu title with an action does not.
     QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));
-    // F1 itself is the application's own key, caught before any shortcut: the entry only says it.
+    // F1 is the help key of the whole program, dialogs included; the entry only shows it.
     QAction *manual = addEntry(about, tr("Manual") + QStringLiteral("\tF1"),
                                QStringLiteral("manualAction"), true);
     QAction *aboutProgram = addEntry(about, tr("About..."), QStringLiteral("aboutAction"), true);

@@ -170,15 +170,16 @@ private Q_SLOTS:
     {
         HelpWindow window;
         window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         window.openPage(QStringLiteral("uart1.html"));
         window.openPage(QStringLiteral("uart2.html"));
-        auto *back = testing::child<QAction>(&window, "backAction");
-        back->trigger();
+        QTest::keyClick(&window, Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(window.currentPage(), QStringLiteral("uart1.html"));
-        back->trigger();
+        QTest::keyClick(&window, Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(window.currentPage(), manual::kStartPage);
-        QVERIFY(!back->isEnabled());
-        testing::child<QAction>(&window, "forwardAction")->trigger();
+        QVERIFY(!testing::child<QAction>(&window, "backAction")->isEnabled());
+        QTest::keyClick(&window, Qt::Key_Right, Qt::AltModifier);
         QCOMPARE(window.currentPage(), QStringLiteral("uart1.html"));
     }
 
