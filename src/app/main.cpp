@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "dialog_prompts.h"
 #include "handover_receiver.h"
+#include "help_key.h"
 #include "main_window.h"
 #include "window_handover.h"
 
@@ -48,6 +49,7 @@ int main(int argc, char *argv[])
         handovers.listen(userWindowName());
     }
 
+    HelpKey helpKey;  // F1 in every window and dialog opens the manual
     DialogPrompts prompts;
     MainWindow window(prompts);
     auto *receiver = new HandoverReceiver(window);

@@ -1,10 +1,12 @@
 #include "main_window.h"
 
+#include "about_dialog.h"
 #include "config_file.h"
 #include "csv_menu.h"
 #include "edit_tracker.h"
 #include "failure.h"
 #include "grid_view.h"
+#include "help_key.h"
 #include "one_wire_tab.h"
 #include "port_settings_dialog.h"
 #include "progress_window.h"
@@ -186,6 +188,11 @@ void MainWindow::connectMenus()
     });
     connect(m_menus, &WindowMenus::verifyAfterWritingToggled, this,
             [this](bool on) { m_ctx.verifyWrites = on; });
+    connect(m_menus, &WindowMenus::manualChosen, this, [this] {
+        if (HelpKey *help = HelpKey::installed())
+            help->showHelpFor(m_tabs);
+    });
+    connect(m_menus, &WindowMenus::aboutChosen, this, [this] { AboutDialog(this).exec(); });
 }
 
 void MainWindow::updateCaption()

@@ -62,8 +62,7 @@ WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, const UndoHistor
     buildViewMenu();
     buildPlcMenu(verifyWrites);
     buildTableMenu();
-    QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));
-    about->menuAction()->setEnabled(false);
+    buildAboutMenu();
 }
 
 void WindowMenus::buildFileMenu()
@@ -203,6 +202,18 @@ void WindowMenus::buildTableMenu()
     connect(table, &QMenu::aboutToShow, this, enable);
     connect(tabs, &QTabWidget::currentChanged, this, enable);
     enable();
+}
+
+void WindowMenus::buildAboutMenu()
+{
+    // A menu with entries works on every desktop; a bare menu title with an action does not.
+    QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));
+    // F1 is the help key of the whole program, dialogs included; the entry only shows it.
+    QAction *manual = addEntry(about, tr("Manual") + QStringLiteral("\tF1"),
+                               QStringLiteral("manualAction"), true);
+    QAction *aboutProgram = addEntry(about, tr("About..."), QStringLiteral("aboutAction"), true);
+    connect(manual, &QAction::triggered, this, &WindowMenus::manualChosen);
+    connect(aboutProgram, &QAction::triggered, this, &WindowMenus::aboutChosen);
 }
 
 void WindowMenus::fillRecentMenu()

@@ -48,6 +48,8 @@ Q_SIGNALS:
     void verifyAfterWritingToggled(bool on);
     // "View" > "Theme": the Theme's number.
     void themeChosen(int theme);
+    void manualChosen();
+    void aboutChosen();
 
 private:
     void buildFileMenu();
@@ -58,6 +60,8 @@ private:
     void buildPlcMenu(bool verifyWrites);
     // "Table": CSV export and import of the current tab's table.
     void buildTableMenu();
+    // "About": the manual and the program's version, licence and files.
+    void buildAboutMenu();
 
     QMenuBar *m_bar;
     const WindowTabs &m_tabs;

@@ -320,7 +320,7 @@ private Q_SLOTS:
             "Comm. setting;-Check config;Search 1-wire;Upload from PLC Shift+F5;"
             "Load to PLC F5;Compare with controller Ctrl+D;Compare with file...;"
             "Traffic monitor;Verify after writing");
-        row("About", "aboutMenu", "About", "");
+        row("About", "aboutMenu", "About", "Manual\tF1;About...");
     }
 
     void menus()
@@ -332,7 +332,7 @@ private Q_SLOTS:
         auto *m = m_main->menuBar()->findChild<QMenu *>(menu);
         QVERIFY(m);
         QCOMPARE(m->title(), title);
-        QCOMPARE(m->menuAction()->isEnabled(), menu != QLatin1String("aboutMenu"));
+        QVERIFY(m->menuAction()->isEnabled());
         QStringList shown;
         for (QAction *action : m->actions()) {
             if (!action->isSeparator())
