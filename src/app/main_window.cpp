@@ -5,6 +5,7 @@
 #include "edit_tracker.h"
 #include "failure.h"
 #include "grid_view.h"
+#include "history_dialog.h"
 #include "one_wire_tab.h"
 #include "port_settings_dialog.h"
 #include "progress_window.h"
@@ -22,6 +23,7 @@
 #include "undo_history.h"
 #include "window_menus.h"
 #include "window_state.h"
+#include "write_record.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -111,6 +113,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     m_status = new StatusLine(*statusBar(), m_link);
     m_ctx.finished = [this](const QString &action, const Outcome &outcome) {
         m_status->showActionOutcome(action, outcome);
+        recordWindowReport(action, m_link.port(), m_projectPath, outcome);
     };
     m_ctx.note = [this](const QString &text) {
         m_status->showStatus(text);
@@ -178,6 +181,7 @@ void MainWindow::connectMenus()
         applyTheme(Theme(theme));
         storeTheme(Theme(theme));
     });
+    connect(m_menus, &WindowMenus::historyChosen, this, [this] { openHistoryDialog(this); });
     connect(m_menus, &WindowMenus::verifyAfterWritingToggled, this,
             [this](bool on) { m_ctx.verifyWrites = on; });
 }

@@ -7,6 +7,7 @@
 #include "exit_code.h"
 #include "failure.h"
 #include "file_commands.h"
+#include "history_command.h"
 #include "ini_file.h"
 #include "line_settings.h"
 #include "link_action.h"
@@ -56,6 +57,10 @@ const QString kDescription = QStringLiteral(
     "  search [--json] [FILE]     the 1-wire bus search: prints each device found; with a file,\n"
     "                             \"new\" or the sensor table's row (\"row N (name)\") beside\n"
     "                             each, and the table's sensors that were not found\n"
+    "  history [--json] [--since DATE]\n"
+    "                             prints this user's writes to controllers, oldest first;\n"
+    "                             --json the lines as stored; DATE an ISO 8601 date or\n"
+    "                             date-time (2025-03-01, 2025-03-01T08:15)\n"
     "\n"
     "FILE may be a project (.plcproj): download, upload and verify then take its I/O map\n"
     "too, and verify its Field Net lists. A controller compared with a file reads the parts\n"
@@ -91,13 +96,15 @@ const std::map<QString, QStringList> kCommandOptions = {
      {QStringLiteral("port"), QStringLiteral("line"), QStringLiteral("json")}},
     {QStringLiteral("convert"), {}},
     {QStringLiteral("search"), kPortOptions},
+    {QStringLiteral("history"), {QStringLiteral("json"), QStringLiteral("since")}},
 };
 
 // How many files a command takes after its name (diff counts its sides itself; search may take
 // none).
 int filesOf(const QString &command)
 {
-    if (command == QLatin1String("test") || command == QLatin1String("buffers"))
+    if (command == QLatin1String("test") || command == QLatin1String("buffers") ||
+        command == QLatin1String("history"))
         return 0;
     return command == QLatin1String("convert") ? 2 : 1;
 }
@@ -135,6 +142,9 @@ const QList<QCommandLineOption> &commandOptions()
          QStringLiteral("table")},
         {QStringLiteral("import"),
          QStringLiteral("csv: the CSV file whose rows replace the table."), QStringLiteral("csv")},
+        {QStringLiteral("since"),
+         QStringLiteral("history: the writes since this ISO 8601 date or date-time."),
+         QStringLiteral("date")},
         {QStringLiteral("settings"),
          QStringLiteral("The settings file to use instead of set.ini beside the program."),
          QStringLiteral("file")},
@@ -384,8 +394,9 @@ PortCommand portCommand(Console &console, const Parsed &p, const QList<PortSetup
         return [project, parts](CommandEnv &env, int) {
             return runVerify(env, project, parts);
         };
-    return [project, parts](CommandEnv &env, int) {
-        return runDownload(env, project, parts);
+    const bool allParts = parts == partsOfFile(p.file);
+    return [project, parts, allParts, file = p.file](CommandEnv &env, int) {
+        return recordDownload(env, file, allParts, parts, runDownload(env, project, parts));
     };
 }
 
@@ -419,6 +430,11 @@ int runParsed(Parsed &p, Console &console)
         runConvert(console, p.files.at(0), p.files.at(1));
         return exitCodeOf({Outcome::Kind::Done});
     }
+    if (p.command == QLatin1String("history"))
+        return runHistory(console, p.parser.isSet(QStringLiteral("json")),
+                          p.parser.isSet(QStringLiteral("since"))
+                              ? std::optional(p.parser.value(QStringLiteral("since")))
+                              : std::nullopt);
     if (p.command == QLatin1String("diff")) {
         const QList<DiffSide> sides = diffSides(p.arguments, chooseLine(p.parser));
         InterruptWatch watch;
@@ -494,7 +510,8 @@ int runCommandLine(const QStringList &arguments)
     p.parser.setApplicationDescription(kDescription);
     p.parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("test, download, upload, buffers, verify, csv, diff, convert or search."));
+        QStringLiteral("test, download, upload, buffers, verify, csv, diff, convert, search or "
+                       "history."));
     p.parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("The configuration file (.vqc, .rfp) or project (.plcproj)."),
