@@ -6,6 +6,11 @@
 #include <QSysInfo>
 #include <QtGlobal>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace plc {
 
 namespace {
@@ -17,6 +22,11 @@ QString userName()
         if (!name.isEmpty())
             return name;
     }
+#ifdef Q_OS_UNIX
+    // Started without a login shell's variables (a service, a desktop entry): the account.
+    if (const passwd *account = ::getpwuid(::geteuid()))
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
     return QString();
 }
 
