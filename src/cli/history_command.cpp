@@ -26,7 +26,7 @@ int runHistory(Console &console, bool json, const std::optional<QString> &since)
         filter.since = *time;
     }
     const QString path = historyFilePath();
-    const QList<HistoryLine> lines = filtered(HistoryFile(path).read(), filter);
+    const QList<HistoryLine> lines = filteredHistory(HistoryFile(path).read(), filter);
     if (lines.isEmpty())
         console.note(
             QStringLiteral("No write recorded in %1.").arg(QDir::toNativeSeparators(path)));

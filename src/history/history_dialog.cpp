@@ -123,7 +123,7 @@ void HistoryDialog::showChosen()
     filter.port = m_port->currentData().toString();
     filter.action = m_action->currentData().toString();
     filter.outcome = m_result->currentData().toString();
-    const QList<HistoryLine> shown = filtered(m_lines, filter);
+    const QList<HistoryLine> shown = filteredHistory(m_lines, filter);
     m_table->setRowCount(int(shown.size()));
     for (int row = 0; row < shown.size(); ++row) {
         const HistoryLine &line = shown.at(shown.size() - 1 - row);  // newest first

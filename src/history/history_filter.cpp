@@ -13,7 +13,7 @@ bool HistoryFilter::matches(const HistoryEntry &entry) const
     return outcome.isEmpty() || entry.outcome == outcome;
 }
 
-QList<HistoryLine> filtered(const QList<HistoryLine> &lines, const HistoryFilter &filter)
+QList<HistoryLine> filteredHistory(const QList<HistoryLine> &lines, const HistoryFilter &filter)
 {
     QList<HistoryLine> kept;
     for (const HistoryLine &line : lines) {

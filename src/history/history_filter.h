@@ -20,7 +20,7 @@ struct HistoryFilter {
     bool matches(const HistoryEntry &entry) const;
 };
 
-QList<HistoryLine> filtered(const QList<HistoryLine> &lines, const HistoryFilter &filter);
+QList<HistoryLine> filteredHistory(const QList<HistoryLine> &lines, const HistoryFilter &filter);
 
 // An ISO 8601 date ("2025-03-01", the start of that day here) or date-time
 // ("2025-03-01T08:15", "2025-03-01T08:15:02Z", "...+02:00"; local time without a zone); none
