@@ -7,6 +7,7 @@
 #include "failure.h"
 #include "grid_view.h"
 #include "help_key.h"
+#include "history_dialog.h"
 #include "one_wire_tab.h"
 #include "port_settings_dialog.h"
 #include "progress_window.h"
@@ -25,6 +26,7 @@
 #include "undo_history.h"
 #include "window_menus.h"
 #include "window_state.h"
+#include "write_record.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -114,6 +116,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     m_status = new StatusLine(*statusBar(), m_link);
     m_ctx.finished = [this](const QString &action, const Outcome &outcome) {
         m_status->showActionOutcome(action, outcome);
+        recordWindowReport(action, m_link.port(), m_projectPath, outcome);
     };
     m_ctx.note = [this](const QString &text) {
         m_status->showStatus(text);
@@ -186,6 +189,7 @@ void MainWindow::connectMenus()
         applyTheme(Theme(theme));
         storeTheme(Theme(theme));
     });
+    connect(m_menus, &WindowMenus::historyChosen, this, [this] { openHistoryDialog(this); });
     connect(m_menus, &WindowMenus::verifyAfterWritingToggled, this,
             [this](bool on) { m_ctx.verifyWrites = on; });
     connect(m_menus, &WindowMenus::manualChosen, this, [this] {

@@ -160,6 +160,8 @@ void WindowMenus::buildPlcMenu(bool verifyWrites)
     plc->addSeparator();
     QAction *monitor = addEntry(plc, QStringLiteral("Traffic monitor"),
                                 QStringLiteral("trafficMonitorAction"), true);
+    QAction *history =
+        addEntry(plc, QStringLiteral("History..."), QStringLiteral("historyAction"), true);
     plc->addSeparator();
     QAction *verify = addEntry(plc, QStringLiteral("Verify after writing"),
                                QStringLiteral("verifyAfterWritingAction"), true);
@@ -175,6 +177,7 @@ void WindowMenus::buildPlcMenu(bool verifyWrites)
     connect(compare, &QAction::triggered, this, &WindowMenus::compareWithControllerChosen);
     connect(compareFile, &QAction::triggered, this, &WindowMenus::compareWithFileChosen);
     connect(monitor, &QAction::triggered, this, &WindowMenus::trafficMonitorChosen);
+    connect(history, &QAction::triggered, this, &WindowMenus::historyChosen);
     connect(verify, &QAction::toggled, this, &WindowMenus::verifyAfterWritingToggled);
     verify->setChecked(verifyWrites);
 }

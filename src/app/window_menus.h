@@ -45,6 +45,7 @@ Q_SIGNALS:
     void compareWithControllerChosen();
     void compareWithFileChosen();
     void trafficMonitorChosen();
+    void historyChosen();
     void verifyAfterWritingToggled(bool on);
     // "View" > "Theme": the Theme's number.
     void themeChosen(int theme);

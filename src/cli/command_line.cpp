@@ -7,6 +7,7 @@
 #include "exit_code.h"
 #include "failure.h"
 #include "file_commands.h"
+#include "history_command.h"
 #include "ini_file.h"
 #include "line_settings.h"
 #include "link_action.h"
@@ -62,6 +63,10 @@ const QString kDescription = QStringLiteral(
     "                             writes the commissioning report of a file as PDF; with a\n"
     "                             port, the controller's CPU type and whether it holds what\n"
     "                             the file holds\n"
+    "  history [--json] [--since DATE]\n"
+    "                             prints this user's writes to controllers, oldest first;\n"
+    "                             --json the lines as stored; DATE an ISO 8601 date or\n"
+    "                             date-time (2025-03-01, 2025-03-01T08:15)\n"
     "\n"
     "FILE may be a project (.plcproj): download, upload and verify then take its I/O map\n"
     "too, and verify its Field Net lists. A controller compared with a file reads the parts\n"
@@ -99,13 +104,15 @@ const std::map<QString, QStringList> kCommandOptions = {
     {QStringLiteral("search"), kPortOptions},
     {QStringLiteral("report"),
      {QStringLiteral("port"), QStringLiteral("line"), QStringLiteral("out")}},
+    {QStringLiteral("history"), {QStringLiteral("json"), QStringLiteral("since")}},
 };
 
 // How many files a command takes after its name (diff counts its sides itself; search may take
 // none).
 int filesOf(const QString &command)
 {
-    if (command == QLatin1String("test") || command == QLatin1String("buffers"))
+    if (command == QLatin1String("test") || command == QLatin1String("buffers") ||
+        command == QLatin1String("history"))
         return 0;
     return command == QLatin1String("convert") ? 2 : 1;
 }
@@ -145,6 +152,9 @@ const QList<QCommandLineOption> &commandOptions()
          QStringLiteral("csv: the CSV file whose rows replace the table."), QStringLiteral("csv")},
         {QStringLiteral("out"), QStringLiteral("report: the PDF file to write."),
          QStringLiteral("pdf")},
+        {QStringLiteral("since"),
+         QStringLiteral("history: the writes since this ISO 8601 date or date-time."),
+         QStringLiteral("date")},
         {QStringLiteral("settings"),
          QStringLiteral("The settings file to use instead of set.ini beside the program."),
          QStringLiteral("file")},
@@ -409,8 +419,9 @@ PortCommand portCommand(Console &console, const Parsed &p, const QList<PortSetup
         return [project, parts](CommandEnv &env, int) {
             return runVerify(env, project, parts);
         };
-    return [project, parts](CommandEnv &env, int) {
-        return runDownload(env, project, parts);
+    const bool allParts = parts == partsOfFile(p.file);
+    return [project, parts, allParts, file = p.file](CommandEnv &env, int) {
+        return recordDownload(env, file, allParts, parts, runDownload(env, project, parts));
     };
 }
 
@@ -450,6 +461,11 @@ int runParsed(Parsed &p, Console &console)
         return runReport(console, p.file, port, p.parser.value(QStringLiteral("out")),
                          watch.flag());
     }
+    if (p.command == QLatin1String("history"))
+        return runHistory(console, p.parser.isSet(QStringLiteral("json")),
+                          p.parser.isSet(QStringLiteral("since"))
+                              ? std::optional(p.parser.value(QStringLiteral("since")))
+                              : std::nullopt);
     if (p.command == QLatin1String("diff")) {
         const QList<DiffSide> sides = diffSides(p.arguments, chooseLine(p.parser));
         InterruptWatch watch;
@@ -543,8 +559,8 @@ int runCommandLine(const QStringList &arguments)
     p.parser.setApplicationDescription(kDescription);
     p.parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral(
-            "test, download, upload, buffers, verify, csv, diff, convert, search or report."));
+        QStringLiteral("test, download, upload, buffers, verify, csv, diff, convert, search, "
+                       "report or history."));
     p.parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("The configuration file (.vqc, .rfp) or project (.plcproj)."),

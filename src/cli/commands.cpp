@@ -142,6 +142,7 @@ QList<Difference> differencesIn(Project left, Project right, const ProjectParts 
 void PortRun::end(const Outcome &how)
 {
     outcome = how;
+    sent += how.written.sent;
 }
 
 void PortRun::takeCtrlC(bool raised)

@@ -50,6 +50,7 @@ struct PortRun {
     QStringList partsDone;                     // the parts written or read before the end
     QString part;                              // the part it ended in when it did not end done
     bool writes = false;  // a download: stopped midway, it may leave a partial configuration
+    QByteArray sent;      // the data bytes of every write its parts sent, in order
 
     // Takes how it ended.
     void end(const Outcome &how);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -14,6 +15,8 @@ struct WriteTally {
     int pieces = 0;
     int plannedWrites = 0;  // 0: the action writes no configuration
     int plannedPieces = 0;
+    // The data bytes of every write request that went out, in order, accepted or not.
+    QByteArray sent = {};
 
     // Part of it went in: the controller may hold a partial configuration.
     bool isPartial() const { return writes > 0 && writes < plannedWrites; }

@@ -140,6 +140,9 @@ Reply PlcLink::exchange(const Request &request, int timeoutMs)
     if (watched)
         answerTime.start();
     m_port.write(frame);
+    if (request.command == Request::Command::Write ||
+        request.command == Request::Command::CommandWrite)
+        m_tally.sent += QByteArray::fromHex(request.data);
     if (m_lost.isNull()) {  // a port already gone fails on the write itself
         m_waiting = true;
         m_timer.start();

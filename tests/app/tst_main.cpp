@@ -319,7 +319,7 @@ private Q_SLOTS:
         row("PLC", "plcMenu", "PLC",
             "Comm. setting;-Check config;Search 1-wire;Upload from PLC Shift+F5;"
             "Load to PLC F5;Compare with controller Ctrl+D;Compare with file...;"
-            "Traffic monitor;Verify after writing");
+            "Traffic monitor;History...;Verify after writing");
         row("About", "aboutMenu", "About", "Manual\tF1;About...");
     }
 

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCryptographicHash>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -564,6 +565,38 @@ private Q_SLOTS:
         QCOMPARE(lost.value("port").toString(), "tty");
         QCOMPARE(lost.value("outcome").toString(), "port not opened");
         QCOMPARE(lost.value("exitCode").toInt(), 3);
+    }
+
+    void historyHoldsWhatEachControllerReceived()
+    {
+        QTemporaryDir data;  // the history of this case alone
+        const QByteArray userData = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", userData); });
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        QVERIFY2(m_sim->addControllers(1), qPrintable(m_sim->error()));
+        QCOMPARE(run({"download", sampleFile(), "--ports", "COM1,COM2"}).code, 0);
+        const Run r = run({"history", "--json", "--since", "2025-03-01"});
+        QCOMPARE(r.code, 0);
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QStringList ports;
+        for (const QString &line : lines) {
+            const QJsonObject e = QJsonDocument::fromJson(line.toUtf8()).object();
+            ports.append(e.value("port").toString());
+            QByteArray written;  // the data of every write frame the controller received
+            for (const auto &frame : m_sim->controller(ports.last().mid(3).toInt()).frames()) {
+                if (frame.command.startsWith("E1"))
+                    written += QByteArray::fromHex(frame.data.toLatin1());
+            }
+            QCOMPARE(e.value("sha256").toString(),
+                     QCryptographicHash::hash(written, QCryptographicHash::Sha256).toHex());
+            QCOMPARE(e.value("outcome").toString(), "done");
+            QCOMPARE(e.value("file").toString(), sampleFile());
+        }
+        ports.sort();
+        QCOMPARE(ports, (QStringList{"COM1", "COM2"}));
+        QCOMPARE(run({"history", "--since", "2999-01-01T00:00"}).out, "");
+        QCOMPARE(run({"history", "--since", "yesterday"}).code, 2);
     }
 
     void projectThroughTheController()
