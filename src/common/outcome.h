@@ -23,12 +23,10 @@ struct WriteTally {
 // its status line and the command line's exit code are all read from.
 struct Outcome {
     enum class Kind {
-        Done,  // everything went over the line (and read back, where asked)
-        // The user said no to its question (nothing sent), or stopped it midway (the progress
-        // window's Cancel, Ctrl-C): nothing was sent after the exchange running then.
-        Cancelled,
-        Stopped,  // a check of what was to be sent refused it: nothing sent
-        Failed,   // something of the tool's own gave way (a cell, a missing program)
+        Done,       // everything went over the line (and read back, where asked)
+        Cancelled,  // the user said no to a question (nothing sent) or stopped it midway
+        Stopped,    // a check of what was to be sent refused it: nothing sent
+        Failed,     // something of the tool's own gave way (a cell, a missing program)
         // The controller or the port gave way, in this order (isLinkFailure).
         Refused,        // the controller answered NAK
         Unanswered,     // the controller stayed silent

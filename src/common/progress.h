@@ -59,10 +59,17 @@ public:
     ProgressGuard &operator=(const ProgressGuard &) = delete;
 
     void setPercent(int percent) { m_display.setPercent(percent); }
-    void pieceDone(int piece, int pieces) { m_display.pieceDone(piece, pieces); }
+    void pieceDone(int piece, int pieces)
+    {
+        if (m_piecesShown)
+            m_display.pieceDone(piece, pieces);
+    }
+    // The percentage alone: what goes over is not a table's pieces, so a console prints no line.
+    void showPercentOnly() { m_piecesShown = false; }
 
 private:
     ProgressDisplay &m_display;
+    bool m_piecesShown = true;
 };
 
 }  // namespace plc

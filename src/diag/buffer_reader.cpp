@@ -57,8 +57,10 @@ std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer
     const int count = qMin(int(word & buffer.countMask), kMaxErrorRecords);
     const int blocks = qMax(buffer.minBlocks, (count + kBlockRecords - 1) / kBlockRecords);
     std::optional<ProgressGuard> guard;
-    if (progress && blocks > 0)
+    if (progress && blocks > 0) {
         guard.emplace(*progress, cancelActionOn(link));
+        guard->showPercentOnly();
+    }
     const QString text = steps::readText(link, guard ? &*guard : nullptr, buffer.blockTimeoutMs,
                                          buffer.base, blocks * kBlockChars);
 

@@ -63,7 +63,8 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        QCOMPARE(m_f->progress.opened, 0);
+        // The progress window (and its Cancel) shows while blocks are read, and only then.
+        QCOMPARE(m_f->progress.opened > 0, m_f->frames().size() > 1);
         TransferTest::cleanup();
     }
 
