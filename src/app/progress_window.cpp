@@ -37,7 +37,7 @@ void ProgressWindow::open()
         setWindowModality(modal && modal != this ? Qt::ApplicationModal : Qt::NonModal);
     }
     m_bar->setValue(0);
-    m_cancel->setEnabled(true);
+    m_cancel->setEnabled(canCancel());
     show();
     raise();
     m_cancel->setFocus();

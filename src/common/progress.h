@@ -21,6 +21,7 @@ public:
     void setCancel(std::function<void()> cancel) { m_cancel = std::move(cancel); }
 
 protected:
+    bool canCancel() const { return bool(m_cancel); }
     // The user asked to stop the transfer shown.
     void requestCancel() const
     {
