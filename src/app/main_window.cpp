@@ -233,9 +233,10 @@ void MainWindow::openPortSettings()
 void MainWindow::uploadFromPlc()
 {
     // Each as its own button runs it, with its own messages; but a port that cannot be opened,
-    // or a link still busy, is said once rather than once per part.
+    // or a link still busy, is said once rather than once per part, and a Cancel ends them all.
     const auto endsAll = [](const Outcome &outcome) {
-        return outcome.kind == Outcome::Kind::PortNotOpened || outcome.kind == Outcome::Kind::Busy;
+        return outcome.kind == Outcome::Kind::PortNotOpened ||
+               outcome.kind == Outcome::Kind::Busy || outcome.kind == Outcome::Kind::Cancelled;
     };
     // The three parts read make one step to undo.
     m_history->gatherSteps(QStringLiteral("upload from PLC"), [this, &endsAll] {

@@ -1,6 +1,10 @@
 #include "progress_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace plc {
@@ -14,16 +18,29 @@ ProgressWindow::ProgressWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setMinimumWidth(360);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_cancel->setToolTip(QStringLiteral("Stop before the next exchange with the controller"));
+    connect(m_cancel, &QPushButton::clicked, this, &ProgressWindow::cancelTransfer);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_bar);
+    layout->addWidget(m_cancel, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ProgressWindow::open()
 {
+    // A transfer started from a modal dialog (the bus search) would find this window blocked
+    // by that dialog: it is modal itself while it shows, so its Cancel can be reached.
+    if (!isVisible()) {
+        const QWidget *modal = QApplication::activeModalWidget();
+        setWindowModality(modal && modal != this ? Qt::ApplicationModal : Qt::NonModal);
+    }
     m_bar->setValue(0);
+    m_cancel->setEnabled(canCancel());
     show();
     raise();
+    m_cancel->setFocus();
 }
 
 void ProgressWindow::setPercent(int percent)
@@ -36,6 +53,29 @@ void ProgressWindow::setPercent(int percent)
 void ProgressWindow::close()
 {
     hide();
+}
+
+void ProgressWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        cancelTransfer();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ProgressWindow::closeEvent(QCloseEvent *event)
+{
+    // The window goes when its transfer ends; closing it asks for that end.
+    event->ignore();
+    cancelTransfer();
+}
+
+void ProgressWindow::cancelTransfer()
+{
+    if (!m_cancel->isEnabled())
+        return;
+    m_cancel->setEnabled(false);
+    requestCancel();
 }
 
 }  // namespace plc

@@ -22,18 +22,22 @@ QString portStatusText(int portNumber, const QString &device, const QString &lin
 QString actionStatusText(const QString &action, const Outcome &outcome)
 {
     const WriteTally &w = outcome.written;
-    if (outcome.isLinkFailure() && w.isPartial()) {
+    // Cut off midway: by the controller or the port, or by the user once the port was open.
+    const bool cancelled = outcome.kind == Outcome::Kind::Cancelled && outcome.openMs >= 0;
+    const bool cut = outcome.isLinkFailure() || cancelled;
+    if (cut && w.isPartial()) {
         const bool pieces = w.plannedPieces > 0;
         return QStringLiteral(
-                   "%1 stopped after %2 of %3 %4: the controller may hold a partial "
+                   "%1 %5 after %2 of %3 %4: the controller may hold a partial "
                    "configuration; download again")
             .arg(action)
             .arg(pieces ? w.pieces : w.writes)
             .arg(pieces ? w.plannedPieces : w.plannedWrites)
-            .arg(pieces ? QStringLiteral("pieces") : QStringLiteral("writes"));
+            .arg(pieces ? QStringLiteral("pieces") : QStringLiteral("writes"),
+                 cancelled ? QStringLiteral("cancelled") : QStringLiteral("stopped"));
     }
     QString result;
-    if (outcome.isLinkFailure() || outcome.kind == Outcome::Kind::Failed) {
+    if (cut || outcome.kind == Outcome::Kind::Failed) {
         // What really happened, where the message box says less, on one line.
         result = outcome.detail.isEmpty() ? outcome.message : outcome.detail;
         result.replace(QStringLiteral("\r\n"), QStringLiteral(" "));

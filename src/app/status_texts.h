@@ -15,8 +15,8 @@ QString portStatusText(int portNumber, const QString &device, const QString &lin
 
 // How the last action ended: "UART 1 download: done in 1.7 s", "1-wire upload: Answer timeout
 // from PLC", "... nothing sent" when it stopped before opening the port, and for a download that
-// stopped midway how far it got ("UART 1 download stopped after 8 of 16 pieces: ...") or that
-// it wrote nothing.
+// stopped or was cancelled midway how far it got ("UART 1 download stopped after 8 of 16 pieces:
+// ...", "... cancelled after ...") or that it wrote nothing.
 QString actionStatusText(const QString &action, const Outcome &outcome);
 
 }  // namespace plc

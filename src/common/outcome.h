@@ -27,7 +27,7 @@ struct WriteTally {
 struct Outcome {
     enum class Kind {
         Done,       // everything went over the line (and read back, where asked)
-        Cancelled,  // the user answered a question with Cancel: nothing sent
+        Cancelled,  // the user said no to a question (nothing sent) or stopped it midway
         Stopped,    // a check of what was to be sent refused it: nothing sent
         Failed,     // something of the tool's own gave way (a cell, a missing program)
         // The controller or the port gave way, in this order (isLinkFailure).

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 namespace plc {
 
 // Where a transfer reports how far it has come: the progress window, or a recorder in tests.
@@ -12,6 +15,22 @@ public:
     // Piece `piece` of `pieces` of a table has gone over the line; a window shows only the
     // percentage, a console one line per piece.
     virtual void pieceDone(int /*piece*/, int /*pieces*/) {}
+
+    // What the display's Cancel does while a transfer shows in it (stop that transfer before
+    // its next exchange); nothing when none is set.
+    void setCancel(std::function<void()> cancel) { m_cancel = std::move(cancel); }
+
+protected:
+    bool canCancel() const { return bool(m_cancel); }
+    // The user asked to stop the transfer shown.
+    void requestCancel() const
+    {
+        if (m_cancel)
+            m_cancel();
+    }
+
+private:
+    std::function<void()> m_cancel;
 };
 
 // Where an action that shows no progress (the connection test) reports it.
@@ -22,19 +41,36 @@ public:
     void close() override {}
 };
 
-// Keeps the progress window open for one transfer and closes it on every path out.
+// Keeps the progress window open for one transfer and closes it on every path out. While it is
+// open, the window's Cancel calls `cancel`.
 class ProgressGuard {
 public:
-    explicit ProgressGuard(ProgressDisplay &display) : m_display(display) { m_display.open(); }
-    ~ProgressGuard() { m_display.close(); }
+    explicit ProgressGuard(ProgressDisplay &display, std::function<void()> cancel = {})
+        : m_display(display)
+    {
+        m_display.setCancel(std::move(cancel));
+        m_display.open();
+    }
+    ~ProgressGuard()
+    {
+        m_display.close();
+        m_display.setCancel({});
+    }
     ProgressGuard(const ProgressGuard &) = delete;
     ProgressGuard &operator=(const ProgressGuard &) = delete;
 
     void setPercent(int percent) { m_display.setPercent(percent); }
-    void pieceDone(int piece, int pieces) { m_display.pieceDone(piece, pieces); }
+    void pieceDone(int piece, int pieces)
+    {
+        if (m_piecesShown)
+            m_display.pieceDone(piece, pieces);
+    }
+    // The percentage alone: what goes over is not a table's pieces, so a console prints no line.
+    void showPercentOnly() { m_piecesShown = false; }
 
 private:
     ProgressDisplay &m_display;
+    bool m_piecesShown = true;
 };
 
 }  // namespace plc

@@ -5,6 +5,7 @@
 #include "link_action.h"
 #include "memory_map.h"
 #include "plc_link.h"
+#include "progress.h"
 #include "row_name.h"
 #include "transfer_steps.h"
 
@@ -47,15 +48,21 @@ const ErrorBuffer &ErrorBuffer::oneWire()
     return buffer;
 }
 
-std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer &buffer)
+std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer &buffer,
+                                                ProgressDisplay *progress)
 {
     const quint16 word = steps::readWord(link, buffer.wordTimeoutMs, buffer.countWordAddress);
     if ((word & buffer.requiredBits) != buffer.requiredBits)
         return std::nullopt;
     const int count = qMin(int(word & buffer.countMask), kMaxErrorRecords);
     const int blocks = qMax(buffer.minBlocks, (count + kBlockRecords - 1) / kBlockRecords);
-    const QString text =
-        steps::readText(link, nullptr, buffer.blockTimeoutMs, buffer.base, blocks * kBlockChars);
+    std::optional<ProgressGuard> guard;
+    if (progress && blocks > 0) {
+        guard.emplace(*progress, cancelActionOn(link));
+        guard->showPercentOnly();
+    }
+    const QString text = steps::readText(link, guard ? &*guard : nullptr, buffer.blockTimeoutMs,
+                                         buffer.base, blocks * kBlockChars);
 
     QList<ErrorRow> records;
     for (int number = 1; number <= count; ++number) {
@@ -93,7 +100,7 @@ Result<BufferRecords> readErrorBuffer(TransferContext &ctx, const ErrorBuffer &b
 {
     return readOnLink<BufferRecords>(ctx.link, [&] {
         ctx.link.open();
-        return readErrorRecords(ctx.link, buffer);
+        return readErrorRecords(ctx.link, buffer, &ctx.progress);
     });
 }
 

@@ -13,6 +13,7 @@ namespace plc {
 
 class GridModel;
 class PlcLink;
+class ProgressDisplay;
 struct TransferContext;
 
 // Where one of the controller's error buffers lives, what tells how many records it holds, and
@@ -37,9 +38,11 @@ constexpr int kMaxErrorRecords = 128;
 constexpr int kBlockRecords = 64;
 
 // Reads the count word and the blocks that hold the counted records, every block before
-// anything is decoded. None when the word says the buffer is not kept (a UART that is not a
-// Modbus master). Silence raises "Answer timeout from PLC". The link must be open.
-std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer &buffer);
+// anything is decoded; the blocks show their progress in `progress` when one is given. None
+// when the word says the buffer is not kept (a UART that is not a Modbus master). Silence raises
+// "Answer timeout from PLC". The link must be open.
+std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer &buffer,
+                                                ProgressDisplay *progress = nullptr);
 
 // Shows records in an error table: one row per record numbered from 1, then the numbered spare
 // row, all columns centred. Nothing the table held before stays. A record's number is followed by

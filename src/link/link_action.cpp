@@ -4,6 +4,8 @@
 #include "plc_link.h"
 #include "prompts.h"
 
+#include <utility>
+
 namespace plc {
 
 namespace {
@@ -40,6 +42,9 @@ Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action)
         }
         outcome.openMs = link.actionOpenedMs();
         outcome.written = link.tally();
+        // The user asked for it: no message box, the status line tells what was left.
+        if (outcome.kind == Outcome::Kind::Cancelled && link.isCancelled())
+            outcome.detail = std::exchange(outcome.message, QString());
     }
     return outcome;
 }

@@ -67,7 +67,8 @@ inline void takeStoredPort(TransferContext &ctx)
 
 // Runs one action on the link. While another action runs on the same link (waiting for the
 // controller) the new one does not start: Busy comes back, so frames never interleave. A
-// Failure ends the action and becomes its outcome; the port is closed on every path.
+// Failure ends the action and becomes its outcome; the port is closed on every path. An action
+// the user cancelled ends Cancelled with no message and kCancelledByUser as its detail.
 Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action);
 
 // Asks the question (OK and Cancel) while the link is still free, then runs the action on it as

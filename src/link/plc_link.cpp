@@ -78,8 +78,29 @@ void PlcLink::setBusy(bool busy)
     if (busy) {
         m_openedAt.invalidate();
         m_tally = WriteTally();
+        m_cancelled = false;
     }
     Q_EMIT busyChanged(busy);
+}
+
+void PlcLink::cancel()
+{
+    if (!m_busy)
+        return;
+    m_cancelled = true;
+    if (m_pause)
+        m_pause->quit();
+}
+
+void PlcLink::pause(int ms)
+{
+    if (m_cancelled)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    m_pause = &loop;
+    loop.exec();
+    m_pause = nullptr;
 }
 
 void PlcLink::close()
@@ -124,6 +145,8 @@ Reply PlcLink::exchange(const Request &request, int timeoutMs)
         throw Failure(QStringLiteral("The serial port is still waiting for the controller"));
     if (m_stop && m_stop->load())
         throw Failure(QStringLiteral("Stopped by Ctrl-C"), Outcome::Kind::Cancelled);
+    if (m_cancelled)
+        throw Failure(kCancelledByUser, Outcome::Kind::Cancelled);
 
     const QByteArray frame = request.frame();
     m_received.clear();

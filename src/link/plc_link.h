@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
+#include <functional>
 
 namespace plc {
 
@@ -53,6 +54,14 @@ public:
     // with "Stopped by Ctrl-C" (Cancelled); nullptr for none. It must outlive the link.
     void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
 
+    // The user's Cancel (the progress window's button or Escape): the running action stops before
+    // its next exchange with "Cancelled by the user" (Cancelled), and a pause between exchanges
+    // ends at once. The exchange waiting for its answer finishes first, so no answer is left
+    // on the line. Ignored while no action runs; each action starts uncancelled.
+    void cancel();
+    // True once the running action was cancelled by the user.
+    bool isCancelled() const { return m_cancelled; }
+
     // True while a user action runs on this link (see runOnLink).
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy);
@@ -64,6 +73,10 @@ public:
     // closed: the reply says PortLost with the cause. Every exchange that went out is published,
     // as it ended, to whoever listens to ExchangeFeed.
     Reply exchange(const Request &request, int timeoutMs);
+
+    // Pauses ms milliseconds between two exchanges while the window goes on processing its
+    // events (no busy wait); a cancel ends the pause at once.
+    void pause(int ms);
 
 Q_SIGNALS:
     // A user action started or ended on this link; windows lock their other controls meanwhile.
@@ -86,9 +99,22 @@ private:
     WriteTally m_tally;
     PortSetup m_setup;
     const std::atomic<bool> *m_stop = nullptr;
+    QEventLoop *m_pause = nullptr;  // the running pause; null while none runs
     bool m_waiting = false;
     bool m_busy = false;
+    bool m_cancelled = false;
 };
+
+// What a progress window's Cancel does for an action on link.
+inline std::function<void()> cancelActionOn(PlcLink &link)
+{
+    return [&link] {
+        link.cancel();
+    };
+}
+
+// The text of an action the user cancelled.
+inline const QString kCancelledByUser = QStringLiteral("Cancelled by the user");
 
 // Pauses for ms milliseconds while the window goes on processing its events (no busy wait).
 void Pause(int ms);

@@ -84,9 +84,10 @@ int pieceCount(qsizetype chars)
 
 void planWrites(PlcLink &link, int words, int pieces)
 {
+    // Added up: the parts of "Load to PLC" are planned one after the other in one action.
     WriteTally &tally = link.tally();
-    tally.plannedPieces = pieces;
-    tally.plannedWrites = words + pieces;
+    tally.plannedPieces += pieces;
+    tally.plannedWrites += words + pieces;
 }
 
 void writeBetweenServiceWords(PlcLink &link, const std::function<void()> &body)
@@ -119,7 +120,7 @@ void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base, 
         ++link.tally().pieces;
         progress.setPercent(percentAfter(piece, total));
         progress.pieceDone(i + 1, int(pieces.size()));
-        Pause(kPiecePauseMs);
+        link.pause(kPiecePauseMs);
     }
 }
 
@@ -171,7 +172,7 @@ void verifyText(PlcLink &link, ProgressDisplay *progress, int timeoutMs, int bas
         return;
     std::optional<ProgressGuard> guard;
     if (progress)
-        guard.emplace(*progress);
+        guard.emplace(*progress, cancelActionOn(link));
     const QString held =
         readText(link, guard ? &*guard : nullptr, timeoutMs, base, int(written.size()));
     const int byte = firstDifferentByte(written, held);

@@ -36,7 +36,8 @@ void writeExamined(PlcLink &link, int timeoutMs, const Request &write);
 // How many writes writeText makes of a text of `chars` digits (the empty text is one).
 int pieceCount(qsizetype chars);
 // What a download is about to write: `words` examined writes (service words included) and a
-// table in `pieces` pieces. The window tells from it how far a stopped download got.
+// table in `pieces` pieces, added to what the action planned before. The window tells from it
+// how far a stopped download got.
 void planWrites(PlcLink &link, int words, int pieces = 0);
 
 // Writes "0FFF" into the service word, runs body, and writes "0000": the controller takes a
@@ -48,7 +49,8 @@ void writeWord(PlcLink &link, int timeoutMs, int address, quint16 value);
 
 // Writes a text of hexadecimal digits from base. A text shorter than one piece goes in one
 // write, with no pause and no progress (an empty text is a write of count "00"); a longer one
-// in pieces of 64 bytes, each followed by the progress shown and a 100 ms pause.
+// in pieces of 64 bytes, each followed by the progress shown and a 100 ms pause (which a cancel
+// ends).
 void writeText(PlcLink &link, ProgressGuard &progress, int timeoutMs, int base,
                const QString &text);
 

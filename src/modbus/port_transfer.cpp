@@ -71,7 +71,7 @@ void writeCheckedPortConfig(TransferContext &ctx, const UartPort &port, UartMode
         steps::writeWord(ctx.link, kWriteTimeout, port.portWordAddress, portWord);
         if (!master)
             return;
-        progress = std::make_unique<ProgressGuard>(ctx.progress);
+        progress = std::make_unique<ProgressGuard>(ctx.progress, cancelActionOn(ctx.link));
         steps::writeText(ctx.link, *progress, kWriteTimeout, port.tableBase, table);
     });
     // The controller acts on the command word by itself; its answer tells nothing.
@@ -82,7 +82,7 @@ void writeCheckedPortConfig(TransferContext &ctx, const UartPort &port, UartMode
                        Request::Command::CommandWrite),
         kWriteTimeout);
     if (master)
-        Pause(steps::kPiecePauseMs);
+        ctx.link.pause(steps::kPiecePauseMs);
     progress.reset();
     if (!ctx.verifyWrites)
         return;
@@ -139,7 +139,7 @@ PortConfigUpload readPortConfig(TransferContext &ctx, const UartPort &port)
     upload.word = decodePortWord(steps::readWord(ctx.link, kWordReadTimeout, port.portWordAddress));
     if (upload.word.mode == UartMode::ModbusMaster) {
         const int n = upload.word.requestCount;
-        ProgressGuard progress(ctx.progress);
+        ProgressGuard progress(ctx.progress, cancelActionOn(ctx.link));
         const QString text = steps::readText(ctx.link, &progress, kTableReadTimeout, port.tableBase,
                                              kRecordChars * n);
         upload.requests = decodeTableText(text, n);

@@ -41,7 +41,7 @@ void writeCheckedAuxConfig(TransferContext &ctx, const OneWireTabState &state)
                 steps::writeWord(ctx.link, kMasterWordTimeout, kModeWordAddress, word);
                 if (records.isEmpty())
                     return;
-                ProgressGuard progress(ctx.progress);
+                ProgressGuard progress(ctx.progress, cancelActionOn(ctx.link));
                 steps::writeText(ctx.link, progress, kTableWriteTimeout, kSensorBase, records);
             });
             break;
@@ -93,7 +93,7 @@ AuxConfigUpload readAuxConfig(TransferContext &ctx)
     upload.word = decodeAuxWord(steps::readWord(ctx.link, kReadTimeout, kModeWordAddress));
     if (upload.word.mode == AuxMode::OneWireMaster) {
         const int n = upload.word.sensorCount;
-        ProgressGuard progress(ctx.progress);
+        ProgressGuard progress(ctx.progress, cancelActionOn(ctx.link));
         const QString text =
             steps::readText(ctx.link, &progress, kReadTimeout, kSensorBase, kSensorRecordChars * n);
         upload.sensors = decodeSensorTableText(text, n);

@@ -6,6 +6,7 @@
 #include "link_action.h"
 #include "memory_map.h"
 #include "plc_link.h"
+#include "progress.h"
 #include "transfer_steps.h"
 
 namespace plc {
@@ -16,16 +17,19 @@ constexpr int kTimeoutMs = 350;
 constexpr quint16 kStartSearch = 0x8001;
 constexpr int kRomCodeChars = 2 * kRomBytes;
 
-QList<RomCode> search(PlcLink &link, int settleMs)
+QList<RomCode> search(TransferContext &ctx, int settleMs)
 {
+    PlcLink &link = ctx.link;
     const int service = plcmem::kServiceWord.address;
     link.open();
+    // Open for the whole search, the wait included: its Cancel ends the wait at once.
+    ProgressGuard progress(ctx.progress, cancelActionOn(link));
     steps::writeExamined(link, kTimeoutMs,
                          Request::write(plcmem::kSearchCommand.address, hextext::word(kStartSearch),
                                         Request::Command::CommandWrite));
     // The service word is read once before the wait as well; that answer is not used.
     steps::send(link, Request::read(service, 2), kTimeoutMs);
-    Pause(settleMs);
+    link.pause(settleMs);
     // The low byte of the service word holds the number of devices found.
     const int n = steps::readAnswered(link, kTimeoutMs, service, 2).word() & 0xFF;
     const QString text = steps::readText(link, nullptr, kTimeoutMs, plcmem::kFoundRomCodes.address,
@@ -44,7 +48,7 @@ QList<RomCode> search(PlcLink &link, int settleMs)
 
 Result<QList<RomCode>> searchBus(TransferContext &ctx, int settleMs)
 {
-    return readOnLink<QList<RomCode>>(ctx.link, [&] { return search(ctx.link, settleMs); });
+    return readOnLink<QList<RomCode>>(ctx.link, [&] { return search(ctx, settleMs); });
 }
 
 void showFoundDevices(GridModel &grid, const QList<RomCode> &devices)

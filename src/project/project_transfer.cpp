@@ -81,7 +81,7 @@ Outcome runParts(TransferContext &ctx, const ProjectParts &parts, bool writes, P
     SharedProgress shared(ctx.progress, int(parts.size()));
     TransferContext partCtx{ctx.link,         ctx.prompts,  shared,         ctx.window,
                             ctx.verifyWrites, ctx.finished, ctx.storedPort, ctx.note};
-    ProgressGuard progress(ctx.progress);
+    ProgressGuard progress(ctx.progress, cancelActionOn(ctx.link));
     for (int i = 0; i < parts.size(); ++i) {
         run.ended = parts.at(i);
         shared.startPart(i);

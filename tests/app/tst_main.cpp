@@ -1,3 +1,5 @@
+#include "bus_search_dialog.h"
+#include "exchange_feed.h"
 #include "failure.h"
 #include "general_setting_frame.h"
 #include "grid_view.h"
@@ -5,6 +7,7 @@
 #include "one_wire_tab.h"
 #include "port_settings_dialog.h"
 #include "progress_window.h"
+#include "project_compare.h"
 #include "test_helpers.h"
 #include "uart_tab.h"
 #include "whole_file.h"
@@ -711,6 +714,68 @@ private Q_SLOTS:
         progress.open();
         QCOMPARE(bar->value(), 0);
         progress.close();
+    }
+
+    void cancelStopsBeforeTheNextExchange_data()
+    {
+        // after: exchanges ended when the user cancels (Escape or the button); status: its start
+        testing::columns<QString, int, bool, QString, QString>(
+            {"trigger", "after", "escape", "sent", "status"});
+        row("download of 128 requests", "uart1WriteButton", 5, false, "3000 2008 2502 2542 2582",
+            "UART 1 download cancelled after 3 of 16 pieces: the controller may hold a partial");
+        row("Load to PLC", "loadToPlcAction", 3, true, "3000 2008 2502",
+            "Load to PLC cancelled after 1 of 16 pieces: the controller may hold a partial");
+        row("Upload from PLC: no upload after UART 1's", "uploadFromPlcAction", 1, false,
+            "2008 2502", "UART 1 upload: Cancelled by the user");
+        row("compare", "compareWithControllerAction", 1, false, "2008 2502",
+            "Compare with controller: Cancelled by the user");
+        row("error buffer", "readUart2BufferButton", 1, false, "2006 3680",
+            "UART 2 error buffer read: Cancelled by the user");
+        row("bus search, in its wait", "searchOneWireAction", 2, true, "2000 3000",
+            "1-wire bus search: Cancelled by the user");
+    }
+
+    void cancelStopsBeforeTheNextExchange()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(int, after);
+        QFETCH(bool, escape);
+        QFETCH(QString, sent);
+        QFETCH(QString, status);
+        WindowFixture w;
+        QVERIFY2(w.sim.ok(), qPrintable(w.sim.error()));
+        w.sim.plc.setAnswerDelay(20);
+        w.sim.plc.pokeWord(0x2008, 0xC409);  // a master of nine requests: two pieces
+        w.sim.plc.pokeWord(0x2006, 0xC446);  // seventy error records: two blocks
+        Project p{{}, startUpWindowConfig(), {}, {}};
+        p.config.uarts[0].settings = {UartMode::ModbusMaster, 4, 2, QString(), QString()};
+        p.config.uarts[0].requests.fill({"1", "10", "0", "100", "1", "100"}, 128);
+        w.window->applyProject(p);
+        auto *cancel = testing::child<QPushButton>(&w.window->progress(), "cancelButton");
+        connect(&ExchangeFeed::instance(), &ExchangeFeed::finished, w.window.get(), [&] {
+            if (--after == 0)
+                QTimer::singleShot(0, w.window.get(), [&] {  // while the action waits
+                    QVERIFY(cancel->isVisible() && cancel->isEnabled());
+                    escape ? QTest::keyClick(cancel, Qt::Key_Escape) : cancel->click();
+                });
+        });
+        if (trigger.startsWith("search"))
+            w.onDialog<BusSearchDialog>([](BusSearchDialog &dialog) {
+                testing::child<QPushButton>(&dialog, "startSearchButton")->click();
+                dialog.reject();
+            });
+        const QDeadlineTimer deadline(3000);  // the bus search's wait too ends at once
+        QMetaObject::invokeMethod(testing::child<QObject>(w.window.get(), trigger),
+                                  trigger.endsWith("Action") ? "trigger" : "click");
+        QVERIFY(!deadline.hasExpired());
+        QStringList addresses;
+        for (const auto &frame : w.sim.plc.frames())
+            addresses.append(frame.address);
+        QCOMPARE(addresses.join(' '), sent);
+        QVERIFY(!cancel->isVisible() && !w.window->link().isOpen() && !w.window->link().isBusy());
+        QVERIFY(testing::child<QLabel>(w.window.get(), "actionStatus")->text().startsWith(status));
+        QVERIFY(w.prompts.messages().isEmpty());
+        QCOMPARE(projectDifferences(p, w.window->project()), QList<Difference>());
     }
 
 private:

@@ -63,7 +63,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        QCOMPARE(m_f->progress.opened, 0);
+        QCOMPARE(m_f->progress.opened > 0, m_f->frames().size() > 1);  // while blocks are read
         TransferTest::cleanup();
     }
 
