@@ -42,6 +42,7 @@ Q_SIGNALS:
     void loadToPlcChosen();
     void compareWithControllerChosen();
     void compareWithFileChosen();
+    void productionChosen();
     void trafficMonitorChosen();
     void verifyAfterWritingToggled(bool on);
     // "View" > "Theme": the Theme's number.
