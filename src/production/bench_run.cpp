@@ -129,6 +129,7 @@ private:
                 return false;
             m_result.stepsDone.append(m_step);
         }
+        m_watch.stepChanged(QStringLiteral("done"));
         return true;
     }
 
@@ -152,8 +153,8 @@ private:
     PortRun updateFirmware()
     {
         PortRun update;
-        update.end(runUpdateProgram(m_plan.updaters, m_link.port(), m_plan.image, m_stop,
-                                    [this](const QString &line) {
+        update.end(runUpdateProgram(m_plan.updaters, m_link.port(), m_plan.image, m_plan.loaderLine,
+                                    m_stop, [this](const QString &line) {
                                         m_watch.stepChanged(m_step + QStringLiteral(": ") + line);
                                     }));
         if (update.outcome.done())

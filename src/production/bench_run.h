@@ -26,6 +26,7 @@ struct BenchPlan {
     ProjectParts parts;      // those the file holds, for download and verify
     QList<BenchStep> steps;  // in the order they run
     QString image;           // the firmware image, for the firmware update
+    QString loaderLine;      // the loader's line settings; empty for its own (8E1)
     QStringList updaters;    // where the firmware-update program may lie, first found is run
 };
 

@@ -19,22 +19,23 @@ QString secondsText(qint64 ms)
 
 }  // namespace
 
-// Hands a port's reports to its row on the table's thread, queued in the order they came.
+// Hands a port's reports to its row on the table's thread, queued in the order they came; each
+// carries its row, since the watch ends with the port's run, before they arrive.
 class TableRowWatch : public BenchWatch {
 public:
     TableRowWatch(BenchTable &table, int row) : m_table(&table), m_row(row) {}
 
     void cpuTypeRead(const QString &cpuType) override
     {
-        post([=](BenchTable &t) { t.showCpuType(m_row, cpuType); });
+        post([row = m_row, cpuType](BenchTable &t) { t.showCpuType(row, cpuType); });
     }
     void stepChanged(const QString &step) override
     {
-        post([=](BenchTable &t) { t.showStep(m_row, step); });
+        post([row = m_row, step](BenchTable &t) { t.showStep(row, step); });
     }
     void percentChanged(int percent) override
     {
-        post([=](BenchTable &t) { t.showPercent(m_row, percent); });
+        post([row = m_row, percent](BenchTable &t) { t.showPercent(row, percent); });
     }
 
 private:

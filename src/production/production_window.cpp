@@ -111,6 +111,9 @@ void ProductionWindow::buildSetup(QWidget *setup)
     m_image->setObjectName(QStringLiteral("imageEdit"));
     m_image->setReadOnly(true);
     m_chooseImage = button(QStringLiteral("Choose..."), QStringLiteral("chooseImageButton"));
+    // For adapters (and pseudo-terminals) that cannot carry the loader's even parity.
+    m_noParity = stepBox(QStringLiteral("8N1 (a line without parity)"),
+                         QStringLiteral("noParityCheck"), false);
     m_download = stepBox(QStringLiteral("Download"), QStringLiteral("downloadCheck"), true);
     m_verify = stepBox(QStringLiteral("Verify"), QStringLiteral("verifyCheck"), true);
     m_restart = stepBox(QStringLiteral("Restart"), QStringLiteral("restartCheck"), false);
@@ -123,11 +126,12 @@ void ProductionWindow::buildSetup(QWidget *setup)
     grid->addWidget(m_firmware, 1, 0);
     grid->addWidget(m_image, 1, 1);
     grid->addWidget(m_chooseImage, 1, 2);
+    grid->addWidget(m_noParity, 1, 3);
     auto *steps = new QHBoxLayout;
     for (QCheckBox *step : {m_download, m_verify, m_restart})
         steps->addWidget(step);
     steps->addStretch();
-    grid->addLayout(steps, 2, 0, 1, 3);
+    grid->addLayout(steps, 2, 0, 1, 4);
 
     connect(m_chooseFile, &QPushButton::clicked, this, &ProductionWindow::chooseFile);
     connect(m_chooseImage, &QPushButton::clicked, this, &ProductionWindow::chooseImage);
@@ -198,6 +202,8 @@ std::optional<BenchPlan> ProductionWindow::plan()
         }
     }
     plan.image = QDir::fromNativeSeparators(m_image->text());
+    if (m_noParity->isChecked())
+        plan.loaderLine = QStringLiteral("115200,N,8,1");
     plan.updaters = updateProgramPaths(programFolders(QCoreApplication::applicationDirPath()));
     return plan;
 }
@@ -250,8 +256,8 @@ void ProductionWindow::setRunning(bool running)
 {
     m_running = running;
     for (QWidget *setup :
-         std::initializer_list<QWidget *>{m_chooseFile, m_firmware, m_chooseImage, m_download,
-                                          m_verify, m_restart, m_refresh, m_start})
+         std::initializer_list<QWidget *>{m_chooseFile, m_firmware, m_chooseImage, m_noParity,
+                                          m_download, m_verify, m_restart, m_refresh, m_start})
         setup->setEnabled(!running);
     m_cancel->setEnabled(running);
     m_saveReport->setEnabled(!running && !m_table->reportRows().isEmpty());

@@ -63,6 +63,7 @@ private:
     QCheckBox *m_firmware;
     QLineEdit *m_image;
     QPushButton *m_chooseImage;
+    QCheckBox *m_noParity;
     QCheckBox *m_download;
     QCheckBox *m_verify;
     QCheckBox *m_restart;

@@ -52,7 +52,8 @@ QString lineText(QByteArray line)
 }  // namespace
 
 Outcome runUpdateProgram(const QStringList &candidates, const PortSetup &port, const QString &image,
-                         StopSwitch &stop, const std::function<void(const QString &line)> &progress)
+                         const QString &loaderLine, StopSwitch &stop,
+                         const std::function<void(const QString &line)> &progress)
 {
     const auto found = std::find_if(candidates.begin(), candidates.end(), [](const QString &path) {
         return QFileInfo(path).isExecutable() && QFileInfo(path).isFile();
@@ -93,6 +94,8 @@ Outcome runUpdateProgram(const QStringList &candidates, const PortSetup &port, c
     QStringList arguments{QStringLiteral("--switch"), QStringLiteral("--port"), port.device};
     if (!port.line.text().isEmpty())
         arguments << QStringLiteral("--plc-line") << port.line.text();
+    if (!loaderLine.isEmpty())
+        arguments << QStringLiteral("--line") << loaderLine;
     process.start(*found, arguments << image);
     if (!failedToStart && process.state() != QProcess::NotRunning) {
         if (stop.isRaised())  // raised before the connection above could see it

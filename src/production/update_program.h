@@ -17,8 +17,9 @@ class StopSwitch;
 // each ("write 40/80"); how it ended from its exit code and its last line. A raised stop
 // interrupts it as Ctrl-C does, and it stops at its next block. Runs on the calling thread,
 // waiting in a local event loop.
+// loaderLine: the loader's line settings ("115200,N,8,1"); empty for the program's own (8E1).
 Outcome runUpdateProgram(const QStringList &candidates, const PortSetup &port, const QString &image,
-                         StopSwitch &stop,
+                         const QString &loaderLine, StopSwitch &stop,
                          const std::function<void(const QString &line)> &progress);
 
 }  // namespace plc
