@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -312,6 +313,15 @@ void ProductionWindow::closeEvent(QCloseEvent *event)
     m_closeWhenDone = true;
     m_stop.raise();
     event->ignore();
+}
+
+// Hidden with the main window as it closes: the ports stop rather than hold the program open.
+// Minimising is the system's own hiding and leaves them running.
+void ProductionWindow::hideEvent(QHideEvent *event)
+{
+    if (m_running && !event->spontaneous())
+        m_stop.raise();
+    QWidget::hideEvent(event);
 }
 
 }  // namespace plc

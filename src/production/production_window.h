@@ -34,6 +34,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildSetup(QWidget *setup);

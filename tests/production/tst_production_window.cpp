@@ -125,18 +125,20 @@ private Q_SLOTS:
                  QDir::toNativeSeparators(file("station.plcproj")));
     }
 
-    void firmwareUpdateThenDownload()
+    void firmwareUpdateDownloadVerifyRestart()
     {
         const QByteArray image(2048, '\x5A');
         QVERIFY(writeBytes(file("fw.bin"), image));
         m_f->prompts.fileNames.enqueue(file("fw.bin"));
         click("chooseImageButton");
         child<QCheckBox>(m_w, "noParityCheck")->setChecked(true);  // a pty carries no parity
+        child<QCheckBox>(m_w, "restartCheck")->setChecked(true);
         for (int row = 1; row < 4; ++row)
             m_table->item(row, BenchTable::PortColumn)->setCheckState(Qt::Unchecked);
         click("startButton");
         QCOMPARE(results().at(0), "passed");
         QCOMPARE(m_f->sim.plc.loader().flash(0, image.size()), image);
+        QCOMPARE(m_f->sim.plc.frames("E11").last().data, "12AD");  // the restart word, unasked
         QCOMPARE(cell(0, BenchTable::StepColumn), "done");
     }
 
