@@ -124,7 +124,8 @@ private:
             const BenchStep step = m_plan.steps.at(i);
             m_step = benchStepName(step);
             m_watch.stepChanged(m_step);
-            m_progress.beginStep(i, step == BenchStep::Restart ? 1 : int(m_plan.parts.size()));
+            const bool byParts = step == BenchStep::Download || step == BenchStep::Verify;
+            m_progress.beginStep(i, byParts ? int(m_plan.parts.size()) : 1);
             if (!ended(runStep(step), step == BenchStep::FirmwareUpdate))
                 return false;
             m_result.stepsDone.append(m_step);
