@@ -1,8 +1,9 @@
 #include "bench_table.h"
 
-#include "contrast.h"
+#include "drawn_colours.h"
 #include "multi_port.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QPushButton>
@@ -133,9 +134,8 @@ void BenchTable::showResult(int row, const BenchResult &result)
     r.clock.invalidate();
     setText(row, TimeColumn, secondsText(result.ms));
     setText(row, ResultColumn, result.text);
-    QTableWidgetItem *shown = item(row, ResultColumn);
-    shown->setForeground(result.passed ? palette().color(QPalette::Text) : failureColour());
-    shown->setToolTip(result.messages.join(QLatin1Char('\n')));
+    item(row, ResultColumn)->setToolTip(result.messages.join(QLatin1Char('\n')));
+    colourResult(row);
     setRunning(m_running);
 }
 
@@ -183,10 +183,23 @@ void BenchTable::showPercent(int row, int percent)
         bar->setValue(percent);
 }
 
-// A red that reads on the table's own background, light or dark.
-QColor BenchTable::failureColour() const
+// Passed in the palette's text colour, failed in a red that reads on the table's background.
+void BenchTable::colourResult(int row)
 {
-    return readableOn(QColor(Qt::red), palette().color(QPalette::Base));
+    const std::optional<BenchResult> &result = m_rows.at(row).result;
+    if (QTableWidgetItem *shown = item(row, ResultColumn); shown && result)
+        shown->setForeground(result->passed ? palette().color(QPalette::Text)
+                                            : failureColour(palette()));
+}
+
+// A theme chosen meanwhile: the results take its colours.
+void BenchTable::changeEvent(QEvent *event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    for (int row = 0; row < rowCount(); ++row)
+        colourResult(row);
 }
 
 }  // namespace plc

@@ -53,6 +53,9 @@ public:
 Q_SIGNALS:
     void runAgainRequested(int row);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     struct Row {
         PortSetup port;
@@ -64,7 +67,7 @@ private:
     void showCpuType(int row, const QString &cpuType) { setText(row, CpuColumn, cpuType); }
     void showStep(int row, const QString &step) { setText(row, StepColumn, step); }
     void showPercent(int row, int percent);
-    QColor failureColour() const;
+    void colourResult(int row);
 
     QList<Row> m_rows;
     bool m_running = false;
