@@ -10,6 +10,8 @@
 #include "history_dialog.h"
 #include "one_wire_tab.h"
 #include "port_settings_dialog.h"
+#include "ports_in_use.h"
+#include "production_window.h"
 #include "progress_window.h"
 #include "project_actions.h"
 #include "project_file.h"
@@ -149,6 +151,12 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     // While a transfer waits for the controller nothing else may start: another transfer would
     // interleave frames, and a dialog opened meanwhile would hold the transfer until it closed.
     connect(&m_link, &PlcLink::busyChanged, this, [this](bool busy) {
+        // The production window leaves the port alone meanwhile; one it holds is refused.
+        if (busy)
+            PortsInUse::instance().claim(m_link.device(), &m_link,
+                                         QStringLiteral("the main window"));
+        else
+            PortsInUse::instance().release(m_link.device(), &m_link);
         menuBar()->setEnabled(!busy);
         m_tabs->setEnabled(!busy);
         m_history->setLocked(busy);
@@ -184,6 +192,7 @@ void MainWindow::connectMenus()
             &ProjectActions::compareWithController);
     connect(m_menus, &WindowMenus::compareWithFileChosen, m_projectActions,
             &ProjectActions::compareWithFile);
+    connect(m_menus, &WindowMenus::productionChosen, this, [this] { openProductionWindow(); });
     connect(m_menus, &WindowMenus::trafficMonitorChosen, this, [this] { openTrafficMonitor(); });
     connect(m_menus, &WindowMenus::themeChosen, this, [](int theme) {
         applyTheme(Theme(theme));
@@ -253,6 +262,16 @@ TrafficMonitor &MainWindow::openTrafficMonitor()
     m_monitor->raise();
     m_monitor->activateWindow();
     return *m_monitor;
+}
+
+ProductionWindow &MainWindow::openProductionWindow()
+{
+    if (!m_production)
+        m_production = new ProductionWindow(m_prompts, this);
+    m_production->show();
+    m_production->raise();
+    m_production->activateWindow();
+    return *m_production;
 }
 
 bool MainWindow::saveConfig()

@@ -14,6 +14,7 @@ struct WindowState;
 
 class EditTracker;
 class OneWireTab;
+class ProductionWindow;
 class ProgressWindow;
 class ProjectActions;
 class Prompts;
@@ -43,6 +44,8 @@ public:
     void uploadFromPlc();
     // "Traffic monitor": opens the monitor window, or brings the open one to the front.
     TrafficMonitor &openTrafficMonitor();
+    // "Production...": opens the production window, or brings the open one to the front.
+    ProductionWindow &openProductionWindow();
     // "Save config" / "Load config": the port configuration to and from a file. True when a
     // file was saved.
     bool saveConfig();
@@ -127,6 +130,8 @@ private:
     WindowMenus *m_menus = nullptr;
     QPointer<TrafficMonitor> m_monitor;  // null while closed
     QString m_projectPath;               // empty: no project open
+    // Null until first opened.
+    QPointer<ProductionWindow> m_production;
 };
 
 }  // namespace plc

@@ -157,6 +157,8 @@ void WindowMenus::buildPlcMenu(bool verifyWrites)
                  QStringLiteral("compareWithControllerAction"), true, Qt::CTRL | Qt::Key_D);
     QAction *compareFile = addEntry(plc, QStringLiteral("Compare with file..."),
                                     QStringLiteral("compareWithFileAction"), true);
+    QAction *production =
+        addEntry(plc, QStringLiteral("Production..."), QStringLiteral("productionAction"), true);
     plc->addSeparator();
     QAction *monitor = addEntry(plc, QStringLiteral("Traffic monitor"),
                                 QStringLiteral("trafficMonitorAction"), true);
@@ -176,6 +178,7 @@ void WindowMenus::buildPlcMenu(bool verifyWrites)
     connect(load, &QAction::triggered, this, &WindowMenus::loadToPlcChosen);
     connect(compare, &QAction::triggered, this, &WindowMenus::compareWithControllerChosen);
     connect(compareFile, &QAction::triggered, this, &WindowMenus::compareWithFileChosen);
+    connect(production, &QAction::triggered, this, &WindowMenus::productionChosen);
     connect(monitor, &QAction::triggered, this, &WindowMenus::trafficMonitorChosen);
     connect(history, &QAction::triggered, this, &WindowMenus::historyChosen);
     connect(verify, &QAction::toggled, this, &WindowMenus::verifyAfterWritingToggled);

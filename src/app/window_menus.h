@@ -10,8 +10,8 @@ namespace plc {
 class UndoHistory;
 class WindowTabs;
 
-// The main window's menus: "File", "Edit", "View", "PLC", "Table" and "About" on its menu bar. Each entry
-// the user can choose says so by a signal; the window decides what it does.
+// The main window's menus: "File", "Edit", "View", "PLC", "Table" and "About" on its menu bar. Each
+// entry the user can choose says so by a signal; the window decides what it does.
 class WindowMenus : public QObject {
     Q_OBJECT
 
@@ -44,6 +44,7 @@ Q_SIGNALS:
     void loadToPlcChosen();
     void compareWithControllerChosen();
     void compareWithFileChosen();
+    void productionChosen();
     void trafficMonitorChosen();
     void historyChosen();
     void verifyAfterWritingToggled(bool on);

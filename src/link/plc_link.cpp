@@ -2,6 +2,7 @@
 
 #include "exchange_feed.h"
 #include "failure.h"
+#include "ports_in_use.h"
 
 #include <utility>
 
@@ -32,6 +33,7 @@ void PlcLink::open()
         throw Failure(
             QStringLiteral("No serial port is chosen (port number %1)").arg(m_setup.number),
             Outcome::Kind::PortNotOpened);
+    refuseHeldPort(m_setup, this);  // another window's run holds it
     const LineSettings &settings = m_setup.line;
     if (!settings.fault().isEmpty())
         throw Failure(settings.fault());

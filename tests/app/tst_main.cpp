@@ -321,7 +321,7 @@ private Q_SLOTS:
             "Exit Ctrl+Q");
         row("PLC", "plcMenu", "PLC",
             "Comm. setting;-Check config;Search 1-wire;Upload from PLC Shift+F5;"
-            "Load to PLC F5;Compare with controller Ctrl+D;Compare with file...;"
+            "Load to PLC F5;Compare with controller Ctrl+D;Compare with file...;Production...;"
             "Traffic monitor;History...;Verify after writing");
         row("About", "aboutMenu", "About", "Manual\tF1;About...");
     }
