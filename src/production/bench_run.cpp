@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "console.h"
+#include "history_command.h"
 #include "link_action.h"
 #include "multi_port.h"
 #include "plc_link.h"
@@ -10,6 +11,7 @@
 #include "service_transfer.h"
 #include "stop_switch.h"
 #include "update_program.h"
+#include "write_record.h"
 
 #include <QElapsedTimer>
 #include <QJsonObject>
@@ -140,7 +142,9 @@ private:
             case BenchStep::FirmwareUpdate:
                 return updateFirmware();
             case BenchStep::Download:
-                return runDownload(m_env, m_plan.project, m_plan.parts);
+                // In the history as the command line's download of the same file.
+                return recordDownload(m_env, m_plan.file, true, m_plan.parts,
+                                      runDownload(m_env, m_plan.project, m_plan.parts));
             case BenchStep::Verify:
                 return runVerify(m_env, m_plan.project, m_plan.parts);
             case BenchStep::Restart:
@@ -148,6 +152,8 @@ private:
         }
         PortRun restart;
         restart.end(restartPlc(m_ctx));  // the console's prompts ask nothing
+        recordActionOutcome(QStringLiteral("restart"), m_link.port(), QString(), restart.outcome,
+                            cpuTypeNumber());
         return restart;
     }
 
@@ -161,6 +167,13 @@ private:
         if (update.outcome.done())
             Pause(kFirmwareStartMs);
         return update;
+    }
+
+    std::optional<int> cpuTypeNumber() const
+    {
+        bool ok = false;
+        const int number = m_result.cpuType.toInt(&ok);
+        return ok ? std::optional(number) : std::nullopt;
     }
 
     // Takes how a step ended: true when the run goes on. A stop raised meanwhile ends the run

@@ -23,6 +23,7 @@ QString benchStepName(BenchStep step);
 // What every port of a run does, read on the window's thread before any port starts.
 struct BenchPlan {
     Project project;
+    QString file;            // the file the project was read from, for the history
     ProjectParts parts;      // those the file holds, for download and verify
     QList<BenchStep> steps;  // in the order they run
     QString image;           // the firmware image, for the firmware update

@@ -194,7 +194,8 @@ std::optional<BenchPlan> ProductionWindow::plan()
         return refuse(QStringLiteral("Choose the firmware image first."));
     if (m_project) {
         plan.project = *m_project;
-        plan.parts = partsOfFile(m_file->text());
+        plan.file = m_file->text();
+        plan.parts = partsOfFile(plan.file);
     }
     if (m_download->isChecked()) {
         if (const std::optional<PartFault> fault = projectFault(plan.project, plan.parts)) {

@@ -1,5 +1,6 @@
 #include "bench_table.h"
 #include "drawn_colours.h"
+#include "history_file.h"
 #include "production_window.h"
 #include "project_sample.h"
 #include "test_helpers.h"
@@ -72,6 +73,13 @@ private Q_SLOTS:
         for (int n : {1, 2, 4})  // the others are left alone
             QCOMPARE(m_f->sim.controller(n).frames().size(), sent.at(n - 1));
         QCOMPARE(child<QLabel>(m_w, "statusLabel")->text(), "4 passed, 0 failed");
+        // Every download is in the history, the refused one with its partial flag.
+        QStringList outcomes;
+        for (const HistoryLine &line : readHistoryLines(historyFilePath()))
+            outcomes.append(line.entry.action + ' ' + line.entry.outcome);
+        outcomes.sort();
+        QCOMPARE(outcomes, (QStringList{"download done", "download done", "download done",
+                                        "download done", "download refused"}));
     }
 
     void cancelStopsEveryPort()
