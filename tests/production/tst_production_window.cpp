@@ -29,6 +29,8 @@ private Q_SLOTS:
     void init()
     {
         start(m_f);
+        m_history = std::make_unique<QTemporaryDir>();
+        setHistoryFolder(m_history->path());
         QVERIFY2(m_f->sim.addControllers(3), qPrintable(m_f->sim.error()));
         m_f->prompts.fileNames.enqueue(file("station.plcproj"));
         writeAnyConfigFile(file("station.plcproj"), projecttest::sampleProject());
@@ -37,7 +39,11 @@ private Q_SLOTS:
         m_table = child<BenchTable>(m_w, "benchTable");
         click("chooseFileButton");
     }
-    void cleanup() { m_f.reset(); }
+    void cleanup()
+    {
+        m_f.reset();
+        setHistoryFolder(QString());
+    }
 
     void threePassOneRefusesThenPassesAgain()
     {
@@ -188,6 +194,7 @@ private:
     std::unique_ptr<WindowFixture> m_f;
     ProductionWindow *m_w = nullptr;
     BenchTable *m_table = nullptr;
+    std::unique_ptr<QTemporaryDir> m_history;
 };
 
 QTEST_MAIN(TestProductionWindow)
