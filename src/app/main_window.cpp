@@ -118,7 +118,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     m_status = new StatusLine(*statusBar(), m_link);
     m_ctx.finished = [this](const QString &action, const Outcome &outcome) {
         m_status->showActionOutcome(action, outcome);
-        recordWindowReport(action, m_link.port(), m_projectPath, outcome);
+        recordWindowReport(action, m_link.port(), m_filePath, outcome);
     };
     m_ctx.note = [this](const QString &text) {
         m_status->showStatus(text);
@@ -280,6 +280,7 @@ bool MainWindow::saveConfig()
     if (path.isEmpty())
         return false;
     m_edits->keepConfigFileParts();
+    m_filePath = path;
     m_status->showStatus(QStringLiteral("Configuration saved to ") +
                          QDir::toNativeSeparators(path));
     return true;
@@ -414,6 +415,7 @@ bool MainWindow::writeProject(const QString &path)
     // A configuration file named in the dialog: what it cannot hold is said and stays unsaved.
     m_edits->keepConfigFileParts();
     setProjectPath(QString());
+    m_filePath = path;
     QStringList status{QStringLiteral("Configuration saved to ") + shown};
     status += partsLostInConfigFile(project);
     m_status->showStatus(status.join(QStringLiteral("; ")));
@@ -430,6 +432,7 @@ void MainWindow::editProjectNote()
 void MainWindow::setProjectPath(const QString &path)
 {
     m_projectPath = path;
+    m_filePath = path;
     updateCaption();
 }
 
@@ -463,6 +466,7 @@ void MainWindow::applyLoaded(const WindowConfig &loaded, const QString &path)
     m_edits->keepConfigFileParts();
     // What else the window holds stays, but no project file holds this configuration.
     setProjectPath(QString());
+    m_filePath = path;
     m_status->showStatus(QStringLiteral("Configuration loaded from ") +
                          QDir::toNativeSeparators(path));
 }

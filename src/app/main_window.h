@@ -130,6 +130,9 @@ private:
     WindowMenus *m_menus = nullptr;
     QPointer<TrafficMonitor> m_monitor;  // null while closed
     QString m_projectPath;               // empty: no project open
+    // The file the window's content was last loaded from or saved to (a project or a
+    // configuration file), for the history of writes; empty when none.
+    QString m_filePath;
     // Null until first opened.
     QPointer<ProductionWindow> m_production;
 };
