@@ -1,6 +1,8 @@
 # Shared by scripts/run and scripts/test: install what is missing, configure and build.
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev)
+# qt6-l10n-tools compiles the translations; qt6-translations-l10n holds Qt's own (its dialogs).
+PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev qt6-l10n-tools
+          qt6-translations-l10n)
 
 ensure_packages() {
     local missing=()

@@ -3,7 +3,9 @@
 #include "dialog_prompts.h"
 #include "handover_receiver.h"
 #include "help_key.h"
+#include "language.h"
 #include "main_window.h"
+#include "translation.h"
 #include "window_handover.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@ int main(int argc, char *argv[])
     if (isCommandLine(argc, argv)) {
         const std::unique_ptr<QCoreApplication> app = commandApplication(argc, argv);
         QCoreApplication::setApplicationName(kApplicationName);
+        const InstalledTranslation translation(commandLineLocale());
         return runCommandLine(QCoreApplication::arguments());
     }
 
@@ -34,6 +37,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(kApplicationName);
     QApplication::setStyle(QStringLiteral("Fusion"));  // the same tidy look on every desktop
     QGuiApplication::setDesktopFileName(QStringLiteral("plc-config"));  // its menu entry and icon
+    // Before any window: every text is translated as it is made. The settings file's place
+    // depends on the application's name, set above.
+    const InstalledTranslation translation(windowLocale(storedLanguage()));
 
     const WindowArguments arguments = windowArguments(QCoreApplication::arguments());
     // The window open already may be in another folder: it is given the file's whole path.

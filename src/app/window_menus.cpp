@@ -1,5 +1,6 @@
 #include "window_menus.h"
 
+#include "language.h"
 #include "theme.h"
 #include "undo_history.h"
 
@@ -10,6 +11,8 @@
 #include <QActionGroup>
 #include <QDir>
 #include <QMenuBar>
+
+#include <tuple>
 
 namespace plc {
 
@@ -137,6 +140,34 @@ void WindowMenus::buildViewMenu()
         connect(action, &QAction::triggered, this,
                 [this, each = each] { Q_EMIT themeChosen(int(each)); });
     }
+    buildLanguageMenu(view);
+}
+
+void WindowMenus::buildLanguageMenu(QMenu *view)
+{
+    QMenu *language = view->addMenu(tr("Language"));
+    language->setObjectName(QStringLiteral("languageMenu"));
+    auto *choices = new QActionGroup(language);
+    const Language stored = storedLanguage();
+    // Each language by its own name, so that a user who cannot read the current one finds his.
+    const std::tuple<Language, QString, QString> languages[] = {
+        {Language::System, tr("System"), QStringLiteral("System")},
+        {Language::English, QStringLiteral("English"), QStringLiteral("English")},
+        {Language::German, QStringLiteral("Deutsch"), QStringLiteral("German")}};
+    for (const auto &[each, title, name] : languages) {
+        QAction *action = language->addAction(title);
+        action->setObjectName(QStringLiteral("language%1Action").arg(name));
+        action->setCheckable(true);
+        action->setChecked(each == stored);
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [each = each] { storeLanguage(each); });
+    }
+    // The texts are made once, as each window opens: a new language reaches them at the next
+    // start.
+    language->addSeparator();
+    QAction *note = language->addAction(tr("Takes effect at the next start"));
+    note->setObjectName(QStringLiteral("languageNote"));
+    note->setEnabled(false);
 }
 
 void WindowMenus::buildPlcMenu(bool verifyWrites)

@@ -57,8 +57,10 @@ private:
     void buildFileMenu();
     // The project file's entries, after the configuration file's.
     void addProjectEntries(QMenu *file);
-    // "View": the theme, the one the settings file keeps checked.
+    // "View": the theme and the language, the ones the settings file keeps checked.
     void buildViewMenu();
+    // "View" > "Language": the choice is kept in the settings file for the next start.
+    void buildLanguageMenu(QMenu *view);
     void buildPlcMenu(bool verifyWrites);
     // "Table": CSV export and import of the current tab's table.
     void buildTableMenu();

@@ -1,0 +1,116 @@
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <set>
+
+// The translation sources: every text translated, and none of the program's texts missing.
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+    struct Message {
+        QString context;
+        QString source;
+        QString translation;
+        QString type;  // "unfinished", "vanished", "obsolete" or empty when done
+    };
+
+    static QList<Message> readMessages(const QString &path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("cannot read %s", qPrintable(path));
+        QList<Message> messages;
+        QXmlStreamReader xml(&file);
+        QString context;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("message")) {
+                messages.append({context, {}, {}, {}});
+            } else if (xml.name() == QLatin1String("source")) {
+                messages.last().source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+                messages.last().translation = xml.readElementText();
+            }
+        }
+        if (xml.hasError())
+            qFatal("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+        return messages;
+    }
+
+    static std::set<QString> placeholders(const QString &text)
+    {
+        static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+        std::set<QString> found;
+        QRegularExpressionMatchIterator it = placeholder.globalMatch(text);
+        while (it.hasNext())
+            found.insert(it.next().captured());
+        return found;
+    }
+
+    static void addTsRows()
+    {
+        QTest::addColumn<QString>("ts");
+        const QStringList files = QStringLiteral(PLC_TS_FILES).split(QLatin1Char(';'));
+        for (const QString &ts : files)
+            QTest::newRow(qPrintable(QFileInfo(ts).fileName())) << ts;
+    }
+
+    static QString described(const Message &m)
+    {
+        return QStringLiteral("%1: \"%2\"").arg(m.context, m.source);
+    }
+
+private Q_SLOTS:
+    void everyEntryIsTranslated_data() { addTsRows(); }
+    void everyEntryIsTranslated()
+    {
+        QFETCH(QString, ts);
+        const QList<Message> messages = readMessages(ts);
+        QVERIFY(!messages.isEmpty());
+        for (const Message &m : messages) {
+            QVERIFY2(m.type.isEmpty(), qPrintable(described(m) + QStringLiteral(" is ") + m.type));
+            QVERIFY2(!m.translation.isEmpty(), qPrintable(described(m)));
+            // The program fills in %1, %2...: a translation that drops one loses a value, one
+            // that adds one shows "%3" to the user.
+            QVERIFY2(placeholders(m.translation) == placeholders(m.source),
+                     qPrintable(described(m) + QStringLiteral(" -> ") + m.translation));
+        }
+    }
+
+    // The texts the sources mark for translation, extracted afresh into a copy: a text that
+    // is new or changed in the code appears there unfinished until the .ts translates it.
+    void noSourceTextIsLeftUntranslated_data() { addTsRows(); }
+    void noSourceTextIsLeftUntranslated()
+    {
+        QFETCH(QString, ts);
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QFileInfo(ts).fileName());
+        QVERIFY(QFile::copy(ts, copy));
+        QProcess lupdate;
+        lupdate.setProcessChannelMode(QProcess::MergedChannels);
+        lupdate.start(QStringLiteral(PLC_LUPDATE),
+                      {QStringLiteral("-silent"), QStringLiteral("-locations"),
+                       QStringLiteral("none"), QStringLiteral("-no-obsolete"),
+                       QStringLiteral(PLC_SOURCES), QStringLiteral("-ts"), copy});
+        QVERIFY(lupdate.waitForFinished(60000));
+        QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
+        QStringList untranslated;
+        const QList<Message> messages = readMessages(copy);
+        for (const Message &m : messages) {
+            if (!m.type.isEmpty() || m.translation.isEmpty())
+                untranslated.append(described(m));
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+        QCOMPARE(messages.size(), readMessages(ts).size());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_translations.moc"
