@@ -7,6 +7,7 @@
 #include "prompts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,11 @@
 namespace plc {
 
 namespace {
+
+// The texts of the CSV entries, for the translator.
+struct CsvMenuTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::CsvMenu)
+};
 
 CsvFolders &csvFolders()
 {
@@ -36,21 +42,24 @@ void folderChosen(const QString &path)
 
 // "UART 1 requests: 9 rows exported to /tmp/x.csv"; "...: nothing imported from ..." when the
 // file was not read or refused.
-void noteRows(const CsvNotes &notes, int rows, const QString &done, const QString &path)
+enum class Done { Exported, Imported };
+
+void noteRows(const CsvNotes &notes, int rows, Done done, const QString &path)
 {
     if (!notes.note)
         return;
-    const QString count = rows < 0    ? QStringLiteral("nothing")
-                          : rows == 1 ? QStringLiteral("1 row")
-                                      : QStringLiteral("%1 rows").arg(rows);
-    notes.note(QStringLiteral("%1: %2 %3 %4")
-                   .arg(notes.tableName, count, done, QDir::toNativeSeparators(path)));
+    const QString count = rows < 0    ? CsvMenuTexts::tr("nothing")
+                          : rows == 1 ? CsvMenuTexts::tr("1 row")
+                                      : CsvMenuTexts::tr("%1 rows").arg(rows);
+    const QString text = done == Done::Exported ? CsvMenuTexts::tr("%1: %2 exported to %3")
+                                                : CsvMenuTexts::tr("%1: %2 imported from %3");
+    notes.note(text.arg(notes.tableName, count, QDir::toNativeSeparators(path)));
 }
 
 void exportTable(GridFrame &frame, Prompts &prompts, const CsvTable &table, const CsvNotes &notes)
 {
-    QString path = prompts.saveFileName(&frame, QStringLiteral("Export CSV"), startFolder(),
-                                        kCsvFilter, kCsvSuffix);
+    QString path = prompts.saveFileName(&frame, CsvMenuTexts::tr("Export CSV"), startFolder(),
+                                        csvFilter(), kCsvSuffix);
     if (path.isEmpty())
         return;
     folderChosen(path);
@@ -59,41 +68,40 @@ void exportTable(GridFrame &frame, Prompts &prompts, const CsvTable &table, cons
     const QList<QStringList> rows = frame.view().gridModel().dataRows();
     const QByteArray csv = tableToCsv(table, rows);
     QSaveFile file(path);
-    const QString exported = QStringLiteral("exported to");
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        noteRows(notes, -1, exported, path);
+        noteRows(notes, -1, Done::Exported, path);
         prompts.message(&frame,
-                        QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+                        CsvMenuTexts::tr("Cannot write %1: %2").arg(path, file.errorString()));
         return;
     }
-    noteRows(notes, int(rows.size()), exported, path);
+    noteRows(notes, int(rows.size()), Done::Exported, path);
 }
 
 void importTable(GridFrame &frame, Prompts &prompts, const CsvTable &table, const CsvNotes &notes,
                  const std::function<void(const QList<QStringList> &)> &imported)
 {
     const QString path =
-        prompts.openFileName(&frame, QStringLiteral("Import CSV"), startFolder(), kCsvFilter);
+        prompts.openFileName(&frame, CsvMenuTexts::tr("Import CSV"), startFolder(), csvFilter());
     if (path.isEmpty())
         return;
     folderChosen(path);
-    const QString from = QStringLiteral("imported from");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        noteRows(notes, -1, from, path);
-        prompts.message(&frame, QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        noteRows(notes, -1, Done::Imported, path);
+        prompts.message(&frame,
+                        CsvMenuTexts::tr("Cannot open %1: %2").arg(path, file.errorString()));
         return;
     }
     QList<QStringList> rows;
     try {
         rows = tableFromCsv(table, file.readAll());
     } catch (const Failure &f) {
-        noteRows(notes, -1, from, path);
+        noteRows(notes, -1, Done::Imported, path);
         prompts.message(&frame, f.description());
         return;
     }
     imported(rows);
-    noteRows(notes, int(rows.size()), from, path);
+    noteRows(notes, int(rows.size()), Done::Imported, path);
 }
 
 }  // namespace
@@ -106,9 +114,9 @@ void setCsvFolders(CsvFolders folders)
 void addCsvMenu(GridFrame &frame, Prompts &prompts, const CsvTable &table, CsvNotes notes,
                 std::function<void(const QList<QStringList> &rows)> imported)
 {
-    auto *exportAction = new QAction(QStringLiteral("Export CSV..."), &frame);
+    auto *exportAction = new QAction(CsvMenuTexts::tr("Export CSV..."), &frame);
     exportAction->setObjectName(QStringLiteral("exportCsv"));
-    auto *importAction = new QAction(QStringLiteral("Import CSV..."), &frame);
+    auto *importAction = new QAction(CsvMenuTexts::tr("Import CSV..."), &frame);
     importAction->setObjectName(QStringLiteral("importCsv"));
     QObject::connect(exportAction, &QAction::triggered, &frame, [&frame, &prompts, &table, notes] {
         exportTable(frame, prompts, table, notes);

@@ -2,9 +2,25 @@
 
 #include "failure.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace plc {
+
+namespace {
+
+// The texts of the CSV files' checks, for the translator.
+struct CsvTableTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::CsvTable)
+};
+
+}  // namespace
+
+QString csvFilter()
+{
+    return CsvTableTexts::tr("CSV file (*.csv);;All file (*.*)");
+}
 
 QString csvField(const QString &cell)
 {
@@ -20,8 +36,6 @@ QString csvField(const QString &cell)
 
 namespace {
 
-const QString kNotImported = QStringLiteral("The CSV file was not imported: ");
-
 // One record of a CSV text and the line it starts on.
 struct Record {
     int line;
@@ -30,7 +44,7 @@ struct Record {
 
 [[noreturn]] void refuse(const QString &what)
 {
-    throw Failure(kNotImported + what);
+    throw Failure(CsvTableTexts::tr("The CSV file was not imported: ") + what);
 }
 
 // Splits a CSV text into records. Lines may end in CR LF or LF alone; empty lines are skipped.
@@ -87,8 +101,8 @@ private:
             if (c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
                 break;
             if (c == QLatin1Char('"'))
-                refuse(QStringLiteral("line %1 has a quote inside a cell that does not start "
-                                      "with one.")
+                refuse(CsvTableTexts::tr("line %1 has a quote inside a cell that does not start "
+                                         "with one.")
                            .arg(m_line));
             ++m_pos;
         }
@@ -104,8 +118,8 @@ private:
         QString text;
         for (;;) {
             if (m_pos >= m_text.size())
-                refuse(
-                    QStringLiteral("line %1 opens a quote that is never closed.").arg(startLine));
+                refuse(CsvTableTexts::tr("line %1 opens a quote that is never closed.")
+                           .arg(startLine));
             const QChar c = m_text.at(m_pos++);
             if (c == QLatin1Char('\n'))
                 ++m_line;
@@ -121,7 +135,7 @@ private:
         const QChar next = peek();
         if (!next.isNull() && next != QLatin1Char(',') && next != QLatin1Char('\r') &&
             next != QLatin1Char('\n'))
-            refuse(QStringLiteral("line %1 has text after a closing quote.").arg(m_line));
+            refuse(CsvTableTexts::tr("line %1 has text after a closing quote.").arg(m_line));
         endOfCell(more);
         return text;
     }
@@ -137,7 +151,7 @@ private:
 int checkHeader(const CsvTable &table, const QList<Record> &records)
 {
     if (records.isEmpty())
-        refuse(QStringLiteral("it is empty; line 1 must name the columns."));
+        refuse(CsvTableTexts::tr("it is empty; line 1 must name the columns."));
     const Record &header = records.first();
     int cols = int(table.headings.size());
     if (table.lastColumnOptional && header.cells.size() == cols - 1)
@@ -145,7 +159,7 @@ int checkHeader(const CsvTable &table, const QList<Record> &records)
     for (int col = 0; col < cols; ++col) {
         const QString found = header.cells.value(col).trimmed();
         if (found != table.headings.at(col)) {
-            refuse(QStringLiteral("line %1, column %2 is \"%3\" where the table has \"%4\".")
+            refuse(CsvTableTexts::tr("line %1, column %2 is \"%3\" where the table has \"%4\".")
                        .arg(header.line)
                        .arg(col + 1)
                        .arg(found, table.headings.at(col)));
@@ -185,7 +199,7 @@ QList<QStringList> tableFromCsv(const CsvTable &table, const QByteArray &csv)
     for (int i = 1; i < records.size(); ++i) {
         const Record &record = records.at(i);
         if (record.cells.size() != cols) {
-            refuse(QStringLiteral("line %1 has %2 cells where the table has %3 columns.")
+            refuse(CsvTableTexts::tr("line %1 has %2 cells where the table has %3 columns.")
                        .arg(record.line)
                        .arg(record.cells.size())
                        .arg(cols));
@@ -198,8 +212,8 @@ QList<QStringList> tableFromCsv(const CsvTable &table, const QByteArray &csv)
         const int line =
             fault->row < records.size() ? records.at(fault->row).line : records.last().line + 1;
         const QString where = fault->col < 0
-                                  ? QStringLiteral("line %1: ").arg(line)
-                                  : QStringLiteral("line %1, column \"%2\" holds \"%3\".\n")
+                                  ? CsvTableTexts::tr("line %1: ").arg(line)
+                                  : CsvTableTexts::tr("line %1, column \"%2\" holds \"%3\".\n")
                                         .arg(line)
                                         .arg(table.headings.value(fault->col),
                                              rows.value(fault->row - 1).value(fault->col - 1));

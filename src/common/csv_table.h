@@ -43,7 +43,7 @@ QByteArray tableToCsv(const CsvTable &table, const QList<QStringList> &rows);
 QList<QStringList> tableFromCsv(const CsvTable &table, const QByteArray &csv);
 
 // The file filter and suffix of the CSV dialogs.
-inline const QString kCsvFilter = QStringLiteral("CSV file (*.csv);;All file (*.*)");
+QString csvFilter();
 inline const QString kCsvSuffix = QStringLiteral("csv");
 
 }  // namespace plc

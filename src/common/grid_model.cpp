@@ -1,5 +1,7 @@
 #include "grid_model.h"
 
+#include <QCoreApplication>
+
 namespace plc {
 
 GridModel::GridModel(int cols, QObject *parent) : QAbstractTableModel(parent), m_cols(qMax(1, cols))
@@ -20,6 +22,13 @@ QStringList columnNames(const QString &headingLine)
     for (const QString &piece : pieces)
         names.append(piece.trimmed());
     return names;
+}
+
+QString shownHeading(const QString &heading)
+{
+    const QString name = heading.trimmed();
+    const QString shown = QCoreApplication::translate("plc::TableHeadings", name.toUtf8());
+    return shown == name ? heading : shown;
 }
 
 void GridModel::setHeadingLine(const QString &line)
@@ -191,7 +200,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation != Qt::Horizontal)
         return QVariant();
     if (role == Qt::DisplayRole)
-        return heading(section);
+        return shownHeading(heading(section));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_alignment.value(section));
     if (role == Qt::ToolTipRole && section < m_headingTips.size())

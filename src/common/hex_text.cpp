@@ -2,6 +2,7 @@
 
 #include "failure.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace plc {
@@ -25,8 +26,9 @@ qint32 hexToNumber(const QString &text)
         const int placesLeft = n - 1 - i;
         if (result != 0 &&
             (placesLeft >= 8 || (result << (4 * placesLeft)) > std::numeric_limits<qint32>::max()))
-            throw Failure(
-                QStringLiteral("Overflow: the hexadecimal text \"%1\" is too long").arg(text));
+            throw Failure(QCoreApplication::translate(
+                              "plc::HexText", "Overflow: the hexadecimal text \"%1\" is too long")
+                              .arg(text));
     }
     return qint32(result);
 }
@@ -75,9 +77,13 @@ qint16 toInt16(const QString &text)
 {
     const auto value = wholeNumber(text);
     if (!value)
-        throw Failure(QStringLiteral("Type mismatch: \"%1\" is not a whole number").arg(text));
+        throw Failure(QCoreApplication::translate("plc::HexText",
+                                                  "Type mismatch: \"%1\" is not a whole number")
+                          .arg(text));
     if (*value < std::numeric_limits<qint16>::min() || *value > std::numeric_limits<qint16>::max())
-        throw Failure(QStringLiteral("Overflow: %1 does not fit in 16 bits").arg(*value));
+        throw Failure(
+            QCoreApplication::translate("plc::HexText", "Overflow: %1 does not fit in 16 bits")
+                .arg(*value));
     return qint16(*value);
 }
 

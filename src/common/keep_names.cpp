@@ -1,5 +1,6 @@
 #include "keep_names.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace plc {
@@ -38,15 +39,24 @@ NamesKept keepNames(const QList<QStringList> &table, const QList<QStringList> &r
     return result;
 }
 
+namespace {
+
+// The texts of the names kept, for the translator.
+struct KeepNamesTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::KeepNames)
+};
+
+}  // namespace
+
 QString namesKeptText(const NamesKept &names)
 {
     if (names.rows.isEmpty())
         return QString();
-    return QStringLiteral("%1 name%2 kept, %3 row%4 new")
-        .arg(names.kept)
-        .arg(names.kept == 1 ? "" : "s")
-        .arg(names.added)
-        .arg(names.added == 1 ? "" : "s");
+    const QString kept =
+        names.kept == 1 ? KeepNamesTexts::tr("%1 name kept") : KeepNamesTexts::tr("%1 names kept");
+    const QString added =
+        names.added == 1 ? KeepNamesTexts::tr("%1 row new") : KeepNamesTexts::tr("%1 rows new");
+    return KeepNamesTexts::tr("%1, %2").arg(kept.arg(names.kept), added.arg(names.added));
 }
 
 }  // namespace plc

@@ -12,13 +12,13 @@ LineSettingsBox::LineSettingsBox(const QString &caption, const QString &name,
     : QGroupBox(caption, parent), m_form(new QFormLayout(this))
 {
     setObjectName(name);
-    static const char *const labels[] = {"Speed setting:", "Parity setting",
-                                         "Bit number:", "Stop bit"};
+    static const char *const labels[] = {QT_TR_NOOP("Speed setting:"), QT_TR_NOOP("Parity setting"),
+                                         QT_TR_NOOP("Bit number:"), QT_TR_NOOP("Stop bit")};
     for (size_t i = 0; i < lists.size(); ++i) {
         auto *list = new QComboBox;
         list->setObjectName(lists.at(i).name);
         list->addItems(lists.at(i).entries);
-        m_form->addRow(QLatin1String(labels[i]), list);
+        m_form->addRow(tr(labels[i]), list);
         m_lists.at(i) = list;
     }
 }

@@ -1,10 +1,17 @@
 #include "row_name.h"
 
+#include <QCoreApplication>
+
 namespace plc {
+
+// The Name column's heading as the window shows it in another language.
+[[maybe_unused]] const char *const kShownNameHeading =
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Name");
 
 QString nameLimits()
 {
-    return QStringLiteral("free text of up to %1 characters, kept in the project file only")
+    return QCoreApplication::translate(
+               "plc::RowName", "free text of up to %1 characters, kept in the project file only")
         .arg(kMaxNameLength);
 }
 
@@ -17,7 +24,8 @@ QString nameRefusal(const QString &name)
 {
     if (name.size() <= kMaxNameLength)
         return QString();
-    return QStringLiteral("A name has at most %1 characters; this one has %2.")
+    return QCoreApplication::translate("plc::RowName",
+                                       "A name has at most %1 characters; this one has %2.")
         .arg(kMaxNameLength)
         .arg(name.size());
 }

@@ -68,7 +68,7 @@ ProgressBoard::ProgressBoard(QStringList names, bool inPlace, std::FILE *stream)
     : m_names(std::move(names)), m_inPlace(inPlace), m_stream(stream)
 {
     for (int i = 0; i < m_names.size(); ++i)
-        m_lines.append(QStringLiteral("waiting"));
+        m_lines.append(tr("waiting"));
 }
 
 // Both draw at once on the board's thread; from another thread invokeMethod queues them.

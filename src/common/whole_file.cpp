@@ -1,5 +1,6 @@
 #include "whole_file.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace plc {
@@ -12,7 +13,8 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
     // Never a null text for a failure: the caller reads null as written.
     const auto failed = [&file] {
         const QString reason = file.errorString();
-        return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+        return reason.isEmpty() ? QCoreApplication::translate("plc::WholeFile", "Unknown error")
+                                : reason;
     };
     if (!file.open(QIODevice::WriteOnly))
         return failed();

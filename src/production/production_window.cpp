@@ -285,7 +285,7 @@ void ProductionWindow::showSummary()
 void ProductionWindow::saveReport()
 {
     const QString csv = m_prompts.saveFileName(this, QStringLiteral("Save report"),
-                                               recentfiles::dialogFolder(), kCsvFilter, kCsvSuffix);
+                                               recentfiles::dialogFolder(), csvFilter(), kCsvSuffix);
     if (csv.isEmpty())
         return;
     const QList<BenchReportRow> rows = m_table->reportRows();
