@@ -33,6 +33,48 @@
     </message>
 </context>
 <context>
+    <name>plc::ActionNames</name>
+    <message>
+        <source>Connection test</source>
+        <translation>Verbindungstest</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ConnectionTest</name>
+    <message>
+        <source>No first answer from PLC. Check cable connection,port setting,and e.t.c.</source>
+        <translation>Keine erste Antwort von der SPS. Kabelverbindung, Porteinstellung usw. prüfen.</translation>
+    </message>
+    <message>
+        <source>No second answer from PLC with type. Check cable connection,port setting,and e.t.c.</source>
+        <translation>Keine zweite Antwort der SPS mit dem Typ. Kabelverbindung, Porteinstellung usw. prüfen.</translation>
+    </message>
+    <message>
+        <source>the controller answered ENQ with NAK</source>
+        <translation>die Steuerung beantwortete ENQ mit NAK</translation>
+    </message>
+    <message>
+        <source>the controller answered ENQ with 0x%1, not ACK</source>
+        <translation>die Steuerung beantwortete ENQ mit 0x%1 statt ACK</translation>
+    </message>
+    <message>
+        <source>no answer to ENQ within %1 ms</source>
+        <translation>keine Antwort auf ENQ innerhalb von %1 ms</translation>
+    </message>
+    <message>
+        <source>ENQ answered, but no CPU type came within %1 ms</source>
+        <translation>ENQ beantwortet, aber kein CPU-Typ innerhalb von %1 ms</translation>
+    </message>
+    <message>
+        <source>Successful connect to the CPU with type %1</source>
+        <translation>Erfolgreich verbunden mit der CPU vom Typ %1</translation>
+    </message>
+    <message>
+        <source>CPU type %1</source>
+        <translation>CPU-Typ %1</translation>
+    </message>
+</context>
+<context>
     <name>plc::CsvMenu</name>
     <message>
         <source>nothing</source>
@@ -125,6 +167,13 @@
     </message>
 </context>
 <context>
+    <name>plc::Frame</name>
+    <message>
+        <source>Overflow: the frame is too long for its checksum</source>
+        <translation>Überlauf: Der Rahmen ist zu lang für seine Prüfsumme</translation>
+    </message>
+</context>
+<context>
     <name>plc::HelpWindow</name>
     <message>
         <source>Search</source>
@@ -194,6 +243,49 @@
     </message>
 </context>
 <context>
+    <name>plc::LineSettings</name>
+    <message>
+        <source>Invalid line settings &quot;%1&quot;: %2</source>
+        <translation>Ungültige Leitungseinstellungen „%1“: %2</translation>
+    </message>
+    <message>
+        <source>%1 settings where speed, parity, data bits and stop bits are needed; check the stored port settings</source>
+        <translation>%1 Einstellungen, benötigt werden Baudrate, Parität, Datenbits und Stoppbits; die gespeicherten Porteinstellungen prüfen</translation>
+    </message>
+    <message>
+        <source>the speed setting is empty</source>
+        <translation>die Baudrate ist leer</translation>
+    </message>
+    <message>
+        <source>the parity setting is empty</source>
+        <translation>die Parität ist leer</translation>
+    </message>
+    <message>
+        <source>the data bits setting is empty</source>
+        <translation>die Datenbits sind leer</translation>
+    </message>
+    <message>
+        <source>the stop bits setting is empty</source>
+        <translation>die Stoppbits sind leer</translation>
+    </message>
+    <message>
+        <source>the speed &quot;%1&quot; is not a baud rate</source>
+        <translation>die Geschwindigkeit „%1“ ist keine Baudrate</translation>
+    </message>
+    <message>
+        <source>the parity &quot;%1&quot; is unknown</source>
+        <translation>die Parität „%1“ ist unbekannt</translation>
+    </message>
+    <message>
+        <source>a serial port cannot use %1 data bits</source>
+        <translation>eine serielle Schnittstelle kann keine %1 Datenbits verwenden</translation>
+    </message>
+    <message>
+        <source>the stop bits &quot;%1&quot; are unknown</source>
+        <translation>die Stoppbits „%1“ sind unbekannt</translation>
+    </message>
+</context>
+<context>
     <name>plc::LineSettingsBox</name>
     <message>
         <source>Speed setting:</source>
@@ -210,6 +302,172 @@
     <message>
         <source>Stop bit</source>
         <translation>Stoppbit</translation>
+    </message>
+</context>
+<context>
+    <name>plc::LinkAction</name>
+    <message>
+        <source>You are shure for download configuration to the PLC ? </source>
+        <translation>Soll die Konfiguration wirklich in die SPS geladen werden?</translation>
+    </message>
+</context>
+<context>
+    <name>plc::MemoryMap</name>
+    <message>
+        <source>address %1 (hex)</source>
+        <translation>Adresse %1 (hex)</translation>
+    </message>
+</context>
+<context>
+    <name>plc::PlcLink</name>
+    <message>
+        <source>No serial port is chosen (port number %1)</source>
+        <translation>Keine serielle Schnittstelle gewählt (Portnummer %1)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The serial port %1 refuses %2 (%3): %4</source>
+        <translation>Die serielle Schnittstelle %1 lehnt %2 ab (%3): %4</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>die Baudrate</translation>
+    </message>
+    <message>
+        <source>the parity</source>
+        <translation>die Parität</translation>
+    </message>
+    <message>
+        <source>the data bits</source>
+        <translation>die Datenbits</translation>
+    </message>
+    <message>
+        <source>the stop bits</source>
+        <translation>die Stoppbits</translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation>keine Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>The serial port is not open</source>
+        <translation>Die serielle Schnittstelle ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>The serial port is still waiting for the controller</source>
+        <translation>Die serielle Schnittstelle wartet noch auf die Steuerung</translation>
+    </message>
+    <message>
+        <source>Stopped by Ctrl-C</source>
+        <translation>Mit Strg-C angehalten</translation>
+    </message>
+    <message>
+        <source>Cancelled by the user</source>
+        <translation>Vom Benutzer abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>plc::PortDetection</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serielle Schnittstellen</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Vendor ID</source>
+        <translation>Hersteller-ID</translation>
+    </message>
+    <message>
+        <source>Product ID</source>
+        <translation>Produkt-ID</translation>
+    </message>
+    <message>
+        <source>No serial ports found</source>
+        <translation>Keine seriellen Schnittstellen gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>plc::PortSettingsDialog</name>
+    <message>
+        <source>COM-port setting</source>
+        <translation>COM-Port-Einstellung</translation>
+    </message>
+    <message>
+        <source>Detect...</source>
+        <translation>Erkennen...</translation>
+    </message>
+    <message>
+        <source>COM-port :</source>
+        <translation>COM-Port:</translation>
+    </message>
+    <message>
+        <source>Speed setting:</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>Parity setting</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Bit number:</source>
+        <translation>Datenbits:</translation>
+    </message>
+    <message>
+        <source>Stop bit</source>
+        <translation>Stoppbit</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Einstellungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>Selects the serial port you choose from the system&apos;s</source>
+        <translation>Wählt die serielle Schnittstelle aus denen des Systems</translation>
+    </message>
+    <message>
+        <source>Maps COM%1 to the device you choose from the system&apos;s serial ports ([PORTS] in the settings file)</source>
+        <translation>Ordnet COM%1 das Gerät zu, das Sie aus den seriellen Schnittstellen des Systems wählen ([PORTS] in der Einstellungsdatei)</translation>
+    </message>
+    <message>
+        <source>%1 lies outside COM1 to COM10</source>
+        <translation>%1 liegt außerhalb von COM1 bis COM10</translation>
+    </message>
+</context>
+<context>
+    <name>plc::PortsInUse</name>
+    <message>
+        <source>%1 is in use by %2</source>
+        <translation>%1 wird von %2 benutzt</translation>
+    </message>
+    <message>
+        <source>in use by %1</source>
+        <translation>benutzt von %1</translation>
     </message>
 </context>
 <context>
@@ -231,10 +489,56 @@
     </message>
 </context>
 <context>
+    <name>plc::SerialPorts</name>
+    <message>
+        <source>Device: %1</source>
+        <translation>Gerät: %1</translation>
+    </message>
+    <message>
+        <source>Device: %1 (not present)</source>
+        <translation>Gerät: %1 (nicht vorhanden)</translation>
+    </message>
+    <message>
+        <source>mapped in [PORTS]</source>
+        <translation>zugeordnet in [PORTS]</translation>
+    </message>
+    <message>
+        <source>not in [PORTS]</source>
+        <translation>nicht in [PORTS]</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>vorhanden</translation>
+    </message>
+    <message>
+        <source>not present</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+</context>
+<context>
     <name>plc::TableHeadings</name>
     <message>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>plc::TransferSteps</name>
+    <message>
+        <source>The controller holds something else than was written: %1 at %2</source>
+        <translation>Die Steuerung enthält etwas anderes als geschrieben wurde: %1 bei %2</translation>
+    </message>
+    <message>
+        <source>The serial port %1 was lost: %2</source>
+        <translation>Die serielle Schnittstelle %1 ging verloren: %2</translation>
+    </message>
+    <message>
+        <source>Wrong answer from PLC</source>
+        <translation>Falsche Antwort von der SPS</translation>
+    </message>
+    <message>
+        <source>Answer timeout from PLC</source>
+        <translation>Zeitüberschreitung bei der Antwort der SPS</translation>
     </message>
 </context>
 <context>

@@ -7,16 +7,30 @@
 #include "memory_map.h"
 #include "plc_link.h"
 
+#include <QCoreApplication>
+
 namespace plc {
 
 namespace {
 
 constexpr int kProbeTimeoutMs = 100;
 
-const QString kNoFirstAnswer =
-    QStringLiteral("No first answer from PLC. Check cable connection,port setting,and e.t.c.");
-const QString kNoSecondAnswer = QStringLiteral(
-    "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
+// The texts of the connection test, for the translator.
+struct ConnectionTestTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ConnectionTest)
+};
+
+QString noFirstAnswer()
+{
+    return ConnectionTestTexts::tr(
+        "No first answer from PLC. Check cable connection,port setting,and e.t.c.");
+}
+
+QString noSecondAnswer()
+{
+    return ConnectionTestTexts::tr(
+        "No second answer from PLC with type. Check cable connection,port setting,and e.t.c.");
+}
 
 Outcome unanswered(const QString &message, const QString &cause)
 {
@@ -30,12 +44,12 @@ QString enquiryCause(const Reply &reply)
 {
     switch (reply.kind) {
         case Reply::Kind::Refused:
-            return QStringLiteral("the controller answered ENQ with NAK");
+            return ConnectionTestTexts::tr("the controller answered ENQ with NAK");
         case Reply::Kind::WrongAnswer:
-            return QStringLiteral("the controller answered ENQ with 0x%1, not ACK")
+            return ConnectionTestTexts::tr("the controller answered ENQ with 0x%1, not ACK")
                 .arg(QString::number(reply.firstCode(), 16).toUpper().rightJustified(2, u'0'));
         default:
-            return QStringLiteral("no answer to ENQ within %1 ms").arg(kProbeTimeoutMs);
+            return ConnectionTestTexts::tr("no answer to ENQ within %1 ms").arg(kProbeTimeoutMs);
     }
 }
 
@@ -45,24 +59,26 @@ Outcome probe(PlcLink &link)
     try {
         link.open();
     } catch (const Failure &f) {
-        Outcome outcome{Outcome::Kind::PortNotOpened, kNoFirstAnswer, QString(), f.reason(), -1};
+        Outcome outcome{Outcome::Kind::PortNotOpened, noFirstAnswer(), QString(), f.reason(), -1};
         outcome.detail = f.description();
         return outcome;
     }
     const Reply enquiry = link.exchange(Request::enquiry(), kProbeTimeoutMs);
     if (enquiry.kind != Reply::Kind::Acknowledged)
-        return unanswered(kNoFirstAnswer, port + enquiryCause(enquiry));
+        return unanswered(noFirstAnswer(), port + enquiryCause(enquiry));
     const Reply type =
         link.exchange(Request::cpuTypeProbe(plcmem::kCpuType.address), kProbeTimeoutMs);
     if (!type.isData()) {
-        return unanswered(kNoSecondAnswer, port + QStringLiteral("ENQ answered, but no CPU type "
-                                                                 "came within %1 ms")
-                                                      .arg(kProbeTimeoutMs));
+        return unanswered(
+            noSecondAnswer(),
+            port + ConnectionTestTexts::tr("ENQ answered, but no CPU type came within %1 ms")
+                       .arg(kProbeTimeoutMs));
     }
     const QString cpuType = QString::number(type.word());
     Outcome connected;
-    connected.message = QStringLiteral("Successful connect to the CPU with type ") + cpuType;
-    connected.detail = QStringLiteral("CPU type ") + cpuType;
+    connected.message =
+        ConnectionTestTexts::tr("Successful connect to the CPU with type %1").arg(cpuType);
+    connected.detail = ConnectionTestTexts::tr("CPU type %1").arg(cpuType);
     return connected;
 }
 

@@ -2,6 +2,8 @@
 
 #include "failure.h"
 
+#include <QCoreApplication>
+
 namespace plc {
 
 namespace frame {
@@ -14,7 +16,8 @@ int checksumByte(QByteArrayView bodyWithEtx)
     for (const char c : bodyWithEtx) {
         sum += static_cast<unsigned char>(c);
         if (sum > 32767)
-            throw Failure(QStringLiteral("Overflow: the frame is too long for its checksum"));
+            throw Failure(QCoreApplication::translate(
+                "plc::Frame", "Overflow: the frame is too long for its checksum"));
     }
     return sum & 0xFF;
 }

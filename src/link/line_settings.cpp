@@ -2,6 +2,7 @@
 
 #include "failure.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace plc {
@@ -15,9 +16,14 @@ constexpr QSerialPort::Parity kParities[] = {QSerialPort::NoParity, QSerialPort:
 constexpr QSerialPort::StopBits kStops[] = {QSerialPort::OneStop, QSerialPort::OneAndHalfStop,
                                             QSerialPort::TwoStop};
 
+// The texts of the line settings' checks, for the translator.
+struct LineSettingsTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::LineSettings)
+};
+
 [[noreturn]] void refuse(const QString &text, const QString &why)
 {
-    throw Failure(QStringLiteral("Invalid line settings \"%1\": %2").arg(text, why));
+    throw Failure(LineSettingsTexts::tr("Invalid line settings \"%1\": %2").arg(text, why));
 }
 
 // The entry at index, or the empty text where the list has none.
@@ -88,14 +94,19 @@ LineSettings LineSettings::parse(const QString &text)
     // A setting stored with an index outside its list leaves no trace in the text, so a short
     // text can only say how many settings it holds, not which one is missing.
     if (parts.size() != 4) {
-        refuse(text, QStringLiteral("%1 settings where speed, parity, data bits and stop bits "
-                                    "are needed; check the stored port settings")
-                         .arg(text.isEmpty() ? 0 : parts.size()));
+        refuse(text,
+               LineSettingsTexts::tr("%1 settings where speed, parity, data bits and stop bits "
+                                     "are needed; check the stored port settings")
+                   .arg(text.isEmpty() ? 0 : parts.size()));
     }
-    static const char *const names[] = {"speed", "parity", "data bits", "stop bits"};
+    static const char *const empty[] = {
+        QT_TRANSLATE_NOOP("plc::LineSettings", "the speed setting is empty"),
+        QT_TRANSLATE_NOOP("plc::LineSettings", "the parity setting is empty"),
+        QT_TRANSLATE_NOOP("plc::LineSettings", "the data bits setting is empty"),
+        QT_TRANSLATE_NOOP("plc::LineSettings", "the stop bits setting is empty")};
     for (int i = 0; i < 4; ++i) {
         if (parts.at(i).trimmed().isEmpty())
-            refuse(text, QStringLiteral("the %1 setting is empty").arg(QLatin1String(names[i])));
+            refuse(text, LineSettingsTexts::tr(empty[i]));
     }
 
     LineSettings s;
@@ -103,19 +114,19 @@ LineSettings LineSettings::parse(const QString &text)
     bool ok = false;
     s.m_baudRate = parts.at(0).trimmed().toInt(&ok);
     if (!ok || s.m_baudRate <= 0)
-        refuse(text, QStringLiteral("the speed \"%1\" is not a baud rate").arg(parts.at(0)));
+        refuse(text, LineSettingsTexts::tr("the speed \"%1\" is not a baud rate").arg(parts.at(0)));
     const int parity = int(parityEntries().indexOf(parts.at(1).trimmed().toUpper()));
     if (parity < 0)
-        refuse(text, QStringLiteral("the parity \"%1\" is unknown").arg(parts.at(1)));
+        refuse(text, LineSettingsTexts::tr("the parity \"%1\" is unknown").arg(parts.at(1)));
     s.m_parity = kParities[parity];
     const QString bits = parts.at(2).trimmed();
     const int dataBits = bits.toInt(&ok);
     if (!ok || dataBits < 5 || dataBits > 8 || bits != QString::number(dataBits))
-        refuse(text, QStringLiteral("a serial port cannot use %1 data bits").arg(bits));
+        refuse(text, LineSettingsTexts::tr("a serial port cannot use %1 data bits").arg(bits));
     s.m_dataBits = QSerialPort::DataBits(dataBits);
     const int stop = int(stopEntries().indexOf(parts.at(3).trimmed()));
     if (stop < 0)
-        refuse(text, QStringLiteral("the stop bits \"%1\" are unknown").arg(parts.at(3)));
+        refuse(text, LineSettingsTexts::tr("the stop bits \"%1\" are unknown").arg(parts.at(3)));
     s.m_stopBits = kStops[stop];
     return s;
 }

@@ -4,9 +4,16 @@
 #include "plc_link.h"
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace plc {
+
+QString downloadQuestion()
+{
+    return QCoreApplication::translate("plc::LinkAction",
+                                       "You are shure for download configuration to the PLC ? ");
+}
 
 namespace {
 

@@ -16,8 +16,7 @@ class Prompts;
 class ProgressDisplay;
 
 // Asked before every configuration download (OK and Cancel, empty title).
-inline const QString kDownloadQuestion =
-    QStringLiteral("You are shure for download configuration to the PLC ? ");
+QString downloadQuestion();
 
 // What an action that talks to the controller needs of its caller: the link (set up by the
 // caller), where its questions go (they come in the middle of an action), where it shows its
@@ -68,7 +67,7 @@ inline void takeStoredPort(TransferContext &ctx)
 // Runs one action on the link. While another action runs on the same link (waiting for the
 // controller) the new one does not start: Busy comes back, so frames never interleave. A
 // Failure ends the action and becomes its outcome; the port is closed on every path. An action
-// the user cancelled ends Cancelled with no message and kCancelledByUser as its detail.
+// the user cancelled ends Cancelled with no message and cancelledByUser() as its detail.
 Outcome runOnLink(PlcLink &link, const std::function<Outcome()> &action);
 
 // Asks the question (OK and Cancel) while the link is still free, then runs the action on it as

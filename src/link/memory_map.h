@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace plc {
@@ -45,7 +46,8 @@ inline QString text(const Area &area)
 // An address as tool tips tell it to the user: "address 2008 (hex)".
 inline QString shown(int address)
 {
-    return QStringLiteral("address %1 (hex)").arg(QString::number(address, 16).toUpper());
+    return QCoreApplication::translate("plc::MemoryMap", "address %1 (hex)")
+        .arg(QString::number(address, 16).toUpper());
 }
 inline QString shown(const Area &area)
 {

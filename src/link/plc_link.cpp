@@ -30,9 +30,8 @@ void PlcLink::open()
         return;
     const QString &device = m_setup.device;
     if (device.isEmpty())
-        throw Failure(
-            QStringLiteral("No serial port is chosen (port number %1)").arg(m_setup.number),
-            Outcome::Kind::PortNotOpened);
+        throw Failure(tr("No serial port is chosen (port number %1)").arg(m_setup.number),
+                      Outcome::Kind::PortNotOpened);
     refuseHeldPort(m_setup, this);  // another window's run holds it
     const LineSettings &settings = m_setup.line;
     if (!settings.fault().isEmpty())
@@ -41,7 +40,7 @@ void PlcLink::open()
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite)) {
         const QString reason = m_port.errorString();
-        throw Failure(QStringLiteral("Cannot open %1: %2").arg(portName(), reason),
+        throw Failure(tr("Cannot open %1: %2").arg(portName(), reason),
                       Outcome::Kind::PortNotOpened, reason);
     }
     auto require = [this](bool applied, const QString &what) {
@@ -49,17 +48,17 @@ void PlcLink::open()
             return;
         const QString reason = m_port.errorString();
         m_port.close();
-        throw Failure(QStringLiteral("The serial port %1 refuses %2 (%3): %4")
+        throw Failure(tr("The serial port %1 refuses %2 (%3): %4")
                           .arg(m_setup.number > 0 ? QStringLiteral("COM%1").arg(m_setup.number)
                                                   : m_setup.device,
                                what, m_setup.line.text(), reason),
                       Outcome::Kind::PortNotOpened, reason);
     };
-    require(m_port.setBaudRate(settings.baudRate()), QStringLiteral("the speed"));
-    require(m_port.setParity(settings.parity()), QStringLiteral("the parity"));
-    require(m_port.setDataBits(settings.dataBits()), QStringLiteral("the data bits"));
-    require(m_port.setStopBits(settings.stopBits()), QStringLiteral("the stop bits"));
-    require(m_port.setFlowControl(QSerialPort::NoFlowControl), QStringLiteral("no flow control"));
+    require(m_port.setBaudRate(settings.baudRate()), tr("the speed"));
+    require(m_port.setParity(settings.parity()), tr("the parity"));
+    require(m_port.setDataBits(settings.dataBits()), tr("the data bits"));
+    require(m_port.setStopBits(settings.stopBits()), tr("the stop bits"));
+    require(m_port.setFlowControl(QSerialPort::NoFlowControl), tr("no flow control"));
     if (!m_openedAt.isValid())
         m_openedAt.start();
 }
@@ -142,13 +141,13 @@ void PlcLink::portFailed(QSerialPort::SerialPortError error)
 Reply PlcLink::exchange(const Request &request, int timeoutMs)
 {
     if (!m_port.isOpen())
-        throw Failure(QStringLiteral("The serial port is not open"));
+        throw Failure(tr("The serial port is not open"));
     if (m_waiting)
-        throw Failure(QStringLiteral("The serial port is still waiting for the controller"));
+        throw Failure(tr("The serial port is still waiting for the controller"));
     if (m_stop && m_stop->load())
-        throw Failure(QStringLiteral("Stopped by Ctrl-C"), Outcome::Kind::Cancelled);
+        throw Failure(tr("Stopped by Ctrl-C"), Outcome::Kind::Cancelled);
     if (m_cancelled)
-        throw Failure(kCancelledByUser, Outcome::Kind::Cancelled);
+        throw Failure(cancelledByUser(), Outcome::Kind::Cancelled);
 
     const QByteArray frame = request.frame();
     m_received.clear();
@@ -191,6 +190,11 @@ void Pause(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+QString cancelledByUser()
+{
+    return PlcLink::tr("Cancelled by the user");
 }
 
 }  // namespace plc

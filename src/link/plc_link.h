@@ -114,7 +114,7 @@ inline std::function<void()> cancelActionOn(PlcLink &link)
 }
 
 // The text of an action the user cancelled.
-inline const QString kCancelledByUser = QStringLiteral("Cancelled by the user");
+QString cancelledByUser();
 
 // Pauses for ms milliseconds while the window goes on processing its events (no busy wait).
 void Pause(int ms);

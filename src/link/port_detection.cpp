@@ -13,19 +13,18 @@ namespace plc {
 PortDetection::PortDetection(const QList<SystemPort> &ports, QWidget *parent)
     : QDialog(parent), m_ports(ports), m_list(new QTreeWidget(this))
 {
-    setWindowTitle(QStringLiteral("Serial ports"));
+    setWindowTitle(tr("Serial ports"));
     m_list->setObjectName(QStringLiteral("portList"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Description"),
-                             QStringLiteral("Manufacturer"), QStringLiteral("Serial number"),
-                             QStringLiteral("Vendor ID"), QStringLiteral("Product ID")});
+    m_list->setHeaderLabels({tr("Device"), tr("Description"), tr("Manufacturer"),
+                             tr("Serial number"), tr("Vendor ID"), tr("Product ID")});
     for (const SystemPort &port : ports) {
         m_list->addTopLevelItem(
             new QTreeWidgetItem({port.device, port.description, port.manufacturer,
                                  port.serialNumber, port.vendorId, port.productId}));
     }
     if (ports.isEmpty()) {
-        auto *none = new QTreeWidgetItem({QStringLiteral("No serial ports found")});
+        auto *none = new QTreeWidgetItem({tr("No serial ports found")});
         none->setFlags(Qt::NoItemFlags);
         m_list->addTopLevelItem(none);
     }

@@ -49,36 +49,36 @@ PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> s
                                        QWidget *parent)
     : QDialog(parent), m_prompts(prompts), m_stored(std::move(stored))
 {
-    setWindowTitle(QStringLiteral("COM-port setting"));
+    setWindowTitle(tr("COM-port setting"));
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    m_detect = new QPushButton(QStringLiteral("Detect..."), this);
+    m_detect = new QPushButton(tr("Detect..."), this);
     m_detect->setObjectName(QStringLiteral("detectButton"));
     m_detect->setAutoDefault(false);
-    m_port = addList(form, QStringLiteral("COM-port :"), QStringLiteral("portList"), std::nullopt,
-                     portNames(), m_detect);
+    m_port = addList(form, tr("COM-port :"), QStringLiteral("portList"), std::nullopt, portNames(),
+                     m_detect);
     markPorts();
     m_device = new QLabel(this);
     m_device->setObjectName(QStringLiteral("portDevice"));
     m_device->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QString(), m_device);
     using settingsfile::LineList;
-    addList(form, QStringLiteral("Speed setting:"), QStringLiteral("speedList"), LineList::Speed,
+    addList(form, tr("Speed setting:"), QStringLiteral("speedList"), LineList::Speed,
             LineSettings::speedEntries());
-    addList(form, QStringLiteral("Parity setting"), QStringLiteral("parityList"), LineList::Parity,
+    addList(form, tr("Parity setting"), QStringLiteral("parityList"), LineList::Parity,
             LineSettings::parityEntries());
-    addList(form, QStringLiteral("Bit number:"), QStringLiteral("dataBitsList"), LineList::Bits,
+    addList(form, tr("Bit number:"), QStringLiteral("dataBitsList"), LineList::Bits,
             LineSettings::bitEntries());
-    addList(form, QStringLiteral("Stop bit"), QStringLiteral("stopBitsList"), LineList::Stop,
+    addList(form, tr("Stop bit"), QStringLiteral("stopBitsList"), LineList::Stop,
             LineSettings::stopEntries());
     // "OK" writes Port_num last.
     m_lists.append(m_lists.takeFirst());
 
-    auto *test = new QPushButton(QStringLiteral("Test"), this);
+    auto *test = new QPushButton(tr("Test"), this);
     test->setObjectName(QStringLiteral("testButton"));
     test->setAutoDefault(false);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(test, &QPushButton::clicked, this, &PortSettingsDialog::testConnection);
@@ -88,9 +88,8 @@ PortSettingsDialog::PortSettingsDialog(Prompts &prompts, std::function<void()> s
     showPortDevice();
 
     // Which file "OK" writes: beside the program, or the user's own for an installed program.
-    auto *file = new QLabel(
-        QStringLiteral("Settings file: %1").arg(QDir::toNativeSeparators(settingsFilePath())),
-        this);
+    auto *file =
+        new QLabel(tr("Settings file: %1").arg(QDir::toNativeSeparators(settingsFilePath())), this);
     file->setObjectName(QStringLiteral("settingsFile"));
     file->setEnabled(false);
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -142,10 +141,10 @@ void PortSettingsDialog::showPortDevice()
     }
     m_device->setPalette(shown);
 #ifdef Q_OS_WIN
-    m_detect->setToolTip(QStringLiteral("Selects the serial port you choose from the system's"));
+    m_detect->setToolTip(tr("Selects the serial port you choose from the system's"));
 #else
-    m_detect->setToolTip(QStringLiteral("Maps COM%1 to the device you choose from the system's "
-                                        "serial ports ([PORTS] in the settings file)")
+    m_detect->setToolTip(tr("Maps COM%1 to the device you choose from the system's "
+                            "serial ports ([PORTS] in the settings file)")
                              .arg(number));
 #endif
 }
@@ -176,7 +175,7 @@ void PortSettingsDialog::detectPorts()
         return;
     const int number = adoptDetectedPort(m_port->currentIndex() + 1, *port);
     if (number == 0) {
-        m_prompts.message(this, QStringLiteral("%1 lies outside COM1 to COM10").arg(port->device));
+        m_prompts.message(this, tr("%1 lies outside COM1 to COM10").arg(port->device));
         return;
     }
     m_port->setCurrentIndex(number - 1);
@@ -225,7 +224,7 @@ void PortSettingsDialog::testConnection()
     const Outcome outcome = plc::testConnection(m_link);
     for (QPushButton *button : buttons)
         button->setEnabled(true);
-    report(ctx, QStringLiteral("Connection test"), outcome);
+    report(ctx, QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "Connection test")), outcome);
 }
 
 void PortSettingsDialog::done(int result)

@@ -2,6 +2,7 @@
 
 #include "failure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMutexLocker>
 
@@ -56,7 +57,7 @@ QString PortsInUse::holderOf(const QString &device, const void *owner) const
 QString portInUseText(const PortSetup &port, const QString &holder)
 {
     const QString name = port.number > 0 ? QStringLiteral("COM%1").arg(port.number) : port.device;
-    return QStringLiteral("%1 is in use by %2").arg(name, holder);
+    return QCoreApplication::translate("plc::PortsInUse", "%1 is in use by %2").arg(name, holder);
 }
 
 void refuseHeldPort(const PortSetup &port, const void *link)
@@ -64,7 +65,7 @@ void refuseHeldPort(const PortSetup &port, const void *link)
     const QString holder = PortsInUse::instance().holderOf(port.device, link);
     if (!holder.isEmpty())
         throw Failure(portInUseText(port, holder), Outcome::Kind::PortNotOpened,
-                      QStringLiteral("in use by ") + holder);
+                      QCoreApplication::translate("plc::PortsInUse", "in use by %1").arg(holder));
 }
 
 }  // namespace plc

@@ -3,6 +3,7 @@
 #include "ini_file.h"
 #include "settings_store.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -61,16 +62,20 @@ bool devicePresent(const QString &device)
 QString deviceLine(int number)
 {
     const QString device = settingsfile::portDevice(number);
-    const QString absent = devicePresent(device) ? QString() : QStringLiteral(" (not present)");
-    return QStringLiteral("Device: ") + device + absent;
+    return devicePresent(device)
+               ? QCoreApplication::translate("plc::SerialPorts", "Device: %1").arg(device)
+               : QCoreApplication::translate("plc::SerialPorts", "Device: %1 (not present)")
+                     .arg(device);
 }
 
 QString PortMarks::text() const
 {
     return QStringLiteral("COM%1 \u2192 %2: %3, %4")
         .arg(QString::number(number), device,
-             mapped ? QStringLiteral("mapped in [PORTS]") : QStringLiteral("not in [PORTS]"),
-             present ? QStringLiteral("present") : QStringLiteral("not present"));
+             mapped ? QCoreApplication::translate("plc::SerialPorts", "mapped in [PORTS]")
+                    : QCoreApplication::translate("plc::SerialPorts", "not in [PORTS]"),
+             present ? QCoreApplication::translate("plc::SerialPorts", "present")
+                     : QCoreApplication::translate("plc::SerialPorts", "not present"));
 }
 
 PortMarks portMarks(int number)

@@ -7,6 +7,7 @@
 #include "plc_link.h"
 #include "progress.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <optional>
 
@@ -15,6 +16,11 @@ namespace plc {
 namespace steps {
 
 namespace {
+
+// The texts of the transfer steps, for the translator.
+struct TransferTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::TransferSteps)
+};
 
 // A piece of a text: its first digit and its number of digits.
 struct Piece {
@@ -49,8 +55,9 @@ int firstDifferentByte(const QString &a, const QString &b)
 
 [[noreturn]] void throwDifference(const QString &area, int address)
 {
-    throw Failure(QStringLiteral("The controller holds something else than was written: %1 at %2")
-                      .arg(area, plcmem::text(address)));
+    throw Failure(
+        TransferTexts::tr("The controller holds something else than was written: %1 at %2")
+            .arg(area, plcmem::text(address)));
 }
 
 }  // namespace
@@ -59,7 +66,7 @@ Reply send(PlcLink &link, const Request &request, int timeoutMs)
 {
     Reply reply = link.exchange(request, timeoutMs);
     if (reply.kind == Reply::Kind::PortLost)
-        throw Failure(QStringLiteral("The serial port %1 was lost: %2")
+        throw Failure(TransferTexts::tr("The serial port %1 was lost: %2")
                           .arg(link.portName(), reply.lostReason),
                       Outcome::Kind::PortLost, reply.lostReason);
     return reply;
@@ -69,9 +76,9 @@ void writeExamined(PlcLink &link, int timeoutMs, const Request &write)
 {
     switch (send(link, write, timeoutMs).kind) {
         case Reply::Kind::Refused:
-            throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::Refused);
+            throw Failure(TransferTexts::tr("Wrong answer from PLC"), Outcome::Kind::Refused);
         case Reply::Kind::NoAnswer:
-            throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
+            throw Failure(TransferTexts::tr("Answer timeout from PLC"), Outcome::Kind::Unanswered);
         default:
             ++link.tally().writes;
     }
@@ -131,10 +138,10 @@ Reply readAnswered(PlcLink &link, int timeoutMs, int address, int bytes)
         case Reply::Kind::Data:
             return reply;
         case Reply::Kind::WrongAnswer:
-            throw Failure(QStringLiteral("Wrong answer from PLC"), Outcome::Kind::WrongAnswer);
+            throw Failure(TransferTexts::tr("Wrong answer from PLC"), Outcome::Kind::WrongAnswer);
         default:
             // A read is whole only at its full length, so a lone NAK ends in silence too.
-            throw Failure(QStringLiteral("Answer timeout from PLC"), Outcome::Kind::Unanswered);
+            throw Failure(TransferTexts::tr("Answer timeout from PLC"), Outcome::Kind::Unanswered);
     }
 }
 

@@ -128,7 +128,7 @@ Outcome writePortConfig(TransferContext &ctx, const UartPort &port, const PortSe
 Outcome downloadPortConfig(TransferContext &ctx, const UartPort &port, const PortSettings &settings,
                            const QList<QStringList> &rows)
 {
-    return askThenRun(ctx, kDownloadQuestion,
+    return askThenRun(ctx, downloadQuestion(),
                       [&] { return writePortConfig(ctx, port, settings, rows); });
 }
 
@@ -170,7 +170,7 @@ Outcome downloadSlaveSettings(TransferContext &ctx, const UartPort &port,
                               const PortSettings &settings)
 {
     Q_ASSERT(port.slaveTimeoutAddress != 0);
-    return askThenRun(ctx, kDownloadQuestion, [&] {
+    return askThenRun(ctx, downloadQuestion(), [&] {
         // An address above 255 would run into the speed bits, so both boxes are checked first.
         const Result<int> address = slaveAddress(settings.address);
         if (!address.done())

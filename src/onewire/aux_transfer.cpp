@@ -83,7 +83,7 @@ Outcome writeAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 
 Outcome downloadAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 {
-    return askThenRun(ctx, kDownloadQuestion, [&] { return writeAuxConfig(ctx, state); });
+    return askThenRun(ctx, downloadQuestion(), [&] { return writeAuxConfig(ctx, state); });
 }
 
 AuxConfigUpload readAuxConfig(TransferContext &ctx)

@@ -193,7 +193,7 @@ std::optional<PartFault> projectFault(const Project &project, const ProjectParts
 ProjectRun loadToPlc(TransferContext &ctx, const Project &project, const ProjectParts &parts)
 {
     ProjectRun run;
-    run.outcome = askThenRun(ctx, kDownloadQuestion, [&] {
+    run.outcome = askThenRun(ctx, downloadQuestion(), [&] {
         if (const auto fault = projectFault(project, parts)) {
             run.ended = fault->part;
             return fault->refusal;

@@ -22,7 +22,7 @@ private Q_SLOTS:
     {
         loadFilled();
         QCOMPARE(m_w->prompts.shown.size(), 1);
-        QCOMPARE(m_w->prompts.shown.at(0).text, kDownloadQuestion);
+        QCOMPARE(m_w->prompts.shown.at(0).text, downloadQuestion());
         QStringList written;
         for (const auto &frame : m_w->sim.plc.frames("E11"))
             written.append(frame.address);

@@ -127,7 +127,7 @@ private Q_SLOTS:
         const PortSettings settings{UartMode(c.mode), 4, 2, QStringLiteral("12"), QString()};
         QVERIFY(run([&] { return download(c.port, settings); }));
         QCOMPARE(m_f->prompts.messages(), QStringList());
-        QCOMPARE(m_f->prompts.shown.at(0).text, kDownloadQuestion);
+        QCOMPARE(m_f->prompts.shown.at(0).text, downloadQuestion());
         QCOMPARE(m_f->frames(), c.frames);
         QCOMPARE(m_f->progress.opened, c.mode == 0 ? 1 : 0);
         QCOMPARE(m_f->progress.percents, c.percents);

@@ -297,7 +297,7 @@ private Q_SLOTS:
         tab(uart).selectMode(0);
         click(uart, port(uart).controlName("WriteButton"));
         QCOMPARE(prompts().shown.size(), 1);
-        QCOMPARE(prompts().shown.at(0).text, kDownloadQuestion);
+        QCOMPARE(prompts().shown.at(0).text, downloadQuestion());
         QTEST(frames(), "frames");
     }
 

@@ -45,7 +45,7 @@ private Q_SLOTS:
         ProjectRun load, back;
         QVERIFY(run([&] { return (load = loadToPlc(m_f->ctx, p, allProjectParts())).outcome; }));
         QCOMPARE(m_f->prompts.shown.size(), 1);
-        QCOMPARE(m_f->prompts.shown.at(0).text, kDownloadQuestion);
+        QCOMPARE(m_f->prompts.shown.at(0).text, downloadQuestion());
         QCOMPARE(m_f->frames(), separately);
         QCOMPARE(load.done, allProjectParts());
         QVERIFY(!load.ended);
