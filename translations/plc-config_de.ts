@@ -75,6 +75,13 @@
     </message>
 </context>
 <context>
+    <name>plc::CsvFile</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>plc::CsvMenu</name>
     <message>
         <source>nothing</source>
@@ -164,6 +171,77 @@
 </source>
         <translation>Zeile %1, Spalte „%2“ enthält „%3“.
 </translation>
+    </message>
+</context>
+<context>
+    <name>plc::ExchangeText</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Answer ms</source>
+        <translation>Antwort ms</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>angenommen</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>wrong answer</source>
+        <translation>falsche Antwort</translation>
+    </message>
+    <message>
+        <source>port lost</source>
+        <translation>Port verloren</translation>
+    </message>
+    <message>
+        <source>1 exchange not recorded while paused</source>
+        <translation>1 Austausch während der Pause nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>%1 exchanges not recorded while paused</source>
+        <translation>%1 Austausche während der Pause nicht aufgezeichnet</translation>
     </message>
 </context>
 <context>
@@ -520,6 +598,45 @@
     <message>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>plc::TrafficMonitor</name>
+    <message>
+        <source>Traffic monitor</source>
+        <translation>Verkehrsmonitor</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert in %1</translation>
     </message>
 </context>
 <context>

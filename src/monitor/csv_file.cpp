@@ -5,6 +5,7 @@
 #include "whole_file.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 
 namespace plc {
 
@@ -39,7 +40,8 @@ void save(const QString &path, const QAbstractItemModel &model)
 {
     const QString reason = writeWholeFile(path, table(model));
     if (!reason.isNull())
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(path, reason));
+        throw Failure(
+            QCoreApplication::translate("plc::CsvFile", "Cannot write %1: %2").arg(path, reason));
 }
 
 }  // namespace csv

@@ -2,11 +2,18 @@
 
 #include "hex_text.h"
 
+#include <QCoreApplication>
+
 namespace plc {
 
 namespace exchangetext {
 
 namespace {
+
+// The texts of the monitor's columns, for the translator.
+struct ExchangeTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ExchangeText)
+};
 
 const char *const kControlNames[] = {"NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL",
                                      "BS",  "HT",  "LF",  "VT",  "FF",  "CR",  "SO",  "SI",
@@ -24,12 +31,18 @@ QString dataOf(const ExchangeRecord &record)
 
 QString heading(int column)
 {
-    static const QString headings[kColumns] = {
-        QStringLiteral("Time"),   QStringLiteral("Port"),    QStringLiteral("Request"),
-        QStringLiteral("Answer"), QStringLiteral("Command"), QStringLiteral("Address"),
-        QStringLiteral("Count"),  QStringLiteral("Data"),    QStringLiteral("Answer ms"),
-        QStringLiteral("Outcome")};
-    return column >= 0 && column < kColumns ? headings[column] : QString();
+    static const char *const headings[kColumns] = {
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Time"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Port"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Request"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Answer"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Command"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Address"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Count"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Data"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Answer ms"),
+        QT_TRANSLATE_NOOP("plc::ExchangeText", "Outcome")};
+    return column >= 0 && column < kColumns ? ExchangeTexts::tr(headings[column]) : QString();
 }
 
 QString visible(const QByteArray &bytes)
@@ -55,15 +68,15 @@ QString outcome(Reply::Kind kind)
     switch (kind) {
         case Reply::Kind::Acknowledged:
         case Reply::Kind::Data:
-            return QStringLiteral("accepted");
+            return ExchangeTexts::tr("accepted");
         case Reply::Kind::Refused:
-            return QStringLiteral("refused");
+            return ExchangeTexts::tr("refused");
         case Reply::Kind::NoAnswer:
-            return QStringLiteral("timeout");
+            return ExchangeTexts::tr("timeout");
         case Reply::Kind::WrongAnswer:
-            return QStringLiteral("wrong answer");
+            return ExchangeTexts::tr("wrong answer");
         case Reply::Kind::PortLost:
-            return QStringLiteral("port lost");
+            return ExchangeTexts::tr("port lost");
     }
     return QString();
 }
@@ -101,8 +114,8 @@ QString pauseColumn(const ExchangeRecord &resumed, int missed, int column)
         return exchangetext::column(resumed, Time);
     if (column != Data)
         return QString();
-    return missed == 1 ? QStringLiteral("1 exchange not recorded while paused")
-                       : QStringLiteral("%1 exchanges not recorded while paused").arg(missed);
+    return missed == 1 ? ExchangeTexts::tr("1 exchange not recorded while paused")
+                       : ExchangeTexts::tr("%1 exchanges not recorded while paused").arg(missed);
 }
 
 }  // namespace exchangetext

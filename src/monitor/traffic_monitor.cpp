@@ -46,26 +46,25 @@ TrafficMonitor::TrafficMonitor(Prompts &prompts, QWidget *parent)
       m_saved(new QLabel(this))
 {
     setObjectName(QStringLiteral("TrafficMonitor"));
-    setWindowTitle(QStringLiteral("Traffic monitor"));
+    setWindowTitle(tr("Traffic monitor"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto *pause = button(this, QStringLiteral("Pause"), QStringLiteral("pauseButton"));
+    auto *pause = button(this, tr("Pause"), QStringLiteral("pauseButton"));
     pause->setCheckable(true);
-    auto *clear = button(this, QStringLiteral("Clear"), QStringLiteral("clearButton"));
+    auto *clear = button(this, tr("Clear"), QStringLiteral("clearButton"));
     auto *filter = new QLineEdit(this);
     filter->setObjectName(QStringLiteral("filterText"));
-    filter->setPlaceholderText(QStringLiteral("Filter"));
+    filter->setPlaceholderText(tr("Filter"));
     filter->setClearButtonEnabled(true);
     // "n of m": the rows the filter lets through, of all those kept.
     auto *count = new QLabel(this);
     count->setObjectName(QStringLiteral("filterCount"));
     const auto showCount = [this, count] {
-        count->setText(
-            QStringLiteral("%1 of %2").arg(m_model->rowCount()).arg(m_model->keptCount()));
+        count->setText(tr("%1 of %2").arg(m_model->rowCount()).arg(m_model->keptCount()));
     };
     connect(m_model, &TrafficModel::countsChanged, count, showCount);
     showCount();
-    auto *save = button(this, QStringLiteral("Save as..."), QStringLiteral("saveAsButton"));
+    auto *save = button(this, tr("Save as..."), QStringLiteral("saveAsButton"));
     m_saved->setObjectName(QStringLiteral("savedNote"));
     m_saved->setMinimumWidth(1);  // a long path is cut short rather than widen the window
     connect(pause, &QPushButton::toggled, m_model, &TrafficModel::setPaused);
@@ -161,8 +160,8 @@ void TrafficMonitor::saveAs()
     // The monitor stays usable while a transfer waits for the controller: its dialogs must
     // not hold the transfer until they close. The rows are those shown when the name is given.
     m_prompts.saveFileNameLater(
-        this, QStringLiteral("Save as"), recentfiles::dialogFolder(),
-        QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"), [this](const QString &path) {
+        this, tr("Save as"), recentfiles::dialogFolder(), tr("CSV files (*.csv)"),
+        QStringLiteral("csv"), [this](const QString &path) {
             try {
                 csv::save(path, *m_model);
             } catch (const Failure &f) {
@@ -170,7 +169,7 @@ void TrafficMonitor::saveAs()
                 m_prompts.messageLater(this, f.description());
                 return;
             }
-            m_saved->setText(QStringLiteral("Saved to ") + QDir::toNativeSeparators(path));
+            m_saved->setText(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
         });
 }
 
