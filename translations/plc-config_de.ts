@@ -38,6 +38,38 @@
         <source>Connection test</source>
         <translation>Verbindungstest</translation>
     </message>
+    <message>
+        <source>UART 1 download</source>
+        <translation>UART 1 Download</translation>
+    </message>
+    <message>
+        <source>UART 1 upload</source>
+        <translation>UART 1 Upload</translation>
+    </message>
+    <message>
+        <source>UART 1 slave settings download</source>
+        <translation>UART 1 Slave-Einstellungen Download</translation>
+    </message>
+    <message>
+        <source>UART 1 slave settings upload</source>
+        <translation>UART 1 Slave-Einstellungen Upload</translation>
+    </message>
+    <message>
+        <source>UART 2 download</source>
+        <translation>UART 2 Download</translation>
+    </message>
+    <message>
+        <source>UART 2 upload</source>
+        <translation>UART 2 Upload</translation>
+    </message>
+    <message>
+        <source>UART 2 slave settings download</source>
+        <translation>UART 2 Slave-Einstellungen Download</translation>
+    </message>
+    <message>
+        <source>UART 2 slave settings upload</source>
+        <translation>UART 2 Slave-Einstellungen Upload</translation>
+    </message>
 </context>
 <context>
     <name>plc::ConnectionTest</name>
@@ -390,6 +422,41 @@
     </message>
 </context>
 <context>
+    <name>plc::ListEntries</name>
+    <message>
+        <source>Odd</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Read coils</source>
+        <translation>Coils lesen</translation>
+    </message>
+    <message>
+        <source>Read holding register</source>
+        <translation>Holding-Register lesen</translation>
+    </message>
+    <message>
+        <source>Write multiply register</source>
+        <translation>Mehrere Register schreiben</translation>
+    </message>
+    <message>
+        <source>Write coils</source>
+        <translation>Coils schreiben</translation>
+    </message>
+    <message>
+        <source>Read input register</source>
+        <translation>Input-Register lesen</translation>
+    </message>
+</context>
+<context>
     <name>plc::MemoryMap</name>
     <message>
         <source>address %1 (hex)</source>
@@ -538,6 +605,33 @@
     </message>
 </context>
 <context>
+    <name>plc::PortTransfer</name>
+    <message>
+        <source>Please, use only digit n the address field </source>
+        <translation>Bitte im Adressfeld nur Ziffern verwenden</translation>
+    </message>
+    <message>
+        <source>Please, use valid range - address range from 1 to 247 </source>
+        <translation>Bitte gültigen Bereich verwenden - Adressbereich von 1 bis 247</translation>
+    </message>
+    <message>
+        <source>Please, use valid range - timeout range from 0 to 32767 </source>
+        <translation>Bitte gültigen Bereich verwenden - Timeout-Bereich von 0 bis 32767</translation>
+    </message>
+    <message>
+        <source>port word</source>
+        <translation>Portwort</translation>
+    </message>
+    <message>
+        <source>request table</source>
+        <translation>Anfragetabelle</translation>
+    </message>
+    <message>
+        <source>slave timeout</source>
+        <translation>Slave-Timeout</translation>
+    </message>
+</context>
+<context>
     <name>plc::PortsInUse</name>
     <message>
         <source>%1 is in use by %2</source>
@@ -553,6 +647,134 @@
     <message>
         <source>waiting</source>
         <translation>wartet</translation>
+    </message>
+</context>
+<context>
+    <name>plc::RequestCheck</name>
+    <message>
+        <source>Error in configurations</source>
+        <translation>Fehler in der Konfiguration</translation>
+    </message>
+    <message>
+        <source>the slave address data</source>
+        <translation>den Slave-Adressdaten</translation>
+    </message>
+    <message>
+        <source>the size of request </source>
+        <translation>der Anfragegröße</translation>
+    </message>
+    <message>
+        <source>the master address data</source>
+        <translation>den Master-Adressdaten</translation>
+    </message>
+    <message>
+        <source>the function code</source>
+        <translation>dem Funktionscode</translation>
+    </message>
+    <message>
+        <source>the Timeout</source>
+        <translation>dem Timeout</translation>
+    </message>
+    <message>
+        <source>You configuration has error in </source>
+        <translation>Ihre Konfiguration hat einen Fehler in </translation>
+    </message>
+    <message>
+        <source>the number of slaves. <byte value="xd"/>
+Maximum allowed number is %1 </source>
+        <translation>der Anzahl der Slaves. <byte value="xd"/>
+Höchstens erlaubt sind %1</translation>
+    </message>
+    <message>
+        <source> - row %1<byte value="xd"/>
+Column [%2]</source>
+        <translation> - Zeile %1<byte value="xd"/>
+Spalte [%2]</translation>
+    </message>
+    <message>
+        <source>%1 + Num word: up to %2 for coils, %3 for registers</source>
+        <translation>%1 + Anz. Worte: bis %2 für Coils, %3 für Register</translation>
+    </message>
+    <message>
+        <source>up to %1 requests</source>
+        <translation>bis zu %1 Anfragen</translation>
+    </message>
+    <message>
+        <source>%1 coils, %2 registers read, %3 registers written</source>
+        <translation>%1 Coils, %2 Register lesen, %3 Register schreiben</translation>
+    </message>
+    <message>
+        <source>It is not a whole number.</source>
+        <translation>Das ist keine ganze Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>plc::RequestDialog</name>
+    <message>
+        <source>Slave number</source>
+        <translation>Slave-Nummer</translation>
+    </message>
+    <message>
+        <source>Slave modbus address</source>
+        <translation>Modbus-Adresse des Slaves</translation>
+    </message>
+    <message>
+        <source>Word/Coil  number to read/write-slave part</source>
+        <translation>Anzahl Worte/Coils zum Lesen/Schreiben (Slave)</translation>
+    </message>
+    <message>
+        <source>Slave address point start read/write</source>
+        <translation>Startadresse im Slave zum Lesen/Schreiben</translation>
+    </message>
+    <message>
+        <source>Master address to place Word/Coil from slave</source>
+        <translation>Masteradresse für Worte/Coils vom Slave</translation>
+    </message>
+    <message>
+        <source>Timeout,[msec]</source>
+        <translation>Timeout [ms]</translation>
+    </message>
+    <message>
+        <source>Slave setting</source>
+        <translation>Slave-Einstellung</translation>
+    </message>
+    <message>
+        <source>Function type</source>
+        <translation>Funktionstyp</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>plc::RequestEditing</name>
+    <message>
+        <source>Error in data</source>
+        <translation>Fehler in den Daten</translation>
+    </message>
+    <message>
+        <source>You are shure for delete this sensor?</source>
+        <translation>Soll dieser Eintrag wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>You put wrong value  %1</source>
+        <translation>Falscher Wert eingegeben: %1</translation>
+    </message>
+    <message>
+        <source>the request&apos;s row in the table</source>
+        <translation>die Zeile der Anfrage in der Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>plc::RequestRecord</name>
+    <message>
+        <source>Row %1, column [%2]: &quot;%3&quot; is not a whole number</source>
+        <translation>Zeile %1, Spalte [%2]: „%3“ ist keine ganze Zahl</translation>
     </message>
 </context>
 <context>
@@ -598,6 +820,34 @@
     <message>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Num word</source>
+        <translation>Anz. Worte</translation>
+    </message>
+    <message>
+        <source>Address slave</source>
+        <translation>Adresse Slave</translation>
+    </message>
+    <message>
+        <source>Address master</source>
+        <translation>Adresse Master</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Timeout,[ms]</source>
+        <translation>Timeout [ms]</translation>
     </message>
 </context>
 <context>
@@ -656,6 +906,120 @@
     <message>
         <source>Answer timeout from PLC</source>
         <translation>Zeitüberschreitung bei der Antwort der SPS</translation>
+    </message>
+</context>
+<context>
+    <name>plc::UartPort</name>
+    <message>
+        <source>Slave add/modify</source>
+        <translation>Slave hinzufügen/ändern</translation>
+    </message>
+    <message>
+        <source>Form1</source>
+        <translation>Slave hinzufügen/ändern</translation>
+    </message>
+    <message>
+        <source>You are enter incorrect value ! Pls use correct value!</source>
+        <translation>Falscher Wert eingegeben! Bitte einen gültigen Wert verwenden!</translation>
+    </message>
+    <message>
+        <source>You are enter incorrect value ! Pls use correct value !</source>
+        <translation>Falscher Wert eingegeben! Bitte einen gültigen Wert verwenden!</translation>
+    </message>
+    <message>
+        <source>You are enter incorrect value !  Pls use correct value !</source>
+        <translation>Falscher Wert eingegeben! Bitte einen gültigen Wert verwenden!</translation>
+    </message>
+</context>
+<context>
+    <name>plc::UartTab</name>
+    <message>
+        <source>Write to PLC</source>
+        <translation>In SPS schreiben</translation>
+    </message>
+    <message>
+        <source>Writes the mode and line settings (port word, %1) and, for a master, the request table (from %2) into the controller</source>
+        <translation>Schreibt Betriebsart und Leitungseinstellungen (Portwort, %1) und bei einem Master die Anfragetabelle (ab %2) in die Steuerung</translation>
+    </message>
+    <message>
+        <source>Upload from PLC</source>
+        <translation>Aus SPS lesen</translation>
+    </message>
+    <message>
+        <source>Reads the mode, the line settings and the slave address or request table of %1 from the controller</source>
+        <translation>Liest Betriebsart, Leitungseinstellungen und Slave-Adresse oder Anfragetabelle von %1 aus der Steuerung</translation>
+    </message>
+    <message>
+        <source>Modbus master</source>
+        <translation>Modbus-Master</translation>
+    </message>
+    <message>
+        <source>Modbus slave</source>
+        <translation>Modbus-Slave</translation>
+    </message>
+    <message>
+        <source>Not use</source>
+        <translation>Nicht benutzt</translation>
+    </message>
+    <message>
+        <source>Modbus general setting</source>
+        <translation>Modbus allgemein</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Writes the slave address and line settings (port word, %1) and the slave timeout (%2) into the controller</source>
+        <translation>Schreibt Slave-Adresse und Leitungseinstellungen (Portwort, %1) und den Slave-Timeout (%2) in die Steuerung</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>Reads the slave address, line settings and slave timeout from the controller</source>
+        <translation>Liest Slave-Adresse, Leitungseinstellungen und Slave-Timeout aus der Steuerung</translation>
+    </message>
+    <message>
+        <source>Modbus slave setting</source>
+        <translation>Modbus-Slave-Einstellung</translation>
+    </message>
+    <message>
+        <source>MB address</source>
+        <translation>MB-Adresse</translation>
+    </message>
+    <message>
+        <source>Timeout,[msec]</source>
+        <translation>Timeout [ms]</translation>
+    </message>
+    <message>
+        <source>Modbus master configuration</source>
+        <translation>Modbus-Master-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Add slave</source>
+        <translation>Slave hinzufügen</translation>
+    </message>
+    <message>
+        <source>Modify slave</source>
+        <translation>Slave ändern</translation>
+    </message>
+    <message>
+        <source>Delete slave</source>
+        <translation>Slave löschen</translation>
+    </message>
+    <message>
+        <source>%1 requests</source>
+        <translation>%1-Anfragen</translation>
+    </message>
+    <message>
+        <source>import CSV into %1 requests</source>
+        <translation>CSV in %1-Anfragen importieren</translation>
+    </message>
+    <message>
+        <source>upload %1</source>
+        <translation>%1 lesen</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #include "grid_model.h"
 
-#include <QCoreApplication>
+#include "shown_words.h"
 
 namespace plc {
 
@@ -22,13 +22,6 @@ QStringList columnNames(const QString &headingLine)
     for (const QString &piece : pieces)
         names.append(piece.trimmed());
     return names;
-}
-
-QString shownHeading(const QString &heading)
-{
-    const QString name = heading.trimmed();
-    const QString shown = QCoreApplication::translate("plc::TableHeadings", name.toUtf8());
-    return shown == name ? heading : shown;
 }
 
 void GridModel::setHeadingLine(const QString &line)

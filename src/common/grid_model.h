@@ -9,15 +9,10 @@ namespace plc {
 // The column names of a heading line such as "Num | Byte 0 | Dxxxx ": its pieces, trimmed.
 QStringList columnNames(const QString &headingLine);
 
-// A column heading as a table's header shows it: translated when a translation is installed
-// (the headings are marked for the translator beside each heading line, in the context
-// "plc::TableHeadings"), else exactly as it stands. The grid, its CSV files and the configuration
-// files keep the headings themselves.
-QString shownHeading(const QString &heading);
-
 // The text of one of the window's tables. Row 0 is the heading row and counts in rows(),
-// as in the tables the controller engineers know; a view shows it as the header, so Qt
-// row r is grid row r + 1. Cells are plain text; our own cell editors change them.
+// as in the tables the controller engineers know; a view shows it as the header (each heading
+// translated, shownHeading()), so Qt row r is grid row r + 1. Cells are plain text; our own cell
+// editors change them.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 

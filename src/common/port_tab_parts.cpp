@@ -1,5 +1,7 @@
 #include "port_tab_parts.h"
 
+#include "shown_words.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -17,7 +19,7 @@ LineSettingsBox::LineSettingsBox(const QString &caption, const QString &name,
     for (size_t i = 0; i < lists.size(); ++i) {
         auto *list = new QComboBox;
         list->setObjectName(lists.at(i).name);
-        list->addItems(lists.at(i).entries);
+        list->addItems(shownEntries(lists.at(i).entries));
         m_form->addRow(tr(labels[i]), list);
         m_lists.at(i) = list;
     }

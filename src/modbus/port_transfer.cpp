@@ -9,6 +9,8 @@
 #include "prompts.h"
 #include "request_check.h"
 #include "transfer_steps.h"
+
+#include <QCoreApplication>
 #include "uart_port.h"
 
 #include <memory>
@@ -22,7 +24,10 @@ constexpr int kWriteTimeout = 650;  // port word, slave timeout, table pieces, c
 constexpr int kWordReadTimeout = 350;
 constexpr int kTableReadTimeout = 650;
 
-const QString kPortWordArea = QStringLiteral("port word");
+// The texts of the port's transfers, for the translator.
+struct PortTransferTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::PortTransfer)
+};
 
 // A number from a box of the slave frame, or the check's refusal.
 Result<int> checkedBox(const QString &text, const NumberRange &range, const QString &notDigits,
@@ -30,24 +35,25 @@ Result<int> checkedBox(const QString &text, const NumberRange &range, const QStr
 {
     const auto value = hextext::wholeNumber(text);
     if (!value)
-        return {Outcome::stopped(notDigits, kConfigErrorTitle), 0};
+        return {Outcome::stopped(notDigits, configErrorTitle()), 0};
     if (!range.contains(*value))
-        return {Outcome::stopped(outOfRange, kConfigErrorTitle), 0};
+        return {Outcome::stopped(outOfRange, configErrorTitle()), 0};
     return {Outcome(), int(*value)};
 }
 
 // The slave's own Modbus address from the "MB address" box.
 Result<int> slaveAddress(const QString &text)
 {
-    return checkedBox(text, kSlaveAddressRange,
-                      QStringLiteral("Please, use only digit n the address field "),
-                      QStringLiteral("Please, use valid range - address range from 1 to 247 "));
+    return checkedBox(
+        text, kSlaveAddressRange,
+        PortTransferTexts::tr("Please, use only digit n the address field "),
+        PortTransferTexts::tr("Please, use valid range - address range from 1 to 247 "));
 }
 
 Result<int> slaveTimeout(const QString &text)
 {
     const QString range =
-        QStringLiteral("Please, use valid range - timeout range from 0 to 32767 ");
+        PortTransferTexts::tr("Please, use valid range - timeout range from 0 to 32767 ");
     return checkedBox(text, kSlaveTimeoutRange, range, range);
 }
 
@@ -87,10 +93,11 @@ void writeCheckedPortConfig(TransferContext &ctx, const UartPort &port, UartMode
     if (!ctx.verifyWrites)
         return;
     // Read back as an upload reads.
-    steps::verifyWord(ctx.link, kWordReadTimeout, port.portWordAddress, portWord, kPortWordArea);
+    steps::verifyWord(ctx.link, kWordReadTimeout, port.portWordAddress, portWord,
+                      PortTransferTexts::tr("port word"));
     if (master)
         steps::verifyText(ctx.link, &ctx.progress, kTableReadTimeout, port.tableBase, table,
-                          QStringLiteral("request table"));
+                          PortTransferTexts::tr("request table"));
 }
 
 }  // namespace
@@ -98,7 +105,7 @@ void writeCheckedPortConfig(TransferContext &ctx, const UartPort &port, UartMode
 std::optional<Outcome> portConfigFault(const PortSettings &settings, const QList<QStringList> &rows)
 {
     if (const auto fault = checkRequestTable(rows))
-        return Outcome::stopped(gridFaultMessage(*fault), kConfigErrorTitle);
+        return Outcome::stopped(gridFaultMessage(*fault), configErrorTitle());
     if (settings.mode == UartMode::ModbusSlave) {
         const Result<int> address = slaveAddress(settings.address);
         if (!address.done())
@@ -190,9 +197,9 @@ Outcome downloadSlaveSettings(TransferContext &ctx, const UartPort &port,
         });
         if (ctx.verifyWrites) {
             steps::verifyWord(ctx.link, kWordReadTimeout, port.portWordAddress, portWord,
-                              kPortWordArea);
+                              PortTransferTexts::tr("port word"));
             steps::verifyWord(ctx.link, kWordReadTimeout, port.slaveTimeoutAddress,
-                              quint16(timeout.value), QStringLiteral("slave timeout"));
+                              quint16(timeout.value), PortTransferTexts::tr("slave timeout"));
         }
         return Outcome::downloaded(ctx.verifyWrites);
     });

@@ -20,8 +20,11 @@ const QStringList &speedEntries()
 
 const QStringList &parityEntries()
 {
-    static const QStringList entries = {QStringLiteral("Odd"), QStringLiteral("Even"),
-                                        QStringLiteral("None")};
+    // Kept by their text in project files; the window shows them translated.
+    static const QStringList entries = {
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Odd")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Even")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "None"))};
     return entries;
 }
 

@@ -4,10 +4,18 @@
 #include "port_word.h"
 #include "range_text.h"
 #include "row_name.h"
+#include "shown_words.h"
+
+#include <QCoreApplication>
 
 namespace plc {
 
 namespace {
+
+// The texts of the request check, for the translator.
+struct RequestCheckTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::RequestCheck)
+};
 
 // What one class of functions allows. The ends are the last address a request may reach.
 struct ClassLimits {
@@ -84,21 +92,31 @@ std::optional<GridFault> checkRequestTable(const RequestRows &rows, QList<Modbus
     return std::nullopt;
 }
 
+QString configErrorTitle()
+{
+    return RequestCheckTexts::tr("Error in configurations");
+}
+
 QString gridFaultMessage(const GridFault &fault)
 {
-    static const char *const what[] = {"the slave address data", "the size of request ",
-                                       "the slave address data", "the master address data",
-                                       "the function code",      "the Timeout"};
-    const QString start = QStringLiteral("You configuration has error in ");
+    static const char *const what[] = {
+        QT_TRANSLATE_NOOP("plc::RequestCheck", "the slave address data"),
+        QT_TRANSLATE_NOOP("plc::RequestCheck", "the size of request "),
+        QT_TRANSLATE_NOOP("plc::RequestCheck", "the slave address data"),
+        QT_TRANSLATE_NOOP("plc::RequestCheck", "the master address data"),
+        QT_TRANSLATE_NOOP("plc::RequestCheck", "the function code"),
+        QT_TRANSLATE_NOOP("plc::RequestCheck", "the Timeout")};
+    const QString start = RequestCheckTexts::tr("You configuration has error in ");
     if (fault.code == 6) {
-        return start + QStringLiteral("the number of slaves. \r\nMaximum allowed number is %1 ")
-                           .arg(kMaxRequests);
+        return start +
+               RequestCheckTexts::tr("the number of slaves. \r\nMaximum allowed number is %1 ")
+                   .arg(kMaxRequests);
     }
     // Codes 0 to 5 name the column in table order, from Address on.
-    return start + QLatin1String(what[fault.code]) +
-           QStringLiteral(" - row %1\r\nColumn [%2]")
+    return start + RequestCheckTexts::tr(what[fault.code]) +
+           RequestCheckTexts::tr(" - row %1\r\nColumn [%2]")
                .arg(fault.row)
-               .arg(requestColumnName(requestcol::Address + fault.code));
+               .arg(shownHeading(requestColumnName(requestcol::Address + fault.code)));
 }
 
 QString requestColumnLimits(int col)
@@ -110,31 +128,32 @@ QString requestColumnLimits(int col)
     static_assert(kRegisterRead.slaveEnd == kRegisterWrite.slaveEnd &&
                   kRegisterRead.masterEnd == kRegisterWrite.masterEnd);
     const auto sumLimit = [](const QString &start, int coilEnd, int registerEnd) {
-        return QStringLiteral("%1 + Num word: up to %2 for coils, %3 for registers")
+        return RequestCheckTexts::tr("%1 + Num word: up to %2 for coils, %3 for registers")
             .arg(start)
             .arg(coilEnd)
             .arg(registerEnd);
     };
     switch (col) {
         case Slot:
-            return QStringLiteral("up to %1 requests").arg(kMaxRequests);
+            return RequestCheckTexts::tr("up to %1 requests").arg(kMaxRequests);
         case Address:
             return NumberRange{0, kCoils.address}.text();
         case NumWord:
-            return QStringLiteral("%1 coils, %2 registers read, %3 registers written")
+            return RequestCheckTexts::tr("%1 coils, %2 registers read, %3 registers written")
                 .arg(NumberRange{0, kCoils.count}.text(),
                      NumberRange{0, kRegisterRead.count}.text(),
                      NumberRange{0, kRegisterWrite.count}.text());
         case AddressSlave:
-            return sumLimit(QStringLiteral("Address slave"), kCoils.slaveEnd,
+            return sumLimit(shownHeading(requestColumnName(AddressSlave)), kCoils.slaveEnd,
                             kRegisterRead.slaveEnd);
         case AddressMaster:
-            return sumLimit(QStringLiteral("Address master"), kCoils.masterEnd,
+            return sumLimit(shownHeading(requestColumnName(AddressMaster)), kCoils.masterEnd,
                             kRegisterRead.masterEnd);
         case Function: {
             QStringList entries;
             for (int i = 0; i < functionEntries().size(); ++i)
-                entries.append(QStringLiteral("%1 %2").arg(i).arg(functionEntries().at(i)));
+                entries.append(
+                    QStringLiteral("%1 %2").arg(i).arg(shownEntry(functionEntries().at(i))));
             return NumberRange{0, functionEntries().size() - 1}.text() + QStringLiteral(": ") +
                    entries.join(QStringLiteral(", "));
         }
@@ -154,7 +173,7 @@ std::optional<TableFault> checkRequestRows(const QList<QStringList> &rows)
     for (int r = 0; r < rows.size(); ++r) {
         for (int col = requestcol::Address; col < requestcol::Count; ++col) {
             if (!hextext::wholeNumber(rows.at(r).value(col - 1)))
-                return TableFault{r + 1, col, QStringLiteral("It is not a whole number.")};
+                return TableFault{r + 1, col, RequestCheckTexts::tr("It is not a whole number.")};
         }
         const QString refusal = nameRefusal(requestName(rows.at(r)));
         if (!refusal.isEmpty())

@@ -16,7 +16,8 @@ struct GridFault {
     int code = 0;
 };
 
-inline const QString kConfigErrorTitle = QStringLiteral("Error in configurations");
+// The title of the table check's messages.
+QString configErrorTitle();
 
 // Checks the requests of a master table (its data rows, the entry row aside) before they are
 // sent, row by row in table order: the first fault, or none. Each row becomes its request once;
@@ -25,7 +26,7 @@ inline const QString kConfigErrorTitle = QStringLiteral("Error in configurations
 std::optional<GridFault> checkRequestTable(const RequestRows &rows,
                                            QList<ModbusRequest> *checked = nullptr);
 
-// What the download shows for a fault, titled kConfigErrorTitle.
+// What the download shows for a fault, titled configErrorTitle().
 QString gridFaultMessage(const GridFault &fault);
 
 // What the table check demands of a column's cells (the slot column: of the number of requests), as

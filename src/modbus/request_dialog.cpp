@@ -3,6 +3,7 @@
 #include "dialog_buttons.h"
 #include "prompts.h"
 #include "row_name.h"
+#include "shown_words.h"
 #include "uart_port.h"
 
 #include <QComboBox>
@@ -23,13 +24,18 @@ struct TextField {
     QString RequestFields::*text;
 };
 const TextField kTextFields[] = {
-    {"Slave number", "slaveNumberBox", &RequestFields::slaveNumber},
-    {"Slave modbus address", "slaveAddressBox", &RequestFields::address},
-    {"Word/Coil  number to read/write-slave part", "countBox", &RequestFields::count},
-    {"Slave address point start read/write", "slaveStartBox", &RequestFields::slaveStart},
-    {"Master address to place Word/Coil from slave", "masterAddressBox",
-     &RequestFields::masterAddress},
-    {"Timeout,[msec]", "timeoutBox", &RequestFields::timeout},
+    {QT_TRANSLATE_NOOP("plc::RequestDialog", "Slave number"), "slaveNumberBox",
+     &RequestFields::slaveNumber},
+    {QT_TRANSLATE_NOOP("plc::RequestDialog", "Slave modbus address"), "slaveAddressBox",
+     &RequestFields::address},
+    {QT_TRANSLATE_NOOP("plc::RequestDialog", "Word/Coil  number to read/write-slave part"),
+     "countBox", &RequestFields::count},
+    {QT_TRANSLATE_NOOP("plc::RequestDialog", "Slave address point start read/write"),
+     "slaveStartBox", &RequestFields::slaveStart},
+    {QT_TRANSLATE_NOOP("plc::RequestDialog", "Master address to place Word/Coil from slave"),
+     "masterAddressBox", &RequestFields::masterAddress},
+    {QT_TRANSLATE_NOOP("plc::RequestDialog", "Timeout,[msec]"), "timeoutBox",
+     &RequestFields::timeout},
 };
 constexpr int kFunctionRow = 5;
 
@@ -41,10 +47,10 @@ RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const Reque
 {
     static_assert(std::size(kTextFields) == std::tuple_size_v<decltype(m_boxes)>);
     setObjectName(QStringLiteral("requestDialog"));
-    setWindowTitle(port.dialogTitle);
+    setWindowTitle(port.dialogTitle());
     setModal(true);
 
-    auto *frame = new QGroupBox(QStringLiteral("Slave setting"));
+    auto *frame = new QGroupBox(tr("Slave setting"));
     frame->setObjectName(QStringLiteral("slaveSettingFrame"));
     auto *form = new QFormLayout(frame);
     for (size_t i = 0; i < m_boxes.size(); ++i) {
@@ -52,16 +58,16 @@ RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const Reque
         m_boxes[i] = new QLineEdit(preset.*field.text);
         m_boxes[i]->setObjectName(QLatin1String(field.name));
         m_boxes[i]->setToolTip(requestFieldLimits(field.text));
-        form->addRow(QLatin1String(field.label), m_boxes[i]);
+        form->addRow(tr(field.label), m_boxes[i]);
     }
     // The slot follows from the row; a number typed here would be ignored.
     m_boxes[0]->setReadOnly(true);
     m_boxes[1]->setFocus();
     m_function = new QComboBox;
     m_function->setObjectName(QStringLiteral("functionList"));
-    m_function->addItems(functionEntries());
+    m_function->addItems(shownEntries(functionEntries()));
     m_function->setCurrentIndex(preset.function);
-    form->insertRow(kFunctionRow, QStringLiteral("Function type"), m_function);
+    form->insertRow(kFunctionRow, tr("Function type"), m_function);
     // Tab goes down the form as it reads; the list, made last, would otherwise come last.
     QWidget::setTabOrder(m_boxes[kFunctionRow - 1], m_function);
     QWidget::setTabOrder(m_function, m_boxes[kFunctionRow]);
@@ -70,12 +76,12 @@ RequestDialog::RequestDialog(const UartPort &port, Prompts &prompts, const Reque
     m_name->setObjectName(QStringLiteral("nameBox"));
     m_name->setMaxLength(kMaxNameLength);
     m_name->setToolTip(nameLimits());
-    form->addRow(kNameHeading, m_name);
+    form->addRow(shownHeading(kNameHeading), m_name);
 
     // Enter in a field is "OK", with its checks.
-    const DialogButtons buttons = dialogButtons(
-        *this, {QStringLiteral("okButton"), QStringLiteral("OK")},
-        {QStringLiteral("closeButton"), QStringLiteral("Close")}, [this] { okClicked(); });
+    const DialogButtons buttons =
+        dialogButtons(*this, {QStringLiteral("okButton"), tr("OK")},
+                      {QStringLiteral("closeButton"), tr("Close")}, [this] { okClicked(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
@@ -97,7 +103,7 @@ void RequestDialog::okClicked()
 {
     const FieldsCheck check = checkRequestFields(fields());
     if (!check.request) {
-        m_prompts.message(this, check.message, kDataErrorTitle);
+        m_prompts.message(this, check.message, dataErrorTitle());
         return;
     }
     m_request = *check.request;

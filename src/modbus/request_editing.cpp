@@ -7,9 +7,16 @@
 #include "row_name.h"
 #include "uart_port.h"
 
+#include <QCoreApplication>
+
 namespace plc {
 
 namespace {
+
+// The texts of the request dialog's checks, for the translator.
+struct RequestEditingTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::RequestEditing)
+};
 
 RequestFields defaults(const QString &address)
 {
@@ -97,6 +104,16 @@ DialogPreset requestDialogPreset(const GridModel &grid, int currentRow, DialogMo
     return {fieldsOfRow(grid, row, false), row};
 }
 
+QString dataErrorTitle()
+{
+    return RequestEditingTexts::tr("Error in data");
+}
+
+QString deleteQuestion()
+{
+    return RequestEditingTexts::tr("You are shure for delete this sensor?");
+}
+
 FieldsCheck checkRequestFields(const RequestFields &fields)
 {
     ModbusRequest request;
@@ -105,7 +122,7 @@ FieldsCheck checkRequestFields(const RequestFields &fields)
         const QString &text = fields.*rule.field;
         const auto value = hextext::wholeNumber(text);
         if (!value || !rule.range.contains(*value))
-            return {std::nullopt, QStringLiteral("You put wrong value  ") + text};
+            return {std::nullopt, RequestEditingTexts::tr("You put wrong value  %1").arg(text)};
         request.*rule.member = int(*value);
     }
     return {request, QString()};
@@ -114,7 +131,7 @@ FieldsCheck checkRequestFields(const RequestFields &fields)
 QString requestFieldLimits(QString RequestFields::*field)
 {
     if (field == &RequestFields::slaveNumber)
-        return QStringLiteral("the request's row in the table");
+        return RequestEditingTexts::tr("the request's row in the table");
     for (const FieldRule &rule : kFieldRules) {
         if (rule.field == field) {
             const bool timeout = field == &RequestFields::timeout;
@@ -162,7 +179,7 @@ QString cellEditRefusal(const UartPort &port, int col, const QString &text)
     const auto value = hextext::wholeNumber(text);
     if (value && *value >= 0 && *value <= (byteColumn ? 255 : 65535))
         return QString();
-    return col == Address || col == Timeout ? port.cellMessageOuter : port.cellMessageInner;
+    return col == Address || col == Timeout ? port.cellMessageOuter() : port.cellMessageInner();
 }
 
 QString storeCellEdit(GridModel &grid, const UartPort &port, int row, int col, const QString &text)

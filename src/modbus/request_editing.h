@@ -40,7 +40,7 @@ DialogPreset requestDialogPreset(const GridModel &grid, int currentRow, DialogMo
 // The dialog's "OK" checks, in the order the user meets them.
 struct FieldsCheck {
     std::optional<ModbusRequest> request;  // the dialog record when every field is right
-    QString message;                       // else what to show, titled kDataErrorTitle
+    QString message;                       // else what to show, titled dataErrorTitle()
 };
 FieldsCheck checkRequestFields(const RequestFields &fields);
 
@@ -48,7 +48,8 @@ FieldsCheck checkRequestFields(const RequestFields &fields);
 // the slot number, which the dialog does not take, where it comes from.
 QString requestFieldLimits(QString RequestFields::*field);
 
-inline const QString kDataErrorTitle = QStringLiteral("Error in data");
+// The title of the dialog's refusals.
+QString dataErrorTitle();
 
 // Stores the dialog record into the table. Add: the entry row becomes the new request, a new
 // entry row is appended and the slots renumbered. Modify: the current row is overwritten.
@@ -57,7 +58,8 @@ inline const QString kDataErrorTitle = QStringLiteral("Error in data");
 int applyRequestEdit(GridModel &grid, DialogMode mode, int currentRow, const ModbusRequest &request,
                      const QString &name = QString());
 
-inline const QString kDeleteQuestion = QStringLiteral("You are shure for delete this sensor?");
+// Asked before "Delete slave" removes a row.
+QString deleteQuestion();
 
 // "Delete slave" after the confirmation: removes the current row and renumbers. Nothing
 // happens before a row has been chosen (current row 0), when the table holds no request, or

@@ -4,7 +4,9 @@
 #include "grid_model.h"
 #include "hex_text.h"
 #include "keep_names.h"
+#include "shown_words.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 #include <limits>
@@ -50,6 +52,16 @@ int groupValue(QStringView record, int firstChar, int digits)
 
 }  // namespace
 
+// The headings as the window shows them in another language (the files keep them as above).
+[[maybe_unused]] const char *const kShownRequestHeadings[] = {
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Slot"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Address"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Num word"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Address slave"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Address master"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Function"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Timeout,[ms]")};
+
 QString requestColumnName(int col)
 {
     static const QStringList names = columnNames(kRequestTableHeadingLine);
@@ -80,10 +92,13 @@ NamesKept keepRequestNames(const RequestRows &table, const RequestRows &read)
 
 const QStringList &functionEntries()
 {
+    // The window shows them translated (shownEntry).
     static const QStringList entries = {
-        QStringLiteral("Read coils"), QStringLiteral("Read holding register"),
-        QStringLiteral("Write multiply register"), QStringLiteral("Write coils"),
-        QStringLiteral("Read input register")};
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Read coils")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Read holding register")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Write multiply register")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Write coils")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Read input register"))};
     return entries;
 }
 
@@ -135,9 +150,11 @@ ModbusRequest requestFromRow(const RequestRows &rows, int row)
         const QString text = cells.value(field.column - 1);
         const auto value = hextext::wholeNumber(text);
         if (!value) {
-            throw Failure(QStringLiteral("Row %1, column [%2]: \"%3\" is not a whole number")
-                              .arg(row)
-                              .arg(requestColumnName(field.column), text));
+            throw Failure(
+                QCoreApplication::translate("plc::RequestRecord",
+                                            "Row %1, column [%2]: \"%3\" is not a whole number")
+                    .arg(row)
+                    .arg(shownHeading(requestColumnName(field.column)), text));
         }
         // Every limit a request must keep lies far inside 32 bits.
         request.*field.member = int(std::clamp<qint64>(*value, std::numeric_limits<int>::min(),

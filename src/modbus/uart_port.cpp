@@ -26,10 +26,6 @@ const UartPort &UartPort::uart1()
         UartPort p = numbered(1);
         p.portWordAddress = plcmem::kUart1PortWord.address;
         p.tableBase = plcmem::kUart1Requests.address;
-        p.dialogTitle = QStringLiteral("Slave add/modify");
-        p.cellMessageOuter =
-            QStringLiteral("You are enter incorrect value ! Pls use correct value!");
-        p.cellMessageInner = p.cellMessageOuter;
         return p;
     }();
     return port;
@@ -43,14 +39,26 @@ const UartPort &UartPort::uart2()
         p.tableBase = plcmem::kUart2Requests.address;
         p.hasSlaveTransfer = true;
         p.slaveTimeoutAddress = plcmem::kUart2SlaveTimeout.address;
-        p.dialogTitle = QStringLiteral("Form1");
-        p.cellMessageOuter =
-            QStringLiteral("You are enter incorrect value ! Pls use correct value !");
-        p.cellMessageInner =
-            QStringLiteral("You are enter incorrect value !  Pls use correct value !");
         return p;
     }();
     return port;
+}
+
+QString UartPort::dialogTitle() const
+{
+    return number == 1 ? tr("Slave add/modify") : tr("Form1");
+}
+
+QString UartPort::cellMessageOuter() const
+{
+    return number == 1 ? tr("You are enter incorrect value ! Pls use correct value!")
+                       : tr("You are enter incorrect value ! Pls use correct value !");
+}
+
+QString UartPort::cellMessageInner() const
+{
+    return number == 1 ? cellMessageOuter()
+                       : tr("You are enter incorrect value !  Pls use correct value !");
 }
 
 }  // namespace plc

@@ -35,6 +35,17 @@ QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, 
 // The cell editor's refusal is shown with an empty title, not the application's.
 const QString kNoTitle = QStringLiteral("");
 
+// Each port's actions by name, in the order of UartTab::Action.
+const char *const kActionNames[2][4] = {
+    {QT_TRANSLATE_NOOP("plc::ActionNames", "UART 1 download"),
+     QT_TRANSLATE_NOOP("plc::ActionNames", "UART 1 upload"),
+     QT_TRANSLATE_NOOP("plc::ActionNames", "UART 1 slave settings download"),
+     QT_TRANSLATE_NOOP("plc::ActionNames", "UART 1 slave settings upload")},
+    {QT_TRANSLATE_NOOP("plc::ActionNames", "UART 2 download"),
+     QT_TRANSLATE_NOOP("plc::ActionNames", "UART 2 upload"),
+     QT_TRANSLATE_NOOP("plc::ActionNames", "UART 2 slave settings download"),
+     QT_TRANSLATE_NOOP("plc::ActionNames", "UART 2 slave settings upload")}};
+
 }  // namespace
 
 UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
@@ -48,15 +59,13 @@ UartTab::UartTab(const UartPort &port, TransferContext &ctx, QWidget *parent)
     left->addWidget(buildSlaveFrame());
     left->addLayout(addButtons(
         new QHBoxLayout,
-        {{QStringLiteral("Write to PLC"), port.controlName("WriteButton"),
-          [this] { writeClicked(); },
-          QStringLiteral("Writes the mode and line settings (port word, %1) and, for a master, "
-                         "the request table (from %2) into the controller")
+        {{tr("Write to PLC"), port.controlName("WriteButton"), [this] { writeClicked(); },
+          tr("Writes the mode and line settings (port word, %1) and, for a master, "
+             "the request table (from %2) into the controller")
               .arg(plcmem::shown(port.portWordAddress), plcmem::shown(port.tableBase))},
-         {QStringLiteral("Upload from PLC"), port.controlName("UploadButton"),
-          [this] { uploadFromPlc(); },
-          QStringLiteral("Reads the mode, the line settings and the slave address or request "
-                         "table of %1 from the controller")
+         {tr("Upload from PLC"), port.controlName("UploadButton"), [this] { uploadFromPlc(); },
+          tr("Reads the mode, the line settings and the slave address or request "
+             "table of %1 from the controller")
               .arg(port.tabCaption)}},
         this));
     left->addStretch();
@@ -68,47 +77,46 @@ OptionGroup *UartTab::buildModeOptions()
     // On screen "Modbus master" comes first; the options are numbered by their mode index.
     m_modes =
         new OptionGroup(QString(), m_port.controlName("ModeFrame"), m_port.controlName("Mode"),
-                        {QStringLiteral("Modbus master"), QStringLiteral("Modbus slave"),
-                         QStringLiteral("Not use")});
+                        {tr("Modbus master"), tr("Modbus slave"), tr("Not use")});
     connect(m_modes, &OptionGroup::optionClicked, this, &UartTab::modeClicked);
     return m_modes;
 }
 
 QGroupBox *UartTab::buildGeneralFrame()
 {
-    m_general = new LineSettingsBox(QStringLiteral("Modbus general setting"),
-                                    m_port.controlName("GeneralFrame"),
-                                    {{{m_port.controlName("SpeedList"), speedEntries()},
-                                      {m_port.controlName("ParityList"), parityEntries()},
-                                      {m_port.controlName("BitsList"), bitEntries()},
-                                      {m_port.controlName("StopList"), stopEntries()}}});
+    m_general =
+        new LineSettingsBox(tr("Modbus general setting"), m_port.controlName("GeneralFrame"),
+                            {{{m_port.controlName("SpeedList"), speedEntries()},
+                              {m_port.controlName("ParityList"), parityEntries()},
+                              {m_port.controlName("BitsList"), bitEntries()},
+                              {m_port.controlName("StopList"), stopEntries()}}});
     if (m_port.hasSlaveTransfer) {
-        m_general->form().addRow(addButtons(
-            new QHBoxLayout,
-            {{QStringLiteral("Download"), m_port.controlName("SlaveDownloadButton"),
-              [this] { slaveDownloadClicked(); },
-              QStringLiteral("Writes the slave address and line settings (port word, %1) and "
-                             "the slave timeout (%2) into the controller")
-                  .arg(plcmem::shown(m_port.portWordAddress),
-                       plcmem::shown(m_port.slaveTimeoutAddress))},
-             {QStringLiteral("Upload"), m_port.controlName("SlaveUploadButton"),
-              [this] { slaveUploadClicked(); },
-              QStringLiteral("Reads the slave address, line settings and slave timeout from the "
-                             "controller")}},
-            this));
+        m_general->form().addRow(
+            addButtons(new QHBoxLayout,
+                       {{tr("Download"), m_port.controlName("SlaveDownloadButton"),
+                         [this] { slaveDownloadClicked(); },
+                         tr("Writes the slave address and line settings (port word, %1) and "
+                            "the slave timeout (%2) into the controller")
+                             .arg(plcmem::shown(m_port.portWordAddress),
+                                  plcmem::shown(m_port.slaveTimeoutAddress))},
+                        {tr("Upload"), m_port.controlName("SlaveUploadButton"),
+                         [this] { slaveUploadClicked(); },
+                         tr("Reads the slave address, line settings and slave timeout from the "
+                            "controller")}},
+                       this));
     }
     return m_general;
 }
 
 QGroupBox *UartTab::buildSlaveFrame()
 {
-    m_slaveFrame = new QGroupBox(QStringLiteral("Modbus slave setting"));
+    m_slaveFrame = new QGroupBox(tr("Modbus slave setting"));
     m_slaveFrame->setObjectName(m_port.controlName("SlaveFrame"));
     auto *form = new QFormLayout(m_slaveFrame);
-    m_address = addBox(form, QStringLiteral("MB address"), m_port.controlName("SlaveAddressBox"),
+    m_address = addBox(form, tr("MB address"), m_port.controlName("SlaveAddressBox"),
                        m_port.initialAddress);
-    m_timeout = addBox(form, QStringLiteral("Timeout,[msec]"),
-                       m_port.controlName("SlaveTimeoutBox"), QStringLiteral("2"));
+    m_timeout = addBox(form, tr("Timeout,[msec]"), m_port.controlName("SlaveTimeoutBox"),
+                       QStringLiteral("2"));
     m_address->setToolTip(kSlaveAddressRange.text());
     m_timeout->setToolTip(kSlaveTimeoutRange.text(QStringLiteral("ms")));
     return m_slaveFrame;
@@ -116,9 +124,9 @@ QGroupBox *UartTab::buildSlaveFrame()
 
 QGroupBox *UartTab::buildMasterFrame()
 {
-    auto *master = new GridFrame(QStringLiteral("Modbus master configuration"),
-                                 m_port.controlName("MasterFrame"), m_requests,
-                                 m_port.controlName("RequestTable"));
+    auto *master =
+        new GridFrame(tr("Modbus master configuration"), m_port.controlName("MasterFrame"),
+                      m_requests, m_port.controlName("RequestTable"));
     m_masterFrame = master;
     m_requestView = &master->view();
     m_requestView->shareWidthAmongColumns();
@@ -127,13 +135,11 @@ QGroupBox *UartTab::buildMasterFrame()
         tips.append(requestColumnLimits(col));
     m_requests.setHeadingToolTips(tips);
     m_requests.setLastColumnOptional(true);  // a request's name
-    connect(master->addButton(QStringLiteral("Add slave"), m_port.controlName("AddRequestButton")),
+    connect(master->addButton(tr("Add slave"), m_port.controlName("AddRequestButton")),
             &QPushButton::clicked, this, [this] { openRequestDialog(DialogMode::Add); });
-    connect(master->addButton(QStringLiteral("Modify slave"),
-                              m_port.controlName("ModifyRequestButton")),
+    connect(master->addButton(tr("Modify slave"), m_port.controlName("ModifyRequestButton")),
             &QPushButton::clicked, this, [this] { openRequestDialog(DialogMode::Modify); });
-    connect(master->addButton(QStringLiteral("Delete slave"),
-                              m_port.controlName("DeleteRequestButton")),
+    connect(master->addButton(tr("Delete slave"), m_port.controlName("DeleteRequestButton")),
             &QPushButton::clicked, this, &UartTab::deleteClicked);
     connect(m_requestView, &QAbstractItemView::clicked, this, [this](const QModelIndex &cell) {
         m_currentRequestRow = cell.row() + 1;
@@ -149,14 +155,12 @@ QGroupBox *UartTab::buildMasterFrame()
         },
         CellEditor::DeleteKey::EmptiesCell);
     // An imported table is usable at once, as after an upload.
-    const CsvNotes notes{m_port.tabCaption + QStringLiteral(" requests"),
-                         [this](const QString &text) {
+    const CsvNotes notes{tr("%1 requests").arg(m_port.tabCaption), [this](const QString &text) {
                              note(m_ctx, text);
                          }};
     addCsvMenu(*master, m_ctx.prompts, requestCsvTable(), notes,
                [this](const QList<QStringList> &rows) {
-                   nameNextEdit(
-                       m_ctx, QStringLiteral("import CSV into %1 requests").arg(m_port.tabCaption));
+                   nameNextEdit(m_ctx, tr("import CSV into %1 requests").arg(m_port.tabCaption));
                    m_requests.setDataRows(rows);
                    m_requestView->setEnabled(true);
                });
@@ -234,13 +238,14 @@ void UartTab::deleteClicked()
 {
     if (m_currentRequestRow == 0)
         return;  // no request chosen yet: nothing to ask about
-    if (m_ctx.prompts.confirm(this, kDeleteQuestion))
+    if (m_ctx.prompts.confirm(this, deleteQuestion()))
         deleteRequest(m_requests, m_currentRequestRow);
 }
 
-void UartTab::report(const QString &what, const Outcome &outcome)
+void UartTab::report(Action action, const Outcome &outcome)
 {
-    plc::report(m_ctx, m_port.tabCaption + QLatin1Char(' ') + what, outcome);
+    const char *name = kActionNames[m_port.number == 1 ? 0 : 1][int(action)];
+    plc::report(m_ctx, QString::fromLatin1(name), outcome);
 }
 
 void UartTab::writeClicked()
@@ -250,7 +255,7 @@ void UartTab::writeClicked()
     const Outcome outcome = downloadPortConfig(m_ctx, m_port, settings(), m_requests.dataRows());
     if (outcome.done())
         Q_EMIT configurationWritten();
-    report(QStringLiteral("download"), outcome);
+    report(Action::Download, outcome);
 }
 
 Outcome UartTab::uploadFromPlc()
@@ -258,7 +263,7 @@ Outcome UartTab::uploadFromPlc()
     takeStoredPort(m_ctx);
     Result<PortConfigUpload> upload = uploadPortConfig(m_ctx, m_port);
     if (upload.done()) {
-        nameNextEdit(m_ctx, QStringLiteral("upload %1").arg(m_port.tabCaption));
+        nameNextEdit(m_ctx, tr("upload %1").arg(m_port.tabCaption));
         PortSettings shown = settings();
         if (applyPortUpload(upload.value, shown))
             upload.outcome.detail = showUploadedRequests(m_requests, upload.value.requests);
@@ -267,15 +272,14 @@ Outcome UartTab::uploadFromPlc()
         showSettings(shown);
         m_requestView->setEnabled(true);
     }
-    report(QStringLiteral("upload"), upload.outcome);
+    report(Action::Upload, upload.outcome);
     return upload.outcome;
 }
 
 void UartTab::slaveDownloadClicked()
 {
     // The link keeps the line settings it has.
-    report(QStringLiteral("slave settings download"),
-           downloadSlaveSettings(m_ctx, m_port, settings()));
+    report(Action::SlaveDownload, downloadSlaveSettings(m_ctx, m_port, settings()));
 }
 
 void UartTab::slaveUploadClicked()
@@ -287,7 +291,7 @@ void UartTab::slaveUploadClicked()
         applySlaveUpload(upload.value, shown);
         showSettings(shown);
     }
-    report(QStringLiteral("slave settings upload"), upload.outcome);
+    report(Action::SlaveUpload, upload.outcome);
 }
 
 }  // namespace plc

@@ -90,9 +90,10 @@ private:
     PortSettings settings() const;
     void showSettings(const PortSettings &settings);
 
-    // "UART 1 download" and the like, as the window's status line names an action; reports
-    // how it ended.
-    void report(const QString &what, const Outcome &outcome);
+    // The tab's actions, reported as "UART 1 download" and the like: the window's status line
+    // shows the name translated, the history keeps it as it is.
+    enum class Action { Download, Upload, SlaveDownload, SlaveUpload };
+    void report(Action action, const Outcome &outcome);
 
     // Button handlers.
     void deleteClicked();

@@ -193,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(prompts().shown.size(), c.chosen == 0 ? 0 : 1);
         if (c.chosen != 0) {
             QCOMPARE(prompts().shown.at(0).kind, "confirm");
-            QCOMPARE(prompts().shown.at(0).text, kDeleteQuestion);
+            QCOMPARE(prompts().shown.at(0).text, deleteQuestion());
         }
         QCOMPARE(rowTexts(tab(1).requests()), c.rows);
         QCOMPARE(tab(1).currentRequestRow(), c.chosen);

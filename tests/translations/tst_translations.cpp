@@ -33,10 +33,12 @@ class TestTranslations : public QObject {
             } else if (xml.name() == QLatin1String("message")) {
                 messages.append({context, {}, {}, {}});
             } else if (xml.name() == QLatin1String("source")) {
-                messages.last().source = xml.readElementText();
+                messages.last().source =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
             } else if (xml.name() == QLatin1String("translation")) {
                 messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
-                messages.last().translation = xml.readElementText();
+                messages.last().translation =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
             }
         }
         if (xml.hasError())
