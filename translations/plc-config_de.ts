@@ -70,6 +70,14 @@
         <source>UART 2 slave settings upload</source>
         <translation>UART 2 Slave-Einstellungen Upload</translation>
     </message>
+    <message>
+        <source>I/O map download</source>
+        <translation>E/A-Belegung Download</translation>
+    </message>
+    <message>
+        <source>I/O map upload</source>
+        <translation>E/A-Belegung Upload</translation>
+    </message>
 </context>
 <context>
     <name>plc::ConnectionTest</name>
@@ -330,6 +338,44 @@
     </message>
 </context>
 <context>
+    <name>plc::IoMapFrame</name>
+    <message>
+        <source>Input-output configuration</source>
+        <translation>Ein-/Ausgangskonfiguration</translation>
+    </message>
+    <message>
+        <source>New IO config</source>
+        <translation>Neue E/A-Konfig.</translation>
+    </message>
+    <message>
+        <source>Upload from PLC</source>
+        <translation>Aus SPS lesen</translation>
+    </message>
+    <message>
+        <source>Reads the inputs and outputs (I/O map block, %1) from the controller</source>
+        <translation>Liest die Ein- und Ausgänge (E/A-Block, %1) aus der Steuerung</translation>
+    </message>
+    <message>
+        <source>Download to PLC</source>
+        <translation>In SPS laden</translation>
+    </message>
+    <message>
+        <source>Writes the inputs and outputs (I/O map block, %1) into the controller</source>
+        <translation>Schreibt die Ein- und Ausgänge (E/A-Block, %1) in die Steuerung</translation>
+    </message>
+    <message>
+        <source>upload I/O map</source>
+        <translation>E/A-Belegung lesen</translation>
+    </message>
+</context>
+<context>
+    <name>plc::IoTransfer</name>
+    <message>
+        <source>I/O map block</source>
+        <translation>E/A-Block</translation>
+    </message>
+</context>
+<context>
     <name>plc::KeepNames</name>
     <message>
         <source>%1 name kept</source>
@@ -454,6 +500,22 @@
     <message>
         <source>Read input register</source>
         <translation>Input-Register lesen</translation>
+    </message>
+    <message>
+        <source>Input -X</source>
+        <translation>Eingang -X</translation>
+    </message>
+    <message>
+        <source>Output -Y</source>
+        <translation>Ausgang -Y</translation>
+    </message>
+    <message>
+        <source>Output-Y</source>
+        <translation>Ausgang-Y</translation>
+    </message>
+    <message>
+        <source>Not use</source>
+        <translation>Nicht benutzt</translation>
     </message>
 </context>
 <context>
@@ -848,6 +910,10 @@ Spalte [%2]</translation>
     <message>
         <source>Timeout,[ms]</source>
         <translation>Timeout [ms]</translation>
+    </message>
+    <message>
+        <source>Prog.name</source>
+        <translation>Prog.name</translation>
     </message>
 </context>
 <context>

@@ -54,12 +54,14 @@ void applyUpload(IoMap &map, const IoMasks &masks)
     quint8 y = 0;
     for (int point = 0; point < kIoPoints; ++point) {
         if (has(masks.inputs, point)) {
-            uploaded.function[point] = QStringLiteral("Input -X");
+            uploaded.function[point] =
+                QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Input -X"));
             uploaded.name[point] = ioName(QLatin1Char('X'), x);
             uploaded.pointTypes[point] = quint8(IoType::Input);
             uploaded.inputsUsed.at(x++) = 1;
         } else if (has(masks.outputs, point)) {
-            uploaded.function[point] = QStringLiteral("Output -Y");
+            uploaded.function[point] =
+                QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Output -Y"));
             uploaded.name[point] = ioName(QLatin1Char('Y'), y);
             uploaded.pointTypes[point] = quint8(IoType::Output);
             uploaded.outputsUsed.at(y++) = 1;

@@ -1,5 +1,7 @@
 #include "io_chooser.h"
 
+#include "shown_words.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -66,7 +68,7 @@ void IoChooserDelegate::fill(QComboBox &chooser)
     chooser.setObjectName(QStringLiteral("ioChooser"));
     chooser.setEditable(true);
     chooser.setInsertPolicy(QComboBox::NoInsert);
-    chooser.addItems(choiceTexts());
+    chooser.addItems(shownEntries(choiceTexts()));
 }
 
 QSize IoChooserDelegate::chooserSizeHint()

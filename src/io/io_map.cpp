@@ -41,8 +41,11 @@ quint8 firstFreePoint(const PointBytes &bytes)
 
 const QStringList &choiceTexts()
 {
-    static const QStringList texts = {QStringLiteral("Input -X"), QStringLiteral("Output-Y"),
-                                      QStringLiteral("Not use")};
+    // Kept by their text in project files; the window shows them translated.
+    static const QStringList texts = {
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Input -X")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Output-Y")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Not use"))};
     return texts;
 }
 

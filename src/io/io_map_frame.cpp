@@ -15,7 +15,7 @@
 namespace plc {
 
 IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
-    : QGroupBox(QStringLiteral("Input-output configuration"), parent), m_ctx(ctx)
+    : QGroupBox(tr("Input-output configuration"), parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("ioMapFrame"));
     m_view = new GridView(m_table, this);
@@ -33,17 +33,15 @@ IoMapFrame::IoMapFrame(TransferContext &ctx, QWidget *parent)
 
     QBoxLayout *column = addButtons(
         new QVBoxLayout,
-        {{QStringLiteral("New IO config"), QStringLiteral("newIoConfigButton"),
+        {{tr("New IO config"), QStringLiteral("newIoConfigButton"),
           [this] {
               newIoConfigClicked();
           }},
-         {QStringLiteral("Upload from PLC"), QStringLiteral("ioUploadButton"),
-          [this] { uploadClicked(); },
-          QStringLiteral("Reads the inputs and outputs (I/O map block, %1) from the controller")
+         {tr("Upload from PLC"), QStringLiteral("ioUploadButton"), [this] { uploadClicked(); },
+          tr("Reads the inputs and outputs (I/O map block, %1) from the controller")
               .arg(plcmem::shown(plcmem::kIoBlock))},
-         {QStringLiteral("Download to PLC"), QStringLiteral("ioDownloadButton"),
-          [this] { downloadClicked(); },
-          QStringLiteral("Writes the inputs and outputs (I/O map block, %1) into the controller")
+         {tr("Download to PLC"), QStringLiteral("ioDownloadButton"), [this] { downloadClicked(); },
+          tr("Writes the inputs and outputs (I/O map block, %1) into the controller")
               .arg(plcmem::shown(plcmem::kIoBlock))}},
         this);
     column->addStretch();
@@ -109,7 +107,8 @@ void IoMapFrame::newIoConfigClicked()
 void IoMapFrame::downloadClicked()
 {
     // The link keeps the settings it has.
-    report(m_ctx, QStringLiteral("I/O map download"), downloadIoMap(m_ctx, m_state.pointTypes));
+    report(m_ctx, QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "I/O map download")),
+           downloadIoMap(m_ctx, m_state.pointTypes));
 }
 
 void IoMapFrame::uploadClicked()
@@ -117,12 +116,13 @@ void IoMapFrame::uploadClicked()
     takeStoredPort(m_ctx);
     const Result<IoMasks> masks = uploadIoMap(m_ctx);
     if (masks.done()) {
-        nameNextEdit(m_ctx, QStringLiteral("upload I/O map"));
+        nameNextEdit(m_ctx, tr("upload I/O map"));
         IoMap uploaded = m_state;
         applyUpload(uploaded, masks.value);
         setState(uploaded);
     }
-    report(m_ctx, QStringLiteral("I/O map upload"), masks.outcome);
+    report(m_ctx, QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "I/O map upload")),
+           masks.outcome);
 }
 
 }  // namespace plc

@@ -1,6 +1,14 @@
 #include "io_table.h"
 
+#include "shown_words.h"
+
 namespace plc {
+
+// The headings as the window shows them in another language (files keep them as they are).
+[[maybe_unused]] const char *const kShownIoHeadings[] = {
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Address"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Function"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Prog.name")};
 
 IoTable::IoTable(QObject *parent) : GridModel(3, parent) {}
 
@@ -22,6 +30,14 @@ void IoTable::show(const IoMap &map)
         setText(point + 1, iocol::Function, map.function[point]);
         setText(point + 1, iocol::Name, map.name[point]);
     }
+}
+
+QVariant IoTable::data(const QModelIndex &index, int role) const
+{
+    // The cells keep the texts project files hold; the window shows them translated.
+    if (role == Qt::DisplayRole && index.column() == iocol::Function)
+        return shownEntry(text(index.row() + 1, index.column()));
+    return GridModel::data(index, role);
 }
 
 Qt::ItemFlags IoTable::flags(const QModelIndex &index) const

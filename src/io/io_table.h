@@ -27,6 +27,7 @@ public:
     // Writes the map's texts into the point rows (point i is grid row i + 1).
     void show(const IoMap &map);
 
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 };
 

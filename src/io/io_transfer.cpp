@@ -6,6 +6,8 @@
 #include "plc_link.h"
 #include "transfer_steps.h"
 
+#include <QCoreApplication>
+
 namespace plc {
 
 namespace {
@@ -27,7 +29,7 @@ Outcome writeIoMap(TransferContext &ctx, const PointBytes &pointTypes)
     });
     if (ctx.verifyWrites)  // read back as an upload reads
         steps::verifyText(ctx.link, nullptr, kBlockReadTimeout, kBlock.address, block,
-                          QStringLiteral("I/O map block"));
+                          QCoreApplication::translate("plc::IoTransfer", "I/O map block"));
     return Outcome::downloaded(ctx.verifyWrites);
 }
 
