@@ -78,6 +78,103 @@
         <source>I/O map upload</source>
         <translation>E/A-Belegung Upload</translation>
     </message>
+    <message>
+        <source>1-wire bus search</source>
+        <translation>1-Wire-Bussuche</translation>
+    </message>
+    <message>
+        <source>1-wire download</source>
+        <translation>1-Wire Download</translation>
+    </message>
+    <message>
+        <source>1-wire upload</source>
+        <translation>1-Wire Upload</translation>
+    </message>
+</context>
+<context>
+    <name>plc::AuxTransfer</name>
+    <message>
+        <source>mode word</source>
+        <translation>Betriebsartwort</translation>
+    </message>
+    <message>
+        <source>sensor records</source>
+        <translation>Sensordatensätze</translation>
+    </message>
+</context>
+<context>
+    <name>plc::BusMatch</name>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>in table, %1</source>
+        <translation>in Tabelle, %1</translation>
+    </message>
+</context>
+<context>
+    <name>plc::BusSearchDialog</name>
+    <message>
+        <source>Search module for 1-wire device</source>
+        <translation>Suche nach 1-Wire-Geräten</translation>
+    </message>
+    <message>
+        <source>Number sensor on the bus</source>
+        <translation>Anzahl Sensoren am Bus</translation>
+    </message>
+    <message>
+        <source>Start address for automatic slave addition in the main table</source>
+        <translation>Startadresse zum automatischen Einfügen in die Haupttabelle</translation>
+    </message>
+    <message>
+        <source>Where each device found stands in the sensor table</source>
+        <translation>Wo jedes gefundene Gerät in der Sensortabelle steht</translation>
+    </message>
+    <message>
+        <source>Start search</source>
+        <translation>Suche starten</translation>
+    </message>
+    <message>
+        <source>Add new in the table</source>
+        <translation>Neue in Tabelle einfügen</translation>
+    </message>
+    <message>
+        <source>Replace all in the table</source>
+        <translation>Alle in Tabelle ersetzen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Searching the bus: %1 s left</source>
+        <translation>Bus wird durchsucht: noch %1 s</translation>
+    </message>
+    <message>
+        <source>1 device found</source>
+        <translation>1 Gerät gefunden</translation>
+    </message>
+    <message>
+        <source>%1 devices found</source>
+        <translation>%1 Geräte gefunden</translation>
+    </message>
+    <message>
+        <source>add found devices</source>
+        <translation>gefundene Geräte einfügen</translation>
+    </message>
+    <message>
+        <source>replace sensors with found devices</source>
+        <translation>Sensoren durch gefundene Geräte ersetzen</translation>
+    </message>
+    <message>
+        <source>Add new in the table: %1 added, %2 already in the table</source>
+        <translation>Neue in Tabelle einfügen: %1 eingefügt, %2 schon in der Tabelle</translation>
+    </message>
 </context>
 <context>
     <name>plc::ConnectionTest</name>
@@ -517,12 +614,98 @@
         <source>Not use</source>
         <translation>Nicht benutzt</translation>
     </message>
+    <message>
+        <source>1-wire master</source>
+        <translation>1-Wire-Master</translation>
+    </message>
+    <message>
+        <source>Field Net</source>
+        <translation>Field Net</translation>
+    </message>
 </context>
 <context>
     <name>plc::MemoryMap</name>
     <message>
         <source>address %1 (hex)</source>
         <translation>Adresse %1 (hex)</translation>
+    </message>
+</context>
+<context>
+    <name>plc::MissingSensorMarks</name>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>plc::OneWireTab</name>
+    <message>
+        <source>Auxiliary port setting</source>
+        <translation>Zusatzport-Einstellung</translation>
+    </message>
+    <message>
+        <source>Write to PLC</source>
+        <translation>In SPS schreiben</translation>
+    </message>
+    <message>
+        <source>Writes the port mode (mode word, %1) and, for a 1-wire master, the sensor table (from %2) into the controller</source>
+        <translation>Schreibt die Portbetriebsart (Betriebsartwort, %1) und bei einem 1-Wire-Master die Sensortabelle (ab %2) in die Steuerung</translation>
+    </message>
+    <message>
+        <source>Upload from PLC</source>
+        <translation>Aus SPS lesen</translation>
+    </message>
+    <message>
+        <source>Reads the port mode, the Field Net line settings or the sensor table from the controller</source>
+        <translation>Liest Portbetriebsart, Field-Net-Leitungseinstellungen oder Sensortabelle aus der Steuerung</translation>
+    </message>
+    <message>
+        <source>Field Net port setting</source>
+        <translation>Field-Net-Port-Einstellung</translation>
+    </message>
+    <message>
+        <source>1-wire master configuration</source>
+        <translation>1-Wire-Master-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Add slave</source>
+        <translation>Slave hinzufügen</translation>
+    </message>
+    <message>
+        <source>Modify slave</source>
+        <translation>Slave ändern</translation>
+    </message>
+    <message>
+        <source>Delete slave</source>
+        <translation>Slave löschen</translation>
+    </message>
+    <message>
+        <source>Search slave</source>
+        <translation>Slaves suchen</translation>
+    </message>
+    <message>
+        <source>Delete all slave</source>
+        <translation>Alle Slaves löschen</translation>
+    </message>
+    <message>
+        <source>1-wire sensors</source>
+        <translation>1-Wire-Sensoren</translation>
+    </message>
+    <message>
+        <source>import CSV into 1-wire sensors</source>
+        <translation>CSV in 1-Wire-Sensoren importieren</translation>
+    </message>
+    <message>
+        <source>Replace with found device...</source>
+        <translation>Durch gefundenes Gerät ersetzen...</translation>
+    </message>
+    <message>
+        <source>upload 1-wire</source>
+        <translation>1-Wire lesen</translation>
+    </message>
+    <message>
+        <source>replace sensor %1</source>
+        <translation>Sensor %1 ersetzen</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1034,144 @@ Spalte [%2]</translation>
     </message>
 </context>
 <context>
+    <name>plc::SensorCheck</name>
+    <message>
+        <source>Error in configuration</source>
+        <translation>Fehler in der Konfiguration</translation>
+    </message>
+    <message>
+        <source>You configuration has error</source>
+        <translation>Ihre Konfiguration hat einen Fehler</translation>
+    </message>
+    <message>
+        <source> - too much sensors. Maximum value is %1</source>
+        <translation> - zu viele Sensoren. Höchstwert ist %1</translation>
+    </message>
+    <message>
+        <source> in master addresing data Dxxxx. Row is %1</source>
+        <translation> in den Master-Adressdaten Dxxxx. Zeile %1</translation>
+    </message>
+    <message>
+        <source> in the addresing data - row %1<byte value="xd"/>
+Column Byte %2</source>
+        <translation> in den Adressdaten - Zeile %1<byte value="xd"/>
+Spalte Byte %2</translation>
+    </message>
+    <message>
+        <source>up to %1 sensors</source>
+        <translation>bis zu %1 Sensoren</translation>
+    </message>
+    <message>
+        <source>two hexadecimal digits</source>
+        <translation>zwei Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>Dxxxx register, a whole number %1</source>
+        <translation>Dxxxx-Register, eine ganze Zahl %1</translation>
+    </message>
+</context>
+<context>
+    <name>plc::SensorDialog</name>
+    <message>
+        <source>Byte 0</source>
+        <translation>Byte 0</translation>
+    </message>
+    <message>
+        <source>Byte1</source>
+        <translation>Byte 1</translation>
+    </message>
+    <message>
+        <source>Byte 2</source>
+        <translation>Byte 2</translation>
+    </message>
+    <message>
+        <source>Byte3</source>
+        <translation>Byte 3</translation>
+    </message>
+    <message>
+        <source>Byte 4</source>
+        <translation>Byte 4</translation>
+    </message>
+    <message>
+        <source>Byte 5</source>
+        <translation>Byte 5</translation>
+    </message>
+    <message>
+        <source>Byte 6</source>
+        <translation>Byte 6</translation>
+    </message>
+    <message>
+        <source>Byte 7</source>
+        <translation>Byte 7</translation>
+    </message>
+    <message>
+        <source>Add/modify 1-wire slave</source>
+        <translation>1-Wire-Slave hinzufügen/ändern</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Add/modify</source>
+        <translation>Hinzufügen/Ändern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>plc::SensorEditing</name>
+    <message>
+        <source>You are shure for delete this sensor?</source>
+        <translation>Soll dieser Sensor wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Delete all sensors from the table?</source>
+        <translation>Alle Sensoren aus der Tabelle löschen?</translation>
+    </message>
+    <message>
+        <source>Dxxxx register of the first device found, a whole number %1; the next ones follow %2 apart</source>
+        <translation>Dxxxx-Register des ersten gefundenen Geräts, eine ganze Zahl %1; die nächsten folgen im Abstand %2</translation>
+    </message>
+    <message>
+        <source>The start address must be a whole number</source>
+        <translation>Die Startadresse muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>The last sensor&apos;s Dxxxx must be a whole number</source>
+        <translation>Dxxxx des letzten Sensors muss eine ganze Zahl sein</translation>
+    </message>
+</context>
+<context>
+    <name>plc::SensorReplaceDialog</name>
+    <message>
+        <source>Replace with found device</source>
+        <translation>Durch gefundenes Gerät ersetzen</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>New devices of the last search</source>
+        <translation>Neue Geräte der letzten Suche</translation>
+    </message>
+    <message>
+        <source>Eight bytes of two hexadecimal digits, Byte 0 first</source>
+        <translation>Acht Bytes aus je zwei Hexadezimalziffern, Byte 0 zuerst</translation>
+    </message>
+    <message>
+        <source>ROM code</source>
+        <translation>ROM-Code</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+</context>
+<context>
     <name>plc::SerialPorts</name>
     <message>
         <source>Device: %1</source>
@@ -914,6 +1235,46 @@ Spalte [%2]</translation>
     <message>
         <source>Prog.name</source>
         <translation>Prog.name</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Byte 0</source>
+        <translation>Byte 0</translation>
+    </message>
+    <message>
+        <source>Byte 1</source>
+        <translation>Byte 1</translation>
+    </message>
+    <message>
+        <source>Byte 2</source>
+        <translation>Byte 2</translation>
+    </message>
+    <message>
+        <source>Byte 3</source>
+        <translation>Byte 3</translation>
+    </message>
+    <message>
+        <source>Byte 4</source>
+        <translation>Byte 4</translation>
+    </message>
+    <message>
+        <source>Byte 5</source>
+        <translation>Byte 5</translation>
+    </message>
+    <message>
+        <source>Byte 6</source>
+        <translation>Byte 6</translation>
+    </message>
+    <message>
+        <source>Byte 7</source>
+        <translation>Byte 7</translation>
+    </message>
+    <message>
+        <source>Dxxxx</source>
+        <translation>Dxxxx</translation>
     </message>
 </context>
 <context>

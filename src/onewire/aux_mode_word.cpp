@@ -46,8 +46,11 @@ int parityIndex(quint16 word)
 
 const QStringList &auxModeEntries()
 {
-    static const QStringList entries = {QStringLiteral("1-wire master"),
-                                        QStringLiteral("Field Net"), QStringLiteral("Not use")};
+    // Kept by their text in project files; the window shows them translated.
+    static const QStringList entries = {
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "1-wire master")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Field Net")),
+        QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Not use"))};
     return entries;
 }
 
@@ -56,7 +59,9 @@ const FieldNetEntries &fieldNetEntries()
     static const FieldNetEntries entries = {
         {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
          QStringLiteral("57600"), QStringLiteral("115200")},
-        {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "None")),
+         QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Odd")),
+         QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Even"))},
         {QStringLiteral("7"), QStringLiteral("8")},
         {QStringLiteral("1"), QStringLiteral("2")}};
     return entries;

@@ -8,6 +8,7 @@
 #include "sensor_check.h"
 #include "transfer_steps.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace plc {
@@ -58,10 +59,11 @@ void writeCheckedAuxConfig(TransferContext &ctx, const OneWireTabState &state)
     if (!ctx.verifyWrites)
         return;
     // Read back as an upload reads.
-    steps::verifyWord(ctx.link, kReadTimeout, kModeWordAddress, word, QStringLiteral("mode word"));
+    steps::verifyWord(ctx.link, kReadTimeout, kModeWordAddress, word,
+                      QCoreApplication::translate("plc::AuxTransfer", "mode word"));
     if (master)
         steps::verifyText(ctx.link, &ctx.progress, kReadTimeout, kSensorBase, records,
-                          QStringLiteral("sensor records"));
+                          QCoreApplication::translate("plc::AuxTransfer", "sensor records"));
 }
 
 }  // namespace
@@ -69,7 +71,7 @@ void writeCheckedAuxConfig(TransferContext &ctx, const OneWireTabState &state)
 std::optional<Outcome> auxConfigFault(const OneWireTabState &state)
 {
     if (const auto fault = checkSensorTable(state.sensors))
-        return Outcome::stopped(sensorFaultMessage(*fault), kSensorErrorTitle);
+        return Outcome::stopped(sensorFaultMessage(*fault), sensorErrorTitle());
     return std::nullopt;
 }
 

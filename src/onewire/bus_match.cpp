@@ -2,6 +2,7 @@
 
 #include "row_name.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace plc {
@@ -20,7 +21,7 @@ QSet<QString> romKeysOf(const QList<SensorCells> &sensors)
 
 QString sensorRowLabel(int row, const QString &name)
 {
-    return QStringLiteral("row ") + namedRowText(row, name);
+    return QCoreApplication::translate("plc::BusMatch", "row %1").arg(namedRowText(row, name));
 }
 
 BusMatch matchBus(const QList<RomCode> &found, const QList<SensorCells> &sensors)
@@ -49,8 +50,9 @@ BusMatch matchBus(const QList<RomCode> &found, const QList<SensorCells> &sensors
 QString devicePlaceText(const DevicePlace &place)
 {
     if (place.row == 0)
-        return QStringLiteral("new");
-    return QStringLiteral("in table, ") + sensorRowLabel(place.row, place.name);
+        return QCoreApplication::translate("plc::BusMatch", "new");
+    return QCoreApplication::translate("plc::BusMatch", "in table, %1")
+        .arg(sensorRowLabel(place.row, place.name));
 }
 
 QList<RomCode> devicesNotIn(const QList<RomCode> &found, const QList<SensorCells> &sensors)

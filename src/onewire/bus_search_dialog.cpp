@@ -28,7 +28,7 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
       m_sensorTable(sensorTable)
 {
     setObjectName(QStringLiteral("busSearchDialog"));
-    setWindowTitle(QStringLiteral("Search module for 1-wire device"));
+    setWindowTitle(tr("Search module for 1-wire device"));
     setModal(true);
 
     m_controls = new QWidget(this);
@@ -36,11 +36,11 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
     m_count = new QLineEdit(QStringLiteral("0"));
     m_count->setObjectName(QStringLiteral("deviceCountBox"));
     m_count->setReadOnly(true);
-    form->addRow(QStringLiteral("Number sensor on the bus"), m_count);
+    form->addRow(tr("Number sensor on the bus"), m_count);
     m_startAddress = new QLineEdit(QStringLiteral("1500"));
     m_startAddress->setObjectName(QStringLiteral("startAddressBox"));
     m_startAddress->setToolTip(foundStartLimits());
-    form->addRow(QStringLiteral("Start address for automatic slave addition in the main table"),
+    form->addRow(tr("Start address for automatic slave addition in the main table"),
                  m_startAddress);
 
     m_view = new GridView(m_result);
@@ -55,7 +55,7 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
     // Beside the grid: where each device stands in the sensor table, kept up with corrections.
     m_places = new QListWidget;
     m_places->setObjectName(QStringLiteral("foundPlaces"));
-    m_places->setToolTip(QStringLiteral("Where each device found stands in the sensor table"));
+    m_places->setToolTip(tr("Where each device found stands in the sensor table"));
     m_places->setSelectionMode(QAbstractItemView::NoSelection);
     connect(&m_result, &QAbstractItemModel::dataChanged, this, [this] { showPlaces(); });
     auto *found = new QHBoxLayout;
@@ -63,20 +63,21 @@ BusSearchDialog::BusSearchDialog(const TransferContext &owner, GridModel &sensor
     found->addWidget(m_places, 1);
 
     auto *buttons = new QHBoxLayout;
-    auto addButton = [this, buttons](const char *caption, const char *name,
+    auto addButton = [this, buttons](const QString &caption, const char *name,
                                      const std::function<void()> &handler) {
-        auto *b = new QPushButton(QLatin1String(caption));
+        auto *b = new QPushButton(caption);
         b->setObjectName(QLatin1String(name));
         // Enter belongs to the result grid's editor: no button may take it as a click.
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, handler);
         buttons->addWidget(b);
     };
-    addButton("Start search", "startSearchButton", [this] { startSearch(); });
-    addButton("Add new in the table", "addFoundButton", [this] { place(FoundPlacement::Append); });
-    addButton("Replace all in the table", "replaceAllButton",
+    addButton(tr("Start search"), "startSearchButton", [this] { startSearch(); });
+    addButton(tr("Add new in the table"), "addFoundButton",
+              [this] { place(FoundPlacement::Append); });
+    addButton(tr("Replace all in the table"), "replaceAllButton",
               [this] { place(FoundPlacement::ReplaceAll); });
-    addButton("Close", "closeButton", [this] { reject(); });
+    addButton(tr("Close"), "closeButton", [this] { reject(); });
 
     auto *inner = new QVBoxLayout(m_controls);
     inner->setContentsMargins(0, 0, 0, 0);
@@ -108,8 +109,7 @@ void BusSearchDialog::startSearch()
     QTimer tick;
     const auto showLeft = [&] {
         const qint64 left = qMax<qint64>(0, kSearchSettleMs - elapsed.elapsed());
-        m_searching->setText(
-            QStringLiteral("Searching the bus: %1 s left").arg(left / 1000.0, 0, 'f', 1));
+        m_searching->setText(tr("Searching the bus: %1 s left").arg(left / 1000.0, 0, 'f', 1));
     };
     connect(&tick, &QTimer::timeout, this, showLeft);
     showLeft();
@@ -119,9 +119,10 @@ void BusSearchDialog::startSearch()
     m_searching->clear();
     if (found.done())
         found.outcome.detail = found.value.size() == 1
-                                   ? QStringLiteral("1 device found")
-                                   : QStringLiteral("%1 devices found").arg(found.value.size());
-    report(m_ctx, QStringLiteral("1-wire bus search"), found.outcome);
+                                   ? tr("1 device found")
+                                   : tr("%1 devices found").arg(found.value.size());
+    report(m_ctx, QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "1-wire bus search")),
+           found.outcome);
     const QList<RomCode> &devices = found.value;
     showFoundDevices(m_result, devices);
     m_found = int(devices.size());
@@ -152,8 +153,8 @@ void BusSearchDialog::place(FoundPlacement placement)
     const int before = int(found.size());
     if (append)
         found = devicesNotIn(found, m_sensorTable.dataRows());
-    nameNextEdit(m_ctx, append ? QStringLiteral("add found devices")
-                               : QStringLiteral("replace sensors with found devices"));
+    nameNextEdit(m_ctx,
+                 append ? tr("add found devices") : tr("replace sensors with found devices"));
     const QString refusal =
         placeFoundSensors(m_sensorTable, found, m_startAddress->text(), placement);
     if (!refusal.isEmpty()) {
@@ -162,7 +163,7 @@ void BusSearchDialog::place(FoundPlacement placement)
     }
     // With none skipped, the search's own status ("3 devices found") stays: all went in.
     if (append && int(found.size()) < before)
-        note(m_ctx, QStringLiteral("Add new in the table: %1 added, %2 already in the table")
+        note(m_ctx, tr("Add new in the table: %1 added, %2 already in the table")
                         .arg(found.size())
                         .arg(before - found.size()));
     accept();

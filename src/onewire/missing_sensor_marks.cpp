@@ -13,8 +13,6 @@ namespace plc {
 
 namespace {
 
-const QString kNotFoundTip = QStringLiteral("not found");
-
 // Draws a marked row's cells in the palette's placeholder colour (made readable) and slanted; the
 // fixed number column is left to the view's own delegate.
 class MissingRowDelegate : public QStyledItemDelegate {
@@ -37,7 +35,7 @@ public:
     {
         if (event->type() != QEvent::ToolTip)
             return QStyledItemDelegate::helpEvent(event, view, option, index);
-        QToolTip::showText(event->globalPos(), kNotFoundTip, view);
+        QToolTip::showText(event->globalPos(), MissingSensorMarks::tr("not found"), view);
         return true;
     }
 

@@ -17,6 +17,7 @@
 #include "sensor_editing.h"
 #include "sensor_replace.h"
 #include "sensor_replace_dialog.h"
+#include "shown_words.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -40,42 +41,38 @@ OneWireTab::OneWireTab(TransferContext &ctx, QWidget *parent) : QWidget(parent),
 
 QGroupBox *OneWireTab::buildAuxFrame()
 {
-    m_modes =
-        new OptionGroup(QStringLiteral("Auxiliary port setting"), QStringLiteral("auxPortFrame"),
-                        QStringLiteral("auxMode"), auxModeEntries());
+    m_modes = new OptionGroup(tr("Auxiliary port setting"), QStringLiteral("auxPortFrame"),
+                              QStringLiteral("auxMode"), shownEntries(auxModeEntries()));
     connect(m_modes, &OptionGroup::optionClicked, this, &OneWireTab::modeClicked);
 
     m_modes->column().addLayout(addButtons(
         new QHBoxLayout,
-        {{QStringLiteral("Write to PLC"), QStringLiteral("oneWireWriteButton"),
-          [this] { writeToPlc(); },
-          QStringLiteral("Writes the port mode (mode word, %1) and, for a 1-wire "
-                         "master, the sensor table (from %2) into the controller")
+        {{tr("Write to PLC"), QStringLiteral("oneWireWriteButton"), [this] { writeToPlc(); },
+          tr("Writes the port mode (mode word, %1) and, for a 1-wire "
+             "master, the sensor table (from %2) into the controller")
               .arg(plcmem::shown(plcmem::kAuxModeWord), plcmem::shown(plcmem::kSensorRecords))},
-         {QStringLiteral("Upload from PLC"), QStringLiteral("oneWireUploadButton"),
-          [this] { uploadFromPlc(); },
-          QStringLiteral("Reads the port mode, the Field Net line settings or the "
-                         "sensor table from the controller")}},
+         {tr("Upload from PLC"), QStringLiteral("oneWireUploadButton"), [this] { uploadFromPlc(); },
+          tr("Reads the port mode, the Field Net line settings or the "
+             "sensor table from the controller")}},
         this));
     return m_modes;
 }
 
 QGroupBox *OneWireTab::buildFieldNetFrame()
 {
-    m_fieldNetFrame = new LineSettingsBox(
-        QStringLiteral("Field Net port setting"), QStringLiteral("fieldNetFrame"),
-        {{{QStringLiteral("fieldNetSpeedList"), fieldNetEntries().speeds},
-          {QStringLiteral("fieldNetParityList"), fieldNetEntries().parities},
-          {QStringLiteral("fieldNetBitsList"), fieldNetEntries().bits},
-          {QStringLiteral("fieldNetStopList"), fieldNetEntries().stops}}});
+    m_fieldNetFrame =
+        new LineSettingsBox(tr("Field Net port setting"), QStringLiteral("fieldNetFrame"),
+                            {{{QStringLiteral("fieldNetSpeedList"), fieldNetEntries().speeds},
+                              {QStringLiteral("fieldNetParityList"), fieldNetEntries().parities},
+                              {QStringLiteral("fieldNetBitsList"), fieldNetEntries().bits},
+                              {QStringLiteral("fieldNetStopList"), fieldNetEntries().stops}}});
     return m_fieldNetFrame;
 }
 
 QGroupBox *OneWireTab::buildMasterFrame()
 {
-    auto *master =
-        new GridFrame(QStringLiteral("1-wire master configuration"), QStringLiteral("sensorFrame"),
-                      m_sensors, QStringLiteral("sensorTable"));
+    auto *master = new GridFrame(tr("1-wire master configuration"), QStringLiteral("sensorFrame"),
+                                 m_sensors, QStringLiteral("sensorTable"));
     m_masterFrame = master;
     m_sensorView = &master->view();
     m_sensorView->shareWidthAmongColumns();
@@ -84,17 +81,18 @@ QGroupBox *OneWireTab::buildMasterFrame()
         tips.append(sensorColumnLimits(col));
     m_sensors.setHeadingToolTips(tips);
     m_sensors.setLastColumnOptional(true);  // a sensor's name
-    auto addButton = [this, master](const char *caption, const char *name,
+    auto addButton = [this, master](const QString &caption, const char *name,
                                     const std::function<void()> &handler) {
-        connect(master->addButton(QLatin1String(caption), QLatin1String(name)),
-                &QPushButton::clicked, this, handler);
+        connect(master->addButton(caption, QLatin1String(name)), &QPushButton::clicked, this,
+                handler);
     };
-    addButton("Add slave", "addSensorButton", [this] { openSensorDialog(SensorDialogMode::Add); });
-    addButton("Modify slave", "modifySensorButton",
+    addButton(tr("Add slave"), "addSensorButton",
+              [this] { openSensorDialog(SensorDialogMode::Add); });
+    addButton(tr("Modify slave"), "modifySensorButton",
               [this] { openSensorDialog(SensorDialogMode::Modify); });
-    addButton("Delete slave", "deleteSensorButton", [this] { deleteClicked(); });
-    addButton("Search slave", "searchSensorsButton", [this] { openBusSearch(); });
-    addButton("Delete all slave", "deleteAllSensorsButton", [this] { deleteAllClicked(); });
+    addButton(tr("Delete slave"), "deleteSensorButton", [this] { deleteClicked(); });
+    addButton(tr("Search slave"), "searchSensorsButton", [this] { openBusSearch(); });
+    addButton(tr("Delete all slave"), "deleteAllSensorsButton", [this] { deleteAllClicked(); });
     connect(m_sensorView, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &cell) { m_currentSensorRow = cell.row(); });
     // Any text may be typed into a cell; the check before a download judges it.
@@ -102,15 +100,15 @@ QGroupBox *OneWireTab::buildMasterFrame()
                    [this](int row, int col, const QString &text) {
                        m_sensors.setText(row, col, sensorCellText(col, text));
                    });
-    const CsvNotes notes{QStringLiteral("1-wire sensors"), [this](const QString &text) {
+    const CsvNotes notes{tr("1-wire sensors"), [this](const QString &text) {
                              note(m_ctx, text);
                          }};
     addCsvMenu(*master, m_ctx.prompts, sensorCsvTable(), notes,
                [this](const QList<QStringList> &rows) {
-                   nameNextEdit(m_ctx, QStringLiteral("import CSV into 1-wire sensors"));
+                   nameNextEdit(m_ctx, tr("import CSV into 1-wire sensors"));
                    m_sensors.setDataRows(rows);
                });
-    auto *replace = new QAction(QStringLiteral("Replace with found device..."), master);
+    auto *replace = new QAction(tr("Replace with found device..."), master);
     replace->setObjectName(QStringLiteral("replaceSensorAction"));
     connect(replace, &QAction::triggered, this, [this] { replaceSensorClicked(); });
     master->addAction(replace);
@@ -184,13 +182,13 @@ void OneWireTab::deleteClicked()
     // With no sensor chosen there is nothing to ask about.
     if (!isSensorRow(m_sensors, m_currentSensorRow + 1))
         return;
-    if (m_ctx.prompts.confirm(this, kDeleteSensorQuestion))
+    if (m_ctx.prompts.confirm(this, deleteSensorQuestion()))
         deleteSensor(m_sensors, m_currentSensorRow + 1);
 }
 
 void OneWireTab::deleteAllClicked()
 {
-    if (m_ctx.prompts.confirm(this, kDeleteAllQuestion))
+    if (m_ctx.prompts.confirm(this, deleteAllQuestion()))
         deleteAllSensors(m_sensors);
 }
 
@@ -201,7 +199,8 @@ void OneWireTab::writeToPlc()
     const Outcome outcome = downloadAuxConfig(m_ctx, state());
     if (outcome.done())
         Q_EMIT configurationWritten();
-    report(m_ctx, QStringLiteral("1-wire download"), outcome);
+    report(m_ctx, QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "1-wire download")),
+           outcome);
 }
 
 Outcome OneWireTab::uploadFromPlc()
@@ -209,7 +208,7 @@ Outcome OneWireTab::uploadFromPlc()
     takeStoredPort(m_ctx);
     Result<AuxConfigUpload> upload = uploadAuxConfig(m_ctx);
     if (upload.done()) {
-        nameNextEdit(m_ctx, QStringLiteral("upload 1-wire"));
+        nameNextEdit(m_ctx, tr("upload 1-wire"));
         AuxSettings shown = settings();
         setHeadings();
         applyAuxUpload(upload.value, shown);
@@ -217,7 +216,8 @@ Outcome OneWireTab::uploadFromPlc()
         selectMode(int(shown.mode));
         showFieldNet(shown.fieldNet);
     }
-    report(m_ctx, QStringLiteral("1-wire upload"), upload.outcome);
+    report(m_ctx, QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "1-wire upload")),
+           upload.outcome);
     return upload.outcome;
 }
 
@@ -256,10 +256,10 @@ void OneWireTab::replaceSensorClicked()
         sensorRowLabel(row, sensorName(sensor)), sensor.mid(0, kRomBytes),
         devicesNotIn(m_lastFound, sensors),
         [this, row](const RomCode &rom) {
-            nameNextEdit(m_ctx, QStringLiteral("replace sensor %1").arg(row));
+            nameNextEdit(m_ctx, tr("replace sensor %1").arg(row));
             const QString refusal = replaceSensorRom(m_sensors, row, rom);
             if (!refusal.isEmpty())
-                m_ctx.prompts.message(this, refusal, kSensorErrorTitle);
+                m_ctx.prompts.message(this, refusal, sensorErrorTitle());
             return refusal.isEmpty();
         },
         this);

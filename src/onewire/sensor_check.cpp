@@ -5,11 +5,17 @@
 #include "hex_text.h"
 #include "row_name.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace plc {
 
 namespace {
+
+// The texts of the sensor check, for the translator.
+struct SensorCheckTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::SensorCheck)
+};
 
 // A ROM byte goes out as its text unchanged, so anything but two digits would shift every
 // later byte of the record.
@@ -39,14 +45,23 @@ std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors)
     return std::nullopt;
 }
 
+QString sensorErrorTitle()
+{
+    return SensorCheckTexts::tr("Error in configuration");
+}
+
 QString sensorFaultMessage(const SensorFault &fault)
 {
-    const QString start = QStringLiteral("You configuration has error");
-    if (fault.code == 9)
-        return start + QStringLiteral(" - too much sensors. Maximum value is %1").arg(kMaxSensors);
-    if (fault.code == 8)
-        return start + QStringLiteral(" in master addresing data Dxxxx. Row is %1").arg(fault.row);
-    return start + QStringLiteral(" in the addresing data - row %1\r\nColumn Byte %2")
+    const QString start = SensorCheckTexts::tr("You configuration has error");
+    if (fault.code == 9) {
+        return start +
+               SensorCheckTexts::tr(" - too much sensors. Maximum value is %1").arg(kMaxSensors);
+    }
+    if (fault.code == 8) {
+        return start +
+               SensorCheckTexts::tr(" in master addresing data Dxxxx. Row is %1").arg(fault.row);
+    }
+    return start + SensorCheckTexts::tr(" in the addresing data - row %1\r\nColumn Byte %2")
                        .arg(fault.row)
                        .arg(fault.code);
 }
@@ -54,11 +69,12 @@ QString sensorFaultMessage(const SensorFault &fault)
 QString sensorColumnLimits(int col)
 {
     if (col == sensorcol::Num)
-        return QStringLiteral("up to %1 sensors").arg(kMaxSensors);
+        return SensorCheckTexts::tr("up to %1 sensors").arg(kMaxSensors);
     if (col >= sensorcol::Byte0 && col < sensorcol::Byte0 + kRomBytes)
-        return QStringLiteral("two hexadecimal digits");
+        return SensorCheckTexts::tr("two hexadecimal digits");
     if (col == sensorcol::Register)
-        return QStringLiteral("Dxxxx register, a whole number %1").arg(kSensorRegisters.text());
+        return SensorCheckTexts::tr("Dxxxx register, a whole number %1")
+            .arg(kSensorRegisters.text());
     if (col == sensorcol::Name)
         return nameLimits();
     return QString();

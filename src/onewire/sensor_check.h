@@ -18,7 +18,8 @@ struct SensorFault {
     int code = 0;
 };
 
-inline const QString kSensorErrorTitle = QStringLiteral("Error in configuration");
+// The title of the sensor check's messages.
+QString sensorErrorTitle();
 
 // The registers a sensor may fill: its value takes two registers below 7999.
 constexpr NumberRange kSensorRegisters{0, 7997};
@@ -26,7 +27,7 @@ constexpr NumberRange kSensorRegisters{0, 7997};
 // Checks the sensors of a table before any download, whatever the mode: the first fault, or none.
 std::optional<SensorFault> checkSensorTable(const QList<SensorCells> &sensors);
 
-// What the download shows for a fault, titled kSensorErrorTitle.
+// What the download shows for a fault, titled sensorErrorTitle().
 QString sensorFaultMessage(const SensorFault &fault);
 
 // What the sensor check demands of a column's cells (the Num column: of the number of sensors), as

@@ -3,6 +3,7 @@
 #include "dialog_buttons.h"
 #include "row_name.h"
 #include "sensor_check.h"
+#include "shown_words.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -14,8 +15,14 @@ namespace plc {
 namespace {
 
 // The byte boxes' labels, as the dialog has always shown them.
-const char *const kByteLabels[kRomBytes] = {"Byte 0", "Byte1",  "Byte 2", "Byte3",
-                                            "Byte 4", "Byte 5", "Byte 6", "Byte 7"};
+const char *const kByteLabels[kRomBytes] = {QT_TRANSLATE_NOOP("plc::SensorDialog", "Byte 0"),
+                                            QT_TRANSLATE_NOOP("plc::SensorDialog", "Byte1"),
+                                            QT_TRANSLATE_NOOP("plc::SensorDialog", "Byte 2"),
+                                            QT_TRANSLATE_NOOP("plc::SensorDialog", "Byte3"),
+                                            QT_TRANSLATE_NOOP("plc::SensorDialog", "Byte 4"),
+                                            QT_TRANSLATE_NOOP("plc::SensorDialog", "Byte 5"),
+                                            QT_TRANSLATE_NOOP("plc::SensorDialog", "Byte 6"),
+                                            QT_TRANSLATE_NOOP("plc::SensorDialog", "Byte 7")};
 
 QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, const QString &text)
 {
@@ -30,27 +37,27 @@ QLineEdit *addBox(QFormLayout *form, const QString &label, const QString &name, 
 SensorDialog::SensorDialog(const SensorCells &preset, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("sensorDialog"));
-    setWindowTitle(QStringLiteral("Add/modify 1-wire slave"));
+    setWindowTitle(tr("Add/modify 1-wire slave"));
     setModal(true);
 
     // The boxes go into the table as typed; the check before a download judges them.
     auto *form = new QFormLayout;
     for (int k = 0; k < kRomBytes; ++k) {
-        m_bytes[size_t(k)] = addBox(form, QLatin1String(kByteLabels[k]),
-                                    QStringLiteral("romByte%1Box").arg(k), preset.value(k));
+        m_bytes[size_t(k)] = addBox(form, tr(kByteLabels[k]), QStringLiteral("romByte%1Box").arg(k),
+                                    preset.value(k));
         m_bytes[size_t(k)]->setToolTip(sensorColumnLimits(sensorcol::Byte0 + k));
     }
-    m_address = addBox(form, QStringLiteral("Address"), QStringLiteral("registerBox"),
-                       preset.value(kRomBytes));
+    m_address = addBox(form, tr("Address"), QStringLiteral("registerBox"), preset.value(kRomBytes));
     m_address->setToolTip(sensorColumnLimits(sensorcol::Register));
     // The name stays in the window and the project file; it never goes to the controller.
-    m_name = addBox(form, kNameHeading, QStringLiteral("nameBox"), preset.value(kRomBytes + 1));
+    m_name = addBox(form, shownHeading(kNameHeading), QStringLiteral("nameBox"),
+                    preset.value(kRomBytes + 1));
     m_name->setMaxLength(kMaxNameLength);
     m_name->setToolTip(nameLimits());
 
     const DialogButtons buttons =
-        dialogButtons(*this, {QStringLiteral("storeButton"), QStringLiteral("Add/modify")},
-                      {QStringLiteral("cancelButton"), QStringLiteral("Cancel")});
+        dialogButtons(*this, {QStringLiteral("storeButton"), tr("Add/modify")},
+                      {QStringLiteral("cancelButton"), tr("Cancel")});
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -6,11 +6,17 @@
 #include "row_name.h"
 #include "sensor_check.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace plc {
 
 namespace {
+
+// The texts of the sensor table's edits, for the translator.
+struct SensorEditingTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::SensorEditing)
+};
 
 // The row a choice stands for: a choice below the table (left over from a longer table) is the
 // entry row.
@@ -89,6 +95,16 @@ bool deleteSensor(GridModel &grid, int chosenRow)
     return true;
 }
 
+QString deleteSensorQuestion()
+{
+    return SensorEditingTexts::tr("You are shure for delete this sensor?");
+}
+
+QString deleteAllQuestion()
+{
+    return SensorEditingTexts::tr("Delete all sensors from the table?");
+}
+
 void deleteAllSensors(GridModel &grid)
 {
     grid.setRows(1);
@@ -97,9 +113,9 @@ void deleteAllSensors(GridModel &grid)
 
 QString foundStartLimits()
 {
-    return QStringLiteral(
-               "Dxxxx register of the first device found, a whole number %1; the "
-               "next ones follow %2 apart")
+    return SensorEditingTexts::tr(
+               "Dxxxx register of the first device found, a whole number %1; "
+               "the next ones follow %2 apart")
         .arg(kSensorRegisters.text())
         .arg(kRegisterStep);
 }
@@ -111,8 +127,9 @@ QString placeFoundSensors(GridModel &grid, const QList<QStringList> &found,
         const bool fromStart = placement == FoundPlacement::ReplaceAll || grid.dataRowCount() == 0;
         const auto first = fromStart ? hextext::wholeNumber(startAddress) : numberAfterLast(grid);
         if (!first) {
-            return fromStart ? QStringLiteral("The start address must be a whole number")
-                             : QStringLiteral("The last sensor's Dxxxx must be a whole number");
+            return fromStart
+                       ? SensorEditingTexts::tr("The start address must be a whole number")
+                       : SensorEditingTexts::tr("The last sensor's Dxxxx must be a whole number");
         }
         if (placement == FoundPlacement::ReplaceAll)
             deleteAllSensors(grid);

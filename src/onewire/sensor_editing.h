@@ -41,9 +41,9 @@ bool isSensorRow(const GridModel &grid, int row);
 // entry row. Any other row leaves the table as it is.
 bool deleteSensor(GridModel &grid, int chosenRow);
 
-inline const QString kDeleteSensorQuestion =
-    QStringLiteral("You are shure for delete this sensor?");
-inline const QString kDeleteAllQuestion = QStringLiteral("Delete all sensors from the table?");
+// Asked before "Delete slave" and "Delete all slave".
+QString deleteSensorQuestion();
+QString deleteAllQuestion();
 
 // "Delete all slave" after the confirmation: the heading and one empty entry row.
 void deleteAllSensors(GridModel &grid);

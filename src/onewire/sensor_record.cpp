@@ -61,6 +61,19 @@ QList<SensorCells> decodeSensorTableText(const QString &text, int n)
     return sensors;
 }
 
+// The headings as the window shows them in another language (files keep them as they are).
+[[maybe_unused]] const char *const kShownSensorHeadings[] = {
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Num"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Byte 0"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Byte 1"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Byte 2"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Byte 3"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Byte 4"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Byte 5"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Byte 6"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Byte 7"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Dxxxx")};
+
 QString sensorColumnName(int col)
 {
     static const QStringList names = columnNames(kSensorTableHeadingLine);
