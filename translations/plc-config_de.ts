@@ -90,6 +90,26 @@
         <source>1-wire upload</source>
         <translation>1-Wire Upload</translation>
     </message>
+    <message>
+        <source>UART 1 error buffer read</source>
+        <translation>UART 1 Fehlerpuffer lesen</translation>
+    </message>
+    <message>
+        <source>UART 2 error buffer read</source>
+        <translation>UART 2 Fehlerpuffer lesen</translation>
+    </message>
+    <message>
+        <source>1-wire error buffer read</source>
+        <translation>1-Wire-Fehlerpuffer lesen</translation>
+    </message>
+    <message>
+        <source>PLC restart</source>
+        <translation>SPS-Neustart</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware-Update</translation>
+    </message>
 </context>
 <context>
     <name>plc::AuxTransfer</name>
@@ -100,6 +120,25 @@
     <message>
         <source>sensor records</source>
         <translation>Sensordatensätze</translation>
+    </message>
+</context>
+<context>
+    <name>plc::BufferReader</name>
+    <message>
+        <source>not kept: the port is not a Modbus master</source>
+        <translation>nicht geführt: der Port ist kein Modbus-Master</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>keine Einträge</translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 Einträge</translation>
     </message>
 </context>
 <context>
@@ -212,6 +251,55 @@
     </message>
 </context>
 <context>
+    <name>plc::ConvLibrary</name>
+    <message>
+        <source>The conversion library %1 cannot be loaded: %2</source>
+        <translation>Die Umrechnungsbibliothek %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>The conversion library %1 (%2) has no function %3</source>
+        <translation>Die Umrechnungsbibliothek %1 (%2) hat keine Funktion %3</translation>
+    </message>
+</context>
+<context>
+    <name>plc::Converter</name>
+    <message>
+        <source>Incorrect value for conversion to IEEE format!</source>
+        <translation>Ungültiger Wert für die Umwandlung ins IEEE-Format!</translation>
+    </message>
+    <message>
+        <source>Incorrect value for conversion to float format!</source>
+        <translation>Ungültiger Wert für die Umwandlung ins Gleitkommaformat!</translation>
+    </message>
+    <message>
+        <source>Type mismatch: &quot;%1&quot; is not a number</source>
+        <translation>Typfehler: „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>Overflow: &quot;%1&quot; is too large for a single-precision number</source>
+        <translation>Überlauf: „%1“ ist zu groß für eine Zahl einfacher Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Type mismatch: &quot;%1&quot; is not a hexadecimal byte</source>
+        <translation>Typfehler: „%1“ ist kein hexadezimales Byte</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ConverterTab</name>
+    <message>
+        <source>Floating-point number to IEEE converter</source>
+        <translation>Umrechnung Gleitkommazahl in IEEE</translation>
+    </message>
+    <message>
+        <source>To IEEE</source>
+        <translation>In IEEE</translation>
+    </message>
+    <message>
+        <source>To float</source>
+        <translation>In Gleitkomma</translation>
+    </message>
+</context>
+<context>
     <name>plc::CsvFile</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -311,6 +399,88 @@
     </message>
 </context>
 <context>
+    <name>plc::DiagFrames</name>
+    <message>
+        <source>Command panel</source>
+        <translation>Befehle</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ErrorRecords</name>
+    <message>
+        <source>illegal register address </source>
+        <translation>unzulässige Registeradresse</translation>
+    </message>
+    <message>
+        <source> illegal argument </source>
+        <translation>unzulässiges Argument</translation>
+    </message>
+    <message>
+        <source> receive data error </source>
+        <translation>Fehler beim Datenempfang</translation>
+    </message>
+    <message>
+        <source> timeout error occurred  </source>
+        <translation>Zeitüberschreitung aufgetreten</translation>
+    </message>
+    <message>
+        <source>master is busy now </source>
+        <translation>Master ist beschäftigt</translation>
+    </message>
+    <message>
+        <source>execute function error </source>
+        <translation>Fehler bei der Funktionsausführung</translation>
+    </message>
+    <message>
+        <source>General error number :</source>
+        <translation>Allgemeine Fehler Anzahl:</translation>
+    </message>
+    <message>
+        <source>Timeout error number :</source>
+        <translation>Zeitüberschreitungen Anzahl:</translation>
+    </message>
+    <message>
+        <source>No any device error :</source>
+        <translation>Kein Gerät Fehler:</translation>
+    </message>
+    <message>
+        <source>No device found error :</source>
+        <translation>Kein Gerät gefunden Fehler:</translation>
+    </message>
+    <message>
+        <source>Number of error :</source>
+        <translation>Anzahl Fehler:</translation>
+    </message>
+    <message>
+        <source>No error</source>
+        <translation>Kein Fehler</translation>
+    </message>
+    <message>
+        <source>Active error</source>
+        <translation>Aktiver Fehler</translation>
+    </message>
+    <message>
+        <source>Old error</source>
+        <translation>Alter Fehler</translation>
+    </message>
+    <message>
+        <source>Inactive error</source>
+        <translation>Inaktiver Fehler</translation>
+    </message>
+    <message>
+        <source>UART1 modbus error buffer</source>
+        <translation>UART1 Modbus-Fehlerpuffer</translation>
+    </message>
+    <message>
+        <source>UART2 modbus error buffer</source>
+        <translation>UART2 Modbus-Fehlerpuffer</translation>
+    </message>
+    <message>
+        <source>1-wire error slave buffer</source>
+        <translation>1-Wire-Slave-Fehlerpuffer</translation>
+    </message>
+</context>
+<context>
     <name>plc::ExchangeText</name>
     <message>
         <source>Time</source>
@@ -386,6 +556,29 @@
     <message>
         <source>Overflow: the frame is too long for its checksum</source>
         <translation>Überlauf: Der Rahmen ist zu lang für seine Prüfsumme</translation>
+    </message>
+</context>
+<context>
+    <name>plc::GeneralSettingFrame</name>
+    <message>
+        <source>General setting</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Restart PLC</source>
+        <translation>SPS neu starten</translation>
+    </message>
+    <message>
+        <source>Writes the restart word (%1) into the controller</source>
+        <translation>Schreibt das Neustartwort (%1) in die Steuerung</translation>
+    </message>
+    <message>
+        <source>Start update firmware for STM32F3</source>
+        <translation>Firmware-Update für STM32F3 starten</translation>
+    </message>
+    <message>
+        <source>Writes the update word (%1) into the controller, then starts the firmware update program</source>
+        <translation>Schreibt das Update-Wort (%1) in die Steuerung und startet dann das Firmware-Update-Programm</translation>
     </message>
 </context>
 <context>
@@ -635,6 +828,32 @@
     <message>
         <source>not found</source>
         <translation>nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ModbusDiagTab</name>
+    <message>
+        <source>Reads the Modbus error buffer of UART %1 from the controller</source>
+        <translation>Liest den Modbus-Fehlerpuffer von UART %1 aus der Steuerung</translation>
+    </message>
+    <message>
+        <source>Read modbus buffer 1</source>
+        <translation>Modbus-Puffer 1 lesen</translation>
+    </message>
+    <message>
+        <source>Read modbus buffer 2</source>
+        <translation>Modbus-Puffer 2 lesen</translation>
+    </message>
+</context>
+<context>
+    <name>plc::OneWireDiagTab</name>
+    <message>
+        <source>Read 1-wire buffer</source>
+        <translation>1-Wire-Puffer lesen</translation>
+    </message>
+    <message>
+        <source>Reads the 1-wire error buffer from the controller</source>
+        <translation>Liest den 1-Wire-Fehlerpuffer aus der Steuerung</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1418,29 @@ Spalte Byte %2</translation>
     </message>
 </context>
 <context>
+    <name>plc::ServiceTransfer</name>
+    <message>
+        <source>The firmware update program %1 is missing or cannot be run; nothing was sent to the PLC</source>
+        <translation>Das Firmware-Update-Programm %1 fehlt oder kann nicht ausgeführt werden; nichts wurde an die SPS gesendet</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>You are shure for restart PLC ? </source>
+        <translation>Soll die SPS wirklich neu gestartet werden?</translation>
+    </message>
+    <message>
+        <source>You are shure for update firmware for the PLC ? </source>
+        <translation>Soll die Firmware der SPS wirklich aktualisiert werden?</translation>
+    </message>
+    <message>
+        <source>Cannot start %1: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>plc::TableHeadings</name>
     <message>
         <source>Name</source>
@@ -1275,6 +1517,14 @@ Spalte Byte %2</translation>
     <message>
         <source>Dxxxx</source>
         <translation>Dxxxx</translation>
+    </message>
+    <message>
+        <source>Errors  type</source>
+        <translation>Fehlerart</translation>
+    </message>
+    <message>
+        <source>Short descriptions of error</source>
+        <translation>Kurzbeschreibung des Fehlers</translation>
     </message>
 </context>
 <context>

@@ -50,11 +50,11 @@ struct BufferPart {
 
 QList<BufferPart> bufferParts()
 {
-    return {{partKey(ProjectPart::Uart1), &ErrorBuffer::uart1(), kUart1BufferCaption,
+    return {{partKey(ProjectPart::Uart1), &ErrorBuffer::uart1(), uart1BufferCaption(),
              kModbusErrorHeadings},
-            {partKey(ProjectPart::Uart2), &ErrorBuffer::uart2(), kUart2BufferCaption,
+            {partKey(ProjectPart::Uart2), &ErrorBuffer::uart2(), uart2BufferCaption(),
              kModbusErrorHeadings},
-            {partKey(ProjectPart::OneWire), &ErrorBuffer::oneWire(), kOneWireBufferCaption,
+            {partKey(ProjectPart::OneWire), &ErrorBuffer::oneWire(), oneWireBufferCaption(),
              kOneWireErrorHeadings}};
 }
 

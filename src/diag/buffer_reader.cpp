@@ -9,9 +9,16 @@
 #include "row_name.h"
 #include "transfer_steps.h"
 
+#include <QCoreApplication>
+
 namespace plc {
 
 namespace {
+
+// The texts of the buffer reads, for the translator.
+struct BufferReaderTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::BufferReader)
+};
 
 constexpr int kRecordChars = 2;
 constexpr int kBlockChars = kBlockRecords * kRecordChars;
@@ -75,8 +82,10 @@ std::optional<QList<ErrorRow>> readErrorRecords(PlcLink &link, const ErrorBuffer
 void showErrorRecords(GridModel &grid, const QList<ErrorRow> &records, const QStringList &names)
 {
     QList<QStringList> rows;
-    for (const ErrorRow &record : records)
-        rows.append({record.state, record.description});
+    for (const ErrorRow &record : records) {
+        const ErrorRow shown = shownErrorRow(record);
+        rows.append({shown.state, shown.description});
+    }
     grid.setDataRows(rows);
     for (int row = 1; row <= records.size(); ++row)
         grid.setText(row, 0, namedRowText(row, names.value(row - 1)));
@@ -89,10 +98,10 @@ Outcome withCount(const Result<BufferRecords> &read)
     if (!read.done())
         return outcome;
     const qsizetype n = read.value ? read.value->size() : -1;
-    outcome.detail = n < 0    ? QStringLiteral("not kept: the port is not a Modbus master")
-                     : n == 0 ? QStringLiteral("no records")
-                     : n == 1 ? QStringLiteral("1 record")
-                              : QStringLiteral("%1 records").arg(n);
+    outcome.detail = n < 0    ? BufferReaderTexts::tr("not kept: the port is not a Modbus master")
+                     : n == 0 ? BufferReaderTexts::tr("no records")
+                     : n == 1 ? BufferReaderTexts::tr("1 record")
+                              : BufferReaderTexts::tr("%1 records").arg(n);
     return outcome;
 }
 

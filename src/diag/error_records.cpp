@@ -1,5 +1,6 @@
 #include "error_records.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace plc {
@@ -10,12 +11,12 @@ namespace {
 // the codes, and codes 9 and 19 on have no text.
 const std::array<const char *, 19> kModbusDescriptions = {
     "",
-    "illegal register address ",
-    " illegal argument ",
-    " receive data error ",
-    " timeout error occurred  ",
-    "master is busy now ",
-    "execute function error ",
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", "illegal register address "),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", " illegal argument "),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", " receive data error "),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", " timeout error occurred  "),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", "master is busy now "),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", "execute function error "),
     "MBErr 8",
     "MBErr 9",
     "",
@@ -30,20 +31,32 @@ const std::array<const char *, 19> kModbusDescriptions = {
     "MBErr 17",
 };
 
+// The texts before a 1-wire record's error count.
+const char *const kClassTexts[] = {
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", "General error number :"),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", "Timeout error number :"),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", "No any device error :"),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", "No device found error :"),
+    QT_TRANSLATE_NOOP("plc::ErrorRecords", "Number of error :")};
+
 // The text before the error count, by error class (bits 5-7) other than 0.
 QString oneWireClassText(int errorClass, bool upper)
 {
     switch (errorClass) {
         case 0xA0:
-            return QStringLiteral("General error number :");
+            return QLatin1String(kClassTexts[0]);
         case 0xC0:
-            return QStringLiteral("Timeout error number :");
+            return QLatin1String(kClassTexts[1]);
         case 0xE0:
-            return upper ? QStringLiteral("No any device error :")
-                         : QStringLiteral("No device found error :");
+            return QLatin1String(upper ? kClassTexts[2] : kClassTexts[3]);
         default:
-            return QStringLiteral("Number of error :");
+            return QLatin1String(kClassTexts[4]);
     }
+}
+
+QString translated(const QString &text)
+{
+    return QCoreApplication::translate("plc::ErrorRecords", text.toLatin1().constData());
 }
 
 }  // namespace
@@ -52,13 +65,13 @@ ErrorRow modbusRecord(int uart, int number, quint8 record)
 {
     ErrorRow row;
     if (record == 0)
-        row.state = QStringLiteral("No error");
+        row.state = QStringLiteral(QT_TRANSLATE_NOOP("plc::ErrorRecords", "No error"));
     else if (record != 0x80)
-        row.state = QStringLiteral("Active error");
+        row.state = QStringLiteral(QT_TRANSLATE_NOOP("plc::ErrorRecords", "Active error"));
     else if (uart == 2 && number >= kFirstUpperRecord)
-        row.state = QStringLiteral("Old error");
+        row.state = QStringLiteral(QT_TRANSLATE_NOOP("plc::ErrorRecords", "Old error"));
     else
-        row.state = QStringLiteral("Inactive error");
+        row.state = QStringLiteral(QT_TRANSLATE_NOOP("plc::ErrorRecords", "Inactive error"));
     const int code = record & 0x7F;
     if (code < int(kModbusDescriptions.size()))
         row.description = QString::fromLatin1(kModbusDescriptions[size_t(code)]);
@@ -77,5 +90,39 @@ ErrorRow oneWireRecord(int number, quint8 record)
     }
     return row;
 }
+
+QString uart1BufferCaption()
+{
+    return QCoreApplication::translate("plc::ErrorRecords", "UART1 modbus error buffer");
+}
+
+QString uart2BufferCaption()
+{
+    return QCoreApplication::translate("plc::ErrorRecords", "UART2 modbus error buffer");
+}
+
+QString oneWireBufferCaption()
+{
+    return QCoreApplication::translate("plc::ErrorRecords", "1-wire error slave buffer");
+}
+
+ErrorRow shownErrorRow(const ErrorRow &row)
+{
+    ErrorRow shown{translated(row.state), translated(row.description)};
+    // A 1-wire record's description: its class text, then the count.
+    for (const char *classText : kClassTexts) {
+        if (row.description.startsWith(QLatin1String(classText))) {
+            shown.description = translated(QLatin1String(classText)) +
+                                row.description.mid(qsizetype(qstrlen(classText)));
+        }
+    }
+    return shown;
+}
+
+// The headings as the window shows them in another language.
+[[maybe_unused]] const char *const kShownErrorHeadings[] = {
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Slot"), QT_TRANSLATE_NOOP("plc::TableHeadings", "Num"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Errors  type"),
+    QT_TRANSLATE_NOOP("plc::TableHeadings", "Short descriptions of error")};
 
 }  // namespace plc

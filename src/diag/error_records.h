@@ -17,9 +17,9 @@ struct ErrorRow {
 };
 
 // The captions and heading lines of the three error tables.
-inline const QString kUart1BufferCaption = QStringLiteral("UART1 modbus error buffer");
-inline const QString kUart2BufferCaption = QStringLiteral("UART2 modbus error buffer");
-inline const QString kOneWireBufferCaption = QStringLiteral("1-wire error slave buffer");
+QString uart1BufferCaption();
+QString uart2BufferCaption();
+QString oneWireBufferCaption();
 inline const QString kModbusErrorHeadings =
     QStringLiteral("Slot  |  Errors  type   |   Short descriptions of error    ");
 inline const QString kOneWireErrorHeadings =
@@ -35,5 +35,9 @@ ErrorRow modbusRecord(int uart, int number, quint8 record);
 // A 1-wire error record: bit 7 tells an active error, bits 5-7 the error class and bits 0-4
 // how many errors of that class were counted.
 ErrorRow oneWireRecord(int number, quint8 record);
+
+// The records hold the texts as the controller engineers know them (JSON output keeps them);
+// the window and the command line's table show them translated.
+ErrorRow shownErrorRow(const ErrorRow &row);
 
 }  // namespace plc

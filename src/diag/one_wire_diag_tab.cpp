@@ -12,14 +12,13 @@ OneWireDiagTab::OneWireDiagTab(TransferContext &ctx, QWidget *parent) : QWidget(
 {
     setObjectName(QStringLiteral("oneWireDiagTab"));
     m_buffer =
-        new ErrorBufferFrame(kOneWireBufferCaption, QStringLiteral("oneWireErrorTable"), this);
+        new ErrorBufferFrame(oneWireBufferCaption(), QStringLiteral("oneWireErrorTable"), this);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_buffer, 1);
-    layout->addWidget(
-        commandPanel({{QStringLiteral("Read 1-wire buffer"),
-                       QStringLiteral("readOneWireBufferButton"), [this] { readClicked(); },
-                       QStringLiteral("Reads the 1-wire error buffer from the controller")}},
-                     this));
+    layout->addWidget(commandPanel(
+        {{tr("Read 1-wire buffer"), QStringLiteral("readOneWireBufferButton"),
+          [this] { readClicked(); }, tr("Reads the 1-wire error buffer from the controller")}},
+        this));
 }
 
 void OneWireDiagTab::setHeadings()
@@ -33,7 +32,8 @@ void OneWireDiagTab::readClicked()
     const Result<BufferRecords> read = readErrorBuffer(m_ctx, ErrorBuffer::oneWire());
     if (read.done() && read.value)
         showErrorRecords(m_buffer->errors(), *read.value, m_names());
-    report(m_ctx, QStringLiteral("1-wire error buffer read"), withCount(read));
+    report(m_ctx, QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "1-wire error buffer read")),
+           withCount(read));
 }
 
 }  // namespace plc

@@ -26,7 +26,7 @@ void ConvLibrary::load()
         errors.append(m_library.errorString());
     }
     if (!m_library.isLoaded()) {
-        throw Failure(QStringLiteral("The conversion library %1 cannot be loaded: %2")
+        throw Failure(tr("The conversion library %1 cannot be loaded: %2")
                           .arg(kName, errors.join(QStringLiteral("; "))));
     }
     const auto floatToByteArray =
@@ -42,7 +42,7 @@ QFunctionPointer ConvLibrary::resolve(const char *name)
     if (!function) {
         const QString file = QDir::toNativeSeparators(m_library.fileName());
         m_library.unload();  // a corrected library can then be loaded in its place
-        throw Failure(QStringLiteral("The conversion library %1 (%2) has no function %3")
+        throw Failure(tr("The conversion library %1 (%2) has no function %3")
                           .arg(kName, file, QLatin1String(name)));
     }
     return function;

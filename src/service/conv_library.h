@@ -3,6 +3,7 @@
 #include "conv.h"
 #include "float_codec.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QStringList>
 
@@ -13,6 +14,8 @@ namespace plc {
 // A library or function that is missing is a Failure naming the library, raised again at each
 // conversion until the library can be loaded.
 class ConvLibrary : public FloatCodec {
+    Q_DECLARE_TR_FUNCTIONS(plc::ConvLibrary)
+
 public:
     explicit ConvLibrary(const QStringList &folders);
 

@@ -4,6 +4,7 @@
 #include "float_codec.h"
 #include "hex_text.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -12,6 +13,11 @@
 namespace plc {
 
 namespace {
+
+// The texts of the conversions, for the translator.
+struct ConverterTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::Converter)
+};
 
 // Only an ASCII text can be a decimal number.
 bool isPlainText(const QString &text)
@@ -49,11 +55,21 @@ int hexDigit(QChar c)
 
 }  // namespace
 
+QString ieeeInputMessage()
+{
+    return ConverterTexts::tr("Incorrect value for conversion to IEEE format!");
+}
+
+QString floatInputMessage()
+{
+    return ConverterTexts::tr("Incorrect value for conversion to float format!");
+}
+
 float parseSingle(const QString &text)
 {
     const QString trimmed = text.trimmed();
     const auto notANumber = [&] {
-        return Failure(QStringLiteral("Type mismatch: \"%1\" is not a number").arg(text));
+        return Failure(ConverterTexts::tr("Type mismatch: \"%1\" is not a number").arg(text));
     };
     if (trimmed.isEmpty() || !isPlainText(trimmed))
         throw notANumber();
@@ -68,9 +84,9 @@ float parseSingle(const QString &text)
         throw notANumber();
     if (error == std::errc::result_out_of_range) {
         if (!belowRange(digits))
-            throw Failure(QStringLiteral("Overflow: \"%1\" is too large for a single-precision "
-                                         "number")
-                              .arg(text));
+            throw Failure(
+                ConverterTexts::tr("Overflow: \"%1\" is too large for a single-precision number")
+                    .arg(text));
         return digits.front() == '-' ? -0.0f : 0.0f;
     }
     return value;
@@ -89,7 +105,7 @@ QString singleText(float value)
 QString toIeeeDigits(const QString &text, FloatCodec &codec)
 {
     if (text.isEmpty())
-        throw Failure(kIeeeInputMessage);
+        throw Failure(ieeeInputMessage());
     QString decimal = text;
     const int comma = decimal.indexOf(QLatin1Char(','));
     if (comma >= 0)
@@ -104,13 +120,13 @@ QString toIeeeDigits(const QString &text, FloatCodec &codec)
 QString toFloatText(const QString &digits, FloatCodec &codec)
 {
     if (digits.size() != 8)
-        throw Failure(kFloatInputMessage);
+        throw Failure(floatInputMessage());
     FloatCodec::Bytes bytes{};
     for (int i = 0; i < 4; ++i) {
         const int high = hexDigit(digits[2 * i]);
         const int low = hexDigit(digits[2 * i + 1]);
         if (high < 0 || low < 0) {
-            throw Failure(QStringLiteral("Type mismatch: \"%1\" is not a hexadecimal byte")
+            throw Failure(ConverterTexts::tr("Type mismatch: \"%1\" is not a hexadecimal byte")
                               .arg(digits.mid(2 * i, 2)));
         }
         bytes[i] = static_cast<unsigned char>(high * 16 + low);

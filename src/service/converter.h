@@ -10,10 +10,9 @@ class FloatCodec;
 // cannot be done is a Failure carrying the text the user is shown; the tab then keeps the
 // result box as it was.
 
-inline const QString kIeeeInputMessage =
-    QStringLiteral("Incorrect value for conversion to IEEE format!");
-inline const QString kFloatInputMessage =
-    QStringLiteral("Incorrect value for conversion to float format!");
+// What "To IEEE" and "To float" say of an empty or wrong-sized input.
+QString ieeeInputMessage();
+QString floatInputMessage();
 
 // "To IEEE": a decimal number (the first comma taken for a point, blanks around allowed, "INF"
 // and "NAN" in any case) as the 8 upper-case hexadecimal digits of its single-precision

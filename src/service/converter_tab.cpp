@@ -20,7 +20,7 @@ ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent)
       m_prompts(prompts),
       m_library(programFolders(QCoreApplication::applicationDirPath()))
 {
-    auto *frame = new QGroupBox(QStringLiteral("Floating-point number to IEEE converter"), this);
+    auto *frame = new QGroupBox(tr("Floating-point number to IEEE converter"), this);
     frame->setObjectName(QStringLiteral("converterFrame"));
     auto *grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(12);
@@ -32,7 +32,7 @@ ConverterTab::ConverterTab(Prompts &prompts, QWidget *parent)
         {QStringLiteral("ieeeInputBox"), QStringLiteral("toFloatButton"),
          QStringLiteral("floatResultBox")},
     };
-    const QString captions[] = {QStringLiteral("To IEEE"), QStringLiteral("To float")};
+    const QString captions[] = {tr("To IEEE"), tr("To float")};
     void (ConverterTab::*const handlers[])() = {&ConverterTab::toIeee, &ConverterTab::toFloat};
     for (int line = 0; line < 2; ++line) {
         auto *input = new QLineEdit(frame);

@@ -8,6 +8,7 @@
 #include "prompts.h"
 #include "transfer_steps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -16,6 +17,11 @@
 namespace plc {
 
 namespace {
+
+// The texts of the service actions, for the translator.
+struct ServiceTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ServiceTransfer)
+};
 
 // A controller word that makes the controller act as a whole, with the data that does it.
 struct ControlWord {
@@ -49,16 +55,26 @@ QString updateProgram(const QStringList &candidates)
     QStringList shown;
     for (const QString &path : candidates)
         shown.append(QDir::toNativeSeparators(path));
-    throw Failure(QStringLiteral("The firmware update program %1 is missing or cannot be "
-                                 "run; nothing was sent to the PLC")
-                      .arg(shown.join(QStringLiteral(" or "))));
+    throw Failure(ServiceTexts::tr("The firmware update program %1 is missing or cannot be run; "
+                                   "nothing was sent to the PLC")
+                      .arg(shown.join(ServiceTexts::tr(" or "))));
 }
 
 }  // namespace
 
+QString restartQuestion()
+{
+    return ServiceTexts::tr("You are shure for restart PLC ? ");
+}
+
+QString updateQuestion()
+{
+    return ServiceTexts::tr("You are shure for update firmware for the PLC ? ");
+}
+
 Outcome restartPlc(TransferContext &ctx)
 {
-    return askThenRun(ctx, kRestartQuestion, [&] {
+    return askThenRun(ctx, restartQuestion(), [&] {
         writeControlWord(ctx.link, kRestartWord);
         return Outcome();
     });
@@ -82,7 +98,7 @@ void startProgram(const QString &path)
     QProcess process;
     process.setProgram(path);
     if (!process.startDetached()) {
-        throw Failure(QStringLiteral("Cannot start %1: %2")
+        throw Failure(ServiceTexts::tr("Cannot start %1: %2")
                           .arg(QDir::toNativeSeparators(path), process.errorString()));
     }
 }
@@ -98,7 +114,7 @@ Outcome updateFirmware(TransferContext &ctx, const QStringList &candidates,
     } catch (const Failure &f) {
         return Outcome::of(f);
     }
-    return askThenRun(ctx, kUpdateQuestion, [&] {
+    return askThenRun(ctx, updateQuestion(), [&] {
         writeControlWord(ctx.link, kUpdateWord);
         // The update program needs the port to itself.
         ctx.link.close();

@@ -13,9 +13,9 @@ struct TransferContext;
 // set it up (runOnLink: the port is closed on every path) and tells how it ended (a port that
 // will not open, an update program that is missing or will not start).
 
-inline const QString kRestartQuestion = QStringLiteral("You are shure for restart PLC ? ");
-inline const QString kUpdateQuestion =
-    QStringLiteral("You are shure for update firmware for the PLC ? ");
+// Asked before each of them (OK and Cancel, empty title).
+QString restartQuestion();
+QString updateQuestion();
 
 // "Restart PLC": asks, then writes the restart word. The controller restarts rather than answer
 // for sure, so its answer is not looked at.
