@@ -216,6 +216,116 @@
     </message>
 </context>
 <context>
+    <name>plc::ConfigFile</name>
+    <message>
+        <source>Save PLC configuration</source>
+        <translation>SPS-Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Load PLC configuration</source>
+        <translation>SPS-Konfiguration laden</translation>
+    </message>
+    <message>
+        <source>Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)</source>
+        <translation>Volquen-Technology-SPS-Konfiguration (*.vqc *.rfp);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Cannot save the configuration to %1: %2</source>
+        <translation>Die Konfiguration kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ConfigRecord</name>
+    <message>
+        <source>request table</source>
+        <translation>Anfragetabelle</translation>
+    </message>
+    <message>
+        <source>sensor table</source>
+        <translation>Sensortabelle</translation>
+    </message>
+    <message>
+        <source>port mode</source>
+        <translation>Portbetriebsart</translation>
+    </message>
+    <message>
+        <source>speed index</source>
+        <translation>Baudraten-Index</translation>
+    </message>
+    <message>
+        <source>parity index</source>
+        <translation>Paritäts-Index</translation>
+    </message>
+    <message>
+        <source>bit-number index</source>
+        <translation>Datenbit-Index</translation>
+    </message>
+    <message>
+        <source>stop-bit index</source>
+        <translation>Stoppbit-Index</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be saved: %1 holds &quot;%2&quot;; %3 fits there.</source>
+        <translation>Die Konfiguration kann nicht gespeichert werden: %1 enthält „%2“; dort passt %3.</translation>
+    </message>
+    <message>
+        <source>a byte of two hexadecimal digits</source>
+        <translation>ein Byte aus zwei Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 255</source>
+        <translation>eine ganze Zahl von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>a whole number from -32768 to 32767</source>
+        <translation>eine ganze Zahl von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>the %1 %2, row %3, column &quot;%4&quot;</source>
+        <translation>%1 %2, Zeile %3, Spalte „%4“</translation>
+    </message>
+    <message>
+        <source>the %1 box &quot;%2&quot;</source>
+        <translation>das %1-Feld „%2“</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>This is not a configuration file the tool can load: %1.</source>
+        <translation>Dies ist keine Konfigurationsdatei, die das Programm laden kann: %1.</translation>
+    </message>
+    <message>
+        <source>the %1 is %2, where 0 to %3 are known</source>
+        <translation>%1 ist %2, bekannt sind 0 bis %3</translation>
+    </message>
+    <message>
+        <source>the %1 slave timeout is %2, not a whole number of milliseconds</source>
+        <translation>der %1-Slave-Timeout ist %2, keine ganze Zahl von Millisekunden</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long; a configuration file is %2 bytes</source>
+        <translation>Die Datei ist %1 Bytes lang; eine Konfigurationsdatei hat %2 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 request count</source>
+        <translation>%1 Anfrageanzahl</translation>
+    </message>
+    <message>
+        <source>auxiliary port mode</source>
+        <translation>Zusatzport-Betriebsart</translation>
+    </message>
+    <message>
+        <source>sensor count</source>
+        <translation>Sensoranzahl</translation>
+    </message>
+</context>
+<context>
     <name>plc::ConnectionTest</name>
     <message>
         <source>No first answer from PLC. Check cable connection,port setting,and e.t.c.</source>
@@ -1111,6 +1221,149 @@
     <message>
         <source>waiting</source>
         <translation>wartet</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ProjectFile</name>
+    <message>
+        <source>The project file cannot be read: %1.</source>
+        <translation>Die Projektdatei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>%1 holds %2; %3 fits there</source>
+        <translation>%1 enthält %2; dort passt %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column &quot;%3&quot; holds &quot;%4&quot;: %5</source>
+        <translation>%1, Zeile %2, Spalte „%3“ enthält „%4“: %5</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column &quot;%3&quot;</source>
+        <translation>%1, Zeile %2, Spalte „%3“</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>eines von %1</translation>
+    </message>
+    <message>
+        <source>the UART %1 request table</source>
+        <translation>die Anfragetabelle von UART %1</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>the 1-wire sensor table</source>
+        <translation>die 1-Wire-Sensortabelle</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; a sensor has %3</source>
+        <translation>%1 enthält %2 Bytes; ein Sensor hat %3</translation>
+    </message>
+    <message>
+        <source>a text of two hexadecimal digits</source>
+        <translation>ein Text aus zwei Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;; an input X0 to X24, an output Y0 to Y24 or nothing fits there</source>
+        <translation>%1 ist „%2“; dort passt ein Eingang X0 bis X24, ein Ausgang Y0 bis Y24 oder nichts</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, given to an earlier point already</source>
+        <translation>%1 ist „%2“, schon an einen früheren Punkt vergeben</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 points; the controller has %3</source>
+        <translation>%1 enthält %2 Punkte; die Steuerung hat %3</translation>
+    </message>
+    <message>
+        <source>the I/O map, point %1, &quot;name&quot;</source>
+        <translation>die E/A-Belegung, Punkt %1, „name“</translation>
+    </message>
+    <message>
+        <source>a version from 1 on</source>
+        <translation>eine Version ab 1</translation>
+    </message>
+    <message>
+        <source>it has schema version %1; this program reads up to %2</source>
+        <translation>sie hat die Schemaversion %1; dieses Programm liest bis %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>it holds no object of settings</source>
+        <translation>sie enthält kein Objekt mit Einstellungen</translation>
+    </message>
+    <message>
+        <source>PLC project (*.plcproj);;</source>
+        <translation>SPS-Projekt (*.plcproj);;</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2</source>
+        <translation>%1 wird abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>%1 not written: the configuration file has no place for it</source>
+        <translation>%1 nicht geschrieben: die Konfigurationsdatei hat dafür keinen Platz</translation>
+    </message>
+    <message>
+        <source>Project note</source>
+        <translation>Projektnotiz</translation>
+    </message>
+    <message>
+        <source>UART 2 bit number and stop bits</source>
+        <translation>UART 2 Datenbits und Stoppbits</translation>
+    </message>
+    <message>
+        <source>Field Net line settings</source>
+        <translation>Field-Net-Leitungseinstellungen</translation>
+    </message>
+    <message>
+        <source>I/O map</source>
+        <translation>E/A-Belegung</translation>
+    </message>
+    <message>
+        <source>Request and sensor names</source>
+        <translation>Namen von Anfragen und Sensoren</translation>
+    </message>
+    <message>
+        <source>Cannot save the project to %1: %2</source>
+        <translation>Das Projekt kann nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>

@@ -54,9 +54,6 @@ constexpr LineList kAppSettingLists[] = {LineList::Speed, LineList::Parity, Line
 // The size the window first opens with, before any is stored.
 constexpr QSize kFirstSize(1240, 700);
 
-// The project dialogs offer the configuration files too: either kind opens by its name.
-const QString kProjectFilter = QStringLiteral("PLC project (*.plcproj);;") + kConfigFilter;
-
 // The first line of the question about unkept edits; the second names what would drop them.
 const QString kUnkeptEdits = QStringLiteral(
     "The tables hold changes that are neither saved in a configuration file nor "
@@ -288,8 +285,8 @@ bool MainWindow::saveConfig()
 
 void MainWindow::loadConfig()
 {
-    const QString path =
-        m_prompts.openFileName(this, kLoadTitle, recentfiles::dialogFolder(), kConfigFilter);
+    const QString path = m_prompts.openFileName(this, loadConfigTitle(),
+                                                recentfiles::dialogFolder(), configFilter());
     if (!path.isEmpty())
         openConfigFile(path);
 }
@@ -339,7 +336,7 @@ void MainWindow::newProject()
 void MainWindow::openProject()
 {
     const QString path = m_prompts.openFileName(this, QStringLiteral("Open project"),
-                                                recentfiles::dialogFolder(), kProjectFilter);
+                                                recentfiles::dialogFolder(), projectFilter());
     if (!path.isEmpty())
         openFile(path);
 }
@@ -386,7 +383,7 @@ bool MainWindow::saveProjectAs()
 {
     QString path =
         m_prompts.saveFileName(this, QStringLiteral("Save project"), recentfiles::dialogFolder(),
-                               kProjectFilter, kProjectSuffix);
+                               projectFilter(), kProjectSuffix);
     if (path.isEmpty())
         return false;
     // Only a name that says so makes a configuration file.

@@ -15,10 +15,10 @@ class Prompts;
 // the folder of the file last loaded or saved, and each file loaded or saved goes first in the
 // list of recent configurations.
 
-inline const QString kSaveTitle = QStringLiteral("Save PLC configuration");
-inline const QString kLoadTitle = QStringLiteral("Load PLC configuration");
-inline const QString kConfigFilter =
-    QStringLiteral("Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)");
+// The titles and the file filter of the configuration file dialogs.
+QString saveConfigTitle();
+QString loadConfigTitle();
+QString configFilter();
 inline const QString kDefaultSuffix = QStringLiteral("rfp");
 
 // Whether a path ends in a configuration file's suffix (.vqc or .rfp, in any case).

@@ -6,14 +6,21 @@
 #include "request_record.h"
 #include "sensor_record.h"
 #include "settings_store.h"
+#include "shown_words.h"
 #include "uart_port.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <cstring>
 
 namespace plc {
 
 namespace {
+
+// The texts of the configuration record's checks, for the translator.
+struct ConfigRecordTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ConfigRecord)
+};
 
 // One description of the record's layout, read by gather (window to record), spread (record
 // to window) and the load check alike.
@@ -45,7 +52,7 @@ struct Table {
 const QStringList kRequestHeadings = columnNames(kRequestHeadingLine);
 const QStringList kSensorHeadings = columnNames(kSensorHeadingLine);
 
-const Table kRequests = {"request table",
+const Table kRequests = {QT_TRANSLATE_NOOP("plc::ConfigRecord", "request table"),
                          0,
                          9,
                          3741,
@@ -57,7 +64,7 @@ const Table kRequests = {"request table",
                           {6, 7, Kind::I16}},
                          7,
                          kRequestHeadings};
-const Table kSensors = {"sensor table",
+const Table kSensors = {QT_TRANSLATE_NOOP("plc::ConfigRecord", "sensor table"),
                         1161,
                         11,
                         3742,
@@ -89,9 +96,11 @@ struct ListSetting {
     bool uart1Only;
 };
 const ListSetting kUartLists[] = {
-    {kMode, 3, "port mode", false},      {kSpeed, 8, "speed index", false},
-    {kParity, 3, "parity index", false}, {kBits, 3, "bit-number index", true},
-    {kStop, 3, "stop-bit index", true},
+    {kMode, 3, QT_TRANSLATE_NOOP("plc::ConfigRecord", "port mode"), false},
+    {kSpeed, 8, QT_TRANSLATE_NOOP("plc::ConfigRecord", "speed index"), false},
+    {kParity, 3, QT_TRANSLATE_NOOP("plc::ConfigRecord", "parity index"), false},
+    {kBits, 3, QT_TRANSLATE_NOOP("plc::ConfigRecord", "bit-number index"), true},
+    {kStop, 3, QT_TRANSLATE_NOOP("plc::ConfigRecord", "stop-bit index"), true},
 };
 
 QString uartName(int uart)
@@ -106,8 +115,8 @@ int sectionStart(int section)
 
 [[noreturn]] void refuseCell(const QString &where, const QString &text, const QString &fits)
 {
-    throw Failure(QStringLiteral("The configuration cannot be saved: %1 holds \"%2\"; %3 fits "
-                                 "there.")
+    throw Failure(ConfigRecordTexts::tr("The configuration cannot be saved: %1 holds \"%2\"; %3 "
+                                        "fits there.")
                       .arg(where, text, fits));
 }
 
@@ -121,19 +130,19 @@ void encodeCell(Kind kind, const QString &text, char *to, const Where &where)
         bool ok = t.size() == 2;
         const uint value = ok ? t.toUInt(&ok, 16) : 0;
         if (!ok)
-            refuseCell(where(), text, QStringLiteral("a byte of two hexadecimal digits"));
+            refuseCell(where(), text, ConfigRecordTexts::tr("a byte of two hexadecimal digits"));
         *to = char(value);
         return;
     }
     const auto value = hextext::wholeNumber(text);
     if (kind == Kind::U8) {
         if (!value || *value < 0 || *value > 255)
-            refuseCell(where(), text, QStringLiteral("a whole number from 0 to 255"));
+            refuseCell(where(), text, ConfigRecordTexts::tr("a whole number from 0 to 255"));
         *to = char(*value);
         return;
     }
     if (!value || *value < -32768 || *value > 32767)
-        refuseCell(where(), text, QStringLiteral("a whole number from -32768 to 32767"));
+        refuseCell(where(), text, ConfigRecordTexts::tr("a whole number from -32768 to 32767"));
     qToLittleEndian(qint16(*value), to);
 }
 
@@ -161,10 +170,10 @@ void gatherTable(QByteArray &bytes, int section, const Table &table, const QStri
         for (const Column &c : table.columns) {
             encodeCell(c.kind, row.value(c.col - 1),
                        base + table.offset + k * table.entrySize + c.offset, [&] {
-                           return QStringLiteral("the %1 %2, row %3, column \"%4\"")
-                               .arg(owner, QLatin1String(table.name))
+                           return ConfigRecordTexts::tr("the %1 %2, row %3, column \"%4\"")
+                               .arg(owner, ConfigRecordTexts::tr(table.name))
                                .arg(k + 1)
-                               .arg(table.headings.at(c.col));
+                               .arg(shownHeading(table.headings.at(c.col)));
                        });
         }
     }
@@ -191,12 +200,15 @@ void gatherUart(QByteArray &bytes, int uart, const UartTabState &state)
     const QString owner = uartName(uart);
     gatherTable(bytes, uart, kRequests, owner, state.requests);
     char *base = bytes.data() + sectionStart(uart);
-    encodeCell(Kind::U8, state.settings.address, base + kAddress,
-               [&] { return QStringLiteral("the %1 box \"MB address\"").arg(owner); });
+    encodeCell(Kind::U8, state.settings.address, base + kAddress, [&] {
+        return ConfigRecordTexts::tr("the %1 box \"%2\"")
+            .arg(owner, QCoreApplication::translate("plc::UartTab", "MB address"));
+    });
     const auto timeout = hextext::wholeNumber(state.settings.timeout);
     if (!timeout)
-        refuseCell(QStringLiteral("the %1 box \"Timeout,[msec]\"").arg(owner),
-                   state.settings.timeout, QStringLiteral("a whole number"));
+        refuseCell(ConfigRecordTexts::tr("the %1 box \"%2\"")
+                       .arg(owner, QCoreApplication::translate("plc::UartTab", "Timeout,[msec]")),
+                   state.settings.timeout, ConfigRecordTexts::tr("a whole number"));
     qToLittleEndian(float(*timeout), base + kTimeout);
     base[kMode] = char(state.settings.mode);
     base[kSpeed] = char(state.settings.speed);
@@ -226,14 +238,14 @@ UartTabState spreadUart(const QByteArray &bytes, int uart)
 [[noreturn]] void refuseFile(const QString &what)
 {
     throw Failure(
-        QStringLiteral("This is not a configuration file the tool can load: %1.").arg(what));
+        ConfigRecordTexts::tr("This is not a configuration file the tool can load: %1.").arg(what));
 }
 
 void checkByte(const QByteArray &bytes, int section, int offset, int limit, const QString &what)
 {
     const int value = quint8(bytes.at(sectionStart(section) + offset));
     if (value >= limit)
-        refuseFile(QStringLiteral("the %1 is %2, where 0 to %3 are known")
+        refuseFile(ConfigRecordTexts::tr("the %1 is %2, where 0 to %3 are known")
                        .arg(what)
                        .arg(value)
                        .arg(limit - 1));
@@ -244,8 +256,8 @@ void checkTimeout(const QByteArray &bytes, int uart)
 {
     const float t = qFromLittleEndian<float>(bytes.constData() + sectionStart(uart) + kTimeout);
     if (!(t >= -2147483648.0f && t < 2147483648.0f) || t != float(qint64(t)))
-        refuseFile(QStringLiteral("the %1 slave timeout is %2, not a whole number of "
-                                  "milliseconds")
+        refuseFile(ConfigRecordTexts::tr("the %1 slave timeout is %2, not a whole number of "
+                                         "milliseconds")
                        .arg(uartName(uart))
                        .arg(double(t)));
 }
@@ -271,21 +283,23 @@ ConfigRecord::ConfigRecord() : m_bytes(kSize, '\0') {}
 ConfigRecord ConfigRecord::fromFile(const QByteArray &bytes)
 {
     if (bytes.size() < kSize)
-        throw Failure(QStringLiteral("The file is %1 bytes long; a configuration file is %2 bytes")
-                          .arg(bytes.size())
-                          .arg(kSize));
+        throw Failure(
+            ConfigRecordTexts::tr("The file is %1 bytes long; a configuration file is %2 bytes")
+                .arg(bytes.size())
+                .arg(kSize));
     for (int uart = 0; uart < 2; ++uart) {
         for (const ListSetting &list : kUartLists) {
             if (!list.uart1Only || uart == 0)
                 checkByte(bytes, uart, list.offset, list.entries,
-                          uartName(uart) + QLatin1Char(' ') + QLatin1String(list.name));
+                          uartName(uart) + QLatin1Char(' ') + ConfigRecordTexts::tr(list.name));
         }
         checkByte(bytes, uart, kRequests.countOffset, kMaxEntries + 1,
-                  uartName(uart) + QStringLiteral(" request count"));
+                  ConfigRecordTexts::tr("%1 request count").arg(uartName(uart)));
         checkTimeout(bytes, uart);
     }
-    checkByte(bytes, 2, kMode, 3, QStringLiteral("auxiliary port mode"));
-    checkByte(bytes, 2, kSensors.countOffset, kMaxEntries + 1, QStringLiteral("sensor count"));
+    checkByte(bytes, 2, kMode, 3, ConfigRecordTexts::tr("auxiliary port mode"));
+    checkByte(bytes, 2, kSensors.countOffset, kMaxEntries + 1,
+              ConfigRecordTexts::tr("sensor count"));
     ConfigRecord record;
     record.m_bytes = bytes.left(kSize);
     return record;

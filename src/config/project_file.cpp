@@ -7,8 +7,10 @@
 #include "request_check.h"
 #include "request_record.h"
 #include "sensor_check.h"
+#include "shown_words.h"
 #include "whole_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,6 +26,11 @@
 namespace plc {
 
 namespace {
+
+// The texts of the project file's refusals, for the translator.
+struct ProjectFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ProjectFile)
+};
 
 // One description of the file's fields, read by the writer and the reader alike.
 
@@ -254,7 +261,7 @@ QByteArray ioMapText(const IoMap &map, int indent)
 
 [[noreturn]] void refuse(const QString &what)
 {
-    throw Failure(QStringLiteral("The project file cannot be read: %1.").arg(what));
+    throw Failure(ProjectFileTexts::tr("The project file cannot be read: %1.").arg(what));
 }
 
 // A value as the refusal quotes it.
@@ -268,17 +275,17 @@ QString shown(const QJsonValue &value)
         case QJsonValue::Bool:
             return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
         case QJsonValue::Array:
-            return QStringLiteral("a list");
+            return ProjectFileTexts::tr("a list");
         case QJsonValue::Object:
-            return QStringLiteral("an object");
+            return ProjectFileTexts::tr("an object");
         default:
-            return QStringLiteral("nothing");
+            return ProjectFileTexts::tr("nothing");
     }
 }
 
 [[noreturn]] void refuseValue(const QString &where, const QJsonValue &value, const QString &fits)
 {
-    refuse(QStringLiteral("%1 holds %2; %3 fits there").arg(where, shown(value), fits));
+    refuse(ProjectFileTexts::tr("%1 holds %2; %3 fits there").arg(where, shown(value), fits));
 }
 
 // Line and column (from 1) of a byte offset into UTF-8 text: where the parser stopped.
@@ -315,17 +322,20 @@ void checkTable(const CsvTable &table, const QList<QStringList> &rows, const QSt
     if (!fault)
         return;
     if (fault->col < 0)
-        refuse(QStringLiteral("%1: %2").arg(name, fault->reason));
-    refuse(QStringLiteral("%1, row %2, column \"%3\" holds \"%4\": %5")
+        refuse(ProjectFileTexts::tr("%1: %2").arg(name, fault->reason));
+    refuse(ProjectFileTexts::tr("%1, row %2, column \"%3\" holds \"%4\": %5")
                .arg(name)
                .arg(fault->row)
-               .arg(table.headings.value(fault->col),
+               .arg(shownHeading(table.headings.value(fault->col)),
                     rows.value(fault->row - 1).value(fault->col - 1), fault->reason));
 }
 
 QString cellWhere(const QString &table, int row, const QString &heading)
 {
-    return QStringLiteral("%1, row %2, column \"%3\"").arg(table).arg(row).arg(heading);
+    return ProjectFileTexts::tr("%1, row %2, column \"%3\"")
+        .arg(table)
+        .arg(row)
+        .arg(shownHeading(heading));
 }
 
 // A whole number as the window's text; a refusal naming where() otherwise. The name is made only
@@ -392,7 +402,7 @@ QJsonValue ProjectReader::member(const QJsonObject &object, const QString &path,
 {
     const auto it = object.constFind(QLatin1String(key));
     if (it == object.constEnd())
-        refuse(QStringLiteral("%1 is missing").arg(childPath(path, key)));
+        refuse(ProjectFileTexts::tr("%1 is missing").arg(childPath(path, key)));
     return it.value();
 }
 
@@ -400,7 +410,7 @@ QJsonObject ProjectReader::objectAt(const QJsonObject &object, const QString &pa
 {
     const QJsonValue value = member(object, path, key);
     if (!value.isObject())
-        refuseValue(childPath(path, key), value, QStringLiteral("an object"));
+        refuseValue(childPath(path, key), value, ProjectFileTexts::tr("an object"));
     return value.toObject();
 }
 
@@ -408,7 +418,7 @@ QJsonArray ProjectReader::arrayAt(const QJsonObject &object, const QString &path
 {
     const QJsonValue value = member(object, path, key);
     if (!value.isArray())
-        refuseValue(childPath(path, key), value, QStringLiteral("a list"));
+        refuseValue(childPath(path, key), value, ProjectFileTexts::tr("a list"));
     return value.toArray();
 }
 
@@ -416,7 +426,7 @@ QString ProjectReader::textAt(const QJsonObject &object, const QString &path, co
 {
     const QJsonValue value = member(object, path, key);
     if (!value.isString())
-        refuseValue(childPath(path, key), value, QStringLiteral("a text"));
+        refuseValue(childPath(path, key), value, ProjectFileTexts::tr("a text"));
     return value.toString();
 }
 
@@ -427,7 +437,7 @@ int ProjectReader::choiceAt(const QJsonObject &object, const QString &path, cons
     const int index = value.isString() ? int(entries.indexOf(value.toString())) : -1;
     if (index < 0)
         refuseValue(childPath(path, key), value,
-                    QStringLiteral("one of %1").arg(quotedList(entries)));
+                    ProjectFileTexts::tr("one of %1").arg(quotedList(entries)));
     return index;
 }
 
@@ -442,12 +452,12 @@ void ProjectReader::takeRowName(const QJsonObject &row, const QString &path, QSt
 
 QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString &path, int number)
 {
-    const QString table = QStringLiteral("the UART %1 request table").arg(number);
+    const QString table = ProjectFileTexts::tr("the UART %1 request table").arg(number);
     QList<QStringList> cells;
     for (int r = 0; r < rows.size(); ++r) {
         const QString here = rowPath(path, r + 1);
         if (!rows.at(r).isObject())
-            refuseValue(here, rows.at(r), QStringLiteral("an object"));
+            refuseValue(here, rows.at(r), ProjectFileTexts::tr("an object"));
         const QJsonObject row = rows.at(r).toObject();
         noteUnknown(row, here,
                     {kRequestKeys[0], kRequestKeys[1], kRequestKeys[2], kRequestKeys[3],
@@ -457,7 +467,7 @@ QList<QStringList> ProjectReader::requests(const QJsonArray &rows, const QString
             texts.append(wholeText(
                 member(row, here, kRequestKeys[k]),
                 [&] { return cellWhere(table, r + 1, requestColumnName(k + 1)); },
-                QStringLiteral("a whole number")));
+                ProjectFileTexts::tr("a whole number")));
         }
         takeRowName(row, here, texts);
         cells.append(texts);
@@ -480,8 +490,9 @@ UartTabState ProjectReader::uart(const QJsonObject &root, int number)
         list.index(state) = choiceAt(part, path, list.key, list.entries);
     for (const BoxField &box : kUartBoxes) {
         const QString where = childPath(path, box.key);
-        const QString fits =
-            QStringLiteral("a whole number from %1 to %2").arg(box.range.low).arg(box.range.high);
+        const QString fits = ProjectFileTexts::tr("a whole number from %1 to %2")
+                                 .arg(box.range.low)
+                                 .arg(box.range.high);
         const QString text = wholeText(
             member(part, path, box.key), [&] { return where; }, fits);
         if (!box.range.contains(text.toLongLong()))
@@ -494,17 +505,17 @@ UartTabState ProjectReader::uart(const QJsonObject &root, int number)
 
 QList<QStringList> ProjectReader::sensors(const QJsonArray &rows, const QString &path)
 {
-    const QString table = QStringLiteral("the 1-wire sensor table");
+    const QString table = ProjectFileTexts::tr("the 1-wire sensor table");
     QList<QStringList> cells;
     for (int r = 0; r < rows.size(); ++r) {
         const QString here = rowPath(path, r + 1);
         if (!rows.at(r).isObject())
-            refuseValue(here, rows.at(r), QStringLiteral("an object"));
+            refuseValue(here, rows.at(r), ProjectFileTexts::tr("an object"));
         const QJsonObject row = rows.at(r).toObject();
         noteUnknown(row, here, {"rom", "register", kNameKey});
         const QJsonArray rom = arrayAt(row, here, "rom");
         if (rom.size() != kRomBytes)
-            refuse(QStringLiteral("%1 holds %2 bytes; a sensor has %3")
+            refuse(ProjectFileTexts::tr("%1 holds %2 bytes; a sensor has %3")
                        .arg(childPath(here, "rom"))
                        .arg(rom.size())
                        .arg(kRomBytes));
@@ -512,13 +523,13 @@ QList<QStringList> ProjectReader::sensors(const QJsonArray &rows, const QString 
         for (int k = 0; k < kRomBytes; ++k) {
             if (!rom.at(k).isString())
                 refuseValue(cellWhere(table, r + 1, sensorColumnName(sensorcol::Byte0 + k)),
-                            rom.at(k), QStringLiteral("a text of two hexadecimal digits"));
+                            rom.at(k), ProjectFileTexts::tr("a text of two hexadecimal digits"));
             texts.append(rom.at(k).toString());
         }
         texts.append(wholeText(
             member(row, here, "register"),
             [&] { return cellWhere(table, r + 1, sensorColumnName(sensorcol::Register)); },
-            QStringLiteral("a whole number")));
+            ProjectFileTexts::tr("a whole number")));
         takeRowName(row, here, texts);
         cells.append(texts);
     }
@@ -551,12 +562,14 @@ void takeName(IoMap &map, int point, const QString &where)
     const int number = ok ? name.mid(1).toInt(&ok, 8) : -1;
     ok = ok && number >= 0 && number < kIoPoints && ioName(name.at(0), number) == name;
     if (!ok)
-        refuse(QStringLiteral("%1 is \"%2\"; an input X0 to X24, an output Y0 to Y24 or nothing "
-                              "fits there")
-                   .arg(where, name));
+        refuse(
+            ProjectFileTexts::tr("%1 is \"%2\"; an input X0 to X24, an output Y0 to Y24 or nothing "
+                                 "fits there")
+                .arg(where, name));
     PointBytes &used = input ? map.inputsUsed : map.outputsUsed;
     if (used.at(number))
-        refuse(QStringLiteral("%1 is \"%2\", given to an earlier point already").arg(where, name));
+        refuse(ProjectFileTexts::tr("%1 is \"%2\", given to an earlier point already")
+                   .arg(where, name));
     used.at(number) = 1;
     map.pointTypes.at(point) = quint8(input ? IoType::Input : IoType::Output);
 }
@@ -566,7 +579,7 @@ IoMap ProjectReader::ioMap(const QJsonObject &root)
     const QString path = QStringLiteral("ioMap");
     const QJsonArray rows = arrayAt(root, QString(), "ioMap");
     if (rows.size() != kIoPoints)
-        refuse(QStringLiteral("%1 holds %2 points; the controller has %3")
+        refuse(ProjectFileTexts::tr("%1 holds %2 points; the controller has %3")
                    .arg(path)
                    .arg(rows.size())
                    .arg(kIoPoints));
@@ -574,7 +587,7 @@ IoMap ProjectReader::ioMap(const QJsonObject &root)
     for (int point = 0; point < kIoPoints; ++point) {
         const QString here = QStringLiteral("%1[%2]").arg(path).arg(point);
         if (!rows.at(point).isObject())
-            refuseValue(here, rows.at(point), QStringLiteral("an object"));
+            refuseValue(here, rows.at(point), ProjectFileTexts::tr("an object"));
         const QJsonObject row = rows.at(point).toObject();
         noteUnknown(row, here, {"point", "function", "name"});
         const QJsonValue number = member(row, here, "point");
@@ -582,7 +595,7 @@ IoMap ProjectReader::ioMap(const QJsonObject &root)
             refuseValue(childPath(here, "point"), number, QString::number(point));
         map.function.at(point) = textAt(row, here, "function");
         map.name.at(point) = textAt(row, here, "name");
-        takeName(map, point, QStringLiteral("the I/O map, point %1, \"name\"").arg(point));
+        takeName(map, point, ProjectFileTexts::tr("the I/O map, point %1, \"name\"").arg(point));
     }
     return map;
 }
@@ -601,9 +614,9 @@ Project ProjectReader::read(QJsonObject root)
     const auto version = wholeOf(versionValue);
     if (!version || *version < 1)
         refuseValue(QStringLiteral("schemaVersion"), versionValue,
-                    QStringLiteral("a version from 1 on"));
+                    ProjectFileTexts::tr("a version from 1 on"));
     if (*version > kProjectSchemaVersion)
-        refuse(QStringLiteral("it has schema version %1; this program reads up to %2")
+        refuse(ProjectFileTexts::tr("it has schema version %1; this program reads up to %2")
                    .arg(*version)
                    .arg(kProjectSchemaVersion));
     for (qint64 v = *version; v < kProjectSchemaVersion; ++v)
@@ -647,13 +660,13 @@ ProjectRead readProject(const QByteArray &bytes)
         const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
         if (error.error != QJsonParseError::NoError) {
             const auto [line, column] = lineAndColumn(bytes, error.offset);
-            refuse(QStringLiteral("line %1, column %2: %3")
+            refuse(ProjectFileTexts::tr("line %1, column %2: %3")
                        .arg(line)
                        .arg(column)
                        .arg(error.errorString()));
         }
         if (!doc.isObject())
-            refuse(QStringLiteral("it holds no object of settings"));
+            refuse(ProjectFileTexts::tr("it holds no object of settings"));
         ProjectReader reader;
         result.project = reader.read(doc.object());
         result.ignoredKeys = reader.ignored();
@@ -661,6 +674,11 @@ ProjectRead readProject(const QByteArray &bytes)
         result.refusal = f.description();
     }
     return result;
+}
+
+QString projectFilter()
+{
+    return ProjectFileTexts::tr("PLC project (*.plcproj);;") + configFilter();
 }
 
 bool isProjectFileName(const QString &path)
@@ -677,10 +695,10 @@ Project readAnyConfigFile(const QString &path, QStringList *ignoredKeys)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        throw Failure(ProjectFileTexts::tr("Cannot open %1: %2").arg(path, file.errorString()));
     ProjectRead read = readProject(file.readAll());
     if (!read.project)
-        throw Failure(QStringLiteral("%1 is refused: %2").arg(path, read.refusal));
+        throw Failure(ProjectFileTexts::tr("%1 is refused: %2").arg(path, read.refusal));
     if (ignoredKeys)
         *ignoredKeys = read.ignoredKeys;
     return *read.project;
@@ -690,19 +708,20 @@ QStringList partsLostInConfigFile(const Project &project)
 {
     QStringList lost;
     const auto notWritten = [&lost](const QString &what) {
-        lost.append(what +
-                    QStringLiteral(" not written: the configuration file has no place for it"));
+        lost.append(
+            ProjectFileTexts::tr("%1 not written: the configuration file has no place for it")
+                .arg(what));
     };
     if (!project.note.isEmpty())
-        notWritten(QStringLiteral("Project note"));
+        notWritten(ProjectFileTexts::tr("Project note"));
     const UartTabState &uart2 = project.config.uarts[1];
     const UartTabState startUp2 = startUpWindowConfig().uarts[1];
     if (uart2.bits != startUp2.bits || uart2.stop != startUp2.stop)
-        notWritten(QStringLiteral("UART 2 bit number and stop bits"));
+        notWritten(ProjectFileTexts::tr("UART 2 bit number and stop bits"));
     if (!(project.fieldNet == FieldNetSettings()))
-        notWritten(QStringLiteral("Field Net line settings"));
+        notWritten(ProjectFileTexts::tr("Field Net line settings"));
     if (!(project.ioMap == IoMap()))
-        notWritten(QStringLiteral("I/O map"));
+        notWritten(ProjectFileTexts::tr("I/O map"));
     const auto named = [](const QList<QStringList> &rows, QString (*name)(const QStringList &)) {
         return std::any_of(rows.begin(), rows.end(),
                            [name](const QStringList &row) { return !name(row).isEmpty(); });
@@ -710,7 +729,7 @@ QStringList partsLostInConfigFile(const Project &project)
     if (named(project.config.uarts[0].requests, &requestName) ||
         named(project.config.uarts[1].requests, &requestName) ||
         named(project.config.sensors, &sensorName))
-        notWritten(QStringLiteral("Request and sensor names"));
+        notWritten(ProjectFileTexts::tr("Request and sensor names"));
     return lost;
 }
 
@@ -724,7 +743,7 @@ void writeAnyConfigFile(const QString &path, const Project &project)
     }
     const QString reason = writeWholeFile(path, projectBytes(project));
     if (!reason.isNull())
-        throw Failure(QStringLiteral("Cannot save the project to %1: %2").arg(path, reason));
+        throw Failure(ProjectFileTexts::tr("Cannot save the project to %1: %2").arg(path, reason));
 }
 
 }  // namespace plc

@@ -45,6 +45,9 @@ ProjectRead readProject(const QByteArray &bytes);
 
 // The file name a project file ends in, and whether a path names one (in any case).
 inline const QString kProjectSuffix = QStringLiteral("plcproj");
+// The filter of the project dialogs, which offer the configuration files too: either kind opens
+// by its name.
+QString projectFilter();
 bool isProjectFileName(const QString &path);
 
 // A project or a configuration file (.vqc, .rfp) read as a project, by its name: a

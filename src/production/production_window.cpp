@@ -33,7 +33,6 @@ namespace plc {
 
 namespace {
 
-const QString kFileFilter = QStringLiteral("PLC project (*.plcproj);;") + kConfigFilter;
 const QString kImageFilter =
     QStringLiteral("Firmware image (*.hex *.ihex *.ihx *.bin);;All file (*.*)");
 
@@ -146,7 +145,7 @@ void ProductionWindow::refreshPorts()
 void ProductionWindow::chooseFile()
 {
     const QString path = m_prompts.openFileName(this, QStringLiteral("Open project"),
-                                                recentfiles::dialogFolder(), kFileFilter);
+                                                recentfiles::dialogFolder(), projectFilter());
     if (path.isEmpty())
         return;
     try {
@@ -284,8 +283,8 @@ void ProductionWindow::showSummary()
 
 void ProductionWindow::saveReport()
 {
-    const QString csv = m_prompts.saveFileName(this, QStringLiteral("Save report"),
-                                               recentfiles::dialogFolder(), csvFilter(), kCsvSuffix);
+    const QString csv = m_prompts.saveFileName(
+        this, QStringLiteral("Save report"), recentfiles::dialogFolder(), csvFilter(), kCsvSuffix);
     if (csv.isEmpty())
         return;
     const QList<BenchReportRow> rows = m_table->reportRows();
