@@ -216,6 +216,49 @@
     </message>
 </context>
 <context>
+    <name>plc::CompareDialog</name>
+    <message>
+        <source>No differences</source>
+        <translation>Keine Unterschiede</translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation>1 Unterschied</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation>Teil</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Write the differing parts</source>
+        <translation>Abweichende Teile schreiben</translation>
+    </message>
+    <message>
+        <source>Take the controller&apos;s values</source>
+        <translation>Werte der Steuerung übernehmen</translation>
+    </message>
+    <message>
+        <source>Take the file&apos;s values</source>
+        <translation>Werte der Datei übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>plc::ConfigFile</name>
     <message>
         <source>Save PLC configuration</source>
@@ -642,7 +685,7 @@
     </message>
     <message>
         <source>timeout</source>
-        <translation>Zeitüberschreitung</translation>
+        <translation>Timeout</translation>
     </message>
     <message>
         <source>wrong answer</source>
@@ -924,6 +967,14 @@
     <message>
         <source>Field Net</source>
         <translation>Field Net</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>Slave</translation>
     </message>
 </context>
 <context>
@@ -1217,10 +1268,64 @@
     </message>
 </context>
 <context>
+    <name>plc::ProgramInfo</name>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
     <name>plc::ProgressBoard</name>
     <message>
         <source>waiting</source>
         <translation>wartet</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ProjectCompare</name>
+    <message>
+        <source>rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>bit number</source>
+        <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source>stop bits</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>Timeout</translation>
+    </message>
+    <message>
+        <source>data bits</source>
+        <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source> point %1</source>
+        <translation> Punkt %1</translation>
+    </message>
+    <message>
+        <source> row %1</source>
+        <translation> Zeile %1</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1469,174 @@
     <message>
         <source>Cannot save the project to %1: %2</source>
         <translation>Das Projekt kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ProjectTransfer</name>
+    <message>
+        <source>UART 1</source>
+        <translation>UART 1</translation>
+    </message>
+    <message>
+        <source>UART 2</source>
+        <translation>UART 2</translation>
+    </message>
+    <message>
+        <source>1-wire</source>
+        <translation>1-Wire</translation>
+    </message>
+    <message>
+        <source>I/O map</source>
+        <translation>E/A-Belegung</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ReportActions</name>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Export report as PDF</source>
+        <translation>Bericht als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf);;All file (*.*)</source>
+        <translation>PDF-Dokument (*.pdf);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Report saved to %1</source>
+        <translation>Bericht gespeichert in %1</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ReportContent</name>
+    <message>
+        <source>Modbus master</source>
+        <translation>Modbus-Master</translation>
+    </message>
+    <message>
+        <source>Modbus slave</source>
+        <translation>Modbus-Slave</translation>
+    </message>
+    <message>
+        <source>Not use</source>
+        <translation>Nicht benutzt</translation>
+    </message>
+    <message>
+        <source>Speed setting:</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>Parity setting</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Bit number:</source>
+        <translation>Datenbits:</translation>
+    </message>
+    <message>
+        <source>Stop bit</source>
+        <translation>Stoppbit</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>not saved to a file</source>
+        <translation>nicht in einer Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Inbetriebnahmebericht</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>matches the file</source>
+        <translation>stimmt mit der Datei überein</translation>
+    </message>
+    <message>
+        <source>differs in 1 place</source>
+        <translation>weicht an 1 Stelle ab</translation>
+    </message>
+    <message>
+        <source>differs in %1 places</source>
+        <translation>weicht an %1 Stellen ab</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>CPU type</source>
+        <translation>CPU-Typ</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>MB address</source>
+        <translation>MB-Adresse</translation>
+    </message>
+    <message>
+        <source>Timeout,[msec]</source>
+        <translation>Timeout [ms]</translation>
+    </message>
+    <message>
+        <source>Modbus master configuration</source>
+        <translation>Modbus-Master-Konfiguration</translation>
+    </message>
+    <message>
+        <source>No request in the table.</source>
+        <translation>Keine Anfrage in der Tabelle.</translation>
+    </message>
+    <message>
+        <source>Auxiliary port setting</source>
+        <translation>Zusatzport-Einstellung</translation>
+    </message>
+    <message>
+        <source>Field Net port setting</source>
+        <translation>Field-Net-Port-Einstellung</translation>
+    </message>
+    <message>
+        <source>not kept in a configuration file</source>
+        <translation>nicht in einer Konfigurationsdatei enthalten</translation>
+    </message>
+    <message>
+        <source>1-wire master configuration</source>
+        <translation>1-Wire-Master-Konfiguration</translation>
+    </message>
+    <message>
+        <source>No sensor in the table.</source>
+        <translation>Kein Sensor in der Tabelle.</translation>
+    </message>
+    <message>
+        <source>A configuration file keeps no I/O map.</source>
+        <translation>Eine Konfigurationsdatei enthält keine E/A-Belegung.</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ReportDocument</name>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Der Bericht konnte nicht in %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

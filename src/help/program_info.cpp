@@ -1,5 +1,6 @@
 #include "program_info.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 namespace plc {
@@ -13,7 +14,7 @@ QString versionText()
 
 QString licenceText()
 {
-    return QStringLiteral("All rights reserved.");
+    return QCoreApplication::translate("plc::ProgramInfo", "All rights reserved.");
 }
 
 QString historyFilePath()

@@ -32,26 +32,26 @@ CompareDialog::CompareDialog(const QString &title, const QList<Difference> &diff
     setObjectName(QStringLiteral("compareDialog"));
     setWindowTitle(title);
     auto *layout = new QVBoxLayout(this);
-    auto *summary = new QLabel(differences.isEmpty() ? QStringLiteral("No differences")
-                                                     : QStringLiteral("%1 difference%2")
-                                                           .arg(differences.size())
-                                                           .arg(differences.size() == 1 ? "" : "s"),
-                               this);
+    const QString count = differences.isEmpty()     ? tr("No differences")
+                          : differences.size() == 1 ? tr("1 difference")
+                                                    : tr("%1 differences").arg(differences.size());
+    auto *summary = new QLabel(count, this);
     summary->setObjectName(QStringLiteral("compareSummary"));
     layout->addWidget(summary);
 
     m_table = new QTableWidget(int(differences.size()), 5, this);
     m_table->setObjectName(QStringLiteral("differenceTable"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Part"), QStringLiteral("Row"),
-                                        QStringLiteral("Column"), QStringLiteral("Window"),
-                                        otherName});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Part"), tr("Row"), tr("Column"), tr("Window"), otherName});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     for (int i = 0; i < differences.size(); ++i) {
         const Difference &d = differences.at(i);
-        const QString cells[] = {partCaption(d.part), rowText(d), d.column, d.left, d.right};
+        const Difference shown = shownDifference(d);
+        const QString cells[] = {partCaption(d.part), rowText(d), shown.column, shown.left,
+                                 shown.right};
         for (int col = 0; col < 5; ++col)
             m_table->setItem(i, col, new QTableWidgetItem(cells[col]));
         m_table->item(i, 1)->setToolTip(d.rowName);
@@ -63,15 +63,14 @@ CompareDialog::CompareDialog(const QString &title, const QList<Difference> &diff
     auto *buttons = new QDialogButtonBox(this);
     if (!differences.isEmpty()) {
         if (canWrite) {
-            QPushButton *write = buttons->addButton(QStringLiteral("Write the differing parts"),
-                                                    QDialogButtonBox::ActionRole);
+            QPushButton *write =
+                buttons->addButton(tr("Write the differing parts"), QDialogButtonBox::ActionRole);
             write->setObjectName(QStringLiteral("writeDifferingButton"));
             connect(write, &QPushButton::clicked, this, [this] { choose(Choice::WriteDiffering); });
         }
-        QPushButton *take =
-            buttons->addButton(canWrite ? QStringLiteral("Take the controller's values")
-                                        : QStringLiteral("Take the file's values"),
-                               QDialogButtonBox::ActionRole);
+        QPushButton *take = buttons->addButton(
+            canWrite ? tr("Take the controller's values") : tr("Take the file's values"),
+            QDialogButtonBox::ActionRole);
         take->setObjectName(QStringLiteral("takeOtherButton"));
         connect(take, &QPushButton::clicked, this, [this] { choose(Choice::TakeOther); });
     }

@@ -6,6 +6,9 @@
 #include "request_record.h"
 #include "row_name.h"
 #include "sensor_record.h"
+#include "shown_words.h"
+
+#include <QCoreApplication>
 
 #include <functional>
 
@@ -13,8 +16,9 @@ namespace plc {
 
 namespace {
 
-const QStringList kUartModes = {QStringLiteral("Master"), QStringLiteral("Slave"),
-                                QStringLiteral("Not use")};
+const QStringList kUartModes = {QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Master")),
+                                QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Slave")),
+                                QStringLiteral(QT_TRANSLATE_NOOP("plc::ListEntries", "Not use"))};
 
 // Cells compare as numbers when both are whole numbers ("010" is 10; "0A" is 0A), else as
 // hexadecimal bytes do, in any case.
@@ -57,8 +61,8 @@ public:
               const std::function<QString(int)> &columnName, int cols, int nameCell)
     {
         if (left.size() != right.size())
-            add(QStringLiteral("rows"), QString::number(left.size()),
-                QString::number(right.size()));
+            add(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "rows")),
+                QString::number(left.size()), QString::number(right.size()));
         for (int row = 0; row < qMin(left.size(), right.size()); ++row) {
             const QStringList &l = left.at(row);
             const QStringList &r = right.at(row);
@@ -85,22 +89,29 @@ void compareUart(PartCompare &compare, const UartTabState &left, const UartTabSt
     const PortSettings &l = left.settings;
     const PortSettings &r = right.settings;
     if (l.mode != r.mode) {
-        compare.choice(QStringLiteral("mode"), kUartModes, int(l.mode), int(r.mode));
+        compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "mode")), kUartModes,
+                       int(l.mode), int(r.mode));
         return;
     }
     if (l.mode == UartMode::NotUse)
         return;
-    compare.choice(QStringLiteral("speed"), speedEntries(), l.speed, r.speed);
-    compare.choice(QStringLiteral("parity"), parityEntries(), l.parity, r.parity);
+    compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "speed")),
+                   speedEntries(), l.speed, r.speed);
+    compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "parity")),
+                   parityEntries(), l.parity, r.parity);
     const bool files = compared == Compared::FileValues;
     if (files) {
-        compare.choice(QStringLiteral("bit number"), bitEntries(), left.bits, right.bits);
-        compare.choice(QStringLiteral("stop bits"), stopEntries(), left.stop, right.stop);
+        compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "bit number")),
+                       bitEntries(), left.bits, right.bits);
+        compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "stop bits")),
+                       stopEntries(), left.stop, right.stop);
     }
     if (l.mode == UartMode::ModbusSlave) {
-        compare.cell(QStringLiteral("address"), l.address, r.address);
+        compare.cell(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "address")), l.address,
+                     r.address);
         if (files)
-            compare.cell(QStringLiteral("timeout"), l.timeout, r.timeout);
+            compare.cell(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "timeout")),
+                         l.timeout, r.timeout);
         return;
     }
     // The controller holds no names.
@@ -112,7 +123,8 @@ void compareAux(PartCompare &compare, const Project &left, const Project &right,
 {
     const int mode = left.config.auxMode;
     if (mode != right.config.auxMode) {
-        compare.choice(QStringLiteral("mode"), auxModeEntries(), mode, right.config.auxMode);
+        compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "mode")),
+                       auxModeEntries(), mode, right.config.auxMode);
     } else if (mode == int(AuxMode::OneWireMaster)) {
         const bool files = compared == Compared::FileValues;
         compare.rows(left.config.sensors, right.config.sensors, &sensorColumnName,
@@ -121,10 +133,14 @@ void compareAux(PartCompare &compare, const Project &left, const Project &right,
         const FieldNetEntries &entries = fieldNetEntries();
         const FieldNetSettings &l = left.fieldNet;
         const FieldNetSettings &r = right.fieldNet;
-        compare.choice(QStringLiteral("speed"), entries.speeds, l.speed, r.speed);
-        compare.choice(QStringLiteral("parity"), entries.parities, l.parity, r.parity);
-        compare.choice(QStringLiteral("data bits"), entries.bits, l.bits, r.bits);
-        compare.choice(QStringLiteral("stop bits"), entries.stops, l.stop, r.stop);
+        compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "speed")),
+                       entries.speeds, l.speed, r.speed);
+        compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "parity")),
+                       entries.parities, l.parity, r.parity);
+        compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "data bits")),
+                       entries.bits, l.bits, r.bits);
+        compare.choice(QStringLiteral(QT_TRANSLATE_NOOP("plc::ProjectCompare", "stop bits")),
+                       entries.stops, l.stop, r.stop);
     }
 }
 
@@ -188,16 +204,35 @@ QList<Difference> projectDifferences(const Project &left, const Project &right,
     return out;
 }
 
+Difference shownDifference(const Difference &difference)
+{
+    Difference shown = difference;
+    const QString column =
+        QCoreApplication::translate("plc::ProjectCompare", difference.column.toUtf8().constData());
+    shown.column = column != difference.column ? column : shownHeading(difference.column);
+    // List choices show their entries; a table's cells are the user's own texts.
+    const bool choice = difference.row == 0 || (difference.part == ProjectPart::IoMap &&
+                                                difference.column == QLatin1String("Function"));
+    if (choice) {
+        shown.left = shownEntry(difference.left);
+        shown.right = shownEntry(difference.right);
+    }
+    return shown;
+}
+
 QString differenceLine(const Difference &difference, const QString &leftName,
                        const QString &rightName)
 {
+    const Difference shown = shownDifference(difference);
     QString where = partKey(difference.part);
     if (difference.part == ProjectPart::IoMap && difference.row > 0)
-        where += QStringLiteral(" point %1").arg(difference.row - 1);
+        where +=
+            QCoreApplication::translate("plc::ProjectCompare", " point %1").arg(difference.row - 1);
     else if (difference.row > 0)
-        where += QStringLiteral(" row ") + namedRowText(difference.row, difference.rowName);
+        where += QCoreApplication::translate("plc::ProjectCompare", " row %1")
+                     .arg(namedRowText(difference.row, difference.rowName));
     return QStringLiteral("%1 %2: %3 %4, %5 %6")
-        .arg(where, difference.column, leftName, difference.left, rightName, difference.right);
+        .arg(where, shown.column, leftName, shown.left, rightName, shown.right);
 }
 
 QStringList differenceLines(const QList<Difference> &differences, const QString &leftName,

@@ -40,6 +40,10 @@ QList<Difference> projectDifferences(const Project &left, const Project &right,
                                      const ProjectParts &parts = allProjectParts(),
                                      Compared compared = Compared::ControllerValues);
 
+// A difference as the window and the command line's lines show it: what differs and the values
+// of a list choice translated (the differences themselves, and JSON, keep the words as they are).
+Difference shownDifference(const Difference &difference);
+
 // One difference as a line: "uart1 row 3 (Pump 2) Timeout,[ms]: file 100, controller 250",
 // "uart2 speed: file 9600, controller 115200", with the names given to the two sides.
 QString differenceLine(const Difference &difference, const QString &leftName,

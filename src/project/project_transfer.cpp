@@ -11,6 +11,7 @@
 #include "sensor_check.h"
 #include "uart_port.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 namespace plc {
@@ -22,10 +23,11 @@ struct PartNames {
     const char *key;
     const char *caption;
 };
-constexpr PartNames kParts[] = {{ProjectPart::Uart1, "uart1", "UART 1"},
-                                {ProjectPart::Uart2, "uart2", "UART 2"},
-                                {ProjectPart::OneWire, "onewire", "1-wire"},
-                                {ProjectPart::IoMap, "iomap", "I/O map"}};
+constexpr PartNames kParts[] = {
+    {ProjectPart::Uart1, "uart1", QT_TRANSLATE_NOOP("plc::ProjectTransfer", "UART 1")},
+    {ProjectPart::Uart2, "uart2", QT_TRANSLATE_NOOP("plc::ProjectTransfer", "UART 2")},
+    {ProjectPart::OneWire, "onewire", QT_TRANSLATE_NOOP("plc::ProjectTransfer", "1-wire")},
+    {ProjectPart::IoMap, "iomap", QT_TRANSLATE_NOOP("plc::ProjectTransfer", "I/O map")}};
 
 const PartNames &namesOf(ProjectPart part)
 {
@@ -119,7 +121,7 @@ std::optional<ProjectPart> partOfKey(const QString &key)
 
 QString partCaption(ProjectPart part)
 {
-    return QString::fromLatin1(namesOf(part).caption);
+    return QCoreApplication::translate("plc::ProjectTransfer", namesOf(part).caption);
 }
 
 Outcome writeProjectPart(TransferContext &ctx, const Project &project, ProjectPart part)

@@ -16,9 +16,6 @@ namespace plc {
 
 namespace {
 
-const QString kExportTitle = QStringLiteral("Export report as PDF");
-const QString kPdfFilter = QStringLiteral("PDF document (*.pdf);;All file (*.*)");
-
 // Where the save dialog starts: the folder dialogs start in, with the configuration's name.
 QString suggestedPdf(const CommissioningReport &report)
 {
@@ -50,14 +47,15 @@ void ReportActions::print()
         return;
     printReport(*reportDocument(report), printer);
     if (printer.printerState() == QPrinter::Error)
-        m_ctx.prompts.message(m_ctx.window, QStringLiteral("The report could not be printed."));
+        m_ctx.prompts.message(m_ctx.window, tr("The report could not be printed."));
 }
 
 void ReportActions::exportPdf()
 {
     const CommissioningReport report = m_source();
     const QString path = m_ctx.prompts.saveFileName(
-        m_ctx.window, kExportTitle, suggestedPdf(report), kPdfFilter, QStringLiteral("pdf"));
+        m_ctx.window, tr("Export report as PDF"), suggestedPdf(report),
+        tr("PDF document (*.pdf);;All file (*.*)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     try {
@@ -67,7 +65,7 @@ void ReportActions::exportPdf()
         return;
     }
     recentfiles::rememberFolder(path);
-    note(m_ctx, QStringLiteral("Report saved to %1").arg(QFileInfo(path).fileName()));
+    note(m_ctx, tr("Report saved to %1").arg(QFileInfo(path).fileName()));
 }
 
 }  // namespace plc

@@ -7,19 +7,29 @@
 #include "project_transfer.h"
 #include "request_record.h"
 #include "sensor_record.h"
+#include "shown_words.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace plc {
 
 namespace {
 
+// The texts of the report, for the translator.
+struct ReportTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ReportContent)
+};
+
 // The UART tab's mode options, in mode order.
-const QStringList kUartModes = {QStringLiteral("Modbus master"), QStringLiteral("Modbus slave"),
-                                QStringLiteral("Not use")};
+const char *const kUartModes[] = {QT_TRANSLATE_NOOP("plc::ReportContent", "Modbus master"),
+                                  QT_TRANSLATE_NOOP("plc::ReportContent", "Modbus slave"),
+                                  QT_TRANSLATE_NOOP("plc::ReportContent", "Not use")};
 // How the line-settings boxes of both tabs label their four lists, in list order.
-const QStringList kLineLabels = {QStringLiteral("Speed setting:"), QStringLiteral("Parity setting"),
-                                 QStringLiteral("Bit number:"), QStringLiteral("Stop bit")};
+const char *const kLineLabels[] = {QT_TRANSLATE_NOOP("plc::ReportContent", "Speed setting:"),
+                                   QT_TRANSLATE_NOOP("plc::ReportContent", "Parity setting"),
+                                   QT_TRANSLATE_NOOP("plc::ReportContent", "Bit number:"),
+                                   QT_TRANSLATE_NOOP("plc::ReportContent", "Stop bit")};
 
 // Small type for readable printing; blanks in cells kept as typed ("IO  0").
 const QString kStyle = QStringLiteral(
@@ -60,12 +70,14 @@ QString gridHtml(const GridModel &grid, int lastRow)
     QString html = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><thead><tr>");
     for (int col = 0; col < grid.cols(); ++col)
-        html += QStringLiteral("<th>%1</th>").arg(escaped(grid.heading(col).trimmed()));
+        html +=
+            QStringLiteral("<th>%1</th>").arg(escaped(shownHeading(grid.heading(col).trimmed())));
     html += QStringLiteral("</tr></thead>");
     for (int row = 1; row <= lastRow; ++row) {
         html += QStringLiteral("<tr>");
         for (int col = 0; col < grid.cols(); ++col)
-            html += QStringLiteral("<td>%1</td>").arg(escaped(grid.text(row, col)));
+            html += QStringLiteral("<td>%1</td>")
+                        .arg(escaped(grid.index(row - 1, col).data().toString()));
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
@@ -93,13 +105,14 @@ QString headingHtml(const QString &text)
 QString sourceHtml(const CommissioningReport &report)
 {
     Facts facts;
-    facts.add(QStringLiteral("Configuration"),
-              report.name.isEmpty() ? QStringLiteral("not saved to a file") : report.name);
-    facts.add(QStringLiteral("Date"), report.made.toString(QStringLiteral("yyyy-MM-dd HH:mm t")));
-    facts.add(QStringLiteral("Program"), reportProgram());
-    QString html = QStringLiteral("<h1>Commissioning report</h1>") + facts.html();
+    facts.add(ReportTexts::tr("Configuration"),
+              report.name.isEmpty() ? ReportTexts::tr("not saved to a file") : report.name);
+    facts.add(ReportTexts::tr("Date"), report.made.toString(QStringLiteral("yyyy-MM-dd HH:mm t")));
+    facts.add(ReportTexts::tr("Program"), reportProgram());
+    QString html =
+        QStringLiteral("<h1>%1</h1>").arg(ReportTexts::tr("Commissioning report")) + facts.html();
     if (!report.project.note.isEmpty()) {
-        html += headingHtml(QStringLiteral("Note")) +
+        html += headingHtml(ReportTexts::tr("Note")) +
                 QStringLiteral("<p>%1</p>")
                     .arg(escaped(report.project.note).replace(u'\n', QStringLiteral("<br>")));
     }
@@ -109,17 +122,18 @@ QString sourceHtml(const CommissioningReport &report)
 QString differencesText(int count)
 {
     if (count == 0)
-        return QStringLiteral("matches the file");
-    return QStringLiteral("differs in %1 place%2").arg(count).arg(count == 1 ? "" : "s");
+        return ReportTexts::tr("matches the file");
+    return count == 1 ? ReportTexts::tr("differs in 1 place")
+                      : ReportTexts::tr("differs in %1 places").arg(count);
 }
 
 QString controllerHtml(const ControllerFindings &found)
 {
     Facts facts;
-    facts.add(QStringLiteral("Port"), found.port);
-    facts.add(QStringLiteral("CPU type"), found.cpuType);
-    facts.add(QStringLiteral("Configuration"), differencesText(int(found.differences.size())));
-    QString html = headingHtml(QStringLiteral("Controller")) + facts.html();
+    facts.add(ReportTexts::tr("Port"), found.port);
+    facts.add(ReportTexts::tr("CPU type"), found.cpuType);
+    facts.add(ReportTexts::tr("Configuration"), differencesText(int(found.differences.size())));
+    QString html = headingHtml(ReportTexts::tr("Controller")) + facts.html();
     if (found.differences.isEmpty())
         return html;
     html += QStringLiteral("<ul>");
@@ -133,25 +147,25 @@ void addLineSettings(Facts &facts, const std::array<const QStringList *, 4> &ent
                      const std::array<int, 4> &indexes)
 {
     for (size_t i = 0; i < entries.size(); ++i)
-        facts.add(kLineLabels.at(int(i)), entries.at(i)->value(indexes.at(i)));
+        facts.add(ReportTexts::tr(kLineLabels[i]), shownEntry(entries.at(i)->value(indexes.at(i))));
 }
 
 QString uartHtml(ProjectPart part, const UartTabState &uart)
 {
     const PortSettings &s = uart.settings;
     Facts facts;
-    facts.add(QStringLiteral("Mode"), kUartModes.value(int(s.mode)));
+    facts.add(ReportTexts::tr("Mode"), ReportTexts::tr(kUartModes[int(s.mode)]));
     QString tables;
     if (s.mode != UartMode::NotUse) {
         addLineSettings(facts, {&speedEntries(), &parityEntries(), &bitEntries(), &stopEntries()},
                         {s.speed, s.parity, uart.bits, uart.stop});
     }
     if (s.mode == UartMode::ModbusSlave) {
-        facts.add(QStringLiteral("MB address"), s.address);
-        facts.add(QStringLiteral("Timeout,[msec]"), s.timeout);
+        facts.add(ReportTexts::tr("MB address"), s.address);
+        facts.add(ReportTexts::tr("Timeout,[msec]"), s.timeout);
     } else if (s.mode == UartMode::ModbusMaster) {
-        tables = rowsHtml(QStringLiteral("Modbus master configuration"), kRequestTableHeadingLine,
-                          uart.requests, QStringLiteral("No request in the table."));
+        tables = rowsHtml(ReportTexts::tr("Modbus master configuration"), kRequestTableHeadingLine,
+                          uart.requests, ReportTexts::tr("No request in the table."));
     }
     return headingHtml(partCaption(part)) + facts.html() + tables;
 }
@@ -161,19 +175,20 @@ QString auxHtml(const CommissioningReport &report)
     const Project &project = report.project;
     const AuxMode mode = AuxMode(project.config.auxMode);
     Facts facts;
-    facts.add(QStringLiteral("Auxiliary port setting"), auxModeEntries().value(int(mode)));
+    facts.add(ReportTexts::tr("Auxiliary port setting"),
+              shownEntry(auxModeEntries().value(int(mode))));
     QString tables;
     if (mode == AuxMode::FieldNet && !report.holdsEverything) {
-        facts.add(QStringLiteral("Field Net port setting"),
-                  QStringLiteral("not kept in a configuration file"));
+        facts.add(ReportTexts::tr("Field Net port setting"),
+                  ReportTexts::tr("not kept in a configuration file"));
     } else if (mode == AuxMode::FieldNet) {
         const FieldNetEntries &entries = fieldNetEntries();
         const FieldNetSettings &f = project.fieldNet;
         addLineSettings(facts, {&entries.speeds, &entries.parities, &entries.bits, &entries.stops},
                         {f.speed, f.parity, f.bits, f.stop});
     } else if (mode == AuxMode::OneWireMaster) {
-        tables = rowsHtml(QStringLiteral("1-wire master configuration"), kSensorTableHeadingLine,
-                          project.config.sensors, QStringLiteral("No sensor in the table."));
+        tables = rowsHtml(ReportTexts::tr("1-wire master configuration"), kSensorTableHeadingLine,
+                          project.config.sensors, ReportTexts::tr("No sensor in the table."));
     }
     return headingHtml(partCaption(ProjectPart::OneWire)) + facts.html() + tables;
 }
@@ -182,7 +197,8 @@ QString ioMapHtml(const CommissioningReport &report)
 {
     const QString heading = headingHtml(partCaption(ProjectPart::IoMap));
     if (!report.holdsEverything)
-        return heading + QStringLiteral("<p>A configuration file keeps no I/O map.</p>");
+        return heading + QStringLiteral("<p>%1</p>")
+                             .arg(ReportTexts::tr("A configuration file keeps no I/O map."));
     IoTable table;
     table.setHeadings();
     table.addPointRows();
@@ -216,7 +232,7 @@ QString reportProgram()
 
 QString reportTitle(const CommissioningReport &report)
 {
-    const QString title = QStringLiteral("Commissioning report");
+    const QString title = ReportTexts::tr("Commissioning report");
     return report.name.isEmpty() ? title : title + QStringLiteral(" - ") + report.name;
 }
 

@@ -2,6 +2,7 @@
 
 #include "failure.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -27,7 +28,9 @@ void printReport(const QTextDocument &document, QPagedPaintDevice &device)
 void writeReportPdf(const CommissioningReport &report, const QString &path)
 {
     const auto refuse = [&path](const QString &why) {
-        throw Failure(QStringLiteral("The report could not be written to %1: %2").arg(path, why));
+        throw Failure(QCoreApplication::translate("plc::ReportDocument",
+                                                  "The report could not be written to %1: %2")
+                          .arg(path, why));
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
