@@ -18,8 +18,6 @@ namespace plc {
 
 namespace {
 
-const QString kAll = QStringLiteral("All");
-
 QComboBox *choiceBox(const QString &name, QWidget *parent)
 {
     auto *box = new QComboBox(parent);
@@ -48,13 +46,12 @@ HistoryDialog::HistoryDialog(QWidget *parent)
       m_table(new QTableWidget(0, 5, this))
 {
     setObjectName(QStringLiteral("historyDialog"));
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     setModal(false);
 
     auto *choices = new QHBoxLayout;
-    const std::pair<QString, QComboBox *> labelled[] = {{QStringLiteral("Port:"), m_port},
-                                                        {QStringLiteral("Action:"), m_action},
-                                                        {QStringLiteral("Result:"), m_result}};
+    const std::pair<QString, QComboBox *> labelled[] = {
+        {tr("Port:"), m_port}, {tr("Action:"), m_action}, {tr("Result:"), m_result}};
     for (const auto &[label, box] : labelled) {
         auto *form = new QFormLayout;
         form->addRow(label, box);
@@ -64,17 +61,15 @@ HistoryDialog::HistoryDialog(QWidget *parent)
     choices->addStretch();
 
     m_table->setObjectName(QStringLiteral("historyTable"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("Port"),
-                                        QStringLiteral("Action"), QStringLiteral("File"),
-                                        QStringLiteral("Result")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Time"), tr("Port"), tr("Action"), tr("File"), tr("Result")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton *refreshButton =
-        buttons->addButton(QStringLiteral("Refresh"), QDialogButtonBox::ActionRole);
+    QPushButton *refreshButton = buttons->addButton(tr("Refresh"), QDialogButtonBox::ActionRole);
     refreshButton->setObjectName(QStringLiteral("refreshButton"));
     connect(refreshButton, &QPushButton::clicked, this, &HistoryDialog::refresh);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -110,7 +105,7 @@ void HistoryDialog::fillChoice(QComboBox *box, const QStringList &values)
     distinct.removeDuplicates();
     std::sort(distinct.begin(), distinct.end());
     box->clear();
-    box->addItem(kAll, QString());
+    box->addItem(tr("All"), QString());
     for (const QString &value : std::as_const(distinct))
         box->addItem(value, value);
     // What was chosen stays chosen while the history still has it.

@@ -1,5 +1,6 @@
 #include "history_entry.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QJsonValue>
@@ -36,11 +37,13 @@ QString HistoryEntry::resultText() const
 {
     QString text;
     if (outcome == QLatin1String("done"))
-        text = verified ? QStringLiteral("done and verified") : QStringLiteral("done");
+        text = verified ? QCoreApplication::translate("plc::HistoryEntry", "done and verified")
+                        : QCoreApplication::translate("plc::HistoryEntry", "done");
     else
         text = message.isEmpty() ? outcome : message;
     if (partial)
-        text += QStringLiteral(" (the controller may hold a partial configuration)");
+        text += QCoreApplication::translate("plc::HistoryEntry",
+                                            " (the controller may hold a partial configuration)");
     return text;
 }
 
