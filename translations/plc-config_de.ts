@@ -216,6 +216,289 @@
     </message>
 </context>
 <context>
+    <name>plc::CommandLine</name>
+    <message>
+        <source>Configures the controller without a window.
+
+Commands:
+  test                       the connection test; prints &quot;CPU type N&quot;
+  download FILE [--only L]   writes a configuration file&apos;s ports to the controller;
+                             L is a comma-separated choice of uart1,uart2,onewire
+                             (and iomap for a project)
+  upload FILE                reads the ports back and saves them as a configuration file
+  buffers [--json]           reads the three error buffers and prints them
+  verify FILE                reads the ports back and names every difference from the
+                             configuration file (exit code 1 when there is one)
+  csv FILE --table T [--import CSV]
+                             prints table T (uart1, uart2, onewire) of a configuration
+                             file as CSV, or replaces it by the rows of a CSV file
+  diff A B [--json]          names every difference between two sides, each a file or
+                             --port P for the controller on P, in the order given
+                             (diff a.plcproj --port COM3: the file on the left); exit
+                             code 1 when there is one
+  convert IN OUT             writes IN as the kind of file OUT names; what a configuration
+                             file cannot hold is named on standard error
+  search [--json] [FILE]     the 1-wire bus search: prints each device found; with a file,
+                             &quot;new&quot; or the sensor table&apos;s row (&quot;row N (name)&quot;) beside
+                             each, and the table&apos;s sensors that were not found
+  report FILE --out PDF [--port P]
+                             writes the commissioning report of a file as PDF; with a
+                             port, the controller&apos;s CPU type and whether it holds what
+                             the file holds
+  history [--json] [--since DATE]
+                             prints this user&apos;s writes to controllers, oldest first;
+                             --json the lines as stored; DATE an ISO 8601 date or
+                             date-time (2025-03-01, 2025-03-01T08:15)
+
+FILE may be a project (.plcproj): download, upload and verify then take its I/O map
+too, and verify its Field Net lists. A controller compared with a file reads the parts
+that file holds.
+
+Without a command the window opens; with a configuration file (.vqc, .rfp) or project
+(.plcproj) alone it opens and loads that file. Results go to standard output; progress
+and messages to standard error.
+
+A window already open for the same user takes the file instead and comes to the front;
+--new-window [FILE] opens a window of its own (for a second controller).
+
+Several controllers at once: --port repeated, or --ports COM1,COM2,/dev/ttyUSB3, for
+test, download, upload, buffers and verify; each port runs side by side with the others.
+upload to several ports needs {port} in its file name (cell-{port}.vqc). --json prints
+one object per port.
+
+Exit codes: 0 done; 1 the controller refused or did not answer (verify, diff: a
+difference); 2 bad arguments or a bad file; 3 the port cannot be opened; 130 stopped by
+Ctrl-C. With several ports the highest of the ports&apos; codes.</source>
+        <translation>Konfiguriert die Steuerung ohne Fenster.
+
+Befehle:
+  test                       der Verbindungstest; gibt „CPU-Typ N“ aus
+  download FILE [--only L]   schreibt die Ports einer Konfigurationsdatei in die Steuerung;
+                             L ist eine durch Kommas getrennte Auswahl aus
+                             uart1,uart2,onewire (und iomap bei einem Projekt)
+  upload FILE                liest die Ports zurück und speichert sie als Konfigurationsdatei
+  buffers [--json]           liest die drei Fehlerpuffer und gibt sie aus
+  verify FILE                liest die Ports zurück und nennt jeden Unterschied zur
+                             Konfigurationsdatei (Exit-Code 1, wenn es einen gibt)
+  csv FILE --table T [--import CSV]
+                             gibt Tabelle T (uart1, uart2, onewire) einer
+                             Konfigurationsdatei als CSV aus oder ersetzt sie durch die
+                             Zeilen einer CSV-Datei
+  diff A B [--json]          nennt jeden Unterschied zwischen zwei Seiten, jede eine Datei
+                             oder --port P für die Steuerung an P, in der angegebenen
+                             Reihenfolge (diff a.plcproj --port COM3: die Datei links);
+                             Exit-Code 1, wenn es einen gibt
+  convert IN OUT             schreibt IN als die Dateiart, die OUT nennt; was eine
+                             Konfigurationsdatei nicht aufnehmen kann, steht auf der
+                             Standardfehlerausgabe
+  search [--json] [FILE]     die 1-Wire-Bussuche: gibt jedes gefundene Gerät aus; mit einer
+                             Datei daneben „neu“ oder die Zeile der Sensortabelle
+                             („Zeile N (Name)“) und die nicht gefundenen Sensoren der
+                             Tabelle
+  report FILE --out PDF [--port P]
+                             schreibt den Inbetriebnahmebericht einer Datei als PDF; mit
+                             einem Port den CPU-Typ der Steuerung und ob sie enthält, was
+                             die Datei enthält
+  history [--json] [--since DATE]
+                             gibt die Schreibvorgänge dieses Benutzers in Steuerungen aus,
+                             älteste zuerst; --json die Zeilen wie gespeichert; DATE ein
+                             ISO-8601-Datum oder -Zeitpunkt (2025-03-01, 2025-03-01T08:15)
+
+FILE darf ein Projekt (.plcproj) sein: download, upload und verify nehmen dann auch seine
+E/A-Belegung, verify auch seine Field-Net-Listen. Eine Steuerung, die mit einer Datei
+verglichen wird, wird in den Teilen gelesen, die diese Datei enthält.
+
+Ohne Befehl öffnet sich das Fenster; mit einer Konfigurationsdatei (.vqc, .rfp) oder einem
+Projekt (.plcproj) allein öffnet es sich und lädt diese Datei. Ergebnisse gehen auf die
+Standardausgabe, Fortschritt und Meldungen auf die Standardfehlerausgabe.
+
+Ein schon geöffnetes Fenster desselben Benutzers übernimmt stattdessen die Datei und kommt
+nach vorn; --new-window [FILE] öffnet ein eigenes Fenster (für eine zweite Steuerung).
+
+Mehrere Steuerungen gleichzeitig: --port mehrfach oder --ports COM1,COM2,/dev/ttyUSB3, für
+test, download, upload, buffers und verify; jeder Port läuft neben den anderen. upload von
+mehreren Ports braucht {port} im Dateinamen (cell-{port}.vqc). --json gibt ein Objekt je
+Port aus.
+
+Exit-Codes: 0 fertig; 1 die Steuerung lehnte ab oder antwortete nicht (verify, diff: ein
+Unterschied); 2 falsche Argumente oder eine fehlerhafte Datei; 3 der Port kann nicht
+geöffnet werden; 130 mit Strg-C angehalten. Bei mehreren Ports der höchste der Codes.</translation>
+    </message>
+    <message>
+        <source>
+Try plc-config --help.</source>
+        <translation>
+Siehe plc-config --help.</translation>
+    </message>
+    <message>
+        <source>COMn (mapped as in the settings file) or a device; again for several.</source>
+        <translation>COMn (zugeordnet wie in der Einstellungsdatei) oder ein Gerät; mehrfach für mehrere.</translation>
+    </message>
+    <message>
+        <source>Several ports, comma-separated.</source>
+        <translation>Mehrere Ports, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>Line settings such as 9600,N,8,1.</source>
+        <translation>Leitungseinstellungen wie 9600,N,8,1.</translation>
+    </message>
+    <message>
+        <source>download: the parts to write, of uart1,uart2,onewire (and iomap for a project).</source>
+        <translation>download: die zu schreibenden Teile aus uart1,uart2,onewire (und iomap bei einem Projekt).</translation>
+    </message>
+    <message>
+        <source>Print JSON instead of text.</source>
+        <translation>JSON statt Text ausgeben.</translation>
+    </message>
+    <message>
+        <source>csv: the table, uart1, uart2 or onewire.</source>
+        <translation>csv: die Tabelle, uart1, uart2 oder onewire.</translation>
+    </message>
+    <message>
+        <source>csv: the CSV file whose rows replace the table.</source>
+        <translation>csv: die CSV-Datei, deren Zeilen die Tabelle ersetzen.</translation>
+    </message>
+    <message>
+        <source>report: the PDF file to write.</source>
+        <translation>report: die zu schreibende PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>history: the writes since this ISO 8601 date or date-time.</source>
+        <translation>history: die Schreibvorgänge seit diesem ISO-8601-Datum oder -Zeitpunkt.</translation>
+    </message>
+    <message>
+        <source>The settings file to use instead of set.ini beside the program.</source>
+        <translation>Die zu verwendende Einstellungsdatei statt set.ini neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;.</source>
+        <translation>Unbekannter Befehl „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 needs two files: IN and OUT.</source>
+        <translation>%1 braucht zwei Dateien: IN und OUT.</translation>
+    </message>
+    <message>
+        <source>%1 needs a file.</source>
+        <translation>%1 braucht eine Datei.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 takes no --%2.</source>
+        <translation>%1 nimmt kein --%2.</translation>
+    </message>
+    <message>
+        <source>csv needs --table uart1, uart2 or onewire.</source>
+        <translation>csv braucht --table uart1, uart2 oder onewire.</translation>
+    </message>
+    <message>
+        <source>report needs --out FILE, the PDF to write.</source>
+        <translation>report braucht --out DATEI, die zu schreibende PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>--only knows uart1, uart2, onewire and iomap, not &quot;%1&quot;.</source>
+        <translation>--only kennt uart1, uart2, onewire und iomap, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--only knows uart1, uart2 and onewire, not &quot;%1&quot;.</source>
+        <translation>--only kennt uart1, uart2 und onewire, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--only iomap: %1 is a configuration file; it holds no I/O map.</source>
+        <translation>--only iomap: %1 ist eine Konfigurationsdatei; sie enthält keine E/A-Belegung.</translation>
+    </message>
+    <message>
+        <source>--only names no part.</source>
+        <translation>--only nennt keinen Teil.</translation>
+    </message>
+    <message>
+        <source>--port %1: the ports are COM1 to COM10, or a device.</source>
+        <translation>--port %1: die Ports sind COM1 bis COM10 oder ein Gerät.</translation>
+    </message>
+    <message>
+        <source>--port %1: %2 is named twice.</source>
+        <translation>--port %1: %2 ist doppelt genannt.</translation>
+    </message>
+    <message>
+        <source>--ports names no port.</source>
+        <translation>--ports nennt keinen Port.</translation>
+    </message>
+    <message>
+        <source>diff compares two sides: two files, a file and --port P, or two ports.</source>
+        <translation>diff vergleicht zwei Seiten: zwei Dateien, eine Datei und --port P oder zwei Ports.</translation>
+    </message>
+    <message>
+        <source>upload to several ports writes a file per port: put {port} in the file name, such as cell-{port}.vqc.</source>
+        <translation>upload von mehreren Ports schreibt eine Datei je Port: {port} in den Dateinamen setzen, etwa cell-{port}.vqc.</translation>
+    </message>
+    <message>
+        <source>upload: two ports would write %1.</source>
+        <translation>upload: zwei Ports würden %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>--line %1: %2</source>
+        <translation>--line %1: %2</translation>
+    </message>
+    <message>
+        <source>report reads one controller: give --port once.</source>
+        <translation>report liest eine Steuerung: --port einmal angeben.</translation>
+    </message>
+    <message>
+        <source>--settings %1: no such file.</source>
+        <translation>--settings %1: keine solche Datei.</translation>
+    </message>
+    <message>
+        <source>test, download, upload, buffers, verify, csv, diff, convert, search, report or history.</source>
+        <translation>test, download, upload, buffers, verify, csv, diff, convert, search, report oder history.</translation>
+    </message>
+    <message>
+        <source>The configuration file (.vqc, .rfp) or project (.plcproj).</source>
+        <translation>Die Konfigurationsdatei (.vqc, .rfp) oder das Projekt (.plcproj).</translation>
+    </message>
+</context>
+<context>
+    <name>plc::Commands</name>
+    <message>
+        <source>(not kept: the port is not a Modbus master)</source>
+        <translation>(nicht geführt: der Port ist kein Modbus-Master)</translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation>1 Unterschied</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>%1: written</source>
+        <translation>%1: geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: read</source>
+        <translation>%1: gelesen</translation>
+    </message>
+    <message>
+        <source>saved %1</source>
+        <translation>gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>controller</source>
+        <translation>Steuerung</translation>
+    </message>
+</context>
+<context>
     <name>plc::CompareDialog</name>
     <message>
         <source>No differences</source>
@@ -705,6 +988,25 @@
     </message>
 </context>
 <context>
+    <name>plc::FileCommands</name>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: keys this program does not know are ignored: %2</source>
+        <translation>%1: Schlüssel, die dieses Programm nicht kennt, werden ignoriert: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows imported into %3</source>
+        <translation>%1: %2 Zeilen importiert in %3</translation>
+    </message>
+    <message>
+        <source>saved %1</source>
+        <translation>gespeichert: %1</translation>
+    </message>
+</context>
+<context>
     <name>plc::Frame</name>
     <message>
         <source>Overflow: the frame is too long for its checksum</source>
@@ -778,6 +1080,19 @@
     <message>
         <source>Overflow: %1 does not fit in 16 bits</source>
         <translation>Überlauf: %1 passt nicht in 16 Bit</translation>
+    </message>
+</context>
+<context>
+    <name>plc::HistoryCommand</name>
+    <message>
+        <source>--since %1: not an ISO 8601 date (2025-03-01) or date-time (2025-03-01T08:15).
+Try plc-config --help.</source>
+        <translation>--since %1: kein ISO-8601-Datum (2025-03-01) oder -Zeitpunkt (2025-03-01T08:15).
+Siehe plc-config --help.</translation>
+    </message>
+    <message>
+        <source>No write recorded in %1.</source>
+        <translation>Kein Schreibvorgang in %1 aufgezeichnet.</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1381,89 @@
     <message>
         <source>Read modbus buffer 2</source>
         <translation>Modbus-Puffer 2 lesen</translation>
+    </message>
+</context>
+<context>
+    <name>plc::MultiPort</name>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>unanswered</source>
+        <translation>unbeantwortet</translation>
+    </message>
+    <message>
+        <source>wrong answer</source>
+        <translation>falsche Antwort</translation>
+    </message>
+    <message>
+        <source>port lost</source>
+        <translation>Port verloren</translation>
+    </message>
+    <message>
+        <source>port not opened</source>
+        <translation>Port nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>beschäftigt</translation>
+    </message>
+    <message>
+        <source>stopped by Ctrl-C</source>
+        <translation>mit Strg-C angehalten</translation>
+    </message>
+    <message>
+        <source>%1: %2 in %3</source>
+        <translation>%1: %2 in %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 after %3</source>
+        <translation>%1: %2 nach %3</translation>
+    </message>
+    <message>
+        <source>, left with a partial download</source>
+        <translation>, mit unvollständigem Download zurückgelassen</translation>
+    </message>
+    <message>
+        <source>Stopped by Ctrl-C; no port was left with a partial download.</source>
+        <translation>Mit Strg-C angehalten; kein Port blieb mit unvollständigem Download zurück.</translation>
+    </message>
+    <message>
+        <source>Stopped by Ctrl-C; left with a partial download: %1.</source>
+        <translation>Mit Strg-C angehalten; mit unvollständigem Download zurückgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1970,13 @@
     </message>
 </context>
 <context>
+    <name>plc::ReportCommand</name>
+    <message>
+        <source>saved %1</source>
+        <translation>gespeichert: %1</translation>
+    </message>
+</context>
+<context>
     <name>plc::ReportContent</name>
     <message>
         <source>Modbus master</source>
@@ -1838,6 +2243,25 @@ Spalte [%2]</translation>
     <message>
         <source>A name has at most %1 characters; this one has %2.</source>
         <translation>Ein Name hat höchstens %1 Zeichen; dieser hat %2.</translation>
+    </message>
+</context>
+<context>
+    <name>plc::SearchCommand</name>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>not found: %1</source>
+        <translation>nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>1 device found</source>
+        <translation>1 Gerät gefunden</translation>
+    </message>
+    <message>
+        <source>%1 devices found</source>
+        <translation>%1 Geräte gefunden</translation>
     </message>
 </context>
 <context>

@@ -35,17 +35,22 @@ InstalledTranslation::InstalledTranslation(const QLocale &locale)
     if (!m_programLoaded)
         return;  // a language of its own for Qt's buttons only would mix two languages
     QCoreApplication::installTranslator(&m_program);
-    // Qt's in the language found, which may be one further down the desktop's list.
-    m_qtLoaded = m_qt.load(QLocale(m_program.language()), QStringLiteral("qtbase"),
-                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (m_qtLoaded)
-        QCoreApplication::installTranslator(&m_qt);
+    // Qt's in the language found, which may be one further down the desktop's list. Where the
+    // system has none, Qt's own texts stay English.
+    const QLocale found(m_program.language());
+    const QString modules[] = {QStringLiteral("qtbase"), QStringLiteral("qtserialport")};
+    for (size_t i = 0; i < m_qt.size(); ++i) {
+        if (m_qt[i].load(found, modules[i], QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qt[i]);
+    }
 }
 
 InstalledTranslation::~InstalledTranslation()
 {
-    if (m_qtLoaded)
-        QCoreApplication::removeTranslator(&m_qt);
+    // Removing a translator that was never installed does nothing.
+    for (QTranslator &qt : m_qt)
+        QCoreApplication::removeTranslator(&qt);
     if (m_programLoaded)
         QCoreApplication::removeTranslator(&m_program);
 }

@@ -3,12 +3,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <array>
+
 namespace plc {
 
-// The program's own translation for a locale and Qt's (its dialogs' buttons and file dialogs),
-// installed in the application for as long as this lives. Install it before the first window is
-// made: texts already shown do not change. English needs none, and a language the program has no
-// translation for stays English.
+// The program's own translation for a locale and Qt's (its dialogs' buttons and file dialogs, the
+// serial port's errors), installed in the application for as long as this lives. Install it before
+// the first window is made: texts already shown do not change. English needs none, and a language
+// the program has no translation for stays English.
 class InstalledTranslation {
 public:
     explicit InstalledTranslation(const QLocale &locale);
@@ -21,9 +23,8 @@ public:
 
 private:
     QTranslator m_program;
-    QTranslator m_qt;
+    std::array<QTranslator, 2> m_qt;  // Qt's base and serial port modules
     bool m_programLoaded = false;
-    bool m_qtLoaded = false;
 };
 
 }  // namespace plc

@@ -20,6 +20,7 @@
 #include "side_by_side.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -35,58 +36,68 @@ constexpr int kPorts = 10;  // COM1 to COM10
 
 const QString kNewWindowOption = QStringLiteral("--new-window");
 
-const QString kDescription = QStringLiteral(
-    "Configures the controller without a window.\n"
-    "\n"
-    "Commands:\n"
-    "  test                       the connection test; prints \"CPU type N\"\n"
-    "  download FILE [--only L]   writes a configuration file's ports to the controller;\n"
-    "                             L is a comma-separated choice of uart1,uart2,onewire\n"
-    "                             (and iomap for a project)\n"
-    "  upload FILE                reads the ports back and saves them as a configuration file\n"
-    "  buffers [--json]           reads the three error buffers and prints them\n"
-    "  verify FILE                reads the ports back and names every difference from the\n"
-    "                             configuration file (exit code 1 when there is one)\n"
-    "  csv FILE --table T [--import CSV]\n"
-    "                             prints table T (uart1, uart2, onewire) of a configuration\n"
-    "                             file as CSV, or replaces it by the rows of a CSV file\n"
-    "  diff A B [--json]          names every difference between two sides, each a file or\n"
-    "                             --port P for the controller on P, in the order given\n"
-    "                             (diff a.plcproj --port COM3: the file on the left); exit\n"
-    "                             code 1 when there is one\n"
-    "  convert IN OUT             writes IN as the kind of file OUT names; what a configuration\n"
-    "                             file cannot hold is named on standard error\n"
-    "  search [--json] [FILE]     the 1-wire bus search: prints each device found; with a file,\n"
-    "                             \"new\" or the sensor table's row (\"row N (name)\") beside\n"
-    "                             each, and the table's sensors that were not found\n"
-    "  report FILE --out PDF [--port P]\n"
-    "                             writes the commissioning report of a file as PDF; with a\n"
-    "                             port, the controller's CPU type and whether it holds what\n"
-    "                             the file holds\n"
-    "  history [--json] [--since DATE]\n"
-    "                             prints this user's writes to controllers, oldest first;\n"
-    "                             --json the lines as stored; DATE an ISO 8601 date or\n"
-    "                             date-time (2025-03-01, 2025-03-01T08:15)\n"
-    "\n"
-    "FILE may be a project (.plcproj): download, upload and verify then take its I/O map\n"
-    "too, and verify its Field Net lists. A controller compared with a file reads the parts\n"
-    "that file holds.\n"
-    "\n"
-    "Without a command the window opens; with a configuration file (.vqc, .rfp) or project\n"
-    "(.plcproj) alone it opens and loads that file. Results go to standard output; progress\n"
-    "and messages to standard error.\n"
-    "\n"
-    "A window already open for the same user takes the file instead and comes to the front;\n"
-    "--new-window [FILE] opens a window of its own (for a second controller).\n"
-    "\n"
-    "Several controllers at once: --port repeated, or --ports COM1,COM2,/dev/ttyUSB3, for\n"
-    "test, download, upload, buffers and verify; each port runs side by side with the others.\n"
-    "upload to several ports needs {port} in its file name (cell-{port}.vqc). --json prints\n"
-    "one object per port.\n"
-    "\n"
-    "Exit codes: 0 done; 1 the controller refused or did not answer (verify, diff: a\n"
-    "difference); 2 bad arguments or a bad file; 3 the port cannot be opened; 130 stopped by\n"
-    "Ctrl-C. With several ports the highest of the ports' codes.");
+// The texts of the command line, for the translator.
+struct CommandLineTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::CommandLine)
+};
+
+QString description()
+{
+    return CommandLineTexts::tr(
+        "Configures the controller without a window.\n"
+        "\n"
+        "Commands:\n"
+        "  test                       the connection test; prints \"CPU type N\"\n"
+        "  download FILE [--only L]   writes a configuration file's ports to the controller;\n"
+        "                             L is a comma-separated choice of uart1,uart2,onewire\n"
+        "                             (and iomap for a project)\n"
+        "  upload FILE                reads the ports back and saves them as a configuration file\n"
+        "  buffers [--json]           reads the three error buffers and prints them\n"
+        "  verify FILE                reads the ports back and names every difference from the\n"
+        "                             configuration file (exit code 1 when there is one)\n"
+        "  csv FILE --table T [--import CSV]\n"
+        "                             prints table T (uart1, uart2, onewire) of a configuration\n"
+        "                             file as CSV, or replaces it by the rows of a CSV file\n"
+        "  diff A B [--json]          names every difference between two sides, each a file or\n"
+        "                             --port P for the controller on P, in the order given\n"
+        "                             (diff a.plcproj --port COM3: the file on the left); exit\n"
+        "                             code 1 when there is one\n"
+        "  convert IN OUT             writes IN as the kind of file OUT names; what a "
+        "configuration\n"
+        "                             file cannot hold is named on standard error\n"
+        "  search [--json] [FILE]     the 1-wire bus search: prints each device found; with a "
+        "file,\n"
+        "                             \"new\" or the sensor table's row (\"row N (name)\") beside\n"
+        "                             each, and the table's sensors that were not found\n"
+        "  report FILE --out PDF [--port P]\n"
+        "                             writes the commissioning report of a file as PDF; with a\n"
+        "                             port, the controller's CPU type and whether it holds what\n"
+        "                             the file holds\n"
+        "  history [--json] [--since DATE]\n"
+        "                             prints this user's writes to controllers, oldest first;\n"
+        "                             --json the lines as stored; DATE an ISO 8601 date or\n"
+        "                             date-time (2025-03-01, 2025-03-01T08:15)\n"
+        "\n"
+        "FILE may be a project (.plcproj): download, upload and verify then take its I/O map\n"
+        "too, and verify its Field Net lists. A controller compared with a file reads the parts\n"
+        "that file holds.\n"
+        "\n"
+        "Without a command the window opens; with a configuration file (.vqc, .rfp) or project\n"
+        "(.plcproj) alone it opens and loads that file. Results go to standard output; progress\n"
+        "and messages to standard error.\n"
+        "\n"
+        "A window already open for the same user takes the file instead and comes to the front;\n"
+        "--new-window [FILE] opens a window of its own (for a second controller).\n"
+        "\n"
+        "Several controllers at once: --port repeated, or --ports COM1,COM2,/dev/ttyUSB3, for\n"
+        "test, download, upload, buffers and verify; each port runs side by side with the others.\n"
+        "upload to several ports needs {port} in its file name (cell-{port}.vqc). --json prints\n"
+        "one object per port.\n"
+        "\n"
+        "Exit codes: 0 done; 1 the controller refused or did not answer (verify, diff: a\n"
+        "difference); 2 bad arguments or a bad file; 3 the port cannot be opened; 130 stopped by\n"
+        "Ctrl-C. With several ports the highest of the ports' codes.");
+}
 
 // The options each command takes besides --settings.
 const QStringList kPortOptions = {QStringLiteral("port"), QStringLiteral("ports"),
@@ -119,7 +130,7 @@ int filesOf(const QString &command)
 
 [[noreturn]] void badArgument(const QString &text)
 {
-    throw Failure(text + QStringLiteral("\nTry plc-config --help."));
+    throw Failure(text + CommandLineTexts::tr("\nTry plc-config --help."));
 }
 
 // The parsed arguments: the parser with its options, the command and its files.
@@ -131,35 +142,37 @@ struct Parsed {
     QString file;  // the first of them
 };
 
-const QList<QCommandLineOption> &commandOptions()
+// Made afresh on each call: the first comes before the translation is installed.
+QList<QCommandLineOption> commandOptions()
 {
-    static const QList<QCommandLineOption> options = {
+    return {
         {QStringLiteral("port"),
-         QStringLiteral("COMn (mapped as in the settings file) or a device; again for several."),
+         CommandLineTexts::tr(
+             "COMn (mapped as in the settings file) or a device; again for several."),
          QStringLiteral("port")},
-        {QStringLiteral("ports"), QStringLiteral("Several ports, comma-separated."),
+        {QStringLiteral("ports"), CommandLineTexts::tr("Several ports, comma-separated."),
          QStringLiteral("list")},
-        {QStringLiteral("line"), QStringLiteral("Line settings such as 9600,N,8,1."),
+        {QStringLiteral("line"), CommandLineTexts::tr("Line settings such as 9600,N,8,1."),
          QStringLiteral("settings")},
         {QStringLiteral("only"),
-         QStringLiteral("download: the parts to write, of uart1,uart2,onewire (and iomap for a "
-                        "project)."),
+         CommandLineTexts::tr("download: the parts to write, of uart1,uart2,onewire (and iomap "
+                              "for a project)."),
          QStringLiteral("parts")},
-        {QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")},
-        {QStringLiteral("table"), QStringLiteral("csv: the table, uart1, uart2 or onewire."),
+        {QStringLiteral("json"), CommandLineTexts::tr("Print JSON instead of text.")},
+        {QStringLiteral("table"), CommandLineTexts::tr("csv: the table, uart1, uart2 or onewire."),
          QStringLiteral("table")},
         {QStringLiteral("import"),
-         QStringLiteral("csv: the CSV file whose rows replace the table."), QStringLiteral("csv")},
-        {QStringLiteral("out"), QStringLiteral("report: the PDF file to write."),
+         CommandLineTexts::tr("csv: the CSV file whose rows replace the table."),
+         QStringLiteral("csv")},
+        {QStringLiteral("out"), CommandLineTexts::tr("report: the PDF file to write."),
          QStringLiteral("pdf")},
         {QStringLiteral("since"),
-         QStringLiteral("history: the writes since this ISO 8601 date or date-time."),
+         CommandLineTexts::tr("history: the writes since this ISO 8601 date or date-time."),
          QStringLiteral("date")},
         {QStringLiteral("settings"),
-         QStringLiteral("The settings file to use instead of set.ini beside the program."),
+         CommandLineTexts::tr("The settings file to use instead of set.ini beside the program."),
          QStringLiteral("file")},
     };
-    return options;
 }
 
 void addOptions(QCommandLineParser &parser)
@@ -182,7 +195,7 @@ void checkCommand(Parsed &p)
     p.command = positional.value(0);
     const auto known = kCommandOptions.find(p.command);
     if (known == kCommandOptions.end())
-        badArgument(QStringLiteral("Unknown command \"%1\".").arg(p.command));
+        badArgument(CommandLineTexts::tr("Unknown command \"%1\".").arg(p.command));
     p.files = positional.mid(1);
     p.file = p.files.value(0);
     const int expected = filesOf(p.command);
@@ -190,23 +203,24 @@ void checkCommand(Parsed &p)
     if (p.command != QLatin1String("diff")) {
         if (p.files.size() < expected && !fileOptional)
             badArgument(expected == 2
-                            ? QStringLiteral("%1 needs two files: IN and OUT.").arg(p.command)
-                            : QStringLiteral("%1 needs a file.").arg(p.command));
+                            ? CommandLineTexts::tr("%1 needs two files: IN and OUT.").arg(p.command)
+                            : CommandLineTexts::tr("%1 needs a file.").arg(p.command));
         if (p.files.size() > expected)
-            badArgument(QStringLiteral("Unexpected argument \"%1\".").arg(p.files.at(expected)));
+            badArgument(
+                CommandLineTexts::tr("Unexpected argument \"%1\".").arg(p.files.at(expected)));
     }
     for (const QString &name : p.parser.optionNames()) {
         if (name != QLatin1String("settings") && !known->second.contains(name))
-            badArgument(QStringLiteral("%1 takes no --%2.").arg(p.command, name));
+            badArgument(CommandLineTexts::tr("%1 takes no --%2.").arg(p.command, name));
     }
     if (p.command == QLatin1String("csv")) {
         const QString table = p.parser.value(QStringLiteral("table"));
         const std::optional<ProjectPart> part = partOfKey(table);
         if (!part || *part == ProjectPart::IoMap)
-            badArgument(QStringLiteral("csv needs --table uart1, uart2 or onewire."));
+            badArgument(CommandLineTexts::tr("csv needs --table uart1, uart2 or onewire."));
     }
     if (p.command == QLatin1String("report") && p.parser.value(QStringLiteral("out")).isEmpty())
-        badArgument(QStringLiteral("report needs --out FILE, the PDF to write."));
+        badArgument(CommandLineTexts::tr("report needs --out FILE, the PDF to write."));
 }
 
 // The parts download writes: those of --only, or all the file holds. A configuration file
@@ -223,19 +237,20 @@ ProjectParts chosenParts(const QCommandLineParser &parser, const QString &file)
         const QString key = given.trimmed();
         const std::optional<ProjectPart> part = partOfKey(key);
         if (!part && project)
-            badArgument(QStringLiteral("--only knows uart1, uart2, onewire and iomap, not \"%1\".")
-                            .arg(key));
+            badArgument(
+                CommandLineTexts::tr("--only knows uart1, uart2, onewire and iomap, not \"%1\".")
+                    .arg(key));
         if (!part)
-            badArgument(
-                QStringLiteral("--only knows uart1, uart2 and onewire, not \"%1\".").arg(key));
+            badArgument(CommandLineTexts::tr("--only knows uart1, uart2 and onewire, not \"%1\".")
+                            .arg(key));
         if (!held.contains(*part))
-            badArgument(
-                QStringLiteral("--only iomap: %1 is a configuration file; it holds no I/O map.")
-                    .arg(file));
+            badArgument(CommandLineTexts::tr(
+                            "--only iomap: %1 is a configuration file; it holds no I/O map.")
+                            .arg(file));
         parts.append(*part);
     }
     if (parts.isEmpty())
-        badArgument(QStringLiteral("--only names no part."));
+        badArgument(CommandLineTexts::tr("--only names no part."));
     return parts;
 }
 
@@ -250,8 +265,8 @@ PortSetup resolvePort(const QString &port)
     if (match.hasMatch()) {
         const int number = match.captured(1).toInt();
         if (number < 1 || number > kPorts)
-            badArgument(
-                QStringLiteral("--port %1: the ports are COM1 to COM10, or a device.").arg(port));
+            badArgument(CommandLineTexts::tr("--port %1: the ports are COM1 to COM10, or a device.")
+                            .arg(port));
         return {number, portDevice(number), {}};
     }
     for (int number = 1; number <= kPorts; ++number) {
@@ -268,8 +283,8 @@ PortSetup anotherPort(const QList<PortSetup> &taken, const QString &name)
     const PortSetup port = resolvePort(name);
     for (const PortSetup &earlier : taken) {
         if (!port.device.isEmpty() && earlier.device == port.device)
-            badArgument(
-                QStringLiteral("--port %1: %2 is named twice.").arg(name, portLabel(earlier)));
+            badArgument(CommandLineTexts::tr("--port %1: %2 is named twice.")
+                            .arg(name, portLabel(earlier)));
     }
     return port;
 }
@@ -284,7 +299,7 @@ QList<PortSetup> choosePorts(const QCommandLineParser &parser)
             names.append(name.trimmed());
     }
     if (parser.isSet(QStringLiteral("ports")) && names.isEmpty())
-        badArgument(QStringLiteral("--ports names no port."));
+        badArgument(CommandLineTexts::tr("--ports names no port."));
     if (names.isEmpty()) {
         const int number = settingsfile::portNumber();
         return {{number, settingsfile::portDevice(number), {}}};
@@ -325,7 +340,7 @@ QList<DiffSide> diffSides(const QStringList &arguments, const LineSettings &line
         }
     }
     if (sides.size() != 2)
-        badArgument(QStringLiteral(
+        badArgument(CommandLineTexts::tr(
             "diff compares two sides: two files, a file and --port P, or two ports."));
     return sides;
 }
@@ -337,14 +352,14 @@ QStringList uploadFiles(const QString &file, const QList<PortSetup> &ports)
     const QString tag = QStringLiteral("{port}");
     if (ports.size() > 1 && !file.contains(tag))
         badArgument(
-            QStringLiteral("upload to several ports writes a file per port: put {port} "
-                           "in the file name, such as cell-{port}.vqc."));
+            CommandLineTexts::tr("upload to several ports writes a file per port: put {port} "
+                                 "in the file name, such as cell-{port}.vqc."));
     QStringList files;
     for (const PortSetup &port : ports) {
         QString name = file;
         name.replace(tag, portTag(port));
         if (files.contains(name))
-            badArgument(QStringLiteral("upload: two ports would write %1.").arg(name));
+            badArgument(CommandLineTexts::tr("upload: two ports would write %1.").arg(name));
         files.append(name);
     }
     return files;
@@ -358,7 +373,7 @@ LineSettings chooseLine(const QCommandLineParser &parser)
     try {
         return LineSettings::parse(line);
     } catch (const Failure &f) {
-        badArgument(QStringLiteral("--line %1: %2").arg(line, f.description()));
+        badArgument(CommandLineTexts::tr("--line %1: %2").arg(line, f.description()));
     }
 }
 
@@ -367,7 +382,7 @@ std::optional<PortSetup> reportPort(const QCommandLineParser &parser)
 {
     const QStringList names = parser.values(QStringLiteral("port"));
     if (names.size() > 1)
-        badArgument(QStringLiteral("report reads one controller: give --port once."));
+        badArgument(CommandLineTexts::tr("report reads one controller: give --port once."));
     if (names.isEmpty())
         return std::nullopt;
     PortSetup port = resolvePort(names.first());
@@ -381,7 +396,7 @@ void chooseSettingsFile(const QCommandLineParser &parser)
         return;
     const QString path = parser.value(QStringLiteral("settings"));
     if (!QFileInfo(path).isFile())
-        badArgument(QStringLiteral("--settings %1: no such file.").arg(path));
+        badArgument(CommandLineTexts::tr("--settings %1: no such file.").arg(path));
     setSettingsFilePath(path);
 }
 
@@ -556,14 +571,14 @@ int runCommandLine(const QStringList &arguments)
 {
     Console console;
     Parsed p;
-    p.parser.setApplicationDescription(kDescription);
+    p.parser.setApplicationDescription(description());
     p.parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("test, download, upload, buffers, verify, csv, diff, convert, search, "
-                       "report or history."));
+        CommandLineTexts::tr("test, download, upload, buffers, verify, csv, diff, convert, "
+                             "search, report or history."));
     p.parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("The configuration file (.vqc, .rfp) or project (.plcproj)."),
+        CommandLineTexts::tr("The configuration file (.vqc, .rfp) or project (.plcproj)."),
         QStringLiteral("[file...]"));
     const QCommandLineOption help = p.parser.addHelpOption();
     const QCommandLineOption version = p.parser.addVersionOption();

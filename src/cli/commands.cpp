@@ -8,7 +8,9 @@
 #include "plc_link.h"
 #include "project_compare.h"
 #include "project_names.h"
+#include "shown_words.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -17,6 +19,11 @@
 namespace plc {
 
 namespace {
+
+// The texts of the commands, for the translator.
+struct CommandsTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::Commands)
+};
 
 // Runs one part as its button would, its messages on standard error, and takes how it ended:
 // a part that fails is where the run stopped. True when it is done.
@@ -101,14 +108,16 @@ QStringList bufferText(const BufferPart &part, const BufferRecords &records)
 {
     QStringList lines{part.caption};
     if (!records) {
-        lines.append(QStringLiteral("(not kept: the port is not a Modbus master)"));
+        lines.append(CommandsTexts::tr("(not kept: the port is not a Modbus master)"));
         return lines;
     }
     QList<QStringList> rows{{}};
     for (const QString &heading : part.headings.split(QLatin1Char('|')))
-        rows.first().append(heading.trimmed());
-    for (int i = 0; i < records->size(); ++i)
-        rows.append({QString::number(i + 1), records->at(i).state, records->at(i).description});
+        rows.first().append(shownHeading(heading.trimmed()));
+    for (int i = 0; i < records->size(); ++i) {
+        const ErrorRow shown = shownErrorRow(records->at(i));
+        rows.append({QString::number(i + 1), shown.state, shown.description});
+    }
     return lines + textTable(rows);
 }
 
@@ -155,11 +164,11 @@ void PortRun::takeDifferences(const QStringList &differences)
     differs = !differences.isEmpty();
     lines = differences;
     if (differs) {
-        summary = QStringLiteral("%1 difference%2")
-                      .arg(differences.size())
-                      .arg(differences.size() == 1 ? "" : "s");
+        summary = differences.size() == 1
+                      ? CommandsTexts::tr("1 difference")
+                      : CommandsTexts::tr("%1 differences").arg(differences.size());
     } else {
-        summary = QStringLiteral("equal");
+        summary = CommandsTexts::tr("equal");
         lines.append(summary);
     }
 }
@@ -197,7 +206,7 @@ PortRun runDownload(CommandEnv &env, const Project &project, const ProjectParts 
         };
         if (!runPart(env, run, part, write))
             break;
-        run.lines.append(partKey(part) + QStringLiteral(": written"));
+        run.lines.append(CommandsTexts::tr("%1: written").arg(partKey(part)));
     }
     run.json = QJsonObject{{QStringLiteral("written"), QJsonArray::fromStringList(run.partsDone)}};
     return run;
@@ -216,7 +225,7 @@ PortRun runRead(CommandEnv &env, const Project &base, const ProjectParts &parts,
         };
         if (!runPart(env, run, part, readPart))
             return run;
-        run.lines.append(partKey(part) + QStringLiteral(": read"));
+        run.lines.append(CommandsTexts::tr("%1: read").arg(partKey(part)));
     }
     *read = project;
     return run;
@@ -240,7 +249,7 @@ PortRun runUpload(CommandEnv &env, const Project &base, const QString &file)
         run.end(report(env.ctx, QString(), Outcome::of(f)));
         return run;
     }
-    run.lines.append(QStringLiteral("saved ") + file);
+    run.lines.append(CommandsTexts::tr("saved %1").arg(file));
     run.json = QJsonObject{{QStringLiteral("file"), file}};
     return run;
 }
@@ -279,8 +288,9 @@ PortRun runVerify(CommandEnv &env, const Project &file, const ProjectParts &part
     run.lines.clear();
     if (!run.outcome.done())
         return run;
-    const QStringList lines = differenceLines(differencesIn(file, held, parts),
-                                              QStringLiteral("file"), QStringLiteral("controller"));
+    const QStringList lines =
+        differenceLines(differencesIn(file, held, parts), CommandsTexts::tr("file"),
+                        CommandsTexts::tr("controller"));
     run.json = QJsonObject{{QStringLiteral("differences"), QJsonArray::fromStringList(lines)}};
     run.takeDifferences(lines);
     return run;

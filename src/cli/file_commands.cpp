@@ -8,11 +8,17 @@
 #include "request_check.h"
 #include "sensor_check.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace plc {
 
 namespace {
+
+// The texts of the file commands, for the translator.
+struct FileCommandTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::FileCommands)
+};
 
 const CsvTable &csvTableOf(ProjectPart part)
 {
@@ -30,7 +36,7 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        throw Failure(FileCommandTexts::tr("Cannot open %1: %2").arg(path, file.errorString()));
     return file.readAll();
 }
 
@@ -41,7 +47,7 @@ Project readCommandFile(Console &console, const QString &path)
     QStringList ignored;
     Project project = readAnyConfigFile(path, &ignored);
     if (!ignored.isEmpty())
-        console.note(QStringLiteral("%1: keys this program does not know are ignored: %2")
+        console.note(FileCommandTexts::tr("%1: keys this program does not know are ignored: %2")
                          .arg(path, ignored.join(QStringLiteral(", "))));
     return project;
 }
@@ -71,7 +77,7 @@ void runCsv(Console &console, const QString &file, const QString &part, const QS
         writeConfigFile(file, record);
     }
     console.result(
-        QStringLiteral("%1: %2 rows imported into %3").arg(part).arg(rows.size()).arg(file));
+        FileCommandTexts::tr("%1: %2 rows imported into %3").arg(part).arg(rows.size()).arg(file));
 }
 
 void runConvert(Console &console, const QString &in, const QString &out)
@@ -86,7 +92,7 @@ void runConvert(Console &console, const QString &in, const QString &out)
                 console.note(lost);
         }
     }
-    console.result(QStringLiteral("saved ") + out);
+    console.result(FileCommandTexts::tr("saved %1").arg(out));
 }
 
 }  // namespace plc

@@ -9,10 +9,20 @@
 #include "plc_link.h"
 #include "write_record.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace plc {
+
+namespace {
+
+// The texts of the history command, for the translator.
+struct HistoryCommandTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::HistoryCommand)
+};
+
+}  // namespace
 
 int runHistory(Console &console, bool json, const std::optional<QString> &since)
 {
@@ -20,16 +30,18 @@ int runHistory(Console &console, bool json, const std::optional<QString> &since)
     if (since) {
         const std::optional<QDateTime> time = parseSince(*since);
         if (!time)
-            throw Failure(QStringLiteral("--since %1: not an ISO 8601 date (2025-03-01) or "
-                                         "date-time (2025-03-01T08:15).\nTry plc-config --help.")
-                              .arg(*since));
+            throw Failure(
+                HistoryCommandTexts::tr("--since %1: not an ISO 8601 date (2025-03-01) or "
+                                        "date-time (2025-03-01T08:15).\nTry plc-config "
+                                        "--help.")
+                    .arg(*since));
         filter.since = *time;
     }
     const QString path = historyFilePath();
     const QList<HistoryLine> lines = filteredHistory(HistoryFile(path).read(), filter);
     if (lines.isEmpty())
-        console.note(
-            QStringLiteral("No write recorded in %1.").arg(QDir::toNativeSeparators(path)));
+        console.note(HistoryCommandTexts::tr("No write recorded in %1.")
+                         .arg(QDir::toNativeSeparators(path)));
     if (json) {
         for (const HistoryLine &line : lines)
             console.resultBytes(line.text + '\n');

@@ -6,6 +6,7 @@
 #include "plc_link.h"
 #include "side_by_side.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -16,41 +17,48 @@ namespace plc {
 
 namespace {
 
+// The texts of the runs on ports, for the translator.
+struct MultiPortTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::MultiPort)
+};
+
 QString outcomeName(Outcome::Kind kind)
 {
     switch (kind) {
         case Outcome::Kind::Done:
-            return QStringLiteral("done");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "done"));
         case Outcome::Kind::Cancelled:
-            return QStringLiteral("cancelled");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "cancelled"));
         case Outcome::Kind::Stopped:
-            return QStringLiteral("stopped");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "stopped"));
         case Outcome::Kind::Failed:
-            return QStringLiteral("failed");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "failed"));
         case Outcome::Kind::Refused:
-            return QStringLiteral("refused");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "refused"));
         case Outcome::Kind::Unanswered:
-            return QStringLiteral("unanswered");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "unanswered"));
         case Outcome::Kind::WrongAnswer:
-            return QStringLiteral("wrong answer");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "wrong answer"));
         case Outcome::Kind::PortLost:
-            return QStringLiteral("port lost");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "port lost"));
         case Outcome::Kind::PortNotOpened:
-            return QStringLiteral("port not opened");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "port not opened"));
         case Outcome::Kind::Busy:
             break;
     }
-    return QStringLiteral("busy");
+    return QStringLiteral(QT_TRANSLATE_NOOP("plc::MultiPort", "busy"));
 }
 
 // What a port's run came to, in words: "done", "equal", "Answer timeout from PLC".
 QString endText(const PortRun &run)
 {
     if (run.interrupted)
-        return QStringLiteral("stopped by Ctrl-C");
+        return MultiPortTexts::tr("stopped by Ctrl-C");
     if (run.outcome.done())
         return run.summary;
-    return run.outcome.message.isEmpty() ? outcomeName(run.outcome.kind) : run.outcome.message;
+    if (!run.outcome.message.isEmpty())
+        return run.outcome.message;
+    return MultiPortTexts::tr(outcomeName(run.outcome.kind).toLatin1().constData());
 }
 
 QString secondsText(qint64 ms)
@@ -62,11 +70,10 @@ QString secondsText(qint64 ms)
 QString endLine(const QString &label, const PortRun &run, qint64 ms)
 {
     const bool ok = run.outcome.done();
-    QString line = QStringLiteral("%1: %2 %3 %4")
-                       .arg(label, endText(run),
-                            ok ? QStringLiteral("in") : QStringLiteral("after"), secondsText(ms));
+    QString line = (ok ? MultiPortTexts::tr("%1: %2 in %3") : MultiPortTexts::tr("%1: %2 after %3"))
+                       .arg(label, endText(run), secondsText(ms));
     if (run.interrupted && leftPartial(run))
-        line += QStringLiteral(", left with a partial download");
+        line += MultiPortTexts::tr(", left with a partial download");
     return line;
 }
 
@@ -109,8 +116,8 @@ bool leftPartial(const PortRun &run)
 QString partialDownloadNote(const QStringList &partialPorts)
 {
     if (partialPorts.isEmpty())
-        return QStringLiteral("Stopped by Ctrl-C; no port was left with a partial download.");
-    return QStringLiteral("Stopped by Ctrl-C; left with a partial download: %1.")
+        return MultiPortTexts::tr("Stopped by Ctrl-C; no port was left with a partial download.");
+    return MultiPortTexts::tr("Stopped by Ctrl-C; left with a partial download: %1.")
         .arg(partialPorts.join(QStringLiteral(", ")));
 }
 
@@ -189,8 +196,8 @@ int runOnPorts(Console &console, const QList<PortSetup> &ports, bool json,
             all.append(portJson(ports.at(i), runs.at(i), ms.at(i)));
         console.resultBytes(QJsonDocument(all).toJson(QJsonDocument::Indented));
     } else {
-        QList<QStringList> rows{{QStringLiteral("Port"), QStringLiteral("Outcome"),
-                                 QStringLiteral("Exit"), QStringLiteral("Time")}};
+        QList<QStringList> rows{{MultiPortTexts::tr("Port"), MultiPortTexts::tr("Outcome"),
+                                 MultiPortTexts::tr("Exit"), MultiPortTexts::tr("Time")}};
         for (int i = 0; i < count; ++i) {
             rows.append({labels.at(i), endText(runs.at(i)), QString::number(runs.at(i).code()),
                          secondsText(ms.at(i))});

@@ -6,9 +6,19 @@
 #include "multi_port.h"
 #include "report_document.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace plc {
+
+namespace {
+
+// The texts of the report command, for the translator.
+struct ReportCommandTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ReportCommand)
+};
+
+}  // namespace
 
 PortRun readControllerFindings(Console &console, const PortSetup &port, const Project &file,
                                const ProjectParts &parts, const std::atomic<bool> &stop,
@@ -41,7 +51,7 @@ int runReport(Console &console, const QString &file, const std::optional<PortSet
         report.controller = found;
     }
     writeReportPdf(report, out);
-    console.result(QStringLiteral("saved ") + out);
+    console.result(ReportCommandTexts::tr("saved %1").arg(out));
     return exitCodeOf({Outcome::Kind::Done});
 }
 

@@ -6,12 +6,18 @@
 #include "file_commands.h"
 #include "link_action.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
 namespace plc {
 
 namespace {
+
+// The texts of the search command, for the translator.
+struct SearchCommandTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::SearchCommand)
+};
 
 // A ROM code as one word, Byte 0 first: "28FF4B12030000A1".
 QString romWord(const QStringList &cells)
@@ -34,12 +40,13 @@ QStringList searchLines(const BusMatch &match, const std::optional<QList<SensorC
         else
             rows.append({romWord(device.rom), device.row > 0
                                                   ? sensorRowLabel(device.row, device.name)
-                                                  : QStringLiteral("new")});
+                                                  : SearchCommandTexts::tr("new")});
     }
     for (int row : match.notFound) {
         const SensorCells &sensor = table->at(row - 1);
-        rows.append({romWord(sensor),
-                     QStringLiteral("not found: ") + sensorRowLabel(row, sensorName(sensor))});
+        rows.append(
+            {romWord(sensor),
+             SearchCommandTexts::tr("not found: %1").arg(sensorRowLabel(row, sensorName(sensor)))});
     }
     return textTable(rows);
 }
@@ -75,8 +82,8 @@ PortRun runSearch(CommandEnv &env, const std::optional<QList<SensorCells>> &tabl
     // Without a table every device is new and nothing can be missing.
     const BusMatch match = matchBus(found.value, table.value_or(QList<SensorCells>()));
     const int n = int(found.value.size());
-    run.summary =
-        n == 1 ? QStringLiteral("1 device found") : QStringLiteral("%1 devices found").arg(n);
+    run.summary = n == 1 ? SearchCommandTexts::tr("1 device found")
+                         : SearchCommandTexts::tr("%1 devices found").arg(n);
     run.lines = searchLines(match, table);
     run.json = searchJson(match, table);
     return run;
