@@ -123,6 +123,84 @@
     </message>
 </context>
 <context>
+    <name>plc::BenchRun</name>
+    <message>
+        <source>the production window</source>
+        <translation>das Produktionsfenster</translation>
+    </message>
+    <message>
+        <source>CPU type</source>
+        <translation>CPU-Typ</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>, left with a partial download</source>
+        <translation>, mit unvollständigem Download zurückgelassen</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>firmware update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>restart</source>
+        <translation>Neustart</translation>
+    </message>
+</context>
+<context>
+    <name>plc::BenchTable</name>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>CPU type</source>
+        <translation>CPU-Typ</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Run again</source>
+        <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
     <name>plc::BufferReader</name>
     <message>
         <source>not kept: the port is not a Modbus master</source>
@@ -1728,6 +1806,97 @@ Siehe plc-config --help.</translation>
     </message>
 </context>
 <context>
+    <name>plc::ProductionWindow</name>
+    <message>
+        <source>Production</source>
+        <translation>Produktion</translation>
+    </message>
+    <message>
+        <source>Refresh ports</source>
+        <translation>Ports aktualisieren</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>8N1 (a line without parity)</source>
+        <translation>8N1 (Leitung ohne Parität)</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Project or configuration file:</source>
+        <translation>Projekt- oder Konfigurationsdatei:</translation>
+    </message>
+    <message>
+        <source>Open project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Firmware image</source>
+        <translation>Firmware-Abbild</translation>
+    </message>
+    <message>
+        <source>Firmware image (*.hex *.ihex *.ihx *.bin);;All file (*.*)</source>
+        <translation>Firmware-Abbild (*.hex *.ihex *.ihx *.bin);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Choose at least one step.</source>
+        <translation>Mindestens einen Schritt wählen.</translation>
+    </message>
+    <message>
+        <source>Choose a project or configuration file first.</source>
+        <translation>Zuerst eine Projekt- oder Konfigurationsdatei wählen.</translation>
+    </message>
+    <message>
+        <source>Choose the firmware image first.</source>
+        <translation>Zuerst das Firmware-Abbild wählen.</translation>
+    </message>
+    <message>
+        <source>Tick the ports to run on.</source>
+        <translation>Die Ports ankreuzen, auf denen es laufen soll.</translation>
+    </message>
+    <message>
+        <source>%1 passed, %2 failed</source>
+        <translation>%1 bestanden, %2 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The report cannot be saved to %1: %2</source>
+        <translation>Der Bericht kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Report saved to %1 and %2</source>
+        <translation>Bericht gespeichert in %1 und %2</translation>
+    </message>
+</context>
+<context>
     <name>plc::ProgramInfo</name>
     <message>
         <source>All rights reserved.</source>
@@ -2709,6 +2878,21 @@ Spalte Byte %2</translation>
     <message>
         <source>upload %1</source>
         <translation>%1 lesen</translation>
+    </message>
+</context>
+<context>
+    <name>plc::UpdateProgram</name>
+    <message>
+        <source>The firmware update program %1 is missing or cannot be run</source>
+        <translation>Das Firmware-Update-Programm %1 fehlt oder kann nicht ausgeführt werden</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>The firmware update program %1 did not run to its end: %2</source>
+        <translation>Das Firmware-Update-Programm %1 lief nicht bis zum Ende: %2</translation>
     </message>
 </context>
 <context>

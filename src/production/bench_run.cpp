@@ -13,6 +13,7 @@
 #include "update_program.h"
 #include "write_record.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonObject>
 
@@ -20,8 +21,16 @@ namespace plc {
 
 namespace {
 
-// Who a port the bench holds is named as, to whoever else wants it.
-const QString kHolder = QStringLiteral("the production window");
+// The texts of a port's run, for the translator.
+struct BenchRunTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::BenchRun)
+};
+
+// A step as the window shows it; the reports keep its name (benchStepName).
+QString shownStep(const QString &step)
+{
+    return BenchRunTexts::tr(step.toLatin1().constData());
+}
 // The new firmware starts up before it answers.
 constexpr int kFirmwareStartMs = 500;
 
@@ -75,7 +84,7 @@ public:
           m_watch(watch),
           m_console([this](const QString &text) { m_result.messages.append(text); },
                     [this](const QString &line) {
-                        m_watch.stepChanged(m_step + QLatin1Char(' ') + line);
+                        m_watch.stepChanged(shownStep(m_step) + QLatin1Char(' ') + line);
                     }),
           m_prompts(m_console),
           m_lines(m_console),
@@ -92,11 +101,13 @@ public:
         QElapsedTimer clock;
         clock.start();
         const PortSetup &port = m_link.port();
-        const QString holder = PortsInUse::instance().claim(port.device, &m_link, kHolder);
+        // Who a port the bench holds is named as, to whoever else wants it.
+        const QString holder = PortsInUse::instance().claim(
+            port.device, &m_link, BenchRunTexts::tr("the production window"));
         if (holder.isEmpty()) {
             if (readCpuType() && runSteps()) {
                 m_result.passed = true;
-                m_result.text = kPassedText;
+                m_result.text = passedText();
                 m_progress.end();
             }
             PortsInUse::instance().release(port.device, &m_link);
@@ -110,8 +121,8 @@ public:
 private:
     bool readCpuType()
     {
-        m_step = QStringLiteral("CPU type");
-        m_watch.stepChanged(m_step);
+        m_step = QStringLiteral(QT_TRANSLATE_NOOP("plc::BenchRun", "CPU type"));
+        m_watch.stepChanged(shownStep(m_step));
         const PortRun test = runTest(m_env);
         if (!ended(test, false))
             return false;
@@ -125,14 +136,14 @@ private:
         for (int i = 0; i < m_plan.steps.size(); ++i) {
             const BenchStep step = m_plan.steps.at(i);
             m_step = benchStepName(step);
-            m_watch.stepChanged(m_step);
+            m_watch.stepChanged(shownStep(m_step));
             const bool byParts = step == BenchStep::Download || step == BenchStep::Verify;
             m_progress.beginStep(i, byParts ? int(m_plan.parts.size()) : 1);
             if (!ended(runStep(step), step == BenchStep::FirmwareUpdate))
                 return false;
             m_result.stepsDone.append(m_step);
         }
-        m_watch.stepChanged(QStringLiteral("done"));
+        m_watch.stepChanged(BenchRunTexts::tr("done"));
         return true;
     }
 
@@ -162,7 +173,8 @@ private:
         PortRun update;
         update.end(runUpdateProgram(m_plan.updaters, m_link.port(), m_plan.image, m_plan.loaderLine,
                                     m_stop, [this](const QString &line) {
-                                        m_watch.stepChanged(m_step + QStringLiteral(": ") + line);
+                                        m_watch.stepChanged(shownStep(m_step) +
+                                                            QStringLiteral(": ") + line);
                                     }));
         if (update.outcome.done())
             Pause(kFirmwareStartMs);
@@ -186,7 +198,7 @@ private:
         m_result.partial = leftPartial(run);
         m_result.text = endText(run, ownText);
         if (m_result.partial)
-            m_result.text += QStringLiteral(", left with a partial download");
+            m_result.text += BenchRunTexts::tr(", left with a partial download");
         m_result.messages += run.lines;
         return false;
     }
@@ -195,7 +207,7 @@ private:
     {
         const Outcome &outcome = run.outcome;
         if (m_stop.isRaised() && (!ownText || outcome.message.isEmpty()))
-            return QStringLiteral("cancelled");
+            return BenchRunTexts::tr("cancelled");
         if (outcome.done())
             return run.summary;  // verify: "2 differences"
         if (outcome.kind == Outcome::Kind::PortNotOpened && !outcome.detail.isEmpty())
@@ -219,19 +231,24 @@ private:
 
 }  // namespace
 
+QString passedText()
+{
+    return BenchRunTexts::tr("passed");
+}
+
 QString benchStepName(BenchStep step)
 {
     switch (step) {
         case BenchStep::FirmwareUpdate:
-            return QStringLiteral("firmware update");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::BenchRun", "firmware update"));
         case BenchStep::Download:
-            return QStringLiteral("download");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::BenchRun", "download"));
         case BenchStep::Verify:
-            return QStringLiteral("verify");
+            return QStringLiteral(QT_TRANSLATE_NOOP("plc::BenchRun", "verify"));
         case BenchStep::Restart:
             break;
     }
-    return QStringLiteral("restart");
+    return QStringLiteral(QT_TRANSLATE_NOOP("plc::BenchRun", "restart"));
 }
 
 BenchResult runBenchPort(const PortSetup &port, const BenchPlan &plan, StopSwitch &stop,

@@ -54,7 +54,7 @@ public:
 };
 
 // The text of a result that passed.
-inline const QString kPassedText = QStringLiteral("passed");
+QString passedText();
 
 // Runs the plan on one port, on this thread, with a link of its own. The port is held for the
 // production window meanwhile (a port another window holds is not touched, and says so). A

@@ -55,10 +55,8 @@ private:
 BenchTable::BenchTable(QWidget *parent) : QTableWidget(0, RunAgainColumn + 1, parent)
 {
     setObjectName(QStringLiteral("benchTable"));
-    setHorizontalHeaderLabels({QStringLiteral("Port"), QStringLiteral("Device"),
-                               QStringLiteral("CPU type"), QStringLiteral("Step"),
-                               QStringLiteral("Progress"), QStringLiteral("Time"),
-                               QStringLiteral("Result"), QString()});
+    setHorizontalHeaderLabels({tr("Port"), tr("Device"), tr("CPU type"), tr("Step"), tr("Progress"),
+                               tr("Time"), tr("Result"), QString()});
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     verticalHeader()->hide();
@@ -92,7 +90,7 @@ void BenchTable::setPorts(const QList<PortSetup> &ports)
         bar->setRange(0, 100);
         bar->setValue(0);
         setCellWidget(row, ProgressColumn, bar);
-        auto *again = new QPushButton(QStringLiteral("Run again"));
+        auto *again = new QPushButton(tr("Run again"));
         again->setObjectName(QStringLiteral("runAgain%1").arg(row));
         again->setEnabled(false);
         connect(again, &QPushButton::clicked, this, [this, row] { Q_EMIT runAgainRequested(row); });

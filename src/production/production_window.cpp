@@ -33,9 +33,6 @@ namespace plc {
 
 namespace {
 
-const QString kImageFilter =
-    QStringLiteral("Firmware image (*.hex *.ihex *.ihx *.bin);;All file (*.*)");
-
 QPushButton *button(const QString &text, const QString &name)
 {
     auto *made = new QPushButton(text);
@@ -64,14 +61,14 @@ ProductionWindow::ProductionWindow(Prompts &prompts, QWidget *parent)
     : QWidget(parent, Qt::Window), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("productionWindow"));
-    setWindowTitle(QStringLiteral("Production"));
+    setWindowTitle(tr("Production"));
     auto *setup = new QWidget;
     buildSetup(setup);
     m_table = new BenchTable;
-    m_refresh = button(QStringLiteral("Refresh ports"), QStringLiteral("refreshButton"));
-    m_start = button(QStringLiteral("Start"), QStringLiteral("startButton"));
-    m_cancel = button(QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
-    m_saveReport = button(QStringLiteral("Save report"), QStringLiteral("saveReportButton"));
+    m_refresh = button(tr("Refresh ports"), QStringLiteral("refreshButton"));
+    m_start = button(tr("Start"), QStringLiteral("startButton"));
+    m_cancel = button(tr("Cancel"), QStringLiteral("cancelButton"));
+    m_saveReport = button(tr("Save report"), QStringLiteral("saveReportButton"));
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("statusLabel"));
 
@@ -105,22 +102,21 @@ void ProductionWindow::buildSetup(QWidget *setup)
     m_file = new QLineEdit;
     m_file->setObjectName(QStringLiteral("fileEdit"));
     m_file->setReadOnly(true);
-    m_chooseFile = button(QStringLiteral("Choose..."), QStringLiteral("chooseFileButton"));
-    m_firmware = stepBox(QStringLiteral("Firmware update"), QStringLiteral("firmwareCheck"), false);
+    m_chooseFile = button(tr("Choose..."), QStringLiteral("chooseFileButton"));
+    m_firmware = stepBox(tr("Firmware update"), QStringLiteral("firmwareCheck"), false);
     m_image = new QLineEdit;
     m_image->setObjectName(QStringLiteral("imageEdit"));
     m_image->setReadOnly(true);
-    m_chooseImage = button(QStringLiteral("Choose..."), QStringLiteral("chooseImageButton"));
+    m_chooseImage = button(tr("Choose..."), QStringLiteral("chooseImageButton"));
     // For adapters (and pseudo-terminals) that cannot carry the loader's even parity.
-    m_noParity = stepBox(QStringLiteral("8N1 (a line without parity)"),
-                         QStringLiteral("noParityCheck"), false);
-    m_download = stepBox(QStringLiteral("Download"), QStringLiteral("downloadCheck"), true);
-    m_verify = stepBox(QStringLiteral("Verify"), QStringLiteral("verifyCheck"), true);
-    m_restart = stepBox(QStringLiteral("Restart"), QStringLiteral("restartCheck"), false);
+    m_noParity = stepBox(tr("8N1 (a line without parity)"), QStringLiteral("noParityCheck"), false);
+    m_download = stepBox(tr("Download"), QStringLiteral("downloadCheck"), true);
+    m_verify = stepBox(tr("Verify"), QStringLiteral("verifyCheck"), true);
+    m_restart = stepBox(tr("Restart"), QStringLiteral("restartCheck"), false);
 
     auto *grid = new QGridLayout(setup);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Project or configuration file:")), 0, 0);
+    grid->addWidget(new QLabel(tr("Project or configuration file:")), 0, 0);
     grid->addWidget(m_file, 0, 1);
     grid->addWidget(m_chooseFile, 0, 2);
     grid->addWidget(m_firmware, 1, 0);
@@ -144,7 +140,7 @@ void ProductionWindow::refreshPorts()
 
 void ProductionWindow::chooseFile()
 {
-    const QString path = m_prompts.openFileName(this, QStringLiteral("Open project"),
+    const QString path = m_prompts.openFileName(this, tr("Open project"),
                                                 recentfiles::dialogFolder(), projectFilter());
     if (path.isEmpty())
         return;
@@ -161,7 +157,8 @@ void ProductionWindow::chooseImage()
 {
     const QString folder = m_imageFolder.isEmpty() ? recentfiles::dialogFolder() : m_imageFolder;
     const QString path =
-        m_prompts.openFileName(this, QStringLiteral("Firmware image"), folder, kImageFilter);
+        m_prompts.openFileName(this, tr("Firmware image"), folder,
+                               tr("Firmware image (*.hex *.ihex *.ihx *.bin);;All file (*.*)"));
     if (path.isEmpty())
         return;
     m_imageFolder = QFileInfo(path).path();
@@ -185,12 +182,12 @@ std::optional<BenchPlan> ProductionWindow::plan()
         return std::nullopt;
     };
     if (plan.steps.isEmpty())
-        return refuse(QStringLiteral("Choose at least one step."));
+        return refuse(tr("Choose at least one step."));
     const bool writesFile = m_download->isChecked() || m_verify->isChecked();
     if (writesFile && !m_project)
-        return refuse(QStringLiteral("Choose a project or configuration file first."));
+        return refuse(tr("Choose a project or configuration file first."));
     if (m_firmware->isChecked() && m_image->text().isEmpty())
-        return refuse(QStringLiteral("Choose the firmware image first."));
+        return refuse(tr("Choose the firmware image first."));
     if (m_project) {
         plan.project = *m_project;
         plan.file = m_file->text();
@@ -213,7 +210,7 @@ void ProductionWindow::start()
 {
     const QList<int> rows = m_table->tickedRows();
     if (rows.isEmpty()) {
-        m_prompts.message(this, QStringLiteral("Tick the ports to run on."));
+        m_prompts.message(this, tr("Tick the ports to run on."));
         return;
     }
     if (const std::optional<BenchPlan> chosen = plan())
@@ -278,13 +275,13 @@ void ProductionWindow::showSummary()
     const QList<BenchReportRow> rows = m_table->reportRows();
     for (const BenchReportRow &row : rows)
         passed += row.result.passed ? 1 : 0;
-    m_status->setText(QStringLiteral("%1 passed, %2 failed").arg(passed).arg(rows.size() - passed));
+    m_status->setText(tr("%1 passed, %2 failed").arg(passed).arg(rows.size() - passed));
 }
 
 void ProductionWindow::saveReport()
 {
-    const QString csv = m_prompts.saveFileName(
-        this, QStringLiteral("Save report"), recentfiles::dialogFolder(), csvFilter(), kCsvSuffix);
+    const QString csv = m_prompts.saveFileName(this, tr("Save report"), recentfiles::dialogFolder(),
+                                               csvFilter(), kCsvSuffix);
     if (csv.isEmpty())
         return;
     const QList<BenchReportRow> rows = m_table->reportRows();
@@ -293,13 +290,13 @@ void ProductionWindow::saveReport()
          {std::pair{csv, benchReportCsv(rows)}, std::pair{json, benchReportJson(rows)}}) {
         const QString why = writeWholeFile(path, bytes);
         if (!why.isEmpty()) {
-            m_prompts.message(this, QStringLiteral("The report cannot be saved to %1: %2")
+            m_prompts.message(this, tr("The report cannot be saved to %1: %2")
                                         .arg(QDir::toNativeSeparators(path), why));
             return;
         }
     }
     recentfiles::rememberFolder(csv);
-    m_status->setText(QStringLiteral("Report saved to %1 and %2")
+    m_status->setText(tr("Report saved to %1 and %2")
                           .arg(QDir::toNativeSeparators(csv), QDir::toNativeSeparators(json)));
 }
 

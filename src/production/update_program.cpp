@@ -2,6 +2,7 @@
 
 #include "stop_switch.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
@@ -59,12 +60,15 @@ Outcome runUpdateProgram(const QStringList &candidates, const PortSetup &port, c
         return QFileInfo(path).isExecutable() && QFileInfo(path).isFile();
     });
     if (found == candidates.end())
-        return {Outcome::Kind::Failed,
-                QStringLiteral("The firmware update program %1 is missing or cannot be run")
-                    .arg(candidates.join(QStringLiteral(" or "))),
-                {},
-                {},
-                -1};
+        return {
+            Outcome::Kind::Failed,
+            QCoreApplication::translate("plc::UpdateProgram",
+                                        "The firmware update program %1 is missing or cannot "
+                                        "be run")
+                .arg(candidates.join(QCoreApplication::translate("plc::UpdateProgram", " or "))),
+            {},
+            {},
+            -1};
 
     QProcess process;
     QEventLoop loop;
@@ -109,7 +113,9 @@ Outcome runUpdateProgram(const QStringList &candidates, const PortSetup &port, c
         const Outcome::Kind kind =
             stop.isRaised() ? Outcome::Kind::Cancelled : Outcome::Kind::Failed;
         return {kind,
-                QStringLiteral("The firmware update program %1 did not run to its end: %2")
+                QCoreApplication::translate("plc::UpdateProgram",
+                                            "The firmware update program %1 did not run to its "
+                                            "end: %2")
                     .arg(*found, process.errorString()),
                 {},
                 {},
