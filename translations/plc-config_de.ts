@@ -110,6 +110,14 @@
         <source>Firmware update</source>
         <translation>Firmware-Update</translation>
     </message>
+    <message>
+        <source>Load to PLC</source>
+        <translation>In SPS laden</translation>
+    </message>
+    <message>
+        <source>Compare with controller</source>
+        <translation>Mit Steuerung vergleichen</translation>
+    </message>
 </context>
 <context>
     <name>plc::AuxTransfer</name>
@@ -920,6 +928,81 @@ Siehe plc-config --help.</translation>
     </message>
 </context>
 <context>
+    <name>plc::EditLabels</name>
+    <message>
+        <source>UART 1</source>
+        <translation>UART 1</translation>
+    </message>
+    <message>
+        <source>UART 2</source>
+        <translation>UART 2</translation>
+    </message>
+    <message>
+        <source>1-wire</source>
+        <translation>1-Wire</translation>
+    </message>
+    <message>
+        <source>I/O map</source>
+        <translation>E/A-Belegung</translation>
+    </message>
+    <message>
+        <source>project note</source>
+        <translation>Projektnotiz</translation>
+    </message>
+    <message>
+        <source>change sensor table</source>
+        <translation>Sensortabelle ändern</translation>
+    </message>
+    <message>
+        <source>change %1 requests</source>
+        <translation>%1-Anfragen ändern</translation>
+    </message>
+    <message>
+        <source>add sensor %1</source>
+        <translation>Sensor %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>delete sensor %1</source>
+        <translation>Sensor %1 löschen</translation>
+    </message>
+    <message>
+        <source>edit sensor %1</source>
+        <translation>Sensor %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>add request %1</source>
+        <translation>Anfrage %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>delete request %1</source>
+        <translation>Anfrage %1 löschen</translation>
+    </message>
+    <message>
+        <source>edit request %1</source>
+        <translation>Anfrage %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>change configuration</source>
+        <translation>Konfiguration ändern</translation>
+    </message>
+    <message>
+        <source>edit project note</source>
+        <translation>Projektnotiz bearbeiten</translation>
+    </message>
+    <message>
+        <source>change I/O map</source>
+        <translation>E/A-Belegung ändern</translation>
+    </message>
+    <message>
+        <source>change %1 configuration</source>
+        <translation>%1-Konfiguration ändern</translation>
+    </message>
+    <message>
+        <source>change %1 settings</source>
+        <translation>%1-Einstellungen ändern</translation>
+    </message>
+</context>
+<context>
     <name>plc::ErrorRecords</name>
     <message>
         <source>illegal register address </source>
@@ -1433,6 +1516,91 @@ Siehe plc-config --help.</translation>
     </message>
 </context>
 <context>
+    <name>plc::MainWindow</name>
+    <message>
+        <source>The tables hold changes that are neither saved in a configuration file nor written to the controller.
+</source>
+        <translation>Die Tabellen enthalten Änderungen, die weder in einer Konfigurationsdatei gespeichert noch in die Steuerung geschrieben sind.
+</translation>
+    </message>
+    <message>
+        <source>the main window</source>
+        <translation>das Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Not implemented yet </source>
+        <translation>Noch nicht umgesetzt</translation>
+    </message>
+    <message>
+        <source>PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029   //Active port - COM %1</source>
+        <translation>PLC Tavrix v 467 für STM32F103C8T6 ab Firmware G029   //Aktiver Port - COM %1</translation>
+    </message>
+    <message>
+        <source>upload from PLC</source>
+        <translation>aus SPS lesen</translation>
+    </message>
+    <message>
+        <source>Configuration saved to %1</source>
+        <translation>Konfiguration gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 no longer exists. It has been taken off the recent configurations.</source>
+        <translation>Die Konfigurationsdatei %1 existiert nicht mehr. Sie wurde aus den zuletzt verwendeten Konfigurationen entfernt.</translation>
+    </message>
+    <message>
+        <source>Save them before starting a new configuration?</source>
+        <translation>Vor dem Beginn einer neuen Konfiguration speichern?</translation>
+    </message>
+    <message>
+        <source>new config</source>
+        <translation>neue Konfiguration</translation>
+    </message>
+    <message>
+        <source>Open project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Project loaded from %1</source>
+        <translation>Projekt geladen aus %1</translation>
+    </message>
+    <message>
+        <source>. Ignored unknown keys: %1</source>
+        <translation>. Unbekannte Schlüssel ignoriert: %1</translation>
+    </message>
+    <message>
+        <source>Save project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Projekt gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Save them before loading %1?</source>
+        <translation>Vor dem Laden von %1 speichern?</translation>
+    </message>
+    <message>
+        <source>load %1</source>
+        <translation>%1 laden</translation>
+    </message>
+    <message>
+        <source>Configuration loaded from %1</source>
+        <translation>Konfiguration geladen aus %1</translation>
+    </message>
+    <message>
+        <source>New default application setting was saved in *.ini file successfully </source>
+        <translation>Die neue Standardeinstellung wurde erfolgreich in der *.ini-Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Save them before quitting?</source>
+        <translation>Vor dem Beenden speichern?</translation>
+    </message>
+</context>
+<context>
     <name>plc::MemoryMap</name>
     <message>
         <source>address %1 (hex)</source>
@@ -1911,6 +2079,64 @@ Siehe plc-config --help.</translation>
     </message>
 </context>
 <context>
+    <name>plc::ProgressWindow</name>
+    <message>
+        <source>Download/upload progress</source>
+        <translation>Fortschritt Download/Upload</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop before the next exchange with the controller</source>
+        <translation>Vor dem nächsten Austausch mit der Steuerung anhalten</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ProjectActions</name>
+    <message>
+        <source>
+
+Written before the stop: %1. Not written: %2.</source>
+        <translation>
+
+Vor dem Abbruch geschrieben: %1. Nicht geschrieben: %2.</translation>
+    </message>
+    <message>
+        <source>Compare with controller</source>
+        <translation>Mit Steuerung vergleichen</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>take the controller&apos;s values</source>
+        <translation>Werte der Steuerung übernehmen</translation>
+    </message>
+    <message>
+        <source>%1: controller&apos;s values taken, %2</source>
+        <translation>%1: Werte der Steuerung übernommen, %2</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>PLC project or configuration (*.plcproj *.vqc *.rfp);;All file (*.*)</source>
+        <translation>SPS-Projekt oder -Konfiguration (*.plcproj *.vqc *.rfp);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Compare with file: %1</source>
+        <translation>Mit Datei vergleichen: %1</translation>
+    </message>
+    <message>
+        <source>take the file&apos;s values</source>
+        <translation>Werte der Datei übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>plc::ProjectCompare</name>
     <message>
         <source>rows</source>
@@ -2098,6 +2324,13 @@ Siehe plc-config --help.</translation>
     <message>
         <source>Cannot save the project to %1: %2</source>
         <translation>Das Projekt kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ProjectNoteDialog</name>
+    <message>
+        <source>Project note</source>
+        <translation>Projektnotiz</translation>
     </message>
 </context>
 <context>
@@ -2622,6 +2855,64 @@ Spalte Byte %2</translation>
     </message>
 </context>
 <context>
+    <name>plc::StatusLine</name>
+    <message>
+        <source>Changes not saved or written</source>
+        <translation>Änderungen nicht gespeichert oder geschrieben</translation>
+    </message>
+    <message>
+        <source>The tables hold changes that are neither in the last configuration file loaded or saved nor written to the controller</source>
+        <translation>Die Tabellen enthalten Änderungen, die weder in der zuletzt geladenen oder gespeicherten Konfigurationsdatei stehen noch in die Steuerung geschrieben sind</translation>
+    </message>
+</context>
+<context>
+    <name>plc::StatusTexts</name>
+    <message>
+        <source>%1 → no device, %2</source>
+        <translation>%1 → kein Gerät, %2</translation>
+    </message>
+    <message>
+        <source>%1 (not present), %2</source>
+        <translation>%1 (nicht vorhanden), %2</translation>
+    </message>
+    <message>
+        <source>%1 cancelled after %2 of %3 pieces: the controller may hold a partial configuration; download again</source>
+        <translation>%1 abgebrochen nach %2 von %3 Stücken: die Steuerung enthält womöglich eine unvollständige Konfiguration; erneut laden</translation>
+    </message>
+    <message>
+        <source>%1 cancelled after %2 of %3 writes: the controller may hold a partial configuration; download again</source>
+        <translation>%1 abgebrochen nach %2 von %3 Schreibvorgängen: die Steuerung enthält womöglich eine unvollständige Konfiguration; erneut laden</translation>
+    </message>
+    <message>
+        <source>%1 stopped after %2 of %3 pieces: the controller may hold a partial configuration; download again</source>
+        <translation>%1 angehalten nach %2 von %3 Stücken: die Steuerung enthält womöglich eine unvollständige Konfiguration; erneut laden</translation>
+    </message>
+    <message>
+        <source>%1 stopped after %2 of %3 writes: the controller may hold a partial configuration; download again</source>
+        <translation>%1 angehalten nach %2 von %3 Schreibvorgängen: die Steuerung enthält womöglich eine unvollständige Konfiguration; erneut laden</translation>
+    </message>
+    <message>
+        <source>; nothing written</source>
+        <translation>; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>nothing sent</source>
+        <translation>nichts gesendet</translation>
+    </message>
+    <message>
+        <source>done and verified in %1 s</source>
+        <translation>fertig und geprüft in %1 s</translation>
+    </message>
+    <message>
+        <source>done in %1 s</source>
+        <translation>fertig in %1 s</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>plc::TableHeadings</name>
     <message>
         <source>Name</source>
@@ -2881,6 +3172,25 @@ Spalte Byte %2</translation>
     </message>
 </context>
 <context>
+    <name>plc::UndoHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+</context>
+<context>
     <name>plc::UpdateProgram</name>
     <message>
         <source>The firmware update program %1 is missing or cannot be run</source>
@@ -2923,6 +3233,169 @@ Spalte Byte %2</translation>
     <message>
         <source>About...</source>
         <translation>Über...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New config</source>
+        <translation>Neue Konfiguration</translation>
+    </message>
+    <message>
+        <source>Load config</source>
+        <translation>Konfiguration laden</translation>
+    </message>
+    <message>
+        <source>Save config</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Recent configurations</source>
+        <translation>Zuletzt verwendete Konfigurationen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export report as PDF...</source>
+        <translation>Bericht als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Save app setting</source>
+        <translation>Programmeinstellung speichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Open project...</source>
+        <translation>Projekt öffnen...</translation>
+    </message>
+    <message>
+        <source>Save project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Save project as...</source>
+        <translation>Projekt speichern unter...</translation>
+    </message>
+    <message>
+        <source>Project note...</source>
+        <translation>Projektnotiz...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Farbschema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>PLC</source>
+        <translation>SPS</translation>
+    </message>
+    <message>
+        <source>Comm. setting</source>
+        <translation>Verbindungseinstellung</translation>
+    </message>
+    <message>
+        <source>Check config</source>
+        <translation>Konfiguration prüfen</translation>
+    </message>
+    <message>
+        <source>Search 1-wire</source>
+        <translation>1-Wire suchen</translation>
+    </message>
+    <message>
+        <source>Upload from PLC</source>
+        <translation>Aus SPS lesen</translation>
+    </message>
+    <message>
+        <source>Load to PLC</source>
+        <translation>In SPS laden</translation>
+    </message>
+    <message>
+        <source>Compare with controller</source>
+        <translation>Mit Steuerung vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with file...</source>
+        <translation>Mit Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Production...</source>
+        <translation>Produktion...</translation>
+    </message>
+    <message>
+        <source>Traffic monitor</source>
+        <translation>Verkehrsmonitor</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf...</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>After each successful download, read back what was written and compare</source>
+        <translation>Nach jedem erfolgreichen Download das Geschriebene zurücklesen und vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>plc::WindowTabs</name>
+    <message>
+        <source>HW config</source>
+        <translation>HW-Konfig.</translation>
+    </message>
+    <message>
+        <source>1-wire</source>
+        <translation>1-Wire</translation>
+    </message>
+    <message>
+        <source>Modbus diag</source>
+        <translation>Modbus-Diagnose</translation>
+    </message>
+    <message>
+        <source>1-wire diag</source>
+        <translation>1-Wire-Diagnose</translation>
+    </message>
+    <message>
+        <source>Converter</source>
+        <translation>Umrechner</translation>
     </message>
 </context>
 </TS>

@@ -1,22 +1,29 @@
 #include "edit_labels.h"
 
+#include <QCoreApplication>
+
 namespace plc {
 
 namespace {
+
+// The names of the steps to undo, for the translator.
+struct EditLabelTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::EditLabels)
+};
 
 QString partTitle(ConfigPart part)
 {
     switch (part) {
         case ConfigPart::Uart1:
-            return QStringLiteral("UART 1");
+            return EditLabelTexts::tr("UART 1");
         case ConfigPart::Uart2:
-            return QStringLiteral("UART 2");
+            return EditLabelTexts::tr("UART 2");
         case ConfigPart::OneWire:
-            return QStringLiteral("1-wire");
+            return EditLabelTexts::tr("1-wire");
         case ConfigPart::IoMap:
-            return QStringLiteral("I/O map");
+            return EditLabelTexts::tr("I/O map");
         case ConfigPart::Note:
-            return QStringLiteral("project note");
+            return EditLabelTexts::tr("project note");
     }
     return QString();
 }
@@ -42,18 +49,22 @@ int singleRowChange(const QStringList &before, const QStringList &after)
 
 QString tableChange(ConfigPart part, const QStringList &before, const QStringList &after)
 {
-    const QString noun =
-        part == ConfigPart::OneWire ? QStringLiteral("sensor") : QStringLiteral("request");
+    const bool sensors = part == ConfigPart::OneWire;
     const int row = singleRowChange(before, after);
     if (row < 0) {
-        return part == ConfigPart::OneWire
-                   ? QStringLiteral("change sensor table")
-                   : QStringLiteral("change %1 requests").arg(partTitle(part));
+        return sensors ? EditLabelTexts::tr("change sensor table")
+                       : EditLabelTexts::tr("change %1 requests").arg(partTitle(part));
     }
-    const QString verb = after.size() > before.size()   ? QStringLiteral("add")
-                         : after.size() < before.size() ? QStringLiteral("delete")
-                                                        : QStringLiteral("edit");
-    return QStringLiteral("%1 %2 %3").arg(verb, noun).arg(row + 1);
+    // By what happened to the row: added, deleted, edited; sensors, then requests.
+    static const char *const labels[2][3] = {
+        {QT_TRANSLATE_NOOP("plc::EditLabels", "add sensor %1"),
+         QT_TRANSLATE_NOOP("plc::EditLabels", "delete sensor %1"),
+         QT_TRANSLATE_NOOP("plc::EditLabels", "edit sensor %1")},
+        {QT_TRANSLATE_NOOP("plc::EditLabels", "add request %1"),
+         QT_TRANSLATE_NOOP("plc::EditLabels", "delete request %1"),
+         QT_TRANSLATE_NOOP("plc::EditLabels", "edit request %1")}};
+    const int change = after.size() > before.size() ? 0 : after.size() < before.size() ? 1 : 2;
+    return EditLabelTexts::tr(labels[sensors ? 0 : 1][change]).arg(row + 1);
 }
 
 }  // namespace
@@ -68,22 +79,21 @@ std::optional<EditChange> describeEdit(const Project &before, const Project &aft
     if (changed.isEmpty())
         return std::nullopt;
     if (changed.size() > 1)
-        return EditChange{QStringLiteral("change configuration"), std::nullopt, false};
+        return EditChange{EditLabelTexts::tr("change configuration"), std::nullopt, false};
 
     const ConfigPart part = changed.constFirst();
     const QStringList settingsBefore = partSettingsText(before, part);
     const QStringList settingsAfter = partSettingsText(after, part);
     if (part == ConfigPart::Note)
-        return EditChange{QStringLiteral("edit project note"), part, true};
+        return EditChange{EditLabelTexts::tr("edit project note"), part, true};
     if (part == ConfigPart::IoMap)
-        return EditChange{QStringLiteral("change I/O map"), part, true};
+        return EditChange{EditLabelTexts::tr("change I/O map"), part, true};
     if (settingsBefore != settingsAfter) {
         const bool tableToo = partText(before, part).mid(settingsBefore.size()) !=
                               partText(after, part).mid(settingsAfter.size());
-        return EditChange{QStringLiteral("change %1 %2")
-                              .arg(partTitle(part), tableToo ? QStringLiteral("configuration")
-                                                             : QStringLiteral("settings")),
-                          part, !tableToo};
+        const QString label = tableToo ? EditLabelTexts::tr("change %1 configuration")
+                                       : EditLabelTexts::tr("change %1 settings");
+        return EditChange{label.arg(partTitle(part)), part, !tableToo};
     }
     return EditChange{tableChange(part, partText(before, part).mid(settingsBefore.size()),
                                   partText(after, part).mid(settingsAfter.size())),

@@ -31,6 +31,7 @@
 #include "write_record.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -55,9 +56,12 @@ constexpr LineList kAppSettingLists[] = {LineList::Speed, LineList::Parity, Line
 constexpr QSize kFirstSize(1240, 700);
 
 // The first line of the question about unkept edits; the second names what would drop them.
-const QString kUnkeptEdits = QStringLiteral(
-    "The tables hold changes that are neither saved in a configuration file nor "
-    "written to the controller.\n");
+QString unkeptEdits()
+{
+    return QCoreApplication::translate("plc::MainWindow",
+                                       "The tables hold changes that are neither saved in a "
+                                       "configuration file nor written to the controller.\n");
+}
 
 // The one local file a drag carries; the empty text for anything else.
 QString droppedFile(const QMimeData *data)
@@ -150,8 +154,7 @@ MainWindow::MainWindow(Prompts &prompts, QWidget *parent)
     connect(&m_link, &PlcLink::busyChanged, this, [this](bool busy) {
         // The production window leaves the port alone meanwhile; one it holds is refused.
         if (busy)
-            PortsInUse::instance().claim(m_link.device(), &m_link,
-                                         QStringLiteral("the main window"));
+            PortsInUse::instance().claim(m_link.device(), &m_link, tr("the main window"));
         else
             PortsInUse::instance().release(m_link.device(), &m_link);
         menuBar()->setEnabled(!busy);
@@ -180,7 +183,7 @@ void MainWindow::connectMenus()
     connect(m_menus, &WindowMenus::recentFileChosen, this, &MainWindow::openRecentFile);
     connect(m_menus, &WindowMenus::commSettingChosen, this, &MainWindow::openPortSettings);
     connect(m_menus, &WindowMenus::checkConfigChosen, this,
-            [this] { m_prompts.message(this, QStringLiteral("Not implemented yet ")); });
+            [this] { m_prompts.message(this, tr("Not implemented yet ")); });
     connect(m_menus, &WindowMenus::searchOneWireChosen, &m_tabs->oneWire(),
             &OneWireTab::openBusSearch);
     connect(m_menus, &WindowMenus::uploadFromPlcChosen, this, &MainWindow::uploadFromPlc);
@@ -207,9 +210,9 @@ void MainWindow::connectMenus()
 
 void MainWindow::updateCaption()
 {
-    QString caption = QStringLiteral("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029 ") +
-                      QStringLiteral("  //Active port - COM ") +
-                      QString::number(settingsfile::portNumber());
+    QString caption =
+        tr("PLC Tavrix v 467 for  STM32F103C8T6 from firmware G029   //Active port - COM %1")
+            .arg(settingsfile::portNumber());
     // The open project after the documented caption, marked while it holds unsaved edits.
     if (!m_projectPath.isEmpty()) {
         caption += QStringLiteral(" - ") + QFileInfo(m_projectPath).fileName();
@@ -245,7 +248,7 @@ void MainWindow::uploadFromPlc()
                outcome.kind == Outcome::Kind::Busy || outcome.kind == Outcome::Kind::Cancelled;
     };
     // The three parts read make one step to undo.
-    m_history->gatherSteps(QStringLiteral("upload from PLC"), [this, &endsAll] {
+    m_history->gatherSteps(tr("upload from PLC"), [this, &endsAll] {
         if (!endsAll(uart(1).uploadFromPlc()) && !endsAll(uart(2).uploadFromPlc()))
             oneWire().uploadFromPlc();
     });
@@ -278,8 +281,7 @@ bool MainWindow::saveConfig()
         return false;
     m_edits->keepConfigFileParts();
     m_filePath = path;
-    m_status->showStatus(QStringLiteral("Configuration saved to ") +
-                         QDir::toNativeSeparators(path));
+    m_status->showStatus(tr("Configuration saved to %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -310,8 +312,8 @@ void MainWindow::openConfigFile(const QString &path)
 void MainWindow::openRecentFile(const QString &path)
 {
     if (!QFileInfo(path).isFile()) {
-        m_prompts.message(this, QStringLiteral("The configuration file %1 no longer exists. It "
-                                               "has been taken off the recent configurations.")
+        m_prompts.message(this, tr("The configuration file %1 no longer exists. It has been taken "
+                                   "off the recent configurations.")
                                     .arg(QDir::toNativeSeparators(path)));
         recentfiles::forget(path);
         m_menus->fillRecentMenu();
@@ -322,10 +324,9 @@ void MainWindow::openRecentFile(const QString &path)
 
 void MainWindow::newProject()
 {
-    if (!mayDropEdits(kUnkeptEdits +
-                      QStringLiteral("Save them before starting a new configuration?")))
+    if (!mayDropEdits(unkeptEdits() + tr("Save them before starting a new configuration?")))
         return;
-    m_history->nameNextStep(QStringLiteral("new config"));
+    m_history->nameNextStep(tr("new config"));
     m_tabs->restoreStartUpState();
     m_config = ConfigRecord();
     m_edits->keepAll();
@@ -335,7 +336,7 @@ void MainWindow::newProject()
 
 void MainWindow::openProject()
 {
-    const QString path = m_prompts.openFileName(this, QStringLiteral("Open project"),
+    const QString path = m_prompts.openFileName(this, tr("Open project"),
                                                 recentfiles::dialogFolder(), projectFilter());
     if (!path.isEmpty())
         openFile(path);
@@ -362,15 +363,15 @@ void MainWindow::openProjectFile(const QString &path)
     if (!mayDropEditsFor(path))
         return;
     recentfiles::remember(path);
-    m_history->nameNextStep(QStringLiteral("open ") + QFileInfo(path).fileName());
+    m_history->nameNextStep(tr("open %1").arg(QFileInfo(path).fileName()));
     m_tabs->applyProject(project);
     // The project is the whole configuration: nothing of a file loaded before stays in the record.
     m_config = ConfigRecord();
     m_edits->keepAll();
     setProjectPath(path);
-    QString status = QStringLiteral("Project loaded from ") + QDir::toNativeSeparators(path);
+    QString status = tr("Project loaded from %1").arg(QDir::toNativeSeparators(path));
     if (!ignored.isEmpty())
-        status += QStringLiteral(". Ignored unknown keys: ") + ignored.join(QStringLiteral(", "));
+        status += tr(". Ignored unknown keys: %1").arg(ignored.join(QStringLiteral(", ")));
     m_status->showStatus(status);
 }
 
@@ -381,9 +382,8 @@ bool MainWindow::saveProject()
 
 bool MainWindow::saveProjectAs()
 {
-    QString path =
-        m_prompts.saveFileName(this, QStringLiteral("Save project"), recentfiles::dialogFolder(),
-                               projectFilter(), kProjectSuffix);
+    QString path = m_prompts.saveFileName(this, tr("Save project"), recentfiles::dialogFolder(),
+                                          projectFilter(), kProjectSuffix);
     if (path.isEmpty())
         return false;
     // Only a name that says so makes a configuration file.
@@ -406,14 +406,14 @@ bool MainWindow::writeProject(const QString &path)
     if (isProjectFileName(path)) {
         m_edits->keepAll();
         setProjectPath(path);
-        m_status->showStatus(QStringLiteral("Project saved to ") + shown);
+        m_status->showStatus(tr("Project saved to %1").arg(shown));
         return true;
     }
     // A configuration file named in the dialog: what it cannot hold is said and stays unsaved.
     m_edits->keepConfigFileParts();
     setProjectPath(QString());
     m_filePath = path;
-    QStringList status{QStringLiteral("Configuration saved to ") + shown};
+    QStringList status{tr("Configuration saved to %1").arg(shown)};
     status += partsLostInConfigFile(project);
     m_status->showStatus(status.join(QStringLiteral("; ")));
     return true;
@@ -443,9 +443,8 @@ bool MainWindow::mayDropEdits(const QString &question)
 
 bool MainWindow::mayDropEditsFor(const QString &path)
 {
-    return mayDropEdits(
-        kUnkeptEdits +
-        QStringLiteral("Save them before loading %1?").arg(QFileInfo(path).fileName()));
+    return mayDropEdits(unkeptEdits() +
+                        tr("Save them before loading %1?").arg(QFileInfo(path).fileName()));
 }
 
 bool MainWindow::saveToKeep()
@@ -457,24 +456,22 @@ bool MainWindow::saveToKeep()
 
 void MainWindow::applyLoaded(const WindowConfig &loaded, const QString &path)
 {
-    m_history->nameNextStep(QStringLiteral("load ") + QFileInfo(path).fileName());
+    m_history->nameNextStep(tr("load %1").arg(QFileInfo(path).fileName()));
     applyWindowConfig(loaded);
     uart(1).requestView().setEnabled(true);
     m_edits->keepConfigFileParts();
     // What else the window holds stays, but no project file holds this configuration.
     setProjectPath(QString());
     m_filePath = path;
-    m_status->showStatus(QStringLiteral("Configuration loaded from ") +
-                         QDir::toNativeSeparators(path));
+    m_status->showStatus(tr("Configuration loaded from %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::saveAppSetting()
 {
     for (LineList list : kAppSettingLists)
         settingsfile::setAppListIndex(list, uart(1).listIndex(UartTab::List(int(list))));
-    m_prompts.message(
-        this,
-        QStringLiteral("New default application setting was saved in *.ini file successfully "));
+    m_prompts.message(this,
+                      tr("New default application setting was saved in *.ini file successfully "));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -484,7 +481,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (!mayDropEdits(kUnkeptEdits + QStringLiteral("Save them before quitting?"))) {
+    if (!mayDropEdits(unkeptEdits() + tr("Save them before quitting?"))) {
         event->ignore();
         return;
     }

@@ -12,15 +12,15 @@ namespace plc {
 ProgressWindow::ProgressWindow(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("progressWindow"));
-    setWindowTitle(QStringLiteral("Download/upload progress"));
+    setWindowTitle(tr("Download/upload progress"));
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("progressBar"));
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setMinimumWidth(360);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    m_cancel->setToolTip(QStringLiteral("Stop before the next exchange with the controller"));
+    m_cancel->setToolTip(tr("Stop before the next exchange with the controller"));
     connect(m_cancel, &QPushButton::clicked, this, &ProgressWindow::cancelTransfer);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_bar);

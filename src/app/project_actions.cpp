@@ -14,11 +14,9 @@ namespace plc {
 
 namespace {
 
-const QString kLoadAction = QStringLiteral("Load to PLC");
-const QString kCompareAction = QStringLiteral("Compare with controller");
-const QString kCompareFileTitle = QStringLiteral("Compare with file");
-const QString kCompareFilter =
-    QStringLiteral("PLC project or configuration (*.plcproj *.vqc *.rfp);;All file (*.*)");
+// The actions' names as the history knows them; the status line shows them translated.
+const char *const kLoadAction = QT_TRANSLATE_NOOP("plc::ActionNames", "Load to PLC");
+const char *const kCompareAction = QT_TRANSLATE_NOOP("plc::ActionNames", "Compare with controller");
 
 QString partCaptions(const ProjectParts &parts)
 {
@@ -46,10 +44,10 @@ void ProjectActions::writeParts(const ProjectParts &parts)
     // A stop midway leaves the parts before it written: the user is told which.
     if (!outcome.done() && !run.done.isEmpty() && !outcome.message.isEmpty()) {
         outcome.message +=
-            QStringLiteral("\n\nWritten before the stop: %1. Not written: %2.")
+            tr("\n\nWritten before the stop: %1. Not written: %2.")
                 .arg(partCaptions(run.done), partCaptions(parts.mid(int(run.done.size()))));
     }
-    report(m_ctx, kLoadAction, outcome);
+    report(m_ctx, QString::fromLatin1(kLoadAction), outcome);
 }
 
 void ProjectActions::compareWithController()
@@ -58,11 +56,11 @@ void ProjectActions::compareWithController()
     const Project window = m_window.read();
     Project held;
     const ProjectRun run = readFromPlc(m_ctx, window, allProjectParts(), &held);
-    report(m_ctx, kCompareAction, run.outcome);
+    report(m_ctx, QString::fromLatin1(kCompareAction), run.outcome);
     if (!run.outcome.done())
         return;
     const QList<Difference> differences = projectDifferences(window, held);
-    CompareDialog dialog(kCompareAction, differences, QStringLiteral("Controller"), true,
+    CompareDialog dialog(tr("Compare with controller"), differences, tr("Controller"), true,
                          m_ctx.window);
     dialog.exec();
     switch (dialog.choice()) {
@@ -72,10 +70,10 @@ void ProjectActions::compareWithController()
         case CompareDialog::Choice::TakeOther: {
             // The controller holds no names: each row keeps the one it has in the window.
             const NamesKept named = keepProjectNames(window, held, allProjectParts());
-            nameNextEdit(m_ctx, QStringLiteral("take the controller's values"));
+            nameNextEdit(m_ctx, tr("take the controller's values"));
             m_window.apply(held);
-            note(m_ctx, QStringLiteral("%1: controller's values taken, %2")
-                            .arg(kCompareAction, namesKeptText(named)));
+            note(m_ctx, tr("%1: controller's values taken, %2")
+                            .arg(tr("Compare with controller"), namesKeptText(named)));
             break;
         }
         case CompareDialog::Choice::Close:
@@ -85,8 +83,9 @@ void ProjectActions::compareWithController()
 
 void ProjectActions::compareWithFile()
 {
-    const QString path = m_prompts.openFileName(m_ctx.window, kCompareFileTitle,
-                                                recentfiles::dialogFolder(), kCompareFilter);
+    const QString path = m_prompts.openFileName(
+        m_ctx.window, tr("Compare with file"), recentfiles::dialogFolder(),
+        tr("PLC project or configuration (*.plcproj *.vqc *.rfp);;All file (*.*)"));
     if (path.isEmpty())
         return;
     const Project window = m_window.read();
@@ -102,14 +101,13 @@ void ProjectActions::compareWithFile()
         return;
     }
     const QList<Difference> differences = projectDifferences(window, file);
-    CompareDialog dialog(
-        QStringLiteral("%1: %2").arg(kCompareFileTitle, QFileInfo(path).fileName()), differences,
-        QFileInfo(path).fileName(), false, m_ctx.window);
+    CompareDialog dialog(tr("Compare with file: %1").arg(QFileInfo(path).fileName()), differences,
+                         QFileInfo(path).fileName(), false, m_ctx.window);
     dialog.exec();
     if (dialog.choice() == CompareDialog::Choice::TakeOther) {
         Project taken = file;
         taken.note = window.note;
-        nameNextEdit(m_ctx, QStringLiteral("take the file's values"));
+        nameNextEdit(m_ctx, tr("take the file's values"));
         m_window.apply(taken);
     }
 }

@@ -11,7 +11,7 @@ namespace plc {
 ProjectNoteDialog::ProjectNoteDialog(const QString &note, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("projectNoteDialog"));
-    setWindowTitle(QStringLiteral("Project note"));
+    setWindowTitle(tr("Project note"));
     m_edit = new QPlainTextEdit(note, this);
     m_edit->setObjectName(QStringLiteral("projectNoteEdit"));
     // Tab moves on to the buttons; a note has no use for tab characters.

@@ -54,10 +54,10 @@ void StatusLine::showActionOutcome(const QString &action, const Outcome &outcome
 
 void StatusLine::showEdits(bool unkept)
 {
-    m_editStatus->setText(unkept ? QStringLiteral("Changes not saved or written") : QString());
-    m_editStatus->setToolTip(unkept ? QStringLiteral("The tables hold changes that are neither "
-                                                     "in the last configuration file loaded or "
-                                                     "saved nor written to the controller")
+    m_editStatus->setText(unkept ? tr("Changes not saved or written") : QString());
+    m_editStatus->setToolTip(unkept ? tr("The tables hold changes that are neither in the last "
+                                         "configuration file loaded or saved nor written to the "
+                                         "controller")
                                     : QString());
 }
 

@@ -2,7 +2,18 @@
 
 #include "outcome.h"
 
+#include <QCoreApplication>
+
 namespace plc {
+
+namespace {
+
+// The texts of the status line, for the translator.
+struct StatusTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::StatusTexts)
+};
+
+}  // namespace
 
 QString portStatusText(int portNumber, const QString &device, const QString &lineSettings,
                        bool present)
@@ -11,30 +22,42 @@ QString portStatusText(int portNumber, const QString &device, const QString &lin
     QString settings = lineSettings;
     settings.replace(QLatin1Char(','), QLatin1Char(' '));
     if (device.isEmpty())
-        return QStringLiteral("%1 → no device, %2").arg(port, settings);
-    const QString absent = present ? QString() : QStringLiteral(" (not present)");
+        return StatusTexts::tr("%1 → no device, %2").arg(port, settings);
     // Where the device is the port's own name (Windows) there is nothing to map.
-    if (device == port)
-        return QStringLiteral("%1%2, %3").arg(port, absent, settings);
-    return QStringLiteral("%1 → %2%3, %4").arg(port, device, absent, settings);
+    const QString shownDevice = device == port ? port : QStringLiteral("%1 → %2").arg(port, device);
+    if (!present)
+        return StatusTexts::tr("%1 (not present), %2").arg(shownDevice, settings);
+    return QStringLiteral("%1, %2").arg(shownDevice, settings);
 }
 
 QString actionStatusText(const QString &action, const Outcome &outcome)
 {
+    // The action's name as the history keeps it, shown translated.
+    const QString shownAction = QCoreApplication::translate("plc::ActionNames", action.toUtf8());
     const WriteTally &w = outcome.written;
     // Cut off midway: by the controller or the port, or by the user once the port was open.
     const bool cancelled = outcome.kind == Outcome::Kind::Cancelled && outcome.openMs >= 0;
     const bool cut = outcome.isLinkFailure() || cancelled;
     if (cut && w.isPartial()) {
         const bool pieces = w.plannedPieces > 0;
-        return QStringLiteral(
-                   "%1 %5 after %2 of %3 %4: the controller may hold a partial "
-                   "configuration; download again")
-            .arg(action)
+        // By how it was cut off, then by what was counted.
+        static const char *const texts[2][2] = {
+            {QT_TRANSLATE_NOOP("plc::StatusTexts",
+                               "%1 cancelled after %2 of %3 pieces: the controller may hold a "
+                               "partial configuration; download again"),
+             QT_TRANSLATE_NOOP("plc::StatusTexts",
+                               "%1 cancelled after %2 of %3 writes: the controller may hold a "
+                               "partial configuration; download again")},
+            {QT_TRANSLATE_NOOP("plc::StatusTexts",
+                               "%1 stopped after %2 of %3 pieces: the controller may hold a "
+                               "partial configuration; download again"),
+             QT_TRANSLATE_NOOP("plc::StatusTexts",
+                               "%1 stopped after %2 of %3 writes: the controller may hold a "
+                               "partial configuration; download again")}};
+        return StatusTexts::tr(texts[cancelled ? 0 : 1][pieces ? 0 : 1])
+            .arg(shownAction)
             .arg(pieces ? w.pieces : w.writes)
-            .arg(pieces ? w.plannedPieces : w.plannedWrites)
-            .arg(pieces ? QStringLiteral("pieces") : QStringLiteral("writes"),
-                 cancelled ? QStringLiteral("cancelled") : QStringLiteral("stopped"));
+            .arg(pieces ? w.plannedPieces : w.plannedWrites);
     }
     QString result;
     if (cut || outcome.kind == Outcome::Kind::Failed) {
@@ -43,17 +66,17 @@ QString actionStatusText(const QString &action, const Outcome &outcome)
         result.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         result.replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (w.plannedWrites > 0 && w.writes == 0)
-            result += QStringLiteral("; nothing written");
+            result += StatusTexts::tr("; nothing written");
     } else if (outcome.openMs < 0) {
-        result = QStringLiteral("nothing sent");
+        result = StatusTexts::tr("nothing sent");
     } else {
-        result = QStringLiteral("done%1 in %2 s")
-                     .arg(outcome.verified ? QStringLiteral(" and verified") : QString())
+        result = (outcome.verified ? StatusTexts::tr("done and verified in %1 s")
+                                   : StatusTexts::tr("done in %1 s"))
                      .arg(outcome.openMs / 1000.0, 0, 'f', 1);
         if (!outcome.detail.isEmpty())
             result += QStringLiteral(", ") + outcome.detail;
     }
-    return action + QStringLiteral(": ") + result;
+    return StatusTexts::tr("%1: %2").arg(shownAction, result);
 }
 
 }  // namespace plc

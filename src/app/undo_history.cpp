@@ -163,12 +163,13 @@ void UndoHistory::restore(const Project &project, std::optional<ConfigPart> part
 
 void UndoHistory::updateActions()
 {
-    const auto entry = [](QAction *action, const QString &verb, const QString &what, bool can) {
-        action->setText(what.isEmpty() ? verb : verb + QLatin1Char(' ') + what);
+    const auto entry = [](QAction *action, const QString &alone, const QString &withStep,
+                          const QString &step, bool can) {
+        action->setText(step.isEmpty() ? alone : withStep.arg(step));
         action->setEnabled(can);
     };
-    entry(m_undo, QStringLiteral("Undo"), m_stack->undoText(), m_stack->canUndo() && !m_locked);
-    entry(m_redo, QStringLiteral("Redo"), m_stack->redoText(), m_stack->canRedo() && !m_locked);
+    entry(m_undo, tr("Undo"), tr("Undo %1"), m_stack->undoText(), m_stack->canUndo() && !m_locked);
+    entry(m_redo, tr("Redo"), tr("Redo %1"), m_stack->redoText(), m_stack->canRedo() && !m_locked);
 }
 
 }  // namespace plc

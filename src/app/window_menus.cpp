@@ -59,7 +59,7 @@ WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, const UndoHistor
     : QObject(parent), m_bar(bar), m_tabs(tabs)
 {
     buildFileMenu();
-    QMenu *edit = addMenu(m_bar, QStringLiteral("&Edit"), QStringLiteral("editMenu"));
+    QMenu *edit = addMenu(m_bar, tr("&Edit"), QStringLiteral("editMenu"));
     edit->addAction(history.undoAction());
     edit->addAction(history.redoAction());
     buildViewMenu();
@@ -70,29 +70,27 @@ WindowMenus::WindowMenus(QMenuBar *bar, const WindowTabs &tabs, const UndoHistor
 
 void WindowMenus::buildFileMenu()
 {
-    QMenu *file = addMenu(m_bar, QStringLiteral("&File"), QStringLiteral("fileMenu"));
-    QAction *newConfig =
-        addEntry(file, QStringLiteral("New config"), QStringLiteral("newConfigAction"), true);
-    QAction *load = addEntry(file, QStringLiteral("Load config"),
-                             QStringLiteral("loadConfigAction"), true, Qt::CTRL | Qt::Key_O);
+    QMenu *file = addMenu(m_bar, tr("&File"), QStringLiteral("fileMenu"));
+    QAction *newConfig = addEntry(file, tr("New config"), QStringLiteral("newConfigAction"), true);
+    QAction *load = addEntry(file, tr("Load config"), QStringLiteral("loadConfigAction"), true,
+                             Qt::CTRL | Qt::Key_O);
     // Ctrl+S saves the project: the file that holds all of the window.
-    QAction *save =
-        addEntry(file, QStringLiteral("Save config"), QStringLiteral("saveConfigAction"), true);
+    QAction *save = addEntry(file, tr("Save config"), QStringLiteral("saveConfigAction"), true);
     addProjectEntries(file);
-    m_recent = file->addMenu(QStringLiteral("Recent configurations"));
+    m_recent = file->addMenu(tr("Recent configurations"));
     m_recent->setObjectName(QStringLiteral("recentMenu"));
     // Another window of the tool may have changed the list meanwhile: read it on each opening.
     connect(file, &QMenu::aboutToShow, this, &WindowMenus::fillRecentMenu);
     fillRecentMenu();
-    QAction *print = addEntry(file, QStringLiteral("Print"), QStringLiteral("printAction"), true,
-                              QKeySequence::Print);
-    QAction *exportReport = addEntry(file, QStringLiteral("Export report as PDF..."),
-                                     QStringLiteral("exportReportAction"), true);
-    QAction *saveApp = addEntry(file, QStringLiteral("Save app setting"),
-                                QStringLiteral("saveAppSettingAction"), false);
+    QAction *print =
+        addEntry(file, tr("Print"), QStringLiteral("printAction"), true, QKeySequence::Print);
+    QAction *exportReport =
+        addEntry(file, tr("Export report as PDF..."), QStringLiteral("exportReportAction"), true);
+    QAction *saveApp =
+        addEntry(file, tr("Save app setting"), QStringLiteral("saveAppSettingAction"), false);
     file->addSeparator();
-    QAction *exit = addEntry(file, QStringLiteral("Exit"), QStringLiteral("exitAction"), true,
-                             Qt::CTRL | Qt::Key_Q);
+    QAction *exit =
+        addEntry(file, tr("Exit"), QStringLiteral("exitAction"), true, Qt::CTRL | Qt::Key_Q);
     connect(newConfig, &QAction::triggered, this, &WindowMenus::newChosen);
     connect(load, &QAction::triggered, this, &WindowMenus::loadConfigChosen);
     connect(save, &QAction::triggered, this, &WindowMenus::saveConfigChosen);
@@ -105,15 +103,15 @@ void WindowMenus::buildFileMenu()
 void WindowMenus::addProjectEntries(QMenu *file)
 {
     file->addSeparator();
-    QAction *open = addEntry(file, QStringLiteral("Open project..."),
-                             QStringLiteral("openProjectAction"), true);
-    QAction *save = addEntry(file, QStringLiteral("Save project"),
-                             QStringLiteral("saveProjectAction"), true, Qt::CTRL | Qt::Key_S);
+    QAction *open =
+        addEntry(file, tr("Open project..."), QStringLiteral("openProjectAction"), true);
+    QAction *save = addEntry(file, tr("Save project"), QStringLiteral("saveProjectAction"), true,
+                             Qt::CTRL | Qt::Key_S);
     QAction *saveAs =
-        addEntry(file, QStringLiteral("Save project as..."), QStringLiteral("saveProjectAsAction"),
-                 true, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    QAction *note = addEntry(file, QStringLiteral("Project note..."),
-                             QStringLiteral("projectNoteAction"), true);
+        addEntry(file, tr("Save project as..."), QStringLiteral("saveProjectAsAction"), true,
+                 Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    QAction *note =
+        addEntry(file, tr("Project note..."), QStringLiteral("projectNoteAction"), true);
     file->addSeparator();
     connect(open, &QAction::triggered, this, &WindowMenus::openProjectChosen);
     connect(save, &QAction::triggered, this, &WindowMenus::saveProjectChosen);
@@ -123,17 +121,18 @@ void WindowMenus::addProjectEntries(QMenu *file)
 
 void WindowMenus::buildViewMenu()
 {
-    QMenu *view = addMenu(m_bar, QStringLiteral("&View"), QStringLiteral("viewMenu"));
-    QMenu *theme = view->addMenu(QStringLiteral("Theme"));
+    QMenu *view = addMenu(m_bar, tr("&View"), QStringLiteral("viewMenu"));
+    QMenu *theme = view->addMenu(tr("Theme"));
     theme->setObjectName(QStringLiteral("themeMenu"));
     auto *choices = new QActionGroup(theme);
     const Theme stored = storedTheme();
-    const std::pair<Theme, QString> themes[] = {{Theme::System, QStringLiteral("System")},
-                                                {Theme::Light, QStringLiteral("Light")},
-                                                {Theme::Dark, QStringLiteral("Dark")}};
-    for (const auto &[each, title] : themes) {
+    const std::tuple<Theme, QString, QString> themes[] = {
+        {Theme::System, tr("System"), QStringLiteral("System")},
+        {Theme::Light, tr("Light"), QStringLiteral("Light")},
+        {Theme::Dark, tr("Dark"), QStringLiteral("Dark")}};
+    for (const auto &[each, title, name] : themes) {
         QAction *action = theme->addAction(title);
-        action->setObjectName(QStringLiteral("theme%1Action").arg(title));
+        action->setObjectName(QStringLiteral("theme%1Action").arg(name));
         action->setCheckable(true);
         action->setChecked(each == stored);
         choices->addAction(action);
@@ -172,35 +171,32 @@ void WindowMenus::buildLanguageMenu(QMenu *view)
 
 void WindowMenus::buildPlcMenu(bool verifyWrites)
 {
-    QMenu *plc = addMenu(m_bar, QStringLiteral("PLC"), QStringLiteral("plcMenu"));
-    QAction *comm =
-        addEntry(plc, QStringLiteral("Comm. setting"), QStringLiteral("commSettingAction"), true);
-    QAction *check =
-        addEntry(plc, QStringLiteral("Check config"), QStringLiteral("checkConfigAction"), false);
+    QMenu *plc = addMenu(m_bar, tr("PLC"), QStringLiteral("plcMenu"));
+    QAction *comm = addEntry(plc, tr("Comm. setting"), QStringLiteral("commSettingAction"), true);
+    QAction *check = addEntry(plc, tr("Check config"), QStringLiteral("checkConfigAction"), false);
     QAction *search =
-        addEntry(plc, QStringLiteral("Search 1-wire"), QStringLiteral("searchOneWireAction"), true);
-    QAction *upload = addEntry(plc, QStringLiteral("Upload from PLC"),
-                               QStringLiteral("uploadFromPlcAction"), true, Qt::SHIFT | Qt::Key_F5);
-    QAction *load = addEntry(plc, QStringLiteral("Load to PLC"), QStringLiteral("loadToPlcAction"),
-                             true, Qt::Key_F5);
+        addEntry(plc, tr("Search 1-wire"), QStringLiteral("searchOneWireAction"), true);
+    QAction *upload = addEntry(plc, tr("Upload from PLC"), QStringLiteral("uploadFromPlcAction"),
+                               true, Qt::SHIFT | Qt::Key_F5);
+    QAction *load =
+        addEntry(plc, tr("Load to PLC"), QStringLiteral("loadToPlcAction"), true, Qt::Key_F5);
     QAction *compare =
-        addEntry(plc, QStringLiteral("Compare with controller"),
-                 QStringLiteral("compareWithControllerAction"), true, Qt::CTRL | Qt::Key_D);
-    QAction *compareFile = addEntry(plc, QStringLiteral("Compare with file..."),
-                                    QStringLiteral("compareWithFileAction"), true);
+        addEntry(plc, tr("Compare with controller"), QStringLiteral("compareWithControllerAction"),
+                 true, Qt::CTRL | Qt::Key_D);
+    QAction *compareFile =
+        addEntry(plc, tr("Compare with file..."), QStringLiteral("compareWithFileAction"), true);
     QAction *production =
-        addEntry(plc, QStringLiteral("Production..."), QStringLiteral("productionAction"), true);
+        addEntry(plc, tr("Production..."), QStringLiteral("productionAction"), true);
     plc->addSeparator();
-    QAction *monitor = addEntry(plc, QStringLiteral("Traffic monitor"),
-                                QStringLiteral("trafficMonitorAction"), true);
-    QAction *history =
-        addEntry(plc, QStringLiteral("History..."), QStringLiteral("historyAction"), true);
+    QAction *monitor =
+        addEntry(plc, tr("Traffic monitor"), QStringLiteral("trafficMonitorAction"), true);
+    QAction *history = addEntry(plc, tr("History..."), QStringLiteral("historyAction"), true);
     plc->addSeparator();
-    QAction *verify = addEntry(plc, QStringLiteral("Verify after writing"),
-                               QStringLiteral("verifyAfterWritingAction"), true);
+    QAction *verify =
+        addEntry(plc, tr("Verify after writing"), QStringLiteral("verifyAfterWritingAction"), true);
     verify->setCheckable(true);
     verify->setToolTip(
-        QStringLiteral("After each successful download, read back what was written and compare"));
+        tr("After each successful download, read back what was written and compare"));
 
     connect(comm, &QAction::triggered, this, &WindowMenus::commSettingChosen);
     connect(check, &QAction::triggered, this, &WindowMenus::checkConfigChosen);
@@ -219,10 +215,10 @@ void WindowMenus::buildPlcMenu(bool verifyWrites)
 void WindowMenus::buildTableMenu()
 {
     // The tables' own context-menu entries, reachable from the keyboard too.
-    QMenu *table = addMenu(m_bar, QStringLiteral("&Table"), QStringLiteral("tableMenu"));
+    QMenu *table = addMenu(m_bar, tr("&Table"), QStringLiteral("tableMenu"));
     const std::pair<QString, QString> entries[] = {
-        {QStringLiteral("Export CSV..."), QStringLiteral("exportCsv")},
-        {QStringLiteral("Import CSV..."), QStringLiteral("importCsv")}};
+        {tr("Export CSV..."), QStringLiteral("exportCsv")},
+        {tr("Import CSV..."), QStringLiteral("importCsv")}};
     const WindowTabs *tabs = &m_tabs;
     for (const auto &[caption, tableAction] : entries) {
         QAction *action = addEntry(table, caption, tableAction + QStringLiteral("Action"), true);
@@ -244,7 +240,7 @@ void WindowMenus::buildTableMenu()
 void WindowMenus::buildAboutMenu()
 {
     // A menu with entries works on every desktop; a bare menu title with an action does not.
-    QMenu *about = addMenu(m_bar, QStringLiteral("About"), QStringLiteral("aboutMenu"));
+    QMenu *about = addMenu(m_bar, tr("About"), QStringLiteral("aboutMenu"));
     // F1 is the help key of the whole program, dialogs included; the entry only shows it.
     QAction *manual = addEntry(about, tr("Manual") + QStringLiteral("\tF1"),
                                QStringLiteral("manualAction"), true);

@@ -46,7 +46,7 @@ WindowTabs::WindowTabs(TransferContext &ctx, Prompts &prompts, QWidget *parent) 
     hwLayout->addWidget(m_ioMap);
     hwLayout->addLayout(side);
     hwLayout->addStretch();
-    addTab(hwConfig, QStringLiteral("HW config"));
+    addTab(hwConfig, tr("HW config"));
 
     for (int i = 0; i < 2; ++i) {
         const UartPort &port = i == 0 ? UartPort::uart1() : UartPort::uart2();
@@ -54,18 +54,18 @@ WindowTabs::WindowTabs(TransferContext &ctx, Prompts &prompts, QWidget *parent) 
         addTab(m_uarts[i], port.tabCaption);
     }
     m_oneWire = new OneWireTab(ctx);
-    addTab(m_oneWire, QStringLiteral("1-wire"));
+    addTab(m_oneWire, tr("1-wire"));
     m_modbusDiag = new ModbusDiagTab(ctx);
-    addTab(m_modbusDiag, QStringLiteral("Modbus diag"));
+    addTab(m_modbusDiag, tr("Modbus diag"));
     m_oneWireDiag = new OneWireDiagTab(ctx);
-    addTab(m_oneWireDiag, QStringLiteral("1-wire diag"));
+    addTab(m_oneWireDiag, tr("1-wire diag"));
     // An error record's number is followed by the name of the row it stands for.
     m_modbusDiag->setRequestNames([this](int number) {
         return rowNames(uart(number).requests().dataRows(), requestcol::Name - 1);
     });
     m_oneWireDiag->setSensorNames(
         [this] { return rowNames(m_oneWire->state().sensors, sensorcol::Name - 1); });
-    addTab(new ConverterTab(prompts), QStringLiteral("Converter"));
+    addTab(new ConverterTab(prompts), tr("Converter"));
     showStartUpState();
 }
 

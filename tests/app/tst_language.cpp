@@ -12,22 +12,41 @@ using namespace plc;
 
 namespace {
 
-// The menu bar's titles, each menu's entries, then the tabs' captions.
+// The entries of a menu and of its submenus, each indented below its menu.
+void addEntries(const QMenu &menu, const QString &indent, QStringList &texts)
+{
+    const QList<QAction *> entries = menu.actions();
+    for (QAction *entry : entries) {
+        if (entry->isSeparator())
+            continue;
+        texts.append(indent + entry->text());
+        if (entry->menu())
+            addEntries(*entry->menu(), indent + QStringLiteral("  "), texts);
+    }
+}
+
+// The menu bar's titles with all their entries, then the tabs' captions.
 QStringList windowTexts(MainWindow &window)
 {
     QStringList texts;
     const QList<QAction *> menus = window.menuBar()->actions();
     for (QAction *menu : menus) {
         texts.append(menu->text());
-        const QList<QAction *> entries = menu->menu()->actions();
-        for (QAction *entry : entries) {
-            if (!entry->isSeparator())
-                texts.append(QStringLiteral("  ") + entry->text());
-        }
+        addEntries(*menu->menu(), QStringLiteral("  "), texts);
     }
     for (int i = 0; i < window.tabs().count(); ++i)
         texts.append(window.tabs().tabText(i));
     return texts;
+}
+
+QStringList topLevel(const QStringList &texts)
+{
+    QStringList top;
+    for (const QString &text : texts) {
+        if (!text.startsWith(QLatin1Char(' ')))
+            top.append(text);
+    }
+    return top;
 }
 
 }  // namespace
@@ -80,9 +99,23 @@ private Q_SLOTS:
             const InstalledTranslation translation(windowLocale(Language::German));
             german = windowTexts(*std::make_unique<MainWindow>(prompts));
         }
-        QCOMPARE(windowTexts(*std::make_unique<MainWindow>(prompts)), english);
+        QCOMPARE(topLevel(english), QStringList({"&File", "&Edit", "&View", "PLC", "&Table",
+                                                 "About", "HW config", "UART 1", "UART 2", "1-wire",
+                                                 "Modbus diag", "1-wire diag", "Converter"}));
+        QCOMPARE(topLevel(german),
+                 QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "SPS", "&Tabelle", "Über",
+                              "HW-Konfig.", "UART 1", "UART 2", "1-Wire", "Modbus-Diagnose",
+                              "1-Wire-Diagnose", "Umrechner"}));
+        // Every entry is translated, but for the names a language gives itself and a word
+        // German shares.
         QCOMPARE(german.size(), english.size());
-        QVERIFY(german.contains(QStringLiteral("  Sprache")));
+        const QStringList same = {"UART 1", "UART 2", "    System", "    English", "    Deutsch"};
+        for (int i = 0; i < english.size(); ++i) {
+            QVERIFY2(german.at(i) != english.at(i) || same.contains(english.at(i)),
+                     qPrintable(english.at(i)));
+        }
+        // Without the translation the window is as it always was.
+        QCOMPARE(windowTexts(*std::make_unique<MainWindow>(prompts)), english);
     }
 };
 
