@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QtTest>
 
 using namespace plc;
@@ -76,6 +77,31 @@ private Q_SLOTS:
         QFETCH(bool, german);
         const InstalledTranslation translation(messagesLocale(lcAll, lcMessages, lang));
         QCOMPARE(translation.translatesProgram(), german);
+    }
+
+    // The program itself: its refusal of an unknown command, as the environment asks.
+    void commandLineSpeaksTheEnvironmentsLanguage_data()
+    {
+        testing::columns<QString, QString>({"lang", "refusal"});
+        testing::row("German", QStringLiteral("de_DE.UTF-8"),
+                     QStringLiteral("Unbekannter Befehl „frob“.\nSiehe plc-config --help.\n"));
+        testing::row("C", QStringLiteral("C"),
+                     QStringLiteral("Unknown command \"frob\".\nTry plc-config --help.\n"));
+    }
+    void commandLineSpeaksTheEnvironmentsLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, refusal);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("LANG"), lang);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(PLC_CONFIG), {QStringLiteral("frob")});
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), refusal);
     }
 
     void languageChosenIsKept()
