@@ -2920,7 +2920,7 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation>Platz</translation>
+        <translation>Slot</translation>
     </message>
     <message>
         <source>Address</source>

@@ -1,19 +1,29 @@
-// plc-shots: saves a picture of every tab of the main window (and of the tabs' other modes),
-// of the "COM-port setting" dialog and of the progress window, for looking at the layout.
+// plc-shots: saves a picture of every tab of the main window (and of the tabs' other modes), at
+// its first size too, of the dialogs and windows it opens and of the progress window, for looking
+// at the layout. It speaks the desktop's language (LANG=de_DE.UTF-8 for German).
 // Usage: plc-shots [folder] [dark]   (dark: in the dark theme)
+#include "about_dialog.h"
 #include "aux_mode_word.h"
 #include "bus_search_dialog.h"
+#include "compare_dialog.h"
+#include "history_dialog.h"
 #include "ini_file.h"
+#include "language.h"
 #include "main_window.h"
 #include "one_wire_tab.h"
 #include "port_settings_dialog.h"
+#include "production_window.h"
 #include "progress_window.h"
+#include "project_note_dialog.h"
 #include "request_dialog.h"
 #include "request_editing.h"
 #include "scripted_prompts.h"
 #include "sensor_dialog.h"
 #include "sensor_editing.h"
+#include "sensor_replace_dialog.h"
 #include "theme.h"
+#include "traffic_monitor.h"
+#include "translation.h"
 #include "uart_tab.h"
 
 #include <QApplication>
@@ -37,6 +47,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    const InstalledTranslation translation(windowLocale(Language::System));
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
     QDir().mkpath(folder);
@@ -87,8 +98,41 @@ int main(int argc, char *argv[])
     search.show();
     save(search, folder + QStringLiteral("/search_dialog.png"));
 
+    SensorReplaceDialog replace(
+        QStringLiteral("row 1"), RomCode(kRomBytes, QStringLiteral("28")), {},
+        [](const RomCode &) { return true; }, &window);
+    replace.show();
+    save(replace, folder + QStringLiteral("/replace_dialog.png"));
+
+    ProjectNoteDialog note(QString(), &window);
+    note.show();
+    save(note, folder + QStringLiteral("/note_dialog.png"));
+
+    const QList<Difference> differences = {{ProjectPart::Uart1, 0, QStringLiteral("mode"),
+                                            QStringLiteral("Master"), QStringLiteral("Slave")}};
+    CompareDialog compare(QStringLiteral("Compare"), differences, QStringLiteral("Controller"),
+                          true, &window);
+    compare.show();
+    save(compare, folder + QStringLiteral("/compare_dialog.png"));
+
+    HistoryDialog history(&window);
+    history.show();
+    save(history, folder + QStringLiteral("/history_dialog.png"));
+
+    AboutDialog about(&window);
+    about.show();
+    save(about, folder + QStringLiteral("/about_dialog.png"));
+
+    save(window.openTrafficMonitor(), folder + QStringLiteral("/monitor.png"));
+    save(window.openProductionWindow(), folder + QStringLiteral("/production.png"));
+
     window.progress().open();
     window.progress().setPercent(40);
     save(window.progress(), folder + QStringLiteral("/progress.png"));
+
+    // The size the window first opens with: its tabs must fit there too.
+    window.resize(1240, 700);
+    for (int i = 0; i < tabs.count(); ++i)
+        shoot(i, QStringLiteral("_1240"));
     return 0;
 }
