@@ -1,8 +1,26 @@
 #include "loader_port.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
 namespace plc {
+
+namespace {
+
+// The longest a wait for the loader keeps window events (a repaint, Cancel) or Ctrl-C waiting.
+constexpr int kEventsEveryMs = 20;
+// A port that takes no byte for this long while sending is stuck for good.
+constexpr int kSendStallMs = 1000;
+
+}  // namespace
 
 std::optional<LoaderLine> LoaderLine::parse(const QString &text, QString *error)
 {
@@ -83,6 +101,10 @@ QString LoaderPort::open(const QString &device, const LoaderLine &line)
     m_lost.clear();
     m_buffer.clear();
     m_sent = m_received = 0;
+#ifdef Q_OS_UNIX
+    m_sinceOpen.start();
+    m_eventsAtMs = 0;
+#endif
     if (device.isEmpty())
         return QStringLiteral("No serial port is chosen");
     m_port.setPortName(device);
@@ -123,6 +145,10 @@ bool LoaderPort::send(const QByteArray &bytes)
         return false;
     m_sent += bytes.size();
     m_lastSentMs = m_line.wireMs(bytes.size());
+#ifdef Q_OS_UNIX
+    if (m_port.handle() >= 0)
+        return writeToDescriptor(bytes);
+#endif
     if (m_port.write(bytes) != bytes.size()) {
         m_lost = m_port.errorString();
         return false;
@@ -145,12 +171,13 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
     }
     m_buffer += m_port.readAll();
     if (m_buffer.size() < count) {
-        m_wanted = count;
-        m_waiting = true;
-        m_timer.start(timeoutMs + m_lastSentMs + m_line.wireMs(count));
-        m_loop.exec();
-        m_timer.stop();
-        m_waiting = false;
+        const int totalMs = timeoutMs + m_lastSentMs + m_line.wireMs(count);
+#ifdef Q_OS_UNIX
+        if (m_port.handle() >= 0)
+            waitOnDescriptor(count, totalMs);
+        else
+#endif
+            waitInEventLoop(count, totalMs);
     }
     m_lastSentMs = 0;
     const bool complete = m_buffer.size() >= count;
@@ -160,10 +187,102 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
     return m_lost.isEmpty() ? Wait::Timeout : Wait::Lost;
 }
 
+void LoaderPort::waitInEventLoop(int count, int timeoutMs)
+{
+    m_wanted = count;
+    m_waiting = true;
+    m_timer.start(timeoutMs);
+    m_loop.exec();
+    m_timer.stop();
+    m_waiting = false;
+}
+
+#ifdef Q_OS_UNIX
+
+void LoaderPort::waitOnDescriptor(int count, int timeoutMs)
+{
+    // Now, while the loader still takes in what was sent, rather than once its answer is in.
+    processEventsEvery(kEventsEveryMs);
+    const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
+    const int fd = m_port.handle();
+    for (;;) {
+        m_buffer += m_port.readAll();  // what the port read while events ran
+        if (m_buffer.size() >= count || !m_lost.isEmpty())
+            return;
+        const qint64 leftMs = deadline.remainingTime();
+        if (leftMs == 0)
+            return;
+        pollfd in{fd, POLLIN, 0};
+        const int ready = ::poll(&in, 1, int(qMin<qint64>(leftMs, kEventsEveryMs)));
+        if (ready < 0 && errno != EINTR) {
+            m_lost = qt_error_string(errno);
+            return;
+        }
+        if (ready <= 0) {
+            processEventsNow();
+            continue;
+        }
+        // Exactly what is still wanted: whatever comes after it stays for the next wait.
+        QByteArray piece(count - m_buffer.size(), Qt::Uninitialized);
+        const ssize_t n = ::read(fd, piece.data(), size_t(piece.size()));
+        if (n > 0) {
+            m_buffer.append(piece.constData(), qsizetype(n));
+        } else if ((n < 0 && errno != EINTR && errno != EAGAIN) ||
+                   (in.revents & (POLLHUP | POLLERR | POLLNVAL))) {
+            m_lost = n < 0 ? qt_error_string(errno) : QStringLiteral("the device is gone");
+            return;
+        }
+    }
+}
+
+bool LoaderPort::writeToDescriptor(const QByteArray &bytes)
+{
+    // One write() for the whole frame: a command and its complement, an address and its
+    // checksum, reach the loader together.
+    const int fd = m_port.handle();
+    const char *at = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ::write(fd, at, left);
+        if (n > 0) {
+            at += n;
+            left -= size_t(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            m_lost = qt_error_string(errno);
+            return false;
+        }
+        pollfd out{fd, POLLOUT, 0};
+        if (::poll(&out, 1, kSendStallMs) <= 0) {
+            m_lost = QStringLiteral("it takes no more bytes");
+            return false;
+        }
+    }
+    return true;
+}
+
+void LoaderPort::processEventsNow()
+{
+    QCoreApplication::processEvents();
+    m_eventsAtMs = m_sinceOpen.elapsed();
+}
+
+void LoaderPort::processEventsEvery(int ms)
+{
+    if (m_sinceOpen.elapsed() - m_eventsAtMs >= ms)
+        processEventsNow();
+}
+
+#endif
+
 void LoaderPort::discardArrived()
 {
     m_buffer.clear();
     m_port.readAll();
+    m_port.clear(QSerialPort::Input);  // and what the system holds for us
 }
 
 QString LoaderPort::setLine(ModemLine line, bool asserted)
