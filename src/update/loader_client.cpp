@@ -150,6 +150,8 @@ bool LoaderClient::failOn(Answer answer, const QString &what, quint8 got)
         case Answer::Silence:
             return fail(Kind::Unanswered,
                         QStringLiteral("The loader did not answer %1.").arg(what));
+        case Answer::Cancelled:
+            return false;  // cancelled() said so
         case Answer::Lost:
             break;
     }
@@ -157,10 +159,19 @@ bool LoaderClient::failOn(Answer answer, const QString &what, quint8 got)
                                     .arg(m_port.device(), m_port.lostReason()));
 }
 
+LoaderClient::Answer LoaderClient::sendCommand(quint8 code, quint8 *got)
+{
+    // A cancel takes effect here, between commands: never in the middle of one (which would
+    // leave the loader waiting for the rest), and never with a Go still to come.
+    if (cancelled())
+        return Answer::Cancelled;
+    return sendAndAwait(loader::commandFrame(code), kAnswerMs, got);
+}
+
 bool LoaderClient::command(quint8 code, const QString &what)
 {
     quint8 got = 0;
-    return failOn(sendAndAwait(loader::commandFrame(code), kAnswerMs, &got), what, got);
+    return failOn(sendCommand(code, &got), what, got);
 }
 
 bool LoaderClient::receiveAll(int count, int timeoutMs, QByteArray *bytes, const QString &what)
@@ -304,7 +315,7 @@ bool LoaderClient::readBlock(quint32 address, int count, QByteArray *bytes)
 {
     const QString what = QStringLiteral("Read Memory at %1").arg(loader::hexAddress(address));
     quint8 got = 0;
-    const Answer answer = sendAndAwait(loader::commandFrame(loader::ReadMemory), kAnswerMs, &got);
+    const Answer answer = sendCommand(loader::ReadMemory, &got);
     if (answer == Answer::Nack)
         return fail(UpdateOutcome::Kind::ReadoutProtected,
                     QStringLiteral("The chip is readout-protected: its loader refuses to read the "
@@ -320,7 +331,7 @@ bool LoaderClient::writeBlock(quint32 address, const QByteArray &data)
 {
     const QString what = QStringLiteral("Write Memory at %1").arg(loader::hexAddress(address));
     quint8 got = 0;
-    const Answer answer = sendAndAwait(loader::commandFrame(loader::WriteMemory), kAnswerMs, &got);
+    const Answer answer = sendCommand(loader::WriteMemory, &got);
     if (answer == Answer::Nack)
         return fail(
             UpdateOutcome::Kind::WriteProtected,
