@@ -55,7 +55,9 @@ private Q_SLOTS:
         QCOMPARE(sim.plc.frames(unprotect).size(), ok ? 1 : 0);
         const QString status = testing::child<QLabel>(&window, "status")->text();
         if (ok) {
-            QVERIFY2(status.startsWith(QStringLiteral("Done: loader 2.2")), qPrintable(status));
+            QVERIFY2(
+                status.startsWith(QStringLiteral("Firmware written and verified (3 KB), started")),
+                qPrintable(status));
             QCOMPARE(sim.plc.loader().flash(0, 3000), image);
             QVERIFY(!sim.plc.inLoader());
         } else {
