@@ -358,12 +358,14 @@ bool LoaderClient::erase(const QList<int> &pages)
         const QString what =
             QStringLiteral("Erase of %1 pages from page %2").arg(part.size()).arg(part.first());
         const bool erased = withRetries([&] {
+            if (!command(extended ? loader::ExtendedErase : loader::Erase, what))
+                return false;
+            m_flashChanged = true;  // the loader erases once it has the list
             quint8 got = 0;
-            return command(extended ? loader::ExtendedErase : loader::Erase, what) &&
-                   failOn(sendAndAwait(extended ? loader::extendedEraseFrame(part)
-                                                : loader::eraseFrame(part),
-                                       kAnswerMs + kPageEraseMaxMs * int(part.size()), &got),
-                          what, got);
+            return failOn(
+                sendAndAwait(extended ? loader::extendedEraseFrame(part) : loader::eraseFrame(part),
+                             kAnswerMs + kPageEraseMaxMs * int(part.size()), &got),
+                what, got);
         });
         if (!erased)
             return false;
@@ -445,9 +447,6 @@ UpdateOutcome LoaderClient::write(const FirmwareImage &image, const WriteOptions
     }
     const QList<int> pages = pagesToErase(image);
     const QList<quint32> blocks = image.pieces(loader::kFlashStart, loader::kMaxBlock);
-    if (cancelled())
-        return result();
-    m_flashChanged = true;
     if (!erase(pages))
         return result();
     const int total = int(blocks.size());

@@ -194,6 +194,19 @@ void UpdateWindow::showPortName()
                                          : QStringLiteral("Port:"));
 }
 
+QString UpdateWindow::newBackupPath(const StoredPort &port) const
+{
+    const QString name = port.number > 0 ? QStringLiteral("COM%1").arg(port.number)
+                                         : QFileInfo(port.device).fileName();
+    const QString path =
+        QDir(m_backupFolder).filePath(backupFileName(name, QDateTime::currentDateTime()));
+    // Two writes within a second keep both backups.
+    QString free = path;
+    for (int n = 2; QFileInfo::exists(free); ++n)
+        free = path.chopped(4) + QStringLiteral("-%1.bin").arg(n);
+    return free;
+}
+
 void UpdateWindow::clearDisplay()
 {
     m_progress->setRange(0, 100);
@@ -253,13 +266,7 @@ void UpdateWindow::run(Action action)
                          [this](const LoaderInfo &loader) {
                              m_info->setText(loader.text());
                          }});
-    QString backupPath;
-    if (!m_backupFolder.isEmpty()) {
-        const QString name = port.number > 0 ? QStringLiteral("COM%1").arg(port.number)
-                                             : QFileInfo(port.device).fileName();
-        backupPath =
-            QDir(m_backupFolder).filePath(backupFileName(name, QDateTime::currentDateTime()));
-    }
+    const QString backupPath = m_backupFolder.isEmpty() ? QString() : newBackupPath(port);
     const UpdateOutcome outcome =
         action == Action::Write ? guided.write(file.image, backupPath) : guided.connect();
     m_client = nullptr;

@@ -54,6 +54,8 @@ private:
     // the device alone (number 0).
     StoredPort typedPort() const;
     void showPortName();
+    // A file for the backup of a write on the port that holds no other backup.
+    QString newBackupPath(const StoredPort &port) const;
     void clearDisplay();
     void setBusy(bool busy);
     void showProgress(LoaderClient::Phase phase, int done, int total);
