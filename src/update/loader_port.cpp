@@ -157,6 +157,13 @@ bool LoaderPort::send(const QByteArray &bytes)
     return true;
 }
 
+void LoaderPort::takeBuffered()
+{
+    // Asked first: reading an empty port re-arms its notifier, a cost on every answer.
+    if (m_port.bytesAvailable() > 0)
+        m_buffer += m_port.readAll();
+}
+
 LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *received)
 {
     auto take = [&] {
@@ -169,7 +176,7 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
         take();
         return Wait::Lost;
     }
-    m_buffer += m_port.readAll();
+    takeBuffered();
     if (m_buffer.size() < count) {
         const int totalMs = timeoutMs + m_lastSentMs + m_line.wireMs(count);
 #ifdef Q_OS_UNIX
@@ -206,7 +213,7 @@ void LoaderPort::waitOnDescriptor(int count, int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
     const int fd = m_port.handle();
     for (;;) {
-        m_buffer += m_port.readAll();  // what the port read while events ran
+        takeBuffered();  // what the port read while events ran
         if (m_buffer.size() >= count || !m_lost.isEmpty())
             return;
         const qint64 leftMs = deadline.remainingTime();
@@ -222,11 +229,12 @@ void LoaderPort::waitOnDescriptor(int count, int timeoutMs)
             processEventsNow();
             continue;
         }
-        // Exactly what is still wanted: whatever comes after it stays for the next wait.
-        QByteArray piece(count - m_buffer.size(), Qt::Uninitialized);
-        const ssize_t n = ::read(fd, piece.data(), size_t(piece.size()));
+        // All that is there: an ACK and the block read after it come in one read, and what
+        // follows the wanted bytes stays in m_buffer for the next wait.
+        char piece[1024];
+        const ssize_t n = ::read(fd, piece, sizeof piece);
         if (n > 0) {
-            m_buffer.append(piece.constData(), qsizetype(n));
+            m_buffer.append(piece, qsizetype(n));
         } else if ((n < 0 && errno != EINTR && errno != EAGAIN) ||
                    (in.revents & (POLLHUP | POLLERR | POLLNVAL))) {
             m_lost = n < 0 ? qt_error_string(errno) : QStringLiteral("the device is gone");

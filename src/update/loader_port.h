@@ -74,6 +74,8 @@ public:
 
 private:
     void takeArrived();
+    // Moves what the port object has read so far to m_buffer.
+    void takeBuffered();
     // Each waits until m_buffer holds count bytes, the port is lost or the time is up.
     void waitInEventLoop(int count, int timeoutMs);
 #ifdef Q_OS_UNIX
