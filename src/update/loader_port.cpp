@@ -216,6 +216,10 @@ void LoaderPort::waitOnDescriptor(int count, int timeoutMs)
         takeBuffered();  // what the port read while events ran
         if (m_buffer.size() >= count || !m_lost.isEmpty())
             return;
+        if (!m_port.isOpen()) {  // closed on a failure it met while events ran
+            m_lost = m_port.errorString();
+            return;
+        }
         const qint64 leftMs = deadline.remainingTime();
         if (leftMs == 0)
             return;
