@@ -83,7 +83,8 @@ UpdateOutcome GuidedUpdate::write(const FirmwareImage &image, const QString &bac
     QString backupLine;
     if (outcome.kind == UpdateOutcome::Kind::ReadoutProtected) {
         // One question for both: the backup cannot be made, and going on erases everything.
-        outcome = offerUnprotect(outcome, kNoBackup + kReadoutQuestion);
+        outcome = offerUnprotect(
+            outcome, backupPath.isEmpty() ? kReadoutQuestion : kNoBackup + kReadoutQuestion);
         if (outcome.ok() && !backupPath.isEmpty())
             backupLine = QStringLiteral("No backup: Readout Unprotect erased the whole flash");
     } else if (outcome.ok() && !backupPath.isEmpty()) {
