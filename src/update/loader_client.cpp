@@ -313,7 +313,7 @@ UpdateOutcome LoaderClient::connectLoader()
 
 bool LoaderClient::readBlock(quint32 address, int count, QByteArray *bytes)
 {
-    const QString what = QStringLiteral("Read Memory at %1").arg(loader::hexAddress(address));
+    const QString what = QLatin1String("Read Memory at ") + loader::hexAddress(address);
     quint8 got = 0;
     const Answer answer = sendCommand(loader::ReadMemory, &got);
     if (answer == Answer::Nack)
@@ -329,7 +329,7 @@ bool LoaderClient::readBlock(quint32 address, int count, QByteArray *bytes)
 
 bool LoaderClient::writeBlock(quint32 address, const QByteArray &data)
 {
-    const QString what = QStringLiteral("Write Memory at %1").arg(loader::hexAddress(address));
+    const QString what = QLatin1String("Write Memory at ") + loader::hexAddress(address);
     quint8 got = 0;
     const Answer answer = sendCommand(loader::WriteMemory, &got);
     if (answer == Answer::Nack)

@@ -16,7 +16,7 @@ namespace plc {
 namespace {
 
 // The longest a wait for the loader keeps window events (a repaint, Cancel) or Ctrl-C waiting.
-constexpr int kEventsEveryMs = 20;
+constexpr int kEventsEveryMs = 50;
 // A port that takes no byte for this long while sending is stuck for good.
 constexpr int kSendStallMs = 1000;
 
@@ -72,8 +72,10 @@ LoaderPort::LoaderPort(QObject *parent) : QObject(parent)
 
 void LoaderPort::takeArrived()
 {
-    if (!m_waiting)
-        return;  // taken by the next wait
+    if (!m_waiting) {
+        m_portMayHold = true;  // taken by the next wait
+        return;
+    }
     m_buffer += m_port.readAll();
     if (m_buffer.size() >= m_wanted)
         m_loop.quit();
@@ -130,23 +132,28 @@ QString LoaderPort::open(const QString &device, const LoaderLine &line)
         !m_port.setFlowControl(QSerialPort::NoFlowControl))
         return refused(QStringLiteral("8 data bits, 1 stop bit, no flow control"));
     m_port.clear(QSerialPort::AllDirections);
+#ifdef Q_OS_UNIX
+    m_fd = m_port.handle();
+#endif
+    m_portMayHold = true;
     return QString();
 }
 
 void LoaderPort::close()
 {
+    m_fd = -1;
     if (m_port.isOpen())
         m_port.close();
 }
 
 bool LoaderPort::send(const QByteArray &bytes)
 {
-    if (!m_lost.isEmpty() || !m_port.isOpen())
+    if (!m_lost.isEmpty() || (m_fd < 0 && !m_port.isOpen()))
         return false;
     m_sent += bytes.size();
     m_lastSentMs = m_line.wireMs(bytes.size());
 #ifdef Q_OS_UNIX
-    if (m_port.handle() >= 0)
+    if (m_fd >= 0)
         return writeToDescriptor(bytes);
 #endif
     if (m_port.write(bytes) != bytes.size()) {
@@ -159,7 +166,11 @@ bool LoaderPort::send(const QByteArray &bytes)
 
 void LoaderPort::takeBuffered()
 {
-    // Asked first: reading an empty port re-arms its notifier, a cost on every answer.
+    // The port object reads only while events run, and says so (takeArrived); asked before it
+    // is read: reading an empty port re-arms its notifier, a cost on every answer.
+    if (!m_portMayHold)
+        return;
+    m_portMayHold = m_fd < 0;
     if (m_port.bytesAvailable() > 0)
         m_buffer += m_port.readAll();
 }
@@ -180,7 +191,7 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
     if (m_buffer.size() < count) {
         const int totalMs = timeoutMs + m_lastSentMs + m_line.wireMs(count);
 #ifdef Q_OS_UNIX
-        if (m_port.handle() >= 0)
+        if (m_fd >= 0)
             waitOnDescriptor(count, totalMs);
         else
 #endif
@@ -211,19 +222,14 @@ void LoaderPort::waitOnDescriptor(int count, int timeoutMs)
     // Now, while the loader still takes in what was sent, rather than once its answer is in.
     processEventsEvery(kEventsEveryMs);
     const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
-    const int fd = m_port.handle();
     for (;;) {
         takeBuffered();  // what the port read while events ran
         if (m_buffer.size() >= count || !m_lost.isEmpty())
             return;
-        if (!m_port.isOpen()) {  // closed on a failure it met while events ran
-            m_lost = m_port.errorString();
-            return;
-        }
         const qint64 leftMs = deadline.remainingTime();
         if (leftMs == 0)
             return;
-        pollfd in{fd, POLLIN, 0};
+        pollfd in{m_fd, POLLIN, 0};
         const int ready = ::poll(&in, 1, int(qMin<qint64>(leftMs, kEventsEveryMs)));
         if (ready < 0 && errno != EINTR) {
             m_lost = qt_error_string(errno);
@@ -236,7 +242,7 @@ void LoaderPort::waitOnDescriptor(int count, int timeoutMs)
         // All that is there: an ACK and the block read after it come in one read, and what
         // follows the wanted bytes stays in m_buffer for the next wait.
         char piece[1024];
-        const ssize_t n = ::read(fd, piece, sizeof piece);
+        const ssize_t n = ::read(m_fd, piece, sizeof piece);
         if (n > 0) {
             m_buffer.append(piece, qsizetype(n));
         } else if ((n < 0 && errno != EINTR && errno != EAGAIN) ||
@@ -251,11 +257,10 @@ bool LoaderPort::writeToDescriptor(const QByteArray &bytes)
 {
     // One write() for the whole frame: a command and its complement, an address and its
     // checksum, reach the loader together.
-    const int fd = m_port.handle();
     const char *at = bytes.constData();
     size_t left = size_t(bytes.size());
     while (left > 0) {
-        const ssize_t n = ::write(fd, at, left);
+        const ssize_t n = ::write(m_fd, at, left);
         if (n > 0) {
             at += n;
             left -= size_t(n);
@@ -267,7 +272,7 @@ bool LoaderPort::writeToDescriptor(const QByteArray &bytes)
             m_lost = qt_error_string(errno);
             return false;
         }
-        pollfd out{fd, POLLOUT, 0};
+        pollfd out{m_fd, POLLOUT, 0};
         if (::poll(&out, 1, kSendStallMs) <= 0) {
             m_lost = QStringLiteral("it takes no more bytes");
             return false;
@@ -279,6 +284,8 @@ bool LoaderPort::writeToDescriptor(const QByteArray &bytes)
 void LoaderPort::processEventsNow()
 {
     QCoreApplication::processEvents();
+    if (!m_port.isOpen() && m_lost.isEmpty())  // closed on a failure it met meanwhile
+        m_lost = m_port.errorString();
     m_eventsAtMs = m_sinceOpen.elapsed();
 }
 

@@ -98,6 +98,8 @@ private:
     QString m_device;
     LoaderLine m_line;
     QByteArray m_buffer;
+    int m_fd = -1;              // the descriptor sends and waits use; -1: they use the port object
+    bool m_portMayHold = true;  // the port object may hold bytes not yet in m_buffer
     QString m_lost;
     int m_lastSentMs = 0;
     qint64 m_sent = 0;
