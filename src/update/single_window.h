@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -9,9 +9,10 @@
 namespace plc {
 
 // One update window per user at a time. The first start holds a lock file in a per-user folder
-// and listens on a local socket named after that folder; a later start finds the lock held,
-// asks the first over the socket to come to the front, and ends. A lock left by a program that
-// crashed names a process that no longer runs, so it does not count.
+// and watches a second file there; a later start finds the lock held, writes to that file (which
+// asks the first to come to the front) and ends. A lock left by a program that crashed names a
+// process that no longer runs, so it does not count. Qt Core only: the command line, which
+// links this too, starts no faster than the libraries it loads.
 class SingleWindow : public QObject {
     Q_OBJECT
 
@@ -19,7 +20,7 @@ public:
     explicit SingleWindow(const QString &folder, QObject *parent = nullptr);
     ~SingleWindow() override;
 
-    // True when this start is the first (it then listens); false after asking the first one to
+    // True when this start is the first (it then watches); false after asking the first one to
     // come to the front.
     bool claim();
 
@@ -28,12 +29,9 @@ Q_SIGNALS:
     void raiseRequested();
 
 private:
-    void answerLaterStart();
-
     QString m_folder;
-    QString m_serverName;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer m_server;
+    QFileSystemWatcher m_watcher;
 };
 
 }  // namespace plc
