@@ -229,10 +229,10 @@ UpdateOutcome runOnPort(const PortJob &job, const UpdateRequest &request, const 
 int runOnOnePort(const PortJob &job, const UpdateRequest &request, const Say &say)
 {
     InterruptWatch watch;
-    UnfinishedMark mark(request.settings, job.device);
+    UnfinishedMarks marks(request.settings, {job.device});
     PortReach reach;
     const UpdateOutcome outcome = runOnPort(job, request, say, say, &watch, &reach);
-    mark.end(reach.reached, reach.started);
+    marks.end(0, reach.reached, reach.started);
     return exitCodeOf(outcome.ending(watch.requested()));
 }
 
@@ -245,9 +245,10 @@ int runOnPorts(const QList<PortJob> &jobs, const UpdateRequest &request)
     ProgressBoard board(names, ProgressBoard::stderrIsTerminal());
     QList<UpdateOutcome> outcomes(jobs.size());
     std::vector<PortReach> reaches(size_t(jobs.size()));
-    std::vector<UnfinishedMark> marks;  // kept on this thread: the settings file is not shared
+    QStringList devices;
     for (const PortJob &job : jobs)
-        marks.emplace_back(request.settings, job.device);
+        devices.append(job.device);
+    UnfinishedMarks marks(request.settings, devices);
     QList<int> codes(jobs.size(), 0);
     QList<qint64> ms(jobs.size(), 0);
     QList<QString> last(jobs.size());
@@ -267,7 +268,7 @@ int runOnPorts(const QList<PortJob> &jobs, const UpdateRequest &request)
             ms[i] = clock.elapsed();
         },
         [&](int i) {
-            marks[size_t(i)].end(reaches[size_t(i)].reached, reaches[size_t(i)].started);
+            marks.end(i, reaches[size_t(i)].reached, reaches[size_t(i)].started);
             codes[i] = exitCodeOf(outcomes.at(i).ending(watch.requested()));
             const QString seconds = QString::number(double(ms.at(i)) / 1000.0, 'f', 1);
             const QString line = outcomes.at(i).ok()

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <thread>
+#include <vector>
 
 namespace plc {
 
@@ -42,6 +45,26 @@ private:
     UpdateSettings *m_settings;
     QString m_device;
     bool m_before = false;
+};
+
+// The marks of a command-line run, one per device, set on a thread of their own: the settings
+// file is synced to disk when written, and the first byte to the loader need not wait for that.
+// Only they touch the settings file while the run goes on.
+class UnfinishedMarks {
+public:
+    UnfinishedMarks(UpdateSettings *settings, const QStringList &devices);
+    ~UnfinishedMarks();
+    UnfinishedMarks(const UnfinishedMarks &) = delete;
+    UnfinishedMarks &operator=(const UnfinishedMarks &) = delete;
+
+    // The end of the run on devices[i], as UnfinishedMark::end; on the thread that made them.
+    void end(int i, bool reached, bool started);
+
+private:
+    void waitForThem();
+
+    std::vector<UnfinishedMark> m_marks;
+    std::thread m_setting;
 };
 
 }  // namespace plc
