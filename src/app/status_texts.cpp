@@ -19,8 +19,13 @@ QString portStatusText(int portNumber, const QString &device, const QString &lin
     return QStringLiteral("%1 → %2%3, %4").arg(port, device, absent, settings);
 }
 
-QString actionStatusText(const QString &action, const Outcome &outcome)
+QString actionStatusText(const QString &action, const Outcome &outcome, bool updateUnfinished)
 {
+    if (updateUnfinished && outcome.kind == Outcome::Kind::Unanswered)
+        return actionStatusText(action, outcome) +
+               QStringLiteral(
+                   "; the controller may still be in its loader after an unfinished "
+                   "firmware update: run the update again to finish it");
     const WriteTally &w = outcome.written;
     // Cut off midway: by the controller or the port, or by the user once the port was open.
     const bool cancelled = outcome.kind == Outcome::Kind::Cancelled && outcome.openMs >= 0;

@@ -286,6 +286,32 @@ private Q_SLOTS:
         QCOMPARE(m_sim->plc.loader().flash(0, image.size()), image);
     }
 
+    void unfinishedUpdateIsRemembered_data()
+    {
+        // before, after: the device's mark in the tool's settings file
+        testing::columns<QStringList, int, bool, bool>({"arguments", "fault", "before", "after"});
+        row("firmware started", QStringList(), int(None), true, false);
+        row("left in the loader", QStringList{"--no-start"}, int(None), false, true);
+        row("verification differs", QStringList(), int(StoresWrong), false, true);
+        row("the loader never answered", QStringList(), int(NotInLoader), true, true);
+    }
+
+    void unfinishedUpdateIsRemembered()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, fault);
+        QFETCH(bool, before);
+        QFETCH(bool, after);
+        if (fault != NotInLoader)
+            m_sim->plc.enterLoader();
+        if (fault == StoresWrong)
+            m_sim->plc.loader().storeWrong(0x08000123, 0x00);
+        settingsfile::setUpdateUnfinished(device(), before);
+        QString errors;
+        runUpdate(arguments << "--line" << kLine << imageFile(firmware(2048)), &errors);
+        QCOMPARE(settingsfile::updateUnfinished(device()), after);
+    }
+
     void ctrlCWithOnePortTellsOfThePartialFirmware()
     {
         m_sim->plc.enterLoader();
