@@ -1,6 +1,7 @@
 #include "tool_update_settings.h"
 
 #include "settings_store.h"
+#include "write_record.h"
 
 namespace plc {
 
@@ -11,6 +12,38 @@ const QString kDevice = QStringLiteral("Device");
 const QString kSpeed = QStringLiteral("Speed");
 const QString kParity = QStringLiteral("Parity");
 const QString kEntry = QStringLiteral("Entry");
+
+// How an update ended, as one word of the history: the loader's own words where the tool's
+// outcomes have none.
+QString updateOutcomeWord(UpdateOutcome::Kind kind)
+{
+    using Kind = UpdateOutcome::Kind;
+    switch (kind) {
+        case Kind::Done:
+            return QStringLiteral("done");
+        case Kind::Cancelled:
+            return QStringLiteral("cancelled");
+        case Kind::Unanswered:
+            return QStringLiteral("timeout");
+        case Kind::WrongAnswer:
+            return QStringLiteral("wrong-answer");
+        case Kind::Refused:
+            return QStringLiteral("refused");
+        case Kind::ReadoutProtected:
+            return QStringLiteral("read-protected");
+        case Kind::WriteProtected:
+            return QStringLiteral("write-protected");
+        case Kind::VerifyDiffers:
+            return QStringLiteral("verify-differs");
+        case Kind::BadImage:
+            return QStringLiteral("bad-image");
+        case Kind::PortNotOpened:
+            return QStringLiteral("port-not-opened");
+        case Kind::PortLost:
+            break;
+    }
+    return QStringLiteral("port-lost");
+}
 
 }  // namespace
 
@@ -52,6 +85,13 @@ bool ToolUpdateSettings::updateUnfinished(const QString &device) const
 void ToolUpdateSettings::setUpdateUnfinished(const QString &device, bool unfinished)
 {
     settingsfile::setUpdateUnfinished(device, unfinished);
+}
+
+void ToolUpdateSettings::recordWrite(const FirmwareWrite &write)
+{
+    recordFirmwareUpdate({write.portNumber, write.device, {}}, write.imageFile, write.written,
+                         updateOutcomeWord(write.outcome.kind), write.outcome.message,
+                         write.partial);
 }
 
 }  // namespace plc

@@ -13,6 +13,7 @@ public:
     void keepWindowChoices(const WindowChoices &choices) override;
     bool updateUnfinished(const QString &device) const override;
     void setUpdateUnfinished(const QString &device, bool unfinished) override;
+    void recordWrite(const FirmwareWrite &write) override;
 };
 
 }  // namespace plc

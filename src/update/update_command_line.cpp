@@ -291,6 +291,7 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
             return finish({UpdateOutcome::Kind::BadImage,
                            checkImageFits(file.image, loader::kFlashStart, 0)});
         request.image = std::move(file.image);
+        request.imageFile = QFileInfo(name).absoluteFilePath();
     }
     if (jobs.size() > 1)
         return runOnPorts(jobs, request);

@@ -226,6 +226,20 @@ UpdateOutcome runOnPort(const PortJob &job, const UpdateRequest &request, const 
     return done ? UpdateOutcome{} : run.outcome();
 }
 
+namespace {
+
+// A write that ended goes into the user's history of writes.
+void recordWrite(const PortJob &job, const UpdateRequest &request, const UpdateOutcome &outcome,
+                 const PortReach &reach)
+{
+    if (request.task != UpdateRequest::Task::Write || !request.settings)
+        return;
+    request.settings->recordWrite(firmwareWrite(job.number, job.device, request.imageFile,
+                                                request.image, outcome, reach.reached));
+}
+
+}  // namespace
+
 int runOnOnePort(const PortJob &job, const UpdateRequest &request, const Say &say)
 {
     InterruptWatch watch;
@@ -233,6 +247,7 @@ int runOnOnePort(const PortJob &job, const UpdateRequest &request, const Say &sa
     PortReach reach;
     const UpdateOutcome outcome = runOnPort(job, request, say, say, &watch, &reach);
     marks.end(0, reach.reached, reach.started);
+    recordWrite(job, request, outcome, reach);
     return exitCodeOf(outcome.ending(watch.requested()));
 }
 
@@ -269,6 +284,7 @@ int runOnPorts(const QList<PortJob> &jobs, const UpdateRequest &request)
         },
         [&](int i) {
             marks.end(i, reaches[size_t(i)].reached, reaches[size_t(i)].started);
+            recordWrite(jobs.at(i), request, outcomes.at(i), reaches[size_t(i)]);
             codes[i] = exitCodeOf(outcomes.at(i).ending(watch.requested()));
             const QString seconds = QString::number(double(ms.at(i)) / 1000.0, 'f', 1);
             const QString line = outcomes.at(i).ok()

@@ -30,6 +30,7 @@ struct UpdateRequest {
     enum class Task { Write, Read, Compare };
     Task task = Task::Write;
     FirmwareImage image;  // to write or to compare
+    QString imageFile;    // the file it was read from
     qint64 readSize = 0;  // --read: 0 for the whole flash
     LoaderLine line;
     WriteOptions options;

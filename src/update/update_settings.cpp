@@ -45,4 +45,17 @@ void UnfinishedMarks::end(int i, bool reached, bool started)
         m_marks[size_t(i)].end(reached, started);
 }
 
+FirmwareWrite firmwareWrite(int portNumber, const QString &device, const QString &imageFile,
+                            const FirmwareImage &image, const UpdateOutcome &outcome, bool reached)
+{
+    FirmwareWrite write{portNumber, device, imageFile, {}, outcome, false};
+    for (const auto &[address, bytes] : image.runs())
+        write.written += bytes;  // in address order, as the loader's writes go
+    // Refused before the erase (read protection, a bad image) leaves the flash as it was.
+    const bool beforeErase = outcome.kind == UpdateOutcome::Kind::ReadoutProtected ||
+                             outcome.kind == UpdateOutcome::Kind::BadImage;
+    write.partial = reached && !outcome.ok() && !beforeErase;
+    return write;
+}
+
 }  // namespace plc

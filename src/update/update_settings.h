@@ -1,5 +1,8 @@
 #pragma once
 
+#include "firmware_image.h"
+#include "update_outcome.h"
+
 #include <QString>
 #include <QStringList>
 #include <thread>
@@ -16,6 +19,19 @@ struct WindowChoices {
     QString entry;  // the entry sequence as typed
 };
 
+// An image written through the loader, as the user's history of writes keeps it.
+struct FirmwareWrite {
+    int portNumber = 0;  // COMn; 0 for a device named by its path
+    QString device;
+    QString imageFile;
+    QByteArray written;  // the image's bytes in the order they go into the flash
+    UpdateOutcome outcome;
+    bool partial = false;  // the flash may hold part of the image: erased, not all verified
+};
+// The write of image from imageFile on a device, as it ended; reached: the loader answered.
+FirmwareWrite firmwareWrite(int portNumber, const QString &device, const QString &imageFile,
+                            const FirmwareImage &image, const UpdateOutcome &outcome, bool reached);
+
 // What plc-update reads from and keeps in the configuration tool's settings: the device behind a
 // port number, the window's choices, and the devices an update was left unfinished on (which
 // the tool's main window reads to explain a controller that does not answer).
@@ -29,6 +45,9 @@ public:
     virtual void keepWindowChoices(const WindowChoices &choices) = 0;
     virtual bool updateUnfinished(const QString &device) const = 0;
     virtual void setUpdateUnfinished(const QString &device, bool unfinished) = 0;
+    // A write of an image ended: one line in the user's history of writes (the tool's own
+    // file, beside its settings). None by default: tests and the loader alone keep no history.
+    virtual void recordWrite(const FirmwareWrite & /*write*/) {}
 };
 
 // The mark of an update on one device for the length of a run: set as the run starts (so a run

@@ -272,6 +272,10 @@ void UpdateWindow::run(Action action)
     m_client = nullptr;
     loaderPort.close();
     mark.end(guided.reached(), guided.started());
+    if (action == Action::Write && m_settings) {
+        m_settings->recordWrite(firmwareWrite(port.number, port.device, m_file->text(), file.image,
+                                              outcome, guided.reached()));
+    }
     setBusy(false);
     m_status->setText(outcome.message);
 }
