@@ -1,5 +1,6 @@
 // plc-update: writes new firmware to the controller through its serial loader. Without
 // arguments (as the configuration tool starts it) a window; with arguments a command line.
+#include "help_key.h"
 #include "ini_file.h"
 #include "loader_switch.h"
 #include "settings_store.h"
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(kToolName);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    HelpKey helpKey;  // F1 opens the manual's page of the update window
     // The user's own folder: the lock, the socket's name and the backups are per user.
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     SingleWindow single(userFolder);
