@@ -1,7 +1,8 @@
 // update_bench: a 64 KB image through the virtual controller's paced loader at 115200 baud, by
 // plc-update and by stm32flash (when installed) in the same run: wall time against the
 // modelled limit (the wire time of every byte both ways, the page erases and the programming)
-// and the client's CPU time.
+// and the client's CPU time. Where the time beyond the limit goes: the program's start (to the
+// first byte the loader reads), and the rest, per answer the client waited for.
 #include "virtual_plc.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,10 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <chrono>
 #include <cstdio>
+#include <mutex>
+#include <optional>
 
 using namespace plc;
 using namespace plc::sim;
@@ -31,14 +35,37 @@ double childCpuSeconds()
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// What the loader's log says the run had to take at least.
-double modelledLimit(const QList<VirtualPlc::Frame> &frames)
+using Clock = std::chrono::steady_clock;
+
+double secondsBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double>(to - from).count();
+}
+
+// The answers a client waits for in a command: the ACK of each part it sends (the command, then
+// an address, a length, a block or a page list), Get's list and a Read Memory's bytes coming
+// with the ACK before them.
+int answersOf(const VirtualPlc::Frame &f)
+{
+    if (f.command == QLatin1String("L7F") || f.command == QLatin1String("L00") ||
+        f.command == QLatin1String("L02"))
+        return 1;
+    if (f.command == QLatin1String("L11") || f.command == QLatin1String("L31"))
+        return 3;
+    return 2;  // Go, Erase: the command and its address or page list
+}
+
+// What the loader's log says the run had to take at least; *answers counts what the client
+// waited for.
+double modelledLimit(const QList<VirtualPlc::Frame> &frames, int *answers)
 {
     qint64 bytes = 0;
     double busy = 0;
+    *answers = 0;
     for (const VirtualPlc::Frame &f : frames) {
         if (!f.command.startsWith(QLatin1Char('L')))
             continue;
+        *answers += answersOf(f);
         bytes += f.raw.size() + f.answer.size();
         if (f.command == QLatin1String("L31") && f.valid)
             busy += f.count.toInt() / 2 * kHalfWordS;
@@ -53,26 +80,46 @@ struct Run {
     double wall = 0;
     double limit = 0;
     double cpu = 0;
+    double start = 0;  // to the first command the loader read
+    int answers = 0;
 };
 
-Run measure(VirtualPlc &plc, const QString &program, const QStringList &arguments)
+// When the loader read the first command of a run.
+struct CommandTimes {
+    std::mutex mutex;
+    std::optional<Clock::time_point> first;
+
+    void note()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!first)
+            first = Clock::now();
+    }
+};
+
+Run measure(VirtualPlc &plc, CommandTimes &times, const QString &program,
+            const QStringList &arguments)
 {
     plc.enterLoader();
     plc.clearLog();
+    times.first.reset();
     QProcess process;
     const double cpuBefore = childCpuSeconds();
-    QElapsedTimer clock;
-    clock.start();
+    const Clock::time_point started = Clock::now();
     process.start(program, arguments);
     const bool finished = process.waitForFinished(600000);
+    const Clock::time_point ended = Clock::now();
     Run run;
-    run.wall = double(clock.nsecsElapsed()) / 1e9;
+    run.wall = secondsBetween(started, ended);
     run.cpu = childCpuSeconds() - cpuBefore;
     run.ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     if (!run.ok)
         std::fprintf(stderr, "%s failed:\n%s\n", qPrintable(program),
                      process.readAllStandardError().constData());
-    run.limit = modelledLimit(plc.frames());
+    run.limit = modelledLimit(plc.frames(), &run.answers);
+    std::lock_guard<std::mutex> lock(times.mutex);
+    if (times.first)
+        run.start = secondsBetween(started, *times.first);
     return run;
 }
 
@@ -81,6 +128,13 @@ void report(const char *name, const Run &run)
     std::printf("%-12s %s  wall %7.3f s  limit %7.3f s  ratio %5.3f  CPU %6.3f s (%4.1f%%)\n", name,
                 run.ok ? "ok    " : "FAILED", run.wall, run.limit, run.wall / run.limit, run.cpu,
                 100.0 * run.cpu / run.wall);
+    // The limit is spent between the first command and the exit; the start is all overhead.
+    const double overhead = run.wall - run.limit - run.start;
+    std::printf(
+        "%-12s start %5.1f ms  exchanges and end %6.1f ms over the limit: %5.1f us "
+        "for each of %d answers\n",
+        "", run.start * 1e3, overhead * 1e3, run.answers > 0 ? overhead / run.answers * 1e6 : 0.0,
+        run.answers);
 }
 
 }  // namespace
@@ -99,6 +153,11 @@ int main(int argc, char *argv[])
     out.close();
 
     VirtualPlc plc;
+    CommandTimes times;
+    plc.setFrameCallback([&times](const VirtualPlc::Frame &f) {
+        if (f.command.startsWith(QLatin1Char('L')))
+            times.note();
+    });
     QString error;
     if (!plc.start(&error)) {
         std::fprintf(stderr, "update_bench: %s\n", qPrintable(error));
@@ -106,7 +165,7 @@ int main(int argc, char *argv[])
     }
     plc.loader().setPace(true);
     std::printf("64 KB image, paced loader at %d baud (8N1), verify on\n", kBaud);
-    const Run ours = measure(plc, QStringLiteral(PLC_UPDATE),
+    const Run ours = measure(plc, times, QStringLiteral(PLC_UPDATE),
                              {QStringLiteral("--port"), plc.devicePath(), QStringLiteral("--line"),
                               QStringLiteral("115200,N,8,1"), file});
     report("plc-update", ours);
@@ -116,7 +175,7 @@ int main(int argc, char *argv[])
         return ours.ok ? 0 : 1;
     }
     const Run theirs = measure(
-        plc, stm32flash,
+        plc, times, stm32flash,
         {QStringLiteral("-m"), QStringLiteral("8n1"), QStringLiteral("-b"), QString::number(kBaud),
          QStringLiteral("-w"), file, QStringLiteral("-v"), plc.devicePath()});
     report("stm32flash", theirs);

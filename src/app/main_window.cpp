@@ -86,6 +86,14 @@ QList<QRect> screenAreas()
     return screens;
 }
 
+// A window of the tool's own shown, in front and with the focus.
+void showOnTop(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 // The edits a part written to the controller keeps.
 ConfigPart editPartOf(ProjectPart part)
 {
@@ -258,9 +266,7 @@ TrafficMonitor &MainWindow::openTrafficMonitor()
 {
     if (!m_monitor)
         m_monitor = new TrafficMonitor(m_prompts, this);
-    m_monitor->show();
-    m_monitor->raise();
-    m_monitor->activateWindow();
+    showOnTop(*m_monitor);
     return *m_monitor;
 }
 
@@ -268,9 +274,7 @@ ProductionWindow &MainWindow::openProductionWindow()
 {
     if (!m_production)
         m_production = new ProductionWindow(m_prompts, this);
-    m_production->show();
-    m_production->raise();
-    m_production->activateWindow();
+    showOnTop(*m_production);
     return *m_production;
 }
 

@@ -46,7 +46,8 @@ void StatusLine::showStatus(const QString &text, int port)
 
 void StatusLine::showActionOutcome(const QString &action, const Outcome &outcome)
 {
-    const QString text = actionStatusText(action, outcome);
+    const QString text =
+        actionStatusText(action, outcome, settingsfile::updateUnfinished(m_link.device()));
     showStatus(text, m_link.portNumber());
     if (outcome.isLinkFailure() && !text.contains(outcome.message))
         m_actionStatus->setToolTip(text + QLatin1Char('\n') + outcome.message);

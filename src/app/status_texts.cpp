@@ -30,8 +30,13 @@ QString portStatusText(int portNumber, const QString &device, const QString &lin
     return QStringLiteral("%1, %2").arg(shownDevice, settings);
 }
 
-QString actionStatusText(const QString &action, const Outcome &outcome)
+QString actionStatusText(const QString &action, const Outcome &outcome, bool updateUnfinished)
 {
+    if (updateUnfinished && outcome.kind == Outcome::Kind::Unanswered)
+        return actionStatusText(action, outcome) +
+               StatusTexts::tr(
+                   "; the controller may still be in its loader after an unfinished "
+                   "firmware update: run the update again to finish it");
     // The action's name as the history keeps it, shown translated.
     const QString shownAction = QCoreApplication::translate("plc::ActionNames", action.toUtf8());
     const WriteTally &w = outcome.written;

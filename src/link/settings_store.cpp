@@ -14,6 +14,8 @@ const QString kCom = QStringLiteral("COM");
 const QString kApp = QStringLiteral("COM_MB");
 const QString kPorts = QStringLiteral("PORTS");
 const QString kWindow = QStringLiteral("WINDOW");
+const QString kUpdate = QStringLiteral("UPDATE");
+const QString kUnfinished = QStringLiteral("UNFINISHED_UPDATE");
 const QString kPortKey = QStringLiteral("Port_num");
 
 QString read(const QString &section, const QString &key, const QString &def)
@@ -138,6 +140,27 @@ QString windowValue(const QString &key)
 void setWindowValue(const QString &key, const QString &value)
 {
     write(kWindow, key, value);
+}
+
+QString updateValue(const QString &key)
+{
+    return read(kUpdate, key, QString());
+}
+
+void setUpdateValue(const QString &key, const QString &value)
+{
+    write(kUpdate, key, value);
+}
+
+bool updateUnfinished(const QString &device)
+{
+    return !device.isEmpty() && read(kUnfinished, device, QString()) == QLatin1String("1");
+}
+
+void setUpdateUnfinished(const QString &device, bool unfinished)
+{
+    if (!device.isEmpty())
+        write(kUnfinished, device, unfinished ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 }  // namespace settingsfile

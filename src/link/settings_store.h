@@ -10,7 +10,9 @@ class PlcLink;
 
 // The tool's own keys in its settings file, behind one small facade: the chosen port and its
 // line settings ([COM]), the defaults "Save app setting" keeps for UART 1 ([COM_MB]), the
-// devices behind the port numbers ([PORTS]) and the window as the user left it ([WINDOW]).
+// devices behind the port numbers ([PORTS]), the window as the user left it ([WINDOW]), the
+// firmware-update window's choices ([UPDATE]) and the devices an update was left unfinished on
+// ([UNFINISHED_UPDATE]).
 // Every value is read afresh from the file; the file is hand-editable, so what cannot be
 // used reads as the documented fallback.
 namespace settingsfile {
@@ -48,6 +50,16 @@ PortSetup storedPort();
 // [WINDOW]: one value; the empty text when missing.
 QString windowValue(const QString &key);
 void setWindowValue(const QString &key, const QString &value);
+
+// [UPDATE]: one of the firmware-update window's choices; the empty text when missing.
+QString updateValue(const QString &key);
+void setUpdateValue(const QString &key, const QString &value);
+
+// [UNFINISHED_UPDATE]: whether an update on the device began and has not started the firmware
+// since, so that the controller may still be in its loader. Kept by the firmware-update program
+// and the main window's hand-over to it, read by the main window.
+bool updateUnfinished(const QString &device);
+void setUpdateUnfinished(const QString &device, bool unfinished);
 
 }  // namespace settingsfile
 

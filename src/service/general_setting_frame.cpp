@@ -3,8 +3,10 @@
 #include "action_buttons.h"
 #include "link_action.h"
 #include "memory_map.h"
+#include "plc_link.h"
 #include "program_folders.h"
 #include "service_transfer.h"
+#include "settings_store.h"
 
 #include <QCoreApplication>
 #include <QVBoxLayout>
@@ -36,11 +38,20 @@ void GeneralSettingFrame::restartPlc()
 
 void GeneralSettingFrame::startUpdate()
 {
+    const QString action = QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "Firmware update"));
     takeStoredPort(m_ctx);
     const QStringList paths =
         updateProgramPaths(programFolders(QCoreApplication::applicationDirPath()));
-    report(m_ctx, QStringLiteral(QT_TRANSLATE_NOOP("plc::ActionNames", "Firmware update")),
-           updateFirmware(m_ctx, paths));
+    const Outcome outcome = updateFirmware(m_ctx, paths);
+    if (!outcome.done()) {
+        report(m_ctx, action, outcome);
+        return;
+    }
+    // Nothing is done yet: the controller waits in its loader for the program just started, and
+    // stays there until that program starts the new firmware.
+    settingsfile::setUpdateUnfinished(m_ctx.link.device(), true);
+    note(m_ctx, tr("%1: switched to the loader; the update continues in its own window")
+                    .arg(QCoreApplication::translate("plc::ActionNames", action.toLatin1())));
 }
 
 }  // namespace plc

@@ -44,7 +44,7 @@ UpdateOutcome backupErasedPages(LoaderClient &client, const FirmwareImage &image
         outcome.message = QStringLiteral(
             "The chip is readout-protected: the pages to be erased cannot be read, so no "
             "backup can be made; nothing was erased.");
-    else if (!outcome.ok())
+    else if (!outcome.ok() && outcome.kind != UpdateOutcome::Kind::Cancelled)
         outcome.message =
             QStringLiteral("The backup failed; nothing was erased. ") + outcome.message;
     if (!outcome.ok())

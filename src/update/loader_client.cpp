@@ -150,6 +150,8 @@ bool LoaderClient::failOn(Answer answer, const QString &what, quint8 got)
         case Answer::Silence:
             return fail(Kind::Unanswered,
                         QStringLiteral("The loader did not answer %1.").arg(what));
+        case Answer::Cancelled:
+            return false;  // cancelled() said so
         case Answer::Lost:
             break;
     }
@@ -157,10 +159,19 @@ bool LoaderClient::failOn(Answer answer, const QString &what, quint8 got)
                                     .arg(m_port.device(), m_port.lostReason()));
 }
 
+LoaderClient::Answer LoaderClient::sendCommand(quint8 code, quint8 *got)
+{
+    // A cancel takes effect here, between commands: never in the middle of one (which would
+    // leave the loader waiting for the rest), and never with a Go still to come.
+    if (cancelled())
+        return Answer::Cancelled;
+    return sendAndAwait(loader::commandFrame(code), kAnswerMs, got);
+}
+
 bool LoaderClient::command(quint8 code, const QString &what)
 {
     quint8 got = 0;
-    return failOn(sendAndAwait(loader::commandFrame(code), kAnswerMs, &got), what, got);
+    return failOn(sendCommand(code, &got), what, got);
 }
 
 bool LoaderClient::receiveAll(int count, int timeoutMs, QByteArray *bytes, const QString &what)
@@ -302,9 +313,9 @@ UpdateOutcome LoaderClient::connectLoader()
 
 bool LoaderClient::readBlock(quint32 address, int count, QByteArray *bytes)
 {
-    const QString what = QStringLiteral("Read Memory at %1").arg(loader::hexAddress(address));
+    const QString what = QLatin1String("Read Memory at ") + loader::hexAddress(address);
     quint8 got = 0;
-    const Answer answer = sendAndAwait(loader::commandFrame(loader::ReadMemory), kAnswerMs, &got);
+    const Answer answer = sendCommand(loader::ReadMemory, &got);
     if (answer == Answer::Nack)
         return fail(UpdateOutcome::Kind::ReadoutProtected,
                     QStringLiteral("The chip is readout-protected: its loader refuses to read the "
@@ -318,9 +329,9 @@ bool LoaderClient::readBlock(quint32 address, int count, QByteArray *bytes)
 
 bool LoaderClient::writeBlock(quint32 address, const QByteArray &data)
 {
-    const QString what = QStringLiteral("Write Memory at %1").arg(loader::hexAddress(address));
+    const QString what = QLatin1String("Write Memory at ") + loader::hexAddress(address);
     quint8 got = 0;
-    const Answer answer = sendAndAwait(loader::commandFrame(loader::WriteMemory), kAnswerMs, &got);
+    const Answer answer = sendCommand(loader::WriteMemory, &got);
     if (answer == Answer::Nack)
         return fail(
             UpdateOutcome::Kind::WriteProtected,
@@ -347,12 +358,14 @@ bool LoaderClient::erase(const QList<int> &pages)
         const QString what =
             QStringLiteral("Erase of %1 pages from page %2").arg(part.size()).arg(part.first());
         const bool erased = withRetries([&] {
+            if (!command(extended ? loader::ExtendedErase : loader::Erase, what))
+                return false;
+            m_flashChanged = true;  // the loader erases once it has the list
             quint8 got = 0;
-            return command(extended ? loader::ExtendedErase : loader::Erase, what) &&
-                   failOn(sendAndAwait(extended ? loader::extendedEraseFrame(part)
-                                                : loader::eraseFrame(part),
-                                       kAnswerMs + kPageEraseMaxMs * int(part.size()), &got),
-                          what, got);
+            return failOn(
+                sendAndAwait(extended ? loader::extendedEraseFrame(part) : loader::eraseFrame(part),
+                             kAnswerMs + kPageEraseMaxMs * int(part.size()), &got),
+                what, got);
         });
         if (!erased)
             return false;
@@ -434,9 +447,6 @@ UpdateOutcome LoaderClient::write(const FirmwareImage &image, const WriteOptions
     }
     const QList<int> pages = pagesToErase(image);
     const QList<quint32> blocks = image.pieces(loader::kFlashStart, loader::kMaxBlock);
-    if (cancelled())
-        return result();
-    m_flashChanged = true;
     if (!erase(pages))
         return result();
     const int total = int(blocks.size());

@@ -41,7 +41,7 @@ struct WriteCounts {
 
 // The controller's serial loader, driven over a LoaderPort: connect and ask what it is, write
 // an image (erase the pages it covers, write, verify, start), remove protections. Every wait is
-// the port's event-driven one; cancel() stops a write at the next block boundary.
+// the port's event-driven one; cancel() stops the work before its next command.
 class LoaderClient : public QObject {
     Q_OBJECT
 
@@ -71,15 +71,18 @@ public:
     // loader is connected again.
     UpdateOutcome unprotect(bool readout);
 
-    // Stops a write before its next block; safe to call while it waits.
+    // Stops the work before its next command (so no Go follows it); safe to call while it
+    // waits. It holds for the rest of the client's life.
     void cancel() { m_cancelled = true; }
 
 Q_SIGNALS:
     void progress(LoaderClient::Phase phase, int done, int total);
 
 private:
-    enum class Answer { Ack, Nack, Other, Silence, Lost };
+    enum class Answer { Ack, Nack, Other, Silence, Lost, Cancelled };
 
+    // Sends a command (byte and complement) and awaits its ACK, unless a cancel came first.
+    Answer sendCommand(quint8 code, quint8 *got);
     Answer sendAndAwait(const QByteArray &bytes, int timeoutMs, quint8 *got = nullptr);
     Answer awaitAck(int timeoutMs, quint8 *got = nullptr);
     bool command(quint8 code, const QString &what);

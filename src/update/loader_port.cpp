@@ -1,8 +1,26 @@
 #include "loader_port.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
 namespace plc {
+
+namespace {
+
+// The longest a wait for the loader keeps window events (a repaint, Cancel) or Ctrl-C waiting.
+constexpr int kEventsEveryMs = 50;
+// A port that takes no byte for this long while sending is stuck for good.
+constexpr int kSendStallMs = 1000;
+
+}  // namespace
 
 std::optional<LoaderLine> LoaderLine::parse(const QString &text, QString *error)
 {
@@ -54,8 +72,10 @@ LoaderPort::LoaderPort(QObject *parent) : QObject(parent)
 
 void LoaderPort::takeArrived()
 {
-    if (!m_waiting)
-        return;  // taken by the next wait
+    if (!m_waiting) {
+        m_portMayHold = true;  // taken by the next wait
+        return;
+    }
     m_buffer += m_port.readAll();
     if (m_buffer.size() >= m_wanted)
         m_loop.quit();
@@ -83,6 +103,10 @@ QString LoaderPort::open(const QString &device, const LoaderLine &line)
     m_lost.clear();
     m_buffer.clear();
     m_sent = m_received = 0;
+#ifdef Q_OS_UNIX
+    m_sinceOpen.start();
+    m_eventsAtMs = 0;
+#endif
     if (device.isEmpty())
         return QStringLiteral("No serial port is chosen");
     m_port.setPortName(device);
@@ -108,27 +132,47 @@ QString LoaderPort::open(const QString &device, const LoaderLine &line)
         !m_port.setFlowControl(QSerialPort::NoFlowControl))
         return refused(QStringLiteral("8 data bits, 1 stop bit, no flow control"));
     m_port.clear(QSerialPort::AllDirections);
+#ifdef Q_OS_UNIX
+    m_fd = m_port.handle();
+#endif
+    m_portMayHold = true;
     return QString();
 }
 
 void LoaderPort::close()
 {
+    m_fd = -1;
     if (m_port.isOpen())
         m_port.close();
 }
 
 bool LoaderPort::send(const QByteArray &bytes)
 {
-    if (!m_lost.isEmpty() || !m_port.isOpen())
+    if (!m_lost.isEmpty() || (m_fd < 0 && !m_port.isOpen()))
         return false;
     m_sent += bytes.size();
     m_lastSentMs = m_line.wireMs(bytes.size());
+#ifdef Q_OS_UNIX
+    if (m_fd >= 0)
+        return writeToDescriptor(bytes);
+#endif
     if (m_port.write(bytes) != bytes.size()) {
         m_lost = m_port.errorString();
         return false;
     }
     m_port.flush();  // out now, not when the event loop next looks: the loader waits for it
     return true;
+}
+
+void LoaderPort::takeBuffered()
+{
+    // The port object reads only while events run, and says so (takeArrived); asked before it
+    // is read: reading an empty port re-arms its notifier, a cost on every answer.
+    if (!m_portMayHold)
+        return;
+    m_portMayHold = m_fd < 0;
+    if (m_port.bytesAvailable() > 0)
+        m_buffer += m_port.readAll();
 }
 
 LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *received)
@@ -143,14 +187,15 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
         take();
         return Wait::Lost;
     }
-    m_buffer += m_port.readAll();
+    takeBuffered();
     if (m_buffer.size() < count) {
-        m_wanted = count;
-        m_waiting = true;
-        m_timer.start(timeoutMs + m_lastSentMs + m_line.wireMs(count));
-        m_loop.exec();
-        m_timer.stop();
-        m_waiting = false;
+        const int totalMs = timeoutMs + m_lastSentMs + m_line.wireMs(count);
+#ifdef Q_OS_UNIX
+        if (m_fd >= 0)
+            waitOnDescriptor(count, totalMs);
+        else
+#endif
+            waitInEventLoop(count, totalMs);
     }
     m_lastSentMs = 0;
     const bool complete = m_buffer.size() >= count;
@@ -160,10 +205,103 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
     return m_lost.isEmpty() ? Wait::Timeout : Wait::Lost;
 }
 
+void LoaderPort::waitInEventLoop(int count, int timeoutMs)
+{
+    m_wanted = count;
+    m_waiting = true;
+    m_timer.start(timeoutMs);
+    m_loop.exec();
+    m_timer.stop();
+    m_waiting = false;
+}
+
+#ifdef Q_OS_UNIX
+
+void LoaderPort::waitOnDescriptor(int count, int timeoutMs)
+{
+    // Now, while the loader still takes in what was sent, rather than once its answer is in.
+    processEventsEvery(kEventsEveryMs);
+    const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
+    for (;;) {
+        takeBuffered();  // what the port read while events ran
+        if (m_buffer.size() >= count || !m_lost.isEmpty())
+            return;
+        const qint64 leftMs = deadline.remainingTime();
+        if (leftMs == 0)
+            return;
+        pollfd in{m_fd, POLLIN, 0};
+        const int ready = ::poll(&in, 1, int(qMin<qint64>(leftMs, kEventsEveryMs)));
+        if (ready < 0 && errno != EINTR) {
+            m_lost = qt_error_string(errno);
+            return;
+        }
+        if (ready <= 0) {
+            processEventsNow();
+            continue;
+        }
+        // All that is there: an ACK and the block read after it come in one read, and what
+        // follows the wanted bytes stays in m_buffer for the next wait.
+        char piece[1024];
+        const ssize_t n = ::read(m_fd, piece, sizeof piece);
+        if (n > 0) {
+            m_buffer.append(piece, qsizetype(n));
+        } else if ((n < 0 && errno != EINTR && errno != EAGAIN) ||
+                   (in.revents & (POLLHUP | POLLERR | POLLNVAL))) {
+            m_lost = n < 0 ? qt_error_string(errno) : QStringLiteral("the device is gone");
+            return;
+        }
+    }
+}
+
+bool LoaderPort::writeToDescriptor(const QByteArray &bytes)
+{
+    // One write() for the whole frame: a command and its complement, an address and its
+    // checksum, reach the loader together.
+    const char *at = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = ::write(m_fd, at, left);
+        if (n > 0) {
+            at += n;
+            left -= size_t(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            m_lost = qt_error_string(errno);
+            return false;
+        }
+        pollfd out{m_fd, POLLOUT, 0};
+        if (::poll(&out, 1, kSendStallMs) <= 0) {
+            m_lost = QStringLiteral("it takes no more bytes");
+            return false;
+        }
+    }
+    return true;
+}
+
+void LoaderPort::processEventsNow()
+{
+    QCoreApplication::processEvents();
+    if (!m_port.isOpen() && m_lost.isEmpty())  // closed on a failure it met meanwhile
+        m_lost = m_port.errorString();
+    m_eventsAtMs = m_sinceOpen.elapsed();
+}
+
+void LoaderPort::processEventsEvery(int ms)
+{
+    if (m_sinceOpen.elapsed() - m_eventsAtMs >= ms)
+        processEventsNow();
+}
+
+#endif
+
 void LoaderPort::discardArrived()
 {
     m_buffer.clear();
     m_port.readAll();
+    m_port.clear(QSerialPort::Input);  // and what the system holds for us
 }
 
 QString LoaderPort::setLine(ModemLine line, bool asserted)

@@ -3,6 +3,7 @@
 #include "modem_lines.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QObject>
 #include <QSerialPort>
@@ -28,9 +29,13 @@ struct LoaderLine {
     int wireMs(qint64 count) const;
 };
 
-// The serial port as the loader client uses it: bytes out, and a wait for a number of bytes
-// back in a local event loop that wakes on readyRead, a port error and a single-shot timer, so a
-// wait costs no CPU and the window stays responsive.
+// The serial port as the loader client uses it: bytes out, and a wait for a number of bytes back
+// that costs no CPU. Where the port has a file descriptor the wait blocks in poll() on it and
+// returns the moment the last byte wanted is in (an update waits for thousands of short answers,
+// and an event-loop wake per notification costs more than the answer's own round trip); window
+// events are processed before each wait and every few ms of a long one, so the window stays
+// responsive. Elsewhere it waits in a local event loop that wakes on readyRead, a port error and
+// a single-shot timer.
 class LoaderPort : public QObject, public ModemLines {
     Q_OBJECT
 
@@ -69,6 +74,19 @@ public:
 
 private:
     void takeArrived();
+    // Moves what the port object has read so far to m_buffer.
+    void takeBuffered();
+    // Each waits until m_buffer holds count bytes, the port is lost or the time is up.
+    void waitInEventLoop(int count, int timeoutMs);
+#ifdef Q_OS_UNIX
+    void waitOnDescriptor(int count, int timeoutMs);
+    bool writeToDescriptor(const QByteArray &bytes);
+    // Lets the thread's events (window, Ctrl-C, a cancel) run when it has not for a while.
+    void processEventsNow();
+    void processEventsEvery(int ms);
+    qint64 m_eventsAtMs = 0;
+    QElapsedTimer m_sinceOpen;
+#endif
     void portFailed(QSerialPort::SerialPortError error);
 
     // Set up once, not per wait: an update waits for thousands of answers.
@@ -80,6 +98,8 @@ private:
     QString m_device;
     LoaderLine m_line;
     QByteArray m_buffer;
+    int m_fd = -1;              // the descriptor sends and waits use; -1: they use the port object
+    bool m_portMayHold = true;  // the port object may hold bytes not yet in m_buffer
     QString m_lost;
     int m_lastSentMs = 0;
     qint64 m_sent = 0;

@@ -115,8 +115,12 @@ std::optional<Chip> chipFor(quint16 pid)
 
 QString hexAddress(quint32 address)
 {
-    return QStringLiteral("0x") +
-           QStringLiteral("%1").arg(address, 8, 16, QLatin1Char('0')).toUpper();
+    // By hand: every block's step is named with it, between one answer and the next command.
+    static const char digits[] = "0123456789ABCDEF";
+    char text[10] = {'0', 'x'};
+    for (int i = 0; i < 8; ++i)
+        text[2 + i] = digits[(address >> (28 - 4 * i)) & 0xF];
+    return QString::fromLatin1(text, int(sizeof text));
 }
 
 }  // namespace loader

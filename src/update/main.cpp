@@ -1,8 +1,11 @@
 // plc-update: writes new firmware to the controller through its serial loader. Without
 // arguments (as the configuration tool starts it) a window; with arguments a command line.
+#include "help_key.h"
 #include "ini_file.h"
 #include "loader_switch.h"
 #include "settings_store.h"
+#include "single_window.h"
+#include "tool_update_settings.h"
 #include "update_command_line.h"
 #include "update_window.h"
 
@@ -46,13 +49,23 @@ int main(int argc, char *argv[])
         QCoreApplication::setApplicationName(kToolName);
         const StoredPort stored = toolPort();
         FrameLoaderSwitch loaderSwitch(settingsfile::lineSettings());
+        ToolUpdateSettings settings;
         return runUpdateCommandLine(QCoreApplication::arguments(), stored,
-                                    &settingsfile::portDevice, &loaderSwitch);
+                                    &settingsfile::portDevice, &loaderSwitch, &settings);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(kToolName);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    UpdateWindow window(toolPort());
+    HelpKey helpKey;  // F1 opens the manual's page of the update window
+    // The user's own folder: the lock, the socket's name and the backups are per user.
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    SingleWindow single(userFolder);
+    if (!single.claim())
+        return 0;  // the window that is open already came to the front
+    const StoredPort stored = toolPort();
+    ToolUpdateSettings settings;
+    UpdateWindow window(stored, &settings, userFolder);
+    QObject::connect(&single, &SingleWindow::raiseRequested, &window, &UpdateWindow::bringToFront);
     window.show();
     return app.exec();
 }

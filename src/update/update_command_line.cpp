@@ -214,7 +214,8 @@ QString takeTask(const QCommandLineParser &parser, const Options &o, UpdateReque
 }  // namespace
 
 int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
-                         const std::function<QString(int)> &deviceOf, LoaderSwitch *loaderSwitch)
+                         const std::function<QString(int)> &deviceOf, LoaderSwitch *loaderSwitch,
+                         UpdateSettings *settings)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
@@ -243,6 +244,7 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
     if (!error.isEmpty())
         return badArguments(error);
     request.options = {!parser.isSet(o.noVerify), !parser.isSet(o.noStart)};
+    request.settings = settings;
     request.readoutUnprotect = parser.isSet(o.readoutUnprotect);
     request.writeUnprotect = parser.isSet(o.writeUnprotect);
     if (parser.isSet(o.switchFirst)) {
@@ -289,6 +291,7 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
             return finish({UpdateOutcome::Kind::BadImage,
                            checkImageFits(file.image, loader::kFlashStart, 0)});
         request.image = std::move(file.image);
+        request.imageFile = QFileInfo(name).absoluteFilePath();
     }
     if (jobs.size() > 1)
         return runOnPorts(jobs, request);

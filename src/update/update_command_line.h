@@ -9,6 +9,8 @@
 
 namespace plc {
 
+class UpdateSettings;
+
 // The port the configuration tool's settings name: its number (0 when none) and device.
 struct StoredPort {
     int number = 0;
@@ -18,9 +20,10 @@ struct StoredPort {
 // plc-update's command line (see kUsage in its source and --help). Progress and messages go to
 // standard error, results to standard output; returns the exit code. Without --port the stored
 // port is used; deviceOf maps a port number to its device as the tool does; loaderSwitch does
-// --switch (none: --switch is refused).
+// --switch (none: --switch is refused); settings keeps each port's unfinished update (none:
+// nowhere).
 int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
                          const std::function<QString(int)> &deviceOf,
-                         LoaderSwitch *loaderSwitch = nullptr);
+                         LoaderSwitch *loaderSwitch = nullptr, UpdateSettings *settings = nullptr);
 
 }  // namespace plc

@@ -25,6 +25,12 @@ struct UpdateOutcome {
     QString message;
 
     bool ok() const { return kind == Kind::Done; }
+    // Of reaching the loader: whether it answered at all (it may have refused something).
+    bool loaderAnswered() const
+    {
+        return kind != Kind::Unanswered && kind != Kind::WrongAnswer &&
+               kind != Kind::PortNotOpened && kind != Kind::PortLost;
+    }
     // The same in the configuration tool's terms, for the exit code. ctrlC: Ctrl-C came before
     // it ended, and then an update that did not finish was stopped by it.
     Ending ending(bool ctrlC = false) const;

@@ -3,9 +3,11 @@
 #include "flash_read.h"
 #include "side_by_side.h"
 #include "switch_to_loader.h"
+#include "update_settings.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
+#include <vector>
 
 namespace plc {
 
@@ -49,13 +51,15 @@ public:
 
     LoaderClient &client() { return m_client; }
     UpdateOutcome outcome() const { return m_outcome; }
+    const PortReach &reach() const { return m_reach; }
 
     bool switchToLoader()
     {
         if (!m_request.loaderSwitch)
             return true;
         m_tell(QStringLiteral("switching the controller to its loader"));
-        return check(m_request.loaderSwitch->switchPort(m_job.number, m_job.device));
+        m_reach.reached = check(m_request.loaderSwitch->switchPort(m_job.number, m_job.device));
+        return m_reach.reached;
     }
 
     // Opens at the requested speed; a loader that does not answer at a faster one is tried at
@@ -77,6 +81,7 @@ public:
                 return false;
             outcome = m_client.connectLoader();
         }
+        m_reach.reached = m_reach.reached || outcome.loaderAnswered();
         if (outcome.kind == UpdateOutcome::Kind::ReadoutProtected && m_request.readoutUnprotect &&
             m_request.task == UpdateRequest::Task::Write && m_job.backupFile.isEmpty()) {
             m_tell(QStringLiteral("Readout Unprotect: the whole flash is erased"));
@@ -117,6 +122,7 @@ public:
             return false;
         if (options.start != m_request.options.start && !drive(m_request.exit))
             return false;
+        m_reach.started = m_request.options.start;
         const WriteCounts &c = m_client.counts();
         m_tell(QStringLiteral("done: %1 pages erased, %2 blocks written, %3 blank blocks "
                               "skipped, %4 verified, %5")
@@ -184,12 +190,13 @@ private:
     LoaderPort m_port;
     LoaderClient m_client;
     UpdateOutcome m_outcome;
+    PortReach m_reach;
 };
 
 }  // namespace
 
 UpdateOutcome runOnPort(const PortJob &job, const UpdateRequest &request, const Say &tell,
-                        const Say &progress, InterruptWatch *watch)
+                        const Say &progress, InterruptWatch *watch, PortReach *reach)
 {
     PortRun run(job, request, tell);
     ProgressPrinter printer(run.client(), progress);
@@ -214,13 +221,34 @@ UpdateOutcome runOnPort(const PortJob &job, const UpdateRequest &request, const 
     }
     if (!done)
         tell(run.outcome().message);
+    if (reach)
+        *reach = run.reach();
     return done ? UpdateOutcome{} : run.outcome();
 }
+
+namespace {
+
+// A write that ended goes into the user's history of writes.
+void recordWrite(const PortJob &job, const UpdateRequest &request, const UpdateOutcome &outcome,
+                 const PortReach &reach)
+{
+    if (request.task != UpdateRequest::Task::Write || !request.settings)
+        return;
+    request.settings->recordWrite(firmwareWrite(job.number, job.device, request.imageFile,
+                                                request.image, outcome, reach.reached));
+}
+
+}  // namespace
 
 int runOnOnePort(const PortJob &job, const UpdateRequest &request, const Say &say)
 {
     InterruptWatch watch;
-    return exitCodeOf(runOnPort(job, request, say, say, &watch).ending(watch.requested()));
+    UnfinishedMarks marks(request.settings, {job.device});
+    PortReach reach;
+    const UpdateOutcome outcome = runOnPort(job, request, say, say, &watch, &reach);
+    marks.end(0, reach.reached, reach.started);
+    recordWrite(job, request, outcome, reach);
+    return exitCodeOf(outcome.ending(watch.requested()));
 }
 
 int runOnPorts(const QList<PortJob> &jobs, const UpdateRequest &request)
@@ -231,6 +259,11 @@ int runOnPorts(const QList<PortJob> &jobs, const UpdateRequest &request)
         names.append(QStringLiteral("%1 (%2)").arg(job.name, job.device));
     ProgressBoard board(names, ProgressBoard::stderrIsTerminal());
     QList<UpdateOutcome> outcomes(jobs.size());
+    std::vector<PortReach> reaches(size_t(jobs.size()));
+    QStringList devices;
+    for (const PortJob &job : jobs)
+        devices.append(job.device);
+    UnfinishedMarks marks(request.settings, devices);
     QList<int> codes(jobs.size(), 0);
     QList<qint64> ms(jobs.size(), 0);
     QList<QString> last(jobs.size());
@@ -245,10 +278,13 @@ int runOnPorts(const QList<PortJob> &jobs, const UpdateRequest &request)
             };
             outcomes[i] = runOnPort(
                 jobs.at(i), request, tell,
-                [&board, i](const QString &line) { board.show(i, line); }, &watch);
+                [&board, i](const QString &line) { board.show(i, line); }, &watch,
+                &reaches[size_t(i)]);
             ms[i] = clock.elapsed();
         },
         [&](int i) {
+            marks.end(i, reaches[size_t(i)].reached, reaches[size_t(i)].started);
+            recordWrite(jobs.at(i), request, outcomes.at(i), reaches[size_t(i)]);
             codes[i] = exitCodeOf(outcomes.at(i).ending(watch.requested()));
             const QString seconds = QString::number(double(ms.at(i)) / 1000.0, 'f', 1);
             const QString line = outcomes.at(i).ok()

@@ -1,5 +1,6 @@
 #include "connection_test.h"
 #include "firmware_image.h"
+#include "history_file.h"
 #include "link_action.h"
 #include "loader_client.h"
 #include "loader_port.h"
@@ -10,6 +11,7 @@
 #include "sim_fixture.h"
 #include "test_helpers.h"
 
+#include <QCryptographicHash>
 #include <QtTest>
 #include <algorithm>
 #include <csignal>
@@ -284,6 +286,39 @@ private Q_SLOTS:
                  qPrintable(errors));
         QCOMPARE(wire(m_sim->plc.frames().mid(0, 1)), QStringList{"E11 3010 02 1F1F"});
         QCOMPARE(m_sim->plc.loader().flash(0, image.size()), image);
+        // The write is in the user's history, with the digest of the image written.
+        const QList<HistoryLine> lines = readHistoryLines(
+            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/PLC Tavrix/history.jsonl"));
+        QVERIFY(!lines.isEmpty());
+        const HistoryEntry &last = lines.constLast().entry;
+        QCOMPARE(last.action + ' ' + last.outcome, "firmware update done");
+        QCOMPARE(last.sha256, QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex());
+    }
+
+    void unfinishedUpdateIsRemembered_data()
+    {
+        // before, after: the device's mark in the tool's settings file
+        testing::columns<QStringList, int, bool, bool>({"arguments", "fault", "before", "after"});
+        row("firmware started", QStringList(), int(None), true, false);
+        row("left in the loader", QStringList{"--no-start"}, int(None), false, true);
+        row("verification differs", QStringList(), int(StoresWrong), false, true);
+        row("the loader never answered", QStringList(), int(NotInLoader), true, true);
+    }
+
+    void unfinishedUpdateIsRemembered()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, fault);
+        QFETCH(bool, before);
+        QFETCH(bool, after);
+        if (fault != NotInLoader)
+            m_sim->plc.enterLoader();
+        if (fault == StoresWrong)
+            m_sim->plc.loader().storeWrong(0x08000123, 0x00);
+        settingsfile::setUpdateUnfinished(device(), before);
+        QString errors;
+        runUpdate(arguments << "--line" << kLine << imageFile(firmware(2048)), &errors);
+        QCOMPARE(settingsfile::updateUnfinished(device()), after);
     }
 
     void ctrlCWithOnePortTellsOfThePartialFirmware()
