@@ -1196,6 +1196,10 @@ Siehe plc-config --help.</translation>
         <source>Writes the update word (%1) into the controller, then starts the firmware update program</source>
         <translation>Schreibt das Update-Wort (%1) in die Steuerung und startet dann das Firmware-Update-Programm</translation>
     </message>
+    <message>
+        <source>%1: switched to the loader; the update continues in its own window</source>
+        <translation>%1: auf den Loader umgeschaltet; das Update läuft in seinem eigenen Fenster weiter</translation>
+    </message>
 </context>
 <context>
     <name>plc::HelpWindow</name>
@@ -2910,6 +2914,10 @@ Spalte Byte %2</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>; the controller may still be in its loader after an unfinished firmware update: run the update again to finish it</source>
+        <translation>; die Steuerung ist nach einem unvollendeten Firmware-Update womöglich noch in ihrem Loader: das Update erneut ausführen, um es abzuschließen</translation>
     </message>
 </context>
 <context>
