@@ -639,7 +639,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)</source>
-        <translation>Volquen-Technology-SPS-Konfiguration (*.vqc *.rfp);;Alle Dateien (*.*)</translation>
+        <translation>Volquen technology SPS-Konfiguration (*.vqc *.rfp);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Cannot save the configuration to %1: %2</source>
