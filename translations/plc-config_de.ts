@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>PLC restart</source>
-        <translation>SPS-Neustart</translation>
+        <translation>Neustart der Steuerung</translation>
     </message>
     <message>
         <source>Firmware update</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Load to PLC</source>
-        <translation>In SPS laden</translation>
+        <translation>In Steuerung laden</translation>
     </message>
     <message>
         <source>Compare with controller</source>
@@ -631,15 +631,15 @@ Siehe plc-config --help.</translation>
     <name>plc::ConfigFile</name>
     <message>
         <source>Save PLC configuration</source>
-        <translation>SPS-Konfiguration speichern</translation>
+        <translation>Steuerungskonfiguration speichern</translation>
     </message>
     <message>
         <source>Load PLC configuration</source>
-        <translation>SPS-Konfiguration laden</translation>
+        <translation>Steuerungskonfiguration laden</translation>
     </message>
     <message>
         <source>Volquen technology PLC config (*.vqc *.rfp);;All file (*.*)</source>
-        <translation>Volquen technology SPS-Konfiguration (*.vqc *.rfp);;Alle Dateien (*.*)</translation>
+        <translation>Volquen technology Steuerungskonfiguration (*.vqc *.rfp);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Cannot save the configuration to %1: %2</source>
@@ -741,11 +741,11 @@ Siehe plc-config --help.</translation>
     <name>plc::ConnectionTest</name>
     <message>
         <source>No first answer from PLC. Check cable connection,port setting,and e.t.c.</source>
-        <translation>Keine erste Antwort von der SPS. Kabelverbindung, Porteinstellung usw. prüfen.</translation>
+        <translation>Keine erste Antwort von der Steuerung. Kabelverbindung, Porteinstellung usw. prüfen.</translation>
     </message>
     <message>
         <source>No second answer from PLC with type. Check cable connection,port setting,and e.t.c.</source>
-        <translation>Keine zweite Antwort der SPS mit dem Typ. Kabelverbindung, Porteinstellung usw. prüfen.</translation>
+        <translation>Keine zweite Antwort von der Steuerung mit dem Typ. Kabelverbindung, Porteinstellung usw. prüfen.</translation>
     </message>
     <message>
         <source>the controller answered ENQ with NAK</source>
@@ -1182,7 +1182,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Restart PLC</source>
-        <translation>SPS neu starten</translation>
+        <translation>Steuerung neu starten</translation>
     </message>
     <message>
         <source>Writes the restart word (%1) into the controller</source>
@@ -1334,7 +1334,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Upload from PLC</source>
-        <translation>Aus SPS lesen</translation>
+        <translation>Aus Steuerung lesen</translation>
     </message>
     <message>
         <source>Reads the inputs and outputs (I/O map block, %1) from the controller</source>
@@ -1342,7 +1342,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Download to PLC</source>
-        <translation>In SPS laden</translation>
+        <translation>In Steuerung laden</translation>
     </message>
     <message>
         <source>Writes the inputs and outputs (I/O map block, %1) into the controller</source>
@@ -1449,7 +1449,7 @@ Siehe plc-config --help.</translation>
     <name>plc::LinkAction</name>
     <message>
         <source>You are shure for download configuration to the PLC ? </source>
-        <translation>Soll die Konfiguration wirklich in die SPS geladen werden?</translation>
+        <translation>Soll die Konfiguration wirklich in die Steuerung geladen werden?</translation>
     </message>
 </context>
 <context>
@@ -1541,7 +1541,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>upload from PLC</source>
-        <translation>aus SPS lesen</translation>
+        <translation>aus Steuerung lesen</translation>
     </message>
     <message>
         <source>Configuration saved to %1</source>
@@ -1735,7 +1735,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Write to PLC</source>
-        <translation>In SPS schreiben</translation>
+        <translation>In Steuerung schreiben</translation>
     </message>
     <message>
         <source>Writes the port mode (mode word, %1) and, for a 1-wire master, the sensor table (from %2) into the controller</source>
@@ -1743,7 +1743,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Upload from PLC</source>
-        <translation>Aus SPS lesen</translation>
+        <translation>Aus Steuerung lesen</translation>
     </message>
     <message>
         <source>Reads the port mode, the Field Net line settings or the sensor table from the controller</source>
@@ -2129,7 +2129,7 @@ Vor dem Abbruch geschrieben: %1. Nicht geschrieben: %2.</translation>
     </message>
     <message>
         <source>PLC project or configuration (*.plcproj *.vqc *.rfp);;All file (*.*)</source>
-        <translation>SPS-Projekt oder -Konfiguration (*.plcproj *.vqc *.rfp);;Alle Dateien (*.*)</translation>
+        <translation>Steuerungsprojekt oder -konfiguration (*.plcproj *.vqc *.rfp);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Compare with file: %1</source>
@@ -2291,7 +2291,7 @@ Vor dem Abbruch geschrieben: %1. Nicht geschrieben: %2.</translation>
     </message>
     <message>
         <source>PLC project (*.plcproj);;</source>
-        <translation>SPS-Projekt (*.plcproj);;</translation>
+        <translation>Steuerungsprojekt (*.plcproj);;</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
@@ -2839,7 +2839,7 @@ Spalte Byte %2</translation>
     <name>plc::ServiceTransfer</name>
     <message>
         <source>The firmware update program %1 is missing or cannot be run; nothing was sent to the PLC</source>
-        <translation>Das Firmware-Update-Programm %1 fehlt oder kann nicht ausgeführt werden; nichts wurde an die SPS gesendet</translation>
+        <translation>Das Firmware-Update-Programm %1 fehlt oder kann nicht ausgeführt werden; nichts wurde an die Steuerung gesendet</translation>
     </message>
     <message>
         <source> or </source>
@@ -2847,11 +2847,11 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>You are shure for restart PLC ? </source>
-        <translation>Soll die SPS wirklich neu gestartet werden?</translation>
+        <translation>Soll die Steuerung wirklich neu gestartet werden?</translation>
     </message>
     <message>
         <source>You are shure for update firmware for the PLC ? </source>
-        <translation>Soll die Firmware der SPS wirklich aktualisiert werden?</translation>
+        <translation>Soll die Firmware der Steuerung wirklich aktualisiert werden?</translation>
     </message>
     <message>
         <source>Cannot start %1: %2</source>
@@ -3058,11 +3058,11 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>Wrong answer from PLC</source>
-        <translation>Falsche Antwort von der SPS</translation>
+        <translation>Falsche Antwort von der Steuerung</translation>
     </message>
     <message>
         <source>Answer timeout from PLC</source>
-        <translation>Zeitüberschreitung bei der Antwort der SPS</translation>
+        <translation>Zeitüberschreitung bei der Antwort der Steuerung</translation>
     </message>
 </context>
 <context>
@@ -3092,7 +3092,7 @@ Spalte Byte %2</translation>
     <name>plc::UartTab</name>
     <message>
         <source>Write to PLC</source>
-        <translation>In SPS schreiben</translation>
+        <translation>In Steuerung schreiben</translation>
     </message>
     <message>
         <source>Writes the mode and line settings (port word, %1) and, for a master, the request table (from %2) into the controller</source>
@@ -3100,7 +3100,7 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>Upload from PLC</source>
-        <translation>Aus SPS lesen</translation>
+        <translation>Aus Steuerung lesen</translation>
     </message>
     <message>
         <source>Reads the mode, the line settings and the slave address or request table of %1 from the controller</source>
@@ -3316,7 +3316,7 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>PLC</source>
-        <translation>SPS</translation>
+        <translation>Steuerung</translation>
     </message>
     <message>
         <source>Comm. setting</source>
@@ -3332,11 +3332,11 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>Upload from PLC</source>
-        <translation>Aus SPS lesen</translation>
+        <translation>Aus Steuerung lesen</translation>
     </message>
     <message>
         <source>Load to PLC</source>
-        <translation>In SPS laden</translation>
+        <translation>In Steuerung laden</translation>
     </message>
     <message>
         <source>Compare with controller</source>

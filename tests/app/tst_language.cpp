@@ -129,7 +129,7 @@ private Q_SLOTS:
                                                  "About", "HW config", "UART 1", "UART 2", "1-wire",
                                                  "Modbus diag", "1-wire diag", "Converter"}));
         QCOMPARE(topLevel(german),
-                 QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "SPS", "&Tabelle", "Über",
+                 QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "Steuerung", "&Tabelle", "Über",
                               "HW-Konfig.", "UART 1", "UART 2", "1-Wire", "Modbus-Diagnose",
                               "1-Wire-Diagnose", "Umrechner"}));
         // Every entry is translated, but for the names a language gives itself and a word
