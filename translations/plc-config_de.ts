@@ -1419,7 +1419,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>a serial port cannot use %1 data bits</source>
-        <translation>eine serielle Schnittstelle kann keine %1 Datenbits verwenden</translation>
+        <translation>ein serieller Port kann keine %1 Datenbits verwenden</translation>
     </message>
     <message>
         <source>the stop bits &quot;%1&quot; are unknown</source>
@@ -1802,7 +1802,7 @@ Siehe plc-config --help.</translation>
     <name>plc::PlcLink</name>
     <message>
         <source>No serial port is chosen (port number %1)</source>
-        <translation>Keine serielle Schnittstelle gewählt (Portnummer %1)</translation>
+        <translation>Kein serieller Port gewählt (Portnummer %1)</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
@@ -1810,7 +1810,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>The serial port %1 refuses %2 (%3): %4</source>
-        <translation>Die serielle Schnittstelle %1 lehnt %2 ab (%3): %4</translation>
+        <translation>Der serielle Port %1 lehnt %2 ab (%3): %4</translation>
     </message>
     <message>
         <source>the speed</source>
@@ -1834,11 +1834,11 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>The serial port is not open</source>
-        <translation>Die serielle Schnittstelle ist nicht geöffnet</translation>
+        <translation>Der serielle Port ist nicht geöffnet</translation>
     </message>
     <message>
         <source>The serial port is still waiting for the controller</source>
-        <translation>Die serielle Schnittstelle wartet noch auf die Steuerung</translation>
+        <translation>Der serielle Port wartet noch auf die Steuerung</translation>
     </message>
     <message>
         <source>Stopped by Ctrl-C</source>
@@ -1853,7 +1853,7 @@ Siehe plc-config --help.</translation>
     <name>plc::PortDetection</name>
     <message>
         <source>Serial ports</source>
-        <translation>Serielle Schnittstellen</translation>
+        <translation>Serielle Ports</translation>
     </message>
     <message>
         <source>Device</source>
@@ -1881,7 +1881,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>No serial ports found</source>
-        <translation>Keine seriellen Schnittstellen gefunden</translation>
+        <translation>Keine seriellen Ports gefunden</translation>
     </message>
 </context>
 <context>
@@ -1928,11 +1928,11 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Selects the serial port you choose from the system&apos;s</source>
-        <translation>Wählt die serielle Schnittstelle aus denen des Systems</translation>
+        <translation>Wählt den seriellen Port aus denen des Systems</translation>
     </message>
     <message>
         <source>Maps COM%1 to the device you choose from the system&apos;s serial ports ([PORTS] in the settings file)</source>
-        <translation>Ordnet COM%1 das Gerät zu, das Sie aus den seriellen Schnittstellen des Systems wählen ([PORTS] in der Einstellungsdatei)</translation>
+        <translation>Ordnet COM%1 das Gerät zu, das Sie aus den seriellen Ports des Systems wählen ([PORTS] in der Einstellungsdatei)</translation>
     </message>
     <message>
         <source>%1 lies outside COM1 to COM10</source>
@@ -3054,7 +3054,7 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>The serial port %1 was lost: %2</source>
-        <translation>Die serielle Schnittstelle %1 ging verloren: %2</translation>
+        <translation>Der serielle Port %1 ging verloren: %2</translation>
     </message>
     <message>
         <source>Wrong answer from PLC</source>
