@@ -40,43 +40,43 @@
     </message>
     <message>
         <source>UART 1 download</source>
-        <translation>UART 1 Download</translation>
+        <translation>Download UART 1</translation>
     </message>
     <message>
         <source>UART 1 upload</source>
-        <translation>UART 1 Upload</translation>
+        <translation>Upload UART 1</translation>
     </message>
     <message>
         <source>UART 1 slave settings download</source>
-        <translation>UART 1 Slave-Einstellungen Download</translation>
+        <translation>Download Slave-Einstellungen UART 1</translation>
     </message>
     <message>
         <source>UART 1 slave settings upload</source>
-        <translation>UART 1 Slave-Einstellungen Upload</translation>
+        <translation>Upload Slave-Einstellungen UART 1</translation>
     </message>
     <message>
         <source>UART 2 download</source>
-        <translation>UART 2 Download</translation>
+        <translation>Download UART 2</translation>
     </message>
     <message>
         <source>UART 2 upload</source>
-        <translation>UART 2 Upload</translation>
+        <translation>Upload UART 2</translation>
     </message>
     <message>
         <source>UART 2 slave settings download</source>
-        <translation>UART 2 Slave-Einstellungen Download</translation>
+        <translation>Download Slave-Einstellungen UART 2</translation>
     </message>
     <message>
         <source>UART 2 slave settings upload</source>
-        <translation>UART 2 Slave-Einstellungen Upload</translation>
+        <translation>Upload Slave-Einstellungen UART 2</translation>
     </message>
     <message>
         <source>I/O map download</source>
-        <translation>E/A-Belegung Download</translation>
+        <translation>Download E/A-Belegung</translation>
     </message>
     <message>
         <source>I/O map upload</source>
-        <translation>E/A-Belegung Upload</translation>
+        <translation>Upload E/A-Belegung</translation>
     </message>
     <message>
         <source>1-wire bus search</source>
@@ -84,19 +84,19 @@
     </message>
     <message>
         <source>1-wire download</source>
-        <translation>1-Wire Download</translation>
+        <translation>Download 1-Wire</translation>
     </message>
     <message>
         <source>1-wire upload</source>
-        <translation>1-Wire Upload</translation>
+        <translation>Upload 1-Wire</translation>
     </message>
     <message>
         <source>UART 1 error buffer read</source>
-        <translation>UART 1 Fehlerpuffer lesen</translation>
+        <translation>Fehlerpuffer UART 1 lesen</translation>
     </message>
     <message>
         <source>UART 2 error buffer read</source>
-        <translation>UART 2 Fehlerpuffer lesen</translation>
+        <translation>Fehlerpuffer UART 2 lesen</translation>
     </message>
     <message>
         <source>1-wire error buffer read</source>
@@ -2881,19 +2881,19 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>%1 cancelled after %2 of %3 pieces: the controller may hold a partial configuration; download again</source>
-        <translation>%1 abgebrochen nach %2 von %3 Stücken: die Steuerung enthält womöglich eine unvollständige Konfiguration; erneut laden</translation>
+        <translation>%1 abgebrochen nach %2 von %3 Blöcken: Die Steuerung enthält womöglich eine unvollständige Konfiguration; Download wiederholen</translation>
     </message>
     <message>
         <source>%1 cancelled after %2 of %3 writes: the controller may hold a partial configuration; download again</source>
-        <translation>%1 abgebrochen nach %2 von %3 Schreibvorgängen: die Steuerung enthält womöglich eine unvollständige Konfiguration; erneut laden</translation>
+        <translation>%1 abgebrochen nach %2 von %3 Schreibvorgängen: Die Steuerung enthält womöglich eine unvollständige Konfiguration; Download wiederholen</translation>
     </message>
     <message>
         <source>%1 stopped after %2 of %3 pieces: the controller may hold a partial configuration; download again</source>
-        <translation>%1 angehalten nach %2 von %3 Stücken: die Steuerung enthält womöglich eine unvollständige Konfiguration; erneut laden</translation>
+        <translation>%1 angehalten nach %2 von %3 Blöcken: Die Steuerung enthält womöglich eine unvollständige Konfiguration; Download wiederholen</translation>
     </message>
     <message>
         <source>%1 stopped after %2 of %3 writes: the controller may hold a partial configuration; download again</source>
-        <translation>%1 angehalten nach %2 von %3 Schreibvorgängen: die Steuerung enthält womöglich eine unvollständige Konfiguration; erneut laden</translation>
+        <translation>%1 angehalten nach %2 von %3 Schreibvorgängen: Die Steuerung enthält womöglich eine unvollständige Konfiguration; Download wiederholen</translation>
     </message>
     <message>
         <source>; nothing written</source>
