@@ -2881,19 +2881,19 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>%1 cancelled after %2 of %3 pieces: the controller may hold a partial configuration; download again</source>
-        <translation>%1 abgebrochen nach %2 von %3 Blöcken: Die Steuerung enthält womöglich eine unvollständige Konfiguration; Download wiederholen</translation>
+        <translation>%1 nach %2 von %3 Blöcken abgebrochen: Konfiguration evtl. unvollständig; Download wiederholen</translation>
     </message>
     <message>
         <source>%1 cancelled after %2 of %3 writes: the controller may hold a partial configuration; download again</source>
-        <translation>%1 abgebrochen nach %2 von %3 Schreibvorgängen: Die Steuerung enthält womöglich eine unvollständige Konfiguration; Download wiederholen</translation>
+        <translation>%1 nach %2 von %3 Schreibvorgängen abgebrochen: Konfiguration evtl. unvollständig; Download wiederholen</translation>
     </message>
     <message>
         <source>%1 stopped after %2 of %3 pieces: the controller may hold a partial configuration; download again</source>
-        <translation>%1 angehalten nach %2 von %3 Blöcken: Die Steuerung enthält womöglich eine unvollständige Konfiguration; Download wiederholen</translation>
+        <translation>%1 nach %2 von %3 Blöcken unterbrochen: Konfiguration evtl. unvollständig; Download wiederholen</translation>
     </message>
     <message>
         <source>%1 stopped after %2 of %3 writes: the controller may hold a partial configuration; download again</source>
-        <translation>%1 angehalten nach %2 von %3 Schreibvorgängen: Die Steuerung enthält womöglich eine unvollständige Konfiguration; Download wiederholen</translation>
+        <translation>%1 nach %2 von %3 Schreibvorgängen unterbrochen: Konfiguration evtl. unvollständig; Download wiederholen</translation>
     </message>
     <message>
         <source>; nothing written</source>
