@@ -702,7 +702,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>the %1 box &quot;%2&quot;</source>
-        <translation>das %1-Feld „%2“</translation>
+        <translation>das Feld „%2“ von %1</translation>
     </message>
     <message>
         <source>a whole number</source>
@@ -718,7 +718,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>the %1 slave timeout is %2, not a whole number of milliseconds</source>
-        <translation>der %1-Slave-Timeout ist %2, keine ganze Zahl von Millisekunden</translation>
+        <translation>der Slave-Timeout von %1 ist %2, keine ganze Anzahl Millisekunden</translation>
     </message>
     <message>
         <source>The file is %1 bytes long; a configuration file is %2 bytes</source>
@@ -955,7 +955,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>change %1 requests</source>
-        <translation>%1-Anfragen ändern</translation>
+        <translation>Anfragen von %1 ändern</translation>
     </message>
     <message>
         <source>add sensor %1</source>
@@ -995,11 +995,11 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>change %1 configuration</source>
-        <translation>%1-Konfiguration ändern</translation>
+        <translation>Konfiguration von %1 ändern</translation>
     </message>
     <message>
         <source>change %1 settings</source>
-        <translation>%1-Einstellungen ändern</translation>
+        <translation>Einstellungen von %1 ändern</translation>
     </message>
 </context>
 <context>
@@ -3168,11 +3168,11 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>%1 requests</source>
-        <translation>%1-Anfragen</translation>
+        <translation>Anfragen von %1</translation>
     </message>
     <message>
         <source>import CSV into %1 requests</source>
-        <translation>CSV in %1-Anfragen importieren</translation>
+        <translation>CSV in Anfragen von %1 importieren</translation>
     </message>
     <message>
         <source>upload %1</source>
