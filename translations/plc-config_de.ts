@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>, left with a partial download</source>
-        <translation>, mit unvollständigem Download zurückgelassen</translation>
+        <translation>, Download unvollständig</translation>
     </message>
     <message>
         <source>cancelled</source>
@@ -474,7 +474,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>%1 takes no --%2.</source>
-        <translation>%1 nimmt kein --%2.</translation>
+        <translation>%1 erlaubt kein --%2.</translation>
     </message>
     <message>
         <source>csv needs --table uart1, uart2 or onewire.</source>
@@ -482,7 +482,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>report needs --out FILE, the PDF to write.</source>
-        <translation>report braucht --out DATEI, die zu schreibende PDF-Datei.</translation>
+        <translation>report braucht --out FILE, die zu schreibende PDF-Datei.</translation>
     </message>
     <message>
         <source>--only knows uart1, uart2, onewire and iomap, not &quot;%1&quot;.</source>
@@ -534,7 +534,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>--settings %1: no such file.</source>
-        <translation>--settings %1: keine solche Datei.</translation>
+        <translation>--settings %1: Datei nicht gefunden.</translation>
     </message>
     <message>
         <source>test, download, upload, buffers, verify, csv, diff, convert, search, report or history.</source>
@@ -1030,23 +1030,23 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>General error number :</source>
-        <translation>Allgemeine Fehler Anzahl:</translation>
+        <translation>Anzahl allgemeiner Fehler: </translation>
     </message>
     <message>
         <source>Timeout error number :</source>
-        <translation>Zeitüberschreitungen Anzahl:</translation>
+        <translation>Anzahl Zeitüberschreitungen: </translation>
     </message>
     <message>
         <source>No any device error :</source>
-        <translation>Kein Gerät Fehler:</translation>
+        <translation>Fehler „kein Gerät“: </translation>
     </message>
     <message>
         <source>No device found error :</source>
-        <translation>Kein Gerät gefunden Fehler:</translation>
+        <translation>Fehler „Gerät nicht gefunden“: </translation>
     </message>
     <message>
         <source>Number of error :</source>
-        <translation>Anzahl Fehler:</translation>
+        <translation>Anzahl Fehler: </translation>
     </message>
     <message>
         <source>No error</source>
@@ -1209,7 +1209,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Lists the pages that hold every word typed and marks the words in the page; Enter finds the next place</source>
-        <translation>Listet die Seiten, die alle eingegebenen Wörter enthalten, und markiert die Wörter auf der Seite; Eingabe springt zur nächsten Stelle</translation>
+        <translation>Listet die Seiten, die alle eingegebenen Wörter enthalten, und markiert die Wörter auf der Seite; die Eingabetaste springt zur nächsten Fundstelle</translation>
     </message>
     <message>
         <source>Navigation</source>
@@ -1689,15 +1689,15 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>, left with a partial download</source>
-        <translation>, mit unvollständigem Download zurückgelassen</translation>
+        <translation>, Download unvollständig</translation>
     </message>
     <message>
         <source>Stopped by Ctrl-C; no port was left with a partial download.</source>
-        <translation>Mit Strg-C angehalten; kein Port blieb mit unvollständigem Download zurück.</translation>
+        <translation>Mit Strg-C angehalten; an keinem Port ist ein Download unvollständig.</translation>
     </message>
     <message>
         <source>Stopped by Ctrl-C; left with a partial download: %1.</source>
-        <translation>Mit Strg-C angehalten; mit unvollständigem Download zurückgelassen: %1.</translation>
+        <translation>Mit Strg-C angehalten; Download unvollständig an: %1.</translation>
     </message>
     <message>
         <source>Port</source>
@@ -1709,7 +1709,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Exit</translation>
+        <translation>Exit-Code</translation>
     </message>
     <message>
         <source>Time</source>
@@ -2053,7 +2053,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>Tick the ports to run on.</source>
-        <translation>Die Ports ankreuzen, auf denen es laufen soll.</translation>
+        <translation>Die Ports ankreuzen, die bearbeitet werden sollen.</translation>
     </message>
     <message>
         <source>%1 passed, %2 failed</source>
@@ -2564,7 +2564,7 @@ Spalte [%2]</translation>
     </message>
     <message>
         <source>%1 coils, %2 registers read, %3 registers written</source>
-        <translation>%1 Coils, %2 Register lesen, %3 Register schreiben</translation>
+        <translation>%1 Coils, %2 Register beim Lesen, %3 Register beim Schreiben</translation>
     </message>
     <message>
         <source>It is not a whole number.</source>
@@ -2591,7 +2591,7 @@ Spalte [%2]</translation>
     </message>
     <message>
         <source>Master address to place Word/Coil from slave</source>
-        <translation>Masteradresse für Worte/Coils vom Slave</translation>
+        <translation>Master-Adresse für Worte/Coils vom Slave</translation>
     </message>
     <message>
         <source>Timeout,[msec]</source>
@@ -3011,7 +3011,7 @@ Spalte Byte %2</translation>
     <name>plc::TrafficMonitor</name>
     <message>
         <source>Traffic monitor</source>
-        <translation>Verkehrsmonitor</translation>
+        <translation>Kommunikationsmonitor</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -3050,7 +3050,7 @@ Spalte Byte %2</translation>
     <name>plc::TransferSteps</name>
     <message>
         <source>The controller holds something else than was written: %1 at %2</source>
-        <translation>Die Steuerung enthält etwas anderes als geschrieben wurde: %1 bei %2</translation>
+        <translation>Die Steuerung enthält etwas anderes, als geschrieben wurde: %1 bei %2</translation>
     </message>
     <message>
         <source>The serial port %1 was lost: %2</source>
@@ -3352,7 +3352,7 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>Traffic monitor</source>
-        <translation>Verkehrsmonitor</translation>
+        <translation>Kommunikationsmonitor</translation>
     </message>
     <message>
         <source>History...</source>
