@@ -212,7 +212,7 @@
     <name>plc::BufferReader</name>
     <message>
         <source>not kept: the port is not a Modbus master</source>
-        <translation>nicht geführt: der Port ist kein Modbus-Master</translation>
+        <translation>nicht geführt: Der Port ist kein Modbus-Master</translation>
     </message>
     <message>
         <source>no records</source>
@@ -502,7 +502,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>--port %1: the ports are COM1 to COM10, or a device.</source>
-        <translation>--port %1: die Ports sind COM1 bis COM10 oder ein Gerät.</translation>
+        <translation>--port %1: Die Ports sind COM1 bis COM10 oder ein Gerät.</translation>
     </message>
     <message>
         <source>--port %1: %2 is named twice.</source>
@@ -522,7 +522,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>upload: two ports would write %1.</source>
-        <translation>upload: zwei Ports würden %1 schreiben.</translation>
+        <translation>upload: Zwei Ports würden %1 schreiben.</translation>
     </message>
     <message>
         <source>--line %1: %2</source>
@@ -549,7 +549,7 @@ Siehe plc-config --help.</translation>
     <name>plc::Commands</name>
     <message>
         <source>(not kept: the port is not a Modbus master)</source>
-        <translation>(nicht geführt: der Port ist kein Modbus-Master)</translation>
+        <translation>(nicht geführt: Der Port ist kein Modbus-Master)</translation>
     </message>
     <message>
         <source>1 difference</source>
@@ -2303,7 +2303,7 @@ Vor dem Abbruch geschrieben: %1. Nicht geschrieben: %2.</translation>
     </message>
     <message>
         <source>%1 not written: the configuration file has no place for it</source>
-        <translation>%1 nicht geschrieben: die Konfigurationsdatei hat dafür keinen Platz</translation>
+        <translation>%1 nicht geschrieben: Die Konfigurationsdatei hat dafür keinen Platz</translation>
     </message>
     <message>
         <source>Project note</source>
