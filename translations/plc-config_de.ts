@@ -359,10 +359,11 @@ Ctrl-C. With several ports the highest of the ports&apos; codes.</source>
 
 Befehle:
   test                       der Verbindungstest; gibt „CPU-Typ N“ aus
-  download FILE [--only L]   schreibt die Ports einer Konfigurationsdatei in die Steuerung;
-                             L ist eine durch Kommas getrennte Auswahl aus
+  download FILE [--only L]   schreibt die Ports einer Konfigurationsdatei in die
+                             Steuerung; L ist eine durch Kommas getrennte Auswahl aus
                              uart1,uart2,onewire (und iomap bei einem Projekt)
-  upload FILE                liest die Ports zurück und speichert sie als Konfigurationsdatei
+  upload FILE                liest die Ports zurück und speichert sie als
+                             Konfigurationsdatei
   buffers [--json]           liest die drei Fehlerpuffer und gibt sie aus
   verify FILE                liest die Ports zurück und nennt jeden Unterschied zur
                              Konfigurationsdatei (Exit-Code 1, wenn es einen gibt)
@@ -377,8 +378,8 @@ Befehle:
   convert IN OUT             schreibt IN als die Dateiart, die OUT nennt; was eine
                              Konfigurationsdatei nicht aufnehmen kann, steht auf der
                              Standardfehlerausgabe
-  search [--json] [FILE]     die 1-Wire-Bussuche: gibt jedes gefundene Gerät aus; mit einer
-                             Datei daneben „neu“ oder die Zeile der Sensortabelle
+  search [--json] [FILE]     die 1-Wire-Bussuche: gibt jedes gefundene Gerät aus; mit
+                             einer Datei daneben „neu“ oder die Zeile der Sensortabelle
                              („Zeile N (Name)“) und die nicht gefundenen Sensoren der
                              Tabelle
   report FILE --out PDF [--port P]
@@ -402,7 +403,7 @@ Ein schon geöffnetes Fenster desselben Benutzers übernimmt stattdessen die Dat
 nach vorn; --new-window [FILE] öffnet ein eigenes Fenster (für eine zweite Steuerung).
 
 Mehrere Steuerungen gleichzeitig: --port mehrfach oder --ports COM1,COM2,/dev/ttyUSB3, für
-test, download, upload, buffers und verify; jeder Port läuft neben den anderen. upload von
+test, download, upload, buffers und verify; die Ports laufen parallel. upload von
 mehreren Ports braucht {port} im Dateinamen (cell-{port}.vqc). --json gibt ein Objekt je
 Port aus.
 
