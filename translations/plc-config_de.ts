@@ -3329,7 +3329,7 @@ Spalte Byte %2</translation>
     </message>
     <message>
         <source>Search 1-wire</source>
-        <translation>1-Wire suchen</translation>
+        <translation>1-Wire-Bus durchsuchen</translation>
     </message>
     <message>
         <source>Upload from PLC</source>
