@@ -788,11 +788,11 @@ Siehe plc-config --help.</translation>
     <name>plc::Converter</name>
     <message>
         <source>Incorrect value for conversion to IEEE format!</source>
-        <translation>Ungültiger Wert für die Umwandlung ins IEEE-Format!</translation>
+        <translation>Ungültiger Wert für die Umrechnung ins IEEE-Format!</translation>
     </message>
     <message>
         <source>Incorrect value for conversion to float format!</source>
-        <translation>Ungültiger Wert für die Umwandlung ins Gleitkommaformat!</translation>
+        <translation>Ungültiger Wert für die Umrechnung ins Gleitkommaformat!</translation>
     </message>
     <message>
         <source>Type mismatch: &quot;%1&quot; is not a number</source>
