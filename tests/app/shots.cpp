@@ -37,6 +37,8 @@ namespace {
 
 void save(QWidget &widget, const QString &file)
 {
+    // Twice: what the first pass shows (the unsaved mark, say) asks for a layout of its own.
+    QApplication::processEvents();
     QApplication::processEvents();
     widget.grab().save(file);
 }
