@@ -300,17 +300,24 @@ void MainWindow::loadConfig()
 void MainWindow::openConfigFile(const QString &path)
 {
     ConfigRecord record;
-    try {
-        record = readConfigFile(path);
-    } catch (const Failure &f) {
-        m_prompts.message(this, f.description());
+    if (!readToOpen(path, [&] { record = readConfigFile(path); }))
         return;
-    }
-    if (!mayDropEditsFor(path))
-        return;
-    recentfiles::remember(path);
     m_config = record;
     applyLoaded(m_config.spread(windowConfig()), path);
+}
+
+bool MainWindow::readToOpen(const QString &path, const std::function<void()> &read)
+{
+    try {
+        read();
+    } catch (const Failure &f) {
+        m_prompts.message(this, f.description());
+        return false;
+    }
+    if (!mayDropEditsFor(path))
+        return false;
+    recentfiles::remember(path);
+    return true;
 }
 
 void MainWindow::openRecentFile(const QString &path)
@@ -358,15 +365,8 @@ void MainWindow::openProjectFile(const QString &path)
 {
     QStringList ignored;
     Project project;
-    try {
-        project = readAnyConfigFile(path, &ignored);
-    } catch (const Failure &f) {
-        m_prompts.message(this, f.description());
+    if (!readToOpen(path, [&] { project = readAnyConfigFile(path, &ignored); }))
         return;
-    }
-    if (!mayDropEditsFor(path))
-        return;
-    recentfiles::remember(path);
     m_history->nameNextStep(tr("open %1").arg(QFileInfo(path).fileName()));
     m_tabs->applyProject(project);
     // The project is the whole configuration: nothing of a file loaded before stays in the record.

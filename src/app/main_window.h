@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 namespace plc {
 
 struct WindowState;
@@ -112,6 +114,10 @@ private:
     bool mayDropEdits(const QString &question);
     // The same before a file loads over them; asked once the file has been read and taken.
     bool mayDropEditsFor(const QString &path);
+    // Reads the file the user chose to open (read throws a Failure when it cannot), says why
+    // when it cannot, asks about unkept edits, and keeps the file among the recent ones. True
+    // when what was read may replace the window's content.
+    bool readToOpen(const QString &path, const std::function<void()> &read);
     // "Save" to that question: to the open project; with none, to a configuration file when
     // one holds everything, else as "Save project as...".
     bool saveToKeep();
