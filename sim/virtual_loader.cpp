@@ -136,6 +136,14 @@ quint8 VirtualLoader::byteAt(quint32 address) const
         return quint8(kb & 0xFF);
     if (address == sizeWord + 1)
         return quint8(kb >> 8);
+    // The option bytes, each followed by its complement: readout protection off (0xA5), and
+    // the write protection bytes all 0 (every page protected) or all 1.
+    constexpr quint32 kOptionBytes = 0x1FFFF800;
+    if (isF1(m_pid) && address >= kOptionBytes && address < kOptionBytes + 16) {
+        const quint32 offset = address - kOptionBytes;
+        const quint8 value = offset < 2 ? 0xA5 : offset >= 8 && m_writeProtected ? 0x00 : 0xFF;
+        return offset % 2 == 0 ? value : quint8(~value);
+    }
     return 0xFF;
 }
 

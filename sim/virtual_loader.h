@@ -48,7 +48,8 @@ void setLocked(std::mutex &mutex, T &control, V &&value)
 //                              loader was set up) and the times - 1 after it
 //                              are answered NACK or not at all, and not written
 //   setReadoutProtected(on)    Read Memory, Write Memory, Erase and Go are answered NACK
-//   setWriteProtected(on)      Write Memory is answered NACK
+//   setWriteProtected(on)      Write Memory is answered NACK, and the option bytes' write
+//                              protection bytes say every page is protected
 //   storeWrong(address, byte)  a Write Memory that covers this flash address stores this byte
 //                              there instead of the one sent, and is answered ACK as usual
 //   setWrongSpeed(on)          every byte it answers arrives as 0x00, as at a wrong speed
