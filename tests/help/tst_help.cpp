@@ -1,9 +1,12 @@
 #include "help_key.h"
 #include "help_window.h"
+#include "language.h"
+#include "manual_language.h"
 #include "manual_pages.h"
 #include "one_wire_state.h"
 #include "one_wire_tab.h"
 #include "test_helpers.h"
+#include "translation.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -58,6 +61,55 @@ private Q_SLOTS:
         m_help->helpWindow()->openPage(manual::kStartPage);
         QTest::keyClick(m_w->window.get(), Qt::Key_F1);
         QCOMPARE(m_help->helpWindow()->currentPage(), page);
+    }
+
+    void f1UnderGermanOpensTheGermanPage_data() { f1OnATabOpensItsPage_data(); }
+
+    void f1UnderGermanOpensTheGermanPage()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, page);
+        {
+            const InstalledTranslation german(windowLocale(Language::German));
+            m_w->window->tabs().setCurrentIndex(tab);
+            QTest::keyClick(m_w->window->tabs().currentWidget(), Qt::Key_F1);
+            const auto *browser = testing::child<QTextBrowser>(m_help->helpWindow(), "helpBrowser");
+            QCOMPARE(browser->source(), QUrl(QStringLiteral("qrc:/manual/de/") + page));
+            // The contents and the search are the German pages'.
+            const auto *contents =
+                testing::child<QListWidget>(m_help->helpWindow(), "helpContents");
+            QCOMPARE(contents->item(0)->text(), QStringLiteral("Handbuch PLC Tavrix"));
+            QCOMPARE(manual::pagesWithWords({"Zeitüberschreitung", "Dxxxx"}, "de"),
+                     QStringList({"onewire.html", "bus-search.html"}));
+        }
+        QCOMPARE(manual::shownLanguage(), QString());
+    }
+
+    void aPageMissingInALanguageIsTheEnglishOne()
+    {
+        QCOMPARE(manual::pageUrl("uart1.html#table", "xx"), QUrl("qrc:/manual/uart1.html#table"));
+        QCOMPARE(manual::pages("xx").value(2).title, QStringLiteral("UART 1"));
+    }
+
+    void everyPageHasAGermanOneWithTheSamePlacesAndLinks_data()
+    {
+        testing::columns<QString>({"file"});
+        for (const manual::Page &page : manual::pages())
+            row(qPrintable(page.file), page.file);
+    }
+
+    void everyPageHasAGermanOneWithTheSamePlacesAndLinks()
+    {
+        QFETCH(QString, file);
+        QVERIFY(manual::translatedLanguages().contains("de"));
+        const QString english = pageHtml(file);
+        const QString german = pageHtml(QStringLiteral("de/") + file);
+        QVERIFY(!german.isEmpty());
+        // German word order may move a link within its sentence.
+        static const QRegularExpression id(QStringLiteral("id=\"([^\"]*)\""));
+        static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+        QCOMPARE(matchesOf(id, german), matchesOf(id, english));
+        QCOMPARE(matchesOf(href, german), matchesOf(href, english));
     }
 
     void f1InADialogOpensItsPage_data()
@@ -188,6 +240,13 @@ private:
     {
         QFile page(QStringLiteral(":/manual/") + file);
         return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+    }
+    static QStringList matchesOf(const QRegularExpression &pattern, const QString &html)
+    {
+        QStringList found;
+        for (const auto &match : pattern.globalMatch(html))
+            found.append(match.captured(1));
+        return sortedCopy(found);
     }
     static QStringList sortedCopy(QStringList list)
     {
