@@ -22,6 +22,7 @@ namespace {
 
 const QString kResourceFolder = QStringLiteral(":/manual/");
 
+// Before the first look into the resource.
 void registerOnce()
 {
     static const bool registered = (registerManualResource(), true);
