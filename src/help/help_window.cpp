@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include "manual_language.h"
 #include "manual_pages.h"
 
 #include <QAction>
@@ -19,7 +20,7 @@ constexpr int kFileRole = Qt::UserRole;
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget *parent) : QMainWindow(parent)
+HelpWindow::HelpWindow(QWidget *parent) : QMainWindow(parent), m_language(manual::shownLanguage())
 {
     setObjectName(QStringLiteral("helpWindow"));
 
@@ -53,7 +54,7 @@ QWidget *HelpWindow::buildContents()
 
     m_contents = new QListWidget;
     m_contents->setObjectName(QStringLiteral("helpContents"));
-    for (const manual::Page &page : manual::pages()) {
+    for (const manual::Page &page : manual::pages(m_language)) {
         auto *item = new QListWidgetItem(page.title, m_contents);
         item->setData(kFileRole, page.file);
     }
@@ -101,7 +102,7 @@ void HelpWindow::buildToolBar()
 
 void HelpWindow::openPage(const QString &page)
 {
-    const QUrl url = manual::pageUrl(page);
+    const QUrl url = manual::pageUrl(page, m_language);
     if (url == m_browser->source())
         return;
     m_browser->setSource(url);
@@ -130,7 +131,7 @@ void HelpWindow::pageShown(const QUrl &url)
 void HelpWindow::searchChanged()
 {
     const QStringList words = manual::searchWords(m_search->text());
-    const QStringList found = manual::pagesWithWords(words);
+    const QStringList found = manual::pagesWithWords(words, m_language);
     for (int i = 0; i < m_contents->count(); ++i) {
         QListWidgetItem *item = m_contents->item(i);
         item->setHidden(!found.contains(item->data(kFileRole).toString()));
@@ -158,7 +159,7 @@ void HelpWindow::findNext()
     const QStringList words = manual::searchWords(m_search->text());
     if (words.isEmpty())
         return;
-    const QStringList found = manual::pagesWithWords(words);
+    const QStringList found = manual::pagesWithWords(words, m_language);
     if (!found.isEmpty() && !found.contains(currentPage()))
         openPage(found.constFirst());
     if (m_browser->find(words.constFirst()))

@@ -11,7 +11,8 @@ namespace plc {
 
 // The manual's window: the contents on the left, the open page on the right, a search box that
 // narrows the contents to the pages holding its words and marks them in the open page, and
-// back and forward through the pages read (Alt+Left, Alt+Right). Modeless.
+// back and forward through the pages read (Alt+Left, Alt+Right). Modeless. Its pages are in the
+// language the program speaks as the window opens, where the manual has them.
 class HelpWindow : public QMainWindow {
     Q_OBJECT
 
@@ -36,6 +37,7 @@ private:
     void findNext();
     void markWords();
 
+    const QString m_language;
     QListWidget *m_contents = nullptr;
     QLineEdit *m_search = nullptr;
     QTextBrowser *m_browser = nullptr;

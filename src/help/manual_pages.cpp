@@ -1,9 +1,11 @@
 #include "manual_pages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <map>
 
 // The pages are built into a static library: nothing refers to their resource, so the program
 // registers it by name. Qt's macro only works outside any namespace.
@@ -19,6 +21,13 @@ namespace manual {
 namespace {
 
 const QString kResourceFolder = QStringLiteral(":/manual/");
+
+// Before the first look into the resource.
+void registerOnce()
+{
+    static const bool registered = (registerManualResource(), true);
+    Q_UNUSED(registered);
+}
 
 // The contents, in the order a reader meets the program: the window and its tabs, the dialogs,
 // then the programs and the messages.
@@ -36,6 +45,18 @@ QString readPage(const QString &file)
     if (!page.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(page.readAll());
+}
+
+// The page's place in the manual's folder: in the language's folder when that has the page.
+QString placeOf(const QString &file, const QString &language)
+{
+    registerOnce();
+    if (!language.isEmpty()) {
+        const QString translated = language + QLatin1Char('/') + file;
+        if (QFile::exists(kResourceFolder + translated))
+            return translated;
+    }
+    return file;
 }
 
 QString titleOf(const QString &html)
@@ -65,24 +86,32 @@ QString resolveReferences(QString text)
 
 }  // namespace
 
-const QList<Page> &pages()
+QStringList translatedLanguages()
 {
-    static const QList<Page> all = [] {
-        registerManualResource();
-        QList<Page> list;
-        for (const char *file : kContents) {
-            const QString name = QLatin1String(file);
-            const QString html = readPage(name);
-            list.append({name, titleOf(html), plainText(html)});
-        }
-        return list;
-    }();
-    return all;
+    registerOnce();
+    return QDir(kResourceFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QUrl pageUrl(const QString &page)
+const QList<Page> &pages(const QString &language)
 {
-    return QUrl(QStringLiteral("qrc:/manual/") + page);
+    // Read once per language; a map keeps the lists in place as others are added.
+    static std::map<QString, QList<Page>> byLanguage;
+    const auto known = byLanguage.find(language);
+    if (known != byLanguage.end())
+        return known->second;
+    QList<Page> list;
+    for (const char *file : kContents) {
+        const QString name = QLatin1String(file);
+        const QString html = readPage(placeOf(name, language));
+        list.append({name, titleOf(html), plainText(html)});
+    }
+    return byLanguage.emplace(language, list).first->second;
+}
+
+QUrl pageUrl(const QString &page, const QString &language)
+{
+    const QString file = page.section(QLatin1Char('#'), 0, 0);
+    return QUrl(QStringLiteral("qrc:/manual/") + placeOf(file, language) + page.mid(file.size()));
 }
 
 QString pageOf(const QUrl &url)
@@ -95,10 +124,10 @@ QStringList searchWords(const QString &typed)
     return typed.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
 
-QStringList pagesWithWords(const QStringList &words)
+QStringList pagesWithWords(const QStringList &words, const QString &language)
 {
     QStringList found;
-    for (const Page &page : pages()) {
+    for (const Page &page : pages(language)) {
         const bool all = std::all_of(words.begin(), words.end(), [&page](const QString &word) {
             return page.text.contains(word, Qt::CaseInsensitive);
         });

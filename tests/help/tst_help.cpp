@@ -1,9 +1,12 @@
 #include "help_key.h"
 #include "help_window.h"
+#include "language.h"
+#include "manual_language.h"
 #include "manual_pages.h"
 #include "one_wire_state.h"
 #include "one_wire_tab.h"
 #include "test_helpers.h"
+#include "translation.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -58,6 +61,55 @@ private Q_SLOTS:
         m_help->helpWindow()->openPage(manual::kStartPage);
         QTest::keyClick(m_w->window.get(), Qt::Key_F1);
         QCOMPARE(m_help->helpWindow()->currentPage(), page);
+    }
+
+    void f1UnderGermanOpensTheGermanPage_data() { f1OnATabOpensItsPage_data(); }
+
+    void f1UnderGermanOpensTheGermanPage()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, page);
+        {
+            const InstalledTranslation german(windowLocale(Language::German));
+            m_w->window->tabs().setCurrentIndex(tab);
+            QTest::keyClick(m_w->window->tabs().currentWidget(), Qt::Key_F1);
+            HelpWindow *window = m_help->helpWindow();
+            QCOMPARE(testing::child<QTextBrowser>(window, "helpBrowser")->source(),
+                     QUrl(QStringLiteral("qrc:/manual/de/") + page));
+            // The contents and the search are the German pages'.
+            QCOMPARE(testing::child<QListWidget>(window, "helpContents")->item(0)->text(),
+                     QStringLiteral("Handbuch PLC Tavrix"));
+            testing::child<QLineEdit>(window, "helpSearch")->setText("Zeitüberschreitung Dxxxx");
+            QCOMPARE(listedPages(window), QStringList({"onewire.html", "bus-search.html"}));
+        }
+        QCOMPARE(manual::shownLanguage(), QString());
+    }
+
+    void aPageMissingInALanguageIsTheEnglishOne()
+    {
+        QCOMPARE(manual::pageUrl("uart1.html#table", "xx"), QUrl("qrc:/manual/uart1.html#table"));
+        QCOMPARE(manual::pages("xx").value(2).title, QStringLiteral("UART 1"));
+    }
+
+    void everyPageHasAGermanOneWithTheSamePlacesAndLinks_data()
+    {
+        testing::columns<QString>({"file"});
+        for (const manual::Page &page : manual::pages())
+            row(qPrintable(page.file), page.file);
+    }
+
+    void everyPageHasAGermanOneWithTheSamePlacesAndLinks()
+    {
+        QFETCH(QString, file);
+        QVERIFY(manual::translatedLanguages().contains("de"));
+        const QString english = pageHtml(file);
+        const QString german = pageHtml(QStringLiteral("de/") + file);
+        QVERIFY(!german.isEmpty());
+        // German word order may move a link within its sentence.
+        static const QRegularExpression id(QStringLiteral("id=\"([^\"]*)\""));
+        static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+        QCOMPARE(matchesOf(id, german), matchesOf(id, english));
+        QCOMPARE(matchesOf(href, german), matchesOf(href, english));
     }
 
     void f1InADialogOpensItsPage_data()
@@ -151,13 +203,7 @@ private Q_SLOTS:
         QFETCH(QStringList, pages);
         HelpWindow window;
         QTest::keyClicks(testing::child<QLineEdit>(&window, "helpSearch"), typed);
-        const auto *contents = testing::child<QListWidget>(&window, "helpContents");
-        QStringList listed;
-        for (int i = 0; i < contents->count(); ++i) {
-            if (!contents->item(i)->isHidden())
-                listed.append(contents->item(i)->data(Qt::UserRole).toString());
-        }
-        QCOMPARE(listed, pages);
+        QCOMPARE(listedPages(&window), pages);
         // Enter opens the first page that holds the words, and finds them there.
         QTest::keyClick(testing::child<QLineEdit>(&window, "helpSearch"), Qt::Key_Return);
         const auto *browser = testing::child<QTextBrowser>(&window, "helpBrowser");
@@ -188,6 +234,24 @@ private:
     {
         QFile page(QStringLiteral(":/manual/") + file);
         return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+    }
+    // The pages the contents list shows.
+    static QStringList listedPages(const HelpWindow *window)
+    {
+        const auto *contents = testing::child<QListWidget>(window, "helpContents");
+        QStringList listed;
+        for (int i = 0; i < contents->count(); ++i) {
+            if (!contents->item(i)->isHidden())
+                listed.append(contents->item(i)->data(Qt::UserRole).toString());
+        }
+        return listed;
+    }
+    static QStringList matchesOf(const QRegularExpression &pattern, const QString &html)
+    {
+        QStringList found;
+        for (const auto &match : pattern.globalMatch(html))
+            found.append(match.captured(1));
+        return sortedCopy(found);
     }
     static QStringList sortedCopy(QStringList list)
     {
