@@ -3,6 +3,7 @@
 #include "update_run.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
@@ -226,10 +227,13 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
     if (!parser.parse(arguments))
         return badArguments(parser.errorText());
     if (parser.isSet(o.help)) {
-        // Named as installed on the path, not as the file the tool starts (update/update).
+        // Named as installed on the path, not as the file the tool starts (update/update). Qt
+        // names the file in its usage line, in whichever language it speaks.
         QString help = parser.helpText();
-        const qsizetype options = help.indexOf(QStringLiteral(" [options]"));
-        help.replace(0, options, QStringLiteral("Usage: plc-update"));
+        const QString file = QCoreApplication::arguments().value(0);
+        const qsizetype named = file.isEmpty() ? -1 : help.indexOf(file);
+        if (named >= 0)
+            help.replace(named, file.size(), QStringLiteral("plc-update"));
         std::printf("%s", qPrintable(help));
         return exitCodeOf({Outcome::Kind::Done});
     }
