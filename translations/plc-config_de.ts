@@ -1169,6 +1169,128 @@ Siehe plc-config --help.</translation>
     </message>
 </context>
 <context>
+    <name>plc::FirmwareImage</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a record starts with &apos;:&apos;</source>
+        <translation>ein Datensatz beginnt mit &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>not a well-formed record</source>
+        <translation>kein wohlgeformter Datensatz</translation>
+    </message>
+    <message>
+        <source>bad checksum %1, the record needs %2</source>
+        <translation>falsche Prüfsumme %1, der Datensatz braucht %2</translation>
+    </message>
+    <message>
+        <source>data beyond the 4 GB address space</source>
+        <translation>Daten jenseits des 4-GB-Adressraums</translation>
+    </message>
+    <message>
+        <source>data at %1 given twice</source>
+        <translation>Daten an %1 doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>an address record holds 2 bytes</source>
+        <translation>ein Adressdatensatz enthält 2 Bytes</translation>
+    </message>
+    <message>
+        <source>a start address holds 4 bytes</source>
+        <translation>eine Startadresse enthält 4 Bytes</translation>
+    </message>
+    <message>
+        <source>record type %1 is not supported</source>
+        <translation>Datensatztyp %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>no end-of-file record: the file is cut short</source>
+        <translation>kein Dateiende-Datensatz: die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>larger than the 4 GB address space</source>
+        <translation>größer als der 4-GB-Adressraum</translation>
+    </message>
+    <message>
+        <source>Cannot read the image %1: %2</source>
+        <translation>Das Abbild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Bad Intel HEX file %1: %2</source>
+        <translation>Fehlerhafte Intel-HEX-Datei %1: %2</translation>
+    </message>
+    <message>
+        <source>Bad binary file %1: %2</source>
+        <translation>Fehlerhafte Binärdatei %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The image is empty: there is nothing to write</source>
+        <translation>Das Abbild ist leer: es gibt nichts zu schreiben</translation>
+    </message>
+    <message>
+        <source>the flash (%1 to %2, %3 KB)</source>
+        <translation>dem Flash (%1 bis %2, %3 KB)</translation>
+    </message>
+    <message>
+        <source>The image lies outside %1: it has data at %2</source>
+        <translation>Das Abbild liegt außerhalb von %1: es hat Daten an %2</translation>
+    </message>
+    <message>
+        <source>The image does not fit %1: it reaches %2</source>
+        <translation>Das Abbild passt nicht in den Bereich von %1: es reicht bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>plc::FlashRead</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>No page is erased: no backup needed</source>
+        <translation>Keine Seite wird gelöscht: keine Sicherung nötig</translation>
+    </message>
+    <message>
+        <source>The chip is readout-protected: the pages to be erased cannot be read, so no backup can be made; nothing was erased.</source>
+        <translation>Der Chip ist auslesegeschützt: die zu löschenden Seiten können nicht gelesen werden, daher ist keine Sicherung möglich; nichts wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>The backup failed; nothing was erased. </source>
+        <translation>Die Sicherung ist fehlgeschlagen; nichts wurde gelöscht. </translation>
+    </message>
+    <message>
+        <source>Backup of %1 (%2 bytes) saved in %3</source>
+        <translation>Sicherung von %1 (%2 Bytes) in %3 gespeichert</translation>
+    </message>
+    <message>
+        <source>; nothing was erased.</source>
+        <translation>; nichts wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>The flash holds %1 bytes (%2 KB); %3 bytes cannot be read.</source>
+        <translation>Der Flash fasst %1 Bytes (%2 KB); %3 Bytes können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Flash %1 (%2 bytes) saved in %3</source>
+        <translation>Flash %1 (%2 Bytes) in %3 gespeichert</translation>
+    </message>
+    <message>
+        <source>The flash holds the image (%1 bytes compared)</source>
+        <translation>Der Flash enthält das Abbild (%1 Bytes verglichen)</translation>
+    </message>
+    <message>
+        <source>The flash differs from the image: first at %1, %2 of %3 bytes differ.</source>
+        <translation>Der Flash weicht vom Abbild ab: zuerst an %1, %2 von %3 Bytes weichen ab.</translation>
+    </message>
+</context>
+<context>
     <name>plc::Frame</name>
     <message>
         <source>Overflow: the frame is too long for its checksum</source>
@@ -1200,6 +1322,61 @@ Siehe plc-config --help.</translation>
     <message>
         <source>%1: switched to the loader; the update continues in its own window</source>
         <translation>%1: auf den Loader umgeschaltet; das Update läuft in seinem eigenen Fenster weiter</translation>
+    </message>
+</context>
+<context>
+    <name>plc::GuidedUpdate</name>
+    <message>
+        <source>The chip is readout-protected. Readout Unprotect removes the protection and ERASES THE WHOLE FLASH of the controller; the controller restarts into its loader. Unprotect now?</source>
+        <translation>Der Chip ist auslesegeschützt. Readout Unprotect entfernt den Schutz und LÖSCHT DEN GESAMTEN FLASH der Steuerung; die Steuerung startet neu in ihren Loader. Jetzt entsperren?</translation>
+    </message>
+    <message>
+        <source>The flash is write-protected. Write Unprotect removes the write protection of the whole flash; the controller restarts into its loader. Unprotect now?</source>
+        <translation>Der Flash ist schreibgeschützt. Write Unprotect entfernt den Schreibschutz des gesamten Flashs; die Steuerung startet neu in ihren Loader. Jetzt entsperren?</translation>
+    </message>
+    <message>
+        <source>Its flash cannot be read, so no backup of the firmware in it can be made. </source>
+        <translation>Der Flash kann nicht gelesen werden, daher ist keine Sicherung der Firmware darin möglich. </translation>
+    </message>
+    <message>
+        <source>The chip is readout-protected: the pages to be erased cannot be read, so no backup can be made. Write the firmware without a backup?</source>
+        <translation>Der Chip ist auslesegeschützt: die zu löschenden Seiten können nicht gelesen werden, daher ist keine Sicherung möglich. Die Firmware ohne Sicherung schreiben?</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbindung wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>Done: %1.</source>
+        <translation>Fertig: %1.</translation>
+    </message>
+    <message>
+        <source>Readout Unprotect: erasing the whole flash...</source>
+        <translation>Readout Unprotect: der gesamte Flash wird gelöscht...</translation>
+    </message>
+    <message>
+        <source>Write Unprotect...</source>
+        <translation>Write Unprotect...</translation>
+    </message>
+    <message>
+        <source>Backup of the pages to be erased...</source>
+        <translation>Sicherung der zu löschenden Seiten...</translation>
+    </message>
+    <message>
+        <source>No backup: the flash cannot be read</source>
+        <translation>Keine Sicherung: der Flash kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>No backup: Readout Unprotect erased the whole flash</source>
+        <translation>Keine Sicherung: Readout Unprotect hat den gesamten Flash gelöscht</translation>
+    </message>
+    <message>
+        <source>Firmware written and verified (%1 KB), started</source>
+        <translation>Firmware geschrieben und geprüft (%1 KB), gestartet</translation>
+    </message>
+    <message>
+        <source> The controller stays in its loader: write again, or switch it off and on to run the firmware it holds.</source>
+        <translation> Die Steuerung bleibt in ihrem Loader: erneut schreiben oder sie aus- und wieder einschalten, um die Firmware darin zu starten.</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1698,163 @@ Siehe plc-config --help.</translation>
     </message>
 </context>
 <context>
+    <name>plc::LoaderClient</name>
+    <message>
+        <source>loader %1.%2, %3 (0x%4), %5 KB flash in %6 KB pages</source>
+        <translation>Loader %1.%2, %3 (0x%4), %5 KB Flash in Seiten zu %6 KB</translation>
+    </message>
+    <message>
+        <source> The controller holds a partial firmware and stays in its loader; run the update again.</source>
+        <translation> Die Steuerung enthält eine unvollständige Firmware und bleibt in ihrem Loader; das Update erneut ausführen.</translation>
+    </message>
+    <message>
+        <source>The loader refused %1 (NACK).</source>
+        <translation>Der Loader hat %1 abgelehnt (NACK).</translation>
+    </message>
+    <message>
+        <source>The loader answered %1 to %2 instead of ACK (0x79): the speed or the parity is wrong, or the line is disturbed.</source>
+        <translation>Der Loader beantwortete %2 mit %1 statt ACK (0x79): Baudrate oder Parität sind falsch, oder die Leitung ist gestört.</translation>
+    </message>
+    <message>
+        <source>The loader did not answer %1.</source>
+        <translation>Der Loader hat %1 nicht beantwortet.</translation>
+    </message>
+    <message>
+        <source>The serial port %1 was lost: %2.</source>
+        <translation>Die serielle Schnittstelle %1 ging verloren: %2.</translation>
+    </message>
+    <message>
+        <source>The loader answered %1 instead of ACK (0x79): the speed or the parity is wrong. The loader takes 1200 to 115200 baud with 8 data bits, even parity and 1 stop bit (no parity only where the line cannot carry it).</source>
+        <translation>Der Loader antwortete %1 statt ACK (0x79): Baudrate oder Parität sind falsch. Der Loader arbeitet mit 1200 bis 115200 Baud, 8 Datenbits, gerader Parität und 1 Stoppbit (ohne Parität nur, wo die Leitung sie nicht übertragen kann).</translation>
+    </message>
+    <message>
+        <source>No answer from the controller&apos;s loader on %1. Either the controller is not in its loader (press &quot;Start update firmware for STM32F3&quot; in the configuration tool first) or the lines are not wired.</source>
+        <translation>Keine Antwort vom Loader der Steuerung an %1. Entweder ist die Steuerung nicht in ihrem Loader (zuerst im Konfigurationsprogramm „Firmware-Update für STM32F3 starten“ drücken) oder die Leitungen sind nicht verdrahtet.</translation>
+    </message>
+    <message>
+        <source>The loader does not list the command %1, which an update needs.</source>
+        <translation>Der Loader führt den Befehl %1 nicht auf, den ein Update braucht.</translation>
+    </message>
+    <message>
+        <source>The loader lists no erase command (0x43 or 0x44).</source>
+        <translation>Der Loader führt keinen Löschbefehl auf (0x43 oder 0x44).</translation>
+    </message>
+    <message>
+        <source>The loader reports the product ID 0x%1, a chip this program does not know; nothing was written.</source>
+        <translation>Der Loader meldet die Produkt-ID 0x%1, einen Chip, den dieses Programm nicht kennt; nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>The chip reports no flash size (0x%1).</source>
+        <translation>Der Chip meldet keine Flash-Größe (0x%1).</translation>
+    </message>
+    <message>
+        <source>Read Memory at %1</source>
+        <translation>Read Memory an %1</translation>
+    </message>
+    <message>
+        <source>The chip is readout-protected: its loader refuses to read the flash. Readout Unprotect removes the protection and erases the whole flash; then write the firmware again.</source>
+        <translation>Der Chip ist auslesegeschützt: sein Loader verweigert das Lesen des Flashs. Readout Unprotect entfernt den Schutz und löscht den gesamten Flash; danach die Firmware erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Write Memory at %1</source>
+        <translation>Write Memory an %1</translation>
+    </message>
+    <message>
+        <source>The flash is write-protected: the loader refused to write at %1. Write Unprotect removes the protection (the chip restarts into its loader); then write the firmware again.</source>
+        <translation>Der Flash ist schreibgeschützt: der Loader verweigerte das Schreiben an %1. Write Unprotect entfernt den Schutz (der Chip startet neu in seinen Loader); danach die Firmware erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Erase of %1 pages from page %2</source>
+        <translation>das Löschen von %1 Seiten ab Seite %2</translation>
+    </message>
+    <message>
+        <source> It did so %1 times; the update stopped.</source>
+        <translation> Das geschah %1-mal; das Update wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The loader does not answer any more; the update stopped.</source>
+        <translation>Der Loader antwortet nicht mehr; das Update wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Cancelled; the flash was not changed.</source>
+        <translation>Abgebrochen; der Flash wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Go to %1</source>
+        <translation>Go nach %1</translation>
+    </message>
+    <message>
+        <source>; nothing was erased.</source>
+        <translation>; nichts wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Verification failed: the flash at %1 holds %2 where the image has %3. The firmware was not started.</source>
+        <translation>Prüfung fehlgeschlagen: der Flash enthält an %1 %2, wo das Abbild %3 hat. Die Firmware wurde nicht gestartet.</translation>
+    </message>
+</context>
+<context>
+    <name>plc::LoaderPort</name>
+    <message>
+        <source>The line settings &quot;%1&quot; are not speed,parity,8,1 with a speed from 1200 to 115200 and parity E (the loader&apos;s) or N</source>
+        <translation>Die Leitungseinstellungen „%1“ sind nicht Baudrate,Parität,8,1 mit einer Baudrate von 1200 bis 115200 und Parität E (die des Loaders) oder N</translation>
+    </message>
+    <message>
+        <source>No serial port is chosen</source>
+        <translation>Keine serielle Schnittstelle gewählt</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The serial port %1 refuses %2 (%3).%4</source>
+        <translation>Die serielle Schnittstelle %1 lehnt %2 ab (%3).%4</translation>
+    </message>
+    <message>
+        <source>the speed %1</source>
+        <translation>die Baudrate %1</translation>
+    </message>
+    <message>
+        <source>even parity, which the loader uses</source>
+        <translation>die gerade Parität des Loaders</translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation>den Betrieb ohne Parität</translation>
+    </message>
+    <message>
+        <source> Pseudo-terminals and some adapters cannot carry parity: choose no parity (line 115200,N,8,1, or 8N1 in the window) where the other end has none.</source>
+        <translation> Pseudo-Terminals und manche Adapter können keine Parität übertragen: ohne Parität arbeiten (Leitung 115200,N,8,1 oder 8N1 im Fenster), wo die Gegenstelle keine hat.</translation>
+    </message>
+    <message>
+        <source>8 data bits, 1 stop bit, no flow control</source>
+        <translation>8 Datenbits, 1 Stoppbit ohne Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>das Gerät ist verschwunden</translation>
+    </message>
+    <message>
+        <source>it takes no more bytes</source>
+        <translation>sie nimmt keine Bytes mehr an</translation>
+    </message>
+    <message>
+        <source>The serial port %1 cannot drive its %2 line (%3): a pseudo-terminal and some adapters have no modem lines. Enter the loader by hand or leave out the line sequence.</source>
+        <translation>Die serielle Schnittstelle %1 kann ihre %2-Leitung nicht setzen (%3): ein Pseudo-Terminal und manche Adapter haben keine Modemleitungen. Den Loader von Hand aufrufen oder die Leitungsfolge weglassen.</translation>
+    </message>
+</context>
+<context>
+    <name>plc::LoaderSwitch</name>
+    <message>
+        <source>The switch to the loader failed: %1</source>
+        <translation>Das Umschalten auf den Loader ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>plc::MainWindow</name>
     <message>
         <source>The tables hold changes that are neither saved in a configuration file nor written to the controller.
@@ -1632,6 +1966,13 @@ Siehe plc-config --help.</translation>
     <message>
         <source>Read modbus buffer 2</source>
         <translation>Modbus-Puffer 2 lesen</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ModemLines</name>
+    <message>
+        <source>&quot;%1&quot; in the line sequence &quot;%2&quot; is not dtr=0|1, rts=0|1 or wait=ms (0 to %3)</source>
+        <translation>„%1“ in der Leitungsfolge „%2“ ist nicht dtr=0|1, rts=0|1 oder wait=ms (0 bis %3)</translation>
     </message>
 </context>
 <context>
@@ -2081,6 +2422,29 @@ Siehe plc-config --help.</translation>
     <message>
         <source>waiting</source>
         <translation>wartet</translation>
+    </message>
+</context>
+<context>
+    <name>plc::ProgressEstimate</name>
+    <message>
+        <source>about %1 min left</source>
+        <translation>noch etwa %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 s left</source>
+        <translation>noch etwa %1 s</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
     </message>
 </context>
 <context>
@@ -3200,6 +3564,149 @@ Spalte Byte %2</translation>
     </message>
 </context>
 <context>
+    <name>plc::UpdateCommandLine</name>
+    <message>
+        <source>usage: plc-update [--port COMn|device]... [--ports A,B,...] [--line 115200,E,8,1] [--baud B] [--no-verify] [--no-start] [--readout-unprotect] [--write-unprotect] [--backup FILE | --no-backup] [--switch [--plc-line L]] [--entry SEQ] [--exit SEQ] FILE
+       plc-update [options] --read FILE [--size N]
+       plc-update [options] --compare FILE</source>
+        <translation>Aufruf: plc-update [--port COMn|Gerät]... [--ports A,B,...] [--line 115200,E,8,1] [--baud B] [--no-verify] [--no-start] [--readout-unprotect] [--write-unprotect] [--backup FILE | --no-backup] [--switch [--plc-line L]] [--entry SEQ] [--exit SEQ] FILE
+        plc-update [Optionen] --read FILE [--size N]
+        plc-update [Optionen] --compare FILE</translation>
+    </message>
+    <message>
+        <source>Writes firmware to the controller through its serial loader, reads its flash into a file or compares it with a file. Without arguments it opens its window.
+
+FILE is Intel HEX (.hex, .ihex, .ihx, or text that reads as HEX) or raw binary placed at 0x08000000. A file written by --read or --backup is Intel HEX when its name ends .hex, raw binary otherwise. With several ports, a file name of --read or --backup holds {port}, which becomes the port&apos;s name.
+
+A line sequence (--entry, --exit) is a comma-separated list of dtr=0|1, rts=0|1 (1 asserts the line) and wait=ms, run in order: rts=1,dtr=0,wait=100,dtr=1,wait=50.
+
+Exit codes: 0 done (--compare: equal); 1 the controller refused or did not answer, or the flash differs; 2 bad arguments or a bad file; 3 the port cannot be opened, was lost or cannot drive its lines; 130 stopped by Ctrl-C. With several ports the highest of the ports&apos; codes.</source>
+        <translation>Schreibt Firmware über den seriellen Loader in die Steuerung, liest deren Flash in eine Datei oder vergleicht ihn mit einer Datei. Ohne Argumente öffnet sich das Fenster.
+
+FILE ist Intel HEX (.hex, .ihex, .ihx oder Text, der sich als HEX liest) oder rohes Binär ab 0x08000000. Eine von --read oder --backup geschriebene Datei ist Intel HEX, wenn ihr Name auf .hex endet, sonst rohes Binär. Bei mehreren Ports enthält ein Dateiname von --read oder --backup {port}, das zum Namen des Ports wird.
+
+Eine Leitungsfolge (--entry, --exit) ist eine durch Kommas getrennte Liste aus dtr=0|1, rts=0|1 (1 setzt die Leitung) und wait=ms, der Reihe nach ausgeführt: rts=1,dtr=0,wait=100,dtr=1,wait=50.
+
+Exit-Codes: 0 fertig (--compare: gleich); 1 die Steuerung lehnte ab oder antwortete nicht, oder der Flash weicht ab; 2 falsche Argumente oder eine fehlerhafte Datei; 3 der Port kann nicht geöffnet werden, ging verloren oder kann seine Leitungen nicht setzen; 130 mit Strg-C angehalten. Bei mehreren Ports der höchste der Codes.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Zeigt diese Hilfe und endet.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Zeigt die Version und endet.</translation>
+    </message>
+    <message>
+        <source>The port, COMn or a device (repeat for several); default: the tool&apos;s.</source>
+        <translation>Der Port, COMn oder ein Gerät (für mehrere wiederholen); Vorgabe: der des Konfigurationsprogramms.</translation>
+    </message>
+    <message>
+        <source>Several ports at once, comma-separated.</source>
+        <translation>Mehrere Ports zugleich, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>The loader&apos;s line: speed (1200 to 115200), parity E or N, 8, 1.</source>
+        <translation>Die Leitung des Loaders: Baudrate (1200 bis 115200), Parität E oder N, 8, 1.</translation>
+    </message>
+    <message>
+        <source>The loader&apos;s speed: 115200, 230400, 460800 or 921600; falls back to 115200 without an answer.</source>
+        <translation>Die Baudrate des Loaders: 115200, 230400, 460800 oder 921600; ohne Antwort zurück auf 115200.</translation>
+    </message>
+    <message>
+        <source>Does not read the written blocks back.</source>
+        <translation>Liest die geschriebenen Blöcke nicht zurück.</translation>
+    </message>
+    <message>
+        <source>Leaves the controller in its loader.</source>
+        <translation>Lässt die Steuerung in ihrem Loader.</translation>
+    </message>
+    <message>
+        <source>Removes readout protection (erases the whole flash).</source>
+        <translation>Entfernt den Ausleseschutz (löscht den gesamten Flash).</translation>
+    </message>
+    <message>
+        <source>Removes write protection.</source>
+        <translation>Entfernt den Schreibschutz.</translation>
+    </message>
+    <message>
+        <source>Before erasing, saves the pages to be erased.</source>
+        <translation>Sichert vor dem Löschen die zu löschenden Seiten.</translation>
+    </message>
+    <message>
+        <source>Writes without a backup (the default here).</source>
+        <translation>Schreibt ohne Sicherung (hier die Vorgabe).</translation>
+    </message>
+    <message>
+        <source>Saves the flash in a file instead of writing.</source>
+        <translation>Speichert den Flash in einer Datei, statt zu schreiben.</translation>
+    </message>
+    <message>
+        <source>--read: bytes from the start of flash (64K, 0x800, 4096); default the whole flash.</source>
+        <translation>--read: Bytes ab Beginn des Flashs (64K, 0x800, 4096); Vorgabe: der gesamte Flash.</translation>
+    </message>
+    <message>
+        <source>Compares the flash with a file instead of writing (exit code 1 when it differs).</source>
+        <translation>Vergleicht den Flash mit einer Datei, statt zu schreiben (Exit-Code 1, wenn er abweicht).</translation>
+    </message>
+    <message>
+        <source>First switches a running controller to its loader.</source>
+        <translation>Schaltet zuerst eine laufende Steuerung auf ihren Loader um.</translation>
+    </message>
+    <message>
+        <source>--switch: the controller&apos;s own line settings (default: the tool&apos;s stored ones).</source>
+        <translation>--switch: die eigenen Leitungseinstellungen der Steuerung (Vorgabe: die im Konfigurationsprogramm gespeicherten).</translation>
+    </message>
+    <message>
+        <source>Drives DTR and RTS before the loader is reached.</source>
+        <translation>Setzt DTR und RTS, bevor der Loader angesprochen wird.</translation>
+    </message>
+    <message>
+        <source>Drives DTR and RTS after the write, in place of Go.</source>
+        <translation>Setzt DTR und RTS nach dem Schreiben, anstelle von Go.</translation>
+    </message>
+    <message>
+        <source>--baud takes 115200, 230400, 460800 or 921600, not %1</source>
+        <translation>--baud nimmt 115200, 230400, 460800 oder 921600, nicht %1</translation>
+    </message>
+    <message>
+        <source>name one image file to write, or --read FILE, or --compare FILE</source>
+        <translation>eine zu schreibende Abbilddatei nennen, oder --read FILE, oder --compare FILE</translation>
+    </message>
+    <message>
+        <source>--backup and --no-backup exclude each other</source>
+        <translation>--backup und --no-backup schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--size goes with --read</source>
+        <translation>--size gehört zu --read</translation>
+    </message>
+    <message>
+        <source>--size takes a byte count (4096, 0x1000, 4K), not %1</source>
+        <translation>--size nimmt eine Byteanzahl (4096, 0x1000, 4K), nicht %1</translation>
+    </message>
+    <message>
+        <source>The image to write (Intel HEX or raw binary).</source>
+        <translation>Das zu schreibende Abbild (Intel HEX oder rohes Binär).</translation>
+    </message>
+    <message>
+        <source>--switch is not available here</source>
+        <translation>--switch ist hier nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>no serial port: name one with --port</source>
+        <translation>keine serielle Schnittstelle: eine mit --port nennen</translation>
+    </message>
+    <message>
+        <source>%1 is named twice</source>
+        <translation>%1 ist doppelt genannt</translation>
+    </message>
+    <message>
+        <source>several ports need {port} in the name of --%1</source>
+        <translation>mehrere Ports brauchen {port} im Namen von --%1</translation>
+    </message>
+</context>
+<context>
     <name>plc::UpdateProgram</name>
     <message>
         <source>The firmware update program %1 is missing or cannot be run</source>
@@ -3212,6 +3719,168 @@ Spalte Byte %2</translation>
     <message>
         <source>The firmware update program %1 did not run to its end: %2</source>
         <translation>Das Firmware-Update-Programm %1 lief nicht bis zum Ende: %2</translation>
+    </message>
+</context>
+<context>
+    <name>plc::UpdateRun</name>
+    <message>
+        <source>erase</source>
+        <translation>löschen</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>schreiben</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>prüfen</translation>
+    </message>
+    <message>
+        <source>switching the controller to its loader</source>
+        <translation>die Steuerung wird auf ihren Loader umgeschaltet</translation>
+    </message>
+    <message>
+        <source>no answer at %1 baud; falling back to %2 baud</source>
+        <translation>keine Antwort bei %1 Baud; zurück auf %2 Baud</translation>
+    </message>
+    <message>
+        <source>Readout Unprotect: the whole flash is erased</source>
+        <translation>Readout Unprotect: der gesamte Flash wird gelöscht</translation>
+    </message>
+    <message>
+        <source> From the command line, --switch sends that word first.</source>
+        <translation> Auf der Kommandozeile sendet --switch zuerst dieses Update-Wort.</translation>
+    </message>
+    <message>
+        <source>Write Unprotect</source>
+        <translation>Write Unprotect</translation>
+    </message>
+    <message>
+        <source> Run again with --write-unprotect to do so.</source>
+        <translation> Dazu erneut mit --write-unprotect ausführen.</translation>
+    </message>
+    <message>
+        <source>done: %1 pages erased, %2 blocks written, %3 blank blocks skipped, %4 verified, %5</source>
+        <translation>fertig: %1 Seiten gelöscht, %2 Blöcke geschrieben, %3 leere Blöcke übersprungen, %4 geprüft, %5</translation>
+    </message>
+    <message>
+        <source>the controller stays in its loader</source>
+        <translation>die Steuerung bleibt in ihrem Loader</translation>
+    </message>
+    <message>
+        <source>firmware started</source>
+        <translation>Firmware gestartet</translation>
+    </message>
+    <message>
+        <source>firmware started by the exit sequence</source>
+        <translation>Firmware durch die Ausstiegsfolge gestartet</translation>
+    </message>
+    <message>
+        <source> Reading and comparing are not possible while it lasts.</source>
+        <translation> Lesen und Vergleichen sind nicht möglich, solange der Schutz besteht.</translation>
+    </message>
+    <message>
+        <source> Its flash cannot be read for a backup: run again with --no-backup in place of --backup to go on without one.</source>
+        <translation> Der Flash kann für eine Sicherung nicht gelesen werden: erneut mit --no-backup statt --backup ausführen, um ohne Sicherung fortzufahren.</translation>
+    </message>
+    <message>
+        <source> Run again with --readout-unprotect to do so. Whether the flash is write-protected too shows only then: add --write-unprotect to remove that in the same run.</source>
+        <translation> Dazu erneut mit --readout-unprotect ausführen. Ob der Flash auch schreibgeschützt ist, zeigt sich erst dann: --write-unprotect hinzufügen, um das im selben Lauf zu entfernen.</translation>
+    </message>
+    <message>
+        <source>done in %1 s</source>
+        <translation>fertig in %1 s</translation>
+    </message>
+    <message>
+        <source>%1 after %2 s (exit code %3)</source>
+        <translation>%1 nach %2 s (Exit-Code %3)</translation>
+    </message>
+</context>
+<context>
+    <name>plc::UpdateWindow</name>
+    <message>
+        <source>Firmware update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>8E1 (the loader&apos;s)</source>
+        <translation>8E1 (die des Loaders)</translation>
+    </message>
+    <message>
+        <source>8N1 (a line without parity)</source>
+        <translation>8N1 (Leitung ohne Parität)</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>none (as rts=1,dtr=0,wait=100,dtr=1,wait=50)</source>
+        <translation>keine (etwa rts=1,dtr=0,wait=100,dtr=1,wait=50)</translation>
+    </message>
+    <message>
+        <source>Drives DTR and RTS before the loader is reached, for boards that wire them to reset and BOOT0: dtr=0|1, rts=0|1 (1 asserts the line) and wait=ms, run in order</source>
+        <translation>Setzt DTR und RTS, bevor der Loader angesprochen wird, für Platinen, die sie mit Reset und BOOT0 verbinden: dtr=0|1, rts=0|1 (1 setzt die Leitung) und wait=ms, der Reihe nach ausgeführt</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Line:</source>
+        <translation>Leitung:</translation>
+    </message>
+    <message>
+        <source>Entry sequence:</source>
+        <translation>Einstiegsfolge:</translation>
+    </message>
+    <message>
+        <source>Loader:</source>
+        <translation>Loader:</translation>
+    </message>
+    <message>
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message>
+        <source>Stopping before the next command...</source>
+        <translation>Wird vor dem nächsten Befehl angehalten...</translation>
+    </message>
+    <message>
+        <source>Firmware image</source>
+        <translation>Firmware-Abbild</translation>
+    </message>
+    <message>
+        <source>Firmware images (*.hex *.ihex *.ihx *.bin);;All files (*)</source>
+        <translation>Firmware-Abbilder (*.hex *.ihex *.ihx *.bin);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Port COM%1:</source>
+        <translation>Port COM%1:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
     </message>
 </context>
 <context>

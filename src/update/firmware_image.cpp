@@ -2,6 +2,7 @@
 
 #include "loader_protocol.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -90,9 +91,14 @@ QList<quint32> FirmwareImage::pieces(quint32 base, int size) const
 
 namespace {
 
+// The texts of image files, for the translator.
+struct FirmwareImageTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::FirmwareImage)
+};
+
 ImageFile hexError(int line, const QString &what)
 {
-    return {FirmwareImage(), QStringLiteral("line %1: %2").arg(line).arg(what)};
+    return {FirmwareImage(), FirmwareImageTexts::tr("line %1: %2").arg(line).arg(what)};
 }
 
 QString twoDigits(int value)
@@ -113,20 +119,20 @@ ImageFile parseIntelHex(const QByteArray &text)
         if (line.isEmpty())
             continue;
         if (!line.startsWith(':'))
-            return hexError(number, QStringLiteral("a record starts with ':'"));
+            return hexError(number, FirmwareImageTexts::tr("a record starts with ':'"));
         const QByteArray digits = line.mid(1);
         const QByteArray record = QByteArray::fromHex(digits);
         bool hex = digits.size() % 2 == 0 && record.size() * 2 == digits.size();
         for (const char c : digits)
             hex = hex && std::isxdigit(static_cast<unsigned char>(c));
         if (!hex || record.size() < 5 || record.size() != quint8(record.at(0)) + 5)
-            return hexError(number, QStringLiteral("not a well-formed record"));
+            return hexError(number, FirmwareImageTexts::tr("not a well-formed record"));
         quint8 sum = 0;
         for (const char c : record)
             sum = quint8(sum + quint8(c));
         if (sum != 0) {
             const quint8 stated = quint8(record.back());
-            return hexError(number, QStringLiteral("bad checksum %1, the record needs %2")
+            return hexError(number, FirmwareImageTexts::tr("bad checksum %1, the record needs %2")
                                         .arg(twoDigits(stated), twoDigits(quint8(stated - sum))));
         }
         const int count = quint8(record.at(0));
@@ -138,12 +144,12 @@ ImageFile parseIntelHex(const QByteArray &text)
             case 0x00: {
                 const quint64 address = quint64(base) + offset;
                 if (address + quint64(count) > 0x100000000ULL)
-                    return hexError(number, QStringLiteral("data beyond the 4 GB address space"));
+                    return hexError(number,
+                                    FirmwareImageTexts::tr("data beyond the 4 GB address space"));
                 quint32 overlap = 0;
                 if (!file.image.add(quint32(address), data, &overlap))
-                    return hexError(
-                        number,
-                        QStringLiteral("data at %1 given twice").arg(loader::hexAddress(overlap)));
+                    return hexError(number, FirmwareImageTexts::tr("data at %1 given twice")
+                                                .arg(loader::hexAddress(overlap)));
                 break;
             }
             case 0x01:
@@ -151,26 +157,30 @@ ImageFile parseIntelHex(const QByteArray &text)
             case 0x02:
             case 0x04:
                 if (count != 2)
-                    return hexError(number, QStringLiteral("an address record holds 2 bytes"));
+                    return hexError(number,
+                                    FirmwareImageTexts::tr("an address record holds 2 bytes"));
                 base = type == 0x02 ? word << 4 : word << 16;
                 break;
             case 0x05:
                 if (count != 4)
-                    return hexError(number, QStringLiteral("a start address holds 4 bytes"));
+                    return hexError(number,
+                                    FirmwareImageTexts::tr("a start address holds 4 bytes"));
                 break;
             default:
                 return hexError(
-                    number, QStringLiteral("record type %1 is not supported").arg(twoDigits(type)));
+                    number,
+                    FirmwareImageTexts::tr("record type %1 is not supported").arg(twoDigits(type)));
         }
     }
-    return {FirmwareImage(), QStringLiteral("no end-of-file record: the file is cut short")};
+    return {FirmwareImage(),
+            FirmwareImageTexts::tr("no end-of-file record: the file is cut short")};
 }
 
 ImageFile rawImage(const QByteArray &bytes, quint32 base)
 {
     ImageFile file;
     if (quint64(base) + quint64(bytes.size()) > 0x100000000ULL)
-        file.error = QStringLiteral("larger than the 4 GB address space");
+        file.error = FirmwareImageTexts::tr("larger than the 4 GB address space");
     else
         file.image.add(base, bytes);
     return file;
@@ -196,16 +206,16 @@ ImageFile loadImageFile(const QString &path, quint32 base)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {FirmwareImage(),
-                QStringLiteral("Cannot read the image %1: %2").arg(path, f.errorString())};
+                FirmwareImageTexts::tr("Cannot read the image %1: %2").arg(path, f.errorString())};
     const QByteArray bytes = f.readAll();
     const bool hex =
         isHexFileName(path) ||
         (QFileInfo(path).suffix().toLower() != QLatin1String("bin") && readsAsHex(bytes));
     ImageFile file = hex ? parseIntelHex(bytes) : rawImage(bytes, base);
     if (!file.error.isEmpty())
-        file.error = QStringLiteral("Bad %1 file %2: %3")
-                         .arg(hex ? QStringLiteral("Intel HEX") : QStringLiteral("binary"), path,
-                              file.error);
+        file.error = (hex ? FirmwareImageTexts::tr("Bad Intel HEX file %1: %2")
+                          : FirmwareImageTexts::tr("Bad binary file %1: %2"))
+                         .arg(path, file.error);
     return file;
 }
 
@@ -263,24 +273,24 @@ QString saveFlashFile(const QString &path, quint32 address, const QByteArray &by
     const QByteArray contents = isHexFileName(path) ? intelHexText(address, bytes) : bytes;
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
         !file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return FirmwareImageTexts::tr("Cannot write %1: %2").arg(path, file.errorString());
     return QString();
 }
 
 QString checkImageFits(const FirmwareImage &image, quint32 flashStart, quint32 flashSize)
 {
     if (image.isEmpty())
-        return QStringLiteral("The image is empty: there is nothing to write");
+        return FirmwareImageTexts::tr("The image is empty: there is nothing to write");
     const quint64 flashEnd = quint64(flashStart) + flashSize;
     const QString flash =
-        QStringLiteral("the flash (%1 to %2, %3 KB)")
+        FirmwareImageTexts::tr("the flash (%1 to %2, %3 KB)")
             .arg(loader::hexAddress(flashStart), loader::hexAddress(quint32(flashEnd - 1)))
             .arg(flashSize / 1024);
     if (image.lowest() < flashStart || image.lowest() >= flashEnd)
-        return QStringLiteral("The image lies outside %1: it has data at %2")
+        return FirmwareImageTexts::tr("The image lies outside %1: it has data at %2")
             .arg(flash, loader::hexAddress(image.lowest()));
     if (image.highest() >= flashEnd)
-        return QStringLiteral("The image does not fit %1: it reaches %2")
+        return FirmwareImageTexts::tr("The image does not fit %1: it reaches %2")
             .arg(flash, loader::hexAddress(image.highest()));
     return QString();
 }

@@ -3,6 +3,7 @@
 #include "flash_read.h"
 #include "loader_port.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,18 +11,37 @@ namespace plc {
 
 namespace {
 
-const QString kReadoutQuestion = QStringLiteral(
-    "The chip is readout-protected. Readout Unprotect removes the protection and ERASES THE "
-    "WHOLE FLASH of the controller; the controller restarts into its loader. Unprotect now?");
-const QString kWriteQuestion = QStringLiteral(
-    "The flash is write-protected. Write Unprotect removes the write protection of the whole "
-    "flash; the controller restarts into its loader. Unprotect now?");
-const QString kNoBackup =
-    QStringLiteral("Its flash cannot be read, so no backup of the firmware in it can be made. ");
-const QString kWriteWithoutBackup = QStringLiteral(
-    "The chip is readout-protected: the pages to be erased cannot be read, so no backup can be "
-    "made. Write the firmware without a backup?");
-const QString kInLoader = QStringLiteral("stays in its loader");
+// The texts of the guided update, for the translator.
+struct GuidedUpdateTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::GuidedUpdate)
+};
+
+QString readoutQuestion()
+{
+    return GuidedUpdateTexts::tr(
+        "The chip is readout-protected. Readout Unprotect removes the protection and ERASES THE "
+        "WHOLE FLASH of the controller; the controller restarts into its loader. Unprotect now?");
+}
+
+QString writeQuestion()
+{
+    return GuidedUpdateTexts::tr(
+        "The flash is write-protected. Write Unprotect removes the write protection of the whole "
+        "flash; the controller restarts into its loader. Unprotect now?");
+}
+
+QString noBackup()
+{
+    return GuidedUpdateTexts::tr(
+        "Its flash cannot be read, so no backup of the firmware in it can be made. ");
+}
+
+QString writeWithoutBackup()
+{
+    return GuidedUpdateTexts::tr(
+        "The chip is readout-protected: the pages to be erased cannot be read, so no backup can "
+        "be made. Write the firmware without a backup?");
+}
 
 }  // namespace
 
@@ -35,7 +55,7 @@ UpdateOutcome GuidedUpdate::reachLoader()
     const QString failed = runModemSequence(m_entry, m_port);
     if (!failed.isEmpty())
         return {UpdateOutcome::Kind::PortNotOpened, failed};
-    m_calls.tell(QStringLiteral("Connecting..."));
+    m_calls.tell(GuidedUpdateTexts::tr("Connecting..."));
     const UpdateOutcome outcome = m_client.connectLoader();
     m_reached = m_reached || outcome.loaderAnswered();
     if (outcome.ok())
@@ -48,7 +68,8 @@ UpdateOutcome GuidedUpdate::connect()
     const UpdateOutcome outcome = reachLoader();
     if (!outcome.ok())
         return ended(outcome);
-    return {UpdateOutcome::Kind::Done, QStringLiteral("Done: %1.").arg(m_client.info().text())};
+    return {UpdateOutcome::Kind::Done,
+            GuidedUpdateTexts::tr("Done: %1.").arg(m_client.info().text())};
 }
 
 UpdateOutcome GuidedUpdate::offerUnprotect(const UpdateOutcome &refused, const QString &question)
@@ -57,8 +78,8 @@ UpdateOutcome GuidedUpdate::offerUnprotect(const UpdateOutcome &refused, const Q
     m_calls.tell(refused.message);
     if (!m_calls.ask(question))
         return refused;
-    m_calls.tell(readout ? QStringLiteral("Readout Unprotect: erasing the whole flash...")
-                         : QStringLiteral("Write Unprotect..."));
+    m_calls.tell(readout ? GuidedUpdateTexts::tr("Readout Unprotect: erasing the whole flash...")
+                         : GuidedUpdateTexts::tr("Write Unprotect..."));
     const UpdateOutcome outcome = m_client.unprotect(readout);
     if (outcome.ok())
         m_calls.connected(m_client.info());
@@ -67,14 +88,15 @@ UpdateOutcome GuidedUpdate::offerUnprotect(const UpdateOutcome &refused, const Q
 
 UpdateOutcome GuidedUpdate::backup(const FirmwareImage &image, const QString &path)
 {
-    m_calls.tell(QStringLiteral("Backup of the pages to be erased..."));
+    m_calls.tell(GuidedUpdateTexts::tr("Backup of the pages to be erased..."));
     QDir().mkpath(QFileInfo(path).absolutePath());
     const UpdateOutcome outcome = backupErasedPages(m_client, image, path);
     if (outcome.kind != UpdateOutcome::Kind::ReadoutProtected)
         return outcome;
-    if (!m_calls.ask(kWriteWithoutBackup))
+    if (!m_calls.ask(writeWithoutBackup()))
         return outcome;
-    return {UpdateOutcome::Kind::Done, QStringLiteral("No backup: the flash cannot be read")};
+    return {UpdateOutcome::Kind::Done,
+            GuidedUpdateTexts::tr("No backup: the flash cannot be read")};
 }
 
 UpdateOutcome GuidedUpdate::write(const FirmwareImage &image, const QString &backupPath)
@@ -84,9 +106,10 @@ UpdateOutcome GuidedUpdate::write(const FirmwareImage &image, const QString &bac
     if (outcome.kind == UpdateOutcome::Kind::ReadoutProtected) {
         // One question for both: the backup cannot be made, and going on erases everything.
         outcome = offerUnprotect(
-            outcome, backupPath.isEmpty() ? kReadoutQuestion : kNoBackup + kReadoutQuestion);
+            outcome, backupPath.isEmpty() ? readoutQuestion() : noBackup() + readoutQuestion());
         if (outcome.ok() && !backupPath.isEmpty())
-            backupLine = QStringLiteral("No backup: Readout Unprotect erased the whole flash");
+            backupLine =
+                GuidedUpdateTexts::tr("No backup: Readout Unprotect erased the whole flash");
     } else if (outcome.ok() && !backupPath.isEmpty()) {
         outcome = backup(image, backupPath);
         backupLine = outcome.message;
@@ -96,14 +119,14 @@ UpdateOutcome GuidedUpdate::write(const FirmwareImage &image, const QString &bac
 
     outcome = m_client.write(image);
     if (outcome.kind == UpdateOutcome::Kind::WriteProtected) {
-        outcome = offerUnprotect(outcome, kWriteQuestion);
+        outcome = offerUnprotect(outcome, writeQuestion());
         if (outcome.ok())
             outcome = m_client.write(image);
     }
     if (!outcome.ok())
         return ended(outcome);
     m_started = true;
-    QString text = QStringLiteral("Firmware written and verified (%1 KB), started")
+    QString text = GuidedUpdateTexts::tr("Firmware written and verified (%1 KB), started")
                        .arg((image.byteCount() + 1023) / 1024);
     if (!backupLine.isEmpty())
         text += QLatin1Char('\n') + backupLine;
@@ -113,11 +136,11 @@ UpdateOutcome GuidedUpdate::write(const FirmwareImage &image, const QString &bac
 UpdateOutcome GuidedUpdate::ended(UpdateOutcome outcome) const
 {
     // A cancel comes between two commands, never before a Go: the loader keeps the controller.
-    if (outcome.kind == UpdateOutcome::Kind::Cancelled && !outcome.message.contains(kInLoader))
-        outcome.message += QStringLiteral(
-                               " The controller %1: write again, or switch it off and "
-                               "on to run the firmware it holds.")
-                               .arg(kInLoader);
+    // A partial firmware's message says so already.
+    if (outcome.kind == UpdateOutcome::Kind::Cancelled && !m_client.leftPartialFirmware())
+        outcome.message += GuidedUpdateTexts::tr(
+            " The controller stays in its loader: write again, or switch it off and on to run "
+            "the firmware it holds.");
     return outcome;
 }
 

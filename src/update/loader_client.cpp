@@ -22,9 +22,6 @@ constexpr int kResyncBytes = 300;  // more than the longest step: a 256-byte blo
 constexpr int kResyncByteMs = 20;
 constexpr int kQuietMs = 20;
 
-const QString kPartial = QStringLiteral(
-    " The controller holds a partial firmware and stays in its loader; run the update again.");
-
 QString hexByte(quint8 byte)
 {
     return QStringLiteral("0x%1").arg(QString::number(byte, 16).toUpper().rightJustified(2, '0'));
@@ -44,7 +41,7 @@ QByteArray withoutBlankTail(const QByteArray &block)
 
 QString LoaderInfo::text() const
 {
-    return QStringLiteral("loader %1.%2, %3 (0x%4), %5 KB flash in %6 KB pages")
+    return LoaderClient::tr("loader %1.%2, %3 (0x%4), %5 KB flash in %6 KB pages")
         .arg(version >> 4)
         .arg(version & 0x0F)
         .arg(chip)
@@ -103,7 +100,9 @@ UpdateOutcome LoaderClient::result()
 {
     UpdateOutcome outcome = m_failure;
     if (!outcome.ok() && m_flashChanged)
-        outcome.message += kPartial;
+        outcome.message +=
+            tr(" The controller holds a partial firmware and stays in its loader; run the update "
+               "again.");
     m_failure = {};
     return outcome;
 }
@@ -141,22 +140,21 @@ bool LoaderClient::failOn(Answer answer, const QString &what, quint8 got)
         case Answer::Ack:
             return true;
         case Answer::Nack:
-            return fail(Kind::Refused, QStringLiteral("The loader refused %1 (NACK).").arg(what));
+            return fail(Kind::Refused, tr("The loader refused %1 (NACK).").arg(what));
         case Answer::Other:
             return fail(Kind::WrongAnswer,
-                        QStringLiteral("The loader answered %1 to %2 instead of ACK (0x79): the "
-                                       "speed or the parity is wrong, or the line is disturbed.")
+                        tr("The loader answered %1 to %2 instead of ACK (0x79): the speed or "
+                           "the parity is wrong, or the line is disturbed.")
                             .arg(hexByte(got), what));
         case Answer::Silence:
-            return fail(Kind::Unanswered,
-                        QStringLiteral("The loader did not answer %1.").arg(what));
+            return fail(Kind::Unanswered, tr("The loader did not answer %1.").arg(what));
         case Answer::Cancelled:
             return false;  // cancelled() said so
         case Answer::Lost:
             break;
     }
-    return fail(Kind::PortLost, QStringLiteral("The serial port %1 was lost: %2.")
-                                    .arg(m_port.device(), m_port.lostReason()));
+    return fail(Kind::PortLost,
+                tr("The serial port %1 was lost: %2.").arg(m_port.device(), m_port.lostReason()));
 }
 
 LoaderClient::Answer LoaderClient::sendCommand(quint8 code, quint8 *got)
@@ -228,16 +226,15 @@ bool LoaderClient::initialise()
     }
     if (!strays.isEmpty())
         return fail(UpdateOutcome::Kind::WrongAnswer,
-                    QStringLiteral("The loader answered %1 instead of ACK (0x79): the speed or "
-                                   "the parity is wrong. The loader takes 1200 to 115200 baud "
-                                   "with 8 data bits, even parity and 1 stop bit (no parity "
-                                   "only where the line cannot carry it).")
+                    tr("The loader answered %1 instead of ACK (0x79): the speed or the parity "
+                       "is wrong. The loader takes 1200 to 115200 baud with 8 data bits, even "
+                       "parity and 1 stop bit (no parity only where the line cannot carry it).")
                         .arg(hexByte(quint8(strays.back()))));
     return fail(
         UpdateOutcome::Kind::Unanswered,
-        QStringLiteral("No answer from the controller's loader on %1. Either the controller "
-                       "is not in its loader (press \"Start update firmware for STM32F3\" "
-                       "in the configuration tool first) or the lines are not wired.")
+        tr("No answer from the controller's loader on %1. Either the controller is not in its "
+           "loader (press \"Start update firmware for STM32F3\" in the configuration tool "
+           "first) or the lines are not wired.")
             .arg(m_port.device()));
 }
 
@@ -258,13 +255,12 @@ bool LoaderClient::askGet()
          {loader::GetId, loader::ReadMemory, loader::WriteMemory, loader::Go}) {
         if (!answer->has(needed))
             return fail(UpdateOutcome::Kind::Refused,
-                        QStringLiteral("The loader does not list the command %1, which an update "
-                                       "needs.")
+                        tr("The loader does not list the command %1, which an update needs.")
                             .arg(hexByte(needed)));
     }
     if (!answer->has(loader::Erase) && !answer->has(loader::ExtendedErase))
         return fail(UpdateOutcome::Kind::Refused,
-                    QStringLiteral("The loader lists no erase command (0x43 or 0x44)."));
+                    tr("The loader lists no erase command (0x43 or 0x44)."));
     return true;
 }
 
@@ -281,8 +277,8 @@ bool LoaderClient::askId()
     m_info.pid = *pid;
     if (!chip)
         return fail(UpdateOutcome::Kind::Refused,
-                    QStringLiteral("The loader reports the product ID 0x%1, a chip this program "
-                                   "does not know; nothing was written.")
+                    tr("The loader reports the product ID 0x%1, a chip this program does not "
+                       "know; nothing was written.")
                         .arg(QString::number(*pid, 16).toUpper()));
     m_info.chip = chip->name;
     m_info.pageSize = chip->pageSize;
@@ -297,7 +293,7 @@ bool LoaderClient::readFlashSize()
     m_info.flashKb = quint8(size.at(0)) | (quint8(size.at(1)) << 8);
     if (m_info.flashKb == 0 || m_info.flashKb == 0xFFFF)
         return fail(UpdateOutcome::Kind::WrongAnswer,
-                    QStringLiteral("The chip reports no flash size (0x%1).")
+                    tr("The chip reports no flash size (0x%1).")
                         .arg(QString::number(m_info.flashKb, 16).toUpper()));
     return true;
 }
@@ -313,14 +309,14 @@ UpdateOutcome LoaderClient::connectLoader()
 
 bool LoaderClient::readBlock(quint32 address, int count, QByteArray *bytes)
 {
-    const QString what = QLatin1String("Read Memory at ") + loader::hexAddress(address);
+    const QString what = tr("Read Memory at %1").arg(loader::hexAddress(address));
     quint8 got = 0;
     const Answer answer = sendCommand(loader::ReadMemory, &got);
     if (answer == Answer::Nack)
         return fail(UpdateOutcome::Kind::ReadoutProtected,
-                    QStringLiteral("The chip is readout-protected: its loader refuses to read the "
-                                   "flash. Readout Unprotect removes the protection and erases the "
-                                   "whole flash; then write the firmware again."));
+                    tr("The chip is readout-protected: its loader refuses to read the flash. "
+                       "Readout Unprotect removes the protection and erases the whole flash; then "
+                       "write the firmware again."));
     return failOn(answer, what, got) &&
            failOn(sendAndAwait(loader::addressFrame(address), kAnswerMs, &got), what, got) &&
            failOn(sendAndAwait(loader::readLengthFrame(count), kAnswerMs, &got), what, got) &&
@@ -329,15 +325,15 @@ bool LoaderClient::readBlock(quint32 address, int count, QByteArray *bytes)
 
 bool LoaderClient::writeBlock(quint32 address, const QByteArray &data)
 {
-    const QString what = QLatin1String("Write Memory at ") + loader::hexAddress(address);
+    const QString what = tr("Write Memory at %1").arg(loader::hexAddress(address));
     quint8 got = 0;
     const Answer answer = sendCommand(loader::WriteMemory, &got);
     if (answer == Answer::Nack)
         return fail(
             UpdateOutcome::Kind::WriteProtected,
-            QStringLiteral("The flash is write-protected: the loader refused to write at %1. "
-                           "Write Unprotect removes the protection (the chip restarts into "
-                           "its loader); then write the firmware again.")
+            tr("The flash is write-protected: the loader refused to write at %1. Write Unprotect "
+               "removes the protection (the chip restarts into its loader); then write the "
+               "firmware again.")
                 .arg(loader::hexAddress(address)));
     if (!failOn(answer, what, got) ||
         !failOn(sendAndAwait(loader::addressFrame(address), kAnswerMs, &got), what, got) ||
@@ -356,7 +352,7 @@ bool LoaderClient::erase(const QList<int> &pages)
     for (int c = 0; c < chunks; ++c) {
         const QList<int> part = pages.mid(qsizetype(c) * chunk, chunk);
         const QString what =
-            QStringLiteral("Erase of %1 pages from page %2").arg(part.size()).arg(part.first());
+            tr("Erase of %1 pages from page %2").arg(part.size()).arg(part.first());
         const bool erased = withRetries([&] {
             if (!command(extended ? loader::ExtendedErase : loader::Erase, what))
                 return false;
@@ -387,8 +383,7 @@ bool LoaderClient::withRetries(const std::function<bool()> &attempt)
         if (kind != Kind::Refused && kind != Kind::Unanswered && kind != Kind::WrongAnswer)
             return false;
         if (retry == kRetries) {
-            m_failure.message +=
-                QStringLiteral(" It did so %1 times; the update stopped.").arg(kRetries + 1);
+            m_failure.message += tr(" It did so %1 times; the update stopped.").arg(kRetries + 1);
             return false;
         }
         ++m_counts.retries;
@@ -414,7 +409,7 @@ bool LoaderClient::resync()
         }
     }
     return fail(UpdateOutcome::Kind::Unanswered,
-                QStringLiteral("The loader does not answer any more; the update stopped."));
+                tr("The loader does not answer any more; the update stopped."));
 }
 
 bool LoaderClient::cancelled()
@@ -422,14 +417,13 @@ bool LoaderClient::cancelled()
     if (!m_cancelled)
         return false;
     m_failure = {UpdateOutcome::Kind::Cancelled,
-                 m_flashChanged ? QStringLiteral("Cancelled.")
-                                : QStringLiteral("Cancelled; the flash was not changed.")};
+                 m_flashChanged ? tr("Cancelled.") : tr("Cancelled; the flash was not changed.")};
     return true;
 }
 
 bool LoaderClient::go(quint32 address)
 {
-    const QString what = QStringLiteral("Go to %1").arg(loader::hexAddress(address));
+    const QString what = tr("Go to %1").arg(loader::hexAddress(address));
     quint8 got = 0;
     return command(loader::Go, what) &&
            failOn(sendAndAwait(loader::addressFrame(address), kAnswerMs, &got), what, got);
@@ -442,7 +436,7 @@ UpdateOutcome LoaderClient::write(const FirmwareImage &image, const WriteOptions
     m_flashChanged = false;
     const QString misfit = checkImageFits(image, loader::kFlashStart, m_info.flashSize());
     if (!misfit.isEmpty()) {
-        fail(UpdateOutcome::Kind::BadImage, misfit + QStringLiteral("; nothing was erased."));
+        fail(UpdateOutcome::Kind::BadImage, misfit + tr("; nothing was erased."));
         return result();
     }
     const QList<int> pages = pagesToErase(image);
@@ -471,8 +465,8 @@ UpdateOutcome LoaderClient::write(const FirmwareImage &image, const WriteOptions
         for (int b = 0; b < expected.size(); ++b) {
             if (back.at(b) != expected.at(b)) {
                 fail(UpdateOutcome::Kind::VerifyDiffers,
-                     QStringLiteral("Verification failed: the flash at %1 holds %2 where the "
-                                    "image has %3. The firmware was not started.")
+                     tr("Verification failed: the flash at %1 holds %2 where the image has %3. "
+                        "The firmware was not started.")
                          .arg(loader::hexAddress(blocks.at(i) + quint32(b)),
                               hexByte(quint8(back.at(b))), hexByte(quint8(expected.at(b)))));
                 return result();

@@ -62,6 +62,9 @@ public:
     // options say. Needs connectLoader first.
     UpdateOutcome write(const FirmwareImage &image, const WriteOptions &options = {});
     const WriteCounts &counts() const { return m_counts; }
+    // Whether the last write stopped after the flash was changed: its outcome's message then
+    // says that the controller holds a partial firmware and stays in its loader.
+    bool leftPartialFirmware() const { return m_flashChanged; }
     // The pages a write of the image erases, counted from the start of flash.
     QList<int> pagesToErase(const FirmwareImage &image) const;
 

@@ -34,7 +34,7 @@ std::optional<LoaderLine> LoaderLine::parse(const QString &text, QString *error)
         parts.at(2).trimmed() != QLatin1String("8") ||
         parts.at(3).trimmed() != QLatin1String("1")) {
         if (error)
-            *error = QStringLiteral(
+            *error = LoaderPort::tr(
                          "The line settings \"%1\" are not speed,parity,8,1 with a "
                          "speed from 1200 to 115200 and parity E (the loader's) or N")
                          .arg(text);
@@ -108,29 +108,27 @@ QString LoaderPort::open(const QString &device, const LoaderLine &line)
     m_eventsAtMs = 0;
 #endif
     if (device.isEmpty())
-        return QStringLiteral("No serial port is chosen");
+        return tr("No serial port is chosen");
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite))
-        return QStringLiteral("Cannot open %1: %2").arg(device, m_port.errorString());
+        return tr("Cannot open %1: %2").arg(device, m_port.errorString());
     auto refused = [this](const QString &what, const QString &hint = QString()) {
         const QString reason = m_port.errorString();
         m_port.close();
-        return QStringLiteral("The serial port %1 refuses %2 (%3).%4")
-            .arg(m_device, what, reason, hint);
+        return tr("The serial port %1 refuses %2 (%3).%4").arg(m_device, what, reason, hint);
     };
     if (!m_port.setBaudRate(line.baudRate))
-        return refused(QStringLiteral("the speed %1").arg(line.baudRate));
+        return refused(tr("the speed %1").arg(line.baudRate));
     if (!m_port.setParity(line.evenParity ? QSerialPort::EvenParity : QSerialPort::NoParity))
-        return refused(line.evenParity ? QStringLiteral("even parity, which the loader uses")
-                                       : QStringLiteral("no parity"),
+        return refused(line.evenParity ? tr("even parity, which the loader uses") : tr("no parity"),
                        line.evenParity
-                           ? QStringLiteral(" Pseudo-terminals and some adapters cannot carry "
-                                            "parity: choose no parity (line 115200,N,8,1, or "
-                                            "8N1 in the window) where the other end has none.")
+                           ? tr(" Pseudo-terminals and some adapters cannot carry parity: choose "
+                                "no parity (line 115200,N,8,1, or 8N1 in the window) where the "
+                                "other end has none.")
                            : QString());
     if (!m_port.setDataBits(QSerialPort::Data8) || !m_port.setStopBits(QSerialPort::OneStop) ||
         !m_port.setFlowControl(QSerialPort::NoFlowControl))
-        return refused(QStringLiteral("8 data bits, 1 stop bit, no flow control"));
+        return refused(tr("8 data bits, 1 stop bit, no flow control"));
     m_port.clear(QSerialPort::AllDirections);
 #ifdef Q_OS_UNIX
     m_fd = m_port.handle();
@@ -247,7 +245,7 @@ void LoaderPort::waitOnDescriptor(int count, int timeoutMs)
             m_buffer.append(piece, qsizetype(n));
         } else if ((n < 0 && errno != EINTR && errno != EAGAIN) ||
                    (in.revents & (POLLHUP | POLLERR | POLLNVAL))) {
-            m_lost = n < 0 ? qt_error_string(errno) : QStringLiteral("the device is gone");
+            m_lost = n < 0 ? qt_error_string(errno) : tr("the device is gone");
             return;
         }
     }
@@ -274,7 +272,7 @@ bool LoaderPort::writeToDescriptor(const QByteArray &bytes)
         }
         pollfd out{m_fd, POLLOUT, 0};
         if (::poll(&out, 1, kSendStallMs) <= 0) {
-            m_lost = QStringLiteral("it takes no more bytes");
+            m_lost = tr("it takes no more bytes");
             return false;
         }
     }
@@ -312,10 +310,9 @@ QString LoaderPort::setLine(ModemLine line, bool asserted)
         return QString();
     const QString reason = m_port.errorString();
     m_port.clearError();
-    return QStringLiteral(
-               "The serial port %1 cannot drive its %2 line (%3): a pseudo-terminal "
-               "and some adapters have no modem lines. Enter the loader by hand or "
-               "leave out the line sequence.")
+    return tr("The serial port %1 cannot drive its %2 line (%3): a pseudo-terminal and some "
+              "adapters have no modem lines. Enter the loader by hand or leave out the line "
+              "sequence.")
         .arg(m_device, modemLineName(line), reason);
 }
 

@@ -13,6 +13,11 @@ namespace plc {
 
 namespace {
 
+// The texts of the switch, for the translator.
+struct LoaderSwitchTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::LoaderSwitch)
+};
+
 // Prompts without a window: the command line has asked already by being run with --switch.
 class AgreeingPrompts : public Prompts {
 public:
@@ -74,7 +79,7 @@ UpdateOutcome FrameLoaderSwitch::switchPort(int number, const QString &device)
     if (outcome.done())
         return {};
     return {loaderKindOf(outcome.kind),
-            QStringLiteral("The switch to the loader failed: %1").arg(outcome.message)};
+            LoaderSwitchTexts::tr("The switch to the loader failed: %1").arg(outcome.message)};
 }
 
 }  // namespace plc

@@ -2,10 +2,12 @@
 // arguments (as the configuration tool starts it) a window; with arguments a command line.
 #include "help_key.h"
 #include "ini_file.h"
+#include "language.h"
 #include "loader_switch.h"
 #include "settings_store.h"
 #include "single_window.h"
 #include "tool_update_settings.h"
+#include "translation.h"
 #include "update_command_line.h"
 #include "update_window.h"
 
@@ -47,6 +49,8 @@ int main(int argc, char *argv[])
             qputenv("QT_NO_GLIB", "1");
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(kToolName);
+        // English unless the environment asks for another language, as the tool's command line.
+        const InstalledTranslation translation(commandLineLocale());
         const StoredPort stored = toolPort();
         FrameLoaderSwitch loaderSwitch(settingsfile::lineSettings());
         ToolUpdateSettings settings;
@@ -63,6 +67,9 @@ int main(int argc, char *argv[])
     if (!single.claim())
         return 0;  // the window that is open already came to the front
     const StoredPort stored = toolPort();
+    // The language the tool's window speaks ("View" > "Language" in the settings file just
+    // found), before the window is made: its texts are translated as they are made.
+    const InstalledTranslation translation(windowLocale(storedLanguage()));
     ToolUpdateSettings settings;
     UpdateWindow window(stored, &settings, userFolder);
     QObject::connect(&single, &SingleWindow::raiseRequested, &window, &UpdateWindow::bringToFront);

@@ -1,8 +1,18 @@
 #include "modem_lines.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace plc {
+
+namespace {
+
+// The texts of the line sequences, for the translator.
+struct ModemLinesTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ModemLines)
+};
+
+}  // namespace
 
 QString modemLineName(ModemLine line)
 {
@@ -29,9 +39,9 @@ std::optional<ModemSequence> parseModemSequence(const QString &text, QString *er
             step.asserted = value == 1;
         } else {
             if (error)
-                *error = QStringLiteral(
-                             "\"%1\" in the line sequence \"%2\" is not dtr=0|1, "
-                             "rts=0|1 or wait=ms (0 to %3)")
+                *error = ModemLinesTexts::tr(
+                             "\"%1\" in the line sequence \"%2\" is not "
+                             "dtr=0|1, rts=0|1 or wait=ms (0 to %3)")
                              .arg(part.trimmed(), text)
                              .arg(kLongestWaitMs);
             return std::nullopt;

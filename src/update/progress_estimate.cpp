@@ -2,32 +2,39 @@
 
 #include "loader_protocol.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace plc {
 
 namespace {
 
+// The texts of the estimate, for the translator.
+struct ProgressEstimateTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::ProgressEstimate)
+};
+
 QString timeLeft(double seconds)
 {
     if (seconds >= 90)
-        return QStringLiteral("about %1 min left").arg(std::ceil(seconds / 60));
-    return QStringLiteral("about %1 s left").arg(std::ceil(seconds));
+        return ProgressEstimateTexts::tr("about %1 min left").arg(std::ceil(seconds / 60));
+    return ProgressEstimateTexts::tr("about %1 s left").arg(std::ceil(seconds));
 }
 
 }  // namespace
 
 QString ProgressEstimate::text(LoaderClient::Phase phase, int done, int total, qint64 elapsedMs)
 {
-    static const QString names[] = {QStringLiteral("Erase"), QStringLiteral("Write"),
-                                    QStringLiteral("Verify")};
+    static const char *const names[] = {QT_TRANSLATE_NOOP("plc::ProgressEstimate", "Erase"),
+                                        QT_TRANSLATE_NOOP("plc::ProgressEstimate", "Write"),
+                                        QT_TRANSLATE_NOOP("plc::ProgressEstimate", "Verify")};
     if (phase != m_phase) {
         // A phase begins where the last one's last step ended.
         m_phase = phase;
         m_phaseStartMs = m_lastMs;
     }
     m_lastMs = elapsedMs;
-    const QString name = names[int(phase)] + QStringLiteral("...");
+    const QString name = ProgressEstimateTexts::tr(names[int(phase)]) + QStringLiteral("...");
     const double seconds = double(elapsedMs - m_phaseStartMs) / 1000.0;
     if (phase == LoaderClient::Phase::Erase || done <= 0 || seconds <= 0)
         return name;

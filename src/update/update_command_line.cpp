@@ -3,6 +3,7 @@
 #include "update_run.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
@@ -11,29 +12,40 @@ namespace plc {
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "usage: plc-update [--port COMn|device]... [--ports A,B,...] [--line 115200,E,8,1] "
-    "[--baud B] [--no-verify] [--no-start] [--readout-unprotect] [--write-unprotect] "
-    "[--backup FILE | --no-backup] [--switch [--plc-line L]] [--entry SEQ] [--exit SEQ] FILE\n"
-    "       plc-update [options] --read FILE [--size N]\n"
-    "       plc-update [options] --compare FILE");
+// The texts of the command line, for the translator.
+struct UpdateCommandLineTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::UpdateCommandLine)
+};
 
-const QString kDescription = QStringLiteral(
-    "Writes firmware to the controller through its serial loader, reads its flash into a file "
-    "or compares it with a file. Without arguments it opens its window.\n"
-    "\n"
-    "FILE is Intel HEX (.hex, .ihex, .ihx, or text that reads as HEX) or raw binary placed at "
-    "0x08000000. A file written by --read or --backup is Intel HEX when its name ends .hex, "
-    "raw binary otherwise. With several ports, a file name of --read or --backup holds {port}, "
-    "which becomes the port's name.\n"
-    "\n"
-    "A line sequence (--entry, --exit) is a comma-separated list of dtr=0|1, rts=0|1 (1 "
-    "asserts the line) and wait=ms, run in order: rts=1,dtr=0,wait=100,dtr=1,wait=50.\n"
-    "\n"
-    "Exit codes: 0 done (--compare: equal); 1 the controller refused or did not answer, or the "
-    "flash differs; 2 bad arguments or a bad file; 3 the port cannot be opened, was lost or "
-    "cannot drive its lines; 130 stopped by Ctrl-C. With several ports the highest of the "
-    "ports' codes.");
+QString usage()
+{
+    return UpdateCommandLineTexts::tr(
+        "usage: plc-update [--port COMn|device]... [--ports A,B,...] [--line 115200,E,8,1] "
+        "[--baud B] [--no-verify] [--no-start] [--readout-unprotect] [--write-unprotect] "
+        "[--backup FILE | --no-backup] [--switch [--plc-line L]] [--entry SEQ] [--exit SEQ] FILE\n"
+        "       plc-update [options] --read FILE [--size N]\n"
+        "       plc-update [options] --compare FILE");
+}
+
+QString description()
+{
+    return UpdateCommandLineTexts::tr(
+        "Writes firmware to the controller through its serial loader, reads its flash into a file "
+        "or compares it with a file. Without arguments it opens its window.\n"
+        "\n"
+        "FILE is Intel HEX (.hex, .ihex, .ihx, or text that reads as HEX) or raw binary placed at "
+        "0x08000000. A file written by --read or --backup is Intel HEX when its name ends .hex, "
+        "raw binary otherwise. With several ports, a file name of --read or --backup holds {port}, "
+        "which becomes the port's name.\n"
+        "\n"
+        "A line sequence (--entry, --exit) is a comma-separated list of dtr=0|1, rts=0|1 (1 "
+        "asserts the line) and wait=ms, run in order: rts=1,dtr=0,wait=100,dtr=1,wait=50.\n"
+        "\n"
+        "Exit codes: 0 done (--compare: equal); 1 the controller refused or did not answer, or the "
+        "flash differs; 2 bad arguments or a bad file; 3 the port cannot be opened, was lost or "
+        "cannot drive its lines; 130 stopped by Ctrl-C. With several ports the highest of the "
+        "ports' codes.");
+}
 
 void say(const QString &text)
 {
@@ -44,69 +56,81 @@ void say(const QString &text)
 int badArguments(const QString &text)
 {
     say(text);
-    say(kUsage);
+    say(usage());
     return exitCodeOf({Outcome::Kind::Failed});
 }
 
 // The options, each with its help text.
 struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Shows this help and exits.")};
+                            UpdateCommandLineTexts::tr("Shows this help and exits.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Shows the version and exits.")};
+                               UpdateCommandLineTexts::tr("Shows the version and exits.")};
     QCommandLineOption port{
         QStringLiteral("port"),
-        QStringLiteral("The port, COMn or a device (repeat for several); default: the tool's."),
+        UpdateCommandLineTexts::tr(
+            "The port, COMn or a device (repeat for several); default: the tool's."),
         QStringLiteral("port")};
     QCommandLineOption ports{QStringLiteral("ports"),
-                             QStringLiteral("Several ports at once, comma-separated."),
+                             UpdateCommandLineTexts::tr("Several ports at once, comma-separated."),
                              QStringLiteral("list")};
-    QCommandLineOption line{QStringLiteral("line"),
-                            QStringLiteral("The loader's line: speed (1200 to 115200), parity E "
-                                           "or N, 8, 1."),
-                            QStringLiteral("line"), QStringLiteral("115200,E,8,1")};
-    QCommandLineOption baud{QStringLiteral("baud"),
-                            QStringLiteral("The loader's speed: 115200, 230400, 460800 or "
-                                           "921600; falls back to 115200 without an answer."),
-                            QStringLiteral("B")};
-    QCommandLineOption noVerify{QStringLiteral("no-verify"),
-                                QStringLiteral("Does not read the written blocks back.")};
+    QCommandLineOption line{
+        QStringLiteral("line"),
+        UpdateCommandLineTexts::tr("The loader's line: speed (1200 to 115200), parity E "
+                                   "or N, 8, 1."),
+        QStringLiteral("line"), QStringLiteral("115200,E,8,1")};
+    QCommandLineOption baud{
+        QStringLiteral("baud"),
+        UpdateCommandLineTexts::tr("The loader's speed: 115200, 230400, 460800 or "
+                                   "921600; falls back to 115200 without an answer."),
+        QStringLiteral("B")};
+    QCommandLineOption noVerify{
+        QStringLiteral("no-verify"),
+        UpdateCommandLineTexts::tr("Does not read the written blocks back.")};
     QCommandLineOption noStart{QStringLiteral("no-start"),
-                               QStringLiteral("Leaves the controller in its loader.")};
+                               UpdateCommandLineTexts::tr("Leaves the controller in its loader.")};
     QCommandLineOption readoutUnprotect{
         QStringLiteral("readout-unprotect"),
-        QStringLiteral("Removes readout protection (erases the whole flash).")};
+        UpdateCommandLineTexts::tr("Removes readout protection (erases the whole flash).")};
     QCommandLineOption writeUnprotect{QStringLiteral("write-unprotect"),
-                                      QStringLiteral("Removes write protection.")};
-    QCommandLineOption backup{QStringLiteral("backup"),
-                              QStringLiteral("Before erasing, saves the pages to be erased."),
-                              QStringLiteral("file")};
-    QCommandLineOption noBackup{QStringLiteral("no-backup"),
-                                QStringLiteral("Writes without a backup (the default here).")};
-    QCommandLineOption read{QStringLiteral("read"),
-                            QStringLiteral("Saves the flash in a file instead of writing."),
-                            QStringLiteral("file")};
-    QCommandLineOption size{QStringLiteral("size"),
-                            QStringLiteral("--read: bytes from the start of flash (64K, 0x800, "
-                                           "4096); default the whole flash."),
-                            QStringLiteral("N")};
-    QCommandLineOption compare{QStringLiteral("compare"),
-                               QStringLiteral("Compares the flash with a file instead of "
-                                              "writing (exit code 1 when it differs)."),
-                               QStringLiteral("file")};
+                                      UpdateCommandLineTexts::tr("Removes write protection.")};
+    QCommandLineOption backup{
+        QStringLiteral("backup"),
+        UpdateCommandLineTexts::tr("Before erasing, saves the pages to be erased."),
+        QStringLiteral("file")};
+    QCommandLineOption noBackup{
+        QStringLiteral("no-backup"),
+        UpdateCommandLineTexts::tr("Writes without a backup (the default here).")};
+    QCommandLineOption read{
+        QStringLiteral("read"),
+        UpdateCommandLineTexts::tr("Saves the flash in a file instead of writing."),
+        QStringLiteral("file")};
+    QCommandLineOption size{
+        QStringLiteral("size"),
+        UpdateCommandLineTexts::tr("--read: bytes from the start of flash (64K, 0x800, "
+                                   "4096); default the whole flash."),
+        QStringLiteral("N")};
+    QCommandLineOption compare{
+        QStringLiteral("compare"),
+        UpdateCommandLineTexts::tr("Compares the flash with a file instead of "
+                                   "writing (exit code 1 when it differs)."),
+        QStringLiteral("file")};
     QCommandLineOption switchFirst{
         QStringLiteral("switch"),
-        QStringLiteral("First switches a running controller to its loader.")};
-    QCommandLineOption plcLine{QStringLiteral("plc-line"),
-                               QStringLiteral("--switch: the controller's own line settings "
-                                              "(default: the tool's stored ones)."),
-                               QStringLiteral("line")};
-    QCommandLineOption entry{QStringLiteral("entry"),
-                             QStringLiteral("Drives DTR and RTS before the loader is reached."),
-                             QStringLiteral("sequence")};
-    QCommandLineOption exit{QStringLiteral("exit"),
-                            QStringLiteral("Drives DTR and RTS after the write, in place of Go."),
-                            QStringLiteral("sequence")};
+        UpdateCommandLineTexts::tr("First switches a running controller to its loader.")};
+    QCommandLineOption plcLine{
+        QStringLiteral("plc-line"),
+        UpdateCommandLineTexts::tr("--switch: the controller's own line settings "
+                                   "(default: the tool's stored ones)."),
+        QStringLiteral("line")};
+    QCommandLineOption entry{
+        QStringLiteral("entry"),
+        UpdateCommandLineTexts::tr("Drives DTR and RTS before the loader is reached."),
+        QStringLiteral("sequence")};
+    QCommandLineOption exit{
+        QStringLiteral("exit"),
+        UpdateCommandLineTexts::tr("Drives DTR and RTS after the write, in place of Go."),
+        QStringLiteral("sequence")};
 
     QList<QCommandLineOption> all() const
     {
@@ -171,7 +195,8 @@ QString takeLineOptions(const QCommandLineParser &parser, const Options &o, Upda
         bool ok = false;
         request->line.baudRate = parser.value(o.baud).toInt(&ok);
         if (!ok || !LoaderLine::isFastSpeed(request->line.baudRate))
-            return QStringLiteral("--baud takes 115200, 230400, 460800 or 921600, not %1")
+            return UpdateCommandLineTexts::tr(
+                       "--baud takes 115200, 230400, 460800 or 921600, not %1")
                 .arg(parser.value(o.baud));
     }
     for (const auto &[option, sequence] :
@@ -193,16 +218,18 @@ QString takeTask(const QCommandLineParser &parser, const Options &o, UpdateReque
     const int tasks =
         int(parser.isSet(o.read)) + int(parser.isSet(o.compare)) + int(!files.isEmpty());
     if (tasks != 1 || files.size() > 1)
-        return QStringLiteral("name one image file to write, or --read FILE, or --compare FILE");
+        return UpdateCommandLineTexts::tr(
+            "name one image file to write, or --read FILE, or --compare FILE");
     if (parser.isSet(o.backup) && parser.isSet(o.noBackup))
-        return QStringLiteral("--backup and --no-backup exclude each other");
+        return UpdateCommandLineTexts::tr("--backup and --no-backup exclude each other");
     if (parser.isSet(o.size) && !parser.isSet(o.read))
-        return QStringLiteral("--size goes with --read");
+        return UpdateCommandLineTexts::tr("--size goes with --read");
     if (parser.isSet(o.read)) {
         request->task = UpdateRequest::Task::Read;
         request->readSize = parser.isSet(o.size) ? parseSize(parser.value(o.size)) : 0;
         if (request->readSize < 0)
-            return QStringLiteral("--size takes a byte count (4096, 0x1000, 4K), not %1")
+            return UpdateCommandLineTexts::tr(
+                       "--size takes a byte count (4096, 0x1000, 4K), not %1")
                 .arg(parser.value(o.size));
         return QString();
     }
@@ -218,18 +245,22 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
                          UpdateSettings *settings)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(kDescription);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The image to write (Intel HEX or raw binary)."));
+    parser.setApplicationDescription(description());
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        UpdateCommandLineTexts::tr("The image to write (Intel HEX or raw binary)."));
     const Options o;
     parser.addOptions(o.all());
     if (!parser.parse(arguments))
         return badArguments(parser.errorText());
     if (parser.isSet(o.help)) {
-        // Named as installed on the path, not as the file the tool starts (update/update).
+        // Named as installed on the path, not as the file the tool starts (update/update). Qt
+        // names the file in its usage line, in whichever language it speaks.
         QString help = parser.helpText();
-        const qsizetype options = help.indexOf(QStringLiteral(" [options]"));
-        help.replace(0, options, QStringLiteral("Usage: plc-update"));
+        const QString file = QCoreApplication::arguments().value(0);
+        const qsizetype named = file.isEmpty() ? -1 : help.indexOf(file);
+        if (named >= 0)
+            help.replace(named, file.size(), QStringLiteral("plc-update"));
         std::printf("%s", qPrintable(help));
         return exitCodeOf({Outcome::Kind::Done});
     }
@@ -249,7 +280,7 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
     request.writeUnprotect = parser.isSet(o.writeUnprotect);
     if (parser.isSet(o.switchFirst)) {
         if (!loaderSwitch)
-            return badArguments(QStringLiteral("--switch is not available here"));
+            return badArguments(UpdateCommandLineTexts::tr("--switch is not available here"));
         error = loaderSwitch->prepare(parser.value(o.plcLine));
         if (!error.isEmpty())
             return badArguments(error);
@@ -262,9 +293,9 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
     QStringList devices;
     for (PortJob &job : jobs) {
         if (job.device.isEmpty())
-            return badArguments(QStringLiteral("no serial port: name one with --port"));
+            return badArguments(UpdateCommandLineTexts::tr("no serial port: name one with --port"));
         if (devices.contains(job.device))
-            return badArguments(QStringLiteral("%1 is named twice").arg(job.device));
+            return badArguments(UpdateCommandLineTexts::tr("%1 is named twice").arg(job.device));
         devices.append(job.device);
         job.backupFile = fileOfPort(parser.value(o.backup), job);
         job.readFile = fileOfPort(parser.value(o.read), job);
@@ -272,8 +303,9 @@ int runUpdateCommandLine(const QStringList &arguments, const StoredPort &stored,
     for (const QCommandLineOption *own : {&o.backup, &o.read}) {
         if (jobs.size() > 1 && parser.isSet(*own) &&
             !parser.value(*own).contains(QStringLiteral("{port}")))
-            return badArguments(QStringLiteral("several ports need {port} in the name of --%1")
-                                    .arg(own->names().constFirst()));
+            return badArguments(
+                UpdateCommandLineTexts::tr("several ports need {port} in the name of --%1")
+                    .arg(own->names().constFirst()));
     }
 
     const auto finish = [](const UpdateOutcome &outcome) {

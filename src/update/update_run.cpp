@@ -5,6 +5,7 @@
 #include "switch_to_loader.h"
 #include "update_settings.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstdio>
 #include <vector>
@@ -14,6 +15,11 @@ namespace plc {
 namespace {
 
 constexpr qint32 kSafeBaud = 115200;  // every loader follows it
+
+// The texts of the command line's runs, for the translator.
+struct UpdateRunTexts {
+    Q_DECLARE_TR_FUNCTIONS(plc::UpdateRun)
+};
 
 // Progress: each phase as it starts, then every tenth of it.
 class ProgressPrinter : public QObject {
@@ -27,9 +33,12 @@ public:
                         return;
                     m_phase = phase;
                     m_tenth = tenth;
-                    static const char *names[] = {"erase", "write", "verify"};
+                    static const char *const names[] = {
+                        QT_TRANSLATE_NOOP("plc::UpdateRun", "erase"),
+                        QT_TRANSLATE_NOOP("plc::UpdateRun", "write"),
+                        QT_TRANSLATE_NOOP("plc::UpdateRun", "verify")};
                     print(QStringLiteral("%1 %2/%3")
-                              .arg(QLatin1String(names[int(phase)]))
+                              .arg(UpdateRunTexts::tr(names[int(phase)]))
                               .arg(done)
                               .arg(total));
                 });
@@ -57,7 +66,7 @@ public:
     {
         if (!m_request.loaderSwitch)
             return true;
-        m_tell(QStringLiteral("switching the controller to its loader"));
+        m_tell(UpdateRunTexts::tr("switching the controller to its loader"));
         m_reach.reached = check(m_request.loaderSwitch->switchPort(m_job.number, m_job.device));
         return m_reach.reached;
     }
@@ -73,7 +82,7 @@ public:
         const bool silent = outcome.kind == UpdateOutcome::Kind::Unanswered ||
                             outcome.kind == UpdateOutcome::Kind::WrongAnswer;
         if (silent && line.baudRate > kSafeBaud) {
-            m_tell(QStringLiteral("no answer at %1 baud; falling back to %2 baud")
+            m_tell(UpdateRunTexts::tr("no answer at %1 baud; falling back to %2 baud")
                        .arg(line.baudRate)
                        .arg(kSafeBaud));
             line.baudRate = kSafeBaud;
@@ -84,12 +93,12 @@ public:
         m_reach.reached = m_reach.reached || outcome.loaderAnswered();
         if (outcome.kind == UpdateOutcome::Kind::ReadoutProtected && m_request.readoutUnprotect &&
             m_request.task == UpdateRequest::Task::Write && m_job.backupFile.isEmpty()) {
-            m_tell(QStringLiteral("Readout Unprotect: the whole flash is erased"));
+            m_tell(UpdateRunTexts::tr("Readout Unprotect: the whole flash is erased"));
             outcome = m_client.unprotect(true);
         }
         if (outcome.kind == UpdateOutcome::Kind::Unanswered && !m_request.loaderSwitch)
             outcome.message +=
-                QStringLiteral(" From the command line, --switch sends that word first.");
+                UpdateRunTexts::tr(" From the command line, --switch sends that word first.");
         if (outcome.kind == UpdateOutcome::Kind::ReadoutProtected)
             outcome.message += readoutHint();
         if (!check(outcome))
@@ -111,30 +120,30 @@ public:
         options.start = options.start && m_request.exit.isEmpty();
         UpdateOutcome outcome = m_client.write(m_request.image, options);
         if (outcome.kind == UpdateOutcome::Kind::WriteProtected && m_request.writeUnprotect) {
-            m_tell(QStringLiteral("Write Unprotect"));
+            m_tell(UpdateRunTexts::tr("Write Unprotect"));
             outcome = m_client.unprotect(false);
             if (outcome.ok())
                 outcome = m_client.write(m_request.image, options);
         }
         if (outcome.kind == UpdateOutcome::Kind::WriteProtected)
-            outcome.message += QStringLiteral(" Run again with --write-unprotect to do so.");
+            outcome.message += UpdateRunTexts::tr(" Run again with --write-unprotect to do so.");
         if (!check(outcome))
             return false;
         if (options.start != m_request.options.start && !drive(m_request.exit))
             return false;
         m_reach.started = m_request.options.start;
         const WriteCounts &c = m_client.counts();
-        m_tell(QStringLiteral("done: %1 pages erased, %2 blocks written, %3 blank blocks "
-                              "skipped, %4 verified, %5")
+        m_tell(UpdateRunTexts::tr("done: %1 pages erased, %2 blocks written, %3 blank blocks "
+                                  "skipped, %4 verified, %5")
                    .arg(c.pagesErased)
                    .arg(c.blocksWritten)
                    .arg(c.blocksSkipped)
                    .arg(c.blocksVerified)
-                   .arg(!m_request.options.start ? QStringLiteral("the controller stays in its "
-                                                                  "loader")
+                   .arg(!m_request.options.start
+                            ? UpdateRunTexts::tr("the controller stays in its loader")
                         : m_request.exit.isEmpty()
-                            ? QStringLiteral("firmware started")
-                            : QStringLiteral("firmware started by the exit sequence")));
+                            ? UpdateRunTexts::tr("firmware started")
+                            : UpdateRunTexts::tr("firmware started by the exit sequence")));
         return true;
     }
 
@@ -160,12 +169,12 @@ private:
     QString readoutHint() const
     {
         if (m_request.task != UpdateRequest::Task::Write)
-            return QStringLiteral(" Reading and comparing are not possible while it lasts.");
+            return UpdateRunTexts::tr(" Reading and comparing are not possible while it lasts.");
         if (!m_job.backupFile.isEmpty() && m_request.readoutUnprotect)
-            return QStringLiteral(
+            return UpdateRunTexts::tr(
                 " Its flash cannot be read for a backup: run again with "
                 "--no-backup in place of --backup to go on without one.");
-        return QStringLiteral(
+        return UpdateRunTexts::tr(
             " Run again with --readout-unprotect to do so. Whether the flash "
             "is write-protected too shows only then: add --write-unprotect "
             "to remove that in the same run.");
@@ -287,13 +296,12 @@ int runOnPorts(const QList<PortJob> &jobs, const UpdateRequest &request)
             recordWrite(jobs.at(i), request, outcomes.at(i), reaches[size_t(i)]);
             codes[i] = exitCodeOf(outcomes.at(i).ending(watch.requested()));
             const QString seconds = QString::number(double(ms.at(i)) / 1000.0, 'f', 1);
-            const QString line = outcomes.at(i).ok()
-                                     ? QStringLiteral("%1: done in %2 s").arg(names.at(i), seconds)
-                                     : QStringLiteral("%1: %2 after %3 s (exit code %4)")
-                                           .arg(names.at(i), last.at(i), seconds)
-                                           .arg(codes.at(i));
-            board.show(i, line.mid(names.at(i).size() + 2));
-            std::printf("%s\n", qPrintable(line));
+            const QString ending =
+                outcomes.at(i).ok() ? UpdateRunTexts::tr("done in %1 s").arg(seconds)
+                                    : UpdateRunTexts::tr("%1 after %2 s (exit code %3)")
+                                          .arg(last.at(i), seconds, QString::number(codes.at(i)));
+            board.show(i, ending);
+            std::printf("%s\n", qPrintable(QStringLiteral("%1: %2").arg(names.at(i), ending)));
             std::fflush(stdout);
         });
     return worstExitCode(codes);

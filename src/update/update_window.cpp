@@ -44,26 +44,26 @@ UpdateWindow::UpdateWindow(const StoredPort &stored, UpdateSettings *settings,
       m_backupFolder(backupFolder),
       m_confirm(confirm ? std::move(confirm) : Confirm(&askOkCancel))
 {
-    setWindowTitle(QStringLiteral("Firmware update"));
+    setWindowTitle(tr("Firmware update"));
     m_portLabel = new QLabel(this);
     m_device = new QLineEdit(stored.device, this);
     m_speed = new QComboBox(this);
     for (const int speed : kSpeeds)
         m_speed->addItem(QString::number(speed), speed);
     m_parity = new QComboBox(this);
-    m_parity->addItem(QStringLiteral("8E1 (the loader's)"), true);
-    m_parity->addItem(QStringLiteral("8N1 (a line without parity)"), false);
-    m_connect = new QPushButton(QStringLiteral("Connect"), this);
+    m_parity->addItem(tr("8E1 (the loader's)"), true);
+    m_parity->addItem(tr("8N1 (a line without parity)"), false);
+    m_connect = new QPushButton(tr("Connect"), this);
     m_entry = new QLineEdit(this);
-    m_entry->setPlaceholderText(QStringLiteral("none (as rts=1,dtr=0,wait=100,dtr=1,wait=50)"));
-    m_entry->setToolTip(QStringLiteral(
-        "Drives DTR and RTS before the loader is reached, for boards that wire them to reset "
-        "and BOOT0: dtr=0|1, rts=0|1 (1 asserts the line) and wait=ms, run in order"));
+    m_entry->setPlaceholderText(tr("none (as rts=1,dtr=0,wait=100,dtr=1,wait=50)"));
+    m_entry->setToolTip(
+        tr("Drives DTR and RTS before the loader is reached, for boards that wire them to reset "
+           "and BOOT0: dtr=0|1, rts=0|1 (1 asserts the line) and wait=ms, run in order"));
     m_info = new QLabel(this);
     m_file = new QLineEdit(this);
-    m_browse = new QPushButton(QStringLiteral("Choose..."), this);
-    m_write = new QPushButton(QStringLiteral("Write"), this);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_browse = new QPushButton(tr("Choose..."), this);
+    m_write = new QPushButton(tr("Write"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_progress = new QProgressBar(this);
     m_status = new QLabel(this);
     for (auto [w, name] :
@@ -94,10 +94,10 @@ UpdateWindow::UpdateWindow(const StoredPort &stored, UpdateSettings *settings,
     file->addWidget(m_browse);
     auto *form = new QFormLayout;
     form->addRow(m_portLabel, m_device);
-    form->addRow(QStringLiteral("Line:"), line);
-    form->addRow(QStringLiteral("Entry sequence:"), m_entry);
-    form->addRow(QStringLiteral("Loader:"), m_info);
-    form->addRow(QStringLiteral("Firmware:"), file);
+    form->addRow(tr("Line:"), line);
+    form->addRow(tr("Entry sequence:"), m_entry);
+    form->addRow(tr("Loader:"), m_info);
+    form->addRow(tr("Firmware:"), file);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_progress, 1);
     buttons->addWidget(m_write);
@@ -118,7 +118,7 @@ UpdateWindow::UpdateWindow(const StoredPort &stored, UpdateSettings *settings,
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         if (m_client)
             m_client->cancel();
-        m_status->setText(QStringLiteral("Stopping before the next command..."));
+        m_status->setText(tr("Stopping before the next command..."));
     });
 }
 
@@ -164,8 +164,8 @@ void UpdateWindow::restoreChoices()
 void UpdateWindow::chooseFile()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Firmware image"), m_file->text(),
-        QStringLiteral("Firmware images (*.hex *.ihex *.ihx *.bin);;All files (*)"));
+        this, tr("Firmware image"), m_file->text(),
+        tr("Firmware images (*.hex *.ihex *.ihx *.bin);;All files (*)"));
     if (!path.isEmpty())
         m_file->setText(path);
 }
@@ -190,8 +190,7 @@ StoredPort UpdateWindow::typedPort() const
 void UpdateWindow::showPortName()
 {
     const StoredPort port = typedPort();
-    m_portLabel->setText(port.number > 0 ? QStringLiteral("Port COM%1:").arg(port.number)
-                                         : QStringLiteral("Port:"));
+    m_portLabel->setText(port.number > 0 ? tr("Port COM%1:").arg(port.number) : tr("Port:"));
 }
 
 QString UpdateWindow::newBackupPath(const StoredPort &port) const
@@ -212,7 +211,7 @@ void UpdateWindow::clearDisplay()
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setFormat(QStringLiteral("%p%"));
-    m_info->setText(QStringLiteral("Not connected"));
+    m_info->setText(tr("Not connected"));
     m_status->clear();
 }
 
@@ -290,9 +289,9 @@ void UpdateWindow::setBusy(bool busy)
 
 void UpdateWindow::showProgress(LoaderClient::Phase phase, int done, int total)
 {
-    static const QString names[] = {QStringLiteral("Erase"), QStringLiteral("Write"),
-                                    QStringLiteral("Verify")};
-    m_progress->setFormat(names[int(phase)] + QStringLiteral(" %p%"));
+    static const char *const names[] = {QT_TR_NOOP("Erase"), QT_TR_NOOP("Write"),
+                                        QT_TR_NOOP("Verify")};
+    m_progress->setFormat(tr(names[int(phase)]) + QStringLiteral(" %p%"));
     m_progress->setRange(0, qMax(total, 1));
     m_progress->setValue(done);
     m_status->setText(m_estimate.text(phase, done, total, m_clock.elapsed()));
