@@ -4,6 +4,8 @@
 #include <QDeadlineTimer>
 #include <QStringList>
 
+#include <utility>
+
 #ifdef Q_OS_UNIX
 #include <poll.h>
 #include <unistd.h>
@@ -199,10 +201,19 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
     }
     m_lastSentMs = 0;
     const bool complete = m_buffer.size() >= count;
+    const QByteArray next = std::exchange(m_next, QByteArray());
+    if (complete && !next.isEmpty() && m_buffer.at(0) == m_trigger)
+        send(next);
     take();
     if (complete)
         return Wait::Complete;
     return m_lost.isEmpty() ? Wait::Timeout : Wait::Lost;
+}
+
+void LoaderPort::sendOnAnswer(char trigger, const QByteArray &next)
+{
+    m_trigger = trigger;
+    m_next = next;
 }
 
 void LoaderPort::waitInEventLoop(int count, int timeoutMs)
