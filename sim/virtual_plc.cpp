@@ -254,6 +254,8 @@ void VirtualPlc::clearLog()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_log.clear();
+    m_replyDelaysUs.clear();
+    m_answeredAt.reset();
     m_writesSeen = 0;
     m_framesSeen = 0;
 }
@@ -270,8 +272,22 @@ bool VirtualPlc::waitUntil(VirtualLoader::Clock::time_point when)
     return !m_stopped.wait_until(lock, when, [this] { return m_stopping; });
 }
 
+QList<double> VirtualPlc::loaderReplyDelaysUs() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_replyDelaysUs;
+}
+
 void VirtualPlc::loaderBytes(const QByteArray &bytes)
 {
+    {
+        const VirtualLoader::Clock::time_point now = VirtualLoader::Clock::now();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_answeredAt)
+            m_replyDelaysUs.append(
+                std::chrono::duration<double, std::micro>(now - *m_answeredAt).count());
+        m_answeredAt.reset();
+    }
     VirtualLoader::Line line;
     if (m_loader.paced())
         line.byteTime = byteTimeOf(m_slave);
@@ -282,6 +298,8 @@ void VirtualPlc::loaderBytes(const QByteArray &bytes)
         if (!out.bytes.isEmpty() && (!waitUntil(out.due) || ::write(m_master, out.bytes.constData(),
                                                                     size_t(out.bytes.size())) < 0))
             return;
+        if (!out.bytes.isEmpty())
+            setLocked(m_mutex, m_answeredAt, std::optional(VirtualLoader::Clock::now()));
         if (out.leave)
             m_inLoader = false;
     }

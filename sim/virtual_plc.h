@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace plc::sim {
@@ -98,6 +99,10 @@ public:
     void stop();
     // The device the tool opens, such as /dev/pts/3.
     QString devicePath() const { return m_devicePath; }
+    // In the loader: for each answer, how long the client took from the answer's last byte
+    // written to its next bytes read here (the line both ways and the client's turn), in
+    // microseconds. Cleared with the log.
+    QList<double> loaderReplyDelaysUs() const;
 
     // Called on the controller's thread for every frame received (set before start).
     void setFrameCallback(std::function<void(const Frame &)> callback)
@@ -189,6 +194,8 @@ private:
     bool m_hangUp = false;  // thread-local to run()
     int m_writesSeen = 0;
     QList<Frame> m_log;
+    QList<double> m_replyDelaysUs;
+    std::optional<VirtualLoader::Clock::time_point> m_answeredAt;  // the loader's last answer
     std::function<void(const Frame &)> m_callback;
     VirtualLoader m_loader;
     std::atomic<bool> m_inLoader{false};

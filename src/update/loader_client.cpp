@@ -107,8 +107,10 @@ UpdateOutcome LoaderClient::result()
     return outcome;
 }
 
-LoaderClient::Answer LoaderClient::awaitAck(int timeoutMs, quint8 *got)
+LoaderClient::Answer LoaderClient::awaitAck(int timeoutMs, quint8 *got, const QByteArray &then)
 {
+    if (!then.isEmpty())
+        m_port.sendOnAnswer(char(loader::kAck), then);
     QByteArray answer;
     switch (m_port.receive(1, timeoutMs, &answer)) {
         case LoaderPort::Wait::Lost:
@@ -157,13 +159,15 @@ bool LoaderClient::failOn(Answer answer, const QString &what, quint8 got)
                 tr("The serial port %1 was lost: %2.").arg(m_port.device(), m_port.lostReason()));
 }
 
-LoaderClient::Answer LoaderClient::sendCommand(quint8 code, quint8 *got)
+LoaderClient::Answer LoaderClient::sendCommand(quint8 code, quint8 *got, const QByteArray &then)
 {
     // A cancel takes effect here, between commands: never in the middle of one (which would
     // leave the loader waiting for the rest), and never with a Go still to come.
     if (cancelled())
         return Answer::Cancelled;
-    return sendAndAwait(loader::commandFrame(code), kAnswerMs, got);
+    if (!m_port.send(loader::commandFrame(code)))
+        return Answer::Lost;
+    return awaitAck(kAnswerMs, got, then);
 }
 
 bool LoaderClient::command(quint8 code, const QString &what)
@@ -309,25 +313,33 @@ UpdateOutcome LoaderClient::connectLoader()
 
 bool LoaderClient::readBlock(quint32 address, int count, QByteArray *bytes)
 {
-    const QString what = tr("Read Memory at %1").arg(loader::hexAddress(address));
+    // Built before the command goes out: each part follows the ACK of the one before at once.
+    const QByteArray addressFrame = loader::addressFrame(address);
+    const QByteArray lengthFrame = loader::readLengthFrame(count);
     quint8 got = 0;
-    const Answer answer = sendCommand(loader::ReadMemory, &got);
+    const Answer answer = sendCommand(loader::ReadMemory, &got, addressFrame);
     if (answer == Answer::Nack)
         return fail(UpdateOutcome::Kind::ReadoutProtected,
                     tr("The chip is readout-protected: its loader refuses to read the flash. "
                        "Readout Unprotect removes the protection and erases the whole flash; then "
                        "write the firmware again."));
-    return failOn(answer, what, got) &&
-           failOn(sendAndAwait(loader::addressFrame(address), kAnswerMs, &got), what, got) &&
-           failOn(sendAndAwait(loader::readLengthFrame(count), kAnswerMs, &got), what, got) &&
-           receiveAll(count, kAnswerMs, bytes, what);
+    auto what = [address] {
+        return tr("Read Memory at %1").arg(loader::hexAddress(address));
+    };
+    auto acked = [&](Answer a) {
+        return a == Answer::Ack || failOn(a, what(), got);
+    };
+    return acked(answer) && acked(awaitAck(kAnswerMs, &got, lengthFrame)) &&
+           acked(awaitAck(kAnswerMs, &got)) && receiveAll(count, kAnswerMs, bytes, what());
 }
 
 bool LoaderClient::writeBlock(quint32 address, const QByteArray &data)
 {
-    const QString what = tr("Write Memory at %1").arg(loader::hexAddress(address));
+    // Built before the command goes out: each part follows the ACK of the one before at once.
+    const QByteArray addressFrame = loader::addressFrame(address);
+    const QByteArray dataFrame = loader::dataFrame(data);
     quint8 got = 0;
-    const Answer answer = sendCommand(loader::WriteMemory, &got);
+    const Answer answer = sendCommand(loader::WriteMemory, &got, addressFrame);
     if (answer == Answer::Nack)
         return fail(
             UpdateOutcome::Kind::WriteProtected,
@@ -335,9 +347,14 @@ bool LoaderClient::writeBlock(quint32 address, const QByteArray &data)
                "removes the protection (the chip restarts into its loader); then write the "
                "firmware again.")
                 .arg(loader::hexAddress(address)));
-    if (!failOn(answer, what, got) ||
-        !failOn(sendAndAwait(loader::addressFrame(address), kAnswerMs, &got), what, got) ||
-        !failOn(sendAndAwait(loader::dataFrame(data), kAnswerMs, &got), what, got))
+    auto what = [address] {
+        return tr("Write Memory at %1").arg(loader::hexAddress(address));
+    };
+    auto acked = [&](Answer a) {
+        return a == Answer::Ack || failOn(a, what(), got);
+    };
+    if (!acked(answer) || !acked(awaitAck(kAnswerMs, &got, dataFrame)) ||
+        !acked(awaitAck(kAnswerMs, &got)))
         return false;
     ++m_counts.blocksWritten;
     return true;

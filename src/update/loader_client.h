@@ -85,9 +85,10 @@ private:
     enum class Answer { Ack, Nack, Other, Silence, Lost, Cancelled };
 
     // Sends a command (byte and complement) and awaits its ACK, unless a cancel came first.
-    Answer sendCommand(quint8 code, quint8 *got);
+    // With `then`, the next part of the command goes out the moment the ACK is in.
+    Answer sendCommand(quint8 code, quint8 *got, const QByteArray &then = QByteArray());
     Answer sendAndAwait(const QByteArray &bytes, int timeoutMs, quint8 *got = nullptr);
-    Answer awaitAck(int timeoutMs, quint8 *got = nullptr);
+    Answer awaitAck(int timeoutMs, quint8 *got = nullptr, const QByteArray &then = QByteArray());
     bool command(quint8 code, const QString &what);
     bool fail(UpdateOutcome::Kind kind, const QString &message);
     bool failOn(Answer answer, const QString &what, quint8 got);

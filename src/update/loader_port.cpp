@@ -4,6 +4,8 @@
 #include <QDeadlineTimer>
 #include <QStringList>
 
+#include <utility>
+
 #ifdef Q_OS_UNIX
 #include <poll.h>
 #include <unistd.h>
@@ -181,6 +183,7 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
         m_received += taken.size();
         *received = taken;
     };
+    const QByteArray next = std::exchange(m_next, QByteArray());  // for this wait only
     if (!m_lost.isEmpty()) {
         take();
         return Wait::Lost;
@@ -197,10 +200,18 @@ LoaderPort::Wait LoaderPort::receive(int count, int timeoutMs, QByteArray *recei
     }
     m_lastSentMs = 0;
     const bool complete = m_buffer.size() >= count;
+    if (complete && !next.isEmpty() && m_buffer.at(0) == m_trigger)
+        send(next);
     take();
     if (complete)
         return Wait::Complete;
     return m_lost.isEmpty() ? Wait::Timeout : Wait::Lost;
+}
+
+void LoaderPort::sendOnAnswer(char trigger, const QByteArray &next)
+{
+    m_trigger = trigger;
+    m_next = next;
 }
 
 void LoaderPort::waitInEventLoop(int count, int timeoutMs)

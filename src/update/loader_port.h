@@ -58,6 +58,10 @@ public:
     // them stays for the next wait) or timeoutMs pass plus the wire time of what was sent last
     // and of the count bytes. *received holds what came either way.
     Wait receive(int count, int timeoutMs, QByteArray *received);
+    // Has the next receive() send `next` the moment its first byte in is `trigger`, before it
+    // returns: the next part of a command goes out as soon as the loader acknowledged the last,
+    // not after the answer was passed up and looked at. A wait that ends otherwise drops it.
+    void sendOnAnswer(char trigger, const QByteArray &next);
     // Discards what comes until quietMs pass with nothing.
     void drain(int quietMs);
     // Discards what has come so far without waiting (noise before the first question).
@@ -102,6 +106,8 @@ private:
     bool m_portMayHold = true;  // the port object may hold bytes not yet in m_buffer
     QString m_lost;
     int m_lastSentMs = 0;
+    QByteArray m_next;  // sendOnAnswer's bytes
+    char m_trigger = 0;
     qint64 m_sent = 0;
     qint64 m_received = 0;
 };
