@@ -3707,6 +3707,13 @@ Exit-Codes: 0 fertig (--compare: gleich); 1 die Steuerung lehnte ab oder antwort
     </message>
 </context>
 <context>
+    <name>plc::UpdateMain</name>
+    <message>
+        <source>plc-update: cannot start its window %1: %2</source>
+        <translation>plc-update: das Fenster %1 lässt sich nicht starten: %2</translation>
+    </message>
+</context>
+<context>
     <name>plc::UpdateProgram</name>
     <message>
         <source>The firmware update program %1 is missing or cannot be run</source>

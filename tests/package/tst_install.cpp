@@ -50,6 +50,7 @@ QStringList installedFiles(const QString &prefix)
                                  "bin/plc-update",
                                  PLC_PRIVATE_LIBDIR "/libconv.so",
                                  PLC_PRIVATE_LIBDIR "/update/update",
+                                 PLC_PRIVATE_LIBDIR "/update/update-window",
                                  "share/applications/plc-config.desktop",
                                  "share/icons/hicolor/scalable/apps/plc-config.svg",
                                  "share/mime/packages/plc-config.xml"};
