@@ -1795,6 +1795,10 @@ Siehe plc-config --help.</translation>
         <source>Verification failed: the flash at %1 holds %2 where the image has %3. The firmware was not started.</source>
         <translation>Prüfung fehlgeschlagen: der Flash enthält an %1 %2, wo das Abbild %3 hat. Die Firmware wurde nicht gestartet.</translation>
     </message>
+    <message>
+        <source>The flash is write-protected: %1 of the %2 pages to be erased are locked, from page %3 on. Write Unprotect removes the protection (the chip restarts into its loader); then write the firmware again. Nothing was erased.</source>
+        <translation>Der Flash ist schreibgeschützt: %1 der %2 zu löschenden Seiten sind gesperrt, ab Seite %3. Write Unprotect entfernt den Schutz (der Chip startet neu in seinen Loader); danach die Firmware erneut schreiben. Es wurde nichts gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>plc::LoaderPort</name>

@@ -360,6 +360,29 @@ bool LoaderClient::writeBlock(quint32 address, const QByteArray &data)
     return true;
 }
 
+bool LoaderClient::checkWritable(const QList<int> &pages)
+{
+    // Found here, before anything is erased, rather than at the first block after the erase.
+    const std::optional<loader::Chip> chip = loader::chipFor(m_info.pid);
+    if (!chip || chip->optionBytesAddress == 0 || pages.isEmpty())
+        return true;
+    QByteArray options;
+    if (!withRetries([&] {
+            return readBlock(chip->optionBytesAddress, loader::kOptionBytesCount, &options);
+        }))
+        return false;
+    const QList<int> locked = loader::writeProtectedPages(options, *chip, pages);
+    if (locked.isEmpty())
+        return true;
+    return fail(UpdateOutcome::Kind::WriteProtected,
+                tr("The flash is write-protected: %1 of the %2 pages to be erased are locked, "
+                   "from page %3 on. Write Unprotect removes the protection (the chip restarts "
+                   "into its loader); then write the firmware again. Nothing was erased.")
+                    .arg(locked.size())
+                    .arg(pages.size())
+                    .arg(locked.first()));
+}
+
 bool LoaderClient::erase(const QList<int> &pages)
 {
     const bool extended = m_info.commands.contains(char(loader::ExtendedErase));
@@ -458,7 +481,7 @@ UpdateOutcome LoaderClient::write(const FirmwareImage &image, const WriteOptions
     }
     const QList<int> pages = pagesToErase(image);
     const QList<quint32> blocks = image.pieces(loader::kFlashStart, loader::kMaxBlock);
-    if (!erase(pages))
+    if (!checkWritable(pages) || !erase(pages))
         return result();
     const int total = int(blocks.size());
     for (int i = 0; i < total; ++i) {

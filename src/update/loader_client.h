@@ -99,6 +99,9 @@ private:
     bool askId();
     bool readFlashSize();
     bool erase(const QList<int> &pages);
+    // Reads the option bytes where the chip is known: false, with the failure set, when the
+    // write protection locks any of the pages (nothing is erased then).
+    bool checkWritable(const QList<int> &pages);
     bool writeBlock(quint32 address, const QByteArray &data);
     bool readBlock(quint32 address, int count, QByteArray *bytes);
     bool withRetries(const std::function<bool()> &attempt);

@@ -92,16 +92,17 @@ std::optional<quint16> parseIdAnswer(const QByteArray &answer)
 std::optional<Chip> chipFor(quint16 pid)
 {
     constexpr quint32 f1Size = 0x1FFFF7E0;
+    constexpr quint32 f1Options = 0x1FFFF800;
     constexpr quint32 f3Size = 0x1FFFF7CC;
     switch (pid) {
         case 0x412:
-            return Chip{pid, QStringLiteral("STM32F10x low density"), 1024, f1Size};
+            return Chip{pid, QStringLiteral("STM32F10x low density"), 1024, f1Size, f1Options};
         case 0x410:
-            return Chip{pid, QStringLiteral("STM32F10x medium density"), 1024, f1Size};
+            return Chip{pid, QStringLiteral("STM32F10x medium density"), 1024, f1Size, f1Options};
         case 0x414:
-            return Chip{pid, QStringLiteral("STM32F10x high density"), 2048, f1Size};
+            return Chip{pid, QStringLiteral("STM32F10x high density"), 2048, f1Size, f1Options};
         case 0x430:
-            return Chip{pid, QStringLiteral("STM32F10x XL density"), 2048, f1Size};
+            return Chip{pid, QStringLiteral("STM32F10x XL density"), 2048, f1Size, f1Options};
         case 0x422:
         case 0x432:
         case 0x438:
@@ -111,6 +112,23 @@ std::optional<Chip> chipFor(quint16 pid)
         default:
             return std::nullopt;
     }
+}
+
+QList<int> writeProtectedPages(const QByteArray &optionBytes, const Chip &chip,
+                               const QList<int> &pages)
+{
+    QList<int> locked;
+    if (optionBytes.size() < kOptionBytesCount)
+        return locked;
+    quint32 unlocked = 0;  // one bit per group of pages, 1: writable
+    for (int i = 0; i < 4; ++i)
+        unlocked |= quint32(quint8(optionBytes.at(8 + 2 * i))) << (8 * i);
+    for (const int page : pages) {
+        const int bit = chip.pageSize == 1024 ? page / 4 : qMin(page / 2, 31);
+        if (bit < 32 && (unlocked & (1U << bit)) == 0)
+            locked.append(page);
+    }
+    return locked;
 }
 
 QString hexAddress(quint32 address)

@@ -62,15 +62,25 @@ std::optional<GetAnswer> parseGetAnswer(const QByteArray &answer);
 // The product ID in the answer to Get ID after its ACK: count - 1 (1), then two bytes.
 std::optional<quint16> parseIdAnswer(const QByteArray &answer);
 
-// A chip the loader may run on: its name, flash page size, and where it keeps its flash size in
-// KB (a 16-bit word, low byte first).
+// A chip the loader may run on: its name, flash page size, where it keeps its flash size in
+// KB (a 16-bit word, low byte first), and where its option bytes lie (0: not known here).
 struct Chip {
     quint16 pid = 0;
     QString name;
     int pageSize = 1024;
     quint32 flashSizeAddress = 0;
+    quint32 optionBytesAddress = 0;
 };
 std::optional<Chip> chipFor(quint16 pid);
+
+// The count of option bytes to read for the write protection: the readout byte, the user byte,
+// two data bytes and the four write protection bytes, each followed by its complement.
+constexpr int kOptionBytesCount = 16;
+// Which of the pages the option bytes (read from optionBytesAddress) protect against writing:
+// each bit of the four write protection bytes that is 0 locks 4 pages of 1 KB, or 2 pages of
+// 2 KB with the last bit locking all the pages beyond.
+QList<int> writeProtectedPages(const QByteArray &optionBytes, const Chip &chip,
+                               const QList<int> &pages);
 
 QString hexAddress(quint32 address);  // "0x08000000"
 

@@ -103,6 +103,32 @@ private Q_SLOTS:
         QVERIFY(!chipFor(0x999));
     }
 
+    void writeProtection_data()
+    {
+        // pid, the four write protection bytes (complements between them on the chip), pages
+        // asked about, the locked ones
+        testing::columns<int, QByteArray, QList<int>, QList<int>>(
+            {"pid", "wrp", "pages", "locked"});
+        row("nothing locked", 0x410, QByteArray::fromHex("FFFFFFFF"), QList<int>{0, 1, 127},
+            QList<int>{});
+        row("1 KB pages: 4 to a bit", 0x410, QByteArray::fromHex("FDFFFFFF"),
+            QList<int>{3, 4, 7, 8}, QList<int>{4, 7});
+        row("2 KB pages: the last bit locks the rest", 0x414, QByteArray::fromHex("FFFFFF7F"),
+            QList<int>{61, 62, 255}, QList<int>{62, 255});
+    }
+
+    void writeProtection()
+    {
+        QFETCH(int, pid);
+        QFETCH(QByteArray, wrp);
+        QFETCH(QList<int>, pages);
+        QFETCH(QList<int>, locked);
+        QByteArray options = QByteArray::fromHex("A55AFF00FF00FF00");
+        for (const char byte : wrp)
+            options.append(byte).append(char(~byte));
+        QCOMPARE(writeProtectedPages(options, *chipFor(quint16(pid)), pages), locked);
+    }
+
     void hexFile_data()
     {
         // error (empty: read), content (hex, from lowest, 0xFF in gaps)

@@ -95,7 +95,8 @@ private Q_SLOTS:
         QCOMPARE(loader("L43", false),
                  QStringList{"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19"});
         QStringList written;
-        QStringList verified{QStringLiteral("1FFFF7E0")};  // the flash size first
+        // The flash size first, then the option bytes' write protection before the erase.
+        QStringList verified{QStringLiteral("1FFFF7E0"), QStringLiteral("1FFFF800")};
         for (int block = 0; block < 80; ++block) {
             const QString address =
                 QString::number(0x08000000 + block * 256, 16).toUpper().rightJustified(8, '0');
@@ -138,12 +139,14 @@ private Q_SLOTS:
             false);
         row("readout-protected, unprotected", int(ReadoutProtected),
             QStringList{"--readout-unprotect"}, small, 0, done, true);
-        row("write-protected", int(WriteProtected), none, small, 1,
-            "The flash is write-protected: the loader refused to write at 0x08000000. Write "
-            "Unprotect removes the protection (the chip restarts into its loader); then write the "
-            "firmware again." +
-                kPartial + " Run again with --write-unprotect to do so.",
-            true);
+        row("write-protected: found before the erase", int(WriteProtected), none, small, 1,
+            "The flash is write-protected: 2 of the 2 pages to be erased are locked, from page 0 "
+            "on. Write Unprotect removes the protection (the chip restarts into its loader); then "
+            "write the firmware again. Nothing was erased. Run again with --write-unprotect to do "
+            "so.",
+            false);
+        row("write-protected, unprotected", int(WriteProtected), QStringList{"--write-unprotect"},
+            small, 0, done, true);
         row("verification differs", int(StoresWrong), none, small, 1,
             "Verification failed: the flash at 0x08000123 holds 0x00 where the image has 0xF6. The "
             "firmware was not started." +
