@@ -1944,6 +1944,14 @@ Siehe plc-config --help.</translation>
     </message>
 </context>
 <context>
+    <name>plc::ManualLanguage</name>
+    <message>
+        <source>en</source>
+        <comment>the code of the language this translation is in: de for German</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>plc::MemoryMap</name>
     <message>
         <source>address %1 (hex)</source>

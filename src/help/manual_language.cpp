@@ -3,36 +3,19 @@
 #include "manual_pages.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 namespace plc {
 
 namespace manual {
 
-namespace {
-
-// Where the program carries its translations, one plc-config_<language>.qm each.
-const QString kTranslations = QStringLiteral(":/translations/plc-config_");
-
-// The help window's own caption stands for every text the program shows: what the installed
-// translation makes of it names the language, as each language's translation says it.
-const char kProbeContext[] = "plc::HelpWindow";
-const char kProbeText[] = "%1 - Manual";
-
-}  // namespace
-
 QString shownLanguage()
 {
-    const QString shown = QCoreApplication::translate(kProbeContext, kProbeText);
-    if (shown == QLatin1String(kProbeText))
-        return QString();
-    for (const QString &language : translatedLanguages()) {
-        QTranslator translation;
-        if (translation.load(kTranslations + language) &&
-            translation.translate(kProbeContext, kProbeText) == shown)
-            return language;
-    }
-    return QString();
+    // Each translation names its own language: what the installed one makes of this text is
+    // its language's code. Untranslated, the program speaks English.
+    const QString code = QCoreApplication::translate(
+        "plc::ManualLanguage", "en",
+        "the code of the language this translation is in: de for German");
+    return translatedLanguages().contains(code) ? code : QString();
 }
 
 }  // namespace manual
