@@ -1721,7 +1721,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>The serial port %1 was lost: %2.</source>
-        <translation>Die serielle Schnittstelle %1 ging verloren: %2.</translation>
+        <translation>Der serielle Port %1 ging verloren: %2.</translation>
     </message>
     <message>
         <source>The loader answered %1 instead of ACK (0x79): the speed or the parity is wrong. The loader takes 1200 to 115200 baud with 8 data bits, even parity and 1 stop bit (no parity only where the line cannot carry it).</source>
@@ -1808,7 +1808,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>No serial port is chosen</source>
-        <translation>Keine serielle Schnittstelle gewählt</translation>
+        <translation>Kein serieller Port gewählt</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
@@ -1816,7 +1816,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>The serial port %1 refuses %2 (%3).%4</source>
-        <translation>Die serielle Schnittstelle %1 lehnt %2 ab (%3).%4</translation>
+        <translation>Der serielle Port %1 lehnt %2 ab (%3).%4</translation>
     </message>
     <message>
         <source>the speed %1</source>
@@ -1848,7 +1848,7 @@ Siehe plc-config --help.</translation>
     </message>
     <message>
         <source>The serial port %1 cannot drive its %2 line (%3): a pseudo-terminal and some adapters have no modem lines. Enter the loader by hand or leave out the line sequence.</source>
-        <translation>Die serielle Schnittstelle %1 kann ihre %2-Leitung nicht setzen (%3): ein Pseudo-Terminal und manche Adapter haben keine Modemleitungen. Den Loader von Hand aufrufen oder die Leitungsfolge weglassen.</translation>
+        <translation>Der serielle Port %1 kann seine %2-Leitung nicht setzen (%3): ein Pseudo-Terminal und manche Adapter haben keine Modemleitungen. Den Loader von Hand aufrufen oder die Leitungsfolge weglassen.</translation>
     </message>
 </context>
 <context>
@@ -3707,7 +3707,7 @@ Exit-Codes: 0 fertig (--compare: gleich); 1 die Steuerung lehnte ab oder antwort
     </message>
     <message>
         <source>no serial port: name one with --port</source>
-        <translation>keine serielle Schnittstelle: eine mit --port nennen</translation>
+        <translation>kein serieller Port: einen mit --port nennen</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
