@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QtTest>
 
 using namespace plc;
@@ -92,16 +91,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, lang);
         QFETCH(QString, refusal);
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-            environment.remove(QLatin1String(name));
-        environment.insert(QStringLiteral("LANG"), lang);
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(PLC_CONFIG), {QStringLiteral("frob")});
-        QVERIFY(program.waitForFinished());
-        QCOMPARE(program.exitCode(), 2);
-        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), refusal);
+        int exitCode = 0;
+        const QString said = testing::standardErrorUnder(lang, QStringLiteral(PLC_CONFIG),
+                                                         {QStringLiteral("frob")}, &exitCode);
+        QCOMPARE(exitCode, 2);
+        QCOMPARE(said, refusal);
     }
 
     void languageChosenIsKept()

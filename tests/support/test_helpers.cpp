@@ -1,6 +1,7 @@
 #include "test_helpers.h"
 
 #include <QFile>
+#include <QProcess>
 
 namespace plc {
 
@@ -29,6 +30,21 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QString standardErrorUnder(const QString &lang, const QString &program,
+                           const QStringList &arguments, int *exitCode)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), lang);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    const bool ended = process.waitForFinished();
+    *exitCode = ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromUtf8(process.readAllStandardError());
 }
 
 }  // namespace testing

@@ -49,6 +49,11 @@ T *child(const QObject *parent, const QString &name)
     return found;
 }
 
+// What a program said on standard error, run with LANG set to lang and nothing else of the
+// environment asking for a language; *exitCode gets its exit code (-1 when it did not end).
+QString standardErrorUnder(const QString &lang, const QString &program,
+                           const QStringList &arguments, int *exitCode);
+
 // The rows below the heading, each as its first `cols` cells joined by "|"; -1: all but an
 // optional last column (a row's name).
 QStringList rowTexts(const GridModel &grid, int cols = -1);
