@@ -32,4 +32,4 @@ build() {
 
 # The programs a user runs: the tool, the virtual controller, the firmware-update program and
 # the conversion library.
-PROGRAMS=(plc-config plc-sim plc-update conv)
+PROGRAMS=(plc-config plc-sim plc-update plc-update-window conv)
