@@ -281,6 +281,28 @@ private Q_SLOTS:
         QCOMPARE(read.bytesAt(0x08000000, 3073), firmware(2048) + old.mid(2048, 1024) + '\xFF');
     }
 
+    void startedWithoutArgumentsItOpensItsWindow()
+    {
+        QString errors;
+        QCOMPARE(runUpdate({}, &errors), 1);  // its window's program is not beside it yet
+        QVERIFY2(errors.startsWith("plc-update: cannot start its window "), qPrintable(errors));
+
+        const QString window = QFileInfo(m_program).dir().filePath(
+            QFileInfo(QStringLiteral(PLC_UPDATE_WINDOW)).fileName());
+        QVERIFY(QFile::copy(QStringLiteral(PLC_UPDATE_WINDOW), window));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(m_program, {});
+        // The window stays open until it is closed.
+        QVERIFY(!process.waitForFinished(1500));
+        process.kill();
+        process.waitForFinished();
+        QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()).contains("cannot start"),
+                 false);
+    }
+
     void switchFromTheRunningFirmware()
     {
         const QByteArray image = firmware(2048);
